@@ -1,0 +1,4 @@
+// Keeps the assets library non-empty; the pictures are linked in as Qt resources.
+namespace dorvane_assets {
+int anchor = 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include <QChar>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// Date and number settings of the process, read from the locale at start; the short date format is set by the
+// main window to "m/d/yy" so that texts built in month/day/year order parse back whatever the locale's own order.
+struct FormatSettings
+{
+    QChar dateSeparator = QLatin1Char('/');
+    QChar decimalSeparator = QLatin1Char('.');
+    QChar thousandSeparator = QLatin1Char(',');
+    QString shortDateFormat = QStringLiteral("m/d/yy");
+    QString longTimeFormat = QStringLiteral("h:nn:ss AMPM");
+    QString timeAMString = QStringLiteral("AM");
+    QString timePMString = QStringLiteral("PM");
+    QStringList shortMonthNames; // 12 entries, January first
+    QStringList longMonthNames;
+
+    static FormatSettings fromLocale(const QLocale& locale);
+};
+
+namespace rt {
+// The process-wide settings; initialised from the system locale on first use.
+FormatSettings& formatSettings();
+} // namespace rt

@@ -1,0 +1,44 @@
+#pragma once
+#include <QDateTime>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+class QDialog;
+
+// The outside world, behind small interfaces so a test can set the date, answer boxes and watch the pointer.
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0; // local date and time
+};
+
+// Modal boxes with one OK button. Each call returns when the box is closed.
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+    virtual void warning(const QString& text) = 0;
+    virtual void plain(const QString& text) = 0;
+    virtual void error(const QString& text) = 0;
+    virtual int execDialog(QDialog* dialog) = 0;
+    // True while one of the boxes above (or a dialog) is open: nothing else may open one then.
+    virtual bool isOpen() const = 0;
+};
+
+class Pointer
+{
+public:
+    virtual ~Pointer() = default;
+    virtual void moveTo(const QPoint& screenPoint) = 0;
+    virtual QSize desktopSize() const = 0;
+};
+
+struct Services
+{
+    Clock& clock;
+    Prompter& prompter;
+    Pointer& pointer;
+};
