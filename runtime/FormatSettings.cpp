@@ -1,0 +1,35 @@
+#include "runtime/FormatSettings.h"
+
+FormatSettings FormatSettings::fromLocale(const QLocale& locale)
+{
+    FormatSettings settings;
+    // The separator is the first mark between the fields of the locale's own short date format.
+    const QString pattern = locale.dateFormat(QLocale::ShortFormat);
+    for (const QChar c : pattern) {
+        if (!c.isLetter() && !c.isSpace() && c != QLatin1Char('\'')) {
+            settings.dateSeparator = c;
+            break;
+        }
+    }
+    settings.decimalSeparator = locale.decimalPoint().isEmpty() ? QLatin1Char('.') : locale.decimalPoint().at(0);
+    settings.thousandSeparator = locale.groupSeparator().isEmpty() ? QLatin1Char(',') : locale.groupSeparator().at(0);
+    if (settings.thousandSeparator == settings.decimalSeparator)
+        settings.thousandSeparator = settings.decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    if (!locale.amText().isEmpty())
+        settings.timeAMString = locale.amText();
+    if (!locale.pmText().isEmpty())
+        settings.timePMString = locale.pmText();
+    for (int month = 1; month <= 12; ++month) {
+        settings.shortMonthNames.append(locale.monthName(month, QLocale::ShortFormat));
+        settings.longMonthNames.append(locale.monthName(month, QLocale::LongFormat));
+    }
+    return settings;
+}
+
+namespace rt {
+FormatSettings& formatSettings()
+{
+    static FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
+    return settings;
+}
+} // namespace rt

@@ -1,0 +1,174 @@
+#include "runtime/NumberText.h"
+#include "runtime/ConvertError.h"
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+// Above this magnitude a double has no fractional digits left to round.
+constexpr double NoFractionAbove = 4503599627370496.0; // 2^52
+
+double roundHalfAway(double value, int decimals)
+{
+    if (!std::isfinite(value) || std::fabs(value) >= NoFractionAbove)
+        return value;
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= NoFractionAbove)
+        return value;
+    return std::round(scaled) / scale;
+}
+
+bool parseDecimal(const QString& text, bool allowExponent, double& value)
+{
+    static const QRegularExpression plain(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    static const QRegularExpression withExponent(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    if (!(allowExponent ? withExponent : plain).match(text).hasMatch())
+        return false;
+    const QByteArray bytes = text.toLatin1();
+    char* end = nullptr;
+    value = std::strtod(bytes.constData(), &end);
+    return end && *end == '\0' && std::isfinite(value);
+}
+
+} // namespace
+
+namespace rt {
+
+QString floatToStr(double value, const FormatSettings& settings)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    QString text = QString::number(value, 'g', 15);
+    const int e = text.indexOf(QLatin1Char('e'));
+    if (e >= 0) {
+        // Exponents read "1E20" and "1E-5", without a plus sign or leading zeros.
+        QString mantissa = text.left(e);
+        int exponent = text.mid(e + 1).toInt();
+        text = mantissa + QLatin1Char('E') + QString::number(exponent);
+    }
+    text.replace(QLatin1Char('.'), settings.decimalSeparator);
+    return text;
+}
+
+QString formatFloat(const QString& pattern, double value, const FormatSettings& settings)
+{
+    const int point = pattern.indexOf(QLatin1Char('.'));
+    const QString integerPart = point < 0 ? pattern : pattern.left(point);
+    const QString fractionPart = point < 0 ? QString() : pattern.mid(point + 1);
+    const int minIntegerDigits = static_cast<int>(integerPart.count(QLatin1Char('0')));
+    const int minDecimals = static_cast<int>(fractionPart.count(QLatin1Char('0')));
+    const int maxDecimals = minDecimals + static_cast<int>(fractionPart.count(QLatin1Char('#')));
+
+    if (!std::isfinite(value))
+        return floatToStr(value, settings);
+    const double rounded = roundHalfAway(value, maxDecimals);
+    QString digits = QString::number(std::fabs(rounded), 'f', maxDecimals);
+    QString whole = digits, fraction;
+    if (maxDecimals > 0) {
+        whole = digits.left(digits.indexOf(QLatin1Char('.')));
+        fraction = digits.mid(digits.indexOf(QLatin1Char('.')) + 1);
+        while (fraction.size() > minDecimals && fraction.endsWith(QLatin1Char('0')))
+            fraction.chop(1);
+    }
+    if (whole == QLatin1String("0") && minIntegerDigits == 0)
+        whole.clear();
+    while (whole.size() < minIntegerDigits)
+        whole.prepend(QLatin1Char('0'));
+    QString text = whole;
+    if (!fraction.isEmpty())
+        text += settings.decimalSeparator + fraction;
+    if (text.isEmpty())
+        text = QStringLiteral("0");
+    const bool isZero = rounded == 0.0;
+    if (rounded < 0 && !isZero)
+        text.prepend(QLatin1Char('-'));
+    return text;
+}
+
+QString pad3(int value)
+{
+    return QString::asprintf("%.3d", value);
+}
+
+std::optional<int> tryStrToInt(const QString& text)
+{
+    static const QRegularExpression integer(QStringLiteral("^[+-]?\\d+$"));
+    const QString trimmed = text.trimmed();
+    if (!integer.match(trimmed).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const qlonglong value = trimmed.toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+int strToInt(const QString& text)
+{
+    const std::optional<int> value = tryStrToInt(text);
+    if (!value)
+        throw ConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return *value;
+}
+
+std::optional<double> tryStrToFloat(const QString& text, const FormatSettings& settings)
+{
+    QString normalised = text.trimmed();
+    if (settings.decimalSeparator != QLatin1Char('.')) {
+        if (normalised.contains(QLatin1Char('.')))
+            return std::nullopt;
+        normalised.replace(settings.decimalSeparator, QLatin1Char('.'));
+    }
+    double value = 0;
+    if (!parseDecimal(normalised, true, value))
+        return std::nullopt;
+    return value;
+}
+
+double strToFloat(const QString& text, const FormatSettings& settings)
+{
+    const std::optional<double> value = tryStrToFloat(text, settings);
+    if (!value)
+        throw ConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return *value;
+}
+
+double roundTo2(double value)
+{
+    return roundHalfAway(value, 2);
+}
+
+std::optional<double> parseFieldNumber(const QString& text, const FormatSettings& settings)
+{
+    QString normalised = text.trimmed();
+    if (normalised.isEmpty())
+        return 0.0;
+    normalised.remove(settings.thousandSeparator);
+    if (settings.thousandSeparator != QLatin1Char(','))
+        normalised.replace(QLatin1Char(','), QLatin1Char('.'));
+    double value = 0;
+    if (!parseDecimal(normalised, false, value))
+        return std::nullopt;
+    return roundTo2(value);
+}
+
+QString fieldText(double value, const FormatSettings& settings)
+{
+    const double rounded = roundTo2(value);
+    if (!std::isfinite(rounded) || rounded == 0.0)
+        return QString();
+    QString text = QString::number(rounded, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    text.replace(QLatin1Char('.'), settings.decimalSeparator);
+    return text;
+}
+
+} // namespace rt
