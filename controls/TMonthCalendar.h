@@ -1,0 +1,50 @@
+#pragma once
+#include "runtime/DateValue.h"
+#include <QCalendarWidget>
+
+class QTableView;
+
+// The month calendar the windows drive: one date value whose day is the selection and whose fraction is a time of
+// day the control keeps. Dates from 1 Jan 1601 to 31 Dec 9999 are supported; others are refused with the
+// conversion error "Failed to set calendar date or time".
+class TMonthCalendar : public QCalendarWidget
+{
+    Q_OBJECT
+public:
+    static const QDate MinDate;
+    static const QDate MaxDate;
+
+    // timeOfDay: the fraction the control holds from its creation on.
+    explicit TMonthCalendar(TDateTime timeOfDay, QWidget* parent = nullptr);
+
+    TDateTime Date() const { return m_date; }
+    // Sets the day only: the control keeps its own time of day. Throws ConvertError outside the supported range.
+    void setDate(TDateTime value);
+    static bool supports(TDateTime value);
+
+    void setWeekNumbers(bool shown);
+    bool WeekNumbers() const;
+
+    void setHint(const QString& text);
+    QString Hint() const;
+    void setShowHint(bool show);
+
+    // Marks today's day in the grid; called again when the day changes.
+    void markToday(const QDate& today);
+
+    QTableView* dayView() const { return m_view; }
+    // The rectangle of a day's cell in dayView()'s viewport, for tests that click a day.
+    QRect dayCellRect(const QDate& date) const;
+
+signals:
+    // Raised after the user clicked a day; Date() already holds it.
+    void OnClick(TMonthCalendar* sender);
+
+private:
+    void userSelected(const QDate& date);
+
+    TDateTime m_date = 0;
+    TDateTime m_timeOfDay = 0;
+    QTableView* m_view = nullptr;
+    QDate m_today;
+};
