@@ -1,0 +1,118 @@
+#include "astro/CalendarArithmetic.h"
+#include "runtime/ConvertError.h"
+#include "runtime/DateText.h"
+#include "runtime/NumberText.h"
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// The characters before the next "/", removed from `rest` with that "/"; empty (and nothing removed) without one.
+QString takePiece(QString& rest)
+{
+    const int slash = rest.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return QString();
+    const QString piece = rest.left(slash);
+    rest.remove(0, slash + 1);
+    return piece;
+}
+
+ConvertError notADate(const QString& dateText)
+{
+    return ConvertError(QStringLiteral("'%1' is not a valid date").arg(dateText));
+}
+
+QString spanDayText(TDateTime date)
+{
+    return rt::formatDateTime(QStringLiteral("m.d.yyyy"), date);
+}
+
+} // namespace
+
+QString captionHead(TDateTime now, const QString& julianYear, int julianDayOfYear)
+{
+    return QStringLiteral("Dorvane   Today:  ") + rt::formatDateTime(QStringLiteral("(m) mmm dd, yyyy"), now) +
+           QStringLiteral("   Julian: ") + julianYear + QLatin1Char('.') + rt::pad3(julianDayOfYear);
+}
+
+std::optional<QString> CalcJulianDate(JulianState& state, const QString& dateText, TDateTime date,
+                                      bool firstActivationDone, TDateTime now)
+{
+    state.JulianDateText = dateText;
+    QString rest = dateText;
+    const QString monthText = takePiece(rest);
+    const QString dayText = takePiece(rest);
+    const QString yearText = rest.left(4);
+
+    state.JulianDayOfYear = 0;
+    state.JulianYear = yearText;
+    // Divisibility by 4 of the year as written, so "00" counts as a leap year.
+    state.JulianMonthDays[1] = rt::strToInt(yearText) % 4 == 0 ? 29 : 28;
+
+    const int month = rt::strToInt(monthText);
+    // A month outside 1..12 would read past the month table.
+    if (month < 1 || month > 12)
+        throw notADate(dateText);
+    for (int m = 1; m < month; ++m)
+        state.JulianDayOfYear += state.JulianMonthDays[m - 1];
+    const int day = rt::strToInt(dayText);
+    if (day < 1 || day > state.JulianMonthDays[month - 1])
+        throw notADate(dateText);
+    state.JulianDayOfYear += day;
+
+    if (!firstActivationDone)
+        return std::nullopt;
+
+    const QString head = captionHead(now, state.JulianYear, state.JulianDayOfYear) + QStringLiteral("     ");
+    if (state.SpanStartText.isEmpty()) {
+        state.SpanStartText = state.JulianDateText;
+        state.SpanStartDate = rt::dateOf(date);
+        return head + spanDayText(state.SpanStartDate) + QStringLiteral(" > ");
+    }
+
+    state.SpanEndText = state.JulianDateText;
+    const TDateTime first = state.SpanStartDate;
+    const TDateTime second = rt::dateOf(date);
+    Calc_Day_Hour(state, first, second);
+    const int weeks = std::abs(WeekNumber(first) - WeekNumber(second)) + 1;
+    const double months = CountMonths(first, second);
+    const QString title = head + spanDayText(first) + QStringLiteral(" > ") + spanDayText(second) +
+                          QStringLiteral("   Dy = ") + state.SpanDaysText + QStringLiteral("  Wk = ") +
+                          QString::number(weeks) + QStringLiteral("  Mo = ") + rt::floatToStr(months);
+    state.SpanStartText.clear();
+    state.SpanEndText.clear();
+    return title;
+}
+
+void Calc_Day_Hour(JulianState& state, TDateTime first, TDateTime second)
+{
+    const double days = std::fabs(rt::dateOf(second) - rt::dateOf(first)) + 1;
+    state.SpanDaysText = rt::floatToStr(days);
+}
+
+int WeekNumber(TDateTime date)
+{
+    constexpr int thursday = 5;
+    TDateTime day = rt::dateOf(date);
+    // Sunday +4 .. Saturday -2: the Thursday of the same Sunday-to-Saturday week.
+    day += thursday - rt::dayOfWeek(day);
+    const int year = rt::yearOf(day);
+    int week = 1;
+    for (TDateTime earlier = day - 7; rt::yearOf(earlier) == year; earlier -= 7)
+        ++week;
+    return 52 * year + week;
+}
+
+double CountMonths(TDateTime a, TDateTime b)
+{
+    TDateTime earlier = rt::dateOf(a);
+    TDateTime later = rt::dateOf(b);
+    if (later < earlier)
+        std::swap(earlier, later);
+    int y1, m1, d1, y2, m2, d2;
+    rt::decodeDate(earlier, y1, m1, d1);
+    rt::decodeDate(later, y2, m2, d2);
+    return 12 * (y2 - y1) + (m2 - m1) - (d2 < d1 ? 1 : 0) + 1;
+}
