@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// Inputs and results of the sunrise/sunset scan, kept by the main window for the whole run.
+struct SunState
+{
+    double SunLatitude = 0;   // degrees, north positive
+    double SunLongitude = 0;  // degrees, east positive; SunRiseSet leaves longitude / 360 here
+    double SunZoneOffset = 0; // hours, east positive; SunRiseSet leaves the scan offset here
+    int SunEventKind = 0;     // 1 = rising, 2 = setting; preset by the caller, set to each event found
+    QString SunriseText;      // kept when no rising is found
+    QString SunsetText;       // kept when no setting is found
+};
+
+// Texts of the plain boxes SunRiseSet asks for.
+namespace sunText {
+inline const QString UpOrDownAllDay = QStringLiteral("Sun up or down all day");
+inline const QString NoSunrise = QStringLiteral("No sunrise this date");
+inline const QString NoSunset = QStringLiteral("No sunset this date");
+} // namespace sunText
+
+// Scans the 24 hours from the scan start of dateText ("mm/dd/yyyy", read at fixed positions) for the Sun crossing
+// the rise/set altitude and writes the time of each crossing into SunriseText or SunsetText. Returns the plain-box
+// messages in the order they are shown. Throws ConvertError, before changing anything, when the fixed positions
+// do not hold numbers. Latitude or longitude exactly 0 means "no position": nothing changes, no message.
+QStringList SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime);
+
+// The label text of an event at whole hour hh and minute mm of the scan (scan hour 12 is local midnight for a
+// rising). Kinds other than 1 and 2 give an empty text.
+QString sunEventText(int eventKind, int MilitaryTime, int hh, int mm);

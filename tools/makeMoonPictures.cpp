@@ -1,0 +1,111 @@
+// Draws the 28 moon pictures assets/moon01.png .. moon28.png.
+// Run from the repository root after a change: build/tools/makeMoonPictures [output folder, default "assets"].
+//
+// Picture n is step n of a 28-step lunation seen from the north: lit white, dark black, the pixels the terminator
+// crosses light grey (mostly lit) or light blue (mostly dark), on a grey (191) background that also fills the
+// bottom row, whose bottom-left pixel is the transparent colour when the picture is shown.
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QString>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int size = 16;
+constexpr double centreX = 8.5; // the disc covers columns 1..15 and rows 0..14
+constexpr double centreY = 7.5;
+constexpr double radius = 7.7; // a little over half the width, for a rounder outline of pixels
+constexpr double pi = 3.14159265358979323846;
+constexpr int sub = 8; // subsamples per pixel side
+
+const QColor background(191, 191, 191);
+const QColor lit(255, 255, 255);
+const QColor dark(0, 0, 0);
+const QColor mostlyLit(211, 211, 211);
+const QColor mostlyDark(128, 128, 255);
+
+// Lit at a point of the disc for phase angle a (0 new, pi full): the terminator is an ellipse of half-width
+// w cos a on each row; waxing lights the right, waning the left.
+bool isLit(double x, double y, double a)
+{
+    const double dy = y - centreY;
+    const double w = std::sqrt(std::max(0.0, radius * radius - dy * dy));
+    const double dx = x - centreX;
+    if (a <= pi)
+        return dx > w * std::cos(a);
+    return dx < -w * std::cos(a);
+}
+
+// Paints the outermost disc pixel of the middle rows on one side.
+void rim(QImage& image, bool rightSide, const QColor& colour)
+{
+    for (int row = 2; row <= 12; ++row) {
+        int column = rightSide ? size - 1 : 0;
+        while (image.pixelColor(column, row) == background)
+            column += rightSide ? -1 : 1;
+        image.setPixelColor(column, row, colour);
+    }
+}
+
+QImage picture(int n)
+{
+    QImage image(size, size, QImage::Format_RGB888);
+    image.fill(background);
+    const double a = n * 2 * pi / 28;
+    for (int row = 0; row < size - 1; ++row) {
+        for (int column = 0; column < size; ++column) {
+            const double dx = column + 0.5 - centreX;
+            const double dy = row + 0.5 - centreY;
+            if (dx * dx + dy * dy > radius * radius)
+                continue;
+            int inside = 0, on = 0;
+            for (int i = 0; i < sub; ++i) {
+                for (int j = 0; j < sub; ++j) {
+                    const double x = column + (i + 0.5) / sub;
+                    const double y = row + (j + 0.5) / sub;
+                    if ((x - centreX) * (x - centreX) + (y - centreY) * (y - centreY) > radius * radius)
+                        continue;
+                    ++inside;
+                    if (isLit(x, y, a))
+                        ++on;
+                }
+            }
+            const double coverage = inside > 0 ? double(on) / inside : 0.0;
+            QColor colour = dark;
+            if (coverage >= 0.75)
+                colour = lit;
+            else if (coverage >= 0.5)
+                colour = mostlyLit;
+            else if (coverage > 0.2)
+                colour = mostlyDark;
+            image.setPixelColor(column, row, colour);
+        }
+    }
+    // Next to new and full moon the model's sliver is thinner than a pixel; a one-pixel rim keeps the step visible.
+    if (n == 1)
+        rim(image, true, lit);
+    else if (n == 27)
+        rim(image, false, lit);
+    else if (n == 13)
+        rim(image, false, dark);
+    else if (n == 15)
+        rim(image, true, dark);
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets"));
+    for (int n = 1; n <= 28; ++n) {
+        const QString path = folder.filePath(QStringLiteral("moon%1.png").arg(n, 2, 10, QLatin1Char('0')));
+        if (!picture(n).save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
