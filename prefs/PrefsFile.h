@@ -1,0 +1,55 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The lines of prefs.cal: single-byte Latin-1 text (the degree sign is byte 176), one value per line.
+// Line 1 holds the flags, line 2 the longitude text, line 3 the latitude text, line 4 the GMT offset.
+class PrefsFile
+{
+public:
+    static constexpr int MaxLineLength = 4096; // characters kept of a line; the rest of a longer line is dropped
+    static constexpr int FlagMilitaryTime = 1;
+    static constexpr int FlagHints = 2;
+
+    PrefsFile() = default;
+    explicit PrefsFile(const QStringList& lines) : m_lines(lines) {}
+
+    // CR LF, lone LF and lone CR all end a line; text after the last line end is a line of its own.
+    static PrefsFile fromBytes(const QByteArray& bytes);
+    // Every line, the last included, ends with CR LF; characters outside Latin-1 are written as "?".
+    QByteArray toBytes() const;
+
+    const QStringList& lines() const { return m_lines; }
+    int lineCount() const { return int(m_lines.size()); }
+    // 1-based; a line the file lacks reads as empty text.
+    QString line(int n) const;
+
+    static QString pathIn(const QString& folder);
+    // nullopt when the file cannot be opened or read.
+    static std::optional<PrefsFile> load(const QString& path);
+    // Writes a temporary file and replaces the old one only when that succeeded, so a failed save leaves it intact.
+    bool save(const QString& path) const;
+
+private:
+    QStringList m_lines;
+};
+
+namespace prefs {
+
+// Flag position 1 or 2 of the first line; a missing character counts as not set.
+bool flagOn(const QString& flags, int position);
+// Characters 1 and 2 from the two check boxes, everything after them carried unchanged; missing ones become "0".
+QString updatedFlags(const QString& flags, bool militaryTime, bool hints);
+
+// Line 4 as hours; blanks around the number allowed, anything that is not a finite number reads as 0.
+double gmtOffsetFromLine(const QString& line);
+// The numeric field's text form: "-5", "4.5", empty for 0.
+QString gmtOffsetLine(double hours);
+
+// The four lines "Save" writes: flags, longitude, latitude, GMT offset.
+QStringList savedLines(const QString& flags, const QString& longitude, const QString& latitude,
+                       const QString& gmtOffsetText);
+
+} // namespace prefs

@@ -1,0 +1,318 @@
+#include "prefs/PrefsFile.h"
+#include "support/TempPrefsDir.h"
+#include <QRandomGenerator>
+#include <QtTest>
+#include <csignal>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
+namespace {
+// 10 / W°97.45 / N°30.15 / -6 in single-byte Latin-1, the degree sign as byte 176.
+const QByteArray Austin = QByteArray("10\r\nW\xB0"
+                                     "97.45\r\nN\xB0"
+                                     "30.15\r\n-6\r\n");
+const QStringList AustinLines{QStringLiteral("10"), QStringLiteral("W°97.45"), QStringLiteral("N°30.15"),
+                              QStringLiteral("-6")};
+} // namespace
+
+class TestPrefsFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void testReadLines_data();
+    void testReadLines();
+    void testMissingLinesReadEmpty();
+    void testLongLineCutAt4096_data();
+    void testLongLineCutAt4096();
+    void testRandomBytesDoNotCrash();
+    void testWriteBytes_data();
+    void testWriteBytes();
+    void testEveryLatin1CharacterRoundTrips();
+    void testFlagOn_data();
+    void testFlagOn();
+    void testUpdatedFlags_data();
+    void testUpdatedFlags();
+    void testGmtOffsetFromLine_data();
+    void testGmtOffsetFromLine();
+    void testGmtOffsetLine_data();
+    void testGmtOffsetLine();
+    void testSaveThenLoad();
+    void testSaveFails_data();
+    void testSaveFails();
+    void testFailedWriteKeepsOldFile();
+    void testLoadMissingFile();
+};
+
+void TestPrefsFile::testReadLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("10 / W°97.45 / N°30.15 / -6, CR LF") << Austin << AustinLines;
+    QTest::newRow("same with lone LF") << QByteArray("10\nW\xB0"
+                                                     "97.45\nN\xB0"
+                                                     "30.15\n-6\n")
+                                       << AustinLines;
+    QTest::newRow("same with lone CR") << QByteArray("10\rW\xB0"
+                                                     "97.45\rN\xB0"
+                                                     "30.15\r-6\r")
+                                       << AustinLines;
+    QTest::newRow("mixed line ends") << QByteArray("10\r\nW\xB0"
+                                                   "97.45\nN\xB0"
+                                                   "30.15\r-6")
+                                     << AustinLines;
+    QTest::newRow("last line without a line end") << QByteArray("00\r\nW\xB0"
+                                                                "1")
+                                                  << QStringList{"00", "W°1"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("only line ends") << QByteArray("\r\n\r\n\r\n") << QStringList{"", "", ""};
+    QTest::newRow("CR CR LF is two line ends") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
+    QTest::newRow("LF CR is two line ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("accented letters are Latin-1") << QByteArray("\xE9t\xE9") << QStringList{"été"};
+    QTest::newRow("blanks kept") << QByteArray("  W\xB0 97.45  \r\n") << QStringList{"  W° 97.45  "};
+}
+
+void TestPrefsFile::testReadLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(PrefsFile::fromBytes(bytes).lines(), lines);
+}
+
+void TestPrefsFile::testMissingLinesReadEmpty()
+{
+    const PrefsFile file = PrefsFile::fromBytes("10\r\nW\xB0"
+                                                "97.45\r\n");
+    QCOMPARE(file.line(1), QStringLiteral("10"));
+    QCOMPARE(file.line(2), QStringLiteral("W°97.45"));
+    QCOMPARE(file.line(3), QString());
+    QCOMPARE(file.line(4), QString());
+    QCOMPARE(file.line(0), QString());
+    QCOMPARE(file.line(-1), QString());
+}
+
+void TestPrefsFile::testLongLineCutAt4096_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("kept");
+
+    QTest::newRow("4095 characters kept whole") << 4095 << 4095;
+    QTest::newRow("4096 characters kept whole") << 4096 << 4096;
+    QTest::newRow("4097 characters cut to 4096") << 4097 << 4096;
+    QTest::newRow("1 MB line cut to 4096") << 1024 * 1024 << 4096;
+}
+
+void TestPrefsFile::testLongLineCutAt4096()
+{
+    QFETCH(int, length);
+    QFETCH(int, kept);
+    const QByteArray bytes = QByteArray(length, 'x') + "\r\nW\xB0"
+                                                       "97.45\r\n";
+    const PrefsFile file = PrefsFile::fromBytes(bytes);
+    QCOMPARE(file.lineCount(), 2);
+    QCOMPARE(file.line(1), QString(kept, QLatin1Char('x')));
+    QCOMPARE(file.line(2), QStringLiteral("W°97.45"));
+}
+
+void TestPrefsFile::testRandomBytesDoNotCrash()
+{
+    QRandomGenerator random(20240515);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes(int(random.bounded(20000)), '\0');
+        for (char& byte : bytes)
+            byte = char(random.bounded(256));
+        const PrefsFile file = PrefsFile::fromBytes(bytes);
+        for (const QString& line : file.lines())
+            QVERIFY(line.size() <= 4096);
+        // Whatever was read is written back as the same lines.
+        QCOMPARE(PrefsFile::fromBytes(file.toBytes()).lines(), file.lines());
+    }
+}
+
+void TestPrefsFile::testWriteBytes_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("four lines, each with CR LF") << AustinLines << Austin;
+    QTest::newRow("empty lines still end with CR LF")
+        << QStringList{"00", "", "", ""} << QByteArray("00\r\n\r\n\r\n\r\n");
+    QTest::newRow("character outside Latin-1 written as ?")
+        << QStringList{"W€1", "N日2"} << QByteArray("W?1\r\nN?2\r\n");
+    QTest::newRow("line end inside a value written as a blank")
+        << QStringList{"a\nb", "c\r\nd"} << QByteArray("a b\r\nc  d\r\n");
+    QTest::newRow("no lines") << QStringList{} << QByteArray();
+}
+
+void TestPrefsFile::testWriteBytes()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(PrefsFile(lines).toBytes(), bytes);
+}
+
+void TestPrefsFile::testEveryLatin1CharacterRoundTrips()
+{
+    QByteArray bytes;
+    for (int code = 0; code < 256; ++code) {
+        if (code != '\r' && code != '\n')
+            bytes.append(char(code));
+    }
+    bytes.append("\r\n");
+    QCOMPARE(PrefsFile::fromBytes(bytes).toBytes(), bytes);
+}
+
+void TestPrefsFile::testFlagOn_data()
+{
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<bool>("militaryTime");
+    QTest::addColumn<bool>("hints");
+
+    QTest::newRow("10") << "10" << true << false;
+    QTest::newRow("01") << "01" << false << true;
+    QTest::newRow("00") << "00" << false << false;
+    QTest::newRow("11xyz") << "11xyz" << true << true;
+    QTest::newRow("other characters are off") << "x2" << false << false;
+    QTest::newRow("one character: hints missing") << "1" << true << false;
+    QTest::newRow("empty line") << "" << false << false;
+}
+
+void TestPrefsFile::testFlagOn()
+{
+    QFETCH(QString, flags);
+    QFETCH(bool, militaryTime);
+    QFETCH(bool, hints);
+    QCOMPARE(prefs::flagOn(flags, 1), militaryTime);
+    QCOMPARE(prefs::flagOn(flags, 2), hints);
+}
+
+void TestPrefsFile::testUpdatedFlags_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("militaryTime");
+    QTest::addColumn<bool>("hints");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("11xyz, military time off") << "11xyz" << false << true << "01xyz";
+    QTest::newRow("00, both on") << "00" << true << true << "11";
+    QTest::newRow("10, hints on") << "10" << true << true << "11";
+    QTest::newRow("11, both off") << "11" << false << false << "00";
+    QTest::newRow("empty, nothing ticked") << "" << false << false << "00";
+    QTest::newRow("empty, hints on") << "" << false << true << "01";
+    QTest::newRow("one character, military on") << "0" << true << false << "10";
+}
+
+void TestPrefsFile::testUpdatedFlags()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, militaryTime);
+    QFETCH(bool, hints);
+    QFETCH(QString, after);
+    QCOMPARE(prefs::updatedFlags(before, militaryTime, hints), after);
+}
+
+void TestPrefsFile::testGmtOffsetFromLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<double>("hours");
+
+    QTest::newRow("-6") << "-6" << -6.0;
+    QTest::newRow("4.5") << "4.5" << 4.5;
+    QTest::newRow("blanks around") << "  -3.5 " << -3.5;
+    QTest::newRow("empty line") << "" << 0.0;
+    QTest::newRow("letters abc") << "abc" << 0.0;
+    QTest::newRow("number then letters") << "5h" << 0.0;
+    QTest::newRow("too large to hold") << "1e999" << 0.0;
+    QTest::newRow("nan") << "nan" << 0.0;
+    QTest::newRow("inf") << "inf" << 0.0;
+}
+
+void TestPrefsFile::testGmtOffsetFromLine()
+{
+    QFETCH(QString, line);
+    QFETCH(double, hours);
+    QCOMPARE(prefs::gmtOffsetFromLine(line), hours);
+}
+
+void TestPrefsFile::testGmtOffsetLine_data()
+{
+    QTest::addColumn<double>("hours");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("0 is an empty line") << 0.0 << "";
+    QTest::newRow("Kabul 4.5") << 4.5 << "4.5";
+    QTest::newRow("Eastern -5") << -5.0 << "-5";
+    QTest::newRow("Newfoundland -3") << -3.0 << "-3";
+    QTest::newRow("Darwin 9.5") << 9.5 << "9.5";
+    QTest::newRow("-3.5") << -3.5 << "-3.5";
+}
+
+void TestPrefsFile::testGmtOffsetLine()
+{
+    QFETCH(double, hours);
+    QFETCH(QString, line);
+    QCOMPARE(prefs::gmtOffsetLine(hours), line);
+}
+
+void TestPrefsFile::testSaveThenLoad()
+{
+    TempPrefsDir dir;
+    QVERIFY(PrefsFile(AustinLines).save(dir.filePath()));
+    QCOMPARE(dir.read(), Austin);
+    const std::optional<PrefsFile> file = PrefsFile::load(dir.filePath());
+    QVERIFY(file.has_value());
+    QCOMPARE(file->lines(), AustinLines);
+}
+
+void TestPrefsFile::testSaveFails_data()
+{
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::newRow("folder does not exist") << false;
+    QTest::newRow("folder is a file") << true;
+}
+
+void TestPrefsFile::testSaveFails()
+{
+    QFETCH(bool, folderIsAFile);
+    TempPrefsDir dir;
+    const QString folder = dir.path() + QStringLiteral("/missing");
+    if (folderIsAFile) {
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(!PrefsFile(AustinLines).save(PrefsFile::pathIn(folder)));
+}
+
+void TestPrefsFile::testFailedWriteKeepsOldFile()
+{
+#ifdef Q_OS_UNIX
+    // A file-size limit stops writes even for root; a write in place would leave the old file cut short.
+    TempPrefsDir dir;
+    dir.write(Austin);
+    rlimit before{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 8;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const bool saved = PrefsFile(QStringList{"11", "E°100.5", "S°33.9", "10"}).save(dir.filePath());
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!saved);
+    QCOMPARE(dir.read(), Austin);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"prefs.cal"}); // no temporary file left
+#else
+    QSKIP("needs a file-size limit");
+#endif
+}
+
+void TestPrefsFile::testLoadMissingFile()
+{
+    TempPrefsDir dir;
+    QVERIFY(!PrefsFile::load(dir.filePath()).has_value());
+    QVERIFY(!PrefsFile::load(dir.path()).has_value()); // a folder is no file
+}
+
+QTEST_GUILESS_MAIN(TestPrefsFile)
+#include "TestPrefsFile.moc"
