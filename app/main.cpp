@@ -1,7 +1,27 @@
+#include "app/SystemServices.h"
+#include "app/TCalendar.h"
+#include "prefs/THome.h"
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    return 0;
+    // The window lives on in the tray when hidden; only closing it ends the program.
+    application.setQuitOnLastWindowClosed(false);
+
+    SystemClock clock;
+    MessagePrompter prompter;
+    ScreenPointer pointer;
+    Services services{clock, prompter, pointer};
+
+    TCalendar Calendar(services);
+    THome Home(services, QCoreApplication::applicationDirPath(), &Calendar, Calendar.PrefsFlags);
+    Calendar.setHome(&Home);
+    prompter.setParent(&Calendar);
+    QObject::connect(&Calendar, &TCalendar::closed, &application, &QApplication::quit);
+
+    Calendar.show();
+    // Some desktops never activate a new window by themselves; the first activation lays out the year.
+    Calendar.activateWindow();
+    return application.exec();
 }
