@@ -14,7 +14,9 @@ void TCalendar::createTray()
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
             run([this] { RxTrayIcon1Click(); });
     });
-    RxTrayIcon1->show();
+    // Offscreen and some desktops have no notification area; the icon then stays unshown.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        RxTrayIcon1->show();
 }
 
 void TCalendar::SpeedButton1Click()

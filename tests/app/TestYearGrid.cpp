@@ -1,0 +1,316 @@
+#include "AppFixture.h"
+#include "app/GridRules.h"
+#include <QAction>
+#include <QFrame>
+#include <QToolButton>
+
+namespace {
+QDate d(int y, int m, int day)
+{
+    return QDate(y, m, day);
+}
+TDateTime v(int y, int m, int day)
+{
+    return rt::encodeDate(y, m, day);
+}
+} // namespace
+
+class TestYearGrid : public QObject
+{
+    Q_OBJECT
+private slots:
+    void testStartupCaption_data();
+    void testStartupCaption();
+    void testPlacement_data();
+    void testPlacement();
+    void testTitlesOfAYear();
+    void testResetAllCalendar_data();
+    void testResetAllCalendar();
+    void testCompactLayout_data();
+    void testCompactLayout();
+    void testCompactSetUpInTheCurrentYear();
+    void testCompactSetUpInAnotherYear();
+    void testSavedMonthsWin();
+    void testYearButtonInFullView();
+    void testFirstActivationPointerAndPositions();
+    void testLayoutPositions_data();
+    void testLayoutPositions();
+};
+
+void TestYearGrid::testStartupCaption_data()
+{
+    QTest::addColumn<QDateTime>("start");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("yearButton");
+    QTest::newRow("2 May 2000") << QDateTime(d(2000, 5, 2), QTime(9, 0))
+                                << "Dorvane   Today:  (5) May 02, 2000   Julian: 00.123" << "00.123" << "2000";
+    QTest::newRow("8 Dec 2026") << QDateTime(d(2026, 12, 8), QTime(23, 59))
+                                << "Dorvane   Today:  (12) Dec 08, 2026   Julian: 26.342" << "26.342" << "2026";
+    QTest::newRow("1 Jan 2025 at midnight") << QDateTime(d(2025, 1, 1), QTime(0, 0))
+                                            << "Dorvane   Today:  (1) Jan 01, 2025   Julian: 25.001" << "25.001"
+                                            << "2025";
+}
+
+void TestYearGrid::testStartupCaption()
+{
+    QFETCH(QDateTime, start);
+    QFETCH(QString, caption);
+    QFETCH(QString, hint);
+    QFETCH(QString, yearButton);
+    App app(start);
+    QCOMPARE(app.calendar->windowTitle(), caption);
+    QCOMPARE(app.month(1)->Hint(), hint);
+    QCOMPARE(app.calendar->SpeedButton10->text(), yearButton);
+    QCOMPARE(app.title(1), QStringLiteral("Date Panel"));
+}
+
+void TestYearGrid::testPlacement_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QDate>("calendar1");
+    QTest::addColumn<QList<QDate>>("expected"); // calendars 1, 2, 3, 4 and 12
+    QTest::addColumn<QString>("yearStart");
+    QTest::newRow("0: today's year") << 0 << d(1999, 7, 4)
+                                     << QList<QDate>{d(2024, 1, 1), d(2024, 2, 1), d(2024, 3, 1), d(2024, 4, 1),
+                                                     d(2024, 12, 1)}
+                                     << "01/01/2024";
+    QTest::newRow("2: a December date") << 2 << d(2019, 12, 15)
+                                        << QList<QDate>{d(2019, 1, 1), d(2019, 2, 1), d(2019, 3, 1), d(2019, 4, 1),
+                                                        d(2019, 12, 1)}
+                                        << "01/01/2019";
+    QTest::newRow("1: 31 January of a leap year") << 1 << d(2024, 1, 31)
+                                                  << QList<QDate>{d(2024, 1, 31), d(2024, 2, 29), d(2024, 3, 31),
+                                                                  d(2024, 4, 30), d(2024, 12, 31)}
+                                                  << "";
+    QTest::newRow("1: 31 January of a common year") << 1 << d(2023, 1, 31)
+                                                    << QList<QDate>{d(2023, 1, 31), d(2023, 2, 28), d(2023, 3, 31),
+                                                                    d(2023, 4, 30), d(2023, 12, 31)}
+                                                    << "";
+    QTest::newRow("7: any other value acts as 0") << 7 << d(1850, 3, 3)
+                                                  << QList<QDate>{d(2024, 1, 1), d(2024, 2, 1), d(2024, 3, 1),
+                                                                  d(2024, 4, 1), d(2024, 12, 1)}
+                                                  << "01/01/2024";
+}
+
+void TestYearGrid::testPlacement()
+{
+    QFETCH(int, source);
+    QFETCH(QDate, calendar1);
+    QFETCH(QList<QDate>, expected);
+    QFETCH(QString, yearStart);
+    App app;
+    app.activate();
+    app.month(1)->setDate(rt::fromQDate(calendar1));
+    app.calendar->GridYearSource = source;
+    app.calendar->FormActivate();
+    const int checked[] = {1, 2, 3, 4, 12};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(app.date(checked[i]), expected.at(i));
+    if (source != 1)
+        QCOMPARE(app.calendar->YearStartText, yearStart);
+    QCOMPARE(app.calendar->GridYearSource, 0);
+}
+
+void TestYearGrid::testTitlesOfAYear()
+{
+    App app;
+    app.month(1)->setDate(v(2001, 6, 15));
+    app.calendar->GridYearSource = 2;
+    app.activate();
+    const QStringList expected = {"1 January 2001", "2 February 2001", "3 March 2001",   "4 April 2001",
+                                  "5 May 2001",     "6 June 2001",     "7 July 2001",    "8 August 2001",
+                                  "9 September 2001", "10 October 2001", "11 November 2001", "12 December 2001"};
+    for (int n = 1; n <= 12; ++n) {
+        QCOMPARE(app.title(n), expected.at(n - 1));
+        // The day clicks read the month back from characters 3-5, or 4-6 from the tenth calendar on.
+        QCOMPARE(grid::titleMonthLetters(n, app.title(n)), expected.at(n - 1).section(' ', 1).left(3));
+    }
+}
+
+void TestYearGrid::testResetAllCalendar_data()
+{
+    QTest::addColumn<int>("keep");
+    QTest::newRow("keep calendar 5") << 5;
+    QTest::newRow("keep none") << 0;
+}
+
+void TestYearGrid::testResetAllCalendar()
+{
+    QFETCH(int, keep);
+    App app;
+    app.activate();
+    for (int n = 1; n <= 12; ++n) {
+        app.month(n)->setDate(v(2024, n, 17));
+        app.month(n)->setHint("hint");
+    }
+    app.calendar->ResetAllCalendar(keep);
+    for (int n = 1; n <= 12; ++n) {
+        QCOMPARE(app.date(n), d(2024, n, n == keep ? 17 : 1));
+        QCOMPARE(app.month(n)->Hint(), QString());
+    }
+}
+
+void TestYearGrid::testCompactLayout_data()
+{
+    QTest::addColumn<int>("months");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<int>("toolbarWidth");
+    QTest::addColumn<int>("textureWidth");
+    QTest::addColumn<QList<int>>("lefts"); // SpeedButton11, 10, 9, 8, 7, 6, 5, 3, 2, 1
+    QTest::addColumn<bool>("trayItem");
+    QTest::newRow("one month") << 1 << QSize(203, 198) << 205 << 203
+                               << QList<int>{0, 27, 104, 131, 165, 412, 639, 266, 349, 701} << true;
+    QTest::newRow("two months") << 2 << QSize(402, 199) << 398 << 397
+                                << QList<int>{33, 62, 141, 173, 207, 412, 287, 238, 347, 317} << false;
+    QTest::newRow("three months") << 3 << QSize(600, 198) << 595 << 810
+                                  << QList<int>{130, 159, 238, 270, 304, 356, 382, 333, 442, 412} << false;
+}
+
+void TestYearGrid::testCompactLayout()
+{
+    QFETCH(int, months);
+    QFETCH(QSize, window);
+    QFETCH(int, toolbarWidth);
+    QFETCH(int, textureWidth);
+    QFETCH(QList<int>, lefts);
+    QFETCH(bool, trayItem);
+    App app;
+    app.activate();
+    app.calendar->SmallView = 1;
+    app.calendar->SmallCalCount = months;
+    app.calendar->SmallCal();
+    TCalendar& c = *app.calendar;
+    QCOMPARE(c.outerSize(), window);
+    QCOMPARE(c.Panel28->width(), toolbarWidth);
+    QCOMPARE(c.Panel28->y(), 142);
+    QCOMPARE(c.findChild<QWidget*>("JPanelTexture1")->width(), textureWidth);
+    const QToolButton* buttons[] = {c.SpeedButton11, c.SpeedButton10, c.SpeedButton9, c.SpeedButton8,
+                                    c.SpeedButton7,  c.SpeedButton6,  c.SpeedButton5, c.SpeedButton3,
+                                    c.SpeedButton2,  c.SpeedButton1};
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(buttons[i]->x(), lefts.at(i));
+    QCOMPARE(c.Tray1->isVisible(), trayItem);
+    QVERIFY(c.SpeedButton6->isHidden());
+    QVERIFY(!c.SpeedButton7->isHidden());
+    // The pointer goes to the compact-size button: window left + toolbar left + its left + 13.
+    QCOMPARE(app.world.pointer.last(), QPoint(c.x() - 1 + lefts.at(4) + 13, c.y() + 142 + 2 + 37));
+}
+
+void TestYearGrid::testCompactSetUpInTheCurrentYear()
+{
+    App app;
+    app.activate();
+    app.calendar->SmallView = 1;
+    app.calendar->SmallCal();
+    QCOMPARE(app.title(1), QStringLiteral("1 May 2024"));
+    QCOMPARE(app.title(2), QStringLiteral("2 June 2024"));
+    QCOMPARE(app.title(3), QStringLiteral("3 July 2024"));
+    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("Jan 2024"));
+
+    app.calendar->BitBtn4Click();
+    QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
+    QCOMPARE(app.title(3), QStringLiteral("3 March 2024"));
+    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("May 2024"));
+
+    app.calendar->BitBtn4Click();
+    QCOMPARE(app.title(1), QStringLiteral("1 May 2024"));
+    QCOMPARE(app.date(3), d(2024, 7, 1));
+    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("Jan 2024"));
+}
+
+void TestYearGrid::testCompactSetUpInAnotherYear()
+{
+    App app;
+    app.activate();
+    app.month(1)->setDate(v(2031, 1, 1));
+    app.calendar->GridYearSource = 1;
+    app.calendar->FormActivate();
+    app.calendar->SmallView = 1;
+    app.calendar->SmallCal();
+    QCOMPARE(app.title(1), QStringLiteral("1 January 2031"));
+    QCOMPARE(app.title(2), QStringLiteral("2 February 2031"));
+    QCOMPARE(app.title(3), QStringLiteral("3 March 2031"));
+}
+
+void TestYearGrid::testSavedMonthsWin()
+{
+    App app;
+    app.activate();
+    app.calendar->SmallCalDates = {v(2010, 10, 1), v(2010, 11, 1), v(2010, 12, 1)};
+    app.calendar->SmallView = 1;
+    app.calendar->SmallCal();
+    QCOMPARE(app.title(1), QStringLiteral("1 October 2010"));
+    QCOMPARE(app.title(3), QStringLiteral("3 December 2010"));
+}
+
+void TestYearGrid::testYearButtonInFullView()
+{
+    App app;
+    app.activate();
+    app.month(1)->setDate(v(1988, 1, 1));
+    app.calendar->GridYearSource = 1;
+    app.calendar->FormActivate();
+    app.month(4)->setHint("88.100");
+    app.calendar->SpeedButton10->click();
+    QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
+    QCOMPARE(app.month(4)->Hint(), QString());
+    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("2024"));
+}
+
+void TestYearGrid::testFirstActivationPointerAndPositions()
+{
+    App app;
+    TCalendar& c = *app.calendar;
+    // Before the window is shown it stands at its design place, which the compact view starts from.
+    QCOMPARE(c.SmallViewLeft, 209);
+    QCOMPARE(c.SmallViewTop, 121);
+    c.move(100, 50);
+    app.activate();
+    app.activate();
+    QCOMPARE(app.world.pointer.moves.size(), 1);
+    QCOMPARE(app.world.pointer.last(), QPoint(100 + 481, 50 + 467));
+    QCOMPARE(c.FullViewLeft, 100);
+    QCOMPARE(c.FullViewTop, 50);
+}
+
+void TestYearGrid::testLayoutPositions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("MonthCalendar1") << "MonthCalendar1" << QRect(0, 0, 197, 153);
+    QTest::newRow("MonthCalendar7") << "MonthCalendar7" << QRect(398, 143, 197, 153);
+    QTest::newRow("MonthCalendar12") << "MonthCalendar12" << QRect(597, 286, 197, 153);
+    QTest::newRow("Panel9") << "Panel9" << QRect(0, 147, 794, 23);
+    QTest::newRow("Panel17") << "Panel17" << QRect(0, 290, 794, 23);
+    QTest::newRow("Panel30") << "Panel30" << QRect(40, 7, 112, 16);
+    QTest::newRow("Panel36") << "Panel36" << QRect(431, 150, 112, 16);
+    QTest::newRow("Panel37") << "Panel37" << QRect(630, 150, 112, 16);
+    QTest::newRow("Panel41") << "Panel41" << QRect(637, 294, 112, 16);
+    QTest::newRow("Panel27") << "Panel27" << QRect(0, 424, 794, 17);
+    QTest::newRow("Panel28") << "Panel28" << QRect(-1, 428, 795, 25);
+    QTest::newRow("JPanelTexture1") << "JPanelTexture1" << QRect(0, 1, 794, 23);
+    QTest::newRow("Panel25") << "Panel25" << QRect(323, 215, 155, 54);
+    QTest::newRow("umNumberEdit1") << "umNumberEdit1" << QRect(28, 7, 120, 21);
+    QTest::newRow("SpeedButton11") << "SpeedButton11" << QRect(236, 2, 25, 19);
+    QTest::newRow("SpeedButton10") << "SpeedButton10" << QRect(265, 2, 75, 19);
+    QTest::newRow("SpeedButton3") << "SpeedButton3" << QRect(446, 2, 48, 19);
+    QTest::newRow("SpeedButton4") << "SpeedButton4" << QRect(670, 2, 29, 19);
+    QTest::newRow("SpeedButton2") << "SpeedButton2" << QRect(732, 2, 29, 19);
+    QTest::newRow("Moon1") << "Moon1" << QRect(158, -29, 20, 19);
+    QTest::newRow("Label4") << "Label4" << QRect(80, 5, 28, 13);
+}
+
+void TestYearGrid::testLayoutPositions()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    App app;
+    QWidget* control = app.calendar->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(app.calendar->outerSize(), QSize(800, 485));
+}
+
+QTEST_MAIN(TestYearGrid)
+#include "TestYearGrid.moc"
