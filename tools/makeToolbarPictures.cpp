@@ -177,12 +177,17 @@ QImage weekGlyph()
     QImage image = transparentImage(16, 16);
     {
         QPainter p(&image);
-        grid(p, 0, 0, 3, 5, LightGrey);
-        p.fillRect(0, 0, 6, 16, Navy);
+        p.fillRect(1, 0, 14, 16, White);
+        p.setPen(LightGrey);
+        for (const int x : {10, 14})
+            p.drawLine(x, 0, x, 15);
+        for (const int y : {0, 5, 10, 15})
+            p.drawLine(6, y, 14, y);
+        p.fillRect(1, 0, 5, 16, Navy);
     }
-    drawPixels(image, Digit1, 1, 1, White);
-    drawPixels(image, Digit2, 1, 6, White);
-    drawPixels(image, Digit3, 1, 11, White);
+    drawPixels(image, Digit1, 2, 1, White);
+    drawPixels(image, Digit2, 2, 6, White);
+    drawPixels(image, Digit3, 2, 11, White);
     return image;
 }
 

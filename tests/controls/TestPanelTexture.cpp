@@ -401,6 +401,62 @@ private slots:
         QTRY_VERIFY(panel.paints > before);
     }
 
+    void testToolbarTextureResource()
+    {
+        const QImage texture(":/texture.png");
+        QCOMPARE(texture.size(), QSize(64, 64));
+        QVERIFY(!texture.hasAlphaChannel());
+        qint64 red = 0, green = 0, blue = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const QColor c = texture.pixelColor(x, y);
+                for (const int channel : {c.red(), c.green(), c.blue()})
+                    QVERIFY2(channel >= 171 && channel <= 239, qPrintable(QString("%1,%2").arg(x).arg(y)));
+                red += c.red();
+                green += c.green();
+                blue += c.blue();
+            }
+        const qint64 pixels = 64 * 64;
+        QVERIFY(qAbs((red + green + blue) / (3 * pixels) - 205) <= 3);
+        QVERIFY(green > blue && blue > red);
+    }
+
+    void testToolbarPictures_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+
+        QTest::newRow("window icon") << ":/icon.png" << QSize(32, 32);
+        QTest::newRow("previous") << ":/glyph_previous.png" << QSize(16, 16);
+        QTest::newRow("next") << ":/glyph_next.png" << QSize(16, 16);
+        QTest::newRow("view") << ":/glyph_view.png" << QSize(16, 16);
+        QTest::newRow("size") << ":/glyph_size.png" << QSize(16, 16);
+        QTest::newRow("year") << ":/glyph_year.png" << QSize(16, 16);
+        QTest::newRow("close") << ":/glyph_close.png" << QSize(16, 16);
+        QTest::newRow("week") << ":/glyph_week.png" << QSize(16, 16);
+        QTest::newRow("params") << ":/glyph_params.png" << QSize(16, 16);
+        QTest::newRow("on top") << ":/glyph_ontop.png" << QSize(16, 16);
+        QTest::newRow("tray") << ":/glyph_tray.png" << QSize(16, 16);
+        QTest::newRow("sunrise") << ":/sunrise.png" << QSize(16, 15);
+        QTest::newRow("sunset") << ":/sunset.png" << QSize(16, 15);
+        QTest::newRow("start moon") << ":/moon_start.png" << QSize(16, 16);
+    }
+
+    void testToolbarPictures()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        const QImage picture(path);
+        QCOMPARE(picture.size(), size);
+        // Some corner is see-through, so the picture sits on the texture without a box round it.
+        const QList<QPoint> corners = {
+            {0, 0}, {size.width() - 1, 0}, {0, size.height() - 1}, {size.width() - 1, size.height() - 1}};
+        bool seeThrough = false;
+        for (const QPoint& corner : corners)
+            seeThrough = seeThrough || qAlpha(picture.pixel(corner)) == 0;
+        QVERIFY(seeThrough);
+    }
+
     void testShownPanelPaintsTexture()
     {
         const QImage texture = coordinateTexture(64, 64);
