@@ -1,0 +1,147 @@
+#include "astro/SunReport.h"
+#include "runtime/NumberText.h"
+#include <cmath>
+
+namespace {
+
+const QChar degreeSign(0x00B0);
+
+// Interval bounds in radians; between bounds 41 and 42 there is no bound, so the last-quarter interval is wide.
+constexpr double phaseBounds[57] = {0.0,
+                                    0.267971686242562,
+                                    0.467071686242562,
+                                    0.606871686242562,
+                                    0.722671686242562,
+                                    0.824971686242562,
+                                    0.918271686242562,
+                                    1.00537168624256,
+                                    1.08787168624256,
+                                    1.16697168624256,
+                                    1.24347168624256,
+                                    1.31807168624256,
+                                    1.39117168624256,
+                                    1.46337168624256,
+                                    1.53507168624256,
+                                    1.60647168624256,
+                                    1.67807168624256,
+                                    1.75027168624256,
+                                    1.82347168624256,
+                                    1.89797168624256,
+                                    1.97447168624256,
+                                    2.05357168624256,
+                                    2.13607168624256,
+                                    2.22317168624256,
+                                    2.31657168624256,
+                                    2.41887168624256,
+                                    2.53467168624256,
+                                    2.67437168624256,
+                                    2.87347168624256,
+                                    3.40957168624256,
+                                    3.60867168624256,
+                                    3.74847168624256,
+                                    3.86427168624256,
+                                    3.96657168624256,
+                                    4.05987168624256,
+                                    4.14697168624256,
+                                    4.22947168624256,
+                                    4.30857168624256,
+                                    4.38507168624256,
+                                    4.45967168624256,
+                                    4.53277168624256,
+                                    4.60497168624256,
+                                    4.74807168624256,
+                                    4.81967168624256,
+                                    4.89187168624256,
+                                    4.96497168624256,
+                                    5.03957168624256,
+                                    5.11607168624256,
+                                    5.19517168624256,
+                                    5.27767168624256,
+                                    5.36477168624256,
+                                    5.45817168624256,
+                                    5.56037168624256,
+                                    5.67627168624256,
+                                    5.81597168624256,
+                                    6.01507168624256,
+                                    10.0};
+
+// Picture of each interval 1..56 (index 0 unused).
+constexpr int intervalPicture[57] = {0,  28, 1,  2,  2,  3,  3,  4,  4,  5,  5,  5,  5,  6,  6,  7,  7,  8,  8,
+                                     8,  9,  9,  10, 10, 10, 11, 11, 12, 13, 14, 15, 15, 16, 16, 17, 17, 18, 18,
+                                     18, 19, 19, 20, 20, 21, 21, 21, 22, 22, 22, 23, 23, 24, 24, 25, 26, 27, 28};
+
+// The text before the first degree sign, without blanks; empty when there is no degree sign.
+QChar markLetter(const QString& line)
+{
+    const int p = line.indexOf(degreeSign);
+    if (p < 0)
+        return QChar();
+    const QString before = line.left(p).trimmed();
+    return before.isEmpty() ? QChar() : before.at(0).toUpper();
+}
+
+void runOnce(SunReportResult& result, const SunReportInput& input, SunState& state, int kind)
+{
+    // SunRiseSet overwrites longitude and offset, so every run stores its inputs afresh.
+    state.SunLatitude = result.latitudeField;
+    state.SunLongitude = result.longitudeField * -1;
+    state.SunZoneOffset = input.gmtOffset;
+    state.SunEventKind = kind;
+    for (const QString& text : SunRiseSet(state, input.dateText, input.MilitaryTime))
+        result.messages.append({SunReportMessage::Plain, text});
+}
+
+} // namespace
+
+std::optional<double> degreeFieldValue(const QString& line)
+{
+    const int p = line.indexOf(degreeSign);
+    return rt::parseFieldNumber(p < 0 ? line : line.mid(p + 1, 100));
+}
+
+bool isMarkedSouth(const QString& latitudeLine)
+{
+    return markLetter(latitudeLine) == QLatin1Char('S');
+}
+
+bool isMarkedEast(const QString& longitudeLine)
+{
+    return markLetter(longitudeLine) == QLatin1Char('E');
+}
+
+SunReportResult computeSunReport(const SunReportInput& input, SunState& state)
+{
+    SunReportResult result{input.latitudeField, input.longitudeField, QString(), QString(), {}};
+
+    // A marking applies to a freshly converted number only; after a failed conversion the field keeps the value
+    // it held, which already carries the sign of its own marking.
+    if (const std::optional<double> latitude = degreeFieldValue(input.latitudeLine))
+        result.latitudeField = isMarkedSouth(input.latitudeLine) ? -std::abs(*latitude) : *latitude;
+    else
+        result.messages.append({SunReportMessage::Warning, sunReportText::InvalidLatitude});
+    if (const std::optional<double> longitude = degreeFieldValue(input.longitudeLine))
+        result.longitudeField = isMarkedEast(input.longitudeLine) ? -std::abs(*longitude) : *longitude;
+    else
+        result.messages.append({SunReportMessage::Warning, sunReportText::InvalidLongitude});
+
+    runOnce(result, input, state, 1);
+    result.sunrise = state.SunriseText;
+    runOnce(result, input, state, 2);
+    result.sunset = state.SunsetText;
+    return result;
+}
+
+int moonIntervalFor(long double phase)
+{
+    int k = 0;
+    for (int i = 1; i <= 56; ++i) {
+        if ((long double)phaseBounds[i - 1] < phase && phase < (long double)phaseBounds[i])
+            k = i;
+    }
+    return k;
+}
+
+int moonPictureFor(long double phase)
+{
+    return intervalPicture[moonIntervalFor(phase)];
+}

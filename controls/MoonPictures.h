@@ -1,0 +1,9 @@
+#pragma once
+#include <QPixmap>
+
+// Moon picture n (1..28, step n of a lunation seen from the north; 14 full, 28 new), with the colour of its
+// bottom-left pixel transparent. A null pixmap for any other n.
+QPixmap moonPicture(int n);
+
+// The picture shown before the first report: the full moon of the starting phase.
+QPixmap initialMoonPicture();
