@@ -472,10 +472,13 @@ void TCalendar::reportSun(const QString& dateText, bool startedByUser)
     // The same day and preferences tell the same story: a report the program starts by itself says each thing once.
     const QString context = dateText + QLatin1Char('|') + input.longitudeLine + QLatin1Char('|') + input.latitudeLine +
                             QLatin1Char('|') + QString::number(input.gmtOffset) + QLatin1Char('|');
+    QStringList shownNow;
     for (const SunReportMessage& message : result.messages) {
         const QString key = context + message.text;
-        if (!startedByUser && m_shownAutoMessages.contains(key))
+        // One report says a thing once, though its two runs may both find it.
+        if (shownNow.contains(message.text) || (!startedByUser && m_shownAutoMessages.contains(key)))
             continue;
+        shownNow.append(message.text);
         if (m_services.prompter.isOpen())
             continue;
         m_shownAutoMessages.insert(key);
