@@ -221,7 +221,8 @@ void THome::setMemoLines(const QStringList& lines)
 
 void THome::FormActivate()
 {
-    m_services.pointer.moveTo(SpeedButton54->mapToGlobal(SpeedButton54->rect().center()));
+    m_services.pointer.moveTo(
+        SpeedButton54->mapToGlobal(QPoint(SpeedButton54->width() / 2, SpeedButton54->height() / 2)));
     ParamsChanged = 0;
     Panel2->setFocus();
 }

@@ -1,0 +1,491 @@
+#include "controls/Hints.h"
+#include "prefs/TCurrencyEdit.h"
+#include "prefs/THome.h"
+#include "support/Fakes.h"
+#include "support/TempPrefsDir.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+// 10 / W°97.45 / N°30.15 / -6 in single-byte Latin-1 with CR LF.
+const QByteArray Austin = QByteArray("10\r\nW\xB0"
+                                     "97.45\r\nN\xB0"
+                                     "30.15\r\n-6\r\n");
+} // namespace
+
+class TestTHome : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void testReadsFile_data();
+    void testReadsFile();
+    void testReadingNeverClearsOptions();
+    void testMissingFileReportedOnce();
+    void testSaveWrites_data();
+    void testSaveWrites();
+    void testOffsetZeroSavedEmptyAndReadBackZero();
+    void testEveryLatin1CharacterSurvivesReadAndSave();
+    void testRestartMessage_data();
+    void testRestartMessage();
+    void testSaveFailureKeepsDialogOpen_data();
+    void testSaveFailureKeepsDialogOpen();
+    void testCloseBoxWritesNothing();
+    void testHintSwitch_data();
+    void testHintSwitch();
+    void testHintsFlagSwitchesHintsOnWhenRead();
+    void testGmtFieldPassesFocusToOffsetList();
+    void testActivationPlacesPointerOnSave();
+
+private:
+    void makeHome(const QString& folder);
+    QByteArray saveAndRead();
+
+    std::unique_ptr<FakeWorld> world;
+    std::unique_ptr<TempPrefsDir> dir;
+    std::unique_ptr<QWidget> calendar;
+    QString flags;
+    int militaryTime = 0;
+    std::unique_ptr<THome> home;
+};
+
+void TestTHome::init()
+{
+    world = std::make_unique<FakeWorld>();
+    dir = std::make_unique<TempPrefsDir>();
+    calendar = std::make_unique<QWidget>();
+    flags.clear();
+    militaryTime = 0;
+    makeHome(dir->path());
+}
+
+void TestTHome::cleanup()
+{
+    home.reset();
+    calendar.reset();
+    dir.reset();
+    world.reset();
+}
+
+void TestTHome::makeHome(const QString& folder)
+{
+    home = std::make_unique<THome>(world->services, folder, calendar.get(), flags);
+}
+
+QByteArray TestTHome::saveAndRead()
+{
+    home->SpeedButton54Click();
+    return dir->read();
+}
+
+void TestTHome::testReadsFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("militaryBox");
+    QTest::addColumn<int>("military");
+    QTest::addColumn<bool>("hintsBox");
+    QTest::addColumn<QString>("longitude");
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<double>("offset");
+    QTest::addColumn<QString>("offsetShown");
+
+    QTest::newRow("10 / W°97.45 / N°30.15 / -6") << Austin << true << 1 << false << "W°97.45"
+                                                 << "N°30.15" << -6.0 << "-6";
+    QTest::newRow("01: hints only") << QByteArray("01\r\nE\xB0"
+                                                  "2.35\r\nN\xB0"
+                                                  "48.85\r\n1\r\n")
+                                    << false << 0 << true << "E°2.35"
+                                    << "N°48.85" << 1.0 << "1";
+    QTest::newRow("00: nothing ticked") << QByteArray("00\r\nW\xB0"
+                                                      "0.1\r\nN\xB0"
+                                                      "51.5\r\n\r\n")
+                                        << false << 0 << false << "W°0.1"
+                                        << "N°51.5" << 0.0 << "0";
+    QTest::newRow("Kabul 4.5 shown 5") << QByteArray("00\r\nE\xB0"
+                                                     "69.2\r\nN\xB0"
+                                                     "34.5\r\n4.5\r\n")
+                                       << false << 0 << false << "E°69.2"
+                                       << "N°34.5" << 4.5 << "5";
+    QTest::newRow("offset with blanks") << QByteArray("00\r\nx\r\ny\r\n  -3.5  \r\n") << false << 0 << false << "x"
+                                        << "y" << -3.5 << "-4";
+    QTest::newRow("offset abc reads 0") << QByteArray("00\r\nx\r\ny\r\nabc\r\n") << false << 0 << false << "x"
+                                        << "y" << 0.0 << "0";
+    QTest::newRow("three lines: offset 0") << QByteArray("00\r\nW\xB0"
+                                                         "97.45\r\nN\xB0"
+                                                         "30.15\r\n")
+                                           << false << 0 << false << "W°97.45"
+                                           << "N°30.15" << 0.0 << "0";
+    QTest::newRow("one line: positions empty") << QByteArray("10\r\n") << true << 1 << false << ""
+                                               << "" << 0.0 << "0";
+    QTest::newRow("first line 1: military only") << QByteArray("1\r\n") << true << 1 << false << ""
+                                                 << "" << 0.0 << "0";
+    QTest::newRow("empty file") << QByteArray() << false << 0 << false << ""
+                                << "" << 0.0 << "0";
+    QTest::newRow("lone LF") << QByteArray("10\nW\xB0"
+                                           "97.45\nN\xB0"
+                                           "30.15\n-6\n")
+                             << true << 1 << false << "W°97.45"
+                             << "N°30.15" << -6.0 << "-6";
+}
+
+void TestTHome::testReadsFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, militaryBox);
+    QFETCH(int, military);
+    QFETCH(bool, hintsBox);
+    QFETCH(QString, longitude);
+    QFETCH(QString, latitude);
+    QFETCH(double, offset);
+    QFETCH(QString, offsetShown);
+
+    dir->write(bytes);
+    QString message = "unset";
+    QVERIFY(home->loadPreferences(militaryTime, &message));
+    QCOMPARE(message, QString());
+    QCOMPARE(home->CheckBox1->isChecked(), militaryBox);
+    QCOMPARE(militaryTime, military);
+    QCOMPARE(home->CheckBox2->isChecked(), hintsBox);
+    QCOMPARE(home->Edit2->text(), longitude);
+    QCOMPARE(home->Edit1->text(), latitude);
+    QCOMPARE(home->CurrencyEditGMT3->value(), offset);
+    QCOMPARE(home->CurrencyEditGMT3->text(), offsetShown);
+    QCOMPARE(home->memoLine(2), longitude);
+    QCOMPARE(home->memoLine(3), latitude);
+    QCOMPARE(home->memoLine(5), QString());
+}
+
+void TestTHome::testReadingNeverClearsOptions()
+{
+    dir->write("11\r\n");
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    dir->write("00\r\n");
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QCOMPARE(flags, QStringLiteral("00"));
+    QVERIFY(home->CheckBox1->isChecked());
+    QVERIFY(home->CheckBox2->isChecked());
+    QCOMPARE(militaryTime, 1);
+}
+
+void TestTHome::testMissingFileReportedOnce()
+{
+    const QString expected = "Cannot open file " + dir->path() + "/prefs.cal";
+    QString message;
+    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QCOMPARE(message, expected);
+    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QCOMPARE(message, QString());
+    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QCOMPARE(message, QString());
+
+    // Before any read the dialog holds no position and no options.
+    QVERIFY(!home->CheckBox1->isChecked());
+    QVERIFY(!home->CheckBox2->isChecked());
+    QCOMPARE(home->Edit1->text(), QString());
+    QCOMPARE(home->Edit2->text(), QString());
+    QCOMPARE(home->CurrencyEditGMT3->value(), 0.0);
+    QCOMPARE(militaryTime, 0);
+
+    dir->write(Austin);
+    QVERIFY(home->loadPreferences(militaryTime, &message));
+    dir->remove();
+    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QCOMPARE(message, expected);
+    // The fields keep what the last read gave.
+    QCOMPARE(home->Edit2->text(), QStringLiteral("W°97.45"));
+    QCOMPARE(home->CurrencyEditGMT3->value(), -6.0);
+    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QCOMPARE(message, QString());
+}
+
+void TestTHome::testSaveWrites_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("nothing changed") << Austin << "" << Austin;
+    QTest::newRow("Kabul chosen writes 4.5") << Austin << "choose 71"
+                                             << QByteArray("10\r\nW\xB0"
+                                                           "97.45\r\nN\xB0"
+                                                           "30.15\r\n4.5\r\n");
+    QTest::newRow("India chosen writes 5.5") << Austin << "choose 74"
+                                             << QByteArray("10\r\nW\xB0"
+                                                           "97.45\r\nN\xB0"
+                                                           "30.15\r\n5.5\r\n");
+    QTest::newRow("GMT (0:00) writes an empty line") << Austin << "choose 23"
+                                                     << QByteArray("10\r\nW\xB0"
+                                                                   "97.45\r\nN\xB0"
+                                                                   "30.15\r\n\r\n");
+    QTest::newRow("11xyz, military off writes 01xyz")
+        << QByteArray("11xyz\r\na\r\nb\r\n2\r\n") << "untick military" << QByteArray("01xyz\r\na\r\nb\r\n2\r\n");
+    QTest::newRow("lone LF rewritten with CR LF") << QByteArray("00\nW\xB0"
+                                                                "97.45\nN\xB0"
+                                                                "30.15\n-6\n")
+                                                  << ""
+                                                  << QByteArray("00\r\nW\xB0"
+                                                                "97.45\r\nN\xB0"
+                                                                "30.15\r\n-6\r\n");
+    QTest::newRow("lone CR rewritten with CR LF")
+        << QByteArray("01\rx\ry\r3\r") << "" << QByteArray("01\r\nx\r\ny\r\n3\r\n");
+    QTest::newRow("first line 1, hints ticked")
+        << QByteArray("1\r\n") << "tick hints" << QByteArray("11\r\n\r\n\r\n\r\n");
+    QTest::newRow("empty file, nothing ticked") << QByteArray() << "" << QByteArray("00\r\n\r\n\r\n\r\n");
+    QTest::newRow("latitude typed as is") << Austin << "type latitude S°33.9"
+                                          << QByteArray("10\r\nW\xB0"
+                                                        "97.45\r\nS\xB0"
+                                                        "33.9\r\n-6\r\n");
+    QTest::newRow("character outside Latin-1 saved as ?") << Austin << "type latitude N€1"
+                                                          << QByteArray("10\r\nW\xB0"
+                                                                        "97.45\r\nN?1\r\n-6\r\n");
+}
+
+void TestTHome::testSaveWrites()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, action);
+    QFETCH(QByteArray, after);
+
+    dir->write(before);
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    if (action.startsWith("choose "))
+        home->ComboBox1->setCurrentIndex(action.mid(7).toInt());
+    else if (action == "untick military")
+        home->CheckBox1->setChecked(false);
+    else if (action == "tick hints")
+        home->CheckBox2->setChecked(true);
+    else if (action.startsWith("type latitude "))
+        home->Edit1->setText(action.mid(14));
+
+    QCOMPARE(saveAndRead(), after);
+    QCOMPARE(home->result(), int(QDialog::Accepted));
+    // The in-memory copy is what a new read gives.
+    int unused = 0;
+    const QStringList inMemory = home->memoLines();
+    QVERIFY(home->loadPreferences(unused, nullptr));
+    QCOMPARE(home->memoLines(), inMemory);
+}
+
+void TestTHome::testOffsetZeroSavedEmptyAndReadBackZero()
+{
+    dir->write(Austin);
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    home->ComboBox1->setCurrentIndex(53); // "GMT (0.00) Greenwich Mean Time : ..."
+    QCOMPARE(saveAndRead(), QByteArray("10\r\nW\xB0"
+                                       "97.45\r\nN\xB0"
+                                       "30.15\r\n\r\n"));
+    home->CurrencyEditGMT3->setValue(7);
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QCOMPARE(home->CurrencyEditGMT3->value(), 0.0);
+}
+
+void TestTHome::testEveryLatin1CharacterSurvivesReadAndSave()
+{
+    QByteArray position;
+    for (int code = 0; code < 256; ++code) {
+        if (code != '\r' && code != '\n')
+            position.append(char(code));
+    }
+    const QByteArray bytes = "00\r\n" + position + "\r\n" + position + "\r\n-6\r\n";
+    dir->write(bytes);
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QCOMPARE(home->memoLine(2), QString::fromLatin1(position));
+    QCOMPARE(saveAndRead(), bytes);
+}
+
+void TestTHome::testRestartMessage_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QSize>("desktop");
+    QTest::addColumn<bool>("message");
+    QTest::addColumn<QPoint>("pointer");
+
+    QTest::newRow("nothing changed: no box") << "" << QSize(1024, 768) << false << QPoint();
+    QTest::newRow("only Hints: no box") << "click hints" << QSize(1024, 768) << false << QPoint();
+    QTest::newRow("military time: box") << "click military" << QSize(1024, 768) << true << QPoint(522, 414);
+    QTest::newRow("latitude edited: box") << "type latitude" << QSize(1024, 768) << true << QPoint(522, 414);
+    QTest::newRow("longitude edited: box, 1920x1080")
+        << "type longitude" << QSize(1920, 1080) << true << QPoint(970, 570);
+    QTest::newRow("offset chosen: box") << "choose Tokyo" << QSize(1024, 768) << true << QPoint(522, 414);
+}
+
+void TestTHome::testRestartMessage()
+{
+    QFETCH(QString, action);
+    QFETCH(QSize, desktop);
+    QFETCH(bool, message);
+    QFETCH(QPoint, pointer);
+
+    world->pointer.desktop = desktop;
+    dir->write(Austin);
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    home->show();
+    QVERIFY(QTest::qWaitForWindowExposed(home.get()));
+    home->FormActivate();
+    QCOMPARE(home->ParamsChanged, 0);
+
+    if (action == "click hints")
+        QTest::mouseClick(home->CheckBox2, Qt::LeftButton);
+    else if (action == "click military")
+        QTest::mouseClick(home->CheckBox1, Qt::LeftButton);
+    else if (action == "type latitude")
+        QTest::keyClicks(home->Edit1, "5");
+    else if (action == "type longitude")
+        QTest::keyClicks(home->Edit2, "5");
+    else if (action == "choose Tokyo")
+        home->ComboBox1->setCurrentIndex(83);
+
+    QPoint pointerDuringBox;
+    world->prompter.whileOpen = [&](const FakePrompter::Box&) { pointerDuringBox = world->pointer.last(); };
+    QTest::mouseClick(home->SpeedButton54, Qt::LeftButton);
+
+    if (message) {
+        QCOMPARE(world->prompter.boxes.size(), 1);
+        QCOMPARE(world->prompter.boxes[0].kind, QStringLiteral("warning"));
+        QCOMPARE(world->prompter.boxes[0].text,
+                 QStringLiteral("The program must be restarted for this option to take effect."));
+        QCOMPARE(pointerDuringBox, pointer);
+    } else {
+        QCOMPARE(world->prompter.boxes.size(), 0);
+    }
+    QVERIFY(!home->isVisible());
+    QCOMPARE(home->result(), int(QDialog::Accepted));
+}
+
+void TestTHome::testSaveFailureKeepsDialogOpen_data()
+{
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::newRow("folder does not exist") << false;
+    QTest::newRow("folder replaced by a file") << true;
+}
+
+void TestTHome::testSaveFailureKeepsDialogOpen()
+{
+    QFETCH(bool, folderIsAFile);
+    const QString folder = dir->path() + "/gone";
+    if (folderIsAFile) {
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    makeHome(folder);
+    home->show();
+    QVERIFY(QTest::qWaitForWindowExposed(home.get()));
+    home->CheckBox1->setChecked(true);
+    const QStringList memoBefore = home->memoLines();
+    const int movesBefore = int(world->pointer.moves.size());
+
+    QTest::mouseClick(home->SpeedButton54, Qt::LeftButton);
+
+    QCOMPARE(world->prompter.boxes.size(), 1);
+    QCOMPARE(world->prompter.boxes[0].kind, QStringLiteral("error"));
+    QCOMPARE(world->prompter.boxes[0].text, "Cannot create file " + dir->path() + "/gone/prefs.cal");
+    QVERIFY(home->isVisible());
+    QCOMPARE(int(world->pointer.moves.size()), movesBefore);
+    QCOMPARE(home->memoLines(), memoBefore);
+    QCOMPARE(flags, QString());
+}
+
+void TestTHome::testCloseBoxWritesNothing()
+{
+    dir->write(Austin);
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    home->show();
+    QVERIFY(QTest::qWaitForWindowExposed(home.get()));
+    home->Edit1->setText("S°1");
+    home->close();
+    QCOMPARE(dir->read(), Austin);
+    QCOMPARE(home->memoLine(3), QStringLiteral("N°30.15"));
+    QCOMPARE(world->prompter.boxes.size(), 0);
+}
+
+void TestTHome::testHintSwitch_data()
+{
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<QString>("toolbarTip");
+    QTest::addColumn<QString>("calendarTip");
+
+    QTest::newRow("Hints ticked: toolbar hints show") << true << "Always on top"
+                                                      << "24.075";
+    QTest::newRow("Hints unticked: only the month calendar keeps its hint") << false << ""
+                                                                            << "24.075";
+}
+
+void TestTHome::testHintSwitch()
+{
+    QFETCH(bool, ticked);
+    QFETCH(QString, toolbarTip);
+    QFETCH(QString, calendarTip);
+
+    auto* alwaysOnTop = new QWidget(calendar.get());
+    alwaysOnTop->setObjectName("SpeedButton1");
+    hints::setHint(alwaysOnTop, "Always on top");
+    auto* toolbar = new QWidget(calendar.get());
+    auto* sunrise = new QWidget(toolbar); // owned deeper down, still switched
+    sunrise->setObjectName("Image1");
+    hints::setHint(sunrise, "Always on top");
+    auto* monthCalendar = new QWidget(calendar.get());
+    monthCalendar->setObjectName("MonthCalendar3");
+    hints::setHint(monthCalendar, "24.075");
+    hints::setShowHint(monthCalendar, true);
+    auto* plain = new QWidget(calendar.get());
+    plain->setObjectName("Label9");
+    plain->setToolTip("own tooltip");
+
+    // Switch on first so that unticking has something to turn off.
+    home->CheckBox2->setChecked(true);
+    home->CheckBox2->setChecked(ticked);
+
+    QCOMPARE(alwaysOnTop->toolTip(), toolbarTip);
+    QCOMPARE(sunrise->toolTip(), toolbarTip);
+    QCOMPARE(monthCalendar->toolTip(), calendarTip);
+    QCOMPARE(plain->toolTip(), QStringLiteral("own tooltip"));
+}
+
+void TestTHome::testHintsFlagSwitchesHintsOnWhenRead()
+{
+    auto* tray = new QWidget(calendar.get());
+    tray->setObjectName("SpeedButton2");
+    hints::setHint(tray, "Tray");
+    QCOMPARE(tray->toolTip(), QString());
+    dir->write("01\r\n");
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QCOMPARE(tray->toolTip(), QStringLiteral("Tray"));
+}
+
+void TestTHome::testGmtFieldPassesFocusToOffsetList()
+{
+    dir->write(Austin);
+    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    home->show();
+    home->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(home.get()));
+
+    QTest::mouseClick(home->CurrencyEditGMT3, Qt::LeftButton);
+    QTRY_VERIFY(home->ComboBox1->hasFocus());
+    QVERIFY(!home->CurrencyEditGMT3->hasFocus());
+    QCOMPARE(home->CurrencyEditGMT3->text(), QStringLiteral("-6"));
+    QCOMPARE(home->CurrencyEditGMT3->value(), -6.0);
+}
+
+void TestTHome::testActivationPlacesPointerOnSave()
+{
+    home->show();
+    home->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(home.get()));
+    QTRY_VERIFY(!world->pointer.moves.isEmpty()); // activation placed it by itself
+    home->ParamsChanged = 1;
+    home->FormActivate();
+
+    const QPoint saveCentre = home->SpeedButton54->mapToGlobal(QPoint(31, 11));
+    QCOMPARE(world->pointer.last(), saveCentre);
+    QVERIFY(home->SpeedButton54->rect().contains(home->SpeedButton54->mapFromGlobal(world->pointer.last())));
+    QCOMPARE(home->ParamsChanged, 0);
+    QTRY_VERIFY(home->Panel2->hasFocus());
+}
+
+QTEST_MAIN(TestTHome)
+#include "TestTHome.moc"
