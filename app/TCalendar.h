@@ -42,6 +42,8 @@ public:
 
     void FormCreate();
     void FormActivate();
+    // The window became active: runs FormActivate, or after the running handler or open box has ended.
+    void activationArrived();
     void ResetCalendarHints(int unused = 0);
     void ResetAllCalendar(int Keep);
     void SmallCal();
@@ -134,7 +136,6 @@ private:
     // Runs a handler: a conversion error ends it and is shown once, by the outermost handler; an activation that
     // arrived meanwhile runs after it.
     void run(const std::function<void()>& handler);
-    void activationArrived();
     void showBox(SunReportMessage::Kind kind, const QString& text);
     void reportSun(const QString& dateText, bool startedByUser);
 

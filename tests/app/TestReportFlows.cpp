@@ -1,0 +1,135 @@
+#include "AppFixture.h"
+#include "controls/TumNumberEdit.h"
+#include <QToolButton>
+
+namespace {
+const QByteArray Polar("00\r\nW\xB0" "-25\r\nN\xB0" "70\r\n2\r\n");
+const QByteArray BadLatitude("00\r\nW\xB0" "97.45\r\nN\xB0" "abc\r\n-6\r\n");
+const QByteArray BothBad("00\r\nW\xB0" "x\r\nN\xB0" "y\r\n-6\r\n");
+const QString UpOrDown = QStringLiteral("Sun up or down all day");
+const QString InvalidNS = QStringLiteral("Invalid N/S degrees in preferences.");
+const QString InvalidWE = QStringLiteral("Invalid W/E degrees in preferences.");
+const QDateTime Midsummer(QDate(2024, 6, 21), QTime(12, 0));
+
+// What a real box's nested loop does while it is open: the timer ticks, and the window may be told it is active.
+void tickAndActivateInside(App& app)
+{
+    app.world.prompter.whileOpen = [&app](const FakePrompter::Box&) {
+        for (int i = 0; i < 350; ++i)
+            app.calendar->Timer1Timer();
+        app.calendar->activationArrived();
+    };
+}
+
+// Closing a box activates the window again; the queued activation then runs.
+void closeBoxesAndSettle(App& app, int activations)
+{
+    for (int i = 0; i < activations; ++i) {
+        app.calendar->activationArrived();
+        QCoreApplication::processEvents();
+        app.ticks(350);
+    }
+}
+} // namespace
+
+class TestReportFlows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void testAutomaticReportsSayEachMessageOnce_data();
+    void testAutomaticReportsSayEachMessageOnce();
+    void testAClickAlwaysShowsItsDaysMessages();
+    void testCountdownExpiringWhileABoxIsOpen();
+    void testActivationInsideAHandlerWaits();
+    void testMissingFileShowsOneBoxAndTheYear();
+    void testChangedPreferencesSpeakAgain();
+};
+
+void TestReportFlows::testAutomaticReportsSayEachMessageOnce_data()
+{
+    QTest::addColumn<QByteArray>("prefs");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("polar position") << Polar << QStringList{UpOrDown};
+    QTest::newRow("bad latitude") << BadLatitude << QStringList{InvalidNS};
+    QTest::newRow("both bad, latitude first") << BothBad << QStringList{InvalidNS, InvalidWE};
+}
+
+void TestReportFlows::testAutomaticReportsSayEachMessageOnce()
+{
+    QFETCH(QByteArray, prefs);
+    QFETCH(QStringList, expected);
+    App app(Midsummer, prefs);
+    tickAndActivateInside(app);
+    app.activate();
+    closeBoxesAndSettle(app, 5);
+    QCOMPARE(app.world.prompter.texts(), expected);
+    QCOMPARE(app.world.prompter.maxDepth, 1);
+    QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
+}
+
+void TestReportFlows::testAClickAlwaysShowsItsDaysMessages()
+{
+    App app(Midsummer, BadLatitude);
+    app.activate();
+    app.clickDay(3, QDate(2024, 3, 5));
+    app.clickDay(3, QDate(2024, 3, 6));
+    QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS, InvalidNS, InvalidNS}));
+    // The report goes on with the value held before: nothing, so no times.
+    QCOMPARE(app.calendar->Label3->text(), QString());
+}
+
+void TestReportFlows::testCountdownExpiringWhileABoxIsOpen()
+{
+    App app(Midsummer, Polar);
+    app.activate();
+    tickAndActivateInside(app);
+    app.clickDay(6, QDate(2024, 6, 22));
+    QCOMPARE(app.world.prompter.texts(), QStringList({UpOrDown, UpOrDown}));
+    QCOMPARE(app.world.prompter.maxDepth, 1);
+    QCOMPARE(app.calendar->SunRecalcCountdown, -1);
+    closeBoxesAndSettle(app, 3);
+    QCOMPARE(app.world.prompter.boxes.size(), 2);
+}
+
+void TestReportFlows::testActivationInsideAHandlerWaits()
+{
+    App app;
+    app.activate();
+    app.month(1)->setDate(rt::encodeDate(1990, 1, 1));
+    app.calendar->GridYearSource = 1;
+    app.calendar->FormActivate();
+    QString titleInside;
+    app.world.prompter.whileOpen = [&](const FakePrompter::Box&) {
+        app.calendar->activationArrived();
+        titleInside = app.title(1);
+    };
+    app.calendar->SpeedButton6->click();
+    app.calendar->umNumberEdit1->setText("1500");
+    app.calendar->SpeedButton54->click();
+    QCOMPARE(titleInside, QStringLiteral("1 January 1990"));
+    QTRY_COMPARE(app.title(1), QStringLiteral("1 January 2024"));
+}
+
+void TestReportFlows::testMissingFileShowsOneBoxAndTheYear()
+{
+    App app(Midsummer, QByteArray());
+    tickAndActivateInside(app);
+    app.activate();
+    closeBoxesAndSettle(app, 4);
+    QCOMPARE(app.world.prompter.texts(), QStringList({"Cannot open file " + app.folder.filePath()}));
+    QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
+    QCOMPARE(app.title(12), QStringLiteral("12 December 2024"));
+}
+
+void TestReportFlows::testChangedPreferencesSpeakAgain()
+{
+    App app(Midsummer, BadLatitude);
+    app.activate();
+    closeBoxesAndSettle(app, 2);
+    app.folder.write(BothBad);
+    closeBoxesAndSettle(app, 2);
+    QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS, InvalidNS, InvalidWE}));
+}
+
+QTEST_MAIN(TestReportFlows)
+#include "TestReportFlows.moc"
