@@ -93,6 +93,8 @@ public:
     SunState Sun;
 
     THome* Home = nullptr;
+    // Whether the desktop has a notification area to hide behind.
+    std::function<bool()> trayAvailable;
 
     std::array<TMonthCalendar*, 12> MonthCalendar{};
     std::array<QLabel*, 12> TitlePanel{}; // Panel30 .. Panel41

@@ -6,6 +6,7 @@
 
 void TCalendar::createTray()
 {
+    trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     RxTrayIcon1 = new QSystemTrayIcon(QIcon(QStringLiteral(":/icon.png")), this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
     connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -41,7 +42,7 @@ void TCalendar::SpeedButton2Click()
 void TCalendar::Tray1Click()
 {
     // Without a notification area a hidden window could never come back: minimise it to the taskbar instead.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if (trayAvailable())
         hide();
     else
         showMinimized();
