@@ -66,6 +66,65 @@ SunPlace SunPosition(double t, double tt)
     return {alpha, delta};
 }
 
+// The label text of an event, built in a small buffer: the scan writes both texts on every call.
+struct EventText
+{
+    char chars[48];
+    int length = 0;
+
+    void add(char c) { chars[length++] = c; }
+    // At least two digits, "-" before negatives ("-01").
+    void addTwoDigits(qint64 value)
+    {
+        if (value < 0)
+            add('-');
+        if (magnitude(value) < 10)
+            add('0');
+        addNumber(magnitude(value));
+    }
+    void addGeneral(qint64 value)
+    {
+        if (value < 0)
+            add('-');
+        addNumber(magnitude(value));
+    }
+    static quint64 magnitude(qint64 value) { return value < 0 ? 0 - quint64(value) : quint64(value); }
+    void addNumber(quint64 value)
+    {
+        char digits[24];
+        int n = 0;
+        do {
+            digits[n++] = char('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        while (n > 0)
+            add(digits[--n]);
+    }
+    QLatin1String view() const { return QLatin1String(chars, length); }
+};
+
+// Kinds 1 and 2 only; the caller checks.
+EventText formEventText(int eventKind, int MilitaryTime, int hh, int mm)
+{
+    EventText text;
+    if (MilitaryTime == 1)
+        text.addTwoDigits(eventKind == 1 ? qint64(hh) - 12 : qint64(hh) + 12);
+    else
+        text.addGeneral(eventKind == 1 ? qint64(hh) - 12 : qint64(hh));
+    text.add(':');
+    text.addTwoDigits(mm);
+    if (MilitaryTime != 1)
+        text.add(eventKind == 1 ? 'A' : 'P');
+    return text;
+}
+
+// Rewrites a label text; an unchanged text keeps its storage.
+void store(QString& target, const EventText& text)
+{
+    if (target != text.view())
+        target = text.view();
+}
+
 // Working values of one scan.
 struct Scan
 {
@@ -118,42 +177,20 @@ struct Scan
         }
         const double hh = INT(t3);
         const double mm = INT((t3 - hh) * 60);
-        const QString text = sunEventText(state.SunEventKind, MilitaryTime, int(hh), int(mm));
         if (state.SunEventKind == 1)
-            state.SunriseText = text;
+            store(state.SunriseText, formEventText(1, MilitaryTime, int(hh), int(mm)));
         else if (state.SunEventKind == 2)
-            state.SunsetText = text;
+            store(state.SunsetText, formEventText(2, MilitaryTime, int(hh), int(mm)));
     }
 };
-
-void appendTwoDigits(QString& text, int value)
-{
-    if (value < 0) {
-        text += QLatin1Char('-');
-        value = -value;
-    }
-    if (value < 10)
-        text += QLatin1Char('0');
-    text += QString::number(value);
-}
 
 } // namespace
 
 QString sunEventText(int eventKind, int MilitaryTime, int hh, int mm)
 {
-    QString text;
     if (eventKind != 1 && eventKind != 2)
-        return text;
-    const int hour = MilitaryTime == 1 ? (eventKind == 1 ? hh - 12 : hh + 12) : (eventKind == 1 ? hh - 12 : hh);
-    if (MilitaryTime == 1)
-        appendTwoDigits(text, hour);
-    else
-        text += QString::number(hour);
-    text += QLatin1Char(':');
-    appendTwoDigits(text, mm);
-    if (MilitaryTime != 1)
-        text += QLatin1Char(eventKind == 1 ? 'A' : 'P');
-    return text;
+        return QString();
+    return formEventText(eventKind, MilitaryTime, hh, mm).view();
 }
 
 QStringList SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime)

@@ -1,6 +1,7 @@
 #include "astro/SunRiseSet.h"
 #include "runtime/ConvertError.h"
 #include <QtTest>
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -197,6 +198,8 @@ void TestSunRiseSet::testEventText_data()
     QTest::newRow("setting twelve hours in, 24-hour") << 2 << 1 << 12 << 5 << "24:05";
     QTest::newRow("setting at the scan start, 24-hour") << 2 << 1 << 0 << 0 << "12:00";
     QTest::newRow("no kind") << 0 << 0 << 7 << 32 << "";
+    QTest::newRow("largest hour, 24-hour") << 2 << 1 << INT_MAX << 59 << "2147483659:59";
+    QTest::newRow("smallest hour") << 1 << 0 << INT_MIN << -59 << "-2147483660:-59A";
 }
 
 void TestSunRiseSet::testEventText()
