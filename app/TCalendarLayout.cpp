@@ -19,6 +19,8 @@ const QColor Blue(0, 0, 255);
 const QColor Yellow(255, 255, 0);
 const QColor Face(224, 208, 168);
 const QColor DarkFace(192, 176, 144);
+// Wide enough for the longest time text ("10:59A", "-01:15") in the toolbar's font; it still ends before the next icon.
+constexpr int SunLabelWidth = 35;
 
 QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
 {
@@ -109,16 +111,16 @@ void TCalendar::createToolbar()
     hints::setHint(Image1, texts::HintSunrise);
     Label3 = new QLabel(texts::SunriseDesign, JPanelTexture1);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(24, 5, 28, 13);
+    Label3->setGeometry(24, 5, SunLabelWidth, 13);
     Image2 = createImage(JPanelTexture1, QStringLiteral("Image2"), QRect(60, 4, 16, 15),
                          QPixmap(QStringLiteral(":/sunset.png")));
     hints::setHint(Image2, texts::HintSunset);
     Label4 = new QLabel(texts::SunsetDesign, JPanelTexture1);
     Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setGeometry(80, 5, 28, 13);
+    Label4->setGeometry(80, 5, SunLabelWidth, 13);
     for (QLabel* label : {Label3, Label4}) {
         QFont small = label->font();
-        small.setPixelSize(11);
+        small.setPixelSize(10);
         label->setFont(small);
         setLabelColour(label, Navy);
     }

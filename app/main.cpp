@@ -1,3 +1,4 @@
+#include "app/HintTimings.h"
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
 #include "prefs/THome.h"
@@ -8,6 +9,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // The window lives on in the tray when hidden; only closing it ends the program.
     application.setQuitOnLastWindowClosed(false);
+    HintTimings::install(application);
 
     SystemClock clock;
     MessagePrompter prompter;
