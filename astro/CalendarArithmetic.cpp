@@ -9,9 +9,13 @@
 namespace {
 
 // The characters before the next "/", removed from `rest` with that "/"; empty (and nothing removed) without one.
+// Dates formatted with "/" carry the locale's separator ("3.5.24" in German), which counts as "/" too.
 QString takePiece(QString& rest)
 {
-    const int slash = rest.indexOf(QLatin1Char('/'));
+    int slash = rest.indexOf(QLatin1Char('/'));
+    const QChar separator = rt::formatSettings().dateSeparator;
+    if (slash < 0 && separator != QLatin1Char('/'))
+        slash = rest.indexOf(separator);
     if (slash < 0)
         return QString();
     const QString piece = rest.left(slash);

@@ -98,7 +98,13 @@ QString updatedFlags(const QString& flags, bool militaryTime, bool hints)
 
 double gmtOffsetFromLine(const QString& line)
 {
-    const std::optional<double> hours = rt::tryStrToFloat(line);
+    std::optional<double> hours = rt::tryStrToFloat(line);
+    // A file saved under another locale carries the other decimal mark ("4.5" read where "4,5" is written).
+    if (!hours) {
+        FormatSettings other = rt::formatSettings();
+        other.decimalSeparator = other.decimalSeparator == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
+        hours = rt::tryStrToFloat(line, other);
+    }
     if (!hours || !std::isfinite(*hours))
         return 0;
     const double rounded = rt::roundTo2(*hours);

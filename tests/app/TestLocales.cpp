@@ -1,0 +1,91 @@
+#include "AppFixture.h"
+#include "prefs/TCurrencyEdit.h"
+#include <QComboBox>
+#include <QToolButton>
+
+// What a user sees under another language: month names, date separators and the decimal comma.
+class TestLocales : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { saved = rt::formatSettings(); }
+    void cleanup() { rt::formatSettings() = saved; }
+    void testTitlesClicksAndSpan_data();
+    void testTitlesClicksAndSpan();
+    void testOffsetRoundTripsThroughTheFile_data();
+    void testOffsetRoundTripsThroughTheFile();
+    void testTimerRestoreWithTheLocalesSeparator();
+
+private:
+    FormatSettings saved;
+};
+
+void TestLocales::testTitlesClicksAndSpan_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("marchTitle");
+    QTest::addColumn<QString>("captionStart");
+    QTest::addColumn<QString>("spanEnding");
+    QTest::newRow("German") << "de_DE" << "3 März 2024" << "Dorvane   Today:  (5) Mai 15, 2024   Julian: 24.080"
+                            << "3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
+    QTest::newRow("French") << "fr_FR" << "3 mars 2024" << "Dorvane   Today:  (5) mai 15, 2024   Julian: 24.080"
+                            << "3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
+}
+
+void TestLocales::testTitlesClicksAndSpan()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, marchTitle);
+    QFETCH(QString, captionStart);
+    QFETCH(QString, spanEnding);
+    rt::formatSettings() = FormatSettings::fromLocale(QLocale(locale));
+    App app;
+    app.activate();
+    QCOMPARE(app.title(3), marchTitle);
+    app.clickDay(3, QDate(2024, 3, 5));
+    QCOMPARE(app.month(3)->Hint(), QStringLiteral("24.065"));
+    app.clickDay(3, QDate(2024, 3, 20));
+    QCOMPARE(app.month(3)->Hint(), QStringLiteral("24.080"));
+    QVERIFY2(app.calendar->windowTitle().startsWith(captionStart), qPrintable(app.calendar->windowTitle()));
+    QVERIFY2(app.calendar->windowTitle().endsWith(spanEnding), qPrintable(app.calendar->windowTitle()));
+    QCOMPARE(app.calendar->Label3->text(), QStringLiteral("6:33A"));
+    QVERIFY(app.world.prompter.boxes.isEmpty());
+}
+
+void TestLocales::testOffsetRoundTripsThroughTheFile_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("fourthLine");
+    QTest::newRow("German writes a comma") << "de_DE" << QByteArray("4,5");
+    QTest::newRow("English writes a point") << "en_US" << QByteArray("4.5");
+}
+
+void TestLocales::testOffsetRoundTripsThroughTheFile()
+{
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, fourthLine);
+    rt::formatSettings() = FormatSettings::fromLocale(QLocale(locale));
+    App app;
+    app.activate();
+    app.home->ComboBox1->setCurrentIndex(app.home->ComboBox1->findText(QStringLiteral("Afghanistan (+04:30) Kabul")));
+    app.home->SpeedButton54->click();
+    QCOMPARE(app.folder.read().split('\n').value(3).trimmed(), fourthLine);
+    app.activate();
+    QCOMPARE(app.home->CurrencyEditGMT3->value(), 4.5);
+}
+
+void TestLocales::testTimerRestoreWithTheLocalesSeparator()
+{
+    rt::formatSettings() = FormatSettings::fromLocale(QLocale("de_DE"));
+    App app(QDateTime(QDate(2024, 5, 15), QTime(0, 0)));
+    app.activate();
+    QCOMPARE(app.calendar->YearStartText, QStringLiteral("01.01.2024"));
+    app.clickDay(5, QDate(2024, 5, 15));
+    app.ticks(1);
+    QCOMPARE(app.date(1), QDate(2024, 1, 1));
+    QCOMPARE(app.date(5), QDate(2024, 5, 1));
+    QVERIFY(app.world.prompter.boxes.isEmpty());
+}
+
+QTEST_MAIN(TestLocales)
+#include "TestLocales.moc"

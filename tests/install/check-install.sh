@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the built program into a scratch folder and checks what a user gets: a self-contained folder whose
+# prefs.cal survives a reinstall, a desktop entry pointing at it, an icon, and a clean uninstall.
+set -u
+build="$1"; source_dir="$2"
+work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
+prefix="$work/opt/dorvane"; export DORVANE_DATA_HOME="$work/share"
+passed=0; failed=0
+check() { if eval "$2"; then passed=$((passed+1)); else failed=$((failed+1)); echo "FAIL: $1"; fi; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+check "program installed" "[ -x '$prefix/dorvane' ]"
+check "default preferences beside it" "[ -f '$prefix/prefs.cal' ] && cmp -s '$prefix/prefs.cal' '$source_dir/assets/prefs.cal.default'"
+check "desktop entry runs the installed program" "grep -qx 'Exec=\"$prefix/dorvane\"' '$DORVANE_DATA_HOME/applications/dorvane.desktop'"
+check "icon in the hicolor theme" "[ -f '$DORVANE_DATA_HOME/icons/hicolor/32x32/apps/dorvane.png' ]"
+printf '11\r\nW\xb010\r\nN\xb020\r\n3\r\n' > "$prefix/prefs.cal"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+check "a reinstall keeps the user's preferences" "[ \"\$(head -c 2 '$prefix/prefs.cal')\" = 11 ]"
+bash "$source_dir/scripts/uninstall.sh" "$prefix" >/dev/null
+check "uninstall removes the program" "[ ! -e '$prefix/dorvane' ]"
+check "uninstall removes the desktop entry" "[ ! -e '$DORVANE_DATA_HOME/applications/dorvane.desktop' ]"
+check "uninstall keeps the preferences" "[ -f '$prefix/prefs.cal' ]"
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
