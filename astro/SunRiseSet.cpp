@@ -175,6 +175,8 @@ struct Scan
             state.SunEventKind = 2;
             setFound = true;
         }
+        // The text follows SunEventKind, so an hour starting exactly on the horizon (y0 == 0) rewrites the text of
+        // the kind found last, or of the kind the caller preset.
         const double hh = INT(t3);
         const double mm = INT((t3 - hh) * 60);
         if (state.SunEventKind == 1)
