@@ -21,6 +21,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 const QColor Navy(0, 0, 128);
@@ -132,13 +133,15 @@ void TCalendar::run(const std::function<void()>& handler)
             --m_handlerDepth;
             throw;
         }
-        if (!m_services.prompter.isOpen())
-            m_services.prompter.error(error.text);
+        showBox(Box::Error, error.text);
     }
     --m_handlerDepth;
-    if (m_handlerDepth == 0 && m_activationPending) {
-        m_activationPending = false;
-        QTimer::singleShot(0, this, [this] { activationArrived(); });
+    if (m_handlerDepth == 0) {
+        showQueuedBoxes();
+        if (m_activationPending) {
+            m_activationPending = false;
+            QTimer::singleShot(0, this, [this] { activationArrived(); });
+        }
     }
 }
 
@@ -242,13 +245,18 @@ void TCalendar::FormActivate()
         movePointer(pointer::Target::CloseButton);
         FirstActivationDone = 1;
     }
+    // Boxes wait until the year is laid out behind them.
+    ++m_activationDepth;
     if (Home) {
         QString message;
-        if (!Home->loadPreferences(MilitaryTime, &message) && !message.isEmpty() && !m_services.prompter.isOpen())
-            m_services.prompter.error(message);
+        if (!Home->loadPreferences(MilitaryTime, &message) && !message.isEmpty())
+            showBox(Box::Error, message);
     }
     CalcSun(rt::formatDateTime(texts::PatternSunDate, now()));
     placeAndFillGrid();
+    --m_activationDepth;
+    if (m_activationDepth == 0 && m_handlerDepth == 0)
+        showQueuedBoxes();
 }
 
 void TCalendar::placeAndFillGrid()
@@ -479,19 +487,31 @@ void TCalendar::reportSun(const QString& dateText, bool startedByUser)
         if (shownNow.contains(message.text) || (!startedByUser && m_shownAutoMessages.contains(key)))
             continue;
         shownNow.append(message.text);
-        if (m_services.prompter.isOpen())
-            continue;
         m_shownAutoMessages.insert(key);
-        showBox(message.kind, message.text);
+        showBox(message.kind == SunReportMessage::Warning ? Box::Warning : Box::Plain, message.text);
     }
 }
 
-void TCalendar::showBox(SunReportMessage::Kind kind, const QString& text)
+void TCalendar::showBox(Box kind, const QString& text)
 {
+    if (m_handlerDepth > 0 || m_activationDepth > 0) {
+        m_queuedBoxes.append({kind, text});
+        return;
+    }
+    // Never a box over a box: what comes while one is open is dropped.
     if (m_services.prompter.isOpen())
         return;
-    if (kind == SunReportMessage::Warning)
+    if (kind == Box::Warning)
         m_services.prompter.warning(text);
+    else if (kind == Box::Error)
+        m_services.prompter.error(text);
     else
         m_services.prompter.plain(text);
+}
+
+void TCalendar::showQueuedBoxes()
+{
+    const QList<QueuedBox> boxes = std::exchange(m_queuedBoxes, {});
+    for (const QueuedBox& box : boxes)
+        showBox(box.kind, box.text);
 }

@@ -138,7 +138,20 @@ private:
     // Runs a handler: a conversion error ends it and is shown once, by the outermost handler; an activation that
     // arrived meanwhile runs after it.
     void run(const std::function<void()>& handler);
-    void showBox(SunReportMessage::Kind kind, const QString& text);
+    enum class Box
+    {
+        Warning,
+        Plain,
+        Error
+    };
+    struct QueuedBox
+    {
+        Box kind;
+        QString text;
+    };
+    // Shows a box now, or at the end of the running handler or activation so it never stands over a half-made grid.
+    void showBox(Box kind, const QString& text);
+    void showQueuedBoxes();
     void reportSun(const QString& dateText, bool startedByUser);
 
     void stepGrid(int d);
@@ -155,6 +168,8 @@ private:
 
     Services& m_services;
     int m_handlerDepth = 0;
+    int m_activationDepth = 0;
+    QList<QueuedBox> m_queuedBoxes;
     bool m_activationPending = false;
     bool m_centred = false;
     bool m_timerReportRunning = false;

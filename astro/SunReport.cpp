@@ -96,7 +96,11 @@ void runOnce(SunReportResult& result, const SunReportInput& input, SunState& sta
 std::optional<double> degreeFieldValue(const QString& line)
 {
     const int p = line.indexOf(degreeSign);
-    return rt::parseFieldNumber(p < 0 ? line : line.mid(p + 1, 100));
+    // Degrees never carry thousands: "97.45" and "97,45" both mean 97.45 whatever the locale groups digits with,
+    // so a position typed under one language still reads right under another.
+    FormatSettings degrees = rt::formatSettings();
+    degrees.thousandSeparator = QChar(0x1);
+    return rt::parseFieldNumber(p < 0 ? line : line.mid(p + 1, 100), degrees);
 }
 
 bool isMarkedSouth(const QString& latitudeLine)

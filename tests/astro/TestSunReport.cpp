@@ -45,7 +45,8 @@ void TestSunReport::testDegreeText_data()
     QTest::newRow("N29.57 without a degree sign") << QString("N29.57") << false << 0.0;
     QTest::newRow("N°29.567 kept to two decimals") << QString("N°29.567") << true << 29.57;
     QTest::newRow("N° with blanks around") << QString("N°  29.57  ") << true << 29.57;
-    QTest::newRow("thousands separator dropped") << QString("W°1,095.22") << true << 1095.22;
+    QTest::newRow("a decimal comma") << QString("W°95,22") << true << 95.22;
+    QTest::newRow("two decimal marks fail") << QString("W°1,095.22") << false << 0.0;
     QTest::newRow("nothing after the degree sign") << QString("N°") << true << 0.0;
     QTest::newRow("empty line") << QString("") << true << 0.0;
     QTest::newRow("letters after the degree sign") << QString("N°abc") << false << 0.0;
