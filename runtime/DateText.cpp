@@ -186,8 +186,9 @@ TDateTime strToDateTime(const QString& text, int clockYear, const FormatSettings
         return strToDate(trimmed, clockYear, settings);
     const TDateTime date = strToDate(trimmed.left(space), clockYear, settings);
 
+    // The suffix is the rest of the text: some locales' AM/PM texts have blanks inside ("da tarde").
     static const QRegularExpression timePattern(
-        QStringLiteral("^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2})(?:\\.(\\d{1,3}))?)?\\s*(\\S*)$"));
+        QStringLiteral("^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2})(?:\\.(\\d{1,3}))?)?\\s*(.*)$"));
     const QString timeText = trimmed.mid(space + 1).trimmed();
     const QRegularExpressionMatch match = timePattern.match(timeText);
     if (!match.hasMatch())
@@ -196,7 +197,7 @@ TDateTime strToDateTime(const QString& text, int clockYear, const FormatSettings
     const int minute = match.captured(2).toInt();
     const int second = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
     const int msec = match.captured(4).isEmpty() ? 0 : match.captured(4).leftJustified(3, QLatin1Char('0')).toInt();
-    const QString suffix = match.captured(5);
+    const QString suffix = match.captured(5).trimmed();
     if (!suffix.isEmpty()) {
         const bool am = suffix.compare(settings.timeAMString, Qt::CaseInsensitive) == 0 ||
                         suffix.compare(QLatin1String("AM"), Qt::CaseInsensitive) == 0;

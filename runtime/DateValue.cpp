@@ -7,8 +7,8 @@ namespace {
 const QDate BaseDate(1899, 12, 30);
 constexpr double MsecsPerDay = 86400000.0;
 // Beyond these whole-day counts a value is no date of years 1..9999; decoding clamps instead of overflowing.
-constexpr double MinDays = -693593.0;  // 1 Jan 0001
-constexpr double MaxDays = 2958465.0;  // 31 Dec 9999
+constexpr double MinDays = -693593.0; // 1 Jan 0001
+constexpr double MaxDays = 2958465.0; // 31 Dec 9999
 
 double clampDays(double value)
 {

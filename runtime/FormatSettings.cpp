@@ -3,10 +3,11 @@
 FormatSettings FormatSettings::fromLocale(const QLocale& locale)
 {
     FormatSettings settings;
-    // The separator is the first mark between the fields of the locale's own short date format.
+    // The separator is the first mark between the fields of the locale's own short date format; invisible
+    // direction marks (Arabic formats put one before each "/") are not it.
     const QString pattern = locale.dateFormat(QLocale::ShortFormat);
     for (const QChar c : pattern) {
-        if (!c.isLetter() && !c.isSpace() && c != QLatin1Char('\'')) {
+        if (!c.isLetter() && !c.isSpace() && c != QLatin1Char('\'') && c.category() != QChar::Other_Format) {
             settings.dateSeparator = c;
             break;
         }
@@ -14,7 +15,8 @@ FormatSettings FormatSettings::fromLocale(const QLocale& locale)
     settings.decimalSeparator = locale.decimalPoint().isEmpty() ? QLatin1Char('.') : locale.decimalPoint().at(0);
     settings.thousandSeparator = locale.groupSeparator().isEmpty() ? QLatin1Char(',') : locale.groupSeparator().at(0);
     if (settings.thousandSeparator == settings.decimalSeparator)
-        settings.thousandSeparator = settings.decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+        settings.thousandSeparator =
+            settings.decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
     if (!locale.amText().isEmpty())
         settings.timeAMString = locale.amText();
     if (!locale.pmText().isEmpty())

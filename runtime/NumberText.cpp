@@ -2,7 +2,6 @@
 #include "runtime/ConvertError.h"
 #include <QRegularExpression>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -10,6 +9,8 @@ namespace {
 // Above this magnitude a double has no fractional digits left to round.
 constexpr double NoFractionAbove = 4503599627370496.0; // 2^52
 
+// Rounds as the value's shortest decimal text reads, so that 1.005 (held a hair below) goes to 1.01 as a reader
+// expects; the binary product value * 100 would round it down.
 double roundHalfAway(double value, int decimals)
 {
     if (!std::isfinite(value) || std::fabs(value) >= NoFractionAbove)
@@ -18,7 +19,14 @@ double roundHalfAway(double value, int decimals)
     const double scaled = value * scale;
     if (!std::isfinite(scaled) || std::fabs(scaled) >= NoFractionAbove)
         return value;
-    return std::round(scaled) / scale;
+    const QString digits = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    if (point < 0 || digits.size() - point - 1 <= decimals)
+        return value;
+    qint64 kept = (digits.left(point) + digits.mid(point + 1, decimals)).toLongLong();
+    if (digits.at(point + 1 + decimals) >= QLatin1Char('5'))
+        ++kept;
+    return std::copysign(static_cast<double>(kept) / scale, value);
 }
 
 bool parseDecimal(const QString& text, bool allowExponent, double& value)
@@ -27,10 +35,10 @@ bool parseDecimal(const QString& text, bool allowExponent, double& value)
     static const QRegularExpression withExponent(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     if (!(allowExponent ? withExponent : plain).match(text).hasMatch())
         return false;
-    const QByteArray bytes = text.toLatin1();
-    char* end = nullptr;
-    value = std::strtod(bytes.constData(), &end);
-    return end && *end == '\0' && std::isfinite(value);
+    // Not strtod: the process's C locale (set from the system by Qt) could want a "," for the point.
+    bool ok = false;
+    value = QLocale::c().toDouble(text, &ok);
+    return ok && std::isfinite(value);
 }
 
 } // namespace
