@@ -167,10 +167,17 @@ void TCalendar::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_centred) {
         m_centred = true;
-        const QSize desktop = m_services.pointer.desktopSize();
-        const QSize outer = outerSize();
-        move((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2);
+        centreOnDesktop();
     }
+}
+
+void TCalendar::centreOnDesktop()
+{
+    // Once the window manager has framed the window its real outer size is known; until then the usual frame.
+    const QSize framed = frameGeometry().size();
+    const QSize outer = isVisible() && framed != size() ? framed : outerSize();
+    const QSize desktop = m_services.pointer.desktopSize();
+    move((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2);
 }
 
 void TCalendar::closeEvent(QCloseEvent* event)
@@ -240,6 +247,9 @@ void TCalendar::applyFullLayout()
 void TCalendar::FormActivate()
 {
     if (FirstActivationDone == 0) {
+        // Shown and framed by now: centre again if the real frame differs from the usual one.
+        if (isVisible() && frameGeometry().size() != size() && frameGeometry().size() != outerSize())
+            centreOnDesktop();
         FullViewTop = y();
         FullViewLeft = x();
         movePointer(pointer::Target::CloseButton);

@@ -165,6 +165,7 @@ private:
     TDateTime now() const;
     TDateTime today() const;
     void raiseToFront();
+    void centreOnDesktop();
 
     Services& m_services;
     int m_handlerDepth = 0;

@@ -58,6 +58,9 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& tex
 }
 } // namespace
 
+// Wide enough for its caption in the dialog's font; it still ends before "Hints".
+constexpr int MilitaryBoxWidth = 128;
+
 THome::THome(Services& services, const QString& prefsFolder, QWidget* calendar, QString& PrefsFlags, QWidget* parent)
     : QDialog(parent), m_services(services), m_prefsFolder(prefsFolder), m_calendar(calendar), PrefsFlags(PrefsFlags)
 {
@@ -66,7 +69,10 @@ THome::THome(Services& services, const QString& prefsFolder, QWidget* calendar, 
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(204, 164);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // Small enough that every caption fits the fixed layout whatever the desktop's own font size.
+    QFont small = font();
+    small.setPixelSize(10);
+    setFont(small);
     QPalette face = palette();
     face.setColor(QPalette::Window, FaceColour);
     face.setColor(QPalette::WindowText, Navy);
@@ -114,7 +120,7 @@ void THome::createControls()
     ComboBox1->setFocusPolicy(Qt::ClickFocus);
 
     CheckBox1 =
-        makeCheckBox(Panel3, QStringLiteral("CheckBox1"), HomeTexts::MilitaryTimeCaption, QRect(7, 107, 109, 17));
+        makeCheckBox(Panel3, QStringLiteral("CheckBox1"), HomeTexts::MilitaryTimeCaption, QRect(7, 107, MilitaryBoxWidth, 17));
     CheckBox2 = makeCheckBox(Panel3, QStringLiteral("CheckBox2"), HomeTexts::HintsCaption, QRect(139, 107, 45, 17));
 
     Memo1 = new QPlainTextEdit(Panel3);
