@@ -13,7 +13,8 @@ QPoint target(Target which, const Geometry& g)
     case Target::ViewToggle:
         return {g.window.x() + g.panel28.x() + g.speedButton8Left + 20, toolbarY};
     case Target::YearEntryOk:
-        return {g.window.x() + g.panel25.x() + g.panel29.x() + g.speedButton54Left + 43, g.window.y() + g.panel25.y() + 69};
+        return {g.window.x() + g.panel25.x() + g.panel29.x() + g.speedButton54Left + 43,
+                g.window.y() + g.panel25.y() + 69};
     case Target::YearEntryButton:
         return {g.window.x() + g.panel28.x() + g.speedButton6Left + 15, toolbarY};
     case Target::WarningBoxOk:

@@ -8,18 +8,17 @@ namespace pointer {
 
 struct Geometry
 {
-    QPoint window;       // outer top-left corner
-    QPoint panel28;      // toolbar
-    QPoint panel25;      // year-entry panel
-    QPoint panel29;      // its button holder
+    QPoint window;  // outer top-left corner
+    QPoint panel28; // toolbar
+    QPoint panel25; // year-entry panel
+    QPoint panel29; // its button holder
     int speedButton3Left = 0, speedButton6Left = 0, speedButton7Left = 0, speedButton8Left = 0;
     int speedButtonTop = 2;
     int speedButton54Left = 0;
     QSize desktop;
 };
 
-enum class Target
-{
+enum class Target {
     CloseButton,     // first activation
     CompactSize,     // compact view set-up
     ViewToggle,      // view toggle, both ways

@@ -15,8 +15,7 @@ void MessagePrompter::show(int icon, const QString& text)
     if (m_open > 0)
         return;
     ++m_open;
-    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QStringLiteral("Dorvane"), text,
-                    QMessageBox::Ok, m_parent);
+    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QStringLiteral("Dorvane"), text, QMessageBox::Ok, m_parent);
     box.exec();
     --m_open;
 }

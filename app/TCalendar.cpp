@@ -271,7 +271,8 @@ void TCalendar::FormActivate()
 
 void TCalendar::placeAndFillGrid()
 {
-    const grid::Placement placement = grid::placeGridYear(GridYearSource, MonthCalendar[0]->Date(), YearStartText, now());
+    const grid::Placement placement =
+        grid::placeGridYear(GridYearSource, MonthCalendar[0]->Date(), YearStartText, now());
     GridYearSource = 0;
     MonthCalendar[0]->setDate(placement.calendar1);
     YearStartText = placement.yearStartText;
@@ -393,8 +394,7 @@ void TCalendar::BitBtn4Click()
 
 void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
 {
-    const std::optional<QString> caption =
-        ::CalcJulianDate(Julian, dateText, date, FirstActivationDone != 0, now());
+    const std::optional<QString> caption = ::CalcJulianDate(Julian, dateText, date, FirstActivationDone != 0, now());
     if (caption)
         setWindowTitle(*caption);
 }

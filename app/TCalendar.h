@@ -1,8 +1,8 @@
 #pragma once
+#include "app/PointerPlacement.h"
 #include "astro/CalendarArithmetic.h"
 #include "astro/SunReport.h"
 #include "astro/SunRiseSet.h"
-#include "app/PointerPlacement.h"
 #include "runtime/DateValue.h"
 #include "runtime/Services.h"
 #include <QSet>
@@ -132,18 +132,12 @@ private:
     void createTitlePanels();
     void createTray();
     void connectHandlers();
-    QToolButton* createSpeedButton(const QString& name, int left, int width, const QString& glyph,
-                                   const QString& hint);
+    QToolButton* createSpeedButton(const QString& name, int left, int width, const QString& glyph, const QString& hint);
 
     // Runs a handler: a conversion error ends it and is shown once, by the outermost handler; an activation that
     // arrived meanwhile runs after it.
     void run(const std::function<void()>& handler);
-    enum class Box
-    {
-        Warning,
-        Plain,
-        Error
-    };
+    enum class Box { Warning, Plain, Error };
     struct QueuedBox
     {
         Box kind;

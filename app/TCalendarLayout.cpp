@@ -66,8 +66,8 @@ void TCalendar::createMonthGrid()
             month->move(lefts[column], tops[row]);
             MonthCalendar[n - 1] = month;
         }
-        QFrame* bar = createPanel(this, QStringLiteral("Panel%1").arg(row * 8 + 1), QRect(0, tops[row] + 4, 794, 23),
-                                  Navy);
+        QFrame* bar =
+            createPanel(this, QStringLiteral("Panel%1").arg(row * 8 + 1), QRect(0, tops[row] + 4, 794, 23), Navy);
         bar->setFocusPolicy(Qt::ClickFocus);
         (row == 0 ? Panel1 : row == 1 ? Panel9 : Panel17) = bar;
     }
@@ -150,16 +150,16 @@ void TCalendar::createToolbar()
     SpeedButton7 = createSpeedButton(QStringLiteral("SpeedButton7"), 167, 21, QStringLiteral("glyph_size"),
                                      texts::HintCompactSize);
     SpeedButton7->hide();
-    SpeedButton6 = createSpeedButton(QStringLiteral("SpeedButton6"), 291, 25, QStringLiteral("glyph_year"),
-                                     texts::HintYearEntry);
+    SpeedButton6 =
+        createSpeedButton(QStringLiteral("SpeedButton6"), 291, 25, QStringLiteral("glyph_year"), texts::HintYearEntry);
     SpeedButton3 =
         createSpeedButton(QStringLiteral("SpeedButton3"), 202, 48, QStringLiteral("glyph_close"), texts::HintClose);
     SpeedButton5 = createSpeedButton(QStringLiteral("SpeedButton5"), 639, 29, QStringLiteral("glyph_week"),
                                      texts::HintWeekNumbers);
     SpeedButton4 = createSpeedButton(QStringLiteral("SpeedButton4"), 259, 29, QStringLiteral("glyph_params"),
                                      texts::HintParameters);
-    SpeedButton1 = createSpeedButton(QStringLiteral("SpeedButton1"), 318, 29, QStringLiteral("glyph_ontop"),
-                                     texts::HintOnTop);
+    SpeedButton1 =
+        createSpeedButton(QStringLiteral("SpeedButton1"), 318, 29, QStringLiteral("glyph_ontop"), texts::HintOnTop);
     SpeedButton2 =
         createSpeedButton(QStringLiteral("SpeedButton2"), 349, 29, QStringLiteral("glyph_tray"), texts::HintTray);
 

@@ -15,7 +15,8 @@ namespace {
 bool gridFits(TDateTime first, int months)
 {
     const qint64 index = qint64(rt::yearOf(first)) * 12 + rt::monthOf(first) - 1 + months;
-    return index >= qint64(TMonthCalendar::MinDate.year()) * 12 && index + 11 <= qint64(TMonthCalendar::MaxDate.year()) * 12 + 11;
+    return index >= qint64(TMonthCalendar::MinDate.year()) * 12 &&
+           index + 11 <= qint64(TMonthCalendar::MaxDate.year()) * 12 + 11;
 }
 } // namespace
 
@@ -78,9 +79,9 @@ void TCalendar::BitBtn1Click()
         SmallView = 0;
         GridYearSource = 2;
         SpeedButton10->setText(rt::formatDateTime(texts::PatternYear, now()));
-        for (QWidget* display : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2),
-                                 static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),
-                                 static_cast<QWidget*>(SpeedButton6)})
+        for (QWidget* display :
+             {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2), static_cast<QWidget*>(Label3),
+              static_cast<QWidget*>(Label4), static_cast<QWidget*>(SpeedButton6)})
             display->show();
         SpeedButton7->hide();
         FormActivate();

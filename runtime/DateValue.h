@@ -16,9 +16,9 @@ TDateTime combine(TDateTime date, TDateTime timeOfDay);
 void decodeDate(TDateTime value, int& year, int& month, int& day);
 void decodeTime(TDateTime value, int& hour, int& minute, int& second, int& msec);
 
-TDateTime dateOf(TDateTime value);      // the whole day, time of day 0
-TDateTime timeOf(TDateTime value);      // the time of day in [0, 1)
-int dayOfWeek(TDateTime value);         // 1 = Sunday .. 7 = Saturday
+TDateTime dateOf(TDateTime value); // the whole day, time of day 0
+TDateTime timeOf(TDateTime value); // the time of day in [0, 1)
+int dayOfWeek(TDateTime value);    // 1 = Sunday .. 7 = Saturday
 int yearOf(TDateTime value);
 int monthOf(TDateTime value);
 int dayOf(TDateTime value);

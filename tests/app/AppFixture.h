@@ -5,8 +5,8 @@
 #include "runtime/DateText.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
-#include <QTableView>
 #include <QLabel>
+#include <QTableView>
 #include <QTest>
 #include <memory>
 
@@ -14,7 +14,9 @@
 struct App
 {
     explicit App(const QDateTime& start = QDateTime(QDate(2024, 5, 15), QTime(10, 30)),
-                 const QByteArray& prefs = QByteArray("00\r\nW\xB0" "97.45\r\nN\xB0" "30.15\r\n-6\r\n"))
+                 const QByteArray& prefs = QByteArray("00\r\nW\xB0"
+                                                      "97.45\r\nN\xB0"
+                                                      "30.15\r\n-6\r\n"))
     {
         world.clock.set(start);
         if (!prefs.isNull())

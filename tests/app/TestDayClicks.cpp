@@ -203,7 +203,9 @@ void TestDayClicks::testADayOfTicksAcrossMidnight()
 void TestDayClicks::testTimerReportDoesNotNestInsideItsBox()
 {
     // A polar position: today's report from the timer opens a box, and ticks go on inside it.
-    App app(QDateTime(QDate(2024, 6, 21), QTime(12, 0)), QByteArray("00\r\nW\xB0" "-25\r\nN\xB0" "70\r\n2\r\n"));
+    App app(QDateTime(QDate(2024, 6, 21), QTime(12, 0)), QByteArray("00\r\nW\xB0"
+                                                                    "-25\r\nN\xB0"
+                                                                    "70\r\n2\r\n"));
     app.activate();
     const int afterActivation = app.world.prompter.boxes.size();
     QCOMPARE(afterActivation, 1);

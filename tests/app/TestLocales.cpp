@@ -26,9 +26,13 @@ void TestLocales::testTitlesClicksAndSpan_data()
     QTest::addColumn<QString>("marchTitle");
     QTest::addColumn<QString>("captionStart");
     QTest::addColumn<QString>("spanEnding");
-    QTest::newRow("German") << "de_DE" << "3 März 2024" << "Dorvane   Today:  (5) Mai 15, 2024   Julian: 24.080"
+    QTest::newRow("German") << "de_DE"
+                            << "3 März 2024"
+                            << "Dorvane   Today:  (5) Mai 15, 2024   Julian: 24.080"
                             << "3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
-    QTest::newRow("French") << "fr_FR" << "3 mars 2024" << "Dorvane   Today:  (5) mai 15, 2024   Julian: 24.080"
+    QTest::newRow("French") << "fr_FR"
+                            << "3 mars 2024"
+                            << "Dorvane   Today:  (5) mai 15, 2024   Julian: 24.080"
                             << "3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
 }
 

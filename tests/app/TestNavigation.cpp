@@ -166,13 +166,20 @@ void TestNavigation::testYearEntry_data()
     QTest::addColumn<QString>("firstTitle");
     QTest::addColumn<bool>("warned");
     QTest::addColumn<bool>("panelOpen");
-    QTest::newRow("1700 accepted") << "1700" << "1 January 1700" << false << false;
-    QTest::newRow("3000 accepted") << "3000" << "1 January 3000" << false << false;
-    QTest::newRow("1699 refused") << "1699" << "1 January 2024" << true << true;
-    QTest::newRow("3001 refused") << "3001" << "1 January 2024" << true << true;
-    QTest::newRow("empty closes") << "" << "1 January 2024" << false << false;
-    QTest::newRow("0 closes") << "0" << "1 January 2024" << false << false;
-    QTest::newRow("leading zero") << "0999" << "1 January 2024" << true << true;
+    QTest::newRow("1700 accepted") << "1700"
+                                   << "1 January 1700" << false << false;
+    QTest::newRow("3000 accepted") << "3000"
+                                   << "1 January 3000" << false << false;
+    QTest::newRow("1699 refused") << "1699"
+                                  << "1 January 2024" << true << true;
+    QTest::newRow("3001 refused") << "3001"
+                                  << "1 January 2024" << true << true;
+    QTest::newRow("empty closes") << ""
+                                  << "1 January 2024" << false << false;
+    QTest::newRow("0 closes") << "0"
+                              << "1 January 2024" << false << false;
+    QTest::newRow("leading zero") << "0999"
+                                  << "1 January 2024" << true << true;
 }
 
 void TestNavigation::testYearEntry()

@@ -3,9 +3,15 @@
 #include <QToolButton>
 
 namespace {
-const QByteArray Polar("00\r\nW\xB0" "-25\r\nN\xB0" "70\r\n2\r\n");
-const QByteArray BadLatitude("00\r\nW\xB0" "97.45\r\nN\xB0" "abc\r\n-6\r\n");
-const QByteArray BothBad("00\r\nW\xB0" "x\r\nN\xB0" "y\r\n-6\r\n");
+const QByteArray Polar("00\r\nW\xB0"
+                       "-25\r\nN\xB0"
+                       "70\r\n2\r\n");
+const QByteArray BadLatitude("00\r\nW\xB0"
+                             "97.45\r\nN\xB0"
+                             "abc\r\n-6\r\n");
+const QByteArray BothBad("00\r\nW\xB0"
+                         "x\r\nN\xB0"
+                         "y\r\n-6\r\n");
 const QString UpOrDown = QStringLiteral("Sun up or down all day");
 const QString InvalidNS = QStringLiteral("Invalid N/S degrees in preferences.");
 const QString InvalidWE = QStringLiteral("Invalid W/E degrees in preferences.");

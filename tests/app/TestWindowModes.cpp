@@ -112,7 +112,9 @@ void TestWindowModes::testTrayItemOfTheOneMonthView()
 
 void TestWindowModes::testHintsOfTheToolbar()
 {
-    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), QByteArray("01\r\nW\xB0" "97.45\r\nN\xB0" "30.15\r\n-6\r\n"));
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), QByteArray("01\r\nW\xB0"
+                                                                     "97.45\r\nN\xB0"
+                                                                     "30.15\r\n-6\r\n"));
     QCOMPARE(app.calendar->SpeedButton1->toolTip(), QString());
     app.activate();
     QCOMPARE(app.calendar->SpeedButton1->toolTip(), QStringLiteral("Always on top"));

@@ -44,12 +44,17 @@ void TestYearGrid::testStartupCaption_data()
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("yearButton");
     QTest::newRow("2 May 2000") << QDateTime(d(2000, 5, 2), QTime(9, 0))
-                                << "Dorvane   Today:  (5) May 02, 2000   Julian: 00.123" << "00.123" << "2000";
+                                << "Dorvane   Today:  (5) May 02, 2000   Julian: 00.123"
+                                << "00.123"
+                                << "2000";
     QTest::newRow("8 Dec 2026") << QDateTime(d(2026, 12, 8), QTime(23, 59))
-                                << "Dorvane   Today:  (12) Dec 08, 2026   Julian: 26.342" << "26.342" << "2026";
-    QTest::newRow("1 Jan 2025 at midnight") << QDateTime(d(2025, 1, 1), QTime(0, 0))
-                                            << "Dorvane   Today:  (1) Jan 01, 2025   Julian: 25.001" << "25.001"
-                                            << "2025";
+                                << "Dorvane   Today:  (12) Dec 08, 2026   Julian: 26.342"
+                                << "26.342"
+                                << "2026";
+    QTest::newRow("1 Jan 2025 at midnight")
+        << QDateTime(d(2025, 1, 1), QTime(0, 0)) << "Dorvane   Today:  (1) Jan 01, 2025   Julian: 25.001"
+        << "25.001"
+        << "2025";
 }
 
 void TestYearGrid::testStartupCaption()
@@ -79,18 +84,15 @@ void TestYearGrid::testPlacement_data()
                                         << QList<QDate>{d(2019, 1, 1), d(2019, 2, 1), d(2019, 3, 1), d(2019, 4, 1),
                                                         d(2019, 12, 1)}
                                         << "01/01/2019";
-    QTest::newRow("1: 31 January of a leap year") << 1 << d(2024, 1, 31)
-                                                  << QList<QDate>{d(2024, 1, 31), d(2024, 2, 29), d(2024, 3, 31),
-                                                                  d(2024, 4, 30), d(2024, 12, 31)}
-                                                  << "";
-    QTest::newRow("1: 31 January of a common year") << 1 << d(2023, 1, 31)
-                                                    << QList<QDate>{d(2023, 1, 31), d(2023, 2, 28), d(2023, 3, 31),
-                                                                    d(2023, 4, 30), d(2023, 12, 31)}
-                                                    << "";
-    QTest::newRow("7: any other value acts as 0") << 7 << d(1850, 3, 3)
-                                                  << QList<QDate>{d(2024, 1, 1), d(2024, 2, 1), d(2024, 3, 1),
-                                                                  d(2024, 4, 1), d(2024, 12, 1)}
-                                                  << "01/01/2024";
+    QTest::newRow("1: 31 January of a leap year")
+        << 1 << d(2024, 1, 31)
+        << QList<QDate>{d(2024, 1, 31), d(2024, 2, 29), d(2024, 3, 31), d(2024, 4, 30), d(2024, 12, 31)} << "";
+    QTest::newRow("1: 31 January of a common year")
+        << 1 << d(2023, 1, 31)
+        << QList<QDate>{d(2023, 1, 31), d(2023, 2, 28), d(2023, 3, 31), d(2023, 4, 30), d(2023, 12, 31)} << "";
+    QTest::newRow("7: any other value acts as 0")
+        << 7 << d(1850, 3, 3)
+        << QList<QDate>{d(2024, 1, 1), d(2024, 2, 1), d(2024, 3, 1), d(2024, 4, 1), d(2024, 12, 1)} << "01/01/2024";
 }
 
 void TestYearGrid::testPlacement()
@@ -118,8 +120,8 @@ void TestYearGrid::testTitlesOfAYear()
     app.month(1)->setDate(v(2001, 6, 15));
     app.calendar->GridYearSource = 2;
     app.activate();
-    const QStringList expected = {"1 January 2001", "2 February 2001", "3 March 2001",   "4 April 2001",
-                                  "5 May 2001",     "6 June 2001",     "7 July 2001",    "8 August 2001",
+    const QStringList expected = {"1 January 2001",   "2 February 2001", "3 March 2001",     "4 April 2001",
+                                  "5 May 2001",       "6 June 2001",     "7 July 2001",      "8 August 2001",
                                   "9 September 2001", "10 October 2001", "11 November 2001", "12 December 2001"};
     for (int n = 1; n <= 12; ++n) {
         QCOMPARE(app.title(n), expected.at(n - 1));
@@ -185,9 +187,8 @@ void TestYearGrid::testCompactLayout()
     QCOMPARE(c.Panel28->width(), toolbarWidth);
     QCOMPARE(c.Panel28->y(), 142);
     QCOMPARE(c.findChild<QWidget*>("JPanelTexture1")->width(), textureWidth);
-    const QToolButton* buttons[] = {c.SpeedButton11, c.SpeedButton10, c.SpeedButton9, c.SpeedButton8,
-                                    c.SpeedButton7,  c.SpeedButton6,  c.SpeedButton5, c.SpeedButton3,
-                                    c.SpeedButton2,  c.SpeedButton1};
+    const QToolButton* buttons[] = {c.SpeedButton11, c.SpeedButton10, c.SpeedButton9, c.SpeedButton8, c.SpeedButton7,
+                                    c.SpeedButton6,  c.SpeedButton5,  c.SpeedButton3, c.SpeedButton2, c.SpeedButton1};
     for (int i = 0; i < 10; ++i)
         QCOMPARE(buttons[i]->x(), lefts.at(i));
     QCOMPARE(c.Tray1->isVisible(), trayItem);
