@@ -1,6 +1,7 @@
 #include "app/TCalendar.h"
 #include "app/CalendarTexts.h"
 #include "app/GridRules.h"
+#include "controls/Colours.h"
 #include "controls/Hints.h"
 #include "controls/MoonPictures.h"
 #include "controls/TJPanelTexture.h"
@@ -24,9 +25,6 @@
 #include <utility>
 
 namespace {
-const QColor Navy(0, 0, 128);
-const QColor Maroon(128, 0, 0);
-const QColor Blue(0, 0, 255);
 // Where the window stands before it is first shown and centred; the compact view starts there.
 constexpr int DesignLeft = 209;
 constexpr int DesignTop = 121;
@@ -39,9 +37,9 @@ TCalendar::TCalendar(Services& services, QWidget* parent)
 {
     setObjectName(QStringLiteral("Calendar"));
     setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Blue);
-    setPalette(colours);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, colours::Blue);
+    setPalette(background);
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
@@ -427,8 +425,8 @@ void TCalendar::Timer1Timer()
         m_timerReportRunning = true;
         run([this] { CalcSun(rt::formatDateTime(texts::PatternSunDate, now())); });
         m_timerReportRunning = false;
-        setLabelColour(Label3, Navy);
-        setLabelColour(Label4, Navy);
+        setLabelColour(Label3, colours::Navy);
+        setLabelColour(Label4, colours::Navy);
         SunRecalcCountdown = -1;
     }
 
@@ -478,8 +476,8 @@ void TCalendar::reportSun(const QString& dateText, bool startedByUser)
     }
     setCaptionIfChanged(Label3, result.sunrise);
     setCaptionIfChanged(Label4, result.sunset);
-    setLabelColour(Label3, Maroon);
-    setLabelColour(Label4, Maroon);
+    setLabelColour(Label3, colours::Maroon);
+    setLabelColour(Label4, colours::Maroon);
     SunRecalcCountdown = 300;
 
     Moon1->setCustomTime(dateText + sunReportText::MoonTimeSuffix);

@@ -1,5 +1,6 @@
 #include "app/CalendarTexts.h"
 #include "app/TCalendar.h"
+#include "controls/Colours.h"
 #include "controls/Hints.h"
 #include "controls/MoonPictures.h"
 #include "controls/TJPanelTexture.h"
@@ -14,11 +15,6 @@
 #include <QToolButton>
 
 namespace {
-const QColor Navy(0, 0, 128);
-const QColor Blue(0, 0, 255);
-const QColor Yellow(255, 255, 0);
-const QColor Face(224, 208, 168);
-const QColor DarkFace(192, 176, 144);
 // Wide enough for the longest time text ("10:59A", "-01:15") in the toolbar's font; it still ends before the next icon.
 constexpr int SunLabelWidth = 35;
 
@@ -66,14 +62,14 @@ void TCalendar::createMonthGrid()
             month->move(lefts[column], tops[row]);
             MonthCalendar[n - 1] = month;
         }
-        QFrame* bar =
-            createPanel(this, QStringLiteral("Panel%1").arg(row * 8 + 1), QRect(0, tops[row] + 4, 794, 23), Navy);
+        QFrame* bar = createPanel(this, QStringLiteral("Panel%1").arg(row * 8 + 1), QRect(0, tops[row] + 4, 794, 23),
+                                  colours::Navy);
         bar->setFocusPolicy(Qt::ClickFocus);
         (row == 0 ? Panel1 : row == 1 ? Panel9 : Panel17) = bar;
     }
-    Panel0 = createPanel(this, QStringLiteral("Panel0"), QRect(-3, 138, 800, 5), Face);
-    Panel26 = createPanel(this, QStringLiteral("Panel26"), QRect(-3, 281, 800, 5), Face);
-    Panel27 = createPanel(this, QStringLiteral("Panel27"), QRect(0, 424, 794, 17), Face);
+    Panel0 = createPanel(this, QStringLiteral("Panel0"), QRect(-3, 138, 800, 5), colours::Face);
+    Panel26 = createPanel(this, QStringLiteral("Panel26"), QRect(-3, 281, 800, 5), colours::Face);
+    Panel27 = createPanel(this, QStringLiteral("Panel27"), QRect(0, 424, 794, 17), colours::Face);
 }
 
 QToolButton* TCalendar::createSpeedButton(const QString& name, int left, int width, const QString& glyph,
@@ -122,7 +118,7 @@ void TCalendar::createToolbar()
         QFont small = label->font();
         small.setPixelSize(10);
         label->setFont(small);
-        setLabelColour(label, Navy);
+        setLabelColour(label, colours::Navy);
     }
     Image3 = createImage(JPanelTexture1, QStringLiteral("Image3"), QRect(118, 4, 16, 15), initialMoonPicture());
     hints::setHint(Image3, texts::HintMoon);
@@ -142,7 +138,7 @@ void TCalendar::createToolbar()
     bold.setBold(true);
     bold.setPixelSize(11);
     SpeedButton10->setFont(bold);
-    setTextColour(SpeedButton10, Navy);
+    setTextColour(SpeedButton10, colours::Navy);
     SpeedButton9 =
         createSpeedButton(QStringLiteral("SpeedButton9"), 105, 25, QStringLiteral("glyph_next"), texts::HintNext);
     SpeedButton8 =
@@ -172,7 +168,7 @@ void TCalendar::createToolbar()
 
 void TCalendar::createYearEntryPanel()
 {
-    Panel25 = createPanel(this, QStringLiteral("Panel25"), QRect(323, 215, 155, 54), Face);
+    Panel25 = createPanel(this, QStringLiteral("Panel25"), QRect(323, 215, 155, 54), colours::Face);
     Panel25->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Label1 = new QLabel(texts::YearLabel, Panel25);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -180,18 +176,18 @@ void TCalendar::createYearEntryPanel()
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
-    setTextColour(Label1, Navy);
+    setTextColour(Label1, colours::Navy);
     Label1->adjustSize();
     umNumberEdit1 = new TumNumberEdit(Panel25);
     umNumberEdit1->setObjectName(QStringLiteral("umNumberEdit1"));
     umNumberEdit1->setGeometry(28, 7, 120, 21);
-    Panel29 = createPanel(Panel25, QStringLiteral("Panel29"), QRect(47, 32, 62, 19), DarkFace);
+    Panel29 = createPanel(Panel25, QStringLiteral("Panel29"), QRect(47, 32, 62, 19), colours::DarkFace);
     SpeedButton54 = new QToolButton(Panel29);
     SpeedButton54->setObjectName(QStringLiteral("SpeedButton54"));
     SpeedButton54->setGeometry(0, 0, 62, 19);
     SpeedButton54->setAutoRaise(true);
     SpeedButton54->setText(texts::Ok);
-    setTextColour(SpeedButton54, Navy);
+    setTextColour(SpeedButton54, colours::Navy);
     Panel25->hide();
 }
 
@@ -212,8 +208,8 @@ void TCalendar::createTitlePanels()
         title->setAutoFillBackground(true);
         title->setFont(bold);
         QPalette palette = title->palette();
-        palette.setColor(QPalette::Window, Navy);
-        palette.setColor(QPalette::WindowText, Yellow);
+        palette.setColor(QPalette::Window, colours::Navy);
+        palette.setColor(QPalette::WindowText, colours::Yellow);
         title->setPalette(palette);
         TitlePanel[n - 1] = title;
     }

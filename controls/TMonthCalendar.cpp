@@ -1,4 +1,5 @@
 #include "controls/TMonthCalendar.h"
+#include "controls/Colours.h"
 #include "controls/Hints.h"
 #include "runtime/ConvertError.h"
 #include <QHeaderView>
@@ -11,9 +12,6 @@ const QDate TMonthCalendar::MinDate(1601, 1, 1);
 const QDate TMonthCalendar::MaxDate(9999, 12, 31);
 
 namespace {
-const QColor Navy(0, 0, 128);
-const QColor Blue(0, 0, 255);
-const QColor Yellow(255, 255, 0);
 // The visible band of a calendar lies between the row bar above and the filler below: a fixed navigation bar
 // and a bottom margin keep all six weeks inside it.
 constexpr int NavigationBarHeight = 27;
@@ -34,19 +32,19 @@ TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent) : QCalendar
     small.setPixelSize(FontPixels);
     setFont(small);
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, Navy);
-    colours.setColor(QPalette::WindowText, Navy);
-    colours.setColor(QPalette::Highlight, Blue);
-    colours.setColor(QPalette::HighlightedText, Yellow);
-    setPalette(colours);
+    QPalette look = palette();
+    look.setColor(QPalette::Text, colours::Navy);
+    look.setColor(QPalette::WindowText, colours::Navy);
+    look.setColor(QPalette::Highlight, colours::Blue);
+    look.setColor(QPalette::HighlightedText, colours::Yellow);
+    setPalette(look);
 
     QTextCharFormat dayText;
-    dayText.setForeground(Navy);
+    dayText.setForeground(colours::Navy);
     setWeekdayTextFormat(Qt::Saturday, dayText);
     setWeekdayTextFormat(Qt::Sunday, dayText);
     QTextCharFormat header;
-    header.setForeground(Navy);
+    header.setForeground(colours::Navy);
     setHeaderTextFormat(header);
 
     if (QWidget* bar = findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar")))
