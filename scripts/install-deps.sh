@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, run and test Dorvane; a no-op when they are all present.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+    clang libclang-rt-14-dev clang-format
+    xvfb openbox xdotool trayer x11-utils imagemagick fonts-dejavu-core xauth
+    libbenchmark-dev valgrind
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Builds and runs the whole test suite: format check, the Debug build's tests, the sanitizer build's tests,
+# and the real-window smoke test of the Release program. Every stage runs; the exit status is non-zero if any failed.
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+logs=$root/build/logs
+mkdir -p "$logs"
+
+results=()
+notes=()
+failures=0
+# Runs one stage, timing it and recording its outcome.
+stage()
+{
+    local name=$1
+    shift
+    local start=$SECONDS
+    echo
+    echo "==== $name"
+    if "$@"; then
+        results+=("$(printf '%-10s passed  %4ds' "$name" $((SECONDS - start)))")
+    else
+        results+=("$(printf '%-10s FAILED  %4ds' "$name" $((SECONDS - start)))")
+        failures=$((failures + 1))
+    fi
+}
+# Configures and builds a preset, keeping the compiler's output in build/logs unless it fails.
+build()
+{
+    local preset=$1
+    if cmake --preset "$preset" >"$logs/$preset-configure.log" 2>&1 &&
+        cmake --build --preset "$preset" >"$logs/$preset-build.log" 2>&1; then
+        echo "built $preset"
+        return 0
+    fi
+    echo "build of $preset failed:"
+    tail -n 60 "$logs/$preset-configure.log" "$logs/$preset-build.log" 2>/dev/null
+    return 1
+}
+# Lists the sources that differ from .clang-format's layout, with the number of places in each.
+format_check()
+{
+    local files unformatted
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        mapfile -t files < <(git ls-files '*.cpp' '*.h')
+    else
+        mapfile -t files < <(find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+    fi
+    unformatted=$(clang-format --dry-run "${files[@]}" 2>&1 | sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning: code should be clang-formatted.*/\1/p' |
+        uniq -c)
+    if [ -n "$unformatted" ]; then
+        echo "not formatted (fix with clang-format -i <file>):"
+        echo "$unformatted"
+        return 1
+    fi
+    echo "${#files[@]} sources formatted"
+}
+unit_tests()
+{
+    build "$1" || return 1
+    ctest --preset "$1" 2>&1 | tee "$logs/$1-ctest.log"
+    local status=${PIPESTATUS[0]}
+    notes+=("$1: $(grep -E 'tests passed' "$logs/$1-ctest.log" | tail -n 1)")
+    return "$status"
+}
+smoke()
+{
+    build release || return 1
+    bash scripts/e2e.sh build/release/app/dorvane build/e2e/screenshot-full.png 2>&1 | tee "$logs/smoke.log"
+    local status=${PIPESTATUS[0]}
+    notes+=("smoke: $(tail -n 1 "$logs/smoke.log")")
+    return "$status"
+}
+
+stage deps bash scripts/install-deps.sh
+stage format format_check
+stage dev unit_tests dev
+stage asan unit_tests asan
+stage smoke smoke
+
+echo
+echo "==== summary"
+printf '%s\n' "${results[@]}"
+printf '%s\n' "${notes[@]}"
+echo "total $((SECONDS / 60))m $((SECONDS % 60))s"
+[ "$failures" -eq 0 ]
