@@ -9,19 +9,20 @@ packages=(
     libbenchmark-dev valgrind
 )
 
+# One query for all; a package only known from leftover configuration files counts as missing.
+installed=$(dpkg-query -W -f='${db:Status-Status} ${Package}\n' "${packages[@]}" 2>/dev/null || true)
 missing=()
 for p in "${packages[@]}"; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    grep -qx "installed $p" <<<"$installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
-
 echo "Installing: ${missing[*]}"
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Run as root or install sudo to install: ${missing[*]}"; exit 1; }
     as_root=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
