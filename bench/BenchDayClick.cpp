@@ -1,0 +1,54 @@
+// A day click to the report shown: the click handler after the calendar has moved its selection, which resets the
+// other calendars, writes the Julian caption and hint, and computes and shows the sun and moon report.
+#include "BenchMain.h"
+#include "BenchWindow.h"
+#include <QCoreApplication>
+
+namespace {
+
+// Calendar n shows month n of 2024; the clicked day walks through the month so no two reports in a row are alike.
+void clickNextDay(TCalendar& calendar, int n, int& day)
+{
+    const QDate date(2024, n, day);
+    calendar.calendar(n)->setDate(rt::fromQDate(date));
+    calendar.MonthCalendarClick(n);
+    day = day % 28 + 1;
+}
+
+void BM_DayClick(benchmark::State& run)
+{
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    const int n = int(run.range(0));
+    int day = 1;
+    for (auto _ : run)
+        clickNextDay(calendar, n, day);
+    if (!window.world.prompter.boxes.isEmpty())
+        run.SkipWithError("a report opened a box");
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_DayClick)->Arg(3)->Arg(11)->Unit(benchmark::kMicrosecond);
+
+// The same with the window shown (offscreen) and the repaint the click causes processed, as the user sees it.
+void BM_DayClickPainted(benchmark::State& run)
+{
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    calendar.show();
+    QCoreApplication::processEvents();
+    int day = 1;
+    for (auto _ : run) {
+        clickNextDay(calendar, 3, day);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_DayClickPainted)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::runBenchmarks(argc, argv);
+}

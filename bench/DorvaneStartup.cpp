@@ -1,0 +1,38 @@
+// Dorvane's window built as app/main.cpp builds it, with real services, reading its preferences from a folder of its
+// own so a run never touches the user's prefs.cal.
+#include "Harness.h"
+#include "app/HintTimings.h"
+#include "app/SystemServices.h"
+#include "app/TCalendar.h"
+#include "prefs/THome.h"
+#include <QDir>
+#include <QTemporaryDir>
+
+int main(int argc, char** argv)
+{
+    const bench::Options options = bench::parseOptions(argc, argv);
+    QApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);
+    HintTimings::install(application);
+
+    QTemporaryDir folder;
+    QFile::copy(QStringLiteral(DORVANE_PREFS_DEFAULT), QDir(folder.path()).filePath(QStringLiteral("prefs.cal")));
+
+    SystemClock clock;
+    MessagePrompter prompter;
+    ScreenPointer pointer;
+    Services services{clock, prompter, pointer};
+
+    TCalendar Calendar(services);
+    THome Home(services, folder.path(), &Calendar, Calendar.PrefsFlags);
+    Calendar.setHome(&Home);
+    prompter.setParent(&Calendar);
+    QObject::connect(&Calendar, &TCalendar::closed, &application, &QApplication::quit);
+
+    bench::FirstPaintWatch watch(&Calendar, options);
+    Calendar.show();
+    Calendar.activateWindow();
+    const int result = application.exec();
+    watch.report();
+    return result;
+}

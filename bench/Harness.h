@@ -1,0 +1,107 @@
+#pragma once
+// Shared by the start-up programs (Dorvane and the bare comparator) so both are measured the same way:
+//   --quit-at-first-paint   quit from the main window's first paint
+//   --run-seconds N         run the event loop N seconds after the first paint, then quit
+//   --print-rss             print VmHWM and VmRSS just before quitting
+// At exit each program prints the CPU it used from SettleMs after its first paint to the end, for the idle figure.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+
+namespace bench {
+
+// Past the start-up and Dorvane's one return to today's report, 300 ticks after the first one.
+constexpr int SettleMs = 4000;
+
+struct Options
+{
+    bool quitAtFirstPaint = false;
+    int runSeconds = -1;
+    bool printRss = false;
+};
+
+inline Options parseOptions(int argc, char** argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--quit-at-first-paint"))
+            options.quitAtFirstPaint = true;
+        else if (!std::strcmp(argv[i], "--run-seconds") && i + 1 < argc)
+            options.runSeconds = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--print-rss"))
+            options.printRss = true;
+    }
+    return options;
+}
+
+// Microseconds of user plus system time used by this process so far.
+inline long long cpuMicros()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec +
+           usage.ru_stime.tv_usec;
+}
+
+inline QByteArray statusField(const char* name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(name))
+            return line.mid(int(std::strlen(name))).simplified();
+    return {};
+}
+
+class FirstPaintWatch : public QObject
+{
+public:
+    FirstPaintWatch(QWidget* window, const Options& options) : m_options(options) { window->installEventFilter(this); }
+
+    // Called on the way out: the memory figures and the CPU used since the first paint.
+    void report() const
+    {
+        if (m_options.printRss)
+            std::printf("VmHWM_kB=%s VmRSS_kB=%s\n", statusField("VmHWM:").split(' ').value(0).constData(),
+                        statusField("VmRSS:").split(' ').value(0).constData());
+        if (m_settled)
+            std::printf("idle_cpu_us=%lld idle_wall_us=%lld\n", cpuMicros() - m_cpuSettled,
+                        m_sinceSettled.nsecsElapsed() / 1000);
+        std::fflush(stdout);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            if (m_options.quitAtFirstPaint) {
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            } else if (m_options.runSeconds >= 0) {
+                QTimer::singleShot(SettleMs, Qt::PreciseTimer, this, [this] {
+                    m_settled = true;
+                    m_cpuSettled = cpuMicros();
+                    m_sinceSettled.start();
+                });
+                QTimer::singleShot(m_options.runSeconds * 1000, Qt::PreciseTimer, qApp, &QCoreApplication::quit);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Options m_options;
+    bool m_painted = false;
+    bool m_settled = false;
+    long long m_cpuSettled = 0;
+    QElapsedTimer m_sinceSettled;
+};
+
+} // namespace bench
