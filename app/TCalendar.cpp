@@ -22,6 +22,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -437,9 +438,19 @@ void TCalendar::Timer1Timer()
         m_titleShown = TitlePanel[0]->text();
     }
 
-    const TDateTime midnight = today();
+    // Only a whole day can equal today at midnight, and the calendars keep the time of day of their creation: the
+    // clock (a local-time conversion that also looks at the zone file) is read only when one holds a whole day.
+    bool haveMidnight = false;
+    TDateTime midnight = 0;
     for (TMonthCalendar* month : MonthCalendar) {
-        if (month->Date() != midnight)
+        const TDateTime date = month->Date();
+        if (date != std::trunc(date))
+            continue;
+        if (!haveMidnight) {
+            midnight = today();
+            haveMidnight = true;
+        }
+        if (date != midnight)
             continue;
         run([this] {
             ResetCalendarHints(0);
