@@ -102,11 +102,11 @@ int WeekNumber(TDateTime date)
     TDateTime day = rt::dateOf(date);
     // Sunday +4 .. Saturday -2: the Thursday of the same Sunday-to-Saturday week.
     day += thursday - rt::dayOfWeek(day);
-    const int year = rt::yearOf(day);
-    int week = 1;
-    for (TDateTime earlier = day - 7; rt::yearOf(earlier) == year; earlier -= 7)
-        ++week;
-    return 52 * year + week;
+    const QDate thursdayDate = rt::toQDate(day);
+    // Counted from the day of year, not by stepping back a week at a time: below 1 Jan 0001 every date reads as
+    // that day, so the steps would never leave year 1.
+    const int week = (thursdayDate.dayOfYear() - 1) / 7 + 1;
+    return 52 * thursdayDate.year() + week;
 }
 
 double CountMonths(TDateTime a, TDateTime b)

@@ -350,6 +350,10 @@ void TestCalendarArithmetic::testWeekNumber_data()
     QTest::newRow("Sat 4 Jan 2025") << day(2025, 1, 4) << 2025 << 1;
     QTest::newRow("Fri 1 Jan 1700") << day(1700, 1, 1) << 1699 << 53;
     QTest::newRow("Wed 31 Dec 3000") << day(3000, 12, 31) << 3001 << 1;
+    QTest::newRow("Mon 1 Jan 0001") << day(1, 1, 1) << 1 << 1;
+    QTest::newRow("Sun 7 Jan 0001") << day(1, 1, 7) << 1 << 2;
+    QTest::newRow("before year 1, read as 1 Jan 0001") << -1.0e9 << 1 << 1;
+    QTest::newRow("Fri 31 Dec 9999") << day(9999, 12, 31) << 9999 << 52;
 }
 
 void TestCalendarArithmetic::testWeekNumber()
