@@ -188,7 +188,10 @@ void TCalendar::closeEvent(QCloseEvent* event)
 QPoint TCalendar::pointerTarget(pointer::Target which) const
 {
     pointer::Geometry g;
-    g.window = pos();
+    // The table's offsets are measured from a window with the usual frame around its client area; placing from the
+    // client area itself keeps the pointer on its button whatever frame the window manager draws, and however late
+    // it reports it.
+    g.window = mapToGlobal(QPoint(0, 0)) - QPoint(FrameWidth / 2, FrameHeight - FrameWidth / 2);
     g.panel28 = Panel28->pos();
     g.panel25 = Panel25->pos();
     g.panel29 = Panel29->pos();

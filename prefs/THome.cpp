@@ -119,8 +119,8 @@ void THome::createControls()
     ComboBox1->setGeometry(63, 81, 121, 21);
     ComboBox1->setFocusPolicy(Qt::ClickFocus);
 
-    CheckBox1 =
-        makeCheckBox(Panel3, QStringLiteral("CheckBox1"), HomeTexts::MilitaryTimeCaption, QRect(7, 107, MilitaryBoxWidth, 17));
+    CheckBox1 = makeCheckBox(Panel3, QStringLiteral("CheckBox1"), HomeTexts::MilitaryTimeCaption,
+                             QRect(7, 107, MilitaryBoxWidth, 17));
     CheckBox2 = makeCheckBox(Panel3, QStringLiteral("CheckBox2"), HomeTexts::HintsCaption, QRect(139, 107, 45, 17));
 
     Memo1 = new QPlainTextEdit(Panel3);

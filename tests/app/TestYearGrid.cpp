@@ -195,7 +195,8 @@ void TestYearGrid::testCompactLayout()
     QVERIFY(c.SpeedButton6->isHidden());
     QVERIFY(!c.SpeedButton7->isHidden());
     // The pointer goes to the compact-size button: window left + toolbar left + its left + 13.
-    QCOMPARE(app.world.pointer.last(), QPoint(c.x() - 1 + lefts.at(4) + 13, c.y() + 142 + 2 + 37));
+    const QPoint corner = c.geometry().topLeft() - QPoint(3, 29); // outer corner with the usual frame
+    QCOMPARE(app.world.pointer.last(), corner + QPoint(-1 + lefts.at(4) + 13, 142 + 2 + 37));
 }
 
 void TestYearGrid::testCompactSetUpInTheCurrentYear()
@@ -270,7 +271,8 @@ void TestYearGrid::testFirstActivationPointerAndPositions()
     app.activate();
     app.activate();
     QCOMPARE(app.world.pointer.moves.size(), 1);
-    QCOMPARE(app.world.pointer.last(), QPoint(100 + 481, 50 + 467));
+    // On the close button: outer corner (with the usual frame of 3 by 29 around the client area) + (481, 467).
+    QCOMPARE(app.world.pointer.last(), QPoint(100 - 3 + 481, 50 - 29 + 467));
     QCOMPARE(c.FullViewLeft, 100);
     QCOMPARE(c.FullViewTop, 50);
 }
