@@ -172,11 +172,18 @@ void TCalendar::showEvent(QShowEvent* event)
 
 void TCalendar::centreOnDesktop()
 {
-    // Once the window manager has framed the window its real outer size is known; until then the usual frame.
-    const QSize framed = frameGeometry().size();
-    const QSize outer = isVisible() && framed != size() ? framed : outerSize();
+    // Centres the outer window. Its frame is known only once the window manager has framed it; until then the usual
+    // frame is assumed. The client area is placed, which every window manager honours alike.
+    const QRect framed = frameGeometry();
+    const bool frameKnown = isVisible() && framed.size() != size();
+    const QMargins frame = frameKnown
+                               ? QMargins(geometry().left() - framed.left(), geometry().top() - framed.top(),
+                                          framed.right() - geometry().right(), framed.bottom() - geometry().bottom())
+                               : QMargins(FrameWidth / 2, FrameHeight - FrameWidth / 2, FrameWidth / 2, FrameWidth / 2);
+    const QSize outer = size().grownBy(frame);
     const QSize desktop = m_services.pointer.desktopSize();
-    move((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2);
+    const QPoint corner((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2);
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 void TCalendar::closeEvent(QCloseEvent* event)
@@ -249,9 +256,6 @@ void TCalendar::applyFullLayout()
 void TCalendar::FormActivate()
 {
     if (FirstActivationDone == 0) {
-        // Shown and framed by now: centre again if the real frame differs from the usual one.
-        if (isVisible() && frameGeometry().size() != size() && frameGeometry().size() != outerSize())
-            centreOnDesktop();
         FullViewTop = y();
         FullViewLeft = x();
         movePointer(pointer::Target::CloseButton);
