@@ -156,8 +156,6 @@ tick_system_us=$(awk '$1 == "BM_IdleTickSystemClock" { print $2 " " $3 }' "$OUT/
     r=$(ratio "$dorvane_rss" "$bare_rss")
     echo "| peak RSS, kB | $dorvane_rss | $bare_rss | $r | <= 1.10 | $(verdict "$r" 1.10 "<=") |"
     echo "| idle CPU, % of a core over $IDLE_SECONDS s (median of $IDLE_ROUNDS rounds) | $dorvane_idle | $bare_idle | $idle_ratio | <= 1.15 | $(verdict "$idle_ratio" 1.15 "<=") |"
-    r=$(ratio "$dorvane_idle_ir" "$bare_idle_ir")
-    echo "| idle second, user-space instructions | $dorvane_idle_ir | $bare_idle_ir | $r | - | - |"
     echo "| idle tick, instructions (fake clock) | $tick_fake | - | - | <= 8000 | $(verdict "$tick_fake" 8000 "<=") |"
     echo "| idle tick, instructions (system clock) | $tick_system | - | - | <= 8000 | $(verdict "$tick_system" 8000 "<=") |"
     echo "| idle tick, wall time (fake / system clock) | $tick_fake_us / $tick_system_us | - | - | - | - |"
