@@ -8,6 +8,8 @@ namespace {
 
 // Above this magnitude a double has no fractional digits left to round.
 constexpr double NoFractionAbove = 4503599627370496.0; // 2^52
+// The rounded digits are counted in a 64-bit integer; value * 10^decimals must stay below this.
+constexpr double KeptDigitsBelow = 1e18;
 
 // Rounds as the value's shortest decimal text reads, so that 1.005 (held a hair below) goes to 1.01 as a reader
 // expects; the binary product value * 100 would round it down.
@@ -17,7 +19,7 @@ double roundHalfAway(double value, int decimals)
         return value;
     const double scale = std::pow(10.0, decimals);
     const double scaled = value * scale;
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= NoFractionAbove)
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= KeptDigitsBelow)
         return value;
     const QString digits = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
     const qsizetype point = digits.indexOf(QLatin1Char('.'));
@@ -26,7 +28,14 @@ double roundHalfAway(double value, int decimals)
     qint64 kept = (digits.left(point) + digits.mid(point + 1, decimals)).toLongLong();
     if (digits.at(point + 1 + decimals) >= QLatin1Char('5'))
         ++kept;
-    return std::copysign(static_cast<double>(kept) / scale, value);
+    // Read back as a decimal text, which gives the double nearest the rounded number; kept / scale is only sure to
+    // while kept is exact in a double (below 2^53, values up to about 9e13 with two decimals).
+    QString rounded = QString::number(kept);
+    if (decimals > 0) {
+        rounded = rounded.rightJustified(decimals + 1, QLatin1Char('0'));
+        rounded.insert(rounded.size() - decimals, QLatin1Char('.'));
+    }
+    return std::copysign(QLocale::c().toDouble(rounded), value);
 }
 
 bool parseDecimal(const QString& text, bool allowExponent, double& value)
