@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite: format check, the Debug build's tests, the sanitizer build's tests,
-# and the real-window smoke test of the Release program. Every stage runs; the exit status is non-zero if any failed.
+# the real-window smoke test of the Release program, and the fuzz targets for a bounded time.
+# Every stage runs; the exit status is non-zero if any failed.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -73,12 +74,20 @@ smoke()
     notes+=("smoke: $(tail -n 1 "$logs/smoke.log")")
     return "$status"
 }
+fuzz()
+{
+    bash scripts/fuzz.sh 2>&1 | tee "$logs/fuzz.log"
+    local status=${PIPESTATUS[0]}
+    notes+=("fuzz: $(tail -n 1 "$logs/fuzz.log")")
+    return "$status"
+}
 
 stage deps bash scripts/install-deps.sh
 stage format format_check
 stage dev unit_tests dev
 stage asan unit_tests asan
 stage smoke smoke
+stage fuzz fuzz
 
 echo
 echo "==== summary"
