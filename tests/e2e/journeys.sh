@@ -1,0 +1,574 @@
+#!/usr/bin/env bash
+# End-to-end journeys: drives the built program on a private X server (with a window manager and a
+# notification-area host) the way a person would, and checks what they would see.
+# Usage: tests/e2e/journeys.sh path/to/dorvane [folder for the README screenshots]
+# Without a folder the screenshots are still taken and checked, then thrown away with the temporary folder.
+set -uo pipefail
+
+binary=${1:-}
+shots=${2:-}
+
+for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo import convert identify od md5sum; do
+    command -v "$tool" >/dev/null || { echo "journeys: missing $tool (run scripts/install-deps.sh)"; exit 2; }
+done
+[ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
+binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
+
+work=$(mktemp -d)
+[ -n "$shots" ] || shots=$work/shots
+mkdir -p "$shots" || exit 2
+pids=()
+cleanup()
+{
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+started=$SECONDS
+passed=0
+failed=0
+# check NUMBER TEXT COMMAND...: one numbered line per condition.
+check()
+{
+    local number=$1 text=$2 from=$SECONDS took
+    shift 2
+    if "$@"; then
+        took=$((SECONDS - from))
+        echo "ok    $number $text$( ((took < 2)) || echo " [${took} s]")"
+        passed=$((passed + 1))
+    else
+        took=$((SECONDS - from))
+        echo "FAIL  $number $text$( ((took < 2)) || echo " [${took} s]")"
+        failed=$((failed + 1))
+        if [ -n "${JOURNEYS_ARTIFACTS:-}" ] && mkdir -p "$JOURNEYS_ARTIFACTS"; then
+            import -window root "$JOURNEYS_ARTIFACTS/fail-$number-$failed.png" && note "screen: $JOURNEYS_ARTIFACTS/fail-$number-$failed.png"
+        fi
+    fi
+}
+note() { echo "      $*"; }
+journey() { echo "== $1 (at $((SECONDS - started)) s)"; }
+now_us() { echo "${EPOCHREALTIME//[!0-9]/}"; }
+# Polls a condition every 0.1 s until it holds or $1 seconds of clock time have passed.
+wait_for()
+{
+    local end=$(($(now_us) + $1 * 1000000))
+    shift
+    until "$@"; do
+        (($(now_us) < end)) || return 1
+        sleep 0.1
+    done
+}
+finish()
+{
+    echo "journeys took $((SECONDS - started)) s"
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+    exit $?
+}
+
+# ---- the desktop: X server, window manager, notification-area host
+
+# -displayfd lets the server choose a free display number, so parallel runs never collide.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 20 test -s "$work/display"
+display=$(tr -dc 0-9 <"$work/display")
+[ -n "$display" ] || { echo "journeys: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$display"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export LC_ALL=C.UTF-8
+wait_for 20 xdpyinfo >/dev/null 2>&1
+
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for 20 wm_running || echo "journeys: openbox did not announce itself"
+
+trayer --edge top --align right --widthtype pixel --width 100 --height 24 >"$work/trayer.log" 2>&1 &
+pids+=($!)
+tray_panel() { xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ {print $1; exit}'; }
+tray_ready() { [ -n "$(tray_panel)" ]; }
+wait_for 20 tray_ready || echo "journeys: trayer did not start"
+
+# ---- the program
+
+app=
+window=
+X=0 Y=0 W=0 H=0
+# start_program FOLDER: runs the copy in FOLDER; sets app and window (empty when no main window shows).
+start_program()
+{
+    (cd "$1" && exec ./dorvane) >>"$work/app.log" 2>&1 &
+    app=$!
+    pids+=($app)
+    main_window() { window=$(xdotool search --all --onlyvisible --pid "$app" --name '^Dorvane   Today:' 2>/dev/null | head -1); [ -n "$window" ]; }
+    window=
+    wait_for 30 main_window
+}
+# stop_program: ends the running copy by its process id.
+stop_program()
+{
+    [ -n "$app" ] || return 0
+    kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
+    app=
+}
+# program_folder NAME [prefs lines...]: a fresh folder with its own copy; no lines means no prefs.cal.
+program_folder()
+{
+    local folder=$work/$1
+    shift
+    mkdir -p "$folder"
+    cp "$binary" "$folder/dorvane"
+    if (($# > 0)); then printf '%s\r\n' "$@" >"$folder/prefs.cal"; fi
+    echo "$folder"
+}
+# Refreshes the client area's origin and size (X, Y, W, H); openbox moves the client inside its frame.
+geometry()
+{
+    local info
+    info=$(xwininfo -id "$window" 2>/dev/null) || return 1
+    X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    W=$(awk '/Width:/ {print $2}' <<<"$info")
+    H=$(awk '/Height:/ {print $2}' <<<"$info")
+}
+client_is() { geometry && [ "${W}x${H}" == "$1" ]; }
+caption() { xprop -id "$window" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'; }
+visible() { xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+# click X Y: a left click at client coordinates of the main window.
+click()
+{
+    geometry
+    xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+}
+# Rests the pointer on the blue gap between the first two calendars, where nothing reacts to it.
+rest_pointer()
+{
+    geometry
+    xdotool mousemove $((X + 198)) $((Y + 60))
+}
+toolbar_top=428
+# toolbar LEFT WIDTH: clicks the toolbar button at that left (the toolbar stands at left -1, its buttons 3 px lower).
+toolbar() { click $((-1 + $1 + $2 / 2)) $((toolbar_top + 1 + 2 + 9)); }
+
+# grab X Y W H: the raw RGB bytes of a client rectangle, as seen on the screen.
+grab() { geometry && import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" -depth 8 rgb:-; }
+region_hash() { grab "$@" | md5sum | cut -c1-32; }
+first_title() { region_hash 40 7 112 16; }
+# count_colour CLASS X Y W H: pixels of a client rectangle that are navy-like, maroon-like or face-coloured.
+count_colour()
+{
+    local class=$1
+    shift
+    grab "$@" | od -An -tu1 -v -w3 | awk -v c="$class" '
+        c == "navy" && $3 > 100 && $1 < 60 && $2 < 60 {n++}
+        c == "maroon" && $1 > 100 && $2 < 60 && $3 < 60 {n++}
+        c == "face" && $1 == 224 && $2 == 208 && $3 == 168 {n++}
+        c == "selected" && $3 > 200 && $1 < 80 && $2 < 80 {n++}
+        END {print n + 0}'
+}
+# labels_are navy|maroon: sunrise Label3 at client (23, 434) and sunset Label4 at (79, 434), 28 by 13 each, show
+# text of that colour and none of the other. One grab serves both, since a grab is the slow part of a poll.
+labels_are()
+{
+    grab 23 434 84 13 | od -An -tu1 -v -w3 | awk -v want="$1" '
+        { x = (NR - 1) % 84; label = x < 28 ? 1 : x >= 56 ? 2 : 0 }
+        label && $3 > 100 && $1 < 60 && $2 < 60 { navy[label]++ }
+        label && $1 > 100 && $2 < 60 && $3 < 60 { maroon[label]++ }
+        END {
+            for (i = 1; i <= 2; i++) {
+                if (want == "navy" && (navy[i] < 10 || maroon[i] > 0)) exit 1
+                if (want == "maroon" && (maroon[i] < 10 || navy[i] > 0)) exit 1
+            }
+        }'
+}
+labels_hash() { region_hash 23 434 84 13; }
+year_panel_open() { (($(count_colour face 323 215 155 54) > 2000)); }
+panel_closed() { ! year_panel_open; }
+painted() { [ "$(count_colour navy 4 8 30 10)" -eq 300 ]; }
+
+# Message boxes are titled "Dorvane" alone; the main window's caption is longer.
+boxes() { xdotool search --onlyvisible --name '^Dorvane$' 2>/dev/null; }
+box_count() { boxes | grep -c .; }
+no_box() { [ "$(box_count)" -eq 0 ]; }
+some_box() { [ "$(box_count)" -ge 1 ]; }
+stays_without_box() { ! wait_for "$1" some_box; }
+# The box must have the focus before Return, or the key would reach the main window.
+close_box()
+{
+    local box
+    box=$(boxes | head -1)
+    [ -n "$box" ] || return 1
+    xdotool windowactivate --sync "$box" >/dev/null 2>&1
+    xdotool key --clearmodifiers Return
+    wait_for 10 no_box
+}
+# expect_one_box NUMBER TEXT: exactly one box shows, it closes with Return, and no other box follows it.
+expect_one_box()
+{
+    local n=$1 text=$2
+    check "$n" "$text: a box appears" wait_for 10 some_box
+    sleep 1 # a second box would follow the first at once; give it the chance to show
+    check "$n" "$text: exactly one box" test "$(box_count)" -eq 1
+    check "$n" "$text: the box closes with Return" close_box
+    # Closing a box activates the main window again, which must not bring the box back.
+    check "$n" "$text: no further box within 5 s" stays_without_box 5
+    no_box || close_box
+}
+
+# ---- dates as the program writes them
+
+today_head() { echo "Dorvane   Today:  $(date '+(%-m) %b %d, %Y')"; }
+# julian YEAR MONTH DAY: "yy.ddd"; the program counts February by the two-digit year alone.
+julian()
+{
+    local yy=$(($1 % 100)) m=$((10#$2)) d=$((10#$3)) days=0 i
+    local lengths=(31 28 31 30 31 30 31 31 30 31 30 31)
+    ((yy % 4 == 0)) && lengths[1]=29
+    for ((i = 0; i < m - 1; i++)); do days=$((days + lengths[i])); done
+    printf '%02d.%03d' "$yy" $((days + d))
+}
+epoch_day() { echo $(($(date -u -d "$1" +%s) / 86400)); }
+# Weeks run Sunday to Saturday and belong to the year of their Thursday; the index counts 52 per year.
+week_index()
+{
+    local dow thursday
+    dow=$(date -d "$1" +%w)
+    thursday=$(date -d "$1 $((4 - dow)) days" +%F)
+    echo $((52 * $(date -d "$thursday" +%Y) + ($(date -d "$thursday" +%-j) - 1) / 7 + 1))
+}
+# span_figures DATE1 DATE2 (YYYY-MM-DD): "Dy = n  Wk = n  Mo = n" as the caption shows them.
+span_figures()
+{
+    local a=$1 b=$2 days weeks
+    days=$(($(epoch_day "$b") - $(epoch_day "$a")))
+    ((days < 0)) && days=$((-days))
+    weeks=$(($(week_index "$a") - $(week_index "$b")))
+    ((weeks < 0)) && weeks=$((-weeks))
+    [[ $a > $b ]] && { local t=$a; a=$b; b=$t; }
+    local y1=$((10#${a:0:4})) m1=$((10#${a:5:2})) d1=$((10#${a:8:2}))
+    local y2=$((10#${b:0:4})) m2=$((10#${b:5:2})) d2=$((10#${b:8:2}))
+    local months=$((12 * (y2 - y1) + m2 - m1 + 1))
+    ((d2 < d1)) && months=$((months - 1))
+    echo "Dy = $((days + 1))  Wk = $((weeks + 1))  Mo = $months"
+}
+dotted() { date -d "$1" '+%-m.%-d.%Y'; }
+# A clicked day must not be today: a day on today's date may send the grid back to the first of its month.
+not_today() { [ "$1" == "$(date +%F)" ] && date -d "$1 -1 day" +%F || echo "$1"; }
+
+# day_cell N DATE: client coordinates of DATE's cell in calendar N (a calendar showing DATE's month).
+# Cells are 28 wide from 1 px in, 16 high from 43 px down; the week of the 1st is found from the highlight of
+# the selected 1st (the control puts a whole week of the month before first when the month starts on a Sunday).
+day_cell()
+{
+    local n=$1 date=$2 left top first row0 index
+    left=$(((n - 1) % 4 * 199))
+    top=$(((n - 1) / 4 * 143))
+    first=$(date -d "${date:0:8}01" +%w)
+    if (($(count_colour selected $((left + 1 + 28 * first + 3)) $((top + 43 + 3)) 4 4) == 16)); then
+        row0=0
+    elif (($(count_colour selected $((left + 1 + 28 * first + 3)) $((top + 59 + 3)) 4 4) == 16)); then
+        row0=1
+    else
+        row0=$((first == 0 ? 1 : 0))
+    fi
+    index=$((first + 10#${date:8:2} - 1))
+    echo "$((left + 1 + 28 * (index % 7) + 14)) $((top + 43 + 16 * (row0 + index / 7) + 8))"
+}
+click_day()
+{
+    local cell
+    cell=$(day_cell "$1" "$2")
+    click ${cell% *} ${cell#* }
+    rest_pointer
+}
+caption_is() { [ "$(caption)" == "$(today_head)$1" ]; }
+caption_has() { [[ $(caption) == *"$1"* ]]; }
+show_caption() { note "caption: $(caption)"; }
+
+# screenshot NAME: the window with its frame, as the window manager draws it.
+screenshot()
+{
+    local target=$1 id=$2 info x y w h extents l r t b
+    info=$(xwininfo -id "$id") || return 1
+    x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    w=$(awk '/Width:/ {print $2}' <<<"$info")
+    h=$(awk '/Height:/ {print $2}' <<<"$info")
+    extents=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+    IFS=, read -r l r t b <<<"${extents:-0,0,0,0}"
+    import -window root -crop "$((w + l + r))x$((h + t + b))+$((x - l))+$((y - t))" +repage "$target" &&
+        echo "$((w + l + r))x$((h + t + b))"
+}
+# Waits until the screen stops changing, so a screenshot shows finished paint.
+settled()
+{
+    local a b
+    a=$(import -window root -depth 8 rgb:- | md5sum)
+    sleep 0.2
+    b=$(import -window root -depth 8 rgb:- | md5sum)
+    [ "$a" == "$b" ]
+}
+sanitizer_quiet() { ! grep -qE 'runtime error:|ERROR: AddressSanitizer' "$work/app.log"; }
+
+year=$(date +%Y)
+full_size= compact_size= dialog_size=
+main=$(program_folder main 00 $'W\xb097.45' $'N\xb030.15' -6)
+cp "$main/prefs.cal" "$work/prefs.before"
+
+# ---- 1. The window appears centred with today's caption
+journey "1 The window appears centred with today's caption"
+head_before=$(today_head)
+start_program "$main"
+head_after=$(today_head)
+check 1 "the main window appears" test -n "$window"
+[ -n "$window" ] || finish
+wait_for 10 painted
+geometry
+first_seen="$X,$Y"
+check 1 "client area is 794x453" test "${W}x${H}" == 794x453
+# The frame's extents are known only once the window manager has framed the window.
+centred()
+{
+    local extents fl fr ft fb dx dy
+    geometry || return 1
+    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+    IFS=, read -r fl fr ft fb <<<"${extents:-0,0,0,0}"
+    dx=$((X - fl + (W + fl + fr) / 2 - 640)) dy=$((Y - ft + (H + ft + fb) / 2 - 512))
+    ((dx * dx <= 16 && dy * dy <= 16))
+}
+check 1 "the frame is centred on the 1280x1024 screen" wait_for 5 centred
+note "client at $X,$Y (first seen at $first_seen)"
+full_x=$X full_y=$Y
+show_caption
+expected_tail="   Julian: $(date +%y.%j)"
+check 1 "the caption names today and its Julian number" \
+    bash -c '[[ $0 == "$1$3" || $0 == "$2$3" ]]' "$(caption)" "$head_before" "$head_after" "$expected_tail"
+check 1 "the sunrise and sunset times are navy" wait_for 10 labels_are navy
+
+# ---- 2. A day click shows that day's figures and maroon times, then today's in navy
+journey "2 A day click shows that day's figures and maroon times, then today's in navy"
+day1=$(not_today "$year-03-15")
+click_day 3 "$day1"
+clicked=$SECONDS
+check 2 "a click on $day1 shows its Julian number and starts a span" \
+    wait_for 5 caption_is "   Julian: $(julian ${day1//-/ })     $(dotted "$day1") > "
+show_caption
+check 2 "the sunrise and sunset times turn maroon" wait_for 2 labels_are maroon
+check 2 "they turn navy again" wait_for 10 labels_are navy
+note "navy again after about $((SECONDS - clicked)) s"
+
+# ---- 3. Two clicks give the span
+journey "3 Two clicks give the span"
+day2=$(not_today "$year-10-20")
+click_day 10 "$day2"
+check 3 "a second click on $day2 reports the span from $day1" \
+    wait_for 5 caption_is "   Julian: $(julian ${day2//-/ })     $(dotted "$day1") > $(dotted "$day2")   $(span_figures "$day1" "$day2")"
+show_caption
+day3=$(not_today "$year-11-28")
+day4=$(not_today "$year-02-03")
+click_day 11 "$day3"
+check 3 "a third click on $day3 starts a new span" \
+    wait_for 5 caption_is "   Julian: $(julian ${day3//-/ })     $(dotted "$day3") > "
+click_day 2 "$day4"
+check 3 "an earlier day clicked second ($day4) keeps the click order and the same figures" \
+    wait_for 5 caption_is "   Julian: $(julian ${day4//-/ })     $(dotted "$day3") > $(dotted "$day4")   $(span_figures "$day3" "$day4")"
+show_caption
+
+# ---- 4. The triangles change the year; the year button brings it back
+journey "4 The triangles change the year; the year button brings it back"
+span_caption=$(caption)
+title0=$(first_title)
+title_differs() { [ "$(first_title)" != "$1" ]; }
+title_equals() { [ "$(first_title)" == "$1" ]; }
+toolbar 344 25
+check 4 "next changes the first month title" wait_for 5 title_differs "$title0"
+title_next=$(first_title)
+toolbar 236 25
+check 4 "previous brings the first title back" wait_for 5 title_equals "$title0"
+toolbar 236 25
+wait_for 5 title_differs "$title0"
+check 4 "previous again shows a third year" bash -c '[ "$0" != "$1" ] && [ "$0" != "$2" ]' \
+    "$(first_title)" "$title0" "$title_next"
+toolbar 265 75
+check 4 "the year button brings back today's year" wait_for 5 title_equals "$title0"
+check 4 "the caption is unchanged by the navigation" test "$(caption)" == "$span_caption"
+
+# ---- 5. The compact view and its sizes
+journey "5 The compact view and its sizes"
+toolbar 378 32
+check 5 "the view toggle gives the two-month compact view (396x167)" wait_for 5 client_is 396x167
+toolbar_top=142
+toolbar 207 21
+check 5 "the compact-size button gives three months (594x166)" wait_for 5 client_is 594x166
+toolbar 304 21
+check 5 "then one month (197x166)" wait_for 5 client_is 197x166
+toolbar 165 21
+check 5 "then two months again (396x167)" wait_for 5 client_is 396x167
+toolbar 173 32
+check 5 "the view toggle returns to the full view (794x453)" wait_for 5 client_is 794x453
+toolbar_top=428
+back_in_place() { geometry && [ "$X,$Y" == "$full_x,$full_y" ]; }
+check 5 "at the window's first position" wait_for 5 back_in_place
+wait_for 5 painted
+
+# ---- 6. The year entry
+journey "6 The year entry"
+field() { click $((323 + 28 + 60)) $((215 + 7 + 10)); }
+title0=$(first_title)
+caption0=$(caption)
+toolbar 412 25
+check 6 "Yr opens the year-entry panel" wait_for 5 year_panel_open
+field
+xdotool type --delay 30 1999
+xdotool key Return
+check 6 "1999 and Return change the first month title" wait_for 5 title_differs "$title0"
+check 6 "and close the panel" wait_for 5 panel_closed
+check 6 "the caption stays" test "$(caption)" == "$caption0"
+day5=1999-06-10
+click_day 6 "$day5"
+check 6 "a day of the grid is a day of 1999 (Julian $(julian 1999 06 10))" \
+    wait_for 5 caption_has "   Julian: $(julian 1999 06 10)     "
+show_caption
+toolbar 412 25
+wait_for 5 year_panel_open
+field
+xdotool type --delay 30 1500
+xdotool key Return
+expect_one_box 6 "1500 is refused"
+check 6 "the panel stays open after the refusal" year_panel_open
+field
+xdotool type --delay 30 0
+xdotool key Return
+check 6 "0 and Return close the panel" wait_for 5 panel_closed
+day6=$(not_today "$year-07-09")
+click_day 7 "$day6"
+check 6 "a later click still changes the caption" \
+    wait_for 5 caption_has "   Julian: $(julian ${day6//-/ })     "
+check 6 "and completes the span begun in 1999" wait_for 5 caption_has " > $(dotted "$day6")   Dy = "
+show_caption
+
+# ---- 7. Parameters, military time, Save
+journey "7 Parameters, military time, Save"
+wait_for 10 labels_are navy
+labels0=$(labels_hash)
+dialog=
+dialog_shown() { dialog=$(xdotool search --onlyvisible --name '^Parameters$' 2>/dev/null | head -1); [ -n "$dialog" ]; }
+dialog_gone() { ! dialog_shown; }
+toolbar 670 29
+check 7 "the wrench opens the Parameters dialog" wait_for 5 dialog_shown
+if [ -n "$dialog" ]; then
+    info=$(xwininfo -id "$dialog")
+    dx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    dy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    check 7 "its client area is 204x164" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 204x164
+    xdotool mousemove $((dx + 15)) $((dy + 115)) click 1
+    xdotool mousemove $((dx + 101)) $((dy + 149)) click 1
+    expect_one_box 7 "ticking military time and saving asks for a restart"
+    check 7 "the dialog closes" wait_for 5 dialog_gone
+fi
+first_line() { head -c 1 "$main/prefs.cal"; }
+check 7 "prefs.cal now starts with 1" test "$(first_line)" == 1
+check 7 "prefs.cal keeps the position and offset" \
+    cmp -s <(tail -c +3 "$work/prefs.before") <(tail -c +3 "$main/prefs.cal")
+# The activation after the dialog reports today again: maroon for a while, then navy with the new texts.
+new_navy_labels() { labels_are navy && [ "$(labels_hash)" != "$labels0" ]; }
+check 7 "the sunrise and sunset times change to their 24-hour texts" wait_for 10 new_navy_labels
+
+# ---- 8. Tray and back
+journey "8 Tray and back"
+toolbar 732 29
+hidden() { ! visible; }
+check 8 "Tray hides the window" wait_for 5 hidden
+icon=
+panel=$(tray_panel)
+[ -n "$panel" ] && icon=$(xwininfo -tree -id "$panel" | awk '/\("dorvane" "dorvane"\)/ {print $(NF - 1), $NF; exit}')
+check 8 "the icon is docked in the notification area" test -n "$icon"
+if [ -n "$icon" ]; then
+    size=${icon%% *} size=${size%%+*}
+    at=${icon#* }
+    ix=$(sed 's/^+\([0-9-]*\)+\([0-9-]*\)$/\1/' <<<"$at")
+    iy=$(sed 's/^+\([0-9-]*\)+\([0-9-]*\)$/\2/' <<<"$at")
+    xdotool mousemove $((ix + ${size%x*} / 2)) $((iy + ${size#*x} / 2)) click 1
+fi
+check 8 "a click on the icon shows the window again" wait_for 5 visible
+check 8 "with its full client area" wait_for 5 client_is 794x453
+toolbar 446 48
+ended() { ! kill -0 "$app" 2>/dev/null; }
+check 8 "the close button ends the program" wait_for 10 ended
+status=1
+ended && { wait "$app"; status=$?; }
+check 8 "the program exits with status 0" test "$status" -eq 0
+app=
+
+# ---- 9. A polar position and a missing prefs.cal
+journey "9 A polar position and a missing prefs.cal"
+# At 89.99 degrees the sun stays up or down all day on any date, or at most rises or sets once.
+polar=$(program_folder polar 00 $'W\xb097.45' $'N\xb089.99' -6)
+start_program "$polar"
+check 9 "polar position: the main window appears" test -n "$window"
+if [ -n "$window" ]; then
+    expect_one_box 9 "polar position"
+    title0=$(first_title)
+    toolbar 344 25
+    check 9 "polar position: the program still responds (next changes the year)" wait_for 5 title_differs "$title0"
+    some_box && note "a box showed after next; closed" && close_box
+fi
+stop_program
+missing=$(program_folder missing)
+start_program "$missing"
+check 9 "missing prefs.cal: the main window appears" test -n "$window"
+[ -n "$window" ] && expect_one_box 9 "missing prefs.cal (Cannot open file)"
+check 9 "missing prefs.cal: the program is still running" kill -0 "$app"
+stop_program
+
+# ---- 10. Screenshots for the README
+journey "10 Screenshots for the README"
+# A fresh start, so the captions and grids are the ones a new user sees.
+png_size() { [ "$(identify -format '%wx%h' "$1" 2>/dev/null)" == "$2" ]; }
+toolbar_top=428
+fresh=$(program_folder fresh 00 $'W\xb097.45' $'N\xb030.15' -6)
+start_program "$fresh"
+if [ -n "$window" ]; then
+    wait_for 5 centred
+    wait_for 10 painted
+    wait_for 10 labels_are navy
+    xdotool mousemove 5 1000
+    wait_for 5 settled
+    full_size=$(screenshot "$shots/screenshot-full.png" "$window")
+    toolbar 378 32
+    wait_for 5 client_is 396x167
+    toolbar_top=142
+    wait_for 10 painted
+    xdotool mousemove 5 1000
+    wait_for 5 settled
+    compact_size=$(screenshot "$shots/screenshot-compact.png" "$window")
+    toolbar 173 32
+    wait_for 5 client_is 794x453
+    toolbar_top=428
+    toolbar 670 29
+    if wait_for 5 dialog_shown; then
+        xdotool mousemove 5 1000
+        wait_for 5 settled
+        dialog_size=$(screenshot "$shots/screenshot-parameters.png" "$dialog")
+        # Escape leaves the dialog without writing the file.
+        xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
+        xdotool key Escape
+        wait_for 5 dialog_gone
+    fi
+fi
+stop_program
+check 10 "full view screenshot ($full_size with the frame)" png_size "$shots/screenshot-full.png" "$full_size"
+check 10 "compact view screenshot ($compact_size)" png_size "$shots/screenshot-compact.png" "$compact_size"
+check 10 "Parameters dialog screenshot ($dialog_size)" png_size "$shots/screenshot-parameters.png" "$dialog_size"
+check 10 "no sanitizer reports" sanitizer_quiet
+if [ "$failed" -ne 0 ]; then
+    echo "---- program output"
+    cat "$work/app.log"
+fi
+finish
