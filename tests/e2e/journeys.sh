@@ -105,7 +105,7 @@ start_program()
 {
     (cd "$1" && exec ./dorvane) >>"$work/app.log" 2>&1 &
     app=$!
-    pids+=($app)
+    pids+=("$app")
     main_window() { window=$(xdotool search --all --onlyvisible --pid "$app" --name '^Dorvane   Today:' 2>/dev/null | head -1); [ -n "$window" ]; }
     window=
     wait_for 30 main_window
@@ -317,7 +317,7 @@ settled()
 sanitizer_quiet() { ! grep -qE 'runtime error:|ERROR: AddressSanitizer' "$work/app.log"; }
 
 year=$(date +%Y)
-full_size= compact_size= dialog_size=
+full_size="" compact_size="" dialog_size=""
 main=$(program_folder main 00 $'W\xb097.45' $'N\xb030.15' -6)
 cp "$main/prefs.cal" "$work/prefs.before"
 
