@@ -12,12 +12,12 @@ QDateTime SystemClock::now() const
 
 void MessagePrompter::show(int icon, const QString& text)
 {
-    if (m_open > 0)
+    if (m_boxes > 0)
         return;
-    ++m_open;
+    ++m_boxes;
     QMessageBox box(static_cast<QMessageBox::Icon>(icon), QStringLiteral("Dorvane"), text, QMessageBox::Ok, m_parent);
     box.exec();
-    --m_open;
+    --m_boxes;
 }
 
 void MessagePrompter::warning(const QString& text)
@@ -37,11 +37,11 @@ void MessagePrompter::error(const QString& text)
 
 int MessagePrompter::execDialog(QDialog* dialog)
 {
-    if (m_open > 0 || !dialog)
+    if (m_boxes > 0 || m_dialogs > 0 || !dialog)
         return QDialog::Rejected;
-    ++m_open;
+    ++m_dialogs;
     const int result = dialog->exec();
-    --m_open;
+    --m_dialogs;
     return result;
 }
 

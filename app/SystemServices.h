@@ -9,7 +9,7 @@ public:
     QDateTime now() const override;
 };
 
-// One-OK boxes over the main window; never more than one at a time.
+// One-OK boxes over the main window; never more than one at a time, though an open dialog may show one of its own.
 class MessagePrompter : public Prompter
 {
 public:
@@ -18,12 +18,13 @@ public:
     void plain(const QString& text) override;
     void error(const QString& text) override;
     int execDialog(QDialog* dialog) override;
-    bool isOpen() const override { return m_open > 0; }
+    bool isOpen() const override { return m_boxes > 0 || m_dialogs > 0; }
 
 private:
     void show(int icon, const QString& text);
     QWidget* m_parent = nullptr;
-    int m_open = 0;
+    int m_boxes = 0;   // never a box over a box
+    int m_dialogs = 0; // a dialog may raise its own box
 };
 
 class ScreenPointer : public Pointer

@@ -65,8 +65,10 @@ void TCalendar::BitBtn1Click()
         for (int n = 5; n <= 7; ++n)
             TitlePanel[n - 1]->hide();
         move(SmallViewLeft, SmallViewTop);
+        // The moon picture goes too: in every compact size a toolbar button lies over its place.
         for (QWidget* display : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2),
-                                 static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4)})
+                                 static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),
+                                 static_cast<QWidget*>(Image3)})
             display->hide();
         SmallCal();
         movePointer(pointer::Target::ViewToggle);
@@ -81,7 +83,7 @@ void TCalendar::BitBtn1Click()
         SpeedButton10->setText(rt::formatDateTime(texts::PatternYear, now()));
         for (QWidget* display :
              {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2), static_cast<QWidget*>(Label3),
-              static_cast<QWidget*>(Label4), static_cast<QWidget*>(SpeedButton6)})
+              static_cast<QWidget*>(Label4), static_cast<QWidget*>(Image3), static_cast<QWidget*>(SpeedButton6)})
             display->show();
         SpeedButton7->hide();
         FormActivate();

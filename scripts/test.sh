@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite: format check, the Debug build's tests, the sanitizer build's tests,
-# the real-window smoke test of the Release program, and the fuzz targets for a bounded time.
+# the real-window smoke test and the end-to-end journeys of the Release program, and the fuzz targets for a bounded time.
 # Every stage runs; the exit status is non-zero if any failed.
 set -uo pipefail
 
@@ -74,6 +74,14 @@ smoke()
     notes+=("smoke: $(tail -n 1 "$logs/smoke.log")")
     return "$status"
 }
+journeys()
+{
+    build release || return 1
+    bash tests/e2e/journeys.sh build/release/app/dorvane build/e2e 2>&1 | tee "$logs/journeys.log"
+    local status=${PIPESTATUS[0]}
+    notes+=("journeys: $(tail -n 1 "$logs/journeys.log")")
+    return "$status"
+}
 fuzz()
 {
     bash scripts/fuzz.sh 2>&1 | tee "$logs/fuzz.log"
@@ -87,6 +95,7 @@ stage format format_check
 stage dev unit_tests dev
 stage asan unit_tests asan
 stage smoke smoke
+stage journeys journeys
 stage fuzz fuzz
 
 echo

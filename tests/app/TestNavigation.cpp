@@ -105,6 +105,7 @@ void TestNavigation::testToggleToCompactAndBack()
     QVERIFY(!c.calendar(4)->isEnabled());
     QVERIFY(c.titlePanel(5)->isHidden());
     QVERIFY(c.Label3->isHidden());
+    QVERIFY(c.Image3->isHidden());
     QCOMPARE(app.world.pointer.last(), QPoint(209 - 3 - 1 + 173 + 20, 121 - 29 + 142 + 2 + 37));
 
     c.move(300, 400);
@@ -117,6 +118,7 @@ void TestNavigation::testToggleToCompactAndBack()
     QVERIFY(c.calendar(12)->isEnabled());
     QVERIFY(!c.titlePanel(5)->isHidden());
     QVERIFY(!c.SpeedButton6->isHidden());
+    QVERIFY(!c.Image3->isHidden());
     QVERIFY(c.SpeedButton7->isHidden());
     QCOMPARE(c.SpeedButton10->text(), QStringLiteral("2024"));
     QCOMPARE(c.SpeedButton8->x(), 378);
