@@ -66,9 +66,9 @@ void TCalendar::BitBtn1Click()
             TitlePanel[n - 1]->hide();
         move(SmallViewLeft, SmallViewTop);
         // The moon picture goes too: in every compact size a toolbar button lies over its place.
-        for (QWidget* display : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2),
-                                 static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),
-                                 static_cast<QWidget*>(Image3)})
+        for (QWidget* display :
+             {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2), static_cast<QWidget*>(Label3),
+              static_cast<QWidget*>(Label4), static_cast<QWidget*>(Image3)})
             display->hide();
         SmallCal();
         movePointer(pointer::Target::ViewToggle);

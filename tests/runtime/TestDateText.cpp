@@ -2,6 +2,7 @@
 #include "runtime/DateText.h"
 #include "runtime/DateValue.h"
 #include "runtime/FormatSettings.h"
+#include "support/DateShown.h"
 #include <QtTest>
 #include <limits>
 
@@ -61,21 +62,6 @@ FormatSettings settingsNamed(const QString& name)
 TDateTime at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int msec = 0)
 {
     return rt::combine(rt::encodeDate(year, month, day), rt::encodeTime(hour, minute, second, msec));
-}
-
-QString shown(TDateTime value)
-{
-    int year, month, day, hour, minute, second, msec;
-    rt::decodeDate(value, year, month, day);
-    rt::decodeTime(value, hour, minute, second, msec);
-    return QStringLiteral("%1-%2-%3 %4:%5:%6.%7")
-        .arg(year, 4, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .arg(hour, 2, 10, QLatin1Char('0'))
-        .arg(minute, 2, 10, QLatin1Char('0'))
-        .arg(second, 2, 10, QLatin1Char('0'))
-        .arg(msec, 3, 10, QLatin1Char('0'));
 }
 
 } // namespace

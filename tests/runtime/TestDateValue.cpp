@@ -1,25 +1,10 @@
 #include "runtime/ConvertError.h"
 #include "runtime/DateValue.h"
+#include "support/DateShown.h"
 #include <QtTest>
 #include <limits>
 
 namespace {
-
-// "5 Mar 2024 13:02:13.500" style text of a value, so failures read as dates.
-QString shown(TDateTime value)
-{
-    int year, month, day, hour, minute, second, msec;
-    rt::decodeDate(value, year, month, day);
-    rt::decodeTime(value, hour, minute, second, msec);
-    return QStringLiteral("%1-%2-%3 %4:%5:%6.%7")
-        .arg(year, 4, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .arg(hour, 2, 10, QLatin1Char('0'))
-        .arg(minute, 2, 10, QLatin1Char('0'))
-        .arg(second, 2, 10, QLatin1Char('0'))
-        .arg(msec, 3, 10, QLatin1Char('0'));
-}
 
 TDateTime at(int year, int month, int day, int hour, int minute, int second = 0)
 {
