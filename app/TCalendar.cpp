@@ -504,29 +504,32 @@ void TCalendar::reportSun(const QString& dateText, bool startedByUser)
         Image3->setPixmap(moonPicture(picture));
 
     // The same day and preferences tell the same story: a report the program starts by itself says each thing once.
-    const QString context = dateText + QLatin1Char('|') + input.longitudeLine + QLatin1Char('|') + input.latitudeLine +
-                            QLatin1Char('|') + QString::number(input.gmtOffset) + QLatin1Char('|');
+    // A position it cannot read is the preferences' story alone, whatever the day.
+    const QString preferences = input.longitudeLine + QLatin1Char('|') + input.latitudeLine + QLatin1Char('|') +
+                                QString::number(input.gmtOffset) + QLatin1Char('|');
     QStringList shownNow;
     for (const SunReportMessage& message : result.messages) {
-        const QString key = context + message.text;
+        const bool aboutTheDay = message.kind == SunReportMessage::Plain;
+        const QString key = (aboutTheDay ? dateText + QLatin1Char('|') : QString()) + preferences + message.text;
         // One report says a thing once, though its two runs may both find it.
         if (shownNow.contains(message.text) || (!startedByUser && m_shownAutoMessages.contains(key)))
             continue;
         shownNow.append(message.text);
-        m_shownAutoMessages.insert(key);
-        showBox(message.kind == SunReportMessage::Warning ? Box::Warning : Box::Plain, message.text);
+        showBox(aboutTheDay ? Box::Plain : Box::Warning, message.text, key);
     }
 }
 
-void TCalendar::showBox(Box kind, const QString& text)
+void TCalendar::showBox(Box kind, const QString& text, const QString& reportKey)
 {
     if (m_handlerDepth > 0 || m_activationDepth > 0) {
-        m_queuedBoxes.append({kind, text});
+        m_queuedBoxes.append({kind, text, reportKey});
         return;
     }
-    // Never a box over a box: what comes while one is open is dropped.
+    // Never a box over a box: what comes while one is open is dropped, and stays to be said by a later report.
     if (m_services.prompter.isOpen())
         return;
+    if (!reportKey.isEmpty())
+        m_shownAutoMessages.insert(reportKey);
     if (kind == Box::Warning)
         m_services.prompter.warning(text);
     else if (kind == Box::Error)
@@ -539,5 +542,5 @@ void TCalendar::showQueuedBoxes()
 {
     const QList<QueuedBox> boxes = std::exchange(m_queuedBoxes, {});
     for (const QueuedBox& box : boxes)
-        showBox(box.kind, box.text);
+        showBox(box.kind, box.text, box.reportKey);
 }

@@ -142,9 +142,10 @@ private:
     {
         Box kind;
         QString text;
+        QString reportKey; // a report's message: once shown, automatic reports leave it unsaid
     };
     // Shows a box now, or at the end of the running handler or activation so it never stands over a half-made grid.
-    void showBox(Box kind, const QString& text);
+    void showBox(Box kind, const QString& text, const QString& reportKey = QString());
     void showQueuedBoxes();
     void reportSun(const QString& dateText, bool startedByUser);
 

@@ -60,6 +60,7 @@ void TCalendar::createMonthGrid()
             auto* month = new TMonthCalendar(createdAt, this);
             month->setObjectName(QStringLiteral("MonthCalendar%1").arg(n));
             month->move(lefts[column], tops[row]);
+            month->setDate(rt::dateOf(now()));
             MonthCalendar[n - 1] = month;
         }
         QFrame* bar = createPanel(this, QStringLiteral("Panel%1").arg(row * 8 + 1), QRect(0, tops[row] + 4, 794, 23),

@@ -49,6 +49,8 @@ private slots:
     void testActivationInsideAHandlerWaits();
     void testMissingFileShowsOneBoxAndTheYear();
     void testChangedPreferencesSpeakAgain();
+    void testAMessageDroppedUnderABoxIsSaidLater();
+    void testABadPositionIsNotRepeatedForANewDay();
 };
 
 void TestReportFlows::testAutomaticReportsSayEachMessageOnce_data()
@@ -135,6 +137,33 @@ void TestReportFlows::testChangedPreferencesSpeakAgain()
     app.folder.write(BothBad);
     closeBoxesAndSettle(app, 2);
     QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS, InvalidNS, InvalidWE}));
+}
+
+void TestReportFlows::testAMessageDroppedUnderABoxIsSaidLater()
+{
+    // A polar position, a day later: the click's box is open when the countdown runs out, so the report for the new
+    // day cannot speak then; the activation after the box says it.
+    App app(Midsummer, Polar);
+    app.activate();
+    app.world.clock.advance(24 * 3600 * 1000);
+    app.world.prompter.whileOpen = [&app](const FakePrompter::Box&) {
+        app.world.prompter.whileOpen = nullptr;
+        app.ticks(301);
+    };
+    app.clickDay(6, QDate(2024, 6, 28));
+    QCOMPARE(app.world.prompter.texts(), QStringList({UpOrDown, UpOrDown}));
+    closeBoxesAndSettle(app, 3);
+    QCOMPARE(app.world.prompter.texts(), QStringList({UpOrDown, UpOrDown, UpOrDown}));
+    QCOMPARE(app.world.prompter.maxDepth, 1);
+}
+
+void TestReportFlows::testABadPositionIsNotRepeatedForANewDay()
+{
+    App app(Midsummer, BadLatitude);
+    app.activate();
+    app.world.clock.advance(24 * 3600 * 1000);
+    closeBoxesAndSettle(app, 3);
+    QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS}));
 }
 
 QTEST_MAIN(TestReportFlows)
