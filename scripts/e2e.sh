@@ -67,27 +67,9 @@ cp "$root/assets/prefs.cal.default" "$work/program/prefs.cal"
 cp "$work/program/prefs.cal" "$work/prefs.before"
 
 # -displayfd lets the server choose a free display number, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 20 test -s "$work/display"
-display=$(tr -dc 0-9 <"$work/display")
-if [ -z "$display" ]; then
-    echo "e2e: Xvfb did not start"
-    cat "$work/xvfb.log"
-    exit 1
-fi
-export DISPLAY=":$display"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-wait_for 20 xdpyinfo >/dev/null 2>&1
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 20 wm_running || echo "e2e: openbox did not announce itself"
-
-trayer --edge top --align right --widthtype pixel --width 100 --height 24 >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_for 20 bash -c 'xdotool search --class trayer >/dev/null 2>&1' || echo "e2e: trayer did not start"
+# shellcheck source=../tests/e2e/desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/desktop.sh"
+start_desktop e2e || exit 1
 
 export LC_ALL=C.UTF-8
 today() { echo "Dorvane   Today:  $(date '+(%-m) %b %d, %Y')   Julian: $(date +%y.%j)"; }

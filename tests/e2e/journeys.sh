@@ -73,27 +73,10 @@ finish()
 
 # ---- the desktop: X server, window manager, notification-area host
 
-# -displayfd lets the server choose a free display number, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 20 test -s "$work/display"
-display=$(tr -dc 0-9 <"$work/display")
-[ -n "$display" ] || { echo "journeys: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$display"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-export LC_ALL=C.UTF-8
-wait_for 20 xdpyinfo >/dev/null 2>&1
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 20 wm_running || echo "journeys: openbox did not announce itself"
-
-trayer --edge top --align right --widthtype pixel --width 100 --height 24 >"$work/trayer.log" 2>&1 &
-pids+=($!)
-tray_panel() { xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ {print $1; exit}'; }
-tray_ready() { [ -n "$(tray_panel)" ]; }
-wait_for 20 tray_ready || echo "journeys: trayer did not start"
+# shellcheck source=desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
+start_desktop journeys || exit 1
+tray_panel() { desktop_tray_panel; }
 
 # ---- the program
 
