@@ -3,7 +3,6 @@
 
 // What the main window shows and says, word for word.
 namespace texts {
-inline const QString CaptionStart = QStringLiteral("Dorvane   Today:  ");
 inline const QString YearOutOfRange = QStringLiteral("Year must be between 1700 and 3000");
 inline const QString DesignTitle = QStringLiteral("Date Panel");
 inline const QString SunriseDesign = QStringLiteral("0:00A");
