@@ -11,9 +11,17 @@ else()
     set(data_home "$ENV{HOME}/.local/share")
 endif()
 
-# Never replace the user's own preferences on a reinstall.
+# Never replace the user's own preferences on a reinstall. Installed for this machine, they hold its time zone and
+# place; a package is unpacked elsewhere, so it carries the sample.
 if(NOT EXISTS "${prefix}/prefs.cal")
-    file(COPY_FILE "${prefix}/prefs.cal.default" "${prefix}/prefs.cal")
+    if(DEFINED ENV{DESTDIR})
+        file(COPY_FILE "${prefix}/prefs.cal.default" "${prefix}/prefs.cal")
+    else()
+        execute_process(COMMAND "${DEFAULT_PREFS_TOOL}" "${prefix}/prefs.cal" RESULT_VARIABLE written)
+        if(NOT written EQUAL 0)
+            message(FATAL_ERROR "Cannot write ${prefix}/prefs.cal")
+        endif()
+    endif()
     list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${prefix}/prefs.cal")
 endif()
 

@@ -8,13 +8,17 @@ prefix="$work/opt/dorvane"; export DORVANE_DATA_HOME="$work/share"
 passed=0; failed=0
 check() { if eval "$2"; then passed=$((passed+1)); else failed=$((failed+1)); echo "FAIL: $1"; fi; }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+# A machine in UTC has no place of its own: it gets the sample.
+TZ=UTC cmake --install "$build" --prefix "$prefix" >/dev/null
 check "program installed" "[ -x '$prefix/dorvane' ]"
-check "default preferences beside it" "[ -f '$prefix/prefs.cal' ] && cmp -s '$prefix/prefs.cal' '$source_dir/assets/prefs.cal.default'"
+check "the sample preferences beside it in UTC" "[ -f '$prefix/prefs.cal' ] && cmp -s '$prefix/prefs.cal' '$source_dir/assets/prefs.cal.default'"
 check "desktop entry runs the installed program" "grep -qx 'Exec=\"$prefix/dorvane\"' '$DORVANE_DATA_HOME/applications/dorvane.desktop'"
 check "icon in the hicolor theme" "[ -f '$DORVANE_DATA_HOME/icons/hicolor/32x32/apps/dorvane.png' ]"
+TZ=Europe/Berlin cmake --install "$build" --prefix "$work/berlin" >/dev/null
+check "Berlin's zone and place in Berlin" \
+    "cmp -s '$work/berlin/prefs.cal' <(printf '00\r\nE\xb013.37\r\nN\xb052.50\r\n1\r\nEurope/Berlin\r\n')"
 printf '11\r\nW\xb010\r\nN\xb020\r\n3\r\n' > "$prefix/prefs.cal"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+TZ=Europe/Berlin cmake --install "$build" --prefix "$prefix" >/dev/null
 check "a reinstall keeps the user's preferences" "[ \"\$(head -c 2 '$prefix/prefs.cal')\" = 11 ]"
 bash "$source_dir/scripts/uninstall.sh" "$prefix" >/dev/null
 check "uninstall removes the program" "[ ! -e '$prefix/dorvane' ]"

@@ -1,0 +1,77 @@
+#include "zones/MoonForPlace.h"
+#include <QImage>
+#include <QtTest>
+
+namespace {
+QImage picture(int n)
+{
+    return QImage(QStringLiteral(DORVANE_SOURCE_DIR "/assets/moon%1.png").arg(n, 2, 10, QLatin1Char('0')))
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+// The disc covers columns 1..15, so its mirror maps column c to 16 - c; column 0 is background.
+QImage mirrored(const QImage& image)
+{
+    QImage result = image.copy();
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 1; column <= 15; ++column)
+            result.setPixel(column, row, image.pixel(16 - column, row));
+    }
+    return result;
+}
+} // namespace
+
+class TestMoonForPlace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testSouthSeesTheMirror_data();
+    void testSouthSeesTheMirror();
+    void testNamedSteps_data();
+    void testNamedSteps();
+};
+
+void TestMoonForPlace::testSouthSeesTheMirror_data()
+{
+    QTest::addColumn<int>("step");
+    for (int step = 1; step <= 28; ++step)
+        QTest::addRow("step %d", step) << step;
+}
+
+// Whatever picture a southern latitude shows must be the northern picture turned left to right.
+void TestMoonForPlace::testSouthSeesTheMirror()
+{
+    QFETCH(int, step);
+    const QImage north = picture(step);
+    QVERIFY(!north.isNull());
+    QCOMPARE(zones::moonPictureAt(step, 52.5), step);
+    QCOMPARE(zones::moonPictureAt(step, 0.0), step);
+    const int south = zones::moonPictureAt(step, -33.87);
+    QVERIFY(south >= 1 && south <= 28);
+    QCOMPARE(picture(south), mirrored(north));
+    QCOMPARE(zones::moonPictureAt(south, -0.01), step);
+}
+
+void TestMoonForPlace::testNamedSteps_data()
+{
+    QTest::addColumn<int>("north");
+    QTest::addColumn<int>("south");
+
+    QTest::newRow("thinnest waxing crescent") << 1 << 27;
+    QTest::newRow("first quarter, right half lit") << 7 << 21;
+    QTest::newRow("full") << 14 << 14;
+    QTest::newRow("last quarter, left half lit") << 21 << 7;
+    QTest::newRow("new") << 28 << 28;
+    QTest::newRow("no picture chosen") << 0 << 0;
+}
+
+void TestMoonForPlace::testNamedSteps()
+{
+    QFETCH(int, north);
+    QFETCH(int, south);
+    QCOMPARE(zones::moonPictureAt(north, -33.87), south);
+}
+
+QTEST_GUILESS_MAIN(TestMoonForPlace)
+#include "TestMoonForPlace.moc"

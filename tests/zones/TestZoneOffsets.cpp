@@ -1,0 +1,156 @@
+#include "astro/SunReport.h"
+#include "zones/ZoneOffsets.h"
+#include <QtTest>
+
+class TestZoneOffsets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testOffsets_data();
+    void testOffsets();
+    void testReportEqualsFixedOffsetOfTheDay_data();
+    void testReportEqualsFixedOffsetOfTheDay();
+    void testUnknownZones_data();
+    void testUnknownZones();
+    void testUnknownZoneMessage();
+};
+
+void TestZoneOffsets::testOffsets_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<double>("onDay");
+    QTest::addColumn<double>("standard");
+
+    QTest::newRow("Berlin 21 Jun 2026, summer time") << "Europe/Berlin" << QDate(2026, 6, 21) << 2.0 << 1.0;
+    QTest::newRow("Berlin 21 Dec 2026") << "Europe/Berlin" << QDate(2026, 12, 21) << 1.0 << 1.0;
+    QTest::newRow("Berlin 28 Mar 2026, day before the change") << "Europe/Berlin" << QDate(2026, 3, 28) << 1.0 << 1.0;
+    QTest::newRow("Berlin 29 Mar 2026, clocks forward at 2:00") << "Europe/Berlin" << QDate(2026, 3, 29) << 2.0 << 1.0;
+    QTest::newRow("Berlin 24 Oct 2026, day before the change") << "Europe/Berlin" << QDate(2026, 10, 24) << 2.0 << 1.0;
+    QTest::newRow("Berlin 25 Oct 2026, clocks back at 3:00") << "Europe/Berlin" << QDate(2026, 10, 25) << 1.0 << 1.0;
+    QTest::newRow("New York 21 Jun 2026") << "America/New_York" << QDate(2026, 6, 21) << -4.0 << -5.0;
+    QTest::newRow("New York 21 Dec 2026") << "America/New_York" << QDate(2026, 12, 21) << -5.0 << -5.0;
+    QTest::newRow("Sydney 21 Dec 2026, southern summer") << "Australia/Sydney" << QDate(2026, 12, 21) << 11.0 << 10.0;
+    QTest::newRow("Sydney 21 Jun 2026, southern winter") << "Australia/Sydney" << QDate(2026, 6, 21) << 10.0 << 10.0;
+    QTest::newRow("Kolkata 21 Jun 2026, no daylight saving") << "Asia/Kolkata" << QDate(2026, 6, 21) << 5.5 << 5.5;
+    QTest::newRow("Kolkata 21 Dec 2026") << "Asia/Kolkata" << QDate(2026, 12, 21) << 5.5 << 5.5;
+    // Pyongyang was half an hour behind Seoul from August 2015 to May 2018.
+    QTest::newRow("Pyongyang 21 Jun 2014") << "Asia/Pyongyang" << QDate(2014, 6, 21) << 9.0 << 9.0;
+    QTest::newRow("Pyongyang 21 Jun 2016") << "Asia/Pyongyang" << QDate(2016, 6, 21) << 8.5 << 8.5;
+    QTest::newRow("Pyongyang 21 Jun 2019") << "Asia/Pyongyang" << QDate(2019, 6, 21) << 9.0 << 9.0;
+    // Moscow kept summer time all year from 2011 to 2014.
+    QTest::newRow("Moscow 21 Dec 2012") << "Europe/Moscow" << QDate(2012, 12, 21) << 4.0 << 4.0;
+    QTest::newRow("Moscow 21 Dec 2026") << "Europe/Moscow" << QDate(2026, 12, 21) << 3.0 << 3.0;
+    QTest::newRow("blanks around the id") << "  Europe/Berlin \t" << QDate(2026, 6, 21) << 2.0 << 1.0;
+}
+
+void TestZoneOffsets::testOffsets()
+{
+    QFETCH(QString, zone);
+    QFETCH(QDate, day);
+    QFETCH(double, onDay);
+    QFETCH(double, standard);
+    const ZoneOffsets offsets = zones::offsetsOn(zone, day);
+    QVERIFY(offsets.known);
+    QCOMPARE(offsets.onDay, onDay);
+    QCOMPARE(offsets.standard, standard);
+    QCOMPARE(zones::reportOffset(zone, day, -6), onDay);
+}
+
+void TestZoneOffsets::testReportEqualsFixedOffsetOfTheDay_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("longitudeLine");
+    QTest::addColumn<QString>("latitudeLine");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<double>("fixedOffset"); // what the user would have set in the Offset List that day
+
+    QTest::newRow("Berlin 21 Jun 2026, +2") << "Europe/Berlin"
+                                            << "E°13.37"
+                                            << "N°52.50" << QDate(2026, 6, 21) << 2.0;
+    QTest::newRow("Berlin 21 Dec 2026, +1") << "Europe/Berlin"
+                                            << "E°13.37"
+                                            << "N°52.50" << QDate(2026, 12, 21) << 1.0;
+    QTest::newRow("Berlin 29 Mar 2026, +2") << "Europe/Berlin"
+                                            << "E°13.37"
+                                            << "N°52.50" << QDate(2026, 3, 29) << 2.0;
+    QTest::newRow("Berlin 25 Oct 2026, +1") << "Europe/Berlin"
+                                            << "E°13.37"
+                                            << "N°52.50" << QDate(2026, 10, 25) << 1.0;
+    QTest::newRow("New York 21 Jun 2026, -4") << "America/New_York"
+                                              << "W°74.01"
+                                              << "N°40.71" << QDate(2026, 6, 21) << -4.0;
+    QTest::newRow("New York 21 Dec 2026, -5") << "America/New_York"
+                                              << "W°74.01"
+                                              << "N°40.71" << QDate(2026, 12, 21) << -5.0;
+    QTest::newRow("Sydney 21 Dec 2026, +11") << "Australia/Sydney"
+                                             << "E°151.22"
+                                             << "S°33.87" << QDate(2026, 12, 21) << 11.0;
+    QTest::newRow("Sydney 21 Jun 2026, +10") << "Australia/Sydney"
+                                             << "E°151.22"
+                                             << "S°33.87" << QDate(2026, 6, 21) << 10.0;
+    QTest::newRow("Kolkata 21 Jun 2026, +5.5") << "Asia/Kolkata"
+                                               << "E°88.37"
+                                               << "N°22.53" << QDate(2026, 6, 21) << 5.5;
+    QTest::newRow("Pyongyang 21 Jun 2016, +8.5") << "Asia/Pyongyang"
+                                                 << "E°125.75"
+                                                 << "N°39.02" << QDate(2016, 6, 21) << 8.5;
+}
+
+void TestZoneOffsets::testReportEqualsFixedOffsetOfTheDay()
+{
+    QFETCH(QString, zone);
+    QFETCH(QString, longitudeLine);
+    QFETCH(QString, latitudeLine);
+    QFETCH(QDate, day);
+    QFETCH(double, fixedOffset);
+    const QString dateText = day.toString(QStringLiteral("MM/dd/yyyy"));
+    const auto report = [&](double offset) {
+        SunState state;
+        return computeSunReport({longitudeLine, latitudeLine, 0, 0, offset, 1, dateText}, state);
+    };
+    const double standard = zones::offsetsOn(zone, day).standard;
+    const SunReportResult byZone = report(zones::reportOffset(zone, day, standard));
+    const SunReportResult byFixed = report(fixedOffset);
+    QVERIFY(!byZone.sunrise.isEmpty());
+    QCOMPARE(byZone.sunrise, byFixed.sunrise);
+    QCOMPARE(byZone.sunset, byFixed.sunset);
+    QVERIFY(byZone.messages.isEmpty());
+    if (fixedOffset != standard)
+        QVERIFY(report(standard).sunrise != byZone.sunrise);
+}
+
+void TestZoneOffsets::testUnknownZones_data()
+{
+    QTest::addColumn<QString>("zone");
+
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks only") << "   ";
+    QTest::newRow("no such zone") << "Mars/Olympus_Mons";
+    QTest::newRow("a misspelt city") << "Europe/Berln";
+    QTest::newRow("a path") << "../../../etc/passwd";
+    QTest::newRow("a command") << "Europe/Berlin; rm -rf ~";
+    QTest::newRow("not ASCII") << "Europe/Zürich";
+    QTest::newRow("4,000 characters") << QString(4000, QLatin1Char('A'));
+    QTest::newRow("a valid id followed by 4,000 characters") << "Europe/Berlin" + QString(4000, QLatin1Char('x'));
+}
+
+void TestZoneOffsets::testUnknownZones()
+{
+    QFETCH(QString, zone);
+    const ZoneOffsets offsets = zones::offsetsOn(zone, QDate(2026, 6, 21));
+    QVERIFY(!offsets.known);
+    QCOMPARE(offsets.onDay, 0.0);
+    QCOMPARE(zones::reportOffset(zone, QDate(2026, 6, 21), -6), -6.0);
+}
+
+void TestZoneOffsets::testUnknownZoneMessage()
+{
+    QCOMPARE(zoneText::unknownZone("Europe/Berln"), QString("Unknown time zone Europe/Berln in preferences."));
+    QCOMPARE(zoneText::unknownZone(QString(4000, QLatin1Char('A'))),
+             QString("Unknown time zone " + QString(64, QLatin1Char('A')) + "... in preferences."));
+}
+
+QTEST_GUILESS_MAIN(TestZoneOffsets)
+#include "TestZoneOffsets.moc"

@@ -1,0 +1,12 @@
+#include "zones/MoonForPlace.h"
+
+namespace {
+constexpr int Steps = 28; // pictures of one lunation; step 28 is new moon
+}
+
+int zones::moonPictureAt(int picture, double latitude)
+{
+    if (latitude >= 0 || picture < 1 || picture > Steps)
+        return picture;
+    return picture == Steps ? Steps : Steps - picture;
+}

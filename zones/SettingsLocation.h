@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+// Where the settings file of this run lives.
+struct SettingsLocation
+{
+    enum class Place { ProgramFolder, UserConfig };
+    Place place = Place::ProgramFolder;
+    QString path; // the file read and saved for the whole run
+    // In the user's folder with no file yet: write the machine default there, silently. In the program folder a
+    // missing file stays a missing file (its message is shown as before).
+    bool writeDefault = false;
+};
+
+namespace zones {
+
+// Whether new files can be created in a folder. Injectable, because root may write into any folder.
+using FolderWritable = std::function<bool(const QString& folder)>;
+bool isFolderWritable(const QString& folder);
+
+// The user's settings folder's file: $XDG_CONFIG_HOME/dorvane/prefs.cal (~/.config/dorvane/prefs.cal).
+QString userSettingsPath();
+
+// The program folder's prefs.cal when it exists or could be created there (a folder of the user's own); else the
+// user's file (a system install), to be written with the machine default when it does not exist yet.
+SettingsLocation chooseSettingsLocation(const QString& programFolder, const QString& userPath = userSettingsPath(),
+                                        const FolderWritable& writable = isFolderWritable);
+
+} // namespace zones

@@ -1,0 +1,32 @@
+#pragma once
+#include <QDate>
+#include <QString>
+
+// Texts the program shows about the time zone of the preferences.
+namespace zoneText {
+// %1 is the id as the preferences hold it.
+inline const QString UnknownZone = QStringLiteral("Unknown time zone %1 in preferences.");
+// UnknownZone with the id filled in; an id longer than a line of the box is cut and ends in "...".
+QString unknownZone(const QString& zoneId);
+} // namespace zoneText
+
+// A time zone's offsets from GMT for one day, in hours east of Greenwich.
+struct ZoneOffsets
+{
+    bool known = false;  // false for an empty, malformed or unknown id: the offsets are then 0
+    double onDay = 0;    // at local noon of the day, daylight saving included
+    double standard = 0; // the zone's standard offset on that day
+};
+
+namespace zones {
+
+// Longest id looked up: IANA ids are far shorter, and a longer line is no id at all.
+constexpr int MaxZoneIdLength = 64;
+
+// The offsets of an IANA id ("Europe/Berlin") on a day; blanks around the id are ignored.
+ZoneOffsets offsetsOn(const QString& zoneId, const QDate& day);
+
+// The offset a report uses: the zone's offset at noon of the day when the id is known, else the fixed offset.
+double reportOffset(const QString& zoneId, const QDate& day, double fixedOffset);
+
+} // namespace zones
