@@ -7,6 +7,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     xvfb openbox xdotool trayer x11-utils imagemagick fonts-dejavu-core xauth
     libbenchmark-dev valgrind
+    dpkg-dev appstream
 )
 
 # One query for all; a package only known from leftover configuration files counts as missing.

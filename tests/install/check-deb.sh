@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it on this machine and checks what a user of a system install gets: the
+# program in /usr/bin with its desktop entry, icon and AppStream metadata, a first start as an ordinary user (fresh
+# home, TZ=Europe/Berlin) that writes ~/.config/dorvane/prefs.cal with Berlin's zone and place, and a removal of
+# the package that leaves the user's file alone. Needs root (dpkg -i); CI runs as root.
+# usage: bash tests/install/check-deb.sh
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+[ "$(id -u)" -eq 0 ] || { echo "check-deb: run as root (installs a package)"; exit 2; }
+for tool in cmake cpack dpkg dpkg-deb dpkg-shlibdeps appstreamcli Xvfb openbox trayer xdotool xprop xwininfo \
+    xdpyinfo runuser useradd; do
+    command -v "$tool" >/dev/null || { echo "check-deb: missing $tool (run scripts/install-deps.sh)"; exit 2; }
+done
+
+work=$(mktemp -d)
+chmod 755 "$work"
+pids=()
+user=dorvane-check
+created_user=0
+was_installed=0
+dpkg-query -W -f='${db:Status-Status}' dorvane 2>/dev/null | grep -qx installed && was_installed=1
+cleanup()
+{
+    local p
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        p=${pids[i]}
+        kill "$p" 2>/dev/null && wait "$p" 2>/dev/null
+    done
+    if [ "$was_installed" = 0 ] && dpkg-query -W dorvane >/dev/null 2>&1; then
+        dpkg --purge dorvane >/dev/null 2>&1
+    fi
+    [ "$created_user" = 1 ] && userdel "$user" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+passed=0
+failed=0
+check()
+{
+    local name=$1
+    shift
+    if "$@"; then
+        echo "PASS  $name"
+        passed=$((passed + 1))
+    else
+        echo "FAIL  $name"
+        failed=$((failed + 1))
+    fi
+}
+finish()
+{
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+    exit $?
+}
+# Polls a condition every 0.1 s for at most $1 seconds.
+wait_for()
+{
+    local seconds=$1
+    shift
+    local tries=$((seconds * 10))
+    while ((tries-- > 0)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# ---- The package
+cd "$root" || exit 2
+if ! { cmake --preset deb >"$work/build.log" 2>&1 && cmake --build --preset deb >>"$work/build.log" 2>&1 &&
+    (cd build/deb && cpack -G DEB) >>"$work/build.log" 2>&1; }; then
+    tail -30 "$work/build.log"
+    echo "FAIL  the package builds"
+    exit 1
+fi
+deb=$(ls -t build/deb/dorvane_*.deb 2>/dev/null | head -1)
+check "the package builds" test -f "$deb"
+echo "      package: $deb"
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+has() { grep -qx "$1" <<<"$contents"; }
+check "the program in /usr/bin" has ./usr/bin/dorvane
+check "the desktop entry" has ./usr/share/applications/dorvane.desktop
+check "the icon in the hicolor theme" has ./usr/share/icons/hicolor/32x32/apps/dorvane.png
+check "the AppStream metadata" has ./usr/share/metainfo/org.dorvane.Dorvane.metainfo.xml
+check "no settings file in the package" bash -c '! grep -q prefs.cal <<<"$0"' "$contents"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "      depends: $depends"
+check "depends on the Qt widgets library it links" bash -c '[[ $0 == *libqt6widgets6* ]]' "$depends"
+check "depends on the time-zone database" bash -c '[[ $0 == *tzdata* ]]' "$depends"
+dpkg-deb -x "$deb" "$work/unpacked"
+check "appstreamcli accepts the metadata" \
+    appstreamcli validate --no-net "$work/unpacked/usr/share/metainfo/org.dorvane.Dorvane.metainfo.xml"
+check "the desktop entry runs /usr/bin/dorvane" \
+    grep -qx 'Exec="/usr/bin/dorvane"' "$work/unpacked/usr/share/applications/dorvane.desktop"
+
+# ---- Installed, started by an ordinary user
+check "dpkg installs the package" dpkg -i "$deb"
+check "the program is installed" test -x /usr/bin/dorvane
+if ! id "$user" >/dev/null 2>&1; then
+    useradd --no-create-home --shell /usr/sbin/nologin "$user" && created_user=1
+fi
+home="$work/home"
+mkdir -p "$home" && chown "$user:" "$home"
+
+# shellcheck source=../e2e/desktop.sh
+source "$root/tests/e2e/desktop.sh"
+start_desktop check-deb || finish
+runuser -u "$user" -- env -i HOME="$home" TZ=Europe/Berlin DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 PATH=/usr/bin:/bin \
+    /usr/bin/dorvane >"$work/app.log" 2>&1 &
+pids+=($!)
+window=$(timeout 30 xdotool search --sync --name '^Dorvane' 2>/dev/null | head -1)
+check "the main window appears for an ordinary user" test -n "$window"
+settings="$home/.config/dorvane/prefs.cal"
+wait_for 20 test -s "$settings"
+printf '00\r\nE\xb013.37\r\nN\xb052.50\r\n1\r\nEurope/Berlin\r\n' >"$work/berlin.cal"
+check "first start writes Berlin's zone and place to ~/.config/dorvane/prefs.cal" cmp -s "$settings" "$work/berlin.cal"
+check "the settings file belongs to the user" bash -c '[ "$(stat -c %U "$0")" = "$1" ]' "$settings" "$user"
+check "nothing is written beside the program" test ! -e /usr/bin/prefs.cal
+kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
+[ -f "$settings" ] && cp "$settings" "$work/settings.before"
+
+# ---- Removal
+check "dpkg removes the package" dpkg -r dorvane
+check "the program is gone" test ! -e /usr/bin/dorvane
+check "removal leaves the user's prefs.cal alone" cmp -s "$settings" "$work/settings.before"
+dpkg --purge dorvane >/dev/null 2>&1
+check "purging leaves the user's prefs.cal alone" cmp -s "$settings" "$work/settings.before"
+finish
