@@ -120,6 +120,33 @@ printf '00\r\nE\xb013.37\r\nN\xb052.50\r\n1\r\nEurope/Berlin\r\n' >"$work/berlin
 check "first start writes Berlin's zone and place to ~/.config/dorvane/prefs.cal" cmp -s "$settings" "$work/berlin.cal"
 check "the settings file belongs to the user" bash -c '[ "$(stat -c %U "$0")" = "$1" ]' "$settings" "$user"
 check "nothing is written beside the program" test ! -e /usr/bin/prefs.cal
+
+# Save from the Parameters dialog writes the same file: tick "Display military time" and press Save.
+geometry()
+{
+    local info
+    info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+    X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+}
+dialog=
+dialog_shown() { dialog=$(xdotool search --onlyvisible --name '^Parameters$' 2>/dev/null | head -1); [ -n "$dialog" ]; }
+dialog_gone() { ! dialog_shown; }
+boxes() { xdotool search --onlyvisible --name '^Dorvane$' 2>/dev/null; }
+first_line_is() { [ "$(head -c 2 "$settings" 2>/dev/null)" = "$1" ]; }
+if [ -n "$window" ] && [ -z "$(boxes)" ] && geometry "$window"; then
+    # The wrench: toolbar button at left 670, width 29, in the toolbar at top 428.
+    xdotool mousemove $((X - 1 + 670 + 14)) $((Y + 428 + 12)) click 1
+    wait_for 5 dialog_shown && geometry "$dialog" &&
+        xdotool mousemove $((X + 15)) $((Y + 115)) click 1 mousemove $((X + 101)) $((Y + 149)) click 1
+    # Ticking military time asks for a restart; the box closes with Return.
+    wait_for 10 test -n "$(boxes)" && xdotool windowactivate --sync "$(boxes | head -1)" key --clearmodifiers Return
+    check "Save writes the user's file" wait_for 10 first_line_is 10
+    check "Save keeps the zone and place" cmp -s <(tail -c +3 "$settings") <(tail -c +3 "$work/berlin.cal")
+else
+    echo "FAIL  Save writes the user's file (the main window is missing or a message box is open)"
+    failed=$((failed + 1))
+fi
 kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
 [ -f "$settings" ] && cp "$settings" "$work/settings.before"
 
