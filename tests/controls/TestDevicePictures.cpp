@@ -164,6 +164,8 @@ private slots:
     {
         QTest::addColumn<qreal>("ratio");
         QTest::newRow("scale 1") << 1.0;
+        QTest::newRow("scale 1.25") << 1.25;
+        QTest::newRow("scale 1.5") << 1.5;
         QTest::newRow("scale 2") << 2.0;
         QTest::newRow("scale 3") << 3.0;
     }
@@ -187,8 +189,8 @@ private slots:
             QPainter painter(&image);
             panel.Paint(painter, QRect(QPoint(0, 0), client));
         }
-        for (int y = 0; y < image.height(); y += 5)
-            for (int x = 0; x < image.width(); x += 7)
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
                 QCOMPARE(image.pixel(x, y), texture.pixel(x % 64, y % 64));
     }
 };
