@@ -115,6 +115,22 @@ if [ -n "${shot:-}" ] && [ -f "$shot" ]; then
 fi
 check "still running after its first frame" kill -0 "$app"
 
+# The year is laid out although no one activated the window: the days of January and February differ, where an
+# unfilled grid shows the same month twelve times. The navy row bars start 4 pixels below the client area's top.
+laid_out()
+{
+    shoot || return 1
+    local box x y
+    box=$(convert "$shot" -alpha off -fill black +opaque 'rgb(0,0,128)' -fill white -opaque 'rgb(0,0,128)' \
+        -format '%@' info:)
+    x=$(sed 's/.*+\([0-9]*\)+[0-9]*$/\1/' <<<"$box")
+    y=$(($(sed 's/.*+\([0-9]*\)$/\1/' <<<"$box") - 4))
+    convert "$shot" -crop "190x80+$x+$((y + 50))" +repage "$work/january.png"
+    convert "$shot" -crop "190x80+$((x + 199))+$((y + 50))" +repage "$work/february.png"
+    [ "$(compare -metric AE "$work/january.png" "$work/february.png" null: 2>&1)" != 0 ]
+}
+check "the year is laid out (the first two calendars differ)" wait_for 10 laid_out
+
 # A quit request: the event loop ends and the program returns 0.
 kill -TERM "$app"
 status=
