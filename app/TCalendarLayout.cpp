@@ -1,6 +1,7 @@
 #include "app/CalendarTexts.h"
 #include "app/TCalendar.h"
 #include "controls/Colours.h"
+#include "controls/DevicePictures.h"
 #include "controls/Hints.h"
 #include "controls/MoonPictures.h"
 #include "controls/TJPanelTexture.h"
@@ -104,13 +105,13 @@ void TCalendar::createToolbar()
     JPanelTexture1->setJStyleTexture(txTile);
 
     Image1 = createImage(JPanelTexture1, QStringLiteral("Image1"), QRect(4, 4, 16, 15),
-                         QPixmap(QStringLiteral(":/sunrise.png")));
+                         devicePixmap(QStringLiteral(":/sunrise.png")));
     hints::setHint(Image1, texts::HintSunrise);
     Label3 = new QLabel(texts::SunriseDesign, JPanelTexture1);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(24, 5, SunLabelWidth, 13);
     Image2 = createImage(JPanelTexture1, QStringLiteral("Image2"), QRect(60, 4, 16, 15),
-                         QPixmap(QStringLiteral(":/sunset.png")));
+                         devicePixmap(QStringLiteral(":/sunset.png")));
     hints::setHint(Image2, texts::HintSunset);
     Label4 = new QLabel(texts::SunsetDesign, JPanelTexture1);
     Label4->setObjectName(QStringLiteral("Label4"));

@@ -1,6 +1,8 @@
 #include "app/HintTimings.h"
+#include "app/QuitOnSignal.h"
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
+#include "app/WaylandSession.h"
 #include "prefs/THome.h"
 #include <QApplication>
 
@@ -10,6 +12,7 @@ int main(int argc, char** argv)
     // The window lives on in the tray when hidden; only closing it ends the program.
     application.setQuitOnLastWindowClosed(false);
     HintTimings::install(application);
+    quitOnTerminationSignals(application);
 
     SystemClock clock;
     MessagePrompter prompter;
@@ -25,5 +28,6 @@ int main(int argc, char** argv)
     Calendar.show();
     // Some desktops never activate a new window by themselves; the first activation lays out the year.
     Calendar.activateWindow();
+    activateOnFirstShowing(Calendar);
     return application.exec();
 }

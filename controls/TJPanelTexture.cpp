@@ -116,8 +116,20 @@ void TJPanelTexture::Paint(QPainter& painter, const QRect& client) const
     }
     if (FTransparent)
         painter.fillRect(client, FTransColor);
-    for (const TexturePiece& piece : texturePieces(FStyleTexture, client, FTexture.size()))
-        painter.drawImage(piece.target, FTexture, piece.source);
+    // The texture is laid out in device pixels, one texture pixel on each, so that its grain stays as fine on a
+    // display with more device pixels per pixel; at ratio 1 device pixels and pixels are the same.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    if (ratio == 1.0) {
+        for (const TexturePiece& piece : texturePieces(FStyleTexture, client, FTexture.size()))
+            painter.drawImage(piece.target, FTexture, piece.source);
+        return;
+    }
+    const QRect deviceClient(QPoint(qRound(client.left() * ratio), qRound(client.top() * ratio)),
+                             QSize(qRound(client.width() * ratio), qRound(client.height() * ratio)));
+    for (const TexturePiece& piece : texturePieces(FStyleTexture, deviceClient, FTexture.size())) {
+        const QRectF target(QPointF(piece.target.topLeft()) / ratio, QSizeF(piece.target.size()) / ratio);
+        painter.drawImage(target, FTexture, piece.source);
+    }
 }
 
 void TJPanelTexture::paintFace(QPainter& painter, const QRect& client) const

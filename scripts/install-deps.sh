@@ -6,6 +6,7 @@ packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
     clang libclang-rt-14-dev clang-format
     xvfb openbox xdotool trayer x11-utils imagemagick fonts-dejavu-core xauth
+    qt6-wayland weston
     libbenchmark-dev valgrind
     dpkg-dev appstream
 )

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite: format check, the Debug build's tests, the sanitizer build's tests,
-# the real-window smoke test and the end-to-end journeys of the Release program, and the fuzz targets for a bounded time.
+# the real-window smoke test and the end-to-end journeys of the Release program, its sharpness at display scale 2 and
+# its native Wayland start, and the fuzz targets for a bounded time.
 # Every stage runs; the exit status is non-zero if any failed.
 set -uo pipefail
 
@@ -82,6 +83,19 @@ journeys()
     notes+=("journeys: $(tail -n 1 "$logs/journeys.log")")
     return "$status"
 }
+# Sharpness at display scale 2 and the native Wayland start, each on a private server.
+displays()
+{
+    build release || return 1
+    local status=0
+    bash tests/e2e/scale.sh build/release/app/dorvane build/e2e 2>&1 | tee "$logs/scale.log"
+    ((PIPESTATUS[0] == 0)) || status=1
+    notes+=("scale: $(tail -n 1 "$logs/scale.log")")
+    bash tests/e2e/wayland.sh build/release/app/dorvane build/e2e/screenshot-wayland.png 2>&1 | tee "$logs/wayland.log"
+    ((PIPESTATUS[0] == 0)) || status=1
+    notes+=("wayland: $(tail -n 1 "$logs/wayland.log")")
+    return "$status"
+}
 fuzz()
 {
     bash scripts/fuzz.sh 2>&1 | tee "$logs/fuzz.log"
@@ -96,6 +110,7 @@ stage dev unit_tests dev
 stage asan unit_tests asan
 stage smoke smoke
 stage journeys journeys
+stage displays displays
 stage fuzz fuzz
 
 echo

@@ -1,4 +1,5 @@
-// Draws the 28 moon pictures assets/moon01.png .. moon28.png.
+// Draws the 28 moon pictures assets/moon01.png .. moon28.png, and each again at two and three device pixels per
+// pixel as moonNN@2x.png and moonNN@3x.png, worked out afresh at that resolution.
 // Run from the repository root after a change: build/tools/makeMoonPictures [output folder, default "assets"].
 //
 // Picture n is step n of a 28-step lunation seen from the north: lit white, dark black, the pixels the terminator
@@ -13,6 +14,7 @@
 
 namespace {
 
+// In pixels of the plain picture; a picture at scale s multiplies each by s.
 constexpr int size = 16;
 constexpr double centreX = 8.5; // the disc covers columns 1..15 and rows 0..14
 constexpr double centreY = 7.5;
@@ -28,6 +30,7 @@ const QColor mostlyDark(128, 128, 255);
 
 // Lit at a point of the disc for phase angle a (0 new, pi full): the terminator is an ellipse of half-width
 // w cos a on each row; waxing lights the right, waning the left.
+// x and y are in pixels of the plain picture.
 bool isLit(double x, double y, double a)
 {
     const double dy = y - centreY;
@@ -38,33 +41,35 @@ bool isLit(double x, double y, double a)
     return dx < -w * std::cos(a);
 }
 
-// Paints the outermost disc pixel of the middle rows on one side.
-void rim(QImage& image, bool rightSide, const QColor& colour)
+// Paints the outermost disc pixel of the middle rows on one side, one pixel of the plain picture wide.
+void rim(QImage& image, int scale, bool rightSide, const QColor& colour)
 {
-    for (int row = 2; row <= 12; ++row) {
-        int column = rightSide ? size - 1 : 0;
+    for (int row = 2 * scale; row < 13 * scale; ++row) {
+        int column = rightSide ? image.width() - 1 : 0;
         while (image.pixelColor(column, row) == background)
             column += rightSide ? -1 : 1;
-        image.setPixelColor(column, row, colour);
+        for (int i = 0; i < scale; ++i)
+            image.setPixelColor(column + (rightSide ? -i : i), row, colour);
     }
 }
 
-QImage picture(int n)
+QImage picture(int n, int scale)
 {
-    QImage image(size, size, QImage::Format_RGB888);
+    QImage image(size * scale, size * scale, QImage::Format_RGB888);
     image.fill(background);
     const double a = n * 2 * pi / 28;
-    for (int row = 0; row < size - 1; ++row) {
-        for (int column = 0; column < size; ++column) {
-            const double dx = column + 0.5 - centreX;
-            const double dy = row + 0.5 - centreY;
+    // The bottom row of plain pixels stays background.
+    for (int row = 0; row < (size - 1) * scale; ++row) {
+        for (int column = 0; column < size * scale; ++column) {
+            const double dx = (column + 0.5) / scale - centreX;
+            const double dy = (row + 0.5) / scale - centreY;
             if (dx * dx + dy * dy > radius * radius)
                 continue;
             int inside = 0, on = 0;
             for (int i = 0; i < sub; ++i) {
                 for (int j = 0; j < sub; ++j) {
-                    const double x = column + (i + 0.5) / sub;
-                    const double y = row + (j + 0.5) / sub;
+                    const double x = (column + (i + 0.5) / sub) / scale;
+                    const double y = (row + (j + 0.5) / sub) / scale;
                     if ((x - centreX) * (x - centreX) + (y - centreY) * (y - centreY) > radius * radius)
                         continue;
                     ++inside;
@@ -85,13 +90,13 @@ QImage picture(int n)
     }
     // Next to new and full moon the model's sliver is thinner than a pixel; a one-pixel rim keeps the step visible.
     if (n == 1)
-        rim(image, true, lit);
+        rim(image, scale, true, lit);
     else if (n == 27)
-        rim(image, false, lit);
+        rim(image, scale, false, lit);
     else if (n == 13)
-        rim(image, false, dark);
+        rim(image, scale, false, dark);
     else if (n == 15)
-        rim(image, true, dark);
+        rim(image, scale, true, dark);
     return image;
 }
 
@@ -101,10 +106,14 @@ int main(int argc, char** argv)
 {
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets"));
     for (int n = 1; n <= 28; ++n) {
-        const QString path = folder.filePath(QStringLiteral("moon%1.png").arg(n, 2, 10, QLatin1Char('0')));
-        if (!picture(n).save(path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
+        for (const int scale : {1, 2, 3}) {
+            const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+            const QString name = QStringLiteral("moon%1%2.png").arg(n, 2, 10, QLatin1Char('0')).arg(suffix);
+            const QString path = folder.filePath(name);
+            if (!picture(n, scale).save(path)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return 1;
+            }
         }
     }
     return 0;

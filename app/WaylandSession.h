@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+// True when the program runs as a native Wayland client ("wayland" or "wayland-egl" platform). There an
+// application may not place the pointer or its own windows, nor keep a window above others, and a new window is
+// activated only when the compositor chooses to; those requests are left out or stand in for, silently.
+bool onWayland();
+
+// The main window's first showing counts as an activation. Where the compositor does not activate a new window by
+// itself (Wayland without a keyboard focus to give), runs the activation's work once the window is shown.
+template <typename Window> void activateOnFirstShowing(Window& window)
+{
+    if (onWayland() && !window.isActiveWindow())
+        window.FormActivate();
+}
