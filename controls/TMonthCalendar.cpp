@@ -4,6 +4,7 @@
 #include "runtime/ConvertError.h"
 #include <QHeaderView>
 #include <QLayout>
+#include <QPainter>
 #include <QTableView>
 #include <QTextCharFormat>
 #include <cmath>
@@ -17,6 +18,9 @@ namespace {
 constexpr int NavigationBarHeight = 27;
 constexpr int BottomMargin = 15;
 constexpr int FontPixels = 11;
+// Days of the neighbouring months, and the cells of days outside the supported range.
+const QColor NeighbourDayGrey(128, 128, 128);
+const QColor OutOfRangeCellGrey(192, 192, 192);
 } // namespace
 
 TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent) : QCalendarWidget(parent), m_timeOfDay(timeOfDay)
@@ -35,6 +39,8 @@ TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent) : QCalendar
     QPalette look = palette();
     look.setColor(QPalette::Text, colours::Navy);
     look.setColor(QPalette::WindowText, colours::Navy);
+    // The grid draws the days of the neighbouring months in the disabled text colour, over any weekday colour.
+    look.setColor(QPalette::Disabled, QPalette::Text, NeighbourDayGrey);
     look.setColor(QPalette::Highlight, colours::Blue);
     look.setColor(QPalette::HighlightedText, colours::Yellow);
     setPalette(look);
@@ -60,6 +66,8 @@ TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent) : QCalendar
     m_date = rt::combine(rt::fromQDate(selectedDate()), m_timeOfDay);
     connect(this, &QCalendarWidget::clicked, this, &TMonthCalendar::userSelected);
     connect(this, &QCalendarWidget::activated, this, &TMonthCalendar::userSelected);
+    connect(this, &QCalendarWidget::selectionChanged, this, &TMonthCalendar::followSelection);
+    connect(this, &QCalendarWidget::currentPageChanged, this, &TMonthCalendar::followPage);
     hints::setShowHint(this, true);
 }
 
@@ -88,6 +96,37 @@ void TMonthCalendar::userSelected(const QDate& date)
     // A day the user picks keeps the control's time of day, like a day the program sets.
     m_date = rt::combine(rt::fromQDate(date), m_timeOfDay);
     emit OnClick(this);
+}
+
+void TMonthCalendar::followSelection()
+{
+    // Keys move the selection without a click: the next click must act on the day the user sees selected.
+    m_date = rt::combine(rt::fromQDate(selectedDate()), m_timeOfDay);
+}
+
+void TMonthCalendar::followPage(int year, int month)
+{
+    // The wheel and the arrows change the month shown but not the selection; the selection follows the page, as a
+    // click on an arrow moves the control to that month, so the date always lies in the month the user sees.
+    const QDate selected = selectedDate();
+    if (selected.year() != year || selected.month() != month) {
+        const QDate first(year, month, 1);
+        const QDate day(year, month, qMin(selected.day(), first.daysInMonth()));
+        setSelectedDate(qBound(MinDate, day, MaxDate));
+    }
+    followSelection();
+    emit shownMonthChanged(this);
+}
+
+void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
+{
+    // The grid fills the page past the last supported day (January 10000 under December 9999) with days it cannot
+    // select; they are left empty rather than painted in the surrounding window's colour.
+    if (date < MinDate || date > MaxDate) {
+        painter->fillRect(rect, OutOfRangeCellGrey);
+        return;
+    }
+    QCalendarWidget::paintCell(painter, rect, date);
 }
 
 void TMonthCalendar::setWeekNumbers(bool shown)
@@ -137,16 +176,29 @@ QRect TMonthCalendar::dayCellRect(const QDate& date) const
     for (int row = 0; row < model->rowCount(); ++row) {
         for (int column = 0; column < model->columnCount(); ++column) {
             const QModelIndex index = model->index(row, column);
-            const QVariant text = model->data(index, Qt::DisplayRole);
-            if (text.toInt() != date.day())
-                continue;
-            // The same day number can stand twice (grey days of the next month); pick the cell of the right month.
-            const bool leading = row <= 1 && date.day() > 20;
-            const bool trailing = row >= 4 && date.day() < 15;
-            const bool inShownMonth = date.month() == monthShown() && date.year() == yearShown();
-            if (inShownMonth == !(leading || trailing))
+            if (dateAt(index) == date)
                 return m_view->visualRect(index);
         }
     }
     return QRect();
+}
+
+QDate TMonthCalendar::dateAt(const QModelIndex& index) const
+{
+    // Six weeks of days fill the bottom right of the grid, after the day-name row and the week-number column.
+    constexpr int DayRows = 6;
+    constexpr int DayColumns = 7;
+    const QAbstractItemModel* model = index.model();
+    const int week = index.row() - (model->rowCount() - DayRows);
+    if (week < 0 || index.column() < model->columnCount() - DayColumns)
+        return QDate();
+    const int day = model->data(index, Qt::DisplayRole).toInt();
+    // The same day number can stand twice; the first week's high numbers belong to the month before, the last
+    // weeks' low ones to the month after.
+    QDate first(yearShown(), monthShown(), 1);
+    if (week == 0 && day > 20)
+        first = first.addMonths(-1);
+    else if (week >= 3 && day < 15)
+        first = first.addMonths(1);
+    return QDate(first.year(), first.month(), day);
 }

@@ -39,9 +39,18 @@ public:
 signals:
     // Raised after the user clicked a day; Date() already holds it.
     void OnClick(TMonthCalendar* sender);
+    // Raised whenever the month shown changes, whatever moved it: the program, the arrows, the keyboard, the wheel.
+    // Date() already lies in that month.
+    void shownMonthChanged(TMonthCalendar* sender);
+
+protected:
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
 
 private:
     void userSelected(const QDate& date);
+    void followSelection();
+    void followPage(int year, int month);
+    QDate dateAt(const QModelIndex& index) const;
 
     TDateTime m_date = 0;
     TDateTime m_timeOfDay = 0;

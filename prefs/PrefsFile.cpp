@@ -6,9 +6,97 @@
 #include <QSaveFile>
 #include <cmath>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 const char* const FileName = "prefs.cal";
+// Bytes looked at when the first lines have not ended by then: only a hostile file has lines this long.
+constexpr qint64 MaxReadBytes = 1 << 20;
+constexpr qint64 ChunkBytes = 64 * 1024;
+// The old bytes kept to put back after a failed write in place; a preferences file is a few dozen bytes.
+constexpr qint64 MaxRestoreBytes = 64 * 1024;
+
+// Opens only a regular file: checked before opening, and again on the open handle in case the path changed
+// in between; opened non-blocking so a FIFO put there meanwhile cannot hang the caller.
+bool openRegular(QFile& file, const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+#endif
 }
+
+// The bytes up to the end of line LinesRead, at most MaxReadBytes of them.
+std::optional<QByteArray> readLeadingLines(QFile& file)
+{
+    QByteArray bytes;
+    int ends = 0;
+    bool afterCr = false;
+    while (bytes.size() < MaxReadBytes) {
+        const QByteArray chunk = file.read(qMin(ChunkBytes, MaxReadBytes - bytes.size()));
+        if (file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        if (chunk.isEmpty())
+            break;
+        for (qsizetype i = 0; i < chunk.size(); ++i) {
+            const char c = chunk.at(i);
+            // CR LF is one line end.
+            if (c == '\r' || (c == '\n' && !afterCr))
+                ++ends;
+            afterCr = c == '\r';
+            if (ends == PrefsFile::LinesRead) {
+                bytes.append(chunk.constData(), i + 1);
+                return bytes;
+            }
+        }
+        bytes.append(chunk);
+    }
+    return bytes;
+}
+
+std::optional<QByteArray> smallFileBytes(const QString& path)
+{
+    QFile file;
+    if (!openRegular(file, path) || file.size() > MaxRestoreBytes)
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+bool writeAtomicOrInPlace(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    // Only a regular file is written in place: opening a FIFO for writing would block.
+    file.setDirectWriteFallback(QFileInfo(path).isFile());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // commit() does not report a failed flush of buffered bytes and would put a cut-short file in place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+} // namespace
 
 PrefsFile PrefsFile::fromBytes(const QByteArray& bytes)
 {
@@ -56,27 +144,27 @@ QString PrefsFile::pathIn(const QString& folder)
 
 std::optional<PrefsFile> PrefsFile::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegular(file, path))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const std::optional<QByteArray> bytes = readLeadingLines(file);
+    if (!bytes)
         return std::nullopt;
-    return fromBytes(bytes);
+    return fromBytes(*bytes);
 }
 
 bool PrefsFile::save(const QString& path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = toBytes();
-    // commit() does not report a failed flush of buffered bytes and would put a cut-short file in place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
+    const std::optional<QByteArray> before = smallFileBytes(path);
+    if (writeAtomicOrInPlace(path, toBytes()))
+        return true;
+    // A failed atomic write leaves the file as it was; a failed write in place has cut it short.
+    if (before && smallFileBytes(path) != before) {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(*before);
     }
-    return file.commit();
+    return false;
 }
 
 namespace prefs {

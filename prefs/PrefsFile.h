@@ -12,6 +12,7 @@ public:
     static constexpr int MaxLineLength = 4096; // characters kept of a line; the rest of a longer line is dropped
     static constexpr int FlagMilitaryTime = 1;
     static constexpr int FlagHints = 2;
+    static constexpr int LinesRead = 4; // flags, longitude, latitude, GMT offset; later lines are never looked at
 
     PrefsFile() = default;
     explicit PrefsFile(const QStringList& lines) : m_lines(lines) {}
@@ -27,9 +28,12 @@ public:
     QString line(int n) const;
 
     static QString pathIn(const QString& folder);
-    // nullopt when the file cannot be opened or read.
+    // The first LinesRead lines of a regular file (or a link to one); nullopt when it is no such file or cannot be
+    // read. A FIFO or device never blocks or floods the reader, and a long file costs no more than a short one.
     static std::optional<PrefsFile> load(const QString& path);
     // Writes a temporary file and replaces the old one only when that succeeded, so a failed save leaves it intact.
+    // Where the folder refuses a temporary file but the file itself is writable, it is written in place, and a write
+    // that fails there puts the old bytes back.
     bool save(const QString& path) const;
 
 private:

@@ -4,6 +4,7 @@
 #include "prefs/OffsetList.h"
 #include "prefs/PrefsFile.h"
 #include "prefs/TCurrencyEdit.h"
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
@@ -117,6 +119,15 @@ void THome::createControls()
     ComboBox1->addItems(OffsetList::texts());
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setGeometry(63, 81, 121, 21);
+    // The drop-down shows every entry whole; the field keeps its place and width.
+    int widest = 0;
+    const QFontMetrics metrics(ComboBox1->view()->font());
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(ComboBox1->itemText(i)));
+    const QStyle* style = ComboBox1->view()->style();
+    const int itemPadding = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    ComboBox1->view()->setMinimumWidth(widest + itemPadding + frame + style->pixelMetric(QStyle::PM_ScrollBarExtent));
     ComboBox1->setFocusPolicy(Qt::ClickFocus);
 
     CheckBox1 = makeCheckBox(Panel3, QStringLiteral("CheckBox1"), HomeTexts::MilitaryTimeCaption,

@@ -1,10 +1,12 @@
 #include "controls/Hints.h"
 #include "controls/TMonthCalendar.h"
 #include "runtime/ConvertError.h"
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QTextCharFormat>
+#include <QWheelEvent>
 
 namespace {
 TDateTime v(int y, int m, int d)
@@ -12,6 +14,38 @@ TDateTime v(int y, int m, int d)
     return rt::encodeDate(y, m, d);
 }
 const TDateTime TenThirty = 10.5 / 24.0;
+
+// The darkest pixel of a day's cell: the colour its number is drawn in.
+QColor textColour(TMonthCalendar& calendar, const QDate& day)
+{
+    const QRect cell = calendar.dayCellRect(day);
+    const QImage image = calendar.grab().toImage();
+    const QPoint origin = calendar.dayView()->viewport()->mapTo(&calendar, cell.topLeft());
+    QColor darkest(Qt::white);
+    for (int y = 0; y < cell.height(); ++y) {
+        for (int x = 0; x < cell.width(); ++x) {
+            const QColor c = image.pixelColor(origin + QPoint(x, y));
+            if (c.red() + c.green() + c.blue() < darkest.red() + darkest.green() + darkest.blue())
+                darkest = c;
+        }
+    }
+    return darkest;
+}
+
+bool isNavy(const QColor& c)
+{
+    return c.blue() - c.red() > 60 && c.blue() - c.green() > 60;
+}
+
+bool isGrey(const QColor& c)
+{
+    return qAbs(c.red() - c.blue()) < 25 && qAbs(c.green() - c.blue()) < 25 && c.blue() < 200;
+}
+
+QString describe(const QColor& c)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
 } // namespace
 
 class TestMonthCalendar : public QObject
@@ -27,6 +61,12 @@ private slots:
     void testWeekNumbersAndHints();
     void testTodayIsMarked();
     void testAllSixWeeksFitTheVisibleBand();
+    void testNeighbouringMonthsDaysAreGrey_data();
+    void testNeighbouringMonthsDaysAreGrey();
+    void testDateFollowsKeysWheelAndArrows_data();
+    void testDateFollowsKeysWheelAndArrows();
+    void testDaysOutsideTheRangeAreEmptyGreyCells_data();
+    void testDaysOutsideTheRangeAreEmptyGreyCells();
 };
 
 void TestMonthCalendar::testSetDateKeepsTheControlsTimeOfDay_data()
@@ -148,6 +188,120 @@ void TestMonthCalendar::testAllSixWeeksFitTheVisibleBand()
     const QPoint bottom = calendar.dayView()->viewport()->mapTo(&calendar, last.bottomRight());
     QVERIFY2(top.y() >= 27, qPrintable(QString::number(top.y())));
     QVERIFY2(bottom.y() <= 138, qPrintable(QString::number(bottom.y())));
+}
+
+void TestMonthCalendar::testNeighbouringMonthsDaysAreGrey_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<bool>("grey");
+    // January 2026 runs from a Thursday to a Saturday: 28-31 December before it, 1-7 February after it.
+    QTest::newRow("Sunday 28 December") << QDate(2025, 12, 28) << true;
+    QTest::newRow("Tuesday 30 December") << QDate(2025, 12, 30) << true;
+    QTest::newRow("Sunday 1 February") << QDate(2026, 2, 1) << true;
+    QTest::newRow("Wednesday 4 February") << QDate(2026, 2, 4) << true;
+    QTest::newRow("Saturday 7 February") << QDate(2026, 2, 7) << true;
+    QTest::newRow("Thursday 1 January") << QDate(2026, 1, 1) << false;
+    QTest::newRow("Sunday 4 January") << QDate(2026, 1, 4) << false;
+    QTest::newRow("Saturday 31 January") << QDate(2026, 1, 31) << false;
+}
+
+void TestMonthCalendar::testNeighbouringMonthsDaysAreGrey()
+{
+    QFETCH(QDate, day);
+    QFETCH(bool, grey);
+    TMonthCalendar calendar(TenThirty);
+    calendar.setDate(v(2026, 1, 15));
+    calendar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&calendar));
+    QVERIFY(calendar.dayCellRect(day).isValid());
+    const QColor colour = textColour(calendar, day);
+    QVERIFY2(grey ? isGrey(colour) : isNavy(colour), qPrintable(describe(colour)));
+}
+
+void TestMonthCalendar::testDateFollowsKeysWheelAndArrows_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QDate>("expected");
+    QTest::newRow("PageDown") << "PageDown" << QDate(2026, 2, 15);
+    QTest::newRow("Down six times") << "Down6" << QDate(2026, 2, 26);
+    QTest::newRow("Up into December") << "Up3" << QDate(2025, 12, 25);
+    QTest::newRow("wheel towards the user") << "WheelDown" << QDate(2026, 2, 15);
+    QTest::newRow("next-month arrow") << "NextArrow" << QDate(2026, 2, 15);
+    QTest::newRow("previous-month arrow") << "PreviousArrow" << QDate(2025, 12, 15);
+}
+
+void TestMonthCalendar::testDateFollowsKeysWheelAndArrows()
+{
+    QFETCH(QString, action);
+    QFETCH(QDate, expected);
+    TMonthCalendar calendar(TenThirty);
+    calendar.setDate(v(2026, 1, 15));
+    calendar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&calendar));
+    QSignalSpy clicks(&calendar, &TMonthCalendar::OnClick);
+    QList<QDate> pages;
+    connect(&calendar, &TMonthCalendar::shownMonthChanged, this,
+            [&](TMonthCalendar* sender) { pages.append(rt::toQDate(sender->Date())); });
+    QWidget* view = calendar.dayView();
+    view->setFocus();
+    if (action == QLatin1String("PageDown")) {
+        QTest::keyClick(view, Qt::Key_PageDown);
+    } else if (action.startsWith(QLatin1String("Down")) || action.startsWith(QLatin1String("Up"))) {
+        const int times = action.right(1).toInt();
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(view, action.startsWith(QLatin1String("Down")) ? Qt::Key_Down : Qt::Key_Up);
+    } else if (action == QLatin1String("WheelDown")) {
+        const QPoint at = calendar.dayCellRect(QDate(2026, 1, 15)).center();
+        QWheelEvent wheel(at, view->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(calendar.dayView()->viewport(), &wheel);
+    } else {
+        const QString name = action == QLatin1String("NextArrow") ? QStringLiteral("qt_calendar_nextmonth")
+                                                                  : QStringLiteral("qt_calendar_prevmonth");
+        QWidget* arrow = calendar.findChild<QWidget*>(name);
+        QVERIFY(arrow);
+        QTest::mouseClick(arrow, Qt::LeftButton);
+    }
+    QCOMPARE(calendar.monthShown(), expected.month());
+    QCOMPARE(rt::toQDate(calendar.Date()), expected);
+    QCOMPARE(rt::toQDateTime(calendar.Date()).time(), QTime(10, 30));
+    // The page signal comes once the date already lies in the new month.
+    QVERIFY(!pages.isEmpty());
+    QCOMPARE(pages.last().month(), expected.month());
+    QCOMPARE(clicks.count(), 0);
+}
+
+void TestMonthCalendar::testDaysOutsideTheRangeAreEmptyGreyCells_data()
+{
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<QDate>("outside");
+    QTest::newRow("1 January 10000 under December 9999") << QDate(9999, 12, 1) << QDate(10000, 1, 1);
+    QTest::newRow("8 January 10000 under December 9999") << QDate(9999, 12, 1) << QDate(10000, 1, 8);
+    QTest::newRow("31 December 1600 before January 1601") << QDate(1601, 1, 1) << QDate(1600, 12, 31);
+}
+
+void TestMonthCalendar::testDaysOutsideTheRangeAreEmptyGreyCells()
+{
+    QFETCH(QDate, shown);
+    QFETCH(QDate, outside);
+    // The main window's own background is blue.
+    QWidget window;
+    QPalette blue = window.palette();
+    blue.setColor(QPalette::Window, QColor(0, 0, 255));
+    window.setPalette(blue);
+    TMonthCalendar calendar(TenThirty, &window);
+    calendar.setDate(rt::fromQDate(shown));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect cell = calendar.dayCellRect(outside);
+    QVERIFY(cell.isValid());
+    const QImage image = calendar.grab().toImage();
+    const QPoint origin = calendar.dayView()->viewport()->mapTo(&calendar, cell.topLeft());
+    const QColor first = image.pixelColor(origin);
+    QVERIFY2(isGrey(first), qPrintable(describe(first)));
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x)
+            QCOMPARE(image.pixelColor(origin + QPoint(x, y)), first); // empty: no number drawn
 }
 
 QTEST_MAIN(TestMonthCalendar)

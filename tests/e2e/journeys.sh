@@ -550,6 +550,87 @@ check 10 "full view screenshot ($full_size with the frame)" png_size "$shots/scr
 check 10 "compact view screenshot ($compact_size)" png_size "$shots/screenshot-compact.png" "$compact_size"
 check 10 "Parameters dialog screenshot ($dialog_size)" png_size "$shots/screenshot-parameters.png" "$dialog_size"
 check 10 "no sanitizer reports" sanitizer_quiet
+# ---- 11. Grey days of the neighbouring months; a FIFO and a huge prefs.cal
+# count_shade navy|grey X Y W H: pixels of a client rectangle drawn navy or in a neutral grey.
+count_shade()
+{
+    local shade=$1
+    shift
+    grab "$@" | od -An -tu1 -v -w3 | awk -v s="$shade" '
+        s == "navy" && $3 > 100 && $1 < 60 && $2 < 60 {n++}
+        s == "grey" && $1 > 60 && $1 < 200 && ($1 - $2) ^ 2 < 400 && ($2 - $3) ^ 2 < 400 {n++}
+        END {print n + 0}'
+}
+# shade_at SHADE X Y: the count of SHADE in the 20 by 12 pixels around a cell's centre.
+shade_at() { count_shade "$1" $(($2 - 10)) $(($3 - 6)) 20 12; }
+journey_neighbouring_days_and_hostile_prefs()
+{
+    journey "11 Grey days of the neighbouring months; a FIFO and a huge prefs.cal"
+    local folder cell x y own dec31 feb1 jan31 title0 before rss taken i
+    folder=$(program_folder grey 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_program "$folder"
+    check 11 "grey days: the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        wait_for 10 painted
+        rest_pointer
+        wait_for 5 settled
+        # The January calendar: 31 December stands left of the 1st (or a row above it when the 1st is a Sunday),
+        # 1 February right of the 31st (or a row below it when the 31st is a Saturday).
+        cell=$(day_cell 1 "$year-01-01")
+        x=${cell% *} y=${cell#* }
+        if ((x - 28 > 0)); then dec31="$((x - 28)) $y"; else dec31="$((x + 6 * 28)) $((y - 16))"; fi
+        jan31=$(day_cell 1 "$year-01-31")
+        x=${jan31% *} y=${jan31#* }
+        if ((x + 28 < 199)); then feb1="$((x + 28)) $y"; else feb1="$((x - 6 * 28)) $((y + 16))"; fi
+        own=$(day_cell 1 "$(not_today "$year-01-14")")
+        note "cells: 31 Dec at $dec31, 1 Feb at $feb1, a January day at $own"
+        check 11 "a day of January is navy" test "$(shade_at navy $own)" -gt 5
+        check 11 "31 December in the January calendar is grey, not navy" \
+            test "$(shade_at navy $dec31)" -eq 0 -a "$(shade_at grey $dec31)" -gt 5
+        check 11 "1 February in the January calendar is grey, not navy" \
+            test "$(shade_at navy $feb1)" -eq 0 -a "$(shade_at grey $feb1)" -gt 5
+    fi
+    stop_program
+
+    folder=$(program_folder fifo)
+    mkfifo "$folder/prefs.cal"
+    start_program "$folder"
+    check 11 "FIFO prefs.cal: the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        expect_one_box 11 "FIFO prefs.cal (Cannot open file)"
+        title0=$(first_title)
+        toolbar 344 25
+        check 11 "FIFO prefs.cal: the program responds (next changes the year)" wait_for 5 title_differs "$title0"
+        some_box && note "a box showed after next; closed" && close_box
+    fi
+    stop_program
+
+    folder=$(program_folder huge 00 $'W\xb097.45' $'N\xb030.15' -6)
+    yes 'x' | head -c $((50 * 1024 * 1024)) >>"$folder/prefs.cal"
+    before=$(stat -c '%s %Y' "$folder/prefs.cal")$(md5sum <"$folder/prefs.cal")
+    start_program "$folder"
+    check 11 "huge prefs.cal: the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        wait_for 10 painted
+        check 11 "huge prefs.cal: no box" stays_without_box 2
+        taken=$(now_us)
+        for i in 1 2 3 4 5; do
+            title0=$(first_title)
+            toolbar 344 25
+            wait_for 10 title_differs "$title0" || break
+        done
+        note "five activations (next year) took $((($(now_us) - taken) / 1000)) ms"
+        check 11 "huge prefs.cal: five next presses each change the year" test "$i" -eq 5
+        rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$app/status")
+        note "resident memory ${rss} kB"
+        check 11 "huge prefs.cal: resident memory stays under 200 MB" test "${rss:-999999}" -lt 204800
+    fi
+    stop_program
+    check 11 "huge prefs.cal: the file is not rewritten" \
+        test "$(stat -c '%s %Y' "$folder/prefs.cal")$(md5sum <"$folder/prefs.cal")" == "$before"
+}
+journey_neighbouring_days_and_hostile_prefs
+
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
     cat "$work/app.log"

@@ -4,7 +4,11 @@
 #include <QtTest>
 #include <csignal>
 #ifdef Q_OS_UNIX
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -14,6 +18,30 @@ const QByteArray Austin = QByteArray("10\r\nW\xB0"
                                      "30.15\r\n-6\r\n");
 const QStringList AustinLines{QStringLiteral("10"), QStringLiteral("W°97.45"), QStringLiteral("N°30.15"),
                               QStringLiteral("-6")};
+
+#ifdef Q_OS_UNIX
+constexpr uid_t Nobody = 65534;
+constexpr int NoUnprivilegedUser = 77;
+
+// Runs save in a child process as a user without root's power to ignore file permissions; its exit code.
+int saveUnprivileged(const PrefsFile& file, const QString& path, rlim_t fileSizeLimit)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
+            _exit(NoUnprivilegedUser);
+        if (fileSizeLimit != RLIM_INFINITY) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{fileSizeLimit, fileSizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        _exit(file.save(path) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+#endif
 } // namespace
 
 class TestPrefsFile : public QObject
@@ -42,6 +70,12 @@ private slots:
     void testSaveFails();
     void testFailedWriteKeepsOldFile();
     void testLoadMissingFile();
+    void testLoadReadsOnlyARegularFile_data();
+    void testLoadReadsOnlyARegularFile();
+    void testLoadReadsOnlyTheLeadingLines_data();
+    void testLoadReadsOnlyTheLeadingLines();
+    void testSaveInAReadOnlyFolder_data();
+    void testSaveInAReadOnlyFolder();
 };
 
 void TestPrefsFile::testReadLines_data()
@@ -312,6 +346,119 @@ void TestPrefsFile::testLoadMissingFile()
     TempPrefsDir dir;
     QVERIFY(!PrefsFile::load(dir.filePath()).has_value());
     QVERIFY(!PrefsFile::load(dir.path()).has_value()); // a folder is no file
+}
+
+void TestPrefsFile::testLoadReadsOnlyARegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("a link to a regular file") << "link to file" << true;
+    QTest::newRow("a FIFO") << "fifo" << false;
+    QTest::newRow("a link to /dev/zero") << "link to /dev/zero" << false;
+    QTest::newRow("a folder") << "folder" << false;
+    QTest::newRow("a link to a folder") << "link to folder" << false;
+    QTest::newRow("a dangling link") << "dangling link" << false;
+}
+
+void TestPrefsFile::testLoadReadsOnlyARegularFile()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, kind);
+    QFETCH(bool, read);
+    TempPrefsDir dir;
+    const QString elsewhere = dir.path() + QStringLiteral("/elsewhere");
+    if (kind == QLatin1String("link to file")) {
+        QFile target(elsewhere);
+        QVERIFY(target.open(QIODevice::WriteOnly));
+        target.write(Austin);
+        target.close();
+        QVERIFY(QFile::link(elsewhere, dir.filePath()));
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath()).constData(), 0644), 0);
+    } else if (kind == QLatin1String("link to /dev/zero")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath()));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("prefs.cal")));
+    } else if (kind == QLatin1String("link to folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("elsewhere")));
+        QVERIFY(QFile::link(elsewhere, dir.filePath()));
+    } else {
+        QVERIFY(QFile::link(elsewhere, dir.filePath()));
+    }
+    const std::optional<PrefsFile> file = PrefsFile::load(dir.filePath());
+    QCOMPARE(file.has_value(), read);
+    if (read)
+        QCOMPARE(file->lines(), AustinLines);
+#else
+    QSKIP("FIFOs and links are Unix files");
+#endif
+}
+
+void TestPrefsFile::testLoadReadsOnlyTheLeadingLines_data()
+{
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<qint64>("sparseSize");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("four lines then a million short ones")
+        << QByteArray("x\r\n").repeated(1000000) << qint64(0) << AustinLines;
+    QTest::newRow("four lines then 64 MiB of zero bytes") << QByteArray() << qint64(64) * 1024 * 1024 << AustinLines;
+}
+
+void TestPrefsFile::testLoadReadsOnlyTheLeadingLines()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(qint64, sparseSize);
+    QFETCH(QStringList, lines);
+    TempPrefsDir dir;
+    dir.write(Austin + tail);
+    if (sparseSize > 0)
+        QVERIFY(QFile::resize(dir.filePath(), sparseSize));
+    const std::optional<PrefsFile> file = PrefsFile::load(dir.filePath());
+    QVERIFY(file.has_value());
+    QCOMPARE(file->lines(), lines);
+    QCOMPARE(QFileInfo(dir.filePath()).size(), sparseSize > 0 ? sparseSize : Austin.size() + tail.size());
+}
+
+void TestPrefsFile::testSaveInAReadOnlyFolder_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("fileMode");
+    QTest::addColumn<qint64>("fileSizeLimit");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("writable file: written in place") << Austin << 0644 << qint64(-1) << true;
+    QTest::newRow("read-only file: nothing written") << Austin << 0444 << qint64(-1) << false;
+    // The short old file fits under the limit, the new one does not.
+    QTest::newRow("write in place fails: old bytes put back") << QByteArray("10\r\n") << 0644 << qint64(8) << false;
+}
+
+void TestPrefsFile::testSaveInAReadOnlyFolder()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QByteArray, before);
+    QFETCH(int, fileMode);
+    QFETCH(qint64, fileSizeLimit);
+    QFETCH(bool, saved);
+    TempPrefsDir dir;
+    dir.write(before);
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray file = QFile::encodeName(dir.filePath());
+    // Root's child runs as nobody: the root-owned folder refuses it a new file, prefs.cal is its own.
+    if (geteuid() == 0)
+        QCOMPARE(chown(file.constData(), Nobody, Nobody), 0);
+    QCOMPARE(chmod(file.constData(), mode_t(fileMode)), 0);
+    QCOMPARE(chmod(folder.constData(), 0555), 0);
+    const PrefsFile next(QStringList{"11", "E°100.5", "S°33.9", "10"});
+    const int result =
+        saveUnprivileged(next, dir.filePath(), fileSizeLimit < 0 ? RLIM_INFINITY : rlim_t(fileSizeLimit));
+    chmod(folder.constData(), 0700);
+    if (result == NoUnprivilegedUser)
+        QSKIP("no unprivileged user to run as: root writes into read-only folders");
+    QCOMPARE(result == 0, saved);
+    QCOMPARE(dir.read(), saved ? next.toBytes() : before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"prefs.cal"});
+#else
+    QSKIP("needs Unix permissions");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestPrefsFile)

@@ -3,11 +3,15 @@
 #include "prefs/THome.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QtTest>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 // 10 / W°97.45 / N°30.15 / -6 in single-byte Latin-1 with CR LF.
@@ -26,6 +30,9 @@ private slots:
     void testReadsFile();
     void testReadingNeverClearsOptions();
     void testMissingFileReportedOnce();
+    void testFileThatIsNoRegularFileReportedOnce_data();
+    void testFileThatIsNoRegularFileReportedOnce();
+    void testOffsetListPopupFitsEveryEntry();
     void testSaveWrites_data();
     void testSaveWrites();
     void testOffsetZeroSavedEmptyAndReadBackZero();
@@ -354,6 +361,48 @@ void TestTHome::testRestartMessage()
     }
     QVERIFY(!home->isVisible());
     QCOMPARE(home->result(), int(QDialog::Accepted));
+}
+
+void TestTHome::testFileThatIsNoRegularFileReportedOnce_data()
+{
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("a FIFO") << true;
+    QTest::newRow("a folder") << false;
+}
+
+void TestTHome::testFileThatIsNoRegularFileReportedOnce()
+{
+    QFETCH(bool, fifo);
+    const QString path = dir->path() + "/prefs.cal";
+#ifdef Q_OS_UNIX
+    if (fifo)
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+#else
+    if (fifo)
+        QSKIP("FIFOs are Unix files");
+#endif
+    if (!fifo)
+        QVERIFY(QDir(dir->path()).mkdir("prefs.cal"));
+    QString message;
+    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QCOMPARE(message, "Cannot open file " + path);
+    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QCOMPARE(message, QString());
+}
+
+void TestTHome::testOffsetListPopupFitsEveryEntry()
+{
+    home->show();
+    QVERIFY(QTest::qWaitForWindowExposed(home.get()));
+    const QRect place = home->ComboBox1->geometry();
+    home->ComboBox1->showPopup();
+    QAbstractItemView* list = home->ComboBox1->view();
+    QTRY_VERIFY(list->isVisible());
+    // The widest entry as the list's own items lay it out, padding included, fits the list's visible width.
+    QVERIFY2(list->sizeHintForColumn(0) <= list->viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(list->sizeHintForColumn(0)).arg(list->viewport()->width())));
+    home->ComboBox1->hidePopup();
+    QCOMPARE(home->ComboBox1->geometry(), place);
 }
 
 void TestTHome::testSaveFailureKeepsDialogOpen_data()
