@@ -3,7 +3,7 @@
 #include "controls/TJPanelTexture.h"
 #include "controls/TMonthCalendar.h"
 #include "controls/TumNumberEdit.h"
-#include "prefs/THome.h"
+#include "dialog/THome.h"
 #include "runtime/DateText.h"
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "app/HintTimings.h"
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
-#include "prefs/THome.h"
+#include "dialog/THome.h"
 #include <QApplication>
 
 int main(int argc, char** argv)

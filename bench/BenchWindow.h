@@ -4,7 +4,7 @@
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
 #include "controls/TMonthCalendar.h"
-#include "prefs/THome.h"
+#include "dialog/THome.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "app/HintTimings.h"
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
-#include "prefs/THome.h"
+#include "dialog/THome.h"
 #include <QDir>
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "app/TCalendar.h"
 #include "controls/TMonthCalendar.h"
-#include "prefs/THome.h"
+#include "dialog/THome.h"
 #include "runtime/DateText.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"

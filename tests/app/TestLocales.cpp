@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "prefs/TCurrencyEdit.h"
+#include "controls/TCurrencyEdit.h"
 #include <QComboBox>
 #include <QToolButton>
 

@@ -1,6 +1,6 @@
 #include "controls/Hints.h"
-#include "prefs/TCurrencyEdit.h"
-#include "prefs/THome.h"
+#include "controls/TCurrencyEdit.h"
+#include "dialog/THome.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
 #include <QCheckBox>

@@ -1,9 +1,9 @@
-#include "prefs/THome.h"
+#include "dialog/THome.h"
 #include "controls/Hints.h"
-#include "prefs/HomeTexts.h"
+#include "controls/TCurrencyEdit.h"
+#include "dialog/HomeTexts.h"
 #include "prefs/OffsetList.h"
 #include "prefs/PrefsFile.h"
-#include "prefs/TCurrencyEdit.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
