@@ -128,25 +128,3 @@ void TMonthCalendar::markToday(const QDate& today)
     setDateTextFormat(today, mark);
     m_today = today;
 }
-
-QRect TMonthCalendar::dayCellRect(const QDate& date) const
-{
-    if (!m_view || !m_view->model())
-        return QRect();
-    QAbstractItemModel* model = m_view->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            const QModelIndex index = model->index(row, column);
-            const QVariant text = model->data(index, Qt::DisplayRole);
-            if (text.toInt() != date.day())
-                continue;
-            // The same day number can stand twice (grey days of the next month); pick the cell of the right month.
-            const bool leading = row <= 1 && date.day() > 20;
-            const bool trailing = row >= 4 && date.day() < 15;
-            const bool inShownMonth = date.month() == monthShown() && date.year() == yearShown();
-            if (inShownMonth == !(leading || trailing))
-                return m_view->visualRect(index);
-        }
-    }
-    return QRect();
-}

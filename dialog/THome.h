@@ -1,5 +1,6 @@
 #pragma once
-#include "runtime/Services.h"
+#include "prefs/Preferences.h"
+#include "runtime/BoxGate.h"
 #include <QDialog>
 #include <QStringList>
 
@@ -12,26 +13,19 @@ class QPlainTextEdit;
 class QToolButton;
 class TCurrencyEdit;
 
-// The Parameters dialog: position, GMT offset, military time and hints, saved to prefs.cal. It lives hidden for
-// the whole run; its Memo1 is the in-memory copy of the file and its hidden numeric fields hold the parsed position.
+// The Parameters dialog: edits the preferences value (position, GMT offset, military time, hints) and saves it to
+// prefs.cal through the store. It lives hidden for the whole run; its Memo1 mirrors the value's lines.
 class THome : public QDialog
 {
     Q_OBJECT
 public:
-    // `calendar` is the main window, whose controls the hint switch goes through; `PrefsFlags` is the main window's
-    // first preferences line, set by loadPreferences and updated by Save.
-    THome(Services& services, const QString& prefsFolder, QWidget* calendar, QString& PrefsFlags,
-          QWidget* parent = nullptr);
+    THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* parent = nullptr);
 
-    // Steps of the main window's activation that load the preferences: Memo1 := the file's lines, PrefsFlags :=
-    // line 1, flag 1 "1" -> CheckBox1 ticked and MilitaryTime := 1 (never cleared), flag 2 "1" -> CheckBox2 ticked
-    // and ActivateHint, Edit2 := line 2, Edit1 := line 3, GMT field := line 4 as a number or 0.
-    // Returns false when the file could not be read; then *message holds the text to show, or is empty when that
-    // failure was already reported (it is reported again only after a successful read).
-    bool loadPreferences(int& MilitaryTime, QString* message);
+    // Shows a value just read: flag 1 ticks CheckBox1, flag 2 ticks CheckBox2 and switches hints on (reading never
+    // unticks), Edit2 := longitude, Edit1 := latitude, GMT field := offset, Memo1 := the lines.
+    void showPreferences(const Preferences& value);
     QString memoLine(int n) const; // 1-based, empty past the end
     QStringList memoLines() const;
-    QString prefsPath() const;
 
     void FormActivate();
     void ComboBox1Change();
@@ -42,40 +36,48 @@ public:
     void ActivateHint();
     void SpeedButton54Click();
 
-    // 1 after a change of position, GMT offset or military time since the dialog was last activated.
-    int ParamsChanged = 0;
+    // A change of position, GMT offset or military time since the dialog was last activated.
+    bool paramsChanged() const { return ParamsChanged; }
 
-    QFrame* Panel3;
-    QLabel* Label2;
-    TCurrencyEdit* CurrencyEditN1;
-    QLineEdit* Edit1;
-    QLabel* Label1;
-    TCurrencyEdit* CurrencyEditW2;
-    QLineEdit* Edit2;
-    QLabel* Label3;
-    TCurrencyEdit* CurrencyEditGMT3;
-    QLabel* Label4;
-    QComboBox* ComboBox1;
-    QCheckBox* CheckBox1;
-    QCheckBox* CheckBox2;
-    QPlainTextEdit* Memo1;
-    QFrame* Panel2;
-    QFrame* Panel1;
-    QToolButton* SpeedButton54;
+signals:
+    // The Hints box was switched, by the user or by reading the preferences.
+    void hintsSwitched(bool on);
 
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls, named as the layout names them (their objectName too).
+    struct Form
+    {
+        QFrame* Panel3 = nullptr;
+        QLabel* Label2 = nullptr;
+        TCurrencyEdit* CurrencyEditN1 = nullptr;
+        QLineEdit* Edit1 = nullptr;
+        QLabel* Label1 = nullptr;
+        TCurrencyEdit* CurrencyEditW2 = nullptr;
+        QLineEdit* Edit2 = nullptr;
+        QLabel* Label3 = nullptr;
+        TCurrencyEdit* CurrencyEditGMT3 = nullptr;
+        QLabel* Label4 = nullptr;
+        QComboBox* ComboBox1 = nullptr;
+        QCheckBox* CheckBox1 = nullptr;
+        QCheckBox* CheckBox2 = nullptr;
+        QPlainTextEdit* Memo1 = nullptr;
+        QFrame* Panel2 = nullptr;
+        QFrame* Panel1 = nullptr;
+        QToolButton* SpeedButton54 = nullptr;
+    };
+
     void createControls();
     void connectHandlers();
     void setMemoLines(const QStringList& lines);
 
+    Form ui;
     Services& m_services;
-    QString m_prefsFolder;
-    QWidget* m_calendar;
-    QString& PrefsFlags;
-    bool m_openFailureReported = false;
+    BoxGate& m_gate;
+    PrefsStore& m_store;
+    bool ParamsChanged = false;
     bool m_centred = false;
 };

@@ -1,6 +1,7 @@
 #include "controls/Hints.h"
 #include "controls/TMonthCalendar.h"
 #include "runtime/ConvertError.h"
+#include "support/DayCell.h"
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -98,7 +99,7 @@ void TestMonthCalendar::testClickRaisedAfterTheSelectionMoved()
     QDate seen;
     connect(&calendar, &TMonthCalendar::OnClick, this,
             [&](TMonthCalendar* sender) { seen = rt::toQDate(sender->Date()); });
-    const QRect cell = calendar.dayCellRect(clicked);
+    const QRect cell = dayCell(calendar, calendar.dayView(), clicked);
     QVERIFY(cell.isValid());
     QTest::mouseClick(calendar.dayView()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(seen, clicked);
@@ -142,8 +143,8 @@ void TestMonthCalendar::testAllSixWeeksFitTheVisibleBand()
     calendar.setWeekNumbers(true);
     calendar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&calendar));
-    const QRect first = calendar.dayCellRect(QDate(2026, 7, 26));
-    const QRect last = calendar.dayCellRect(QDate(2026, 9, 5));
+    const QRect first = dayCell(calendar, calendar.dayView(), QDate(2026, 7, 26));
+    const QRect last = dayCell(calendar, calendar.dayView(), QDate(2026, 9, 5));
     const QPoint top = calendar.dayView()->viewport()->mapTo(&calendar, first.topLeft());
     const QPoint bottom = calendar.dayView()->viewport()->mapTo(&calendar, last.bottomRight());
     QVERIFY2(top.y() >= 27, qPrintable(QString::number(top.y())));
