@@ -74,6 +74,7 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
     setAutoFillBackground(true);
 
     createControls();
+    createSaveButton();
     connectHandlers();
 }
 
@@ -122,7 +123,10 @@ void THome::createControls()
     ui.Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     ui.Memo1->setFocusPolicy(Qt::NoFocus);
     ui.Memo1->hide();
+}
 
+void THome::createSaveButton()
+{
     ui.Panel2 = new QFrame(this);
     ui.Panel2->setObjectName(QStringLiteral("Panel2"));
     ui.Panel2->setFrameStyle(QFrame::NoFrame);

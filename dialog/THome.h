@@ -71,6 +71,7 @@ private:
     };
 
     void createControls();
+    void createSaveButton();
     void connectHandlers();
     void setMemoLines(const QStringList& lines);
 
