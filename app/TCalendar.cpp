@@ -155,7 +155,6 @@ QPoint TCalendar::pointerTarget(pointer::Target which) const
     g.speedButton8Left = ui.SpeedButton8->x();
     g.speedButtonTop = ui.SpeedButton3->y();
     g.speedButton54Left = ui.SpeedButton54->x();
-    g.desktop = m_services.pointer.desktopSize();
     return pointer::target(which, g);
 }
 
