@@ -17,8 +17,6 @@ QPoint target(Target which, const Geometry& g)
                 g.window.y() + g.panel25.y() + 69};
     case Target::YearEntryButton:
         return {g.window.x() + g.panel28.x() + g.speedButton6Left + 15, toolbarY};
-    case Target::WarningBoxOk:
-        return {g.desktop.width() / 2 + 10, g.desktop.height() / 2 + 37};
     }
     return {};
 }

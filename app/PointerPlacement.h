@@ -15,17 +15,16 @@ struct Geometry
     int speedButton3Left = 0, speedButton6Left = 0, speedButton7Left = 0, speedButton8Left = 0;
     int speedButtonTop = 2;
     int speedButton54Left = 0;
-    QSize desktop;
 };
 
 enum class Target {
-    CloseButton,     // first activation
-    CompactSize,     // compact view set-up
-    ViewToggle,      // view toggle, both ways
-    YearEntryOk,     // year entry opened
-    YearEntryButton, // year entry closed
-    WarningBoxOk     // year out of range
+    CloseButton,    // first activation
+    CompactSize,    // compact view set-up
+    ViewToggle,     // view toggle, both ways
+    YearEntryOk,    // year entry opened
+    YearEntryButton // year entry closed
 };
+// A box's OK button is placed by the box gate (BoxGate::warnAtOk), which every box goes through.
 
 QPoint target(Target which, const Geometry& g);
 

@@ -36,8 +36,9 @@ void MessagePrompter::error(const QString& text)
     show(QMessageBox::Critical, text);
 }
 
-int MessagePrompter::execDialog(QDialog* dialog)
+int MessagePrompter::execDialog(QObject* object)
 {
+    auto* dialog = qobject_cast<QDialog*>(object);
     if (m_boxes > 0 || m_dialogs > 0 || !dialog)
         return QDialog::Rejected;
     ++m_dialogs;

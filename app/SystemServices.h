@@ -17,7 +17,7 @@ public:
     void warning(const QString& text) override;
     void plain(const QString& text) override;
     void error(const QString& text) override;
-    int execDialog(QDialog* dialog) override;
+    int execDialog(QObject* dialog) override;
     bool isOpen() const override { return m_boxes > 0 || m_dialogs > 0; }
 
 private:

@@ -3,21 +3,20 @@
 #include "controls/TJPanelTexture.h"
 #include "controls/TMonthCalendar.h"
 #include "controls/TumNumberEdit.h"
-#include "prefs/THome.h"
+#include "dialog/THome.h"
 #include "runtime/DateText.h"
+#include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QToolButton>
+#include <utility>
 
 namespace {
-// Previous and next have no bound of their own; where the twelve calendars would leave the range the calendars
-// hold, they simply do nothing.
-bool gridFits(TDateTime first, int months)
-{
-    const qint64 index = qint64(rt::yearOf(first)) * 12 + rt::monthOf(first) - 1 + months;
-    return index >= qint64(TMonthCalendar::MinDate.year()) * 12 &&
-           index + 11 <= qint64(TMonthCalendar::MaxDate.year()) * 12 + 11;
-}
+// The years the year-entry panel accepts.
+constexpr int FirstEnteredYear = 1700;
+constexpr int LastEnteredYear = 3000;
+// The year-out-of-range warning's OK button lies this far below the desktop's middle.
+constexpr int YearWarningOkBelowCentre = 37;
 } // namespace
 
 void TCalendar::BitBtn2Click()
@@ -30,117 +29,151 @@ void TCalendar::BitBtn3Click()
     stepGrid(+1);
 }
 
-void TCalendar::stepGrid(int d)
+void TCalendar::stepGrid(int direction)
 {
-    ResetCalendarHints(0);
-    const int months = SmallView == 0 ? 12 * d : d;
-    if (gridFits(MonthCalendar[0]->Date(), months)) {
-        if (SmallView == 0) {
-            const TDateTime date = MonthCalendar[0]->Date();
-            MonthCalendar[0]->setDate(rt::encodeDate(rt::yearOf(date), 1, 1));
-            MonthCalendar[0]->setDate(rt::incMonth(MonthCalendar[0]->Date(), months));
-        } else {
-            MonthCalendar[0]->setDate(rt::incMonth(MonthCalendar[0]->Date(), months));
-            SpeedButton10->setText(rt::formatDateTime(texts::PatternMonthYear, now()));
-            YearButtonShowsJan = 0;
-        }
-        GridYearSource = 1;
+    ResetCalendarHints();
+    const std::optional<TDateTime> calendar1 = m_grid.step(
+        ui.MonthCalendar[0]->Date(), direction, TMonthCalendar::MinDate.year(), TMonthCalendar::MaxDate.year());
+    if (calendar1) {
+        ui.MonthCalendar[0]->setDate(*calendar1);
+        if (m_grid.compact())
+            setYearButton(texts::PatternMonthYear);
         FormActivate();
     }
-    Panel1->setFocus();
+    ui.Panel1->setFocus();
+}
+
+void TCalendar::BitBtn4Click()
+{
+    ResetCalendarHints();
+    FormActivate();
+    if (m_grid.compact()) {
+        if (m_grid.toggleYearButton()) {
+            showCompact(grid::YearGrid::movedToToday(compactShown(), now()));
+            setYearButton(texts::PatternYear, true);
+        } else {
+            setYearButton(texts::PatternMonthYear);
+        }
+    }
+    ui.Panel1->setFocus();
+}
+
+void TCalendar::applyFullLayout()
+{
+    using L = grid::FullLayout;
+    setOuterSize(L::WindowWidth, L::WindowHeight);
+    ui.Panel28->setGeometry(ui.Panel28->x(), L::Panel28Top, L::Panel28Width, ui.Panel28->height());
+    ui.JPanelTexture1->resize(L::TexturePanelWidth, ui.JPanelTexture1->height());
+    const std::pair<QToolButton*, int> lefts[] = {
+        {ui.SpeedButton11, 236}, {ui.SpeedButton10, 265}, {ui.SpeedButton9, 344}, {ui.SpeedButton8, 378},
+        {ui.SpeedButton6, 412},  {ui.SpeedButton3, 446},  {ui.SpeedButton5, 639}, {ui.SpeedButton1, 701},
+        {ui.SpeedButton2, 732},  {ui.SpeedButton4, 670}};
+    for (const auto& [button, left] : lefts)
+        button->move(left, button->y());
+}
+
+void TCalendar::applyCompactLayout()
+{
+    const grid::CompactLayout& layout = grid::compactLayout(m_grid.compactCount());
+    setOuterSize(layout.windowWidth, layout.windowHeight);
+    ui.Panel28->setGeometry(ui.Panel28->x(), layout.panel28Top, layout.panel28Width, ui.Panel28->height());
+    ui.JPanelTexture1->resize(layout.texturePanelWidth, ui.JPanelTexture1->height());
+    const std::pair<QToolButton*, int> lefts[] = {
+        {ui.SpeedButton11, layout.speedButton11}, {ui.SpeedButton10, layout.speedButton10},
+        {ui.SpeedButton9, layout.speedButton9},   {ui.SpeedButton8, layout.speedButton8},
+        {ui.SpeedButton7, layout.speedButton7},   {ui.SpeedButton6, layout.speedButton6},
+        {ui.SpeedButton5, layout.speedButton5},   {ui.SpeedButton3, layout.speedButton3},
+        {ui.SpeedButton2, layout.speedButton2},   {ui.SpeedButton1, layout.speedButton1}};
+    for (const auto& [button, left] : lefts)
+        if (left >= 0)
+            button->move(left, button->y());
+    ui.Tray1->setVisible(layout.trayItemShown);
+}
+
+void TCalendar::SmallCal()
+{
+    m_grid.toCompact();
+    setYearButton(texts::PatternYear, true);
+    ui.SpeedButton6->hide();
+    ui.SpeedButton7->show();
+    FormActivate();
+    applyCompactLayout();
+    showCompact(m_grid.compactMonths(compactShown(), now()));
+    movePointer(pointer::Target::CompactSize);
+    ui.Panel1->setFocus();
 }
 
 void TCalendar::BitBtn1Click()
 {
-    ResetCalendarHints(0);
-    if (WeekNumbersShown == 1) {
-        for (TMonthCalendar* month : MonthCalendar)
-            month->setWeekNumbers(false);
-        WeekNumbersShown = 0;
-    }
-    if (SmallView == 0) {
-        SmallView = 1;
-        for (int n = 4; n <= 12; ++n)
-            MonthCalendar[n - 1]->setEnabled(false);
+    ResetCalendarHints();
+    if (m_grid.weekNumbersOff())
+        setWeekNumbers(false);
+    // The sun and moon displays leave the compact view: in every compact size a toolbar button lies over them.
+    const QList<QWidget*> sunDisplay = {ui.Image1, ui.Image2, ui.Label3, ui.Label4, ui.Image3};
+    if (!m_grid.compact()) {
+        for (int n = 4; n <= grid::Calendars; ++n)
+            ui.MonthCalendar[n - 1]->setEnabled(false);
         for (int n = 5; n <= 7; ++n)
-            TitlePanel[n - 1]->hide();
+            ui.TitlePanel[n - 1]->hide();
         move(SmallViewLeft, SmallViewTop);
-        // The moon picture goes too: in every compact size a toolbar button lies over its place.
-        for (QWidget* display :
-             {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2), static_cast<QWidget*>(Label3),
-              static_cast<QWidget*>(Label4), static_cast<QWidget*>(Image3)})
+        for (QWidget* display : sunDisplay)
             display->hide();
         SmallCal();
-        movePointer(pointer::Target::ViewToggle);
-        Panel1->setFocus();
     } else {
-        for (TMonthCalendar* month : MonthCalendar)
+        for (TMonthCalendar* month : ui.MonthCalendar)
             month->setEnabled(true);
-        for (int k = 1; k <= 3; ++k)
-            SmallCalDates[k - 1] = MonthCalendar[k - 1]->Date();
-        SmallView = 0;
-        GridYearSource = 2;
-        SpeedButton10->setText(rt::formatDateTime(texts::PatternYear, now()));
-        for (QWidget* display :
-             {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2), static_cast<QWidget*>(Label3),
-              static_cast<QWidget*>(Label4), static_cast<QWidget*>(Image3), static_cast<QWidget*>(SpeedButton6)})
+        m_grid.toFull(compactShown());
+        setYearButton(texts::PatternYear);
+        for (QWidget* display : sunDisplay)
             display->show();
-        SpeedButton7->hide();
+        ui.SpeedButton6->show();
+        ui.SpeedButton7->hide();
         FormActivate();
         SmallViewTop = y();
         SmallViewLeft = x();
         move(FullViewLeft, FullViewTop);
         for (int n = 5; n <= 7; ++n)
-            TitlePanel[n - 1]->show();
-        setOuterSize(800, 485);
-        Panel28->setGeometry(Panel28->x(), 428, 795, Panel28->height());
-        JPanelTexture1->resize(794, JPanelTexture1->height());
+            ui.TitlePanel[n - 1]->show();
         applyFullLayout();
-        Panel1->setFocus();
-        movePointer(pointer::Target::ViewToggle);
     }
+    ui.Panel1->setFocus();
+    movePointer(pointer::Target::ViewToggle);
 }
 
 void TCalendar::BitBtn7Click()
 {
-    ResetCalendarHints(0);
-    if (SmallCalCount < 1 || SmallCalCount > 3)
-        return;
-    SmallCalCount = SmallCalCount % 3 + 1;
-    for (int k = 1; k <= 3; ++k)
-        SmallCalDates[k - 1] = MonthCalendar[k - 1]->Date();
-    SmallCal();
+    ResetCalendarHints();
+    if (m_grid.nextCompactSize(compactShown()))
+        SmallCal();
 }
 
 void TCalendar::BitBtn6Click()
 {
-    ResetCalendarHints(0);
-    Panel25->show();
-    Panel25->raise();
+    ResetCalendarHints();
+    ui.Panel25->show();
+    ui.Panel25->raise();
     movePointer(pointer::Target::YearEntryOk);
-    umNumberEdit1->setFocus();
+    ui.umNumberEdit1->setFocus();
 }
 
 void TCalendar::SpeedButton54Click()
 {
-    ResetCalendarHints(0);
-    const QString text = umNumberEdit1->text();
+    ResetCalendarHints();
+    const QString text = ui.umNumberEdit1->text();
     if (text.isEmpty() || text == QLatin1String("0")) {
-        Panel25->hide();
+        ui.Panel25->hide();
         movePointer(pointer::Target::YearEntryButton);
         return;
     }
-    const int year = umNumberEdit1->Value();
-    if (year < 1700 || year > 3000) {
-        movePointer(pointer::Target::WarningBoxOk);
-        if (!m_services.prompter.isOpen())
-            m_services.prompter.warning(texts::YearOutOfRange);
+    const int year = ui.umNumberEdit1->Value();
+    if (year < FirstEnteredYear || year > LastEnteredYear) {
+        m_gate.warnAtOk(texts::YearOutOfRange, YearWarningOkBelowCentre, false);
         return;
     }
-    MonthCalendar[0]->setDate(rt::encodeDate(year, 1, 1));
-    GridYearSource = 1;
+    ui.MonthCalendar[0]->setDate(rt::encodeDate(year, 1, 1));
+    m_grid.keepCalendar1();
     FormActivate();
-    Panel25->hide();
+    ui.Panel25->hide();
     movePointer(pointer::Target::YearEntryButton);
 }
 
@@ -154,7 +187,7 @@ void TCalendar::umNumberEdit1KeyDown(int& key)
 
 void TCalendar::umNumberEdit1Click()
 {
-    umNumberEdit1->selectAll();
+    ui.umNumberEdit1->selectAll();
 }
 
 void TCalendar::SpeedButton3Click()
@@ -164,7 +197,7 @@ void TCalendar::SpeedButton3Click()
 
 void TCalendar::SpeedButton4Click()
 {
-    ResetCalendarHints(0);
-    if (Home && !m_services.prompter.isOpen())
-        m_services.prompter.execDialog(Home);
+    ResetCalendarHints();
+    if (m_home)
+        m_gate.execDialog(m_home);
 }

@@ -1,9 +1,11 @@
+#include "app/CalendarTexts.h"
 #include "app/HintTimings.h"
 #include "app/QuitOnSignal.h"
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
 #include "app/WaylandSession.h"
-#include "prefs/THome.h"
+#include "dialog/THome.h"
+#include "runtime/FormatSettings.h"
 #include <QApplication>
 
 int main(int argc, char** argv)
@@ -13,14 +15,18 @@ int main(int argc, char** argv)
     application.setQuitOnLastWindowClosed(false);
     HintTimings::install(application);
     quitOnTerminationSignals(application);
+    // Dates built in month/day/year order read back whatever the locale's own order.
+    rt::formatSettings().shortDateFormat = texts::PatternShortDate;
 
     SystemClock clock;
     MessagePrompter prompter;
     ScreenPointer pointer;
     Services services{clock, prompter, pointer};
+    BoxGate gate(services);
+    PrefsStore preferences(QCoreApplication::applicationDirPath());
 
-    TCalendar Calendar(services);
-    THome Home(services, QCoreApplication::applicationDirPath(), &Calendar, Calendar.PrefsFlags);
+    TCalendar Calendar(services, gate, preferences);
+    THome Home(services, gate, preferences);
     Calendar.setHome(&Home);
     prompter.setParent(&Calendar);
     QObject::connect(&Calendar, &TCalendar::closed, &application, &QApplication::quit);

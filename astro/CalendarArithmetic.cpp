@@ -35,10 +35,15 @@ QString spanDayText(TDateTime date)
 
 } // namespace
 
+QString julianText(const QString& julianYear, int julianDayOfYear)
+{
+    return julianYear + QLatin1Char('.') + rt::pad3(julianDayOfYear);
+}
+
 QString captionHead(TDateTime now, const QString& julianYear, int julianDayOfYear)
 {
     return QStringLiteral("Dorvane   Today:  ") + rt::formatDateTime(QStringLiteral("(m) mmm dd, yyyy"), now) +
-           QStringLiteral("   Julian: ") + julianYear + QLatin1Char('.') + rt::pad3(julianDayOfYear);
+           QStringLiteral("   Julian: ") + julianText(julianYear, julianDayOfYear);
 }
 
 std::optional<QString> CalcJulianDate(JulianState& state, const QString& dateText, TDateTime date,

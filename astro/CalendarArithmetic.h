@@ -19,6 +19,9 @@ struct JulianState
     TDateTime SpanStartDate = 0;
 };
 
+// "yy.ddd": the year piece as written, a point, the day of the year in three digits ("24.075").
+QString julianText(const QString& julianYear, int julianDayOfYear);
+
 // "Dorvane   Today:  (5) May 02, 2000   Julian: 00.123": the start of every caption the main window shows.
 QString captionHead(TDateTime now, const QString& julianYear, int julianDayOfYear);
 

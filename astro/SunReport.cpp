@@ -1,4 +1,5 @@
 #include "astro/SunReport.h"
+#include "astro/MoonPhase.h"
 #include "runtime/NumberText.h"
 #include <cmath>
 
@@ -148,4 +149,11 @@ int moonIntervalFor(long double phase)
 int moonPictureFor(long double phase)
 {
     return intervalPicture[moonIntervalFor(phase)];
+}
+
+int moonPictureOn(TDateTime day)
+{
+    int year = 0, month = 0, dayOfMonth = 0;
+    rt::decodeDate(day, year, month, dayOfMonth);
+    return moonPictureFor(moonPhase(year, month, dayOfMonth, 18, 0, 0, 0));
 }

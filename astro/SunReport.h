@@ -1,5 +1,6 @@
 #pragma once
 #include "astro/SunRiseSet.h"
+#include "runtime/DateValue.h"
 #include <QList>
 #include <QString>
 #include <optional>
@@ -8,8 +9,6 @@
 namespace sunReportText {
 inline const QString InvalidLatitude = QStringLiteral("Invalid N/S degrees in preferences.");
 inline const QString InvalidLongitude = QStringLiteral("Invalid W/E degrees in preferences.");
-// Appended to the report's "mm/dd/yyyy" date to take the moon's phase at 18:00 of the day.
-inline const QString MoonTimeSuffix = QStringLiteral(" 6:00:00 PM");
 } // namespace sunReportText
 
 // The number of a position line of the preferences: the part after the first degree sign (at most 100 characters),
@@ -56,3 +55,5 @@ SunReportResult computeSunReport(const SunReportInput& input, SunState& state);
 int moonIntervalFor(long double phase);
 // The moon picture 1..28 for a phase, 0 when no interval matches (the shown picture then stays).
 int moonPictureFor(long double phase);
+// The picture for a day: the phase at 18:00 of that day.
+int moonPictureOn(TDateTime day);

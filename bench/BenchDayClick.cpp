@@ -10,7 +10,7 @@ namespace {
 void clickNextDay(TCalendar& calendar, int n, int& day)
 {
     const QDate date(2024, n, day);
-    calendar.calendar(n)->setDate(rt::fromQDate(date));
+    calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar%1").arg(n))->setDate(rt::fromQDate(date));
     calendar.MonthCalendarClick(n);
     day = day % 28 + 1;
 }

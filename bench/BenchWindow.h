@@ -4,7 +4,7 @@
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
 #include "controls/TMonthCalendar.h"
-#include "prefs/THome.h"
+#include "dialog/THome.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
 #include <QFile>
@@ -17,19 +17,22 @@ struct BenchWindow
 {
     // clock: the fake clock when null, so a run is the same every time; a SystemClock for the tick as it runs.
     explicit BenchWindow(Clock* clock = nullptr, const QDateTime& start = QDateTime(QDate(2024, 5, 15), QTime(10, 30)))
-        : services{clock ? *clock : world.clock, world.prompter, world.pointer}
+        : services{clock ? *clock : world.clock, world.prompter, world.pointer}, gate(services),
+          preferences(folder.path())
     {
         world.clock.set(start);
         QFile defaults(QStringLiteral(DORVANE_PREFS_DEFAULT));
         defaults.open(QIODevice::ReadOnly);
         folder.write(defaults.readAll());
-        calendar = std::make_unique<TCalendar>(services);
-        home = std::make_unique<THome>(services, folder.path(), calendar.get(), calendar->PrefsFlags);
+        calendar = std::make_unique<TCalendar>(services, gate, preferences);
+        home = std::make_unique<THome>(services, gate, preferences);
         calendar->setHome(home.get());
         calendar->FormActivate();
-        calendar->SunRecalcCountdown = -1;
         // The window's own timer would tick during a benchmark's event processing; the benchmark ticks by itself.
-        calendar->Timer1->stop();
+        calendar->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+        // Past the report's hold, today's report runs once more and the countdown rests.
+        for (int tick = 0; tick <= DayReport::ReportHoldTicks; ++tick)
+            calendar->Timer1Timer();
     }
     ~BenchWindow()
     {
@@ -41,6 +44,8 @@ struct BenchWindow
     FakeWorld world;
     Services services;
     TempPrefsDir folder;
+    BoxGate gate;
+    PrefsStore preferences;
     std::unique_ptr<TCalendar> calendar;
     std::unique_ptr<THome> home;
 };

@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     TCalendar& calendar = *window.calendar;
     FakeClock& clock = window.world.clock;
     calendar.show();
-    calendar.calendar(5)->setDate(rt::fromQDate(QDate(2024, 5, 20)));
+    calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar5"))->setDate(rt::fromQDate(QDate(2024, 5, 20)));
     calendar.MonthCalendarClick(5);
     QCoreApplication::processEvents();
 
@@ -58,6 +58,7 @@ int main(int argc, char** argv)
         }
     }
     std::printf("start_kB=%ld end_kB=%ld max_kB=%ld growth_kB=%ld countdown=%d title1=%s\n", startKb, residentKb(),
-                maxKb, residentKb() - startKb, calendar.SunRecalcCountdown, qPrintable(calendar.titlePanel(1)->text()));
+                maxKb, residentKb() - startKb, calendar.dayReport().countdown(),
+                qPrintable(calendar.findChild<QLabel*>(QStringLiteral("Panel30"))->text()));
     return 0;
 }

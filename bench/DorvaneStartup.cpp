@@ -1,10 +1,12 @@
 // Dorvane's window built as app/main.cpp builds it, with real services, reading its preferences from a folder of its
 // own so a run never touches the user's prefs.cal.
 #include "Harness.h"
+#include "app/CalendarTexts.h"
 #include "app/HintTimings.h"
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
-#include "prefs/THome.h"
+#include "dialog/THome.h"
+#include "runtime/FormatSettings.h"
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -23,8 +25,12 @@ int main(int argc, char** argv)
     ScreenPointer pointer;
     Services services{clock, prompter, pointer};
 
-    TCalendar Calendar(services);
-    THome Home(services, folder.path(), &Calendar, Calendar.PrefsFlags);
+    BoxGate gate(services);
+    PrefsStore preferences(folder.path());
+    rt::formatSettings().shortDateFormat = texts::PatternShortDate;
+
+    TCalendar Calendar(services, gate, preferences);
+    THome Home(services, gate, preferences);
     Calendar.setHome(&Home);
     prompter.setParent(&Calendar);
     QObject::connect(&Calendar, &TCalendar::closed, &application, &QApplication::quit);

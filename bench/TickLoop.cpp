@@ -28,6 +28,6 @@ int main(int argc, char** argv)
     // One tick outside the measurement settles what the first tick after activation does once.
     window.calendar->Timer1Timer();
     runTicks(*window.calendar, ticks);
-    std::printf("ticks=%d countdown=%d\n", ticks, window.calendar->SunRecalcCountdown);
+    std::printf("ticks=%d countdown=%d\n", ticks, window.calendar->dayReport().countdown());
     return 0;
 }

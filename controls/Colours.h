@@ -1,5 +1,7 @@
 #pragma once
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 
 // The windows' colours, named as the user sees them.
 namespace colours {
@@ -9,4 +11,14 @@ inline const QColor Yellow(255, 255, 0);
 inline const QColor Maroon(128, 0, 0);
 inline const QColor Face(224, 208, 168);     // the year-entry panel and the Parameters dialog
 inline const QColor DarkFace(192, 176, 144); // the panels that hold their buttons
+
+// Sets one colour of a widget's palette; a widget already showing it is left alone, so nothing repaints.
+inline void paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    if (palette.color(role) == colour)
+        return;
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
 } // namespace colours

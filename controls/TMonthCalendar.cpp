@@ -167,38 +167,3 @@ void TMonthCalendar::markToday(const QDate& today)
     setDateTextFormat(today, mark);
     m_today = today;
 }
-
-QRect TMonthCalendar::dayCellRect(const QDate& date) const
-{
-    if (!m_view || !m_view->model())
-        return QRect();
-    QAbstractItemModel* model = m_view->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            const QModelIndex index = model->index(row, column);
-            if (dateAt(index) == date)
-                return m_view->visualRect(index);
-        }
-    }
-    return QRect();
-}
-
-QDate TMonthCalendar::dateAt(const QModelIndex& index) const
-{
-    // Six weeks of days fill the bottom right of the grid, after the day-name row and the week-number column.
-    constexpr int DayRows = 6;
-    constexpr int DayColumns = 7;
-    const QAbstractItemModel* model = index.model();
-    const int week = index.row() - (model->rowCount() - DayRows);
-    if (week < 0 || index.column() < model->columnCount() - DayColumns)
-        return QDate();
-    const int day = model->data(index, Qt::DisplayRole).toInt();
-    // The same day number can stand twice; the first week's high numbers belong to the month before, the last
-    // weeks' low ones to the month after.
-    QDate first(yearShown(), monthShown(), 1);
-    if (week == 0 && day > 20)
-        first = first.addMonths(-1);
-    else if (week >= 3 && day < 15)
-        first = first.addMonths(1);
-    return QDate(first.year(), first.month(), day);
-}

@@ -33,8 +33,6 @@ public:
     void markToday(const QDate& today);
 
     QTableView* dayView() const { return m_view; }
-    // The rectangle of a day's cell in dayView()'s viewport, for tests that click a day.
-    QRect dayCellRect(const QDate& date) const;
 
 signals:
     // Raised after the user clicked a day; Date() already holds it.
@@ -50,7 +48,6 @@ private:
     void userSelected(const QDate& date);
     void followSelection();
     void followPage(int year, int month);
-    QDate dateAt(const QModelIndex& index) const;
 
     TDateTime m_date = 0;
     TDateTime m_timeOfDay = 0;

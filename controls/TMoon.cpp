@@ -1,6 +1,6 @@
 #include "controls/TMoon.h"
-#include "astro/MoonDrawing.h"
 #include "astro/MoonPhase.h"
+#include "controls/MoonDrawing.h"
 #include "runtime/ConvertError.h"
 #include "runtime/DateText.h"
 #include "runtime/Services.h"

@@ -57,6 +57,32 @@ bool toNumber(const QString& text, int& value)
     return true;
 }
 
+// The text of a run of n date letters: "y" (yy or yyyy), "m" (m, mm, mmm, mmmm) or "d" (d, dd).
+QString datePiece(QChar letter, int n, int year, int month, int day, const FormatSettings& settings)
+{
+    if (letter == QLatin1Char('y'))
+        return n <= 2 ? padded(year % 100, 2) : padded(year, 4);
+    if (letter == QLatin1Char('d'))
+        return n == 1 ? QString::number(day) : padded(day, 2);
+    if (n == 1)
+        return QString::number(month);
+    if (n == 2)
+        return padded(month, 2);
+    return n == 3 ? settings.shortMonthNames.value(month - 1) : settings.longMonthNames.value(month - 1);
+}
+
+// The text of a run of n time letters: "h" (the 12-hour clock when the pattern has an am/pm), "n" or "s".
+QString timePiece(QChar letter, int n, int hour, int minute, int second, bool twelveHour)
+{
+    int shown = letter == QLatin1Char('n') ? minute : letter == QLatin1Char('s') ? second : hour;
+    if (letter == QLatin1Char('h') && twelveHour) {
+        shown = hour % 12;
+        if (shown == 0)
+            shown = 12;
+    }
+    return n == 1 ? QString::number(shown) : padded(shown, 2);
+}
+
 } // namespace
 
 namespace rt {
@@ -85,42 +111,13 @@ QString formatDateTime(const QString& pattern, TDateTime value, const FormatSett
         } else if (startsWithAt(pattern, i, QLatin1String("am/pm"))) {
             out += hour < 12 ? QStringLiteral("am") : QStringLiteral("pm");
             i += 5;
-        } else if (lower == QLatin1Char('y')) {
+        } else if (QStringLiteral("ymd").contains(lower)) {
             const int n = runLength(pattern, i);
-            out += n <= 2 ? padded(year % 100, 2) : padded(year, 4);
+            out += datePiece(lower, n, year, month, day, settings);
             i += n;
-        } else if (lower == QLatin1Char('m')) {
+        } else if (QStringLiteral("hns").contains(lower)) {
             const int n = runLength(pattern, i);
-            if (n == 1)
-                out += QString::number(month);
-            else if (n == 2)
-                out += padded(month, 2);
-            else if (n == 3)
-                out += settings.shortMonthNames.value(month - 1);
-            else
-                out += settings.longMonthNames.value(month - 1);
-            i += n;
-        } else if (lower == QLatin1Char('d')) {
-            const int n = runLength(pattern, i);
-            out += n == 1 ? QString::number(day) : padded(day, 2);
-            i += n;
-        } else if (lower == QLatin1Char('h')) {
-            const int n = runLength(pattern, i);
-            int shown = hour;
-            if (twelveHour) {
-                shown = hour % 12;
-                if (shown == 0)
-                    shown = 12;
-            }
-            out += n == 1 ? QString::number(shown) : padded(shown, 2);
-            i += n;
-        } else if (lower == QLatin1Char('n')) {
-            const int n = runLength(pattern, i);
-            out += n == 1 ? QString::number(minute) : padded(minute, 2);
-            i += n;
-        } else if (lower == QLatin1Char('s')) {
-            const int n = runLength(pattern, i);
-            out += n == 1 ? QString::number(second) : padded(second, 2);
+            out += timePiece(lower, n, hour, minute, second, twelveHour);
             i += n;
         } else if (c == QLatin1Char('/')) {
             out += settings.dateSeparator;

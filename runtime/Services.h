@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QString>
 
-class QDialog;
+class QObject;
 
 // The outside world, behind small interfaces so a test can set the date, answer boxes and watch the pointer.
 
@@ -23,7 +23,9 @@ public:
     virtual void warning(const QString& text) = 0;
     virtual void plain(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
-    virtual int execDialog(QDialog* dialog) = 0;
+    // Runs a modal dialog and returns its result. The dialog is passed as its QObject so that this layer needs no
+    // widget header; the real prompter runs it as the QDialog it is.
+    virtual int execDialog(QObject* dialog) = 0;
     // True while one of the boxes above (or a dialog) is open: nothing else may open one then.
     virtual bool isOpen() const = 0;
 };

@@ -1,13 +1,20 @@
 #pragma once
 #include "app/TCalendar.h"
 #include "controls/TMonthCalendar.h"
-#include "prefs/THome.h"
+#include "controls/TumNumberEdit.h"
+#include "dialog/THome.h"
 #include "runtime/DateText.h"
+#include "support/DayCell.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
+#include <QAction>
+#include <QFrame>
 #include <QLabel>
+#include <QSystemTrayIcon>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 // The main window and its Parameters dialog over fakes, with prefs.cal in a folder of the test's own.
@@ -21,8 +28,10 @@ struct App
         world.clock.set(start);
         if (!prefs.isNull())
             folder.write(prefs);
-        calendar = std::make_unique<TCalendar>(world.services);
-        home = std::make_unique<THome>(world.services, folder.path(), calendar.get(), calendar->PrefsFlags);
+        gate = std::make_unique<BoxGate>(world.services);
+        preferences = std::make_unique<PrefsStore>(folder.path());
+        calendar = std::make_unique<TCalendar>(world.services, *gate, *preferences);
+        home = std::make_unique<THome>(world.services, *gate, *preferences);
         calendar->setHome(home.get());
     }
     ~App()
@@ -35,15 +44,37 @@ struct App
     // The first activation, as showing the window would bring it.
     void activate() { calendar->FormActivate(); }
 
-    TMonthCalendar* month(int n) const { return calendar->calendar(n); }
-    QString title(int n) const { return calendar->titlePanel(n)->text(); }
+    // A control of the main window by its name; the test fails on a missing one.
+    template <class T> T* find(const QString& name) const
+    {
+        T* control = calendar->findChild<T*>(name);
+        if (!control)
+            qFatal("no control %s", qPrintable(name));
+        return control;
+    }
+    template <class T> T* dialogControl(const QString& name) const { return home->findChild<T*>(name); }
+
+    TMonthCalendar* month(int n) const { return find<TMonthCalendar>(QStringLiteral("MonthCalendar%1").arg(n)); }
+    QLabel* titlePanel(int n) const { return find<QLabel>(QStringLiteral("Panel%1").arg(29 + n)); }
+    QString title(int n) const { return titlePanel(n)->text(); }
     QDate date(int n) const { return rt::toQDate(month(n)->Date()); }
+
+    // A click on a toolbar button, as the user gives it.
+    void click(const QString& button) { QTest::mouseClick(find<QToolButton>(button), Qt::LeftButton); }
+
+    // A year typed into the year-entry panel and confirmed.
+    void enterYear(int year)
+    {
+        calendar->BitBtn6Click();
+        find<TumNumberEdit>(QStringLiteral("umNumberEdit1"))->setText(QString::number(year));
+        click(QStringLiteral("SpeedButton54"));
+    }
 
     // A user's click on a day cell of calendar n.
     void clickDay(int n, const QDate& day)
     {
         TMonthCalendar* target = month(n);
-        const QRect cell = target->dayCellRect(day);
+        const QRect cell = dayCell(*target, target->dayView(), day);
         QVERIFY2(cell.isValid(), qPrintable(day.toString()));
         QTest::mouseClick(target->dayView()->viewport(), Qt::LeftButton, {}, cell.center());
     }
@@ -56,6 +87,8 @@ struct App
 
     FakeWorld world;
     TempPrefsDir folder;
+    std::unique_ptr<BoxGate> gate;
+    std::unique_ptr<PrefsStore> preferences;
     std::unique_ptr<TCalendar> calendar;
     std::unique_ptr<THome> home;
 };

@@ -48,10 +48,10 @@ void TestDayClicks::testClickShowsTheDaysFigures()
     QCOMPARE(app.calendar->windowTitle(),
              QStringLiteral("Dorvane   Today:  (5) May 15, 2024   Julian: 24.075     3.15.2024 > "));
     // The report for that day: maroon times and the countdown started.
-    QCOMPARE(colourOf(app.calendar->Label3), Maroon);
-    QCOMPARE(app.calendar->SunRecalcCountdown, 300);
-    QCOMPARE(app.calendar->Label3->text(), QStringLiteral("6:39A"));
-    QCOMPARE(app.calendar->Label4->text(), QStringLiteral("6:38P"));
+    QCOMPARE(colourOf(app.find<QLabel>("Label3")), Maroon);
+    QCOMPARE(app.calendar->dayReport().countdown(), 300);
+    QCOMPARE(app.find<QLabel>("Label3")->text(), QStringLiteral("6:39A"));
+    QCOMPARE(app.find<QLabel>("Label4")->text(), QStringLiteral("6:38P"));
 }
 
 void TestDayClicks::testTwoClicksGiveTheSpan_data()
@@ -97,9 +97,7 @@ void TestDayClicks::testGreyDayLaysTheGridOutAgain()
 {
     App app;
     app.activate();
-    app.month(1)->setDate(v(2019, 1, 1));
-    app.calendar->GridYearSource = 1;
-    app.calendar->FormActivate();
+    app.enterYear(2019);
     app.month(2)->setHint("19.040");
     // 1 April 2019 is a grey day at the end of the March calendar.
     app.clickDay(3, QDate(2019, 4, 1));
@@ -115,7 +113,7 @@ void TestDayClicks::testClickBeforeFirstActivationLeavesCaption()
     const QString caption = app.calendar->windowTitle();
     app.calendar->CalcJulianDate(QStringLiteral("3/5/24"), v(2024, 3, 5));
     QCOMPARE(app.calendar->windowTitle(), caption);
-    QCOMPARE(app.calendar->Julian.SpanStartText, QString());
+    QCOMPARE(app.calendar->julian().SpanStartText, QString());
 }
 
 void TestDayClicks::testCountdownReturnsToToday()
@@ -123,19 +121,19 @@ void TestDayClicks::testCountdownReturnsToToday()
     App app;
     app.activate();
     app.clickDay(1, QDate(2024, 1, 10));
-    QCOMPARE(app.calendar->Label3->text(), QStringLiteral("7:27A"));
+    QCOMPARE(app.find<QLabel>("Label3")->text(), QStringLiteral("7:27A"));
     app.ticks(299);
-    QCOMPARE(app.calendar->SunRecalcCountdown, 1);
-    QCOMPARE(colourOf(app.calendar->Label3), Maroon);
+    QCOMPARE(app.calendar->dayReport().countdown(), 1);
+    QCOMPARE(colourOf(app.find<QLabel>("Label3")), Maroon);
     app.ticks(1);
-    QCOMPARE(app.calendar->SunRecalcCountdown, 0);
+    QCOMPARE(app.calendar->dayReport().countdown(), 0);
     app.ticks(1);
-    QCOMPARE(app.calendar->SunRecalcCountdown, -1);
-    QCOMPARE(colourOf(app.calendar->Label3), Navy);
-    QCOMPARE(colourOf(app.calendar->Label4), Navy);
-    QCOMPARE(app.calendar->Label3->text(), QStringLiteral("5:36A"));
+    QCOMPARE(app.calendar->dayReport().countdown(), -1);
+    QCOMPARE(colourOf(app.find<QLabel>("Label3")), Navy);
+    QCOMPARE(colourOf(app.find<QLabel>("Label4")), Navy);
+    QCOMPARE(app.find<QLabel>("Label3")->text(), QStringLiteral("5:36A"));
     app.ticks(1000);
-    QCOMPARE(app.calendar->SunRecalcCountdown, -1);
+    QCOMPARE(app.calendar->dayReport().countdown(), -1);
 }
 
 void TestDayClicks::testNewClickRestartsTheCountdown()
@@ -145,11 +143,11 @@ void TestDayClicks::testNewClickRestartsTheCountdown()
     app.clickDay(1, QDate(2024, 1, 10));
     app.ticks(200);
     app.clickDay(2, QDate(2024, 2, 10));
-    QCOMPARE(app.calendar->SunRecalcCountdown, 300);
+    QCOMPARE(app.calendar->dayReport().countdown(), 300);
     app.ticks(200);
-    QCOMPARE(colourOf(app.calendar->Label3), Maroon);
+    QCOMPARE(colourOf(app.find<QLabel>("Label3")), Maroon);
     app.ticks(101);
-    QCOMPARE(colourOf(app.calendar->Label3), Navy);
+    QCOMPARE(colourOf(app.find<QLabel>("Label3")), Navy);
 }
 
 void TestDayClicks::testFirstTitleFollowsTheFirstCalendar()
@@ -196,7 +194,7 @@ void TestDayClicks::testADayOfTicksAcrossMidnight()
     }
     QCOMPARE(app.world.clock.now().date(), QDate(2025, 1, 1));
     QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
-    QCOMPARE(app.calendar->SunRecalcCountdown, -1);
+    QCOMPARE(app.calendar->dayReport().countdown(), -1);
     QVERIFY(app.world.prompter.boxes.isEmpty());
 }
 
@@ -211,15 +209,19 @@ void TestDayClicks::testTimerReportDoesNotNestInsideItsBox()
     QCOMPARE(afterActivation, 1);
     app.clickDay(6, QDate(2024, 6, 22));
     QCOMPARE(app.world.prompter.boxes.size(), 2);
+    // Two days on: today's report from the timer has something new to say, and its box stays open for 400 ticks.
+    app.world.clock.set(QDateTime(QDate(2024, 6, 23), QTime(12, 0)));
     int nestedTicks = 0;
     app.world.prompter.whileOpen = [&](const FakePrompter::Box&) {
         for (int i = 0; i < 400; ++i, ++nestedTicks)
             app.calendar->Timer1Timer();
     };
     app.ticks(301);
+    QCOMPARE(app.world.prompter.boxes.size(), 3);
+    QCOMPARE(nestedTicks, 400);
     QCOMPARE(app.world.prompter.maxDepth, 1);
-    QCOMPARE(app.calendar->SunRecalcCountdown, -1);
-    QCOMPARE(colourOf(app.calendar->Label3), Navy);
+    QCOMPARE(app.calendar->dayReport().countdown(), -1);
+    QCOMPARE(colourOf(app.find<QLabel>("Label3")), Navy);
 }
 
 QTEST_MAIN(TestDayClicks)

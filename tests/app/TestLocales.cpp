@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "prefs/TCurrencyEdit.h"
+#include "controls/TCurrencyEdit.h"
 #include <QComboBox>
 #include <QToolButton>
 
@@ -52,7 +52,7 @@ void TestLocales::testTitlesClicksAndSpan()
     QCOMPARE(app.month(3)->Hint(), QStringLiteral("24.080"));
     QVERIFY2(app.calendar->windowTitle().startsWith(captionStart), qPrintable(app.calendar->windowTitle()));
     QVERIFY2(app.calendar->windowTitle().endsWith(spanEnding), qPrintable(app.calendar->windowTitle()));
-    QCOMPARE(app.calendar->Label3->text(), QStringLiteral("6:33A"));
+    QCOMPARE(app.find<QLabel>("Label3")->text(), QStringLiteral("6:33A"));
     QVERIFY(app.world.prompter.boxes.isEmpty());
 }
 
@@ -71,11 +71,13 @@ void TestLocales::testOffsetRoundTripsThroughTheFile()
     rt::formatSettings() = FormatSettings::fromLocale(QLocale(locale));
     App app;
     app.activate();
-    app.home->ComboBox1->setCurrentIndex(app.home->ComboBox1->findText(QStringLiteral("Afghanistan (+04:30) Kabul")));
-    app.home->SpeedButton54->click();
+    app.home->findChild<QComboBox*>("ComboBox1")
+        ->setCurrentIndex(
+            app.home->findChild<QComboBox*>("ComboBox1")->findText(QStringLiteral("Afghanistan (+04:30) Kabul")));
+    app.home->findChild<QToolButton*>("SpeedButton54")->click();
     QCOMPARE(app.folder.read().split('\n').value(3).trimmed(), fourthLine);
     app.activate();
-    QCOMPARE(app.home->CurrencyEditGMT3->value(), 4.5);
+    QCOMPARE(app.home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 4.5);
 }
 
 void TestLocales::testTimerRestoreWithTheLocalesSeparator()
@@ -83,7 +85,7 @@ void TestLocales::testTimerRestoreWithTheLocalesSeparator()
     rt::formatSettings() = FormatSettings::fromLocale(QLocale("de_DE"));
     App app(QDateTime(QDate(2024, 5, 15), QTime(0, 0)));
     app.activate();
-    QCOMPARE(app.calendar->YearStartText, QStringLiteral("01.01.2024"));
+    QCOMPARE(app.calendar->yearGrid().yearStartText(), QStringLiteral("01.01.2024"));
     app.clickDay(5, QDate(2024, 5, 15));
     app.ticks(1);
     QCOMPARE(app.date(1), QDate(2024, 1, 1));

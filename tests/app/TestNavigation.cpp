@@ -3,27 +3,12 @@
 #include <QFrame>
 #include <QToolButton>
 
-namespace {
-TDateTime v(int y, int m, int day)
-{
-    return rt::encodeDate(y, m, day);
-}
-void showYear(App& app, int year)
-{
-    app.month(1)->setDate(v(year, 1, 1));
-    app.calendar->GridYearSource = 1;
-    app.calendar->FormActivate();
-}
-} // namespace
-
 class TestNavigation : public QObject
 {
     Q_OBJECT
 private slots:
     void testPreviousAndNextInFullView();
     void testPreviousAndNextInCompactView();
-    void testStepsStopAtTheEdgeOfTheCalendars_data();
-    void testStepsStopAtTheEdgeOfTheCalendars();
     void testToggleToCompactAndBack();
     void testToggleSwitchesWeekNumbersOff();
     void testCompactSizeCycleKeepsMonths();
@@ -39,15 +24,15 @@ void TestNavigation::testPreviousAndNextInFullView()
 {
     App app;
     app.activate();
-    showYear(app, 2001);
+    app.enterYear(2001);
     app.month(2)->setHint("01.040");
-    app.calendar->SpeedButton11->click();
+    app.find<QToolButton>("SpeedButton11")->click();
     QCOMPARE(app.title(1), QStringLiteral("1 January 2000"));
     QCOMPARE(app.title(12), QStringLiteral("12 December 2000"));
     QCOMPARE(app.month(2)->Hint(), QString());
-    app.calendar->SpeedButton9->click();
+    app.find<QToolButton>("SpeedButton9")->click();
     QCOMPARE(app.title(1), QStringLiteral("1 January 2001"));
-    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("2024"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("2024"));
 }
 
 void TestNavigation::testPreviousAndNextInCompactView()
@@ -56,39 +41,15 @@ void TestNavigation::testPreviousAndNextInCompactView()
     app.activate();
     app.calendar->BitBtn1Click();
     QCOMPARE(app.title(1), QStringLiteral("1 May 2024"));
-    app.calendar->SpeedButton11->click();
+    app.find<QToolButton>("SpeedButton11")->click();
     QCOMPARE(app.title(1), QStringLiteral("1 April 2024"));
     QCOMPARE(app.title(2), QStringLiteral("2 May 2024"));
     QCOMPARE(app.title(3), QStringLiteral("3 June 2024"));
-    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("May 2024"));
-    QCOMPARE(app.calendar->YearButtonShowsJan, 0);
-    app.calendar->SpeedButton9->click();
-    app.calendar->SpeedButton9->click();
+    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("May 2024"));
+    QVERIFY(!app.calendar->yearGrid().yearButtonShowsJan());
+    app.find<QToolButton>("SpeedButton9")->click();
+    app.find<QToolButton>("SpeedButton9")->click();
     QCOMPARE(app.title(1), QStringLiteral("1 June 2024"));
-}
-
-void TestNavigation::testStepsStopAtTheEdgeOfTheCalendars_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<bool>("forward");
-    QTest::addColumn<QString>("firstTitle");
-    QTest::newRow("previous from 1601 stays") << 1601 << false << "1 January 1601";
-    QTest::newRow("next from 9999 stays") << 9999 << true << "1 January 9999";
-    QTest::newRow("previous from 1602 goes") << 1602 << false << "1 January 1601";
-    QTest::newRow("next from 9998 goes") << 9998 << true << "1 January 9999";
-}
-
-void TestNavigation::testStepsStopAtTheEdgeOfTheCalendars()
-{
-    QFETCH(int, year);
-    QFETCH(bool, forward);
-    QFETCH(QString, firstTitle);
-    App app;
-    app.activate();
-    showYear(app, year);
-    (forward ? app.calendar->SpeedButton9 : app.calendar->SpeedButton11)->click();
-    QCOMPARE(app.title(1), firstTitle);
-    QVERIFY(app.world.prompter.boxes.isEmpty());
 }
 
 void TestNavigation::testToggleToCompactAndBack()
@@ -98,36 +59,34 @@ void TestNavigation::testToggleToCompactAndBack()
     c.move(240, 270);
     app.activate();
     c.move(10, 20); // moved by the user in the full view: not remembered across a toggle
-    c.SpeedButton8->click();
-    QCOMPARE(c.SmallView, 1);
+    app.find<QToolButton>("SpeedButton8")->click();
+    QVERIFY(c.yearGrid().compact());
     QCOMPARE(c.pos(), QPoint(209, 121));
     QCOMPARE(c.outerSize(), QSize(402, 199));
-    QVERIFY(!c.calendar(4)->isEnabled());
-    QVERIFY(c.titlePanel(5)->isHidden());
-    QVERIFY(c.Label3->isHidden());
-    QVERIFY(c.Image3->isHidden());
+    QVERIFY(!app.month(4)->isEnabled());
+    QVERIFY(app.titlePanel(5)->isHidden());
+    QVERIFY(app.find<QLabel>("Label3")->isHidden());
+    QVERIFY(app.find<QLabel>("Image3")->isHidden());
     QCOMPARE(app.world.pointer.last(), QPoint(209 - 3 - 1 + 173 + 20, 121 - 29 + 142 + 2 + 37));
 
     c.move(300, 400);
-    c.SpeedButton8->click();
-    QCOMPARE(c.SmallView, 0);
+    app.find<QToolButton>("SpeedButton8")->click();
+    QVERIFY(!c.yearGrid().compact());
     QCOMPARE(c.pos(), QPoint(240, 270));
-    QCOMPARE(c.SmallViewLeft, 300);
-    QCOMPARE(c.SmallViewTop, 400);
     QCOMPARE(c.outerSize(), QSize(800, 485));
-    QVERIFY(c.calendar(12)->isEnabled());
-    QVERIFY(!c.titlePanel(5)->isHidden());
-    QVERIFY(!c.SpeedButton6->isHidden());
-    QVERIFY(!c.Image3->isHidden());
-    QVERIFY(c.SpeedButton7->isHidden());
-    QCOMPARE(c.SpeedButton10->text(), QStringLiteral("2024"));
-    QCOMPARE(c.SpeedButton8->x(), 378);
-    QCOMPARE(c.SpeedButton5->x(), 639);
+    QVERIFY(app.month(12)->isEnabled());
+    QVERIFY(!app.titlePanel(5)->isHidden());
+    QVERIFY(!app.find<QToolButton>("SpeedButton6")->isHidden());
+    QVERIFY(!app.find<QLabel>("Image3")->isHidden());
+    QVERIFY(app.find<QToolButton>("SpeedButton7")->isHidden());
+    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("2024"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton8")->x(), 378);
+    QCOMPARE(app.find<QToolButton>("SpeedButton5")->x(), 639);
     QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
     QCOMPARE(app.world.pointer.last(), QPoint(240 - 3 - 1 + 378 + 20, 270 - 29 + 428 + 2 + 37));
 
     // The months shown in the compact view come back at its next entry.
-    c.SpeedButton8->click();
+    app.find<QToolButton>("SpeedButton8")->click();
     QCOMPARE(app.title(1), QStringLiteral("1 May 2024"));
     QCOMPARE(c.pos(), QPoint(300, 400));
 }
@@ -136,13 +95,13 @@ void TestNavigation::testToggleSwitchesWeekNumbersOff()
 {
     App app;
     app.activate();
-    app.calendar->SpeedButton5->click();
+    app.find<QToolButton>("SpeedButton5")->click();
     QVERIFY(app.month(7)->WeekNumbers());
-    app.calendar->SpeedButton8->click();
-    QCOMPARE(app.calendar->WeekNumbersShown, 0);
+    app.find<QToolButton>("SpeedButton8")->click();
+    QVERIFY(!app.calendar->yearGrid().weekNumbersShown());
     for (int n = 1; n <= 12; ++n)
         QVERIFY(!app.month(n)->WeekNumbers());
-    app.calendar->SpeedButton5->click();
+    app.find<QToolButton>("SpeedButton5")->click();
     QVERIFY(app.month(1)->WeekNumbers());
 }
 
@@ -150,16 +109,16 @@ void TestNavigation::testCompactSizeCycleKeepsMonths()
 {
     App app;
     app.activate();
-    app.calendar->SpeedButton8->click();
-    app.calendar->SpeedButton11->click();
+    app.find<QToolButton>("SpeedButton8")->click();
+    app.find<QToolButton>("SpeedButton11")->click();
     const QStringList before = {app.title(1), app.title(2), app.title(3)};
     const QSize sizes[] = {QSize(600, 198), QSize(203, 198), QSize(402, 199)};
     for (const QSize& size : sizes) {
-        app.calendar->SpeedButton7->click();
+        app.find<QToolButton>("SpeedButton7")->click();
         QCOMPARE(app.calendar->outerSize(), size);
         QCOMPARE(QStringList({app.title(1), app.title(2), app.title(3)}), before);
     }
-    QCOMPARE(app.calendar->SmallCalCount, 2);
+    QCOMPARE(app.calendar->yearGrid().compactCount(), 2);
 }
 
 void TestNavigation::testYearEntry_data()
@@ -194,16 +153,16 @@ void TestNavigation::testYearEntry()
     app.world.pointer.desktop = QSize(1280, 1024);
     app.calendar->show();
     app.activate();
-    app.calendar->SpeedButton6->click();
-    QVERIFY(app.calendar->Panel25->isVisible());
-    app.calendar->umNumberEdit1->selectAll();
-    app.calendar->umNumberEdit1->del();
-    QTest::keyClicks(app.calendar->umNumberEdit1, typed);
-    QCOMPARE(app.calendar->umNumberEdit1->text(), typed);
-    app.calendar->SpeedButton54->click();
+    app.find<QToolButton>("SpeedButton6")->click();
+    QVERIFY(app.find<QFrame>("Panel25")->isVisible());
+    app.find<TumNumberEdit>("umNumberEdit1")->selectAll();
+    app.find<TumNumberEdit>("umNumberEdit1")->del();
+    QTest::keyClicks(app.find<TumNumberEdit>("umNumberEdit1"), typed);
+    QCOMPARE(app.find<TumNumberEdit>("umNumberEdit1")->text(), typed);
+    app.find<QToolButton>("SpeedButton54")->click();
     QCOMPARE(app.title(1), firstTitle);
     QCOMPARE(app.world.prompter.count(QStringLiteral("Year must be between 1700 and 3000")), warned ? 1 : 0);
-    QCOMPARE(app.calendar->Panel25->isVisible(), panelOpen);
+    QCOMPARE(app.find<QFrame>("Panel25")->isVisible(), panelOpen);
     if (warned)
         QCOMPARE(app.world.pointer.last(), QPoint(1280 / 2 + 10, 1024 / 2 + 37));
     else
@@ -215,12 +174,12 @@ void TestNavigation::testEnterActsAsOk()
     App app;
     app.calendar->show();
     app.activate();
-    app.calendar->SpeedButton6->click();
-    app.calendar->umNumberEdit1->selectAll();
-    QTest::keyClicks(app.calendar->umNumberEdit1, "1984");
-    QTest::keyClick(app.calendar->umNumberEdit1, Qt::Key_Return);
+    app.find<QToolButton>("SpeedButton6")->click();
+    app.find<TumNumberEdit>("umNumberEdit1")->selectAll();
+    QTest::keyClicks(app.find<TumNumberEdit>("umNumberEdit1"), "1984");
+    QTest::keyClick(app.find<TumNumberEdit>("umNumberEdit1"), Qt::Key_Return);
     QCOMPARE(app.title(1), QStringLiteral("1 January 1984"));
-    QVERIFY(!app.calendar->Panel25->isVisible());
+    QVERIFY(!app.find<QFrame>("Panel25")->isVisible());
 }
 
 void TestNavigation::testYearEntryOpensWithPointerAndFocus()
@@ -229,20 +188,20 @@ void TestNavigation::testYearEntryOpensWithPointerAndFocus()
     app.calendar->show();
     QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
     app.activate();
-    app.calendar->SpeedButton6->click();
+    app.find<QToolButton>("SpeedButton6")->click();
     const QPoint w = app.calendar->geometry().topLeft() - QPoint(3, 29);
     QCOMPARE(app.world.pointer.last(), QPoint(w.x() + 323 + 47 + 0 + 43, w.y() + 215 + 69));
-    QTRY_VERIFY(app.calendar->umNumberEdit1->hasFocus());
+    QTRY_VERIFY(app.find<TumNumberEdit>("umNumberEdit1")->hasFocus());
 }
 
 void TestNavigation::testClosingTheWarningReactivates()
 {
     App app;
     app.activate();
-    showYear(app, 1990);
-    app.calendar->SpeedButton6->click();
-    app.calendar->umNumberEdit1->setText("1500");
-    app.calendar->SpeedButton54->click();
+    app.enterYear(1990);
+    app.find<QToolButton>("SpeedButton6")->click();
+    app.find<TumNumberEdit>("umNumberEdit1")->setText("1500");
+    app.find<QToolButton>("SpeedButton54")->click();
     QCOMPARE(app.title(1), QStringLiteral("1 January 1990"));
     // Closing the box makes the main window active again: that activation shows today's year.
     app.calendar->FormActivate();
@@ -254,7 +213,7 @@ void TestNavigation::testParametersOpensTheDialog()
     App app;
     app.activate();
     app.month(3)->setHint("24.065");
-    app.calendar->SpeedButton4->click();
+    app.find<QToolButton>("SpeedButton4")->click();
     QCOMPARE(app.world.prompter.boxes.size(), 1);
     QCOMPARE(app.world.prompter.boxes.first().kind, QStringLiteral("dialog"));
     QCOMPARE(app.month(3)->Hint(), QString());

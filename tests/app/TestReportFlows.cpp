@@ -83,7 +83,7 @@ void TestReportFlows::testAClickAlwaysShowsItsDaysMessages()
     app.clickDay(3, QDate(2024, 3, 6));
     QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS, InvalidNS, InvalidNS}));
     // The report goes on with the value held before: nothing, so no times.
-    QCOMPARE(app.calendar->Label3->text(), QString());
+    QCOMPARE(app.find<QLabel>("Label3")->text(), QString());
 }
 
 void TestReportFlows::testCountdownExpiringWhileABoxIsOpen()
@@ -94,7 +94,7 @@ void TestReportFlows::testCountdownExpiringWhileABoxIsOpen()
     app.clickDay(6, QDate(2024, 6, 22));
     QCOMPARE(app.world.prompter.texts(), QStringList({UpOrDown, UpOrDown}));
     QCOMPARE(app.world.prompter.maxDepth, 1);
-    QCOMPARE(app.calendar->SunRecalcCountdown, -1);
+    QCOMPARE(app.calendar->dayReport().countdown(), -1);
     closeBoxesAndSettle(app, 3);
     QCOMPARE(app.world.prompter.boxes.size(), 2);
 }
@@ -103,17 +103,15 @@ void TestReportFlows::testActivationInsideAHandlerWaits()
 {
     App app;
     app.activate();
-    app.month(1)->setDate(rt::encodeDate(1990, 1, 1));
-    app.calendar->GridYearSource = 1;
-    app.calendar->FormActivate();
+    app.enterYear(1990);
     QString titleInside;
     app.world.prompter.whileOpen = [&](const FakePrompter::Box&) {
         app.calendar->activationArrived();
         titleInside = app.title(1);
     };
-    app.calendar->SpeedButton6->click();
-    app.calendar->umNumberEdit1->setText("1500");
-    app.calendar->SpeedButton54->click();
+    app.find<QToolButton>("SpeedButton6")->click();
+    app.find<TumNumberEdit>("umNumberEdit1")->setText("1500");
+    app.find<QToolButton>("SpeedButton54")->click();
     QCOMPARE(titleInside, QStringLiteral("1 January 1990"));
     QTRY_COMPARE(app.title(1), QStringLiteral("1 January 2024"));
 }

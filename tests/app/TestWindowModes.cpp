@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include <QAction>
+#include <QCheckBox>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
@@ -25,12 +26,12 @@ void TestWindowModes::testAlwaysOnTopFlipsAndKeepsThePlace()
     app.activate();
     app.calendar->move(120, 80);
     app.month(2)->setHint("24.040");
-    app.calendar->SpeedButton1->click();
+    app.find<QToolButton>("SpeedButton1")->click();
     QVERIFY(app.calendar->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(app.calendar->isVisible());
     QCOMPARE(app.calendar->pos(), QPoint(120, 80));
     QCOMPARE(app.month(2)->Hint(), QString());
-    app.calendar->SpeedButton1->click();
+    app.find<QToolButton>("SpeedButton1")->click();
     QVERIFY(!(app.calendar->windowFlags() & Qt::WindowStaysOnTopHint));
     QCOMPARE(app.calendar->pos(), QPoint(120, 80));
     QCOMPARE(app.calendar->outerSize(), QSize(800, 485));
@@ -42,13 +43,13 @@ void TestWindowModes::testWeekNumbersInAllCalendars()
     app.activate();
     app.clickDay(4, QDate(2024, 4, 9));
     QCOMPARE(app.month(4)->Hint(), QStringLiteral("24.100"));
-    app.calendar->SpeedButton5->click();
-    QCOMPARE(app.calendar->WeekNumbersShown, 1);
+    app.find<QToolButton>("SpeedButton5")->click();
+    QVERIFY(app.calendar->yearGrid().weekNumbersShown());
     for (int n = 1; n <= 12; ++n)
         QVERIFY(app.month(n)->WeekNumbers());
     QCOMPARE(app.month(4)->Hint(), QString());
-    app.calendar->SpeedButton5->click();
-    QCOMPARE(app.calendar->WeekNumbersShown, 0);
+    app.find<QToolButton>("SpeedButton5")->click();
+    QVERIFY(!app.calendar->yearGrid().weekNumbersShown());
     for (int n = 1; n <= 12; ++n)
         QVERIFY(!app.month(n)->WeekNumbers());
 }
@@ -67,24 +68,24 @@ void TestWindowModes::testTrayHidesAndTheIconBringsBack()
     QFETCH(int, reason);
     QFETCH(bool, shown);
     App app;
-    app.calendar->trayAvailable = [] { return true; };
+    app.calendar->setTrayAvailable([] { return true; });
     app.calendar->show();
     app.activate();
-    app.calendar->SpeedButton2->click();
+    app.find<QToolButton>("SpeedButton2")->click();
     QVERIFY(!app.calendar->isVisible());
     // The clock keeps running while hidden.
-    QVERIFY(app.calendar->Timer1->isActive());
-    emit app.calendar->RxTrayIcon1->activated(QSystemTrayIcon::ActivationReason(reason));
+    QVERIFY(app.find<QTimer>("Timer1")->isActive());
+    emit app.find<QSystemTrayIcon>("RxTrayIcon1")->activated(QSystemTrayIcon::ActivationReason(reason));
     QCOMPARE(app.calendar->isVisible(), shown);
 }
 
 void TestWindowModes::testWithoutNotificationAreaTrayMinimises()
 {
     App app;
-    app.calendar->trayAvailable = [] { return false; };
+    app.calendar->setTrayAvailable([] { return false; });
     app.calendar->show();
     QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
-    app.calendar->SpeedButton2->click();
+    app.find<QToolButton>("SpeedButton2")->click();
     QVERIFY(app.calendar->isVisible());
     QTRY_VERIFY(app.calendar->isMinimized());
     app.calendar->RxTrayIcon1Click();
@@ -94,17 +95,17 @@ void TestWindowModes::testWithoutNotificationAreaTrayMinimises()
 void TestWindowModes::testTrayItemOfTheOneMonthView()
 {
     App app;
-    app.calendar->trayAvailable = [] { return true; };
+    app.calendar->setTrayAvailable([] { return true; });
     app.calendar->show();
     app.activate();
-    app.calendar->SpeedButton8->click();
-    app.calendar->SpeedButton7->click();
-    app.calendar->SpeedButton7->click();
-    QCOMPARE(app.calendar->SmallCalCount, 1);
-    QVERIFY(app.calendar->Tray1->isVisible());
-    QCOMPARE(app.calendar->Tray1->text(), QStringLiteral("Tray"));
+    app.find<QToolButton>("SpeedButton8")->click();
+    app.find<QToolButton>("SpeedButton7")->click();
+    app.find<QToolButton>("SpeedButton7")->click();
+    QCOMPARE(app.calendar->yearGrid().compactCount(), 1);
+    QVERIFY(app.find<QAction>("Tray1")->isVisible());
+    QCOMPARE(app.find<QAction>("Tray1")->text(), QStringLiteral("Tray"));
     app.month(1)->setHint("24.122");
-    app.calendar->Tray1->trigger();
+    app.find<QAction>("Tray1")->trigger();
     QVERIFY(!app.calendar->isVisible());
     // The menu item hides without clearing the hints.
     QCOMPARE(app.month(1)->Hint(), QStringLiteral("24.122"));
@@ -115,15 +116,20 @@ void TestWindowModes::testHintsOfTheToolbar()
     App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), QByteArray("01\r\nW\xB0"
                                                                      "97.45\r\nN\xB0"
                                                                      "30.15\r\n-6\r\n"));
-    QCOMPARE(app.calendar->SpeedButton1->toolTip(), QString());
+    QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QString());
     app.activate();
-    QCOMPARE(app.calendar->SpeedButton1->toolTip(), QStringLiteral("Always on top"));
-    QCOMPARE(app.calendar->SpeedButton2->toolTip(), QStringLiteral("Tray"));
-    QCOMPARE(app.calendar->SpeedButton5->toolTip(), QStringLiteral("Display week number"));
-    QCOMPARE(app.calendar->Image1->toolTip(), QStringLiteral("Sunrise"));
-    QCOMPARE(app.calendar->Image3->toolTip(), QStringLiteral("Moon phase"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QStringLiteral("Always on top"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton2")->toolTip(), QStringLiteral("Tray"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton5")->toolTip(), QStringLiteral("Display week number"));
+    QCOMPARE(app.find<QLabel>("Image1")->toolTip(), QStringLiteral("Sunrise"));
+    QCOMPARE(app.find<QLabel>("Image3")->toolTip(), QStringLiteral("Moon phase"));
     QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.136"));
     app.clickDay(1, QDate(2024, 1, 9));
+    QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.009"));
+    // Hints unticked in the Parameters dialog: the toolbar falls silent, the month calendars keep their hint.
+    app.home->findChild<QCheckBox*>("CheckBox2")->setChecked(false);
+    QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QString());
+    QCOMPARE(app.find<QLabel>("Image1")->toolTip(), QString());
     QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.009"));
 }
 

@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "app/GridRules.h"
+#include "app/YearGrid.h"
 #include <QAction>
 #include <QFrame>
 #include <QToolButton>
@@ -23,6 +23,8 @@ private slots:
     void testStartupCaption();
     void testPlacement_data();
     void testPlacement();
+    void testSteps_data();
+    void testSteps();
     void testTitlesOfAYear();
     void testResetAllCalendar_data();
     void testResetAllCalendar();
@@ -66,60 +68,86 @@ void TestYearGrid::testStartupCaption()
     App app(start);
     QCOMPARE(app.calendar->windowTitle(), caption);
     QCOMPARE(app.month(1)->Hint(), hint);
-    QCOMPARE(app.calendar->SpeedButton10->text(), yearButton);
+    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), yearButton);
     QCOMPARE(app.title(1), QStringLiteral("Date Panel"));
 }
 
 void TestYearGrid::testPlacement_data()
 {
-    QTest::addColumn<int>("source");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<QDate>("calendar1");
     QTest::addColumn<QList<QDate>>("expected"); // calendars 1, 2, 3, 4 and 12
     QTest::addColumn<QString>("yearStart");
-    QTest::newRow("0: today's year") << 0 << d(1999, 7, 4)
-                                     << QList<QDate>{d(2024, 1, 1), d(2024, 2, 1), d(2024, 3, 1), d(2024, 4, 1),
-                                                     d(2024, 12, 1)}
-                                     << "01/01/2024";
-    QTest::newRow("2: a December date") << 2 << d(2019, 12, 15)
-                                        << QList<QDate>{d(2019, 1, 1), d(2019, 2, 1), d(2019, 3, 1), d(2019, 4, 1),
-                                                        d(2019, 12, 1)}
-                                        << "01/01/2019";
-    QTest::newRow("1: 31 January of a leap year")
-        << 1 << d(2024, 1, 31)
+    QTest::newRow("fresh: today's year") << "" << d(1999, 7, 4)
+                                         << QList<QDate>{d(2024, 1, 1), d(2024, 2, 1), d(2024, 3, 1), d(2024, 4, 1),
+                                                         d(2024, 12, 1)}
+                                         << "01/01/2024";
+    QTest::newRow("view change: a December date's year")
+        << "toCompact" << d(2019, 12, 15)
+        << QList<QDate>{d(2019, 1, 1), d(2019, 2, 1), d(2019, 3, 1), d(2019, 4, 1), d(2019, 12, 1)} << "01/01/2019";
+    QTest::newRow("kept: 31 January of a leap year")
+        << "keep" << d(2024, 1, 31)
         << QList<QDate>{d(2024, 1, 31), d(2024, 2, 29), d(2024, 3, 31), d(2024, 4, 30), d(2024, 12, 31)} << "";
-    QTest::newRow("1: 31 January of a common year")
-        << 1 << d(2023, 1, 31)
+    QTest::newRow("kept: 31 January of a common year")
+        << "keep" << d(2023, 1, 31)
         << QList<QDate>{d(2023, 1, 31), d(2023, 2, 28), d(2023, 3, 31), d(2023, 4, 30), d(2023, 12, 31)} << "";
-    QTest::newRow("7: any other value acts as 0")
-        << 7 << d(1850, 3, 3)
-        << QList<QDate>{d(2024, 1, 1), d(2024, 2, 1), d(2024, 3, 1), d(2024, 4, 1), d(2024, 12, 1)} << "01/01/2024";
 }
 
 void TestYearGrid::testPlacement()
 {
-    QFETCH(int, source);
+    QFETCH(QString, before);
     QFETCH(QDate, calendar1);
     QFETCH(QList<QDate>, expected);
     QFETCH(QString, yearStart);
-    App app;
-    app.activate();
-    app.month(1)->setDate(rt::fromQDate(calendar1));
-    app.calendar->GridYearSource = source;
-    app.calendar->FormActivate();
+    grid::YearGrid model;
+    if (before == "toCompact")
+        model.toCompact();
+    else if (before == "keep")
+        model.keepCalendar1();
+    const grid::Placement placement = model.place(rt::fromQDate(calendar1), v(2024, 5, 15));
     const int checked[] = {1, 2, 3, 4, 12};
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(app.date(checked[i]), expected.at(i));
-    if (source != 1)
-        QCOMPARE(app.calendar->YearStartText, yearStart);
-    QCOMPARE(app.calendar->GridYearSource, 0);
+        QCOMPARE(rt::toQDate(grid::calendarDate(placement.calendar1, checked[i])), expected.at(i));
+    QCOMPARE(model.yearStartText(), yearStart);
+    // The source is used up: the next placement is today's year.
+    QCOMPARE(rt::toQDate(model.place(rt::fromQDate(calendar1), v(2024, 5, 15)).calendar1), d(2024, 1, 1));
+}
+
+void TestYearGrid::testSteps_data()
+{
+    QTest::addColumn<bool>("compact");
+    QTest::addColumn<QDate>("calendar1");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QDate>("expected"); // invalid: nothing moves
+    QTest::newRow("full view: next year from mid-March") << false << d(2024, 3, 15) << 1 << d(2025, 1, 1);
+    QTest::newRow("compact: previous month") << true << d(2024, 3, 15) << -1 << d(2024, 2, 15);
+    QTest::newRow("previous from 1601 stays") << false << d(1601, 1, 1) << -1 << QDate();
+    QTest::newRow("next from 9999 stays") << false << d(9999, 1, 1) << 1 << QDate();
+    QTest::newRow("previous from 1602 goes") << false << d(1602, 1, 1) << -1 << d(1601, 1, 1);
+    QTest::newRow("next from 9998 goes") << false << d(9998, 1, 1) << 1 << d(9999, 1, 1);
+    QTest::newRow("compact: April 9999 is the last first month") << true << d(9999, 4, 1) << 1 << QDate();
+}
+
+void TestYearGrid::testSteps()
+{
+    QFETCH(bool, compact);
+    QFETCH(QDate, calendar1);
+    QFETCH(int, direction);
+    QFETCH(QDate, expected);
+    grid::YearGrid model;
+    if (compact)
+        model.toCompact();
+    const std::optional<TDateTime> stepped = model.step(rt::fromQDate(calendar1), direction, 1601, 9999);
+    QCOMPARE(stepped ? rt::toQDate(*stepped) : QDate(), expected);
+    // A step keeps the first calendar at the next placement; a refused one changes nothing.
+    QCOMPARE(model.source() == grid::YearSource::Calendar1, expected.isValid());
 }
 
 void TestYearGrid::testTitlesOfAYear()
 {
     App app;
-    app.month(1)->setDate(v(2001, 6, 15));
-    app.calendar->GridYearSource = 2;
     app.activate();
+    app.enterYear(2001);
     const QStringList expected = {"1 January 2001",   "2 February 2001", "3 March 2001",     "4 April 2001",
                                   "5 May 2001",       "6 June 2001",     "7 July 2001",      "8 August 2001",
                                   "9 September 2001", "10 October 2001", "11 November 2001", "12 December 2001"};
@@ -159,12 +187,13 @@ void TestYearGrid::testCompactLayout_data()
     QTest::addColumn<QSize>("window");
     QTest::addColumn<int>("toolbarWidth");
     QTest::addColumn<int>("textureWidth");
-    QTest::addColumn<QList<int>>("lefts"); // SpeedButton11, 10, 9, 8, 7, 6, 5, 3, 2, 1
+    // SpeedButton11, 10, 9, 8, 7, 6, 5, 3, 2, 1; a button a size leaves alone keeps the left the size before gave.
+    QTest::addColumn<QList<int>>("lefts");
     QTest::addColumn<bool>("trayItem");
     QTest::newRow("one month") << 1 << QSize(203, 198) << 205 << 203
-                               << QList<int>{0, 27, 104, 131, 165, 412, 639, 266, 349, 701} << true;
+                               << QList<int>{0, 27, 104, 131, 165, 356, 639, 266, 349, 412} << true;
     QTest::newRow("two months") << 2 << QSize(402, 199) << 398 << 397
-                                << QList<int>{33, 62, 141, 173, 207, 412, 287, 238, 347, 317} << false;
+                                << QList<int>{33, 62, 141, 173, 207, 356, 287, 238, 347, 317} << false;
     QTest::newRow("three months") << 3 << QSize(600, 198) << 595 << 810
                                   << QList<int>{130, 159, 238, 270, 304, 356, 382, 333, 442, 412} << false;
 }
@@ -179,21 +208,26 @@ void TestYearGrid::testCompactLayout()
     QFETCH(bool, trayItem);
     App app;
     app.activate();
-    app.calendar->SmallView = 1;
-    app.calendar->SmallCalCount = months;
-    app.calendar->SmallCal();
+    // The view toggle opens the compact view with two months; the size button cycles 2 -> 3 -> 1 -> 2, at least
+    // once, so the pointer ends on it.
+    app.click("SpeedButton8");
+    int size = 2;
+    do {
+        app.click("SpeedButton7");
+        size = size % 3 + 1;
+    } while (size != months);
     TCalendar& c = *app.calendar;
     QCOMPARE(c.outerSize(), window);
-    QCOMPARE(c.Panel28->width(), toolbarWidth);
-    QCOMPARE(c.Panel28->y(), 142);
+    QCOMPARE(app.find<QFrame>("Panel28")->width(), toolbarWidth);
+    QCOMPARE(app.find<QFrame>("Panel28")->y(), 142);
     QCOMPARE(c.findChild<QWidget*>("JPanelTexture1")->width(), textureWidth);
-    const QToolButton* buttons[] = {c.SpeedButton11, c.SpeedButton10, c.SpeedButton9, c.SpeedButton8, c.SpeedButton7,
-                                    c.SpeedButton6,  c.SpeedButton5,  c.SpeedButton3, c.SpeedButton2, c.SpeedButton1};
+    const char* buttons[] = {"SpeedButton11", "SpeedButton10", "SpeedButton9", "SpeedButton8", "SpeedButton7",
+                             "SpeedButton6",  "SpeedButton5",  "SpeedButton3", "SpeedButton2", "SpeedButton1"};
     for (int i = 0; i < 10; ++i)
-        QCOMPARE(buttons[i]->x(), lefts.at(i));
-    QCOMPARE(c.Tray1->isVisible(), trayItem);
-    QVERIFY(c.SpeedButton6->isHidden());
-    QVERIFY(!c.SpeedButton7->isHidden());
+        QCOMPARE(app.find<QToolButton>(buttons[i])->x(), lefts.at(i));
+    QCOMPARE(app.find<QAction>("Tray1")->isVisible(), trayItem);
+    QVERIFY(app.find<QToolButton>("SpeedButton6")->isHidden());
+    QVERIFY(!app.find<QToolButton>("SpeedButton7")->isHidden());
     // The pointer goes to the compact-size button: window left + toolbar left + its left + 13.
     const QPoint corner = c.geometry().topLeft() - QPoint(3, 29); // outer corner with the usual frame
     QCOMPARE(app.world.pointer.last(), corner + QPoint(-1 + lefts.at(4) + 13, 142 + 2 + 37));
@@ -203,33 +237,29 @@ void TestYearGrid::testCompactSetUpInTheCurrentYear()
 {
     App app;
     app.activate();
-    app.calendar->SmallView = 1;
-    app.calendar->SmallCal();
+    app.click("SpeedButton8");
     QCOMPARE(app.title(1), QStringLiteral("1 May 2024"));
     QCOMPARE(app.title(2), QStringLiteral("2 June 2024"));
     QCOMPARE(app.title(3), QStringLiteral("3 July 2024"));
-    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("Jan 2024"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("Jan 2024"));
 
     app.calendar->BitBtn4Click();
     QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
     QCOMPARE(app.title(3), QStringLiteral("3 March 2024"));
-    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("May 2024"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("May 2024"));
 
     app.calendar->BitBtn4Click();
     QCOMPARE(app.title(1), QStringLiteral("1 May 2024"));
     QCOMPARE(app.date(3), d(2024, 7, 1));
-    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("Jan 2024"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("Jan 2024"));
 }
 
 void TestYearGrid::testCompactSetUpInAnotherYear()
 {
     App app;
     app.activate();
-    app.month(1)->setDate(v(2031, 1, 1));
-    app.calendar->GridYearSource = 1;
-    app.calendar->FormActivate();
-    app.calendar->SmallView = 1;
-    app.calendar->SmallCal();
+    app.enterYear(2031);
+    app.click("SpeedButton8");
     QCOMPARE(app.title(1), QStringLiteral("1 January 2031"));
     QCOMPARE(app.title(2), QStringLiteral("2 February 2031"));
     QCOMPARE(app.title(3), QStringLiteral("3 March 2031"));
@@ -239,9 +269,15 @@ void TestYearGrid::testSavedMonthsWin()
 {
     App app;
     app.activate();
-    app.calendar->SmallCalDates = {v(2010, 10, 1), v(2010, 11, 1), v(2010, 12, 1)};
-    app.calendar->SmallView = 1;
-    app.calendar->SmallCal();
+    app.enterYear(2010);
+    app.click("SpeedButton8");
+    for (int month = 1; month < 10; ++month)
+        app.click("SpeedButton9");
+    QCOMPARE(app.title(1), QStringLiteral("1 October 2010"));
+    // Back to the full view and compact again: the months it showed come back, not today's.
+    app.click("SpeedButton8");
+    QCOMPARE(app.title(12), QStringLiteral("12 December 2010"));
+    app.click("SpeedButton8");
     QCOMPARE(app.title(1), QStringLiteral("1 October 2010"));
     QCOMPARE(app.title(3), QStringLiteral("3 December 2010"));
 }
@@ -250,31 +286,30 @@ void TestYearGrid::testYearButtonInFullView()
 {
     App app;
     app.activate();
-    app.month(1)->setDate(v(1988, 1, 1));
-    app.calendar->GridYearSource = 1;
-    app.calendar->FormActivate();
+    app.enterYear(1988);
     app.month(4)->setHint("88.100");
-    app.calendar->SpeedButton10->click();
+    app.find<QToolButton>("SpeedButton10")->click();
     QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
     QCOMPARE(app.month(4)->Hint(), QString());
-    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("2024"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("2024"));
 }
 
 void TestYearGrid::testFirstActivationPointerAndPositions()
 {
     App app;
     TCalendar& c = *app.calendar;
-    // Before the window is shown it stands at its design place, which the compact view starts from.
-    QCOMPARE(c.SmallViewLeft, 209);
-    QCOMPARE(c.SmallViewTop, 121);
     c.move(100, 50);
     app.activate();
     app.activate();
     QCOMPARE(app.world.pointer.moves.size(), 1);
     // On the close button: outer corner (with the usual frame of 3 by 29 around the client area) + (481, 467).
     QCOMPARE(app.world.pointer.last(), QPoint(100 - 3 + 481, 50 - 29 + 467));
-    QCOMPARE(c.FullViewLeft, 100);
-    QCOMPARE(c.FullViewTop, 50);
+    // The compact view starts from the window's design place; the full view comes back where it was activated.
+    c.move(300, 300);
+    app.click("SpeedButton8");
+    QCOMPARE(c.pos(), QPoint(209, 121));
+    app.click("SpeedButton8");
+    QCOMPARE(c.pos(), QPoint(100, 50));
 }
 
 void TestYearGrid::testLayoutPositions_data()

@@ -1,5 +1,5 @@
-#include "astro/MoonDrawing.h"
 #include "astro/MoonPhase.h"
+#include "controls/MoonDrawing.h"
 #include <QImage>
 #include <QPainter>
 #include <QtTest>

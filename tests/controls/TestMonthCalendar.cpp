@@ -1,6 +1,7 @@
 #include "controls/Hints.h"
 #include "controls/TMonthCalendar.h"
 #include "runtime/ConvertError.h"
+#include "support/DayCell.h"
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTableView>
@@ -18,7 +19,7 @@ const TDateTime TenThirty = 10.5 / 24.0;
 // The darkest pixel of a day's cell: the colour its number is drawn in.
 QColor textColour(TMonthCalendar& calendar, const QDate& day)
 {
-    const QRect cell = calendar.dayCellRect(day);
+    const QRect cell = dayCell(calendar, calendar.dayView(), day);
     const QImage image = calendar.grab().toImage();
     const QPoint origin = calendar.dayView()->viewport()->mapTo(&calendar, cell.topLeft());
     QColor darkest(Qt::white);
@@ -138,7 +139,7 @@ void TestMonthCalendar::testClickRaisedAfterTheSelectionMoved()
     QDate seen;
     connect(&calendar, &TMonthCalendar::OnClick, this,
             [&](TMonthCalendar* sender) { seen = rt::toQDate(sender->Date()); });
-    const QRect cell = calendar.dayCellRect(clicked);
+    const QRect cell = dayCell(calendar, calendar.dayView(), clicked);
     QVERIFY(cell.isValid());
     QTest::mouseClick(calendar.dayView()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(seen, clicked);
@@ -182,8 +183,8 @@ void TestMonthCalendar::testAllSixWeeksFitTheVisibleBand()
     calendar.setWeekNumbers(true);
     calendar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&calendar));
-    const QRect first = calendar.dayCellRect(QDate(2026, 7, 26));
-    const QRect last = calendar.dayCellRect(QDate(2026, 9, 5));
+    const QRect first = dayCell(calendar, calendar.dayView(), QDate(2026, 7, 26));
+    const QRect last = dayCell(calendar, calendar.dayView(), QDate(2026, 9, 5));
     const QPoint top = calendar.dayView()->viewport()->mapTo(&calendar, first.topLeft());
     const QPoint bottom = calendar.dayView()->viewport()->mapTo(&calendar, last.bottomRight());
     QVERIFY2(top.y() >= 27, qPrintable(QString::number(top.y())));
@@ -213,7 +214,7 @@ void TestMonthCalendar::testNeighbouringMonthsDaysAreGrey()
     calendar.setDate(v(2026, 1, 15));
     calendar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&calendar));
-    QVERIFY(calendar.dayCellRect(day).isValid());
+    QVERIFY(dayCell(calendar, calendar.dayView(), day).isValid());
     const QColor colour = textColour(calendar, day);
     QVERIFY2(grey ? isGrey(colour) : isNavy(colour), qPrintable(describe(colour)));
 }
@@ -251,7 +252,7 @@ void TestMonthCalendar::testDateFollowsKeysWheelAndArrows()
         for (int i = 0; i < times; ++i)
             QTest::keyClick(view, action.startsWith(QLatin1String("Down")) ? Qt::Key_Down : Qt::Key_Up);
     } else if (action == QLatin1String("WheelDown")) {
-        const QPoint at = calendar.dayCellRect(QDate(2026, 1, 15)).center();
+        const QPoint at = dayCell(calendar, calendar.dayView(), QDate(2026, 1, 15)).center();
         QWheelEvent wheel(at, view->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(calendar.dayView()->viewport(), &wheel);
@@ -293,7 +294,7 @@ void TestMonthCalendar::testDaysOutsideTheRangeAreEmptyGreyCells()
     calendar.setDate(rt::fromQDate(shown));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QRect cell = calendar.dayCellRect(outside);
+    const QRect cell = dayCell(calendar, calendar.dayView(), outside);
     QVERIFY(cell.isValid());
     const QImage image = calendar.grab().toImage();
     const QPoint origin = calendar.dayView()->viewport()->mapTo(&calendar, cell.topLeft());

@@ -12,8 +12,9 @@ void FakePrompter::record(const QString& kind, const QString& text)
     --depth;
 }
 
-int FakePrompter::execDialog(QDialog* dialog)
+int FakePrompter::execDialog(QObject* object)
 {
+    auto* dialog = qobject_cast<QDialog*>(object);
     boxes.append(Box{QStringLiteral("dialog"), dialog ? dialog->objectName() : QString()});
     ++depth;
     maxDepth = qMax(maxDepth, depth);

@@ -1,5 +1,6 @@
 #pragma once
 #include "runtime/Services.h"
+#include <QDialog>
 #include <QList>
 #include <QPoint>
 #include <functional>
@@ -33,7 +34,7 @@ public:
     void warning(const QString& text) override { record("warning", text); }
     void plain(const QString& text) override { record("plain", text); }
     void error(const QString& text) override { record("error", text); }
-    int execDialog(QDialog* dialog) override;
+    int execDialog(QObject* dialog) override;
     bool isOpen() const override { return depth > 0; }
 
     QStringList texts() const;

@@ -1,12 +1,12 @@
-#include "controls/Hints.h"
-#include "prefs/TCurrencyEdit.h"
-#include "prefs/THome.h"
+#include "controls/TCurrencyEdit.h"
+#include "dialog/THome.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 #ifdef Q_OS_UNIX
@@ -42,7 +42,6 @@ private slots:
     void testSaveFailureKeepsDialogOpen_data();
     void testSaveFailureKeepsDialogOpen();
     void testCloseBoxWritesNothing();
-    void testHintSwitch_data();
     void testHintSwitch();
     void testHintsFlagSwitchesHintsOnWhenRead();
     void testGmtFieldPassesFocusToOffsetList();
@@ -54,9 +53,10 @@ private:
 
     std::unique_ptr<FakeWorld> world;
     std::unique_ptr<TempPrefsDir> dir;
-    std::unique_ptr<QWidget> calendar;
-    QString flags;
-    int militaryTime = 0;
+    bool load(QString* message = nullptr);
+
+    std::unique_ptr<BoxGate> gate;
+    std::unique_ptr<PrefsStore> store;
     std::unique_ptr<THome> home;
 };
 
@@ -64,23 +64,33 @@ void TestTHome::init()
 {
     world = std::make_unique<FakeWorld>();
     dir = std::make_unique<TempPrefsDir>();
-    calendar = std::make_unique<QWidget>();
-    flags.clear();
-    militaryTime = 0;
+    gate = std::make_unique<BoxGate>(world->services);
     makeHome(dir->path());
 }
 
 void TestTHome::cleanup()
 {
     home.reset();
-    calendar.reset();
+    store.reset();
+    gate.reset();
     dir.reset();
     world.reset();
 }
 
 void TestTHome::makeHome(const QString& folder)
 {
-    home = std::make_unique<THome>(world->services, folder, calendar.get(), flags);
+    home.reset();
+    store = std::make_unique<PrefsStore>(folder);
+    home = std::make_unique<THome>(world->services, *gate, *store);
+}
+
+// What the main window's activation does with the file: read it into the value, show the value in the dialog.
+bool TestTHome::load(QString* message)
+{
+    if (!store->load(message))
+        return false;
+    home->showPreferences(store->value());
+    return true;
 }
 
 QByteArray TestTHome::saveAndRead()
@@ -152,15 +162,15 @@ void TestTHome::testReadsFile()
 
     dir->write(bytes);
     QString message = "unset";
-    QVERIFY(home->loadPreferences(militaryTime, &message));
+    QVERIFY(load(&message));
     QCOMPARE(message, QString());
-    QCOMPARE(home->CheckBox1->isChecked(), militaryBox);
-    QCOMPARE(militaryTime, military);
-    QCOMPARE(home->CheckBox2->isChecked(), hintsBox);
-    QCOMPARE(home->Edit2->text(), longitude);
-    QCOMPARE(home->Edit1->text(), latitude);
-    QCOMPARE(home->CurrencyEditGMT3->value(), offset);
-    QCOMPARE(home->CurrencyEditGMT3->text(), offsetShown);
+    QCOMPARE(home->findChild<QCheckBox*>("CheckBox1")->isChecked(), militaryBox);
+    QCOMPARE(int(store->value().militaryTime()), military);
+    QCOMPARE(home->findChild<QCheckBox*>("CheckBox2")->isChecked(), hintsBox);
+    QCOMPARE(home->findChild<QLineEdit*>("Edit2")->text(), longitude);
+    QCOMPARE(home->findChild<QLineEdit*>("Edit1")->text(), latitude);
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), offset);
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->text(), offsetShown);
     QCOMPARE(home->memoLine(2), longitude);
     QCOMPARE(home->memoLine(3), latitude);
     QCOMPARE(home->memoLine(5), QString());
@@ -169,43 +179,41 @@ void TestTHome::testReadsFile()
 void TestTHome::testReadingNeverClearsOptions()
 {
     dir->write("11\r\n");
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QVERIFY(load());
     dir->write("00\r\n");
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
-    QCOMPARE(flags, QStringLiteral("00"));
-    QVERIFY(home->CheckBox1->isChecked());
-    QVERIFY(home->CheckBox2->isChecked());
-    QCOMPARE(militaryTime, 1);
+    QVERIFY(load());
+    QCOMPARE(store->value().flags, QStringLiteral("00"));
+    QVERIFY(home->findChild<QCheckBox*>("CheckBox1")->isChecked());
+    QVERIFY(home->findChild<QCheckBox*>("CheckBox2")->isChecked());
 }
 
 void TestTHome::testMissingFileReportedOnce()
 {
     const QString expected = "Cannot open file " + dir->path() + "/prefs.cal";
     QString message;
-    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QVERIFY(!load(&message));
     QCOMPARE(message, expected);
-    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QVERIFY(!load(&message));
     QCOMPARE(message, QString());
-    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QVERIFY(!load(&message));
     QCOMPARE(message, QString());
 
     // Before any read the dialog holds no position and no options.
-    QVERIFY(!home->CheckBox1->isChecked());
-    QVERIFY(!home->CheckBox2->isChecked());
-    QCOMPARE(home->Edit1->text(), QString());
-    QCOMPARE(home->Edit2->text(), QString());
-    QCOMPARE(home->CurrencyEditGMT3->value(), 0.0);
-    QCOMPARE(militaryTime, 0);
+    QVERIFY(!home->findChild<QCheckBox*>("CheckBox1")->isChecked());
+    QVERIFY(!home->findChild<QCheckBox*>("CheckBox2")->isChecked());
+    QCOMPARE(home->findChild<QLineEdit*>("Edit1")->text(), QString());
+    QCOMPARE(home->findChild<QLineEdit*>("Edit2")->text(), QString());
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 0.0);
 
     dir->write(Austin);
-    QVERIFY(home->loadPreferences(militaryTime, &message));
+    QVERIFY(load(&message));
     dir->remove();
-    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QVERIFY(!load(&message));
     QCOMPARE(message, expected);
     // The fields keep what the last read gave.
-    QCOMPARE(home->Edit2->text(), QStringLiteral("W°97.45"));
-    QCOMPARE(home->CurrencyEditGMT3->value(), -6.0);
-    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QCOMPARE(home->findChild<QLineEdit*>("Edit2")->text(), QStringLiteral("W°97.45"));
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), -6.0);
+    QVERIFY(!load(&message));
     QCOMPARE(message, QString());
 }
 
@@ -258,36 +266,35 @@ void TestTHome::testSaveWrites()
     QFETCH(QByteArray, after);
 
     dir->write(before);
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QVERIFY(load());
     if (action.startsWith("choose "))
-        home->ComboBox1->setCurrentIndex(action.mid(7).toInt());
+        home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(action.mid(7).toInt());
     else if (action == "untick military")
-        home->CheckBox1->setChecked(false);
+        home->findChild<QCheckBox*>("CheckBox1")->setChecked(false);
     else if (action == "tick hints")
-        home->CheckBox2->setChecked(true);
+        home->findChild<QCheckBox*>("CheckBox2")->setChecked(true);
     else if (action.startsWith("type latitude "))
-        home->Edit1->setText(action.mid(14));
+        home->findChild<QLineEdit*>("Edit1")->setText(action.mid(14));
 
     QCOMPARE(saveAndRead(), after);
     QCOMPARE(home->result(), int(QDialog::Accepted));
     // The in-memory copy is what a new read gives.
-    int unused = 0;
     const QStringList inMemory = home->memoLines();
-    QVERIFY(home->loadPreferences(unused, nullptr));
+    QVERIFY(load());
     QCOMPARE(home->memoLines(), inMemory);
 }
 
 void TestTHome::testOffsetZeroSavedEmptyAndReadBackZero()
 {
     dir->write(Austin);
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
-    home->ComboBox1->setCurrentIndex(53); // "GMT (0.00) Greenwich Mean Time : ..."
+    QVERIFY(load());
+    home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(53); // "GMT (0.00) Greenwich Mean Time : ..."
     QCOMPARE(saveAndRead(), QByteArray("10\r\nW\xB0"
                                        "97.45\r\nN\xB0"
                                        "30.15\r\n\r\n"));
-    home->CurrencyEditGMT3->setValue(7);
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
-    QCOMPARE(home->CurrencyEditGMT3->value(), 0.0);
+    home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->setValue(7);
+    QVERIFY(load());
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 0.0);
 }
 
 void TestTHome::testEveryLatin1CharacterSurvivesReadAndSave()
@@ -299,7 +306,7 @@ void TestTHome::testEveryLatin1CharacterSurvivesReadAndSave()
     }
     const QByteArray bytes = "00\r\n" + position + "\r\n" + position + "\r\n-6\r\n";
     dir->write(bytes);
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QVERIFY(load());
     QCOMPARE(home->memoLine(2), QString::fromLatin1(position));
     QCOMPARE(saveAndRead(), bytes);
 }
@@ -329,26 +336,26 @@ void TestTHome::testRestartMessage()
 
     world->pointer.desktop = desktop;
     dir->write(Austin);
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QVERIFY(load());
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
     home->FormActivate();
-    QCOMPARE(home->ParamsChanged, 0);
+    QVERIFY(!home->paramsChanged());
 
     if (action == "click hints")
-        QTest::mouseClick(home->CheckBox2, Qt::LeftButton);
+        QTest::mouseClick(home->findChild<QCheckBox*>("CheckBox2"), Qt::LeftButton);
     else if (action == "click military")
-        QTest::mouseClick(home->CheckBox1, Qt::LeftButton);
+        QTest::mouseClick(home->findChild<QCheckBox*>("CheckBox1"), Qt::LeftButton);
     else if (action == "type latitude")
-        QTest::keyClicks(home->Edit1, "5");
+        QTest::keyClicks(home->findChild<QLineEdit*>("Edit1"), "5");
     else if (action == "type longitude")
-        QTest::keyClicks(home->Edit2, "5");
+        QTest::keyClicks(home->findChild<QLineEdit*>("Edit2"), "5");
     else if (action == "choose Tokyo")
-        home->ComboBox1->setCurrentIndex(83);
+        home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(83);
 
     QPoint pointerDuringBox;
     world->prompter.whileOpen = [&](const FakePrompter::Box&) { pointerDuringBox = world->pointer.last(); };
-    QTest::mouseClick(home->SpeedButton54, Qt::LeftButton);
+    QTest::mouseClick(home->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton);
 
     if (message) {
         QCOMPARE(world->prompter.boxes.size(), 1);
@@ -384,9 +391,9 @@ void TestTHome::testFileThatIsNoRegularFileReportedOnce()
     if (!fifo)
         QVERIFY(QDir(dir->path()).mkdir("prefs.cal"));
     QString message;
-    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QVERIFY(!load(&message));
     QCOMPARE(message, "Cannot open file " + path);
-    QVERIFY(!home->loadPreferences(militaryTime, &message));
+    QVERIFY(!load(&message));
     QCOMPARE(message, QString());
 }
 
@@ -394,15 +401,16 @@ void TestTHome::testOffsetListPopupFitsEveryEntry()
 {
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
-    const QRect place = home->ComboBox1->geometry();
-    home->ComboBox1->showPopup();
-    QAbstractItemView* list = home->ComboBox1->view();
+    auto* offsets = home->findChild<QComboBox*>("ComboBox1");
+    const QRect place = offsets->geometry();
+    offsets->showPopup();
+    QAbstractItemView* list = offsets->view();
     QTRY_VERIFY(list->isVisible());
     // The widest entry as the list's own items lay it out, padding included, fits the list's visible width.
     QVERIFY2(list->sizeHintForColumn(0) <= list->viewport()->width(),
              qPrintable(QStringLiteral("%1 > %2").arg(list->sizeHintForColumn(0)).arg(list->viewport()->width())));
-    home->ComboBox1->hidePopup();
-    QCOMPARE(home->ComboBox1->geometry(), place);
+    offsets->hidePopup();
+    QCOMPARE(offsets->geometry(), place);
 }
 
 void TestTHome::testSaveFailureKeepsDialogOpen_data()
@@ -423,11 +431,11 @@ void TestTHome::testSaveFailureKeepsDialogOpen()
     makeHome(folder);
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
-    home->CheckBox1->setChecked(true);
+    home->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     const QStringList memoBefore = home->memoLines();
     const int movesBefore = int(world->pointer.moves.size());
 
-    QTest::mouseClick(home->SpeedButton54, Qt::LeftButton);
+    QTest::mouseClick(home->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton);
 
     QCOMPARE(world->prompter.boxes.size(), 1);
     QCOMPARE(world->prompter.boxes[0].kind, QStringLiteral("error"));
@@ -435,89 +443,60 @@ void TestTHome::testSaveFailureKeepsDialogOpen()
     QVERIFY(home->isVisible());
     QCOMPARE(int(world->pointer.moves.size()), movesBefore);
     QCOMPARE(home->memoLines(), memoBefore);
-    QCOMPARE(flags, QString());
+    QCOMPARE(store->value().flags, QString());
 }
 
 void TestTHome::testCloseBoxWritesNothing()
 {
     dir->write(Austin);
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QVERIFY(load());
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
-    home->Edit1->setText("S°1");
+    home->findChild<QLineEdit*>("Edit1")->setText("S°1");
     home->close();
     QCOMPARE(dir->read(), Austin);
     QCOMPARE(home->memoLine(3), QStringLiteral("N°30.15"));
     QCOMPARE(world->prompter.boxes.size(), 0);
 }
 
-void TestTHome::testHintSwitch_data()
-{
-    QTest::addColumn<bool>("ticked");
-    QTest::addColumn<QString>("toolbarTip");
-    QTest::addColumn<QString>("calendarTip");
-
-    QTest::newRow("Hints ticked: toolbar hints show") << true << "Always on top"
-                                                      << "24.075";
-    QTest::newRow("Hints unticked: only the month calendar keeps its hint") << false << ""
-                                                                            << "24.075";
-}
-
 void TestTHome::testHintSwitch()
 {
-    QFETCH(bool, ticked);
-    QFETCH(QString, toolbarTip);
-    QFETCH(QString, calendarTip);
-
-    auto* alwaysOnTop = new QWidget(calendar.get());
-    alwaysOnTop->setObjectName("SpeedButton1");
-    hints::setHint(alwaysOnTop, "Always on top");
-    auto* toolbar = new QWidget(calendar.get());
-    auto* sunrise = new QWidget(toolbar); // owned deeper down, still switched
-    sunrise->setObjectName("Image1");
-    hints::setHint(sunrise, "Always on top");
-    auto* monthCalendar = new QWidget(calendar.get());
-    monthCalendar->setObjectName("MonthCalendar3");
-    hints::setHint(monthCalendar, "24.075");
-    hints::setShowHint(monthCalendar, true);
-    auto* plain = new QWidget(calendar.get());
-    plain->setObjectName("Label9");
-    plain->setToolTip("own tooltip");
-
-    // Switch on first so that unticking has something to turn off.
-    home->CheckBox2->setChecked(true);
-    home->CheckBox2->setChecked(ticked);
-
-    QCOMPARE(alwaysOnTop->toolTip(), toolbarTip);
-    QCOMPARE(sunrise->toolTip(), toolbarTip);
-    QCOMPARE(monthCalendar->toolTip(), calendarTip);
-    QCOMPARE(plain->toolTip(), QStringLiteral("own tooltip"));
+    QSignalSpy switched(home.get(), &THome::hintsSwitched);
+    auto* hintsBox = home->findChild<QCheckBox*>("CheckBox2");
+    hintsBox->setChecked(true);
+    hintsBox->setChecked(false);
+    QCOMPARE(switched.size(), 2);
+    QCOMPARE(switched.at(0).at(0).toBool(), true);
+    QCOMPARE(switched.at(1).at(0).toBool(), false);
 }
 
 void TestTHome::testHintsFlagSwitchesHintsOnWhenRead()
 {
-    auto* tray = new QWidget(calendar.get());
-    tray->setObjectName("SpeedButton2");
-    hints::setHint(tray, "Tray");
-    QCOMPARE(tray->toolTip(), QString());
+    QSignalSpy switched(home.get(), &THome::hintsSwitched);
     dir->write("01\r\n");
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
-    QCOMPARE(tray->toolTip(), QStringLiteral("Tray"));
+    QVERIFY(load());
+    QVERIFY(!switched.isEmpty());
+    QCOMPARE(switched.last().at(0).toBool(), true);
+    // Reading a file without the flag never switches them off.
+    switched.clear();
+    dir->write("00\r\n");
+    QVERIFY(load());
+    QVERIFY(switched.isEmpty());
 }
 
 void TestTHome::testGmtFieldPassesFocusToOffsetList()
 {
     dir->write(Austin);
-    QVERIFY(home->loadPreferences(militaryTime, nullptr));
+    QVERIFY(load());
     home->show();
     home->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(home.get()));
 
-    QTest::mouseClick(home->CurrencyEditGMT3, Qt::LeftButton);
-    QTRY_VERIFY(home->ComboBox1->hasFocus());
-    QVERIFY(!home->CurrencyEditGMT3->hasFocus());
-    QCOMPARE(home->CurrencyEditGMT3->text(), QStringLiteral("-6"));
-    QCOMPARE(home->CurrencyEditGMT3->value(), -6.0);
+    QTest::mouseClick(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3"), Qt::LeftButton);
+    QTRY_VERIFY(home->findChild<QComboBox*>("ComboBox1")->hasFocus());
+    QVERIFY(!home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->hasFocus());
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->text(), QStringLiteral("-6"));
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), -6.0);
 }
 
 void TestTHome::testActivationPlacesPointerOnSave()
@@ -526,14 +505,16 @@ void TestTHome::testActivationPlacesPointerOnSave()
     home->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(home.get()));
     QTRY_VERIFY(!world->pointer.moves.isEmpty()); // activation placed it by itself
-    home->ParamsChanged = 1;
+    home->findChild<QLineEdit*>("Edit1")->setText("changed");
     home->FormActivate();
 
-    const QPoint saveCentre = home->SpeedButton54->mapToGlobal(QPoint(31, 11));
+    const QPoint saveCentre = home->findChild<QToolButton*>("SpeedButton54")->mapToGlobal(QPoint(31, 11));
     QCOMPARE(world->pointer.last(), saveCentre);
-    QVERIFY(home->SpeedButton54->rect().contains(home->SpeedButton54->mapFromGlobal(world->pointer.last())));
-    QCOMPARE(home->ParamsChanged, 0);
-    QTRY_VERIFY(home->Panel2->hasFocus());
+    QVERIFY(home->findChild<QToolButton*>("SpeedButton54")
+                ->rect()
+                .contains(home->findChild<QToolButton*>("SpeedButton54")->mapFromGlobal(world->pointer.last())));
+    QVERIFY(!home->paramsChanged());
+    QTRY_VERIFY(home->findChild<QFrame*>("Panel2")->hasFocus());
 }
 
 QTEST_MAIN(TestTHome)

@@ -13,8 +13,7 @@ inline const QString HintsCaption = QStringLiteral("Hints");
 inline const QString SaveCaption = QStringLiteral("Save");
 inline const QString RestartMessage = QStringLiteral("The program must be restarted for this option to take effect.");
 // Followed by the full path of prefs.cal.
-inline const QString CannotOpenFile = QStringLiteral("Cannot open file ");
 inline const QString CannotCreateFile = QStringLiteral("Cannot create file ");
-// Controls whose hints stay on when "Hints" is off: the month calendars' Julian-date hint always shows.
-inline const QString AlwaysHintedName = QStringLiteral("MonthCalendar");
+// The restart warning's OK button lies this far below the desktop's middle.
+constexpr int RestartOkBelowCentre = 30;
 } // namespace HomeTexts

@@ -1,4 +1,4 @@
-#include "astro/MoonDrawing.h"
+#include "controls/MoonDrawing.h"
 #include "astro/MoonPhase.h"
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "prefs/TCurrencyEdit.h"
+#include "controls/TCurrencyEdit.h"
 #include "runtime/NumberText.h"
 #include <cmath>
 

@@ -1,6 +1,6 @@
+#include "controls/TCurrencyEdit.h"
+#include "dialog/THome.h"
 #include "prefs/OffsetList.h"
-#include "prefs/TCurrencyEdit.h"
-#include "prefs/THome.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
 #include <QComboBox>
@@ -21,7 +21,8 @@ private slots:
 private:
     std::unique_ptr<FakeWorld> world;
     std::unique_ptr<TempPrefsDir> dir;
-    QString flags;
+    std::unique_ptr<BoxGate> gate;
+    std::unique_ptr<PrefsStore> store;
     std::unique_ptr<THome> home;
 };
 
@@ -29,8 +30,9 @@ void TestOffsetList::init()
 {
     world = std::make_unique<FakeWorld>();
     dir = std::make_unique<TempPrefsDir>();
-    flags.clear();
-    home = std::make_unique<THome>(world->services, dir->path(), nullptr, flags);
+    gate = std::make_unique<BoxGate>(world->services);
+    store = std::make_unique<PrefsStore>(dir->path());
+    home = std::make_unique<THome>(world->services, *gate, *store);
 }
 
 void TestOffsetList::cleanup()
@@ -290,20 +292,20 @@ void TestOffsetList::testEntry()
     QFETCH(QString, shown);
     QFETCH(QString, saved);
 
-    QCOMPARE(home->ComboBox1->itemText(index), text);
-    home->CurrencyEditGMT3->setValue(99);
-    home->ParamsChanged = 0;
-    home->ComboBox1->setCurrentIndex(index);
-    QCOMPARE(home->CurrencyEditGMT3->value(), hours);
-    QCOMPARE(home->CurrencyEditGMT3->text(), shown);
-    QCOMPARE(home->CurrencyEditGMT3->valueText(), saved);
-    QCOMPARE(home->ParamsChanged, 1);
+    QCOMPARE(home->findChild<QComboBox*>("ComboBox1")->itemText(index), text);
+    home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->setValue(99);
+    home->FormActivate();
+    home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(index);
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), hours);
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->text(), shown);
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->valueText(), saved);
+    QVERIFY(home->paramsChanged());
 }
 
 void TestOffsetList::testNinetyThreeEntries()
 {
-    QCOMPARE(home->ComboBox1->count(), 93);
-    QCOMPARE(home->ComboBox1->currentIndex(), -1);
+    QCOMPARE(home->findChild<QComboBox*>("ComboBox1")->count(), 93);
+    QCOMPARE(home->findChild<QComboBox*>("ComboBox1")->currentIndex(), -1);
     QVERIFY(!OffsetList::hoursAt(-1).has_value());
     QVERIFY(!OffsetList::hoursAt(93).has_value());
 }
@@ -312,22 +314,22 @@ void TestOffsetList::testTypingChoosesNothing()
 {
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
-    home->ComboBox1->setCurrentIndex(74);
-    home->ParamsChanged = 0;
-    QTest::keyClicks(home->ComboBox1->lineEdit(), "Tokyo");
-    QTest::keyClick(home->ComboBox1->lineEdit(), Qt::Key_Return);
-    QCOMPARE(home->CurrencyEditGMT3->value(), 5.5);
-    QCOMPARE(home->ParamsChanged, 0);
-    QCOMPARE(home->ComboBox1->count(), 93);
+    home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(74);
+    home->FormActivate();
+    QTest::keyClicks(home->findChild<QComboBox*>("ComboBox1")->lineEdit(), "Tokyo");
+    QTest::keyClick(home->findChild<QComboBox*>("ComboBox1")->lineEdit(), Qt::Key_Return);
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 5.5);
+    QVERIFY(!home->paramsChanged());
+    QCOMPARE(home->findChild<QComboBox*>("ComboBox1")->count(), 93);
 }
 
 void TestOffsetList::testChoosingTheOffsetAlreadyHeldChangesNothing()
 {
-    home->CurrencyEditGMT3->setValue(-5);
-    home->ParamsChanged = 0;
-    home->ComboBox1->setCurrentIndex(18); // "GMT (-5:00)"
-    QCOMPARE(home->CurrencyEditGMT3->value(), -5.0);
-    QCOMPARE(home->ParamsChanged, 0);
+    home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->setValue(-5);
+    home->FormActivate();
+    home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(18); // "GMT (-5:00)"
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), -5.0);
+    QVERIFY(!home->paramsChanged());
 }
 
 QTEST_MAIN(TestOffsetList)

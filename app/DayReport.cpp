@@ -1,0 +1,51 @@
+#include "app/DayReport.h"
+#include "app/CalendarTexts.h"
+#include "runtime/DateText.h"
+
+DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day, bool startedByUser,
+                                   const BoxGate& gate)
+{
+    SunReportInput input;
+    input.longitudeLine = preferences.longitude;
+    input.latitudeLine = preferences.latitude;
+    input.latitudeField = m_latitudeField;
+    input.longitudeField = m_longitudeField;
+    input.gmtOffset = preferences.gmtOffset;
+    input.MilitaryTime = MilitaryTime ? 1 : 0;
+    input.dateText = rt::formatDateTime(texts::PatternSunDate, day);
+    const SunReportResult result = computeSunReport(input, Sun);
+    m_latitudeField = result.latitudeField;
+    m_longitudeField = result.longitudeField;
+    SunRecalcCountdown = ReportHoldTicks;
+
+    Shown shown{result.sunrise, result.sunset, moonPictureOn(day), {}};
+    // The same day and preferences tell the same story: a report the program starts by itself says each thing once.
+    // A position it cannot read is the preferences' story alone, whatever the day.
+    const QString story = input.longitudeLine + QLatin1Char('|') + input.latitudeLine + QLatin1Char('|') +
+                          QString::number(input.gmtOffset) + QLatin1Char('|');
+    QStringList saidNow;
+    for (const SunReportMessage& message : result.messages) {
+        const bool aboutTheDay = message.kind == SunReportMessage::Plain;
+        const QString key = (aboutTheDay ? input.dateText + QLatin1Char('|') : QString()) + story + message.text;
+        // One report says a thing once, though its two runs may both find it.
+        if (saidNow.contains(message.text) || (!startedByUser && gate.said(key)))
+            continue;
+        saidNow.append(message.text);
+        shown.boxes.append({aboutTheDay ? BoxGate::Box::Plain : BoxGate::Box::Warning, message.text, key});
+    }
+    return shown;
+}
+
+bool DayReport::tick()
+{
+    if (SunRecalcCountdown > 0) {
+        --SunRecalcCountdown;
+        return false;
+    }
+    // A tick inside a box the report opens must not start it again.
+    if (SunRecalcCountdown != 0 || m_timerReportRunning)
+        return false;
+    SunRecalcCountdown = CountdownIdle;
+    m_timerReportRunning = true;
+    return true;
+}

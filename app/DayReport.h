@@ -1,0 +1,60 @@
+#pragma once
+#include "astro/SunReport.h"
+#include "prefs/Preferences.h"
+#include "runtime/BoxGate.h"
+#include "runtime/DateValue.h"
+#include <QList>
+#include <QString>
+
+// The sun and moon report of the main window, free of widgets: the times and moon picture for a day, the boxes it
+// asks for, and the countdown after which the toolbar shows today's times again.
+class DayReport
+{
+public:
+    // Ticks of the main window's timer a clicked day's report stays before today's comes back.
+    static constexpr int ReportHoldTicks = 300;
+    // The countdown is idle: nothing to bring back.
+    static constexpr int CountdownIdle = -1;
+
+    struct Box
+    {
+        BoxGate::Box kind;
+        QString text;
+        QString key; // once shown, an automatic report of the same day and preferences leaves it unsaid
+    };
+    struct Shown
+    {
+        QString sunrise;
+        QString sunset;
+        int moonPicture = 0; // 1..28; 0 keeps the picture shown
+        QList<Box> boxes;
+    };
+
+    // The report for a day under the preferences. Throws ConvertError for a date the sun times cannot take.
+    Shown report(const Preferences& preferences, TDateTime day, bool startedByUser, const BoxGate& gate);
+
+    // One timer tick: true when today's report is due now; the countdown is then idle until reportDone.
+    bool tick();
+    void reportDone()
+    {
+        m_timerReportRunning = false;
+        SunRecalcCountdown = CountdownIdle;
+    }
+    int countdown() const { return SunRecalcCountdown; }
+
+    // Reading the preferences only ever turns military time on: turning it off takes effect at the next start.
+    void readMilitaryTime(bool on) { MilitaryTime = MilitaryTime || on; }
+    bool militaryTime() const { return MilitaryTime; }
+
+    // The position the last report read; a line that does not convert keeps it.
+    double latitude() const { return m_latitudeField; }
+    double longitude() const { return m_longitudeField; }
+
+private:
+    int SunRecalcCountdown = 0;
+    bool MilitaryTime = false;
+    bool m_timerReportRunning = false;
+    SunState Sun;
+    double m_latitudeField = 0;  // north positive
+    double m_longitudeField = 0; // west positive
+};

@@ -1,0 +1,283 @@
+#include "dialog/THome.h"
+#include "controls/Colours.h"
+#include "controls/TCurrencyEdit.h"
+#include "dialog/HomeTexts.h"
+#include "prefs/OffsetList.h"
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QToolButton>
+
+namespace {
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+TCurrencyEdit* makeNumericField(QWidget* parent, const QString& name, const QString& pattern, const QRect& geometry)
+{
+    auto* field = new TCurrencyEdit(parent);
+    field->setObjectName(name);
+    field->setDisplayPattern(pattern);
+    field->setGeometry(geometry);
+    field->setFocusPolicy(Qt::ClickFocus);
+    return field;
+}
+
+QLineEdit* makeTextField(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    return edit;
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setFocusPolicy(Qt::ClickFocus);
+    return box;
+}
+} // namespace
+
+// Wide enough for its caption in the dialog's font; it still ends before "Hints".
+constexpr int MilitaryBoxWidth = 128;
+
+THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* parent)
+    : QDialog(parent), m_services(services), m_gate(gate), m_store(store)
+{
+    setObjectName(QStringLiteral("Home"));
+    setWindowTitle(HomeTexts::Caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(204, 164);
+    // Small enough that every caption fits the fixed layout whatever the desktop's own font size.
+    QFont small = font();
+    small.setPixelSize(10);
+    setFont(small);
+    colours::paint(this, QPalette::Window, colours::Face);
+    colours::paint(this, QPalette::WindowText, colours::Navy);
+    colours::paint(this, QPalette::ButtonText, colours::Navy);
+    setAutoFillBackground(true);
+
+    createControls();
+    createSaveButton();
+    connectHandlers();
+}
+
+void THome::createControls()
+{
+    ui.Panel3 = new QFrame(this);
+    ui.Panel3->setObjectName(QStringLiteral("Panel3"));
+    ui.Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui.Panel3->setLineWidth(2);
+    ui.Panel3->setGeometry(5, 5, 193, 129);
+
+    // The hidden numeric fields lie under the position fields they hold the values of.
+    ui.CurrencyEditN1 =
+        makeNumericField(ui.Panel3, QStringLiteral("CurrencyEditN1"), QStringLiteral("00.00"), QRect(63, 8, 121, 21));
+    ui.CurrencyEditN1->hide();
+    ui.CurrencyEditW2 =
+        makeNumericField(ui.Panel3, QStringLiteral("CurrencyEditW2"), QStringLiteral("00.00"), QRect(63, 32, 121, 21));
+    ui.CurrencyEditW2->hide();
+
+    ui.Label2 = makeLabel(ui.Panel3, QStringLiteral("Label2"), HomeTexts::LatitudeCaption, 22, 12);
+    ui.Edit1 = makeTextField(ui.Panel3, QStringLiteral("Edit1"), QRect(63, 8, 121, 21));
+    ui.Label1 = makeLabel(ui.Panel3, QStringLiteral("Label1"), HomeTexts::LongitudeCaption, 20, 36);
+    ui.Edit2 = makeTextField(ui.Panel3, QStringLiteral("Edit2"), QRect(63, 32, 121, 21));
+    ui.Label3 = makeLabel(ui.Panel3, QStringLiteral("Label3"), HomeTexts::GmtOffsetCaption, 5, 61);
+    ui.CurrencyEditGMT3 =
+        makeNumericField(ui.Panel3, QStringLiteral("CurrencyEditGMT3"), QStringLiteral("0"), QRect(63, 57, 121, 21));
+    ui.Label4 = makeLabel(ui.Panel3, QStringLiteral("Label4"), HomeTexts::OffsetListCaption, 13, 85);
+
+    ui.ComboBox1 = new QComboBox(ui.Panel3);
+    ui.ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ui.ComboBox1->setEditable(true);
+    // Typing into the list's edit box chooses nothing, and Enter must not add what was typed as an entry.
+    ui.ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ui.ComboBox1->addItems(OffsetList::texts());
+    ui.ComboBox1->setCurrentIndex(-1);
+    ui.ComboBox1->setGeometry(63, 81, 121, 21);
+    // The drop-down shows every entry whole; the field keeps its place and width.
+    int widest = 0;
+    const QFontMetrics metrics(ui.ComboBox1->view()->font());
+    for (int i = 0; i < ui.ComboBox1->count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(ui.ComboBox1->itemText(i)));
+    const QStyle* style = ui.ComboBox1->view()->style();
+    const int itemPadding = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    ui.ComboBox1->view()->setMinimumWidth(widest + itemPadding + frame +
+                                          style->pixelMetric(QStyle::PM_ScrollBarExtent));
+    ui.ComboBox1->setFocusPolicy(Qt::ClickFocus);
+
+    ui.CheckBox1 = makeCheckBox(ui.Panel3, QStringLiteral("CheckBox1"), HomeTexts::MilitaryTimeCaption,
+                                QRect(7, 107, MilitaryBoxWidth, 17));
+    ui.CheckBox2 =
+        makeCheckBox(ui.Panel3, QStringLiteral("CheckBox2"), HomeTexts::HintsCaption, QRect(139, 107, 45, 17));
+
+    ui.Memo1 = new QPlainTextEdit(ui.Panel3);
+    ui.Memo1->setObjectName(QStringLiteral("Memo1"));
+    ui.Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ui.Memo1->setFocusPolicy(Qt::NoFocus);
+    ui.Memo1->hide();
+}
+
+void THome::createSaveButton()
+{
+    ui.Panel2 = new QFrame(this);
+    ui.Panel2->setObjectName(QStringLiteral("Panel2"));
+    ui.Panel2->setFrameStyle(QFrame::NoFrame);
+    ui.Panel2->setGeometry(10, 136, 182, 26);
+    ui.Panel2->setFocusPolicy(Qt::TabFocus);
+
+    ui.Panel1 = new QFrame(ui.Panel2);
+    ui.Panel1->setObjectName(QStringLiteral("Panel1"));
+    ui.Panel1->setFrameStyle(QFrame::NoFrame);
+    ui.Panel1->setGeometry(60, 2, 62, 23);
+    colours::paint(ui.Panel1, QPalette::Window, colours::DarkFace);
+    colours::paint(ui.Panel1, QPalette::Button, colours::DarkFace);
+    ui.Panel1->setAutoFillBackground(true);
+
+    ui.SpeedButton54 = new QToolButton(ui.Panel1);
+    ui.SpeedButton54->setObjectName(QStringLiteral("SpeedButton54"));
+    ui.SpeedButton54->setText(HomeTexts::SaveCaption);
+    ui.SpeedButton54->setAutoRaise(true);
+    ui.SpeedButton54->setFocusPolicy(Qt::NoFocus);
+    ui.SpeedButton54->setGeometry(0, 0, 62, 23);
+}
+
+void THome::connectHandlers()
+{
+    connect(ui.Edit1, &QLineEdit::textChanged, this, &THome::Edit1Change);
+    connect(ui.Edit2, &QLineEdit::textChanged, this, &THome::Edit1Change);
+    connect(ui.CurrencyEditGMT3, &TCurrencyEdit::changed, this, &THome::Edit1Change);
+    connect(ui.CurrencyEditGMT3, &TCurrencyEdit::entered, this, &THome::CurrencyEditGMT3Enter);
+    connect(ui.ComboBox1, qOverload<int>(&QComboBox::currentIndexChanged), this, &THome::ComboBox1Change);
+    connect(ui.ComboBox1, qOverload<int>(&QComboBox::activated), this, &THome::ComboBox1Change);
+    // Ticking a box from the file fires these as a click would.
+    connect(ui.CheckBox1, &QCheckBox::toggled, this, &THome::CheckBox1Click);
+    connect(ui.CheckBox2, &QCheckBox::toggled, this, &THome::CheckBox2Click);
+    connect(ui.SpeedButton54, &QToolButton::clicked, this, &THome::SpeedButton54Click);
+}
+
+void THome::showPreferences(const Preferences& value)
+{
+    setMemoLines(value.toFile().lines());
+    // Reading only ever turns the options on: military time off takes effect at the next start.
+    if (value.militaryTime())
+        ui.CheckBox1->setChecked(true);
+    if (value.hints()) {
+        ui.CheckBox2->setChecked(true);
+        ActivateHint();
+    }
+    ui.Edit2->setText(value.longitude);
+    ui.Edit1->setText(value.latitude);
+    ui.CurrencyEditGMT3->setValue(value.gmtOffset);
+}
+
+QString THome::memoLine(int n) const
+{
+    if (n < 1)
+        return QString();
+    const QTextBlock block = ui.Memo1->document()->findBlockByNumber(n - 1);
+    return block.isValid() ? block.text() : QString();
+}
+
+QStringList THome::memoLines() const
+{
+    QStringList lines;
+    for (QTextBlock block = ui.Memo1->document()->begin(); block.isValid(); block = block.next())
+        lines.append(block.text());
+    return lines;
+}
+
+void THome::setMemoLines(const QStringList& lines)
+{
+    ui.Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void THome::FormActivate()
+{
+    m_services.pointer.moveTo(
+        ui.SpeedButton54->mapToGlobal(QPoint(ui.SpeedButton54->width() / 2, ui.SpeedButton54->height() / 2)));
+    ParamsChanged = false;
+    ui.Panel2->setFocus();
+}
+
+void THome::ComboBox1Change()
+{
+    if (const std::optional<double> hours = OffsetList::hoursAt(ui.ComboBox1->currentIndex()))
+        ui.CurrencyEditGMT3->setValue(*hours);
+}
+
+void THome::CurrencyEditGMT3Enter()
+{
+    // The offset is chosen from the list, never typed.
+    ui.ComboBox1->setFocus();
+}
+
+void THome::Edit1Change()
+{
+    ParamsChanged = true;
+}
+
+void THome::CheckBox1Click()
+{
+    ParamsChanged = true;
+}
+
+void THome::CheckBox2Click()
+{
+    ActivateHint();
+}
+
+void THome::ActivateHint()
+{
+    emit hintsSwitched(ui.CheckBox2->isChecked());
+}
+
+void THome::SpeedButton54Click()
+{
+    const Preferences edited = m_store.value().edited(ui.CheckBox1->isChecked(), ui.CheckBox2->isChecked(),
+                                                      ui.Edit2->text(), ui.Edit1->text(), ui.CurrencyEditGMT3->value());
+    if (!m_store.save(edited)) {
+        m_gate.showOverDialog(BoxGate::Box::Error, HomeTexts::CannotCreateFile + m_store.path());
+        return;
+    }
+    setMemoLines(m_store.value().toFile().lines());
+    if (ParamsChanged)
+        m_gate.warnAtOk(HomeTexts::RestartMessage, HomeTexts::RestartOkBelowCentre, true);
+    accept();
+}
+
+void THome::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void THome::showEvent(QShowEvent* event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen* desktop = screen())
+            move(desktop->geometry().center() - QPoint(width() / 2, height() / 2));
+    }
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,44 @@
+#include "prefs/Preferences.h"
+#include "runtime/NumberText.h"
+
+Preferences Preferences::fromFile(const PrefsFile& file)
+{
+    return Preferences{file.line(1), file.line(2), file.line(3), prefs::gmtOffsetFromLine(file.line(4))};
+}
+
+PrefsFile Preferences::toFile() const
+{
+    return PrefsFile(prefs::savedLines(flags, longitude, latitude, prefs::gmtOffsetLine(gmtOffset)));
+}
+
+Preferences Preferences::edited(bool military, bool withHints, const QString& longitudeText,
+                                const QString& latitudeText, double offset) const
+{
+    return Preferences{prefs::updatedFlags(flags, military, withHints), longitudeText, latitudeText, offset};
+}
+
+bool PrefsStore::load(QString* message)
+{
+    if (message)
+        message->clear();
+    const std::optional<PrefsFile> file = PrefsFile::load(path());
+    if (!file) {
+        if (!m_openFailureReported && message)
+            *message = prefs::CannotOpenFile + path();
+        m_openFailureReported = true;
+        return false;
+    }
+    m_openFailureReported = false;
+    m_everRead = true;
+    m_value = Preferences::fromFile(*file);
+    return true;
+}
+
+bool PrefsStore::save(const Preferences& value)
+{
+    const PrefsFile file = value.toFile();
+    if (!file.save(path()))
+        return false;
+    m_value = Preferences::fromFile(PrefsFile::fromBytes(file.toBytes()));
+    return true;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include "prefs/PrefsFile.h"
+#include <QString>
+
+namespace prefs {
+// Followed by the full path of prefs.cal.
+inline const QString CannotOpenFile = QStringLiteral("Cannot open file ");
+} // namespace prefs
+
+// The preferences as the program uses them: the flags line, the two position lines as typed, the GMT offset.
+struct Preferences
+{
+    QString flags;        // line 1; characters after the two option flags are carried unchanged
+    QString longitude;    // line 2, e.g. "W°97.45"
+    QString latitude;     // line 3, e.g. "N°30.15"
+    double gmtOffset = 0; // line 4, hours east of Greenwich
+
+    bool militaryTime() const { return prefs::flagOn(flags, PrefsFile::FlagMilitaryTime); }
+    bool hints() const { return prefs::flagOn(flags, PrefsFile::FlagHints); }
+
+    static Preferences fromFile(const PrefsFile& file);
+    // The four lines Save writes.
+    PrefsFile toFile() const;
+    // The value as the dialog edits it: the two option flags set from its boxes, the rest of line 1 kept.
+    Preferences edited(bool military, bool withHints, const QString& longitudeText, const QString& latitudeText,
+                       double offset) const;
+};
+
+// prefs.cal in a folder, and the value last read from or saved to it.
+class PrefsStore
+{
+public:
+    explicit PrefsStore(const QString& folder) : m_folder(folder) {}
+
+    QString path() const { return PrefsFile::pathIn(m_folder); }
+    const Preferences& value() const { return m_value; }
+    bool everRead() const { return m_everRead; }
+
+    // Reads the file. On failure the value keeps what the last read gave and *message holds the text to show, or
+    // is empty when that failure was already reported: activation runs again after every box is closed, and
+    // reporting each time would never let the user out. It is reported again only after a successful read.
+    bool load(QString* message);
+    // Writes the value; on success value() is what a new read gives, characters the file cannot hold replaced.
+    bool save(const Preferences& value);
+
+private:
+    QString m_folder;
+    Preferences m_value;
+    bool m_everRead = false;
+    bool m_openFailureReported = false;
+};

@@ -1,0 +1,109 @@
+#include "runtime/BoxGate.h"
+#include "runtime/ConvertError.h"
+#include <QTimer>
+#include <utility>
+
+BoxGate::BoxGate(Services& services, QObject* parent) : QObject(parent), m_services(services) {}
+
+void BoxGate::run(const std::function<void()>& handler)
+{
+    ++m_handlerDepth;
+    try {
+        handler();
+    } catch (const ConvertError& error) {
+        if (m_handlerDepth > 1) {
+            --m_handlerDepth;
+            throw;
+        }
+        show(Box::Error, error.text);
+    }
+    --m_handlerDepth;
+    if (m_handlerDepth == 0) {
+        showWaiting();
+        if (m_activationPending) {
+            m_activationPending = false;
+            QTimer::singleShot(0, this, [this] { activationArrived(); });
+        }
+    }
+}
+
+void BoxGate::activationArrived()
+{
+    if (m_handlerDepth > 0 || isOpen() || m_services.prompter.isOpen()) {
+        m_activationPending = true;
+        return;
+    }
+    if (m_activate)
+        run(m_activate);
+}
+
+void BoxGate::activating(const std::function<void()>& body)
+{
+    ++m_activationDepth;
+    try {
+        body();
+    } catch (...) {
+        --m_activationDepth;
+        throw;
+    }
+    --m_activationDepth;
+    if (!busy())
+        showWaiting();
+}
+
+void BoxGate::show(Box kind, const QString& text, const QString& key)
+{
+    if (busy()) {
+        m_waiting.append({kind, text, key});
+        return;
+    }
+    // What comes while a box or dialog is open is dropped, and stays to be said by a later report.
+    if (isOpen() || m_services.prompter.isOpen())
+        return;
+    if (!key.isEmpty())
+        m_said.insert(key);
+    showNow(kind, text);
+}
+
+void BoxGate::showOverDialog(Box kind, const QString& text)
+{
+    if (m_boxesOpen == 0)
+        showNow(kind, text);
+}
+
+void BoxGate::warnAtOk(const QString& text, int okBelowCentre, bool overDialog)
+{
+    const QSize desktop = m_services.pointer.desktopSize();
+    m_services.pointer.moveTo(QPoint(desktop.width() / 2 + 10, desktop.height() / 2 + okBelowCentre));
+    if (m_boxesOpen == 0 && (overDialog || !(isOpen() || m_services.prompter.isOpen())))
+        showNow(Box::Warning, text);
+}
+
+int BoxGate::execDialog(QObject* dialog)
+{
+    if (isOpen() || m_services.prompter.isOpen())
+        return 0;
+    ++m_dialogsOpen;
+    const int result = m_services.prompter.execDialog(dialog);
+    --m_dialogsOpen;
+    return result;
+}
+
+void BoxGate::showNow(Box kind, const QString& text)
+{
+    ++m_boxesOpen;
+    if (kind == Box::Warning)
+        m_services.prompter.warning(text);
+    else if (kind == Box::Error)
+        m_services.prompter.error(text);
+    else
+        m_services.prompter.plain(text);
+    --m_boxesOpen;
+}
+
+void BoxGate::showWaiting()
+{
+    const QList<Waiting> boxes = std::exchange(m_waiting, {});
+    for (const Waiting& box : boxes)
+        show(box.kind, box.text, box.key);
+}

@@ -1,0 +1,65 @@
+#pragma once
+#include "runtime/Services.h"
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <functional>
+
+// The one way to a box or a modal dialog. A box asked for while a handler or an activation runs waits until the
+// outermost one has ended, so it never stands over a half-made grid. Never a box over a box: a box asked for while
+// another box or a dialog is open is dropped, except a dialog's own box, which shows over its dialog. A message
+// with a key (a report's) is remembered once shown, so a later automatic report can leave it unsaid.
+class BoxGate : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Box { Warning, Plain, Error };
+
+    explicit BoxGate(Services& services, QObject* parent = nullptr);
+
+    // What an activation runs (the main window's FormActivate).
+    void setActivation(std::function<void()> activate) { m_activate = std::move(activate); }
+
+    // Runs a handler: a conversion error ends it and is shown once, by the outermost handler. At the end of the
+    // outermost one the waiting boxes show and a waiting activation runs.
+    void run(const std::function<void()>& handler);
+    // The window became active: runs the activation now, or once the running handler or open box has ended.
+    void activationArrived();
+    // Runs an activation's body; boxes asked for meanwhile wait until the year is laid out behind them.
+    void activating(const std::function<void()>& body);
+
+    void show(Box kind, const QString& text, const QString& key = QString());
+    // A box raised by an open dialog about its own work: shown at once unless a box is already open.
+    void showOverDialog(Box kind, const QString& text);
+    // Places the pointer on the OK button of a box centred on the desktop, `okBelowCentre` pixels below its middle,
+    // then shows the warning now, not waiting for the handler; over an open box (or, unless `overDialog`, an open
+    // dialog) the warning is dropped.
+    void warnAtOk(const QString& text, int okBelowCentre, bool overDialog);
+    // Runs a modal dialog unless a box or dialog is open; returns its result, 0 (rejected) when not run.
+    int execDialog(QObject* dialog);
+
+    bool isOpen() const { return m_boxesOpen > 0 || m_dialogsOpen > 0; }
+    bool said(const QString& key) const { return m_said.contains(key); }
+    bool busy() const { return m_handlerDepth > 0 || m_activationDepth > 0; }
+
+private:
+    struct Waiting
+    {
+        Box kind;
+        QString text;
+        QString key;
+    };
+    void showNow(Box kind, const QString& text);
+    void showWaiting();
+
+    Services& m_services;
+    std::function<void()> m_activate;
+    int m_handlerDepth = 0;
+    int m_activationDepth = 0;
+    int m_boxesOpen = 0;
+    int m_dialogsOpen = 0;
+    bool m_activationPending = false;
+    QList<Waiting> m_waiting;
+    QSet<QString> m_said;
+};

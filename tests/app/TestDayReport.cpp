@@ -1,0 +1,120 @@
+#include "app/CalendarTexts.h"
+#include "app/DayReport.h"
+#include "controls/TMoon.h"
+#include "runtime/DateText.h"
+#include "support/Fakes.h"
+#include <QtTest>
+
+// The day report without a window: the hold countdown, military time, and what a report leaves unsaid.
+class TestDayReport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void testHoldThenOneReportThenIdle();
+    void testMilitaryTimeIsNeverTurnedOffByAReading();
+    void testAutomaticReportLeavesSaidMessagesUnsaid_data();
+    void testAutomaticReportLeavesSaidMessagesUnsaid();
+    void testMoonPictureIsTheMoonControlsAtSixInTheEvening();
+
+private:
+    std::unique_ptr<FakeWorld> world;
+    std::unique_ptr<BoxGate> gate;
+};
+
+namespace {
+// 70 N 25 E: the sun stays up through the June days.
+const Preferences Polar{"00", QStringLiteral("E\u00B025"), QStringLiteral("N\u00B070"), 2};
+const Preferences Austin{"00", QStringLiteral("W\u00B097.45"), QStringLiteral("N\u00B030.15"), -6};
+TDateTime day(int y, int m, int d)
+{
+    return rt::encodeDate(y, m, d);
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Preferences)
+
+void TestDayReport::init()
+{
+    world = std::make_unique<FakeWorld>();
+    gate = std::make_unique<BoxGate>(world->services);
+}
+
+void TestDayReport::testHoldThenOneReportThenIdle()
+{
+    DayReport report;
+    report.report(Austin, day(2024, 1, 10), true, *gate);
+    QCOMPARE(report.countdown(), DayReport::ReportHoldTicks);
+    for (int tick = 1; tick <= 300; ++tick)
+        QVERIFY(!report.tick());
+    QVERIFY(report.tick());
+    // Today's report runs now; ticks inside it (a box it opens) start nothing.
+    report.report(Austin, day(2024, 5, 15), false, *gate);
+    QVERIFY(!report.tick());
+    report.reportDone();
+    for (int tick = 0; tick < 1000; ++tick)
+        QVERIFY(!report.tick());
+    QCOMPARE(report.countdown(), DayReport::CountdownIdle);
+}
+
+void TestDayReport::testMilitaryTimeIsNeverTurnedOffByAReading()
+{
+    DayReport report;
+    const QString twelveHour = report.report(Austin, day(2024, 6, 1), true, *gate).sunset;
+    report.readMilitaryTime(true);
+    report.readMilitaryTime(false);
+    QVERIFY(report.militaryTime());
+    QCOMPARE(twelveHour, QStringLiteral("7:27P")); // -6 h: the zone's standard time
+    QCOMPARE(report.report(Austin, day(2024, 6, 1), true, *gate).sunset, QStringLiteral("19:27"));
+}
+
+void TestDayReport::testAutomaticReportLeavesSaidMessagesUnsaid_data()
+{
+    QTest::addColumn<Preferences>("first");
+    QTest::addColumn<Preferences>("second");
+    QTest::addColumn<int>("secondDay"); // of June 2024
+    QTest::addColumn<bool>("byUser");
+    QTest::addColumn<bool>("said");
+    const Preferences badLatitude{"00", QStringLiteral("E\u00B025"), QStringLiteral("N\u00B0x"), 2};
+    QTest::newRow("automatic, same day and preferences: unsaid") << Polar << Polar << 21 << false << false;
+    QTest::newRow("asked for by a click: said again") << Polar << Polar << 21 << true << true;
+    QTest::newRow("automatic, another day: said") << Polar << Polar << 22 << false << true;
+    QTest::newRow("automatic, another offset: said")
+        << Polar << Preferences{"00", Polar.longitude, Polar.latitude, 3} << 21 << false << true;
+    QTest::newRow("bad latitude, another day: unsaid") << badLatitude << badLatitude << 22 << false << false;
+}
+
+void TestDayReport::testAutomaticReportLeavesSaidMessagesUnsaid()
+{
+    QFETCH(Preferences, first);
+    QFETCH(Preferences, second);
+    QFETCH(int, secondDay);
+    QFETCH(bool, byUser);
+    QFETCH(bool, said);
+    DayReport report;
+    const DayReport::Shown shown = report.report(first, day(2024, 6, 21), false, *gate);
+    QVERIFY(!shown.boxes.isEmpty());
+    for (const DayReport::Box& box : shown.boxes)
+        gate->show(box.kind, box.text, box.key);
+    QCOMPARE(report.report(second, day(2024, 6, secondDay), byUser, *gate).boxes.isEmpty(), !said);
+}
+
+void TestDayReport::testMoonPictureIsTheMoonControlsAtSixInTheEvening()
+{
+    // The picture once came from the moon control given the day's text and " 6:00:00 PM"; every day of a leap
+    // year and the turn of a century give the same picture from the day itself.
+    DayReport report;
+    TMoon moon(world->clock);
+    for (TDateTime date = day(2024, 1, 1); date <= day(2024, 12, 31); date += 1) {
+        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date) + QStringLiteral(" 6:00:00 PM"));
+        const int before = moonPictureFor(moon.CalculatePhase());
+        QCOMPARE(report.report(Austin, date, true, *gate).moonPicture, before);
+    }
+    for (TDateTime date = day(1999, 12, 25); date <= day(2000, 1, 5); date += 1) {
+        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date) + QStringLiteral(" 6:00:00 PM"));
+        QCOMPARE(report.report(Austin, date, true, *gate).moonPicture, moonPictureFor(moon.CalculatePhase()));
+    }
+}
+
+QTEST_MAIN(TestDayReport)
+#include "TestDayReport.moc"

@@ -1,0 +1,94 @@
+#include "prefs/Preferences.h"
+#include "support/TempPrefsDir.h"
+#include <QtTest>
+
+// The preferences value and its store: what a read gives, what Save writes, and the once-reported failure.
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+private slots:
+    void testValueOfAFile_data();
+    void testValueOfAFile();
+    void testEditedKeepsTheRestOfTheFlags();
+    void testStoreReportsAMissingFileOnceAndKeepsTheLastValue();
+    void testSavedValueIsWhatANewReadGives();
+};
+
+void TestPreferences::testValueOfAFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("military");
+    QTest::addColumn<bool>("hints");
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<double>("offset");
+    QTest::newRow("10 / W°97.45 / N°30.15 / -6") << QByteArray("10\r\nW\xB0"
+                                                               "97.45\r\nN\xB0"
+                                                               "30.15\r\n-6\r\n")
+                                                 << true << false << "N°30.15" << -6.0;
+    QTest::newRow("01, Kabul 4.5") << QByteArray("01\r\nE\xB0"
+                                                 "69.2\r\nN\xB0"
+                                                 "34.5\r\n4.5\r\n")
+                                   << false << true << "N°34.5" << 4.5;
+    QTest::newRow("one line: no position, offset 0") << QByteArray("11\r\n") << true << true << "" << 0.0;
+    QTest::newRow("offset abc reads 0") << QByteArray("00\r\nx\r\ny\r\nabc\r\n") << false << false << "y" << 0.0;
+}
+
+void TestPreferences::testValueOfAFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, military);
+    QFETCH(bool, hints);
+    QFETCH(QString, latitude);
+    QFETCH(double, offset);
+    const Preferences value = Preferences::fromFile(PrefsFile::fromBytes(bytes));
+    QCOMPARE(value.militaryTime(), military);
+    QCOMPARE(value.hints(), hints);
+    QCOMPARE(value.latitude, latitude);
+    QCOMPARE(value.gmtOffset, offset);
+}
+
+void TestPreferences::testEditedKeepsTheRestOfTheFlags()
+{
+    const Preferences before{"11xyz", "W°1", "N°2", 3};
+    const Preferences after = before.edited(false, true, "E°5", "S°6", -3.5);
+    QCOMPARE(after.toFile().toBytes(), QByteArray("01xyz\r\nE\xB0"
+                                                  "5\r\nS\xB0"
+                                                  "6\r\n-3.5\r\n"));
+}
+
+void TestPreferences::testStoreReportsAMissingFileOnceAndKeepsTheLastValue()
+{
+    TempPrefsDir dir;
+    PrefsStore store(dir.path());
+    QString message;
+    QVERIFY(!store.load(&message));
+    QCOMPARE(message, "Cannot open file " + dir.path() + "/prefs.cal");
+    QVERIFY(!store.load(&message));
+    QCOMPARE(message, QString());
+
+    dir.write("10\r\nW\xB0"
+              "97.45\r\nN\xB0"
+              "30.15\r\n-6\r\n");
+    QVERIFY(store.load(&message));
+    dir.remove();
+    QVERIFY(!store.load(&message));
+    QCOMPARE(message, "Cannot open file " + dir.path() + "/prefs.cal");
+    QCOMPARE(store.value().gmtOffset, -6.0);
+    QVERIFY(store.value().militaryTime());
+}
+
+void TestPreferences::testSavedValueIsWhatANewReadGives()
+{
+    TempPrefsDir dir;
+    PrefsStore store(dir.path());
+    QVERIFY(store.save(Preferences{"00", "W°1", "N€1", 0}));
+    QCOMPARE(dir.read(), QByteArray("00\r\nW\xB0"
+                                    "1\r\nN?1\r\n\r\n"));
+    QCOMPARE(store.value().latitude, QStringLiteral("N?1"));
+    PrefsStore gone(dir.path() + "/gone");
+    QVERIFY(!gone.save(store.value()));
+    QCOMPARE(gone.value().flags, QString());
+}
+
+QTEST_GUILESS_MAIN(TestPreferences)
+#include "TestPreferences.moc"

@@ -1,0 +1,131 @@
+#include "runtime/BoxGate.h"
+#include "runtime/ConvertError.h"
+#include "support/Fakes.h"
+#include <QtTest>
+
+// The gate over a prompter that records boxes: when a box shows, waits or is dropped.
+class TestBoxGate : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void testBoxWaitsForTheOutermostHandler();
+    void testConversionErrorShownOnceByTheOutermostHandler();
+    void testBoxUnderAnOpenBoxIsDroppedAndNotSaid();
+    void testDialogsOwnBoxShowsOverIt();
+    void testActivationWaitsForTheHandlerAndTheBox();
+    void testWarningAtOkPlacesThePointer_data();
+    void testWarningAtOkPlacesThePointer();
+
+private:
+    std::unique_ptr<FakeWorld> world;
+    std::unique_ptr<BoxGate> gate;
+};
+
+void TestBoxGate::init()
+{
+    world = std::make_unique<FakeWorld>();
+    gate = std::make_unique<BoxGate>(world->services);
+}
+
+void TestBoxGate::cleanup()
+{
+    gate.reset();
+    world.reset();
+}
+
+void TestBoxGate::testBoxWaitsForTheOutermostHandler()
+{
+    gate->run([&] {
+        gate->run([&] { gate->show(BoxGate::Box::Plain, "inner"); });
+        gate->activating([&] { gate->show(BoxGate::Box::Warning, "during activation"); });
+        QVERIFY(world->prompter.boxes.isEmpty());
+    });
+    QCOMPARE(world->prompter.texts(), QStringList({"inner", "during activation"}));
+    QCOMPARE(world->prompter.boxes.at(1).kind, QStringLiteral("warning"));
+}
+
+void TestBoxGate::testConversionErrorShownOnceByTheOutermostHandler()
+{
+    bool afterInner = false;
+    gate->run([&] {
+        gate->run([] { throw ConvertError("'x' is not a valid date"); });
+        afterInner = true;
+    });
+    QVERIFY(!afterInner);
+    QCOMPARE(world->prompter.boxes.size(), 1);
+    QCOMPARE(world->prompter.boxes.at(0).kind, QStringLiteral("error"));
+    QVERIFY(!gate->busy());
+}
+
+void TestBoxGate::testBoxUnderAnOpenBoxIsDroppedAndNotSaid()
+{
+    world->prompter.whileOpen = [&](const FakePrompter::Box&) {
+        gate->run([&] { gate->show(BoxGate::Box::Plain, "report", "day|prefs|report"); });
+    };
+    gate->show(BoxGate::Box::Warning, "first", "first-key");
+    QCOMPARE(world->prompter.texts(), QStringList({"first"}));
+    QCOMPARE(world->prompter.maxDepth, 1);
+    QVERIFY(gate->said("first-key"));
+    // Dropped, it stays to be said by a later report.
+    QVERIFY(!gate->said("day|prefs|report"));
+}
+
+void TestBoxGate::testDialogsOwnBoxShowsOverIt()
+{
+    QDialog dialog;
+    world->prompter.whileDialogOpen = [&](QDialog*) {
+        gate->show(BoxGate::Box::Plain, "the window's report");
+        gate->showOverDialog(BoxGate::Box::Error, "Cannot create file");
+    };
+    gate->run([&] { gate->execDialog(&dialog); });
+    // The window's box waits for the handler that opened the dialog; the dialog's own box shows over it.
+    QCOMPARE(world->prompter.texts(), QStringList({"", "Cannot create file", "the window's report"}));
+    QCOMPARE(world->prompter.boxes.at(0).kind, QStringLiteral("dialog"));
+    // A second dialog while one is open is refused.
+    world->prompter.whileDialogOpen = [&](QDialog*) { QCOMPARE(gate->execDialog(&dialog), 0); };
+    gate->execDialog(&dialog);
+    QCOMPARE(world->prompter.boxes.size(), 4);
+}
+
+void TestBoxGate::testActivationWaitsForTheHandlerAndTheBox()
+{
+    int activations = 0;
+    gate->setActivation([&] { ++activations; });
+    world->prompter.whileOpen = [&](const FakePrompter::Box&) { gate->activationArrived(); };
+    gate->run([&] {
+        gate->activationArrived();
+        QCOMPARE(activations, 0);
+        gate->show(BoxGate::Box::Plain, "box");
+    });
+    QCOMPARE(activations, 0);
+    // Once the handler and its box have ended, the activation runs, once.
+    QTRY_COMPARE(activations, 1);
+}
+
+void TestBoxGate::testWarningAtOkPlacesThePointer_data()
+{
+    QTest::addColumn<QSize>("desktop");
+    QTest::addColumn<int>("below");
+    QTest::addColumn<QPoint>("pointer");
+    QTest::newRow("year warning, 1024x768") << QSize(1024, 768) << 37 << QPoint(522, 421);
+    QTest::newRow("restart warning, 1920x1080") << QSize(1920, 1080) << 30 << QPoint(970, 570);
+}
+
+void TestBoxGate::testWarningAtOkPlacesThePointer()
+{
+    QFETCH(QSize, desktop);
+    QFETCH(int, below);
+    QFETCH(QPoint, pointer);
+    world->pointer.desktop = desktop;
+    QPoint during;
+    world->prompter.whileOpen = [&](const FakePrompter::Box&) { during = world->pointer.last(); };
+    // Shown at once, even inside a handler: the pointer is already on its button.
+    gate->run([&] { gate->warnAtOk("Year must be between 1700 and 3000", below, false); });
+    QCOMPARE(world->prompter.boxes.size(), 1);
+    QCOMPARE(during, pointer);
+}
+
+QTEST_MAIN(TestBoxGate)
+#include "TestBoxGate.moc"
