@@ -41,6 +41,8 @@ public:
         SunRecalcCountdown = CountdownIdle;
     }
     int countdown() const { return SunRecalcCountdown; }
+    // Whether ticks still have work: a hold counting down (0 before the first report), or today's report running.
+    bool counting() const { return SunRecalcCountdown >= 0 || m_timerReportRunning; }
 
     // Reading the preferences only ever turns military time on: turning it off takes effect at the next start.
     void readMilitaryTime(bool on) { MilitaryTime = MilitaryTime || on; }

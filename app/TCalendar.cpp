@@ -44,9 +44,12 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     ui.Timer1->setObjectName(QStringLiteral("Timer1"));
     ui.Timer1->setInterval(TimerIntervalMs);
     connectHandlers();
+    createDayWatch();
     m_gate.setActivation([this] { FormActivate(); });
     FormCreate();
-    ui.Timer1->start();
+    // The countdown starts at 0: the first tick brings today's report (and names the first calendar's month).
+    runTimer1WhileCounting();
+    armMidnightTimer();
 }
 
 TCalendar::~TCalendar() = default;
@@ -111,6 +114,8 @@ void TCalendar::changeEvent(QEvent* event)
 void TCalendar::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Back from the tray or a minimise, maybe hours later: no event tells of a time-zone change, so look now.
+    clockChanged();
     if (!m_centred) {
         m_centred = true;
         centreOnDesktop();
@@ -200,12 +205,7 @@ void TCalendar::FormActivate()
 void TCalendar::placeAndFillGrid()
 {
     fillFrom(m_grid.place(ui.MonthCalendar[0]->Date(), now()).calendar1);
-    const QDate day = m_services.clock.now().date();
-    if (day != m_markedToday) {
-        m_markedToday = day;
-        for (TMonthCalendar* month : ui.MonthCalendar)
-            month->markToday(day);
-    }
+    markToday();
 }
 
 void TCalendar::fillFrom(TDateTime calendar1)

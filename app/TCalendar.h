@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+class ClockSetWatcher;
 class QAction;
 class QFrame;
 class QLabel;
@@ -41,7 +42,7 @@ public:
     // Outer window size as the user sees it, frame included.
     static constexpr int FrameWidth = 6;
     static constexpr int FrameHeight = 32;
-    // The timer's period: it counts down the report hold and watches for midnight.
+    // The timer's period while it counts down a report's hold; between reports it rests.
     static constexpr int TimerIntervalMs = 10;
     void setOuterSize(int width, int height);
     QSize outerSize() const;
@@ -80,6 +81,10 @@ public:
     void RxTrayIcon1Click();
     void SpeedButton5Click();
 
+    // The system clock or time zone may have changed, or the machine resumed: today is read from the clock again,
+    // today's mark follows it and the midnight timer is armed anew.
+    void clockChanged();
+
 signals:
     void closed();
 
@@ -109,6 +114,8 @@ private:
         QFrame* Panel29 = nullptr;
         QToolButton* SpeedButton54 = nullptr;
         QTimer* Timer1 = nullptr;
+        QTimer* MidnightTimer = nullptr; // single-shot, armed for the next local midnight
+        QTimer* RestoreCheck = nullptr;  // single-shot, 0 ms: after a calendar's date changed
         QMenu* PopupMenu1 = nullptr;
         QAction* Tray1 = nullptr;
         QSystemTrayIcon* RxTrayIcon1 = nullptr;
@@ -122,6 +129,7 @@ private:
     void createTitlePanels();
     void createTray();
     void connectHandlers();
+    void createDayWatch();
     QToolButton* createSpeedButton(const QString& name, int left, int width, const QString& glyph, const QString& hint);
 
     // Moving data between the models and the controls.
@@ -139,6 +147,10 @@ private:
     void reportDay(TDateTime day, bool startedByUser);
     void showReportColours(bool fresh);
     void restoreAtMidnight();
+    void checkMidnightRestore();
+    void runTimer1WhileCounting();
+    void armMidnightTimer();
+    void markToday();
     void movePointer(pointer::Target which);
     TDateTime now() const;
     TDateTime today() const;
@@ -162,4 +174,5 @@ private:
     TDateTime m_titleSource = -1e9;
     QString m_titleShown;
     QDate m_markedToday;
+    ClockSetWatcher* m_clockSetWatcher = nullptr;
 };

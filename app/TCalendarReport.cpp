@@ -5,6 +5,7 @@
 #include "controls/TMonthCalendar.h"
 #include "runtime/DateText.h"
 #include <QLabel>
+#include <QTimer>
 #include <cmath>
 
 void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
@@ -51,6 +52,7 @@ void TCalendar::reportDay(TDateTime day, bool startedByUser)
         ui.Image3->setPixmap(moonPicture(shown.moonPicture));
     for (const DayReport::Box& box : shown.boxes)
         m_gate.show(box.kind, box.text, box.key);
+    runTimer1WhileCounting();
 }
 
 void TCalendar::showReportColours(bool fresh)
@@ -75,6 +77,21 @@ void TCalendar::Timer1Timer()
         m_titleShown = ui.TitlePanel[0]->text();
     }
 
+    checkMidnightRestore();
+    runTimer1WhileCounting();
+}
+
+void TCalendar::runTimer1WhileCounting()
+{
+    // The timer has work from a report until today's is back; between reports it rests and wakes nobody.
+    if (!m_report.counting())
+        ui.Timer1->stop();
+    else if (!ui.Timer1->isActive())
+        ui.Timer1->start();
+}
+
+void TCalendar::checkMidnightRestore()
+{
     // Only a whole day can equal today at midnight, and the calendars keep the time of day of their creation: the
     // clock (a local-time conversion that also looks at the zone file) is read only when one holds a whole day.
     bool haveMidnight = false;
