@@ -1,11 +1,15 @@
-// Twenty-four hours of the idle window: the fake clock starts at 23:30 and moves 10 ms per tick for the first hour
-// (360,000 ticks, across midnight), then one second per tick for the remaining 23 hours. A day is clicked first so the
-// timer brings today's report back once. Prints VmRSS at the start, every four simulated hours and at the end.
+// Twenty-four hours of the idle window on the fake clock, in Berlin from 23:30 on 29 March 2025: across midnight,
+// across the night the clocks go forward (30 March has 23 hours) and across the next midnight. A day is clicked first
+// so the timer brings today's report back once. Time is virtual: the fake clock jumps straight to whichever of the
+// window's timers is due, and each firing counts as one wake-up. Prints the wake-ups so far and VmRSS every four
+// simulated hours, and what the day's end shows.
 #include "BenchWindow.h"
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QTextCharFormat>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 long residentKb()
@@ -22,43 +26,72 @@ long residentKb()
 
 int main(int argc, char** argv)
 {
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
     QApplication application(argc, argv);
-    const QDateTime start(QDate(2024, 5, 15), QTime(23, 30));
+    const QDateTime start(QDate(2025, 3, 29), QTime(23, 30));
     bench::BenchWindow window(nullptr, start);
     TCalendar& calendar = *window.calendar;
     FakeClock& clock = window.world.clock;
+    auto* timer1 = calendar.findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* midnight = calendar.findChild<QTimer*>(QStringLiteral("MidnightTimer"));
+    long realTimer1 = 0;
+    QObject::connect(timer1, &QTimer::timeout, [&realTimer1] { ++realTimer1; });
     calendar.show();
-    calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar5"))->setDate(rt::fromQDate(QDate(2024, 5, 20)));
-    calendar.MonthCalendarClick(5);
+    calendar.clockChanged();
+    calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar3"))->setDate(rt::fromQDate(QDate(2025, 3, 20)));
+    calendar.MonthCalendarClick(3);
     QCoreApplication::processEvents();
 
     const qint64 day = 24LL * 3600 * 1000;
     const qint64 fourHours = 4LL * 3600 * 1000;
     const long startKb = residentKb();
-    std::printf("elapsed_h=0 ticks=0 clock=%s VmRSS_kB=%ld\n", qPrintable(clock.now().toString(Qt::ISODate)), startKb);
-    long ticks = 0;
+    long ticks = 0, midnights = 0;
     qint64 elapsed = 0;
-    qint64 nextReport = fourHours;
+    qint64 midnightDue = midnight->isActive() ? midnight->interval() : -1;
+    qint64 nextSample = fourHours;
     long maxKb = startKb;
+    const auto sample = [&](qint64 hours) {
+        const long kb = residentKb();
+        maxKb = std::max(maxKb, kb);
+        std::printf("elapsed_h=%lld clock=%s wakeups=%ld (ticks %ld, midnights %ld) VmRSS_kB=%ld\n", hours,
+                    qPrintable(clock.now().toString(Qt::ISODateWithMs)), ticks + midnights + realTimer1,
+                    ticks + realTimer1, midnights, kb);
+    };
+    sample(0);
     while (elapsed < day) {
-        const qint64 step = elapsed < 3600LL * 1000 ? 10 : 1000;
-        clock.advance(step);
-        elapsed += step;
-        calendar.Timer1Timer();
-        ++ticks;
-        // The event loop runs between ticks: repaints and deferred work do not pile up.
-        if (ticks % 100 == 0)
-            QCoreApplication::processEvents();
-        if (elapsed >= nextReport || elapsed >= day) {
-            const long kb = residentKb();
-            maxKb = std::max(maxKb, kb);
-            std::printf("elapsed_h=%lld ticks=%ld clock=%s VmRSS_kB=%ld\n", elapsed / 3600000, ticks,
-                        qPrintable(clock.now().toString(Qt::ISODate)), kb);
-            nextReport += fourHours;
+        qint64 due = nextSample;
+        if (timer1->isActive())
+            due = std::min(due, elapsed + timer1->interval());
+        else if (midnightDue >= 0)
+            due = std::min(due, midnightDue);
+        due = std::min(due, day);
+        clock.advance(due - elapsed);
+        elapsed = due;
+        if (timer1->isActive() && due < nextSample) {
+            calendar.Timer1Timer();
+            ++ticks;
+        } else if (!timer1->isActive() && due == midnightDue) {
+            calendar.clockChanged();
+            ++midnights;
+            midnightDue = midnight->isActive() ? elapsed + midnight->interval() : -1;
+            std::printf("midnight wake-up at %s, next in %.3f h\n", qPrintable(clock.now().toString(Qt::ISODateWithMs)),
+                        midnight->interval() / 3600000.0);
+        }
+        // The event loop runs after each wake-up: the restore check, repaints and deferred work do not pile up.
+        QCoreApplication::processEvents();
+        if (elapsed >= nextSample || elapsed >= day) {
+            sample(elapsed / 3600000);
+            nextSample += fourHours;
         }
     }
-    std::printf("start_kB=%ld end_kB=%ld max_kB=%ld growth_kB=%ld countdown=%d title1=%s\n", startKb, residentKb(),
-                maxKb, residentKb() - startKb, calendar.dayReport().countdown(),
+    const auto* march = calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar3"));
+    const QDate today = clock.now().date();
+    std::printf("start_kB=%ld end_kB=%ld max_kB=%ld growth_kB=%ld wakeups=%ld timer1_ticks=%ld midnight_wakeups=%ld "
+                "countdown=%d timer1_active=%d today_marked=%d title1=%s\n",
+                startKb, residentKb(), maxKb, residentKb() - startKb, ticks + midnights + realTimer1,
+                ticks + realTimer1, midnights, calendar.dayReport().countdown(), timer1->isActive() ? 1 : 0,
+                march->dateTextFormat(today).fontWeight() == QFont::Bold ? 1 : 0,
                 qPrintable(calendar.findChild<QLabel*>(QStringLiteral("Panel30"))->text()));
     return 0;
 }
