@@ -175,4 +175,5 @@ private:
     QString m_titleShown;
     QDate m_markedToday;
     ClockSetWatcher* m_clockSetWatcher = nullptr;
+    bool m_timer1Running = false; // what runTimer1WhileCounting last decided: a tick asks the timer only on a change
 };

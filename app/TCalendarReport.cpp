@@ -6,7 +6,6 @@
 #include "runtime/DateText.h"
 #include <QLabel>
 #include <QTimer>
-#include <cmath>
 
 void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
 {
@@ -78,13 +77,15 @@ void TCalendar::Timer1Timer()
     }
 
     checkMidnightRestore();
-    runTimer1WhileCounting();
+    if (m_report.counting() != m_timer1Running)
+        runTimer1WhileCounting();
 }
 
 void TCalendar::runTimer1WhileCounting()
 {
     // The timer has work from a report until today's is back; between reports it rests and wakes nobody.
-    if (!m_report.counting())
+    m_timer1Running = m_report.counting();
+    if (!m_timer1Running)
         ui.Timer1->stop();
     else if (!ui.Timer1->isActive())
         ui.Timer1->start();
@@ -98,7 +99,8 @@ void TCalendar::checkMidnightRestore()
     TDateTime midnight = 0;
     for (TMonthCalendar* month : ui.MonthCalendar) {
         const TDateTime date = month->Date();
-        if (date != std::trunc(date))
+        // A whole day, told by a round trip through an integer (the dates lie within a few million days).
+        if (date != double(qint64(date)))
             continue;
         if (!haveMidnight) {
             midnight = today();

@@ -43,18 +43,23 @@ void TestDayReport::init()
 void TestDayReport::testHoldThenOneReportThenIdle()
 {
     DayReport report;
+    // Before any report the countdown stands at 0: the first tick has today's report to bring.
+    QVERIFY(report.counting());
     report.report(Austin, day(2024, 1, 10), true, *gate);
     QCOMPARE(report.countdown(), DayReport::ReportHoldTicks);
     for (int tick = 1; tick <= 300; ++tick)
         QVERIFY(!report.tick());
     QVERIFY(report.tick());
+    QVERIFY(report.counting());
     // Today's report runs now; ticks inside it (a box it opens) start nothing.
     report.report(Austin, day(2024, 5, 15), false, *gate);
     QVERIFY(!report.tick());
     report.reportDone();
+    QVERIFY(!report.counting());
     for (int tick = 0; tick < 1000; ++tick)
         QVERIFY(!report.tick());
     QCOMPARE(report.countdown(), DayReport::CountdownIdle);
+    QVERIFY(!report.counting());
 }
 
 void TestDayReport::testMilitaryTimeIsNeverTurnedOffByAReading()

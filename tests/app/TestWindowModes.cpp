@@ -73,7 +73,7 @@ void TestWindowModes::testTrayHidesAndTheIconBringsBack()
     app.activate();
     app.find<QToolButton>("SpeedButton2")->click();
     QVERIFY(!app.calendar->isVisible());
-    // The clock keeps running while hidden.
+    // The report's countdown goes on while hidden.
     QVERIFY(app.find<QTimer>("Timer1")->isActive());
     emit app.find<QSystemTrayIcon>("RxTrayIcon1")->activated(QSystemTrayIcon::ActivationReason(reason));
     QCOMPARE(app.calendar->isVisible(), shown);
