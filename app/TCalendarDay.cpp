@@ -26,9 +26,14 @@ void TCalendar::createDayWatch()
     ui.RestoreCheck->setSingleShot(true);
     ui.RestoreCheck->setInterval(0);
     connect(ui.RestoreCheck, &QTimer::timeout, this, &TCalendar::checkMidnightRestore);
+    // One check after a handler that moved eleven calendars: a pending check is not restarted.
+    const auto checkSoon = [this] {
+        if (!ui.RestoreCheck->isActive())
+            ui.RestoreCheck->start();
+    };
     for (TMonthCalendar* month : ui.MonthCalendar) {
-        connect(month, &QCalendarWidget::selectionChanged, ui.RestoreCheck, qOverload<>(&QTimer::start));
-        connect(month, &TMonthCalendar::OnClick, ui.RestoreCheck, qOverload<>(&QTimer::start));
+        connect(month, &QCalendarWidget::selectionChanged, this, checkSoon);
+        connect(month, &TMonthCalendar::OnClick, this, checkSoon);
     }
 
     // Whatever moved the first calendar's page (its arrows, the keyboard, the wheel, the program), its title follows

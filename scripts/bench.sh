@@ -87,7 +87,7 @@ command_of() { # variant -> program and arguments
     dorvane-hidden) echo "$DORVANE --hide" ;;
     esac
 }
-share() { sed -n 's/idle_cpu_us=\([0-9]*\) idle_wall_us=\([0-9]*\).*/\1 \2/p' "$1" | awk '{ printf "%.3f", 100 * $1 / $2 }'; }
+share() { sed -n 's/idle_cpu_us=\([0-9]*\) idle_wall_us=\([0-9]*\).*/\1 \2/p' "$1" | awk '{ printf "%.4f", 100 * $1 / $2 }'; }
 wakeups() { sed -n 's/.*idle_wall_us=\([0-9]*\) idle_wakeups=\([0-9]*\).*/\1 \2/p' "$1" | awk '{ printf "%.2f", $2 / ($1 / 1e6) }'; }
 for v in $VARIANTS; do : >"$OUT/idle-$v.rounds"; done
 for ((i = 0; i < IDLE_ROUNDS; ++i)); do
