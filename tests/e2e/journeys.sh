@@ -14,24 +14,11 @@ done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
 binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
 
-work=$(mktemp -d)
+# shellcheck source=harness.sh
+source "$(dirname "${BASH_SOURCE[0]}")/harness.sh" journeys
 [ -n "$shots" ] || shots=$work/shots
 mkdir -p "$shots" || exit 2
-pids=()
-cleanup()
-{
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
 
-started=$SECONDS
-passed=0
-failed=0
 # check NUMBER TEXT COMMAND...: one numbered line per condition.
 check()
 {
@@ -50,26 +37,7 @@ check()
         fi
     fi
 }
-note() { echo "      $*"; }
 journey() { echo "== $1 (at $((SECONDS - started)) s)"; }
-now_us() { echo "${EPOCHREALTIME//[!0-9]/}"; }
-# Polls a condition every 0.1 s until it holds or $1 seconds of clock time have passed.
-wait_for()
-{
-    local end=$(($(now_us) + $1 * 1000000))
-    shift
-    until "$@"; do
-        (($(now_us) < end)) || return 1
-        sleep 0.1
-    done
-}
-finish()
-{
-    echo "journeys took $((SECONDS - started)) s"
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit $?
-}
 
 # ---- the desktop: X server, window manager, notification-area host
 
