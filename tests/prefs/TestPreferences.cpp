@@ -50,7 +50,7 @@ void TestPreferences::testValueOfAFile()
 void TestPreferences::testEditedKeepsTheRestOfTheFlags()
 {
     const Preferences before{"11xyz", "W°1", "N°2", 3};
-    const Preferences after = before.edited(false, true, "E°5", "S°6", -3.5);
+    const Preferences after = before.edited(false, true, "E°5", "S°6", -3.5, QString());
     QCOMPARE(after.toFile().toBytes(), QByteArray("01xyz\r\nE\xB0"
                                                   "5\r\nS\xB0"
                                                   "6\r\n-3.5\r\n"));
