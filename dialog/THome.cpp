@@ -320,7 +320,8 @@ void THome::ComboBoxZoneChange()
 
 void THome::chooseZone(const QString& zoneId)
 {
-    if (zoneId == m_zone)
+    // The zone as read, blanks and all, stays unless another is chosen.
+    if (zoneId == m_zone.trimmed())
         return;
     m_zone = zoneId;
     ParamsChanged = true;

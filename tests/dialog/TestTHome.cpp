@@ -550,6 +550,9 @@ void TestTHome::testTimeZoneRow_data()
     QTest::newRow("zone kept byte for byte") << berlin << "" << berlin << false;
     QTest::newRow("empty entry: the fixed offset, four lines") << berlin << "choose " << berlinFixed << true;
     QTest::newRow("Offset List entry clears the zone") << berlin << "offset 24" << berlinFixed << true;
+    QTest::newRow("zone with blanks kept as read") << Austin + " Europe/Berlin \r\n"
+                                                   << "" << Austin + " Europe/Berlin \r\n"
+                                                   << false;
     QTest::newRow("unknown zone kept") << Austin + "Mars/Olympus\r\n"
                                        << "" << Austin + "Mars/Olympus\r\n"
                                        << false;
