@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDate>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,7 +75,7 @@ QStringList zoneEntries()
 {
     const QString machine = QString::fromLatin1(QTimeZone::systemTimeZoneId());
     QStringList entries{QString()};
-    if (!machine.isEmpty() && zones::offsetsOn(machine, QDate::currentDate()).known)
+    if (!machine.isEmpty() && QTimeZone(machine.toLatin1()).isValid())
         entries.append(machine);
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
         const QString text = QString::fromLatin1(id);
@@ -314,7 +313,7 @@ void THome::ComboBoxZoneChange()
 {
     const QString text = ui.ComboBoxZone->currentText().trimmed();
     // A partly typed id chooses nothing, as typing into the Offset List does.
-    if (text.isEmpty() || zones::offsetsOn(text, QDate::currentDate()).known)
+    if (text.isEmpty() || zones::offsetsOn(text, m_services.clock.now().date()).known)
         chooseZone(text);
 }
 
@@ -332,7 +331,7 @@ void THome::chooseZone(const QString& zoneId)
         const QSignalBlocker quiet(ui.ComboBox1);
         ui.ComboBox1->setCurrentIndex(-1);
     }
-    ui.CurrencyEditGMT3->setValue(zones::offsetsOn(zoneId, QDate::currentDate()).standard);
+    ui.CurrencyEditGMT3->setValue(zones::offsetsOn(zoneId, m_services.clock.now().date()).standard);
     // Only empty position fields take the zone's city: there is no way to ask before replacing what was typed.
     if (!ui.Edit1->text().trimmed().isEmpty() || !ui.Edit2->text().trimmed().isEmpty())
         return;
