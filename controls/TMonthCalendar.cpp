@@ -141,6 +141,15 @@ void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date)
         return;
     }
     QCalendarWidget::paintCell(painter, rect, date);
+    // The style's own focus frame is lost in the blue of the selection: once the keyboard has moved the focus, a
+    // yellow frame shows which calendar the keys move. The window as first shown keeps its plain look.
+    if (m_view && m_view->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange) && date == selectedDate()) {
+        painter->save();
+        painter->setPen(QPen(colours::Yellow, 1));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+    }
 }
 
 void TMonthCalendar::setWeekNumbers(bool shown)
