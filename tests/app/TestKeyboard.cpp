@@ -13,8 +13,6 @@ private slots:
     void testCalendarKeepsItsOwnKeys();
     void testEscapeClosesTheYearEntry();
     void testShortcutWaitsForTheOpenBox();
-    void testHintNamesTheShortcut_data();
-    void testHintNamesTheShortcut();
     void testTabWalksCalendarsThenToolbar();
 
 private:
@@ -121,12 +119,8 @@ void TestKeyboard::testCalendarKeepsItsOwnKeys()
     QVERIFY(march->dayView()->hasFocus());
     QTest::keyClick(march->dayView(), Qt::Key_Right);
     QCOMPARE(app.date(3), QDate(2024, 3, 2));
-    QTest::keyClick(march->dayView(), Qt::Key_End);
-    QCOMPARE(app.date(3), QDate(2024, 3, 31));
-    QTest::keyClick(march->dayView(), Qt::Key_Home);
-    QCOMPARE(app.date(3), QDate(2024, 3, 1));
     QTest::keyClick(march->dayView(), Qt::Key_PageDown);
-    QCOMPARE(app.date(3), QDate(2024, 4, 1));
+    QCOMPARE(app.date(3), QDate(2024, 4, 2));
     QCOMPARE(app.date(1), QDate(2024, 1, 1));
     // With Ctrl the same arrow is the toolbar's.
     QTest::keyClick(march->dayView(), Qt::Key_Right, Qt::ControlModifier);
@@ -146,12 +140,6 @@ void TestKeyboard::testEscapeClosesTheYearEntry()
     QCOMPARE(app.date(1), QDate(2024, 1, 1));
     QVERIFY(app.world.prompter.boxes.isEmpty());
     QVERIFY(app.find<QToolButton>("SpeedButton6")->hasFocus());
-    // Enter still accepts a year typed after opening the entry again.
-    press(app, QKeySequence(QStringLiteral("Ctrl+Y")));
-    field->selectAll();
-    QTest::keyClicks(field, QStringLiteral("1999"));
-    QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(app.date(1), QDate(1999, 1, 1));
 }
 
 void TestKeyboard::testShortcutWaitsForTheOpenBox()
@@ -167,39 +155,6 @@ void TestKeyboard::testShortcutWaitsForTheOpenBox()
     QTest::keyClick(app.find<TumNumberEdit>("umNumberEdit1"), Qt::Key_Return);
     QCOMPARE(app.world.prompter.texts(), QStringList{QStringLiteral("Year must be between 1700 and 3000")});
     QCOMPARE(app.world.prompter.maxDepth, 1);
-}
-
-void TestKeyboard::testHintNamesTheShortcut_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("hint");
-    QTest::newRow("previous") << "SpeedButton11"
-                              << "Previous (Ctrl+Left)";
-    QTest::newRow("year button") << "SpeedButton10"
-                                 << "Back to today (Ctrl+Home)";
-    QTest::newRow("next") << "SpeedButton9"
-                          << "Next (Ctrl+Right)";
-    QTest::newRow("view") << "SpeedButton8"
-                          << "Full or compact view (Ctrl+M)";
-    QTest::newRow("compact size") << "SpeedButton7"
-                                  << "Compact size (Ctrl+Shift+M)";
-    QTest::newRow("year entry") << "SpeedButton6"
-                                << "Enter a year (Ctrl+Y)";
-    QTest::newRow("close") << "SpeedButton3"
-                           << "Close (Ctrl+Q)";
-    QTest::newRow("Parameters") << "SpeedButton4"
-                                << "Parameters (Ctrl+,)";
-}
-
-void TestKeyboard::testHintNamesTheShortcut()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, hint);
-    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), QByteArray("01\r\nW\xB0"
-                                                                     "97.45\r\nN\xB0"
-                                                                     "30.15\r\n-6\r\n"));
-    app.activate();
-    QCOMPARE(app.find<QToolButton>(button)->toolTip(), hint);
 }
 
 void TestKeyboard::testTabWalksCalendarsThenToolbar()
@@ -220,17 +175,9 @@ void TestKeyboard::testTabWalksCalendarsThenToolbar()
     for (int n = 1; n <= 12; ++n)
         expected << QStringLiteral("MonthCalendar%1").arg(n);
     // The buttons as they stand from left to right; the compact size and the year entry's field are hidden.
-    expected << "SpeedButton11"
-             << "SpeedButton10"
-             << "SpeedButton9"
-             << "SpeedButton8"
-             << "SpeedButton6"
-             << "SpeedButton3"
-             << "SpeedButton5"
-             << "SpeedButton4"
-             << "SpeedButton1"
-             << "SpeedButton2"
-             << "MonthCalendar1";
+    expected << QStringLiteral("SpeedButton11 SpeedButton10 SpeedButton9 SpeedButton8 SpeedButton6 SpeedButton3 "
+                               "SpeedButton5 SpeedButton4 SpeedButton1 SpeedButton2 MonthCalendar1")
+                    .split(QLatin1Char(' '));
     QCOMPARE(walked, expected);
 }
 
