@@ -122,6 +122,12 @@ private:
     void createTitlePanels();
     void createTray();
     void connectHandlers();
+    // Shortcuts, the Tab order and what a screen reader says of each control (TCalendarKeys.cpp).
+    void createKeys();
+    void describeControls();
+    // The sun times and the moon picture as a screen reader says them; 0 keeps the phase said.
+    void describeReport(int moonPicture);
+    void closeYearEntry();
     QToolButton* createSpeedButton(const QString& name, int left, int width, const QString& glyph, const QString& hint);
 
     // Moving data between the models and the controls.

@@ -254,4 +254,5 @@ void TCalendar::connectHandlers()
             m_gate.run([this] { RxTrayIcon1Click(); });
     });
     ui.umNumberEdit1->installEventFilter(this);
+    createKeys();
 }

@@ -51,10 +51,12 @@ tray_panel() { desktop_tray_panel; }
 app=
 window=
 X=0 Y=0 W=0 H=0
-# start_program FOLDER: runs the copy in FOLDER; sets app and window (empty when no main window shows).
+program_locale=
+# start_program FOLDER: runs the copy in FOLDER (under LC_ALL=$program_locale when set); sets app and window (empty
+# when no main window shows).
 start_program()
 {
-    (cd "$1" && exec ./dorvane) >>"$work/app.log" 2>&1 &
+    (cd "$1" && exec env ${program_locale:+LC_ALL=$program_locale} ./dorvane) >>"$work/app.log" 2>&1 &
     app=$!
     pids+=("$app")
     main_window() { window=$(xdotool search --all --onlyvisible --pid "$app" --name '^Dorvane   Today:' 2>/dev/null | head -1); [ -n "$window" ]; }
@@ -212,15 +214,18 @@ dotted() { date -d "$1" '+%-m.%-d.%Y'; }
 # A clicked day must not be today: a day on today's date may send the grid back to the first of its month.
 not_today() { [ "$1" == "$(date +%F)" ] && date -d "$1 -1 day" +%F || echo "$1"; }
 
-# day_cell N DATE: client coordinates of DATE's cell in calendar N (a calendar showing DATE's month).
+# day_cell N DATE: client coordinates of DATE's cell in calendar N (a calendar showing DATE's month), in weeks that
+# start on week_start (0 Sunday, 1 Monday).
 # Cells are 28 wide from 1 px in, 16 high from 43 px down; the week of the 1st is found from the highlight of
-# the selected 1st (the control puts a whole week of the month before first when the month starts on a Sunday).
+# the selected 1st (the control puts a whole week of the month before first when the month starts on the week's
+# first day).
+week_start=0
 day_cell()
 {
     local n=$1 date=$2 left top first row0 index
     left=$(((n - 1) % 4 * 199))
     top=$(((n - 1) / 4 * 143))
-    first=$(date -d "${date:0:8}01" +%w)
+    first=$((($(date -d "${date:0:8}01" +%w) - week_start + 7) % 7))
     if (($(count_colour selected $((left + 1 + 28 * first + 3)) $((top + 43 + 3)) 4 4) == 16)); then
         row0=0
     elif (($(count_colour selected $((left + 1 + 28 * first + 3)) $((top + 59 + 3)) 4 4) == 16)); then
@@ -600,6 +605,49 @@ journey_neighbouring_days_and_hostile_prefs()
         test "$(stat -c '%s %Y' "$folder/prefs.cal")$(md5sum <"$folder/prefs.cal")" == "$before"
 }
 journey_neighbouring_days_and_hostile_prefs
+
+# ---- 12. Weeks as the user's locale has them
+# first_sunday YEAR-MM: the date of the month's first Sunday.
+first_sunday() { date -d "$1-01 +$(((7 - $(date -d "$1-01" +%w)) % 7)) days" +%F; }
+locale_quiet() { ! grep -qiE 'locale|codec' "$work/app.log"; }
+journey_locales()
+{
+    journey "12 Weeks start on Monday under de_DE and on Sunday under en_US; clicks still report their day"
+    local locale name start folder day sunday
+    for locale in de_DE.UTF-8 en_US.UTF-8; do
+        name=${locale%%.*}
+        [ "$name" == de_DE ] && start=1 || start=0
+        folder=$(program_folder "locale-$name" 00 $'W\xb097.45' $'N\xb030.15' -6)
+        program_locale=$locale
+        start_program "$folder"
+        program_locale=
+        check 12 "$name: the main window appears" test -n "$window"
+        if [ -n "$window" ]; then
+            wait_for 5 centred
+            wait_for 10 painted
+            wait_for 10 labels_are navy
+            xdotool mousemove 5 1000
+            wait_for 5 settled
+            check 12 "$name: screenshot $(screenshot "$shots/screenshot-$name.png" "$window")" \
+                test -s "$shots/screenshot-$name.png"
+            # A cell found in weeks from the wrong day would hold the day before or after.
+            week_start=$start
+            day=$(not_today "$year-03-15")
+            click_day 3 "$day"
+            check 12 "$name: $day clicked where weeks from $( ((start)) && echo Monday || echo Sunday) put it" \
+                wait_for 5 caption_has "   Julian: $(julian ${day//-/ })     $(dotted "$day") > "
+            sunday=$(not_today "$(first_sunday "$year-03")")
+            click_day 3 "$sunday"
+            check 12 "$name: the first Sunday of March ($sunday) too" \
+                wait_for 5 caption_has "   Julian: $(julian ${sunday//-/ })     "
+            show_caption
+            week_start=0
+        fi
+        stop_program
+    done
+    check 12 "no locale warnings on standard error" locale_quiet
+}
+journey_locales
 
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
