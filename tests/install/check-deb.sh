@@ -14,60 +14,20 @@ for tool in cmake cpack dpkg dpkg-deb dpkg-shlibdeps appstreamcli Xvfb openbox t
     command -v "$tool" >/dev/null || { echo "check-deb: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
 
-work=$(mktemp -d)
+# shellcheck source=../e2e/harness.sh
+source "$root/tests/e2e/harness.sh" check-deb
 chmod 755 "$work"
-pids=()
 user=dorvane-check
 created_user=0
 was_installed=0
 dpkg-query -W -f='${db:Status-Status}' dorvane 2>/dev/null | grep -qx installed && was_installed=1
-cleanup()
+# Leaves the machine as it was: the package purged unless it was there before, the test user gone.
+harness_tidy()
 {
-    local p
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        p=${pids[i]}
-        kill "$p" 2>/dev/null && wait "$p" 2>/dev/null
-    done
     if [ "$was_installed" = 0 ] && dpkg-query -W dorvane >/dev/null 2>&1; then
         dpkg --purge dorvane >/dev/null 2>&1
     fi
     [ "$created_user" = 1 ] && userdel "$user" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-passed=0
-failed=0
-check()
-{
-    local name=$1
-    shift
-    if "$@"; then
-        echo "PASS  $name"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $name"
-        failed=$((failed + 1))
-    fi
-}
-finish()
-{
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit $?
-}
-# Polls a condition every 0.1 s for at most $1 seconds.
-wait_for()
-{
-    local seconds=$1
-    shift
-    local tries=$((seconds * 10))
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
 }
 
 # ---- The package
