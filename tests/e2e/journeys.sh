@@ -633,6 +633,13 @@ journey_back_from_another_application()
     check 12 "the main window appears" test -n "$window"
     other_client
     check 12 "a second X client (xmessage) is running" test -n "$other"
+    # The title bar: the window asks for the close button alone (Motif functions without minimise 0x8 and maximise
+    # 0x10), and the window manager offers no maximising. Openbox still draws the two buttons, inert for maximise.
+    motif_functions() { xprop -id "$window" _MOTIF_WM_HINTS | sed -n 's/.* = [^,]*, \([^,]*\),.*/\1/p'; }
+    asks_close_only() { local f=$(($(motif_functions))); ((f & 0x20 && !(f & 0x18))); }
+    [ -n "$window" ] && check 12 "the window asks for the close button only (Motif hints)" asks_close_only
+    [ -n "$window" ] && check 12 "the window manager allows no maximising" \
+        bash -c '! xprop -id "$0" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE' "$window"
     if [ -n "$window" ] && [ -n "$other" ]; then
         toolbar_top=428
         wait_for 10 painted
