@@ -54,7 +54,8 @@ public:
     // Handlers, named as the layout's events name them.
     void FormCreate();
     void FormActivate();
-    // The window became active: runs FormActivate, or after the running handler or open box has ended.
+    // The window became the program's active window (its first showing, a restore from the tray): runs
+    // FormActivate, or after the running handler or open box has ended.
     void activationArrived();
     void ResetCalendarHints();
     void ResetAllCalendar(int Keep);

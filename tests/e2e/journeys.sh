@@ -8,7 +8,7 @@ set -uo pipefail
 binary=${1:-}
 shots=${2:-}
 
-for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo import convert identify od md5sum; do
+for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum; do
     command -v "$tool" >/dev/null || { echo "journeys: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
@@ -648,6 +648,131 @@ journey_locales()
     check 12 "no locale warnings on standard error" locale_quiet
 }
 journey_locales
+
+# ---- 13. Coming back from another application keeps what the window shows
+# other_client: a second X client (xmessage) that takes the focus away from the program.
+other=
+other_client()
+{
+    local found
+    xmessage -geometry +20+60 "another application" >>"$work/xmessage.log" 2>&1 &
+    pids+=($!)
+    # xmessage sets no process id on its window; its class names it.
+    found() { other=$(xdotool search --onlyvisible --class '^Xmessage$' 2>/dev/null | head -1); [ -n "$other" ]; }
+    wait_for 10 found
+}
+focus_on() { [ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]; }
+focus_elsewhere() { xdotool windowactivate --sync "$other" >/dev/null 2>&1; wait_for 5 focus_on "$other"; }
+main_focused() { geometry && focus_on "$window"; }
+# Clicks the middle of the main window's title bar, as drawn by the window manager.
+click_title_bar()
+{
+    local extents t
+    geometry
+    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+    IFS=, read -r _ _ t _ <<<"${extents:-0,0,0,0}"
+    xdotool mousemove $((X + W / 2)) $((Y - (t > 0 ? t / 2 : 10))) click 1
+    rest_pointer
+}
+journey_back_from_another_application()
+{
+    journey "13 Coming back from another application keeps what the window shows"
+    local folder grid0 titles0 title0 today_title shown day later
+    folder=$(program_folder back 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_program "$folder"
+    check 13 "the main window appears" test -n "$window"
+    other_client
+    check 13 "a second X client (xmessage) is running" test -n "$other"
+    # The title bar: the window asks for the close button alone (Motif functions without minimise 0x8 and maximise
+    # 0x10), and the window manager offers no maximising. Openbox still draws the two buttons, inert for maximise.
+    motif_functions() { xprop -id "$window" _MOTIF_WM_HINTS | sed -n 's/.* = [^,]*, \([^,]*\),.*/\1/p'; }
+    asks_close_only() { local f=$(($(motif_functions))); ((f & 0x20 && !(f & 0x18))); }
+    [ -n "$window" ] && check 13 "the window asks for the close button only (Motif hints)" asks_close_only
+    [ -n "$window" ] && check 13 "the window manager allows no maximising" \
+        bash -c '! xprop -id "$0" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE' "$window"
+    if [ -n "$window" ] && [ -n "$other" ]; then
+        toolbar_top=428
+        wait_for 10 painted
+        today_title=$(first_title)
+        later=$((year + 2))
+        for _ in 1 2; do
+            title0=$(first_title)
+            toolbar 344 25
+            wait_for 5 title_differs "$title0"
+        done
+        rest_pointer
+        wait_for 5 settled
+        grid0=$(region_hash 0 0 794 424)
+        titles0=$(region_hash 0 4 794 23)$(region_hash 0 147 794 23)$(region_hash 0 290 794 23)
+        check 13 "the second client takes the focus" focus_elsewhere
+        click_title_bar
+        check 13 "a click on the title bar gives the focus back" wait_for 5 main_focused
+        wait_for 5 settled
+        check 13 "the grid still shows $later, pixel for pixel" test "$(region_hash 0 0 794 424)" == "$grid0"
+        check 13 "the second client takes the focus again" focus_elsewhere
+        day=$later-03-15
+        click_day 3 "$day"
+        check 13 "a click on 15 March $later brings the window back and reports that day" \
+            wait_for 5 caption_has "   Julian: $(julian ${day//-/ })     $(dotted "$day") > "
+        show_caption
+        wait_for 5 settled
+        check 13 "the month titles still show $later" \
+            test "$(region_hash 0 4 794 23)$(region_hash 0 147 794 23)$(region_hash 0 290 794 23)" == "$titles0"
+
+        # The compact view: two months moved on, another client, then the title bar.
+        toolbar 378 32
+        wait_for 5 client_is 396x167
+        toolbar_top=142
+        for _ in 1 2; do
+            title0=$(first_title)
+            toolbar 141 25
+            wait_for 5 title_differs "$title0"
+        done
+        rest_pointer
+        wait_for 5 settled
+        shown=$(region_hash 0 0 396 167)
+        check 13 "compact view: the second client takes the focus" focus_elsewhere
+        click_title_bar
+        check 13 "compact view: the title bar gives the focus back" wait_for 5 main_focused
+        wait_for 5 settled
+        check 13 "compact view: the months and the year button are unchanged" \
+            test "$(region_hash 0 0 396 167)" == "$shown"
+        toolbar 173 32
+        wait_for 5 client_is 794x453
+        toolbar_top=428
+
+        # A box of the program's own: the pointer lands on its OK button, and closing it brings back today's year.
+        toolbar 344 25
+        wait_for 5 title_differs "$today_title"
+        toolbar 412 25
+        wait_for 5 year_panel_open
+        field
+        xdotool type --delay 30 1500
+        xdotool key Return
+        check 13 "1500 is refused with a box" wait_for 10 some_box
+        pointer_on_ok() {
+            local box info bx by bw bh px py
+            box=$(boxes | head -1)
+            [ -n "$box" ] || return 1
+            info=$(xwininfo -id "$box") || return 1
+            bx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+            by=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+            bw=$(awk '/Width:/ {print $2}' <<<"$info")
+            bh=$(awk '/Height:/ {print $2}' <<<"$info")
+            eval "$(xdotool getmouselocation --shell)"
+            px=$X py=$Y
+            geometry # X and Y are the window's again
+            # The OK button sits in the bottom right quarter of the box.
+            ((px > bx + bw / 2 && px < bx + bw && py > by + bh / 2 && py < by + bh))
+        }
+        check 13 "the pointer is on the box's OK button (its bottom right quarter)" wait_for 5 pointer_on_ok
+        check 13 "the box closes with Return" close_box
+        check 13 "closing it brings back the grid of $year" wait_for 5 title_equals "$today_title"
+        check 13 "the year-entry panel stays open for another try" year_panel_open
+    fi
+    stop_program
+}
+journey_back_from_another_application
 
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
