@@ -387,8 +387,12 @@ void THome::SpeedButton54Click()
 void THome::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // Once per showing: coming back from another application, or from the dialog's own box, must not forget the
+    // edits made so far (the restart message depends on them) nor move the pointer.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activatedSinceShown) {
+        m_activatedSinceShown = true;
         FormActivate();
+    }
 }
 
 void THome::showEvent(QShowEvent* event)
@@ -398,5 +402,6 @@ void THome::showEvent(QShowEvent* event)
         if (const QScreen* desktop = screen())
             move(desktop->geometry().center() - QPoint(width() / 2, height() / 2));
     }
+    m_activatedSinceShown = false;
     QDialog::showEvent(event);
 }

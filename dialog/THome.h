@@ -94,4 +94,5 @@ private:
     bool ParamsChanged = false;
     QString m_zone;
     bool m_centred = false;
+    bool m_activatedSinceShown = false;
 };

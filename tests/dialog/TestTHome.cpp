@@ -49,6 +49,7 @@ private slots:
     void testHintsFlagSwitchesHintsOnWhenRead();
     void testGmtFieldPassesFocusToOffsetList();
     void testActivationPlacesPointerOnSave();
+    void testComingBackKeepsTheEdits();
     void testTimeZoneRow_data();
     void testTimeZoneRow();
     void testTimeZoneRowBelowTheOtherControls();
@@ -521,6 +522,38 @@ void TestTHome::testActivationPlacesPointerOnSave()
                 .contains(home->findChild<QToolButton*>("SpeedButton54")->mapFromGlobal(world->pointer.last())));
     QVERIFY(!home->paramsChanged());
     QTRY_VERIFY(home->findChild<QFrame*>("Panel2")->hasFocus());
+}
+
+// Another application takes the focus and the user comes back: the edit still counts, so Save says to restart.
+void TestTHome::testComingBackKeepsTheEdits()
+{
+    dir->write(Austin);
+    QVERIFY(load());
+    home->show();
+    home->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(home.get()));
+    QTRY_VERIFY(!world->pointer.moves.isEmpty());
+    home->findChild<QLineEdit*>("Edit1")->setText("45.5");
+    QVERIFY(home->paramsChanged());
+    const int moves = world->pointer.moves.size();
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    home->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(home.get()));
+
+    QVERIFY(home->paramsChanged());
+    QCOMPARE(world->pointer.moves.size(), moves);
+    // A new showing starts afresh.
+    home->hide();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    home->show();
+    home->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(home.get()));
+    QTRY_VERIFY(!home->paramsChanged());
 }
 
 void TestTHome::testTimeZoneRow_data()
