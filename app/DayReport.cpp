@@ -1,6 +1,8 @@
 #include "app/DayReport.h"
 #include "app/CalendarTexts.h"
 #include "runtime/DateText.h"
+#include "zones/MoonForPlace.h"
+#include "zones/ZoneOffsets.h"
 
 DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day, bool startedByUser,
                                    const BoxGate& gate)
@@ -10,7 +12,9 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     input.latitudeLine = preferences.latitude;
     input.latitudeField = m_latitudeField;
     input.longitudeField = m_longitudeField;
-    input.gmtOffset = preferences.gmtOffset;
+    // A known zone gives the day's own offset, daylight saving included; else line 4 stands.
+    const ZoneOffsets zone = zones::offsetsOn(preferences.zone, rt::toQDate(day));
+    input.gmtOffset = zone.known ? zone.onDay : preferences.gmtOffset;
     input.MilitaryTime = MilitaryTime ? 1 : 0;
     input.dateText = rt::formatDateTime(texts::PatternSunDate, day);
     const SunReportResult result = computeSunReport(input, Sun);
@@ -18,13 +22,19 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     m_longitudeField = result.longitudeField;
     SunRecalcCountdown = ReportHoldTicks;
 
-    Shown shown{result.sunrise, result.sunset, moonPictureOn(day), {}};
+    // From a southern latitude the moon is seen the other way round.
+    Shown shown{result.sunrise, result.sunset, zones::moonPictureAt(moonPictureOn(day), m_latitudeField), {}};
     // The same day and preferences tell the same story: a report the program starts by itself says each thing once.
     // A position it cannot read is the preferences' story alone, whatever the day.
     const QString story = input.longitudeLine + QLatin1Char('|') + input.latitudeLine + QLatin1Char('|') +
-                          QString::number(input.gmtOffset) + QLatin1Char('|');
+                          QString::number(preferences.gmtOffset) + QLatin1Char('|') + preferences.zone +
+                          QLatin1Char('|');
+    QList<SunReportMessage> messages = result.messages;
+    // A zone line naming no zone leaves the report on line 4; like a bad position, it is the preferences' story.
+    if (!zone.known && !preferences.zone.trimmed().isEmpty())
+        messages.append({SunReportMessage::Warning, zoneText::unknownZone(preferences.zone)});
     QStringList saidNow;
-    for (const SunReportMessage& message : result.messages) {
+    for (const SunReportMessage& message : messages) {
         const bool aboutTheDay = message.kind == SunReportMessage::Plain;
         const QString key = (aboutTheDay ? input.dateText + QLatin1Char('|') : QString()) + story + message.text;
         // One report says a thing once, though its two runs may both find it.

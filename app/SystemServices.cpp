@@ -1,22 +1,57 @@
 #include "app/SystemServices.h"
 #include "app/WaylandSession.h"
+#include <QAbstractButton>
 #include <QCursor>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 QDateTime SystemClock::now() const
 {
     return QDateTime::currentDateTime();
 }
 
-void MessagePrompter::show(int icon, const QString& text)
+namespace {
+// Moves the pointer onto a button at its first paint, when the box has its final layout and place on the screen.
+class PointerOnButton : public QObject
+{
+public:
+    PointerOnButton(QAbstractButton* button, Pointer& pointer) : QObject(button), m_button(button), m_pointer(pointer)
+    {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_button && event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            // Not from inside the paint: the move may make the platform send events of its own.
+            QTimer::singleShot(0, this, [this] {
+                m_pointer.moveTo(m_button->mapToGlobal(m_button->rect().center()));
+                m_button->removeEventFilter(this);
+            });
+        }
+        return false;
+    }
+
+private:
+    QAbstractButton* m_button;
+    Pointer& m_pointer;
+    bool m_done = false;
+};
+} // namespace
+
+void MessagePrompter::show(int icon, const QString& text, Pointer* pointerOnOk)
 {
     if (m_boxes > 0)
         return;
     ++m_boxes;
     QMessageBox box(static_cast<QMessageBox::Icon>(icon), QStringLiteral("Dorvane"), text, QMessageBox::Ok, m_parent);
+    if (pointerOnOk && box.button(QMessageBox::Ok))
+        new PointerOnButton(box.button(QMessageBox::Ok), *pointerOnOk);
     box.exec();
     --m_boxes;
 }
@@ -24,6 +59,11 @@ void MessagePrompter::show(int icon, const QString& text)
 void MessagePrompter::warning(const QString& text)
 {
     show(QMessageBox::Warning, text);
+}
+
+void MessagePrompter::warningAtOk(const QString& text, Pointer& pointer)
+{
+    show(QMessageBox::Warning, text, &pointer);
 }
 
 void MessagePrompter::plain(const QString& text)

@@ -15,13 +15,16 @@ class MessagePrompter : public Prompter
 public:
     void setParent(QWidget* parent) { m_parent = parent; }
     void warning(const QString& text) override;
+    // Puts the pointer on the centre of the box's own OK button once the box is laid out, wherever the style and
+    // the window manager put it.
+    void warningAtOk(const QString& text, Pointer& pointer) override;
     void plain(const QString& text) override;
     void error(const QString& text) override;
     int execDialog(QObject* dialog) override;
     bool isOpen() const override { return m_boxes > 0 || m_dialogs > 0; }
 
 private:
-    void show(int icon, const QString& text);
+    void show(int icon, const QString& text, Pointer* pointerOnOk = nullptr);
     QWidget* m_parent = nullptr;
     int m_boxes = 0;   // never a box over a box
     int m_dialogs = 0; // a dialog may raise its own box

@@ -107,7 +107,10 @@ void TCalendar::activationArrived()
 void TCalendar::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // Only the first showing counts here. A box or dialog of ours reactivates the window through the box gate when
+    // it closes, and a restore from the tray through its handler; coming back from another application must leave
+    // the grid as the user left it, so the click that brought the window forward acts on what they saw.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !FirstActivationDone)
         activationArrived();
 }
 

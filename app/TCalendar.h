@@ -55,7 +55,8 @@ public:
     // Handlers, named as the layout's events name them.
     void FormCreate();
     void FormActivate();
-    // The window became active: runs FormActivate, or after the running handler or open box has ended.
+    // The window became the program's active window (its first showing, a restore from the tray): runs
+    // FormActivate, or after the running handler or open box has ended.
     void activationArrived();
     void ResetCalendarHints();
     void ResetAllCalendar(int Keep);
@@ -130,6 +131,12 @@ private:
     void createTray();
     void connectHandlers();
     void createDayWatch();
+    // Shortcuts, the Tab order and what a screen reader says of each control (TCalendarKeys.cpp).
+    void createKeys();
+    void describeControls();
+    // The sun times and the moon picture as a screen reader says them; 0 keeps the phase said.
+    void describeReport(int moonPicture);
+    void closeYearEntry();
     QToolButton* createSpeedButton(const QString& name, int left, int width, const QString& glyph, const QString& hint);
 
     // Moving data between the models and the controls.

@@ -1,5 +1,6 @@
 #include "app/CalendarTexts.h"
 #include "app/TCalendar.h"
+#include "astro/SunRiseSet.h"
 #include "controls/Colours.h"
 #include "controls/DevicePictures.h"
 #include "controls/Hints.h"
@@ -16,11 +17,45 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <utility>
 
 namespace {
-// Wide enough for the longest time text ("10:59A", "-01:15") in the toolbar's font; it still ends before the next icon.
-constexpr int SunLabelWidth = 35;
+// The sun times use the room up to the next picture: the sunrise label ends where the sunset icon starts, the
+// sunset label 2 pixels before the moon picture.
+constexpr int SunriseLabelWidth = 60 - 24;
+constexpr int SunsetLabelWidth = 118 - 2 - 80;
+constexpr int SunTimePixels = 10;
+constexpr int SmallestSunTimePixels = 7;
+
+// The widest time text the report can produce for an event kind in a font: every whole hour a scan can reach (0 to
+// 24), both clock styles, with the widest minutes.
+int widestSunText(const QFontMetrics& metrics, int eventKind)
+{
+    int minute = 0;
+    for (int mm = 1; mm < 60; ++mm)
+        if (metrics.horizontalAdvance(QStringLiteral("%1").arg(mm, 2, 10, QLatin1Char('0'))) >
+            metrics.horizontalAdvance(QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0'))))
+            minute = mm;
+    int widest = 0;
+    for (int military = 0; military <= 1; ++military)
+        for (int hh = 0; hh <= 24; ++hh)
+            widest = std::max(widest, metrics.horizontalAdvance(sunEventText(eventKind, military, hh, minute)));
+    return widest;
+}
+
+// The largest size, at most the toolbar's, at which both labels hold their widest texts.
+QFont sunTimeFont(QFont font)
+{
+    for (int pixels = SunTimePixels; pixels > SmallestSunTimePixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        if (widestSunText(metrics, 1) <= SunriseLabelWidth && widestSunText(metrics, 2) <= SunsetLabelWidth)
+            return font;
+    }
+    font.setPixelSize(SmallestSunTimePixels);
+    return font;
+}
 
 QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
 {
@@ -147,17 +182,16 @@ void TCalendar::createSunDisplay()
     hints::setHint(ui.Image1, texts::HintSunrise);
     ui.Label3 = new QLabel(texts::SunriseDesign, ui.JPanelTexture1);
     ui.Label3->setObjectName(QStringLiteral("Label3"));
-    ui.Label3->setGeometry(24, 5, SunLabelWidth, 13);
+    ui.Label3->setGeometry(24, 5, SunriseLabelWidth, 13);
     ui.Image2 = createImage(ui.JPanelTexture1, QStringLiteral("Image2"), QRect(60, 4, 16, 15),
                             devicePixmap(QStringLiteral(":/sunset.png")));
     hints::setHint(ui.Image2, texts::HintSunset);
     ui.Label4 = new QLabel(texts::SunsetDesign, ui.JPanelTexture1);
     ui.Label4->setObjectName(QStringLiteral("Label4"));
-    ui.Label4->setGeometry(80, 5, SunLabelWidth, 13);
+    ui.Label4->setGeometry(80, 5, SunsetLabelWidth, 13);
+    const QFont timeFont = sunTimeFont(ui.Label3->font());
     for (QLabel* label : {ui.Label3, ui.Label4}) {
-        QFont small = label->font();
-        small.setPixelSize(10);
-        label->setFont(small);
+        label->setFont(timeFont);
         colours::paint(label, QPalette::WindowText, colours::Navy);
     }
     ui.Image3 = createImage(ui.JPanelTexture1, QStringLiteral("Image3"), QRect(118, 4, 16, 15), initialMoonPicture());
@@ -254,4 +288,5 @@ void TCalendar::connectHandlers()
             m_gate.run([this] { RxTrayIcon1Click(); });
     });
     ui.umNumberEdit1->installEventFilter(this);
+    createKeys();
 }

@@ -32,7 +32,12 @@ void TCalendar::Tray1Click()
 
 void TCalendar::RxTrayIcon1Click()
 {
+    // Coming back from the tray is the program's own activation: hours may have passed, and today's year and
+    // report are what the user expects. A window already shown is only brought to the front.
+    const bool restoring = !isVisible() || isMinimized();
     raiseToFront();
+    if (restoring)
+        activationArrived();
 }
 
 void TCalendar::raiseToFront()

@@ -154,6 +154,8 @@ void TCalendar::BitBtn6Click()
     ui.Panel25->raise();
     movePointer(pointer::Target::YearEntryOk);
     ui.umNumberEdit1->setFocus();
+    // The year kept from the last use stays visible, and typing replaces it.
+    ui.umNumberEdit1->selectAll();
 }
 
 void TCalendar::SpeedButton54Click()

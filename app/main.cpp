@@ -4,9 +4,13 @@
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
 #include "app/WaylandSession.h"
+#include "dialog/HomeTexts.h"
 #include "dialog/THome.h"
 #include "runtime/FormatSettings.h"
+#include "zones/MachineDefault.h"
+#include "zones/SettingsLocation.h"
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -23,7 +27,16 @@ int main(int argc, char** argv)
     ScreenPointer pointer;
     Services services{clock, prompter, pointer};
     BoxGate gate(services);
-    PrefsStore preferences(QCoreApplication::applicationDirPath());
+    // prefs.cal beside the program, or in the user's settings folder when the program's folder is not theirs.
+    const SettingsLocation location = zones::chooseSettingsLocation(QCoreApplication::applicationDirPath());
+    PrefsStore preferences = PrefsStore::atPath(location.path);
+    // A first start there is not a missing file: this machine's defaults are written silently.
+    const bool firstStartFailed =
+        location.writeDefault &&
+        zones::writeIfMissing(location.path, zones::thisMachineDefaultPrefs()) == zones::WriteResult::Failed;
+    // Said once; the read that follows would only tell the same story again.
+    if (firstStartFailed)
+        preferences.openFailureAlreadyReported();
 
     TCalendar Calendar(services, gate, preferences);
     THome Home(services, gate, preferences);
@@ -31,6 +44,11 @@ int main(int argc, char** argv)
     prompter.setParent(&Calendar);
     QObject::connect(&Calendar, &TCalendar::closed, &application, &QApplication::quit);
 
+    if (firstStartFailed) {
+        QTimer::singleShot(0, &Calendar, [&gate, &location] {
+            gate.show(BoxGate::Box::Error, HomeTexts::CannotCreateFile + location.path);
+        });
+    }
     Calendar.show();
     // Some desktops never activate a new window by themselves; the first activation lays out the year.
     Calendar.activateWindow();

@@ -157,3 +157,26 @@ int moonPictureOn(TDateTime day)
     rt::decodeDate(day, year, month, dayOfMonth);
     return moonPictureFor(moonPhase(year, month, dayOfMonth, 18, 0, 0, 0));
 }
+
+QString moonPhaseName(int picture)
+{
+    // The pictures are the 28 steps of a lunation: a quarter, full and new moon are one step each, the crescents
+    // and gibbous moons the six steps between them.
+    if (picture < 1 || picture > 28)
+        return QString();
+    if (picture == 28)
+        return QStringLiteral("New moon");
+    if (picture == 7)
+        return QStringLiteral("First quarter");
+    if (picture == 14)
+        return QStringLiteral("Full moon");
+    if (picture == 21)
+        return QStringLiteral("Last quarter");
+    if (picture < 7)
+        return QStringLiteral("Waxing crescent");
+    if (picture < 14)
+        return QStringLiteral("Waxing gibbous");
+    if (picture < 21)
+        return QStringLiteral("Waning gibbous");
+    return QStringLiteral("Waning crescent");
+}

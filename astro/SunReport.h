@@ -57,3 +57,5 @@ int moonIntervalFor(long double phase);
 int moonPictureFor(long double phase);
 // The picture for a day: the phase at 18:00 of that day.
 int moonPictureOn(TDateTime day);
+// What picture 1..28 shows, in words ("Waxing crescent", "Full moon"); empty for any other number.
+QString moonPhaseName(int picture);

@@ -2,6 +2,8 @@
 #include "controls/Colours.h"
 #include "controls/Hints.h"
 #include "runtime/ConvertError.h"
+#include "runtime/DateText.h"
+#include "runtime/FormatSettings.h"
 #include <QHeaderView>
 #include <QLayout>
 #include <QPainter>
@@ -30,7 +32,7 @@ TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent) : QCalendar
     setGridVisible(false);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    setFirstDayOfWeek(Qt::Sunday);
+    setFirstDayOfWeek(rt::formatSettings().firstDayOfWeek);
 
     QFont small = font();
     small.setPixelSize(FontPixels);
@@ -69,6 +71,7 @@ TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent) : QCalendar
     connect(this, &QCalendarWidget::selectionChanged, this, &TMonthCalendar::followSelection);
     connect(this, &QCalendarWidget::currentPageChanged, this, &TMonthCalendar::followPage);
     hints::setShowHint(this, true);
+    describeMonth();
 }
 
 bool TMonthCalendar::supports(TDateTime value)
@@ -115,7 +118,18 @@ void TMonthCalendar::followPage(int year, int month)
         setSelectedDate(qBound(MinDate, day, MaxDate));
     }
     followSelection();
+    describeMonth();
     emit shownMonthChanged(this);
+}
+
+void TMonthCalendar::describeMonth()
+{
+    // A screen reader names the calendar, and its day grid that takes the focus, by the month shown.
+    const QString month =
+        rt::formatDateTime(QStringLiteral("mmmm yyyy"), rt::fromQDate(QDate(yearShown(), monthShown(), 1)));
+    setAccessibleName(month);
+    if (m_view)
+        m_view->setAccessibleName(month);
 }
 
 void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
@@ -127,6 +141,15 @@ void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date)
         return;
     }
     QCalendarWidget::paintCell(painter, rect, date);
+    // The style's own focus frame is lost in the blue of the selection: once the keyboard has moved the focus, a
+    // yellow frame shows which calendar the keys move. The window as first shown keeps its plain look.
+    if (m_view && m_view->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange) && date == selectedDate()) {
+        painter->save();
+        painter->setPen(QPen(colours::Yellow, 1));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+    }
 }
 
 void TMonthCalendar::setWeekNumbers(bool shown)

@@ -48,6 +48,7 @@ private:
     void userSelected(const QDate& date);
     void followSelection();
     void followPage(int year, int month);
+    void describeMonth();
 
     TDateTime m_date = 0;
     TDateTime m_timeOfDay = 0;

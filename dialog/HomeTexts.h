@@ -10,6 +10,9 @@ inline const QString GmtOffsetCaption = QStringLiteral("GMT Offset");
 inline const QString OffsetListCaption = QStringLiteral("Offset List");
 inline const QString MilitaryTimeCaption = QStringLiteral("Display military time");
 inline const QString HintsCaption = QStringLiteral("Hints");
+inline const QString TimeZoneCaption = QStringLiteral("Time zone");
+// The zone list's empty entry: no zone, the offset is the one chosen from the Offset List.
+inline const QString NoZoneHint = QStringLiteral("Empty: fixed offset from the Offset List");
 inline const QString SaveCaption = QStringLiteral("Save");
 inline const QString RestartMessage = QStringLiteral("The program must be restarted for this option to take effect.");
 // Followed by the full path of prefs.cal.

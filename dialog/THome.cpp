@@ -3,17 +3,22 @@
 #include "controls/TCurrencyEdit.h"
 #include "dialog/HomeTexts.h"
 #include "prefs/OffsetList.h"
+#include "zones/MachineDefault.h"
+#include "zones/ZoneOffsets.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimeZone>
 #include <QToolButton>
 
 namespace {
@@ -57,6 +62,29 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& tex
 
 // Wide enough for its caption in the dialog's font; it still ends before "Hints".
 constexpr int MilitaryBoxWidth = 128;
+// The dialog's own size; the time-zone row adds its height below the Save button.
+constexpr int DialogWidth = 204;
+constexpr int ZoneRowTop = 164;
+constexpr int ZoneRowHeight = 29;
+constexpr int BottomMargin = 5;
+
+namespace {
+// The machine's zone first, then every other zone the time-zone database knows; the empty entry, meaning no zone,
+// heads the list.
+QStringList zoneEntries()
+{
+    const QString machine = QString::fromLatin1(QTimeZone::systemTimeZoneId());
+    QStringList entries{QString()};
+    if (!machine.isEmpty() && QTimeZone(machine.toLatin1()).isValid())
+        entries.append(machine);
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+        const QString text = QString::fromLatin1(id);
+        if (text != machine)
+            entries.append(text);
+    }
+    return entries;
+}
+} // namespace
 
 THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* parent)
     : QDialog(parent), m_services(services), m_gate(gate), m_store(store)
@@ -65,7 +93,7 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
     setWindowTitle(HomeTexts::Caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(204, 164);
+    setFixedSize(DialogWidth, ZoneRowTop + ZoneRowHeight + BottomMargin);
     // Small enough that every caption fits the fixed layout whatever the desktop's own font size.
     QFont small = font();
     small.setPixelSize(10);
@@ -77,7 +105,40 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
 
     createControls();
     createSaveButton();
+    createZoneRow();
     connectHandlers();
+}
+
+void THome::createZoneRow()
+{
+    ui.PanelZone = new QFrame(this);
+    ui.PanelZone->setObjectName(QStringLiteral("PanelZone"));
+    ui.PanelZone->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui.PanelZone->setLineWidth(2);
+    ui.PanelZone->setGeometry(5, ZoneRowTop, 193, ZoneRowHeight);
+    ui.LabelZone = makeLabel(ui.PanelZone, QStringLiteral("LabelZone"), HomeTexts::TimeZoneCaption, 7, 8);
+
+    ui.ComboBoxZone = new QComboBox(ui.PanelZone);
+    ui.ComboBoxZone->setObjectName(QStringLiteral("ComboBoxZone"));
+    ui.ComboBoxZone->setEditable(true);
+    ui.ComboBoxZone->setInsertPolicy(QComboBox::NoInsert);
+    ui.ComboBoxZone->addItems(zoneEntries());
+    ui.ComboBoxZone->setItemData(0, HomeTexts::NoZoneHint, Qt::ToolTipRole);
+    ui.ComboBoxZone->setCurrentIndex(0);
+    ui.ComboBoxZone->setGeometry(63, 4, 121, 21);
+    ui.ComboBoxZone->setMaxVisibleItems(20);
+    ui.ComboBoxZone->setFocusPolicy(Qt::ClickFocus);
+    // "berl" finds Europe/Berlin: any part of the id, in any case.
+    QCompleter* completer = ui.ComboBoxZone->completer();
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    int widest = 0;
+    const QFontMetrics metrics(ui.ComboBoxZone->view()->font());
+    for (int i = 0; i < ui.ComboBoxZone->count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(ui.ComboBoxZone->itemText(i)));
+    ui.ComboBoxZone->view()->setMinimumWidth(widest +
+                                             2 * ui.ComboBoxZone->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 void THome::createControls()
@@ -173,6 +234,9 @@ void THome::connectHandlers()
     connect(ui.CheckBox1, &QCheckBox::toggled, this, &THome::CheckBox1Click);
     connect(ui.CheckBox2, &QCheckBox::toggled, this, &THome::CheckBox2Click);
     connect(ui.SpeedButton54, &QToolButton::clicked, this, &THome::SpeedButton54Click);
+    connect(ui.ComboBoxZone, qOverload<int>(&QComboBox::currentIndexChanged), this, &THome::ComboBoxZoneChange);
+    connect(ui.ComboBoxZone, qOverload<int>(&QComboBox::activated), this, &THome::ComboBoxZoneChange);
+    connect(ui.ComboBoxZone->lineEdit(), &QLineEdit::editingFinished, this, &THome::ComboBoxZoneChange);
 }
 
 void THome::showPreferences(const Preferences& value)
@@ -188,6 +252,19 @@ void THome::showPreferences(const Preferences& value)
     ui.Edit2->setText(value.longitude);
     ui.Edit1->setText(value.latitude);
     ui.CurrencyEditGMT3->setValue(value.gmtOffset);
+    // The zone as read, known or not: Save keeps it until the user chooses another.
+    m_zone = value.zone;
+    showZone(value.zone);
+}
+
+void THome::showZone(const QString& zoneId)
+{
+    const QSignalBlocker quiet(ui.ComboBoxZone);
+    const int index = zoneId.isEmpty() ? 0 : ui.ComboBoxZone->findText(zoneId, Qt::MatchExactly);
+    if (index >= 0)
+        ui.ComboBoxZone->setCurrentIndex(index);
+    else
+        ui.ComboBoxZone->setEditText(zoneId);
 }
 
 QString THome::memoLine(int n) const
@@ -221,8 +298,47 @@ void THome::FormActivate()
 
 void THome::ComboBox1Change()
 {
-    if (const std::optional<double> hours = OffsetList::hoursAt(ui.ComboBox1->currentIndex()))
+    if (const std::optional<double> hours = OffsetList::hoursAt(ui.ComboBox1->currentIndex())) {
         ui.CurrencyEditGMT3->setValue(*hours);
+        // A fixed offset chosen: the zone would override it in every report.
+        if (!m_zone.isEmpty()) {
+            m_zone.clear();
+            showZone(m_zone);
+            ParamsChanged = true;
+        }
+    }
+}
+
+void THome::ComboBoxZoneChange()
+{
+    const QString text = ui.ComboBoxZone->currentText().trimmed();
+    // A partly typed id chooses nothing, as typing into the Offset List does.
+    if (text.isEmpty() || zones::offsetsOn(text, m_services.clock.now().date()).known)
+        chooseZone(text);
+}
+
+void THome::chooseZone(const QString& zoneId)
+{
+    // The zone as read, blanks and all, stays unless another is chosen.
+    if (zoneId == m_zone.trimmed())
+        return;
+    m_zone = zoneId;
+    ParamsChanged = true;
+    if (zoneId.isEmpty())
+        return;
+    {
+        // The zone now gives the offset; no Offset List entry stands for it.
+        const QSignalBlocker quiet(ui.ComboBox1);
+        ui.ComboBox1->setCurrentIndex(-1);
+    }
+    ui.CurrencyEditGMT3->setValue(zones::offsetsOn(zoneId, m_services.clock.now().date()).standard);
+    // Only empty position fields take the zone's city: there is no way to ask before replacing what was typed.
+    if (!ui.Edit1->text().trimmed().isEmpty() || !ui.Edit2->text().trimmed().isEmpty())
+        return;
+    if (const std::optional<ZonePosition> place = zones::zonePosition(zoneId, zones::systemZoneTables())) {
+        ui.Edit1->setText(zones::latitudeLine(place->latitude));
+        ui.Edit2->setText(zones::longitudeLine(place->longitude));
+    }
 }
 
 void THome::CurrencyEditGMT3Enter()
@@ -253,8 +369,11 @@ void THome::ActivateHint()
 
 void THome::SpeedButton54Click()
 {
-    const Preferences edited = m_store.value().edited(ui.CheckBox1->isChecked(), ui.CheckBox2->isChecked(),
-                                                      ui.Edit2->text(), ui.Edit1->text(), ui.CurrencyEditGMT3->value());
+    // An id typed in full counts even when Save is pressed before the list took it.
+    ComboBoxZoneChange();
+    const Preferences edited =
+        m_store.value().edited(ui.CheckBox1->isChecked(), ui.CheckBox2->isChecked(), ui.Edit2->text(), ui.Edit1->text(),
+                               ui.CurrencyEditGMT3->value(), m_zone);
     if (!m_store.save(edited)) {
         m_gate.showOverDialog(BoxGate::Box::Error, HomeTexts::CannotCreateFile + m_store.path());
         return;
@@ -268,8 +387,12 @@ void THome::SpeedButton54Click()
 void THome::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // Once per showing: coming back from another application, or from the dialog's own box, must not forget the
+    // edits made so far (the restart message depends on them) nor move the pointer.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activatedSinceShown) {
+        m_activatedSinceShown = true;
         FormActivate();
+    }
 }
 
 void THome::showEvent(QShowEvent* event)
@@ -279,5 +402,6 @@ void THome::showEvent(QShowEvent* event)
         if (const QScreen* desktop = screen())
             move(desktop->geometry().center() - QPoint(width() / 2, height() / 2));
     }
+    m_activatedSinceShown = false;
     QDialog::showEvent(event);
 }

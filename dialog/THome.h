@@ -35,6 +35,11 @@ public:
     void CheckBox2Click();
     void ActivateHint();
     void SpeedButton54Click();
+    // The "Time zone" list: a known id chosen or typed becomes the zone, the empty entry clears it.
+    void ComboBoxZoneChange();
+
+    // The zone Save writes: the one read, or the last one chosen in the dialog.
+    QString zone() const { return m_zone; }
 
     // A change of position, GMT offset or military time since the dialog was last activated.
     bool paramsChanged() const { return ParamsChanged; }
@@ -68,10 +73,17 @@ private:
         QFrame* Panel2 = nullptr;
         QFrame* Panel1 = nullptr;
         QToolButton* SpeedButton54 = nullptr;
+        // The time-zone row, below the Save button so that every other control keeps its place.
+        QFrame* PanelZone = nullptr;
+        QLabel* LabelZone = nullptr;
+        QComboBox* ComboBoxZone = nullptr;
     };
 
     void createControls();
     void createSaveButton();
+    void createZoneRow();
+    void chooseZone(const QString& zoneId);
+    void showZone(const QString& zoneId);
     void connectHandlers();
     void setMemoLines(const QStringList& lines);
 
@@ -80,5 +92,7 @@ private:
     BoxGate& m_gate;
     PrefsStore& m_store;
     bool ParamsChanged = false;
+    QString m_zone;
     bool m_centred = false;
+    bool m_activatedSinceShown = false;
 };

@@ -3,18 +3,30 @@
 
 Preferences Preferences::fromFile(const PrefsFile& file)
 {
-    return Preferences{file.line(1), file.line(2), file.line(3), prefs::gmtOffsetFromLine(file.line(4))};
+    return Preferences{file.line(1), file.line(2), file.line(3), prefs::gmtOffsetFromLine(file.line(4)),
+                       file.line(PrefsFile::ZoneLine)};
 }
 
 PrefsFile Preferences::toFile() const
 {
-    return PrefsFile(prefs::savedLines(flags, longitude, latitude, prefs::gmtOffsetLine(gmtOffset)));
+    QStringList lines = prefs::savedLines(flags, longitude, latitude, prefs::gmtOffsetLine(gmtOffset));
+    // Without a zone the file keeps the four lines every reader of it knows.
+    if (!zone.isEmpty())
+        lines.append(zone);
+    return PrefsFile(lines);
 }
 
 Preferences Preferences::edited(bool military, bool withHints, const QString& longitudeText,
-                                const QString& latitudeText, double offset) const
+                                const QString& latitudeText, double offset, const QString& zoneId) const
 {
-    return Preferences{prefs::updatedFlags(flags, military, withHints), longitudeText, latitudeText, offset};
+    return Preferences{prefs::updatedFlags(flags, military, withHints), longitudeText, latitudeText, offset, zoneId};
+}
+
+PrefsStore PrefsStore::atPath(const QString& filePath)
+{
+    PrefsStore store(QString{});
+    store.m_path = filePath;
+    return store;
 }
 
 bool PrefsStore::load(QString* message)

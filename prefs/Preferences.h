@@ -7,32 +7,39 @@ namespace prefs {
 inline const QString CannotOpenFile = QStringLiteral("Cannot open file ");
 } // namespace prefs
 
-// The preferences as the program uses them: the flags line, the two position lines as typed, the GMT offset.
+// The preferences as the program uses them: the flags line, the two position lines as typed, the GMT offset and
+// the time zone.
 struct Preferences
 {
     QString flags;        // line 1; characters after the two option flags are carried unchanged
     QString longitude;    // line 2, e.g. "W°97.45"
     QString latitude;     // line 3, e.g. "N°30.15"
     double gmtOffset = 0; // line 4, hours east of Greenwich
+    // Line 5, an IANA id such as "Europe/Berlin", kept as read; empty when the file has four lines. A known zone
+    // gives the report its offset on the day, daylight saving included; line 4 then holds its standard offset.
+    QString zone = {};
 
     bool militaryTime() const { return prefs::flagOn(flags, PrefsFile::FlagMilitaryTime); }
     bool hints() const { return prefs::flagOn(flags, PrefsFile::FlagHints); }
 
     static Preferences fromFile(const PrefsFile& file);
-    // The four lines Save writes.
+    // The lines Save writes: the four of a file without a zone, byte for byte, and the zone as a fifth line.
     PrefsFile toFile() const;
     // The value as the dialog edits it: the two option flags set from its boxes, the rest of line 1 kept.
     Preferences edited(bool military, bool withHints, const QString& longitudeText, const QString& latitudeText,
-                       double offset) const;
+                       double offset, const QString& zoneId) const;
 };
 
-// prefs.cal in a folder, and the value last read from or saved to it.
+// The settings file, and the value last read from or saved to it.
 class PrefsStore
 {
 public:
-    explicit PrefsStore(const QString& folder) : m_folder(folder) {}
+    // prefs.cal in a folder.
+    explicit PrefsStore(const QString& folder) : m_path(PrefsFile::pathIn(folder)) {}
+    // The file at a path, read and saved for the whole run.
+    static PrefsStore atPath(const QString& filePath);
 
-    QString path() const { return PrefsFile::pathIn(m_folder); }
+    QString path() const { return m_path; }
     const Preferences& value() const { return m_value; }
     bool everRead() const { return m_everRead; }
 
@@ -42,9 +49,11 @@ public:
     bool load(QString* message);
     // Writes the value; on success value() is what a new read gives, characters the file cannot hold replaced.
     bool save(const Preferences& value);
+    // A failure to open the file was already told another way (a first start that could not write the file).
+    void openFailureAlreadyReported() { m_openFailureReported = true; }
 
 private:
-    QString m_folder;
+    QString m_path;
     Preferences m_value;
     bool m_everRead = false;
     bool m_openFailureReported = false;

@@ -5,14 +5,16 @@
 #include <optional>
 
 // The lines of prefs.cal: single-byte Latin-1 text (the degree sign is byte 176), one value per line.
-// Line 1 holds the flags, line 2 the longitude text, line 3 the latitude text, line 4 the GMT offset.
+// Line 1 holds the flags, line 2 the longitude text, line 3 the latitude text, line 4 the GMT offset, and an
+// optional line 5 the time zone.
 class PrefsFile
 {
 public:
     static constexpr int MaxLineLength = 4096; // characters kept of a line; the rest of a longer line is dropped
     static constexpr int FlagMilitaryTime = 1;
     static constexpr int FlagHints = 2;
-    static constexpr int LinesRead = 4; // flags, longitude, latitude, GMT offset; later lines are never looked at
+    static constexpr int ZoneLine = 5;
+    static constexpr int LinesRead = 5; // flags, longitude, latitude, GMT offset, zone; later lines are never looked at
 
     PrefsFile() = default;
     explicit PrefsFile(const QStringList& lines) : m_lines(lines) {}

@@ -22,7 +22,7 @@ void BoxGate::run(const std::function<void()>& handler)
         showWaiting();
         if (m_activationPending) {
             m_activationPending = false;
-            QTimer::singleShot(0, this, [this] { activationArrived(); });
+            queueActivation();
         }
     }
 }
@@ -76,7 +76,7 @@ void BoxGate::warnAtOk(const QString& text, int okBelowCentre, bool overDialog)
     const QSize desktop = m_services.pointer.desktopSize();
     m_services.pointer.moveTo(QPoint(desktop.width() / 2 + 10, desktop.height() / 2 + okBelowCentre));
     if (m_boxesOpen == 0 && (overDialog || !(isOpen() || m_services.prompter.isOpen())))
-        showNow(Box::Warning, text);
+        showNow(Box::Warning, text, PointerOnOk::Yes);
 }
 
 int BoxGate::execDialog(QObject* dialog)
@@ -86,19 +86,25 @@ int BoxGate::execDialog(QObject* dialog)
     ++m_dialogsOpen;
     const int result = m_services.prompter.execDialog(dialog);
     --m_dialogsOpen;
+    queueActivation();
     return result;
 }
 
-void BoxGate::showNow(Box kind, const QString& text)
+void BoxGate::showNow(Box kind, const QString& text, PointerOnOk pointer)
 {
     ++m_boxesOpen;
-    if (kind == Box::Warning)
+    if (kind == Box::Warning && pointer == PointerOnOk::Yes)
+        m_services.prompter.warningAtOk(text, m_services.pointer);
+    else if (kind == Box::Warning)
         m_services.prompter.warning(text);
     else if (kind == Box::Error)
         m_services.prompter.error(text);
     else
         m_services.prompter.plain(text);
     --m_boxesOpen;
+    // A box over a dialog gives the focus back to the dialog, not to the window.
+    if (m_dialogsOpen == 0)
+        queueActivation();
 }
 
 void BoxGate::showWaiting()
@@ -106,4 +112,15 @@ void BoxGate::showWaiting()
     const QList<Waiting> boxes = std::exchange(m_waiting, {});
     for (const Waiting& box : boxes)
         show(box.kind, box.text, box.key);
+}
+
+void BoxGate::queueActivation()
+{
+    if (m_activationQueued)
+        return;
+    m_activationQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_activationQueued = false;
+        activationArrived();
+    });
 }

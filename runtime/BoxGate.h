@@ -10,6 +10,8 @@
 // outermost one has ended, so it never stands over a half-made grid. Never a box over a box: a box asked for while
 // another box or a dialog is open is dropped, except a dialog's own box, which shows over its dialog. A message
 // with a key (a report's) is remembered once shown, so a later automatic report can leave it unsaid.
+// Closing a box over the window, or a dialog, activates the window again (once, after the handler that showed it);
+// a box over a dialog returns to the dialog and does not.
 class BoxGate : public QObject
 {
     Q_OBJECT
@@ -24,7 +26,8 @@ public:
     // Runs a handler: a conversion error ends it and is shown once, by the outermost handler. At the end of the
     // outermost one the waiting boxes show and a waiting activation runs.
     void run(const std::function<void()>& handler);
-    // The window became active: runs the activation now, or once the running handler or open box has ended.
+    // The window became the program's active window: runs the activation now, or once the running handler or open
+    // box has ended.
     void activationArrived();
     // Runs an activation's body; boxes asked for meanwhile wait until the year is laid out behind them.
     void activating(const std::function<void()>& body);
@@ -50,8 +53,11 @@ private:
         QString text;
         QString key;
     };
-    void showNow(Box kind, const QString& text);
+    enum class PointerOnOk { No, Yes };
+    void showNow(Box kind, const QString& text, PointerOnOk pointer = PointerOnOk::No);
     void showWaiting();
+    // One activation after the event loop's current turn, however many boxes and dialogs closed meanwhile.
+    void queueActivation();
 
     Services& m_services;
     std::function<void()> m_activate;
@@ -60,6 +66,7 @@ private:
     int m_boxesOpen = 0;
     int m_dialogsOpen = 0;
     bool m_activationPending = false;
+    bool m_activationQueued = false;
     QList<Waiting> m_waiting;
     QSet<QString> m_said;
 };

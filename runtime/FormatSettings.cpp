@@ -25,6 +25,7 @@ FormatSettings FormatSettings::fromLocale(const QLocale& locale)
         settings.shortMonthNames.append(locale.monthName(month, QLocale::ShortFormat));
         settings.longMonthNames.append(locale.monthName(month, QLocale::LongFormat));
     }
+    settings.firstDayOfWeek = locale.language() == QLocale::C ? Qt::Sunday : locale.firstDayOfWeek();
     return settings;
 }
 

@@ -17,6 +17,9 @@ struct FormatSettings
     QString timePMString = QStringLiteral("PM");
     QStringList shortMonthNames; // 12 entries, January first
     QStringList longMonthNames;
+    // The first column of the month calendars. The C and POSIX locales keep the Sunday-first look the program has
+    // always had; a named locale brings its own (Monday for German, Sunday for American English).
+    Qt::DayOfWeek firstDayOfWeek = Qt::Sunday;
 
     static FormatSettings fromLocale(const QLocale& locale);
 };

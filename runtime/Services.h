@@ -5,6 +5,7 @@
 #include <QString>
 
 class QObject;
+class Pointer;
 
 // The outside world, behind small interfaces so a test can set the date, answer boxes and watch the pointer.
 
@@ -21,6 +22,13 @@ class Prompter
 public:
     virtual ~Prompter() = default;
     virtual void warning(const QString& text) = 0;
+    // A warning whose OK button gets the pointer. The caller has already put the pointer where that button is
+    // expected; a prompter that can read the box's layout moves it onto the button itself once the box is laid out.
+    virtual void warningAtOk(const QString& text, Pointer& pointer)
+    {
+        (void)pointer;
+        warning(text);
+    }
     virtual void plain(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
     // Runs a modal dialog and returns its result. The dialog is passed as its QObject so that this layer needs no

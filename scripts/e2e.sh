@@ -13,52 +13,8 @@ for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo import convert o
 done
 [ -x "$binary" ] || { echo "e2e: no program at $binary"; exit 2; }
 
-work=$(mktemp -d)
-pids=()
-cleanup()
-{
-    local p
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        p=${pids[i]}
-        kill "$p" 2>/dev/null && wait "$p" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-passed=0
-failed=0
-check()
-{
-    local name=$1
-    shift
-    if "$@"; then
-        echo "PASS  $name"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $name"
-        failed=$((failed + 1))
-    fi
-}
-finish()
-{
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit $?
-}
-# Polls a condition every 0.1 s for at most $1 seconds.
-wait_for()
-{
-    local seconds=$1
-    shift
-    local tries=$((seconds * 10))
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# shellcheck source=../tests/e2e/harness.sh
+source "$root/tests/e2e/harness.sh" e2e
 
 # The program's folder is a fresh copy, so it reads and may write only its own prefs.cal.
 mkdir "$work/program"
@@ -86,7 +42,7 @@ if [ -z "$window" ]; then
     finish
 fi
 caption_after=$(today)
-echo "PASS  the main window appears"
+echo "ok    the main window appears"
 passed=$((passed + 1))
 
 # Let the first paint land before looking at pixels.

@@ -7,6 +7,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     xvfb openbox xdotool trayer x11-utils imagemagick fonts-dejavu-core xauth
     qt6-wayland weston
+    locales-all
     libbenchmark-dev valgrind strace
     dpkg-dev appstream
 )

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite: format check, the Debug build's tests, the sanitizer build's tests,
 # the real-window smoke test and the end-to-end journeys of the Release program, its sharpness at display scale 2 and
-# its native Wayland start, and the fuzz targets for a bounded time.
+# its native Wayland start, the Debian package installed and used, and the fuzz targets for a bounded time.
 # Every stage runs; the exit status is non-zero if any failed.
 set -uo pipefail
 
@@ -111,6 +111,8 @@ stage asan unit_tests asan
 stage smoke smoke
 stage journeys journeys
 stage displays displays
+# The Debian package installed and started as an ordinary user (needs root, as CI has).
+stage package bash tests/install/check-deb.sh
 stage fuzz fuzz
 
 echo

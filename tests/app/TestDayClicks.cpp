@@ -32,6 +32,8 @@ private slots:
     void testCalendarAtMidnightTodayRestoresTheGrid();
     void testADayOfTicksAcrossMidnight();
     void testTimerReportDoesNotNestInsideItsBox();
+    void testSunTimesFitTheirLabels_data();
+    void testSunTimesFitTheirLabels();
 };
 
 void TestDayClicks::testClickShowsTheDaysFigures()
@@ -222,6 +224,48 @@ void TestDayClicks::testTimerReportDoesNotNestInsideItsBox()
     QCOMPARE(app.world.prompter.maxDepth, 1);
     QCOMPARE(app.calendar->dayReport().countdown(), -1);
     QCOMPARE(colourOf(app.find<QLabel>("Label3")), Navy);
+}
+
+void TestDayClicks::testSunTimesFitTheirLabels_data()
+{
+    QTest::addColumn<QByteArray>("flags");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("sunrise");
+    QTest::addColumn<QString>("sunset");
+    // Austin with line 4 "abc", which reads as an offset of 0: the widest times a real position gives.
+    QTest::newRow("Austin, offset abc, 1 March") << QByteArray("00") << QDate(2024, 3, 1) << "-12:55A"
+                                                 << "12:29P";
+    QTest::newRow("Austin, offset abc, 15 December") << QByteArray("00") << QDate(2024, 12, 15) << "-11:19A"
+                                                     << "11:32P";
+    QTest::newRow("Austin, offset abc, 1 July") << QByteArray("00") << QDate(2024, 7, 1) << "11:33A"
+                                                << "13:35P";
+    QTest::newRow("Austin, offset abc, 24-hour, 1 March") << QByteArray("10") << QDate(2024, 3, 1) << "-12:55"
+                                                          << "24:29";
+}
+
+void TestDayClicks::testSunTimesFitTheirLabels()
+{
+    QFETCH(QByteArray, flags);
+    QFETCH(QDate, day);
+    QFETCH(QString, sunrise);
+    QFETCH(QString, sunset);
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), flags + QByteArray("\r\nW\xB0"
+                                                                             "97.45\r\nN\xB0"
+                                                                             "30.15\r\nabc\r\n"));
+    app.activate();
+    app.clickDay(day.month(), day);
+    const auto* label3 = app.find<QLabel>("Label3");
+    const auto* label4 = app.find<QLabel>("Label4");
+    QCOMPARE(label3->text(), sunrise);
+    QCOMPARE(label4->text(), sunset);
+    for (const QLabel* label : {label3, label4})
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                 qPrintable(label->objectName()));
+    // Wider, not moved: each still starts where it did and ends before the next picture.
+    QCOMPARE(label3->x(), 24);
+    QCOMPARE(label4->x(), 80);
+    QVERIFY(label3->geometry().right() < app.find<QLabel>("Image2")->x());
+    QVERIFY(label4->geometry().right() < app.find<QLabel>("Image3")->x());
 }
 
 QTEST_MAIN(TestDayClicks)

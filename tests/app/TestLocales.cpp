@@ -15,6 +15,10 @@ private slots:
     void testOffsetRoundTripsThroughTheFile_data();
     void testOffsetRoundTripsThroughTheFile();
     void testTimerRestoreWithTheLocalesSeparator();
+    void testWeeksStartOnTheLocalesDay_data();
+    void testWeeksStartOnTheLocalesDay();
+    void testMondayFirstGridAnswersClicks_data();
+    void testMondayFirstGridAnswersClicks();
 
 private:
     FormatSettings saved;
@@ -91,6 +95,56 @@ void TestLocales::testTimerRestoreWithTheLocalesSeparator()
     QCOMPARE(app.date(1), QDate(2024, 1, 1));
     QCOMPARE(app.date(5), QDate(2024, 5, 1));
     QVERIFY(app.world.prompter.boxes.isEmpty());
+}
+
+void TestLocales::testWeeksStartOnTheLocalesDay_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("firstDay");
+    QTest::addColumn<QString>("marchName");
+    QTest::newRow("C keeps Sunday") << "C" << int(Qt::Sunday) << "March 2024";
+    QTest::newRow("POSIX keeps Sunday") << "POSIX" << int(Qt::Sunday) << "March 2024";
+    QTest::newRow("American English, Sunday") << "en_US" << int(Qt::Sunday) << "March 2024";
+    QTest::newRow("German, Monday") << "de_DE" << int(Qt::Monday) << "März 2024";
+    QTest::newRow("French, Monday") << "fr_FR" << int(Qt::Monday) << "mars 2024";
+}
+
+void TestLocales::testWeeksStartOnTheLocalesDay()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, firstDay);
+    QFETCH(QString, marchName);
+    rt::formatSettings() = FormatSettings::fromLocale(QLocale(locale));
+    App app;
+    app.activate();
+    for (int n : {1, 3, 12})
+        QCOMPARE(int(app.month(n)->firstDayOfWeek()), firstDay);
+    QCOMPARE(app.month(3)->accessibleName(), marchName);
+}
+
+void TestLocales::testMondayFirstGridAnswersClicks_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("hint");
+    // March 2024 begins on a Friday: under Monday-first its first row holds 26 to 29 February.
+    QTest::newRow("Monday 4 March, start of the second row") << QDate(2024, 3, 4) << "24.064";
+    QTest::newRow("Sunday 31 March, last column") << QDate(2024, 3, 31) << "24.091";
+}
+
+void TestLocales::testMondayFirstGridAnswersClicks()
+{
+    QFETCH(QDate, day);
+    QFETCH(QString, hint);
+    rt::formatSettings() = FormatSettings::fromLocale(QLocale("de_DE"));
+    App app;
+    app.activate();
+    app.clickDay(3, day);
+    QCOMPARE(app.date(3), day);
+    QCOMPARE(app.month(3)->Hint(), hint);
+    // A grey day of February in the first row is a neighbouring month's: back to today's year, no hint.
+    app.clickDay(3, QDate(2024, 2, 26));
+    QCOMPARE(app.month(3)->Hint(), QString());
+    QCOMPARE(app.date(3), QDate(2024, 3, 1));
 }
 
 QTEST_MAIN(TestLocales)

@@ -1,5 +1,8 @@
 #include "app/SystemServices.h"
+#include "support/Fakes.h"
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QMessageBox>
 #include <QTest>
@@ -12,6 +15,8 @@ class TestMessagePrompter : public QObject
 private slots:
     void testADialogShowsItsOwnBoxButNeverABoxOverABox();
     void testNoSecondDialogWhileOneIsOpen();
+    void testTheWarningPutsThePointerOnItsOk_data();
+    void testTheWarningPutsThePointerOnItsOk();
 };
 
 void TestMessagePrompter::testADialogShowsItsOwnBoxButNeverABoxOverABox()
@@ -50,6 +55,44 @@ void TestMessagePrompter::testNoSecondDialogWhileOneIsOpen()
     prompter.execDialog(&first);
     QCOMPARE(secondResult, int(QDialog::Rejected));
     QVERIFY(!second.isVisible());
+}
+
+void TestMessagePrompter::testTheWarningPutsThePointerOnItsOk_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("year out of range") << QStringLiteral("Year must be between 1700 and 3000");
+    QTest::newRow("restart, a longer text")
+        << QStringLiteral("The program must be restarted for this option to take effect.");
+}
+
+void TestMessagePrompter::testTheWarningPutsThePointerOnItsOk()
+{
+    QFETCH(QString, text);
+    QWidget window;
+    window.setGeometry(200, 150, 794, 453);
+    window.show();
+    MessagePrompter prompter;
+    prompter.setParent(&window);
+    FakePointer pointer;
+    QRect okOnScreen;
+    QPoint at;
+    // Looks at the open box until the pointer has moved, then closes it as the user would; a box that never moves
+    // the pointer is closed after a while so that the test fails rather than hangs.
+    const QDeadlineTimer giveUp(5000);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || (pointer.moves.isEmpty() && !giveUp.hasExpired()))
+            return;
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        okOnScreen = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+        at = pointer.last();
+        box->accept();
+    });
+    watch.start(10);
+    prompter.warningAtOk(text, pointer);
+    QCOMPARE(pointer.moves.size(), 1);
+    QVERIFY(okOnScreen.contains(at));
 }
 
 QTEST_MAIN(TestMessagePrompter)

@@ -15,6 +15,7 @@ private slots:
     void testYearEntry_data();
     void testYearEntry();
     void testEnterActsAsOk();
+    void testTypingReplacesTheKeptYear();
     void testYearEntryOpensWithPointerAndFocus();
     void testClosingTheWarningReactivates();
     void testParametersOpensTheDialog();
@@ -182,6 +183,24 @@ void TestNavigation::testEnterActsAsOk()
     QVERIFY(!app.find<QFrame>("Panel25")->isVisible());
 }
 
+void TestNavigation::testTypingReplacesTheKeptYear()
+{
+    App app;
+    app.calendar->show();
+    app.activate();
+    auto* field = app.find<TumNumberEdit>("umNumberEdit1");
+    for (const QString& year : {QStringLiteral("2030"), QStringLiteral("1999")}) {
+        app.find<QToolButton>("SpeedButton6")->click();
+        QTest::keyClicks(field, year);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(app.title(1), "1 January " + year);
+    }
+    QVERIFY(app.world.prompter.boxes.isEmpty());
+    // The kept year is still there when the panel opens again.
+    app.find<QToolButton>("SpeedButton6")->click();
+    QCOMPARE(field->text(), QStringLiteral("1999"));
+}
+
 void TestNavigation::testYearEntryOpensWithPointerAndFocus()
 {
     App app;
@@ -204,8 +223,7 @@ void TestNavigation::testClosingTheWarningReactivates()
     app.find<QToolButton>("SpeedButton54")->click();
     QCOMPARE(app.title(1), QStringLiteral("1 January 1990"));
     // Closing the box makes the main window active again: that activation shows today's year.
-    app.calendar->FormActivate();
-    QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
+    QTRY_COMPARE(app.title(1), QStringLiteral("1 January 2024"));
 }
 
 void TestNavigation::testParametersOpensTheDialog()

@@ -118,9 +118,10 @@ void TestWindowModes::testHintsOfTheToolbar()
                                                                      "30.15\r\n-6\r\n"));
     QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QString());
     app.activate();
-    QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QStringLiteral("Always on top"));
-    QCOMPARE(app.find<QToolButton>("SpeedButton2")->toolTip(), QStringLiteral("Tray"));
-    QCOMPARE(app.find<QToolButton>("SpeedButton5")->toolTip(), QStringLiteral("Display week number"));
+    // The hint's own words come first, the shortcut after them.
+    QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QStringLiteral("Always on top (Ctrl+T)"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton2")->toolTip(), QStringLiteral("Tray (Ctrl+H)"));
+    QCOMPARE(app.find<QToolButton>("SpeedButton5")->toolTip(), QStringLiteral("Display week number (Ctrl+W)"));
     QCOMPARE(app.find<QLabel>("Image1")->toolTip(), QStringLiteral("Sunrise"));
     QCOMPARE(app.find<QLabel>("Image3")->toolTip(), QStringLiteral("Moon phase"));
     QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.136"));

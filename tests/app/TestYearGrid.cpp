@@ -336,7 +336,7 @@ void TestYearGrid::testLayoutPositions_data()
     QTest::newRow("SpeedButton4") << "SpeedButton4" << QRect(670, 2, 29, 19);
     QTest::newRow("SpeedButton2") << "SpeedButton2" << QRect(732, 2, 29, 19);
     QTest::newRow("Moon1") << "Moon1" << QRect(158, -29, 20, 19);
-    QTest::newRow("Label4") << "Label4" << QRect(80, 5, 35, 13);
+    QTest::newRow("Label4") << "Label4" << QRect(80, 5, 36, 13);
 }
 
 void TestYearGrid::testLayoutPositions()

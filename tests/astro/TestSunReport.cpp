@@ -31,6 +31,8 @@ private slots:
     void testMoonPicture_data();
     void testMoonPicture();
     void testMoonPictureOfADay();
+    void testMoonPhaseName_data();
+    void testMoonPhaseName();
 };
 
 void TestSunReport::testDegreeText_data()
@@ -236,6 +238,30 @@ void TestSunReport::testMoonPictureOfADay()
     QCOMPARE(moonIntervalFor(bound), 0);
     QCOMPARE(moonIntervalFor(std::nextafter(bound, 1.0L)), 2);
     QCOMPARE(moonIntervalFor(std::nextafter(bound, 0.0L)), 1);
+}
+
+void TestSunReport::testMoonPhaseName_data()
+{
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("1, a one-pixel rim") << 1 << "Waxing crescent";
+    QTest::newRow("7, right half lit") << 7 << "First quarter";
+    QTest::newRow("8") << 8 << "Waxing gibbous";
+    QTest::newRow("14, all white") << 14 << "Full moon";
+    QTest::newRow("15, lit on the left") << 15 << "Waning gibbous";
+    QTest::newRow("20, exact last quarter's picture") << 20 << "Waning gibbous";
+    QTest::newRow("21, left half lit") << 21 << "Last quarter";
+    QTest::newRow("22") << 22 << "Waning crescent";
+    QTest::newRow("28, all black") << 28 << "New moon";
+    QTest::newRow("0, no picture") << 0 << "";
+    QTest::newRow("29") << 29 << "";
+}
+
+void TestSunReport::testMoonPhaseName()
+{
+    QFETCH(int, picture);
+    QFETCH(QString, name);
+    QCOMPARE(moonPhaseName(picture), name);
 }
 
 QTEST_GUILESS_MAIN(TestSunReport)

@@ -3,6 +3,7 @@
 #include "runtime/ConvertError.h"
 #include "support/DayCell.h"
 #include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -68,6 +69,7 @@ private slots:
     void testDateFollowsKeysWheelAndArrows();
     void testDaysOutsideTheRangeAreEmptyGreyCells_data();
     void testDaysOutsideTheRangeAreEmptyGreyCells();
+    void testKeyboardFocusIsFramed();
 };
 
 void TestMonthCalendar::testSetDateKeepsTheControlsTimeOfDay_data()
@@ -303,6 +305,39 @@ void TestMonthCalendar::testDaysOutsideTheRangeAreEmptyGreyCells()
     for (int y = 0; y < cell.height(); ++y)
         for (int x = 0; x < cell.width(); ++x)
             QCOMPARE(image.pixelColor(origin + QPoint(x, y)), first); // empty: no number drawn
+}
+
+void TestMonthCalendar::testKeyboardFocusIsFramed()
+{
+    QWidget window;
+    auto* other = new QLineEdit(&window);
+    TMonthCalendar calendar(TenThirty, &window);
+    calendar.move(0, 30);
+    calendar.setDate(v(2026, 1, 15));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Yellow pixels along the top edge of the selected day's cell, just inside it.
+    auto framed = [&calendar] {
+        const QRect cell = dayCell(calendar, calendar.dayView(), QDate(2026, 1, 15));
+        const QImage image = calendar.grab().toImage();
+        const QPoint origin = calendar.dayView()->viewport()->mapTo(&calendar, cell.topLeft());
+        int yellow = 0;
+        for (int x = 2; x < cell.width() - 2; ++x) {
+            const QColor c = image.pixelColor(origin + QPoint(x, 1));
+            yellow += c.red() > 200 && c.green() > 200 && c.blue() < 80;
+        }
+        return yellow > cell.width() / 2;
+    };
+    // Focus the program gives, as when the window is first shown, leaves the look as it is.
+    calendar.setFocus();
+    QTRY_VERIFY(calendar.dayView()->hasFocus());
+    QVERIFY(!framed());
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Tab);
+    QTRY_VERIFY(calendar.dayView()->hasFocus());
+    QVERIFY(framed());
+    other->setFocus();
+    QVERIFY(!framed());
 }
 
 QTEST_MAIN(TestMonthCalendar)

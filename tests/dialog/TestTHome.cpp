@@ -5,8 +5,11 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTimeZone>
 #include <QToolButton>
 #include <QtTest>
 #ifdef Q_OS_UNIX
@@ -46,6 +49,10 @@ private slots:
     void testHintsFlagSwitchesHintsOnWhenRead();
     void testGmtFieldPassesFocusToOffsetList();
     void testActivationPlacesPointerOnSave();
+    void testComingBackKeepsTheEdits();
+    void testTimeZoneRow_data();
+    void testTimeZoneRow();
+    void testTimeZoneRowBelowTheOtherControls();
 
 private:
     void makeHome(const QString& folder);
@@ -515,6 +522,126 @@ void TestTHome::testActivationPlacesPointerOnSave()
                 .contains(home->findChild<QToolButton*>("SpeedButton54")->mapFromGlobal(world->pointer.last())));
     QVERIFY(!home->paramsChanged());
     QTRY_VERIFY(home->findChild<QFrame*>("Panel2")->hasFocus());
+}
+
+// Another application takes the focus and the user comes back: the edit still counts, so Save says to restart.
+void TestTHome::testComingBackKeepsTheEdits()
+{
+    dir->write(Austin);
+    QVERIFY(load());
+    home->show();
+    home->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(home.get()));
+    QTRY_VERIFY(!world->pointer.moves.isEmpty());
+    home->findChild<QLineEdit*>("Edit1")->setText("45.5");
+    QVERIFY(home->paramsChanged());
+    const int moves = world->pointer.moves.size();
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    home->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(home.get()));
+
+    QVERIFY(home->paramsChanged());
+    QCOMPARE(world->pointer.moves.size(), moves);
+    // A new showing starts afresh.
+    home->hide();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    home->show();
+    home->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(home.get()));
+    QTRY_VERIFY(!home->paramsChanged());
+}
+
+void TestTHome::testTimeZoneRow_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("restart");
+    const QByteArray noPlace("00\r\n\r\n\r\n\r\n");
+    const QByteArray berlin("00\r\nE\xB0"
+                            "13.37\r\nN\xB0"
+                            "52.50\r\n1\r\nEurope/Berlin\r\n");
+    const QByteArray berlinFixed("00\r\nE\xB0"
+                                 "13.37\r\nN\xB0"
+                                 "52.50\r\n1\r\n");
+    QTest::newRow("no zone, nothing changed: the four lines") << Austin << "" << Austin << false;
+    QTest::newRow("zone chosen, position empty: the zone's city")
+        << noPlace << "choose Europe/Berlin" << berlin << true;
+    QTest::newRow("zone chosen, position typed: kept, standard offset set")
+        << Austin << "choose America/New_York"
+        << QByteArray("10\r\nW\xB0"
+                      "97.45\r\nN\xB0"
+                      "30.15\r\n-5\r\nAmerica/New_York\r\n")
+        << true;
+    QTest::newRow("zone typed in full, Save pressed") << noPlace << "type Europe/Berlin" << berlin << true;
+    QTest::newRow("zone typed in part: nothing chosen") << Austin << "type Europe/Berl" << Austin << false;
+    QTest::newRow("zone kept byte for byte") << berlin << "" << berlin << false;
+    QTest::newRow("empty entry: the fixed offset, four lines") << berlin << "choose " << berlinFixed << true;
+    QTest::newRow("Offset List entry clears the zone") << berlin << "offset 24" << berlinFixed << true;
+    QTest::newRow("zone with blanks kept as read") << Austin + " Europe/Berlin \r\n"
+                                                   << "" << Austin + " Europe/Berlin \r\n"
+                                                   << false;
+    QTest::newRow("unknown zone kept") << Austin + "Mars/Olympus\r\n"
+                                       << "" << Austin + "Mars/Olympus\r\n"
+                                       << false;
+    QTest::newRow("4,000-character zone line kept whole") << Austin + QByteArray(4000, 'x') + "\r\n"
+                                                          << "" << Austin + QByteArray(4000, 'x') + "\r\n"
+                                                          << false;
+}
+
+void TestTHome::testTimeZoneRow()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, action);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, restart);
+    dir->write(before);
+    QVERIFY(load());
+    home->FormActivate();
+    auto* zone = home->findChild<QComboBox*>("ComboBoxZone");
+    QVERIFY(zone);
+    if (action.startsWith("choose ")) {
+        const int index = zone->findText(action.mid(7), Qt::MatchExactly);
+        QVERIFY(index >= 0);
+        zone->setCurrentIndex(index);
+    } else if (action.startsWith("type ")) {
+        zone->lineEdit()->setText(action.mid(5));
+    } else if (action.startsWith("offset ")) {
+        home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(action.mid(7).toInt());
+    }
+    QCOMPARE(saveAndRead(), after);
+    QCOMPARE(world->prompter.boxes.size(), restart ? 1 : 0);
+}
+
+void TestTHome::testTimeZoneRowBelowTheOtherControls()
+{
+    // The dialog grows by the row; what was there keeps its place.
+    QCOMPARE(home->findChild<QFrame*>("Panel3")->geometry(), QRect(5, 5, 193, 129));
+    QCOMPARE(home->findChild<QFrame*>("Panel2")->geometry(), QRect(10, 136, 182, 26));
+    QCOMPARE(home->width(), 204);
+    const QRect row = home->findChild<QFrame*>("PanelZone")->geometry();
+    QVERIFY(row.top() >= 162);
+    QCOMPARE(home->height(), row.bottom() + 1 + 5);
+    auto* zone = home->findChild<QComboBox*>("ComboBoxZone");
+    QCOMPARE(home->findChild<QLabel*>("LabelZone")->text(), QStringLiteral("Time zone"));
+    // The empty entry (no zone), then this machine's zone, then every zone.
+    QCOMPARE(zone->itemText(0), QString());
+    QCOMPARE(zone->itemText(1), QString::fromLatin1(QTimeZone::systemTimeZoneId()));
+    QVERIFY(zone->count() > 300);
+    // Part of an id, in any case, offers the zones holding it.
+    home->show();
+    zone->lineEdit()->setFocus();
+    QTest::keyClicks(zone->lineEdit(), "berl");
+    QAbstractItemModel* offered = zone->completer()->completionModel();
+    QStringList ids;
+    for (int row = 0; row < offered->rowCount(); ++row)
+        ids.append(offered->index(row, 0).data().toString());
+    QVERIFY2(ids.contains("Europe/Berlin"), qPrintable(ids.join(' ')));
 }
 
 QTEST_MAIN(TestTHome)

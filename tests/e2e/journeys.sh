@@ -8,30 +8,17 @@ set -uo pipefail
 binary=${1:-}
 shots=${2:-}
 
-for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo import convert identify od md5sum; do
+for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum; do
     command -v "$tool" >/dev/null || { echo "journeys: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
 binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
 
-work=$(mktemp -d)
+# shellcheck source=harness.sh
+source "$(dirname "${BASH_SOURCE[0]}")/harness.sh" journeys
 [ -n "$shots" ] || shots=$work/shots
 mkdir -p "$shots" || exit 2
-pids=()
-cleanup()
-{
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
 
-started=$SECONDS
-passed=0
-failed=0
 # check NUMBER TEXT COMMAND...: one numbered line per condition.
 check()
 {
@@ -50,26 +37,7 @@ check()
         fi
     fi
 }
-note() { echo "      $*"; }
 journey() { echo "== $1 (at $((SECONDS - started)) s)"; }
-now_us() { echo "${EPOCHREALTIME//[!0-9]/}"; }
-# Polls a condition every 0.1 s until it holds or $1 seconds of clock time have passed.
-wait_for()
-{
-    local end=$(($(now_us) + $1 * 1000000))
-    shift
-    until "$@"; do
-        (($(now_us) < end)) || return 1
-        sleep 0.1
-    done
-}
-finish()
-{
-    echo "journeys took $((SECONDS - started)) s"
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit $?
-}
 
 # ---- the desktop: X server, window manager, notification-area host
 
@@ -83,10 +51,12 @@ tray_panel() { desktop_tray_panel; }
 app=
 window=
 X=0 Y=0 W=0 H=0
-# start_program FOLDER: runs the copy in FOLDER; sets app and window (empty when no main window shows).
+program_locale=
+# start_program FOLDER: runs the copy in FOLDER (under LC_ALL=$program_locale when set); sets app and window (empty
+# when no main window shows).
 start_program()
 {
-    (cd "$1" && exec ./dorvane) >>"$work/app.log" 2>&1 &
+    (cd "$1" && exec env ${program_locale:+LC_ALL=$program_locale} ./dorvane) >>"$work/app.log" 2>&1 &
     app=$!
     pids+=("$app")
     main_window() { window=$(xdotool search --all --onlyvisible --pid "$app" --name '^Dorvane   Today:' 2>/dev/null | head -1); [ -n "$window" ]; }
@@ -244,15 +214,18 @@ dotted() { date -d "$1" '+%-m.%-d.%Y'; }
 # A clicked day must not be today: a day on today's date may send the grid back to the first of its month.
 not_today() { [ "$1" == "$(date +%F)" ] && date -d "$1 -1 day" +%F || echo "$1"; }
 
-# day_cell N DATE: client coordinates of DATE's cell in calendar N (a calendar showing DATE's month).
+# day_cell N DATE: client coordinates of DATE's cell in calendar N (a calendar showing DATE's month), in weeks that
+# start on week_start (0 Sunday, 1 Monday).
 # Cells are 28 wide from 1 px in, 16 high from 43 px down; the week of the 1st is found from the highlight of
-# the selected 1st (the control puts a whole week of the month before first when the month starts on a Sunday).
+# the selected 1st (the control puts a whole week of the month before first when the month starts on the week's
+# first day).
+week_start=0
 day_cell()
 {
     local n=$1 date=$2 left top first row0 index
     left=$(((n - 1) % 4 * 199))
     top=$(((n - 1) / 4 * 143))
-    first=$(date -d "${date:0:8}01" +%w)
+    first=$((($(date -d "${date:0:8}01" +%w) - week_start + 7) % 7))
     if (($(count_colour selected $((left + 1 + 28 * first + 3)) $((top + 43 + 3)) 4 4) == 16)); then
         row0=0
     elif (($(count_colour selected $((left + 1 + 28 * first + 3)) $((top + 59 + 3)) 4 4) == 16)); then
@@ -449,7 +422,8 @@ if [ -n "$dialog" ]; then
     info=$(xwininfo -id "$dialog")
     dx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
     dy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-    check 7 "its client area is 204x164" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 204x164
+    # 204x164 and the time-zone row below the Save button.
+    check 7 "its client area is 204x198" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 204x198
     xdotool mousemove $((dx + 15)) $((dy + 115)) click 1
     xdotool mousemove $((dx + 101)) $((dy + 149)) click 1
     expect_one_box 7 "ticking military time and saving asks for a restart"
@@ -605,7 +579,8 @@ journey_neighbouring_days_and_hostile_prefs()
     fi
     stop_program
 
-    folder=$(program_folder huge 00 $'W\xb097.45' $'N\xb030.15' -6)
+    # Five lines, the zone the last one read, then the junk.
+    folder=$(program_folder huge 00 $'W\xb097.45' $'N\xb030.15' -6 America/Chicago)
     yes 'x' | head -c $((50 * 1024 * 1024)) >>"$folder/prefs.cal"
     before=$(stat -c '%s %Y' "$folder/prefs.cal")$(md5sum <"$folder/prefs.cal")
     start_program "$folder"
@@ -630,6 +605,174 @@ journey_neighbouring_days_and_hostile_prefs()
         test "$(stat -c '%s %Y' "$folder/prefs.cal")$(md5sum <"$folder/prefs.cal")" == "$before"
 }
 journey_neighbouring_days_and_hostile_prefs
+
+# ---- 12. Weeks as the user's locale has them
+# first_sunday YEAR-MM: the date of the month's first Sunday.
+first_sunday() { date -d "$1-01 +$(((7 - $(date -d "$1-01" +%w)) % 7)) days" +%F; }
+locale_quiet() { ! grep -qiE 'locale|codec' "$work/app.log"; }
+journey_locales()
+{
+    journey "12 Weeks start on Monday under de_DE and on Sunday under en_US; clicks still report their day"
+    local locale name start folder day sunday
+    for locale in de_DE.UTF-8 en_US.UTF-8; do
+        name=${locale%%.*}
+        [ "$name" == de_DE ] && start=1 || start=0
+        folder=$(program_folder "locale-$name" 00 $'W\xb097.45' $'N\xb030.15' -6)
+        program_locale=$locale
+        start_program "$folder"
+        program_locale=
+        check 12 "$name: the main window appears" test -n "$window"
+        if [ -n "$window" ]; then
+            wait_for 5 centred
+            wait_for 10 painted
+            wait_for 10 labels_are navy
+            xdotool mousemove 5 1000
+            wait_for 5 settled
+            check 12 "$name: screenshot $(screenshot "$shots/screenshot-$name.png" "$window")" \
+                test -s "$shots/screenshot-$name.png"
+            # A cell found in weeks from the wrong day would hold the day before or after.
+            week_start=$start
+            day=$(not_today "$year-03-15")
+            click_day 3 "$day"
+            check 12 "$name: $day clicked where weeks from $( ((start)) && echo Monday || echo Sunday) put it" \
+                wait_for 5 caption_has "   Julian: $(julian ${day//-/ })     $(dotted "$day") > "
+            sunday=$(not_today "$(first_sunday "$year-03")")
+            click_day 3 "$sunday"
+            check 12 "$name: the first Sunday of March ($sunday) too" \
+                wait_for 5 caption_has "   Julian: $(julian ${sunday//-/ })     "
+            show_caption
+            week_start=0
+        fi
+        stop_program
+    done
+    check 12 "no locale warnings on standard error" locale_quiet
+}
+journey_locales
+
+# ---- 13. Coming back from another application keeps what the window shows
+# other_client: a second X client (xmessage) that takes the focus away from the program.
+other=
+other_client()
+{
+    local found
+    xmessage -geometry +20+60 "another application" >>"$work/xmessage.log" 2>&1 &
+    pids+=($!)
+    # xmessage sets no process id on its window; its class names it.
+    found() { other=$(xdotool search --onlyvisible --class '^Xmessage$' 2>/dev/null | head -1); [ -n "$other" ]; }
+    wait_for 10 found
+}
+focus_on() { [ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]; }
+focus_elsewhere() { xdotool windowactivate --sync "$other" >/dev/null 2>&1; wait_for 5 focus_on "$other"; }
+main_focused() { geometry && focus_on "$window"; }
+# Clicks the middle of the main window's title bar, as drawn by the window manager.
+click_title_bar()
+{
+    local extents t
+    geometry
+    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+    IFS=, read -r _ _ t _ <<<"${extents:-0,0,0,0}"
+    xdotool mousemove $((X + W / 2)) $((Y - (t > 0 ? t / 2 : 10))) click 1
+    rest_pointer
+}
+journey_back_from_another_application()
+{
+    journey "13 Coming back from another application keeps what the window shows"
+    local folder grid0 titles0 title0 today_title shown day later
+    folder=$(program_folder back 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_program "$folder"
+    check 13 "the main window appears" test -n "$window"
+    other_client
+    check 13 "a second X client (xmessage) is running" test -n "$other"
+    # The title bar: the window asks for the close button alone (Motif functions without minimise 0x8 and maximise
+    # 0x10), and the window manager offers no maximising. Openbox still draws the two buttons, inert for maximise.
+    motif_functions() { xprop -id "$window" _MOTIF_WM_HINTS | sed -n 's/.* = [^,]*, \([^,]*\),.*/\1/p'; }
+    asks_close_only() { local f=$(($(motif_functions))); ((f & 0x20 && !(f & 0x18))); }
+    [ -n "$window" ] && check 13 "the window asks for the close button only (Motif hints)" asks_close_only
+    [ -n "$window" ] && check 13 "the window manager allows no maximising" \
+        bash -c '! xprop -id "$0" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE' "$window"
+    if [ -n "$window" ] && [ -n "$other" ]; then
+        toolbar_top=428
+        wait_for 10 painted
+        today_title=$(first_title)
+        later=$((year + 2))
+        for _ in 1 2; do
+            title0=$(first_title)
+            toolbar 344 25
+            wait_for 5 title_differs "$title0"
+        done
+        rest_pointer
+        wait_for 5 settled
+        grid0=$(region_hash 0 0 794 424)
+        titles0=$(region_hash 0 4 794 23)$(region_hash 0 147 794 23)$(region_hash 0 290 794 23)
+        check 13 "the second client takes the focus" focus_elsewhere
+        click_title_bar
+        check 13 "a click on the title bar gives the focus back" wait_for 5 main_focused
+        wait_for 5 settled
+        check 13 "the grid still shows $later, pixel for pixel" test "$(region_hash 0 0 794 424)" == "$grid0"
+        check 13 "the second client takes the focus again" focus_elsewhere
+        day=$later-03-15
+        click_day 3 "$day"
+        check 13 "a click on 15 March $later brings the window back and reports that day" \
+            wait_for 5 caption_has "   Julian: $(julian ${day//-/ })     $(dotted "$day") > "
+        show_caption
+        wait_for 5 settled
+        check 13 "the month titles still show $later" \
+            test "$(region_hash 0 4 794 23)$(region_hash 0 147 794 23)$(region_hash 0 290 794 23)" == "$titles0"
+
+        # The compact view: two months moved on, another client, then the title bar.
+        toolbar 378 32
+        wait_for 5 client_is 396x167
+        toolbar_top=142
+        for _ in 1 2; do
+            title0=$(first_title)
+            toolbar 141 25
+            wait_for 5 title_differs "$title0"
+        done
+        rest_pointer
+        wait_for 5 settled
+        shown=$(region_hash 0 0 396 167)
+        check 13 "compact view: the second client takes the focus" focus_elsewhere
+        click_title_bar
+        check 13 "compact view: the title bar gives the focus back" wait_for 5 main_focused
+        wait_for 5 settled
+        check 13 "compact view: the months and the year button are unchanged" \
+            test "$(region_hash 0 0 396 167)" == "$shown"
+        toolbar 173 32
+        wait_for 5 client_is 794x453
+        toolbar_top=428
+
+        # A box of the program's own: the pointer lands on its OK button, and closing it brings back today's year.
+        toolbar 344 25
+        wait_for 5 title_differs "$today_title"
+        toolbar 412 25
+        wait_for 5 year_panel_open
+        field
+        xdotool type --delay 30 1500
+        xdotool key Return
+        check 13 "1500 is refused with a box" wait_for 10 some_box
+        pointer_on_ok() {
+            local box info bx by bw bh px py
+            box=$(boxes | head -1)
+            [ -n "$box" ] || return 1
+            info=$(xwininfo -id "$box") || return 1
+            bx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+            by=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+            bw=$(awk '/Width:/ {print $2}' <<<"$info")
+            bh=$(awk '/Height:/ {print $2}' <<<"$info")
+            eval "$(xdotool getmouselocation --shell)"
+            px=$X py=$Y
+            geometry # X and Y are the window's again
+            # The OK button sits in the bottom right quarter of the box.
+            ((px > bx + bw / 2 && px < bx + bw && py > by + bh / 2 && py < by + bh))
+        }
+        check 13 "the pointer is on the box's OK button (its bottom right quarter)" wait_for 5 pointer_on_ok
+        check 13 "the box closes with Return" close_box
+        check 13 "closing it brings back the grid of $year" wait_for 5 title_equals "$today_title"
+        check 13 "the year-entry panel stays open for another try" year_panel_open
+    fi
+    stop_program
+}
+journey_back_from_another_application
 
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"

@@ -19,52 +19,8 @@ done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
 binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
 
-work=$(mktemp -d)
-pids=()
-cleanup()
-{
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-started=$SECONDS
-passed=0
-failed=0
-check()
-{
-    local text=$1
-    shift
-    if "$@"; then
-        echo "ok    $text"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $text"
-        failed=$((failed + 1))
-    fi
-}
-note() { echo "      $*"; }
-now_us() { echo "${EPOCHREALTIME//[!0-9]/}"; }
-wait_for()
-{
-    local end=$(($(now_us) + $1 * 1000000))
-    shift
-    until "$@"; do
-        (($(now_us) < end)) || return 1
-        sleep 0.1
-    done
-}
-finish()
-{
-    echo "scale took $((SECONDS - started)) s"
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit $?
-}
+# shellcheck source=harness.sh
+source "$(dirname "${BASH_SOURCE[0]}")/harness.sh" scale
 
 # A screen large enough for the window at scale 2 (1600 x 970 device pixels and a frame).
 Xvfb -displayfd 3 -screen 0 1800x1200x24 -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &

@@ -2,7 +2,8 @@
 # Builds the Debian package, installs it on this machine and checks what a user of a system install gets: the
 # program in /usr/bin with its desktop entry, icon and AppStream metadata, a first start as an ordinary user (fresh
 # home, TZ=Europe/Berlin) that writes ~/.config/dorvane/prefs.cal with Berlin's zone and place, and a removal of
-# the package that leaves the user's file alone. Needs root (dpkg -i); CI runs as root.
+# the package that leaves the user's file alone, and a start with a read-only ~/.config that says so once and goes
+# on. Needs root (dpkg -i); CI runs as root.
 # usage: bash tests/install/check-deb.sh
 set -uo pipefail
 
@@ -13,60 +14,20 @@ for tool in cmake cpack dpkg dpkg-deb dpkg-shlibdeps appstreamcli Xvfb openbox t
     command -v "$tool" >/dev/null || { echo "check-deb: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
 
-work=$(mktemp -d)
+# shellcheck source=../e2e/harness.sh
+source "$root/tests/e2e/harness.sh" check-deb
 chmod 755 "$work"
-pids=()
 user=dorvane-check
 created_user=0
 was_installed=0
 dpkg-query -W -f='${db:Status-Status}' dorvane 2>/dev/null | grep -qx installed && was_installed=1
-cleanup()
+# Leaves the machine as it was: the package purged unless it was there before, the test user gone.
+harness_tidy()
 {
-    local p
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        p=${pids[i]}
-        kill "$p" 2>/dev/null && wait "$p" 2>/dev/null
-    done
     if [ "$was_installed" = 0 ] && dpkg-query -W dorvane >/dev/null 2>&1; then
         dpkg --purge dorvane >/dev/null 2>&1
     fi
     [ "$created_user" = 1 ] && userdel "$user" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-passed=0
-failed=0
-check()
-{
-    local name=$1
-    shift
-    if "$@"; then
-        echo "PASS  $name"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $name"
-        failed=$((failed + 1))
-    fi
-}
-finish()
-{
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit $?
-}
-# Polls a condition every 0.1 s for at most $1 seconds.
-wait_for()
-{
-    local seconds=$1
-    shift
-    local tries=$((seconds * 10))
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
 }
 
 # ---- The package
@@ -112,7 +73,8 @@ start_desktop check-deb || finish
 runuser -u "$user" -- env -i HOME="$home" TZ=Europe/Berlin DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 PATH=/usr/bin:/bin \
     /usr/bin/dorvane >"$work/app.log" 2>&1 &
 pids+=($!)
-window=$(timeout 30 xdotool search --sync --name '^Dorvane' 2>/dev/null | head -1)
+# --name ignores case: "^Dorvane" alone also finds the toolkit's hidden leader window "dorvane".
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Dorvane ' 2>/dev/null | head -1)
 check "the main window appears for an ordinary user" test -n "$window"
 settings="$home/.config/dorvane/prefs.cal"
 wait_for 20 test -s "$settings"
@@ -133,6 +95,7 @@ dialog=
 dialog_shown() { dialog=$(xdotool search --onlyvisible --name '^Parameters$' 2>/dev/null | head -1); [ -n "$dialog" ]; }
 dialog_gone() { ! dialog_shown; }
 boxes() { xdotool search --onlyvisible --name '^Dorvane$' 2>/dev/null; }
+box_shown() { [ -n "$(boxes)" ]; }
 first_line_is() { [ "$(head -c 2 "$settings" 2>/dev/null)" = "$1" ]; }
 if [ -n "$window" ] && [ -z "$(boxes)" ] && geometry "$window"; then
     # The wrench: toolbar button at left 670, width 29, in the toolbar at top 428.
@@ -140,7 +103,7 @@ if [ -n "$window" ] && [ -z "$(boxes)" ] && geometry "$window"; then
     wait_for 5 dialog_shown && geometry "$dialog" &&
         xdotool mousemove $((X + 15)) $((Y + 115)) click 1 mousemove $((X + 101)) $((Y + 149)) click 1
     # Ticking military time asks for a restart; the box closes with Return.
-    wait_for 10 test -n "$(boxes)" && xdotool windowactivate --sync "$(boxes | head -1)" key --clearmodifiers Return
+    wait_for 10 box_shown && xdotool windowactivate --sync "$(boxes | head -1)" key --clearmodifiers Return
     check "Save writes the user's file" wait_for 10 first_line_is 10
     check "Save keeps the zone and place" cmp -s <(tail -c +3 "$settings") <(tail -c +3 "$work/berlin.cal")
 else
@@ -149,6 +112,20 @@ else
 fi
 kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
 [ -f "$settings" ] && cp "$settings" "$work/settings.before"
+
+# A read-only ~/.config: the first start says it cannot create the file, once, and the program goes on.
+locked="$work/locked"
+mkdir -p "$locked/.config" && chown -R "$user:" "$locked" && chmod 555 "$locked/.config"
+runuser -u "$user" -- env -i HOME="$locked" TZ=Europe/Berlin DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 PATH=/usr/bin:/bin \
+    /usr/bin/dorvane >"$work/locked.log" 2>&1 &
+pids+=($!)
+check "read-only ~/.config: the main window appears" wait_for 30 xdotool search --onlyvisible --name '^Dorvane '
+check "read-only ~/.config: a box says so" wait_for 10 box_shown
+[ -n "$(boxes)" ] && xdotool windowactivate --sync "$(boxes | head -1)" key --clearmodifiers Return
+check "read-only ~/.config: one box only" bash -c 'sleep 2; [ -z "$(xdotool search --onlyvisible --name "^Dorvane\$" 2>/dev/null)" ]'
+check "read-only ~/.config: the program runs on" kill -0 "${pids[-1]}"
+check "read-only ~/.config: no file written" test ! -e "$locked/.config/dorvane"
+kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
 
 # ---- Removal
 check "dpkg removes the package" dpkg -r dorvane

@@ -12,6 +12,8 @@ private slots:
     void testEditedKeepsTheRestOfTheFlags();
     void testStoreReportsAMissingFileOnceAndKeepsTheLastValue();
     void testSavedValueIsWhatANewReadGives();
+    void testZoneLine_data();
+    void testZoneLine();
 };
 
 void TestPreferences::testValueOfAFile_data()
@@ -50,7 +52,7 @@ void TestPreferences::testValueOfAFile()
 void TestPreferences::testEditedKeepsTheRestOfTheFlags()
 {
     const Preferences before{"11xyz", "W°1", "N°2", 3};
-    const Preferences after = before.edited(false, true, "E°5", "S°6", -3.5);
+    const Preferences after = before.edited(false, true, "E°5", "S°6", -3.5, QString());
     QCOMPARE(after.toFile().toBytes(), QByteArray("01xyz\r\nE\xB0"
                                                   "5\r\nS\xB0"
                                                   "6\r\n-3.5\r\n"));
@@ -88,6 +90,39 @@ void TestPreferences::testSavedValueIsWhatANewReadGives()
     PrefsStore gone(dir.path() + "/gone");
     QVERIFY(!gone.save(store.value()));
     QCOMPARE(gone.value().flags, QString());
+}
+
+void TestPreferences::testZoneLine_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray four("00\r\nE\xB0"
+                          "13.37\r\nN\xB0"
+                          "52.50\r\n1\r\n");
+    QTest::newRow("four lines: no zone, saved as four") << four << "" << four;
+    QTest::newRow("five lines: the zone, saved as five") << four + "Europe/Berlin\r\n"
+                                                         << "Europe/Berlin" << four + "Europe/Berlin\r\n";
+    QTest::newRow("empty fifth line: no zone, saved as four") << four + "\r\n"
+                                                              << "" << four;
+    QTest::newRow("lone LF, a sixth line ignored") << QByteArray("00\nE\xB0"
+                                                                 "13.37\nN\xB0"
+                                                                 "52.50\n1\nEurope/Berlin\nmore\n")
+                                                   << "Europe/Berlin" << four + "Europe/Berlin\r\n";
+}
+
+void TestPreferences::testZoneLine()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, zone);
+    QFETCH(QByteArray, saved);
+    TempPrefsDir dir;
+    dir.write(bytes);
+    PrefsStore store = PrefsStore::atPath(dir.filePath());
+    QVERIFY(store.load(nullptr));
+    QCOMPARE(store.value().zone, zone);
+    QVERIFY(store.save(store.value()));
+    QCOMPARE(dir.read(), saved);
 }
 
 QTEST_GUILESS_MAIN(TestPreferences)

@@ -15,6 +15,8 @@ private slots:
     void testBoxUnderAnOpenBoxIsDroppedAndNotSaid();
     void testDialogsOwnBoxShowsOverIt();
     void testActivationWaitsForTheHandlerAndTheBox();
+    void testClosingActivatesTheWindowOnce_data();
+    void testClosingActivatesTheWindowOnce();
     void testWarningAtOkPlacesThePointer_data();
     void testWarningAtOkPlacesThePointer();
 
@@ -102,6 +104,54 @@ void TestBoxGate::testActivationWaitsForTheHandlerAndTheBox()
     QCOMPARE(activations, 0);
     // Once the handler and its box have ended, the activation runs, once.
     QTRY_COMPARE(activations, 1);
+}
+
+namespace {
+enum Closing { BoxOverWindow, TwoBoxesOfOneHandler, YearWarning, Dialog, DialogWithItsOwnBox, HandlerWithoutBox };
+}
+
+void TestBoxGate::testClosingActivatesTheWindowOnce_data()
+{
+    QTest::addColumn<int>("closing");
+    QTest::addColumn<int>("activations");
+    QTest::newRow("a box over the window") << int(BoxOverWindow) << 1;
+    QTest::newRow("two boxes of one handler") << int(TwoBoxesOfOneHandler) << 1;
+    QTest::newRow("the year warning") << int(YearWarning) << 1;
+    QTest::newRow("a dialog") << int(Dialog) << 1;
+    QTest::newRow("a dialog's own box, then the dialog") << int(DialogWithItsOwnBox) << 1;
+    QTest::newRow("a handler that showed nothing") << int(HandlerWithoutBox) << 0;
+}
+
+void TestBoxGate::testClosingActivatesTheWindowOnce()
+{
+    QFETCH(int, closing);
+    QFETCH(int, activations);
+    int seen = 0;
+    gate->setActivation([&] { ++seen; });
+    QDialog dialog;
+    world->prompter.whileDialogOpen = [&](QDialog*) {
+        if (closing == DialogWithItsOwnBox)
+            gate->showOverDialog(BoxGate::Box::Error, "Cannot create file");
+        QCoreApplication::processEvents();
+        // Closing the dialog's box gives the focus back to the dialog, not to the window behind it.
+        QCOMPARE(seen, 0);
+    };
+    gate->run([&] {
+        if (closing == BoxOverWindow)
+            gate->show(BoxGate::Box::Plain, "box");
+        if (closing == TwoBoxesOfOneHandler) {
+            gate->show(BoxGate::Box::Plain, "first");
+            gate->show(BoxGate::Box::Plain, "second");
+        }
+        if (closing == YearWarning)
+            gate->warnAtOk("Year must be between 1700 and 3000", 37, false);
+        if (closing == Dialog || closing == DialogWithItsOwnBox)
+            gate->execDialog(&dialog);
+        QCOMPARE(seen, 0);
+    });
+    QTRY_COMPARE(seen, activations);
+    QCoreApplication::processEvents();
+    QCOMPARE(seen, activations);
 }
 
 void TestBoxGate::testWarningAtOkPlacesThePointer_data()

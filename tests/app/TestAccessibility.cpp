@@ -1,0 +1,121 @@
+#include "AppFixture.h"
+#include <QAccessible>
+
+// What a screen reader reads of the main window, through the accessibility interfaces it uses.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+private slots:
+    void testEveryControlIsNamedAndDescribed_data();
+    void testEveryControlIsNamedAndDescribed();
+    void testSunTimesInFull_data();
+    void testSunTimesInFull();
+    void testMoonByItsPhase_data();
+    void testMoonByItsPhase();
+    void testCalendarsByTheirMonth();
+
+private:
+    static QString read(QObject* control, QAccessible::Text what)
+    {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        return face ? face->text(what) : QStringLiteral("<no interface>");
+    }
+    static QString name(QObject* control) { return read(control, QAccessible::Name); }
+};
+
+void TestAccessibility::testEveryControlIsNamedAndDescribed_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char* control :
+         {"SpeedButton11", "SpeedButton10",  "SpeedButton9",    "SpeedButton8", "SpeedButton7", "SpeedButton6",
+          "SpeedButton3",  "SpeedButton5",   "SpeedButton4",    "SpeedButton1", "SpeedButton2", "SpeedButton54",
+          "umNumberEdit1", "Label1",         "Image1",          "Label3",       "Image2",       "Label4",
+          "Image3",        "MonthCalendar1", "MonthCalendar12", "Panel30",      "Panel41"})
+        QTest::newRow(control) << control;
+}
+
+void TestAccessibility::testEveryControlIsNamedAndDescribed()
+{
+    QFETCH(QString, control);
+    App app;
+    app.activate();
+    QWidget* widget = app.find<QWidget>(control);
+    QVERIFY2(!name(widget).isEmpty(), qPrintable(control));
+    QVERIFY2(!read(widget, QAccessible::Description).isEmpty(), qPrintable(control));
+}
+
+void TestAccessibility::testSunTimesInFull_data()
+{
+    QTest::addColumn<QByteArray>("flags");
+    QTest::addColumn<QString>("sunrise");
+    QTest::addColumn<QString>("sunset");
+    QTest::addColumn<QString>("clickedSunrise");
+    QTest::newRow("12-hour") << QByteArray("00") << "Sunrise 5:36 AM"
+                             << "Sunset 7:16 PM"
+                             << "Sunrise 7:27 AM";
+    QTest::newRow("military time") << QByteArray("10") << "Sunrise 05:36"
+                                   << "Sunset 19:16"
+                                   << "Sunrise 07:27";
+}
+
+void TestAccessibility::testSunTimesInFull()
+{
+    QFETCH(QByteArray, flags);
+    QFETCH(QString, sunrise);
+    QFETCH(QString, sunset);
+    QFETCH(QString, clickedSunrise);
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), flags + QByteArray("\r\nW\xB0"
+                                                                             "97.45\r\nN\xB0"
+                                                                             "30.15\r\n-6\r\n"));
+    app.activate();
+    QCOMPARE(name(app.find<QLabel>("Label3")), sunrise);
+    QCOMPARE(name(app.find<QLabel>("Label4")), sunset);
+    // A clicked day's times are said while they stand, and today's again after them.
+    app.clickDay(1, QDate(2024, 1, 9));
+    QCOMPARE(name(app.find<QLabel>("Label3")), clickedSunrise);
+    app.ticks(DayReport::ReportHoldTicks + 1);
+    QCOMPARE(name(app.find<QLabel>("Label3")), sunrise);
+}
+
+void TestAccessibility::testMoonByItsPhase_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("phase");
+    QTest::newRow("4 May 2024") << QDate(2024, 5, 4) << "Waning crescent";
+    QTest::newRow("23 May 2024") << QDate(2024, 5, 23) << "Full moon";
+    QTest::newRow("27 May 2024") << QDate(2024, 5, 27) << "Waning gibbous";
+}
+
+void TestAccessibility::testMoonByItsPhase()
+{
+    QFETCH(QDate, day);
+    QFETCH(QString, phase);
+    App app;
+    app.activate();
+    QCOMPARE(name(app.find<QLabel>("Image3")), QStringLiteral("Waxing crescent"));
+    app.clickDay(5, day);
+    QCOMPARE(name(app.find<QLabel>("Image3")), phase);
+}
+
+void TestAccessibility::testCalendarsByTheirMonth()
+{
+    App app;
+    app.activate();
+    QCOMPARE(name(app.month(1)), QStringLiteral("January 2024"));
+    QCOMPARE(name(app.month(12)), QStringLiteral("December 2024"));
+    // The day grid, which takes the focus, says the same.
+    QCOMPARE(name(app.month(12)->dayView()), QStringLiteral("December 2024"));
+    app.click(QStringLiteral("SpeedButton9"));
+    QCOMPARE(name(app.month(12)), QStringLiteral("December 2025"));
+    app.click(QStringLiteral("SpeedButton8"));
+    app.click(QStringLiteral("SpeedButton11"));
+    QCOMPARE(name(app.month(1)), QStringLiteral("December 2024"));
+    QCOMPARE(name(app.month(2)), QStringLiteral("January 2025"));
+    // The calendar's own keys move its month too.
+    app.month(2)->setFocus();
+    QTest::keyClick(app.month(2)->dayView(), Qt::Key_PageDown);
+    QCOMPARE(name(app.month(2)), QStringLiteral("February 2025"));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "TestAccessibility.moc"
