@@ -58,6 +58,19 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& tex
     box->setFocusPolicy(Qt::ClickFocus);
     return box;
 }
+// The drop-down shows every entry whole, padding, frame and scroll bar included; the field keeps its place and width.
+void fitListToEntries(QComboBox* box)
+{
+    QAbstractItemView* list = box->view();
+    int widest = 0;
+    const QFontMetrics metrics(list->font());
+    for (int i = 0; i < box->count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(box->itemText(i)));
+    const QStyle* style = list->style();
+    const int itemPadding = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    list->setMinimumWidth(widest + itemPadding + frame + style->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
 } // namespace
 
 // Wide enough for its caption in the dialog's font; it still ends before "Hints".
@@ -133,12 +146,7 @@ void THome::createZoneRow()
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
-    int widest = 0;
-    const QFontMetrics metrics(ui.ComboBoxZone->view()->font());
-    for (int i = 0; i < ui.ComboBoxZone->count(); ++i)
-        widest = qMax(widest, metrics.horizontalAdvance(ui.ComboBoxZone->itemText(i)));
-    ui.ComboBoxZone->view()->setMinimumWidth(widest +
-                                             2 * ui.ComboBoxZone->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    fitListToEntries(ui.ComboBoxZone);
 }
 
 void THome::createControls()
@@ -174,16 +182,7 @@ void THome::createControls()
     ui.ComboBox1->addItems(OffsetList::texts());
     ui.ComboBox1->setCurrentIndex(-1);
     ui.ComboBox1->setGeometry(63, 81, 121, 21);
-    // The drop-down shows every entry whole; the field keeps its place and width.
-    int widest = 0;
-    const QFontMetrics metrics(ui.ComboBox1->view()->font());
-    for (int i = 0; i < ui.ComboBox1->count(); ++i)
-        widest = qMax(widest, metrics.horizontalAdvance(ui.ComboBox1->itemText(i)));
-    const QStyle* style = ui.ComboBox1->view()->style();
-    const int itemPadding = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    ui.ComboBox1->view()->setMinimumWidth(widest + itemPadding + frame +
-                                          style->pixelMetric(QStyle::PM_ScrollBarExtent));
+    fitListToEntries(ui.ComboBox1);
     ui.ComboBox1->setFocusPolicy(Qt::ClickFocus);
 
     ui.CheckBox1 = makeCheckBox(ui.Panel3, QStringLiteral("CheckBox1"), HomeTexts::MilitaryTimeCaption,
