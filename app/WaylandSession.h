@@ -12,5 +12,5 @@ bool onWayland();
 template <typename Window> void activateOnFirstShowing(Window& window)
 {
     if (onWayland() && !window.isActiveWindow())
-        window.FormActivate();
+        window.activationArrived();
 }

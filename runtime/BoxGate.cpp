@@ -33,6 +33,8 @@ void BoxGate::activationArrived()
         m_activationPending = true;
         return;
     }
+    // This run is the activation that was waiting; the one a closing box queued is the same.
+    m_activationPending = false;
     if (m_activate)
         run(m_activate);
 }

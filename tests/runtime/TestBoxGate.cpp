@@ -107,7 +107,15 @@ void TestBoxGate::testActivationWaitsForTheHandlerAndTheBox()
 }
 
 namespace {
-enum Closing { BoxOverWindow, TwoBoxesOfOneHandler, YearWarning, Dialog, DialogWithItsOwnBox, HandlerWithoutBox };
+enum Closing {
+    BoxOverWindow,
+    TwoBoxesOfOneHandler,
+    YearWarning,
+    Dialog,
+    DialogWithItsOwnBox,
+    HandlerWithoutBox,
+    BoxOutsideAHandler
+};
 }
 
 void TestBoxGate::testClosingActivatesTheWindowOnce_data()
@@ -120,6 +128,8 @@ void TestBoxGate::testClosingActivatesTheWindowOnce_data()
     QTest::newRow("a dialog") << int(Dialog) << 1;
     QTest::newRow("a dialog's own box, then the dialog") << int(DialogWithItsOwnBox) << 1;
     QTest::newRow("a handler that showed nothing") << int(HandlerWithoutBox) << 0;
+    // The window system's own activation arrives while the box is open: still one activation.
+    QTest::newRow("a box outside any handler") << int(BoxOutsideAHandler) << 1;
 }
 
 void TestBoxGate::testClosingActivatesTheWindowOnce()
@@ -136,6 +146,15 @@ void TestBoxGate::testClosingActivatesTheWindowOnce()
         // Closing the dialog's box gives the focus back to the dialog, not to the window behind it.
         QCOMPARE(seen, 0);
     };
+    if (closing == BoxOutsideAHandler) {
+        world->prompter.whileOpen = [&](const FakePrompter::Box&) { gate->activationArrived(); };
+        gate->show(BoxGate::Box::Error, "Cannot create file");
+        QTRY_COMPARE(seen, activations);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(seen, activations);
+        return;
+    }
     gate->run([&] {
         if (closing == BoxOverWindow)
             gate->show(BoxGate::Box::Plain, "box");
