@@ -13,8 +13,8 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     input.latitudeField = m_latitudeField;
     input.longitudeField = m_longitudeField;
     // A known zone gives the day's own offset, daylight saving included; else line 4 stands.
-    const ZoneOffsets zone = zones::offsetsOn(preferences.zone, rt::toQDate(day));
-    input.gmtOffset = zone.known ? zone.onDay : preferences.gmtOffset;
+    const QDate date = rt::toQDate(day);
+    input.gmtOffset = zones::reportOffset(preferences.zone, date, preferences.gmtOffset);
     input.MilitaryTime = MilitaryTime ? 1 : 0;
     input.dateText = rt::formatDateTime(texts::PatternSunDate, day);
     const SunReportResult result = computeSunReport(input, Sun);
@@ -23,7 +23,8 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     SunRecalcCountdown = ReportHoldTicks;
 
     // From a southern latitude the moon is seen the other way round.
-    Shown shown{result.sunrise, result.sunset, zones::moonPictureAt(moonPictureOn(day), m_latitudeField), {}};
+    const int phaseStep = moonPictureOn(day);
+    Shown shown{result.sunrise, result.sunset, zones::moonPictureAt(phaseStep, m_latitudeField), phaseStep, {}};
     // The same day and preferences tell the same story: a report the program starts by itself says each thing once.
     // A position it cannot read is the preferences' story alone, whatever the day.
     const QString story = input.longitudeLine + QLatin1Char('|') + input.latitudeLine + QLatin1Char('|') +
@@ -31,14 +32,18 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
                           QLatin1Char('|');
     QList<SunReportMessage> messages = result.messages;
     // A zone line naming no zone leaves the report on line 4; like a bad position, it is the preferences' story.
-    if (!zone.known && !preferences.zone.trimmed().isEmpty())
+    const bool unknownZone = !preferences.zone.trimmed().isEmpty() && !zones::offsetsOn(preferences.zone, date).known;
+    if (unknownZone)
         messages.append({SunReportMessage::Warning, zoneText::unknownZone(preferences.zone)});
+    const QString zoneMessage = unknownZone ? zoneText::unknownZone(preferences.zone) : QString();
     QStringList saidNow;
     for (const SunReportMessage& message : messages) {
         const bool aboutTheDay = message.kind == SunReportMessage::Plain;
         const QString key = (aboutTheDay ? input.dateText + QLatin1Char('|') : QString()) + story + message.text;
         // One report says a thing once, though its two runs may both find it.
-        if (saidNow.contains(message.text) || (!startedByUser && gate.said(key)))
+        // The zone is the file's story, not the day's: said once per preferences, clicks included.
+        const bool onceOnly = !startedByUser || message.text == zoneMessage;
+        if (saidNow.contains(message.text) || (onceOnly && gate.said(key)))
             continue;
         saidNow.append(message.text);
         shown.boxes.append({aboutTheDay ? BoxGate::Box::Plain : BoxGate::Box::Warning, message.text, key});

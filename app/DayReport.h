@@ -26,7 +26,8 @@ public:
     {
         QString sunrise;
         QString sunset;
-        int moonPicture = 0; // 1..28; 0 keeps the picture shown
+        int moonPicture = 0; // 1..28 as seen from the place; 0 keeps the picture shown
+        int phaseStep = 0;   // 1..28 of the lunation itself, whatever the hemisphere
         QList<Box> boxes;
     };
 

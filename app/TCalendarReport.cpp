@@ -49,7 +49,7 @@ void TCalendar::reportDay(TDateTime day, bool startedByUser)
     showReportColours(true);
     if (shown.moonPicture != 0)
         ui.Image3->setPixmap(moonPicture(shown.moonPicture));
-    describeReport(shown.moonPicture);
+    describeReport(shown.phaseStep);
     for (const DayReport::Box& box : shown.boxes)
         m_gate.show(box.kind, box.text, box.key);
     runTimer1WhileCounting();
