@@ -135,7 +135,8 @@ void THome::createZoneRow()
     ui.ComboBoxZone->setObjectName(QStringLiteral("ComboBoxZone"));
     ui.ComboBoxZone->setEditable(true);
     ui.ComboBoxZone->setInsertPolicy(QComboBox::NoInsert);
-    ui.ComboBoxZone->addItems(zoneEntries());
+    // The empty entry now; the database's zones when the dialog is first shown (listing them costs a start-up).
+    ui.ComboBoxZone->addItem(QString());
     ui.ComboBoxZone->setItemData(0, HomeTexts::NoZoneHint, Qt::ToolTipRole);
     ui.ComboBoxZone->setCurrentIndex(0);
     ui.ComboBoxZone->setGeometry(63, 4, 121, 21);
@@ -146,7 +147,6 @@ void THome::createZoneRow()
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
-    fitListToEntries(ui.ComboBoxZone);
 }
 
 void THome::createControls()
@@ -251,9 +251,21 @@ void THome::showPreferences(const Preferences& value)
     ui.Edit2->setText(value.longitude);
     ui.Edit1->setText(value.latitude);
     ui.CurrencyEditGMT3->setValue(value.gmtOffset);
-    // The zone as read, known or not: Save keeps it until the user chooses another.
-    m_zone = value.zone;
-    showZone(value.zone);
+    // A known zone, as read (blanks and all), is kept until the user chooses another; a line naming no zone (an
+    // unknown id, or whatever else a longer file holds there) is no zone, so Save writes the four lines as before.
+    const bool known = zones::offsetsOn(value.zone, m_services.clock.now().date()).known;
+    m_zone = known ? value.zone : QString();
+    showZone(m_zone);
+}
+
+void THome::listZones()
+{
+    if (ui.ComboBoxZone->count() > 1)
+        return;
+    const QSignalBlocker quiet(ui.ComboBoxZone);
+    ui.ComboBoxZone->addItems(zoneEntries().mid(1));
+    fitListToEntries(ui.ComboBoxZone);
+    showZone(m_zone);
 }
 
 void THome::showZone(const QString& zoneId)
@@ -402,5 +414,6 @@ void THome::showEvent(QShowEvent* event)
             move(desktop->geometry().center() - QPoint(width() / 2, height() / 2));
     }
     m_activatedSinceShown = false;
+    listZones();
     QDialog::showEvent(event);
 }

@@ -84,6 +84,8 @@ private:
     void createZoneRow();
     void chooseZone(const QString& zoneId);
     void showZone(const QString& zoneId);
+    // Fills the zone list once, keeping the zone shown.
+    void listZones();
     void connectHandlers();
     void setMemoLines(const QStringList& lines);
 
