@@ -38,9 +38,9 @@ bool ClockSetWatcher::arm()
 #ifdef Q_OS_LINUX
     // An absolute expiry a century away never comes; what is wanted is the cancellation a clock jump causes.
     constexpr std::time_t Century = 100LL * 365 * 24 * 3600;
-    itimerspec spec{};
-    spec.it_value.tv_sec = std::time(nullptr) + Century;
-    return timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = std::time(nullptr) + Century;
+    return timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &expiry, nullptr) == 0;
 #else
     return false;
 #endif

@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QSet>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
@@ -29,18 +30,27 @@ constexpr int SunTimePixels = 10;
 constexpr int SmallestSunTimePixels = 7;
 
 // The widest time text the report can produce for an event kind in a font: every whole hour a scan can reach (0 to
-// 24), both clock styles, with the widest minutes.
+// 24), both clock styles. Each digit stands as the font's widest one, which bounds every minute and hour of the same
+// form, so only the few distinct forms are measured (shaping every text would cost the start-up millions of
+// instructions).
 int widestSunText(const QFontMetrics& metrics, int eventKind)
 {
-    int minute = 0;
-    for (int mm = 1; mm < 60; ++mm)
-        if (metrics.horizontalAdvance(QStringLiteral("%1").arg(mm, 2, 10, QLatin1Char('0'))) >
-            metrics.horizontalAdvance(QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0'))))
-            minute = mm;
-    int widest = 0;
+    QChar widestDigit(u'0');
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit)
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = QChar(digit);
+    QSet<QString> forms;
     for (int military = 0; military <= 1; ++military)
-        for (int hh = 0; hh <= 24; ++hh)
-            widest = std::max(widest, metrics.horizontalAdvance(sunEventText(eventKind, military, hh, minute)));
+        for (int hh = 0; hh <= 24; ++hh) {
+            QString form = sunEventText(eventKind, military, hh, 0);
+            for (QChar& c : form)
+                if (c.isDigit())
+                    c = widestDigit;
+            forms.insert(form);
+        }
+    int widest = 0;
+    for (const QString& form : std::as_const(forms))
+        widest = std::max(widest, metrics.horizontalAdvance(form));
     return widest;
 }
 
