@@ -182,7 +182,6 @@ void THome::createControls()
     ui.ComboBox1->addItems(OffsetList::texts());
     ui.ComboBox1->setCurrentIndex(-1);
     ui.ComboBox1->setGeometry(63, 81, 121, 21);
-    fitListToEntries(ui.ComboBox1);
     ui.ComboBox1->setFocusPolicy(Qt::ClickFocus);
 
     ui.CheckBox1 = makeCheckBox(ui.Panel3, QStringLiteral("CheckBox1"), HomeTexts::MilitaryTimeCaption,
@@ -414,6 +413,11 @@ void THome::showEvent(QShowEvent* event)
             move(desktop->geometry().center() - QPoint(width() / 2, height() / 2));
     }
     m_activatedSinceShown = false;
+    // Measuring every entry shapes its text: done when the dialog shows, not at the program's start.
+    if (!m_listsFitted) {
+        m_listsFitted = true;
+        fitListToEntries(ui.ComboBox1);
+    }
     listZones();
     QDialog::showEvent(event);
 }

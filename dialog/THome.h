@@ -97,4 +97,5 @@ private:
     QString m_zone;
     bool m_centred = false;
     bool m_activatedSinceShown = false;
+    bool m_listsFitted = false;
 };
