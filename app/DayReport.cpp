@@ -14,7 +14,9 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     input.longitudeField = m_longitudeField;
     // A known zone gives the day's own offset, daylight saving included; else line 4 stands.
     const QDate date = rt::toQDate(day);
-    input.gmtOffset = zones::reportOffset(preferences.zone, date, preferences.gmtOffset);
+    // One look-up of the zone serves the offset and the message below.
+    const ZoneOffsets zone = zones::offsetsOn(preferences.zone, date);
+    input.gmtOffset = zone.reportOffset(preferences.gmtOffset);
     input.MilitaryTime = MilitaryTime ? 1 : 0;
     input.dateText = rt::formatDateTime(texts::PatternSunDate, day);
     const SunReportResult result = computeSunReport(input, Sun);
@@ -32,7 +34,7 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
                           QLatin1Char('|');
     QList<SunReportMessage> messages = result.messages;
     // A zone line naming no zone leaves the report on line 4; like a bad position, it is the preferences' story.
-    const bool unknownZone = !preferences.zone.trimmed().isEmpty() && !zones::offsetsOn(preferences.zone, date).known;
+    const bool unknownZone = !preferences.zone.trimmed().isEmpty() && !zone.known;
     if (unknownZone)
         messages.append({SunReportMessage::Warning, zoneText::unknownZone(preferences.zone)});
     const QString zoneMessage = unknownZone ? zoneText::unknownZone(preferences.zone) : QString();

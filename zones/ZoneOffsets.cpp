@@ -46,6 +46,5 @@ ZoneOffsets zones::offsetsOn(const QString& zoneId, const QDate& day)
 
 double zones::reportOffset(const QString& zoneId, const QDate& day, double fixedOffset)
 {
-    const ZoneOffsets offsets = offsetsOn(zoneId, day);
-    return offsets.known ? offsets.onDay : fixedOffset;
+    return offsetsOn(zoneId, day).reportOffset(fixedOffset);
 }

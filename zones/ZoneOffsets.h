@@ -16,6 +16,9 @@ struct ZoneOffsets
     bool known = false;  // false for an empty, malformed or unknown id: the offsets are then 0
     double onDay = 0;    // at local noon of the day, daylight saving included
     double standard = 0; // the zone's standard offset on that day
+
+    // The offset a report uses: the day's own where the zone is known, else the fixed one (line 4).
+    double reportOffset(double fixedOffset) const { return known ? onDay : fixedOffset; }
 };
 
 namespace zones {
