@@ -31,3 +31,13 @@ start_desktop()
 desktop_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 desktop_tray_panel() { xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ {print $1; exit}'; }
 desktop_tray_ready() { [ -n "$(desktop_tray_panel)" ]; }
+# client_geometry WINDOW: sets X, Y, W and H to the window's client area (openbox moves the client inside its frame).
+client_geometry()
+{
+    local info
+    info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+    X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    W=$(awk '/Width:/ {print $2}' <<<"$info")
+    H=$(awk '/Height:/ {print $2}' <<<"$info")
+}

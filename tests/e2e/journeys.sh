@@ -81,15 +81,7 @@ program_folder()
     echo "$folder"
 }
 # Refreshes the client area's origin and size (X, Y, W, H); openbox moves the client inside its frame.
-geometry()
-{
-    local info
-    info=$(xwininfo -id "$window" 2>/dev/null) || return 1
-    X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-    Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-    W=$(awk '/Width:/ {print $2}' <<<"$info")
-    H=$(awk '/Height:/ {print $2}' <<<"$info")
-}
+geometry() { client_geometry "$window"; }
 client_is() { geometry && [ "${W}x${H}" == "$1" ]; }
 caption() { xprop -id "$window" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'; }
 visible() { xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; }
@@ -463,6 +455,16 @@ ended && { wait "$app"; status=$?; }
 check 8 "the program exits with status 0" test "$status" -eq 0
 app=
 
+# one_box_then_responsive NUMBER LABEL [BOX]: one box shows and closes, then next still changes the year.
+one_box_then_responsive()
+{
+    local title0
+    expect_one_box "$1" "$2${3:+ $3}"
+    title0=$(first_title)
+    toolbar 344 25
+    check "$1" "$2: the program still responds (next changes the year)" wait_for 5 title_differs "$title0"
+    some_box && note "a box showed after next; closed" && close_box
+}
 # ---- 9. A polar position and a missing prefs.cal
 journey "9 A polar position and a missing prefs.cal"
 # At 89.99 degrees the sun stays up or down all day on any date, or at most rises or sets once.
@@ -470,11 +472,7 @@ polar=$(program_folder polar 00 $'W\xb097.45' $'N\xb089.99' -6)
 start_program "$polar"
 check 9 "polar position: the main window appears" test -n "$window"
 if [ -n "$window" ]; then
-    expect_one_box 9 "polar position"
-    title0=$(first_title)
-    toolbar 344 25
-    check 9 "polar position: the program still responds (next changes the year)" wait_for 5 title_differs "$title0"
-    some_box && note "a box showed after next; closed" && close_box
+    one_box_then_responsive 9 "polar position"
 fi
 stop_program
 missing=$(program_folder missing)
@@ -571,11 +569,7 @@ journey_neighbouring_days_and_hostile_prefs()
     start_program "$folder"
     check 11 "FIFO prefs.cal: the main window appears" test -n "$window"
     if [ -n "$window" ]; then
-        expect_one_box 11 "FIFO prefs.cal (Cannot open file)"
-        title0=$(first_title)
-        toolbar 344 25
-        check 11 "FIFO prefs.cal: the program responds (next changes the year)" wait_for 5 title_differs "$title0"
-        some_box && note "a box showed after next; closed" && close_box
+        one_box_then_responsive 11 "FIFO prefs.cal" "(Cannot open file)"
     fi
     stop_program
 

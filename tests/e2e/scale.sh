@@ -21,6 +21,8 @@ binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
 
 # shellcheck source=harness.sh
 source "$(dirname "${BASH_SOURCE[0]}")/harness.sh" scale
+# shellcheck source=desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 
 # A screen large enough for the window at scale 2 (1600 x 970 device pixels and a frame).
 Xvfb -displayfd 3 -screen 0 1800x1200x24 -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
@@ -42,15 +44,7 @@ cp "$(dirname "${BASH_SOURCE[0]}")/../../assets/prefs.cal.default" "$work/app/pr
 window=
 find_window() { window=$(xdotool search --onlyvisible --name '^Dorvane' 2>/dev/null | head -n 1) && [ -n "$window" ]; }
 # The client area in device pixels: X Y W H.
-geometry()
-{
-    local info
-    info=$(xwininfo -id "$window" 2>/dev/null) || return 1
-    X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-    Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-    W=$(awk '/Width:/ {print $2}' <<<"$info")
-    H=$(awk '/Height:/ {print $2}' <<<"$info")
-}
+geometry() { client_geometry "$window"; }
 # Settled: two shots of the client area a moment apart are the same (the first report and hints are drawn).
 settled()
 {

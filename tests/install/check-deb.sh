@@ -84,13 +84,7 @@ check "the settings file belongs to the user" bash -c '[ "$(stat -c %U "$0")" = 
 check "nothing is written beside the program" test ! -e /usr/bin/prefs.cal
 
 # Save from the Parameters dialog writes the same file: tick "Display military time" and press Save.
-geometry()
-{
-    local info
-    info=$(xwininfo -id "$1" 2>/dev/null) || return 1
-    X=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-    Y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-}
+geometry() { client_geometry "$1"; }
 dialog=
 dialog_shown() { dialog=$(xdotool search --onlyvisible --name '^Parameters$' 2>/dev/null | head -1); [ -n "$dialog" ]; }
 dialog_gone() { ! dialog_shown; }
