@@ -1,5 +1,8 @@
 #include "zones/ZoneOffsets.h"
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTimeZone>
 
 namespace {
@@ -14,16 +17,57 @@ bool isIdCharacter(QChar c)
            c == QLatin1Char('+') || c == QLatin1Char(':') || c == QLatin1Char('.');
 }
 
-QTimeZone zoneFor(const QString& zoneId)
+// The database's table of every zone ("Z Europe/Berlin ...") and link ("L Europe/Kyiv Europe/Kiev").
+constexpr char DatabaseTable[] = "/usr/share/zoneinfo/tzdata.zi";
+// The table is about 115 kB; a larger file is not the table.
+constexpr qint64 MaxTableBytes = 4 * 1024 * 1024;
+
+QSet<QByteArray> listedNames()
+{
+    const QList<QByteArray> qtZones = QTimeZone::availableTimeZoneIds();
+    QSet<QByteArray> names(qtZones.begin(), qtZones.end());
+    const QFileInfo info(QString::fromLatin1(DatabaseTable));
+    if (!info.isFile() || info.size() > MaxTableBytes)
+        return names;
+    QFile table(info.filePath());
+    if (!table.open(QIODevice::ReadOnly))
+        return names;
+    const QList<QByteArray> lines = table.read(MaxTableBytes).split('\n');
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 2 && fields[0] == "Z")
+            names.insert(fields[1]);
+        else if (fields.size() >= 3 && fields[0] == "L")
+            names.insert(fields[2]);
+    }
+    return names;
+}
+
+// Qt's list and the database's table together, read once per run: the table adds the links (old names such as
+// Asia/Calcutta) that Qt's list leaves out.
+bool isListed(const QByteArray& id)
+{
+    static const QSet<QByteArray> names = listedNames();
+    return names.contains(id);
+}
+
+QByteArray listedId(const QString& zoneId)
 {
     const QString id = zoneId.trimmed();
     if (id.isEmpty() || id.size() > zones::MaxZoneIdLength)
-        return QTimeZone();
+        return QByteArray();
     for (const QChar c : id) {
         if (c.unicode() > 0x7F || !isIdCharacter(c))
-            return QTimeZone();
+            return QByteArray();
     }
-    return QTimeZone(id.toLatin1());
+    const QByteArray latin = id.toLatin1();
+    return isListed(latin) ? latin : QByteArray();
+}
+
+QTimeZone zoneFor(const QString& zoneId)
+{
+    const QByteArray id = listedId(zoneId);
+    return id.isEmpty() ? QTimeZone() : QTimeZone(id);
 }
 
 } // namespace
@@ -32,6 +76,11 @@ QString zoneText::unknownZone(const QString& zoneId)
 {
     const QString shown = zoneId.size() > ShownIdLength ? zoneId.left(ShownIdLength) + QStringLiteral("...") : zoneId;
     return UnknownZone.arg(shown);
+}
+
+bool zones::isKnownZone(const QString& zoneId)
+{
+    return !listedId(zoneId).isEmpty();
 }
 
 ZoneOffsets zones::offsetsOn(const QString& zoneId, const QDate& day)

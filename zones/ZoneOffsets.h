@@ -26,6 +26,12 @@ namespace zones {
 // Longest id looked up: IANA ids are far shorter, and a longer line is no id at all.
 constexpr int MaxZoneIdLength = 64;
 
+// Whether an id (blanks around it ignored) names a zone of the system's zone list: Qt's list of zones, or a zone or
+// link of the time-zone database's own table. Nothing else is ever looked up, so a line of the preferences cannot
+// make the zone library open a file outside the database (a path, a device, a crafted file) or read a word as a
+// POSIX rule at offset 0.
+bool isKnownZone(const QString& zoneId);
+
 // The offsets of an IANA id ("Europe/Berlin") on a day; blanks around the id are ignored.
 ZoneOffsets offsetsOn(const QString& zoneId, const QDate& day);
 

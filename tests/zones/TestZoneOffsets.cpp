@@ -41,6 +41,7 @@ void TestZoneOffsets::testOffsetsAndReport_data()
     QTest::newRow("Moscow 21 Dec 2012") << "Europe/Moscow" << QDate(2012, 12, 21) << 4.0 << 4.0;
     QTest::newRow("Moscow 21 Dec 2026") << "Europe/Moscow" << QDate(2026, 12, 21) << 3.0 << 3.0;
     QTest::newRow("blanks around the id") << "  Europe/Berlin \t" << QDate(2026, 6, 21) << 2.0 << 1.0;
+    QTest::newRow("an old name, a link of the database") << "Asia/Calcutta" << QDate(2026, 6, 21) << 5.5 << 5.5;
 }
 
 // The offsets of the day, and the key property: the report for a zone equals the report with the offset the
@@ -53,6 +54,7 @@ void TestZoneOffsets::testOffsetsAndReport()
     QFETCH(double, standard);
     const ZoneOffsets offsets = zones::offsetsOn(zone, day);
     QVERIFY(offsets.known);
+    QVERIFY(zones::isKnownZone(zone));
     QCOMPARE(offsets.onDay, onDay);
     QCOMPARE(offsets.standard, standard);
 
@@ -61,7 +63,7 @@ void TestZoneOffsets::testOffsetsAndReport()
         {"Europe/Berlin", {"E°13.37", "N°52.50"}},     {"America/New_York", {"W°74.01", "N°40.71"}},
         {"Australia/Sydney", {"E°151.22", "S°33.87"}}, {"Asia/Kolkata", {"E°88.37", "N°22.53"}},
         {"Asia/Pyongyang", {"E°125.75", "N°39.02"}},   {"Europe/Moscow", {"E°37.62", "N°55.76"}}};
-    const auto [longitude, latitude] = cities.value(zone.trimmed());
+    const auto [longitude, latitude] = cities.value(zone.trimmed(), {"E°88.37", "N°22.53"});
     const QString dateText = day.toString(QStringLiteral("MM/dd/yyyy"));
     const auto report = [&](double offset) {
         SunState state;
@@ -86,6 +88,13 @@ void TestZoneOffsets::testUnknownZones_data()
     QTest::newRow("no such zone") << "Mars/Olympus_Mons";
     QTest::newRow("a misspelt city") << "Europe/Berln";
     QTest::newRow("a path") << "../../../etc/passwd";
+    QTest::newRow("an absolute path") << "/proc/self/mem";
+    QTest::newRow("a device") << "/dev/stdin";
+    QTest::newRow("a zone and a way out of the database") << "Europe/../../../../dev/tty";
+    QTest::newRow("a word the library would take as a rule at +0") << "Tokyo";
+    QTest::newRow("part of a name") << "sydn";
+    QTest::newRow("a region, not a zone") << "Europe";
+    QTest::newRow("a POSIX rule") << "EST5EDT4,M3.2.0,M11.1.0";
     QTest::newRow("a command") << "Europe/Berlin; rm -rf ~";
     QTest::newRow("not ASCII") << "Europe/Zürich";
     QTest::newRow("4,000 characters") << QString(4000, QLatin1Char('A'));
@@ -97,6 +106,7 @@ void TestZoneOffsets::testUnknownZones()
     QFETCH(QString, zone);
     const ZoneOffsets offsets = zones::offsetsOn(zone, QDate(2026, 6, 21));
     QVERIFY(!offsets.known);
+    QVERIFY(!zones::isKnownZone(zone));
     QCOMPARE(offsets.onDay, 0.0);
     QCOMPARE(zones::reportOffset(zone, QDate(2026, 6, 21), -6), -6.0);
 }
