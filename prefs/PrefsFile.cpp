@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <cmath>
 
 #ifdef Q_OS_UNIX
@@ -82,11 +83,55 @@ std::optional<QByteArray> smallFileBytes(const QString& path)
     return bytes;
 }
 
-bool writeAtomicOrInPlace(const QString& path, const QByteArray& bytes)
+#ifdef Q_OS_UNIX
+bool writeAllAt(int fd, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+// Rewrites a regular file in place so that a kill at any moment leaves it reading as the old or the new lines. The
+// new bytes go over the old ones in one write, never after a truncation. A shorter text is followed by a few line
+// ends in that write, so the old bytes left behind it until the cut lie past the lines read (the empty lines
+// between read as missing ones); only then is the file cut to its own length. A failed write puts the old bytes
+// back.
+bool writeInPlace(const QString& path, const QByteArray& bytes, const std::optional<QByteArray>& before)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    const qint64 oldSize = status.st_size;
+    QByteArray padded = bytes;
+    if (padded.size() < oldSize)
+        padded.append(QByteArray(qsizetype(qMin<qint64>(oldSize - padded.size(), PrefsFile::LinesRead)), '\n'));
+    bool written = writeAllAt(fd, padded) && ::fsync(fd) == 0;
+    if (written && padded.size() != bytes.size())
+        written = ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0;
+    if (!written && before && writeAllAt(fd, *before)) {
+        if (::ftruncate(fd, off_t(before->size())) == 0)
+            ::fsync(fd);
+    }
+    return ::close(fd) == 0 && written;
+}
+#endif
+
+bool writeAtomic(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    // Only a regular file is written in place: opening a FIFO for writing would block.
-    file.setDirectWriteFallback(QFileInfo(path).isFile());
+    file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // commit() does not report a failed flush of buffered bytes and would put a cut-short file in place.
@@ -155,15 +200,16 @@ std::optional<PrefsFile> PrefsFile::load(const QString& path)
 
 bool PrefsFile::save(const QString& path) const
 {
-    const std::optional<QByteArray> before = smallFileBytes(path);
-    if (writeAtomicOrInPlace(path, toBytes()))
+    const QByteArray bytes = toBytes();
+    if (writeAtomic(path, bytes))
         return true;
-    // A failed atomic write leaves the file as it was; a failed write in place has cut it short.
-    if (before && smallFileBytes(path) != before) {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(*before);
-    }
+#ifdef Q_OS_UNIX
+    // A folder that refuses the temporary file may still hold a file of ours we may write. Only a regular file is
+    // written in place: opening a FIFO for writing would block.
+    const QFileInfo info(path);
+    if (info.isFile() && ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK | X_OK) != 0)
+        return writeInPlace(path, bytes, smallFileBytes(path));
+#endif
     return false;
 }
 

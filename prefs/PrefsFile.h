@@ -34,8 +34,9 @@ public:
     // read. A FIFO or device never blocks or floods the reader, and a long file costs no more than a short one.
     static std::optional<PrefsFile> load(const QString& path);
     // Writes a temporary file and replaces the old one only when that succeeded, so a failed save leaves it intact.
-    // Where the folder refuses a temporary file but the file itself is writable, it is written in place, and a write
-    // that fails there puts the old bytes back.
+    // Where the folder refuses a temporary file but the file itself is writable, it is written in place without
+    // truncating it first: a kill at any moment leaves it reading as the old or the new lines, and a write that
+    // fails there puts the old bytes back.
     bool save(const QString& path) const;
 
 private:

@@ -76,6 +76,8 @@ private slots:
     void testLoadReadsOnlyTheLeadingLines();
     void testSaveInAReadOnlyFolder_data();
     void testSaveInAReadOnlyFolder();
+    void testKillDuringSaveInPlace_data();
+    void testKillDuringSaveInPlace();
 };
 
 void TestPrefsFile::testReadLines_data()
@@ -461,6 +463,80 @@ void TestPrefsFile::testSaveInAReadOnlyFolder()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"prefs.cal"});
 #else
     QSKIP("needs Unix permissions");
+#endif
+}
+
+void TestPrefsFile::testKillDuringSaveInPlace_data()
+{
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    const QStringList berlin{"01", "E°13.37", "N°52.50", "1", "Europe/Berlin"};
+    QTest::newRow("four lines and a longer five") << AustinLines << berlin;
+    QTest::newRow("four lines and a shorter four") << AustinLines << QStringList{"1", "E°1", "N°2", ""};
+    QTest::newRow("five lines and a much shorter four")
+        << QStringList{"11", "W°0.5", "N°0.5", "", QString(300, 'x')} << QStringList{"", "", "", ""};
+}
+
+void TestPrefsFile::testKillDuringSaveInPlace()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    // What a reader makes of a file: the five lines read, missing ones empty.
+    const auto meaning = [](const PrefsFile& file) {
+        QStringList lines;
+        for (int n = 1; n <= PrefsFile::LinesRead; ++n)
+            lines << file.line(n);
+        return lines;
+    };
+    const QStringList firstMeaning = meaning(PrefsFile(first));
+    const QStringList secondMeaning = meaning(PrefsFile(second));
+    TempPrefsDir dir;
+    dir.write(PrefsFile(first).toBytes());
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray file = QFile::encodeName(dir.filePath());
+    if (geteuid() == 0)
+        QCOMPARE(chown(file.constData(), Nobody, Nobody), 0);
+    QCOMPARE(chmod(folder.constData(), 0555), 0);
+    // The writer saves the two texts in turn until it is killed, at a different moment each time.
+    QRandomGenerator random(20261209);
+    constexpr int Kills = 150;
+    int seenSecond = 0;
+    for (int kill = 0; kill < Kills; ++kill) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
+                _exit(NoUnprivilegedUser);
+            for (int turn = 0;; ++turn) {
+                if (!PrefsFile(turn % 2 ? first : second).save(dir.filePath()))
+                    _exit(1);
+            }
+        }
+        ::usleep(useconds_t(random.bounded(3000)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (WIFEXITED(status)) {
+            chmod(folder.constData(), 0700);
+            if (WEXITSTATUS(status) == NoUnprivilegedUser)
+                QSKIP("no unprivileged user to run as: root writes into read-only folders");
+            QFAIL("the writer could not save in place");
+        }
+        const std::optional<PrefsFile> read = PrefsFile::load(dir.filePath());
+        const QStringList lines = read ? meaning(*read) : QStringList{"(unreadable)"};
+        if (lines != firstMeaning && lines != secondMeaning) {
+            chmod(folder.constData(), 0700);
+            QFAIL(qPrintable(
+                QStringLiteral("kill %1 left %2").arg(kill).arg(QString::fromLatin1(dir.read().toPercentEncoding()))));
+        }
+        seenSecond += lines == secondMeaning;
+    }
+    chmod(folder.constData(), 0700);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"prefs.cal"});
+    // Kills landed after some saves, not only before the first.
+    QVERIFY(seenSecond > 0);
+#else
+    QSKIP("needs fork and Unix permissions");
 #endif
 }
 
