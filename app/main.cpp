@@ -9,11 +9,14 @@
 #include "runtime/FormatSettings.h"
 #include "zones/MachineDefault.h"
 #include "zones/SettingsLocation.h"
+#include "zones/ZoneOffsets.h"
 #include <QApplication>
 #include <QTimer>
 
 int main(int argc, char** argv)
 {
+    // Before anything reads the local time: a TZ naming a file outside the zone database is no zone.
+    zones::guardEnvironmentZone();
     QApplication application(argc, argv);
     // The window lives on in the tray when hidden; only closing it ends the program.
     application.setQuitOnLastWindowClosed(false);
@@ -33,7 +36,8 @@ int main(int argc, char** argv)
     // A first start there is not a missing file: this machine's defaults are written silently.
     const bool firstStartFailed =
         location.writeDefault &&
-        zones::writeIfMissing(location.path, zones::thisMachineDefaultPrefs()) == zones::WriteResult::Failed;
+        zones::writeIfMissing(location.path, zones::thisMachineDefaultPrefs(clock.now().date())) ==
+            zones::WriteResult::Failed;
     // Said once; the read that follows would only tell the same story again.
     if (firstStartFailed)
         preferences.openFailureAlreadyReported();

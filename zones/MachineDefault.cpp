@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryFile>
-#include <QTimeZone>
 #include <cmath>
 
 namespace {
@@ -112,10 +111,9 @@ QByteArray zones::machineDefaultPrefs(const QString& zoneId, const QStringList& 
     return bytes;
 }
 
-QByteArray zones::thisMachineDefaultPrefs()
+QByteArray zones::thisMachineDefaultPrefs(const QDate& today)
 {
-    return machineDefaultPrefs(QString::fromUtf8(QTimeZone::systemTimeZoneId()), systemZoneTables(),
-                               QDate::currentDate());
+    return machineDefaultPrefs(machineZoneId(), systemZoneTables(), today);
 }
 
 zones::WriteResult zones::writeIfMissing(const QString& path, const QByteArray& bytes)

@@ -37,9 +37,9 @@ QString longitudeLine(double longitude);
 QByteArray machineDefaultPrefs(const QString& zoneId, const QStringList& tables, const QDate& today,
                                const FormatSettings& settings = rt::formatSettings());
 
-// machineDefaultPrefs for this machine's zone (QTimeZone::systemTimeZoneId(), which follows TZ), the system's
-// tables and today.
-QByteArray thisMachineDefaultPrefs();
+// machineDefaultPrefs for this machine's zone (zones::machineZoneId(), which follows TZ while it stays inside the
+// zone database), the system's tables and today.
+QByteArray thisMachineDefaultPrefs(const QDate& today);
 
 enum class WriteResult { Written, AlreadyThere, Failed };
 

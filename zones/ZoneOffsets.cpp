@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QTimeZone>
+#include <ctime>
+#include <optional>
 
 namespace {
 
@@ -22,8 +24,29 @@ constexpr char DatabaseTable[] = "/usr/share/zoneinfo/tzdata.zi";
 // The table is about 115 kB; a larger file is not the table.
 constexpr qint64 MaxTableBytes = 4 * 1024 * 1024;
 
+constexpr char DatabaseFolder[] = "/usr/share/zoneinfo/";
+
+// The database-relative id of a TZ value, or nothing when it names a file outside the database.
+std::optional<QByteArray> databaseRelative(const QByteArray& tz)
+{
+    QByteArray value = tz.startsWith(':') ? tz.mid(1) : tz;
+    if (value.startsWith(DatabaseFolder))
+        value = value.mid(qsizetype(sizeof DatabaseFolder - 1));
+    else if (value == "/etc/localtime")
+        return value; // the system's own setting
+    else if (value.startsWith('/'))
+        return std::nullopt;
+    for (const QByteArray& part : value.split('/')) {
+        if (part == "..")
+            return std::nullopt;
+    }
+    return value;
+}
+
 QSet<QByteArray> listedNames()
 {
+    // Qt's list is built beside its system zone, which reads TZ.
+    zones::guardEnvironmentZone();
     const QList<QByteArray> qtZones = QTimeZone::availableTimeZoneIds();
     QSet<QByteArray> names(qtZones.begin(), qtZones.end());
     const QFileInfo info(QString::fromLatin1(DatabaseTable));
@@ -76,6 +99,26 @@ QString zoneText::unknownZone(const QString& zoneId)
 {
     const QString shown = zoneId.size() > ShownIdLength ? zoneId.left(ShownIdLength) + QStringLiteral("...") : zoneId;
     return UnknownZone.arg(shown);
+}
+
+bool zones::guardEnvironmentZone()
+{
+    static const bool replaced = [] {
+        if (databaseRelative(qgetenv("TZ")))
+            return false;
+        qputenv("TZ", "UTC");
+        ::tzset();
+        return true;
+    }();
+    return replaced;
+}
+
+QString zones::machineZoneId()
+{
+    guardEnvironmentZone();
+    const std::optional<QByteArray> id = databaseRelative(QTimeZone::systemTimeZoneId());
+    const QString text = id ? QString::fromLatin1(*id) : QString();
+    return isKnownZone(text) ? text.trimmed() : QString();
 }
 
 bool zones::isKnownZone(const QString& zoneId)

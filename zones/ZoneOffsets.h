@@ -32,6 +32,17 @@ constexpr int MaxZoneIdLength = 64;
 // POSIX rule at offset 0.
 bool isKnownZone(const QString& zoneId);
 
+// Keeps the zone named by the environment inside the zone database. A TZ naming a file elsewhere (an absolute path
+// outside /usr/share/zoneinfo, or a relative one climbing out of it with "..") would be opened and parsed by the C
+// library and by the zone library's system zone at their first use: a device blocks them, a crafted file crashes
+// the zone library. Such a TZ is no zone: it is replaced by UTC for this run, as the C library treats a zone file it
+// cannot read. Runs once, before any zone look-up; whether TZ was replaced.
+bool guardEnvironmentZone();
+
+// This machine's zone: the id the environment (TZ) or the system names, when it is an id of the zone list (an
+// absolute path into the database counts as its id); else empty, no zone.
+QString machineZoneId();
+
 // The offsets of an IANA id ("Europe/Berlin") on a day; blanks around the id are ignored.
 ZoneOffsets offsetsOn(const QString& zoneId, const QDate& day);
 

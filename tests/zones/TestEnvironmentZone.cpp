@@ -1,0 +1,141 @@
+// The machine's zone as TZ names it, each case in a fresh process: the zone library reads TZ once per process.
+#include "zones/MachineDefault.h"
+#include "zones/ZoneOffsets.h"
+#include <QtTest>
+#include <cstdio>
+
+namespace {
+// Set in the child this test starts for each row.
+const char* const ChildMark = "DORVANE_TEST_MACHINE_ZONE";
+
+// In the child: the machine's zone, whether its default is the sample, and TZ afterwards, one a line.
+int printMachineZone()
+{
+    const QByteArray sample =
+        zones::thisMachineDefaultPrefs(QDate(2026, 12, 9)) == zones::SamplePrefs ? "sample" : "own";
+    // The zone list too is read beside the library's system zone.
+    const bool berlin = zones::isKnownZone(QStringLiteral("Europe/Berlin"));
+    std::printf("%s\n%s\n%s\n%s\n", zones::machineZoneId().toLatin1().constData(), sample.constData(),
+                qgetenv("TZ").constData(), berlin ? "listed" : "unlisted");
+    return 0;
+}
+
+// A zone file with one transition and no local time types: the zone library's system zone crashes on it.
+QByteArray craftedZoneFile()
+{
+    QByteArray header("TZif2");
+    header.append(15, '\0');
+    for (const int count : {0, 0, 0, 1, 0, 0}) // UT/local, standard/wall, leaps, transitions, types, characters
+        header.append(char(0)).append(char(0)).append(char(0)).append(char(count));
+    QByteArray v1 = header + QByteArray(4, '\0') + QByteArray(1, '\0');
+    QByteArray v2 = header + QByteArray(8, '\0') + QByteArray(1, '\0') + "\n\n";
+    return v1 + v2;
+}
+} // namespace
+
+class TestEnvironmentZone : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testMachineZone_data();
+    void testMachineZone();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestEnvironmentZone::testMachineZone_data()
+{
+    QTest::addColumn<QString>("tz");   // "@" stands for the crafted file's absolute path
+    QTest::addColumn<QString>("zone"); // a TZ naming a file outside the database is replaced by UTC
+    QTest::addColumn<QString>("prefs");
+    QTest::addColumn<QString>("tzAfter");
+
+    QTest::newRow("an id of the list") << "Europe/Berlin"
+                                       << "Europe/Berlin"
+                                       << "own"
+                                       << "Europe/Berlin";
+    QTest::newRow("an id after a colon") << ":Europe/Berlin"
+                                         << "Europe/Berlin"
+                                         << "own"
+                                         << ":Europe/Berlin";
+    QTest::newRow("a path into the database") << "/usr/share/zoneinfo/Asia/Kolkata"
+                                              << "Asia/Kolkata"
+                                              << "own"
+                                              << "/usr/share/zoneinfo/Asia/Kolkata";
+    QTest::newRow("UTC") << "UTC"
+                         << "UTC"
+                         << "sample"
+                         << "UTC";
+    QTest::newRow("a plain word") << "Tokyo"
+                                  << ""
+                                  << "sample"
+                                  << "Tokyo";
+    QTest::newRow("a crafted file through ../") << "../../../..@"
+                                                << "UTC"
+                                                << "sample"
+                                                << "UTC";
+    QTest::newRow("a crafted file after a colon") << ":../../..@"
+                                                  << "UTC"
+                                                  << "sample"
+                                                  << "UTC";
+    QTest::newRow("a crafted file by its path") << "@"
+                                                << "UTC"
+                                                << "sample"
+                                                << "UTC";
+    QTest::newRow("the terminal") << "../../../dev/tty"
+                                  << "UTC"
+                                  << "sample"
+                                  << "UTC";
+    QTest::newRow("standard input") << "/dev/stdin"
+                                    << "UTC"
+                                    << "sample"
+                                    << "UTC";
+    QTest::newRow("a database path climbing out") << "/usr/share/zoneinfo/../../../etc/passwd"
+                                                  << "UTC"
+                                                  << "sample"
+                                                  << "UTC";
+}
+
+void TestEnvironmentZone::testMachineZone()
+{
+    QFETCH(QString, tz);
+    QFETCH(QString, zone);
+    QFETCH(QString, prefs);
+    QFETCH(QString, tzAfter);
+    const QString crafted = dir.filePath(QStringLiteral("crafted"));
+    QFile file(crafted);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(craftedZoneFile());
+    file.close();
+    tz.replace(QLatin1Char('@'), crafted);
+    tzAfter.replace(QLatin1Char('@'), crafted);
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(ChildMark), QStringLiteral("1"));
+    environment.insert(QStringLiteral("TZ"), tz);
+    child.setProcessEnvironment(environment);
+    child.setStandardInputFile(QProcess::nullDevice());
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    const QStringList lines = QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0), zone);
+    QCOMPARE(lines.value(1), prefs);
+    QCOMPARE(lines.value(2), tzAfter);
+    QCOMPARE(lines.value(3), QStringLiteral("listed"));
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(ChildMark))
+        return printMachineZone();
+    QCoreApplication application(argc, argv);
+    TestEnvironmentZone test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestEnvironmentZone.moc"
