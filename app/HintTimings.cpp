@@ -7,7 +7,10 @@
 void HintTimings::install(QApplication& application)
 {
     application.setStyle(new HintStyle(application.style()->name()));
-    application.installEventFilter(new HintTimings);
+    // Owned by the application, so nothing of it is left when the program ends.
+    auto* timings = new HintTimings;
+    timings->setParent(&application);
+    application.installEventFilter(timings);
 }
 
 bool HintTimings::eventFilter(QObject* watched, QEvent* event)
