@@ -103,7 +103,7 @@ QByteArray zones::machineDefaultPrefs(const QString& zoneId, const QStringList& 
     const std::optional<ZonePosition> position = offsets.known ? zonePosition(zoneId, tables) : std::nullopt;
     if (!position)
         return SamplePrefs;
-    const QStringList lines{QStringLiteral("00"), longitudeLine(position->longitude), latitudeLine(position->latitude),
+    const QStringList lines{QStringLiteral("01"), longitudeLine(position->longitude), latitudeLine(position->latitude),
                             rt::fieldText(offsets.standard, settings), zoneId};
     QByteArray bytes;
     for (const QString& line : lines)

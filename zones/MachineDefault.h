@@ -31,7 +31,8 @@ std::optional<ZonePosition> zonePosition(const QString& zoneId, const QStringLis
 QString latitudeLine(double latitude);
 QString longitudeLine(double longitude);
 
-// The default prefs.cal for a machine in zoneId: flags "00", longitude, latitude, the zone's standard offset on
+// The default prefs.cal for a machine in zoneId: flags "01" (hints on, so a new user sees what the glyph buttons
+// do), longitude, latitude, the zone's standard offset on
 // `today` in the offset line's own form, and the zone id. SamplePrefs when the zone is UTC, unknown or has no
 // position in the tables. Lines end in CR LF, the degree sign is byte 176.
 QByteArray machineDefaultPrefs(const QString& zoneId, const QStringList& tables, const QDate& today,

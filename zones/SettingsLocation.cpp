@@ -20,7 +20,9 @@ SettingsLocation zones::chooseSettingsLocation(const QString& programFolder, con
                                                const FolderWritable& writable)
 {
     const QString programFile = QDir(programFolder).filePath(QStringLiteral("prefs.cal"));
-    if (QFileInfo::exists(programFile) || writable(programFolder))
+    if (QFileInfo::exists(programFile))
         return {SettingsLocation::Place::ProgramFolder, programFile, false};
+    if (writable(programFolder))
+        return {SettingsLocation::Place::ProgramFolder, programFile, true};
     return {SettingsLocation::Place::UserConfig, userPath, !QFileInfo::exists(userPath)};
 }

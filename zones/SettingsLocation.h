@@ -8,8 +8,8 @@ struct SettingsLocation
     enum class Place { ProgramFolder, UserConfig };
     Place place = Place::ProgramFolder;
     QString path; // the file read and saved for the whole run
-    // In the user's folder with no file yet: write the machine default there, silently. In the program folder a
-    // missing file stays a missing file (its message is shown as before).
+    // No file yet, in the user's folder or in a program folder of the user's own: write the machine default there,
+    // silently, never over a file that exists.
     bool writeDefault = false;
 };
 

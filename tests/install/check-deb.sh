@@ -78,7 +78,7 @@ window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Dorvane ' 2>/de
 check "the main window appears for an ordinary user" test -n "$window"
 settings="$home/.config/dorvane/prefs.cal"
 wait_for 20 test -s "$settings"
-printf '00\r\nE\xb013.37\r\nN\xb052.50\r\n1\r\nEurope/Berlin\r\n' >"$work/berlin.cal"
+printf '01\r\nE\xb013.37\r\nN\xb052.50\r\n1\r\nEurope/Berlin\r\n' >"$work/berlin.cal"
 check "first start writes Berlin's zone and place to ~/.config/dorvane/prefs.cal" cmp -s "$settings" "$work/berlin.cal"
 check "the settings file belongs to the user" bash -c '[ "$(stat -c %U "$0")" = "$1" ]' "$settings" "$user"
 check "nothing is written beside the program" test ! -e /usr/bin/prefs.cal

@@ -16,7 +16,7 @@ check "desktop entry runs the installed program" "grep -qx 'Exec=\"$prefix/dorva
 check "icon in the hicolor theme" "[ -f '$DORVANE_DATA_HOME/icons/hicolor/32x32/apps/dorvane.png' ]"
 TZ=Europe/Berlin cmake --install "$build" --prefix "$work/berlin" >/dev/null
 check "Berlin's zone and place in Berlin" \
-    "cmp -s '$work/berlin/prefs.cal' <(printf '00\r\nE\xb013.37\r\nN\xb052.50\r\n1\r\nEurope/Berlin\r\n')"
+    "cmp -s '$work/berlin/prefs.cal' <(printf '01\r\nE\xb013.37\r\nN\xb052.50\r\n1\r\nEurope/Berlin\r\n')"
 printf '11\r\nW\xb010\r\nN\xb020\r\n3\r\n' > "$prefix/prefs.cal"
 TZ=Europe/Berlin cmake --install "$build" --prefix "$prefix" >/dev/null
 check "a reinstall keeps the user's preferences" "[ \"\$(head -c 2 '$prefix/prefs.cal')\" = 11 ]"

@@ -87,23 +87,23 @@ void TestMachineDefault::testDefaultFile_data()
 
     const QStringList both{"zone1970.tab", "zone.tab"};
     QTest::newRow("Berlin") << "Europe/Berlin" << both
-                            << QByteArray("00\r\nE\xb0"
+                            << QByteArray("01\r\nE\xb0"
                                           "13.37\r\nN\xb0"
                                           "52.50\r\n1\r\nEurope/Berlin\r\n");
     QTest::newRow("Sydney, standard offset in its summer") << "Australia/Sydney" << both
-                                                           << QByteArray("00\r\nE\xb0"
+                                                           << QByteArray("01\r\nE\xb0"
                                                                          "151.22\r\nS\xb0"
                                                                          "33.87\r\n10\r\nAustralia/Sydney\r\n");
     QTest::newRow("New York, with seconds in the table") << "America/New_York" << both
-                                                         << QByteArray("00\r\nW\xb0"
+                                                         << QByteArray("01\r\nW\xb0"
                                                                        "74.01\r\nN\xb0"
                                                                        "40.71\r\n-5\r\nAmerica/New_York\r\n");
     QTest::newRow("Kolkata, half an hour") << "Asia/Kolkata" << both
-                                           << QByteArray("00\r\nE\xb0"
+                                           << QByteArray("01\r\nE\xb0"
                                                          "88.37\r\nN\xb0"
                                                          "22.53\r\n5.5\r\nAsia/Kolkata\r\n");
     QTest::newRow("Copenhagen from the second table") << "Europe/Copenhagen" << both
-                                                      << QByteArray("00\r\nE\xb0"
+                                                      << QByteArray("01\r\nE\xb0"
                                                                     "12.58\r\nN\xb0"
                                                                     "55.67\r\n1\r\nEurope/Copenhagen\r\n");
     QTest::newRow("UTC") << "UTC" << both << zones::SamplePrefs;

@@ -24,8 +24,8 @@ void TestSettingsLocation::testChoice_data()
 
     QTest::newRow("own folder with a file") << true << true << false << Place::ProgramFolder << false;
     QTest::newRow("system folder with a file") << true << false << true << Place::ProgramFolder << false;
-    QTest::newRow("own folder without a file: missing as before")
-        << false << true << false << Place::ProgramFolder << false;
+    QTest::newRow("own folder without a file: first start writes the default there")
+        << false << true << false << Place::ProgramFolder << true;
     QTest::newRow("system folder, first start") << false << false << false << Place::UserConfig << true;
     QTest::newRow("system folder, later starts") << false << false << true << Place::UserConfig << false;
 }
