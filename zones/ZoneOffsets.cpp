@@ -97,7 +97,21 @@ QTimeZone zoneFor(const QString& zoneId)
 
 QString zoneText::unknownZone(const QString& zoneId)
 {
-    const QString shown = zoneId.size() > ShownIdLength ? zoneId.left(ShownIdLength) + QStringLiteral("...") : zoneId;
+    // A damaged line's control characters would show as boxes or break the box's text: they are written escaped.
+    QString shown;
+    for (const QChar c : zoneId.left(ShownIdLength)) {
+        const char16_t code = c.unicode();
+        if (code == '\t')
+            shown += QStringLiteral("\\t");
+        else if (code == '\\')
+            shown += QStringLiteral("\\\\");
+        else if (code < 0x20 || (code >= 0x7F && code < 0xA0))
+            shown += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    if (zoneId.size() > ShownIdLength)
+        shown += QStringLiteral("...");
     return UnknownZone.arg(shown);
 }
 

@@ -12,6 +12,8 @@ private slots:
     void testUnknownZones_data();
     void testUnknownZones();
     void testUnknownZoneMessage();
+    void testUnknownZoneEscaped_data();
+    void testUnknownZoneEscaped();
 };
 
 void TestZoneOffsets::testOffsetsAndReport_data()
@@ -116,6 +118,29 @@ void TestZoneOffsets::testUnknownZoneMessage()
     QCOMPARE(zoneText::unknownZone("Europe/Berln"), QString("Unknown time zone Europe/Berln in preferences."));
     QCOMPARE(zoneText::unknownZone(QString(4000, QLatin1Char('A'))),
              QString("Unknown time zone " + QString(64, QLatin1Char('A')) + "... in preferences."));
+}
+
+void TestZoneOffsets::testUnknownZoneEscaped_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a NUL byte") << QString::fromLatin1("Europe/\0Berlin", 14) << "Europe/\\x00Berlin";
+    QTest::newRow("a tab") << "a\tb"
+                           << "a\\tb";
+    QTest::newRow("an escape and a delete") << "\x1b[2J\x7f"
+                                            << "\\x1b[2J\\x7f";
+    QTest::newRow("a C1 control from Latin-1") << QString(QChar(0x85)) << "\\x85";
+    QTest::newRow("a backslash") << "a\\x00"
+                                 << "a\\\\x00";
+    QTest::newRow("letters beyond ASCII stay") << "Z\u00fcrich"
+                                               << "Z\u00fcrich";
+}
+
+void TestZoneOffsets::testUnknownZoneEscaped()
+{
+    QFETCH(QString, zone);
+    QFETCH(QString, shown);
+    QCOMPARE(zoneText::unknownZone(zone), QStringLiteral("Unknown time zone %1 in preferences.").arg(shown));
 }
 
 QTEST_GUILESS_MAIN(TestZoneOffsets)
