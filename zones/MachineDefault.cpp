@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <cmath>
+#include <sys/stat.h>
 
 namespace {
 
@@ -126,8 +127,11 @@ zones::WriteResult zones::writeIfMissing(const QString& path, const QByteArray& 
     QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.prefs.cal.XXXXXX"));
     if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush())
         return WriteResult::Failed;
-    temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                             QFileDevice::ReadOther);
+    // The temporary file is private; the settings file gets the mode of any new file under the user's umask.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(temporary.handle(), 0666 & ~mask) != 0)
+        return WriteResult::Failed;
     // Renaming never replaces a file of that name, so a file that appeared meanwhile is kept.
     if (!temporary.rename(path))
         return QFileInfo::exists(path) ? WriteResult::AlreadyThere : WriteResult::Failed;

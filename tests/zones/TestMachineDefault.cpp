@@ -1,5 +1,6 @@
 #include "zones/MachineDefault.h"
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 // A few lines as tzdata writes them, and one with impossible minutes.
@@ -30,6 +31,8 @@ private slots:
     void testDefaultFile();
     void testSampleIsTheShippedFile();
     void testWriteNeverReplaces();
+    void testWrittenUnderTheUmask_data();
+    void testWrittenUnderTheUmask();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -146,6 +149,29 @@ void TestMachineDefault::testWriteNeverReplaces()
 
     // A folder that cannot be made: a file stands where it should be.
     QCOMPARE(zones::writeIfMissing(dir->filePath("zone.tab/dorvane/prefs.cal"), "x"), zones::WriteResult::Failed);
+}
+
+void TestMachineDefault::testWrittenUnderTheUmask_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("umask 022") << 022 << 0644;
+    QTest::newRow("umask 077: private") << 077 << 0600;
+    QTest::newRow("umask 002: group writable") << 002 << 0664;
+}
+
+void TestMachineDefault::testWrittenUnderTheUmask()
+{
+    QFETCH(int, mask);
+    QFETCH(int, mode);
+    const QString path = dir->filePath("mode/prefs.cal");
+    const mode_t before = ::umask(mode_t(mask));
+    const zones::WriteResult result = zones::writeIfMissing(path, "x\r\n");
+    ::umask(before);
+    QCOMPARE(result, zones::WriteResult::Written);
+    struct stat status = {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & 0777), mode);
 }
 
 QTEST_GUILESS_MAIN(TestMachineDefault)
