@@ -39,6 +39,8 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
         messages.append({SunReportMessage::Warning, zoneText::unknownZone(preferences.zone)});
     const QString zoneMessage = unknownZone ? zoneText::unknownZone(preferences.zone) : QString();
     QStringList saidNow;
+    // One damaged file is one box listing each thing wrong with it, ahead of what the day's sky says.
+    Box faults{BoxGate::Box::Warning, QString(), {}};
     for (const SunReportMessage& message : messages) {
         const bool aboutTheDay = message.kind == SunReportMessage::Plain;
         const QString key = (aboutTheDay ? input.dateText + QLatin1Char('|') : QString()) + story + message.text;
@@ -48,8 +50,15 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
         if (saidNow.contains(message.text) || (onceOnly && gate.said(key)))
             continue;
         saidNow.append(message.text);
-        shown.boxes.append({aboutTheDay ? BoxGate::Box::Plain : BoxGate::Box::Warning, message.text, key});
+        if (aboutTheDay) {
+            shown.boxes.append({BoxGate::Box::Plain, message.text, {key}});
+        } else {
+            faults.text += (faults.text.isEmpty() ? QString() : QStringLiteral("\n")) + message.text;
+            faults.keys.append(key);
+        }
     }
+    if (!faults.keys.isEmpty())
+        shown.boxes.prepend(faults);
     return shown;
 }
 

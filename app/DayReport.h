@@ -5,6 +5,7 @@
 #include "runtime/DateValue.h"
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The sun and moon report of the main window, free of widgets: the times and moon picture for a day, the boxes it
 // asks for, and the countdown after which the toolbar shows today's times again.
@@ -20,7 +21,9 @@ public:
     {
         BoxGate::Box kind;
         QString text;
-        QString key; // once shown, an automatic report of the same day and preferences leaves it unsaid
+        // Once shown, an automatic report of the same day and preferences leaves each message unsaid; a box of
+        // several messages has a key for each.
+        QStringList keys;
     };
     struct Shown
     {

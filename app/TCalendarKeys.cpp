@@ -137,8 +137,13 @@ void TCalendar::describeControls()
 
 void TCalendar::describeReport(int moonPicture)
 {
-    ui.Label3->setAccessibleName((texts::HintSunrise + QLatin1Char(' ') + spokenTime(ui.Label3->text())).trimmed());
-    ui.Label4->setAccessibleName((texts::HintSunset + QLatin1Char(' ') + spokenTime(ui.Label4->text())).trimmed());
+    // A day without the event is said in words, not read out as a dash.
+    const auto spoken = [](const QString& hint, const QString& shown) {
+        return shown == sunReportText::NoEvent ? hint + QStringLiteral(": none")
+                                               : (hint + QLatin1Char(' ') + spokenTime(shown)).trimmed();
+    };
+    ui.Label3->setAccessibleName(spoken(texts::HintSunrise, ui.Label3->text()));
+    ui.Label4->setAccessibleName(spoken(texts::HintSunset, ui.Label4->text()));
     const QString phase = moonPhaseName(moonPicture);
     if (!phase.isEmpty() || ui.Image3->accessibleName().isEmpty())
         ui.Image3->setAccessibleName(phase.isEmpty() ? texts::HintMoon : phase);

@@ -51,7 +51,7 @@ void TCalendar::reportDay(TDateTime day, bool startedByUser)
         ui.Image3->setPixmap(moonPicture(shown.moonPicture));
     describeReport(shown.phaseStep);
     for (const DayReport::Box& box : shown.boxes)
-        m_gate.show(box.kind, box.text, box.key);
+        m_gate.show(box.kind, box.text, box.keys);
     runTimer1WhileCounting();
 }
 

@@ -2,6 +2,7 @@
 #include "runtime/ConvertError.h"
 #include "runtime/DateText.h"
 #include "runtime/NumberText.h"
+#include <QDate>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -57,8 +58,17 @@ std::optional<QString> CalcJulianDate(JulianState& state, const QString& dateTex
 
     state.JulianDayOfYear = 0;
     state.JulianYear = yearText;
-    // Divisibility by 4 of the year as written, so "00" counts as a leap year.
-    state.JulianMonthDays[1] = rt::strToInt(yearText) % 4 == 0 ? 29 : 28;
+    // Divisibility by 4 of the year as written, so "00" counts as a leap year; but when the day given stands for
+    // the text, its full year decides, and 1700, 1800, 1900 and 2100 are common years.
+    const int yearValue = rt::strToInt(yearText);
+    bool leap = yearValue % 4 == 0;
+    int dateYear = 0, dateMonth = 0, dateDay = 0;
+    rt::decodeDate(rt::dateOf(date), dateYear, dateMonth, dateDay);
+    bool monthRead = false, dayRead = false;
+    if (monthText.trimmed().toInt(&monthRead) == dateMonth && dayText.trimmed().toInt(&dayRead) == dateDay &&
+        monthRead && dayRead && dateYear % 100 == yearValue % 100)
+        leap = QDate::isLeapYear(dateYear);
+    state.JulianMonthDays[1] = leap ? 29 : 28;
 
     const int month = rt::strToInt(monthText);
     // A month outside 1..12 would read past the month table.

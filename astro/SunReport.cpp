@@ -81,12 +81,20 @@ QChar markLetter(const QString& line)
     return before.isEmpty() ? QChar() : before.at(0).toUpper();
 }
 
-void runOnce(SunReportResult& result, const SunReportInput& input, SunState& state, int kind)
+// A converted number within the limit; NaN is not.
+std::optional<double> withinLimit(std::optional<double> value, double limit)
+{
+    if (value && std::abs(*value) <= limit)
+        return value;
+    return std::nullopt;
+}
+
+void runOnce(SunReportResult& result, const SunReportInput& input, double offset, SunState& state, int kind)
 {
     // SunRiseSet overwrites longitude and offset, so every run stores its inputs afresh.
     state.SunLatitude = result.latitudeField;
     state.SunLongitude = result.longitudeField * -1;
-    state.SunZoneOffset = input.gmtOffset;
+    state.SunZoneOffset = offset;
     state.SunEventKind = kind;
     for (const QString& text : SunRiseSet(state, input.dateText, input.MilitaryTime))
         result.messages.append({SunReportMessage::Plain, text});
@@ -120,19 +128,29 @@ SunReportResult computeSunReport(const SunReportInput& input, SunState& state)
 
     // A marking applies to a freshly converted number only; after a failed conversion the field keeps the value
     // it held, which already carries the sign of its own marking.
-    if (const std::optional<double> latitude = degreeFieldValue(input.latitudeLine))
+    using namespace sunReportLimits;
+    if (const std::optional<double> latitude = withinLimit(degreeFieldValue(input.latitudeLine), Latitude))
         result.latitudeField = isMarkedSouth(input.latitudeLine) ? -std::abs(*latitude) : *latitude;
     else
         result.messages.append({SunReportMessage::Warning, sunReportText::InvalidLatitude});
-    if (const std::optional<double> longitude = degreeFieldValue(input.longitudeLine))
+    if (const std::optional<double> longitude = withinLimit(degreeFieldValue(input.longitudeLine), Longitude))
         result.longitudeField = isMarkedEast(input.longitudeLine) ? -std::abs(*longitude) : *longitude;
     else
         result.messages.append({SunReportMessage::Warning, sunReportText::InvalidLongitude});
+    // No zone is that far from Greenwich: the times are given at Greenwich rather than at a made-up hour.
+    double offset = input.gmtOffset;
+    if (!(std::abs(offset) <= OffsetHours)) {
+        offset = 0;
+        result.messages.append({SunReportMessage::Warning, sunReportText::InvalidOffset});
+    }
 
-    runOnce(result, input, state, 1);
-    result.sunrise = state.SunriseText;
-    runOnce(result, input, state, 2);
-    result.sunset = state.SunsetText;
+    // Without a position SunRiseSet computes nothing and the texts stand; a scan that finds no event leaves the
+    // text of an earlier day, which must not pass for this day's.
+    const bool scans = result.latitudeField != 0 && result.longitudeField != 0;
+    runOnce(result, input, offset, state, 1);
+    result.sunrise = scans && !state.riseFound ? sunReportText::NoEvent : state.SunriseText;
+    runOnce(result, input, offset, state, 2);
+    result.sunset = scans && !state.setFound ? sunReportText::NoEvent : state.SunsetText;
     return result;
 }
 

@@ -264,6 +264,8 @@ QStringList SunRiseSet(SunState& state, const QString& dateText, int MilitaryTim
         scan.delta0 = scan.deltaE;
         scan.y0 = scan.y2;
     }
+    state.riseFound = scan.riseFound;
+    state.setFound = scan.setFound;
 
     if (!scan.riseFound && !scan.setFound) {
         if (scan.y2 < 0 || scan.y2 > 0)

@@ -11,6 +11,9 @@ struct SunState
     int SunEventKind = 0;     // 1 = rising, 2 = setting; preset by the caller, set to each event found
     QString SunriseText;      // kept when no rising is found
     QString SunsetText;       // kept when no setting is found
+    // Whether the last scan found a rising and a setting; a call that computes nothing leaves them.
+    bool riseFound = false;
+    bool setFound = false;
 };
 
 // Texts of the plain boxes SunRiseSet asks for.

@@ -55,15 +55,21 @@ void BoxGate::activating(const std::function<void()>& body)
 
 void BoxGate::show(Box kind, const QString& text, const QString& key)
 {
+    show(kind, text, key.isEmpty() ? QStringList() : QStringList{key});
+}
+
+void BoxGate::show(Box kind, const QString& text, const QStringList& keys)
+{
     if (busy()) {
-        m_waiting.append({kind, text, key});
+        m_waiting.append({kind, text, keys});
         return;
     }
     // What comes while a box or dialog is open is dropped, and stays to be said by a later report.
     if (isOpen() || m_services.prompter.isOpen())
         return;
-    if (!key.isEmpty())
-        m_said.insert(key);
+    for (const QString& key : keys)
+        if (!key.isEmpty())
+            m_said.insert(key);
     showNow(kind, text);
 }
 
@@ -113,7 +119,7 @@ void BoxGate::showWaiting()
 {
     const QList<Waiting> boxes = std::exchange(m_waiting, {});
     for (const Waiting& box : boxes)
-        show(box.kind, box.text, box.key);
+        show(box.kind, box.text, box.keys);
 }
 
 void BoxGate::queueActivation()

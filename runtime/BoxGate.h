@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // The one way to a box or a modal dialog. A box asked for while a handler or an activation runs waits until the
@@ -33,6 +34,8 @@ public:
     void activating(const std::function<void()>& body);
 
     void show(Box kind, const QString& text, const QString& key = QString());
+    // One box saying several messages, each remembered under its own key once the box shows.
+    void show(Box kind, const QString& text, const QStringList& keys);
     // A box raised by an open dialog about its own work: shown at once unless a box is already open.
     void showOverDialog(Box kind, const QString& text);
     // Places the pointer on the OK button of a box centred on the desktop, `okBelowCentre` pixels below its middle,
@@ -51,7 +54,7 @@ private:
     {
         Box kind;
         QString text;
-        QString key;
+        QStringList keys;
     };
     enum class PointerOnOk { No, Yes };
     void showNow(Box kind, const QString& text, PointerOnOk pointer = PointerOnOk::No);

@@ -16,6 +16,8 @@ private slots:
     void testAutomaticReportLeavesSaidMessagesUnsaid_data();
     void testAutomaticReportLeavesSaidMessagesUnsaid();
     void testMoonPictureIsTheMoonControlsAtSixInTheEvening();
+    void testOneBoxListsWhatIsWrongWithTheFile_data();
+    void testOneBoxListsWhatIsWrongWithTheFile();
 
 private:
     std::unique_ptr<FakeWorld> world;
@@ -100,7 +102,7 @@ void TestDayReport::testAutomaticReportLeavesSaidMessagesUnsaid()
     const DayReport::Shown shown = report.report(first, day(2024, 6, 21), false, *gate);
     QVERIFY(!shown.boxes.isEmpty());
     for (const DayReport::Box& box : shown.boxes)
-        gate->show(box.kind, box.text, box.key);
+        gate->show(box.kind, box.text, box.keys);
     QCOMPARE(report.report(second, day(2024, 6, secondDay), byUser, *gate).boxes.isEmpty(), !said);
 }
 
@@ -119,6 +121,46 @@ void TestDayReport::testMoonPictureIsTheMoonControlsAtSixInTheEvening()
         moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date) + QStringLiteral(" 6:00:00 PM"));
         QCOMPARE(report.report(Austin, date, true, *gate).moonPicture, moonPictureFor(moon.CalculatePhase()));
     }
+}
+
+void TestDayReport::testOneBoxListsWhatIsWrongWithTheFile_data()
+{
+    QTest::addColumn<Preferences>("preferences");
+    QTest::addColumn<bool>("secondByUser");
+    QTest::addColumn<QStringList>("first");  // box texts, warnings marked "!"
+    QTest::addColumn<QStringList>("second"); // the same day reported again
+    const QString ns = "!Invalid N/S degrees in preferences.";
+    const QString we = "Invalid W/E degrees in preferences.";
+    const QString offset = "Invalid GMT offset in preferences.";
+    const QString zone = "Unknown time zone Nowhere/City in preferences.";
+    const Preferences threeFaults{"00", "W\u00B0x", "N\u00B0y", 0, "Nowhere/City"};
+    const Preferences farOffset{"00", Polar.longitude, Polar.latitude, 1e11, "Nowhere/City"};
+    QTest::newRow("three faults: one box, the zone said once")
+        << threeFaults << true << QStringList{ns + '\n' + we + '\n' + zone} << QStringList{ns + '\n' + we};
+    QTest::newRow("three faults, then an automatic report")
+        << threeFaults << false << QStringList{ns + '\n' + we + '\n' + zone} << QStringList{};
+    QTest::newRow("the file's box before the day's")
+        << farOffset << true << QStringList{'!' + offset + '\n' + zone, "Sun up or down all day"}
+        << QStringList{'!' + offset, "Sun up or down all day"};
+}
+
+void TestDayReport::testOneBoxListsWhatIsWrongWithTheFile()
+{
+    QFETCH(Preferences, preferences);
+    QFETCH(bool, secondByUser);
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    const auto texts = [this](const DayReport::Shown& shown) {
+        QStringList result;
+        for (const DayReport::Box& box : shown.boxes) {
+            result.append((box.kind == BoxGate::Box::Warning ? "!" : "") + box.text);
+            gate->show(box.kind, box.text, box.keys);
+        }
+        return result;
+    };
+    DayReport report;
+    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), true, *gate)), first);
+    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), secondByUser, *gate)), second);
 }
 
 QTEST_MAIN(TestDayReport)

@@ -59,7 +59,7 @@ void TestReportFlows::testAutomaticReportsSayEachMessageOnce_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("polar position") << Polar << QStringList{UpOrDown};
     QTest::newRow("bad latitude") << BadLatitude << QStringList{InvalidNS};
-    QTest::newRow("both bad, latitude first") << BothBad << QStringList{InvalidNS, InvalidWE};
+    QTest::newRow("both bad: one box, latitude first") << BothBad << QStringList{InvalidNS + '\n' + InvalidWE};
 }
 
 void TestReportFlows::testAutomaticReportsSayEachMessageOnce()
@@ -134,7 +134,7 @@ void TestReportFlows::testChangedPreferencesSpeakAgain()
     closeBoxesAndSettle(app, 2);
     app.folder.write(BothBad);
     closeBoxesAndSettle(app, 2);
-    QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS, InvalidNS, InvalidWE}));
+    QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS, InvalidNS + '\n' + InvalidWE}));
 }
 
 void TestReportFlows::testAMessageDroppedUnderABoxIsSaidLater()

@@ -31,6 +31,8 @@ class TestCalendarArithmetic : public QObject
 private slots:
     void testDayOfYear_data();
     void testDayOfYear();
+    void testCenturyYearsOfTheClickedDay_data();
+    void testCenturyYearsOfTheClickedDay();
     void testStartUpCaption_data();
     void testStartUpCaption();
     void testSpanCaptions_data();
@@ -95,6 +97,31 @@ void TestCalendarArithmetic::testDayOfYear()
     QCOMPARE(julianText(state), julian);
     QCOMPARE(state.JulianDateText, dateText);
     QCOMPARE(state.JulianMonthDays[1], februaryDays);
+}
+
+void TestCalendarArithmetic::testCenturyYearsOfTheClickedDay_data()
+{
+    QTest::addColumn<QString>("dateText");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("julian");
+    QTest::newRow("31 Dec 1700, a common year") << "12/31/00" << QDate(1700, 12, 31) << "00.365";
+    QTest::newRow("1 Mar 1700") << "3/1/00" << QDate(1700, 3, 1) << "00.060";
+    QTest::newRow("1 Mar 1800") << "3/1/00" << QDate(1800, 3, 1) << "00.060";
+    QTest::newRow("31 Dec 1900") << "12/31/00" << QDate(1900, 12, 31) << "00.365";
+    QTest::newRow("1 Mar 2100") << "3/1/00" << QDate(2100, 3, 1) << "00.060";
+    QTest::newRow("1 Mar 2000 stays a leap year") << "3/1/00" << QDate(2000, 3, 1) << "00.061";
+    QTest::newRow("1 Mar 2024") << "3/1/24" << QDate(2024, 3, 1) << "24.061";
+    QTest::newRow("a day not the text's: the text's rule") << "3/1/00" << QDate(1900, 3, 2) << "00.061";
+}
+
+void TestCalendarArithmetic::testCenturyYearsOfTheClickedDay()
+{
+    QFETCH(QString, dateText);
+    QFETCH(QDate, date);
+    QFETCH(QString, julian);
+    JulianState state;
+    CalcJulianDate(state, dateText, rt::fromQDate(date), false, day(2024, 3, 5));
+    QCOMPARE(julianText(state), julian);
 }
 
 void TestCalendarArithmetic::testStartUpCaption_data()

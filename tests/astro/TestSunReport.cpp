@@ -28,6 +28,8 @@ private slots:
     void testReport_data();
     void testReport();
     void testZeroPositionKeepsEarlierTexts();
+    void testADayWithoutAnEventShowsADash_data();
+    void testADayWithoutAnEventShowsADash();
     void testMoonPicture_data();
     void testMoonPicture();
     void testMoonPictureOfADay();
@@ -145,17 +147,105 @@ void TestSunReport::testReport_data()
         << "7:32P"
         << Messages{{"warning", "Invalid N/S degrees in preferences."},
                     {"warning", "Invalid W/E degrees in preferences."}};
+    // A day without an event shows a dash, not the text a scan left from an earlier day.
     QTest::newRow("70N 25E, +2h, midsummer: one box per run")
         << "N°70"
-        << "E°25" << 0.0 << 0.0 << 2.0 << 0 << "06/21/2024" << 70.0 << -25.0 << ""
-        << "" << Messages{{"plain", "Sun up or down all day"}, {"plain", "Sun up or down all day"}};
+        << "E°25" << 0.0 << 0.0 << 2.0 << 0 << "06/21/2024" << 70.0 << -25.0 << "\u2013"
+        << "\u2013" << Messages{{"plain", "Sun up or down all day"}, {"plain", "Sun up or down all day"}};
     QTest::newRow("bad longitude, then polar night")
         << "N°70"
-        << "E°?" << 0.0 << -25.0 << 2.0 << 0 << "12/21/2024" << 70.0 << -25.0 << ""
-        << ""
+        << "E°?" << 0.0 << -25.0 << 2.0 << 0 << "12/21/2024" << 70.0 << -25.0 << "\u2013"
+        << "\u2013"
         << Messages{{"warning", "Invalid W/E degrees in preferences."},
                     {"plain", "Sun up or down all day"},
                     {"plain", "Sun up or down all day"}};
+
+    // Beyond the poles, the date line or the widest zone a number is as invalid as no number.
+    const QString huge = "1" + QString(30, '0');
+    const QString invalidNS = "Invalid N/S degrees in preferences.";
+    const QString invalidWE = "Invalid W/E degrees in preferences.";
+    const QString invalidOffset = "Invalid GMT offset in preferences.";
+    QTest::newRow("latitude 10^30 keeps the previous one")
+        << "N°" + huge << "W°75" << 40.0 << 0.0 << -5.0 << 0 << "06/21/2024" << 40.0 << 75.0 << "4:32A"
+        << "7:32P" << Messages{{"warning", invalidNS}};
+    QTest::newRow("latitude S°90.01") << "S°90.01"
+                                      << "W°75" << 40.0 << 0.0 << -5.0 << 0 << "06/21/2024" << 40.0 << 75.0 << "4:32A"
+                                      << "7:32P" << Messages{{"warning", invalidNS}};
+    QTest::newRow("longitude 10^16 keeps the previous one")
+        << "N°40"
+        << "W°10000000000000000" << 0.0 << 75.0 << -5.0 << 0 << "06/21/2024" << 40.0 << 75.0 << "4:32A"
+        << "7:32P" << Messages{{"warning", invalidWE}};
+    QTest::newRow("longitude E°180.01") << "N°40"
+                                        << "E°180.01" << 0.0 << 75.0 << -5.0 << 0 << "06/21/2024" << 40.0 << 75.0
+                                        << "4:32A"
+                                        << "7:32P" << Messages{{"warning", invalidWE}};
+    QTest::newRow("pole and date line are places")
+        << "N°90"
+        << "W°180" << 1.0 << 2.0 << -12.0 << 0 << "03/01/2024" << 90.0 << 180.0 << "\u2013"
+        << "\u2013" << Messages{{"plain", "Sun up or down all day"}, {"plain", "Sun up or down all day"}};
+    QTest::newRow("offset 10^11 runs at Greenwich")
+        << "N°40"
+        << "W°75" << 0.0 << 0.0 << 1e11 << 0 << "06/21/2024" << 40.0 << 75.0 << "9:32A"
+        << "12:32P" << Messages{{"warning", invalidOffset}};
+    QTest::newRow("offset -1e308 runs at Greenwich")
+        << "N°40"
+        << "W°75" << 0.0 << 0.0 << -1e308 << 0 << "06/21/2024" << 40.0 << 75.0 << "9:32A"
+        << "12:32P" << Messages{{"warning", invalidOffset}};
+    QTest::newRow("offset 14.01 runs at Greenwich")
+        << "N°40"
+        << "W°75" << 0.0 << 0.0 << 14.01 << 0 << "06/21/2024" << 40.0 << 75.0 << "9:32A"
+        << "12:32P" << Messages{{"warning", invalidOffset}};
+    QTest::newRow("all three bad, in line order")
+        << "N°" + huge << "W°" + huge << 40.0 << 75.0 << 1e11 << 0 << "06/21/2024" << 40.0 << 75.0 << "9:32A"
+        << "12:32P" << Messages{{"warning", invalidNS}, {"warning", invalidWE}, {"warning", invalidOffset}};
+    QTest::newRow("offset -14 is a zone")
+        << "N°40"
+        << "W°75" << 0.0 << 0.0 << -14.0 << 0 << "06/21/2024" << 40.0 << 75.0 << "-5:32A"
+        << "22:32P" << Messages{};
+}
+
+void TestSunReport::testADayWithoutAnEventShowsADash_data()
+{
+    QTest::addColumn<QString>("earlier");
+    QTest::addColumn<double>("earlierOffset");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<double>("offset");
+    QTest::addColumn<QString>("sunrise");
+    QTest::addColumn<QString>("sunset");
+    QTest::addColumn<QStringList>("plainBoxes");
+    const QString none = "\u2013";
+    const QString upOrDown = "Sun up or down all day";
+    QTest::newRow("midnight sun after a November day")
+        << "11/25/2026" << 1.0 << "05/18/2026" << 2.0 << none << none << QStringList{upOrDown, upOrDown};
+    QTest::newRow("polar night after a November day")
+        << "11/25/2026" << 1.0 << "12/21/2026" << 1.0 << none << none << QStringList{upOrDown, upOrDown};
+    QTest::newRow("no sunrise, but a setting") << "11/25/2026" << 1.0 << "11/26/2026" << 1.0 << none << "0:05P"
+                                               << QStringList{"No sunrise this date", "No sunrise this date"};
+    QTest::newRow("an ordinary day after midnight sun") << "05/18/2026" << 2.0 << "03/15/2026" << 1.0 << "6:02A"
+                                                        << "5:42P" << QStringList{};
+    QTest::newRow("an ordinary day after polar night") << "12/21/2026" << 1.0 << "01/16/2026" << 1.0 << "11:01A"
+                                                       << "0:36P" << QStringList{};
+}
+
+void TestSunReport::testADayWithoutAnEventShowsADash()
+{
+    QFETCH(QString, earlier);
+    QFETCH(double, earlierOffset);
+    QFETCH(QString, date);
+    QFETCH(double, offset);
+    QFETCH(QString, sunrise);
+    QFETCH(QString, sunset);
+    QFETCH(QStringList, plainBoxes);
+    // Tromsø; the scan state lives on from one report to the next, as in the main window.
+    SunState state;
+    computeSunReport({"E°18.96", "N°69.65", 0, 0, earlierOffset, 0, earlier}, state);
+    const SunReportResult result = computeSunReport({"E°18.96", "N°69.65", 0, 0, offset, 0, date}, state);
+    QCOMPARE(result.sunrise, sunrise);
+    QCOMPARE(result.sunset, sunset);
+    QStringList texts;
+    for (const SunReportMessage& message : result.messages)
+        texts.append(message.text);
+    QCOMPARE(texts, plainBoxes);
 }
 
 void TestSunReport::testReport()
