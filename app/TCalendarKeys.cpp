@@ -1,4 +1,5 @@
 #include "app/CalendarTexts.h"
+#include "app/SpokenTime.h"
 #include "app/TCalendar.h"
 #include "astro/SunReport.h"
 #include "controls/Hints.h"
@@ -19,16 +20,6 @@ struct Command
     const char* name;
     const char* description;
 };
-
-// "7:14A" as a screen reader should say it: "7:14 AM"; 24-hour texts stay as they are.
-QString spokenTime(const QString& shown)
-{
-    if (shown.endsWith(QLatin1Char('A')))
-        return shown.chopped(1) + QStringLiteral(" AM");
-    if (shown.endsWith(QLatin1Char('P')))
-        return shown.chopped(1) + QStringLiteral(" PM");
-    return shown;
-}
 
 void describe(QWidget* control, const QString& name, const QString& description)
 {
@@ -137,8 +128,10 @@ void TCalendar::describeControls()
 
 void TCalendar::describeReport(int moonPicture)
 {
-    ui.Label3->setAccessibleName((texts::HintSunrise + QLatin1Char(' ') + spokenTime(ui.Label3->text())).trimmed());
-    ui.Label4->setAccessibleName((texts::HintSunset + QLatin1Char(' ') + spokenTime(ui.Label4->text())).trimmed());
+    ui.Label3->setAccessibleName(
+        (texts::HintSunrise + QLatin1Char(' ') + spokenSunTime(1, ui.Label3->text())).trimmed());
+    ui.Label4->setAccessibleName(
+        (texts::HintSunset + QLatin1Char(' ') + spokenSunTime(2, ui.Label4->text())).trimmed());
     const QString phase = moonPhaseName(moonPicture);
     if (!phase.isEmpty() || ui.Image3->accessibleName().isEmpty())
         ui.Image3->setAccessibleName(phase.isEmpty() ? texts::HintMoon : phase);
