@@ -1,4 +1,5 @@
 #include "app/CalendarTexts.h"
+#include "app/SpokenTime.h"
 #include "app/TCalendar.h"
 #include "astro/SunReport.h"
 #include "controls/Hints.h"
@@ -19,16 +20,6 @@ struct Command
     const char* name;
     const char* description;
 };
-
-// "7:14A" as a screen reader should say it: "7:14 AM"; 24-hour texts stay as they are.
-QString spokenTime(const QString& shown)
-{
-    if (shown.endsWith(QLatin1Char('A')))
-        return shown.chopped(1) + QStringLiteral(" AM");
-    if (shown.endsWith(QLatin1Char('P')))
-        return shown.chopped(1) + QStringLiteral(" PM");
-    return shown;
-}
 
 void describe(QWidget* control, const QString& name, const QString& description)
 {
@@ -138,12 +129,12 @@ void TCalendar::describeControls()
 void TCalendar::describeReport(int moonPicture)
 {
     // A day without the event is said in words, not read out as a dash.
-    const auto spoken = [](const QString& hint, const QString& shown) {
+    const auto spoken = [](const QString& hint, int eventKind, const QString& shown) {
         return shown == sunReportText::NoEvent ? hint + QStringLiteral(": none")
-                                               : (hint + QLatin1Char(' ') + spokenTime(shown)).trimmed();
+                                               : (hint + QLatin1Char(' ') + spokenSunTime(eventKind, shown)).trimmed();
     };
-    ui.Label3->setAccessibleName(spoken(texts::HintSunrise, ui.Label3->text()));
-    ui.Label4->setAccessibleName(spoken(texts::HintSunset, ui.Label4->text()));
+    ui.Label3->setAccessibleName(spoken(texts::HintSunrise, 1, ui.Label3->text()));
+    ui.Label4->setAccessibleName(spoken(texts::HintSunset, 2, ui.Label4->text()));
     const QString phase = moonPhaseName(moonPicture);
     if (!phase.isEmpty() || ui.Image3->accessibleName().isEmpty())
         ui.Image3->setAccessibleName(phase.isEmpty() ? texts::HintMoon : phase);

@@ -32,12 +32,9 @@ void TCalendar::Tray1Click()
 
 void TCalendar::RxTrayIcon1Click()
 {
-    // Coming back from the tray is the program's own activation: hours may have passed, and today's year and
-    // report are what the user expects. A window already shown is only brought to the front.
-    const bool restoring = !isVisible() || isMinimized();
+    // The window comes back exactly as it was hidden, in either view: laying the year out again would put the
+    // compact view back on January. What moved with the day meanwhile, the day watch has moved already.
     raiseToFront();
-    if (restoring)
-        activationArrived();
 }
 
 void TCalendar::raiseToFront()

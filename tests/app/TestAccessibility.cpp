@@ -10,6 +10,8 @@ private slots:
     void testEveryControlIsNamedAndDescribed();
     void testSunTimesInFull_data();
     void testSunTimesInFull();
+    void testSunTimeAfterMidnightSaysTheDay_data();
+    void testSunTimeAfterMidnightSaysTheDay();
     void testMoonByItsPhase_data();
     void testMoonByItsPhase();
     void testCalendarsByTheirMonth();
@@ -75,6 +77,32 @@ void TestAccessibility::testSunTimesInFull()
     QCOMPARE(name(app.find<QLabel>("Label3")), clickedSunrise);
     app.ticks(DayReport::ReportHoldTicks + 1);
     QCOMPARE(name(app.find<QLabel>("Label3")), sunrise);
+}
+
+void TestAccessibility::testSunTimeAfterMidnightSaysTheDay_data()
+{
+    QTest::addColumn<QByteArray>("flags");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("said");
+    // Reykjavik on midsummer day: the sun sets a few minutes after midnight.
+    QTest::newRow("Reykjavik, 21 June, 12-hour") << QByteArray("00") << "12:04P"
+                                                 << "Sunset 12:04 AM, next day";
+    QTest::newRow("Reykjavik, 21 June, 24-hour") << QByteArray("10") << "24:04"
+                                                 << "Sunset 00:04, next day";
+}
+
+void TestAccessibility::testSunTimeAfterMidnightSaysTheDay()
+{
+    QFETCH(QByteArray, flags);
+    QFETCH(QString, shown);
+    QFETCH(QString, said);
+    App app(QDateTime(QDate(2026, 6, 21), QTime(10, 30)), flags + QByteArray("\r\nW\xB0"
+                                                                             "21.94\r\nN\xB0"
+                                                                             "64.15\r\n0\r\n"));
+    app.activate();
+    // The label keeps the text its rule gives; only what is said names the day.
+    QCOMPARE(app.find<QLabel>("Label4")->text(), shown);
+    QCOMPARE(name(app.find<QLabel>("Label4")), said);
 }
 
 void TestAccessibility::testMoonByItsPhase_data()

@@ -1,7 +1,7 @@
 #include "AppFixture.h"
 
-// When the window counts as activated: its first showing, the closing of a box or dialog of its own and a restore
-// from the tray bring back today's year; coming back from another application changes nothing.
+// When the window counts as activated: its first showing and the closing of a box or dialog of its own bring back
+// today's year; a restore from the tray and coming back from another application change nothing.
 class TestActivation : public QObject
 {
     Q_OBJECT
@@ -45,7 +45,8 @@ void TestActivation::testWhatBringsBackTodaysYear_data()
     QTest::newRow("tray icon clicked while the window is shown") << int(TrayClickWhileShown) << false << false;
     QTest::newRow("the year warning closed") << int(YearWarningClosed) << false << true;
     QTest::newRow("the Parameters dialog closed") << int(ParametersClosed) << false << true;
-    QTest::newRow("restored from the tray") << int(RestoredFromTray) << false << true;
+    QTest::newRow("restored from the tray") << int(RestoredFromTray) << false << false;
+    QTest::newRow("restored from the tray, compact view") << int(RestoredFromTray) << true << false;
 }
 
 void TestActivation::testWhatBringsBackTodaysYear()

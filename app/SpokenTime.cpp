@@ -1,0 +1,41 @@
+#include "app/SpokenTime.h"
+#include <QRegularExpression>
+
+namespace {
+constexpr int MinutesPerDay = 24 * 60;
+} // namespace
+
+QString spokenSunTime(int eventKind, const QString& shown)
+{
+    static const QRegularExpression time(QStringLiteral("^(-?)(\\d{1,2}):(\\d\\d)([AP]?)$"));
+    const QRegularExpressionMatch match = time.match(shown);
+    if (!match.hasMatch())
+        return shown;
+    const bool twelveHour = !match.captured(4).isEmpty();
+    const int hours = match.captured(2).toInt();
+    // The hour alone carries the sign ("-1:30A" is half past eleven the evening before).
+    int minutes = (match.captured(1).isEmpty() ? hours : -hours) * 60 + match.captured(3).toInt();
+    if (twelveHour && eventKind == 2)
+        minutes += 12 * 60;
+    const int dayOffset = minutes >= 0 ? minutes / MinutesPerDay : -((MinutesPerDay - 1 - minutes) / MinutesPerDay);
+    minutes -= dayOffset * MinutesPerDay;
+    const int hour = minutes / 60;
+    const QString minuteText = QStringLiteral("%1").arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    QString spoken;
+    if (twelveHour) {
+        const int clockHour = hour % 12 == 0 ? 12 : hour % 12;
+        spoken = QStringLiteral("%1:%2 %3")
+                     .arg(clockHour)
+                     .arg(minuteText, hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+    } else {
+        spoken = QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minuteText);
+    }
+    if (dayOffset == 1)
+        spoken += QStringLiteral(", next day");
+    else if (dayOffset == -1)
+        spoken += QStringLiteral(", previous day");
+    else if (dayOffset != 0)
+        spoken += dayOffset > 0 ? QStringLiteral(", %1 days later").arg(dayOffset)
+                                : QStringLiteral(", %1 days earlier").arg(-dayOffset);
+    return spoken;
+}
