@@ -29,9 +29,13 @@ ConvertError notADate(const QString& dateText)
     return ConvertError(QStringLiteral("'%1' is not a valid date").arg(dateText));
 }
 
+// "m.d.yyyy", its pieces in the reader's order: "5.3.2026" for 5 March under German, "3.5.2026" under English.
 QString spanDayText(TDateTime date)
 {
-    return rt::formatDateTime(QStringLiteral("m.d.yyyy"), date);
+    QStringList pieces;
+    for (const QChar field : rt::formatSettings().shownDateOrder)
+        pieces.append(field == QLatin1Char('y') ? QStringLiteral("yyyy") : QString(field));
+    return rt::formatDateTime(pieces.join(QLatin1Char('.')), date);
 }
 
 } // namespace

@@ -26,6 +26,17 @@ FormatSettings FormatSettings::fromLocale(const QLocale& locale)
         settings.longMonthNames.append(locale.monthName(month, QLocale::LongFormat));
     }
     settings.firstDayOfWeek = locale.language() == QLocale::C ? Qt::Sunday : locale.firstDayOfWeek();
+    if (locale.language() != QLocale::C) {
+        QString order;
+        for (const QChar c : pattern) {
+            const QChar lower = c.toLower();
+            if ((lower == QLatin1Char('d') || lower == QLatin1Char('m') || lower == QLatin1Char('y')) &&
+                !order.contains(lower))
+                order.append(lower);
+        }
+        if (order.size() == 3)
+            settings.shownDateOrder = order;
+    }
     return settings;
 }
 

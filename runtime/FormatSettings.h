@@ -20,6 +20,9 @@ struct FormatSettings
     // The first column of the month calendars. The C and POSIX locales keep the Sunday-first look the program has
     // always had; a named locale brings its own (Monday for German, Sunday for American English).
     Qt::DayOfWeek firstDayOfWeek = Qt::Sunday;
+    // The order in which the locale's reader reads day, month and year ("dmy" in German): only for dates shown,
+    // never for the texts the program passes between its handlers. C and POSIX keep the month first.
+    QString shownDateOrder = QStringLiteral("mdy");
 
     static FormatSettings fromLocale(const QLocale& locale);
 };

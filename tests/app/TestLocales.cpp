@@ -33,11 +33,27 @@ void TestLocales::testTitlesClicksAndSpan_data()
     QTest::newRow("German") << "de_DE"
                             << "3 März 2024"
                             << "Dorvane   Today:  (5) Mai 15, 2024   Julian: 24.080"
-                            << "3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
+                            << "5.3.2024 > 20.3.2024   Dy = 16  Wk = 3  Mo = 1";
     QTest::newRow("French") << "fr_FR"
                             << "3 mars 2024"
                             << "Dorvane   Today:  (5) mai 15, 2024   Julian: 24.080"
-                            << "3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
+                            << "5.3.2024 > 20.3.2024   Dy = 16  Wk = 3  Mo = 1";
+    QTest::newRow("British English") << "en_GB"
+                                     << "3 March 2024"
+                                     << "Dorvane   Today:  (5) May 15, 2024   Julian: 24.080"
+                                     << "5.3.2024 > 20.3.2024   Dy = 16  Wk = 3  Mo = 1";
+    QTest::newRow("American English") << "en_US"
+                                      << "3 March 2024"
+                                      << "Dorvane   Today:  (5) May 15, 2024   Julian: 24.080"
+                                      << "3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
+    QTest::newRow("C") << "C"
+                       << "3 March 2024"
+                       << "Dorvane   Today:  (5) May 15, 2024   Julian: 24.080"
+                       << "3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
+    QTest::newRow("POSIX") << "POSIX"
+                           << "3 March 2024"
+                           << "Dorvane   Today:  (5) May 15, 2024   Julian: 24.080"
+                           << "3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
 }
 
 void TestLocales::testTitlesClicksAndSpan()
