@@ -9,7 +9,7 @@ Preferences Preferences::fromFile(const PrefsFile& file)
 
 PrefsFile Preferences::toFile() const
 {
-    QStringList lines = prefs::savedLines(flags, longitude, latitude, prefs::gmtOffsetLine(gmtOffset));
+    QStringList lines = prefs::savedLines(prefsFlags, longitude, latitude, prefs::gmtOffsetLine(gmtOffset));
     // Without a zone the file keeps the four lines every reader of it knows.
     if (!zone.isEmpty())
         lines.append(zone);
@@ -19,7 +19,7 @@ PrefsFile Preferences::toFile() const
 Preferences Preferences::edited(bool military, bool withHints, const QString& longitudeText,
                                 const QString& latitudeText, double offset, const QString& zoneId) const
 {
-    return Preferences{prefs::updatedFlags(flags, military, withHints), longitudeText, latitudeText, offset, zoneId};
+    return Preferences{prefs::updatedFlags(prefsFlags, military, withHints), longitudeText, latitudeText, offset, zoneId};
 }
 
 PrefsStore PrefsStore::atPath(const QString& filePath)

@@ -189,7 +189,7 @@ void TestTHome::testReadingNeverClearsOptions()
     QVERIFY(load());
     dir->write("00\r\n");
     QVERIFY(load());
-    QCOMPARE(store->value().flags, QStringLiteral("00"));
+    QCOMPARE(store->value().prefsFlags, QStringLiteral("00"));
     QVERIFY(home->findChild<QCheckBox*>("CheckBox1")->isChecked());
     QVERIFY(home->findChild<QCheckBox*>("CheckBox2")->isChecked());
 }
@@ -450,7 +450,7 @@ void TestTHome::testSaveFailureKeepsDialogOpen()
     QVERIFY(home->isVisible());
     QCOMPARE(int(world->pointer.moves.size()), movesBefore);
     QCOMPARE(home->memoLines(), memoBefore);
-    QCOMPARE(store->value().flags, QString());
+    QCOMPARE(store->value().prefsFlags, QString());
 }
 
 void TestTHome::testCloseBoxWritesNothing()
