@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@
 #include <QTextDocument>
 #include <QTimeZone>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top)
@@ -46,7 +48,6 @@ QLineEdit* makeTextField(QWidget* parent, const QString& name, const QRect& geom
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setGeometry(geometry);
-    edit->setFocusPolicy(Qt::ClickFocus);
     return edit;
 }
 
@@ -55,7 +56,6 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& tex
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
-    box->setFocusPolicy(Qt::ClickFocus);
     return box;
 }
 // The drop-down shows every entry whole, padding, frame and scroll bar included; the field keeps its place and width.
@@ -86,9 +86,9 @@ namespace {
 // heads the list.
 QStringList zoneEntries()
 {
-    const QString machine = QString::fromLatin1(QTimeZone::systemTimeZoneId());
+    const QString machine = zones::machineZoneId();
     QStringList entries{QString()};
-    if (!machine.isEmpty() && QTimeZone(machine.toLatin1()).isValid())
+    if (!machine.isEmpty())
         entries.append(machine);
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
         const QString text = QString::fromLatin1(id);
@@ -96,6 +96,15 @@ QStringList zoneEntries()
             entries.append(text);
     }
     return entries;
+}
+
+// A known zone, as read (blanks and all), is kept until the user chooses another; a line naming no zone (an unknown
+// id, or whatever else a longer file holds there) is no zone, so Save writes the four lines as before.
+Preferences withListedZone(Preferences value)
+{
+    if (!zones::isKnownZone(value.zone))
+        value.zone.clear();
+    return value;
 }
 } // namespace
 
@@ -119,7 +128,85 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
     createControls();
     createSaveButton();
     createZoneRow();
+    createKeys();
     connectHandlers();
+}
+
+void THome::createKeys()
+{
+    const QList<QWidget*> order = tabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    const auto describe = [](QWidget* control, const QString& name, const QString& description) {
+        control->setAccessibleName(name);
+        control->setAccessibleDescription(description);
+        // An editable list is heard through its edit box, which holds the focus.
+        if (auto* list = qobject_cast<QComboBox*>(control)) {
+            list->lineEdit()->setAccessibleName(name);
+            list->lineEdit()->setAccessibleDescription(description);
+        }
+    };
+    describe(ui.Edit1, HomeTexts::LatitudeName, HomeTexts::LatitudeDescription);
+    describe(ui.Edit2, HomeTexts::LongitudeName, HomeTexts::LongitudeDescription);
+    describe(ui.CurrencyEditGMT3, HomeTexts::GmtOffsetCaption, HomeTexts::GmtOffsetDescription);
+    describe(ui.ComboBox1, HomeTexts::OffsetListCaption, HomeTexts::OffsetListDescription);
+    describe(ui.CheckBox1, HomeTexts::MilitaryTimeCaption, HomeTexts::MilitaryTimeDescription);
+    describe(ui.CheckBox2, HomeTexts::HintsCaption, HomeTexts::HintsDescription);
+    describe(ui.SpeedButton54, HomeTexts::SaveCaption, HomeTexts::SaveDescription);
+    describe(ui.ComboBoxZone, HomeTexts::TimeZoneCaption, HomeTexts::TimeZoneDescription);
+    const std::pair<QLabel*, QWidget*> captions[] = {{ui.Label2, ui.Edit1},
+                                                     {ui.Label1, ui.Edit2},
+                                                     {ui.Label3, ui.CurrencyEditGMT3},
+                                                     {ui.Label4, ui.ComboBox1},
+                                                     {ui.LabelZone, ui.ComboBoxZone}};
+    for (const auto& [label, field] : captions) {
+        label->setBuddy(field);
+        describe(label, label->text(), HomeTexts::CaptionDescription.arg(field->accessibleName()));
+    }
+}
+
+QList<QWidget*> THome::tabOrder() const
+{
+    // Reading order: the fields from the top, Save, then the time-zone row below it. The GMT field takes no Tab
+    // stop: it passes the focus on to the Offset List, so Shift+Tab from there would come straight back.
+    return {ui.Edit1, ui.Edit2, ui.ComboBox1, ui.CheckBox1, ui.CheckBox2, ui.SpeedButton54, ui.ComboBoxZone};
+}
+
+bool THome::focusNextPrevChild(bool next)
+{
+    // Walked here rather than by the focus chain: the frame around Save hands its focus to Save, and the chain
+    // would count it as one more stop.
+    const QList<QWidget*> order = tabOrder();
+    const QWidget* focused = focusWidget();
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < order.size() && at < 0; ++i) {
+        if (order[i] == focused || order[i]->isAncestorOf(focused))
+            at = i;
+    }
+    if (at < 0)
+        return QDialog::focusNextPrevChild(next);
+    for (qsizetype step = 1; step < order.size(); ++step) {
+        QWidget* candidate = order[(at + (next ? step : order.size() - step)) % order.size()];
+        if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
+}
+
+void THome::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses Save wherever the focus is (a field passes on the keys it does not use); Escape closes the
+    // dialog without saving, as its close box does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        ui.SpeedButton54->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void THome::createZoneRow()
@@ -141,7 +228,7 @@ void THome::createZoneRow()
     ui.ComboBoxZone->setCurrentIndex(0);
     ui.ComboBoxZone->setGeometry(63, 4, 121, 21);
     ui.ComboBoxZone->setMaxVisibleItems(20);
-    ui.ComboBoxZone->setFocusPolicy(Qt::ClickFocus);
+    ui.ComboBoxZone->setFocusPolicy(Qt::StrongFocus);
     // "berl" finds Europe/Berlin: any part of the id, in any case.
     QCompleter* completer = ui.ComboBoxZone->completer();
     completer->setCaseSensitivity(Qt::CaseInsensitive);
@@ -182,7 +269,7 @@ void THome::createControls()
     ui.ComboBox1->addItems(OffsetList::texts());
     ui.ComboBox1->setCurrentIndex(-1);
     ui.ComboBox1->setGeometry(63, 81, 121, 21);
-    ui.ComboBox1->setFocusPolicy(Qt::ClickFocus);
+    ui.ComboBox1->setFocusPolicy(Qt::StrongFocus);
 
     ui.CheckBox1 = makeCheckBox(ui.Panel3, QStringLiteral("CheckBox1"), HomeTexts::MilitaryTimeCaption,
                                 QRect(7, 107, MilitaryBoxWidth, 17));
@@ -202,7 +289,6 @@ void THome::createSaveButton()
     ui.Panel2->setObjectName(QStringLiteral("Panel2"));
     ui.Panel2->setFrameStyle(QFrame::NoFrame);
     ui.Panel2->setGeometry(10, 136, 182, 26);
-    ui.Panel2->setFocusPolicy(Qt::TabFocus);
 
     ui.Panel1 = new QFrame(ui.Panel2);
     ui.Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -216,8 +302,10 @@ void THome::createSaveButton()
     ui.SpeedButton54->setObjectName(QStringLiteral("SpeedButton54"));
     ui.SpeedButton54->setText(HomeTexts::SaveCaption);
     ui.SpeedButton54->setAutoRaise(true);
-    ui.SpeedButton54->setFocusPolicy(Qt::NoFocus);
+    ui.SpeedButton54->setFocusPolicy(Qt::StrongFocus);
     ui.SpeedButton54->setGeometry(0, 0, 62, 23);
+    // The focus given to the frame around Save lands on Save itself, where Space presses it.
+    ui.Panel2->setFocusProxy(ui.SpeedButton54);
 }
 
 void THome::connectHandlers()
@@ -250,11 +338,17 @@ void THome::showPreferences(const Preferences& value)
     ui.Edit2->setText(value.longitude);
     ui.Edit1->setText(value.latitude);
     ui.CurrencyEditGMT3->setValue(value.gmtOffset);
-    // A known zone, as read (blanks and all), is kept until the user chooses another; a line naming no zone (an
-    // unknown id, or whatever else a longer file holds there) is no zone, so Save writes the four lines as before.
-    const bool known = zones::offsetsOn(value.zone, m_services.clock.now().date()).known;
-    m_zone = known ? value.zone : QString();
+    m_zone = withListedZone(value).zone;
     showZone(m_zone);
+    m_shown = withListedZone(value);
+    m_shown.gmtOffset = ui.CurrencyEditGMT3->value();
+}
+
+void THome::rereadPreferences()
+{
+    // Another copy of the program, or another program, may have saved since the main window last read the file.
+    if (const std::optional<PrefsFile> file = PrefsFile::load(m_store.path()))
+        showPreferences(Preferences::fromFile(*file));
 }
 
 void THome::listZones()
@@ -322,8 +416,9 @@ void THome::ComboBox1Change()
 void THome::ComboBoxZoneChange()
 {
     const QString text = ui.ComboBoxZone->currentText().trimmed();
-    // A partly typed id chooses nothing, as typing into the Offset List does.
-    if (text.isEmpty() || zones::offsetsOn(text, m_services.clock.now().date()).known)
+    // A partly typed id, or any text naming no zone of the list, chooses nothing, as typing into the Offset List
+    // does; nothing else is looked up, so no path typed here is ever opened.
+    if (text.isEmpty() || zones::isKnownZone(text))
         chooseZone(text);
 }
 
@@ -381,9 +476,11 @@ void THome::SpeedButton54Click()
 {
     // An id typed in full counts even when Save is pressed before the list took it.
     ComboBoxZoneChange();
-    const Preferences edited =
-        m_store.value().edited(ui.CheckBox1->isChecked(), ui.CheckBox2->isChecked(), ui.Edit2->text(), ui.Edit1->text(),
-                               ui.CurrencyEditGMT3->value(), m_zone);
+    Preferences edited = m_shown.edited(ui.CheckBox1->isChecked(), ui.CheckBox2->isChecked(), ui.Edit2->text(),
+                                        ui.Edit1->text(), ui.CurrencyEditGMT3->value(), m_zone);
+    // What the user did not change is written as the file holds it now; a file gone meanwhile gets the dialog's.
+    if (const std::optional<PrefsFile> file = PrefsFile::load(m_store.path()))
+        edited = edited.keptOver(m_shown, withListedZone(Preferences::fromFile(*file)));
     if (!m_store.save(edited)) {
         m_gate.showOverDialog(BoxGate::Box::Error, HomeTexts::CannotCreateFile + m_store.path());
         return;
@@ -413,6 +510,7 @@ void THome::showEvent(QShowEvent* event)
             move(desktop->geometry().center() - QPoint(width() / 2, height() / 2));
     }
     m_activatedSinceShown = false;
+    rereadPreferences();
     // Measuring every entry shapes its text: done when the dialog shows, not at the program's start.
     if (!m_listsFitted) {
         m_listsFitted = true;

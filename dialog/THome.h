@@ -50,6 +50,8 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -82,6 +84,11 @@ private:
     void createControls();
     void createSaveButton();
     void createZoneRow();
+    // The Tab order, and each control's name and description for a screen reader.
+    void createKeys();
+    QList<QWidget*> tabOrder() const;
+    // Shows the file as it is now when the dialog opens.
+    void rereadPreferences();
     void chooseZone(const QString& zoneId);
     void showZone(const QString& zoneId);
     // Fills the zone list once, keeping the zone shown.
@@ -95,6 +102,8 @@ private:
     PrefsStore& m_store;
     bool ParamsChanged = false;
     QString m_zone;
+    // The value the fields were last filled from, as they hold it: Save tells the user's changes by it.
+    Preferences m_shown;
     bool m_centred = false;
     bool m_activatedSinceShown = false;
     bool m_listsFitted = false;

@@ -19,7 +19,25 @@ PrefsFile Preferences::toFile() const
 Preferences Preferences::edited(bool military, bool withHints, const QString& longitudeText,
                                 const QString& latitudeText, double offset, const QString& zoneId) const
 {
-    return Preferences{prefs::updatedFlags(prefsFlags, military, withHints), longitudeText, latitudeText, offset, zoneId};
+    return Preferences{prefs::updatedFlags(prefsFlags, military, withHints), longitudeText, latitudeText, offset,
+                       zoneId};
+}
+
+Preferences Preferences::keptOver(const Preferences& shown, const Preferences& now) const
+{
+    Preferences result = now;
+    const bool military = militaryTime() != shown.militaryTime() ? militaryTime() : now.militaryTime();
+    const bool withHints = hints() != shown.hints() ? hints() : now.hints();
+    result.prefsFlags = prefs::updatedFlags(now.prefsFlags, military, withHints);
+    if (longitude != shown.longitude)
+        result.longitude = longitude;
+    if (latitude != shown.latitude)
+        result.latitude = latitude;
+    if (gmtOffset != shown.gmtOffset || zone != shown.zone) {
+        result.gmtOffset = gmtOffset;
+        result.zone = zone;
+    }
+    return result;
 }
 
 PrefsStore PrefsStore::atPath(const QString& filePath)

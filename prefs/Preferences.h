@@ -28,6 +28,11 @@ struct Preferences
     // The value as the dialog edits it: the two option flags set from its boxes, the rest of line 1 kept.
     Preferences edited(bool military, bool withHints, const QString& longitudeText, const QString& latitudeText,
                        double offset, const QString& zoneId) const;
+    // What Save writes when the file may have changed since the dialog showed `shown`: each value this one changed
+    // from `shown`, everything else as the file holds it `now` (the rest of line 1 included), so a Save never puts
+    // back what another program or another copy of this one saved meanwhile. The GMT offset and the zone go
+    // together: the zone overrides the offset in every report.
+    Preferences keptOver(const Preferences& shown, const Preferences& now) const;
 };
 
 // The settings file, and the value last read from or saved to it.

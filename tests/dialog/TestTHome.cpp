@@ -3,6 +3,8 @@
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -53,9 +55,27 @@ private slots:
     void testTimeZoneRow_data();
     void testTimeZoneRow();
     void testTimeZoneRowBelowTheOtherControls();
+    void testTabWalksEveryFieldInReadingOrder_data();
+    void testTabWalksEveryFieldInReadingOrder();
+    void testEveryControlIsNamedAndDescribed_data();
+    void testEveryControlIsNamedAndDescribed();
+    void testKeysSaveOrClose_data();
+    void testKeysSaveOrClose();
+    void testTypedTextNamingNoZoneKeepsZoneAndOffset_data();
+    void testTypedTextNamingNoZoneKeepsZoneAndOffset();
+    void testZoneLeavesAHalfTypedPositionAlone_data();
+    void testZoneLeavesAHalfTypedPositionAlone();
+    void testBlankZoneLineIsNoZone_data();
+    void testBlankZoneLineIsNoZone();
+    void testOpeningReadsTheFileAgain();
+    void testSaveKeepsWhatOthersChangedMeanwhile_data();
+    void testSaveKeepsWhatOthersChangedMeanwhile();
 
 private:
     void makeHome(const QString& folder);
+    void showActive();
+    // Types into the focused control as a person would, then presses one key there.
+    static void type(const QString& text, Qt::Key key = Qt::Key_unknown, Qt::KeyboardModifiers modifiers = {});
     QByteArray saveAndRead();
 
     std::unique_ptr<FakeWorld> world;
@@ -98,6 +118,22 @@ bool TestTHome::load(QString* message)
         return false;
     home->showPreferences(store->value());
     return true;
+}
+
+void TestTHome::showActive()
+{
+    home->show();
+    home->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(home.get()));
+    QTRY_VERIFY(!world->pointer.moves.isEmpty()); // activated: the focus is on Save
+}
+
+void TestTHome::type(const QString& text, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    if (!text.isEmpty())
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    if (key != Qt::Key_unknown)
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
 QByteArray TestTHome::saveAndRead()
@@ -643,6 +679,324 @@ void TestTHome::testTimeZoneRowBelowTheOtherControls()
     for (int row = 0; row < offered->rowCount(); ++row)
         ids.append(offered->index(row, 0).data().toString());
     QVERIFY2(ids.contains("Europe/Berlin"), qPrintable(ids.join(' ')));
+}
+
+namespace {
+QString spoken(QObject* control, QAccessible::Text what = QAccessible::Name)
+{
+    QAccessibleInterface* face = control ? QAccessible::queryAccessibleInterface(control) : nullptr;
+    return face ? face->text(what) : QStringLiteral("<no interface>");
+}
+
+// The control a focused widget belongs to: an editable list's edit box stands for the list.
+QString focusedControl()
+{
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
+            return widget->objectName();
+    }
+    return QStringLiteral("<none>");
+}
+
+const QByteArray BerlinZone("00\r\nE\xB0"
+                            "13.37\r\nN\xB0"
+                            "52.50\r\n1\r\nEurope/Berlin\r\n");
+} // namespace
+
+void TestTHome::testTabWalksEveryFieldInReadingOrder_data()
+{
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QStringList>("heard");
+    // From Save, where activation leaves the focus, round to Save again; what a screen reader says at each step.
+    const QStringList forwards{"Time zone", "Latitude", "Longitude", "Offset List", "Display military time",
+                               "Hints",     "Save"};
+    QStringList backwards{"Hints", "Display military time", "Offset List", "Longitude", "Latitude", "Time zone",
+                          "Save"};
+    QTest::newRow("Tab") << false << forwards;
+    QTest::newRow("Shift+Tab") << true << backwards;
+}
+
+void TestTHome::testTabWalksEveryFieldInReadingOrder()
+{
+    QFETCH(bool, backwards);
+    QFETCH(QStringList, heard);
+    dir->write(Austin);
+    QVERIFY(load());
+    showActive();
+    QCOMPARE(focusedControl(), QStringLiteral("SpeedButton54"));
+    QVERIFY(home->findChild<QFrame*>("Panel2")->hasFocus());
+    QStringList said;
+    for (int step = 0; step < heard.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab);
+        said.append(spoken(QApplication::focusWidget()));
+    }
+    QCOMPARE(said, heard);
+}
+
+void TestTHome::testEveryControlIsNamedAndDescribed_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("latitude") << "Edit1"
+                              << "Latitude";
+    QTest::newRow("longitude") << "Edit2"
+                               << "Longitude";
+    QTest::newRow("GMT offset") << "CurrencyEditGMT3"
+                                << "GMT Offset";
+    QTest::newRow("Offset List") << "ComboBox1"
+                                 << "Offset List";
+    QTest::newRow("military time") << "CheckBox1"
+                                   << "Display military time";
+    QTest::newRow("hints") << "CheckBox2"
+                           << "Hints";
+    QTest::newRow("Save") << "SpeedButton54"
+                          << "Save";
+    QTest::newRow("time zone") << "ComboBoxZone"
+                               << "Time zone";
+}
+
+void TestTHome::testEveryControlIsNamedAndDescribed()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    home->show();
+    QWidget* widget = home->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QCOMPARE(spoken(widget), name);
+    QVERIFY2(!spoken(widget, QAccessible::Description).isEmpty(), qPrintable(control));
+    // An editable list is heard through its edit box.
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        QCOMPARE(spoken(list->lineEdit()), name);
+        QVERIFY(!spoken(list->lineEdit(), QAccessible::Description).isEmpty());
+    }
+}
+
+void TestTHome::testKeysSaveOrClose_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Enter in the latitude field saves") << "Edit1" << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter in the longitude field saves") << "Edit2" << int(Qt::Key_Enter) << true;
+    QTest::newRow("Enter on Hints saves") << "CheckBox2" << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter in the Offset List saves") << "ComboBox1" << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter in the time zone saves") << "ComboBoxZone" << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter on Save saves") << "SpeedButton54" << int(Qt::Key_Return) << true;
+    QTest::newRow("Space on Save saves") << "SpeedButton54" << int(Qt::Key_Space) << true;
+    QTest::newRow("Escape in the latitude field closes, saving nothing") << "Edit1" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Escape on Save closes, saving nothing") << "SpeedButton54" << int(Qt::Key_Escape) << false;
+}
+
+void TestTHome::testKeysSaveOrClose()
+{
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    QFETCH(bool, saved);
+    dir->write(Austin);
+    QVERIFY(load());
+    showActive();
+    // The latitude typed from the keyboard: Tab to it, clear it, type.
+    type(QString(), Qt::Key_Tab);
+    type(QString(), Qt::Key_Tab);
+    QCOMPARE(focusedControl(), QStringLiteral("Edit1"));
+    type(QString(), Qt::Key_A, Qt::ControlModifier);
+    type(QStringLiteral("N\u00B045.5"));
+    home->findChild<QWidget*>(field)->setFocus();
+    QTRY_COMPARE(focusedControl(), field);
+
+    type(QString(), Qt::Key(key));
+
+    QTRY_VERIFY(!home->isVisible());
+    QCOMPARE(home->result(), int(saved ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(dir->read(), saved ? QByteArray("10\r\nW\xB0"
+                                             "97.45\r\nN\xB0"
+                                             "45.5\r\n-6\r\n")
+                                : Austin);
+    // A position edited: Save asks for a restart; closing asks nothing.
+    QCOMPARE(world->prompter.boxes.size(), saved ? 1 : 0);
+}
+
+void TestTHome::testTypedTextNamingNoZoneKeepsZoneAndOffset_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray tokyoHere("10\r\nW\xB0"
+                               "97.45\r\nN\xB0"
+                               "30.15\r\n9\r\nAsia/Tokyo\r\n");
+    const QByteArray berlinHere("10\r\nW\xB0"
+                                "97.45\r\nN\xB0"
+                                "30.15\r\n1\r\nEurope/Berlin\r\n");
+    for (const char* typed : {"sydn", "Tokyo", "Berlin", "Europe", "abc", "../../../etc/passwd",
+                              "/usr/share/zoneinfo/Asia/Tokyo", "Europe/Berlin; rm -rf"}) {
+        QTest::newRow(qPrintable(QStringLiteral("no zone before, %1 typed").arg(typed))) << Austin << typed << Austin;
+        QTest::newRow(qPrintable(QStringLiteral("Europe/Berlin before, %1 typed").arg(typed)))
+            << BerlinZone << typed << BerlinZone;
+    }
+    QTest::newRow("Europe/Berlin typed exactly") << Austin << "Europe/Berlin" << berlinHere;
+    QTest::newRow("Asia/Tokyo typed exactly, Europe/Berlin before") << berlinHere << "Asia/Tokyo" << tokyoHere;
+}
+
+void TestTHome::testTypedTextNamingNoZoneKeepsZoneAndOffset()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, after);
+    dir->write(before);
+    QVERIFY(load());
+    home->show();
+    home->findChild<QComboBox*>("ComboBoxZone")->lineEdit()->setText(typed);
+    QCOMPARE(saveAndRead(), after);
+}
+
+void TestTHome::testZoneLeavesAHalfTypedPositionAlone_data()
+{
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("longitude");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("latitude only") << "S\u00B033.9"
+                                   << ""
+                                   << QByteArray("00\r\n\r\nS\xB0"
+                                                 "33.9\r\n1\r\nEurope/Berlin\r\n");
+    QTest::newRow("longitude only") << ""
+                                    << "E\u00B0151.2"
+                                    << QByteArray("00\r\nE\xB0"
+                                                  "151.2\r\n\r\n1\r\nEurope/Berlin\r\n");
+    QTest::newRow("both blank: the zone's city") << " "
+                                                 << "" << BerlinZone;
+}
+
+void TestTHome::testZoneLeavesAHalfTypedPositionAlone()
+{
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    QFETCH(QByteArray, after);
+    dir->write("00\r\n\r\n\r\n\r\n");
+    QVERIFY(load());
+    home->show();
+    home->findChild<QLineEdit*>("Edit1")->setText(latitude);
+    home->findChild<QLineEdit*>("Edit2")->setText(longitude);
+    auto* zone = home->findChild<QComboBox*>("ComboBoxZone");
+    zone->setCurrentIndex(zone->findText("Europe/Berlin", Qt::MatchExactly));
+    QCOMPARE(saveAndRead(), after);
+}
+
+void TestTHome::testBlankZoneLineIsNoZone_data()
+{
+    QTest::addColumn<QByteArray>("zoneLine");
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("blanks") << QByteArray("   ");
+    QTest::newRow("a tab") << QByteArray("\t");
+}
+
+void TestTHome::testBlankZoneLineIsNoZone()
+{
+    QFETCH(QByteArray, zoneLine);
+    dir->write(Austin + zoneLine + "\r\n");
+    QVERIFY(load());
+    showActive();
+    QCOMPARE(home->zone(), QString());
+    QCOMPARE(home->findChild<QComboBox*>("ComboBoxZone")->currentText(), QString());
+    // Save writes the four lines and says nothing.
+    QCOMPARE(saveAndRead(), Austin);
+    QCOMPARE(world->prompter.boxes.size(), 0);
+}
+
+void TestTHome::testOpeningReadsTheFileAgain()
+{
+    dir->write(Austin);
+    QVERIFY(load());
+    // Another copy of the program saves while this one's dialog is closed.
+    dir->write(BerlinZone);
+    showActive();
+    QCOMPARE(home->findChild<QLineEdit*>("Edit1")->text(), QStringLiteral("N\u00B052.50"));
+    QCOMPARE(home->findChild<QLineEdit*>("Edit2")->text(), QStringLiteral("E\u00B013.37"));
+    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 1.0);
+    QCOMPARE(home->findChild<QComboBox*>("ComboBoxZone")->currentText(), QStringLiteral("Europe/Berlin"));
+    QCOMPARE(home->memoLine(5), QStringLiteral("Europe/Berlin"));
+    // Reading never unticks: military time stays as the first read left it.
+    QVERIFY(home->findChild<QCheckBox*>("CheckBox1")->isChecked());
+    QVERIFY(!home->paramsChanged());
+    QCOMPARE(saveAndRead(), QByteArray("10\r\nE\xB0"
+                                       "13.37\r\nN\xB0"
+                                       "52.50\r\n1\r\nEurope/Berlin\r\n"));
+    QCOMPARE(world->prompter.boxes.size(), 0);
+}
+
+void TestTHome::testSaveKeepsWhatOthersChangedMeanwhile_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("mine");
+    QTest::addColumn<QByteArray>("meanwhile");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray lat45("10\r\nW\xB0"
+                           "97.45\r\nN\xB0"
+                           "45\r\n-6\r\n");
+    QTest::newRow("their latitude, my hints") << Austin << "tick hints" << lat45
+                                              << QByteArray("11\r\nW\xB0"
+                                                            "97.45\r\nN\xB0"
+                                                            "45\r\n-6\r\n");
+    QTest::newRow("their hints, my latitude") << Austin << "latitude N°1"
+                                              << QByteArray("11\r\nW\xB0"
+                                                            "97.45\r\nN\xB0"
+                                                            "30.15\r\n-6\r\n")
+                                              << QByteArray("11\r\nW\xB0"
+                                                            "97.45\r\nN\xB0"
+                                                            "1\r\n-6\r\n");
+    QTest::newRow("both the latitude: mine, saved last") << Austin << "latitude N°1" << lat45
+                                                         << QByteArray("10\r\nW\xB0"
+                                                                       "97.45\r\nN\xB0"
+                                                                       "1\r\n-6\r\n");
+    QTest::newRow("their zone and offset, my military time off")
+        << Austin << "untick military" << Austin + "Europe/Berlin\r\n"
+        << QByteArray("00\r\nW\xB0"
+                      "97.45\r\nN\xB0"
+                      "30.15\r\n-6\r\nEurope/Berlin\r\n");
+    QTest::newRow("their offset, my zone: the zone's offset with it") << Austin << "zone Asia/Tokyo"
+                                                                      << QByteArray("10\r\nW\xB0"
+                                                                                    "97.45\r\nN\xB0"
+                                                                                    "30.15\r\n3\r\n")
+                                                                      << QByteArray("10\r\nW\xB0"
+                                                                                    "97.45\r\nN\xB0"
+                                                                                    "30.15\r\n9\r\nAsia/Tokyo\r\n");
+    QTest::newRow("their unknown zone: the four lines") << Austin << "tick hints" << Austin + "sydn\r\n"
+                                                        << QByteArray("11\r\nW\xB0"
+                                                                      "97.45\r\nN\xB0"
+                                                                      "30.15\r\n-6\r\n");
+    QTest::newRow("their note after line 2 of the flags")
+        << QByteArray("10xyz\r\na\r\nb\r\n2\r\n") << "tick hints" << QByteArray("10abc\r\nc\r\nb\r\n2\r\n")
+        << QByteArray("11abc\r\nc\r\nb\r\n2\r\n");
+    QTest::newRow("the file gone meanwhile: mine") << Austin << "tick hints" << QByteArray()
+                                                   << QByteArray("11\r\nW\xB0"
+                                                                 "97.45\r\nN\xB0"
+                                                                 "30.15\r\n-6\r\n");
+}
+
+void TestTHome::testSaveKeepsWhatOthersChangedMeanwhile()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, mine);
+    QFETCH(QByteArray, meanwhile);
+    QFETCH(QByteArray, after);
+    dir->write(before);
+    QVERIFY(load());
+    home->show();
+    if (mine == "tick hints")
+        home->findChild<QCheckBox*>("CheckBox2")->setChecked(true);
+    else if (mine == "untick military")
+        home->findChild<QCheckBox*>("CheckBox1")->setChecked(false);
+    else if (mine.startsWith("latitude "))
+        home->findChild<QLineEdit*>("Edit1")->setText(mine.mid(9));
+    else if (mine.startsWith("zone ")) {
+        auto* zone = home->findChild<QComboBox*>("ComboBoxZone");
+        zone->setCurrentIndex(zone->findText(mine.mid(5), Qt::MatchExactly));
+    }
+    // Another copy of the program, or another program, saves while this dialog is open.
+    if (meanwhile.isEmpty())
+        dir->remove();
+    else
+        dir->write(meanwhile);
+    QCOMPARE(saveAndRead(), after);
 }
 
 QTEST_MAIN(TestTHome)
