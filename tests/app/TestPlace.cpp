@@ -12,6 +12,8 @@ private slots:
     void testZoneReportIsTheDaysFixedOffsetReport();
     void testUnknownZoneSaidOnceAndLine4Used_data();
     void testUnknownZoneSaidOnceAndLine4Used();
+    void testBlankZoneLineIsNoZoneAndSaysNothing_data();
+    void testBlankZoneLineIsNoZoneAndSaysNothing();
     void testSouthSeesTheMoonMirrored_data();
     void testSouthSeesTheMoonMirrored();
 };
@@ -136,6 +138,30 @@ void TestPlace::testUnknownZoneSaidOnceAndLine4Used()
     app.clickDay(6, QDate(2026, 6, 3));
     app.clickDay(6, QDate(2026, 6, 4));
     QCOMPARE(app.world.prompter.boxes.size(), 1);
+}
+
+void TestPlace::testBlankZoneLineIsNoZoneAndSaysNothing_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::newRow("an empty fifth line") << QByteArray("");
+    QTest::newRow("blanks") << QByteArray("   ");
+    QTest::newRow("a tab") << QByteArray("\t");
+}
+
+void TestPlace::testBlankZoneLineIsNoZoneAndSaysNothing()
+{
+    QFETCH(QByteArray, zone);
+    const QByteArray austinE = latin1("W°97.45"), austinN = latin1("N°30.15");
+    // 21 June: Austin keeps daylight saving, so a zone taken from anywhere would move the times off line 4's.
+    App app(QDateTime(QDate(2026, 6, 21), QTime(10, 0)), prefsFile(austinE, austinN, "-6", zone));
+    app.activate();
+    app.activate();
+    app.ticks(DayReport::ReportHoldTicks + 1);
+    QCOMPARE(app.world.prompter.texts(), QStringList());
+    App fixed(QDateTime(QDate(2026, 6, 21), QTime(10, 0)), prefsFile(austinE, austinN, "-6"));
+    fixed.activate();
+    QCOMPARE(app.find<QLabel>(QStringLiteral("Label3"))->text(), fixed.find<QLabel>(QStringLiteral("Label3"))->text());
+    QCOMPARE(app.find<QLabel>(QStringLiteral("Label4"))->text(), fixed.find<QLabel>(QStringLiteral("Label4"))->text());
 }
 
 void TestPlace::testSouthSeesTheMoonMirrored_data()

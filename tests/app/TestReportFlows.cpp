@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "controls/TumNumberEdit.h"
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace {
@@ -51,6 +52,8 @@ private slots:
     void testChangedPreferencesSpeakAgain();
     void testAMessageDroppedUnderABoxIsSaidLater();
     void testABadPositionIsNotRepeatedForANewDay();
+    void testRestartBoxOverParametersOpenedFromTheToolbar_data();
+    void testRestartBoxOverParametersOpenedFromTheToolbar();
 };
 
 void TestReportFlows::testAutomaticReportsSayEachMessageOnce_data()
@@ -162,6 +165,41 @@ void TestReportFlows::testABadPositionIsNotRepeatedForANewDay()
     app.world.clock.advance(24 * 3600 * 1000);
     closeBoxesAndSettle(app, 3);
     QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS}));
+}
+
+void TestReportFlows::testRestartBoxOverParametersOpenedFromTheToolbar_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("boxes");
+    const QString restart = QStringLiteral("The program must be restarted for this option to take effect.");
+    QTest::newRow("latitude changed: the box over the dialog")
+        << "Edit1" << QString::fromUtf8("N°45") << QStringList{"Home", restart};
+    QTest::newRow("longitude changed: the box over the dialog")
+        << "Edit2" << QString::fromUtf8("W°90") << QStringList{"Home", restart};
+    QTest::newRow("nothing changed: no box") << QString() << QString() << QStringList{"Home"};
+}
+
+void TestReportFlows::testRestartBoxOverParametersOpenedFromTheToolbar()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, boxes);
+    App app(Midsummer);
+    app.activate();
+    closeBoxesAndSettle(app, 1);
+    app.world.prompter.boxes.clear();
+    app.world.prompter.whileDialogOpen = [&](QDialog* dialog) {
+        app.home->FormActivate(); // as the dialog's first activation does
+        if (!field.isEmpty())
+            dialog->findChild<QLineEdit*>(field)->setText(typed);
+        QTest::mouseClick(dialog->findChild<QToolButton*>(QStringLiteral("SpeedButton54")), Qt::LeftButton);
+    };
+    app.click(QStringLiteral("SpeedButton4"));
+    QCOMPARE(app.world.prompter.texts(), boxes);
+    // The box stands over the dialog, not after it.
+    QCOMPARE(app.world.prompter.maxDepth, int(boxes.size()));
+    QVERIFY(!app.home->isVisible());
 }
 
 QTEST_MAIN(TestReportFlows)

@@ -15,7 +15,10 @@
 #include <QToolButton>
 #include <QtTest>
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -65,6 +68,10 @@ private slots:
     void testTypedTextNamingNoZoneKeepsZoneAndOffset();
     void testZoneLeavesAHalfTypedPositionAlone_data();
     void testZoneLeavesAHalfTypedPositionAlone();
+    void testTypedPathOpensNothing_data();
+    void testTypedPathOpensNothing();
+    void testTwoCopiesSaveInTurn_data();
+    void testTwoCopiesSaveInTurn();
     void testBlankZoneLineIsNoZone_data();
     void testBlankZoneLineIsNoZone();
     void testOpeningReadsTheFileAgain();
@@ -827,7 +834,7 @@ void TestTHome::testTypedTextNamingNoZoneKeepsZoneAndOffset_data()
     const QByteArray berlinHere("10\r\nW\xB0"
                                 "97.45\r\nN\xB0"
                                 "30.15\r\n1\r\nEurope/Berlin\r\n");
-    for (const char* typed : {"sydn", "Tokyo", "Berlin", "Europe", "abc", "../../../etc/passwd",
+    for (const char* typed : {"sydn", "Tokyo", "Berlin", "Europe", "abc", "../../../etc/passwd", "/dev/stdin",
                               "/usr/share/zoneinfo/Asia/Tokyo", "Europe/Berlin; rm -rf"}) {
         QTest::newRow(qPrintable(QStringLiteral("no zone before, %1 typed").arg(typed))) << Austin << typed << Austin;
         QTest::newRow(qPrintable(QStringLiteral("Europe/Berlin before, %1 typed").arg(typed)))
@@ -847,6 +854,73 @@ void TestTHome::testTypedTextNamingNoZoneKeepsZoneAndOffset()
     home->show();
     home->findChild<QComboBox*>("ComboBoxZone")->lineEdit()->setText(typed);
     QCOMPARE(saveAndRead(), after);
+}
+
+void TestTHome::testTypedPathOpensNothing_data()
+{
+    QTest::addColumn<bool>("throughZoneFolder");
+    QTest::newRow("the path as it is") << false;
+    QTest::newRow("the path from the zone folder, through ../") << true;
+}
+
+// A FIFO typed into the Time zone row: the zone library would open it and wait for its end, freezing the program
+// (and this test); reading it at all would take its bytes.
+void TestTHome::testTypedPathOpensNothing()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(bool, throughZoneFolder);
+    const QString fifo = dir->path() + "/zone";
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Held open at both ends, so that nobody's open blocks and what anybody reads is gone from it.
+    const int held = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(held >= 0);
+    const QByteArray bait = "TZif2" + QByteArray(507, '\0');
+    QCOMPARE(::write(held, bait.constData(), size_t(bait.size())), ssize_t(bait.size()));
+    dir->write(BerlinZone);
+    QVERIFY(load());
+    home->show();
+    home->findChild<QComboBox*>("ComboBoxZone")->lineEdit()->setText(throughZoneFolder ? "../../.." + fifo : fifo);
+    QCOMPARE(saveAndRead(), BerlinZone);
+    int left = 0;
+    QCOMPARE(::ioctl(held, FIONREAD, &left), 0);
+    ::close(held);
+    QCOMPARE(left, int(bait.size()));
+#else
+    QSKIP("FIFOs are Unix files");
+#endif
+}
+
+void TestTHome::testTwoCopiesSaveInTurn_data()
+{
+    QTest::addColumn<bool>("secondOpenedFirst");
+    QTest::newRow("the second opens its dialog after the first saved") << false;
+    QTest::newRow("the second's dialog open while the first saves") << true;
+}
+
+// Two copies of the program on one prefs.cal: the first saves a new latitude, the second ticks Hints and saves.
+void TestTHome::testTwoCopiesSaveInTurn()
+{
+    QFETCH(bool, secondOpenedFirst);
+    dir->write(Austin);
+    QVERIFY(load());
+    BoxGate otherGate(world->services);
+    PrefsStore otherStore(dir->path());
+    THome other(world->services, otherGate, otherStore);
+    QVERIFY(otherStore.load(nullptr));
+    other.showPreferences(otherStore.value());
+    if (secondOpenedFirst)
+        other.show();
+
+    home->show();
+    home->findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("N\u00B045"));
+    home->SpeedButton54Click();
+    other.show();
+    other.findChild<QCheckBox*>("CheckBox2")->setChecked(true);
+    other.SpeedButton54Click();
+
+    QCOMPARE(dir->read(), QByteArray("11\r\nW\xB0"
+                                     "97.45\r\nN\xB0"
+                                     "45\r\n-6\r\n"));
 }
 
 void TestTHome::testZoneLeavesAHalfTypedPositionAlone_data()
