@@ -768,6 +768,74 @@ journey_back_from_another_application()
 }
 journey_back_from_another_application
 
+# ---- 14. The Parameters dialog from the keyboard, and the restart box over it after a position change
+journey_parameters_keyboard()
+{
+    journey "14 Parameters dialog: Ctrl+, Tab, typing and Enter save; Escape closes without saving; the restart box"
+    local folder box_pid
+    folder=$(program_folder keys 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_program "$folder"
+    check 14 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    wait_for 10 painted
+    params=
+    params_shown() { params=$(xdotool search --all --onlyvisible --pid "$app" --name '^Parameters$' 2>/dev/null | head -1); [ -n "$params" ]; }
+    params_gone() { ! params_shown; }
+    params_focused() { params_shown && focus_on "$params"; }
+    saved_as() { cmp -s "$folder/prefs.cal" <(printf '%s\r\n' "$@"); }
+    keys() { xdotool key --clearmodifiers --delay 60 "$@"; }
+    typed() { xdotool type --delay 40 "$1"; }
+
+    # Ctrl+, opens it with the focus on Save; Tab, Tab reaches the latitude (the time-zone row lies below Save).
+    main_active() { xdotool windowactivate --sync "$window" >/dev/null 2>&1; wait_for 2 main_focused; }
+    wait_for 10 main_active
+    keys ctrl+comma
+    check 14 "Ctrl+, opens the Parameters dialog" wait_for 5 params_focused
+    # The degree sign stays: only the number is typed over.
+    keys Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
+    typed 45.5
+    keys Return
+    expect_one_box 14 "a latitude typed and Enter pressed asks for a restart"
+    check 14 "the dialog closes" wait_for 5 params_gone
+    check 14 "prefs.cal holds the new latitude, every other line as before" \
+        wait_for 5 saved_as 00 $'W\xb097.45' $'N\xb045.5' -6
+
+    # Tab on from the latitude: longitude, then the boxes; Space ticks Hints, Escape closes without saving.
+    wait_for 10 main_active
+    keys ctrl+comma
+    check 14 "Ctrl+, opens it again" wait_for 5 params_focused
+    keys Tab Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
+    typed 10
+    keys Tab Tab Tab space Escape
+    check 14 "Escape closes the dialog" wait_for 5 params_gone
+    check 14 "closing with Escape asks nothing" stays_without_box 3
+    check 14 "and saves nothing" saved_as 00 $'W\xb097.45' $'N\xb045.5' -6
+
+    # Opened from the toolbar, the position changed with the mouse: the restart box shows over the dialog.
+    toolbar 670 29
+    check 14 "the wrench opens the dialog" wait_for 5 params_shown
+    if [ -n "$params" ]; then
+        local info px py
+        info=$(xwininfo -id "$params")
+        px=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+        py=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+        xdotool mousemove $((px + 120)) $((py + 23)) click 1
+        keys End BackSpace BackSpace BackSpace BackSpace
+        typed 30.15
+        xdotool mousemove $((px + 101)) $((py + 149)) click 1
+        check 14 "the restart box shows while the dialog is still open" wait_for 10 some_box
+        check 14 "with the dialog beneath it" params_shown
+        expect_one_box 14 "a position changed in the dialog opened from the toolbar asks for a restart"
+        check 14 "the dialog closes after the box" wait_for 5 params_gone
+    fi
+    # Opening reads the file again (the longitude typed before Escape is gone), but reading never unticks a box:
+    # Hints, ticked before Escape, is still ticked, and Save saves what the dialog shows.
+    check 14 "prefs.cal is back to the first latitude, with Hints as the dialog showed it" \
+        wait_for 5 saved_as 01 $'W\xb097.45' $'N\xb030.15' -6
+    stop_program
+}
+journey_parameters_keyboard
+
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
     cat "$work/app.log"
