@@ -338,10 +338,10 @@ void THome::showPreferences(const Preferences& value)
     ui.Edit2->setText(value.longitude);
     ui.Edit1->setText(value.latitude);
     ui.CurrencyEditGMT3->setValue(value.gmtOffset);
-    m_zone = withListedZone(value).zone;
-    showZone(m_zone);
     m_shown = withListedZone(value);
     m_shown.gmtOffset = ui.CurrencyEditGMT3->value();
+    m_zone = m_shown.zone;
+    showZone(m_zone);
 }
 
 void THome::rereadPreferences()

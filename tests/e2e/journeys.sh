@@ -832,6 +832,36 @@ journey_parameters_keyboard()
     # Hints, ticked before Escape, is still ticked, and Save saves what the dialog shows.
     check 14 "prefs.cal is back to the first latitude, with Hints as the dialog showed it" \
         wait_for 5 saved_as 01 $'W\xb097.45' $'N\xb030.15' -6
+
+    # The time-zone row: typing "sydn" opens the list of matching zones. Enter closes that list choosing nothing,
+    # and the next Enter saves, keeping line 4 and saying nothing; picked from the list with Down and Enter, the
+    # zone is chosen and the dialog stays open for the next Enter.
+    wait_for 10 main_active
+    keys ctrl+comma
+    check 14 "Ctrl+, opens it for the time zone" wait_for 5 params_focused
+    keys Tab
+    typed sydn
+    sleep 0.5 # the list of matching zones opens
+    keys Return
+    check 14 "sydn typed, then Enter: the list closes, the dialog stays" stays_without_box 1
+    check 14 "the dialog still open after the first Enter" params_shown
+    keys Return
+    check 14 "the second Enter saves and closes the dialog" wait_for 5 params_gone
+    check 14 "with no box" stays_without_box 3
+    check 14 "and the offset and the four lines kept" saved_as 01 $'W\xb097.45' $'N\xb030.15' -6
+    wait_for 10 main_active
+    keys ctrl+comma
+    wait_for 5 params_focused
+    keys Tab
+    typed sydn
+    sleep 0.5 # the list of matching zones opens
+    keys Down Return
+    check 14 "sydn, Down and Enter pick a zone and leave the dialog open" stays_without_box 2
+    check 14 "the dialog still open" params_shown
+    keys Return
+    expect_one_box 14 "Enter then saves the zone"
+    check 14 "prefs.cal holds Australia/Sydney with its standard offset, the position kept" \
+        wait_for 5 saved_as 01 $'W\xb097.45' $'N\xb030.15' 10 Australia/Sydney
     stop_program
 }
 journey_parameters_keyboard
