@@ -760,6 +760,10 @@ void TestTHome::testEveryControlIsNamedAndDescribed_data()
                           << "Save";
     QTest::newRow("time zone") << "ComboBoxZone"
                                << "Time zone";
+    // A caption is heard by its text, and tells which field it names.
+    QTest::newRow("latitude caption") << "Label2" << QString::fromUtf8("N°'/ S°'");
+    QTest::newRow("time-zone caption") << "LabelZone"
+                                       << "Time zone";
 }
 
 void TestTHome::testEveryControlIsNamedAndDescribed()
