@@ -1,11 +1,14 @@
 #include "app/SingleInstance.h"
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <unistd.h>
 
 namespace {
 const QByteArray ShowRequest = QByteArrayLiteral("show\n");
@@ -84,5 +87,17 @@ QString SingleInstance::displayKey()
 
 QString SingleInstance::runtimeFolder()
 {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Without a session's runtime folder, one of the user's own in the temporary folder, made private; the toolkit's
+    // own fallback would say so on standard error at every start.
+    const QString folder = QDir::temp().filePath(QStringLiteral("dorvane-runtime-%1").arg(::getuid()));
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QFileInfo info(folder);
+    if (info.isDir() && !info.isSymLink() && info.ownerId() == ::getuid() &&
+        info.permissions() == (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                               QFile::WriteUser | QFile::ExeUser))
+        return folder;
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }

@@ -8,7 +8,7 @@ set -uo pipefail
 binary=${1:-}
 shots=${2:-}
 
-for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum; do
+for tool in Xvfb openbox trayer faketime xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum; do
     command -v "$tool" >/dev/null || { echo "journeys: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
@@ -823,9 +823,26 @@ ctrl_key()
     xdotool windowactivate --sync "$window" >/dev/null 2>&1
     xdotool key --clearmodifiers "$1"
 }
-# The popup menu of the tray icon: a visible override-redirect window of the program with the face colour.
-menu_shown() { xdotool search --onlyvisible --pid "$app" --class '^dorvane$' 2>/dev/null | while read -r w; do
-    xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$w"; done | grep -q .; }
+# The popup menu of the tray icon: a visible override-redirect window of the program.
+menu_shown()
+{
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+        [[ $(xwininfo -id "$w" 2>/dev/null) == *"Override Redirect State: yes"* ]] && return 0
+    done
+    return 1
+}
+# start_faked TIME FOLDER: the copy in FOLDER under a clock that starts at TIME (UTC) and runs on. The library is
+# preloaded rather than run through the faketime wrapper, so the program keeps the process id it is stopped by.
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
+start_faked()
+{
+    (cd "$2" && exec env TZ=UTC LD_PRELOAD="$faketime_lib" FAKETIME="@$1" ./dorvane) >>"$work/app.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    window=
+    wait_for 30 main_window
+}
 
 journey_tray_after_the_program()
 {
@@ -918,26 +935,28 @@ journey_second_start
 journey_midnight()
 {
     journey "16 Midnight: everything naming today moves on (faketime, 31 Dec 2026 23:59:40)"
-    local folder before after
-    command -v faketime >/dev/null || { check 16 "faketime is installed" false; return; }
+    local folder before after button
+    [ -n "$faketime_lib" ] || { check 16 "faketime is installed" false; return; }
     folder=$(program_folder midnight 00 $'W\xb097.45' $'N\xb030.15' -6)
-    (cd "$folder" && exec env TZ=UTC faketime -f '@2026-12-31 23:59:40' ./dorvane) >>"$work/app.log" 2>&1 &
-    app=$!
-    pids+=("$app")
-    window=
-    wait_for 30 main_window
+    start_faked '2026-12-31 23:59:40' "$folder"
     check 16 "the main window appears" test -n "$window"
     if [ -n "$window" ]; then
         check 16 "the caption names 31 December 2026" caption_has "Today:  (12) Dec 31, 2026   Julian: 26.365"
         toolbar_top=428
         wait_for 10 painted
         rest_pointer
+        wait_for 5 settled
         before=$(first_title)
+        # The year button: toolbar button at left 265, 75 wide.
+        year_button() { region_hash 265 431 75 18; }
+        button=$(year_button)
         check 16 "after midnight the caption names 1 January 2027" \
             wait_for 40 caption_has "Today:  (1) Jan 01, 2027   Julian: 27.001"
         show_caption
         check 16 "the grid moves on to 2027 by itself" wait_for 5 title_differs "$before"
         after=$(first_title)
+        year_button_moved() { [ "$(year_button)" != "$button" ]; }
+        check 16 "the year button changes with it" wait_for 5 year_button_moved
         ctrl_key ctrl+Home
         sleep 1
         check 16 "Ctrl+Home keeps 2027" title_equals "$after"
@@ -952,11 +971,7 @@ journey_restore_keeps_the_view()
     journey "17 Tray: back from the tray as it was hidden (compact December, full view's year)"
     local folder shown grid title0
     folder=$(program_folder restore 00 $'W\xb097.45' $'N\xb030.15' -6)
-    (cd "$folder" && exec env TZ=UTC faketime -f '@2026-12-15 10:00:00' ./dorvane) >>"$work/app.log" 2>&1 &
-    app=$!
-    pids+=("$app")
-    window=
-    wait_for 30 main_window
+    start_faked '2026-12-15 10:00:00' "$folder"
     check 17 "the main window appears" test -n "$window"
     if [ -n "$window" ]; then
         toolbar_top=428
