@@ -304,6 +304,12 @@ void TestIdleTimers::testEverythingNamingTodayMoves_data()
         << "Dorvane   Today:  (1) Jan 01, 2027   Julian: 26.100     4.10.2026 > "
         << "2027"
         << "1 January 2027";
+    QTest::newRow("New Year in the compact view: its months stay, the year button moves")
+        << QByteArray("UTC") << QDateTime(QDate(2026, 12, 31), lastMoment)
+        << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1)) << "compact view"
+        << "Dorvane   Today:  (1) Jan 01, 2027   Julian: 27.001"
+        << "Jan 2027"
+        << "1 December 2026";
     QTest::newRow("Berlin, the night clocks go back")
         << QByteArray("Europe/Berlin") << QDateTime(QDate(2026, 10, 24), lastMoment)
         << QDateTime(QDate(2026, 10, 25), QTime(2, 30)) << ""
@@ -344,6 +350,9 @@ void TestIdleTimers::testEverythingNamingTodayMoves()
     app.ticks(301);
     if (action == QLatin1String("previous year")) {
         app.click(QStringLiteral("SpeedButton11"));
+    } else if (action == QLatin1String("compact view")) {
+        app.click(QStringLiteral("SpeedButton8"));
+        app.ticks(301);
     } else if (action == QLatin1String("click 10 Apr")) {
         app.clickDay(4, QDate(2026, 4, 10));
         app.ticks(301);
