@@ -39,7 +39,6 @@ public:
     void setHome(THome* home);
     // Whether the desktop has a notification area to hide behind.
     void setTrayAvailable(std::function<bool()> available) { m_tray.setAvailable(std::move(available)); }
-    const TrayPresence& tray() const { return m_tray; }
 
     // Outer window size as the user sees it, frame included.
     static constexpr int FrameWidth = 6;

@@ -21,7 +21,6 @@ private slots:
     void testTrayMenu_data();
     void testTrayMenu();
     void testTrayTipNamesToday();
-    void testSecondStartBringsTheWindowBack();
     void testHintsOfTheToolbar();
 };
 
@@ -187,8 +186,6 @@ void TestWindowModes::testTrayMenu_data()
                                                        << "Parameters" << true << "Home" << false;
     QTest::newRow("Quit, as the close button") << false << "TrayQuit"
                                                << "Quit" << false << "" << true;
-    QTest::newRow("Quit while hidden") << true << "TrayQuit"
-                                       << "Quit" << false << "" << true;
 }
 
 void TestWindowModes::testTrayMenu()
@@ -232,25 +229,6 @@ void TestWindowModes::testTrayTipNamesToday()
     QCOMPARE(icon->toolTip(), QStringLiteral("Dorvane\nToday: Thursday, 31 December 2026"));
     app.world.clock.set(QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1)));
     QTRY_COMPARE(icon->toolTip(), QStringLiteral("Dorvane\nToday: Friday, 1 January 2027"));
-}
-
-void TestWindowModes::testSecondStartBringsTheWindowBack()
-{
-    App app;
-    app.calendar->setTrayAvailable([] { return true; });
-    app.calendar->show();
-    QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
-    app.activate();
-    app.click(QStringLiteral("SpeedButton8"));
-    const QDate shown = app.date(1);
-    app.click(QStringLiteral("SpeedButton2"));
-    QVERIFY(app.calendar->tray().hiddenInTray());
-    app.calendar->bringToFront();
-    QVERIFY(app.calendar->isVisible());
-    QVERIFY(!app.calendar->tray().hiddenInTray());
-    // Back as it was hidden, as from the icon.
-    QVERIFY(app.calendar->yearGrid().compact());
-    QCOMPARE(app.date(1), shown);
 }
 
 void TestWindowModes::testHintsOfTheToolbar()
