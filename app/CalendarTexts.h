@@ -10,6 +10,11 @@ inline const QString SunsetDesign = QStringLiteral("0:00P");
 inline const QString YearLabel = QStringLiteral("YR:");
 inline const QString Ok = QStringLiteral("OK");
 inline const QString Tray = QStringLiteral("Tray");
+inline const QString TrayShow = QStringLiteral("Show");
+inline const QString TrayHide = QStringLiteral("Hide");
+inline const QString TrayParameters = QStringLiteral("Parameters");
+inline const QString TrayQuit = QStringLiteral("Quit");
+inline const QString TrayTip = QStringLiteral("Dorvane\nToday: ");
 inline const QString JanPrefix = QStringLiteral("Jan ");
 
 inline const QString HintSunrise = QStringLiteral("Sunrise");

@@ -100,3 +100,13 @@ QSize ScreenPointer::desktopSize() const
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize(800, 600);
 }
+
+void watchNotificationArea(QObject* receiver, const char* slot)
+{
+    // The platform's native interface is a QObject whose header is not public; its signal is reached by name, as
+    // the toolkit's own tray icon does. It names the owner of the tray selection on X11.
+    auto* native = reinterpret_cast<QObject*>(QGuiApplication::platformNativeInterface());
+    if (!native || native->metaObject()->indexOfSignal("systemTrayWindowChanged(QScreen*)") < 0)
+        return;
+    QObject::connect(native, SIGNAL(systemTrayWindowChanged(QScreen*)), receiver, slot);
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include "runtime/Services.h"
 
+class QObject;
 class QWidget;
 
 class SystemClock : public Clock
@@ -29,6 +30,10 @@ private:
     int m_boxes = 0;   // never a box over a box
     int m_dialogs = 0; // a dialog may raise its own box
 };
+
+// Calls `slot` of `receiver` whenever the platform says the desktop's notification area appeared, changed or went;
+// a platform that never says so (offscreen, Wayland) makes this do nothing.
+void watchNotificationArea(QObject* receiver, const char* slot);
 
 class ScreenPointer : public Pointer
 {

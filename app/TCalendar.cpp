@@ -117,6 +117,7 @@ void TCalendar::changeEvent(QEvent* event)
 void TCalendar::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    m_tray.shown();
     // Back from the tray or a minimise, maybe hours later: no event tells of a time-zone change, so look now.
     clockChanged();
     if (!m_centred) {
@@ -177,10 +178,18 @@ void TCalendar::FormCreate()
     SmallViewTop = y();
     SmallViewLeft = x();
     setYearButton(texts::PatternYear);
-    const TDateTime start = now();
-    CalcJulianDate(rt::formatDateTime(QStringLiteral("mm/dd/yy"), start), rt::dateOf(start));
+    m_today = m_services.clock.now().date();
+    showTodayCaption();
     ui.MonthCalendar[0]->setHint(julianText(Julian.JulianYear, Julian.JulianDayOfYear));
+}
+
+void TCalendar::showTodayCaption()
+{
+    const TDateTime start = now();
+    // Today's own figures; no span starts from them.
+    ::CalcJulianDate(Julian, rt::formatDateTime(QStringLiteral("mm/dd/yy"), start), rt::dateOf(start), false, start);
     setWindowTitle(captionHead(start, Julian.JulianYear, Julian.JulianDayOfYear));
+    m_captionFollowsToday = true;
 }
 
 void TCalendar::FormActivate()
@@ -277,6 +286,8 @@ void TCalendar::applyHints(bool on)
 
 void TCalendar::setYearButton(const QString& pattern, bool janPrefix)
 {
+    m_yearPattern = pattern;
+    m_yearJanPrefix = janPrefix;
     const QString text = rt::formatDateTime(pattern, now());
     ui.SpeedButton10->setText(janPrefix ? texts::JanPrefix + text : text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/DayReport.h"
 #include "app/PointerPlacement.h"
+#include "app/TrayPresence.h"
 #include "app/YearGrid.h"
 #include "astro/CalendarArithmetic.h"
 #include "prefs/Preferences.h"
@@ -37,7 +38,7 @@ public:
     // The Parameters dialog, created right after this window; its hint switch acts on this window's controls.
     void setHome(THome* home);
     // Whether the desktop has a notification area to hide behind.
-    void setTrayAvailable(std::function<bool()> available) { m_trayAvailable = std::move(available); }
+    void setTrayAvailable(std::function<bool()> available) { m_tray.setAvailable(std::move(available)); }
 
     // Outer window size as the user sees it, frame included.
     static constexpr int FrameWidth = 6;
@@ -83,8 +84,16 @@ public:
     void SpeedButton5Click();
 
     // The system clock or time zone may have changed, or the machine resumed: today is read from the clock again,
-    // today's mark follows it and the midnight timer is armed anew.
+    // everything that names today follows it and the midnight timer is armed anew.
     void clockChanged();
+
+    // Brings the window back from the tray or the taskbar to the front, as a click on the icon does: a second start
+    // of the program asks for it.
+    void bringToFront();
+
+public slots:
+    // The desktop's notification area appeared, changed or went away.
+    void trayAreaChanged();
 
 signals:
     void closed();
@@ -120,6 +129,8 @@ private:
         QMenu* PopupMenu1 = nullptr;
         QAction* Tray1 = nullptr;
         QSystemTrayIcon* RxTrayIcon1 = nullptr;
+        QMenu* TrayMenu = nullptr; // the icon's own menu
+        QAction *TrayShowHide = nullptr, *TrayParameters = nullptr, *TrayQuit = nullptr;
     };
 
     // Building the controls (TCalendarForm.cpp).
@@ -129,6 +140,8 @@ private:
     void createYearEntryPanel();
     void createTitlePanels();
     void createTray();
+    void connectTrayMenu();
+    void showTrayTip();
     void connectHandlers();
     void createDayWatch();
     // Shortcuts, the Tab order and what a screen reader says of each control (TCalendarKeys.cpp).
@@ -154,6 +167,10 @@ private:
     void reportDay(TDateTime day, bool startedByUser);
     void showReportColours(bool fresh);
     void restoreAtMidnight();
+    // Today became another day (midnight, a clock jump either way): the caption, the year button, today's report and
+    // a grid that showed the old today's year move with it.
+    void followToday(const QDate& previous);
+    void showTodayCaption();
     void checkMidnightRestore();
     void runTimer1WhileCounting();
     void armMidnightTimer();
@@ -176,11 +193,17 @@ private:
     // Where each view stood when it was left, so the toggle brings the window back there.
     int SmallViewTop = 0, SmallViewLeft = 0;
     int FullViewTop = 0, FullViewLeft = 0;
-    std::function<bool()> m_trayAvailable;
+    TrayPresence m_tray{[] { return false; }};
     bool m_centred = false;
     TDateTime m_titleSource = -1e9;
     QString m_titleShown;
     QDate m_markedToday;
+    QDate m_today; // the day the caption, the year button and the report were last written for
+    // What the year button shows, so a new day can write it again.
+    QString m_yearPattern;
+    bool m_yearJanPrefix = false;
+    // The caption still names today's own figure: no day click has written it since.
+    bool m_captionFollowsToday = true;
     ClockSetWatcher* m_clockSetWatcher = nullptr;
     bool m_timer1Running = false; // what runTimer1WhileCounting last decided: a tick asks the timer only on a change
 };

@@ -1,10 +1,12 @@
 // What moves with the date rather than with a tick: the first title following the first calendar's page, the grid
 // restore when a calendar lands on today at midnight, and today's mark moving on at local midnight.
+#include "app/CalendarTexts.h"
 #include "app/ClockSetWatcher.h"
 #include "app/TCalendar.h"
 #include "controls/TMonthCalendar.h"
 #include <QApplication>
 #include <QTimer>
+#include <utility>
 
 namespace {
 // A day is at most 25 hours long (the day a daylight-saving change gives back an hour).
@@ -53,10 +55,48 @@ void TCalendar::createDayWatch()
 void TCalendar::clockChanged()
 {
     // The timer may fire late (after a suspend) or early (the clock was slewed): the clock alone says what day it is.
+    const QDate day = m_services.clock.now().date();
+    if (m_today.isValid() && day != m_today)
+        followToday(std::exchange(m_today, day));
     if (m_markedToday.isValid())
         markToday();
     ui.RestoreCheck->start();
     armMidnightTimer();
+}
+
+void TCalendar::followToday(const QDate& previous)
+{
+    setYearButton(m_yearPattern, m_yearJanPrefix);
+    if (m_captionFollowsToday) {
+        const QString shownFigure = julianText(Julian.JulianYear, Julian.JulianDayOfYear);
+        showTodayCaption();
+        if (ui.MonthCalendar[0]->Hint() == shownFigure)
+            ui.MonthCalendar[0]->setHint(julianText(Julian.JulianYear, Julian.JulianDayOfYear));
+    } else {
+        // A day click's figures and span stay; only the date named as today moves.
+        setWindowTitle(captionMovedToToday(windowTitle(), rt::fromQDate(previous), now()));
+    }
+    showTrayTip();
+    // Before the first activation the year is not laid out yet, and the activation reports today anyway.
+    if (!FirstActivationDone)
+        return;
+    m_gate.run([this, previous] {
+        // Only a full grid on the old today's year moves; a year the user went to stays.
+        const TDateTime calendar1 = ui.MonthCalendar[0]->Date();
+        if (!m_grid.compact() && m_grid.source() == grid::YearSource::Today && rt::monthOf(calendar1) == 1 &&
+            rt::yearOf(calendar1) == previous.year() && previous.year() != m_today.year()) {
+            fillFrom(m_grid.place(calendar1, now()).calendar1);
+            markToday();
+        }
+        // A day's report still standing ends by itself, and today's comes back then. Otherwise today's report comes
+        // as the timer brings it after a hold: in navy, with nothing left to count down.
+        if (!m_report.counting()) {
+            CalcSun(now());
+            m_report.reportDone();
+            showReportColours(false);
+            runTimer1WhileCounting();
+        }
+    });
 }
 
 void TCalendar::armMidnightTimer()

@@ -1,4 +1,5 @@
 #include "app/CalendarTexts.h"
+#include "app/SystemServices.h"
 #include "app/TCalendar.h"
 #include "astro/SunRiseSet.h"
 #include "controls/Colours.h"
@@ -265,12 +266,39 @@ void TCalendar::createTitlePanels()
 
 void TCalendar::createTray()
 {
-    m_trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    m_tray.setAvailable([] { return QSystemTrayIcon::isSystemTrayAvailable(); });
     ui.RxTrayIcon1 = new QSystemTrayIcon(QIcon(QStringLiteral(":/icon.png")), this);
     ui.RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
-    // Offscreen and some desktops have no notification area; the icon then stays unshown.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    ui.TrayMenu = new QMenu(this);
+    ui.TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
+    ui.TrayShowHide = ui.TrayMenu->addAction(texts::TrayHide);
+    ui.TrayShowHide->setObjectName(QStringLiteral("TrayShowHide"));
+    ui.TrayParameters = ui.TrayMenu->addAction(texts::TrayParameters);
+    ui.TrayParameters->setObjectName(QStringLiteral("TrayParameters"));
+    ui.TrayMenu->addSeparator();
+    ui.TrayQuit = ui.TrayMenu->addAction(texts::TrayQuit);
+    ui.TrayQuit->setObjectName(QStringLiteral("TrayQuit"));
+    ui.RxTrayIcon1->setContextMenu(ui.TrayMenu);
+    showTrayTip();
+    // Offscreen and some desktops have no notification area yet, or none at all; the icon shows once one appears.
+    if (m_tray.start())
         ui.RxTrayIcon1->show();
+    watchNotificationArea(this, SLOT(trayAreaChanged()));
+}
+
+void TCalendar::connectTrayMenu()
+{
+    // The item names what it will do, read when the menu opens.
+    connect(ui.TrayMenu, &QMenu::aboutToShow, this,
+            [this] { ui.TrayShowHide->setText(isVisible() && !isMinimized() ? texts::TrayHide : texts::TrayShow); });
+    connect(ui.TrayShowHide, &QAction::triggered, this, [this] {
+        if (isVisible() && !isMinimized())
+            m_gate.run([this] { Tray1Click(); });
+        else
+            m_gate.run([this] { RxTrayIcon1Click(); });
+    });
+    connect(ui.TrayParameters, &QAction::triggered, this, [this] { m_gate.run([this] { SpeedButton4Click(); }); });
+    connect(ui.TrayQuit, &QAction::triggered, this, [this] { m_gate.run([this] { SpeedButton3Click(); }); });
 }
 
 void TCalendar::connectHandlers()
@@ -292,11 +320,12 @@ void TCalendar::connectHandlers()
     connect(ui.SpeedButton7, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { ui.PopupMenu1->popup(ui.SpeedButton7->mapToGlobal(at)); });
     connect(ui.RxTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        // Left and right clicks bring the window back; a double-click is reported after its first click already
-        // did, and the middle button does nothing.
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
+        // A left click brings the window back; the right button opens the icon's menu, as desktop users expect. A
+        // double-click is reported after its first click already did, and the middle button does nothing.
+        if (reason == QSystemTrayIcon::Trigger)
             m_gate.run([this] { RxTrayIcon1Click(); });
     });
+    connectTrayMenu();
     ui.umNumberEdit1->installEventFilter(this);
     createKeys();
 }

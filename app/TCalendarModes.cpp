@@ -1,6 +1,9 @@
+#include "app/CalendarTexts.h"
 #include "app/TCalendar.h"
 #include "controls/TMonthCalendar.h"
 #include <QFrame>
+#include <QLocale>
+#include <QSystemTrayIcon>
 
 void TCalendar::SpeedButton1Click()
 {
@@ -23,11 +26,35 @@ void TCalendar::SpeedButton2Click()
 
 void TCalendar::Tray1Click()
 {
-    // Without a notification area a hidden window could never come back: minimise it to the taskbar instead.
-    if (m_trayAvailable())
+    // Without a notification area a hidden window could never come back: minimise it to the taskbar instead. The
+    // area is looked for now, not at start: a panel may have started after the program.
+    if (m_tray.hide() == TrayPresence::Hide::IntoTray) {
+        if (!ui.RxTrayIcon1->isVisible())
+            ui.RxTrayIcon1->show();
         hide();
-    else
+    } else {
         showMinimized();
+    }
+}
+
+void TCalendar::trayAreaChanged()
+{
+    const TrayPresence::Change change = m_tray.areaChanged();
+    if (change.showIcon)
+        ui.RxTrayIcon1->show();
+    // The area went away with the window hidden behind it: the taskbar keeps it within reach.
+    if (change.bringBack)
+        showMinimized();
+}
+
+void TCalendar::showTrayTip()
+{
+    ui.RxTrayIcon1->setToolTip(texts::TrayTip + QLocale().toString(m_services.clock.now().date(), QLocale::LongFormat));
+}
+
+void TCalendar::bringToFront()
+{
+    m_gate.run([this] { RxTrayIcon1Click(); });
 }
 
 void TCalendar::RxTrayIcon1Click()

@@ -10,8 +10,10 @@
 void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
 {
     const std::optional<QString> caption = ::CalcJulianDate(Julian, dateText, date, FirstActivationDone, now());
-    if (caption)
+    if (caption) {
         setWindowTitle(*caption);
+        m_captionFollowsToday = false;
+    }
 }
 
 void TCalendar::MonthCalendarClick(int n)

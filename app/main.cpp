@@ -1,6 +1,7 @@
 #include "app/CalendarTexts.h"
 #include "app/HintTimings.h"
 #include "app/QuitOnSignal.h"
+#include "app/SingleInstance.h"
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
 #include "app/WaylandSession.h"
@@ -20,6 +21,10 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // The window lives on in the tray when hidden; only closing it ends the program.
     application.setQuitOnLastWindowClosed(false);
+    // A second start brings the running window forward instead of opening another one.
+    SingleInstance instance(SingleInstance::runtimeFolder(), SingleInstance::displayKey());
+    if (instance.claim() == SingleInstance::Role::Forwarded)
+        return 0;
     HintTimings::install(application);
     quitOnTerminationSignals(application);
     // Dates built in month/day/year order read back whatever the locale's own order.
@@ -47,6 +52,7 @@ int main(int argc, char** argv)
     Calendar.setHome(&Home);
     prompter.setParent(&Calendar);
     QObject::connect(&Calendar, &TCalendar::closed, &application, &QApplication::quit);
+    QObject::connect(&instance, &SingleInstance::showRequested, &Calendar, &TCalendar::bringToFront);
 
     if (firstStartFailed) {
         QTimer::singleShot(0, &Calendar, [&gate, &location] {

@@ -45,10 +45,24 @@ QString julianText(const QString& julianYear, int julianDayOfYear)
     return julianYear + QLatin1Char('.') + rt::pad3(julianDayOfYear);
 }
 
+namespace {
+QString todayPart(TDateTime now)
+{
+    return QStringLiteral("Dorvane   Today:  ") + rt::formatDateTime(QStringLiteral("(m) mmm dd, yyyy"), now);
+}
+} // namespace
+
 QString captionHead(TDateTime now, const QString& julianYear, int julianDayOfYear)
 {
-    return QStringLiteral("Dorvane   Today:  ") + rt::formatDateTime(QStringLiteral("(m) mmm dd, yyyy"), now) +
-           QStringLiteral("   Julian: ") + julianText(julianYear, julianDayOfYear);
+    return todayPart(now) + QStringLiteral("   Julian: ") + julianText(julianYear, julianDayOfYear);
+}
+
+QString captionMovedToToday(const QString& caption, TDateTime previous, TDateTime now)
+{
+    const QString old = todayPart(previous);
+    if (!caption.startsWith(old))
+        return caption;
+    return todayPart(now) + caption.mid(old.size());
 }
 
 std::optional<QString> CalcJulianDate(JulianState& state, const QString& dateText, TDateTime date,

@@ -24,6 +24,8 @@ QString julianText(const QString& julianYear, int julianDayOfYear);
 
 // "Dorvane   Today:  (5) May 02, 2000   Julian: 00.123": the start of every caption the main window shows.
 QString captionHead(TDateTime now, const QString& julianYear, int julianDayOfYear);
+// The caption with the date it names as today moved from `previous` to `now`; the figures and span after it stay.
+QString captionMovedToToday(const QString& caption, TDateTime previous, TDateTime now);
 
 // Sets the day-of-year figures from dateText ("m/d/yy" or "mm/dd/yy"). Once firstActivationDone, also advances the
 // span and returns the new caption; before that returns nullopt and leaves the span alone. `date` is the day the

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
     clang libclang-rt-14-dev clang-format
-    xvfb openbox xdotool trayer x11-utils imagemagick fonts-dejavu-core xauth
+    xvfb openbox xdotool trayer x11-utils imagemagick fonts-dejavu-core xauth faketime
     qt6-wayland weston
     locales-all
     libbenchmark-dev valgrind strace

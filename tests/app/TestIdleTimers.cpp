@@ -53,6 +53,9 @@ private slots:
     void testMidnightTimerArmedFromTheClock();
     void testMidnightMovesTheMarkAndRestores();
     void testLateFiringComputesFromTheClock();
+    void testEverythingNamingTodayMoves_data();
+    void testEverythingNamingTodayMoves();
+    void testNewDayDuringABoxOpensNoSecondBox();
 };
 
 void TestIdleTimers::testTimer1RunsOnlyWhileCounting()
@@ -267,6 +270,146 @@ void TestIdleTimers::testLateFiringComputesFromTheClock()
     QVERIFY(!marked(app.month(5), QDate(2024, 5, 15)));
     QVERIFY(!marked(app.month(5), QDate(2024, 5, 16)));
     QCOMPARE(qint64(app.find<QTimer>("MidnightTimer")->interval()), hours(12));
+}
+
+void TestIdleTimers::testEverythingNamingTodayMoves_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDateTime>("before");
+    QTest::addColumn<QDateTime>("after");
+    QTest::addColumn<QString>("action"); // what the user did before: "", "previous year", "click 10 Apr"
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("yearButton");
+    QTest::addColumn<QString>("firstTitle");
+    const QTime lastMoment(23, 59, 59, 980);
+    QTest::newRow("plain midnight") << QByteArray("UTC") << QDateTime(QDate(2026, 5, 14), lastMoment)
+                                    << QDateTime(QDate(2026, 5, 15), QTime(0, 0, 1)) << ""
+                                    << "Dorvane   Today:  (5) May 15, 2026   Julian: 26.135"
+                                    << "2026"
+                                    << "1 January 2026";
+    QTest::newRow("New Year") << QByteArray("UTC") << QDateTime(QDate(2026, 12, 31), lastMoment)
+                              << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1)) << ""
+                              << "Dorvane   Today:  (1) Jan 01, 2027   Julian: 27.001"
+                              << "2027"
+                              << "1 January 2027";
+    QTest::newRow("New Year, the user on another year")
+        << QByteArray("UTC") << QDateTime(QDate(2026, 12, 31), lastMoment)
+        << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1)) << "previous year"
+        << "Dorvane   Today:  (1) Jan 01, 2027   Julian: 27.001"
+        << "2027"
+        << "1 January 2025";
+    QTest::newRow("New Year after a day click: its figure and span stay")
+        << QByteArray("UTC") << QDateTime(QDate(2026, 12, 31), lastMoment)
+        << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1)) << "click 10 Apr"
+        << "Dorvane   Today:  (1) Jan 01, 2027   Julian: 26.100     4.10.2026 > "
+        << "2027"
+        << "1 January 2027";
+    QTest::newRow("New Year in the compact view: its months stay, the year button moves")
+        << QByteArray("UTC") << QDateTime(QDate(2026, 12, 31), lastMoment)
+        << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1)) << "compact view"
+        << "Dorvane   Today:  (1) Jan 01, 2027   Julian: 27.001"
+        << "Jan 2027"
+        << "1 December 2026";
+    QTest::newRow("Berlin, the night clocks go back")
+        << QByteArray("Europe/Berlin") << QDateTime(QDate(2026, 10, 24), lastMoment)
+        << QDateTime(QDate(2026, 10, 25), QTime(2, 30)) << ""
+        << "Dorvane   Today:  (10) Oct 25, 2026   Julian: 26.298"
+        << "2026"
+        << "1 January 2026";
+    QTest::newRow("Santiago, midnight skipped")
+        << QByteArray("America/Santiago") << QDateTime(QDate(2026, 9, 5), lastMoment)
+        << QDateTime(QDate(2026, 9, 6), QTime(1, 0, 1)) << ""
+        << "Dorvane   Today:  (9) Sep 06, 2026   Julian: 26.249"
+        << "2026"
+        << "1 January 2026";
+    QTest::newRow("clock set forward by days, across New Year")
+        << QByteArray("UTC") << QDateTime(QDate(2026, 12, 20), QTime(10, 30))
+        << QDateTime(QDate(2027, 3, 2), QTime(9, 0)) << ""
+        << "Dorvane   Today:  (3) Mar 02, 2027   Julian: 27.061"
+        << "2027"
+        << "1 January 2027";
+    QTest::newRow("clock set back, across New Year") << QByteArray("UTC") << QDateTime(QDate(2027, 1, 2), QTime(10, 0))
+                                                     << QDateTime(QDate(2026, 12, 30), QTime(10, 0)) << ""
+                                                     << "Dorvane   Today:  (12) Dec 30, 2026   Julian: 26.364"
+                                                     << "2026"
+                                                     << "1 January 2026";
+}
+
+void TestIdleTimers::testEverythingNamingTodayMoves()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDateTime, before);
+    QFETCH(QDateTime, after);
+    QFETCH(QString, action);
+    QFETCH(QString, caption);
+    QFETCH(QString, yearButton);
+    QFETCH(QString, firstTitle);
+    Zone local(zone);
+    App app(QDateTime(before.date(), before.time()));
+    app.activate();
+    app.ticks(301);
+    if (action == QLatin1String("previous year")) {
+        app.click(QStringLiteral("SpeedButton11"));
+    } else if (action == QLatin1String("compact view")) {
+        app.click(QStringLiteral("SpeedButton8"));
+        app.ticks(301);
+    } else if (action == QLatin1String("click 10 Apr")) {
+        app.clickDay(4, QDate(2026, 4, 10));
+        app.ticks(301);
+    }
+    QTimer* midnight = app.find<QTimer>("MidnightTimer");
+    const QDateTime moved(after.date(), after.time());
+    if (midnight->interval() <= 20) {
+        // Midnight comes by the timer, as it does when the program is left running.
+        app.world.clock.set(moved);
+        QTRY_COMPARE(app.calendar->windowTitle(), caption);
+    } else {
+        // A clock set by hand, or a resume: the watch on clock jumps tells.
+        app.world.clock.set(moved);
+        app.calendar->clockChanged();
+        QCOMPARE(app.calendar->windowTitle(), caption);
+    }
+    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), yearButton);
+    QCOMPARE(app.title(1), firstTitle);
+    if (firstTitle.endsWith(QString::number(moved.date().year())))
+        QVERIFY(marked(app.month(moved.date().month()), moved.date()));
+    if (action.isEmpty()) {
+        // Today's times, as the timer shows them after a hold: navy, and the timer at rest.
+        QCOMPARE(colourOf(app.find<QLabel>("Label3")), Navy);
+        QVERIFY(!app.find<QTimer>("Timer1")->isActive());
+    }
+    app.ticks(301);
+
+    // The toolbar and the icon say what a program started on the new day says.
+    App fresh(moved);
+    fresh.activate();
+    fresh.ticks(301);
+    for (const char* label : {"Label3", "Label4"})
+        QCOMPARE(app.find<QLabel>(label)->text(), fresh.find<QLabel>(label)->text());
+    QCOMPARE(app.find<QLabel>("Image3")->accessibleName(), fresh.find<QLabel>("Image3")->accessibleName());
+    QCOMPARE(app.find<QSystemTrayIcon>("RxTrayIcon1")->toolTip(),
+             fresh.find<QSystemTrayIcon>("RxTrayIcon1")->toolTip());
+    QVERIFY(app.find<QSystemTrayIcon>("RxTrayIcon1")->toolTip().contains(QString::number(moved.date().year())));
+    QCOMPARE(app.world.prompter.boxes.size(), 0);
+}
+
+void TestIdleTimers::testNewDayDuringABoxOpensNoSecondBox()
+{
+    // A polar position: every report of today asks for a box. Midnight passes while the first one is open.
+    App app(QDateTime(QDate(2026, 6, 20), QTime(23, 59, 59, 980)), QByteArray("00\r\nW\xB0"
+                                                                              "-25\r\nN\xB0"
+                                                                              "70\r\n2\r\n"));
+    int midnightsInside = 0;
+    app.world.prompter.whileOpen = [&](const FakePrompter::Box&) {
+        if (midnightsInside++ > 0)
+            return;
+        app.world.clock.set(QDateTime(QDate(2026, 6, 21), QTime(0, 0, 1)));
+        app.calendar->clockChanged();
+    };
+    app.activate();
+    app.ticks(301);
+    QCOMPARE(app.world.prompter.maxDepth, 1);
+    QVERIFY(app.calendar->windowTitle().startsWith(QStringLiteral("Dorvane   Today:  (6) Jun 21, 2026")));
 }
 
 QTEST_MAIN(TestIdleTimers)

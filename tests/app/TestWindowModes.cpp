@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
@@ -15,6 +16,11 @@ private slots:
     void testTrayHidesAndTheIconBringsBack();
     void testWithoutNotificationAreaTrayMinimises();
     void testTrayItemOfTheOneMonthView();
+    void testTrayFollowsTheNotificationArea_data();
+    void testTrayFollowsTheNotificationArea();
+    void testTrayMenu_data();
+    void testTrayMenu();
+    void testTrayTipNamesToday();
     void testHintsOfTheToolbar();
 };
 
@@ -59,7 +65,8 @@ void TestWindowModes::testTrayHidesAndTheIconBringsBack_data()
     QTest::addColumn<int>("reason");
     QTest::addColumn<bool>("shown");
     QTest::newRow("left click") << int(QSystemTrayIcon::Trigger) << true;
-    QTest::newRow("right click") << int(QSystemTrayIcon::Context) << true;
+    // The right button opens the icon's menu instead.
+    QTest::newRow("right click opens the menu, not the window") << int(QSystemTrayIcon::Context) << false;
     QTest::newRow("middle click does nothing") << int(QSystemTrayIcon::MiddleClick) << false;
 }
 
@@ -109,6 +116,119 @@ void TestWindowModes::testTrayItemOfTheOneMonthView()
     QVERIFY(!app.calendar->isVisible());
     // The menu item hides without clearing the hints.
     QCOMPARE(app.month(1)->Hint(), QStringLiteral("24.122"));
+}
+
+void TestWindowModes::testTrayFollowsTheNotificationArea_data()
+{
+    // The program starts with no notification area (as offscreen has none); then the steps, in order.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("iconShown");
+    QTest::addColumn<bool>("windowVisible");
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("no tray ever: Ctrl+H minimises") << "hide" << false << true << true;
+    QTest::newRow("a tray appears, then Ctrl+H") << "tray told hide" << true << false << false;
+    QTest::newRow("a tray appears, Ctrl+H before the news") << "tray hide" << true << false << false;
+    QTest::newRow("the tray goes while hidden: the window comes back minimised")
+        << "tray told hide gone told" << true << true << true;
+    QTest::newRow("the tray goes while shown: Ctrl+H minimises") << "tray told gone told hide" << true << true << true;
+}
+
+void TestWindowModes::testTrayFollowsTheNotificationArea()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, iconShown);
+    QFETCH(bool, windowVisible);
+    QFETCH(bool, minimised);
+    App app;
+    bool area = false;
+    app.calendar->setTrayAvailable([&area] { return area; });
+    app.calendar->show();
+    QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
+    app.activate();
+    auto* icon = app.find<QSystemTrayIcon>("RxTrayIcon1");
+    QVERIFY(!icon->isVisible());
+    const QStringList list = steps.split(QLatin1Char(' '));
+    for (const QString& step : list) {
+        if (step == QLatin1String("tray"))
+            area = true;
+        else if (step == QLatin1String("gone"))
+            area = false;
+        else if (step == QLatin1String("told"))
+            app.calendar->trayAreaChanged();
+        else if (step == QLatin1String("hide"))
+            app.click(QStringLiteral("SpeedButton2"));
+    }
+    QCOMPARE(icon->isVisible(), iconShown);
+    QCOMPARE(app.calendar->isVisible(), windowVisible);
+    if (minimised)
+        QTRY_VERIFY(app.calendar->isMinimized());
+    else
+        QVERIFY(!app.calendar->isMinimized());
+    // Whichever way it went, the icon or the taskbar brings the window back.
+    app.calendar->RxTrayIcon1Click();
+    QVERIFY(app.calendar->isVisible());
+    QTRY_VERIFY(!app.calendar->isMinimized());
+}
+
+void TestWindowModes::testTrayMenu_data()
+{
+    QTest::addColumn<bool>("hiddenFirst");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("itemText");
+    QTest::addColumn<bool>("visibleAfter");
+    QTest::addColumn<QString>("dialogs");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Hide while shown") << false << "TrayShowHide"
+                                      << "Hide" << false << "" << false;
+    QTest::newRow("Show while hidden") << true << "TrayShowHide"
+                                       << "Show" << true << "" << false;
+    QTest::newRow("Parameters, as the toolbar button") << false << "TrayParameters"
+                                                       << "Parameters" << true << "Home" << false;
+    QTest::newRow("Quit, as the close button") << false << "TrayQuit"
+                                               << "Quit" << false << "" << true;
+}
+
+void TestWindowModes::testTrayMenu()
+{
+    QFETCH(bool, hiddenFirst);
+    QFETCH(QString, item);
+    QFETCH(QString, itemText);
+    QFETCH(bool, visibleAfter);
+    QFETCH(QString, dialogs);
+    QFETCH(bool, closed);
+    App app;
+    app.calendar->setTrayAvailable([] { return true; });
+    app.calendar->show();
+    QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
+    app.activate();
+    if (hiddenFirst)
+        app.click(QStringLiteral("SpeedButton2"));
+    auto* icon = app.find<QSystemTrayIcon>("RxTrayIcon1");
+    QMenu* menu = icon->contextMenu();
+    QVERIFY(menu);
+    // The menu is read as it opens: the first item names what it will do.
+    emit menu->aboutToShow();
+    QCOMPARE(app.find<QAction>(item)->text(), itemText);
+    QCOMPARE(menu->actions().first()->objectName(), QStringLiteral("TrayShowHide"));
+    bool wasClosed = false;
+    connect(app.calendar.get(), &TCalendar::closed, [&wasClosed] { wasClosed = true; });
+    app.find<QAction>(item)->trigger();
+    QCOMPARE(app.calendar->isVisible(), visibleAfter);
+    QCOMPARE(wasClosed, closed);
+    QStringList opened;
+    for (const FakePrompter::Box& box : app.world.prompter.boxes)
+        if (box.kind == QLatin1String("dialog"))
+            opened << box.text;
+    QCOMPARE(opened.join(QLatin1Char(' ')), dialogs);
+}
+
+void TestWindowModes::testTrayTipNamesToday()
+{
+    App app(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 980)));
+    auto* icon = app.find<QSystemTrayIcon>("RxTrayIcon1");
+    QCOMPARE(icon->toolTip(), QStringLiteral("Dorvane\nToday: Thursday, 31 December 2026"));
+    app.world.clock.set(QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1)));
+    QTRY_COMPARE(icon->toolTip(), QStringLiteral("Dorvane\nToday: Friday, 1 January 2027"));
 }
 
 void TestWindowModes::testHintsOfTheToolbar()

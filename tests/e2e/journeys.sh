@@ -8,7 +8,7 @@ set -uo pipefail
 binary=${1:-}
 shots=${2:-}
 
-for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum; do
+for tool in Xvfb openbox trayer faketime xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum; do
     command -v "$tool" >/dev/null || { echo "journeys: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
@@ -465,8 +465,8 @@ one_box_then_responsive()
     check "$1" "$2: the program still responds (next changes the year)" wait_for 5 title_differs "$title0"
     some_box && note "a box showed after next; closed" && close_box
 }
-# ---- 9. A polar position and a missing prefs.cal
-journey "9 A polar position and a missing prefs.cal"
+# ---- 9. A polar position and a prefs.cal that cannot be opened
+journey "9 A polar position and a prefs.cal that cannot be opened"
 # At 89.99 degrees the sun stays up or down all day on any date, or at most rises or sets once.
 polar=$(program_folder polar 00 $'W\xb097.45' $'N\xb089.99' -6)
 start_program "$polar"
@@ -475,11 +475,13 @@ if [ -n "$window" ]; then
     one_box_then_responsive 9 "polar position"
 fi
 stop_program
+# A first start writes its own file, so the file that cannot be opened is a folder of that name.
 missing=$(program_folder missing)
+mkdir "$missing/prefs.cal"
 start_program "$missing"
-check 9 "missing prefs.cal: the main window appears" test -n "$window"
-[ -n "$window" ] && expect_one_box 9 "missing prefs.cal (Cannot open file)"
-check 9 "missing prefs.cal: the program is still running" kill -0 "$app"
+check 9 "unreadable prefs.cal: the main window appears" test -n "$window"
+[ -n "$window" ] && expect_one_box 9 "unreadable prefs.cal (Cannot open file)"
+check 9 "unreadable prefs.cal: the program is still running" kill -0 "$app"
 stop_program
 
 # ---- 10. Screenshots for the README
@@ -603,6 +605,8 @@ journey_neighbouring_days_and_hostile_prefs
 # ---- 12. Weeks as the user's locale has them
 # first_sunday YEAR-MM: the date of the month's first Sunday.
 first_sunday() { date -d "$1-01 +$(((7 - $(date -d "$1-01" +%w)) % 7)) days" +%F; }
+# dotted_in LOCALE DATE: the span's date as that locale's reader reads it, day first under German.
+dotted_in() { [ "$1" == de_DE ] && date -d "$2" '+%-d.%-m.%Y' || dotted "$2"; }
 locale_quiet() { ! grep -qiE 'locale|codec' "$work/app.log"; }
 journey_locales()
 {
@@ -629,7 +633,7 @@ journey_locales()
             day=$(not_today "$year-03-15")
             click_day 3 "$day"
             check 12 "$name: $day clicked where weeks from $( ((start)) && echo Monday || echo Sunday) put it" \
-                wait_for 5 caption_has "   Julian: $(julian ${day//-/ })     $(dotted "$day") > "
+                wait_for 5 caption_has "   Julian: $(julian ${day//-/ })     $(dotted_in "$name" "$day") > "
             sunday=$(not_today "$(first_sunday "$year-03")")
             click_day 3 "$sunday"
             check 12 "$name: the first Sunday of March ($sunday) too" \
@@ -865,6 +869,251 @@ journey_parameters_keyboard()
     stop_program
 }
 journey_parameters_keyboard
+
+# ---- 15-18. The tray, a second start, midnight
+# tray_icon: the program's icon in the notification area as "WxH X Y" (screen coordinates), empty when not docked.
+tray_icon()
+{
+    local panel line size at
+    panel=$(tray_panel)
+    [ -n "$panel" ] || return 1
+    line=$(xwininfo -tree -id "$panel" 2>/dev/null | awk '/\("dorvane" "dorvane"\)/ {print $(NF - 1), $NF; exit}')
+    [ -n "$line" ] || return 1
+    size=${line%% *} size=${size%%+*}
+    at=${line#* }
+    echo "$size $(sed 's/^+\([0-9-]*\)+\([0-9-]*\)$/\1 \2/' <<<"$at")"
+}
+icon_docked() { [ -n "$(tray_icon)" ]; }
+icon_count()
+{
+    local panel
+    panel=$(tray_panel)
+    [ -n "$panel" ] || { echo 0; return; }
+    xwininfo -tree -id "$panel" 2>/dev/null | grep -c '("dorvane" "dorvane")'
+}
+# click_icon [BUTTON]: a click on the middle of the program's tray icon.
+click_icon()
+{
+    local icon w h x y
+    icon=$(tray_icon) || return 1
+    read -r wh x y <<<"$icon"
+    w=${wh%x*} h=${wh#*x}
+    xdotool mousemove $((x + w / 2)) $((y + h / 2)) click "${1:-1}"
+}
+start_tray()
+{
+    trayer --edge top --align right --widthtype pixel --width 100 --height 24 >>"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    wait_for 20 desktop_tray_ready
+}
+# stop_tray: ends the notification-area host by the process id its panel names.
+stop_tray()
+{
+    local panel pid
+    panel=$(tray_panel)
+    [ -n "$panel" ] || return 0
+    pid=$(xprop -id "$panel" _NET_WM_PID 2>/dev/null | sed -n 's/.* = //p')
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    wait_for 10 bash -c '! xwininfo -root -tree | grep -q "\"panel\": (\"panel\" \"trayer\")"'
+}
+hidden() { ! visible; }
+# The window's WM_STATE: 1 normal, 3 iconic (minimised).
+wm_state() { xprop -id "$window" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'; }
+minimised() { [ "$(wm_state)" == "Iconic" ]; }
+ctrl_key()
+{
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    xdotool key --clearmodifiers "$1"
+}
+# The popup menu of the tray icon: a visible override-redirect window of the program.
+menu_shown()
+{
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+        [[ $(xwininfo -id "$w" 2>/dev/null) == *"Override Redirect State: yes"* ]] && return 0
+    done
+    return 1
+}
+# start_faked TIME FOLDER: the copy in FOLDER under a clock that starts at TIME (UTC) and runs on. The library is
+# preloaded rather than run through the faketime wrapper, so the program keeps the process id it is stopped by.
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
+start_faked()
+{
+    (cd "$2" && exec env TZ=UTC LD_PRELOAD="$faketime_lib" FAKETIME="@$1" ./dorvane) >>"$work/app.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    window=
+    wait_for 30 main_window
+}
+
+journey_tray_after_the_program()
+{
+    journey "15 Tray: the notification area starts after the program; the icon's menu"
+    local folder status
+    stop_tray
+    check 15 "no notification area before the start" bash -c '[ -z "$(xwininfo -root -tree | grep "\"panel\": (\"panel\" \"trayer\")")" ]'
+    folder=$(program_folder tray-later 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_program "$folder"
+    check 15 "the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        check 15 "a notification area starts later (trayer)" start_tray
+        check 15 "the icon docks in it without any action" wait_for 10 icon_docked
+        ctrl_key ctrl+h
+        check 15 "Ctrl+H hides the window" wait_for 5 hidden
+        check 15 "the icon is there to bring it back" icon_docked
+        click_icon 1
+        check 15 "a click on the icon shows the window again" wait_for 5 visible
+        check 15 "with its full client area" wait_for 5 client_is 794x453
+        ctrl_key ctrl+h
+        wait_for 5 hidden
+        click_icon 3
+        check 15 "a right click opens the icon's menu" wait_for 5 menu_shown
+        check 15 "and leaves the window hidden" hidden
+        xdotool key Down Return
+        check 15 "its first item, Show, shows the window" wait_for 5 visible
+        ctrl_key ctrl+h
+        wait_for 5 hidden
+        stop_tray
+        check 15 "the notification area goes away while hidden: the window comes back minimised" wait_for 10 minimised
+        check 15 "a notification area again" start_tray
+        check 15 "the icon docks again" wait_for 10 icon_docked
+        click_icon 1
+        check 15 "a click on it shows the window" wait_for 5 visible
+        click_icon 3
+        wait_for 5 menu_shown
+        xdotool key Up Return
+        check 15 "Quit in the icon's menu ends the program" wait_for 10 ended
+        status=1
+        ended && { wait "$app"; status=$?; }
+        check 15 "with status 0" test "$status" -eq 0
+        app=
+    fi
+    stop_program
+    desktop_tray_ready || start_tray
+}
+journey_tray_after_the_program
+
+journey_second_start()
+{
+    journey "16 Tray: a second start brings the running window forward"
+    local folder first second status windows
+    folder=$(program_folder second 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_program "$folder"
+    check 16 "the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        first=$app
+        wait_for 10 icon_docked
+        ctrl_key ctrl+h
+        wait_for 5 hidden
+        (cd "$folder" && exec ./dorvane) >>"$work/app.log" 2>&1 &
+        second=$!
+        second_ended() { ! kill -0 "$second" 2>/dev/null; }
+        check 16 "the second start ends by itself" wait_for 10 second_ended
+        status=1
+        second_ended && { wait "$second"; status=$?; }
+        check 16 "with status 0" test "$status" -eq 0
+        check 16 "the hidden window comes back from the tray" wait_for 5 visible
+        windows() { xdotool search --all --onlyvisible --name '^Dorvane   Today:' 2>/dev/null | grep -c .; }
+        check 16 "one main window on the screen" test "$(windows)" -eq 1
+        check 16 "one icon in the notification area" test "$(icon_count)" -eq 1
+        other_client
+        focus_elsewhere
+        (cd "$folder" && exec ./dorvane) >>"$work/app.log" 2>&1 &
+        second=$!
+        check 16 "over another application: the second start ends" wait_for 10 second_ended
+        active() { [ "$(xdotool getactivewindow 2>/dev/null)" == "$window" ]; }
+        check 16 "the running window is the active one again" wait_for 5 active
+        # A crash leaves the socket behind; the next start must not take it for a running copy.
+        kill -KILL "$first" 2>/dev/null
+        wait "$first" 2>/dev/null
+        app=
+        start_program "$folder"
+        check 16 "after a crash the next start shows its window" test -n "$window"
+    fi
+    stop_program
+}
+journey_second_start
+
+journey_midnight()
+{
+    journey "17 Midnight: everything naming today moves on (faketime, 31 Dec 2026 23:59:40)"
+    local folder before after button
+    [ -n "$faketime_lib" ] || { check 17 "faketime is installed" false; return; }
+    folder=$(program_folder midnight 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_faked '2026-12-31 23:59:40' "$folder"
+    check 17 "the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        check 17 "the caption names 31 December 2026" caption_has "Today:  (12) Dec 31, 2026   Julian: 26.365"
+        toolbar_top=428
+        wait_for 10 painted
+        rest_pointer
+        wait_for 5 settled
+        before=$(first_title)
+        # The year button: toolbar button at left 265, 75 wide.
+        year_button() { region_hash 265 431 75 18; }
+        button=$(year_button)
+        check 17 "after midnight the caption names 1 January 2027" \
+            wait_for 40 caption_has "Today:  (1) Jan 01, 2027   Julian: 27.001"
+        show_caption
+        check 17 "the grid moves on to 2027 by itself" wait_for 5 title_differs "$before"
+        after=$(first_title)
+        year_button_moved() { [ "$(year_button)" != "$button" ]; }
+        check 17 "the year button changes with it" wait_for 5 year_button_moved
+        ctrl_key ctrl+Home
+        sleep 1
+        check 17 "Ctrl+Home keeps 2027" title_equals "$after"
+        check 17 "and the caption still names 1 January 2027" caption_has "Today:  (1) Jan 01, 2027"
+    fi
+    stop_program
+}
+journey_midnight
+
+journey_restore_keeps_the_view()
+{
+    journey "18 Tray: back from the tray as it was hidden (compact December, full view's year)"
+    local folder shown grid title0
+    folder=$(program_folder restore 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_faked '2026-12-15 10:00:00' "$folder"
+    check 18 "the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        toolbar_top=428
+        wait_for 10 painted
+        wait_for 10 icon_docked
+        toolbar 378 32
+        check 18 "the compact view" wait_for 5 client_is 396x167
+        toolbar_top=142
+        rest_pointer
+        wait_for 5 settled
+        shown=$(region_hash 0 0 396 124)
+        ctrl_key ctrl+h
+        check 18 "compact view: Ctrl+H hides" wait_for 5 hidden
+        click_icon 1
+        check 18 "compact view: the icon brings it back" wait_for 5 visible
+        rest_pointer
+        wait_for 5 settled
+        check 18 "compact view: it shows December 2026 again, pixel for pixel" \
+            test "$(region_hash 0 0 396 124)" == "$shown"
+        toolbar 173 32
+        wait_for 5 client_is 794x453
+        toolbar_top=428
+        title0=$(first_title)
+        toolbar 344 25
+        wait_for 5 title_differs "$title0"
+        rest_pointer
+        wait_for 5 settled
+        grid=$(region_hash 0 0 794 424)
+        ctrl_key ctrl+h
+        check 18 "full view: Ctrl+H hides" wait_for 5 hidden
+        click_icon 1
+        check 18 "full view: the icon brings it back" wait_for 5 visible
+        rest_pointer
+        wait_for 5 settled
+        check 18 "full view: it keeps the year it showed (2027), pixel for pixel" \
+            test "$(region_hash 0 0 794 424)" == "$grid"
+    fi
+    stop_program
+}
+journey_restore_keeps_the_view
 
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"

@@ -1,0 +1,36 @@
+#pragma once
+#include <functional>
+
+// Where the window goes when the user hides it, and what follows when the desktop's notification area comes or
+// goes. Whether there is an area is asked at each step, never kept: a panel may start after the program, or quit.
+// The icon shows while there is an area for it, and a window hidden behind the icon is never left without one.
+class TrayPresence
+{
+public:
+    enum class Hide { IntoTray, Minimise };
+    struct Change
+    {
+        bool showIcon = false;
+        bool bringBack = false; // the window was in the tray, which is gone: it must come back within reach
+    };
+
+    explicit TrayPresence(std::function<bool()> available) : m_available(std::move(available)) {}
+    void setAvailable(std::function<bool()> available) { m_available = std::move(available); }
+
+    // At start: whether the icon shows now.
+    bool start();
+    // The user hides the window. IntoTray also means the icon must be shown, if it is not yet.
+    Hide hide();
+    // The window is shown again (from the icon, the taskbar, a second start).
+    void shown() { m_hiddenInTray = false; }
+    // The notification area may have appeared, changed or gone.
+    Change areaChanged();
+
+    bool iconShown() const { return m_iconShown; }
+    bool hiddenInTray() const { return m_hiddenInTray; }
+
+private:
+    std::function<bool()> m_available;
+    bool m_iconShown = false;
+    bool m_hiddenInTray = false;
+};
