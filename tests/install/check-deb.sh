@@ -98,7 +98,8 @@ if [ -n "$window" ] && [ -z "$(boxes)" ] && geometry "$window"; then
         xdotool mousemove $((X + 15)) $((Y + 115)) click 1 mousemove $((X + 101)) $((Y + 149)) click 1
     # Ticking military time asks for a restart; the box closes with Return.
     wait_for 10 box_shown && xdotool windowactivate --sync "$(boxes | head -1)" key --clearmodifiers Return >/dev/null
-    check "Save writes the user's file" wait_for 10 first_line_is 10
+    # Military time ticked, the first start's hints kept on.
+    check "Save writes the user's file" wait_for 10 first_line_is 11
     check "Save keeps the zone and place" cmp -s <(tail -c +3 "$settings") <(tail -c +3 "$work/berlin.cal")
 else
     echo "FAIL  Save writes the user's file (the main window is missing or a message box is open)"
@@ -113,7 +114,8 @@ mkdir -p "$locked/.config" && chown -R "$user:" "$locked" && chmod 555 "$locked/
 runuser -u "$user" -- env -i HOME="$locked" TZ=Europe/Berlin DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 PATH=/usr/bin:/bin \
     /usr/bin/dorvane >"$work/locked.log" 2>&1 &
 pids+=($!)
-check "read-only ~/.config: the main window appears" wait_for 30 xdotool search --onlyvisible --name '^Dorvane '
+main_shown() { [ -n "$(xdotool search --onlyvisible --name '^Dorvane ' 2>/dev/null)" ]; }
+check "read-only ~/.config: the main window appears" wait_for 30 main_shown
 check "read-only ~/.config: a box says so" wait_for 10 box_shown
 [ -n "$(boxes)" ] && xdotool windowactivate --sync "$(boxes | head -1)" key --clearmodifiers Return
 check "read-only ~/.config: one box only" bash -c 'sleep 2; [ -z "$(xdotool search --onlyvisible --name "^Dorvane\$" 2>/dev/null)" ]'
