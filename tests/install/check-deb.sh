@@ -62,7 +62,8 @@ check "the desktop entry runs /usr/bin/dorvane" \
 check "dpkg installs the package" dpkg -i "$deb"
 check "the program is installed" test -x /usr/bin/dorvane
 if ! id "$user" >/dev/null 2>&1; then
-    useradd --no-create-home --shell /usr/sbin/nologin "$user" && created_user=1
+    # Its home in the password database, where a start without HOME must look.
+    useradd --no-create-home --home-dir "$work/account" --shell /usr/sbin/nologin "$user" && created_user=1
 fi
 home="$work/home"
 mkdir -p "$home" && chown "$user:" "$home"
@@ -122,6 +123,21 @@ check "read-only ~/.config: one box only" bash -c 'sleep 2; [ -z "$(xdotool sear
 check "read-only ~/.config: the program runs on" kill -0 "${pids[-1]}"
 check "read-only ~/.config: no file written" test ! -e "$locked/.config/dorvane"
 kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
+
+# No HOME at all: the first start finds the account's home in the password database, never "//.config".
+if [ "$created_user" = 1 ]; then
+    mkdir -p "$work/account" && chown "$user:" "$work/account"
+    runuser -u "$user" -- env -i TZ=Europe/Berlin DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 PATH=/usr/bin:/bin \
+        /usr/bin/dorvane >"$work/nohome.log" 2>&1 &
+    pids+=($!)
+    check "no HOME: the main window appears" wait_for 30 main_shown
+    check "no HOME: the first start writes the account's ~/.config/dorvane/prefs.cal" \
+        wait_for 20 cmp -s "$work/account/.config/dorvane/prefs.cal" "$work/berlin.cal"
+    check "no HOME: no box" bash -c 'sleep 2; [ -z "$(xdotool search --onlyvisible --name "^Dorvane\$" 2>/dev/null)" ]'
+    kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
+else
+    echo "      no HOME: left out, $user existed before with a home of its own"
+fi
 
 # ---- Removal
 check "dpkg removes the package" dpkg -r dorvane
