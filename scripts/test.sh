@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite: format check, the Debug build's tests, the sanitizer build's tests,
+# Builds and runs the whole test suite: format check, the Debug build's tests, the sanitizer build's tests (each
+# also checked for leaks at exit, LeakCheckIsOn showing that the check is on),
 # the real-window smoke test and the end-to-end journeys of the Release program, its sharpness at display scale 2 and
 # its native Wayland start, the Debian package installed and used, and the fuzz targets for a bounded time.
 # Every stage runs; the exit status is non-zero if any failed.

@@ -1,7 +1,7 @@
 #include "zones/SettingsLocation.h"
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <pwd.h>
 #include <unistd.h>
 
 bool zones::isFolderWritable(const QString& folder)
@@ -10,10 +10,44 @@ bool zones::isFolderWritable(const QString& folder)
     return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
+namespace {
+
+bool isAbsolute(const QByteArray& folder)
+{
+    return folder.startsWith('/');
+}
+
+} // namespace
+
+QByteArray zones::accountHomeFolder()
+{
+    const passwd* account = ::getpwuid(::geteuid());
+    return account && account->pw_dir ? QByteArray(account->pw_dir) : QByteArray();
+}
+
+QString zones::userSettingsPath(const QByteArray& xdgConfigHome, const QByteArray& home,
+                                const std::function<QByteArray()>& accountHome)
+{
+    QByteArray config = xdgConfigHome;
+    if (!isAbsolute(config)) {
+        QByteArray homeFolder = isAbsolute(home) ? home : accountHome();
+        if (!isAbsolute(homeFolder))
+            return QString();
+        // "/" as home must not give "//.config".
+        while (homeFolder.endsWith('/'))
+            homeFolder.chop(1);
+        config = homeFolder + "/.config";
+    }
+    while (config.size() > 1 && config.endsWith('/'))
+        config.chop(1);
+    if (config == "/")
+        config.clear();
+    return QFile::decodeName(config) + QStringLiteral("/dorvane/prefs.cal");
+}
+
 QString zones::userSettingsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/dorvane/prefs.cal");
+    return userSettingsPath(qgetenv("XDG_CONFIG_HOME"), qgetenv("HOME"), accountHomeFolder);
 }
 
 SettingsLocation zones::chooseSettingsLocation(const QString& programFolder, const QString& userPath,
@@ -24,5 +58,7 @@ SettingsLocation zones::chooseSettingsLocation(const QString& programFolder, con
         return {SettingsLocation::Place::ProgramFolder, programFile, false};
     if (writable(programFolder))
         return {SettingsLocation::Place::ProgramFolder, programFile, true};
+    if (userPath.isEmpty())
+        return {SettingsLocation::Place::UserConfig, userPath, false};
     return {SettingsLocation::Place::UserConfig, userPath, !QFileInfo::exists(userPath)};
 }

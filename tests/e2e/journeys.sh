@@ -1115,6 +1115,102 @@ journey_restore_keeps_the_view()
 }
 journey_restore_keeps_the_view
 
+# ---- 19-21. Files and figures: the first start, hostile zone lines, a day without sunrise or sunset
+# label_ink: the pixels of the sunrise and of the sunset label clearly bluer or redder than the grey texture, "n1 n2";
+# a dash (thin, so drawn in lighter shades) is a few, a time many.
+label_ink()
+{
+    grab 23 434 84 13 | od -An -tu1 -v -w3 | awk '
+        { x = (NR - 1) % 84; label = x < 28 ? 1 : x >= 56 ? 2 : 0 }
+        label && (($3 - $1 > 50 && $3 - $2 > 50) || ($1 - $2 > 50 && $1 - $3 > 50)) { n[label]++ }
+        END { print n[1] + 0, n[2] + 0 }'
+}
+dashes_shown() { local a b; read -r a b <<<"$(label_ink)"; ((a > 0 && a <= 12 && b > 0 && b <= 12)); }
+times_shown() { local a b; read -r a b <<<"$(label_ink)"; ((a > 25 && b > 25)); }
+file_sum() { md5sum <"$1" | cut -c1-32; }
+line_of() { sed -n "$2{s/\r$//;p}" "$1"; }
+opens_named() { ls -l "/proc/$app/fd" 2>/dev/null | grep -c -- "$1"; }
+journey_files_and_figures()
+{
+    local folder sum fifo_line i title0
+    toolbar_top=428
+
+    journey "19 Files and figures: a first start in a folder of one's own writes the machine default, once"
+    folder=$(program_folder first-start)
+    TZ=Europe/Berlin start_program "$folder"
+    check 19 "first start: the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        check 19 "first start: no box (no Cannot open file)" stays_without_box 3
+        check 19 "first start: a prefs.cal appears" test -s "$folder/prefs.cal"
+        check 19 "first start: its flags are 01 (hints on)" test "$(line_of "$folder/prefs.cal" 1)" == 01
+        check 19 "first start: its zone is the machine's (Europe/Berlin)" \
+            test "$(line_of "$folder/prefs.cal" 5)" == Europe/Berlin
+        wait_for 10 painted
+        check 19 "first start: the toolbar shows today's times" wait_for 10 times_shown
+        some_box && note "a box showed; closed" && close_box
+    fi
+    stop_program
+    printf '%s\r\n' 00 $'E\xb010.75' $'N\xb059.91' 1 Europe/Oslo >"$folder/prefs.cal"
+    sum=$(file_sum "$folder/prefs.cal")
+    TZ=Europe/Berlin start_program "$folder"
+    check 19 "second start: the main window appears" test -n "$window"
+    [ -n "$window" ] && check 19 "second start: no box" stays_without_box 3
+    check 19 "second start: the edited file is not overwritten" test "$(file_sum "$folder/prefs.cal")" == "$sum"
+    stop_program
+    check 19 "second start: the file is unchanged after the program ends" \
+        test "$(file_sum "$folder/prefs.cal")" == "$sum"
+
+    journey "20 Files and figures: a fifth line naming a FIFO or the terminal is an unknown zone, said once"
+    folder=$(program_folder zone-fifo)
+    mkfifo "$folder/zone-fifo"
+    # From the zone database's folder (/usr/share/zoneinfo) three steps up reach the root.
+    fifo_line=../../..$folder/zone-fifo
+    printf '%s\r\n' 00 $'W\xb097.45' $'N\xb030.15' -6 "$fifo_line" >"$folder/prefs.cal"
+    start_program "$folder"
+    check 20 "FIFO zone line: the main window appears within 30 s" test -n "$window"
+    if [ -n "$window" ]; then
+        one_box_then_responsive 20 "FIFO zone line" "(Unknown time zone ...)"
+        check 20 "FIFO zone line: the FIFO is not open" test "$(opens_named zone-fifo)" -eq 0
+    fi
+    stop_program
+    folder=$(program_folder zone-tty 00 $'W\xb097.45' $'N\xb030.15' -6 ../../../dev/tty)
+    start_program "$folder"
+    check 20 "terminal zone line: the main window appears within 30 s" test -n "$window"
+    if [ -n "$window" ]; then
+        one_box_then_responsive 20 "terminal zone line" "(Unknown time zone ...)"
+        check 20 "terminal zone line: /dev/tty is not open" test "$(opens_named /dev/tty)" -eq 0
+    fi
+    stop_program
+
+    journey "21 Files and figures: at Tromso 18 May 2026 shows a dash, not 25 November's times"
+    folder=$(program_folder tromso 00 $'E\xb018.96' $'N\xb069.65' 1 Europe/Oslo)
+    start_program "$folder"
+    check 21 "Tromso: the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        wait_for 10 painted
+        # Today may be a day of midnight sun or polar night there, which has its box.
+        if wait_for 3 some_box; then
+            note "today's box at start; closed"
+            close_box
+        fi
+        for ((i = year; i != 2026; i += (year > 2026 ? -1 : 1))); do
+            title0=$(first_title)
+            toolbar $((year > 2026 ? 236 : 344)) 25
+            wait_for 5 title_differs "$title0"
+        done
+        click_day 11 "$(not_today 2026-11-25)"
+        check 21 "Tromso: 25 November 2026 shows a sunrise and a sunset" wait_for 5 times_shown
+        note "label ink on 25 November: $(label_ink)"
+        click_day 5 "$(not_today 2026-05-18)"
+        expect_one_box 21 "Tromso, 18 May 2026 (Sun up or down all day)"
+        note "label ink on 18 May: $(label_ink)"
+        check 21 "Tromso: after the box, both labels show a dash" wait_for 5 dashes_shown
+        check 21 "Tromso: the caption reports 18 May" wait_for 5 caption_has "$(dotted 2026-05-18)"
+    fi
+    stop_program
+}
+journey_files_and_figures
+
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
     cat "$work/app.log"

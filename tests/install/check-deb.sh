@@ -62,7 +62,8 @@ check "the desktop entry runs /usr/bin/dorvane" \
 check "dpkg installs the package" dpkg -i "$deb"
 check "the program is installed" test -x /usr/bin/dorvane
 if ! id "$user" >/dev/null 2>&1; then
-    useradd --no-create-home --shell /usr/sbin/nologin "$user" && created_user=1
+    # Its home in the password database, where a start without HOME must look.
+    useradd --no-create-home --home-dir "$work/account" --shell /usr/sbin/nologin "$user" && created_user=1
 fi
 home="$work/home"
 mkdir -p "$home" && chown "$user:" "$home"
@@ -98,7 +99,8 @@ if [ -n "$window" ] && [ -z "$(boxes)" ] && geometry "$window"; then
         xdotool mousemove $((X + 15)) $((Y + 115)) click 1 mousemove $((X + 101)) $((Y + 149)) click 1
     # Ticking military time asks for a restart; the box closes with Return.
     wait_for 10 box_shown && xdotool windowactivate --sync "$(boxes | head -1)" key --clearmodifiers Return >/dev/null
-    check "Save writes the user's file" wait_for 10 first_line_is 10
+    # Military time ticked, the first start's hints kept on.
+    check "Save writes the user's file" wait_for 10 first_line_is 11
     check "Save keeps the zone and place" cmp -s <(tail -c +3 "$settings") <(tail -c +3 "$work/berlin.cal")
 else
     echo "FAIL  Save writes the user's file (the main window is missing or a message box is open)"
@@ -113,13 +115,29 @@ mkdir -p "$locked/.config" && chown -R "$user:" "$locked" && chmod 555 "$locked/
 runuser -u "$user" -- env -i HOME="$locked" TZ=Europe/Berlin DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 PATH=/usr/bin:/bin \
     /usr/bin/dorvane >"$work/locked.log" 2>&1 &
 pids+=($!)
-check "read-only ~/.config: the main window appears" wait_for 30 xdotool search --onlyvisible --name '^Dorvane '
+main_shown() { [ -n "$(xdotool search --onlyvisible --name '^Dorvane ' 2>/dev/null)" ]; }
+check "read-only ~/.config: the main window appears" wait_for 30 main_shown
 check "read-only ~/.config: a box says so" wait_for 10 box_shown
 [ -n "$(boxes)" ] && xdotool windowactivate --sync "$(boxes | head -1)" key --clearmodifiers Return
 check "read-only ~/.config: one box only" bash -c 'sleep 2; [ -z "$(xdotool search --onlyvisible --name "^Dorvane\$" 2>/dev/null)" ]'
 check "read-only ~/.config: the program runs on" kill -0 "${pids[-1]}"
 check "read-only ~/.config: no file written" test ! -e "$locked/.config/dorvane"
 kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
+
+# No HOME at all: the first start finds the account's home in the password database, never "//.config".
+if [ "$created_user" = 1 ]; then
+    mkdir -p "$work/account" && chown "$user:" "$work/account"
+    runuser -u "$user" -- env -i TZ=Europe/Berlin DISPLAY="$DISPLAY" LC_ALL=C.UTF-8 PATH=/usr/bin:/bin \
+        /usr/bin/dorvane >"$work/nohome.log" 2>&1 &
+    pids+=($!)
+    check "no HOME: the main window appears" wait_for 30 main_shown
+    check "no HOME: the first start writes the account's ~/.config/dorvane/prefs.cal" \
+        wait_for 20 cmp -s "$work/account/.config/dorvane/prefs.cal" "$work/berlin.cal"
+    check "no HOME: no box" bash -c 'sleep 2; [ -z "$(xdotool search --onlyvisible --name "^Dorvane\$" 2>/dev/null)" ]'
+    kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
+else
+    echo "      no HOME: left out, $user existed before with a home of its own"
+fi
 
 # ---- Removal
 check "dpkg removes the package" dpkg -r dorvane
