@@ -118,6 +118,12 @@ QString zoneText::unknownZone(const QString& zoneId)
 bool zones::guardEnvironmentZone()
 {
     static const bool replaced = [] {
+        // The C library looks a relative TZ up under TZDIR: only the zone database itself may be that folder.
+        const QString folder = QFileInfo(QString::fromLocal8Bit(qgetenv("TZDIR"))).canonicalFilePath();
+        if (qEnvironmentVariableIsSet("TZDIR") && folder + QLatin1Char('/') != QLatin1String(DatabaseFolder)) {
+            qunsetenv("TZDIR");
+            ::tzset();
+        }
         if (databaseRelative(qgetenv("TZ")))
             return false;
         qputenv("TZ", "UTC");
@@ -137,7 +143,9 @@ QString zones::machineZoneId()
 
 bool zones::isKnownZone(const QString& zoneId)
 {
-    return !listedId(zoneId).isEmpty();
+    // Listed is not enough: a system may list an old name whose file it no longer ships.
+    const QByteArray id = listedId(zoneId);
+    return !id.isEmpty() && QTimeZone(id).isValid();
 }
 
 ZoneOffsets zones::offsetsOn(const QString& zoneId, const QDate& day)

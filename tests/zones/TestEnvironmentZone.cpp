@@ -3,6 +3,8 @@
 #include "zones/ZoneOffsets.h"
 #include <QtTest>
 #include <cstdio>
+#include <ctime>
+#include <sys/stat.h>
 
 namespace {
 // Set in the child this test starts for each row.
@@ -15,8 +17,12 @@ int printMachineZone()
         zones::thisMachineDefaultPrefs(QDate(2026, 12, 9)) == zones::SamplePrefs ? "sample" : "own";
     // The zone list too is read beside the library's system zone.
     const bool berlin = zones::isKnownZone(QStringLiteral("Europe/Berlin"));
-    std::printf("%s\n%s\n%s\n%s\n", zones::machineZoneId().toLatin1().constData(), sample.constData(),
-                qgetenv("TZ").constData(), berlin ? "listed" : "unlisted");
+    // The local time as the C library finds it: a TZDIR naming a FIFO would hang here.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    std::printf("%s\n%s\n%s\n%s\n%s\n", zones::machineZoneId().toLatin1().constData(), sample.constData(),
+                qgetenv("TZ").constData(), berlin ? "listed" : "unlisted", qgetenv("TZDIR").constData());
     return 0;
 }
 
@@ -51,51 +57,93 @@ void TestEnvironmentZone::testMachineZone_data()
     QTest::addColumn<QString>("zone"); // a TZ naming a file outside the database is replaced by UTC
     QTest::addColumn<QString>("prefs");
     QTest::addColumn<QString>("tzAfter");
+    QTest::addColumn<QString>("tzdir");      // "@" stands for a folder holding the crafted file and a FIFO
+    QTest::addColumn<QString>("tzdirAfter"); // only the zone database may stay the C library's zone folder
 
     QTest::newRow("an id of the list") << "Europe/Berlin"
                                        << "Europe/Berlin"
                                        << "own"
-                                       << "Europe/Berlin";
+                                       << "Europe/Berlin"
+                                       << ""
+                                       << "";
     QTest::newRow("an id after a colon") << ":Europe/Berlin"
                                          << "Europe/Berlin"
                                          << "own"
-                                         << ":Europe/Berlin";
+                                         << ":Europe/Berlin"
+                                         << ""
+                                         << "";
     QTest::newRow("a path into the database") << "/usr/share/zoneinfo/Asia/Kolkata"
                                               << "Asia/Kolkata"
                                               << "own"
-                                              << "/usr/share/zoneinfo/Asia/Kolkata";
+                                              << "/usr/share/zoneinfo/Asia/Kolkata"
+                                              << ""
+                                              << "";
     QTest::newRow("UTC") << "UTC"
                          << "UTC"
                          << "sample"
-                         << "UTC";
+                         << "UTC"
+                         << ""
+                         << "";
     QTest::newRow("a plain word") << "Tokyo"
                                   << ""
                                   << "sample"
-                                  << "Tokyo";
+                                  << "Tokyo"
+                                  << ""
+                                  << "";
     QTest::newRow("a crafted file through ../") << "../../../..@"
                                                 << "UTC"
                                                 << "sample"
-                                                << "UTC";
+                                                << "UTC"
+                                                << ""
+                                                << "";
     QTest::newRow("a crafted file after a colon") << ":../../..@"
                                                   << "UTC"
                                                   << "sample"
-                                                  << "UTC";
+                                                  << "UTC"
+                                                  << ""
+                                                  << "";
     QTest::newRow("a crafted file by its path") << "@"
                                                 << "UTC"
                                                 << "sample"
-                                                << "UTC";
+                                                << "UTC"
+                                                << ""
+                                                << "";
     QTest::newRow("the terminal") << "../../../dev/tty"
                                   << "UTC"
                                   << "sample"
-                                  << "UTC";
+                                  << "UTC"
+                                  << ""
+                                  << "";
     QTest::newRow("standard input") << "/dev/stdin"
                                     << "UTC"
                                     << "sample"
-                                    << "UTC";
+                                    << "UTC"
+                                    << ""
+                                    << "";
     QTest::newRow("a database path climbing out") << "/usr/share/zoneinfo/../../../etc/passwd"
                                                   << "UTC"
                                                   << "sample"
-                                                  << "UTC";
+                                                  << "UTC"
+                                                  << ""
+                                                  << "";
+    QTest::newRow("a zone folder of one's own naming a FIFO") << "fifo"
+                                                              << ""
+                                                              << "sample"
+                                                              << "fifo"
+                                                              << "@"
+                                                              << "";
+    QTest::newRow("a zone folder of one's own naming the crafted file") << "crafted"
+                                                                        << ""
+                                                                        << "sample"
+                                                                        << "crafted"
+                                                                        << "@"
+                                                                        << "";
+    QTest::newRow("the zone database as the zone folder") << "Europe/Berlin"
+                                                          << "Europe/Berlin"
+                                                          << "own"
+                                                          << "Europe/Berlin"
+                                                          << "/usr/share/zoneinfo"
+                                                          << "/usr/share/zoneinfo";
 }
 
 void TestEnvironmentZone::testMachineZone()
@@ -104,6 +152,10 @@ void TestEnvironmentZone::testMachineZone()
     QFETCH(QString, zone);
     QFETCH(QString, prefs);
     QFETCH(QString, tzAfter);
+    QFETCH(QString, tzdir);
+    QFETCH(QString, tzdirAfter);
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(QFileInfo::exists(fifo) || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
     const QString crafted = dir.filePath(QStringLiteral("crafted"));
     QFile file(crafted);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -116,10 +168,18 @@ void TestEnvironmentZone::testMachineZone()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(ChildMark), QStringLiteral("1"));
     environment.insert(QStringLiteral("TZ"), tz);
+    environment.remove(QStringLiteral("TZDIR"));
+    if (!tzdir.isEmpty())
+        environment.insert(QStringLiteral("TZDIR"), tzdir.replace(QLatin1Char('@'), dir.path()));
     child.setProcessEnvironment(environment);
     child.setStandardInputFile(QProcess::nullDevice());
     child.start(QCoreApplication::applicationFilePath(), QStringList());
-    QVERIFY(child.waitForFinished(60000));
+    // A child hanging on a FIFO is ended, and the row fails.
+    if (!child.waitForFinished(20000)) {
+        child.kill();
+        child.waitForFinished();
+        QFAIL("the child hung");
+    }
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), 0);
     const QStringList lines = QString::fromLatin1(child.readAllStandardOutput()).split(QLatin1Char('\n'));
@@ -127,6 +187,7 @@ void TestEnvironmentZone::testMachineZone()
     QCOMPARE(lines.value(1), prefs);
     QCOMPARE(lines.value(2), tzAfter);
     QCOMPARE(lines.value(3), QStringLiteral("listed"));
+    QCOMPARE(lines.value(4), tzdirAfter);
 }
 
 int main(int argc, char** argv)
