@@ -9,7 +9,7 @@ Preferences Preferences::fromFile(const PrefsFile& file)
 
 PrefsFile Preferences::toFile() const
 {
-    QStringList lines = prefs::savedLines(prefsFlags, longitude, latitude, prefs::gmtOffsetLine(gmtOffset));
+    QStringList lines = prefs::savedLines(PrefsFlags, longitude, latitude, prefs::gmtOffsetLine(gmtOffset));
     // Without a zone the file keeps the four lines every reader of it knows.
     if (!zone.isEmpty())
         lines.append(zone);
@@ -19,7 +19,7 @@ PrefsFile Preferences::toFile() const
 Preferences Preferences::edited(bool military, bool withHints, const QString& longitudeText,
                                 const QString& latitudeText, double offset, const QString& zoneId) const
 {
-    return Preferences{prefs::updatedFlags(prefsFlags, military, withHints), longitudeText, latitudeText, offset,
+    return Preferences{prefs::updatedFlags(PrefsFlags, military, withHints), longitudeText, latitudeText, offset,
                        zoneId};
 }
 
@@ -28,7 +28,7 @@ Preferences Preferences::keptOver(const Preferences& shown, const Preferences& n
     Preferences result = now;
     const bool military = militaryTime() != shown.militaryTime() ? militaryTime() : now.militaryTime();
     const bool withHints = hints() != shown.hints() ? hints() : now.hints();
-    result.prefsFlags = prefs::updatedFlags(now.prefsFlags, military, withHints);
+    result.PrefsFlags = prefs::updatedFlags(now.PrefsFlags, military, withHints);
     if (longitude != shown.longitude)
         result.longitude = longitude;
     if (latitude != shown.latitude)

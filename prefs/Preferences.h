@@ -11,7 +11,7 @@ inline const QString CannotOpenFile = QStringLiteral("Cannot open file ");
 // the time zone.
 struct Preferences
 {
-    QString prefsFlags;   // line 1; characters after the two option flags are carried unchanged
+    QString PrefsFlags;   // line 1; characters after the two option flags are carried unchanged
     QString longitude;    // line 2, e.g. "W°97.45"
     QString latitude;     // line 3, e.g. "N°30.15"
     double gmtOffset = 0; // line 4, hours east of Greenwich
@@ -19,8 +19,8 @@ struct Preferences
     // gives the report its offset on the day, daylight saving included; line 4 then holds its standard offset.
     QString zone = {};
 
-    bool militaryTime() const { return prefs::flagOn(prefsFlags, PrefsFile::FlagMilitaryTime); }
-    bool hints() const { return prefs::flagOn(prefsFlags, PrefsFile::FlagHints); }
+    bool militaryTime() const { return prefs::flagOn(PrefsFlags, PrefsFile::FlagMilitaryTime); }
+    bool hints() const { return prefs::flagOn(PrefsFlags, PrefsFile::FlagHints); }
 
     static Preferences fromFile(const PrefsFile& file);
     // The lines Save writes: the four of a file without a zone, byte for byte, and the zone as a fifth line.

@@ -232,7 +232,7 @@ void TestTHome::testReadingNeverClearsOptions()
     QVERIFY(load());
     dir->write("00\r\n");
     QVERIFY(load());
-    QCOMPARE(store->value().prefsFlags, QStringLiteral("00"));
+    QCOMPARE(store->value().PrefsFlags, QStringLiteral("00"));
     QVERIFY(home->findChild<QCheckBox*>("CheckBox1")->isChecked());
     QVERIFY(home->findChild<QCheckBox*>("CheckBox2")->isChecked());
 }
@@ -493,7 +493,7 @@ void TestTHome::testSaveFailureKeepsDialogOpen()
     QVERIFY(home->isVisible());
     QCOMPARE(int(world->pointer.moves.size()), movesBefore);
     QCOMPARE(home->memoLines(), memoBefore);
-    QCOMPARE(store->value().prefsFlags, QString());
+    QCOMPARE(store->value().PrefsFlags, QString());
 }
 
 void TestTHome::testCloseBoxWritesNothing()

@@ -89,7 +89,7 @@ void TestPreferences::testSavedValueIsWhatANewReadGives()
     QCOMPARE(store.value().latitude, QStringLiteral("N?1"));
     PrefsStore gone(dir.path() + "/gone");
     QVERIFY(!gone.save(store.value()));
-    QCOMPARE(gone.value().prefsFlags, QString());
+    QCOMPARE(gone.value().PrefsFlags, QString());
 }
 
 void TestPreferences::testZoneLine_data()
