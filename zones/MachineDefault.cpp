@@ -117,6 +117,25 @@ QByteArray zones::thisMachineDefaultPrefs(const QDate& today)
     return machineDefaultPrefs(machineZoneId(), systemZoneTables(), today);
 }
 
+namespace {
+// Read, not set and restored: umask() would change it for every thread of the process meanwhile.
+mode_t processUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return mode_t(mask & 0777);
+            }
+        }
+    }
+    return 022;
+}
+} // namespace
+
 zones::WriteResult zones::writeIfMissing(const QString& path, const QByteArray& bytes)
 {
     if (QFileInfo::exists(path))
@@ -128,9 +147,7 @@ zones::WriteResult zones::writeIfMissing(const QString& path, const QByteArray& 
     if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush())
         return WriteResult::Failed;
     // The temporary file is private; the settings file gets the mode of any new file under the user's umask.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(temporary.handle(), 0666 & ~mask) != 0)
+    if (::fchmod(temporary.handle(), 0666 & ~processUmask()) != 0)
         return WriteResult::Failed;
     // Renaming never replaces a file of that name, so a file that appeared meanwhile is kept.
     if (!temporary.rename(path))
