@@ -29,6 +29,12 @@ SingleInstance::~SingleInstance()
     delete m_server;
 }
 
+void SingleInstance::release()
+{
+    delete m_server;
+    m_server = nullptr;
+}
+
 SingleInstance::Role SingleInstance::claim()
 {
     // Two starts at the same moment take turns, so that neither removes the socket the other just made.

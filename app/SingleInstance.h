@@ -21,6 +21,8 @@ public:
     // Owns the name from now on, or has told the running copy to show itself.
     Role claim();
     QString socketPath() const { return m_path; }
+    // Gives the name up, so a start while this copy closes opens a window of its own instead of calling it.
+    void release();
 
     // The running session's display, as a name part ("xcb_:0", "wayland_wayland-0").
     static QString displayKey();

@@ -25,6 +25,7 @@ int main(int argc, char** argv)
     SingleInstance instance(SingleInstance::runtimeFolder(), SingleInstance::displayKey());
     if (instance.claim() == SingleInstance::Role::Forwarded)
         return 0;
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &instance, &SingleInstance::release);
     HintTimings::install(application);
     quitOnTerminationSignals(application);
     // Dates built in month/day/year order read back whatever the locale's own order.

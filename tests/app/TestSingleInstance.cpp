@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -35,6 +36,7 @@ class TestSingleInstance : public QObject
 private slots:
     void testSecondStartIsForwarded_data();
     void testSecondStartIsForwarded();
+    void testTheNameIsFreeAgainAfterTheFirstEnds_data();
     void testTheNameIsFreeAgainAfterTheFirstEnds();
 };
 
@@ -84,13 +86,23 @@ void TestSingleInstance::testSecondStartIsForwarded()
     }
 }
 
+void TestSingleInstance::testTheNameIsFreeAgainAfterTheFirstEnds_data()
+{
+    QTest::addColumn<bool>("stillThere"); // the first copy still exists, closing, when the next one starts
+    QTest::newRow("ended") << false;
+    QTest::newRow("closing") << true;
+}
+
 void TestSingleInstance::testTheNameIsFreeAgainAfterTheFirstEnds()
 {
+    QFETCH(bool, stillThere);
     QTemporaryDir folder;
-    {
-        SingleInstance first(folder.path(), QStringLiteral("xcb_:0"));
-        QCOMPARE(first.claim(), SingleInstance::Role::First);
-    }
+    auto first = std::make_unique<SingleInstance>(folder.path(), QStringLiteral("xcb_:0"));
+    QCOMPARE(first->claim(), SingleInstance::Role::First);
+    if (stillThere)
+        first->release();
+    else
+        first.reset();
     SingleInstance next(folder.path(), QStringLiteral("xcb_:0"));
     QCOMPARE(next.claim(), SingleInstance::Role::First);
 }
