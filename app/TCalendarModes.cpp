@@ -29,8 +29,7 @@ void TCalendar::Tray1Click()
     // Without a notification area a hidden window could never come back: minimise it to the taskbar instead. The
     // area is looked for now, not at start: a panel may have started after the program.
     if (m_tray.hide() == TrayPresence::Hide::IntoTray) {
-        if (!ui.RxTrayIcon1->isVisible())
-            ui.RxTrayIcon1->show();
+        ui.RxTrayIcon1->show();
         hide();
     } else {
         showMinimized();

@@ -58,7 +58,6 @@ SettingsLocation zones::chooseSettingsLocation(const QString& programFolder, con
         return {SettingsLocation::Place::ProgramFolder, programFile, false};
     if (writable(programFolder))
         return {SettingsLocation::Place::ProgramFolder, programFile, true};
-    if (userPath.isEmpty())
-        return {SettingsLocation::Place::UserConfig, userPath, false};
-    return {SettingsLocation::Place::UserConfig, userPath, !QFileInfo::exists(userPath)};
+    // With no home known there is no user file to write.
+    return {SettingsLocation::Place::UserConfig, userPath, !userPath.isEmpty() && !QFileInfo::exists(userPath)};
 }

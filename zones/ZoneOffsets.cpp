@@ -144,8 +144,7 @@ QString zones::machineZoneId()
 bool zones::isKnownZone(const QString& zoneId)
 {
     // Listed is not enough: a system may list an old name whose file it no longer ships.
-    const QByteArray id = listedId(zoneId);
-    return !id.isEmpty() && QTimeZone(id).isValid();
+    return zoneFor(zoneId).isValid();
 }
 
 ZoneOffsets zones::offsetsOn(const QString& zoneId, const QDate& day)
