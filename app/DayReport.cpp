@@ -4,8 +4,7 @@
 #include "zones/MoonForPlace.h"
 #include "zones/ZoneOffsets.h"
 
-DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day, bool startedByUser,
-                                   const BoxGate& gate)
+DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day, bool startedByUser)
 {
     SunReportInput input;
     input.longitudeLine = preferences.longitude;
@@ -40,24 +39,22 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     const QString zoneMessage = unknownZone ? zoneText::unknownZone(preferences.zone) : QString();
     QStringList saidNow;
     // One damaged file is one box listing each thing wrong with it, ahead of what the day's sky says.
-    Box faults{BoxGate::Box::Warning, QString(), {}};
+    Box faults{BoxGate::Box::Warning, {}};
     for (const SunReportMessage& message : messages) {
         const bool aboutTheDay = message.kind == SunReportMessage::Plain;
         const QString key = (aboutTheDay ? input.dateText + QLatin1Char('|') : QString()) + story + message.text;
         // One report says a thing once, though its two runs may both find it.
-        // The zone is the file's story, not the day's: said once per preferences, clicks included.
-        const bool onceOnly = !startedByUser || message.text == zoneMessage;
-        if (saidNow.contains(message.text) || (onceOnly && gate.said(key)))
+        if (saidNow.contains(message.text))
             continue;
         saidNow.append(message.text);
-        if (aboutTheDay) {
-            shown.boxes.append({BoxGate::Box::Plain, message.text, {key}});
-        } else {
-            faults.text += (faults.text.isEmpty() ? QString() : QStringLiteral("\n")) + message.text;
-            faults.keys.append(key);
-        }
+        // The zone is the file's story, not the day's: said once per preferences, clicks included.
+        const BoxGate::Message said{message.text, key, !startedByUser || message.text == zoneMessage};
+        if (aboutTheDay)
+            shown.boxes.append({BoxGate::Box::Plain, {said}});
+        else
+            faults.messages.append(said);
     }
-    if (!faults.keys.isEmpty())
+    if (!faults.messages.isEmpty())
         shown.boxes.prepend(faults);
     return shown;
 }

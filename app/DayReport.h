@@ -5,7 +5,6 @@
 #include "runtime/DateValue.h"
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 // The sun and moon report of the main window, free of widgets: the times and moon picture for a day, the boxes it
 // asks for, and the countdown after which the toolbar shows today's times again.
@@ -17,13 +16,12 @@ public:
     // The countdown is idle: nothing to bring back.
     static constexpr int CountdownIdle = -1;
 
+    // One box: its messages, a line each. Once shown, an automatic report of the same day and preferences leaves
+    // each message unsaid.
     struct Box
     {
         BoxGate::Box kind;
-        QString text;
-        // Once shown, an automatic report of the same day and preferences leaves each message unsaid; a box of
-        // several messages has a key for each.
-        QStringList keys;
+        QList<BoxGate::Message> messages;
     };
     struct Shown
     {
@@ -35,7 +33,7 @@ public:
     };
 
     // The report for a day under the preferences. Throws ConvertError for a date the sun times cannot take.
-    Shown report(const Preferences& preferences, TDateTime day, bool startedByUser, const BoxGate& gate);
+    Shown report(const Preferences& preferences, TDateTime day, bool startedByUser);
 
     // One timer tick: true when today's report is due now; the countdown is then idle until reportDone.
     bool tick();

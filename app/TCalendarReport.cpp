@@ -42,7 +42,7 @@ void TCalendar::CalcSun(TDateTime day)
 
 void TCalendar::reportDay(TDateTime day, bool startedByUser)
 {
-    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser, m_gate);
+    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser);
     for (QLabel* label : {ui.Label3, ui.Label4}) {
         const QString& text = label == ui.Label3 ? shown.sunrise : shown.sunset;
         if (label->text() != text)
@@ -53,7 +53,7 @@ void TCalendar::reportDay(TDateTime day, bool startedByUser)
         ui.Image3->setPixmap(moonPicture(shown.moonPicture));
     describeReport(shown.phaseStep);
     for (const DayReport::Box& box : shown.boxes)
-        m_gate.show(box.kind, box.text, box.keys);
+        m_gate.say(box.kind, box.messages);
     runTimer1WhileCounting();
 }
 

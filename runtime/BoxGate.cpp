@@ -1,5 +1,6 @@
 #include "runtime/BoxGate.h"
 #include "runtime/ConvertError.h"
+#include <QStringList>
 #include <QTimer>
 #include <utility>
 
@@ -53,24 +54,34 @@ void BoxGate::activating(const std::function<void()>& body)
         showWaiting();
 }
 
-void BoxGate::show(Box kind, const QString& text, const QString& key)
+void BoxGate::show(Box kind, const QString& text)
 {
-    show(kind, text, key.isEmpty() ? QStringList() : QStringList{key});
+    say(kind, {Message{text, QString(), false}});
 }
 
-void BoxGate::show(Box kind, const QString& text, const QStringList& keys)
+void BoxGate::say(Box kind, const QList<Message>& messages)
 {
     if (busy()) {
-        m_waiting.append({kind, text, keys});
+        m_waiting.append({kind, messages});
         return;
     }
     // What comes while a box or dialog is open is dropped, and stays to be said by a later report.
     if (isOpen() || m_services.prompter.isOpen())
         return;
+    QStringList lines;
+    QStringList keys;
+    for (const Message& message : messages) {
+        if (message.once && !message.key.isEmpty() && m_said.contains(message.key))
+            continue;
+        lines.append(message.text);
+        if (!message.key.isEmpty())
+            keys.append(message.key);
+    }
+    if (lines.isEmpty())
+        return;
     for (const QString& key : keys)
-        if (!key.isEmpty())
-            m_said.insert(key);
-    showNow(kind, text);
+        m_said.insert(key);
+    showNow(kind, lines.join(QLatin1Char('\n')));
 }
 
 void BoxGate::showOverDialog(Box kind, const QString& text)
@@ -119,7 +130,7 @@ void BoxGate::showWaiting()
 {
     const QList<Waiting> boxes = std::exchange(m_waiting, {});
     for (const Waiting& box : boxes)
-        show(box.kind, box.text, box.keys);
+        say(box.kind, box.messages);
 }
 
 void BoxGate::queueActivation()

@@ -4,13 +4,12 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
-#include <QStringList>
 #include <functional>
 
 // The one way to a box or a modal dialog. A box asked for while a handler or an activation runs waits until the
 // outermost one has ended, so it never stands over a half-made grid. Never a box over a box: a box asked for while
 // another box or a dialog is open is dropped, except a dialog's own box, which shows over its dialog. A message
-// with a key (a report's) is remembered once shown, so a later automatic report can leave it unsaid.
+// with a key (a report's) is remembered once shown; a message to be said once is left out while its key is known.
 // Closing a box over the window, or a dialog, activates the window again (once, after the handler that showed it);
 // a box over a dialog returns to the dialog and does not.
 class BoxGate : public QObject
@@ -18,6 +17,14 @@ class BoxGate : public QObject
     Q_OBJECT
 public:
     enum class Box { Warning, Plain, Error };
+    // One message of a box. Its key is remembered when the box shows; `once` leaves the message out of every later
+    // box while that key is remembered.
+    struct Message
+    {
+        QString text;
+        QString key;
+        bool once = false;
+    };
 
     explicit BoxGate(Services& services, QObject* parent = nullptr);
 
@@ -33,9 +40,9 @@ public:
     // Runs an activation's body; boxes asked for meanwhile wait until the year is laid out behind them.
     void activating(const std::function<void()>& body);
 
-    void show(Box kind, const QString& text, const QString& key = QString());
-    // One box saying several messages, each remembered under its own key once the box shows.
-    void show(Box kind, const QString& text, const QStringList& keys);
+    void show(Box kind, const QString& text);
+    // One box saying, a line each, the messages not yet said; nothing left to say, no box.
+    void say(Box kind, const QList<Message>& messages);
     // A box raised by an open dialog about its own work: shown at once unless a box is already open.
     void showOverDialog(Box kind, const QString& text);
     // Places the pointer on the OK button of a box centred on the desktop, `okBelowCentre` pixels below its middle,
@@ -46,15 +53,13 @@ public:
     int execDialog(QObject* dialog);
 
     bool isOpen() const { return m_boxesOpen > 0 || m_dialogsOpen > 0; }
-    bool said(const QString& key) const { return m_said.contains(key); }
     bool busy() const { return m_handlerDepth > 0 || m_activationDepth > 0; }
 
 private:
     struct Waiting
     {
         Box kind;
-        QString text;
-        QStringList keys;
+        QList<Message> messages;
     };
     enum class PointerOnOk { No, Yes };
     void showNow(Box kind, const QString& text, PointerOnOk pointer = PointerOnOk::No);

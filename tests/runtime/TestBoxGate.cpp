@@ -3,6 +3,8 @@
 #include "support/Fakes.h"
 #include <QtTest>
 
+Q_DECLARE_METATYPE(BoxGate::Message)
+
 // The gate over a prompter that records boxes: when a box shows, waits or is dropped.
 class TestBoxGate : public QObject
 {
@@ -13,6 +15,9 @@ private slots:
     void testBoxWaitsForTheOutermostHandler();
     void testConversionErrorShownOnceByTheOutermostHandler();
     void testBoxUnderAnOpenBoxIsDroppedAndNotSaid();
+    void testSayLeavesOutWhatWasSaid_data();
+    void testSayLeavesOutWhatWasSaid();
+    void testWaitingMessageSaidOnceWhenShown();
     void testDialogsOwnBoxShowsOverIt();
     void testActivationWaitsForTheHandlerAndTheBox();
     void testClosingActivatesTheWindowOnce_data();
@@ -63,15 +68,60 @@ void TestBoxGate::testConversionErrorShownOnceByTheOutermostHandler()
 
 void TestBoxGate::testBoxUnderAnOpenBoxIsDroppedAndNotSaid()
 {
+    const BoxGate::Message first{"first", "first-key", true};
+    const BoxGate::Message report{"report", "day|prefs|report", true};
     world->prompter.whileOpen = [&](const FakePrompter::Box&) {
-        gate->run([&] { gate->show(BoxGate::Box::Plain, "report", "day|prefs|report"); });
+        gate->run([&] { gate->say(BoxGate::Box::Plain, {report}); });
     };
-    gate->show(BoxGate::Box::Warning, "first", "first-key");
+    gate->say(BoxGate::Box::Warning, {first});
     QCOMPARE(world->prompter.texts(), QStringList({"first"}));
     QCOMPARE(world->prompter.maxDepth, 1);
-    QVERIFY(gate->said("first-key"));
-    // Dropped, it stays to be said by a later report.
-    QVERIFY(!gate->said("day|prefs|report"));
+    // Dropped, it stays to be said by a later report; the one shown is not said again.
+    world->prompter.whileOpen = nullptr;
+    gate->say(BoxGate::Box::Warning, {first});
+    gate->say(BoxGate::Box::Plain, {report});
+    QCOMPARE(world->prompter.texts(), QStringList({"first", "report"}));
+}
+
+void TestBoxGate::testSayLeavesOutWhatWasSaid_data()
+{
+    using M = BoxGate::Message;
+    QTest::addColumn<QList<M>>("earlier");
+    QTest::addColumn<QList<M>>("now");
+    QTest::addColumn<QStringList>("shown"); // the texts of every box, in order
+    const M a{"A", "a", true};
+    const M b{"B", "b", true};
+    const M aAgain{"A", "a", false};
+    QTest::newRow("said once: left out, no box") << QList<M>{a} << QList<M>{a} << QStringList{"A"};
+    QTest::newRow("not once: said again") << QList<M>{a} << QList<M>{aAgain} << QStringList{"A", "A"};
+    QTest::newRow("one of two said: the other alone") << QList<M>{a} << QList<M>{a, b} << QStringList{"A", "B"};
+    QTest::newRow("neither said: one box, a line each") << QList<M>{} << QList<M>{a, b} << QStringList{"A\nB"};
+    QTest::newRow("said by a box of several") << QList<M>{a, b} << QList<M>{b} << QStringList{"A\nB"};
+    QTest::newRow("said without once, then once: left out") << QList<M>{aAgain} << QList<M>{a} << QStringList{"A"};
+    QTest::newRow("no key: said every time")
+        << QList<M>{{"C", "", true}} << QList<M>{{"C", "", true}} << QStringList{"C", "C"};
+}
+
+void TestBoxGate::testSayLeavesOutWhatWasSaid()
+{
+    QFETCH(QList<BoxGate::Message>, earlier);
+    QFETCH(QList<BoxGate::Message>, now);
+    QFETCH(QStringList, shown);
+    gate->say(BoxGate::Box::Warning, earlier);
+    gate->say(BoxGate::Box::Warning, now);
+    QCOMPARE(world->prompter.texts(), shown);
+}
+
+// Two reports of one handler asking for the same message: it is said by the first box to show.
+void TestBoxGate::testWaitingMessageSaidOnceWhenShown()
+{
+    const BoxGate::Message message{"Sun up or down all day", "6/21|prefs", true};
+    gate->run([&] {
+        gate->say(BoxGate::Box::Plain, {message});
+        gate->say(BoxGate::Box::Plain, {message});
+        QVERIFY(world->prompter.boxes.isEmpty());
+    });
+    QCOMPARE(world->prompter.texts(), QStringList({"Sun up or down all day"}));
 }
 
 void TestBoxGate::testDialogsOwnBoxShowsOverIt()
