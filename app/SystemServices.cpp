@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QDialog>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -44,16 +43,12 @@ private:
 };
 } // namespace
 
-void MessagePrompter::show(int icon, const QString& text, Pointer* pointerOnOk)
+void MessagePrompter::show(QMessageBox::Icon icon, const QString& text, Pointer* pointerOnOk)
 {
-    if (m_boxes > 0)
-        return;
-    ++m_boxes;
-    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QStringLiteral("Dorvane"), text, QMessageBox::Ok, m_parent);
+    QMessageBox box(icon, QStringLiteral("Dorvane"), text, QMessageBox::Ok, m_parent);
     if (pointerOnOk && box.button(QMessageBox::Ok))
         new PointerOnButton(box.button(QMessageBox::Ok), *pointerOnOk);
     box.exec();
-    --m_boxes;
 }
 
 void MessagePrompter::warning(const QString& text)
@@ -79,12 +74,7 @@ void MessagePrompter::error(const QString& text)
 int MessagePrompter::execDialog(QObject* object)
 {
     auto* dialog = qobject_cast<QDialog*>(object);
-    if (m_boxes > 0 || m_dialogs > 0 || !dialog)
-        return QDialog::Rejected;
-    ++m_dialogs;
-    const int result = dialog->exec();
-    --m_dialogs;
-    return result;
+    return dialog ? dialog->exec() : int(QDialog::Rejected);
 }
 
 void ScreenPointer::moveTo(const QPoint& point)

@@ -1,5 +1,6 @@
 #pragma once
 #include "runtime/Services.h"
+#include <QMessageBox>
 
 class QObject;
 class QWidget;
@@ -10,7 +11,7 @@ public:
     QDateTime now() const override;
 };
 
-// One-OK boxes over the main window; never more than one at a time, though an open dialog may show one of its own.
+// One-OK boxes over the main window. The box gate decides whether one may open.
 class MessagePrompter : public Prompter
 {
 public:
@@ -22,13 +23,10 @@ public:
     void plain(const QString& text) override;
     void error(const QString& text) override;
     int execDialog(QObject* dialog) override;
-    bool isOpen() const override { return m_boxes > 0 || m_dialogs > 0; }
 
 private:
-    void show(int icon, const QString& text, Pointer* pointerOnOk = nullptr);
+    void show(QMessageBox::Icon icon, const QString& text, Pointer* pointerOnOk = nullptr);
     QWidget* m_parent = nullptr;
-    int m_boxes = 0;   // never a box over a box
-    int m_dialogs = 0; // a dialog may raise its own box
 };
 
 // Calls `slot` of `receiver` whenever the platform says the desktop's notification area appeared, changed or went;

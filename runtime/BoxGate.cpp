@@ -30,7 +30,7 @@ void BoxGate::run(const std::function<void()>& handler)
 
 void BoxGate::activationArrived()
 {
-    if (m_handlerDepth > 0 || isOpen() || m_services.prompter.isOpen()) {
+    if (m_handlerDepth > 0 || isOpen()) {
         m_activationPending = true;
         return;
     }
@@ -66,7 +66,7 @@ void BoxGate::say(Box kind, const QList<Message>& messages)
         return;
     }
     // What comes while a box or dialog is open is dropped, and stays to be said by a later report.
-    if (isOpen() || m_services.prompter.isOpen())
+    if (isOpen())
         return;
     QStringList lines;
     QStringList keys;
@@ -94,13 +94,13 @@ void BoxGate::warnAtOk(const QString& text, int okBelowCentre, bool overDialog)
 {
     const QSize desktop = m_services.pointer.desktopSize();
     m_services.pointer.moveTo(QPoint(desktop.width() / 2 + 10, desktop.height() / 2 + okBelowCentre));
-    if (m_boxesOpen == 0 && (overDialog || !(isOpen() || m_services.prompter.isOpen())))
+    if (m_boxesOpen == 0 && (overDialog || !isOpen()))
         showNow(Box::Warning, text, PointerOnOk::Yes);
 }
 
 int BoxGate::execDialog(QObject* dialog)
 {
-    if (isOpen() || m_services.prompter.isOpen())
+    if (isOpen())
         return 0;
     ++m_dialogsOpen;
     const int result = m_services.prompter.execDialog(dialog);

@@ -16,7 +16,8 @@ public:
     virtual QDateTime now() const = 0; // local date and time
 };
 
-// Modal boxes with one OK button. Each call returns when the box is closed.
+// Modal boxes with one OK button. Each call returns when the box is closed. It only shows: whether a box may open
+// at all is the box gate's rule.
 class Prompter
 {
 public:
@@ -34,8 +35,6 @@ public:
     // Runs a modal dialog and returns its result. The dialog is passed as its QObject so that this layer needs no
     // widget header; the real prompter runs it as the QDialog it is.
     virtual int execDialog(QObject* dialog) = 0;
-    // True while one of the boxes above (or a dialog) is open: nothing else may open one then.
-    virtual bool isOpen() const = 0;
 };
 
 class Pointer

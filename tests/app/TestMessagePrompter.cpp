@@ -1,4 +1,5 @@
 #include "app/SystemServices.h"
+#include "runtime/BoxGate.h"
 #include "support/Fakes.h"
 #include <QAbstractButton>
 #include <QApplication>
@@ -8,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-// The real boxes: one at a time, though a dialog may raise its own.
+// The real boxes: one at a time, though a dialog may raise its own; the gate in front of them keeps the rule.
 class TestMessagePrompter : public QObject
 {
     Q_OBJECT
@@ -22,37 +23,51 @@ private slots:
 void TestMessagePrompter::testADialogShowsItsOwnBoxButNeverABoxOverABox()
 {
     MessagePrompter prompter;
+    FakeClock clock;
+    FakePointer pointer;
+    Services services{clock, prompter, pointer};
+    BoxGate gate(services);
     QDialog dialog;
     QStringList seen;
+    // Closes every box that opens, noting its text; a second box over the first would be noted too.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->property("seen").toBool())
+            return;
+        box->setProperty("seen", true);
+        seen.append(box->text());
+        // Asked for while the box is open: refused at once rather than stacked.
+        gate.showOverDialog(BoxGate::Box::Plain, QStringLiteral("a second box"));
+        gate.show(BoxGate::Box::Plain, QStringLiteral("a third box"));
+        QCOMPARE(QApplication::activeModalWidget(), box);
+        box->accept();
+    });
+    closer.start(10);
     QTimer::singleShot(0, &dialog, [&] {
-        QTimer::singleShot(0, &dialog, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            seen.append(box->text());
-            // Asked for while the box is open: refused at once rather than stacked.
-            prompter.plain(QStringLiteral("a second box"));
-            QVERIFY(prompter.isOpen());
-            box->accept();
-        });
-        prompter.warning(QStringLiteral("The program must be restarted for this option to take effect."));
+        gate.showOverDialog(BoxGate::Box::Warning,
+                            QStringLiteral("The program must be restarted for this option to take effect."));
         dialog.accept();
     });
-    QCOMPARE(prompter.execDialog(&dialog), int(QDialog::Accepted));
+    QCOMPARE(gate.execDialog(&dialog), int(QDialog::Accepted));
     QCOMPARE(seen, QStringList{QStringLiteral("The program must be restarted for this option to take effect.")});
-    QVERIFY(!prompter.isOpen());
+    QVERIFY(!gate.isOpen());
 }
 
 void TestMessagePrompter::testNoSecondDialogWhileOneIsOpen()
 {
     MessagePrompter prompter;
+    FakeClock clock;
+    FakePointer pointer;
+    Services services{clock, prompter, pointer};
+    BoxGate gate(services);
     QDialog first, second;
     int secondResult = -1;
     QTimer::singleShot(0, &first, [&] {
-        secondResult = prompter.execDialog(&second);
+        secondResult = gate.execDialog(&second);
         first.accept();
     });
-    prompter.execDialog(&first);
+    gate.execDialog(&first);
     QCOMPARE(secondResult, int(QDialog::Rejected));
     QVERIFY(!second.isVisible());
 }

@@ -35,7 +35,6 @@ public:
     void plain(const QString& text) override { record("plain", text); }
     void error(const QString& text) override { record("error", text); }
     int execDialog(QObject* dialog) override;
-    bool isOpen() const override { return depth > 0; }
 
     QStringList texts() const;
     int count(const QString& text) const;
