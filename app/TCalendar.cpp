@@ -204,8 +204,8 @@ void TCalendar::FormActivate()
         QString message;
         if (m_preferences.load(&message)) {
             m_report.readMilitaryTime(m_preferences.value().militaryTime());
-            if (m_home)
-                m_home->showPreferences(m_preferences.value());
+            if (m_preferences.value().hints())
+                applyHints(true);
         } else if (!message.isEmpty()) {
             m_gate.show(BoxGate::Box::Error, message);
         }

@@ -57,7 +57,7 @@ int main(int argc, char** argv)
 
     if (firstStartFailed) {
         QTimer::singleShot(0, &Calendar, [&gate, &location] {
-            gate.show(BoxGate::Box::Error, HomeTexts::CannotCreateFile + location.path);
+            gate.show(BoxGate::Box::Error, HomeTexts::tr(HomeTexts::CannotCreateFile) + location.path);
         });
     }
     Calendar.show();

@@ -1,45 +1,80 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 
-// The texts the Parameters dialog shows, word for word.
+// The Parameters dialog's control names and the texts it shows, each declared once for the dialog and its tests.
+
+// Every control's objectName: its name in the layout.
+namespace HomeNames {
+inline constexpr char Home[] = "Home";
+inline constexpr char Panel3[] = "Panel3";
+inline constexpr char Label2[] = "Label2";
+inline constexpr char CurrencyEditN1[] = "CurrencyEditN1";
+inline constexpr char Edit1[] = "Edit1";
+inline constexpr char Label1[] = "Label1";
+inline constexpr char CurrencyEditW2[] = "CurrencyEditW2";
+inline constexpr char Edit2[] = "Edit2";
+inline constexpr char Label3[] = "Label3";
+inline constexpr char CurrencyEditGMT3[] = "CurrencyEditGMT3";
+inline constexpr char Label4[] = "Label4";
+inline constexpr char ComboBox1[] = "ComboBox1";
+inline constexpr char CheckBox1[] = "CheckBox1";
+inline constexpr char CheckBox2[] = "CheckBox2";
+inline constexpr char Memo1[] = "Memo1";
+inline constexpr char Panel2[] = "Panel2";
+inline constexpr char Panel1[] = "Panel1";
+inline constexpr char SpeedButton54[] = "SpeedButton54";
+inline constexpr char PanelZone[] = "PanelZone";
+inline constexpr char LabelZone[] = "LabelZone";
+inline constexpr char ComboBoxZone[] = "ComboBoxZone";
+} // namespace HomeNames
+
+// The English source of each text, word for word; HomeTexts::tr gives it in the running language.
 namespace HomeTexts {
-inline const QString Caption = QStringLiteral("Parameters");
-inline const QString LatitudeCaption = QStringLiteral("N\u00B0'/ S\u00B0'");
-inline const QString LongitudeCaption = QStringLiteral("W\u00B0'/ E\u00B0'");
-inline const QString GmtOffsetCaption = QStringLiteral("GMT Offset");
-inline const QString OffsetListCaption = QStringLiteral("Offset List");
-inline const QString MilitaryTimeCaption = QStringLiteral("Display military time");
-inline const QString HintsCaption = QStringLiteral("Hints");
-inline const QString TimeZoneCaption = QStringLiteral("Time zone");
+inline constexpr char Context[] = "THome";
+inline QString tr(const char* source)
+{
+    return QCoreApplication::translate(Context, source);
+}
+
+inline constexpr char Caption[] = QT_TRANSLATE_NOOP("THome", "Parameters");
+inline constexpr char LatitudeCaption[] = QT_TRANSLATE_NOOP("THome", "N°'/ S°'");
+inline constexpr char LongitudeCaption[] = QT_TRANSLATE_NOOP("THome", "W°'/ E°'");
+inline constexpr char GmtOffsetCaption[] = QT_TRANSLATE_NOOP("THome", "GMT Offset");
+inline constexpr char OffsetListCaption[] = QT_TRANSLATE_NOOP("THome", "Offset List");
+inline constexpr char MilitaryTimeCaption[] = QT_TRANSLATE_NOOP("THome", "Display military time");
+inline constexpr char HintsCaption[] = QT_TRANSLATE_NOOP("THome", "Hints");
+inline constexpr char TimeZoneCaption[] = QT_TRANSLATE_NOOP("THome", "Time zone");
 // The zone list's empty entry: no zone, the offset is the one chosen from the Offset List.
-inline const QString NoZoneHint = QStringLiteral("Empty: fixed offset from the Offset List");
-inline const QString SaveCaption = QStringLiteral("Save");
-inline const QString RestartMessage = QStringLiteral("The program must be restarted for this option to take effect.");
+inline constexpr char NoZoneHint[] = QT_TRANSLATE_NOOP("THome", "Empty: fixed offset from the Offset List");
+inline constexpr char SaveCaption[] = QT_TRANSLATE_NOOP("THome", "Save");
+inline constexpr char RestartMessage[] =
+    QT_TRANSLATE_NOOP("THome", "The program must be restarted for this option to take effect.");
 
 // What a screen reader says of each control: its name (the caption it stands beside), then what it does.
-inline const QString LatitudeName = QStringLiteral("Latitude");
-inline const QString LatitudeDescription =
-    QStringLiteral("N or S, the degree sign and decimal degrees, for example N\u00B030.15");
-inline const QString LongitudeName = QStringLiteral("Longitude");
-inline const QString LongitudeDescription =
-    QStringLiteral("W or E, the degree sign and decimal degrees, for example W\u00B097.45");
-inline const QString GmtOffsetDescription =
-    QStringLiteral("Hours from GMT, east positive: chosen from the Offset List or given by the time zone");
-inline const QString OffsetListDescription = QStringLiteral("Chooses a fixed offset from GMT");
-inline const QString MilitaryTimeDescription =
-    QStringLiteral("Shows the sun's times on the 24-hour clock; turning it off takes effect at the next start");
-inline const QString HintsDescription =
-    QStringLiteral("Shows what the toolbar's buttons do when the pointer rests on them");
-inline const QString SaveDescription =
-    QStringLiteral("Saves the parameters and closes the dialog (Enter); Escape closes it without saving");
-inline const QString TimeZoneDescription =
-    QStringLiteral("A zone of the system's list gives each day's offset, daylight saving included; type part of a "
-                   "name to narrow the list, or choose the empty entry for the fixed offset");
+inline constexpr char LatitudeName[] = QT_TRANSLATE_NOOP("THome", "Latitude");
+inline constexpr char LatitudeDescription[] =
+    QT_TRANSLATE_NOOP("THome", "N or S, the degree sign and decimal degrees, for example N°30.15");
+inline constexpr char LongitudeName[] = QT_TRANSLATE_NOOP("THome", "Longitude");
+inline constexpr char LongitudeDescription[] =
+    QT_TRANSLATE_NOOP("THome", "W or E, the degree sign and decimal degrees, for example W°97.45");
+inline constexpr char GmtOffsetDescription[] =
+    QT_TRANSLATE_NOOP("THome", "Hours from GMT, east positive: chosen from the Offset List or given by the time zone");
+inline constexpr char OffsetListDescription[] = QT_TRANSLATE_NOOP("THome", "Chooses a fixed offset from GMT");
+inline constexpr char MilitaryTimeDescription[] = QT_TRANSLATE_NOOP(
+    "THome", "Shows the sun's times on the 24-hour clock; turning it off takes effect at the next start");
+inline constexpr char HintsDescription[] =
+    QT_TRANSLATE_NOOP("THome", "Shows what the toolbar's buttons do when the pointer rests on them");
+inline constexpr char SaveDescription[] =
+    QT_TRANSLATE_NOOP("THome", "Saves the parameters and closes the dialog (Enter); Escape closes it without saving");
+inline constexpr char TimeZoneDescription[] =
+    QT_TRANSLATE_NOOP("THome", "A zone of the system's list gives each day's offset, daylight saving included; type "
+                               "part of a name to narrow the list, or choose the empty entry for the fixed offset");
 // The caption labels: %1 is the name of the field they stand beside.
-inline const QString CaptionDescription = QStringLiteral("Caption of the %1 field");
+inline constexpr char CaptionDescription[] = QT_TRANSLATE_NOOP("THome", "Caption of the %1 field");
 
 // Followed by the full path of prefs.cal.
-inline const QString CannotCreateFile = QStringLiteral("Cannot create file ");
+inline constexpr char CannotCreateFile[] = QT_TRANSLATE_NOOP("THome", "Cannot create file ");
 // The restart warning's OK button lies this far below the desktop's middle.
 constexpr int RestartOkBelowCentre = 30;
 } // namespace HomeTexts

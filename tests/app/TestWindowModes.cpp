@@ -248,6 +248,7 @@ void TestWindowModes::testHintsOfTheToolbar()
     app.clickDay(1, QDate(2024, 1, 9));
     QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.009"));
     // Hints unticked in the Parameters dialog: the toolbar falls silent, the month calendars keep their hint.
+    app.home->show();
     app.home->findChild<QCheckBox*>("CheckBox2")->setChecked(false);
     QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QString());
     QCOMPARE(app.find<QLabel>("Image1")->toolTip(), QString());

@@ -1,4 +1,5 @@
 #include "controls/TCurrencyEdit.h"
+#include "dialog/HomeTexts.h"
 #include "dialog/THome.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
@@ -51,7 +52,9 @@ private slots:
     void testSaveFailureKeepsDialogOpen();
     void testCloseBoxWritesNothing();
     void testHintSwitch();
-    void testHintsFlagSwitchesHintsOnWhenRead();
+    void testReadingTicksHintsButSwitchesNothing();
+    void testHandlersRunThroughTheGate_data();
+    void testHandlersRunThroughTheGate();
     void testGmtFieldPassesFocusToOffsetList();
     void testActivationPlacesPointerOnSave();
     void testComingBackKeepsTheEdits();
@@ -118,12 +121,13 @@ void TestTHome::makeHome(const QString& folder)
     home = std::make_unique<THome>(world->services, *gate, *store);
 }
 
-// What the main window's activation does with the file: read it into the value, show the value in the dialog.
+// The main window's read of the file, then an opening of the dialog, which reads the file itself, and its closing.
 bool TestTHome::load(QString* message)
 {
     if (!store->load(message))
         return false;
-    home->showPreferences(store->value());
+    home->show();
+    home->hide();
     return true;
 }
 
@@ -214,16 +218,16 @@ void TestTHome::testReadsFile()
     QString message = "unset";
     QVERIFY(load(&message));
     QCOMPARE(message, QString());
-    QCOMPARE(home->findChild<QCheckBox*>("CheckBox1")->isChecked(), militaryBox);
+    QCOMPARE(home->findChild<QCheckBox*>(HomeNames::CheckBox1)->isChecked(), militaryBox);
     QCOMPARE(int(store->value().militaryTime()), military);
-    QCOMPARE(home->findChild<QCheckBox*>("CheckBox2")->isChecked(), hintsBox);
-    QCOMPARE(home->findChild<QLineEdit*>("Edit2")->text(), longitude);
-    QCOMPARE(home->findChild<QLineEdit*>("Edit1")->text(), latitude);
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), offset);
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->text(), offsetShown);
-    QCOMPARE(home->memoLine(2), longitude);
-    QCOMPARE(home->memoLine(3), latitude);
-    QCOMPARE(home->memoLine(5), QString());
+    QCOMPARE(home->findChild<QCheckBox*>(HomeNames::CheckBox2)->isChecked(), hintsBox);
+    QCOMPARE(home->findChild<QLineEdit*>(HomeNames::Edit2)->text(), longitude);
+    QCOMPARE(home->findChild<QLineEdit*>(HomeNames::Edit1)->text(), latitude);
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), offset);
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->text(), offsetShown);
+    QCOMPARE(store->value().longitude, longitude);
+    QCOMPARE(store->value().latitude, latitude);
+    QCOMPARE(home->zone(), QString());
 }
 
 void TestTHome::testReadingNeverClearsOptions()
@@ -233,8 +237,8 @@ void TestTHome::testReadingNeverClearsOptions()
     dir->write("00\r\n");
     QVERIFY(load());
     QCOMPARE(store->value().PrefsFlags, QStringLiteral("00"));
-    QVERIFY(home->findChild<QCheckBox*>("CheckBox1")->isChecked());
-    QVERIFY(home->findChild<QCheckBox*>("CheckBox2")->isChecked());
+    QVERIFY(home->findChild<QCheckBox*>(HomeNames::CheckBox1)->isChecked());
+    QVERIFY(home->findChild<QCheckBox*>(HomeNames::CheckBox2)->isChecked());
 }
 
 void TestTHome::testMissingFileReportedOnce()
@@ -249,11 +253,11 @@ void TestTHome::testMissingFileReportedOnce()
     QCOMPARE(message, QString());
 
     // Before any read the dialog holds no position and no options.
-    QVERIFY(!home->findChild<QCheckBox*>("CheckBox1")->isChecked());
-    QVERIFY(!home->findChild<QCheckBox*>("CheckBox2")->isChecked());
-    QCOMPARE(home->findChild<QLineEdit*>("Edit1")->text(), QString());
-    QCOMPARE(home->findChild<QLineEdit*>("Edit2")->text(), QString());
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 0.0);
+    QVERIFY(!home->findChild<QCheckBox*>(HomeNames::CheckBox1)->isChecked());
+    QVERIFY(!home->findChild<QCheckBox*>(HomeNames::CheckBox2)->isChecked());
+    QCOMPARE(home->findChild<QLineEdit*>(HomeNames::Edit1)->text(), QString());
+    QCOMPARE(home->findChild<QLineEdit*>(HomeNames::Edit2)->text(), QString());
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), 0.0);
 
     dir->write(Austin);
     QVERIFY(load(&message));
@@ -261,8 +265,8 @@ void TestTHome::testMissingFileReportedOnce()
     QVERIFY(!load(&message));
     QCOMPARE(message, expected);
     // The fields keep what the last read gave.
-    QCOMPARE(home->findChild<QLineEdit*>("Edit2")->text(), QStringLiteral("W°97.45"));
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), -6.0);
+    QCOMPARE(home->findChild<QLineEdit*>(HomeNames::Edit2)->text(), QStringLiteral("W°97.45"));
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), -6.0);
     QVERIFY(!load(&message));
     QCOMPARE(message, QString());
 }
@@ -318,33 +322,33 @@ void TestTHome::testSaveWrites()
     dir->write(before);
     QVERIFY(load());
     if (action.startsWith("choose "))
-        home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(action.mid(7).toInt());
+        home->findChild<QComboBox*>(HomeNames::ComboBox1)->setCurrentIndex(action.mid(7).toInt());
     else if (action == "untick military")
-        home->findChild<QCheckBox*>("CheckBox1")->setChecked(false);
+        home->findChild<QCheckBox*>(HomeNames::CheckBox1)->setChecked(false);
     else if (action == "tick hints")
-        home->findChild<QCheckBox*>("CheckBox2")->setChecked(true);
+        home->findChild<QCheckBox*>(HomeNames::CheckBox2)->setChecked(true);
     else if (action.startsWith("type latitude "))
-        home->findChild<QLineEdit*>("Edit1")->setText(action.mid(14));
+        home->findChild<QLineEdit*>(HomeNames::Edit1)->setText(action.mid(14));
 
     QCOMPARE(saveAndRead(), after);
     QCOMPARE(home->result(), int(QDialog::Accepted));
-    // The in-memory copy is what a new read gives.
-    const QStringList inMemory = home->memoLines();
+    // The value in memory is what a new read gives.
+    const QStringList inMemory = store->value().toFile().lines();
     QVERIFY(load());
-    QCOMPARE(home->memoLines(), inMemory);
+    QCOMPARE(store->value().toFile().lines(), inMemory);
 }
 
 void TestTHome::testOffsetZeroSavedEmptyAndReadBackZero()
 {
     dir->write(Austin);
     QVERIFY(load());
-    home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(53); // "GMT (0.00) Greenwich Mean Time : ..."
+    home->findChild<QComboBox*>(HomeNames::ComboBox1)->setCurrentIndex(53); // "GMT (0.00) Greenwich Mean Time : ..."
     QCOMPARE(saveAndRead(), QByteArray("10\r\nW\xB0"
                                        "97.45\r\nN\xB0"
                                        "30.15\r\n\r\n"));
-    home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->setValue(7);
+    home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->setValue(7);
     QVERIFY(load());
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 0.0);
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), 0.0);
 }
 
 void TestTHome::testEveryLatin1CharacterSurvivesReadAndSave()
@@ -357,7 +361,7 @@ void TestTHome::testEveryLatin1CharacterSurvivesReadAndSave()
     const QByteArray bytes = "00\r\n" + position + "\r\n" + position + "\r\n-6\r\n";
     dir->write(bytes);
     QVERIFY(load());
-    QCOMPARE(home->memoLine(2), QString::fromLatin1(position));
+    QCOMPARE(home->findChild<QLineEdit*>(HomeNames::Edit2)->text(), QString::fromLatin1(position));
     QCOMPARE(saveAndRead(), bytes);
 }
 
@@ -393,19 +397,19 @@ void TestTHome::testRestartMessage()
     QVERIFY(!home->paramsChanged());
 
     if (action == "click hints")
-        QTest::mouseClick(home->findChild<QCheckBox*>("CheckBox2"), Qt::LeftButton);
+        QTest::mouseClick(home->findChild<QCheckBox*>(HomeNames::CheckBox2), Qt::LeftButton);
     else if (action == "click military")
-        QTest::mouseClick(home->findChild<QCheckBox*>("CheckBox1"), Qt::LeftButton);
+        QTest::mouseClick(home->findChild<QCheckBox*>(HomeNames::CheckBox1), Qt::LeftButton);
     else if (action == "type latitude")
-        QTest::keyClicks(home->findChild<QLineEdit*>("Edit1"), "5");
+        QTest::keyClicks(home->findChild<QLineEdit*>(HomeNames::Edit1), "5");
     else if (action == "type longitude")
-        QTest::keyClicks(home->findChild<QLineEdit*>("Edit2"), "5");
+        QTest::keyClicks(home->findChild<QLineEdit*>(HomeNames::Edit2), "5");
     else if (action == "choose Tokyo")
-        home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(83);
+        home->findChild<QComboBox*>(HomeNames::ComboBox1)->setCurrentIndex(83);
 
     QPoint pointerDuringBox;
     world->prompter.whileOpen = [&](const FakePrompter::Box&) { pointerDuringBox = world->pointer.last(); };
-    QTest::mouseClick(home->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton);
+    QTest::mouseClick(home->findChild<QToolButton*>(HomeNames::SpeedButton54), Qt::LeftButton);
 
     if (message) {
         QCOMPARE(world->prompter.boxes.size(), 1);
@@ -451,7 +455,7 @@ void TestTHome::testOffsetListPopupFitsEveryEntry()
 {
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
-    auto* offsets = home->findChild<QComboBox*>("ComboBox1");
+    auto* offsets = home->findChild<QComboBox*>(HomeNames::ComboBox1);
     const QRect place = offsets->geometry();
     offsets->showPopup();
     QAbstractItemView* list = offsets->view();
@@ -481,18 +485,18 @@ void TestTHome::testSaveFailureKeepsDialogOpen()
     makeHome(folder);
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
-    home->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
-    const QStringList memoBefore = home->memoLines();
+    home->findChild<QCheckBox*>(HomeNames::CheckBox1)->setChecked(true);
+    const QStringList valueBefore = store->value().toFile().lines();
     const int movesBefore = int(world->pointer.moves.size());
 
-    QTest::mouseClick(home->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton);
+    QTest::mouseClick(home->findChild<QToolButton*>(HomeNames::SpeedButton54), Qt::LeftButton);
 
     QCOMPARE(world->prompter.boxes.size(), 1);
     QCOMPARE(world->prompter.boxes[0].kind, QStringLiteral("error"));
     QCOMPARE(world->prompter.boxes[0].text, "Cannot create file " + dir->path() + "/gone/prefs.cal");
     QVERIFY(home->isVisible());
     QCOMPARE(int(world->pointer.moves.size()), movesBefore);
-    QCOMPARE(home->memoLines(), memoBefore);
+    QCOMPARE(store->value().toFile().lines(), valueBefore);
     QCOMPARE(store->value().PrefsFlags, QString());
 }
 
@@ -502,17 +506,17 @@ void TestTHome::testCloseBoxWritesNothing()
     QVERIFY(load());
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
-    home->findChild<QLineEdit*>("Edit1")->setText("S°1");
+    home->findChild<QLineEdit*>(HomeNames::Edit1)->setText("S°1");
     home->close();
     QCOMPARE(dir->read(), Austin);
-    QCOMPARE(home->memoLine(3), QStringLiteral("N°30.15"));
+    QCOMPARE(store->value().latitude, QStringLiteral("N°30.15"));
     QCOMPARE(world->prompter.boxes.size(), 0);
 }
 
 void TestTHome::testHintSwitch()
 {
     QSignalSpy switched(home.get(), &THome::hintsSwitched);
-    auto* hintsBox = home->findChild<QCheckBox*>("CheckBox2");
+    auto* hintsBox = home->findChild<QCheckBox*>(HomeNames::CheckBox2);
     hintsBox->setChecked(true);
     hintsBox->setChecked(false);
     QCOMPARE(switched.size(), 2);
@@ -520,18 +524,54 @@ void TestTHome::testHintSwitch()
     QCOMPARE(switched.at(1).at(0).toBool(), false);
 }
 
-void TestTHome::testHintsFlagSwitchesHintsOnWhenRead()
+// The hints flag read ticks the box but switches nothing: the main window applies the flag it reads itself.
+void TestTHome::testReadingTicksHintsButSwitchesNothing()
 {
     QSignalSpy switched(home.get(), &THome::hintsSwitched);
     dir->write("01\r\n");
     QVERIFY(load());
-    QVERIFY(!switched.isEmpty());
-    QCOMPARE(switched.last().at(0).toBool(), true);
-    // Reading a file without the flag never switches them off.
-    switched.clear();
+    QVERIFY(home->findChild<QCheckBox*>(HomeNames::CheckBox2)->isChecked());
     dir->write("00\r\n");
     QVERIFY(load());
+    QVERIFY(home->findChild<QCheckBox*>(HomeNames::CheckBox2)->isChecked());
     QVERIFY(switched.isEmpty());
+    // The user's click still switches them at once.
+    home->show();
+    QTest::mouseClick(home->findChild<QCheckBox*>(HomeNames::CheckBox2), Qt::LeftButton);
+    QCOMPARE(switched.size(), 1);
+    QCOMPARE(switched.at(0).at(0).toBool(), false);
+}
+
+void TestTHome::testHandlersRunThroughTheGate_data()
+{
+    QTest::addColumn<bool>("activation");
+    QTest::newRow("a box asked for meanwhile waits for the handler's end") << false;
+    QTest::newRow("an activation arriving meanwhile waits for the handler's end") << true;
+}
+
+// The main window answers the Hints click, and asks for a box or is activated while the dialog's handler runs.
+void TestTHome::testHandlersRunThroughTheGate()
+{
+    QFETCH(bool, activation);
+    int activations = 0;
+    gate->setActivation([&] { ++activations; });
+    int seenInside = -1;
+    connect(home.get(), &THome::hintsSwitched, this, [&] {
+        if (activation) {
+            gate->activationArrived();
+            seenInside = activations;
+        } else {
+            gate->show(BoxGate::Box::Plain, QStringLiteral("from the window"));
+            seenInside = int(world->prompter.boxes.size());
+        }
+    });
+    home->show();
+    QTest::mouseClick(home->findChild<QCheckBox*>(HomeNames::CheckBox2), Qt::LeftButton);
+    QCOMPARE(seenInside, 0);
+    if (activation)
+        QTRY_COMPARE(activations, 1);
+    else
+        QCOMPARE(world->prompter.texts(), QStringList{QStringLiteral("from the window")});
 }
 
 void TestTHome::testGmtFieldPassesFocusToOffsetList()
@@ -542,11 +582,11 @@ void TestTHome::testGmtFieldPassesFocusToOffsetList()
     home->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(home.get()));
 
-    QTest::mouseClick(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3"), Qt::LeftButton);
-    QTRY_VERIFY(home->findChild<QComboBox*>("ComboBox1")->hasFocus());
-    QVERIFY(!home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->hasFocus());
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->text(), QStringLiteral("-6"));
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), -6.0);
+    QTest::mouseClick(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3), Qt::LeftButton);
+    QTRY_VERIFY(home->findChild<QComboBox*>(HomeNames::ComboBox1)->hasFocus());
+    QVERIFY(!home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->hasFocus());
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->text(), QStringLiteral("-6"));
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), -6.0);
 }
 
 void TestTHome::testActivationPlacesPointerOnSave()
@@ -555,16 +595,17 @@ void TestTHome::testActivationPlacesPointerOnSave()
     home->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(home.get()));
     QTRY_VERIFY(!world->pointer.moves.isEmpty()); // activation placed it by itself
-    home->findChild<QLineEdit*>("Edit1")->setText("changed");
+    home->findChild<QLineEdit*>(HomeNames::Edit1)->setText("changed");
     home->FormActivate();
 
-    const QPoint saveCentre = home->findChild<QToolButton*>("SpeedButton54")->mapToGlobal(QPoint(31, 11));
+    const QPoint saveCentre = home->findChild<QToolButton*>(HomeNames::SpeedButton54)->mapToGlobal(QPoint(31, 11));
     QCOMPARE(world->pointer.last(), saveCentre);
-    QVERIFY(home->findChild<QToolButton*>("SpeedButton54")
-                ->rect()
-                .contains(home->findChild<QToolButton*>("SpeedButton54")->mapFromGlobal(world->pointer.last())));
+    QVERIFY(
+        home->findChild<QToolButton*>(HomeNames::SpeedButton54)
+            ->rect()
+            .contains(home->findChild<QToolButton*>(HomeNames::SpeedButton54)->mapFromGlobal(world->pointer.last())));
     QVERIFY(!home->paramsChanged());
-    QTRY_VERIFY(home->findChild<QFrame*>("Panel2")->hasFocus());
+    QTRY_VERIFY(home->findChild<QFrame*>(HomeNames::Panel2)->hasFocus());
 }
 
 // Another application takes the focus and the user comes back: the edit still counts, so Save says to restart.
@@ -576,7 +617,7 @@ void TestTHome::testComingBackKeepsTheEdits()
     home->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(home.get()));
     QTRY_VERIFY(!world->pointer.moves.isEmpty());
-    home->findChild<QLineEdit*>("Edit1")->setText("45.5");
+    home->findChild<QLineEdit*>(HomeNames::Edit1)->setText("45.5");
     QVERIFY(home->paramsChanged());
     const int moves = world->pointer.moves.size();
 
@@ -647,7 +688,7 @@ void TestTHome::testTimeZoneRow()
     QVERIFY(load());
     home->show();
     home->FormActivate();
-    auto* zone = home->findChild<QComboBox*>("ComboBoxZone");
+    auto* zone = home->findChild<QComboBox*>(HomeNames::ComboBoxZone);
     QVERIFY(zone);
     if (action.startsWith("choose ")) {
         const int index = zone->findText(action.mid(7), Qt::MatchExactly);
@@ -656,7 +697,7 @@ void TestTHome::testTimeZoneRow()
     } else if (action.startsWith("type ")) {
         zone->lineEdit()->setText(action.mid(5));
     } else if (action.startsWith("offset ")) {
-        home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(action.mid(7).toInt());
+        home->findChild<QComboBox*>(HomeNames::ComboBox1)->setCurrentIndex(action.mid(7).toInt());
     }
     QCOMPARE(saveAndRead(), after);
     QCOMPARE(world->prompter.boxes.size(), restart ? 1 : 0);
@@ -665,14 +706,14 @@ void TestTHome::testTimeZoneRow()
 void TestTHome::testTimeZoneRowBelowTheOtherControls()
 {
     // The dialog grows by the row; what was there keeps its place.
-    QCOMPARE(home->findChild<QFrame*>("Panel3")->geometry(), QRect(5, 5, 193, 129));
-    QCOMPARE(home->findChild<QFrame*>("Panel2")->geometry(), QRect(10, 136, 182, 26));
+    QCOMPARE(home->findChild<QFrame*>(HomeNames::Panel3)->geometry(), QRect(5, 5, 193, 129));
+    QCOMPARE(home->findChild<QFrame*>(HomeNames::Panel2)->geometry(), QRect(10, 136, 182, 26));
     QCOMPARE(home->width(), 204);
-    const QRect row = home->findChild<QFrame*>("PanelZone")->geometry();
+    const QRect row = home->findChild<QFrame*>(HomeNames::PanelZone)->geometry();
     QVERIFY(row.top() >= 162);
     QCOMPARE(home->height(), row.bottom() + 1 + 5);
-    auto* zone = home->findChild<QComboBox*>("ComboBoxZone");
-    QCOMPARE(home->findChild<QLabel*>("LabelZone")->text(), QStringLiteral("Time zone"));
+    auto* zone = home->findChild<QComboBox*>(HomeNames::ComboBoxZone);
+    QCOMPARE(home->findChild<QLabel*>(HomeNames::LabelZone)->text(), QStringLiteral("Time zone"));
     // The empty entry (no zone), then, once the dialog shows, this machine's zone, then every zone.
     home->show();
     QCOMPARE(zone->itemText(0), QString());
@@ -730,8 +771,8 @@ void TestTHome::testTabWalksEveryFieldInReadingOrder()
     dir->write(Austin);
     QVERIFY(load());
     showActive();
-    QCOMPARE(focusedControl(), QStringLiteral("SpeedButton54"));
-    QVERIFY(home->findChild<QFrame*>("Panel2")->hasFocus());
+    QCOMPARE(focusedControl(), HomeNames::SpeedButton54);
+    QVERIFY(home->findChild<QFrame*>(HomeNames::Panel2)->hasFocus());
     QStringList said;
     for (int step = 0; step < heard.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab);
@@ -744,26 +785,17 @@ void TestTHome::testEveryControlIsNamedAndDescribed_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("latitude") << "Edit1"
-                              << "Latitude";
-    QTest::newRow("longitude") << "Edit2"
-                               << "Longitude";
-    QTest::newRow("GMT offset") << "CurrencyEditGMT3"
-                                << "GMT Offset";
-    QTest::newRow("Offset List") << "ComboBox1"
-                                 << "Offset List";
-    QTest::newRow("military time") << "CheckBox1"
-                                   << "Display military time";
-    QTest::newRow("hints") << "CheckBox2"
-                           << "Hints";
-    QTest::newRow("Save") << "SpeedButton54"
-                          << "Save";
-    QTest::newRow("time zone") << "ComboBoxZone"
-                               << "Time zone";
+    QTest::newRow("latitude") << HomeNames::Edit1 << "Latitude";
+    QTest::newRow("longitude") << HomeNames::Edit2 << "Longitude";
+    QTest::newRow("GMT offset") << HomeNames::CurrencyEditGMT3 << "GMT Offset";
+    QTest::newRow("Offset List") << HomeNames::ComboBox1 << "Offset List";
+    QTest::newRow("military time") << HomeNames::CheckBox1 << "Display military time";
+    QTest::newRow("hints") << HomeNames::CheckBox2 << "Hints";
+    QTest::newRow("Save") << HomeNames::SpeedButton54 << "Save";
+    QTest::newRow("time zone") << HomeNames::ComboBoxZone << "Time zone";
     // A caption is heard by its text, and tells which field it names.
-    QTest::newRow("latitude caption") << "Label2" << QString::fromUtf8("N°'/ S°'");
-    QTest::newRow("time-zone caption") << "LabelZone"
-                                       << "Time zone";
+    QTest::newRow("latitude caption") << HomeNames::Label2 << QString::fromUtf8("N°'/ S°'");
+    QTest::newRow("time-zone caption") << HomeNames::LabelZone << "Time zone";
 }
 
 void TestTHome::testEveryControlIsNamedAndDescribed()
@@ -787,15 +819,16 @@ void TestTHome::testKeysSaveOrClose_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("Enter in the latitude field saves") << "Edit1" << int(Qt::Key_Return) << true;
-    QTest::newRow("keypad Enter in the longitude field saves") << "Edit2" << int(Qt::Key_Enter) << true;
-    QTest::newRow("Enter on Hints saves") << "CheckBox2" << int(Qt::Key_Return) << true;
-    QTest::newRow("Enter in the Offset List saves") << "ComboBox1" << int(Qt::Key_Return) << true;
-    QTest::newRow("Enter in the time zone saves") << "ComboBoxZone" << int(Qt::Key_Return) << true;
-    QTest::newRow("Enter on Save saves") << "SpeedButton54" << int(Qt::Key_Return) << true;
-    QTest::newRow("Space on Save saves") << "SpeedButton54" << int(Qt::Key_Space) << true;
-    QTest::newRow("Escape in the latitude field closes, saving nothing") << "Edit1" << int(Qt::Key_Escape) << false;
-    QTest::newRow("Escape on Save closes, saving nothing") << "SpeedButton54" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Enter in the latitude field saves") << HomeNames::Edit1 << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter in the longitude field saves") << HomeNames::Edit2 << int(Qt::Key_Enter) << true;
+    QTest::newRow("Enter on Hints saves") << HomeNames::CheckBox2 << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter in the Offset List saves") << HomeNames::ComboBox1 << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter in the time zone saves") << HomeNames::ComboBoxZone << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter on Save saves") << HomeNames::SpeedButton54 << int(Qt::Key_Return) << true;
+    QTest::newRow("Space on Save saves") << HomeNames::SpeedButton54 << int(Qt::Key_Space) << true;
+    QTest::newRow("Escape in the latitude field closes, saving nothing")
+        << HomeNames::Edit1 << int(Qt::Key_Escape) << false;
+    QTest::newRow("Escape on Save closes, saving nothing") << HomeNames::SpeedButton54 << int(Qt::Key_Escape) << false;
 }
 
 void TestTHome::testKeysSaveOrClose()
@@ -809,7 +842,7 @@ void TestTHome::testKeysSaveOrClose()
     // The latitude typed from the keyboard: Tab to it, clear it, type.
     type(QString(), Qt::Key_Tab);
     type(QString(), Qt::Key_Tab);
-    QCOMPARE(focusedControl(), QStringLiteral("Edit1"));
+    QCOMPARE(focusedControl(), HomeNames::Edit1);
     type(QString(), Qt::Key_A, Qt::ControlModifier);
     type(QStringLiteral("N\u00B045.5"));
     home->findChild<QWidget*>(field)->setFocus();
@@ -856,7 +889,7 @@ void TestTHome::testTypedTextNamingNoZoneKeepsZoneAndOffset()
     dir->write(before);
     QVERIFY(load());
     home->show();
-    home->findChild<QComboBox*>("ComboBoxZone")->lineEdit()->setText(typed);
+    home->findChild<QComboBox*>(HomeNames::ComboBoxZone)->lineEdit()->setText(typed);
     QCOMPARE(saveAndRead(), after);
 }
 
@@ -883,7 +916,9 @@ void TestTHome::testTypedPathOpensNothing()
     dir->write(BerlinZone);
     QVERIFY(load());
     home->show();
-    home->findChild<QComboBox*>("ComboBoxZone")->lineEdit()->setText(throughZoneFolder ? "../../.." + fifo : fifo);
+    home->findChild<QComboBox*>(HomeNames::ComboBoxZone)
+        ->lineEdit()
+        ->setText(throughZoneFolder ? "../../.." + fifo : fifo);
     QCOMPARE(saveAndRead(), BerlinZone);
     int left = 0;
     QCOMPARE(::ioctl(held, FIONREAD, &left), 0);
@@ -911,15 +946,14 @@ void TestTHome::testTwoCopiesSaveInTurn()
     PrefsStore otherStore(dir->path());
     THome other(world->services, otherGate, otherStore);
     QVERIFY(otherStore.load(nullptr));
-    other.showPreferences(otherStore.value());
     if (secondOpenedFirst)
         other.show();
 
     home->show();
-    home->findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("N\u00B045"));
+    home->findChild<QLineEdit*>(HomeNames::Edit1)->setText(QStringLiteral("N\u00B045"));
     home->SpeedButton54Click();
     other.show();
-    other.findChild<QCheckBox*>("CheckBox2")->setChecked(true);
+    other.findChild<QCheckBox*>(HomeNames::CheckBox2)->setChecked(true);
     other.SpeedButton54Click();
 
     QCOMPARE(dir->read(), QByteArray("11\r\nW\xB0"
@@ -952,9 +986,9 @@ void TestTHome::testZoneLeavesAHalfTypedPositionAlone()
     dir->write("00\r\n\r\n\r\n\r\n");
     QVERIFY(load());
     home->show();
-    home->findChild<QLineEdit*>("Edit1")->setText(latitude);
-    home->findChild<QLineEdit*>("Edit2")->setText(longitude);
-    auto* zone = home->findChild<QComboBox*>("ComboBoxZone");
+    home->findChild<QLineEdit*>(HomeNames::Edit1)->setText(latitude);
+    home->findChild<QLineEdit*>(HomeNames::Edit2)->setText(longitude);
+    auto* zone = home->findChild<QComboBox*>(HomeNames::ComboBoxZone);
     zone->setCurrentIndex(zone->findText("Europe/Berlin", Qt::MatchExactly));
     QCOMPARE(saveAndRead(), after);
 }
@@ -974,7 +1008,7 @@ void TestTHome::testBlankZoneLineIsNoZone()
     QVERIFY(load());
     showActive();
     QCOMPARE(home->zone(), QString());
-    QCOMPARE(home->findChild<QComboBox*>("ComboBoxZone")->currentText(), QString());
+    QCOMPARE(home->findChild<QComboBox*>(HomeNames::ComboBoxZone)->currentText(), QString());
     // Save writes the four lines and says nothing.
     QCOMPARE(saveAndRead(), Austin);
     QCOMPARE(world->prompter.boxes.size(), 0);
@@ -987,13 +1021,13 @@ void TestTHome::testOpeningReadsTheFileAgain()
     // Another copy of the program saves while this one's dialog is closed.
     dir->write(BerlinZone);
     showActive();
-    QCOMPARE(home->findChild<QLineEdit*>("Edit1")->text(), QStringLiteral("N\u00B052.50"));
-    QCOMPARE(home->findChild<QLineEdit*>("Edit2")->text(), QStringLiteral("E\u00B013.37"));
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 1.0);
-    QCOMPARE(home->findChild<QComboBox*>("ComboBoxZone")->currentText(), QStringLiteral("Europe/Berlin"));
-    QCOMPARE(home->memoLine(5), QStringLiteral("Europe/Berlin"));
+    QCOMPARE(home->findChild<QLineEdit*>(HomeNames::Edit1)->text(), QStringLiteral("N\u00B052.50"));
+    QCOMPARE(home->findChild<QLineEdit*>(HomeNames::Edit2)->text(), QStringLiteral("E\u00B013.37"));
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), 1.0);
+    QCOMPARE(home->findChild<QComboBox*>(HomeNames::ComboBoxZone)->currentText(), QStringLiteral("Europe/Berlin"));
+    QCOMPARE(home->zone(), QStringLiteral("Europe/Berlin"));
     // Reading never unticks: military time stays as the first read left it.
-    QVERIFY(home->findChild<QCheckBox*>("CheckBox1")->isChecked());
+    QVERIFY(home->findChild<QCheckBox*>(HomeNames::CheckBox1)->isChecked());
     QVERIFY(!home->paramsChanged());
     QCOMPARE(saveAndRead(), QByteArray("10\r\nE\xB0"
                                        "13.37\r\nN\xB0"
@@ -1060,13 +1094,13 @@ void TestTHome::testSaveKeepsWhatOthersChangedMeanwhile()
     QVERIFY(load());
     home->show();
     if (mine == "tick hints")
-        home->findChild<QCheckBox*>("CheckBox2")->setChecked(true);
+        home->findChild<QCheckBox*>(HomeNames::CheckBox2)->setChecked(true);
     else if (mine == "untick military")
-        home->findChild<QCheckBox*>("CheckBox1")->setChecked(false);
+        home->findChild<QCheckBox*>(HomeNames::CheckBox1)->setChecked(false);
     else if (mine.startsWith("latitude "))
-        home->findChild<QLineEdit*>("Edit1")->setText(mine.mid(9));
+        home->findChild<QLineEdit*>(HomeNames::Edit1)->setText(mine.mid(9));
     else if (mine.startsWith("zone ")) {
-        auto* zone = home->findChild<QComboBox*>("ComboBoxZone");
+        auto* zone = home->findChild<QComboBox*>(HomeNames::ComboBoxZone);
         zone->setCurrentIndex(zone->findText(mine.mid(5), Qt::MatchExactly));
     }
     // Another copy of the program, or another program, saves while this dialog is open.

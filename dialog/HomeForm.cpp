@@ -1,0 +1,143 @@
+#include "dialog/HomeForm.h"
+#include "controls/Colours.h"
+#include "controls/TCurrencyEdit.h"
+#include "dialog/HomeTexts.h"
+#include "dialog/ZoneRow.h"
+#include "prefs/OffsetList.h"
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+// Wide enough for its caption in the dialog's font; it still ends before "Hints".
+constexpr int MilitaryBoxWidth = 128;
+
+TCurrencyEdit* makeNumericField(QWidget* parent, const char* name, const QString& pattern, const QRect& geometry)
+{
+    auto* field = new TCurrencyEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setDisplayPattern(pattern);
+    field->setGeometry(geometry);
+    field->setFocusPolicy(Qt::ClickFocus);
+    return field;
+}
+
+QLineEdit* makeTextField(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* text, const QRect& geometry)
+{
+    auto* box = new QCheckBox(HomeTexts::tr(text), parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    return box;
+}
+} // namespace
+
+QLabel* makeHomeLabel(QWidget* parent, const char* name, const char* text, int left, int top)
+{
+    auto* label = new QLabel(HomeTexts::tr(text), parent);
+    label->setObjectName(QLatin1String(name));
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+void HomeForm::build(QWidget* dialog)
+{
+    Panel3 = new QFrame(dialog);
+    Panel3->setObjectName(QLatin1String(HomeNames::Panel3));
+    Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel3->setLineWidth(2);
+    Panel3->setGeometry(5, 5, 193, 129);
+    buildFields();
+    buildSaveButton(dialog);
+    PanelZone = new ZoneRow(dialog);
+}
+
+void HomeForm::buildFields()
+{
+    CurrencyEditN1 =
+        makeNumericField(Panel3, HomeNames::CurrencyEditN1, QStringLiteral("00.00"), QRect(63, 8, 121, 21));
+    CurrencyEditN1->hide();
+    CurrencyEditW2 =
+        makeNumericField(Panel3, HomeNames::CurrencyEditW2, QStringLiteral("00.00"), QRect(63, 32, 121, 21));
+    CurrencyEditW2->hide();
+
+    Label2 = makeHomeLabel(Panel3, HomeNames::Label2, HomeTexts::LatitudeCaption, 22, 12);
+    Edit1 = makeTextField(Panel3, HomeNames::Edit1, QRect(63, 8, 121, 21));
+    Label1 = makeHomeLabel(Panel3, HomeNames::Label1, HomeTexts::LongitudeCaption, 20, 36);
+    Edit2 = makeTextField(Panel3, HomeNames::Edit2, QRect(63, 32, 121, 21));
+    Label3 = makeHomeLabel(Panel3, HomeNames::Label3, HomeTexts::GmtOffsetCaption, 5, 61);
+    CurrencyEditGMT3 =
+        makeNumericField(Panel3, HomeNames::CurrencyEditGMT3, QStringLiteral("0"), QRect(63, 57, 121, 21));
+    Label4 = makeHomeLabel(Panel3, HomeNames::Label4, HomeTexts::OffsetListCaption, 13, 85);
+
+    ComboBox1 = new QComboBox(Panel3);
+    ComboBox1->setObjectName(QLatin1String(HomeNames::ComboBox1));
+    ComboBox1->setEditable(true);
+    // Typing into the list's edit box chooses nothing, and Enter must not add what was typed as an entry.
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->addItems(OffsetList::texts());
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->setGeometry(63, 81, 121, 21);
+    ComboBox1->setFocusPolicy(Qt::StrongFocus);
+
+    CheckBox1 =
+        makeCheckBox(Panel3, HomeNames::CheckBox1, HomeTexts::MilitaryTimeCaption, QRect(7, 107, MilitaryBoxWidth, 17));
+    CheckBox2 = makeCheckBox(Panel3, HomeNames::CheckBox2, HomeTexts::HintsCaption, QRect(139, 107, 45, 17));
+
+    Memo1 = new QPlainTextEdit(Panel3);
+    Memo1->setObjectName(QLatin1String(HomeNames::Memo1));
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setFocusPolicy(Qt::NoFocus);
+    Memo1->hide();
+}
+
+void HomeForm::buildSaveButton(QWidget* dialog)
+{
+    Panel2 = new QFrame(dialog);
+    Panel2->setObjectName(QLatin1String(HomeNames::Panel2));
+    Panel2->setFrameStyle(QFrame::NoFrame);
+    Panel2->setGeometry(10, 136, 182, 26);
+
+    Panel1 = new QFrame(Panel2);
+    Panel1->setObjectName(QLatin1String(HomeNames::Panel1));
+    Panel1->setFrameStyle(QFrame::NoFrame);
+    Panel1->setGeometry(60, 2, 62, 23);
+    colours::paint(Panel1, QPalette::Window, colours::DarkFace);
+    colours::paint(Panel1, QPalette::Button, colours::DarkFace);
+    Panel1->setAutoFillBackground(true);
+
+    SpeedButton54 = new QToolButton(Panel1);
+    SpeedButton54->setObjectName(QLatin1String(HomeNames::SpeedButton54));
+    SpeedButton54->setText(HomeTexts::tr(HomeTexts::SaveCaption));
+    SpeedButton54->setAutoRaise(true);
+    SpeedButton54->setFocusPolicy(Qt::StrongFocus);
+    SpeedButton54->setGeometry(0, 0, 62, 23);
+    // The focus given to the frame around Save lands on Save itself, where Space presses it.
+    Panel2->setFocusProxy(SpeedButton54);
+}
+
+void HomeForm::fitListToEntries(QComboBox* box)
+{
+    QAbstractItemView* list = box->view();
+    int widest = 0;
+    const QFontMetrics metrics(list->font());
+    for (int i = 0; i < box->count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(box->itemText(i)));
+    const QStyle* style = list->style();
+    const int itemPadding = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    list->setMinimumWidth(widest + itemPadding + frame + style->pixelMetric(QStyle::PM_ScrollBarExtent));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QToolButton;
+class QWidget;
+class TCurrencyEdit;
+class ZoneRow;
+
+// The Parameters dialog's controls, named as the layout names them (their objectName too), built at their places.
+struct HomeForm
+{
+    QFrame* Panel3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLabel* Label3 = nullptr;
+    TCurrencyEdit* CurrencyEditGMT3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QToolButton* SpeedButton54 = nullptr;
+    // The time-zone row, below the Save button so that every other control keeps its place.
+    ZoneRow* PanelZone = nullptr;
+
+    // Placeholders only, hidden and holding nothing: the layout names them, but the program keeps the file's lines
+    // in the preferences store (not in Memo1) and the parsed position in the day report (not in CurrencyEditN1
+    // under Edit1 and CurrencyEditW2 under Edit2).
+    TCurrencyEdit* CurrencyEditN1 = nullptr;
+    TCurrencyEdit* CurrencyEditW2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+
+    void build(QWidget* dialog);
+    // The drop-down shows every entry whole, padding, frame and scroll bar included; the field keeps its place and
+    // width. Measuring shapes every entry's text: done when the list is first shown, not at the program's start.
+    static void fitListToEntries(QComboBox* box);
+
+private:
+    void buildFields();
+    void buildSaveButton(QWidget* dialog);
+};
+
+// A caption of the dialog at its place, sized to its text.
+QLabel* makeHomeLabel(QWidget* parent, const char* name, const char* text, int left, int top);
