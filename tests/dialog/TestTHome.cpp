@@ -545,14 +545,17 @@ void TestTHome::testReadingTicksHintsButSwitchesNothing()
 void TestTHome::testHandlersRunThroughTheGate_data()
 {
     QTest::addColumn<bool>("activation");
-    QTest::newRow("a box asked for meanwhile waits for the handler's end") << false;
-    QTest::newRow("an activation arriving meanwhile waits for the handler's end") << true;
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("clicked: a box asked for meanwhile waits for the handler's end") << false << false;
+    QTest::newRow("clicked: an activation arriving meanwhile waits for the handler's end") << true << false;
+    QTest::newRow("Space: a box asked for meanwhile waits for the handler's end") << false << true;
 }
 
 // The main window answers the Hints click, and asks for a box or is activated while the dialog's handler runs.
 void TestTHome::testHandlersRunThroughTheGate()
 {
     QFETCH(bool, activation);
+    QFETCH(bool, byKey);
     int activations = 0;
     gate->setActivation([&] { ++activations; });
     int seenInside = -1;
@@ -565,8 +568,12 @@ void TestTHome::testHandlersRunThroughTheGate()
             seenInside = int(world->prompter.boxes.size());
         }
     });
+    auto* hints = home->findChild<QCheckBox*>(HomeNames::CheckBox2);
     home->show();
-    QTest::mouseClick(home->findChild<QCheckBox*>(HomeNames::CheckBox2), Qt::LeftButton);
+    if (byKey)
+        QTest::keyClick(hints, Qt::Key_Space);
+    else
+        QTest::mouseClick(hints, Qt::LeftButton);
     QCOMPARE(seenInside, 0);
     if (activation)
         QTRY_COMPARE(activations, 1);
