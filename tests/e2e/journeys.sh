@@ -1211,6 +1211,93 @@ journey_files_and_figures()
 }
 journey_files_and_figures
 
+# ---- 22-23. The Parameters dialog: the Hints flag and switch, one box at a time
+journey_parameters_hints_and_boxes()
+{
+    local folder px py
+    dialog_keys() { xdotool key --clearmodifiers --delay 60 "$@"; }
+    opened() { params=$(xdotool search --all --onlyvisible --pid "$app" --name '^Parameters$' 2>/dev/null | head -1); [ -n "$params" ]; }
+    closed() { ! opened; }
+    opened_focused() { opened && focus_on "$params"; }
+    window_active() { xdotool windowactivate --sync "$window" >/dev/null 2>&1; wait_for 2 main_focused; }
+    saved() { cmp -s "$folder/prefs.cal" <(printf '%s\r\n' "$@"); }
+    # A tooltip is a visible override-redirect window of the program just below the pointer (the tray icon is one
+    # too, far away in the panel).
+    tip_shown()
+    {
+        local w info x y px py
+        read -r px py < <(xdotool getmouselocation 2>/dev/null | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')
+        for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+            info=$(xwininfo -id "$w" 2>/dev/null)
+            [[ $info == *"Override Redirect State: yes"* ]] || continue
+            read -r x y < <(awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4} END {print x, y}' <<<"$info")
+            ((y >= py && y <= py + 60 && x >= px - 400 && x <= px + 30)) && return 0
+        done
+        return 1
+    }
+    # Rests the pointer on the always-on-top button (toolbar left 318, 29 wide), coming from where no hint shows.
+    on_top_button() { rest_pointer && sleep 0.5 && geometry && xdotool mousemove $((X + 331)) $((Y + toolbar_top + 12)); }
+    hint_after_rest() { on_top_button && wait_for 5 tip_shown; }
+    no_hint_after_rest() { on_top_button && ! wait_for 3 tip_shown; }
+    # From Save, where the dialog opens: the time zone, latitude, longitude, Offset List, military time, Hints.
+    to_hints() { dialog_keys Tab Tab Tab Tab Tab Tab; }
+
+    journey "22 Parameters dialog and Hints: the flag read turns them on, the click off at once, Escape saves nothing"
+    folder=$(program_folder hints 01 $'W\xb097.45' $'N\xb030.15' -6)
+    start_program "$folder"
+    check 22 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    wait_for 10 painted
+    check 22 "flags 01: the always-on-top button shows its hint" hint_after_rest
+    rest_pointer
+    wait_for 10 window_active
+    dialog_keys ctrl+comma
+    check 22 "Ctrl+, opens the dialog" wait_for 5 opened_focused
+    to_hints
+    dialog_keys space Escape
+    check 22 "Hints unticked, then Escape: the dialog closes" wait_for 5 closed
+    check 22 "with no box" stays_without_box 2
+    check 22 "and prefs.cal as it was" saved 01 $'W\xb097.45' $'N\xb030.15' -6
+    # The window reads the file again when it is active again: flag 2 turns the hints back on.
+    check 22 "the file still says hints: the hint shows again" hint_after_rest
+    rest_pointer
+    wait_for 10 window_active
+    dialog_keys ctrl+comma
+    check 22 "Ctrl+, opens the dialog again, Hints ticked as read" wait_for 5 opened_focused
+    to_hints
+    dialog_keys space Return
+    check 22 "Hints unticked, then Enter: the dialog closes" wait_for 5 closed
+    check 22 "with no box: Hints needs no restart" stays_without_box 3
+    check 22 "prefs.cal now says 00, the rest kept" saved 00 $'W\xb097.45' $'N\xb030.15' -6
+    check 22 "the always-on-top button shows no hint" no_hint_after_rest
+    rest_pointer
+    stop_program
+
+    journey "23 Parameters dialog with a position that does not convert: one box at a time, each said once"
+    folder=$(program_folder boxes 00 $'W\xb097.45' $'N\xb0x' -6)
+    start_program "$folder"
+    check 23 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    expect_one_box 23 "the start warns of the latitude"
+    toolbar 670 29
+    check 23 "the wrench opens the dialog" wait_for 5 opened
+    if [ -n "$params" ]; then
+        read -r px py < <(xwininfo -id "$params" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4} END {print x, y}')
+        # Held open past the report's countdown (3 s): today's report comes back meanwhile and must wait.
+        sleep 4
+        check 23 "no box while the dialog is open" test "$(box_count)" -eq 0
+        xdotool mousemove $((px + 15)) $((py + 115)) click 1
+        xdotool mousemove $((px + 101)) $((py + 149)) click 1
+        expect_one_box 23 "military time ticked and saved: the restart box alone, the latitude not said again"
+        check 23 "the dialog closes after the box" wait_for 5 closed
+    fi
+    check 23 "prefs.cal says 10, the rest as typed" saved 10 $'W\xb097.45' $'N\xb0x' -6
+    click_day 3 "$(not_today "$year-03-10")"
+    expect_one_box 23 "a day clicked says the latitude again"
+    stop_program
+}
+journey_parameters_hints_and_boxes
+
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
     cat "$work/app.log"
