@@ -12,7 +12,8 @@ void BoxGate::run(const std::function<void()>& handler)
     try {
         handler();
     } catch (const ConvertError& error) {
-        if (m_handlerDepth > 1) {
+        // Up to the outermost handler of this loop: a box's or a dialog's own loop is no caller to throw to.
+        if (m_handlerDepth > m_loopHandlerDepth + 1) {
             --m_handlerDepth;
             throw;
         }
@@ -103,7 +104,9 @@ int BoxGate::execDialog(QObject* dialog)
     if (isOpen())
         return 0;
     ++m_dialogsOpen;
+    const int outerLoop = std::exchange(m_loopHandlerDepth, m_handlerDepth);
     const int result = m_services.prompter.execDialog(dialog);
+    m_loopHandlerDepth = outerLoop;
     --m_dialogsOpen;
     queueActivation();
     return result;
@@ -112,6 +115,7 @@ int BoxGate::execDialog(QObject* dialog)
 void BoxGate::showNow(Box kind, const QString& text, PointerOnOk pointer)
 {
     ++m_boxesOpen;
+    const int outerLoop = std::exchange(m_loopHandlerDepth, m_handlerDepth);
     if (kind == Box::Warning && pointer == PointerOnOk::Yes)
         m_services.prompter.warningAtOk(text, m_services.pointer);
     else if (kind == Box::Warning)
@@ -120,6 +124,7 @@ void BoxGate::showNow(Box kind, const QString& text, PointerOnOk pointer)
         m_services.prompter.error(text);
     else
         m_services.prompter.plain(text);
+    m_loopHandlerDepth = outerLoop;
     --m_boxesOpen;
     // A box over a dialog gives the focus back to the dialog, not to the window.
     if (m_dialogsOpen == 0)

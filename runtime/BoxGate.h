@@ -31,8 +31,9 @@ public:
     // What an activation runs (the main window's FormActivate).
     void setActivation(std::function<void()> activate) { m_activate = std::move(activate); }
 
-    // Runs a handler: a conversion error ends it and is shown once, by the outermost handler. At the end of the
-    // outermost one the waiting boxes show and a waiting activation runs.
+    // Runs a handler: a conversion error ends it and is shown once, by the outermost handler (of the event loop it
+    // runs in: a box or a dialog runs handlers in a loop of its own). At the end of the outermost one the waiting
+    // boxes show and a waiting activation runs.
     void run(const std::function<void()>& handler);
     // The window became the program's active window: runs the activation now, or once the running handler or open
     // box has ended.
@@ -70,6 +71,8 @@ private:
     Services& m_services;
     std::function<void()> m_activate;
     int m_handlerDepth = 0;
+    // The handler depth at which the innermost open box or dialog began its own event loop.
+    int m_loopHandlerDepth = 0;
     int m_activationDepth = 0;
     int m_boxesOpen = 0;
     int m_dialogsOpen = 0;

@@ -14,6 +14,8 @@ private slots:
     void cleanup();
     void testBoxWaitsForTheOutermostHandler();
     void testConversionErrorShownOnceByTheOutermostHandler();
+    void testConversionErrorInsideABoxOrDialogStaysInsideIt_data();
+    void testConversionErrorInsideABoxOrDialogStaysInsideIt();
     void testBoxUnderAnOpenBoxIsDroppedAndNotSaid();
     void testSayLeavesOutWhatWasSaid_data();
     void testSayLeavesOutWhatWasSaid();
@@ -64,6 +66,42 @@ void TestBoxGate::testConversionErrorShownOnceByTheOutermostHandler()
     QCOMPARE(world->prompter.boxes.size(), 1);
     QCOMPARE(world->prompter.boxes.at(0).kind, QStringLiteral("error"));
     QVERIFY(!gate->busy());
+}
+
+void TestBoxGate::testConversionErrorInsideABoxOrDialogStaysInsideIt_data()
+{
+    QTest::addColumn<bool>("dialog");
+    QTest::addColumn<QStringList>("shown");
+    const QString error = "'x' is not a valid date";
+    QTest::newRow("a timer's handler while the year warning is open")
+        << false << QStringList{"Year must be between 1700 and 3000", error};
+    QTest::newRow("a dialog's handler") << true << QStringList{"", error};
+}
+
+// A box's or a dialog's own loop runs handlers (timer ticks, the dialog's controls): an error there ends that
+// handler and is shown once all has closed; it must not leave the loop, the box or the handler that opened them.
+void TestBoxGate::testConversionErrorInsideABoxOrDialogStaysInsideIt()
+{
+    QFETCH(bool, dialog);
+    QFETCH(QStringList, shown);
+    const auto failing = [&] { gate->run([] { throw ConvertError("'x' is not a valid date"); }); };
+    world->prompter.whileOpen = [&](const FakePrompter::Box& box) {
+        if (box.kind == QLatin1String("warning"))
+            failing();
+    };
+    world->prompter.whileDialogOpen = [&](QDialog*) { failing(); };
+    QDialog parameters;
+    bool openerWentOn = false;
+    gate->run([&] {
+        if (dialog)
+            gate->execDialog(&parameters);
+        else
+            gate->warnAtOk("Year must be between 1700 and 3000", 37, false);
+        openerWentOn = true;
+    });
+    QVERIFY(openerWentOn);
+    QCOMPARE(world->prompter.texts(), shown);
+    QVERIFY(!gate->isOpen());
 }
 
 void TestBoxGate::testBoxUnderAnOpenBoxIsDroppedAndNotSaid()
