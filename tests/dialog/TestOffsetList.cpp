@@ -1,4 +1,5 @@
 #include "controls/TCurrencyEdit.h"
+#include "dialog/HomeTexts.h"
 #include "dialog/THome.h"
 #include "prefs/OffsetList.h"
 #include "support/Fakes.h"
@@ -292,20 +293,20 @@ void TestOffsetList::testEntry()
     QFETCH(QString, shown);
     QFETCH(QString, saved);
 
-    QCOMPARE(home->findChild<QComboBox*>("ComboBox1")->itemText(index), text);
-    home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->setValue(99);
+    QCOMPARE(home->findChild<QComboBox*>(HomeNames::ComboBox1)->itemText(index), text);
+    home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->setValue(99);
     home->FormActivate();
-    home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(index);
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), hours);
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->text(), shown);
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->valueText(), saved);
+    home->findChild<QComboBox*>(HomeNames::ComboBox1)->setCurrentIndex(index);
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), hours);
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->text(), shown);
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->valueText(), saved);
     QVERIFY(home->paramsChanged());
 }
 
 void TestOffsetList::testNinetyThreeEntries()
 {
-    QCOMPARE(home->findChild<QComboBox*>("ComboBox1")->count(), 93);
-    QCOMPARE(home->findChild<QComboBox*>("ComboBox1")->currentIndex(), -1);
+    QCOMPARE(home->findChild<QComboBox*>(HomeNames::ComboBox1)->count(), 93);
+    QCOMPARE(home->findChild<QComboBox*>(HomeNames::ComboBox1)->currentIndex(), -1);
     QVERIFY(!OffsetList::hoursAt(-1).has_value());
     QVERIFY(!OffsetList::hoursAt(93).has_value());
 }
@@ -314,21 +315,21 @@ void TestOffsetList::testTypingChoosesNothing()
 {
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
-    home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(74);
+    home->findChild<QComboBox*>(HomeNames::ComboBox1)->setCurrentIndex(74);
     home->FormActivate();
-    QTest::keyClicks(home->findChild<QComboBox*>("ComboBox1")->lineEdit(), "Tokyo");
-    QTest::keyClick(home->findChild<QComboBox*>("ComboBox1")->lineEdit(), Qt::Key_Return);
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 5.5);
+    QTest::keyClicks(home->findChild<QComboBox*>(HomeNames::ComboBox1)->lineEdit(), "Tokyo");
+    QTest::keyClick(home->findChild<QComboBox*>(HomeNames::ComboBox1)->lineEdit(), Qt::Key_Return);
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), 5.5);
     QVERIFY(!home->paramsChanged());
-    QCOMPARE(home->findChild<QComboBox*>("ComboBox1")->count(), 93);
+    QCOMPARE(home->findChild<QComboBox*>(HomeNames::ComboBox1)->count(), 93);
 }
 
 void TestOffsetList::testChoosingTheOffsetAlreadyHeldChangesNothing()
 {
-    home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->setValue(-5);
+    home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->setValue(-5);
     home->FormActivate();
-    home->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(18); // "GMT (-5:00)"
-    QCOMPARE(home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), -5.0);
+    home->findChild<QComboBox*>(HomeNames::ComboBox1)->setCurrentIndex(18); // "GMT (-5:00)"
+    QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), -5.0);
     QVERIFY(!home->paramsChanged());
 }
 
