@@ -8,6 +8,7 @@ class SystemClock : public Clock
 {
 public:
     QDateTime now() const override;
+    QByteArray zoneId() const override;
 };
 
 // One-OK boxes over the main window; never more than one at a time, though an open dialog may show one of its own.

@@ -2,8 +2,9 @@
 #include "controls/Colours.h"
 #include "controls/TCurrencyEdit.h"
 #include "dialog/HomeTexts.h"
+#include "prefs/MachineDefault.h"
 #include "prefs/OffsetList.h"
-#include "zones/MachineDefault.h"
+#include "prefs/PositionLine.h"
 #include "zones/ZoneOffsets.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -84,9 +85,9 @@ constexpr int BottomMargin = 5;
 namespace {
 // The machine's zone first, then every other zone the time-zone database knows; the empty entry, meaning no zone,
 // heads the list.
-QStringList zoneEntries()
+QStringList zoneEntries(const Clock& clock)
 {
-    const QString machine = zones::machineZoneId();
+    const QString machine = zones::machineZoneId(clock.zoneId());
     QStringList entries{QString()};
     if (!machine.isEmpty())
         entries.append(machine);
@@ -356,7 +357,7 @@ void THome::listZones()
     if (ui.ComboBoxZone->count() > 1)
         return;
     const QSignalBlocker quiet(ui.ComboBoxZone);
-    ui.ComboBoxZone->addItems(zoneEntries().mid(1));
+    ui.ComboBoxZone->addItems(zoneEntries(m_services.clock).mid(1));
     fitListToEntries(ui.ComboBoxZone);
     showZone(m_zone);
 }
@@ -440,9 +441,9 @@ void THome::chooseZone(const QString& zoneId)
     // Only empty position fields take the zone's city: there is no way to ask before replacing what was typed.
     if (!ui.Edit1->text().trimmed().isEmpty() || !ui.Edit2->text().trimmed().isEmpty())
         return;
-    if (const std::optional<ZonePosition> place = zones::zonePosition(zoneId, zones::systemZoneTables())) {
-        ui.Edit1->setText(zones::latitudeLine(place->latitude));
-        ui.Edit2->setText(zones::longitudeLine(place->longitude));
+    if (const std::optional<ZonePosition> place = prefs::zonePosition(zoneId, prefs::systemZoneTables())) {
+        ui.Edit1->setText(prefs::latitudeLine(place->latitude));
+        ui.Edit2->setText(prefs::longitudeLine(place->longitude));
     }
 }
 
