@@ -26,7 +26,7 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     const bool knownZone = zones::isKnownZone(preferences.zone);
     input.gmtOffset = zones::offsetsOn(preferences.zone, rt::toQDate(day)).reportOffset(preferences.gmtOffset);
     input.MilitaryTime = MilitaryTime ? 1 : 0;
-    input.dateText = rt::formatDateTime(texts::PatternSunDate, day);
+    input.dateText = rt::formatDateTime(texts::PatternSunDate, day, settings);
     const SunReportResult result = computeSunReport(input, Sun);
     m_latitudeField = input.latitude;
     m_longitudeField = input.longitude;

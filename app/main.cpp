@@ -28,8 +28,9 @@ int main(int argc, char** argv)
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &instance, &SingleInstance::release);
     HintTimings::install(application);
     quitOnTerminationSignals(application);
-    // Dates built in month/day/year order read back whatever the locale's own order.
-    rt::formatSettings().shortDateFormat = texts::PatternShortDate;
+    // Fixed for the run before any window reads them: the locale's separators and names, the program's own short
+    // date format.
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale::system()));
 
     SystemClock clock;
     MessagePrompter prompter;

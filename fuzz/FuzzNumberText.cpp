@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     FuzzedDataProvider data(bytes, size);
     const FormatSettings settings = fuzzSettings(data.ConsumeIntegral<uint8_t>());
     // degreeFieldValue reads the process's settings.
-    rt::formatSettings() = settings;
+    rt::setFormatSettings(settings);
     const bool utf8 = data.ConsumeBool();
     const double value = fuzzDouble(data, 1e7);
     const QString pattern = fuzzText(data, 40, utf8);

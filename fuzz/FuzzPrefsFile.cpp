@@ -123,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     // The whole input is a file; its first byte also picks the locale and the two check boxes.
     const QByteArray raw(reinterpret_cast<const char*>(bytes), qsizetype(size));
     const int choice = size > 0 ? bytes[0] : 0;
-    rt::formatSettings() = fuzzSettings(choice);
+    rt::setFormatSettings(fuzzSettings(choice));
 
     const PrefsFile file = PrefsFile::fromBytes(raw);
     FUZZ_CHECK(file.lines() == expectedLines(raw), QString::number(file.lineCount()));

@@ -122,7 +122,7 @@ void checkMoon(int Y, int Mo, int D, int h, int mi, int s, int ms)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
-    rt::formatSettings() = fuzzSettings(data.ConsumeIntegral<uint8_t>());
+    rt::setFormatSettings(fuzzSettings(data.ConsumeIntegral<uint8_t>()));
     const bool utf8 = data.ConsumeBool();
 
     SunState state;

@@ -343,7 +343,7 @@ QString updatedFlags(const QString& flags, bool militaryTime, bool hints)
 
 double gmtOffsetFromLine(const QString& line)
 {
-    std::optional<double> hours = rt::tryStrToFloat(line);
+    std::optional<double> hours = rt::tryStrToFloat(line, rt::formatSettings());
     // A file saved under another locale carries the other decimal mark ("4.5" read where "4,5" is written).
     if (!hours) {
         FormatSettings other = rt::formatSettings();
@@ -358,7 +358,7 @@ double gmtOffsetFromLine(const QString& line)
 
 QString gmtOffsetLine(double hours)
 {
-    return rt::fieldText(hours);
+    return rt::fieldText(hours, rt::formatSettings());
 }
 
 QStringList savedLines(const QString& flags, const QString& longitude, const QString& latitude,

@@ -115,12 +115,14 @@ void TestDayReport::testMoonPictureIsTheMoonControlsAtSixInTheEvening()
     DayReport report;
     TMoon moon(world->clock);
     for (TDateTime date = day(2024, 1, 1); date <= day(2024, 12, 31); date += 1) {
-        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date) + QStringLiteral(" 6:00:00 PM"));
+        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date, rt::formatSettings()) +
+                           QStringLiteral(" 6:00:00 PM"));
         const int before = moonPictureFor(moon.CalculatePhase());
         QCOMPARE(report.report(Austin, date, true, *gate).moonPicture, before);
     }
     for (TDateTime date = day(1999, 12, 25); date <= day(2000, 1, 5); date += 1) {
-        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date) + QStringLiteral(" 6:00:00 PM"));
+        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date, rt::formatSettings()) +
+                           QStringLiteral(" 6:00:00 PM"));
         QCOMPARE(report.report(Austin, date, true, *gate).moonPicture, moonPictureFor(moon.CalculatePhase()));
     }
 }
