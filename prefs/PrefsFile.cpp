@@ -194,7 +194,8 @@ PrefsFile::WriteResult writeWhole(const QString& path, const QByteArray& bytes, 
         reason = QString::fromLocal8Bit(std::strerror(EISDIR));
         return Result::Failed;
     }
-    for (int depth = 0; depth < 128 && target.isSymLink(); ++depth)
+    // A save writes the file a link names; a new file never goes through a link, not even a dangling one.
+    for (int depth = 0; replace == Replace::Allowed && depth < 128 && target.isSymLink(); ++depth)
         target.setFile(target.symLinkTarget());
     QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.prefs.cal.XXXXXX"));
     if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush()) {
@@ -205,7 +206,7 @@ PrefsFile::WriteResult writeWhole(const QString& path, const QByteArray& bytes, 
     // The temporary file is private; the file keeps its own mode, a new one gets the mode of any new file.
     struct stat status = {};
     const bool existed = ::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &status) == 0;
-    const mode_t mode = existed ? mode_t(status.st_mode & 07777) : mode_t(0666 & ~processUmask());
+    const mode_t mode = existed ? mode_t(status.st_mode & 0777) : mode_t(0666 & ~processUmask());
     if (::fchmod(temporary.handle(), mode) != 0 || ::fsync(temporary.handle()) != 0) {
         reason = systemReason();
         return Result::Failed;

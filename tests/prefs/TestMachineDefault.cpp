@@ -160,6 +160,14 @@ void TestMachineDefault::testWriteNeverReplaces()
     QCOMPARE(PrefsFile({"x"}).saveNew(dir->filePath("zone.tab/dorvane/prefs.cal"), &reason),
              PrefsFile::WriteResult::Failed);
     QVERIFY(!reason.isEmpty());
+
+    // A dangling link where the file should be is not followed: nothing appears where it points.
+    const QString pointedAt = dir->filePath("elsewhere.cal");
+    const QString link = dir->filePath("linked/prefs.cal");
+    QVERIFY(QDir().mkpath(dir->filePath("linked")));
+    QVERIFY(QFile::link(pointedAt, link));
+    QVERIFY(PrefsFile({"x"}).saveNew(link) != PrefsFile::WriteResult::Written);
+    QVERIFY(!QFileInfo::exists(pointedAt));
 }
 
 void TestMachineDefault::testWrittenUnderTheUmask_data()

@@ -72,6 +72,7 @@ private slots:
     void testSaveFails_data();
     void testSaveFails();
     void testFailedWriteKeepsOldFile();
+    void testSaveThroughALinkWritesTheFileItNames();
     void testLoadMissingFile();
     void testLoadReadsOnlyARegularFile_data();
     void testLoadReadsOnlyARegularFile();
@@ -346,6 +347,30 @@ void TestPrefsFile::testFailedWriteKeepsOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"prefs.cal"}); // no temporary file left
 #else
     QSKIP("needs a file-size limit");
+#endif
+}
+
+void TestPrefsFile::testSaveThroughALinkWritesTheFileItNames()
+{
+#ifdef Q_OS_UNIX
+    TempPrefsDir dir;
+    const QString target = dir.path() + QStringLiteral("/kept/prefs.cal");
+    QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/kept")));
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("00\r\n");
+    old.close();
+    QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(QFile::link(target, dir.filePath()));
+    QVERIFY(PrefsFile(AustinLines).save(dir.filePath()));
+    // The link stays a link; the file it names has the new lines and keeps its mode.
+    QVERIFY(QFileInfo(dir.filePath()).isSymLink());
+    QCOMPARE(dir.read(), Austin);
+    struct stat status = {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & 0777), 0600);
+#else
+    QSKIP("links are Unix files");
 #endif
 }
 
