@@ -86,7 +86,7 @@ void checkSunRiseSet(const SunState& before, const QString& date, int MilitaryTi
     }
 }
 
-void checkReport(FuzzedDataProvider& data, const QString& date, int MilitaryTime, bool utf8)
+void checkReport(FuzzedDataProvider& data, const QString& date, int MilitaryTime)
 {
     SunReportInput input;
     input.latitude = fuzzDouble(data, 90);
@@ -150,6 +150,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     checkMoon(Y, Mo, D, h, mi, s, ms);
     (void)moonPictureFor(fuzzDouble(data, 7));
 
-    checkReport(data, date, MilitaryTime, utf8);
+    checkReport(data, date, MilitaryTime);
     return 0;
 }
