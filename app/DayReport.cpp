@@ -1,39 +1,47 @@
 #include "app/DayReport.h"
 #include "app/CalendarTexts.h"
+#include "astro/MoonForPlace.h"
+#include "prefs/PositionLine.h"
 #include "runtime/DateText.h"
-#include "zones/MoonForPlace.h"
 #include "zones/ZoneOffsets.h"
 
 DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day, bool startedByUser)
 {
+    // A line that does not convert keeps the position the last report used, which already carries the sign of its
+    // own marking; the report goes on with it after the warning.
+    QList<SunReportMessage> messages;
+    const FormatSettings& settings = rt::formatSettings();
+    const std::optional<double> latitude = prefs::latitudeOf(preferences.latitude, settings);
+    if (!latitude)
+        messages.append({SunReportMessage::Warning, prefs::InvalidLatitude});
+    const std::optional<double> longitude = prefs::longitudeWestOf(preferences.longitude, settings);
+    if (!longitude)
+        messages.append({SunReportMessage::Warning, prefs::InvalidLongitude});
+
     SunReportInput input;
-    input.longitudeLine = preferences.longitude;
-    input.latitudeLine = preferences.latitude;
-    input.latitudeField = m_latitudeField;
-    input.longitudeField = m_longitudeField;
+    input.latitude = latitude.value_or(m_latitudeField);
+    input.longitude = longitude.value_or(m_longitudeField);
     // A known zone gives the day's own offset, daylight saving included; else line 4 stands.
-    const QDate date = rt::toQDate(day);
-    // One look-up of the zone serves the offset and the message below.
-    const ZoneOffsets zone = zones::offsetsOn(preferences.zone, date);
-    input.gmtOffset = zone.reportOffset(preferences.gmtOffset);
+    const bool knownZone = zones::isKnownZone(preferences.zone);
+    input.gmtOffset = zones::offsetsOn(preferences.zone, rt::toQDate(day)).reportOffset(preferences.gmtOffset);
     input.MilitaryTime = MilitaryTime ? 1 : 0;
-    input.dateText = rt::formatDateTime(texts::PatternSunDate, day);
+    input.dateText = rt::formatDateTime(texts::PatternSunDate, day, settings);
     const SunReportResult result = computeSunReport(input, Sun);
-    m_latitudeField = result.latitudeField;
-    m_longitudeField = result.longitudeField;
+    m_latitudeField = input.latitude;
+    m_longitudeField = input.longitude;
     SunRecalcCountdown = ReportHoldTicks;
 
     // From a southern latitude the moon is seen the other way round.
     const int phaseStep = moonPictureOn(day);
-    Shown shown{result.sunrise, result.sunset, zones::moonPictureAt(phaseStep, m_latitudeField), phaseStep, {}};
+    Shown shown{result.sunrise, result.sunset, moonPictureAt(phaseStep, m_latitudeField), phaseStep, {}};
     // The same day and preferences tell the same story: a report the program starts by itself says each thing once.
     // A position it cannot read is the preferences' story alone, whatever the day.
-    const QString story = input.longitudeLine + QLatin1Char('|') + input.latitudeLine + QLatin1Char('|') +
+    const QString story = preferences.longitude + QLatin1Char('|') + preferences.latitude + QLatin1Char('|') +
                           QString::number(preferences.gmtOffset) + QLatin1Char('|') + preferences.zone +
                           QLatin1Char('|');
-    QList<SunReportMessage> messages = result.messages;
+    messages += result.messages;
     // A zone line naming no zone leaves the report on line 4; like a bad position, it is the preferences' story.
-    const bool unknownZone = !preferences.zone.trimmed().isEmpty() && !zone.known;
+    const bool unknownZone = !preferences.zone.trimmed().isEmpty() && !knownZone;
     if (unknownZone)
         messages.append({SunReportMessage::Warning, zoneText::unknownZone(preferences.zone)});
     const QString zoneMessage = unknownZone ? zoneText::unknownZone(preferences.zone) : QString();

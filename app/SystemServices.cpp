@@ -1,15 +1,24 @@
 #include "app/SystemServices.h"
 #include "app/WaylandSession.h"
+#include "zones/ZoneOffsets.h"
 #include <QAbstractButton>
 #include <QCursor>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimeZone>
 #include <QTimer>
 
 QDateTime SystemClock::now() const
 {
     return QDateTime::currentDateTime();
+}
+
+QByteArray SystemClock::zoneId() const
+{
+    // The zone library reads TZ at its first use: a TZ naming a file outside the zone database is no zone.
+    zones::guardEnvironmentZone();
+    return QTimeZone::systemTimeZoneId();
 }
 
 namespace {

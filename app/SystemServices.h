@@ -9,6 +9,7 @@ class SystemClock : public Clock
 {
 public:
     QDateTime now() const override;
+    QByteArray zoneId() const override;
 };
 
 // One-OK boxes over the main window. The box gate decides whether one may open.

@@ -187,7 +187,8 @@ void TCalendar::showTodayCaption()
 {
     const TDateTime start = now();
     // Today's own figures; no span starts from them.
-    ::CalcJulianDate(Julian, rt::formatDateTime(QStringLiteral("mm/dd/yy"), start), rt::dateOf(start), false, start);
+    ::CalcJulianDate(Julian, rt::formatDateTime(QStringLiteral("mm/dd/yy"), start, rt::formatSettings()),
+                     rt::dateOf(start), false, start);
     setWindowTitle(captionHead(start, Julian.JulianYear, Julian.JulianDayOfYear));
     m_captionFollowsToday = true;
 }
@@ -288,6 +289,6 @@ void TCalendar::setYearButton(const QString& pattern, bool janPrefix)
 {
     m_yearPattern = pattern;
     m_yearJanPrefix = janPrefix;
-    const QString text = rt::formatDateTime(pattern, now());
+    const QString text = rt::formatDateTime(pattern, now(), rt::formatSettings());
     ui.SpeedButton10->setText(janPrefix ? texts::JanPrefix + text : text);
 }

@@ -24,8 +24,8 @@ void TCalendar::MonthCalendarClick(int n)
         const QString letters = grid::titleMonthLetters(n, ui.TitlePanel[n - 1]->text());
         const TDateTime date = month->Date();
         // A click on a day of the neighbouring months, which the title does not name, brings back today's year.
-        if (rt::formatDateTime(QStringLiteral("mmmm"), date).contains(letters)) {
-            CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date), rt::dateOf(date));
+        if (rt::formatDateTime(QStringLiteral("mmmm"), date, rt::formatSettings()).contains(letters)) {
+            CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date, rt::formatSettings()), rt::dateOf(date));
             month->setHint(julianText(Julian.JulianYear, Julian.JulianDayOfYear));
             reportDay(date, true);
         } else {

@@ -11,7 +11,8 @@ Placement placeGridYear(YearSource source, TDateTime calendar1, const QString& y
     if (source == YearSource::Calendar1)
         return Placement{calendar1, yearStartText};
     const TDateTime from = source == YearSource::Calendar1Year ? calendar1 : now;
-    return Placement{rt::encodeDate(rt::yearOf(from), 1, 1), rt::formatDateTime(QStringLiteral("01/01/yyyy"), from)};
+    return Placement{rt::encodeDate(rt::yearOf(from), 1, 1),
+                     rt::formatDateTime(QStringLiteral("01/01/yyyy"), from, rt::formatSettings())};
 }
 
 TDateTime calendarDate(TDateTime calendar1, int k)
@@ -21,7 +22,8 @@ TDateTime calendarDate(TDateTime calendar1, int k)
 
 QString titleText(int k, TDateTime date)
 {
-    return QString::number(k) + QLatin1Char(' ') + rt::formatDateTime(texts::PatternMonthTitle, date);
+    return QString::number(k) + QLatin1Char(' ') +
+           rt::formatDateTime(texts::PatternMonthTitle, date, rt::formatSettings());
 }
 
 QString titleMonthLetters(int k, const QString& title)
@@ -49,7 +51,8 @@ Placement YearGrid::place(TDateTime calendar1, TDateTime now)
 
 TDateTime YearGrid::midnightCalendar1(TDateTime now) const
 {
-    return rt::strToDate(rt::formatDateTime(YearStartText, now), rt::yearOf(now));
+    return rt::strToDate(rt::formatDateTime(YearStartText, now, rt::formatSettings()), rt::yearOf(now),
+                         rt::formatSettings());
 }
 
 std::optional<TDateTime> YearGrid::step(TDateTime calendar1, int direction, int minYear, int maxYear)

@@ -7,9 +7,9 @@
 #include "app/WaylandSession.h"
 #include "dialog/HomeTexts.h"
 #include "dialog/THome.h"
+#include "prefs/MachineDefault.h"
+#include "prefs/SettingsLocation.h"
 #include "runtime/FormatSettings.h"
-#include "zones/MachineDefault.h"
-#include "zones/SettingsLocation.h"
 #include "zones/ZoneOffsets.h"
 #include <QApplication>
 #include <QTimer>
@@ -28,8 +28,9 @@ int main(int argc, char** argv)
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &instance, &SingleInstance::release);
     HintTimings::install(application);
     quitOnTerminationSignals(application);
-    // Dates built in month/day/year order read back whatever the locale's own order.
-    rt::formatSettings().shortDateFormat = texts::PatternShortDate;
+    // Fixed for the run before any window reads them: the locale's separators and names, the program's own short
+    // date format.
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale::system()));
 
     SystemClock clock;
     MessagePrompter prompter;
@@ -37,16 +38,19 @@ int main(int argc, char** argv)
     Services services{clock, prompter, pointer};
     BoxGate gate(services);
     // prefs.cal beside the program, or in the user's settings folder when the program's folder is not theirs.
-    const SettingsLocation location = zones::chooseSettingsLocation(QCoreApplication::applicationDirPath());
+    const SettingsLocation location = prefs::chooseSettingsLocation(QCoreApplication::applicationDirPath());
     PrefsStore preferences = PrefsStore::atPath(location.path);
     // A first start there is not a missing file: this machine's defaults are written silently.
+    QString reason;
     const bool firstStartFailed =
         location.writeDefault &&
-        zones::writeIfMissing(location.path, zones::thisMachineDefaultPrefs(clock.now().date())) ==
-            zones::WriteResult::Failed;
+        prefs::thisMachineDefaultPrefs(clock, rt::formatSettings()).saveNew(location.path, &reason) ==
+            PrefsFile::WriteResult::Failed;
     // Said once; the read that follows would only tell the same story again.
-    if (firstStartFailed)
+    if (firstStartFailed) {
+        qWarning("Cannot create file %s: %s", qPrintable(location.path), qPrintable(reason));
         preferences.openFailureAlreadyReported();
+    }
 
     TCalendar Calendar(services, gate, preferences);
     THome Home(services, gate, preferences);

@@ -35,7 +35,7 @@ QString spanDayText(TDateTime date)
     QStringList pieces;
     for (const QChar field : rt::formatSettings().shownDateOrder)
         pieces.append(field == QLatin1Char('y') ? QStringLiteral("yyyy") : QString(field));
-    return rt::formatDateTime(pieces.join(QLatin1Char('.')), date);
+    return rt::formatDateTime(pieces.join(QLatin1Char('.')), date, rt::formatSettings());
 }
 
 } // namespace
@@ -48,7 +48,8 @@ QString julianText(const QString& julianYear, int julianDayOfYear)
 namespace {
 QString todayPart(TDateTime now)
 {
-    return QStringLiteral("Dorvane   Today:  ") + rt::formatDateTime(QStringLiteral("(m) mmm dd, yyyy"), now);
+    return QStringLiteral("Dorvane   Today:  ") +
+           rt::formatDateTime(QStringLiteral("(m) mmm dd, yyyy"), now, rt::formatSettings());
 }
 } // namespace
 
@@ -117,7 +118,8 @@ std::optional<QString> CalcJulianDate(JulianState& state, const QString& dateTex
     const double months = CountMonths(first, second);
     const QString title = head + spanDayText(first) + QStringLiteral(" > ") + spanDayText(second) +
                           QStringLiteral("   Dy = ") + state.SpanDaysText + QStringLiteral("  Wk = ") +
-                          QString::number(weeks) + QStringLiteral("  Mo = ") + rt::floatToStr(months);
+                          QString::number(weeks) + QStringLiteral("  Mo = ") +
+                          rt::floatToStr(months, rt::formatSettings());
     state.SpanStartText.clear();
     state.SpanEndText.clear();
     return title;
@@ -126,7 +128,7 @@ std::optional<QString> CalcJulianDate(JulianState& state, const QString& dateTex
 void Calc_Day_Hour(JulianState& state, TDateTime first, TDateTime second)
 {
     const double days = std::fabs(rt::dateOf(second) - rt::dateOf(first)) + 1;
-    state.SpanDaysText = rt::floatToStr(days);
+    state.SpanDaysText = rt::floatToStr(days, rt::formatSettings());
 }
 
 int WeekNumber(TDateTime date)

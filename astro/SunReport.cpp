@@ -1,11 +1,8 @@
 #include "astro/SunReport.h"
 #include "astro/MoonPhase.h"
-#include "runtime/NumberText.h"
 #include <cmath>
 
 namespace {
-
-const QChar degreeSign(0x00B0);
 
 // Interval bounds in radians; between bounds 41 and 42 there is no bound, so the last-quarter interval is wide.
 constexpr double phaseBounds[57] = {0.0,
@@ -71,29 +68,11 @@ constexpr int intervalPicture[57] = {0,  28, 1,  2,  2,  3,  3,  4,  4,  5,  5, 
                                      8,  9,  9,  10, 10, 10, 11, 11, 12, 13, 14, 15, 15, 16, 16, 17, 17, 18, 18,
                                      18, 19, 19, 20, 20, 21, 21, 21, 22, 22, 22, 23, 23, 24, 24, 25, 26, 27, 28};
 
-// The text before the first degree sign, without blanks; empty when there is no degree sign.
-QChar markLetter(const QString& line)
-{
-    const int p = line.indexOf(degreeSign);
-    if (p < 0)
-        return QChar();
-    const QString before = line.left(p).trimmed();
-    return before.isEmpty() ? QChar() : before.at(0).toUpper();
-}
-
-// A converted number within the limit; NaN is not.
-std::optional<double> withinLimit(std::optional<double> value, double limit)
-{
-    if (value && std::abs(*value) <= limit)
-        return value;
-    return std::nullopt;
-}
-
 void runOnce(SunReportResult& result, const SunReportInput& input, double offset, SunState& state, int kind)
 {
     // SunRiseSet overwrites longitude and offset, so every run stores its inputs afresh.
-    state.SunLatitude = result.latitudeField;
-    state.SunLongitude = result.longitudeField * -1;
+    state.SunLatitude = input.latitude;
+    state.SunLongitude = input.longitude * -1;
     state.SunZoneOffset = offset;
     state.SunEventKind = kind;
     for (const QString& text : SunRiseSet(state, input.dateText, input.MilitaryTime))
@@ -102,51 +81,19 @@ void runOnce(SunReportResult& result, const SunReportInput& input, double offset
 
 } // namespace
 
-std::optional<double> degreeFieldValue(const QString& line)
-{
-    const int p = line.indexOf(degreeSign);
-    // Degrees never carry thousands: "97.45" and "97,45" both mean 97.45 whatever the locale groups digits with,
-    // so a position typed under one language still reads right under another.
-    FormatSettings degrees = rt::formatSettings();
-    degrees.thousandSeparator = QChar(0x1);
-    return rt::parseFieldNumber(p < 0 ? line : line.mid(p + 1, 100), degrees);
-}
-
-bool isMarkedSouth(const QString& latitudeLine)
-{
-    return markLetter(latitudeLine) == QLatin1Char('S');
-}
-
-bool isMarkedEast(const QString& longitudeLine)
-{
-    return markLetter(longitudeLine) == QLatin1Char('E');
-}
-
 SunReportResult computeSunReport(const SunReportInput& input, SunState& state)
 {
-    SunReportResult result{input.latitudeField, input.longitudeField, QString(), QString(), {}};
-
-    // A marking applies to a freshly converted number only; after a failed conversion the field keeps the value
-    // it held, which already carries the sign of its own marking.
-    using namespace sunReportLimits;
-    if (const std::optional<double> latitude = withinLimit(degreeFieldValue(input.latitudeLine), Latitude))
-        result.latitudeField = isMarkedSouth(input.latitudeLine) ? -std::abs(*latitude) : *latitude;
-    else
-        result.messages.append({SunReportMessage::Warning, sunReportText::InvalidLatitude});
-    if (const std::optional<double> longitude = withinLimit(degreeFieldValue(input.longitudeLine), Longitude))
-        result.longitudeField = isMarkedEast(input.longitudeLine) ? -std::abs(*longitude) : *longitude;
-    else
-        result.messages.append({SunReportMessage::Warning, sunReportText::InvalidLongitude});
+    SunReportResult result{QString(), QString(), {}};
     // No zone is that far from Greenwich: the times are given at Greenwich rather than at a made-up hour.
     double offset = input.gmtOffset;
-    if (!(std::abs(offset) <= OffsetHours)) {
+    if (!(std::abs(offset) <= sunReportLimits::OffsetHours)) {
         offset = 0;
         result.messages.append({SunReportMessage::Warning, sunReportText::InvalidOffset});
     }
 
     // Without a position SunRiseSet computes nothing and the texts stand; a scan that finds no event leaves the
     // text of an earlier day, which must not pass for this day's.
-    const bool scans = result.latitudeField != 0 && result.longitudeField != 0;
+    const bool scans = input.latitude != 0 && input.longitude != 0;
     runOnce(result, input, offset, state, 1);
     result.sunrise = scans && !state.riseFound ? sunReportText::NoEvent : state.SunriseText;
     runOnce(result, input, offset, state, 2);

@@ -37,7 +37,7 @@ double dateField(const QString& text, int position, int length)
         if (digits)
             return value;
     }
-    return rt::strToFloat(field.toString());
+    return rt::strToFloat(field.toString(), rt::formatSettings());
 }
 
 struct SunPlace

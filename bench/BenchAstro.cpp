@@ -22,8 +22,7 @@ BENCHMARK(BM_SunRiseSet);
 void BM_SunReport(benchmark::State& run)
 {
     SunState state;
-    const SunReportInput input{QStringLiteral("W°95.22"),   QStringLiteral("N°29.57"), 0, 0, -6, 0,
-                               QStringLiteral("06/21/2024")};
+    const SunReportInput input{29.57, 95.22, -6, 0, QStringLiteral("06/21/2024")};
     for (auto _ : run)
         benchmark::DoNotOptimize(computeSunReport(input, state));
     run.SetItemsProcessed(run.iterations());

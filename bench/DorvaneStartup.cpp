@@ -27,7 +27,7 @@ int main(int argc, char** argv)
 
     BoxGate gate(services);
     PrefsStore preferences(folder.path());
-    rt::formatSettings().shortDateFormat = texts::PatternShortDate;
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale::system()));
 
     TCalendar Calendar(services, gate, preferences);
     THome Home(services, gate, preferences);

@@ -19,12 +19,12 @@ void TCurrencyEdit::setValue(double value)
 
 QString TCurrencyEdit::valueText() const
 {
-    return rt::fieldText(m_value);
+    return rt::fieldText(m_value, rt::formatSettings());
 }
 
 bool TCurrencyEdit::setTextChecked(const QString& text)
 {
-    const std::optional<double> parsed = rt::parseFieldNumber(text);
+    const std::optional<double> parsed = rt::parseFieldNumber(text, rt::formatSettings());
     if (!parsed || !std::isfinite(*parsed))
         return false;
     setValue(*parsed);
@@ -54,7 +54,7 @@ void TCurrencyEdit::focusOutEvent(QFocusEvent* event)
 
 void TCurrencyEdit::showValue()
 {
-    const QString shown = hasFocus() ? valueText() : rt::formatFloat(m_displayPattern, m_value);
+    const QString shown = hasFocus() ? valueText() : rt::formatFloat(m_displayPattern, m_value, rt::formatSettings());
     if (text() != shown)
         setText(shown);
 }

@@ -125,8 +125,8 @@ void TMonthCalendar::followPage(int year, int month)
 void TMonthCalendar::describeMonth()
 {
     // A screen reader names the calendar, and its day grid that takes the focus, by the month shown.
-    const QString month =
-        rt::formatDateTime(QStringLiteral("mmmm yyyy"), rt::fromQDate(QDate(yearShown(), monthShown(), 1)));
+    const QString month = rt::formatDateTime(QStringLiteral("mmmm yyyy"),
+                                             rt::fromQDate(QDate(yearShown(), monthShown(), 1)), rt::formatSettings());
     setAccessibleName(month);
     if (m_view)
         m_view->setAccessibleName(month);

@@ -9,7 +9,7 @@
 
 TMoon::TMoon(const Clock& clock, QWidget* parent) : QWidget(parent), clock(clock)
 {
-    FCustomTime = rt::dateTimeToStr(rt::fromQDateTime(clock.now()));
+    FCustomTime = rt::dateTimeToStr(rt::fromQDateTime(clock.now()), rt::formatSettings());
     resize(32, 32);
 }
 
@@ -64,7 +64,7 @@ long double TMoon::CalculatePhase()
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, msec = 0;
     if (FMoonDisplayType == mdtUseSystemTime) {
         const QDateTime now = clock.now();
-        FCustomTime = rt::dateTimeToStr(rt::fromQDateTime(now));
+        FCustomTime = rt::dateTimeToStr(rt::fromQDateTime(now), rt::formatSettings());
         const QDate date = now.date();
         const QTime time = now.time();
         year = date.year();
@@ -75,7 +75,7 @@ long double TMoon::CalculatePhase()
         second = time.second();
         msec = time.msec();
     } else if (FMoonDisplayType == mdtUseCustomTime) {
-        const TDateTime moment = rt::strToDateTime(FCustomTime, clock.now().date().year());
+        const TDateTime moment = rt::strToDateTime(FCustomTime, clock.now().date().year(), rt::formatSettings());
         if (!std::isfinite(moment))
             throw ConvertError(QStringLiteral("'%1' is not a valid date and time").arg(FCustomTime));
         rt::decodeDate(moment, year, month, day);

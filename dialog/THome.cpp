@@ -5,7 +5,8 @@
 #include "dialog/HomeTexts.h"
 #include "dialog/ZoneRow.h"
 #include "prefs/OffsetList.h"
-#include "zones/MachineDefault.h"
+#include "prefs/MachineDefault.h"
+#include "prefs/PositionLine.h"
 #include "zones/ZoneOffsets.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -172,9 +173,9 @@ void THome::chooseZone(const QString& zoneId)
     // Only empty position fields take the zone's city: there is no way to ask before replacing what was typed.
     if (!ui.Edit1->text().trimmed().isEmpty() || !ui.Edit2->text().trimmed().isEmpty())
         return;
-    if (const std::optional<ZonePosition> place = zones::zonePosition(zoneId, zones::systemZoneTables())) {
-        ui.Edit1->setText(zones::latitudeLine(place->latitude));
-        ui.Edit2->setText(zones::longitudeLine(place->longitude));
+    if (const std::optional<ZonePosition> place = prefs::zonePosition(zoneId, prefs::systemZoneTables())) {
+        ui.Edit1->setText(prefs::latitudeLine(place->latitude));
+        ui.Edit2->setText(prefs::longitudeLine(place->longitude));
     }
 }
 
@@ -246,6 +247,6 @@ void THome::showEvent(QShowEvent* event)
         m_listsFitted = true;
         HomeForm::fitListToEntries(ui.ComboBox1);
     }
-    ui.PanelZone->listZones();
+    ui.PanelZone->listZones(zones::machineZoneId(m_services.clock.zoneId()));
     QDialog::showEvent(event);
 }

@@ -13,9 +13,8 @@ namespace {
 constexpr QRect RowPlace(5, 164, 193, 29);
 
 // The machine's zone first, then every other zone the time-zone database knows.
-QStringList zoneIds()
+QStringList zoneIds(const QString& machine)
 {
-    const QString machine = zones::machineZoneId();
     QStringList ids;
     if (!machine.isEmpty())
         ids.append(machine);
@@ -87,12 +86,12 @@ bool ZoneRow::clear()
     return true;
 }
 
-void ZoneRow::listZones()
+void ZoneRow::listZones(const QString& machineZone)
 {
     if (m_list->count() > 1)
         return;
     const QSignalBlocker quiet(m_list);
-    m_list->addItems(zoneIds());
+    m_list->addItems(zoneIds(machineZone));
     HomeForm::fitListToEntries(m_list);
     showZone();
 }

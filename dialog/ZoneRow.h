@@ -22,8 +22,8 @@ public:
     bool choose(const QString& zoneId);
     // No zone any more, the empty entry shown; false when there was none.
     bool clear();
-    // Fills the list once with every zone of the database, keeping the zone shown.
-    void listZones();
+    // Fills the list once with every zone of the database, the machine's own first, keeping the zone shown.
+    void listZones(const QString& machineZone);
 
     QLabel* caption() const { return m_caption; }
     QComboBox* list() const { return m_list; }

@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     if (data.ConsumeBool())
         settings.shortDateFormat = data.ConsumeBool() ? QStringLiteral("d/m/yyyy") : QStringLiteral("yyyy/mm/dd");
     // CalcJulianDate reads the process's settings.
-    rt::formatSettings() = settings;
+    rt::setFormatSettings(settings);
     const int clockYear = data.ConsumeIntegralInRange<int>(1, 9999);
     const TDateTime value = fuzzDouble(data, 3e6);
     const TDateTime now = fuzzDouble(data, 3e6);

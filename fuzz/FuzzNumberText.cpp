@@ -1,7 +1,7 @@
 // Degree texts and the numeric field's number texts over any text and any value: reading never fails other than
 // by nullopt, what is read is finite and rounded to two decimals, and the field's own text reads back the same.
 #include "FuzzSupport.h"
-#include "astro/SunReport.h"
+#include "prefs/PositionLine.h"
 #include "runtime/ConvertError.h"
 #include "runtime/NumberText.h"
 
@@ -31,7 +31,8 @@ void checkFieldTextOf(double value, const FormatSettings& settings)
 
     // A position line written with this number: the degree reading takes either decimal mark.
     if (text.size() <= 100) {
-        const std::optional<double> degrees = degreeFieldValue(QStringLiteral("N") + DegreeSign + text);
+        const std::optional<double> degrees =
+            prefs::degreeFieldValue(QStringLiteral("N") + DegreeSign + text, settings);
         FUZZ_CHECK(degrees && *degrees == rounded, text);
     }
 }
@@ -50,7 +51,7 @@ void checkFieldNumber(const QString& text, const FormatSettings& settings)
 
 void checkDegrees(const QString& line)
 {
-    const std::optional<double> value = degreeFieldValue(line);
+    const std::optional<double> value = prefs::degreeFieldValue(line, rt::formatSettings());
     if (!value)
         return;
     FUZZ_CHECK(std::isfinite(*value), line);
@@ -58,9 +59,9 @@ void checkDegrees(const QString& line)
     // The number is the text after the first degree sign alone: what comes before it does not count.
     const qsizetype p = line.indexOf(DegreeSign);
     if (p >= 0)
-        FUZZ_CHECK(degreeFieldValue(QStringLiteral("S") + line.mid(p)) == value, line);
-    (void)isMarkedSouth(line);
-    (void)isMarkedEast(line);
+        FUZZ_CHECK(prefs::degreeFieldValue(QStringLiteral("S") + line.mid(p), rt::formatSettings()) == value, line);
+    (void)prefs::isMarkedSouth(line);
+    (void)prefs::isMarkedEast(line);
 }
 
 void checkOtherTexts(const QString& text, const QString& pattern, double value, const FormatSettings& settings)
@@ -100,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     FuzzedDataProvider data(bytes, size);
     const FormatSettings settings = fuzzSettings(data.ConsumeIntegral<uint8_t>());
     // degreeFieldValue reads the process's settings.
-    rt::formatSettings() = settings;
+    rt::setFormatSettings(settings);
     const bool utf8 = data.ConsumeBool();
     const double value = fuzzDouble(data, 1e7);
     const QString pattern = fuzzText(data, 40, utf8);

@@ -1,7 +1,7 @@
 // The prefs.cal reader and writer over any bytes: the lines read are what the file holds, writing and reading back
 // gives the same lines, and the line accessors never fail.
 #include "FuzzSupport.h"
-#include "astro/SunReport.h"
+#include "prefs/PositionLine.h"
 #include "prefs/PrefsFile.h"
 #include "runtime/NumberText.h"
 
@@ -88,13 +88,18 @@ void checkValues(const PrefsFile& file, bool militaryTime, bool hints)
                    flags);
 
     for (const QString& line : {file.line(2), file.line(3)}) {
-        if (const std::optional<double> degrees = degreeFieldValue(line)) {
+        if (const std::optional<double> degrees = prefs::degreeFieldValue(line, rt::formatSettings())) {
             FUZZ_CHECK(std::isfinite(*degrees), line);
             FUZZ_CHECK(*degrees == rt::roundTo2(*degrees), line);
         }
-        (void)isMarkedSouth(line);
-        (void)isMarkedEast(line);
+        (void)prefs::isMarkedSouth(line);
+        (void)prefs::isMarkedEast(line);
     }
+    // A position is a place on the globe or none.
+    if (const std::optional<double> latitude = prefs::latitudeOf(file.line(3), rt::formatSettings()))
+        FUZZ_CHECK(std::abs(*latitude) <= prefs::MaxLatitude, file.line(3));
+    if (const std::optional<double> longitude = prefs::longitudeWestOf(file.line(2), rt::formatSettings()))
+        FUZZ_CHECK(std::abs(*longitude) <= prefs::MaxLongitude, file.line(2));
 
     const double hours = prefs::gmtOffsetFromLine(file.line(4));
     FUZZ_CHECK(std::isfinite(hours), file.line(4));
@@ -118,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     // The whole input is a file; its first byte also picks the locale and the two check boxes.
     const QByteArray raw(reinterpret_cast<const char*>(bytes), qsizetype(size));
     const int choice = size > 0 ? bytes[0] : 0;
-    rt::formatSettings() = fuzzSettings(choice);
+    rt::setFormatSettings(fuzzSettings(choice));
 
     const PrefsFile file = PrefsFile::fromBytes(raw);
     FUZZ_CHECK(file.lines() == expectedLines(raw), QString::number(file.lineCount()));

@@ -67,8 +67,11 @@ bool PrefsStore::load(QString* message)
 bool PrefsStore::save(const Preferences& value)
 {
     const PrefsFile file = value.toFile();
-    if (!file.save(path()))
+    if (!file.save(path(), &m_lastError)) {
+        qWarning("Cannot create file %s: %s", qPrintable(path()), qPrintable(m_lastError));
         return false;
-    m_value = Preferences::fromFile(PrefsFile::fromBytes(file.toBytes()));
+    }
+    m_lastError.clear();
+    m_value = Preferences::fromFile(file.asRead());
     return true;
 }

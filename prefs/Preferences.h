@@ -52,8 +52,11 @@ public:
     // is empty when that failure was already reported: activation runs again after every box is closed, and
     // reporting each time would never let the user out. It is reported again only after a successful read.
     bool load(QString* message);
-    // Writes the value; on success value() is what a new read gives, characters the file cannot hold replaced.
+    // Writes the value; on success value() is what a new read gives, characters the file cannot hold replaced. On
+    // failure the system's reason goes to the standard error and stays in lastError().
     bool save(const Preferences& value);
+    // Why the last save failed, as the system tells it; empty after a successful one.
+    QString lastError() const { return m_lastError; }
     // A failure to open the file was already told another way (a first start that could not write the file).
     void openFailureAlreadyReported() { m_openFailureReported = true; }
 
@@ -62,4 +65,5 @@ private:
     Preferences m_value;
     bool m_everRead = false;
     bool m_openFailureReported = false;
+    QString m_lastError;
 };

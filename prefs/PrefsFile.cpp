@@ -3,9 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -83,6 +84,11 @@ std::optional<QByteArray> smallFileBytes(const QString& path)
     return bytes;
 }
 
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
 #ifdef Q_OS_UNIX
 bool writeAllAt(int fd, const QByteArray& bytes)
 {
@@ -91,8 +97,11 @@ bool writeAllAt(int fd, const QByteArray& bytes)
         const ssize_t written = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
             return false;
+        }
         done += written;
     }
     return true;
@@ -102,14 +111,18 @@ bool writeAllAt(int fd, const QByteArray& bytes)
 // new bytes go over the old ones in one write, never after a truncation. A shorter text is followed by a few line
 // ends in that write, so the old bytes left behind it until the cut lie past the lines read (the empty lines
 // between read as missing ones); only then is the file cut to its own length. A failed write puts the old bytes
-// back.
-bool writeInPlace(const QString& path, const QByteArray& bytes, const std::optional<QByteArray>& before)
+// back; when that fails too, the reason says so.
+bool writeInPlace(const QString& path, const QByteArray& bytes, const std::optional<QByteArray>& before,
+                  QString& reason)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        reason = systemReason();
         return false;
+    }
     struct stat status = {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        reason = QStringLiteral("not a regular file");
         ::close(fd);
         return false;
     }
@@ -120,26 +133,103 @@ bool writeInPlace(const QString& path, const QByteArray& bytes, const std::optio
     bool written = writeAllAt(fd, padded) && ::fsync(fd) == 0;
     if (written && padded.size() != bytes.size())
         written = ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0;
-    if (!written && before && writeAllAt(fd, *before)) {
-        if (::ftruncate(fd, off_t(before->size())) == 0)
-            ::fsync(fd);
+    if (!written) {
+        reason = systemReason();
+        const bool restored =
+            before && writeAllAt(fd, *before) && ::ftruncate(fd, off_t(before->size())) == 0 && ::fsync(fd) == 0;
+        if (!restored)
+            reason += prefs::RestoreFailed;
     }
-    return ::close(fd) == 0 && written;
+    if (::close(fd) != 0 && written) {
+        reason = systemReason();
+        written = false;
+    }
+    return written;
+}
+
+// Read, not set and restored: umask() would change it for every thread of the process meanwhile.
+mode_t processUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return mode_t(mask & 0777);
+            }
+        }
+    }
+    return 022;
 }
 #endif
 
-bool writeAtomic(const QString& path, const QByteArray& bytes)
+// The byte a character of a line is written as.
+char16_t storedCode(char16_t code)
 {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() does not report a failed flush of buffered bytes and would put a cut-short file in place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
+    // A line end inside a value would shift every later line of the file.
+    if (code == '\r' || code == '\n')
+        return ' ';
+    return code <= 0xFF ? code : '?';
+}
+
+enum class Replace { Allowed, Never };
+
+// The one writer of the file: the bytes go to a temporary file beside it, which takes the file's place only once
+// it is complete on disk, so the file reads as the old bytes or the new ones, never as a part. A link is followed
+// to the file it names. With Replace::Never an existing file is kept, even one that appears while writing.
+PrefsFile::WriteResult writeWhole(const QString& path, const QByteArray& bytes, Replace replace, QString& reason)
+{
+    using Result = PrefsFile::WriteResult;
+    QFileInfo target(path);
+    if (target.exists() && replace == Replace::Never)
+        return Result::AlreadyThere;
+    // A file we may not write is not replaced behind its owner's back.
+    if (target.exists() && !target.isWritable()) {
+        reason = QString::fromLocal8Bit(std::strerror(EACCES));
+        return Result::Failed;
     }
-    return file.commit();
+    if (target.isDir()) {
+        reason = QString::fromLocal8Bit(std::strerror(EISDIR));
+        return Result::Failed;
+    }
+    // A save writes the file a link names; a new file never goes through a link, not even a dangling one.
+    for (int depth = 0; replace == Replace::Allowed && depth < 128 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.prefs.cal.XXXXXX"));
+    if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush()) {
+        reason = temporary.errorString();
+        return Result::Failed;
+    }
+#ifdef Q_OS_UNIX
+    // The temporary file is private; the file keeps its own mode, a new one gets the mode of any new file.
+    struct stat status = {};
+    const bool existed = ::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &status) == 0;
+    const mode_t mode = existed ? mode_t(status.st_mode & 0777) : mode_t(0666 & ~processUmask());
+    if (::fchmod(temporary.handle(), mode) != 0 || ::fsync(temporary.handle()) != 0) {
+        reason = systemReason();
+        return Result::Failed;
+    }
+    if (replace == Replace::Allowed) {
+        if (::rename(QFile::encodeName(temporary.fileName()).constData(),
+                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+            reason = systemReason();
+            return Result::Failed;
+        }
+        temporary.setAutoRemove(false);
+        return Result::Written;
+    }
+#endif
+    if (replace == Replace::Allowed && target.exists())
+        QFile::remove(target.absoluteFilePath());
+    // Renaming this way never replaces a file of that name, so a file that appeared meanwhile is kept.
+    if (!temporary.rename(target.absoluteFilePath())) {
+        reason = temporary.errorString();
+        return QFileInfo::exists(path) && replace == Replace::Never ? Result::AlreadyThere : Result::Failed;
+    }
+    temporary.setAutoRemove(false);
+    return Result::Written;
 }
 } // namespace
 
@@ -164,17 +254,23 @@ QByteArray PrefsFile::toBytes() const
 {
     QByteArray bytes;
     for (const QString& line : m_lines) {
-        for (const QChar c : line) {
-            const char16_t code = c.unicode();
-            // A line end inside a value would shift every later line of the file.
-            if (code == '\r' || code == '\n')
-                bytes.append(' ');
-            else
-                bytes.append(code <= 0xFF ? char(code) : '?');
-        }
+        for (const QChar c : line)
+            bytes.append(char(storedCode(c.unicode())));
         bytes.append("\r\n");
     }
     return bytes;
+}
+
+PrefsFile PrefsFile::asRead() const
+{
+    QStringList lines;
+    for (const QString& line : m_lines) {
+        QString read = line.left(MaxLineLength);
+        for (QChar& c : read)
+            c = QChar(storedCode(c.unicode()));
+        lines.append(read);
+    }
+    return PrefsFile(lines);
 }
 
 QString PrefsFile::line(int n) const
@@ -198,21 +294,37 @@ std::optional<PrefsFile> PrefsFile::load(const QString& path)
     return fromBytes(*bytes);
 }
 
-bool PrefsFile::save(const QString& path) const
+bool PrefsFile::save(const QString& path, QString* reason) const
 {
+    QString why;
     const QByteArray bytes = toBytes();
-    if (writeAtomic(path, bytes))
-        return true;
+    bool saved = writeWhole(path, bytes, Replace::Allowed, why) == WriteResult::Written;
 #ifdef Q_OS_UNIX
     // A folder that refuses the temporary file may still hold a file of ours we may write. Only a regular file is
     // written in place: opening a FIFO for writing would block.
     const QFileInfo info(path);
-    if (info.isFile() && ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK | X_OK) != 0)
-        return writeInPlace(path, bytes, smallFileBytes(path));
+    if (!saved && info.isFile() && ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK | X_OK) != 0)
+        saved = writeInPlace(path, bytes, smallFileBytes(path), why);
 #endif
-    return false;
+    if (reason)
+        *reason = saved ? QString() : why;
+    return saved;
 }
 
+PrefsFile::WriteResult PrefsFile::saveNew(const QString& path, QString* reason) const
+{
+    QString why;
+    WriteResult result = WriteResult::AlreadyThere;
+    if (!QFileInfo::exists(path)) {
+        result = QDir().mkpath(QFileInfo(path).absolutePath()) ? writeWhole(path, toBytes(), Replace::Never, why)
+                                                               : WriteResult::Failed;
+        if (result == WriteResult::Failed && why.isEmpty())
+            why = QStringLiteral("the folder cannot be made");
+    }
+    if (reason)
+        *reason = result == WriteResult::Failed ? why : QString();
+    return result;
+}
 namespace prefs {
 
 bool flagOn(const QString& flags, int position)
@@ -232,7 +344,7 @@ QString updatedFlags(const QString& flags, bool militaryTime, bool hints)
 
 double gmtOffsetFromLine(const QString& line)
 {
-    std::optional<double> hours = rt::tryStrToFloat(line);
+    std::optional<double> hours = rt::tryStrToFloat(line, rt::formatSettings());
     // A file saved under another locale carries the other decimal mark ("4.5" read where "4,5" is written).
     if (!hours) {
         FormatSettings other = rt::formatSettings();
@@ -247,7 +359,7 @@ double gmtOffsetFromLine(const QString& line)
 
 QString gmtOffsetLine(double hours)
 {
-    return rt::fieldText(hours);
+    return rt::fieldText(hours, rt::formatSettings());
 }
 
 QStringList savedLines(const QString& flags, const QString& longitude, const QString& latitude,

@@ -36,14 +36,24 @@ public:
     // Writes a temporary file and replaces the old one only when that succeeded, so a failed save leaves it intact.
     // Where the folder refuses a temporary file but the file itself is writable, it is written in place without
     // truncating it first: a kill at any moment leaves it reading as the old or the new lines, and a write that
-    // fails there puts the old bytes back.
-    bool save(const QString& path) const;
+    // fails there puts the old bytes back. On failure *reason (when given) holds the system's reason.
+    bool save(const QString& path, QString* reason = nullptr) const;
+
+    enum class WriteResult { Written, AlreadyThere, Failed };
+    // Writes the file unless one is already there, creating its folder; the file is written whole or not at all,
+    // and an existing one is never replaced, not even when it appears while writing.
+    WriteResult saveNew(const QString& path, QString* reason = nullptr) const;
+    // The lines as a read of the saved file gives them: what the file cannot hold replaced, long lines cut.
+    PrefsFile asRead() const;
 
 private:
     QStringList m_lines;
 };
 
 namespace prefs {
+
+// Ends the reason of a failed write in place whose old bytes could not be put back: the file may hold neither.
+inline const QString RestoreFailed = QStringLiteral("; the old contents could not be put back");
 
 // Flag position 1 or 2 of the first line; a missing character counts as not set.
 bool flagOn(const QString& flags, int position);

@@ -1,4 +1,5 @@
 #include "runtime/FormatSettings.h"
+#include <optional>
 
 FormatSettings FormatSettings::fromLocale(const QLocale& locale)
 {
@@ -40,10 +41,26 @@ FormatSettings FormatSettings::fromLocale(const QLocale& locale)
     return settings;
 }
 
-namespace rt {
-FormatSettings& formatSettings()
+namespace {
+// Empty until set or first read, so setting them at start costs no reading of the locale before.
+std::optional<FormatSettings>& runSettings()
 {
-    static FormatSettings settings = FormatSettings::fromLocale(QLocale::system());
+    static std::optional<FormatSettings> settings;
     return settings;
+}
+} // namespace
+
+namespace rt {
+const FormatSettings& formatSettings()
+{
+    std::optional<FormatSettings>& settings = runSettings();
+    if (!settings)
+        settings = FormatSettings::fromLocale(QLocale::system());
+    return *settings;
+}
+
+void setFormatSettings(const FormatSettings& settings)
+{
+    runSettings() = settings;
 }
 } // namespace rt

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// Date and number settings of the process, read from the locale at start; the short date format is set by the
-// main window to "m/d/yy" so that texts built in month/day/year order parse back whatever the locale's own order.
+// Date and number settings of the process, read from the locale at start. The short date format stays the
+// program's own "m/d/yy", so that texts built in month/day/year order parse back whatever the locale's own order.
 struct FormatSettings
 {
     QChar dateSeparator = QLatin1Char('/');
@@ -28,6 +28,8 @@ struct FormatSettings
 };
 
 namespace rt {
-// The process-wide settings; initialised from the system locale on first use.
-FormatSettings& formatSettings();
+// The settings of this run, read-only: the system locale's unless set before the first use. main() sets them once
+// before any window; a test or fuzzer that tries another locale sets its own.
+const FormatSettings& formatSettings();
+void setFormatSettings(const FormatSettings& settings);
 } // namespace rt

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QDateTime>
 #include <QPoint>
 #include <QSize>
@@ -14,6 +15,8 @@ class Clock
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0; // local date and time
+    // The id the system names for the local time zone: an IANA id, or a path such as "/etc/localtime".
+    virtual QByteArray zoneId() const = 0;
 };
 
 // Modal boxes with one OK button. Each call returns when the box is closed. It only shows: whether a box may open

@@ -23,7 +23,7 @@ cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DBUILD_TESTING=OFF -DDORVANE_FUZZ=ON >"$build/configure.log" 2>&1 ||
+    -DBUILD_TESTING=OFF -DDORVANE_FUZZ=ON -DDORVANE_WERROR=ON >"$build/configure.log" 2>&1 ||
     { cat "$build/configure.log"; echo "fuzz: configure failed"; exit 2; }
 cmake --build "$build" --target "${targets[@]}" -j "$(nproc)" || { echo "fuzz: build failed"; exit 2; }
 

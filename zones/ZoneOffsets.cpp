@@ -10,9 +10,6 @@
 namespace {
 
 constexpr double SecondsPerHour = 3600.0;
-// Characters of an id in a message; a longer one is cut so the box stays readable.
-constexpr int ShownIdLength = 64;
-
 bool isIdCharacter(QChar c)
 {
     return c.isLetterOrNumber() || c == QLatin1Char('/') || c == QLatin1Char('_') || c == QLatin1Char('-') ||
@@ -99,7 +96,7 @@ QString zoneText::unknownZone(const QString& zoneId)
 {
     // A damaged line's control characters would show as boxes or break the box's text: they are written escaped.
     QString shown;
-    for (const QChar c : zoneId.left(ShownIdLength)) {
+    for (const QChar c : zoneId.left(zones::MaxZoneIdLength)) {
         const char16_t code = c.unicode();
         if (code == '\t')
             shown += QStringLiteral("\\t");
@@ -110,7 +107,7 @@ QString zoneText::unknownZone(const QString& zoneId)
         else
             shown += c;
     }
-    if (zoneId.size() > ShownIdLength)
+    if (zoneId.size() > zones::MaxZoneIdLength)
         shown += QStringLiteral("...");
     return UnknownZone.arg(shown);
 }
@@ -133,10 +130,9 @@ bool zones::guardEnvironmentZone()
     return replaced;
 }
 
-QString zones::machineZoneId()
+QString zones::machineZoneId(const QByteArray& systemZoneId)
 {
-    guardEnvironmentZone();
-    const std::optional<QByteArray> id = databaseRelative(QTimeZone::systemTimeZoneId());
+    const std::optional<QByteArray> id = databaseRelative(systemZoneId);
     const QString text = id ? QString::fromLatin1(*id) : QString();
     return isKnownZone(text) ? text.trimmed() : QString();
 }
@@ -155,9 +151,4 @@ ZoneOffsets zones::offsetsOn(const QString& zoneId, const QDate& day)
     // Noon is never inside a change of the clocks, so it has exactly one offset.
     const QDateTime noon(day, QTime(12, 0), zone);
     return {true, noon.offsetFromUtc() / SecondsPerHour, zone.standardTimeOffset(noon) / SecondsPerHour};
-}
-
-double zones::reportOffset(const QString& zoneId, const QDate& day, double fixedOffset)
-{
-    return offsetsOn(zoneId, day).reportOffset(fixedOffset);
 }

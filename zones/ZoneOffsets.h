@@ -6,7 +6,7 @@
 namespace zoneText {
 // %1 is the id as the preferences hold it.
 inline const QString UnknownZone = QStringLiteral("Unknown time zone %1 in preferences.");
-// UnknownZone with the id filled in; an id longer than a line of the box is cut and ends in "...".
+// UnknownZone with the id filled in; an id longer than any id looked up is cut and ends in "...".
 QString unknownZone(const QString& zoneId);
 } // namespace zoneText
 
@@ -39,14 +39,11 @@ bool isKnownZone(const QString& zoneId);
 // cannot read. Runs once, before any zone look-up; whether TZ was replaced.
 bool guardEnvironmentZone();
 
-// This machine's zone: the id the environment (TZ) or the system names, when it is an id of the zone list (an
-// absolute path into the database counts as its id); else empty, no zone.
-QString machineZoneId();
+// This machine's zone from the id the system names for it (Clock::zoneId: TZ or the system's setting), when that
+// is an id of the zone list (an absolute path into the database counts as its id); else empty, no zone.
+QString machineZoneId(const QByteArray& systemZoneId);
 
 // The offsets of an IANA id ("Europe/Berlin") on a day; blanks around the id are ignored.
 ZoneOffsets offsetsOn(const QString& zoneId, const QDate& day);
-
-// The offset a report uses: the zone's offset at noon of the day when the id is known, else the fixed offset.
-double reportOffset(const QString& zoneId, const QDate& day, double fixedOffset);
 
 } // namespace zones

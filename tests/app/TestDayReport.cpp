@@ -18,6 +18,8 @@ private slots:
     void testMoonPictureIsTheMoonControlsAtSixInTheEvening();
     void testOneBoxListsWhatIsWrongWithTheFile_data();
     void testOneBoxListsWhatIsWrongWithTheFile();
+    void testALineThatDoesNotConvertKeepsTheLastPosition_data();
+    void testALineThatDoesNotConvertKeepsTheLastPosition();
 
 private:
     std::unique_ptr<FakeWorld> world;
@@ -117,12 +119,14 @@ void TestDayReport::testMoonPictureIsTheMoonControlsAtSixInTheEvening()
     DayReport report;
     TMoon moon(world->clock);
     for (TDateTime date = day(2024, 1, 1); date <= day(2024, 12, 31); date += 1) {
-        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date) + QStringLiteral(" 6:00:00 PM"));
+        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date, rt::formatSettings()) +
+                           QStringLiteral(" 6:00:00 PM"));
         const int before = moonPictureFor(moon.CalculatePhase());
         QCOMPARE(report.report(Austin, date, true).moonPicture, before);
     }
     for (TDateTime date = day(1999, 12, 25); date <= day(2000, 1, 5); date += 1) {
-        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date) + QStringLiteral(" 6:00:00 PM"));
+        moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date, rt::formatSettings()) +
+                           QStringLiteral(" 6:00:00 PM"));
         QCOMPARE(report.report(Austin, date, true).moonPicture, moonPictureFor(moon.CalculatePhase()));
     }
 }
@@ -167,6 +171,60 @@ void TestDayReport::testOneBoxListsWhatIsWrongWithTheFile()
     DayReport report;
     QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), true)), first);
     QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), secondByUser)), second);
+}
+
+void TestDayReport::testALineThatDoesNotConvertKeepsTheLastPosition_data()
+{
+    QTest::addColumn<QString>("latitudeLine");
+    QTest::addColumn<QString>("longitudeLine");
+    QTest::addColumn<double>("latitude");  // north positive
+    QTest::addColumn<double>("longitude"); // west positive
+    QTest::addColumn<QString>("sunrise");
+    QTest::addColumn<QString>("warnings");
+    const QString ns = "Invalid N/S degrees in preferences.";
+    const QString we = "Invalid W/E degrees in preferences.";
+    const QString huge = "1" + QString(30, '0');
+    // The report before each row was at 40 N 75 W, its sunrise 4:32A.
+    QTest::newRow("both convert") << "S°33.87"
+                                  << "E°151.21" << -33.87 << -151.21 << "another"
+                                  << "";
+    QTest::newRow("bad latitude goes on with the last one") << "N°forty"
+                                                            << "W°75" << 40.0 << 75.0 << "4:32A" << ns;
+    QTest::newRow("both bad: latitude warned first") << "N°x"
+                                                     << "W°y" << 40.0 << 75.0 << "4:32A" << ns + '\n' + we;
+    QTest::newRow("latitude 10^30 keeps the last one") << "N°" + huge << "W°75" << 40.0 << 75.0 << "4:32A" << ns;
+    QTest::newRow("S°90.01 keeps the last one, sign included") << "S°90.01"
+                                                               << "W°75" << 40.0 << 75.0 << "4:32A" << ns;
+    QTest::newRow("E°180.01 keeps the last longitude") << "N°40"
+                                                       << "E°180.01" << 40.0 << 75.0 << "4:32A" << we;
+}
+
+void TestDayReport::testALineThatDoesNotConvertKeepsTheLastPosition()
+{
+    QFETCH(QString, latitudeLine);
+    QFETCH(QString, longitudeLine);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QString, sunrise);
+    QFETCH(QString, warnings);
+    DayReport report;
+    report.report(Preferences{"00", "W°75", "N°40", -5}, day(2024, 6, 21), true);
+    const DayReport::Shown shown =
+        report.report(Preferences{"00", longitudeLine, latitudeLine, -5}, day(2024, 6, 21), true);
+    QCOMPARE(report.latitude(), latitude);
+    QCOMPARE(report.longitude(), longitude);
+    if (sunrise == "another")
+        QVERIFY(shown.sunrise != "4:32A");
+    else
+        QCOMPARE(shown.sunrise, sunrise);
+    QString said;
+    for (const DayReport::Box& box : shown.boxes) {
+        if (box.kind != BoxGate::Box::Warning)
+            continue;
+        for (const BoxGate::Message& message : box.messages)
+            said += (said.isEmpty() ? QString() : QStringLiteral("\n")) + message.text;
+    }
+    QCOMPARE(said, warnings);
 }
 
 QTEST_MAIN(TestDayReport)

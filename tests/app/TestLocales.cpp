@@ -9,7 +9,7 @@ class TestLocales : public QObject
     Q_OBJECT
 private slots:
     void init() { saved = rt::formatSettings(); }
-    void cleanup() { rt::formatSettings() = saved; }
+    void cleanup() { rt::setFormatSettings(saved); }
     void testTitlesClicksAndSpan_data();
     void testTitlesClicksAndSpan();
     void testOffsetRoundTripsThroughTheFile_data();
@@ -62,7 +62,7 @@ void TestLocales::testTitlesClicksAndSpan()
     QFETCH(QString, marchTitle);
     QFETCH(QString, captionStart);
     QFETCH(QString, spanEnding);
-    rt::formatSettings() = FormatSettings::fromLocale(QLocale(locale));
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale(locale)));
     App app;
     app.activate();
     QCOMPARE(app.title(3), marchTitle);
@@ -88,7 +88,7 @@ void TestLocales::testOffsetRoundTripsThroughTheFile()
 {
     QFETCH(QString, locale);
     QFETCH(QByteArray, fourthLine);
-    rt::formatSettings() = FormatSettings::fromLocale(QLocale(locale));
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale(locale)));
     App app;
     app.activate();
     app.home->findChild<QComboBox*>("ComboBox1")
@@ -102,7 +102,7 @@ void TestLocales::testOffsetRoundTripsThroughTheFile()
 
 void TestLocales::testTimerRestoreWithTheLocalesSeparator()
 {
-    rt::formatSettings() = FormatSettings::fromLocale(QLocale("de_DE"));
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale("de_DE")));
     App app(QDateTime(QDate(2024, 5, 15), QTime(0, 0)));
     app.activate();
     QCOMPARE(app.calendar->yearGrid().yearStartText(), QStringLiteral("01.01.2024"));
@@ -130,7 +130,7 @@ void TestLocales::testWeeksStartOnTheLocalesDay()
     QFETCH(QString, locale);
     QFETCH(int, firstDay);
     QFETCH(QString, marchName);
-    rt::formatSettings() = FormatSettings::fromLocale(QLocale(locale));
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale(locale)));
     App app;
     app.activate();
     for (int n : {1, 3, 12})
@@ -151,7 +151,7 @@ void TestLocales::testMondayFirstGridAnswersClicks()
 {
     QFETCH(QDate, day);
     QFETCH(QString, hint);
-    rt::formatSettings() = FormatSettings::fromLocale(QLocale("de_DE"));
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale("de_DE")));
     App app;
     app.activate();
     app.clickDay(3, day);

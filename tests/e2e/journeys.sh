@@ -1298,6 +1298,28 @@ journey_parameters_hints_and_boxes()
 }
 journey_parameters_hints_and_boxes
 
+# ---- 24. The settings file: a first start under UTC writes the shipped sample, byte for byte
+journey_settings_sample()
+{
+    local folder sample
+    sample=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../assets" && pwd)/prefs.cal.default
+    journey "24 Settings file: a first start under UTC writes the shipped sample byte for byte, and a second keeps it"
+    folder=$(program_folder first-start-utc)
+    TZ=UTC start_program "$folder"
+    check 24 "UTC first start: the main window appears" test -n "$window"
+    if [ -n "$window" ]; then
+        check 24 "UTC first start: no box" stays_without_box 3
+        check 24 "UTC first start: prefs.cal is the shipped sample" cmp -s "$folder/prefs.cal" "$sample"
+        check 24 "UTC first start: the sample's times are shown" wait_for 10 times_shown
+    fi
+    stop_program
+    TZ=Europe/Berlin start_program "$folder"
+    check 24 "a start in another zone: the main window appears" test -n "$window"
+    stop_program
+    check 24 "a start in another zone: the sample is not replaced" cmp -s "$folder/prefs.cal" "$sample"
+}
+journey_settings_sample
+
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
     cat "$work/app.log"

@@ -88,8 +88,17 @@ void TestPreferences::testSavedValueIsWhatANewReadGives()
                                     "1\r\nN?1\r\n\r\n"));
     QCOMPARE(store.value().latitude, QStringLiteral("N?1"));
     PrefsStore gone(dir.path() + "/gone");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Cannot create file .*/gone/prefs.cal: .+"));
     QVERIFY(!gone.save(store.value()));
     QCOMPARE(gone.value().PrefsFlags, QString());
+    // The system's reason stays with the store for the caller, until a save succeeds.
+    QVERIFY(!gone.lastError().isEmpty());
+    QVERIFY(QDir().mkpath(dir.path() + "/gone"));
+    QVERIFY(gone.save(store.value()));
+    QCOMPARE(gone.lastError(), QString());
+    // A line longer than a read keeps is in the value as a read gives it.
+    QVERIFY(store.save(Preferences{"00", QString(5000, 'x'), "N°1", 0}));
+    QCOMPARE(store.value().longitude, QString(PrefsFile::MaxLineLength, 'x'));
 }
 
 void TestPreferences::testZoneLine_data()

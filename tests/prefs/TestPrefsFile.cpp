@@ -22,6 +22,7 @@ const QStringList AustinLines{QStringLiteral("10"), QStringLiteral("W°97.45"), 
 #ifdef Q_OS_UNIX
 constexpr uid_t Nobody = 65534;
 constexpr int NoUnprivilegedUser = 77;
+constexpr int NotRestored = 3; // the save failed and said the old bytes could not be put back
 
 // Runs save in a child process as a user without root's power to ignore file permissions; its exit code.
 int saveUnprivileged(const PrefsFile& file, const QString& path, rlim_t fileSizeLimit)
@@ -35,7 +36,9 @@ int saveUnprivileged(const PrefsFile& file, const QString& path, rlim_t fileSize
             rlimit limit{fileSizeLimit, fileSizeLimit};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
-        _exit(file.save(path) ? 0 : 1);
+        QString reason;
+        const bool saved = file.save(path, &reason);
+        _exit(saved ? 0 : reason.endsWith(prefs::RestoreFailed) ? NotRestored : 1);
     }
     int status = 0;
     waitpid(pid, &status, 0);
@@ -69,6 +72,7 @@ private slots:
     void testSaveFails_data();
     void testSaveFails();
     void testFailedWriteKeepsOldFile();
+    void testSaveThroughALinkWritesTheFileItNames();
     void testLoadMissingFile();
     void testLoadReadsOnlyARegularFile_data();
     void testLoadReadsOnlyARegularFile();
@@ -317,7 +321,10 @@ void TestPrefsFile::testSaveFails()
         QFile blocker(folder);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
     }
-    QVERIFY(!PrefsFile(AustinLines).save(PrefsFile::pathIn(folder)));
+    QString reason;
+    QVERIFY(!PrefsFile(AustinLines).save(PrefsFile::pathIn(folder), &reason));
+    // The system's own words, for the standard error.
+    QVERIFY2(!reason.isEmpty(), "no reason given");
 }
 
 void TestPrefsFile::testFailedWriteKeepsOldFile()
@@ -340,6 +347,30 @@ void TestPrefsFile::testFailedWriteKeepsOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"prefs.cal"}); // no temporary file left
 #else
     QSKIP("needs a file-size limit");
+#endif
+}
+
+void TestPrefsFile::testSaveThroughALinkWritesTheFileItNames()
+{
+#ifdef Q_OS_UNIX
+    TempPrefsDir dir;
+    const QString target = dir.path() + QStringLiteral("/kept/prefs.cal");
+    QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/kept")));
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("00\r\n");
+    old.close();
+    QVERIFY(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(QFile::link(target, dir.filePath()));
+    QVERIFY(PrefsFile(AustinLines).save(dir.filePath()));
+    // The link stays a link; the file it names has the new lines and keeps its mode.
+    QVERIFY(QFileInfo(dir.filePath()).isSymLink());
+    QCOMPARE(dir.read(), Austin);
+    struct stat status = {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & 0777), 0600);
+#else
+    QSKIP("links are Unix files");
 #endif
 }
 
@@ -430,10 +461,15 @@ void TestPrefsFile::testSaveInAReadOnlyFolder_data()
     QTest::addColumn<int>("fileMode");
     QTest::addColumn<qint64>("fileSizeLimit");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("writable file: written in place") << Austin << 0644 << qint64(-1) << true;
-    QTest::newRow("read-only file: nothing written") << Austin << 0444 << qint64(-1) << false;
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("writable file: written in place") << Austin << 0644 << qint64(-1) << true << true;
+    QTest::newRow("read-only file: nothing written") << Austin << 0444 << qint64(-1) << false << true;
     // The short old file fits under the limit, the new one does not.
-    QTest::newRow("write in place fails: old bytes put back") << QByteArray("10\r\n") << 0644 << qint64(8) << false;
+    QTest::newRow("write in place fails: old bytes put back")
+        << QByteArray("10\r\n") << 0644 << qint64(8) << false << true;
+    // Neither fits: the file holds part of each, and the failure says so.
+    QTest::newRow("write in place fails, old bytes cannot go back")
+        << Austin + QByteArray(20, 'x') << 0644 << qint64(8) << false << false;
 }
 
 void TestPrefsFile::testSaveInAReadOnlyFolder()
@@ -443,6 +479,7 @@ void TestPrefsFile::testSaveInAReadOnlyFolder()
     QFETCH(int, fileMode);
     QFETCH(qint64, fileSizeLimit);
     QFETCH(bool, saved);
+    QFETCH(bool, restored);
     TempPrefsDir dir;
     dir.write(before);
     const QByteArray folder = QFile::encodeName(dir.path());
@@ -458,8 +495,9 @@ void TestPrefsFile::testSaveInAReadOnlyFolder()
     chmod(folder.constData(), 0700);
     if (result == NoUnprivilegedUser)
         QSKIP("no unprivileged user to run as: root writes into read-only folders");
-    QCOMPARE(result == 0, saved);
-    QCOMPARE(dir.read(), saved ? next.toBytes() : before);
+    QCOMPARE(result, saved ? 0 : restored ? 1 : NotRestored);
+    if (restored)
+        QCOMPARE(dir.read(), saved ? next.toBytes() : before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"prefs.cal"});
 #else
     QSKIP("needs Unix permissions");

@@ -511,10 +511,10 @@ void TestNumberText::testNotANumberNeverCrashes()
 {
     QFETCH(double, value);
 
-    QVERIFY(!rt::floatToStr(value).isEmpty());
-    QVERIFY(!rt::formatFloat(QStringLiteral("00"), value).isEmpty());
-    QVERIFY(!rt::formatFloat(QStringLiteral("00.00"), value).isEmpty());
-    const QString text = rt::fieldText(value);
+    QVERIFY(!rt::floatToStr(value, rt::formatSettings()).isEmpty());
+    QVERIFY(!rt::formatFloat(QStringLiteral("00"), value, rt::formatSettings()).isEmpty());
+    QVERIFY(!rt::formatFloat(QStringLiteral("00.00"), value, rt::formatSettings()).isEmpty());
+    const QString text = rt::fieldText(value, rt::formatSettings());
     if (!std::isfinite(value))
         QCOMPARE(text, QString());
     const double rounded = rt::roundTo2(value);

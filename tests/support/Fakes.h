@@ -10,6 +10,7 @@ class FakeClock : public Clock
 {
 public:
     QDateTime now() const override { return current; }
+    QByteArray zoneId() const override { return zone; }
     void set(const QDateTime& dateTime) { current = dateTime; }
     void set(int year, int month, int day, int hour = 10, int minute = 30, int second = 0)
     {
@@ -18,6 +19,7 @@ public:
     void advance(qint64 msecs) { current = current.addMSecs(msecs); }
 
     QDateTime current{QDate(2024, 5, 15), QTime(10, 30, 0)};
+    QByteArray zone = "UTC";
 };
 
 // Records every box instead of showing it; whileOpen runs "inside" each box, as a real box's nested loop would run

@@ -1,6 +1,8 @@
 // The machine's zone as TZ names it, each case in a fresh process: the zone library reads TZ once per process.
-#include "zones/MachineDefault.h"
+#include "prefs/MachineDefault.h"
+#include "support/Fakes.h"
 #include "zones/ZoneOffsets.h"
+#include <QTimeZone>
 #include <QtTest>
 #include <cstdio>
 #include <ctime>
@@ -13,15 +15,21 @@ const char* const ChildMark = "DORVANE_TEST_MACHINE_ZONE";
 // In the child: the machine's zone, whether its default is the sample, and TZ afterwards, one a line.
 int printMachineZone()
 {
+    // The guard comes first, as in the program: even the fake clock's local time reads the zone.
+    zones::guardEnvironmentZone();
+    FakeClock clock;
+    clock.set(2026, 12, 9);
+    clock.zone = QTimeZone::systemTimeZoneId();
     const QByteArray sample =
-        zones::thisMachineDefaultPrefs(QDate(2026, 12, 9)) == zones::SamplePrefs ? "sample" : "own";
+        prefs::thisMachineDefaultPrefs(clock, FormatSettings()).toBytes() == prefs::samplePrefs().toBytes() ? "sample"
+                                                                                                            : "own";
     // The zone list too is read beside the library's system zone.
     const bool berlin = zones::isKnownZone(QStringLiteral("Europe/Berlin"));
     // The local time as the C library finds it: a TZDIR naming a FIFO would hang here.
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     ::localtime_r(&now, &local);
-    std::printf("%s\n%s\n%s\n%s\n%s\n", zones::machineZoneId().toLatin1().constData(), sample.constData(),
+    std::printf("%s\n%s\n%s\n%s\n%s\n", zones::machineZoneId(clock.zone).toLatin1().constData(), sample.constData(),
                 qgetenv("TZ").constData(), berlin ? "listed" : "unlisted", qgetenv("TZDIR").constData());
     return 0;
 }

@@ -60,18 +60,18 @@ void TestZoneOffsets::testOffsetsAndReport()
     QCOMPARE(offsets.onDay, onDay);
     QCOMPARE(offsets.standard, standard);
 
-    // Each zone's city, as its default preferences hold it.
-    const QHash<QString, QPair<QString, QString>> cities{
-        {"Europe/Berlin", {"E°13.37", "N°52.50"}},     {"America/New_York", {"W°74.01", "N°40.71"}},
-        {"Australia/Sydney", {"E°151.22", "S°33.87"}}, {"Asia/Kolkata", {"E°88.37", "N°22.53"}},
-        {"Asia/Pyongyang", {"E°125.75", "N°39.02"}},   {"Europe/Moscow", {"E°37.62", "N°55.76"}}};
-    const auto [longitude, latitude] = cities.value(zone.trimmed(), {"E°88.37", "N°22.53"});
+    // Each zone's city, as its default preferences hold it: latitude north, longitude west.
+    const QHash<QString, QPair<double, double>> cities{
+        {"Europe/Berlin", {52.50, -13.37}},      {"America/New_York", {40.71, 74.01}},
+        {"Australia/Sydney", {-33.87, -151.22}}, {"Asia/Kolkata", {22.53, -88.37}},
+        {"Asia/Pyongyang", {39.02, -125.75}},    {"Europe/Moscow", {55.76, -37.62}}};
+    const auto [latitude, longitude] = cities.value(zone.trimmed(), {22.53, -88.37});
     const QString dateText = day.toString(QStringLiteral("MM/dd/yyyy"));
     const auto report = [&](double offset) {
         SunState state;
-        return computeSunReport({longitude, latitude, 0, 0, offset, 1, dateText}, state);
+        return computeSunReport({latitude, longitude, offset, 1, dateText}, state);
     };
-    const SunReportResult byZone = report(zones::reportOffset(zone, day, standard));
+    const SunReportResult byZone = report(offsets.reportOffset(standard));
     const SunReportResult byFixed = report(onDay);
     QVERIFY(!byZone.sunrise.isEmpty());
     QVERIFY(byZone.messages.isEmpty());
@@ -110,7 +110,7 @@ void TestZoneOffsets::testUnknownZones()
     QVERIFY(!offsets.known);
     QVERIFY(!zones::isKnownZone(zone));
     QCOMPARE(offsets.onDay, 0.0);
-    QCOMPARE(zones::reportOffset(zone, QDate(2026, 6, 21), -6), -6.0);
+    QCOMPARE(offsets.reportOffset(-6), -6.0);
 }
 
 void TestZoneOffsets::testUnknownZoneMessage()

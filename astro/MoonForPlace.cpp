@@ -1,10 +1,10 @@
-#include "zones/MoonForPlace.h"
+#include "astro/MoonForPlace.h"
 
 namespace {
 constexpr int Steps = 28; // pictures of one lunation; step 28 is new moon
 }
 
-int zones::moonPictureAt(int picture, double latitude)
+int moonPictureAt(int picture, double latitude)
 {
     if (latitude >= 0 || picture < 1 || picture > Steps)
         return picture;

@@ -1,4 +1,4 @@
-#include "zones/SettingsLocation.h"
+#include "prefs/SettingsLocation.h"
 #include <QtTest>
 #include <pwd.h>
 #include <unistd.h>
@@ -57,7 +57,7 @@ void TestSettingsLocation::testChoice()
         QVERIFY(touch(userPath));
     QStringList asked;
     const SettingsLocation location =
-        zones::chooseSettingsLocation(program.path(), userPath, [&](const QString& folder) {
+        prefs::chooseSettingsLocation(program.path(), userPath, [&](const QString& folder) {
             asked << folder;
             return programWritable;
         });
@@ -73,13 +73,13 @@ void TestSettingsLocation::testReadOnlyFolderForRealUser()
         QSKIP("root may write into any folder");
     QTemporaryDir program;
     QVERIFY(QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    QVERIFY(!zones::isFolderWritable(program.path()));
+    QVERIFY(!prefs::isFolderWritable(program.path()));
     const SettingsLocation location =
-        zones::chooseSettingsLocation(program.path(), "/home/u/.config/dorvane/prefs.cal");
+        prefs::chooseSettingsLocation(program.path(), "/home/u/.config/dorvane/prefs.cal");
     QCOMPARE(location.place, Place::UserConfig);
     QVERIFY(QFile::setPermissions(program.path(),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    QVERIFY(zones::isFolderWritable(program.path()));
+    QVERIFY(prefs::isFolderWritable(program.path()));
 }
 
 void TestSettingsLocation::testUserPath_data()
@@ -122,7 +122,7 @@ void TestSettingsLocation::testUserPath()
     QFETCH(QByteArray, account);
     QFETCH(QString, path);
     int accountAsked = 0;
-    const QString chosen = zones::userSettingsPath(xdgConfigHome, home, [&] {
+    const QString chosen = prefs::userSettingsPath(xdgConfigHome, home, [&] {
         ++accountAsked;
         return account;
     });
@@ -151,7 +151,7 @@ void TestSettingsLocation::testUserPathFromEnvironment()
     const bool hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     homeSet ? qputenv("HOME", "") : qunsetenv("HOME");
     xdgConfigHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", xdgConfigHome);
-    const QString chosen = zones::userSettingsPath();
+    const QString chosen = prefs::userSettingsPath();
     qputenv("HOME", oldHome);
     hadConfig ? qputenv("XDG_CONFIG_HOME", oldConfig) : qunsetenv("XDG_CONFIG_HOME");
 
@@ -167,7 +167,7 @@ void TestSettingsLocation::testNoUserPathWritesNothing()
 {
     QTemporaryDir program;
     const SettingsLocation location =
-        zones::chooseSettingsLocation(program.path(), QString(), [](const QString&) { return false; });
+        prefs::chooseSettingsLocation(program.path(), QString(), [](const QString&) { return false; });
     QCOMPARE(location.place, Place::UserConfig);
     QVERIFY(location.path.isEmpty());
     QVERIFY(!location.writeDefault);

@@ -1,10 +1,10 @@
-#include "zones/SettingsLocation.h"
+#include "prefs/SettingsLocation.h"
 #include <QDir>
 #include <QFileInfo>
 #include <pwd.h>
 #include <unistd.h>
 
-bool zones::isFolderWritable(const QString& folder)
+bool prefs::isFolderWritable(const QString& folder)
 {
     // access() asks the kernel, which knows about read-only mounts and the effective user.
     return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
@@ -19,13 +19,13 @@ bool isAbsolute(const QByteArray& folder)
 
 } // namespace
 
-QByteArray zones::accountHomeFolder()
+QByteArray prefs::accountHomeFolder()
 {
     const passwd* account = ::getpwuid(::geteuid());
     return account && account->pw_dir ? QByteArray(account->pw_dir) : QByteArray();
 }
 
-QString zones::userSettingsPath(const QByteArray& xdgConfigHome, const QByteArray& home,
+QString prefs::userSettingsPath(const QByteArray& xdgConfigHome, const QByteArray& home,
                                 const std::function<QByteArray()>& accountHome)
 {
     QByteArray config = xdgConfigHome;
@@ -45,12 +45,12 @@ QString zones::userSettingsPath(const QByteArray& xdgConfigHome, const QByteArra
     return QFile::decodeName(config) + QStringLiteral("/dorvane/prefs.cal");
 }
 
-QString zones::userSettingsPath()
+QString prefs::userSettingsPath()
 {
     return userSettingsPath(qgetenv("XDG_CONFIG_HOME"), qgetenv("HOME"), accountHomeFolder);
 }
 
-SettingsLocation zones::chooseSettingsLocation(const QString& programFolder, const QString& userPath,
+SettingsLocation prefs::chooseSettingsLocation(const QString& programFolder, const QString& userPath,
                                                const FolderWritable& writable)
 {
     const QString programFile = QDir(programFolder).filePath(QStringLiteral("prefs.cal"));

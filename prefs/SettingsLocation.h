@@ -14,7 +14,7 @@ struct SettingsLocation
     bool writeDefault = false;
 };
 
-namespace zones {
+namespace prefs {
 
 // Whether new files can be created in a folder. Injectable, because root may write into any folder.
 using FolderWritable = std::function<bool(const QString& folder)>;
@@ -38,4 +38,4 @@ QByteArray accountHomeFolder();
 SettingsLocation chooseSettingsLocation(const QString& programFolder, const QString& userPath = userSettingsPath(),
                                         const FolderWritable& writable = isFolderWritable);
 
-} // namespace zones
+} // namespace prefs

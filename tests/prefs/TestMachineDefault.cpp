@@ -1,4 +1,4 @@
-#include "zones/MachineDefault.h"
+#include "prefs/MachineDefault.h"
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -74,7 +74,7 @@ void TestMachineDefault::testTabPosition()
     QFETCH(bool, valid);
     QFETCH(double, latitude);
     QFETCH(double, longitude);
-    const std::optional<ZonePosition> position = zones::parseTabPosition(field);
+    const std::optional<ZonePosition> position = prefs::parseTabPosition(field);
     QCOMPARE(position.has_value(), valid);
     if (valid) {
         QVERIFY(qAbs(position->latitude - latitude) < 1e-4);
@@ -109,14 +109,17 @@ void TestMachineDefault::testDefaultFile_data()
                                                       << QByteArray("01\r\nE\xb0"
                                                                     "12.58\r\nN\xb0"
                                                                     "55.67\r\n1\r\nEurope/Copenhagen\r\n");
-    QTest::newRow("UTC") << "UTC" << both << zones::SamplePrefs;
-    QTest::newRow("Etc/UTC") << "Etc/UTC" << both << zones::SamplePrefs;
-    QTest::newRow("a known zone without a line") << "Asia/Tokyo" << both << zones::SamplePrefs;
-    QTest::newRow("a line with a broken position") << "America/Chicago" << both << zones::SamplePrefs;
-    QTest::newRow("an unknown zone") << "Mars/Olympus_Mons" << both << zones::SamplePrefs;
-    QTest::newRow("no zone at all") << "" << both << zones::SamplePrefs;
-    QTest::newRow("tables missing") << "Europe/Berlin" << QStringList{"none.tab"} << zones::SamplePrefs;
-    QTest::newRow("a folder instead of a table") << "Europe/Berlin" << QStringList{"."} << zones::SamplePrefs;
+    QTest::newRow("UTC") << "UTC" << both << sourceFile("assets/prefs.cal.default");
+    QTest::newRow("Etc/UTC") << "Etc/UTC" << both << sourceFile("assets/prefs.cal.default");
+    QTest::newRow("a known zone without a line") << "Asia/Tokyo" << both << sourceFile("assets/prefs.cal.default");
+    QTest::newRow("a line with a broken position")
+        << "America/Chicago" << both << sourceFile("assets/prefs.cal.default");
+    QTest::newRow("an unknown zone") << "Mars/Olympus_Mons" << both << sourceFile("assets/prefs.cal.default");
+    QTest::newRow("no zone at all") << "" << both << sourceFile("assets/prefs.cal.default");
+    QTest::newRow("tables missing") << "Europe/Berlin" << QStringList{"none.tab"}
+                                    << sourceFile("assets/prefs.cal.default");
+    QTest::newRow("a folder instead of a table")
+        << "Europe/Berlin" << QStringList{"."} << sourceFile("assets/prefs.cal.default");
 }
 
 void TestMachineDefault::testDefaultFile()
@@ -129,26 +132,42 @@ void TestMachineDefault::testDefaultFile()
         paths << dir->filePath(name);
     FormatSettings settings;
     settings.decimalSeparator = QLatin1Char('.');
-    QCOMPARE(zones::machineDefaultPrefs(zone, paths, QDate(2026, 12, 8), settings), expected);
+    QCOMPARE(prefs::machineDefaultPrefs(zone, paths, QDate(2026, 12, 8), settings).toBytes(), expected);
 }
 
 void TestMachineDefault::testSampleIsTheShippedFile()
 {
-    QCOMPARE(zones::SamplePrefs, sourceFile("assets/prefs.cal.default"));
+    // Written as a first start writes it, the sample is the shipped file byte for byte.
+    const QString path = dir->filePath("sample/prefs.cal");
+    QCOMPARE(prefs::samplePrefs().saveNew(path), PrefsFile::WriteResult::Written);
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), sourceFile("assets/prefs.cal.default"));
 }
 
 void TestMachineDefault::testWriteNeverReplaces()
 {
     const QString path = dir->filePath("config/dorvane/prefs.cal");
-    QCOMPARE(zones::writeIfMissing(path, "first\r\n"), zones::WriteResult::Written);
-    QCOMPARE(zones::writeIfMissing(path, "second\r\n"), zones::WriteResult::AlreadyThere);
+    QCOMPARE(PrefsFile({"first"}).saveNew(path), PrefsFile::WriteResult::Written);
+    QCOMPARE(PrefsFile({"second"}).saveNew(path), PrefsFile::WriteResult::AlreadyThere);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("first\r\n"));
     QCOMPARE(QDir(dir->filePath("config/dorvane")).entryList(QDir::Files | QDir::Hidden), QStringList{"prefs.cal"});
 
     // A folder that cannot be made: a file stands where it should be.
-    QCOMPARE(zones::writeIfMissing(dir->filePath("zone.tab/dorvane/prefs.cal"), "x"), zones::WriteResult::Failed);
+    QString reason;
+    QCOMPARE(PrefsFile({"x"}).saveNew(dir->filePath("zone.tab/dorvane/prefs.cal"), &reason),
+             PrefsFile::WriteResult::Failed);
+    QVERIFY(!reason.isEmpty());
+
+    // A dangling link where the file should be is not followed: nothing appears where it points.
+    const QString pointedAt = dir->filePath("elsewhere.cal");
+    const QString link = dir->filePath("linked/prefs.cal");
+    QVERIFY(QDir().mkpath(dir->filePath("linked")));
+    QVERIFY(QFile::link(pointedAt, link));
+    QVERIFY(PrefsFile({"x"}).saveNew(link) != PrefsFile::WriteResult::Written);
+    QVERIFY(!QFileInfo::exists(pointedAt));
 }
 
 void TestMachineDefault::testWrittenUnderTheUmask_data()
@@ -166,9 +185,9 @@ void TestMachineDefault::testWrittenUnderTheUmask()
     QFETCH(int, mode);
     const QString path = dir->filePath("mode/prefs.cal");
     const mode_t before = ::umask(mode_t(mask));
-    const zones::WriteResult result = zones::writeIfMissing(path, "x\r\n");
+    const PrefsFile::WriteResult result = PrefsFile({"x"}).saveNew(path);
     ::umask(before);
-    QCOMPARE(result, zones::WriteResult::Written);
+    QCOMPARE(result, PrefsFile::WriteResult::Written);
     struct stat status = {};
     QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 0777), mode);

@@ -1,4 +1,4 @@
-#include "zones/MoonForPlace.h"
+#include "astro/MoonForPlace.h"
 #include <QImage>
 #include <QtTest>
 
@@ -44,17 +44,17 @@ void TestMoonForPlace::testSouthSeesTheMirror()
     QFETCH(int, step);
     const QImage north = picture(step);
     QVERIFY(!north.isNull());
-    QCOMPARE(zones::moonPictureAt(step, 52.5), step);
-    QCOMPARE(zones::moonPictureAt(step, 0.0), step);
-    const int south = zones::moonPictureAt(step, -33.87);
+    QCOMPARE(moonPictureAt(step, 52.5), step);
+    QCOMPARE(moonPictureAt(step, 0.0), step);
+    const int south = moonPictureAt(step, -33.87);
     QVERIFY(south >= 1 && south <= 28);
     QCOMPARE(picture(south), mirrored(north));
-    QCOMPARE(zones::moonPictureAt(south, -0.01), step);
+    QCOMPARE(moonPictureAt(south, -0.01), step);
 }
 
 void TestMoonForPlace::testNoPictureStaysNone()
 {
-    QCOMPARE(zones::moonPictureAt(0, -33.87), 0);
+    QCOMPARE(moonPictureAt(0, -33.87), 0);
 }
 
 QTEST_GUILESS_MAIN(TestMoonForPlace)
