@@ -1,23 +1,56 @@
 #include "app/TCalendar.h"
+#include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/DayWatch.h"
+#include "app/Toolbar.h"
+#include "app/TrayIcon.h"
+#include "app/WindowFrame.h"
+#include "app/YearEntry.h"
+#include "app/YearView.h"
 #include "controls/Colours.h"
 #include "controls/Hints.h"
 #include "controls/TMonthCalendar.h"
-#include "controls/TumNumberEdit.h"
 #include "dialog/THome.h"
 #include "runtime/DateText.h"
-#include "runtime/NumberText.h"
 #include <QEvent>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QTimer>
-#include <QToolButton>
-#include <algorithm>
+#include <utility>
 
 namespace {
 // Where the window stands before it is first shown and centred; the compact view starts there.
 constexpr int DesignLeft = 209;
 constexpr int DesignTop = 121;
+// The timer's period while it counts down a report's hold; between reports it rests.
+constexpr int TimerIntervalMs = 10;
+
+TDateTime nowOf(const Services& services)
+{
+    return rt::fromQDateTime(services.clock.now());
+}
+
+// The timer has work from a report until today's is back; between reports it rests and wakes nobody.
+bool runWhileCounting(QTimer& timer, bool counting)
+{
+    if (!counting)
+        timer.stop();
+    else if (!timer.isActive())
+        timer.start();
+    return counting;
+}
+
+// The month calendars keep their day-of-year hint whatever the switch says.
+void applyHints(QWidget& window, bool on)
+{
+    const QList<QWidget*> controls = window.findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        if (!hints::hasShowHint(control))
+            continue;
+        if (on)
+            hints::setShowHint(control, true);
+        else if (!qobject_cast<TMonthCalendar*>(control))
+            hints::setShowHint(control, false);
+    }
+}
 } // namespace
 
 TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* parent)
@@ -25,7 +58,7 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
                           Qt::MSWindowsFixedSizeDialogHint),
       m_services(services), m_gate(gate), m_preferences(preferences)
 {
-    setObjectName(QStringLiteral("Calendar"));
+    setObjectName(names::Calendar);
     setAutoFillBackground(true);
     colours::paint(this, QPalette::Window, colours::Blue);
     QFont small = font();
@@ -34,22 +67,45 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     move(DesignLeft, DesignTop);
 
-    createMonthGrid();
-    createToolbar();
-    createYearEntryPanel();
-    createTitlePanels();
-    createTray();
+    m_year = new YearView(services, gate, this);
+    m_toolbar = new Toolbar(services.clock, this, m_year->lastInTabOrder());
+    m_tray = new TrayIcon(services.clock, gate, this);
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(names::Timer1);
+    m_timer1->setInterval(TimerIntervalMs);
+    connect(m_timer1, &QTimer::timeout, this, &TCalendar::Timer1Timer);
+    m_watch = new DayWatch(services.clock, this);
 
-    ui.Timer1 = new QTimer(this);
-    ui.Timer1->setObjectName(QStringLiteral("Timer1"));
-    ui.Timer1->setInterval(TimerIntervalMs);
-    connectHandlers();
-    createDayWatch();
+    // Every command runs through the box gate, the handler named as the layout names it.
+    const auto gated = [this](void (TCalendar::*handler)()) {
+        return [this, handler] { m_gate.run([this, handler] { (this->*handler)(); }); };
+    };
+    const std::pair<void (Toolbar::*)(), void (TCalendar::*)()> commands[] = {
+        {&Toolbar::previousClicked, &TCalendar::BitBtn2Click},
+        {&Toolbar::yearClicked, &TCalendar::BitBtn4Click},
+        {&Toolbar::nextClicked, &TCalendar::BitBtn3Click},
+        {&Toolbar::viewClicked, &TCalendar::BitBtn1Click},
+        {&Toolbar::compactSizeClicked, &TCalendar::BitBtn7Click},
+        {&Toolbar::yearEntryClicked, &TCalendar::BitBtn6Click},
+        {&Toolbar::closeClicked, &TCalendar::SpeedButton3Click},
+        {&Toolbar::parametersClicked, &TCalendar::SpeedButton4Click},
+        {&Toolbar::onTopClicked, &TCalendar::SpeedButton1Click},
+        {&Toolbar::trayClicked, &TCalendar::SpeedButton2Click}};
+    for (const auto& [signal, handler] : commands)
+        connect(m_toolbar, signal, this, gated(handler));
+    connect(m_toolbar, &Toolbar::weekNumbersClicked, this,
+            [this] { m_gate.run([this] { m_year->SpeedButton5Click(); }); });
+    connect(m_toolbar, &Toolbar::tray1Triggered, this, [this] { m_gate.run([this] { m_tray->Tray1Click(); }); });
+    connect(m_tray, &TrayIcon::parametersChosen, this, gated(&TCalendar::SpeedButton4Click));
+    connect(m_tray, &TrayIcon::quitChosen, this, gated(&TCalendar::SpeedButton3Click));
+    connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
+    connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
+    connect(m_watch, &DayWatch::looked, m_year, &YearView::clockChanged);
+
     m_gate.setActivation([this] { FormActivate(); });
     FormCreate();
     // The countdown starts at 0: the first tick brings today's report (and names the first calendar's month).
-    runTimer1WhileCounting();
-    armMidnightTimer();
+    m_timer1Running = runWhileCounting(*m_timer1, m_report.counting());
 }
 
 TCalendar::~TCalendar() = default;
@@ -60,48 +116,7 @@ void TCalendar::setHome(THome* home)
         disconnect(m_home, nullptr, this, nullptr);
     m_home = home;
     if (m_home)
-        connect(m_home, &THome::hintsSwitched, this, &TCalendar::applyHints);
-}
-
-void TCalendar::setOuterSize(int width, int height)
-{
-    setFixedSize(width - FrameWidth, height - FrameHeight);
-}
-
-QSize TCalendar::outerSize() const
-{
-    return size() + QSize(FrameWidth, FrameHeight);
-}
-
-TDateTime TCalendar::now() const
-{
-    return rt::fromQDateTime(m_services.clock.now());
-}
-
-TDateTime TCalendar::today() const
-{
-    return rt::fromQDate(m_services.clock.now().date());
-}
-
-bool TCalendar::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui.umNumberEdit1) {
-        if (event->type() == QEvent::KeyPress) {
-            int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_gate.run([this, &key] { umNumberEdit1KeyDown(key); });
-                return key == 0;
-            }
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            QTimer::singleShot(0, this, [this] { umNumberEdit1Click(); });
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TCalendar::activationArrived()
-{
-    m_gate.activationArrived();
+        connect(m_home, &THome::hintsSwitched, this, [this](bool on) { applyHints(*this, on); });
 }
 
 void TCalendar::changeEvent(QEvent* event)
@@ -117,29 +132,13 @@ void TCalendar::changeEvent(QEvent* event)
 void TCalendar::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    m_tray.shown();
+    m_tray->windowShown();
     // Back from the tray or a minimise, maybe hours later: no event tells of a time-zone change, so look now.
-    clockChanged();
+    m_watch->look();
     if (!m_centred) {
         m_centred = true;
-        centreOnDesktop();
+        frame::centreOnDesktop(*this, m_services.pointer.desktopSize());
     }
-}
-
-void TCalendar::centreOnDesktop()
-{
-    // Centres the outer window. Its frame is known only once the window manager has framed it; until then the usual
-    // frame is assumed. The client area is placed, which every window manager honours alike.
-    const QRect framed = frameGeometry();
-    const bool frameKnown = isVisible() && framed.size() != size();
-    const QMargins frame = frameKnown
-                               ? QMargins(geometry().left() - framed.left(), geometry().top() - framed.top(),
-                                          framed.right() - geometry().right(), framed.bottom() - geometry().bottom())
-                               : QMargins(FrameWidth / 2, FrameHeight - FrameWidth / 2, FrameWidth / 2, FrameWidth / 2);
-    const QSize outer = size().grownBy(frame);
-    const QSize desktop = m_services.pointer.desktopSize();
-    const QPoint corner((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2);
-    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 void TCalendar::closeEvent(QCloseEvent* event)
@@ -154,42 +153,21 @@ QPoint TCalendar::pointerTarget(pointer::Target which) const
     // The table's offsets are measured from a window with the usual frame around its client area; placing from the
     // client area itself keeps the pointer on its button whatever frame the window manager draws, and however late
     // it reports it.
-    g.window = mapToGlobal(QPoint(0, 0)) - QPoint(FrameWidth / 2, FrameHeight - FrameWidth / 2);
-    g.panel28 = ui.Panel28->pos();
-    g.panel25 = ui.Panel25->pos();
-    g.panel29 = ui.Panel29->pos();
-    g.speedButton3Left = ui.SpeedButton3->x();
-    g.speedButton6Left = ui.SpeedButton6->x();
-    g.speedButton7Left = ui.SpeedButton7->x();
-    g.speedButton8Left = ui.SpeedButton8->x();
-    g.speedButtonTop = ui.SpeedButton3->y();
-    g.speedButton54Left = ui.SpeedButton54->x();
+    g.window = mapToGlobal(QPoint(0, 0)) - QPoint(frame::FrameWidth / 2, frame::FrameHeight - frame::FrameWidth / 2);
+    m_toolbar->placePointer(g);
+    if (m_yearEntry)
+        m_yearEntry->placePointer(g);
     return pointer::target(which, g);
-}
-
-void TCalendar::movePointer(pointer::Target which)
-{
-    m_services.pointer.moveTo(pointerTarget(which));
 }
 
 void TCalendar::FormCreate()
 {
-    applyFullLayout();
+    m_toolbar->applyFullLayout();
     SmallViewTop = y();
     SmallViewLeft = x();
-    setYearButton(texts::PatternYear);
-    m_today = m_services.clock.now().date();
-    showTodayCaption();
-    ui.MonthCalendar[0]->setHint(julianText(Julian.JulianYear, Julian.JulianDayOfYear));
-}
-
-void TCalendar::showTodayCaption()
-{
-    const TDateTime start = now();
-    // Today's own figures; no span starts from them.
-    ::CalcJulianDate(Julian, rt::formatDateTime(QStringLiteral("mm/dd/yy"), start), rt::dateOf(start), false, start);
-    setWindowTitle(captionHead(start, Julian.JulianYear, Julian.JulianDayOfYear));
-    m_captionFollowsToday = true;
+    m_toolbar->setYearButton(texts::PatternYear);
+    setWindowTitle(m_caption.today(nowOf(m_services)));
+    m_year->setHint(1, m_caption.figure());
 }
 
 void TCalendar::FormActivate()
@@ -197,97 +175,97 @@ void TCalendar::FormActivate()
     if (!FirstActivationDone) {
         FullViewTop = y();
         FullViewLeft = x();
-        movePointer(pointer::Target::CloseButton);
+        m_services.pointer.moveTo(pointerTarget(pointer::Target::CloseButton));
         FirstActivationDone = true;
     }
     m_gate.activating([this] {
         QString message;
         if (m_preferences.load(&message)) {
             m_report.readMilitaryTime(m_preferences.value().militaryTime());
-            if (m_home)
-                m_home->showPreferences(m_preferences.value());
+            // Reading only ever turns hints on; the dialog's switch turns them off.
+            if (m_preferences.value().hints())
+                applyHints(*this, true);
         } else if (!message.isEmpty()) {
             m_gate.show(BoxGate::Box::Error, message);
         }
-        CalcSun(now());
-        placeAndFillGrid();
+        CalcSun(nowOf(m_services));
+        m_year->placeAndFill(nowOf(m_services));
     });
 }
 
-void TCalendar::placeAndFillGrid()
+void TCalendar::CalcSun(TDateTime day, bool startedByUser)
 {
-    fillFrom(m_grid.place(ui.MonthCalendar[0]->Date(), now()).calendar1);
-    markToday();
+    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser, m_gate);
+    m_toolbar->showReport(shown);
+    for (const DayReport::Box& box : shown.boxes)
+        m_gate.show(box.kind, box.text, box.keys);
+    m_timer1Running = runWhileCounting(*m_timer1, m_report.counting());
 }
 
-void TCalendar::fillFrom(TDateTime calendar1)
+void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
 {
-    ui.MonthCalendar[0]->setDate(calendar1);
-    const TDateTime first = ui.MonthCalendar[0]->Date();
-    for (int k = 2; k <= grid::Calendars; ++k)
-        ui.MonthCalendar[k - 1]->setDate(grid::calendarDate(first, k));
-    for (int k = 1; k <= grid::Calendars; ++k)
-        setTitle(k, ui.MonthCalendar[k - 1]->Date());
+    if (const std::optional<QString> caption =
+            m_caption.dayClicked(dateText, date, FirstActivationDone, nowOf(m_services)))
+        setWindowTitle(*caption);
 }
 
-void TCalendar::setTitle(int k, TDateTime date)
+void TCalendar::MonthCalendarClick(int n)
 {
-    QLabel* label = ui.TitlePanel[k - 1];
-    const QString text = grid::titleText(k, date);
-    if (label->text() != text)
-        label->setText(text);
+    m_gate.run([this, n] {
+        m_year->ResetAllCalendar(n);
+        const TDateTime date = m_year->date(n);
+        // A click on a day of the neighbouring months, which the title does not name, brings back today's year.
+        if (m_year->inTitledMonth(n)) {
+            CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date), rt::dateOf(date));
+            m_year->setHint(n, m_caption.figure());
+            CalcSun(date, true);
+        } else {
+            BitBtn4Click();
+            m_year->setHint(n, QString());
+        }
+    });
 }
 
-grid::Compact TCalendar::compactShown() const
+void TCalendar::Timer1Timer()
 {
-    return {ui.MonthCalendar[0]->Date(), ui.MonthCalendar[1]->Date(), ui.MonthCalendar[2]->Date()};
-}
-
-void TCalendar::showCompact(const grid::Compact& dates)
-{
-    for (int k = 1; k <= grid::CompactCalendars; ++k) {
-        ui.MonthCalendar[k - 1]->setDate(dates[k - 1]);
-        setTitle(k, ui.MonthCalendar[k - 1]->Date());
+    if (m_report.tick()) {
+        m_gate.run([this] { CalcSun(nowOf(m_services)); });
+        m_report.reportDone();
+        m_toolbar->showReportColours(false);
     }
+    m_year->followFirstTitle();
+    m_year->checkMidnightRestore();
+    if (m_report.counting() != m_timer1Running)
+        m_timer1Running = runWhileCounting(*m_timer1, m_report.counting());
 }
 
-void TCalendar::ResetCalendarHints()
+void TCalendar::followToday(const QDate& previous)
 {
-    for (TMonthCalendar* month : ui.MonthCalendar)
-        month->setHint(QString());
-}
-
-void TCalendar::ResetAllCalendar(int Keep)
-{
-    for (int n = 1; n <= grid::Calendars; ++n) {
-        if (n == Keep)
-            continue;
-        const TDateTime date = ui.MonthCalendar[n - 1]->Date();
-        ui.MonthCalendar[n - 1]->setDate(rt::encodeDate(rt::yearOf(date), rt::monthOf(date), 1));
-    }
-    ResetCalendarHints();
-}
-
-void TCalendar::applyHints(bool on)
-{
-    // The month calendars keep their day-of-year hint whatever the switch says.
-    const QList<QWidget*> controls = findChildren<QWidget*>();
-    for (QWidget* control : controls) {
-        if (!hints::hasShowHint(control))
-            continue;
-        const bool monthCalendar =
-            std::find(ui.MonthCalendar.begin(), ui.MonthCalendar.end(), control) != ui.MonthCalendar.end();
-        if (on)
-            hints::setShowHint(control, true);
-        else if (!monthCalendar)
-            hints::setShowHint(control, false);
-    }
-}
-
-void TCalendar::setYearButton(const QString& pattern, bool janPrefix)
-{
-    m_yearPattern = pattern;
-    m_yearJanPrefix = janPrefix;
-    const QString text = rt::formatDateTime(pattern, now());
-    ui.SpeedButton10->setText(janPrefix ? texts::JanPrefix + text : text);
+    const TDateTime now = nowOf(m_services);
+    m_toolbar->refreshYearButton();
+    // The first calendar's hint follows the figure when it showed today's.
+    const QString shownFigure = m_caption.figure();
+    setWindowTitle(m_caption.todayMoved(windowTitle(), rt::fromQDate(previous), now));
+    if (m_year->hint(1) == shownFigure)
+        m_year->setHint(1, m_caption.figure());
+    m_tray->showTip();
+    // Before the first activation the year is not laid out yet, and the activation reports today anyway.
+    if (!FirstActivationDone)
+        return;
+    m_gate.run([this, previous] {
+        // Only a full grid on the old today's year moves; a year the user went to stays.
+        const TDateTime calendar1 = m_year->date(1);
+        const grid::YearGrid& grid = m_year->grid();
+        if (!grid.compact() && grid.source() == grid::YearSource::Today && rt::monthOf(calendar1) == 1 &&
+            rt::yearOf(calendar1) == previous.year() && previous.year() != m_watch->today().year())
+            m_year->placeAndFill(nowOf(m_services));
+        // A day's report still standing ends by itself, and today's comes back then. Otherwise today's report comes
+        // as the timer brings it after a hold: in navy, with nothing left to count down.
+        if (!m_report.counting()) {
+            CalcSun(nowOf(m_services));
+            m_report.reportDone();
+            m_toolbar->showReportColours(false);
+            m_timer1Running = runWhileCounting(*m_timer1, m_report.counting());
+        }
+    });
 }

@@ -72,7 +72,7 @@ void TestLocales::testTitlesClicksAndSpan()
     QCOMPARE(app.month(3)->Hint(), QStringLiteral("24.080"));
     QVERIFY2(app.calendar->windowTitle().startsWith(captionStart), qPrintable(app.calendar->windowTitle()));
     QVERIFY2(app.calendar->windowTitle().endsWith(spanEnding), qPrintable(app.calendar->windowTitle()));
-    QCOMPARE(app.find<QLabel>("Label3")->text(), QStringLiteral("6:33A"));
+    QCOMPARE(app.find<QLabel>(names::Label3)->text(), QStringLiteral("6:33A"));
     QVERIFY(app.world.prompter.boxes.isEmpty());
 }
 
@@ -94,7 +94,7 @@ void TestLocales::testOffsetRoundTripsThroughTheFile()
     app.home->findChild<QComboBox*>("ComboBox1")
         ->setCurrentIndex(
             app.home->findChild<QComboBox*>("ComboBox1")->findText(QStringLiteral("Afghanistan (+04:30) Kabul")));
-    app.home->findChild<QToolButton*>("SpeedButton54")->click();
+    app.home->findChild<QToolButton*>(names::SpeedButton54)->click();
     QCOMPARE(app.folder.read().split('\n').value(3).trimmed(), fourthLine);
     app.activate();
     QCOMPARE(app.home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 4.5);
@@ -105,7 +105,7 @@ void TestLocales::testTimerRestoreWithTheLocalesSeparator()
     rt::formatSettings() = FormatSettings::fromLocale(QLocale("de_DE"));
     App app(QDateTime(QDate(2024, 5, 15), QTime(0, 0)));
     app.activate();
-    QCOMPARE(app.calendar->yearGrid().yearStartText(), QStringLiteral("01.01.2024"));
+    QCOMPARE(app.grid().yearStartText(), QStringLiteral("01.01.2024"));
     app.clickDay(5, QDate(2024, 5, 15));
     app.ticks(1);
     QCOMPARE(app.date(1), QDate(2024, 1, 1));

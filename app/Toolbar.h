@@ -1,0 +1,70 @@
+#pragma once
+#include "app/DayReport.h"
+#include "app/PointerPlacement.h"
+#include "app/SunDisplay.h"
+#include "app/ToolbarLayout.h"
+#include <QFrame>
+#include <array>
+#include <memory>
+
+class Clock;
+class QAction;
+class QMenu;
+class QToolButton;
+class TJPanelTexture;
+
+// The toolbar along the window's foot (Panel28): its commands, each told by a signal of its own, the year button's
+// text, the sun and moon of the day shown, and where it all stands in the full and the compact view.
+class Toolbar : public QFrame
+{
+    Q_OBJECT
+public:
+    // tabAfter: the control the Tab order reaches the commands from.
+    Toolbar(Clock& clock, QWidget* window, QWidget* tabAfter);
+    ~Toolbar() override;
+
+    // The window's size and the places of the bar and its buttons.
+    void applyFullLayout();
+    void applyCompactLayout(int months);
+    // The compact view swaps the year entry button for the compact size button and hides the sun and moon.
+    void showCompactView(bool compact);
+    // The year button shows the current date through a pattern, maybe after "Jan "; a new day writes it again.
+    void setYearButton(const QString& pattern, bool janPrefix = false);
+    void refreshYearButton();
+    void showReport(const DayReport::Shown& shown) { m_sun->show(shown); }
+    void showReportColours(bool fresh) { m_sun->showColours(fresh); }
+
+    // The toolbar's part of where the pointer goes.
+    void placePointer(pointer::Geometry& geometry) const;
+    // Back from the year entry: the button that opened it takes the focus, if the view shows it.
+    bool focusYearEntryButton();
+    QWidget* lastInTabOrder() const;
+
+signals:
+    void previousClicked();    // SpeedButton11
+    void yearClicked();        // SpeedButton10
+    void nextClicked();        // SpeedButton9
+    void viewClicked();        // SpeedButton8
+    void compactSizeClicked(); // SpeedButton7
+    void yearEntryClicked();   // SpeedButton6
+    void closeClicked();       // SpeedButton3
+    void parametersClicked();  // SpeedButton4
+    void weekNumbersClicked(); // SpeedButton5
+    void onTopClicked();       // SpeedButton1
+    void trayClicked();        // SpeedButton2
+    void tray1Triggered();     // PopupMenu1's Tray1
+
+private:
+    void createButtons();
+    void createKeys(QWidget* tabAfter);
+    void applyLayout(const toolbar::Layout& layout);
+
+    Clock& m_clock;
+    TJPanelTexture* m_texture = nullptr; // JPanelTexture1
+    std::unique_ptr<SunDisplay> m_sun;
+    std::array<QToolButton*, toolbar::Buttons> m_button{}; // in the layout's order
+    QMenu* m_popupMenu1 = nullptr;
+    QAction* m_tray1 = nullptr;
+    QString m_yearPattern;
+    bool m_yearJanPrefix = false;
+};

@@ -1,0 +1,34 @@
+#include "app/WindowFrame.h"
+#include <QMargins>
+#include <QRect>
+#include <QWidget>
+
+namespace frame {
+
+void setOuterSize(QWidget& window, int width, int height)
+{
+    window.setFixedSize(width - FrameWidth, height - FrameHeight);
+}
+
+QSize outerSize(const QWidget& window)
+{
+    return window.size() + QSize(FrameWidth, FrameHeight);
+}
+
+void centreOnDesktop(QWidget& window, const QSize& desktop)
+{
+    // Its frame is known only once the window manager has framed it; until then the usual frame is assumed. The
+    // client area is placed, which every window manager honours alike.
+    const QRect framed = window.frameGeometry();
+    const QRect client = window.geometry();
+    const bool frameKnown = window.isVisible() && framed.size() != window.size();
+    const QMargins margins =
+        frameKnown ? QMargins(client.left() - framed.left(), client.top() - framed.top(),
+                              framed.right() - client.right(), framed.bottom() - client.bottom())
+                   : QMargins(FrameWidth / 2, FrameHeight - FrameWidth / 2, FrameWidth / 2, FrameWidth / 2);
+    const QSize outer = window.size().grownBy(margins);
+    const QPoint corner((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2);
+    window.setGeometry(QRect(corner + QPoint(margins.left(), margins.top()), window.size()));
+}
+
+} // namespace frame

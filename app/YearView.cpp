@@ -1,0 +1,288 @@
+#include "app/YearView.h"
+#include "app/CalendarNames.h"
+#include "app/CalendarTexts.h"
+#include "controls/Colours.h"
+#include "controls/TMonthCalendar.h"
+#include "runtime/BoxGate.h"
+#include "runtime/DateText.h"
+#include "runtime/Services.h"
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(geometry);
+    panel->setAutoFillBackground(true);
+    colours::paint(panel, QPalette::Window, colour);
+    return panel;
+}
+} // namespace
+
+YearView::YearView(Services& services, BoxGate& gate, QWidget* window)
+    : QWidget(window), m_services(services), m_gate(gate)
+{
+    setObjectName(names::YearView);
+    // Spans the whole full view, so its controls stand and are clipped where the window would place them.
+    setGeometry(0, 0, 800, 485);
+    createCalendars();
+    createTitles();
+    describe();
+
+    // The restore runs after the handler that moved a calendar has ended, as the next tick used to run it.
+    m_restoreCheck = new QTimer(this);
+    m_restoreCheck->setObjectName(names::RestoreCheck);
+    m_restoreCheck->setSingleShot(true);
+    m_restoreCheck->setInterval(0);
+    connect(m_restoreCheck, &QTimer::timeout, this, &YearView::checkMidnightRestore);
+    // One check after a handler that moved eleven calendars: a pending check is not restarted.
+    const auto checkSoon = [this] {
+        if (!m_restoreCheck->isActive())
+            m_restoreCheck->start();
+    };
+    for (int n = 1; n <= grid::Calendars; ++n) {
+        TMonthCalendar* month = m_month[n - 1];
+        connect(month, &TMonthCalendar::OnClick, this, [this, n] { emit dayClicked(n); });
+        connect(month, &QCalendarWidget::selectionChanged, this, checkSoon);
+        connect(month, &TMonthCalendar::OnClick, this, checkSoon);
+    }
+    // Whatever moved the first calendar's page (its arrows, the keyboard, the wheel, the program), its title follows
+    // at once.
+    connect(m_month[0], &TMonthCalendar::shownMonthChanged, this, [this] { setTitle(1, date(1)); });
+}
+
+void YearView::createCalendars()
+{
+    static const int lefts[4] = {0, 199, 398, 597};
+    static const int tops[3] = {0, 143, 286};
+    const TDateTime now = rt::fromQDateTime(m_services.clock.now());
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const int n = row * 4 + column + 1;
+            auto* month = new TMonthCalendar(rt::timeOf(now), this);
+            month->setObjectName(names::MonthCalendar(n));
+            month->move(lefts[column], tops[row]);
+            month->setDate(rt::dateOf(now));
+            m_month[n - 1] = month;
+        }
+        QFrame* bar = createPanel(this, names::TitleBar(row), QRect(0, tops[row] + 4, 794, 23), colours::Navy);
+        bar->setFocusPolicy(Qt::ClickFocus);
+        if (row == 0)
+            m_firstBar = bar;
+    }
+    createPanel(this, names::Panel0, QRect(-3, 138, 800, 5), colours::Face);
+    createPanel(this, names::Panel26, QRect(-3, 281, 800, 5), colours::Face);
+    createPanel(this, names::Panel27, QRect(0, 424, 794, 17), colours::Face);
+    QWidget* previous = m_firstBar;
+    for (TMonthCalendar* month : m_month) {
+        setTabOrder(previous, month);
+        previous = month;
+    }
+}
+
+void YearView::createTitles()
+{
+    static const int lefts[3][4] = {{40, 239, 438, 637}, {40, 239, 431, 630}, {40, 239, 438, 637}};
+    static const int tops[3] = {7, 150, 294};
+    QFont bold = font();
+    bold.setBold(true);
+    // Narrow enough that the longest title ("11 November 2024") fits its 112-pixel panel.
+    bold.setPixelSize(10);
+    for (int n = 1; n <= grid::Calendars; ++n) {
+        const int row = (n - 1) / 4, column = (n - 1) % 4;
+        auto* title = new QLabel(texts::DesignTitle(), this);
+        title->setObjectName(names::TitlePanel(n));
+        title->setGeometry(lefts[row][column], tops[row], 112, 16);
+        title->setAlignment(Qt::AlignCenter);
+        title->setAutoFillBackground(true);
+        title->setFont(bold);
+        colours::paint(title, QPalette::Window, colours::Navy);
+        colours::paint(title, QPalette::WindowText, colours::Yellow);
+        m_title[n - 1] = title;
+    }
+}
+
+void YearView::describe()
+{
+    for (int n = 1; n <= grid::Calendars; ++n) {
+        m_month[n - 1]->setAccessibleDescription(texts::DescriptionCalendar());
+        m_title[n - 1]->setAccessibleDescription(texts::DescriptionTitle().arg(n));
+    }
+}
+
+TDateTime YearView::date(int n) const
+{
+    return m_month[n - 1]->Date();
+}
+
+void YearView::setCalendar1(TDateTime date)
+{
+    m_month[0]->setDate(date);
+}
+
+void YearView::setHint(int n, const QString& hint)
+{
+    m_month[n - 1]->setHint(hint);
+}
+
+QString YearView::hint(int n) const
+{
+    return m_month[n - 1]->Hint();
+}
+
+void YearView::placeAndFill(TDateTime now)
+{
+    fillFrom(m_grid.place(date(1), now).calendar1);
+    markToday();
+}
+
+void YearView::fillFrom(TDateTime calendar1)
+{
+    m_month[0]->setDate(calendar1);
+    const TDateTime first = date(1);
+    for (int k = 2; k <= grid::Calendars; ++k)
+        m_month[k - 1]->setDate(grid::calendarDate(first, k));
+    for (int k = 1; k <= grid::Calendars; ++k)
+        setTitle(k, date(k));
+}
+
+void YearView::setTitle(int k, TDateTime date)
+{
+    QLabel* label = m_title[k - 1];
+    const QString text = grid::titleText(k, date);
+    if (label->text() != text)
+        label->setText(text);
+    m_grid.titled(k, date);
+}
+
+grid::Compact YearView::compactShown() const
+{
+    return {date(1), date(2), date(3)};
+}
+
+void YearView::showCompact(const grid::Compact& dates)
+{
+    for (int k = 1; k <= grid::CompactCalendars; ++k) {
+        m_month[k - 1]->setDate(dates[k - 1]);
+        setTitle(k, date(k));
+    }
+}
+
+void YearView::setCompactCalendars(bool compact)
+{
+    for (int n = compact ? 4 : 1; n <= grid::Calendars; ++n)
+        m_month[n - 1]->setEnabled(!compact);
+}
+
+void YearView::setCompactTitles(bool compact)
+{
+    for (int n = 5; n <= 7; ++n)
+        m_title[n - 1]->setVisible(!compact);
+}
+
+bool YearView::step(int direction)
+{
+    ResetCalendarHints();
+    const std::optional<TDateTime> calendar1 =
+        m_grid.step(date(1), direction, TMonthCalendar::MinDate.year(), TMonthCalendar::MaxDate.year());
+    if (calendar1)
+        setCalendar1(*calendar1);
+    return calendar1.has_value();
+}
+
+void YearView::ResetCalendarHints()
+{
+    for (TMonthCalendar* month : m_month)
+        month->setHint(QString());
+}
+
+void YearView::ResetAllCalendar(int Keep)
+{
+    for (int n = 1; n <= grid::Calendars; ++n) {
+        if (n == Keep)
+            continue;
+        const TDateTime shown = date(n);
+        m_month[n - 1]->setDate(rt::encodeDate(rt::yearOf(shown), rt::monthOf(shown), 1));
+    }
+    ResetCalendarHints();
+}
+
+void YearView::SpeedButton5Click()
+{
+    ResetCalendarHints();
+    setWeekNumbers(m_grid.toggleWeekNumbers());
+}
+
+void YearView::setWeekNumbers(bool shown)
+{
+    for (TMonthCalendar* month : m_month)
+        month->setWeekNumbers(shown);
+}
+
+void YearView::followFirstTitle()
+{
+    const TDateTime first = date(1);
+    if (first != m_titleSource || m_title[0]->text() != m_titleShown) {
+        setTitle(1, first);
+        m_titleSource = first;
+        m_titleShown = m_title[0]->text();
+    }
+}
+
+void YearView::clockChanged()
+{
+    if (m_markedToday.isValid())
+        markToday();
+    m_restoreCheck->start();
+}
+
+void YearView::markToday()
+{
+    const QDate day = m_services.clock.now().date();
+    if (day == m_markedToday)
+        return;
+    m_markedToday = day;
+    for (TMonthCalendar* month : m_month)
+        month->markToday(day);
+}
+
+void YearView::checkMidnightRestore()
+{
+    // Only a whole day can equal today at midnight, and the calendars keep the time of day of their creation: the
+    // clock (a local-time conversion that also looks at the zone file) is read only when one holds a whole day.
+    bool haveMidnight = false;
+    TDateTime midnight = 0;
+    for (TMonthCalendar* month : m_month) {
+        const TDateTime shown = month->Date();
+        // A whole day, told by a round trip through an integer (the dates lie within a few million days).
+        if (shown != double(qint64(shown)))
+            continue;
+        if (!haveMidnight) {
+            midnight = rt::fromQDate(m_services.clock.now().date());
+            haveMidnight = true;
+        }
+        if (shown == midnight) {
+            m_gate.run([this] { restoreAtMidnight(); });
+            break;
+        }
+    }
+}
+
+void YearView::restoreAtMidnight()
+{
+    ResetCalendarHints();
+    fillFrom(m_grid.midnightCalendar1(rt::fromQDateTime(m_services.clock.now())));
+}
+
+void YearView::focusFirstBar()
+{
+    m_firstBar->setFocus();
+}
+
+QWidget* YearView::lastInTabOrder() const
+{
+    return m_month.back();
+}
