@@ -9,8 +9,13 @@
 #include "controls/Hints.h"
 #include "controls/MoonPictures.h"
 #include "controls/TMoon.h"
+#include "prefs/Preferences.h"
+#include "runtime/BoxGate.h"
+#include "runtime/DateText.h"
+#include "runtime/Services.h"
 #include <QLabel>
 #include <QSet>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -81,7 +86,8 @@ QLabel* createTime(QWidget* parent, const QString& name, const QString& text, co
 }
 } // namespace
 
-SunDisplay::SunDisplay(Clock& clock, QWidget* panel)
+SunDisplay::SunDisplay(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* panel)
+    : QObject(panel), m_services(services), m_gate(gate), m_preferences(preferences)
 {
     m_image1 = createImage(panel, names::Image1, QRect(4, 4, 16, 15), devicePixmap(QStringLiteral(":/sunrise.png")),
                            texts::HintSunrise());
@@ -97,7 +103,7 @@ SunDisplay::SunDisplay(Clock& clock, QWidget* panel)
     m_image3 = createImage(panel, names::Image3, QRect(118, 4, 16, 15), initialMoonPicture(), texts::HintMoon());
 
     // Kept above the toolbar's top edge, out of sight: Image3 shows the moon, from the day's phase.
-    m_moon1 = new TMoon(clock, panel);
+    m_moon1 = new TMoon(services.clock, panel);
     m_moon1->setObjectName(names::Moon1);
     m_moon1->setGeometry(158, -29, 20, 19);
     m_moon1->setCustomTime(QStringLiteral("10/3/01 1:02:13 PM"));
@@ -113,6 +119,18 @@ SunDisplay::SunDisplay(Clock& clock, QWidget* panel)
     m_image3->setAccessibleDescription(texts::DescriptionMoon());
     // Until the first report, the picture shown is the one of the phase the moon model starts with.
     describe(moonPictureFor(m_moon1->Phase()));
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(names::Timer1);
+    m_timer1->setInterval(TimerIntervalMs);
+    connect(m_timer1, &QTimer::timeout, this, &SunDisplay::timer1Fired);
+    // The countdown starts at 0: the first tick brings today's report (and names the first calendar's month).
+    runTimer1WhileCounting();
+}
+
+TDateTime SunDisplay::now() const
+{
+    return rt::fromQDateTime(m_services.clock.now());
 }
 
 void SunDisplay::setShown(bool shown)
@@ -121,8 +139,9 @@ void SunDisplay::setShown(bool shown)
         display->setVisible(shown);
 }
 
-void SunDisplay::show(const DayReport::Shown& shown)
+void SunDisplay::CalcSun(TDateTime day, bool startedByUser)
 {
+    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser, m_gate);
     for (QLabel* label : {m_label3, m_label4}) {
         const QString& text = label == m_label3 ? shown.sunrise : shown.sunset;
         if (label->text() != text)
@@ -132,6 +151,44 @@ void SunDisplay::show(const DayReport::Shown& shown)
     if (shown.moonPicture != 0)
         m_image3->setPixmap(moonPicture(shown.moonPicture));
     describe(shown.phaseStep);
+    for (const DayReport::Box& box : shown.boxes)
+        m_gate.show(box.kind, box.text, box.keys);
+    runTimer1WhileCounting();
+}
+
+void SunDisplay::tick()
+{
+    if (m_report.tick()) {
+        m_gate.run([this] { CalcSun(now()); });
+        m_report.reportDone();
+        showColours(false);
+    }
+}
+
+void SunDisplay::restIfIdle()
+{
+    if (m_report.counting() != m_timer1Running)
+        runTimer1WhileCounting();
+}
+
+void SunDisplay::todayMoved()
+{
+    // Today's report comes as the timer brings it after a hold: in navy, with nothing left to count down.
+    if (!m_report.counting()) {
+        CalcSun(now());
+        m_report.reportDone();
+        showColours(false);
+        runTimer1WhileCounting();
+    }
+}
+
+void SunDisplay::runTimer1WhileCounting()
+{
+    m_timer1Running = m_report.counting();
+    if (!m_timer1Running)
+        m_timer1->stop();
+    else if (!m_timer1->isActive())
+        m_timer1->start();
 }
 
 void SunDisplay::showColours(bool fresh)

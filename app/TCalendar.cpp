@@ -2,54 +2,26 @@
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
 #include "app/DayWatch.h"
+#include "app/HintSwitch.h"
 #include "app/Toolbar.h"
 #include "app/TrayIcon.h"
 #include "app/WindowFrame.h"
 #include "app/YearEntry.h"
 #include "app/YearView.h"
 #include "controls/Colours.h"
-#include "controls/Hints.h"
-#include "controls/TMonthCalendar.h"
 #include "dialog/THome.h"
 #include "runtime/DateText.h"
 #include <QEvent>
-#include <QTimer>
 #include <utility>
 
 namespace {
 // Where the window stands before it is first shown and centred; the compact view starts there.
 constexpr int DesignLeft = 209;
 constexpr int DesignTop = 121;
-// The timer's period while it counts down a report's hold; between reports it rests.
-constexpr int TimerIntervalMs = 10;
 
 TDateTime nowOf(const Services& services)
 {
     return rt::fromQDateTime(services.clock.now());
-}
-
-// The timer has work from a report until today's is back; between reports it rests and wakes nobody.
-bool runWhileCounting(QTimer& timer, bool counting)
-{
-    if (!counting)
-        timer.stop();
-    else if (!timer.isActive())
-        timer.start();
-    return counting;
-}
-
-// The month calendars keep their day-of-year hint whatever the switch says.
-void applyHints(QWidget& window, bool on)
-{
-    const QList<QWidget*> controls = window.findChildren<QWidget*>();
-    for (QWidget* control : controls) {
-        if (!hints::hasShowHint(control))
-            continue;
-        if (on)
-            hints::setShowHint(control, true);
-        else if (!qobject_cast<TMonthCalendar*>(control))
-            hints::setShowHint(control, false);
-    }
 }
 } // namespace
 
@@ -66,17 +38,12 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     setFont(small);
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     move(DesignLeft, DesignTop);
-
     m_year = new YearView(services, gate, this);
-    m_toolbar = new Toolbar(services.clock, this, m_year->lastInTabOrder());
+    m_toolbar = new Toolbar(services, gate, preferences, this, m_year->lastInTabOrder());
+    m_sun = &m_toolbar->sun();
     m_tray = new TrayIcon(services.clock, gate, this);
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(names::Timer1);
-    m_timer1->setInterval(TimerIntervalMs);
-    connect(m_timer1, &QTimer::timeout, this, &TCalendar::Timer1Timer);
     m_watch = new DayWatch(services.clock, this);
 
-    // Every command runs through the box gate, the handler named as the layout names it.
     const auto gated = [this](void (TCalendar::*handler)()) {
         return [this, handler] { m_gate.run([this, handler] { (this->*handler)(); }); };
     };
@@ -99,13 +66,11 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     connect(m_tray, &TrayIcon::parametersChosen, this, gated(&TCalendar::SpeedButton4Click));
     connect(m_tray, &TrayIcon::quitChosen, this, gated(&TCalendar::SpeedButton3Click));
     connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
+    connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
     connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
     connect(m_watch, &DayWatch::looked, m_year, &YearView::clockChanged);
-
     m_gate.setActivation([this] { FormActivate(); });
     FormCreate();
-    // The countdown starts at 0: the first tick brings today's report (and names the first calendar's month).
-    m_timer1Running = runWhileCounting(*m_timer1, m_report.counting());
 }
 
 TCalendar::~TCalendar() = default;
@@ -116,7 +81,12 @@ void TCalendar::setHome(THome* home)
         disconnect(m_home, nullptr, this, nullptr);
     m_home = home;
     if (m_home)
-        connect(m_home, &THome::hintsSwitched, this, [this](bool on) { applyHints(*this, on); });
+        connect(m_home, &THome::hintsSwitched, this, [this](bool on) { switchHints(*this, on); });
+}
+
+const DayReport& TCalendar::dayReport() const
+{
+    return m_sun->report();
 }
 
 void TCalendar::changeEvent(QEvent* event)
@@ -135,10 +105,8 @@ void TCalendar::showEvent(QShowEvent* event)
     m_tray->windowShown();
     // Back from the tray or a minimise, maybe hours later: no event tells of a time-zone change, so look now.
     m_watch->look();
-    if (!m_centred) {
-        m_centred = true;
+    if (!std::exchange(m_centred, true))
         frame::centreOnDesktop(*this, m_services.pointer.desktopSize());
-    }
 }
 
 void TCalendar::closeEvent(QCloseEvent* event)
@@ -175,31 +143,22 @@ void TCalendar::FormActivate()
     if (!FirstActivationDone) {
         FullViewTop = y();
         FullViewLeft = x();
-        m_services.pointer.moveTo(pointerTarget(pointer::Target::CloseButton));
+        movePointer(pointer::Target::CloseButton);
         FirstActivationDone = true;
     }
     m_gate.activating([this] {
         QString message;
         if (m_preferences.load(&message)) {
-            m_report.readMilitaryTime(m_preferences.value().militaryTime());
+            m_sun->readMilitaryTime(m_preferences.value().militaryTime());
             // Reading only ever turns hints on; the dialog's switch turns them off.
             if (m_preferences.value().hints())
-                applyHints(*this, true);
+                switchHints(*this, true);
         } else if (!message.isEmpty()) {
             m_gate.show(BoxGate::Box::Error, message);
         }
-        CalcSun(nowOf(m_services));
+        m_sun->CalcSun(nowOf(m_services));
         m_year->placeAndFill(nowOf(m_services));
     });
-}
-
-void TCalendar::CalcSun(TDateTime day, bool startedByUser)
-{
-    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser, m_gate);
-    m_toolbar->showReport(shown);
-    for (const DayReport::Box& box : shown.boxes)
-        m_gate.show(box.kind, box.text, box.keys);
-    m_timer1Running = runWhileCounting(*m_timer1, m_report.counting());
 }
 
 void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
@@ -218,7 +177,7 @@ void TCalendar::MonthCalendarClick(int n)
         if (m_year->inTitledMonth(n)) {
             CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date), rt::dateOf(date));
             m_year->setHint(n, m_caption.figure());
-            CalcSun(date, true);
+            m_sun->CalcSun(date, true);
         } else {
             BitBtn4Click();
             m_year->setHint(n, QString());
@@ -228,24 +187,18 @@ void TCalendar::MonthCalendarClick(int n)
 
 void TCalendar::Timer1Timer()
 {
-    if (m_report.tick()) {
-        m_gate.run([this] { CalcSun(nowOf(m_services)); });
-        m_report.reportDone();
-        m_toolbar->showReportColours(false);
-    }
+    m_sun->tick();
     m_year->followFirstTitle();
     m_year->checkMidnightRestore();
-    if (m_report.counting() != m_timer1Running)
-        m_timer1Running = runWhileCounting(*m_timer1, m_report.counting());
+    m_sun->restIfIdle();
 }
 
 void TCalendar::followToday(const QDate& previous)
 {
-    const TDateTime now = nowOf(m_services);
     m_toolbar->refreshYearButton();
     // The first calendar's hint follows the figure when it showed today's.
     const QString shownFigure = m_caption.figure();
-    setWindowTitle(m_caption.todayMoved(windowTitle(), rt::fromQDate(previous), now));
+    setWindowTitle(m_caption.todayMoved(windowTitle(), rt::fromQDate(previous), nowOf(m_services)));
     if (m_year->hint(1) == shownFigure)
         m_year->setHint(1, m_caption.figure());
     m_tray->showTip();
@@ -253,19 +206,7 @@ void TCalendar::followToday(const QDate& previous)
     if (!FirstActivationDone)
         return;
     m_gate.run([this, previous] {
-        // Only a full grid on the old today's year moves; a year the user went to stays.
-        const TDateTime calendar1 = m_year->date(1);
-        const grid::YearGrid& grid = m_year->grid();
-        if (!grid.compact() && grid.source() == grid::YearSource::Today && rt::monthOf(calendar1) == 1 &&
-            rt::yearOf(calendar1) == previous.year() && previous.year() != m_watch->today().year())
-            m_year->placeAndFill(nowOf(m_services));
-        // A day's report still standing ends by itself, and today's comes back then. Otherwise today's report comes
-        // as the timer brings it after a hold: in navy, with nothing left to count down.
-        if (!m_report.counting()) {
-            CalcSun(nowOf(m_services));
-            m_report.reportDone();
-            m_toolbar->showReportColours(false);
-            m_timer1Running = runWhileCounting(*m_timer1, m_report.counting());
-        }
+        m_year->followToday(previous, m_watch->today(), nowOf(m_services));
+        m_sun->todayMoved();
     });
 }

@@ -1,24 +1,22 @@
 #pragma once
-#include "app/DayReport.h"
 #include "app/PointerPlacement.h"
 #include "app/WindowCaption.h"
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
-#include "runtime/DateValue.h"
 #include "runtime/Services.h"
 #include <QWidget>
 
+class DayReport;
 class DayWatch;
-class QTimer;
+class SunDisplay;
 class THome;
 class Toolbar;
 class TrayIcon;
 class YearEntry;
 class YearView;
 
-// The main window: the year view above the toolbar, the year entry over them, the tray icon and the day watch.
-// It hands each command to the rooms and the models (the year grid, the day report, the caption, the preferences,
-// the box gate), every one through the gate.
+// The main window: the year view above the toolbar, the year entry over them, the tray icon and the day watch. Each
+// command reaches its handler through the box gate; the handlers move data between the rooms and the models.
 class TCalendar : public QWidget
 {
     Q_OBJECT
@@ -29,17 +27,14 @@ public:
     // The Parameters dialog, created right after this window; its hint switch acts on this window's controls.
     void setHome(THome* home);
     QPoint pointerTarget(pointer::Target which) const;
-    const DayReport& dayReport() const { return m_report; }
+    const DayReport& dayReport() const;
 
-    // Entry points of the events no user action gives at once: the activation lays out the year and reports today,
-    // the timer counts a report's hold down.
+    // The events no user action gives at once: the activation lays the year out and reports today (the box gate
+    // runs it when the window becomes active, after a running handler or open box); the timer counts a hold down.
     void FormActivate();
-    // The window became the program's active window (its first showing, a restore from the tray): runs
-    // FormActivate, or after the running handler or open box has ended.
     void activationArrived() { m_gate.activationArrived(); }
     void Timer1Timer();
-    // Brings the window back from the tray or the taskbar to the front, as a click on the icon does: a second start
-    // of the program asks for it.
+    // Back from the tray or the taskbar to the front, as a click on the icon: a second start of the program asks.
     void bringToFront();
 
 signals:
@@ -51,10 +46,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Handlers, named as the layout's events name them. SpeedButton5Click is the year view's, Tray1Click and
-    // RxTrayIcon1Click the tray icon's, SpeedButton54Click and the year field's the year entry's.
+    // Handlers, named as the layout's events name them. CalcSun is the sun display's, SpeedButton5Click the year
+    // view's, Tray1Click and RxTrayIcon1Click the tray icon's, SpeedButton54Click and the field's the year entry's.
     void FormCreate();
-    void CalcSun(TDateTime day, bool startedByUser = false);
     void CalcJulianDate(const QString& dateText, TDateTime date);
     void MonthCalendarClick(int n);
     void BitBtn2Click() { stepGrid(-1); }
@@ -72,6 +66,7 @@ private:
     // Today became another day (midnight, a clock jump either way): the caption, the year button, today's report and
     // a grid that showed the old today's year move with it.
     void followToday(const QDate& previous);
+    void movePointer(pointer::Target which) { m_services.pointer.moveTo(pointerTarget(which)); }
 
     Services& m_services;
     BoxGate& m_gate;
@@ -79,16 +74,14 @@ private:
     THome* m_home = nullptr;
     YearView* m_year = nullptr;
     Toolbar* m_toolbar = nullptr;
+    SunDisplay* m_sun = nullptr;      // on the toolbar
     YearEntry* m_yearEntry = nullptr; // built when first opened
     TrayIcon* m_tray = nullptr;
     DayWatch* m_watch = nullptr;
-    QTimer* m_timer1 = nullptr; // Timer1
-    DayReport m_report;
     WindowCaption m_caption;
     bool FirstActivationDone = false;
     // Where each view stood when it was left, so the toggle brings the window back there.
     int SmallViewTop = 0, SmallViewLeft = 0;
     int FullViewTop = 0, FullViewLeft = 0;
     bool m_centred = false;
-    bool m_timer1Running = false; // what the timer was last set to: a tick asks the timer only on a change
 };

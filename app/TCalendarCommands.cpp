@@ -12,7 +12,7 @@ void TCalendar::stepGrid(int direction)
 {
     if (m_year->step(direction)) {
         if (m_year->grid().compact())
-            m_toolbar->setYearButton(texts::PatternMonthYear);
+            m_toolbar->showCompactYear(false);
         FormActivate();
     }
     m_year->focusFirstBar();
@@ -22,47 +22,30 @@ void TCalendar::BitBtn4Click()
 {
     m_year->ResetCalendarHints();
     FormActivate();
-    grid::YearGrid& grid = m_year->grid();
-    if (grid.compact()) {
-        if (grid.toggleYearButton()) {
-            m_year->showCompact(
-                grid::YearGrid::movedToToday(m_year->compactShown(), rt::fromQDateTime(m_services.clock.now())));
-            m_toolbar->setYearButton(texts::PatternYear, true);
-        } else {
-            m_toolbar->setYearButton(texts::PatternMonthYear);
-        }
-    }
+    if (m_year->grid().compact())
+        m_toolbar->showCompactYear(m_year->toggleCompactToday(rt::fromQDateTime(m_services.clock.now())));
     m_year->focusFirstBar();
 }
 
 void TCalendar::SmallCal()
 {
-    grid::YearGrid& grid = m_year->grid();
-    grid.toCompact();
-    m_toolbar->setYearButton(texts::PatternYear, true);
+    m_year->grid().toCompact();
     m_toolbar->showCompactView(true);
     FormActivate();
-    m_toolbar->applyCompactLayout(grid.compactCount());
-    m_year->showCompact(grid.compactMonths(m_year->compactShown(), rt::fromQDateTime(m_services.clock.now())));
-    m_services.pointer.moveTo(pointerTarget(pointer::Target::CompactSize));
+    m_toolbar->applyCompactLayout(m_year->grid().compactCount());
+    m_year->showCompactMonths(rt::fromQDateTime(m_services.clock.now()));
+    movePointer(pointer::Target::CompactSize);
     m_year->focusFirstBar();
 }
 
 void TCalendar::BitBtn1Click()
 {
-    m_year->ResetCalendarHints();
-    grid::YearGrid& grid = m_year->grid();
-    if (grid.weekNumbersOff())
-        m_year->setWeekNumbers(false);
-    if (!grid.compact()) {
-        m_year->setCompactCalendars(true);
-        m_year->setCompactTitles(true);
+    const bool toCompact = !m_year->grid().compact();
+    m_year->switchView();
+    if (toCompact) {
         move(SmallViewLeft, SmallViewTop);
         SmallCal();
     } else {
-        m_year->setCompactCalendars(false);
-        grid.toFull(m_year->compactShown());
-        m_toolbar->setYearButton(texts::PatternYear);
         m_toolbar->showCompactView(false);
         FormActivate();
         SmallViewTop = y();
@@ -72,13 +55,13 @@ void TCalendar::BitBtn1Click()
         m_toolbar->applyFullLayout();
     }
     m_year->focusFirstBar();
-    m_services.pointer.moveTo(pointerTarget(pointer::Target::ViewToggle));
+    movePointer(pointer::Target::ViewToggle);
 }
 
 void TCalendar::BitBtn7Click()
 {
     m_year->ResetCalendarHints();
-    if (m_year->grid().nextCompactSize(m_year->compactShown()))
+    if (m_year->nextCompactSize())
         SmallCal();
 }
 
@@ -88,20 +71,16 @@ void TCalendar::BitBtn6Click()
     if (!m_yearEntry) {
         m_yearEntry = new YearEntry(m_gate, this, m_toolbar->lastInTabOrder());
         connect(m_yearEntry, &YearEntry::confirming, m_year, &YearView::ResetCalendarHints);
-        connect(m_yearEntry, &YearEntry::yearEntered, this, [this](int year) {
-            m_year->setCalendar1(rt::encodeDate(year, 1, 1));
-            m_year->grid().keepCalendar1();
-            FormActivate();
-        });
-        connect(m_yearEntry, &YearEntry::closed, this,
-                [this] { m_services.pointer.moveTo(pointerTarget(pointer::Target::YearEntryButton)); });
+        connect(m_yearEntry, &YearEntry::yearEntered, m_year, &YearView::showYear);
+        connect(m_yearEntry, &YearEntry::yearEntered, this, &TCalendar::FormActivate);
+        connect(m_yearEntry, &YearEntry::closed, this, [this] { movePointer(pointer::Target::YearEntryButton); });
         connect(m_yearEntry, &YearEntry::escaped, this, [this] {
             if (!m_toolbar->focusYearEntryButton())
                 m_year->focusFirstBar();
         });
     }
     m_yearEntry->open();
-    m_services.pointer.moveTo(pointerTarget(pointer::Target::YearEntryOk));
+    movePointer(pointer::Target::YearEntryOk);
 }
 
 void TCalendar::SpeedButton4Click()

@@ -73,7 +73,8 @@ void setTextColour(QWidget* widget, const QColor& colour)
 }
 } // namespace
 
-Toolbar::Toolbar(Clock& clock, QWidget* window, QWidget* tabAfter) : QFrame(window), m_clock(clock)
+Toolbar::Toolbar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* window, QWidget* tabAfter)
+    : QFrame(window), m_clock(services.clock)
 {
     setObjectName(names::Panel28);
     setGeometry(-1, 428, 795, 25);
@@ -85,14 +86,12 @@ Toolbar::Toolbar(Clock& clock, QWidget* window, QWidget* tabAfter) : QFrame(wind
     m_texture->setCaption(names::JPanelTexture1);
     m_texture->setJTexture(QImage(QStringLiteral(":/texture.png")));
     m_texture->setJStyleTexture(txTile);
-    m_sun = std::make_unique<SunDisplay>(clock, m_texture);
+    m_sun = new SunDisplay(services, gate, preferences, m_texture);
     createButtons();
     createKeys(tabAfter);
     setAccessibleName(texts::NameToolbar());
     setAccessibleDescription(texts::DescriptionToolbar());
 }
-
-Toolbar::~Toolbar() = default;
 
 void Toolbar::createButtons()
 {
@@ -180,6 +179,7 @@ void Toolbar::applyLayout(const toolbar::Layout& layout)
 
 void Toolbar::showCompactView(bool compact)
 {
+    setYearButton(texts::PatternYear, compact);
     m_sun->setShown(!compact);
     m_button[toolbar::YearEntry]->setVisible(!compact);
     m_button[toolbar::CompactSize]->setVisible(compact);
@@ -196,6 +196,14 @@ void Toolbar::refreshYearButton()
 {
     const QString text = rt::formatDateTime(m_yearPattern, rt::fromQDateTime(m_clock.now()));
     m_button[toolbar::Year]->setText(m_yearJanPrefix ? texts::LabelJanPrefix() + text : text);
+}
+
+void Toolbar::showCompactYear(bool january)
+{
+    if (january)
+        setYearButton(texts::PatternYear, true);
+    else
+        setYearButton(texts::PatternMonthYear);
 }
 
 void Toolbar::placePointer(pointer::Geometry& geometry) const

@@ -5,9 +5,9 @@
 #include "app/ToolbarLayout.h"
 #include <QFrame>
 #include <array>
-#include <memory>
 
-class Clock;
+class BoxGate;
+class PrefsStore;
 class QAction;
 class QMenu;
 class QToolButton;
@@ -20,19 +20,21 @@ class Toolbar : public QFrame
     Q_OBJECT
 public:
     // tabAfter: the control the Tab order reaches the commands from.
-    Toolbar(Clock& clock, QWidget* window, QWidget* tabAfter);
-    ~Toolbar() override;
+    Toolbar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* window, QWidget* tabAfter);
+
+    SunDisplay& sun() { return *m_sun; }
 
     // The window's size and the places of the bar and its buttons.
     void applyFullLayout();
     void applyCompactLayout(int months);
-    // The compact view swaps the year entry button for the compact size button and hides the sun and moon.
+    // The compact view swaps the year entry button for the compact size button and hides the sun and moon; its
+    // year button starts on "Jan yyyy".
     void showCompactView(bool compact);
     // The year button shows the current date through a pattern, maybe after "Jan "; a new day writes it again.
     void setYearButton(const QString& pattern, bool janPrefix = false);
     void refreshYearButton();
-    void showReport(const DayReport::Shown& shown) { m_sun->show(shown); }
-    void showReportColours(bool fresh) { m_sun->showColours(fresh); }
+    // In the compact view: "Jan yyyy", or the month and year when the months moved away from January.
+    void showCompactYear(bool january);
 
     // The toolbar's part of where the pointer goes.
     void placePointer(pointer::Geometry& geometry) const;
@@ -61,7 +63,7 @@ private:
 
     Clock& m_clock;
     TJPanelTexture* m_texture = nullptr; // JPanelTexture1
-    std::unique_ptr<SunDisplay> m_sun;
+    SunDisplay* m_sun = nullptr;
     std::array<QToolButton*, toolbar::Buttons> m_button{}; // in the layout's order
     QMenu* m_popupMenu1 = nullptr;
     QAction* m_tray1 = nullptr;

@@ -7,7 +7,6 @@
 #include "runtime/DateText.h"
 #include "runtime/Services.h"
 #include <QFrame>
-#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -29,9 +28,14 @@ YearView::YearView(Services& services, BoxGate& gate, QWidget* window)
     // Spans the whole full view, so its controls stand and are clipped where the window would place them.
     setGeometry(0, 0, 800, 485);
     createCalendars();
-    createTitles();
-    describe();
+    m_titles = std::make_unique<MonthTitles>(m_grid, this);
+    connectCalendars();
+}
 
+YearView::~YearView() = default;
+
+void YearView::connectCalendars()
+{
     // The restore runs after the handler that moved a calendar has ended, as the next tick used to run it.
     m_restoreCheck = new QTimer(this);
     m_restoreCheck->setObjectName(names::RestoreCheck);
@@ -45,13 +49,14 @@ YearView::YearView(Services& services, BoxGate& gate, QWidget* window)
     };
     for (int n = 1; n <= grid::Calendars; ++n) {
         TMonthCalendar* month = m_month[n - 1];
+        month->setAccessibleDescription(texts::DescriptionCalendar());
         connect(month, &TMonthCalendar::OnClick, this, [this, n] { emit dayClicked(n); });
         connect(month, &QCalendarWidget::selectionChanged, this, checkSoon);
         connect(month, &TMonthCalendar::OnClick, this, checkSoon);
     }
     // Whatever moved the first calendar's page (its arrows, the keyboard, the wheel, the program), its title follows
     // at once.
-    connect(m_month[0], &TMonthCalendar::shownMonthChanged, this, [this] { setTitle(1, date(1)); });
+    connect(m_month[0], &TMonthCalendar::shownMonthChanged, this, [this] { m_titles->setTitle(1, date(1)); });
 }
 
 void YearView::createCalendars()
@@ -83,44 +88,9 @@ void YearView::createCalendars()
     }
 }
 
-void YearView::createTitles()
-{
-    static const int lefts[3][4] = {{40, 239, 438, 637}, {40, 239, 431, 630}, {40, 239, 438, 637}};
-    static const int tops[3] = {7, 150, 294};
-    QFont bold = font();
-    bold.setBold(true);
-    // Narrow enough that the longest title ("11 November 2024") fits its 112-pixel panel.
-    bold.setPixelSize(10);
-    for (int n = 1; n <= grid::Calendars; ++n) {
-        const int row = (n - 1) / 4, column = (n - 1) % 4;
-        auto* title = new QLabel(texts::DesignTitle(), this);
-        title->setObjectName(names::TitlePanel(n));
-        title->setGeometry(lefts[row][column], tops[row], 112, 16);
-        title->setAlignment(Qt::AlignCenter);
-        title->setAutoFillBackground(true);
-        title->setFont(bold);
-        colours::paint(title, QPalette::Window, colours::Navy);
-        colours::paint(title, QPalette::WindowText, colours::Yellow);
-        m_title[n - 1] = title;
-    }
-}
-
-void YearView::describe()
-{
-    for (int n = 1; n <= grid::Calendars; ++n) {
-        m_month[n - 1]->setAccessibleDescription(texts::DescriptionCalendar());
-        m_title[n - 1]->setAccessibleDescription(texts::DescriptionTitle().arg(n));
-    }
-}
-
 TDateTime YearView::date(int n) const
 {
     return m_month[n - 1]->Date();
-}
-
-void YearView::setCalendar1(TDateTime date)
-{
-    m_month[0]->setDate(date);
 }
 
 void YearView::setHint(int n, const QString& hint)
@@ -146,16 +116,7 @@ void YearView::fillFrom(TDateTime calendar1)
     for (int k = 2; k <= grid::Calendars; ++k)
         m_month[k - 1]->setDate(grid::calendarDate(first, k));
     for (int k = 1; k <= grid::Calendars; ++k)
-        setTitle(k, date(k));
-}
-
-void YearView::setTitle(int k, TDateTime date)
-{
-    QLabel* label = m_title[k - 1];
-    const QString text = grid::titleText(k, date);
-    if (label->text() != text)
-        label->setText(text);
-    m_grid.titled(k, date);
+        m_titles->setTitle(k, date(k));
 }
 
 grid::Compact YearView::compactShown() const
@@ -167,20 +128,52 @@ void YearView::showCompact(const grid::Compact& dates)
 {
     for (int k = 1; k <= grid::CompactCalendars; ++k) {
         m_month[k - 1]->setDate(dates[k - 1]);
-        setTitle(k, date(k));
+        m_titles->setTitle(k, date(k));
     }
 }
 
-void YearView::setCompactCalendars(bool compact)
+void YearView::switchView()
 {
-    for (int n = compact ? 4 : 1; n <= grid::Calendars; ++n)
-        m_month[n - 1]->setEnabled(!compact);
+    ResetCalendarHints();
+    if (m_grid.weekNumbersOff())
+        setWeekNumbers(false);
+    if (!m_grid.compact()) {
+        for (int n = 4; n <= grid::Calendars; ++n)
+            m_month[n - 1]->setEnabled(false);
+        m_titles->setCompact(true);
+    } else {
+        for (TMonthCalendar* month : m_month)
+            month->setEnabled(true);
+        m_grid.toFull(compactShown());
+    }
 }
 
-void YearView::setCompactTitles(bool compact)
+void YearView::showCompactMonths(TDateTime now)
 {
-    for (int n = 5; n <= 7; ++n)
-        m_title[n - 1]->setVisible(!compact);
+    showCompact(m_grid.compactMonths(compactShown(), now));
+}
+
+bool YearView::toggleCompactToday(TDateTime now)
+{
+    if (!m_grid.toggleYearButton())
+        return false;
+    showCompact(grid::YearGrid::movedToToday(compactShown(), now));
+    return true;
+}
+
+void YearView::showYear(int year)
+{
+    m_month[0]->setDate(rt::encodeDate(year, 1, 1));
+    m_grid.keepCalendar1();
+}
+
+void YearView::followToday(const QDate& previous, const QDate& today, TDateTime now)
+{
+    // Only a full grid on the old today's year moves; a year the user went to stays.
+    const TDateTime calendar1 = date(1);
+    if (!m_grid.compact() && m_grid.source() == grid::YearSource::Today && rt::monthOf(calendar1) == 1 &&
+        rt::yearOf(calendar1) == previous.year() && previous.year() != today.year())
+        placeAndFill(now);
 }
 
 bool YearView::step(int direction)
@@ -189,7 +182,7 @@ bool YearView::step(int direction)
     const std::optional<TDateTime> calendar1 =
         m_grid.step(date(1), direction, TMonthCalendar::MinDate.year(), TMonthCalendar::MaxDate.year());
     if (calendar1)
-        setCalendar1(*calendar1);
+        m_month[0]->setDate(*calendar1);
     return calendar1.has_value();
 }
 
@@ -220,16 +213,6 @@ void YearView::setWeekNumbers(bool shown)
 {
     for (TMonthCalendar* month : m_month)
         month->setWeekNumbers(shown);
-}
-
-void YearView::followFirstTitle()
-{
-    const TDateTime first = date(1);
-    if (first != m_titleSource || m_title[0]->text() != m_titleShown) {
-        setTitle(1, first);
-        m_titleSource = first;
-        m_titleShown = m_title[0]->text();
-    }
 }
 
 void YearView::clockChanged()
@@ -265,16 +248,13 @@ void YearView::checkMidnightRestore()
             haveMidnight = true;
         }
         if (shown == midnight) {
-            m_gate.run([this] { restoreAtMidnight(); });
+            m_gate.run([this] {
+                ResetCalendarHints();
+                fillFrom(m_grid.midnightCalendar1(rt::fromQDateTime(m_services.clock.now())));
+            });
             break;
         }
     }
-}
-
-void YearView::restoreAtMidnight()
-{
-    ResetCalendarHints();
-    fillFrom(m_grid.midnightCalendar1(rt::fromQDateTime(m_services.clock.now())));
 }
 
 void YearView::focusFirstBar()

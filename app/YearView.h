@@ -1,13 +1,14 @@
 #pragma once
+#include "app/MonthTitles.h"
 #include "app/YearGrid.h"
 #include "runtime/DateValue.h"
 #include <QDate>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class BoxGate;
 class QFrame;
-class QLabel;
 class QTimer;
 class TMonthCalendar;
 struct Services;
@@ -20,12 +21,11 @@ class YearView : public QWidget
     Q_OBJECT
 public:
     YearView(Services& services, BoxGate& gate, QWidget* window);
+    ~YearView() override;
 
     grid::YearGrid& grid() { return m_grid; }
     const grid::YearGrid& grid() const { return m_grid; }
-
     TDateTime date(int n) const;
-    void setCalendar1(TDateTime date);
     void setHint(int n, const QString& hint);
     QString hint(int n) const;
     // Whether calendar n's date lies in the month its title names.
@@ -33,21 +33,27 @@ public:
 
     // The year laid out anew from the grid's source, and today marked.
     void placeAndFill(TDateTime now);
-    void fillFrom(TDateTime calendar1);
-    grid::Compact compactShown() const;
-    void showCompact(const grid::Compact& dates);
-    // The compact view disables calendars 4 to 12 and hides the titles 5 to 7 that would show through.
-    void setCompactCalendars(bool compact);
-    void setCompactTitles(bool compact);
     // Previous / next: a year in the full view, a month in the compact one; false where the calendars' range ends.
     bool step(int direction);
+    // January of a year typed in, kept at the next placement.
+    void showYear(int year);
+    // The view toggle: week numbers off, and calendars 4 to 12 disabled in the compact view (its titles 5 to 7
+    // hidden), all enabled again when leaving it, whose months the grid keeps.
+    void switchView();
+    void setCompactTitles(bool compact) { m_titles->setCompact(compact); }
+    void showCompactMonths(TDateTime now);
+    // The compact size button: false when the size is out of range and nothing changes.
+    bool nextCompactSize() { return m_grid.nextCompactSize(compactShown()); }
+    // The compact view's year button: true when the months moved to today's.
+    bool toggleCompactToday(TDateTime now);
+    // Today moved on from previous: a full grid on the old today's year moves to the new one's.
+    void followToday(const QDate& previous, const QDate& today, TDateTime now);
     void ResetCalendarHints();
     void ResetAllCalendar(int Keep);
     // The week-number button's handler: the grid's switch, shown in every calendar.
     void SpeedButton5Click();
-    void setWeekNumbers(bool shown);
     // The first title follows the first calendar, whatever moved it.
-    void followFirstTitle();
+    void followFirstTitle() { m_titles->followFirst(date(1)); }
     // The clock was read again: today's mark moves, and a calendar now on today's date puts the year back.
     void clockChanged();
     void checkMidnightRestore();
@@ -60,20 +66,19 @@ signals:
 
 private:
     void createCalendars();
-    void createTitles();
-    void describe();
-    void setTitle(int k, TDateTime date);
+    void connectCalendars();
+    void fillFrom(TDateTime calendar1);
+    grid::Compact compactShown() const;
+    void showCompact(const grid::Compact& dates);
+    void setWeekNumbers(bool shown);
     void markToday();
-    void restoreAtMidnight();
 
     Services& m_services;
     BoxGate& m_gate;
     grid::YearGrid m_grid;
     std::array<TMonthCalendar*, grid::Calendars> m_month{};
-    std::array<QLabel*, grid::Calendars> m_title{}; // Panel30 .. Panel41
-    QFrame* m_firstBar = nullptr;                   // Panel1
-    QTimer* m_restoreCheck = nullptr;               // single-shot, 0 ms: after a calendar's date changed
+    std::unique_ptr<MonthTitles> m_titles;
+    QFrame* m_firstBar = nullptr;     // Panel1
+    QTimer* m_restoreCheck = nullptr; // single-shot, 0 ms: after a calendar's date changed
     QDate m_markedToday;
-    TDateTime m_titleSource = -1e9;
-    QString m_titleShown;
 };

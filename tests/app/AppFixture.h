@@ -1,5 +1,6 @@
 #pragma once
 #include "app/CalendarNames.h"
+#include "app/DayReport.h"
 #include "app/DayWatch.h"
 #include "app/TCalendar.h"
 #include "app/TrayIcon.h"
