@@ -5,6 +5,7 @@
 #include "app/HintSwitch.h"
 #include "app/Toolbar.h"
 #include "app/TrayIcon.h"
+#include "app/ViewModes.h"
 #include "app/WindowFrame.h"
 #include "app/YearEntry.h"
 #include "app/YearView.h"
@@ -43,6 +44,7 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     m_sun = &m_toolbar->sun();
     m_tray = new TrayIcon(services.clock, gate, this);
     m_watch = new DayWatch(services.clock, this);
+    m_views = std::make_unique<ViewModes>(*this, *m_year, *m_toolbar, services);
 
     const auto gated = [this](void (TCalendar::*handler)()) {
         return [this, handler] { m_gate.run([this, handler] { (this->*handler)(); }); };
@@ -131,8 +133,7 @@ QPoint TCalendar::pointerTarget(pointer::Target which) const
 void TCalendar::FormCreate()
 {
     m_toolbar->applyFullLayout();
-    SmallViewTop = y();
-    SmallViewLeft = x();
+    m_views->designed();
     m_toolbar->setYearButton(texts::PatternYear);
     setWindowTitle(m_caption.today(nowOf(m_services)));
     m_year->setHint(1, m_caption.figure());
@@ -141,8 +142,7 @@ void TCalendar::FormCreate()
 void TCalendar::FormActivate()
 {
     if (!FirstActivationDone) {
-        FullViewTop = y();
-        FullViewLeft = x();
+        m_views->firstActivation();
         movePointer(pointer::Target::CloseButton);
         FirstActivationDone = true;
     }

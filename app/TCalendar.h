@@ -1,10 +1,12 @@
 #pragma once
 #include "app/PointerPlacement.h"
+#include "app/ViewModes.h"
 #include "app/WindowCaption.h"
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
 #include <QWidget>
+#include <memory>
 
 class DayReport;
 class DayWatch;
@@ -12,6 +14,7 @@ class SunDisplay;
 class THome;
 class Toolbar;
 class TrayIcon;
+
 class YearEntry;
 class YearView;
 
@@ -46,23 +49,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Handlers, named as the layout's events name them. CalcSun is the sun display's, SpeedButton5Click the year
-    // view's, Tray1Click and RxTrayIcon1Click the tray icon's, SpeedButton54Click and the field's the year entry's.
+    // Handlers, named as the layout's events name them. CalcSun is the sun display's, SmallCal the view modes',
+    // SpeedButton5Click the year view's, Tray1Click and RxTrayIcon1Click the tray icon's, SpeedButton54Click and
+    // the year field's the year entry's.
     void FormCreate();
     void CalcJulianDate(const QString& dateText, TDateTime date);
     void MonthCalendarClick(int n);
-    void BitBtn2Click() { stepGrid(-1); }
-    void BitBtn3Click() { stepGrid(+1); }
-    void BitBtn4Click();
-    void BitBtn1Click();
-    void SmallCal();
-    void BitBtn7Click();
+    void BitBtn2Click() { m_views->step(-1); }
+    void BitBtn3Click() { m_views->step(+1); }
+    void BitBtn4Click() { m_views->backToToday(); }
+    void BitBtn1Click() { m_views->toggle(); }
+    void BitBtn7Click() { m_views->nextCompactSize(); }
     void BitBtn6Click();
     void SpeedButton3Click() { close(); }
     void SpeedButton4Click();
     void SpeedButton1Click();
     void SpeedButton2Click();
-    void stepGrid(int direction);
     // Today became another day (midnight, a clock jump either way): the caption, the year button, today's report and
     // a grid that showed the old today's year move with it.
     void followToday(const QDate& previous);
@@ -78,10 +80,8 @@ private:
     YearEntry* m_yearEntry = nullptr; // built when first opened
     TrayIcon* m_tray = nullptr;
     DayWatch* m_watch = nullptr;
+    std::unique_ptr<ViewModes> m_views;
     WindowCaption m_caption;
     bool FirstActivationDone = false;
-    // Where each view stood when it was left, so the toggle brings the window back there.
-    int SmallViewTop = 0, SmallViewLeft = 0;
-    int FullViewTop = 0, FullViewLeft = 0;
     bool m_centred = false;
 };

@@ -31,4 +31,15 @@ void centreOnDesktop(QWidget& window, const QSize& desktop)
     window.setGeometry(QRect(corner + QPoint(margins.left(), margins.top()), window.size()));
 }
 
+void toggleStaysOnTop(QWidget& window)
+{
+    const QPoint at = window.pos();
+    const bool wasVisible = window.isVisible();
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, !(window.windowFlags() & Qt::WindowStaysOnTopHint));
+    // Changing the flags hides the window; it comes back where it was.
+    window.move(at);
+    if (wasVisible)
+        window.show();
+}
+
 } // namespace frame

@@ -12,4 +12,6 @@ void setOuterSize(QWidget& window, int width, int height);
 QSize outerSize(const QWidget& window);
 // Centres the outer window on a desktop of that size.
 void centreOnDesktop(QWidget& window, const QSize& desktop);
+// Always on top, or back among the others, where it stood.
+void toggleStaysOnTop(QWidget& window);
 } // namespace frame
