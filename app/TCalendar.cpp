@@ -4,12 +4,8 @@
 #include "app/DayWatch.h"
 #include "app/HintSwitch.h"
 #include "app/Toolbar.h"
-#include "app/TrayIcon.h"
-#include "app/ViewModes.h"
 #include "app/WindowFrame.h"
-#include "app/YearEntry.h"
 #include "app/YearView.h"
-#include "controls/Colours.h"
 #include "dialog/THome.h"
 #include "runtime/DateText.h"
 #include <QEvent>
@@ -32,19 +28,14 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
       m_services(services), m_gate(gate), m_preferences(preferences)
 {
     setObjectName(names::Calendar);
-    setAutoFillBackground(true);
-    colours::paint(this, QPalette::Window, colours::Blue);
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    frame::dress(*this);
     move(DesignLeft, DesignTop);
     m_year = new YearView(services, gate, this);
     m_toolbar = new Toolbar(services, gate, preferences, this, m_year->lastInTabOrder());
     m_sun = &m_toolbar->sun();
     m_tray = new TrayIcon(services.clock, gate, this);
     m_watch = new DayWatch(services.clock, this);
-    m_views = std::make_unique<ViewModes>(*this, *m_year, *m_toolbar, services);
+    m_views = std::make_unique<ViewModes>(*this, *m_year, *m_toolbar, services, gate);
 
     const auto gated = [this](void (TCalendar::*handler)()) {
         return [this, handler] { m_gate.run([this, handler] { (this->*handler)(); }); };
@@ -86,11 +77,6 @@ void TCalendar::setHome(THome* home)
         connect(m_home, &THome::hintsSwitched, this, [this](bool on) { switchHints(*this, on); });
 }
 
-const DayReport& TCalendar::dayReport() const
-{
-    return m_sun->report();
-}
-
 void TCalendar::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
@@ -120,13 +106,9 @@ void TCalendar::closeEvent(QCloseEvent* event)
 QPoint TCalendar::pointerTarget(pointer::Target which) const
 {
     pointer::Geometry g;
-    // The table's offsets are measured from a window with the usual frame around its client area; placing from the
-    // client area itself keeps the pointer on its button whatever frame the window manager draws, and however late
-    // it reports it.
-    g.window = mapToGlobal(QPoint(0, 0)) - QPoint(frame::FrameWidth / 2, frame::FrameHeight - frame::FrameWidth / 2);
+    g.window = frame::outerCorner(*this);
     m_toolbar->placePointer(g);
-    if (m_yearEntry)
-        m_yearEntry->placePointer(g);
+    m_views->placePointer(g);
     return pointer::target(which, g);
 }
 
@@ -209,4 +191,24 @@ void TCalendar::followToday(const QDate& previous)
         m_year->followToday(previous, m_watch->today(), nowOf(m_services));
         m_sun->todayMoved();
     });
+}
+
+void TCalendar::SpeedButton4Click()
+{
+    m_year->ResetCalendarHints();
+    if (m_home)
+        m_gate.execDialog(m_home);
+}
+
+void TCalendar::SpeedButton1Click()
+{
+    m_year->ResetCalendarHints();
+    frame::toggleStaysOnTop(*this);
+    m_year->focusFirstBar();
+}
+
+void TCalendar::SpeedButton2Click()
+{
+    m_year->ResetCalendarHints();
+    m_tray->Tray1Click();
 }

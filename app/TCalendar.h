@@ -1,5 +1,7 @@
 #pragma once
 #include "app/PointerPlacement.h"
+#include "app/SunDisplay.h"
+#include "app/TrayIcon.h"
 #include "app/ViewModes.h"
 #include "app/WindowCaption.h"
 #include "prefs/Preferences.h"
@@ -8,14 +10,9 @@
 #include <QWidget>
 #include <memory>
 
-class DayReport;
 class DayWatch;
-class SunDisplay;
 class THome;
 class Toolbar;
-class TrayIcon;
-
-class YearEntry;
 class YearView;
 
 // The main window: the year view above the toolbar, the year entry over them, the tray icon and the day watch. Each
@@ -30,7 +27,7 @@ public:
     // The Parameters dialog, created right after this window; its hint switch acts on this window's controls.
     void setHome(THome* home);
     QPoint pointerTarget(pointer::Target which) const;
-    const DayReport& dayReport() const;
+    const DayReport& dayReport() const { return m_sun->report(); }
 
     // The events no user action gives at once: the activation lays the year out and reports today (the box gate
     // runs it when the window becomes active, after a running handler or open box); the timer counts a hold down.
@@ -38,7 +35,10 @@ public:
     void activationArrived() { m_gate.activationArrived(); }
     void Timer1Timer();
     // Back from the tray or the taskbar to the front, as a click on the icon: a second start of the program asks.
-    void bringToFront();
+    void bringToFront()
+    {
+        m_gate.run([this] { m_tray->RxTrayIcon1Click(); });
+    }
 
 signals:
     void closed();
@@ -60,7 +60,7 @@ private:
     void BitBtn4Click() { m_views->backToToday(); }
     void BitBtn1Click() { m_views->toggle(); }
     void BitBtn7Click() { m_views->nextCompactSize(); }
-    void BitBtn6Click();
+    void BitBtn6Click() { m_views->openYearEntry(); }
     void SpeedButton3Click() { close(); }
     void SpeedButton4Click();
     void SpeedButton1Click();
@@ -76,8 +76,7 @@ private:
     THome* m_home = nullptr;
     YearView* m_year = nullptr;
     Toolbar* m_toolbar = nullptr;
-    SunDisplay* m_sun = nullptr;      // on the toolbar
-    YearEntry* m_yearEntry = nullptr; // built when first opened
+    SunDisplay* m_sun = nullptr; // on the toolbar
     TrayIcon* m_tray = nullptr;
     DayWatch* m_watch = nullptr;
     std::unique_ptr<ViewModes> m_views;

@@ -1,11 +1,12 @@
 #include "app/ViewModes.h"
 #include "app/TCalendar.h"
 #include "app/Toolbar.h"
+#include "app/YearEntry.h"
 #include "app/YearView.h"
 #include "runtime/DateText.h"
 
-ViewModes::ViewModes(TCalendar& window, YearView& year, Toolbar& toolbar, Services& services)
-    : m_window(window), m_year(year), m_toolbar(toolbar), m_services(services)
+ViewModes::ViewModes(TCalendar& window, YearView& year, Toolbar& toolbar, Services& services, BoxGate& gate)
+    : m_window(window), m_year(year), m_toolbar(toolbar), m_services(services), m_gate(gate)
 {
 }
 
@@ -76,4 +77,30 @@ void ViewModes::nextCompactSize()
     m_year.ResetCalendarHints();
     if (m_year.nextCompactSize())
         SmallCal();
+}
+
+void ViewModes::openYearEntry()
+{
+    m_year.ResetCalendarHints();
+    if (!m_yearEntry) {
+        m_yearEntry = new YearEntry(m_gate, &m_window, m_toolbar.lastInTabOrder());
+        QObject::connect(m_yearEntry, &YearEntry::confirming, &m_year, &YearView::ResetCalendarHints);
+        QObject::connect(m_yearEntry, &YearEntry::yearEntered, &m_year, &YearView::showYear);
+        QObject::connect(m_yearEntry, &YearEntry::yearEntered, &m_window, &TCalendar::FormActivate);
+        QObject::connect(m_yearEntry, &YearEntry::closed, &m_window, [this] {
+            m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::YearEntryButton));
+        });
+        QObject::connect(m_yearEntry, &YearEntry::escaped, &m_window, [this] {
+            if (!m_toolbar.focusYearEntryButton())
+                m_year.focusFirstBar();
+        });
+    }
+    m_yearEntry->open();
+    m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::YearEntryOk));
+}
+
+void ViewModes::placePointer(pointer::Geometry& geometry) const
+{
+    if (m_yearEntry)
+        m_yearEntry->placePointer(geometry);
 }

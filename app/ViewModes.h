@@ -1,17 +1,20 @@
 #pragma once
+#include "app/PointerPlacement.h"
 #include "runtime/Services.h"
 
+class BoxGate;
 class TCalendar;
 class Toolbar;
+class YearEntry;
 class YearView;
 
-// The full view and the compact view of one to three months, and the steps between years or months in them: what
-// the year view, the toolbar and the window's place do together. Every step lays the year out again through the
-// window's activation.
+// The full view and the compact view of one to three months, the steps between years or months in them and the
+// year typed in: what the year view, the toolbar, the year entry and the window's place do together. Every step
+// lays the year out again through the window's activation.
 class ViewModes
 {
 public:
-    ViewModes(TCalendar& window, YearView& year, Toolbar& toolbar, Services& services);
+    ViewModes(TCalendar& window, YearView& year, Toolbar& toolbar, Services& services, BoxGate& gate);
 
     // The window's first activation: where the full view stands.
     void firstActivation();
@@ -26,12 +29,18 @@ public:
     void backToToday();
     // Previous / next.
     void step(int direction);
+    // The year entry panel, built the first time.
+    void openYearEntry();
+    // The year entry's part of where the pointer goes, once it exists.
+    void placePointer(pointer::Geometry& geometry) const;
 
 private:
     TCalendar& m_window;
     YearView& m_year;
     Toolbar& m_toolbar;
     Services& m_services;
+    BoxGate& m_gate;
+    YearEntry* m_yearEntry = nullptr;
     // Where each view stood when it was left, so the toggle brings the window back there.
     int SmallViewTop = 0, SmallViewLeft = 0;
     int FullViewTop = 0, FullViewLeft = 0;

@@ -1,9 +1,26 @@
 #include "app/WindowFrame.h"
+#include "controls/Colours.h"
+#include <QIcon>
 #include <QMargins>
 #include <QRect>
 #include <QWidget>
 
 namespace frame {
+
+void dress(QWidget& window)
+{
+    window.setAutoFillBackground(true);
+    colours::paint(&window, QPalette::Window, colours::Blue);
+    QFont small = window.font();
+    small.setPixelSize(11);
+    window.setFont(small);
+    window.setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+}
+
+QPoint outerCorner(const QWidget& window)
+{
+    return window.mapToGlobal(QPoint(0, 0)) - QPoint(FrameWidth / 2, FrameHeight - FrameWidth / 2);
+}
 
 void setOuterSize(QWidget& window, int width, int height)
 {
