@@ -155,16 +155,6 @@ void Toolbar::createKeys(QWidget* tabAfter)
     }
 }
 
-void Toolbar::applyFullLayout()
-{
-    applyLayout(toolbar::fullLayout());
-}
-
-void Toolbar::applyCompactLayout(int months)
-{
-    applyLayout(toolbar::compactLayout(months));
-}
-
 void Toolbar::applyLayout(const toolbar::Layout& layout)
 {
     frame::setOuterSize(*parentWidget(), layout.windowWidth, layout.windowHeight);

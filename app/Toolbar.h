@@ -1,5 +1,4 @@
 #pragma once
-#include "app/DayReport.h"
 #include "app/PointerPlacement.h"
 #include "app/SunDisplay.h"
 #include "app/ToolbarLayout.h"
@@ -25,8 +24,8 @@ public:
     SunDisplay& sun() { return *m_sun; }
 
     // The window's size and the places of the bar and its buttons.
-    void applyFullLayout();
-    void applyCompactLayout(int months);
+    void applyFullLayout() { applyLayout(toolbar::fullLayout()); }
+    void applyCompactLayout(int months) { applyLayout(toolbar::compactLayout(months)); }
     // The compact view swaps the year entry button for the compact size button and hides the sun and moon; its
     // year button starts on "Jan yyyy".
     void showCompactView(bool compact);

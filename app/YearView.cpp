@@ -7,7 +7,6 @@
 #include "runtime/DateText.h"
 #include "runtime/Services.h"
 #include <QFrame>
-#include <QTimer>
 
 namespace {
 QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
@@ -36,24 +35,19 @@ YearView::~YearView() = default;
 
 void YearView::connectCalendars()
 {
-    // The restore runs after the handler that moved a calendar has ended, as the next tick used to run it.
-    m_restoreCheck = new QTimer(this);
-    m_restoreCheck->setObjectName(names::RestoreCheck);
-    m_restoreCheck->setSingleShot(true);
-    m_restoreCheck->setInterval(0);
-    connect(m_restoreCheck, &QTimer::timeout, this, &YearView::checkMidnightRestore);
-    // One check after a handler that moved eleven calendars: a pending check is not restarted.
-    const auto checkSoon = [this] {
-        if (!m_restoreCheck->isActive())
-            m_restoreCheck->start();
-    };
     for (int n = 1; n <= grid::Calendars; ++n) {
-        TMonthCalendar* month = m_month[n - 1];
-        month->setAccessibleDescription(texts::DescriptionCalendar());
-        connect(month, &TMonthCalendar::OnClick, this, [this, n] { emit dayClicked(n); });
-        connect(month, &QCalendarWidget::selectionChanged, this, checkSoon);
-        connect(month, &TMonthCalendar::OnClick, this, checkSoon);
+        m_month[n - 1]->setAccessibleDescription(texts::DescriptionCalendar());
+        connect(m_month[n - 1], &TMonthCalendar::OnClick, this, [this, n] { emit dayClicked(n); });
     }
+    m_restore = new MidnightRestore(
+        m_services.clock, m_month,
+        [this] {
+            m_gate.run([this] {
+                ResetCalendarHints();
+                fillFrom(m_grid.midnightCalendar1(rt::fromQDateTime(m_services.clock.now())));
+            });
+        },
+        this);
     // Whatever moved the first calendar's page (its arrows, the keyboard, the wheel, the program), its title follows
     // at once.
     connect(m_month[0], &TMonthCalendar::shownMonthChanged, this, [this] { m_titles->setTitle(1, date(1)); });
@@ -86,21 +80,6 @@ void YearView::createCalendars()
         setTabOrder(previous, month);
         previous = month;
     }
-}
-
-TDateTime YearView::date(int n) const
-{
-    return m_month[n - 1]->Date();
-}
-
-void YearView::setHint(int n, const QString& hint)
-{
-    m_month[n - 1]->setHint(hint);
-}
-
-QString YearView::hint(int n) const
-{
-    return m_month[n - 1]->Hint();
 }
 
 void YearView::placeAndFill(TDateTime now)
@@ -219,7 +198,7 @@ void YearView::clockChanged()
 {
     if (m_markedToday.isValid())
         markToday();
-    m_restoreCheck->start();
+    m_restore->soon();
 }
 
 void YearView::markToday()
@@ -230,39 +209,4 @@ void YearView::markToday()
     m_markedToday = day;
     for (TMonthCalendar* month : m_month)
         month->markToday(day);
-}
-
-void YearView::checkMidnightRestore()
-{
-    // Only a whole day can equal today at midnight, and the calendars keep the time of day of their creation: the
-    // clock (a local-time conversion that also looks at the zone file) is read only when one holds a whole day.
-    bool haveMidnight = false;
-    TDateTime midnight = 0;
-    for (TMonthCalendar* month : m_month) {
-        const TDateTime shown = month->Date();
-        // A whole day, told by a round trip through an integer (the dates lie within a few million days).
-        if (shown != double(qint64(shown)))
-            continue;
-        if (!haveMidnight) {
-            midnight = rt::fromQDate(m_services.clock.now().date());
-            haveMidnight = true;
-        }
-        if (shown == midnight) {
-            m_gate.run([this] {
-                ResetCalendarHints();
-                fillFrom(m_grid.midnightCalendar1(rt::fromQDateTime(m_services.clock.now())));
-            });
-            break;
-        }
-    }
-}
-
-void YearView::focusFirstBar()
-{
-    m_firstBar->setFocus();
-}
-
-QWidget* YearView::lastInTabOrder() const
-{
-    return m_month.back();
 }

@@ -1,16 +1,17 @@
 #pragma once
+#include "app/MidnightRestore.h"
 #include "app/MonthTitles.h"
 #include "app/YearGrid.h"
+#include "controls/TMonthCalendar.h"
 #include "runtime/DateValue.h"
 #include <QDate>
+#include <QFrame>
 #include <QWidget>
 #include <array>
 #include <memory>
 
 class BoxGate;
 class QFrame;
-class QTimer;
-class TMonthCalendar;
 struct Services;
 
 // The twelve month calendars, their titles and bars, and the year grid they show: fills them, marks today, shows
@@ -25,9 +26,9 @@ public:
 
     grid::YearGrid& grid() { return m_grid; }
     const grid::YearGrid& grid() const { return m_grid; }
-    TDateTime date(int n) const;
-    void setHint(int n, const QString& hint);
-    QString hint(int n) const;
+    TDateTime date(int n) const { return m_month[n - 1]->Date(); }
+    void setHint(int n, const QString& hint) { m_month[n - 1]->setHint(hint); }
+    QString hint(int n) const { return m_month[n - 1]->Hint(); }
     // Whether calendar n's date lies in the month its title names.
     bool inTitledMonth(int n) const { return m_grid.inTitledMonth(n, date(n)); }
 
@@ -56,10 +57,10 @@ public:
     void followFirstTitle() { m_titles->followFirst(date(1)); }
     // The clock was read again: today's mark moves, and a calendar now on today's date puts the year back.
     void clockChanged();
-    void checkMidnightRestore();
-    void focusFirstBar();
+    void checkMidnightRestore() { m_restore->check(); }
+    void focusFirstBar() { m_firstBar->setFocus(); }
     // Where the Tab order goes on after the calendars.
-    QWidget* lastInTabOrder() const;
+    QWidget* lastInTabOrder() const { return m_month.back(); }
 
 signals:
     void dayClicked(int n);
@@ -78,7 +79,7 @@ private:
     grid::YearGrid m_grid;
     std::array<TMonthCalendar*, grid::Calendars> m_month{};
     std::unique_ptr<MonthTitles> m_titles;
-    QFrame* m_firstBar = nullptr;     // Panel1
-    QTimer* m_restoreCheck = nullptr; // single-shot, 0 ms: after a calendar's date changed
+    QFrame* m_firstBar = nullptr; // Panel1
+    MidnightRestore* m_restore = nullptr;
     QDate m_markedToday;
 };
