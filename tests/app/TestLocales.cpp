@@ -19,6 +19,7 @@ private slots:
     void testWeeksStartOnTheLocalesDay();
     void testMondayFirstGridAnswersClicks_data();
     void testMondayFirstGridAnswersClicks();
+    void testNextMonthWithTheSameLettersIsAGreyDay();
 
 private:
     FormatSettings saved;
@@ -94,7 +95,7 @@ void TestLocales::testOffsetRoundTripsThroughTheFile()
     app.home->findChild<QComboBox*>("ComboBox1")
         ->setCurrentIndex(
             app.home->findChild<QComboBox*>("ComboBox1")->findText(QStringLiteral("Afghanistan (+04:30) Kabul")));
-    app.home->findChild<QToolButton*>(names::SpeedButton54)->click();
+    app.home->findChild<QToolButton*>("SpeedButton54")->click();
     QCOMPARE(app.folder.read().split('\n').value(3).trimmed(), fourthLine);
     app.activate();
     QCOMPARE(app.home->findChild<TCurrencyEdit*>("CurrencyEditGMT3")->value(), 4.5);
@@ -161,6 +162,18 @@ void TestLocales::testMondayFirstGridAnswersClicks()
     app.clickDay(3, QDate(2024, 2, 26));
     QCOMPARE(app.month(3)->Hint(), QString());
     QCOMPARE(app.date(3), QDate(2024, 3, 1));
+}
+
+void TestLocales::testNextMonthWithTheSameLettersIsAGreyDay()
+{
+    // "juin" and "juillet" begin alike: 1 July 2019 is still a day of the month after the June calendar's.
+    rt::formatSettings() = FormatSettings::fromLocale(QLocale("fr_FR"));
+    App app;
+    app.activate();
+    app.enterYear(2019);
+    app.clickDay(6, QDate(2019, 7, 1));
+    QCOMPARE(app.date(1), QDate(2024, 1, 1));
+    QCOMPARE(app.month(6)->Hint(), QString());
 }
 
 QTEST_MAIN(TestLocales)

@@ -193,7 +193,7 @@ void TestReportFlows::testRestartBoxOverParametersOpenedFromTheToolbar()
         app.home->FormActivate(); // as the dialog's first activation does
         if (!field.isEmpty())
             dialog->findChild<QLineEdit*>(field)->setText(typed);
-        QTest::mouseClick(dialog->findChild<QToolButton*>(names::SpeedButton54), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton);
     };
     app.click(names::SpeedButton4);
     QCOMPARE(app.world.prompter.texts(), boxes);
