@@ -3,8 +3,8 @@
 #include <QString>
 
 // What the main window shows and says, word for word, named by kind first (Message, Label, Menu, Tip, Hint, Name,
-// Description, Design) and translated where used; the English text is the source. Patterns are date formats the
-// program reads back, never translated.
+// Description, Spoken, Design) and translated where used; the English text is the source. Patterns are date
+// formats the program reads back, never translated.
 class CalendarTexts
 {
     Q_DECLARE_TR_FUNCTIONS(TCalendar)
@@ -104,6 +104,14 @@ public:
         return tr("A year from 1700 to 3000: Enter shows it, Escape closes the field");
     }
     static QString DescriptionOk() { return tr("Shows the year typed (Enter)"); }
+
+    // A sun time as a screen reader says it.
+    static QString SpokenAm() { return tr("AM"); }
+    static QString SpokenPm() { return tr("PM"); }
+    static QString SpokenNextDay() { return tr(", next day"); }
+    static QString SpokenPreviousDay() { return tr(", previous day"); }
+    static QString SpokenDaysLater() { return tr(", %1 days later"); }
+    static QString SpokenDaysEarlier() { return tr(", %1 days earlier"); }
 
     static inline const QString PatternMonthTitle = QStringLiteral("mmmm yyyy");
     static inline const QString PatternSunDate = QStringLiteral("mm/dd/yyyy");
