@@ -1,6 +1,7 @@
 #include "app/SunDisplay.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/ControlLook.h"
 #include "app/SpokenTime.h"
 #include "astro/SunReport.h"
 #include "astro/SunRiseSet.h"
@@ -77,13 +78,6 @@ QLabel* createImage(QWidget* parent, const QString& name, const QRect& geometry,
     return image;
 }
 
-QLabel* createTime(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
 } // namespace
 
 SunDisplay::SunDisplay(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* panel)
@@ -91,10 +85,14 @@ SunDisplay::SunDisplay(Services& services, BoxGate& gate, PrefsStore& preference
 {
     m_image1 = createImage(panel, names::Image1, QRect(4, 4, 16, 15), devicePixmap(QStringLiteral(":/sunrise.png")),
                            texts::HintSunrise());
-    m_label3 = createTime(panel, names::Label3, texts::DesignSunrise(), QRect(24, 5, SunriseLabelWidth, 13));
+    m_label3 = new QLabel(texts::DesignSunrise(), panel);
+    m_label3->setObjectName(names::Label3);
+    m_label3->setGeometry(24, 5, SunriseLabelWidth, 13);
     m_image2 = createImage(panel, names::Image2, QRect(60, 4, 16, 15), devicePixmap(QStringLiteral(":/sunset.png")),
                            texts::HintSunset());
-    m_label4 = createTime(panel, names::Label4, texts::DesignSunset(), QRect(80, 5, SunsetLabelWidth, 13));
+    m_label4 = new QLabel(texts::DesignSunset(), panel);
+    m_label4->setObjectName(names::Label4);
+    m_label4->setGeometry(80, 5, SunsetLabelWidth, 13);
     const QFont timeFont = sunTimeFont(m_label3->font());
     for (QLabel* label : {m_label3, m_label4}) {
         label->setFont(timeFont);
@@ -110,15 +108,13 @@ SunDisplay::SunDisplay(Services& services, BoxGate& gate, PrefsStore& preference
     m_moon1->setPhase(3.3285272346711317L);
     m_moon1->setMoonDisplayType(mdtUsePhaseAngle);
 
-    m_image1->setAccessibleName(texts::HintSunrise());
-    m_image1->setAccessibleDescription(texts::DescriptionSunriseIcon());
-    m_image2->setAccessibleName(texts::HintSunset());
-    m_image2->setAccessibleDescription(texts::DescriptionSunsetIcon());
+    describe(m_image1, texts::HintSunrise(), texts::DescriptionSunriseIcon());
+    describe(m_image2, texts::HintSunset(), texts::DescriptionSunsetIcon());
     m_label3->setAccessibleDescription(texts::DescriptionSunrise());
     m_label4->setAccessibleDescription(texts::DescriptionSunset());
     m_image3->setAccessibleDescription(texts::DescriptionMoon());
     // Until the first report, the picture shown is the one of the phase the moon model starts with.
-    describe(moonPictureFor(m_moon1->Phase()));
+    describeReport(moonPictureFor(m_moon1->Phase()));
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(names::Timer1);
@@ -150,7 +146,7 @@ void SunDisplay::CalcSun(TDateTime day, bool startedByUser)
     showColours(true);
     if (shown.moonPicture != 0)
         m_image3->setPixmap(moonPicture(shown.moonPicture));
-    describe(shown.phaseStep);
+    describeReport(shown.phaseStep);
     for (const DayReport::Box& box : shown.boxes)
         m_gate.show(box.kind, box.text, box.keys);
     runTimer1WhileCounting();
@@ -197,7 +193,7 @@ void SunDisplay::showColours(bool fresh)
         colours::paint(label, QPalette::WindowText, fresh ? colours::Maroon : colours::Navy);
 }
 
-void SunDisplay::describe(int moonPicture)
+void SunDisplay::describeReport(int moonPicture)
 {
     // A day without the event is said in words, not read out as a dash.
     const auto spoken = [](const QString& hint, int eventKind, const QString& shown) {

@@ -46,7 +46,7 @@ private:
     // The timer has work from a report until today's is back; between reports it rests and wakes nobody.
     void runTimer1WhileCounting();
     // The sun times and the moon picture as a screen reader says them; 0 keeps the phase said.
-    void describe(int moonPicture);
+    void describeReport(int moonPicture);
 
     Services& m_services;
     BoxGate& m_gate;

@@ -1,6 +1,7 @@
 #include "app/Toolbar.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/ControlLook.h"
 #include "app/WindowFrame.h"
 #include "controls/Colours.h"
 #include "controls/Hints.h"
@@ -65,12 +66,6 @@ const Command* commands()
     static_assert(std::size(table) == toolbar::Buttons);
     return table;
 }
-
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    colours::paint(widget, QPalette::WindowText, colour);
-    colours::paint(widget, QPalette::ButtonText, colour);
-}
 } // namespace
 
 Toolbar::Toolbar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* window, QWidget* tabAfter)
@@ -89,8 +84,7 @@ Toolbar::Toolbar(Services& services, BoxGate& gate, PrefsStore& preferences, QWi
     m_sun = new SunDisplay(services, gate, preferences, m_texture);
     createButtons();
     createKeys(tabAfter);
-    setAccessibleName(texts::NameToolbar());
-    setAccessibleDescription(texts::DescriptionToolbar());
+    describe(this, texts::NameToolbar(), texts::DescriptionToolbar());
 }
 
 void Toolbar::createButtons()
@@ -147,8 +141,7 @@ void Toolbar::createKeys(QWidget* tabAfter)
                 button->click();
         });
         hints::setHint(button, texts::HintWithKeys().arg(hints::hint(button), keys));
-        button->setAccessibleName(command.spokenName());
-        button->setAccessibleDescription(texts::DescriptionWithKeys().arg(command.description(), keys));
+        describe(button, command.spokenName(), texts::DescriptionWithKeys().arg(command.description(), keys));
         button->setFocusPolicy(Qt::TabFocus);
         setTabOrder(previous, button);
         previous = button;

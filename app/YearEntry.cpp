@@ -1,6 +1,7 @@
 #include "app/YearEntry.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/ControlLook.h"
 #include "controls/Colours.h"
 #include "controls/TumNumberEdit.h"
 #include "runtime/BoxGate.h"
@@ -13,12 +14,6 @@
 namespace {
 // The year-out-of-range warning's OK button lies this far below the desktop's middle.
 constexpr int YearWarningOkBelowCentre = 37;
-
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    colours::paint(widget, QPalette::WindowText, colour);
-    colours::paint(widget, QPalette::ButtonText, colour);
-}
 } // namespace
 
 YearEntry::YearEntry(BoxGate& gate, QWidget* window, QWidget* tabAfter) : QFrame(window), m_gate(gate)
@@ -54,14 +49,10 @@ YearEntry::YearEntry(BoxGate& gate, QWidget* window, QWidget* tabAfter) : QFrame
 
     setTabOrder(tabAfter, m_umNumberEdit1);
     setTabOrder(m_umNumberEdit1, m_speedButton54);
-    setAccessibleName(texts::NameYearPanel());
-    setAccessibleDescription(texts::DescriptionYearPanel());
-    m_label1->setAccessibleName(texts::NameYearField());
-    m_label1->setAccessibleDescription(texts::DescriptionYearLabel());
-    m_umNumberEdit1->setAccessibleName(texts::NameYearField());
-    m_umNumberEdit1->setAccessibleDescription(texts::DescriptionYearField());
-    m_speedButton54->setAccessibleName(texts::LabelOk());
-    m_speedButton54->setAccessibleDescription(texts::DescriptionOk());
+    describe(this, texts::NameYearPanel(), texts::DescriptionYearPanel());
+    describe(m_label1, texts::NameYearField(), texts::DescriptionYearLabel());
+    describe(m_umNumberEdit1, texts::NameYearField(), texts::DescriptionYearField());
+    describe(m_speedButton54, texts::LabelOk(), texts::DescriptionOk());
 
     connect(m_speedButton54, &QToolButton::clicked, this, [this] { m_gate.run([this] { SpeedButton54Click(); }); });
     m_umNumberEdit1->installEventFilter(this);

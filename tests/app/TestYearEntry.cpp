@@ -7,6 +7,26 @@
 #include <QTest>
 #include <QToolButton>
 
+namespace {
+// The panel over a bare window, opened, with the year field emptied.
+struct OpenEntry
+{
+    OpenEntry()
+    {
+        window.show();
+        entry.open();
+        field->selectAll();
+        field->del();
+    }
+    FakeWorld world;
+    BoxGate gate{world.services};
+    QWidget window;
+    YearEntry entry{gate, &window, &window};
+    TumNumberEdit* field = entry.findChild<TumNumberEdit*>(names::umNumberEdit1);
+    QSignalSpy years{&entry, &YearEntry::yearEntered};
+};
+} // namespace
+
 // The year entry panel alone: what a typed year tells the window, by OK and by Enter.
 class TestYearEntry : public QObject
 {
@@ -41,49 +61,33 @@ void TestYearEntry::testTypedYear()
     QFETCH(int, entered);
     QFETCH(bool, closed);
     QFETCH(bool, warned);
-    FakeWorld world;
-    BoxGate gate(world.services);
-    QWidget window;
-    YearEntry entry(gate, &window, &window);
-    QSignalSpy years(&entry, &YearEntry::yearEntered);
-    QSignalSpy closings(&entry, &YearEntry::closed);
-    window.show();
-    entry.open();
-    auto* field = entry.findChild<TumNumberEdit*>(names::umNumberEdit1);
-    field->selectAll();
-    field->del();
-    QTest::keyClicks(field, typed);
+    OpenEntry panel;
+    QSignalSpy closings(&panel.entry, &YearEntry::closed);
+    QTest::keyClicks(panel.field, typed);
     if (byEnter)
-        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(panel.field, Qt::Key_Return);
     else
-        QTest::mouseClick(entry.findChild<QToolButton*>(names::SpeedButton54), Qt::LeftButton);
-    QCOMPARE(years.count(), entered ? 1 : 0);
+        QTest::mouseClick(panel.entry.findChild<QToolButton*>(names::SpeedButton54), Qt::LeftButton);
+    QCOMPARE(panel.years.count(), entered ? 1 : 0);
     if (entered)
-        QCOMPARE(years.at(0).at(0).toInt(), entered);
+        QCOMPARE(panel.years.at(0).at(0).toInt(), entered);
     QCOMPARE(closings.count(), closed ? 1 : 0);
     // The panel stays open over a warning, so the year can be typed again.
-    QCOMPARE(entry.isVisible(), !closed);
-    QCOMPARE(world.prompter.texts(),
+    QCOMPARE(panel.entry.isVisible(), !closed);
+    QCOMPARE(panel.world.prompter.texts(),
              warned ? QStringList{QStringLiteral("Year must be between 1700 and 3000")} : QStringList());
 }
 
 void TestYearEntry::testEscapeClosesWithoutAYear()
 {
-    FakeWorld world;
-    BoxGate gate(world.services);
-    QWidget window;
-    YearEntry entry(gate, &window, &window);
-    QSignalSpy years(&entry, &YearEntry::yearEntered);
-    QSignalSpy escapes(&entry, &YearEntry::escaped);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    entry.open();
-    auto* field = entry.findChild<TumNumberEdit*>(names::umNumberEdit1);
-    QTest::keyClicks(field, QStringLiteral("1984"));
-    QTest::keyClick(field, Qt::Key_Escape);
+    OpenEntry panel;
+    QSignalSpy escapes(&panel.entry, &YearEntry::escaped);
+    QVERIFY(QTest::qWaitForWindowExposed(&panel.window));
+    QTest::keyClicks(panel.field, QStringLiteral("1984"));
+    QTest::keyClick(panel.field, Qt::Key_Escape);
     QCOMPARE(escapes.count(), 1);
-    QCOMPARE(years.count(), 0);
-    QVERIFY(!entry.isVisible());
+    QCOMPARE(panel.years.count(), 0);
+    QVERIFY(!panel.entry.isVisible());
 }
 
 QTEST_MAIN(TestYearEntry)
