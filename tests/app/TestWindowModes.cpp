@@ -23,6 +23,7 @@ private slots:
     void testTrayMenu();
     void testTrayTipNamesToday();
     void testHintsOfTheToolbar();
+    void testHintsFlagReadByTheWindowItself();
 };
 
 void TestWindowModes::testAlwaysOnTopFlipsAndKeepsThePlace()
@@ -257,6 +258,23 @@ void TestWindowModes::testHintsOfTheToolbar()
     // Opening the dialog cleared the day's hint; the next click shows one again.
     app.clickDay(1, QDate(2024, 1, 10));
     QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.010"));
+}
+
+void TestWindowModes::testHintsFlagReadByTheWindowItself()
+{
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), QByteArray("01\r\nW\xB0"
+                                                                     "97.45\r\nN\xB0"
+                                                                     "30.15\r\n-6\r\n"));
+    // No dialog to pass the flag through: the window reads it from the file.
+    app.calendar->setHome(nullptr);
+    app.activate();
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton1)->toolTip(), QStringLiteral("Always on top (Ctrl+T)"));
+    // A file read later with the flag off leaves them on.
+    app.folder.write(QByteArray("00\r\nW\xB0"
+                                "97.45\r\nN\xB0"
+                                "30.15\r\n-6\r\n"));
+    app.activate();
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton1)->toolTip(), QStringLiteral("Always on top (Ctrl+T)"));
 }
 
 QTEST_MAIN(TestWindowModes)
