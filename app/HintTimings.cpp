@@ -7,10 +7,7 @@
 void HintTimings::install(QApplication& application)
 {
     application.setStyle(new HintStyle(application.style()->name()));
-    // Owned by the application, so nothing of it is left when the program ends.
-    auto* timings = new HintTimings;
-    timings->setParent(&application);
-    application.installEventFilter(timings);
+    application.installEventFilter(new HintTimings(&application));
 }
 
 bool HintTimings::eventFilter(QObject* watched, QEvent* event)

@@ -9,6 +9,9 @@ public:
     static constexpr int ShowPauseMs = 15;
     static constexpr int HidePauseMs = 3000;
 
+    // The filter belongs to its owner, so nothing of it outlives the application.
+    explicit HintTimings(QObject* owner) : QObject(owner) {}
+
     // Installs the pauses on the whole application.
     static void install(QApplication& application);
 

@@ -1,4 +1,5 @@
 #include "app/SpokenTime.h"
+#include "app/CalendarTexts.h"
 #include <QRegularExpression>
 
 namespace {
@@ -26,16 +27,15 @@ QString spokenSunTime(int eventKind, const QString& shown)
         const int clockHour = hour % 12 == 0 ? 12 : hour % 12;
         spoken = QStringLiteral("%1:%2 %3")
                      .arg(clockHour)
-                     .arg(minuteText, hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+                     .arg(minuteText, hour < 12 ? texts::SpokenAm() : texts::SpokenPm());
     } else {
         spoken = QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minuteText);
     }
     if (dayOffset == 1)
-        spoken += QStringLiteral(", next day");
+        spoken += texts::SpokenNextDay();
     else if (dayOffset == -1)
-        spoken += QStringLiteral(", previous day");
+        spoken += texts::SpokenPreviousDay();
     else if (dayOffset != 0)
-        spoken += dayOffset > 0 ? QStringLiteral(", %1 days later").arg(dayOffset)
-                                : QStringLiteral(", %1 days earlier").arg(-dayOffset);
+        spoken += dayOffset > 0 ? texts::SpokenDaysLater().arg(dayOffset) : texts::SpokenDaysEarlier().arg(-dayOffset);
     return spoken;
 }

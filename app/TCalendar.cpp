@@ -1,23 +1,25 @@
 #include "app/TCalendar.h"
+#include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
-#include "controls/Colours.h"
-#include "controls/Hints.h"
-#include "controls/TMonthCalendar.h"
-#include "controls/TumNumberEdit.h"
+#include "app/DayWatch.h"
+#include "app/HintSwitch.h"
+#include "app/Toolbar.h"
+#include "app/WindowFrame.h"
+#include "app/YearView.h"
 #include "dialog/THome.h"
 #include "runtime/DateText.h"
-#include "runtime/NumberText.h"
 #include <QEvent>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QTimer>
-#include <QToolButton>
-#include <algorithm>
+#include <utility>
 
 namespace {
 // Where the window stands before it is first shown and centred; the compact view starts there.
 constexpr int DesignLeft = 209;
 constexpr int DesignTop = 121;
+
+TDateTime nowOf(const Services& services)
+{
+    return rt::fromQDateTime(services.clock.now());
+}
 } // namespace
 
 TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* parent)
@@ -25,31 +27,43 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
                           Qt::MSWindowsFixedSizeDialogHint),
       m_services(services), m_gate(gate), m_preferences(preferences)
 {
-    setObjectName(QStringLiteral("Calendar"));
-    setAutoFillBackground(true);
-    colours::paint(this, QPalette::Window, colours::Blue);
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setObjectName(names::Calendar);
+    frame::dress(*this);
     move(DesignLeft, DesignTop);
+    m_year = new YearView(services, gate, this);
+    m_toolbar = new Toolbar(services, gate, preferences, this, m_year->lastInTabOrder());
+    m_sun = &m_toolbar->sun();
+    m_tray = new TrayIcon(services.clock, gate, this);
+    m_watch = new DayWatch(services.clock, this);
+    m_views = std::make_unique<ViewModes>(*this, *m_year, *m_toolbar, services, gate);
 
-    createMonthGrid();
-    createToolbar();
-    createYearEntryPanel();
-    createTitlePanels();
-    createTray();
-
-    ui.Timer1 = new QTimer(this);
-    ui.Timer1->setObjectName(QStringLiteral("Timer1"));
-    ui.Timer1->setInterval(TimerIntervalMs);
-    connectHandlers();
-    createDayWatch();
+    const auto gated = [this](void (TCalendar::*handler)()) {
+        return [this, handler] { m_gate.run([this, handler] { (this->*handler)(); }); };
+    };
+    const std::pair<void (Toolbar::*)(), void (TCalendar::*)()> commands[] = {
+        {&Toolbar::previousClicked, &TCalendar::BitBtn2Click},
+        {&Toolbar::yearClicked, &TCalendar::BitBtn4Click},
+        {&Toolbar::nextClicked, &TCalendar::BitBtn3Click},
+        {&Toolbar::viewClicked, &TCalendar::BitBtn1Click},
+        {&Toolbar::compactSizeClicked, &TCalendar::BitBtn7Click},
+        {&Toolbar::yearEntryClicked, &TCalendar::BitBtn6Click},
+        {&Toolbar::closeClicked, &TCalendar::SpeedButton3Click},
+        {&Toolbar::parametersClicked, &TCalendar::SpeedButton4Click},
+        {&Toolbar::onTopClicked, &TCalendar::SpeedButton1Click},
+        {&Toolbar::trayClicked, &TCalendar::SpeedButton2Click}};
+    for (const auto& [signal, handler] : commands)
+        connect(m_toolbar, signal, this, gated(handler));
+    connect(m_toolbar, &Toolbar::weekNumbersClicked, this,
+            [this] { m_gate.run([this] { m_year->SpeedButton5Click(); }); });
+    connect(m_toolbar, &Toolbar::tray1Triggered, this, [this] { m_gate.run([this] { m_tray->Tray1Click(); }); });
+    connect(m_tray, &TrayIcon::parametersChosen, this, gated(&TCalendar::SpeedButton4Click));
+    connect(m_tray, &TrayIcon::quitChosen, this, gated(&TCalendar::SpeedButton3Click));
+    connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
+    connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
+    connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
+    connect(m_watch, &DayWatch::looked, m_year, &YearView::clockChanged);
     m_gate.setActivation([this] { FormActivate(); });
     FormCreate();
-    // The countdown starts at 0: the first tick brings today's report (and names the first calendar's month).
-    runTimer1WhileCounting();
-    armMidnightTimer();
 }
 
 TCalendar::~TCalendar() = default;
@@ -60,48 +74,7 @@ void TCalendar::setHome(THome* home)
         disconnect(m_home, nullptr, this, nullptr);
     m_home = home;
     if (m_home)
-        connect(m_home, &THome::hintsSwitched, this, &TCalendar::applyHints);
-}
-
-void TCalendar::setOuterSize(int width, int height)
-{
-    setFixedSize(width - FrameWidth, height - FrameHeight);
-}
-
-QSize TCalendar::outerSize() const
-{
-    return size() + QSize(FrameWidth, FrameHeight);
-}
-
-TDateTime TCalendar::now() const
-{
-    return rt::fromQDateTime(m_services.clock.now());
-}
-
-TDateTime TCalendar::today() const
-{
-    return rt::fromQDate(m_services.clock.now().date());
-}
-
-bool TCalendar::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui.umNumberEdit1) {
-        if (event->type() == QEvent::KeyPress) {
-            int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_gate.run([this, &key] { umNumberEdit1KeyDown(key); });
-                return key == 0;
-            }
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            QTimer::singleShot(0, this, [this] { umNumberEdit1Click(); });
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TCalendar::activationArrived()
-{
-    m_gate.activationArrived();
+        connect(m_home, &THome::hintsSwitched, this, [this](bool on) { switchHints(*this, on); });
 }
 
 void TCalendar::changeEvent(QEvent* event)
@@ -117,29 +90,11 @@ void TCalendar::changeEvent(QEvent* event)
 void TCalendar::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    m_tray.shown();
+    m_tray->windowShown();
     // Back from the tray or a minimise, maybe hours later: no event tells of a time-zone change, so look now.
-    clockChanged();
-    if (!m_centred) {
-        m_centred = true;
-        centreOnDesktop();
-    }
-}
-
-void TCalendar::centreOnDesktop()
-{
-    // Centres the outer window. Its frame is known only once the window manager has framed it; until then the usual
-    // frame is assumed. The client area is placed, which every window manager honours alike.
-    const QRect framed = frameGeometry();
-    const bool frameKnown = isVisible() && framed.size() != size();
-    const QMargins frame = frameKnown
-                               ? QMargins(geometry().left() - framed.left(), geometry().top() - framed.top(),
-                                          framed.right() - geometry().right(), framed.bottom() - geometry().bottom())
-                               : QMargins(FrameWidth / 2, FrameHeight - FrameWidth / 2, FrameWidth / 2, FrameWidth / 2);
-    const QSize outer = size().grownBy(frame);
-    const QSize desktop = m_services.pointer.desktopSize();
-    const QPoint corner((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2);
-    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+    m_watch->look();
+    if (!std::exchange(m_centred, true))
+        frame::centreOnDesktop(*this, m_services.pointer.desktopSize());
 }
 
 void TCalendar::closeEvent(QCloseEvent* event)
@@ -151,144 +106,109 @@ void TCalendar::closeEvent(QCloseEvent* event)
 QPoint TCalendar::pointerTarget(pointer::Target which) const
 {
     pointer::Geometry g;
-    // The table's offsets are measured from a window with the usual frame around its client area; placing from the
-    // client area itself keeps the pointer on its button whatever frame the window manager draws, and however late
-    // it reports it.
-    g.window = mapToGlobal(QPoint(0, 0)) - QPoint(FrameWidth / 2, FrameHeight - FrameWidth / 2);
-    g.panel28 = ui.Panel28->pos();
-    g.panel25 = ui.Panel25->pos();
-    g.panel29 = ui.Panel29->pos();
-    g.speedButton3Left = ui.SpeedButton3->x();
-    g.speedButton6Left = ui.SpeedButton6->x();
-    g.speedButton7Left = ui.SpeedButton7->x();
-    g.speedButton8Left = ui.SpeedButton8->x();
-    g.speedButtonTop = ui.SpeedButton3->y();
-    g.speedButton54Left = ui.SpeedButton54->x();
+    g.window = frame::outerCorner(*this);
+    m_toolbar->placePointer(g);
+    m_views->placePointer(g);
     return pointer::target(which, g);
-}
-
-void TCalendar::movePointer(pointer::Target which)
-{
-    m_services.pointer.moveTo(pointerTarget(which));
 }
 
 void TCalendar::FormCreate()
 {
-    applyFullLayout();
-    SmallViewTop = y();
-    SmallViewLeft = x();
-    setYearButton(texts::PatternYear);
-    m_today = m_services.clock.now().date();
-    showTodayCaption();
-    ui.MonthCalendar[0]->setHint(julianText(Julian.JulianYear, Julian.JulianDayOfYear));
-}
-
-void TCalendar::showTodayCaption()
-{
-    const TDateTime start = now();
-    // Today's own figures; no span starts from them.
-    ::CalcJulianDate(Julian, rt::formatDateTime(QStringLiteral("mm/dd/yy"), start, rt::formatSettings()),
-                     rt::dateOf(start), false, start);
-    setWindowTitle(captionHead(start, Julian.JulianYear, Julian.JulianDayOfYear));
-    m_captionFollowsToday = true;
+    m_toolbar->applyFullLayout();
+    m_views->designed();
+    m_toolbar->setYearButton(texts::PatternYear);
+    setWindowTitle(m_caption.today(nowOf(m_services)));
+    m_year->setHint(1, m_caption.figure());
 }
 
 void TCalendar::FormActivate()
 {
     if (!FirstActivationDone) {
-        FullViewTop = y();
-        FullViewLeft = x();
+        m_views->firstActivation();
         movePointer(pointer::Target::CloseButton);
         FirstActivationDone = true;
     }
     m_gate.activating([this] {
         QString message;
         if (m_preferences.load(&message)) {
-            m_report.readMilitaryTime(m_preferences.value().militaryTime());
+            m_sun->readMilitaryTime(m_preferences.value().militaryTime());
+            // Reading only ever turns hints on; the dialog's switch turns them off.
             if (m_preferences.value().hints())
-                applyHints(true);
+                switchHints(*this, true);
         } else if (!message.isEmpty()) {
             m_gate.show(BoxGate::Box::Error, message);
         }
-        CalcSun(now());
-        placeAndFillGrid();
+        m_sun->CalcSun(nowOf(m_services));
+        m_year->placeAndFill(nowOf(m_services));
     });
 }
 
-void TCalendar::placeAndFillGrid()
+void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
 {
-    fillFrom(m_grid.place(ui.MonthCalendar[0]->Date(), now()).calendar1);
-    markToday();
+    if (const std::optional<QString> caption =
+            m_caption.dayClicked(dateText, date, FirstActivationDone, nowOf(m_services)))
+        setWindowTitle(*caption);
 }
 
-void TCalendar::fillFrom(TDateTime calendar1)
+void TCalendar::MonthCalendarClick(int n)
 {
-    ui.MonthCalendar[0]->setDate(calendar1);
-    const TDateTime first = ui.MonthCalendar[0]->Date();
-    for (int k = 2; k <= grid::Calendars; ++k)
-        ui.MonthCalendar[k - 1]->setDate(grid::calendarDate(first, k));
-    for (int k = 1; k <= grid::Calendars; ++k)
-        setTitle(k, ui.MonthCalendar[k - 1]->Date());
+    m_gate.run([this, n] {
+        m_year->ResetAllCalendar(n);
+        const TDateTime date = m_year->date(n);
+        // A click on a day of the neighbouring months, which the title does not name, brings back today's year.
+        if (m_year->inTitledMonth(n)) {
+            CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date), rt::dateOf(date));
+            m_year->setHint(n, m_caption.figure());
+            m_sun->CalcSun(date, true);
+        } else {
+            BitBtn4Click();
+            m_year->setHint(n, QString());
+        }
+    });
 }
 
-void TCalendar::setTitle(int k, TDateTime date)
+void TCalendar::Timer1Timer()
 {
-    QLabel* label = ui.TitlePanel[k - 1];
-    const QString text = grid::titleText(k, date);
-    if (label->text() != text)
-        label->setText(text);
+    m_sun->tick();
+    m_year->followFirstTitle();
+    m_year->checkMidnightRestore();
+    m_sun->restIfIdle();
 }
 
-grid::Compact TCalendar::compactShown() const
+void TCalendar::followToday(const QDate& previous)
 {
-    return {ui.MonthCalendar[0]->Date(), ui.MonthCalendar[1]->Date(), ui.MonthCalendar[2]->Date()};
+    m_toolbar->refreshYearButton();
+    // The first calendar's hint follows the figure when it showed today's.
+    const QString shownFigure = m_caption.figure();
+    setWindowTitle(m_caption.todayMoved(windowTitle(), rt::fromQDate(previous), nowOf(m_services)));
+    if (m_year->hint(1) == shownFigure)
+        m_year->setHint(1, m_caption.figure());
+    m_tray->showTip();
+    // Before the first activation the year is not laid out yet, and the activation reports today anyway.
+    if (!FirstActivationDone)
+        return;
+    m_gate.run([this, previous] {
+        m_year->followToday(previous, m_watch->today(), nowOf(m_services));
+        m_sun->todayMoved();
+    });
 }
 
-void TCalendar::showCompact(const grid::Compact& dates)
+void TCalendar::SpeedButton4Click()
 {
-    for (int k = 1; k <= grid::CompactCalendars; ++k) {
-        ui.MonthCalendar[k - 1]->setDate(dates[k - 1]);
-        setTitle(k, ui.MonthCalendar[k - 1]->Date());
-    }
+    m_year->ResetCalendarHints();
+    if (m_home)
+        m_gate.execDialog(m_home);
 }
 
-void TCalendar::ResetCalendarHints()
+void TCalendar::SpeedButton1Click()
 {
-    for (TMonthCalendar* month : ui.MonthCalendar)
-        month->setHint(QString());
+    m_year->ResetCalendarHints();
+    frame::toggleStaysOnTop(*this);
+    m_year->focusFirstBar();
 }
 
-void TCalendar::ResetAllCalendar(int Keep)
+void TCalendar::SpeedButton2Click()
 {
-    for (int n = 1; n <= grid::Calendars; ++n) {
-        if (n == Keep)
-            continue;
-        const TDateTime date = ui.MonthCalendar[n - 1]->Date();
-        ui.MonthCalendar[n - 1]->setDate(rt::encodeDate(rt::yearOf(date), rt::monthOf(date), 1));
-    }
-    ResetCalendarHints();
-}
-
-void TCalendar::applyHints(bool on)
-{
-    // The month calendars keep their day-of-year hint whatever the switch says.
-    const QList<QWidget*> controls = findChildren<QWidget*>();
-    for (QWidget* control : controls) {
-        if (!hints::hasShowHint(control))
-            continue;
-        const bool monthCalendar =
-            std::find(ui.MonthCalendar.begin(), ui.MonthCalendar.end(), control) != ui.MonthCalendar.end();
-        if (on)
-            hints::setShowHint(control, true);
-        else if (!monthCalendar)
-            hints::setShowHint(control, false);
-    }
-}
-
-void TCalendar::setYearButton(const QString& pattern, bool janPrefix)
-{
-    m_yearPattern = pattern;
-    m_yearJanPrefix = janPrefix;
-    const QString text = rt::formatDateTime(pattern, now(), rt::formatSettings());
-    ui.SpeedButton10->setText(janPrefix ? texts::JanPrefix + text : text);
+    m_year->ResetCalendarHints();
+    m_tray->Tray1Click();
 }

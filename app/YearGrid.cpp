@@ -1,7 +1,6 @@
 #include "app/YearGrid.h"
 #include "app/CalendarTexts.h"
 #include "runtime/DateText.h"
-#include <algorithm>
 #include <utility>
 
 namespace grid {
@@ -24,21 +23,6 @@ QString titleText(int k, TDateTime date)
 {
     return QString::number(k) + QLatin1Char(' ') +
            rt::formatDateTime(texts::PatternMonthTitle, date, rt::formatSettings());
-}
-
-QString titleMonthLetters(int k, const QString& title)
-{
-    return title.mid(k >= 10 ? 3 : 2, 3);
-}
-
-const CompactLayout& compactLayout(int months)
-{
-    static const CompactLayout layouts[3] = {
-        {198, 203, 205, 142, 203, 0, 27, 104, 131, 165, -1, 639, 266, 349, -1, true},
-        {199, 402, 398, 142, 397, 33, 62, 141, 173, 207, -1, 287, 238, 347, 317, false},
-        {198, 600, 595, 142, 810, 130, 159, 238, 270, 304, 356, 382, 333, 442, 412, false},
-    };
-    return layouts[std::clamp(months, 1, 3) - 1];
 }
 
 Placement YearGrid::place(TDateTime calendar1, TDateTime now)
@@ -122,6 +106,16 @@ bool YearGrid::toggleWeekNumbers()
 bool YearGrid::weekNumbersOff()
 {
     return std::exchange(WeekNumbersShown, false);
+}
+
+void YearGrid::titled(int k, TDateTime date)
+{
+    TitledMonth[k - 1] = rt::monthOf(date);
+}
+
+bool YearGrid::inTitledMonth(int k, TDateTime date) const
+{
+    return TitledMonth[k - 1] == rt::monthOf(date);
 }
 
 } // namespace grid

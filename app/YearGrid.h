@@ -29,28 +29,8 @@ Placement placeGridYear(YearSource source, TDateTime calendar1, const QString& y
 // The date of calendar k (1..12) for a first calendar on calendar1.
 TDateTime calendarDate(TDateTime calendar1, int k);
 
-// "k mmmm yyyy": the number is the calendar's place, which the day clicks read the month letters after.
+// "k mmmm yyyy": the number is the calendar's place.
 QString titleText(int k, TDateTime date);
-
-// The three month letters a title shows: characters 3-5, or 4-6 for calendars 10-12.
-QString titleMonthLetters(int k, const QString& title);
-
-// The full view's sizes.
-struct FullLayout
-{
-    static constexpr int WindowWidth = 800, WindowHeight = 485; // outer size, frame included
-    static constexpr int Panel28Top = 428, Panel28Width = 795, TexturePanelWidth = 794;
-};
-
-// The compact view's sizes and lefts for 1, 2 or 3 months; -1 leaves a left unchanged.
-struct CompactLayout
-{
-    int windowHeight, windowWidth, panel28Width, panel28Top, texturePanelWidth;
-    int speedButton11, speedButton10, speedButton9, speedButton8, speedButton7, speedButton6, speedButton5,
-        speedButton3, speedButton2, speedButton1;
-    bool trayItemShown;
-};
-const CompactLayout& compactLayout(int months);
 
 using Compact = std::array<TDateTime, CompactCalendars>;
 
@@ -92,6 +72,11 @@ public:
     // The view toggle turns week numbers off; true when they were on.
     bool weekNumbersOff();
 
+    // Calendar k's title names the month of date now; a click on a day outside that month is on a neighbouring
+    // month's day, which the title does not name.
+    void titled(int k, TDateTime date);
+    bool inTitledMonth(int k, TDateTime date) const;
+
 private:
     bool SmallView = false;
     int SmallCalCount = 2;
@@ -100,6 +85,7 @@ private:
     bool WeekNumbersShown = false;
     YearSource GridYearSource = YearSource::Today;
     QString YearStartText;
+    std::array<int, Calendars> TitledMonth{}; // 0 until the first title names a month
 };
 
 } // namespace grid

@@ -10,8 +10,10 @@ namespace {
 void clickNextDay(TCalendar& calendar, int n, int& day)
 {
     const QDate date(2024, n, day);
-    calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar%1").arg(n))->setDate(rt::fromQDate(date));
-    calendar.MonthCalendarClick(n);
+    auto* month = calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar%1").arg(n));
+    month->setDate(rt::fromQDate(date));
+    // The calendar's click, as a click on the day gives it.
+    emit month->OnClick(month);
     day = day % 28 + 1;
 }
 

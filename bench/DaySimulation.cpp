@@ -4,6 +4,8 @@
 // window's timers is due, and each firing counts as one wake-up. Prints the wake-ups so far and VmRSS every four
 // simulated hours, and what the day's end shows.
 #include "BenchWindow.h"
+#include "app/CalendarNames.h"
+#include "app/DayWatch.h"
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
@@ -37,10 +39,13 @@ int main(int argc, char** argv)
     auto* midnight = calendar.findChild<QTimer*>(QStringLiteral("MidnightTimer"));
     long realTimer1 = 0;
     QObject::connect(timer1, &QTimer::timeout, [&realTimer1] { ++realTimer1; });
+    auto* watch = calendar.findChild<DayWatch*>(names::DayWatch);
     calendar.show();
-    calendar.clockChanged();
-    calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar3"))->setDate(rt::fromQDate(QDate(2025, 3, 20)));
-    calendar.MonthCalendarClick(3);
+    watch->look();
+    auto* march = calendar.findChild<TMonthCalendar*>(names::MonthCalendar(3));
+    march->setDate(rt::fromQDate(QDate(2025, 3, 20)));
+    // The calendar's click, as a click on the day gives it.
+    emit march->OnClick(march);
     QCoreApplication::processEvents();
 
     const qint64 day = 24LL * 3600 * 1000;
@@ -72,7 +77,7 @@ int main(int argc, char** argv)
             calendar.Timer1Timer();
             ++ticks;
         } else if (!timer1->isActive() && due == midnightDue) {
-            calendar.clockChanged();
+            watch->look();
             ++midnights;
             midnightDue = midnight->isActive() ? elapsed + midnight->interval() : -1;
             std::printf("midnight wake-up at %s, next in %.3f h\n", qPrintable(clock.now().toString(Qt::ISODateWithMs)),
@@ -85,7 +90,6 @@ int main(int argc, char** argv)
             nextSample += fourHours;
         }
     }
-    const auto* march = calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar3"));
     const QDate today = clock.now().date();
     std::printf("start_kB=%ld end_kB=%ld max_kB=%ld growth_kB=%ld wakeups=%ld timer1_ticks=%ld midnight_wakeups=%ld "
                 "countdown=%d timer1_active=%d today_marked=%d title1=%s\n",

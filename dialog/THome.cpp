@@ -4,8 +4,8 @@
 #include "dialog/HomeKeys.h"
 #include "dialog/HomeTexts.h"
 #include "dialog/ZoneRow.h"
-#include "prefs/OffsetList.h"
 #include "prefs/MachineDefault.h"
+#include "prefs/OffsetList.h"
 #include "prefs/PositionLine.h"
 #include "zones/ZoneOffsets.h"
 #include <QCheckBox>

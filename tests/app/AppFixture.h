@@ -1,5 +1,11 @@
 #pragma once
+#include "app/CalendarNames.h"
+#include "app/DayReport.h"
+#include "app/DayWatch.h"
 #include "app/TCalendar.h"
+#include "app/TrayIcon.h"
+#include "app/WindowFrame.h"
+#include "app/YearView.h"
 #include "controls/TMonthCalendar.h"
 #include "controls/TumNumberEdit.h"
 #include "dialog/THome.h"
@@ -54,10 +60,16 @@ struct App
     }
     template <class T> T* dialogControl(const QString& name) const { return home->findChild<T*>(name); }
 
-    TMonthCalendar* month(int n) const { return find<TMonthCalendar>(QStringLiteral("MonthCalendar%1").arg(n)); }
-    QLabel* titlePanel(int n) const { return find<QLabel>(QStringLiteral("Panel%1").arg(29 + n)); }
+    TMonthCalendar* month(int n) const { return find<TMonthCalendar>(names::MonthCalendar(n)); }
+    QLabel* titlePanel(int n) const { return find<QLabel>(names::TitlePanel(n)); }
     QString title(int n) const { return titlePanel(n)->text(); }
     QDate date(int n) const { return rt::toQDate(month(n)->Date()); }
+
+    const grid::YearGrid& grid() const { return find<YearView>(names::YearView)->grid(); }
+    QSize outerSize() const { return frame::outerSize(*calendar); }
+    TrayIcon* tray() const { return find<TrayIcon>(names::TrayIcon); }
+    // The clock was set, the machine resumed or midnight came: the day watch looks at the clock again.
+    void clockChanged() { find<DayWatch>(names::DayWatch)->look(); }
 
     // A click on a toolbar button, as the user gives it.
     void click(const QString& button) { QTest::mouseClick(find<QToolButton>(button), Qt::LeftButton); }
@@ -65,9 +77,9 @@ struct App
     // A year typed into the year-entry panel and confirmed.
     void enterYear(int year)
     {
-        calendar->BitBtn6Click();
-        find<TumNumberEdit>(QStringLiteral("umNumberEdit1"))->setText(QString::number(year));
-        click(QStringLiteral("SpeedButton54"));
+        click(names::SpeedButton6);
+        find<TumNumberEdit>(names::umNumberEdit1)->setText(QString::number(year));
+        click(names::SpeedButton54);
     }
 
     // A user's click on a day cell of calendar n.

@@ -19,7 +19,7 @@ QStringList shown(const App& app)
     QStringList texts;
     for (int n = 1; n <= 12; ++n)
         texts.append(app.title(n));
-    texts.append(app.find<QToolButton>(QStringLiteral("SpeedButton10"))->text());
+    texts.append(app.find<QToolButton>(names::SpeedButton10)->text());
     return texts;
 }
 
@@ -55,7 +55,7 @@ void TestActivation::testWhatBringsBackTodaysYear()
     QFETCH(bool, compact);
     QFETCH(bool, today);
     App app;
-    app.calendar->setTrayAvailable([] { return true; });
+    app.tray()->setAvailable([] { return true; });
     app.calendar->show();
     app.calendar->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
@@ -63,14 +63,14 @@ void TestActivation::testWhatBringsBackTodaysYear()
     QTRY_COMPARE(app.title(1), QStringLiteral("1 January 2024"));
     const QStringList todays = shown(app);
     if (compact)
-        app.click(QStringLiteral("SpeedButton8"));
-    app.click(QStringLiteral("SpeedButton9"));
-    app.click(QStringLiteral("SpeedButton9"));
+        app.click(names::SpeedButton8);
+    app.click(names::SpeedButton9);
+    app.click(names::SpeedButton9);
     const QStringList before = shown(app);
     QVERIFY(before != todays);
 
     QWidget other;
-    QSystemTrayIcon* icon = app.find<QSystemTrayIcon>(QStringLiteral("RxTrayIcon1"));
+    QSystemTrayIcon* icon = app.find<QSystemTrayIcon>(names::RxTrayIcon1);
     switch (back) {
     case FromAnotherWindow:
         QVERIFY(anotherWindowThenBack(app, other));
@@ -87,11 +87,11 @@ void TestActivation::testWhatBringsBackTodaysYear()
         QCOMPARE(app.world.prompter.texts(), QStringList{QStringLiteral("Year must be between 1700 and 3000")});
         break;
     case ParametersClosed:
-        app.click(QStringLiteral("SpeedButton4"));
+        app.click(names::SpeedButton4);
         QCOMPARE(app.world.prompter.boxes.size(), 1);
         break;
     case RestoredFromTray:
-        app.click(QStringLiteral("SpeedButton2"));
+        app.click(names::SpeedButton2);
         QVERIFY(!app.calendar->isVisible());
         emit icon->activated(QSystemTrayIcon::Trigger);
         QVERIFY(app.calendar->isVisible());

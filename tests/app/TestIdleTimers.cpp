@@ -61,7 +61,7 @@ private slots:
 void TestIdleTimers::testTimer1RunsOnlyWhileCounting()
 {
     App app;
-    QTimer* timer = app.find<QTimer>("Timer1");
+    QTimer* timer = app.find<QTimer>(names::Timer1);
     // The countdown starts at 0: the first tick has today's report to bring.
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 10);
@@ -80,14 +80,14 @@ void TestIdleTimers::testTimer1RunsOnlyWhileCounting()
     QCOMPARE(app.calendar->dayReport().countdown(), 0);
     app.ticks(1);
     QCOMPARE(app.calendar->dayReport().countdown(), -1);
-    QCOMPARE(colourOf(app.find<QLabel>("Label3")), Navy);
+    QCOMPARE(colourOf(app.find<QLabel>(names::Label3)), Navy);
     QVERIFY(!timer->isActive());
 
     // Left to itself, the running timer brings today back and then rests.
     app.clickDay(3, QDate(2024, 3, 15));
     QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 15000);
     QCOMPARE(app.calendar->dayReport().countdown(), -1);
-    QCOMPARE(colourOf(app.find<QLabel>("Label4")), Navy);
+    QCOMPARE(colourOf(app.find<QLabel>(names::Label4)), Navy);
 }
 
 void TestIdleTimers::testTimerReportInsideItsBoxStopsOnce()
@@ -99,7 +99,7 @@ void TestIdleTimers::testTimerReportInsideItsBoxStopsOnce()
     app.activate();
     app.clickDay(6, QDate(2024, 6, 22));
     app.world.clock.set(QDateTime(QDate(2024, 6, 23), QTime(12, 0)));
-    QTimer* timer = app.find<QTimer>("Timer1");
+    QTimer* timer = app.find<QTimer>(names::Timer1);
     bool activeInside = false;
     app.world.prompter.whileOpen = [&](const FakePrompter::Box&) {
         app.ticks(400);
@@ -137,7 +137,7 @@ void TestIdleTimers::testFirstTitleFollowsThePageWithoutATick()
     QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
     app.activate();
     app.ticks(301);
-    QVERIFY(!app.find<QTimer>("Timer1")->isActive());
+    QVERIFY(!app.find<QTimer>(names::Timer1)->isActive());
     QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
     TMonthCalendar* first = app.month(1);
     QWidget* view = first->dayView();
@@ -159,7 +159,7 @@ void TestIdleTimers::testFirstTitleFollowsThePageWithoutATick()
         QTest::mouseClick(arrow, Qt::LeftButton);
     }
     QCOMPARE(app.title(1), title);
-    QVERIFY(!app.find<QTimer>("Timer1")->isActive());
+    QVERIFY(!app.find<QTimer>(names::Timer1)->isActive());
 }
 
 void TestIdleTimers::testKeyboardPageThenClickReportsTheDay()
@@ -194,7 +194,7 @@ void TestIdleTimers::testRestoreWithoutATick()
     app.clickDay(5, QDate(2024, 5, 15));
     QCOMPARE(app.month(5)->Hint(), QStringLiteral("24.136"));
     // The click handler ends first; the restore follows once the event loop runs, with no tick.
-    app.find<QTimer>("Timer1")->stop();
+    app.find<QTimer>(names::Timer1)->stop();
     QTRY_COMPARE(app.date(5), QDate(2024, 5, 1));
     QCOMPARE(app.month(5)->Hint(), QString());
     QCOMPARE(app.title(12), QStringLiteral("12 December 2024"));
@@ -223,7 +223,7 @@ void TestIdleTimers::testMidnightTimerArmedFromTheClock()
     QFETCH(qint64, wait);
     Zone local(zone);
     App app(QDateTime(now.date(), now.time()));
-    QTimer* midnight = app.find<QTimer>("MidnightTimer");
+    QTimer* midnight = app.find<QTimer>(names::MidnightTimer);
     QVERIFY(midnight->isSingleShot());
     QVERIFY(midnight->isActive());
     QCOMPARE(qint64(midnight->interval()), wait);
@@ -238,8 +238,8 @@ void TestIdleTimers::testMidnightMovesTheMarkAndRestores()
     QVERIFY(marked(app.month(5), QDate(2024, 5, 31)));
     app.month(3)->setHint(QStringLiteral("24.075"));
     app.world.clock.set(QDateTime(QDate(2024, 5, 31), QTime(23, 59, 59, 980)));
-    app.calendar->clockChanged();
-    QTimer* midnight = app.find<QTimer>("MidnightTimer");
+    app.clockChanged();
+    QTimer* midnight = app.find<QTimer>(names::MidnightTimer);
     QCOMPARE(midnight->interval(), 20);
     app.world.clock.advance(40);
     QTRY_VERIFY(marked(app.month(6), QDate(2024, 6, 1)));
@@ -251,7 +251,7 @@ void TestIdleTimers::testMidnightMovesTheMarkAndRestores()
     // Re-armed for the next midnight, and no tick was needed.
     QVERIFY(midnight->isActive());
     QCOMPARE(qint64(midnight->interval()), hours(24) - 20);
-    QVERIFY(!app.find<QTimer>("Timer1")->isActive());
+    QVERIFY(!app.find<QTimer>(names::Timer1)->isActive());
 }
 
 void TestIdleTimers::testLateFiringComputesFromTheClock()
@@ -260,16 +260,16 @@ void TestIdleTimers::testLateFiringComputesFromTheClock()
     app.activate();
     app.ticks(301);
     app.world.clock.set(QDateTime(QDate(2024, 5, 15), QTime(23, 59, 59, 970)));
-    app.calendar->clockChanged();
+    app.clockChanged();
     // A timer that fires early finds the same day and waits the rest.
-    QTRY_VERIFY(app.find<QTimer>("MidnightTimer")->interval() <= 30);
+    QTRY_VERIFY(app.find<QTimer>(names::MidnightTimer)->interval() <= 30);
     QVERIFY(marked(app.month(5), QDate(2024, 5, 15)));
     // The machine slept two and a half days: the firing reads the day from the clock.
     app.world.clock.set(QDateTime(QDate(2024, 5, 18), QTime(12, 0)));
     QTRY_VERIFY(marked(app.month(5), QDate(2024, 5, 18)));
     QVERIFY(!marked(app.month(5), QDate(2024, 5, 15)));
     QVERIFY(!marked(app.month(5), QDate(2024, 5, 16)));
-    QCOMPARE(qint64(app.find<QTimer>("MidnightTimer")->interval()), hours(12));
+    QCOMPARE(qint64(app.find<QTimer>(names::MidnightTimer)->interval()), hours(12));
 }
 
 void TestIdleTimers::testEverythingNamingTodayMoves_data()
@@ -349,15 +349,15 @@ void TestIdleTimers::testEverythingNamingTodayMoves()
     app.activate();
     app.ticks(301);
     if (action == QLatin1String("previous year")) {
-        app.click(QStringLiteral("SpeedButton11"));
+        app.click(names::SpeedButton11);
     } else if (action == QLatin1String("compact view")) {
-        app.click(QStringLiteral("SpeedButton8"));
+        app.click(names::SpeedButton8);
         app.ticks(301);
     } else if (action == QLatin1String("click 10 Apr")) {
         app.clickDay(4, QDate(2026, 4, 10));
         app.ticks(301);
     }
-    QTimer* midnight = app.find<QTimer>("MidnightTimer");
+    QTimer* midnight = app.find<QTimer>(names::MidnightTimer);
     const QDateTime moved(after.date(), after.time());
     if (midnight->interval() <= 20) {
         // Midnight comes by the timer, as it does when the program is left running.
@@ -366,17 +366,17 @@ void TestIdleTimers::testEverythingNamingTodayMoves()
     } else {
         // A clock set by hand, or a resume: the watch on clock jumps tells.
         app.world.clock.set(moved);
-        app.calendar->clockChanged();
+        app.clockChanged();
         QCOMPARE(app.calendar->windowTitle(), caption);
     }
-    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), yearButton);
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton10)->text(), yearButton);
     QCOMPARE(app.title(1), firstTitle);
     if (firstTitle.endsWith(QString::number(moved.date().year())))
         QVERIFY(marked(app.month(moved.date().month()), moved.date()));
     if (action.isEmpty()) {
         // Today's times, as the timer shows them after a hold: navy, and the timer at rest.
-        QCOMPARE(colourOf(app.find<QLabel>("Label3")), Navy);
-        QVERIFY(!app.find<QTimer>("Timer1")->isActive());
+        QCOMPARE(colourOf(app.find<QLabel>(names::Label3)), Navy);
+        QVERIFY(!app.find<QTimer>(names::Timer1)->isActive());
     }
     app.ticks(301);
 
@@ -384,12 +384,12 @@ void TestIdleTimers::testEverythingNamingTodayMoves()
     App fresh(moved);
     fresh.activate();
     fresh.ticks(301);
-    for (const char* label : {"Label3", "Label4"})
+    for (const QString& label : {names::Label3, names::Label4})
         QCOMPARE(app.find<QLabel>(label)->text(), fresh.find<QLabel>(label)->text());
-    QCOMPARE(app.find<QLabel>("Image3")->accessibleName(), fresh.find<QLabel>("Image3")->accessibleName());
-    QCOMPARE(app.find<QSystemTrayIcon>("RxTrayIcon1")->toolTip(),
-             fresh.find<QSystemTrayIcon>("RxTrayIcon1")->toolTip());
-    QVERIFY(app.find<QSystemTrayIcon>("RxTrayIcon1")->toolTip().contains(QString::number(moved.date().year())));
+    QCOMPARE(app.find<QLabel>(names::Image3)->accessibleName(), fresh.find<QLabel>(names::Image3)->accessibleName());
+    QCOMPARE(app.find<QSystemTrayIcon>(names::RxTrayIcon1)->toolTip(),
+             fresh.find<QSystemTrayIcon>(names::RxTrayIcon1)->toolTip());
+    QVERIFY(app.find<QSystemTrayIcon>(names::RxTrayIcon1)->toolTip().contains(QString::number(moved.date().year())));
     QCOMPARE(app.world.prompter.boxes.size(), 0);
 }
 
@@ -404,7 +404,7 @@ void TestIdleTimers::testNewDayDuringABoxOpensNoSecondBox()
         if (midnightsInside++ > 0)
             return;
         app.world.clock.set(QDateTime(QDate(2026, 6, 21), QTime(0, 0, 1)));
-        app.calendar->clockChanged();
+        app.clockChanged();
     };
     app.activate();
     app.ticks(301);

@@ -14,6 +14,7 @@ private slots:
     void testEscapeClosesTheYearEntry();
     void testShortcutWaitsForTheOpenBox();
     void testTabWalksCalendarsThenToolbar();
+    void testTabReachesTheYearEntryOnceOpen();
 
 private:
     static void show(App& app)
@@ -60,7 +61,7 @@ void TestKeyboard::testShortcutActsAsItsButton()
     QFETCH(QString, keys);
     QFETCH(QString, effect);
     App app;
-    app.calendar->setTrayAvailable([] { return true; });
+    app.tray()->setAvailable([] { return true; });
     show(app);
     bool closed = false;
     connect(app.calendar.get(), &TCalendar::closed, this, [&closed] { closed = true; });
@@ -70,9 +71,10 @@ void TestKeyboard::testShortcutActsAsItsButton()
     if (effect.startsWith(QLatin1String("January")))
         QCOMPARE(app.month(1)->accessibleName(), effect);
     else if (effect == QLatin1String("compact"))
-        QCOMPARE(app.calendar->outerSize(), QSize(402, 199));
+        QCOMPARE(app.outerSize(), QSize(402, 199));
     else if (effect == QLatin1String("year entry"))
-        QVERIFY(app.find<QFrame>("Panel25")->isVisible() && app.find<TumNumberEdit>("umNumberEdit1")->hasFocus());
+        QVERIFY(app.find<QFrame>(names::Panel25)->isVisible() &&
+                app.find<TumNumberEdit>(names::umNumberEdit1)->hasFocus());
     else if (effect == QLatin1String("week numbers"))
         QVERIFY(app.month(12)->WeekNumbers());
     else if (effect == QLatin1String("on top"))
@@ -94,20 +96,21 @@ void TestKeyboard::testCompactShortcuts()
     show(app);
     // The compact size and the year entry are not on the toolbar of the other view: their keys do nothing there.
     press(app, QKeySequence(QStringLiteral("Ctrl+Shift+M")));
-    QVERIFY(!app.calendar->yearGrid().compact());
-    QCOMPARE(app.calendar->yearGrid().compactCount(), 2);
+    QVERIFY(!app.grid().compact());
+    QCOMPARE(app.grid().compactCount(), 2);
     press(app, QKeySequence(QStringLiteral("Ctrl+M")));
-    QVERIFY(app.calendar->yearGrid().compact());
+    QVERIFY(app.grid().compact());
     press(app, QKeySequence(QStringLiteral("Ctrl+Y")));
-    QVERIFY(!app.find<QFrame>("Panel25")->isVisible());
+    // The year entry is built when first opened: here it never was.
+    QVERIFY(!app.calendar->findChild<QFrame*>(names::Panel25));
     press(app, QKeySequence(QStringLiteral("Ctrl+Shift+M")));
-    QCOMPARE(app.calendar->yearGrid().compactCount(), 3);
+    QCOMPARE(app.grid().compactCount(), 3);
     // In the compact view the triangles step months.
     const QDate first = app.date(1);
     press(app, QKeySequence(QStringLiteral("Ctrl+Right")));
     QCOMPARE(app.date(1), first.addMonths(1));
     press(app, QKeySequence(QStringLiteral("Ctrl+M")));
-    QVERIFY(!app.calendar->yearGrid().compact());
+    QVERIFY(!app.grid().compact());
 }
 
 void TestKeyboard::testCalendarKeepsItsOwnKeys()
@@ -132,14 +135,14 @@ void TestKeyboard::testEscapeClosesTheYearEntry()
     App app;
     show(app);
     press(app, QKeySequence(QStringLiteral("Ctrl+Y")));
-    auto* field = app.find<TumNumberEdit>("umNumberEdit1");
+    auto* field = app.find<TumNumberEdit>(names::umNumberEdit1);
     QVERIFY(field->hasFocus());
     QTest::keyClicks(field, QStringLiteral("1999"));
     QTest::keyClick(field, Qt::Key_Escape);
-    QVERIFY(!app.find<QFrame>("Panel25")->isVisible());
+    QVERIFY(!app.find<QFrame>(names::Panel25)->isVisible());
     QCOMPARE(app.date(1), QDate(2024, 1, 1));
     QVERIFY(app.world.prompter.boxes.isEmpty());
-    QVERIFY(app.find<QToolButton>("SpeedButton6")->hasFocus());
+    QVERIFY(app.find<QToolButton>(names::SpeedButton6)->hasFocus());
 }
 
 void TestKeyboard::testShortcutWaitsForTheOpenBox()
@@ -151,8 +154,8 @@ void TestKeyboard::testShortcutWaitsForTheOpenBox()
         QTest::keySequence(app.calendar.get(), QKeySequence(QStringLiteral("Ctrl+,")));
     };
     press(app, QKeySequence(QStringLiteral("Ctrl+Y")));
-    QTest::keyClicks(app.find<TumNumberEdit>("umNumberEdit1"), QStringLiteral("1500"));
-    QTest::keyClick(app.find<TumNumberEdit>("umNumberEdit1"), Qt::Key_Return);
+    QTest::keyClicks(app.find<TumNumberEdit>(names::umNumberEdit1), QStringLiteral("1500"));
+    QTest::keyClick(app.find<TumNumberEdit>(names::umNumberEdit1), Qt::Key_Return);
     QCOMPARE(app.world.prompter.texts(), QStringList{QStringLiteral("Year must be between 1700 and 3000")});
     QCOMPARE(app.world.prompter.maxDepth, 1);
 }
@@ -161,7 +164,7 @@ void TestKeyboard::testTabWalksCalendarsThenToolbar()
 {
     App app;
     show(app);
-    app.find<QFrame>("Panel1")->setFocus();
+    app.find<QFrame>(names::Panel1)->setFocus();
     QStringList walked;
     for (int i = 0; i < 23; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -179,6 +182,20 @@ void TestKeyboard::testTabWalksCalendarsThenToolbar()
                                "SpeedButton5 SpeedButton4 SpeedButton1 SpeedButton2 MonthCalendar1")
                     .split(QLatin1Char(' '));
     QCOMPARE(walked, expected);
+}
+
+void TestKeyboard::testTabReachesTheYearEntryOnceOpen()
+{
+    App app;
+    show(app);
+    app.click(names::SpeedButton6);
+    QTRY_VERIFY(app.find<TumNumberEdit>(names::umNumberEdit1)->hasFocus());
+    // From the last toolbar command the Tab goes on into the field, then to its OK button.
+    app.find<QToolButton>(names::SpeedButton2)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), app.find<TumNumberEdit>(names::umNumberEdit1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), app.find<QToolButton>(names::SpeedButton54));
 }
 
 QTEST_MAIN(TestKeyboard)

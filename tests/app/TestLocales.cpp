@@ -19,6 +19,7 @@ private slots:
     void testWeeksStartOnTheLocalesDay();
     void testMondayFirstGridAnswersClicks_data();
     void testMondayFirstGridAnswersClicks();
+    void testNextMonthWithTheSameLettersIsAGreyDay();
 
 private:
     FormatSettings saved;
@@ -72,7 +73,7 @@ void TestLocales::testTitlesClicksAndSpan()
     QCOMPARE(app.month(3)->Hint(), QStringLiteral("24.080"));
     QVERIFY2(app.calendar->windowTitle().startsWith(captionStart), qPrintable(app.calendar->windowTitle()));
     QVERIFY2(app.calendar->windowTitle().endsWith(spanEnding), qPrintable(app.calendar->windowTitle()));
-    QCOMPARE(app.find<QLabel>("Label3")->text(), QStringLiteral("6:33A"));
+    QCOMPARE(app.find<QLabel>(names::Label3)->text(), QStringLiteral("6:33A"));
     QVERIFY(app.world.prompter.boxes.isEmpty());
 }
 
@@ -105,7 +106,7 @@ void TestLocales::testTimerRestoreWithTheLocalesSeparator()
     rt::setFormatSettings(FormatSettings::fromLocale(QLocale("de_DE")));
     App app(QDateTime(QDate(2024, 5, 15), QTime(0, 0)));
     app.activate();
-    QCOMPARE(app.calendar->yearGrid().yearStartText(), QStringLiteral("01.01.2024"));
+    QCOMPARE(app.grid().yearStartText(), QStringLiteral("01.01.2024"));
     app.clickDay(5, QDate(2024, 5, 15));
     app.ticks(1);
     QCOMPARE(app.date(1), QDate(2024, 1, 1));
@@ -161,6 +162,18 @@ void TestLocales::testMondayFirstGridAnswersClicks()
     app.clickDay(3, QDate(2024, 2, 26));
     QCOMPARE(app.month(3)->Hint(), QString());
     QCOMPARE(app.date(3), QDate(2024, 3, 1));
+}
+
+void TestLocales::testNextMonthWithTheSameLettersIsAGreyDay()
+{
+    // "juin" and "juillet" begin alike: 1 July 2019 is still a day of the month after the June calendar's.
+    rt::formatSettings() = FormatSettings::fromLocale(QLocale("fr_FR"));
+    App app;
+    app.activate();
+    app.enterYear(2019);
+    app.clickDay(6, QDate(2019, 7, 1));
+    QCOMPARE(app.date(1), QDate(2024, 1, 1));
+    QCOMPARE(app.month(6)->Hint(), QString());
 }
 
 QTEST_MAIN(TestLocales)

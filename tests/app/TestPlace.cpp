@@ -45,7 +45,7 @@ QImage mirrored(const QImage& image)
 
 QImage moonShown(const App& app)
 {
-    return app.find<QLabel>(QStringLiteral("Image3"))->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    return app.find<QLabel>(names::Image3)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 struct Times
@@ -60,7 +60,7 @@ Times reportOf(const QByteArray& prefs, const QDate& day)
     App app(QDateTime(day, QTime(10, 0)), prefs);
     app.activate();
     app.clickDay(day.month(), day);
-    return {app.find<QLabel>(QStringLiteral("Label3"))->text(), app.find<QLabel>(QStringLiteral("Label4"))->text()};
+    return {app.find<QLabel>(names::Label3)->text(), app.find<QLabel>(names::Label4)->text()};
 }
 } // namespace
 
@@ -132,8 +132,8 @@ void TestPlace::testUnknownZoneSaidOnceAndLine4Used()
     // The report goes on with line 4.
     App fixed(QDateTime(QDate(2026, 6, 21), QTime(10, 0)), prefsFile(austinE, austinN, "-6"));
     fixed.activate();
-    QCOMPARE(app.find<QLabel>(QStringLiteral("Label3"))->text(), fixed.find<QLabel>(QStringLiteral("Label3"))->text());
-    QCOMPARE(app.find<QLabel>(QStringLiteral("Label4"))->text(), fixed.find<QLabel>(QStringLiteral("Label4"))->text());
+    QCOMPARE(app.find<QLabel>(names::Label3)->text(), fixed.find<QLabel>(names::Label3)->text());
+    QCOMPARE(app.find<QLabel>(names::Label4)->text(), fixed.find<QLabel>(names::Label4)->text());
     // It is the file's story, not a day's: clicks on days say nothing more.
     app.clickDay(6, QDate(2026, 6, 3));
     app.clickDay(6, QDate(2026, 6, 4));
@@ -160,8 +160,8 @@ void TestPlace::testBlankZoneLineIsNoZoneAndSaysNothing()
     QCOMPARE(app.world.prompter.texts(), QStringList());
     App fixed(QDateTime(QDate(2026, 6, 21), QTime(10, 0)), prefsFile(austinE, austinN, "-6"));
     fixed.activate();
-    QCOMPARE(app.find<QLabel>(QStringLiteral("Label3"))->text(), fixed.find<QLabel>(QStringLiteral("Label3"))->text());
-    QCOMPARE(app.find<QLabel>(QStringLiteral("Label4"))->text(), fixed.find<QLabel>(QStringLiteral("Label4"))->text());
+    QCOMPARE(app.find<QLabel>(names::Label3)->text(), fixed.find<QLabel>(names::Label3)->text());
+    QCOMPARE(app.find<QLabel>(names::Label4)->text(), fixed.find<QLabel>(names::Label4)->text());
 }
 
 void TestPlace::testSouthSeesTheMoonMirrored_data()
@@ -191,8 +191,8 @@ void TestPlace::testSouthSeesTheMoonMirrored()
     QCOMPARE(moonShown(equatorToday), seenNorth);
     QCOMPARE(moonShown(southToday), mirrored(seenNorth));
     // The picture is mirrored, the phase is not: a screen reader names the same phase everywhere.
-    const QString phase = northToday.find<QLabel>(QStringLiteral("Image3"))->accessibleName();
-    QCOMPARE(southToday.find<QLabel>(QStringLiteral("Image3"))->accessibleName(), phase);
+    const QString phase = northToday.find<QLabel>(names::Image3)->accessibleName();
+    QCOMPARE(southToday.find<QLabel>(names::Image3)->accessibleName(), phase);
     // A clicked day, a month before today.
     App southClick(QDateTime(day.addMonths(1), QTime(10, 0)), south);
     southClick.activate();

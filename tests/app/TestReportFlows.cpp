@@ -86,7 +86,7 @@ void TestReportFlows::testAClickAlwaysShowsItsDaysMessages()
     app.clickDay(3, QDate(2024, 3, 6));
     QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS, InvalidNS, InvalidNS}));
     // The report goes on with the value held before: nothing, so no times.
-    QCOMPARE(app.find<QLabel>("Label3")->text(), QString());
+    QCOMPARE(app.find<QLabel>(names::Label3)->text(), QString());
 }
 
 void TestReportFlows::testCountdownExpiringWhileABoxIsOpen()
@@ -112,9 +112,9 @@ void TestReportFlows::testActivationInsideAHandlerWaits()
         app.calendar->activationArrived();
         titleInside = app.title(1);
     };
-    app.find<QToolButton>("SpeedButton6")->click();
-    app.find<TumNumberEdit>("umNumberEdit1")->setText("1500");
-    app.find<QToolButton>("SpeedButton54")->click();
+    app.find<QToolButton>(names::SpeedButton6)->click();
+    app.find<TumNumberEdit>(names::umNumberEdit1)->setText("1500");
+    app.find<QToolButton>(names::SpeedButton54)->click();
     QCOMPARE(titleInside, QStringLiteral("1 January 1990"));
     QTRY_COMPARE(app.title(1), QStringLiteral("1 January 2024"));
 }
@@ -193,9 +193,9 @@ void TestReportFlows::testRestartBoxOverParametersOpenedFromTheToolbar()
         app.home->FormActivate(); // as the dialog's first activation does
         if (!field.isEmpty())
             dialog->findChild<QLineEdit*>(field)->setText(typed);
-        QTest::mouseClick(dialog->findChild<QToolButton*>(QStringLiteral("SpeedButton54")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton);
     };
-    app.click(QStringLiteral("SpeedButton4"));
+    app.click(names::SpeedButton4);
     QCOMPARE(app.world.prompter.texts(), boxes);
     // The box stands over the dialog, not after it.
     QCOMPARE(app.world.prompter.maxDepth, int(boxes.size()));

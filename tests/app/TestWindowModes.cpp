@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -22,6 +23,7 @@ private slots:
     void testTrayMenu();
     void testTrayTipNamesToday();
     void testHintsOfTheToolbar();
+    void testHintsFlagReadByTheWindowItself();
 };
 
 void TestWindowModes::testAlwaysOnTopFlipsAndKeepsThePlace()
@@ -32,15 +34,15 @@ void TestWindowModes::testAlwaysOnTopFlipsAndKeepsThePlace()
     app.activate();
     app.calendar->move(120, 80);
     app.month(2)->setHint("24.040");
-    app.find<QToolButton>("SpeedButton1")->click();
+    app.find<QToolButton>(names::SpeedButton1)->click();
     QVERIFY(app.calendar->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(app.calendar->isVisible());
     QCOMPARE(app.calendar->pos(), QPoint(120, 80));
     QCOMPARE(app.month(2)->Hint(), QString());
-    app.find<QToolButton>("SpeedButton1")->click();
+    app.find<QToolButton>(names::SpeedButton1)->click();
     QVERIFY(!(app.calendar->windowFlags() & Qt::WindowStaysOnTopHint));
     QCOMPARE(app.calendar->pos(), QPoint(120, 80));
-    QCOMPARE(app.calendar->outerSize(), QSize(800, 485));
+    QCOMPARE(app.outerSize(), QSize(800, 485));
 }
 
 void TestWindowModes::testWeekNumbersInAllCalendars()
@@ -49,13 +51,13 @@ void TestWindowModes::testWeekNumbersInAllCalendars()
     app.activate();
     app.clickDay(4, QDate(2024, 4, 9));
     QCOMPARE(app.month(4)->Hint(), QStringLiteral("24.100"));
-    app.find<QToolButton>("SpeedButton5")->click();
-    QVERIFY(app.calendar->yearGrid().weekNumbersShown());
+    app.find<QToolButton>(names::SpeedButton5)->click();
+    QVERIFY(app.grid().weekNumbersShown());
     for (int n = 1; n <= 12; ++n)
         QVERIFY(app.month(n)->WeekNumbers());
     QCOMPARE(app.month(4)->Hint(), QString());
-    app.find<QToolButton>("SpeedButton5")->click();
-    QVERIFY(!app.calendar->yearGrid().weekNumbersShown());
+    app.find<QToolButton>(names::SpeedButton5)->click();
+    QVERIFY(!app.grid().weekNumbersShown());
     for (int n = 1; n <= 12; ++n)
         QVERIFY(!app.month(n)->WeekNumbers());
 }
@@ -75,44 +77,44 @@ void TestWindowModes::testTrayHidesAndTheIconBringsBack()
     QFETCH(int, reason);
     QFETCH(bool, shown);
     App app;
-    app.calendar->setTrayAvailable([] { return true; });
+    app.tray()->setAvailable([] { return true; });
     app.calendar->show();
     app.activate();
-    app.find<QToolButton>("SpeedButton2")->click();
+    app.find<QToolButton>(names::SpeedButton2)->click();
     QVERIFY(!app.calendar->isVisible());
     // The report's countdown goes on while hidden.
-    QVERIFY(app.find<QTimer>("Timer1")->isActive());
-    emit app.find<QSystemTrayIcon>("RxTrayIcon1")->activated(QSystemTrayIcon::ActivationReason(reason));
+    QVERIFY(app.find<QTimer>(names::Timer1)->isActive());
+    emit app.find<QSystemTrayIcon>(names::RxTrayIcon1)->activated(QSystemTrayIcon::ActivationReason(reason));
     QCOMPARE(app.calendar->isVisible(), shown);
 }
 
 void TestWindowModes::testWithoutNotificationAreaTrayMinimises()
 {
     App app;
-    app.calendar->setTrayAvailable([] { return false; });
+    app.tray()->setAvailable([] { return false; });
     app.calendar->show();
     QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
-    app.find<QToolButton>("SpeedButton2")->click();
+    app.find<QToolButton>(names::SpeedButton2)->click();
     QVERIFY(app.calendar->isVisible());
     QTRY_VERIFY(app.calendar->isMinimized());
-    app.calendar->RxTrayIcon1Click();
+    emit app.find<QSystemTrayIcon>(names::RxTrayIcon1)->activated(QSystemTrayIcon::Trigger);
     QVERIFY(!app.calendar->isMinimized());
 }
 
 void TestWindowModes::testTrayItemOfTheOneMonthView()
 {
     App app;
-    app.calendar->setTrayAvailable([] { return true; });
+    app.tray()->setAvailable([] { return true; });
     app.calendar->show();
     app.activate();
-    app.find<QToolButton>("SpeedButton8")->click();
-    app.find<QToolButton>("SpeedButton7")->click();
-    app.find<QToolButton>("SpeedButton7")->click();
-    QCOMPARE(app.calendar->yearGrid().compactCount(), 1);
-    QVERIFY(app.find<QAction>("Tray1")->isVisible());
-    QCOMPARE(app.find<QAction>("Tray1")->text(), QStringLiteral("Tray"));
+    app.find<QToolButton>(names::SpeedButton8)->click();
+    app.find<QToolButton>(names::SpeedButton7)->click();
+    app.find<QToolButton>(names::SpeedButton7)->click();
+    QCOMPARE(app.grid().compactCount(), 1);
+    QVERIFY(app.find<QAction>(names::Tray1)->isVisible());
+    QCOMPARE(app.find<QAction>(names::Tray1)->text(), QStringLiteral("Tray"));
     app.month(1)->setHint("24.122");
-    app.find<QAction>("Tray1")->trigger();
+    app.find<QAction>(names::Tray1)->trigger();
     QVERIFY(!app.calendar->isVisible());
     // The menu item hides without clearing the hints.
     QCOMPARE(app.month(1)->Hint(), QStringLiteral("24.122"));
@@ -141,11 +143,11 @@ void TestWindowModes::testTrayFollowsTheNotificationArea()
     QFETCH(bool, minimised);
     App app;
     bool area = false;
-    app.calendar->setTrayAvailable([&area] { return area; });
+    app.tray()->setAvailable([&area] { return area; });
     app.calendar->show();
     QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
     app.activate();
-    auto* icon = app.find<QSystemTrayIcon>("RxTrayIcon1");
+    auto* icon = app.find<QSystemTrayIcon>(names::RxTrayIcon1);
     QVERIFY(!icon->isVisible());
     const QStringList list = steps.split(QLatin1Char(' '));
     for (const QString& step : list) {
@@ -154,9 +156,9 @@ void TestWindowModes::testTrayFollowsTheNotificationArea()
         else if (step == QLatin1String("gone"))
             area = false;
         else if (step == QLatin1String("told"))
-            app.calendar->trayAreaChanged();
+            app.tray()->trayAreaChanged();
         else if (step == QLatin1String("hide"))
-            app.click(QStringLiteral("SpeedButton2"));
+            app.click(names::SpeedButton2);
     }
     QCOMPARE(icon->isVisible(), iconShown);
     QCOMPARE(app.calendar->isVisible(), windowVisible);
@@ -165,7 +167,7 @@ void TestWindowModes::testTrayFollowsTheNotificationArea()
     else
         QVERIFY(!app.calendar->isMinimized());
     // Whichever way it went, the icon or the taskbar brings the window back.
-    app.calendar->RxTrayIcon1Click();
+    emit app.find<QSystemTrayIcon>(names::RxTrayIcon1)->activated(QSystemTrayIcon::Trigger);
     QVERIFY(app.calendar->isVisible());
     QTRY_VERIFY(!app.calendar->isMinimized());
 }
@@ -178,14 +180,11 @@ void TestWindowModes::testTrayMenu_data()
     QTest::addColumn<bool>("visibleAfter");
     QTest::addColumn<QString>("dialogs");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("Hide while shown") << false << "TrayShowHide"
-                                      << "Hide" << false << "" << false;
-    QTest::newRow("Show while hidden") << true << "TrayShowHide"
-                                       << "Show" << true << "" << false;
-    QTest::newRow("Parameters, as the toolbar button") << false << "TrayParameters"
-                                                       << "Parameters" << true << "Home" << false;
-    QTest::newRow("Quit, as the close button") << false << "TrayQuit"
-                                               << "Quit" << false << "" << true;
+    QTest::newRow("Hide while shown") << false << names::TrayShowHide << "Hide" << false << "" << false;
+    QTest::newRow("Show while hidden") << true << names::TrayShowHide << "Show" << true << "" << false;
+    QTest::newRow("Parameters, as the toolbar button")
+        << false << names::TrayParameters << "Parameters" << true << "Home" << false;
+    QTest::newRow("Quit, as the close button") << false << names::TrayQuit << "Quit" << false << "" << true;
 }
 
 void TestWindowModes::testTrayMenu()
@@ -197,19 +196,19 @@ void TestWindowModes::testTrayMenu()
     QFETCH(QString, dialogs);
     QFETCH(bool, closed);
     App app;
-    app.calendar->setTrayAvailable([] { return true; });
+    app.tray()->setAvailable([] { return true; });
     app.calendar->show();
     QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
     app.activate();
     if (hiddenFirst)
-        app.click(QStringLiteral("SpeedButton2"));
-    auto* icon = app.find<QSystemTrayIcon>("RxTrayIcon1");
+        app.click(names::SpeedButton2);
+    auto* icon = app.find<QSystemTrayIcon>(names::RxTrayIcon1);
     QMenu* menu = icon->contextMenu();
     QVERIFY(menu);
     // The menu is read as it opens: the first item names what it will do.
     emit menu->aboutToShow();
     QCOMPARE(app.find<QAction>(item)->text(), itemText);
-    QCOMPARE(menu->actions().first()->objectName(), QStringLiteral("TrayShowHide"));
+    QCOMPARE(menu->actions().first()->objectName(), names::TrayShowHide);
     bool wasClosed = false;
     connect(app.calendar.get(), &TCalendar::closed, [&wasClosed] { wasClosed = true; });
     app.find<QAction>(item)->trigger();
@@ -225,7 +224,7 @@ void TestWindowModes::testTrayMenu()
 void TestWindowModes::testTrayTipNamesToday()
 {
     App app(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 980)));
-    auto* icon = app.find<QSystemTrayIcon>("RxTrayIcon1");
+    auto* icon = app.find<QSystemTrayIcon>(names::RxTrayIcon1);
     QCOMPARE(icon->toolTip(), QStringLiteral("Dorvane\nToday: Thursday, 31 December 2026"));
     app.world.clock.set(QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1)));
     QTRY_COMPARE(icon->toolTip(), QStringLiteral("Dorvane\nToday: Friday, 1 January 2027"));
@@ -236,23 +235,46 @@ void TestWindowModes::testHintsOfTheToolbar()
     App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), QByteArray("01\r\nW\xB0"
                                                                      "97.45\r\nN\xB0"
                                                                      "30.15\r\n-6\r\n"));
-    QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QString());
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton1)->toolTip(), QString());
     app.activate();
     // The hint's own words come first, the shortcut after them.
-    QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QStringLiteral("Always on top (Ctrl+T)"));
-    QCOMPARE(app.find<QToolButton>("SpeedButton2")->toolTip(), QStringLiteral("Tray (Ctrl+H)"));
-    QCOMPARE(app.find<QToolButton>("SpeedButton5")->toolTip(), QStringLiteral("Display week number (Ctrl+W)"));
-    QCOMPARE(app.find<QLabel>("Image1")->toolTip(), QStringLiteral("Sunrise"));
-    QCOMPARE(app.find<QLabel>("Image3")->toolTip(), QStringLiteral("Moon phase"));
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton1)->toolTip(), QStringLiteral("Always on top (Ctrl+T)"));
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton2)->toolTip(), QStringLiteral("Tray (Ctrl+H)"));
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton5)->toolTip(), QStringLiteral("Display week number (Ctrl+W)"));
+    QCOMPARE(app.find<QLabel>(names::Image1)->toolTip(), QStringLiteral("Sunrise"));
+    QCOMPARE(app.find<QLabel>(names::Image3)->toolTip(), QStringLiteral("Moon phase"));
     QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.136"));
     app.clickDay(1, QDate(2024, 1, 9));
     QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.009"));
     // Hints unticked in the Parameters dialog: the toolbar falls silent, the month calendars keep their hint.
-    app.home->show();
-    app.home->findChild<QCheckBox*>("CheckBox2")->setChecked(false);
-    QCOMPARE(app.find<QToolButton>("SpeedButton1")->toolTip(), QString());
-    QCOMPARE(app.find<QLabel>("Image1")->toolTip(), QString());
-    QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.009"));
+    app.world.prompter.whileDialogOpen = [](QDialog* dialog) {
+        QCheckBox* hints = dialog->findChild<QCheckBox*>("CheckBox2");
+        QVERIFY(hints->isChecked());
+        hints->setChecked(false);
+    };
+    app.click(names::SpeedButton4);
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton1)->toolTip(), QString());
+    QCOMPARE(app.find<QLabel>(names::Image1)->toolTip(), QString());
+    // Opening the dialog cleared the day's hint; the next click shows one again.
+    app.clickDay(1, QDate(2024, 1, 10));
+    QCOMPARE(app.month(1)->toolTip(), QStringLiteral("24.010"));
+}
+
+void TestWindowModes::testHintsFlagReadByTheWindowItself()
+{
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), QByteArray("01\r\nW\xB0"
+                                                                     "97.45\r\nN\xB0"
+                                                                     "30.15\r\n-6\r\n"));
+    // No dialog to pass the flag through: the window reads it from the file.
+    app.calendar->setHome(nullptr);
+    app.activate();
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton1)->toolTip(), QStringLiteral("Always on top (Ctrl+T)"));
+    // A file read later with the flag off leaves them on.
+    app.folder.write(QByteArray("00\r\nW\xB0"
+                                "97.45\r\nN\xB0"
+                                "30.15\r\n-6\r\n"));
+    app.activate();
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton1)->toolTip(), QStringLiteral("Always on top (Ctrl+T)"));
 }
 
 QTEST_MAIN(TestWindowModes)

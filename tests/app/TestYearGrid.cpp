@@ -68,7 +68,7 @@ void TestYearGrid::testStartupCaption()
     App app(start);
     QCOMPARE(app.calendar->windowTitle(), caption);
     QCOMPARE(app.month(1)->Hint(), hint);
-    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), yearButton);
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton10)->text(), yearButton);
     QCOMPARE(app.title(1), QStringLiteral("Date Panel"));
 }
 
@@ -153,32 +153,38 @@ void TestYearGrid::testTitlesOfAYear()
                                   "9 September 2001", "10 October 2001", "11 November 2001", "12 December 2001"};
     for (int n = 1; n <= 12; ++n) {
         QCOMPARE(app.title(n), expected.at(n - 1));
-        // The day clicks read the month back from characters 3-5, or 4-6 from the tenth calendar on.
-        QCOMPARE(grid::titleMonthLetters(n, app.title(n)), expected.at(n - 1).section(' ', 1).left(3));
+        // A day of the month the title names counts as that calendar's own, a day of the next month does not.
+        QVERIFY(app.grid().inTitledMonth(n, v(2001, n, 28)));
+        QVERIFY(!app.grid().inTitledMonth(n, v(n == 12 ? 2002 : 2001, n % 12 + 1, 1)));
     }
 }
 
 void TestYearGrid::testResetAllCalendar_data()
 {
     QTest::addColumn<int>("keep");
-    QTest::newRow("keep calendar 5") << 5;
-    QTest::newRow("keep none") << 0;
+    QTest::addColumn<int>("day");
+    QTest::newRow("a day of calendar 5") << 5 << 20;
+    QTest::newRow("a day of calendar 12") << 12 << 3;
 }
 
 void TestYearGrid::testResetAllCalendar()
 {
     QFETCH(int, keep);
+    QFETCH(int, day);
     App app;
     app.activate();
     for (int n = 1; n <= 12; ++n) {
         app.month(n)->setDate(v(2024, n, 17));
         app.month(n)->setHint("hint");
     }
-    app.calendar->ResetAllCalendar(keep);
+    // A day click resets every other calendar to its first day, and their hints.
+    app.clickDay(keep, d(2024, keep, day));
     for (int n = 1; n <= 12; ++n) {
-        QCOMPARE(app.date(n), d(2024, n, n == keep ? 17 : 1));
-        QCOMPARE(app.month(n)->Hint(), QString());
+        QCOMPARE(app.date(n), d(2024, n, n == keep ? day : 1));
+        if (n != keep)
+            QCOMPARE(app.month(n)->Hint(), QString());
     }
+    QVERIFY(app.month(keep)->Hint().startsWith(QStringLiteral("24.")));
 }
 
 void TestYearGrid::testCompactLayout_data()
@@ -210,24 +216,25 @@ void TestYearGrid::testCompactLayout()
     app.activate();
     // The view toggle opens the compact view with two months; the size button cycles 2 -> 3 -> 1 -> 2, at least
     // once, so the pointer ends on it.
-    app.click("SpeedButton8");
+    app.click(names::SpeedButton8);
     int size = 2;
     do {
-        app.click("SpeedButton7");
+        app.click(names::SpeedButton7);
         size = size % 3 + 1;
     } while (size != months);
     TCalendar& c = *app.calendar;
-    QCOMPARE(c.outerSize(), window);
-    QCOMPARE(app.find<QFrame>("Panel28")->width(), toolbarWidth);
-    QCOMPARE(app.find<QFrame>("Panel28")->y(), 142);
-    QCOMPARE(c.findChild<QWidget*>("JPanelTexture1")->width(), textureWidth);
-    const char* buttons[] = {"SpeedButton11", "SpeedButton10", "SpeedButton9", "SpeedButton8", "SpeedButton7",
-                             "SpeedButton6",  "SpeedButton5",  "SpeedButton3", "SpeedButton2", "SpeedButton1"};
+    QCOMPARE(app.outerSize(), window);
+    QCOMPARE(app.find<QFrame>(names::Panel28)->width(), toolbarWidth);
+    QCOMPARE(app.find<QFrame>(names::Panel28)->y(), 142);
+    QCOMPARE(c.findChild<QWidget*>(names::JPanelTexture1)->width(), textureWidth);
+    const QString buttons[] = {names::SpeedButton11, names::SpeedButton10, names::SpeedButton9, names::SpeedButton8,
+                               names::SpeedButton7,  names::SpeedButton6,  names::SpeedButton5, names::SpeedButton3,
+                               names::SpeedButton2,  names::SpeedButton1};
     for (int i = 0; i < 10; ++i)
         QCOMPARE(app.find<QToolButton>(buttons[i])->x(), lefts.at(i));
-    QCOMPARE(app.find<QAction>("Tray1")->isVisible(), trayItem);
-    QVERIFY(app.find<QToolButton>("SpeedButton6")->isHidden());
-    QVERIFY(!app.find<QToolButton>("SpeedButton7")->isHidden());
+    QCOMPARE(app.find<QAction>(names::Tray1)->isVisible(), trayItem);
+    QVERIFY(app.find<QToolButton>(names::SpeedButton6)->isHidden());
+    QVERIFY(!app.find<QToolButton>(names::SpeedButton7)->isHidden());
     // The pointer goes to the compact-size button: window left + toolbar left + its left + 13.
     const QPoint corner = c.geometry().topLeft() - QPoint(3, 29); // outer corner with the usual frame
     QCOMPARE(app.world.pointer.last(), corner + QPoint(-1 + lefts.at(4) + 13, 142 + 2 + 37));
@@ -237,21 +244,21 @@ void TestYearGrid::testCompactSetUpInTheCurrentYear()
 {
     App app;
     app.activate();
-    app.click("SpeedButton8");
+    app.click(names::SpeedButton8);
     QCOMPARE(app.title(1), QStringLiteral("1 May 2024"));
     QCOMPARE(app.title(2), QStringLiteral("2 June 2024"));
     QCOMPARE(app.title(3), QStringLiteral("3 July 2024"));
-    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("Jan 2024"));
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton10)->text(), QStringLiteral("Jan 2024"));
 
-    app.calendar->BitBtn4Click();
+    app.click(names::SpeedButton10);
     QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
     QCOMPARE(app.title(3), QStringLiteral("3 March 2024"));
-    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("May 2024"));
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton10)->text(), QStringLiteral("May 2024"));
 
-    app.calendar->BitBtn4Click();
+    app.click(names::SpeedButton10);
     QCOMPARE(app.title(1), QStringLiteral("1 May 2024"));
     QCOMPARE(app.date(3), d(2024, 7, 1));
-    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("Jan 2024"));
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton10)->text(), QStringLiteral("Jan 2024"));
 }
 
 void TestYearGrid::testCompactSetUpInAnotherYear()
@@ -259,7 +266,7 @@ void TestYearGrid::testCompactSetUpInAnotherYear()
     App app;
     app.activate();
     app.enterYear(2031);
-    app.click("SpeedButton8");
+    app.click(names::SpeedButton8);
     QCOMPARE(app.title(1), QStringLiteral("1 January 2031"));
     QCOMPARE(app.title(2), QStringLiteral("2 February 2031"));
     QCOMPARE(app.title(3), QStringLiteral("3 March 2031"));
@@ -270,14 +277,14 @@ void TestYearGrid::testSavedMonthsWin()
     App app;
     app.activate();
     app.enterYear(2010);
-    app.click("SpeedButton8");
+    app.click(names::SpeedButton8);
     for (int month = 1; month < 10; ++month)
-        app.click("SpeedButton9");
+        app.click(names::SpeedButton9);
     QCOMPARE(app.title(1), QStringLiteral("1 October 2010"));
     // Back to the full view and compact again: the months it showed come back, not today's.
-    app.click("SpeedButton8");
+    app.click(names::SpeedButton8);
     QCOMPARE(app.title(12), QStringLiteral("12 December 2010"));
-    app.click("SpeedButton8");
+    app.click(names::SpeedButton8);
     QCOMPARE(app.title(1), QStringLiteral("1 October 2010"));
     QCOMPARE(app.title(3), QStringLiteral("3 December 2010"));
 }
@@ -288,10 +295,10 @@ void TestYearGrid::testYearButtonInFullView()
     app.activate();
     app.enterYear(1988);
     app.month(4)->setHint("88.100");
-    app.find<QToolButton>("SpeedButton10")->click();
+    app.find<QToolButton>(names::SpeedButton10)->click();
     QCOMPARE(app.title(1), QStringLiteral("1 January 2024"));
     QCOMPARE(app.month(4)->Hint(), QString());
-    QCOMPARE(app.find<QToolButton>("SpeedButton10")->text(), QStringLiteral("2024"));
+    QCOMPARE(app.find<QToolButton>(names::SpeedButton10)->text(), QStringLiteral("2024"));
 }
 
 void TestYearGrid::testFirstActivationPointerAndPositions()
@@ -306,9 +313,9 @@ void TestYearGrid::testFirstActivationPointerAndPositions()
     QCOMPARE(app.world.pointer.last(), QPoint(100 - 3 + 481, 50 - 29 + 467));
     // The compact view starts from the window's design place; the full view comes back where it was activated.
     c.move(300, 300);
-    app.click("SpeedButton8");
+    app.click(names::SpeedButton8);
     QCOMPARE(c.pos(), QPoint(209, 121));
-    app.click("SpeedButton8");
+    app.click(names::SpeedButton8);
     QCOMPARE(c.pos(), QPoint(100, 50));
 }
 
@@ -316,27 +323,27 @@ void TestYearGrid::testLayoutPositions_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("MonthCalendar1") << "MonthCalendar1" << QRect(0, 0, 197, 153);
-    QTest::newRow("MonthCalendar7") << "MonthCalendar7" << QRect(398, 143, 197, 153);
-    QTest::newRow("MonthCalendar12") << "MonthCalendar12" << QRect(597, 286, 197, 153);
-    QTest::newRow("Panel9") << "Panel9" << QRect(0, 147, 794, 23);
-    QTest::newRow("Panel17") << "Panel17" << QRect(0, 290, 794, 23);
-    QTest::newRow("Panel30") << "Panel30" << QRect(40, 7, 112, 16);
-    QTest::newRow("Panel36") << "Panel36" << QRect(431, 150, 112, 16);
-    QTest::newRow("Panel37") << "Panel37" << QRect(630, 150, 112, 16);
-    QTest::newRow("Panel41") << "Panel41" << QRect(637, 294, 112, 16);
-    QTest::newRow("Panel27") << "Panel27" << QRect(0, 424, 794, 17);
-    QTest::newRow("Panel28") << "Panel28" << QRect(-1, 428, 795, 25);
-    QTest::newRow("JPanelTexture1") << "JPanelTexture1" << QRect(0, 1, 794, 23);
-    QTest::newRow("Panel25") << "Panel25" << QRect(323, 215, 155, 54);
-    QTest::newRow("umNumberEdit1") << "umNumberEdit1" << QRect(28, 7, 120, 21);
-    QTest::newRow("SpeedButton11") << "SpeedButton11" << QRect(236, 2, 25, 19);
-    QTest::newRow("SpeedButton10") << "SpeedButton10" << QRect(265, 2, 75, 19);
-    QTest::newRow("SpeedButton3") << "SpeedButton3" << QRect(446, 2, 48, 19);
-    QTest::newRow("SpeedButton4") << "SpeedButton4" << QRect(670, 2, 29, 19);
-    QTest::newRow("SpeedButton2") << "SpeedButton2" << QRect(732, 2, 29, 19);
-    QTest::newRow("Moon1") << "Moon1" << QRect(158, -29, 20, 19);
-    QTest::newRow("Label4") << "Label4" << QRect(80, 5, 36, 13);
+    QTest::newRow("MonthCalendar1") << names::MonthCalendar(1) << QRect(0, 0, 197, 153);
+    QTest::newRow("MonthCalendar7") << names::MonthCalendar(7) << QRect(398, 143, 197, 153);
+    QTest::newRow("MonthCalendar12") << names::MonthCalendar(12) << QRect(597, 286, 197, 153);
+    QTest::newRow("Panel9") << names::Panel9 << QRect(0, 147, 794, 23);
+    QTest::newRow("Panel17") << names::Panel17 << QRect(0, 290, 794, 23);
+    QTest::newRow("Panel30") << names::TitlePanel(1) << QRect(40, 7, 112, 16);
+    QTest::newRow("Panel36") << names::TitlePanel(7) << QRect(431, 150, 112, 16);
+    QTest::newRow("Panel37") << names::TitlePanel(8) << QRect(630, 150, 112, 16);
+    QTest::newRow("Panel41") << names::TitlePanel(12) << QRect(637, 294, 112, 16);
+    QTest::newRow("Panel27") << names::Panel27 << QRect(0, 424, 794, 17);
+    QTest::newRow("Panel28") << names::Panel28 << QRect(-1, 428, 795, 25);
+    QTest::newRow("JPanelTexture1") << names::JPanelTexture1 << QRect(0, 1, 794, 23);
+    QTest::newRow("Panel25") << names::Panel25 << QRect(323, 215, 155, 54);
+    QTest::newRow("umNumberEdit1") << names::umNumberEdit1 << QRect(28, 7, 120, 21);
+    QTest::newRow("SpeedButton11") << names::SpeedButton11 << QRect(236, 2, 25, 19);
+    QTest::newRow("SpeedButton10") << names::SpeedButton10 << QRect(265, 2, 75, 19);
+    QTest::newRow("SpeedButton3") << names::SpeedButton3 << QRect(446, 2, 48, 19);
+    QTest::newRow("SpeedButton4") << names::SpeedButton4 << QRect(670, 2, 29, 19);
+    QTest::newRow("SpeedButton2") << names::SpeedButton2 << QRect(732, 2, 29, 19);
+    QTest::newRow("Moon1") << names::Moon1 << QRect(158, -29, 20, 19);
+    QTest::newRow("Label4") << names::Label4 << QRect(80, 5, 36, 13);
 }
 
 void TestYearGrid::testLayoutPositions()
@@ -344,10 +351,12 @@ void TestYearGrid::testLayoutPositions()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     App app;
+    // The year entry's controls exist once it has been opened.
+    app.click(names::SpeedButton6);
     QWidget* control = app.calendar->findChild<QWidget*>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), geometry);
-    QCOMPARE(app.calendar->outerSize(), QSize(800, 485));
+    QCOMPARE(app.outerSize(), QSize(800, 485));
 }
 
 QTEST_MAIN(TestYearGrid)

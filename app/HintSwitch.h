@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// The hints of every control of a window on or off; the month calendars keep their day-of-year hint whatever the
+// switch says.
+void switchHints(QWidget& window, bool on);

@@ -1,0 +1,71 @@
+#pragma once
+#include "app/PointerPlacement.h"
+#include "app/SunDisplay.h"
+#include "app/ToolbarLayout.h"
+#include <QFrame>
+#include <array>
+
+class BoxGate;
+class PrefsStore;
+class QAction;
+class QMenu;
+class QToolButton;
+class TJPanelTexture;
+
+// The toolbar along the window's foot (Panel28): its commands, each told by a signal of its own, the year button's
+// text, the sun and moon of the day shown, and where it all stands in the full and the compact view.
+class Toolbar : public QFrame
+{
+    Q_OBJECT
+public:
+    // tabAfter: the control the Tab order reaches the commands from.
+    Toolbar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* window, QWidget* tabAfter);
+
+    SunDisplay& sun() { return *m_sun; }
+
+    // The window's size and the places of the bar and its buttons.
+    void applyFullLayout() { applyLayout(toolbar::fullLayout()); }
+    void applyCompactLayout(int months) { applyLayout(toolbar::compactLayout(months)); }
+    // The compact view swaps the year entry button for the compact size button and hides the sun and moon; its
+    // year button starts on "Jan yyyy".
+    void showCompactView(bool compact);
+    // The year button shows the current date through a pattern, maybe after "Jan "; a new day writes it again.
+    void setYearButton(const QString& pattern, bool janPrefix = false);
+    void refreshYearButton();
+    // In the compact view: "Jan yyyy", or the month and year when the months moved away from January.
+    void showCompactYear(bool january);
+
+    // The toolbar's part of where the pointer goes.
+    void placePointer(pointer::Geometry& geometry) const;
+    // Back from the year entry: the button that opened it takes the focus, if the view shows it.
+    bool focusYearEntryButton();
+    QWidget* lastInTabOrder() const;
+
+signals:
+    void previousClicked();    // SpeedButton11
+    void yearClicked();        // SpeedButton10
+    void nextClicked();        // SpeedButton9
+    void viewClicked();        // SpeedButton8
+    void compactSizeClicked(); // SpeedButton7
+    void yearEntryClicked();   // SpeedButton6
+    void closeClicked();       // SpeedButton3
+    void parametersClicked();  // SpeedButton4
+    void weekNumbersClicked(); // SpeedButton5
+    void onTopClicked();       // SpeedButton1
+    void trayClicked();        // SpeedButton2
+    void tray1Triggered();     // PopupMenu1's Tray1
+
+private:
+    void createButtons();
+    void createKeys(QWidget* tabAfter);
+    void applyLayout(const toolbar::Layout& layout);
+
+    Clock& m_clock;
+    TJPanelTexture* m_texture = nullptr; // JPanelTexture1
+    SunDisplay* m_sun = nullptr;
+    std::array<QToolButton*, toolbar::Buttons> m_button{}; // in the layout's order
+    QMenu* m_popupMenu1 = nullptr;
+    QAction* m_tray1 = nullptr;
+    QString m_yearPattern;
+    bool m_yearJanPrefix = false;
+};

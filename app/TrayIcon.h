@@ -1,0 +1,51 @@
+#pragma once
+#include "app/TrayPresence.h"
+#include <QObject>
+#include <functional>
+
+class BoxGate;
+class Clock;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class QWidget;
+
+// The window's icon in the desktop's notification area (RxTrayIcon1) and its menu: the window hides behind it and
+// comes back from it. The menu's Parameters and Quit are told as signals.
+class TrayIcon : public QObject
+{
+    Q_OBJECT
+public:
+    TrayIcon(Clock& clock, BoxGate& gate, QWidget* window);
+
+    // Whether the desktop has a notification area to hide behind.
+    void setAvailable(std::function<bool()> available) { m_presence.setAvailable(std::move(available)); }
+    // The window was shown again, from wherever.
+    void windowShown() { m_presence.shown(); }
+    // The tip names today's date.
+    void showTip();
+
+    // Hides the window behind the icon, or minimises it where there is no notification area.
+    void Tray1Click();
+    // Brings the window back to the front exactly as it was hidden.
+    void RxTrayIcon1Click();
+
+public slots:
+    // The desktop's notification area appeared, changed or went away.
+    void trayAreaChanged();
+
+signals:
+    void parametersChosen();
+    void quitChosen();
+
+private:
+    void createMenu();
+
+    Clock& m_clock;
+    BoxGate& m_gate;
+    QWidget* m_window;
+    TrayPresence m_presence{[] { return false; }};
+    QSystemTrayIcon* m_rxTrayIcon1 = nullptr;
+    QMenu* m_menu = nullptr;
+    QAction* m_showHide = nullptr;
+};

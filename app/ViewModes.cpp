@@ -1,0 +1,106 @@
+#include "app/ViewModes.h"
+#include "app/TCalendar.h"
+#include "app/Toolbar.h"
+#include "app/YearEntry.h"
+#include "app/YearView.h"
+#include "runtime/DateText.h"
+
+ViewModes::ViewModes(TCalendar& window, YearView& year, Toolbar& toolbar, Services& services, BoxGate& gate)
+    : m_window(window), m_year(year), m_toolbar(toolbar), m_services(services), m_gate(gate)
+{
+}
+
+void ViewModes::designed()
+{
+    SmallViewTop = m_window.y();
+    SmallViewLeft = m_window.x();
+}
+
+void ViewModes::firstActivation()
+{
+    FullViewTop = m_window.y();
+    FullViewLeft = m_window.x();
+}
+
+void ViewModes::step(int direction)
+{
+    if (m_year.step(direction)) {
+        if (m_year.grid().compact())
+            m_toolbar.showCompactYear(false);
+        m_window.FormActivate();
+    }
+    m_year.focusFirstBar();
+}
+
+void ViewModes::backToToday()
+{
+    m_year.ResetCalendarHints();
+    m_window.FormActivate();
+    if (m_year.grid().compact())
+        m_toolbar.showCompactYear(m_year.toggleCompactToday(rt::fromQDateTime(m_services.clock.now())));
+    m_year.focusFirstBar();
+}
+
+void ViewModes::SmallCal()
+{
+    m_year.grid().toCompact();
+    m_toolbar.showCompactView(true);
+    m_window.FormActivate();
+    m_toolbar.applyCompactLayout(m_year.grid().compactCount());
+    m_year.showCompactMonths(rt::fromQDateTime(m_services.clock.now()));
+    m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::CompactSize));
+    m_year.focusFirstBar();
+}
+
+void ViewModes::toggle()
+{
+    const bool toCompact = !m_year.grid().compact();
+    m_year.switchView();
+    if (toCompact) {
+        m_window.move(SmallViewLeft, SmallViewTop);
+        SmallCal();
+    } else {
+        m_toolbar.showCompactView(false);
+        m_window.FormActivate();
+        SmallViewTop = m_window.y();
+        SmallViewLeft = m_window.x();
+        m_window.move(FullViewLeft, FullViewTop);
+        m_year.setCompactTitles(false);
+        m_toolbar.applyFullLayout();
+    }
+    m_year.focusFirstBar();
+    m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::ViewToggle));
+}
+
+void ViewModes::nextCompactSize()
+{
+    m_year.ResetCalendarHints();
+    if (m_year.nextCompactSize())
+        SmallCal();
+}
+
+void ViewModes::openYearEntry()
+{
+    m_year.ResetCalendarHints();
+    if (!m_yearEntry) {
+        m_yearEntry = new YearEntry(m_gate, &m_window, m_toolbar.lastInTabOrder());
+        QObject::connect(m_yearEntry, &YearEntry::confirming, &m_year, &YearView::ResetCalendarHints);
+        QObject::connect(m_yearEntry, &YearEntry::yearEntered, &m_year, &YearView::showYear);
+        QObject::connect(m_yearEntry, &YearEntry::yearEntered, &m_window, &TCalendar::FormActivate);
+        QObject::connect(m_yearEntry, &YearEntry::closed, &m_window, [this] {
+            m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::YearEntryButton));
+        });
+        QObject::connect(m_yearEntry, &YearEntry::escaped, &m_window, [this] {
+            if (!m_toolbar.focusYearEntryButton())
+                m_year.focusFirstBar();
+        });
+    }
+    m_yearEntry->open();
+    m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::YearEntryOk));
+}
+
+void ViewModes::placePointer(pointer::Geometry& geometry) const
+{
+    if (m_yearEntry)
+        m_yearEntry->placePointer(geometry);
+}

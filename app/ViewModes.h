@@ -1,0 +1,47 @@
+#pragma once
+#include "app/PointerPlacement.h"
+#include "runtime/Services.h"
+
+class BoxGate;
+class TCalendar;
+class Toolbar;
+class YearEntry;
+class YearView;
+
+// The full view and the compact view of one to three months, the steps between years or months in them and the
+// year typed in: what the year view, the toolbar, the year entry and the window's place do together. Every step
+// lays the year out again through the window's activation.
+class ViewModes
+{
+public:
+    ViewModes(TCalendar& window, YearView& year, Toolbar& toolbar, Services& services, BoxGate& gate);
+
+    // The window's first activation: where the full view stands.
+    void firstActivation();
+    // Before the first showing: where the compact view starts.
+    void designed();
+    // The view toggle, both ways.
+    void toggle();
+    // Into the compact view, or to its next size.
+    void SmallCal();
+    void nextCompactSize();
+    // The year button: today's year, and in the compact view January or today's month in turn.
+    void backToToday();
+    // Previous / next.
+    void step(int direction);
+    // The year entry panel, built the first time.
+    void openYearEntry();
+    // The year entry's part of where the pointer goes, once it exists.
+    void placePointer(pointer::Geometry& geometry) const;
+
+private:
+    TCalendar& m_window;
+    YearView& m_year;
+    Toolbar& m_toolbar;
+    Services& m_services;
+    BoxGate& m_gate;
+    YearEntry* m_yearEntry = nullptr;
+    // Where each view stood when it was left, so the toggle brings the window back there.
+    int SmallViewTop = 0, SmallViewLeft = 0;
+    int FullViewTop = 0, FullViewLeft = 0;
+};

@@ -1,0 +1,212 @@
+#include "app/YearView.h"
+#include "app/CalendarNames.h"
+#include "app/CalendarTexts.h"
+#include "controls/Colours.h"
+#include "controls/TMonthCalendar.h"
+#include "runtime/BoxGate.h"
+#include "runtime/DateText.h"
+#include "runtime/Services.h"
+#include <QFrame>
+
+namespace {
+QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(geometry);
+    panel->setAutoFillBackground(true);
+    colours::paint(panel, QPalette::Window, colour);
+    return panel;
+}
+} // namespace
+
+YearView::YearView(Services& services, BoxGate& gate, QWidget* window)
+    : QWidget(window), m_services(services), m_gate(gate)
+{
+    setObjectName(names::YearView);
+    // Spans the whole full view, so its controls stand and are clipped where the window would place them.
+    setGeometry(0, 0, 800, 485);
+    createCalendars();
+    m_titles = std::make_unique<MonthTitles>(m_grid, this);
+    connectCalendars();
+}
+
+YearView::~YearView() = default;
+
+void YearView::connectCalendars()
+{
+    for (int n = 1; n <= grid::Calendars; ++n) {
+        m_month[n - 1]->setAccessibleDescription(texts::DescriptionCalendar());
+        connect(m_month[n - 1], &TMonthCalendar::OnClick, this, [this, n] { emit dayClicked(n); });
+    }
+    m_restore = new MidnightRestore(
+        m_services.clock, m_month,
+        [this] {
+            m_gate.run([this] {
+                ResetCalendarHints();
+                fillFrom(m_grid.midnightCalendar1(rt::fromQDateTime(m_services.clock.now())));
+            });
+        },
+        this);
+    // Whatever moved the first calendar's page (its arrows, the keyboard, the wheel, the program), its title follows
+    // at once.
+    connect(m_month[0], &TMonthCalendar::shownMonthChanged, this, [this] { m_titles->setTitle(1, date(1)); });
+}
+
+void YearView::createCalendars()
+{
+    static const int lefts[4] = {0, 199, 398, 597};
+    static const int tops[3] = {0, 143, 286};
+    const TDateTime now = rt::fromQDateTime(m_services.clock.now());
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const int n = row * 4 + column + 1;
+            auto* month = new TMonthCalendar(rt::timeOf(now), this);
+            month->setObjectName(names::MonthCalendar(n));
+            month->move(lefts[column], tops[row]);
+            month->setDate(rt::dateOf(now));
+            m_month[n - 1] = month;
+        }
+        QFrame* bar = createPanel(this, names::TitleBar(row), QRect(0, tops[row] + 4, 794, 23), colours::Navy);
+        bar->setFocusPolicy(Qt::ClickFocus);
+        if (row == 0)
+            m_firstBar = bar;
+    }
+    createPanel(this, names::Panel0, QRect(-3, 138, 800, 5), colours::Face);
+    createPanel(this, names::Panel26, QRect(-3, 281, 800, 5), colours::Face);
+    createPanel(this, names::Panel27, QRect(0, 424, 794, 17), colours::Face);
+    QWidget* previous = m_firstBar;
+    for (TMonthCalendar* month : m_month) {
+        setTabOrder(previous, month);
+        previous = month;
+    }
+}
+
+void YearView::placeAndFill(TDateTime now)
+{
+    fillFrom(m_grid.place(date(1), now).calendar1);
+    markToday();
+}
+
+void YearView::fillFrom(TDateTime calendar1)
+{
+    m_month[0]->setDate(calendar1);
+    const TDateTime first = date(1);
+    for (int k = 2; k <= grid::Calendars; ++k)
+        m_month[k - 1]->setDate(grid::calendarDate(first, k));
+    for (int k = 1; k <= grid::Calendars; ++k)
+        m_titles->setTitle(k, date(k));
+}
+
+grid::Compact YearView::compactShown() const
+{
+    return {date(1), date(2), date(3)};
+}
+
+void YearView::showCompact(const grid::Compact& dates)
+{
+    for (int k = 1; k <= grid::CompactCalendars; ++k) {
+        m_month[k - 1]->setDate(dates[k - 1]);
+        m_titles->setTitle(k, date(k));
+    }
+}
+
+void YearView::switchView()
+{
+    ResetCalendarHints();
+    if (m_grid.weekNumbersOff())
+        setWeekNumbers(false);
+    if (!m_grid.compact()) {
+        for (int n = 4; n <= grid::Calendars; ++n)
+            m_month[n - 1]->setEnabled(false);
+        m_titles->setCompact(true);
+    } else {
+        for (TMonthCalendar* month : m_month)
+            month->setEnabled(true);
+        m_grid.toFull(compactShown());
+    }
+}
+
+void YearView::showCompactMonths(TDateTime now)
+{
+    showCompact(m_grid.compactMonths(compactShown(), now));
+}
+
+bool YearView::toggleCompactToday(TDateTime now)
+{
+    if (!m_grid.toggleYearButton())
+        return false;
+    showCompact(grid::YearGrid::movedToToday(compactShown(), now));
+    return true;
+}
+
+void YearView::showYear(int year)
+{
+    m_month[0]->setDate(rt::encodeDate(year, 1, 1));
+    m_grid.keepCalendar1();
+}
+
+void YearView::followToday(const QDate& previous, const QDate& today, TDateTime now)
+{
+    // Only a full grid on the old today's year moves; a year the user went to stays.
+    const TDateTime calendar1 = date(1);
+    if (!m_grid.compact() && m_grid.source() == grid::YearSource::Today && rt::monthOf(calendar1) == 1 &&
+        rt::yearOf(calendar1) == previous.year() && previous.year() != today.year())
+        placeAndFill(now);
+}
+
+bool YearView::step(int direction)
+{
+    ResetCalendarHints();
+    const std::optional<TDateTime> calendar1 =
+        m_grid.step(date(1), direction, TMonthCalendar::MinDate.year(), TMonthCalendar::MaxDate.year());
+    if (calendar1)
+        m_month[0]->setDate(*calendar1);
+    return calendar1.has_value();
+}
+
+void YearView::ResetCalendarHints()
+{
+    for (TMonthCalendar* month : m_month)
+        month->setHint(QString());
+}
+
+void YearView::ResetAllCalendar(int Keep)
+{
+    for (int n = 1; n <= grid::Calendars; ++n) {
+        if (n == Keep)
+            continue;
+        const TDateTime shown = date(n);
+        m_month[n - 1]->setDate(rt::encodeDate(rt::yearOf(shown), rt::monthOf(shown), 1));
+    }
+    ResetCalendarHints();
+}
+
+void YearView::SpeedButton5Click()
+{
+    ResetCalendarHints();
+    setWeekNumbers(m_grid.toggleWeekNumbers());
+}
+
+void YearView::setWeekNumbers(bool shown)
+{
+    for (TMonthCalendar* month : m_month)
+        month->setWeekNumbers(shown);
+}
+
+void YearView::clockChanged()
+{
+    if (m_markedToday.isValid())
+        markToday();
+    m_restore->soon();
+}
+
+void YearView::markToday()
+{
+    const QDate day = m_services.clock.now().date();
+    if (day == m_markedToday)
+        return;
+    m_markedToday = day;
+    for (TMonthCalendar* month : m_month)
+        month->markToday(day);
+}
