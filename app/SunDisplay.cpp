@@ -137,7 +137,7 @@ void SunDisplay::setShown(bool shown)
 
 void SunDisplay::CalcSun(TDateTime day, bool startedByUser)
 {
-    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser, m_gate);
+    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser);
     for (QLabel* label : {m_label3, m_label4}) {
         const QString& text = label == m_label3 ? shown.sunrise : shown.sunset;
         if (label->text() != text)
@@ -148,7 +148,7 @@ void SunDisplay::CalcSun(TDateTime day, bool startedByUser)
         m_image3->setPixmap(moonPicture(shown.moonPicture));
     describeReport(shown.phaseStep);
     for (const DayReport::Box& box : shown.boxes)
-        m_gate.show(box.kind, box.text, box.keys);
+        m_gate.say(box.kind, box.messages);
     runTimer1WhileCounting();
 }
 

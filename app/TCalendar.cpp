@@ -157,7 +157,7 @@ void TCalendar::MonthCalendarClick(int n)
         const TDateTime date = m_year->date(n);
         // A click on a day of the neighbouring months, which the title does not name, brings back today's year.
         if (m_year->inTitledMonth(n)) {
-            CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date), rt::dateOf(date));
+            CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date, rt::formatSettings()), rt::dateOf(date));
             m_year->setHint(n, m_caption.figure());
             m_sun->CalcSun(date, true);
         } else {

@@ -177,7 +177,7 @@ void Toolbar::setYearButton(const QString& pattern, bool janPrefix)
 
 void Toolbar::refreshYearButton()
 {
-    const QString text = rt::formatDateTime(m_yearPattern, rt::fromQDateTime(m_clock.now()));
+    const QString text = rt::formatDateTime(m_yearPattern, rt::fromQDateTime(m_clock.now()), rt::formatSettings());
     m_button[toolbar::Year]->setText(m_yearJanPrefix ? texts::LabelJanPrefix() + text : text);
 }
 

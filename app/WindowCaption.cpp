@@ -3,7 +3,7 @@
 
 QString WindowCaption::today(TDateTime now)
 {
-    ::CalcJulianDate(Julian, rt::formatDateTime(QStringLiteral("mm/dd/yy"), now), rt::dateOf(now), false, now);
+    ::CalcJulianDate(Julian, rt::formatDateTime(QStringLiteral("mm/dd/yy"), now, rt::formatSettings()), rt::dateOf(now), false, now);
     m_followsToday = true;
     return captionHead(now, Julian.JulianYear, Julian.JulianDayOfYear);
 }

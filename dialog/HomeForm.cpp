@@ -3,7 +3,9 @@
 #include "controls/TCurrencyEdit.h"
 #include "dialog/HomeTexts.h"
 #include "dialog/ZoneRow.h"
+#include "prefs/MachineDefault.h"
 #include "prefs/OffsetList.h"
+#include "prefs/PositionLine.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,6 +57,15 @@ QLabel* makeHomeLabel(QWidget* parent, const char* name, const char* text, int l
 
 void HomeForm::build(QWidget* dialog)
 {
+    // Small enough that every caption fits the fixed layout whatever the desktop's own font size.
+    QFont small = dialog->font();
+    small.setPixelSize(10);
+    dialog->setFont(small);
+    colours::paint(dialog, QPalette::Window, colours::Face);
+    colours::paint(dialog, QPalette::WindowText, colours::Navy);
+    colours::paint(dialog, QPalette::ButtonText, colours::Navy);
+    dialog->setAutoFillBackground(true);
+
     Panel3 = new QFrame(dialog);
     Panel3->setObjectName(QLatin1String(HomeNames::Panel3));
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -140,4 +151,15 @@ void HomeForm::fitListToEntries(QComboBox* box)
     const int itemPadding = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
     const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
     list->setMinimumWidth(widest + itemPadding + frame + style->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+void HomeForm::takeZoneCity(const QString& zoneId)
+{
+    // Only empty position fields take the zone's city: there is no way to ask before replacing what was typed.
+    if (!Edit1->text().trimmed().isEmpty() || !Edit2->text().trimmed().isEmpty())
+        return;
+    if (const std::optional<ZonePosition> place = prefs::zonePosition(zoneId, prefs::systemZoneTables())) {
+        Edit1->setText(prefs::latitudeLine(place->latitude));
+        Edit2->setText(prefs::longitudeLine(place->longitude));
+    }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 class QCheckBox;
 class QComboBox;
@@ -38,7 +39,10 @@ struct HomeForm
     TCurrencyEdit* CurrencyEditW2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
 
+    // Builds the controls into the dialog and gives it its font and colours.
     void build(QWidget* dialog);
+    // A zone just chosen fills empty position fields with its city's position.
+    void takeZoneCity(const QString& zoneId);
     // The drop-down shows every entry whole, padding, frame and scroll bar included; the field keeps its place and
     // width. Measuring shapes every entry's text: done when the list is first shown, not at the program's start.
     static void fitListToEntries(QComboBox* box);

@@ -1,12 +1,9 @@
 #include "dialog/THome.h"
-#include "controls/Colours.h"
 #include "controls/TCurrencyEdit.h"
 #include "dialog/HomeKeys.h"
 #include "dialog/HomeTexts.h"
 #include "dialog/ZoneRow.h"
-#include "prefs/MachineDefault.h"
 #include "prefs/OffsetList.h"
-#include "prefs/PositionLine.h"
 #include "zones/ZoneOffsets.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,15 +36,6 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
     setWindowTitle(HomeTexts::tr(HomeTexts::Caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    // Small enough that every caption fits the fixed layout whatever the desktop's own font size.
-    QFont small = font();
-    small.setPixelSize(10);
-    setFont(small);
-    colours::paint(this, QPalette::Window, colours::Face);
-    colours::paint(this, QPalette::WindowText, colours::Navy);
-    colours::paint(this, QPalette::ButtonText, colours::Navy);
-    setAutoFillBackground(true);
-
     ui.build(this);
     setFixedSize(DialogWidth, ui.PanelZone->geometry().bottom() + 1 + BottomMargin);
     homekeys::setUp(ui);
@@ -170,13 +158,7 @@ void THome::chooseZone(const QString& zoneId)
         ui.ComboBox1->setCurrentIndex(-1);
     }
     ui.CurrencyEditGMT3->setValue(zones::offsetsOn(zoneId, m_services.clock.now().date()).standard);
-    // Only empty position fields take the zone's city: there is no way to ask before replacing what was typed.
-    if (!ui.Edit1->text().trimmed().isEmpty() || !ui.Edit2->text().trimmed().isEmpty())
-        return;
-    if (const std::optional<ZonePosition> place = prefs::zonePosition(zoneId, prefs::systemZoneTables())) {
-        ui.Edit1->setText(prefs::latitudeLine(place->latitude));
-        ui.Edit2->setText(prefs::longitudeLine(place->longitude));
-    }
+    ui.takeZoneCity(zoneId);
 }
 
 void THome::CurrencyEditGMT3Enter()

@@ -167,7 +167,7 @@ void TestLocales::testMondayFirstGridAnswersClicks()
 void TestLocales::testNextMonthWithTheSameLettersIsAGreyDay()
 {
     // "juin" and "juillet" begin alike: 1 July 2019 is still a day of the month after the June calendar's.
-    rt::formatSettings() = FormatSettings::fromLocale(QLocale("fr_FR"));
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale("fr_FR")));
     App app;
     app.activate();
     app.enterYear(2019);
