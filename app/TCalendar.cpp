@@ -188,8 +188,8 @@ void TCalendar::showTodayCaption()
     const TDateTime start = now();
     // Today's own figures; no span starts from them.
     ::CalcJulianDate(Julian, rt::formatDateTime(QStringLiteral("mm/dd/yy"), start, rt::formatSettings()),
-                     rt::dateOf(start), false, start);
-    setWindowTitle(captionHead(start, Julian.JulianYear, Julian.JulianDayOfYear));
+                     rt::dateOf(start), false, start, rt::formatSettings());
+    setWindowTitle(captionHead(start, Julian.JulianYear, Julian.JulianDayOfYear, rt::formatSettings()));
     m_captionFollowsToday = true;
 }
 

@@ -74,7 +74,7 @@ void TCalendar::followToday(const QDate& previous)
             ui.MonthCalendar[0]->setHint(julianText(Julian.JulianYear, Julian.JulianDayOfYear));
     } else {
         // A day click's figures and span stay; only the date named as today moves.
-        setWindowTitle(captionMovedToToday(windowTitle(), rt::fromQDate(previous), now()));
+        setWindowTitle(captionMovedToToday(windowTitle(), rt::fromQDate(previous), now(), rt::formatSettings()));
     }
     showTrayTip();
     // Before the first activation the year is not laid out yet, and the activation reports today anyway.

@@ -9,7 +9,8 @@
 
 void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
 {
-    const std::optional<QString> caption = ::CalcJulianDate(Julian, dateText, date, FirstActivationDone, now());
+    const std::optional<QString> caption =
+        ::CalcJulianDate(Julian, dateText, date, FirstActivationDone, now(), rt::formatSettings());
     if (caption) {
         setWindowTitle(*caption);
         m_captionFollowsToday = false;
@@ -42,7 +43,7 @@ void TCalendar::CalcSun(TDateTime day)
 
 void TCalendar::reportDay(TDateTime day, bool startedByUser)
 {
-    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser);
+    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser, rt::formatSettings());
     for (QLabel* label : {ui.Label3, ui.Label4}) {
         const QString& text = label == ui.Label3 ? shown.sunrise : shown.sunset;
         if (label->text() != text)
