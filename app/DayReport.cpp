@@ -5,12 +5,12 @@
 #include "runtime/DateText.h"
 #include "zones/ZoneOffsets.h"
 
-DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day, bool startedByUser)
+DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day, bool startedByUser,
+                                   const FormatSettings& settings)
 {
     // A line that does not convert keeps the position the last report used, which already carries the sign of its
     // own marking; the report goes on with it after the warning.
     QList<SunReportMessage> messages;
-    const FormatSettings& settings = rt::formatSettings();
     const std::optional<double> latitude = prefs::latitudeOf(preferences.latitude, settings);
     if (!latitude)
         messages.append({SunReportMessage::Warning, prefs::InvalidLatitude});
@@ -26,7 +26,7 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     input.gmtOffset = zones::offsetsOn(preferences.zone, rt::toQDate(day)).reportOffset(preferences.gmtOffset);
     input.MilitaryTime = MilitaryTime ? 1 : 0;
     input.dateText = rt::formatDateTime(texts::PatternSunDate, day, settings);
-    const SunReportResult result = computeSunReport(input, Sun);
+    const SunReportResult result = computeSunReport(input, Sun, settings);
     m_latitudeField = input.latitude;
     m_longitudeField = input.longitude;
     SunRecalcCountdown = ReportHoldTicks;

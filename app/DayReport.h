@@ -32,8 +32,9 @@ public:
         QList<Box> boxes;
     };
 
-    // The report for a day under the preferences. Throws ConvertError for a date the sun times cannot take.
-    Shown report(const Preferences& preferences, TDateTime day, bool startedByUser);
+    // The report for a day under the preferences, its texts read and written under the format settings. Throws
+    // ConvertError for a date the sun times cannot take.
+    Shown report(const Preferences& preferences, TDateTime day, bool startedByUser, const FormatSettings& settings);
 
     // One timer tick: true when today's report is due now; the countdown is then idle until reportDone.
     bool tick();

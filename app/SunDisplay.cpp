@@ -137,7 +137,7 @@ void SunDisplay::setShown(bool shown)
 
 void SunDisplay::CalcSun(TDateTime day, bool startedByUser)
 {
-    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser);
+    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser, rt::formatSettings());
     for (QLabel* label : {m_label3, m_label4}) {
         const QString& text = label == m_label3 ? shown.sunrise : shown.sunset;
         if (label->text() != text)

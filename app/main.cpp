@@ -39,7 +39,7 @@ int main(int argc, char** argv)
     BoxGate gate(services);
     // prefs.cal beside the program, or in the user's settings folder when the program's folder is not theirs.
     const SettingsLocation location = prefs::chooseSettingsLocation(QCoreApplication::applicationDirPath());
-    PrefsStore preferences = PrefsStore::atPath(location.path);
+    PrefsStore preferences = PrefsStore::atPath(location.path, rt::formatSettings());
     // A first start there is not a missing file: this machine's defaults are written silently.
     QString reason;
     const bool firstStartFailed =

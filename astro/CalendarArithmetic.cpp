@@ -11,10 +11,10 @@ namespace {
 
 // The characters before the next "/", removed from `rest` with that "/"; empty (and nothing removed) without one.
 // Dates formatted with "/" carry the locale's separator ("3.5.24" in German), which counts as "/" too.
-QString takePiece(QString& rest)
+QString takePiece(QString& rest, const FormatSettings& settings)
 {
     int slash = rest.indexOf(QLatin1Char('/'));
-    const QChar separator = rt::formatSettings().dateSeparator;
+    const QChar separator = settings.dateSeparator;
     if (slash < 0 && separator != QLatin1Char('/'))
         slash = rest.indexOf(separator);
     if (slash < 0)
@@ -30,12 +30,12 @@ ConvertError notADate(const QString& dateText)
 }
 
 // "m.d.yyyy", its pieces in the reader's order: "5.3.2026" for 5 March under German, "3.5.2026" under English.
-QString spanDayText(TDateTime date)
+QString spanDayText(TDateTime date, const FormatSettings& settings)
 {
     QStringList pieces;
-    for (const QChar field : rt::formatSettings().shownDateOrder)
+    for (const QChar field : settings.shownDateOrder)
         pieces.append(field == QLatin1Char('y') ? QStringLiteral("yyyy") : QString(field));
-    return rt::formatDateTime(pieces.join(QLatin1Char('.')), date, rt::formatSettings());
+    return rt::formatDateTime(pieces.join(QLatin1Char('.')), date, settings);
 }
 
 } // namespace
@@ -46,33 +46,32 @@ QString julianText(const QString& julianYear, int julianDayOfYear)
 }
 
 namespace {
-QString todayPart(TDateTime now)
+QString todayPart(TDateTime now, const FormatSettings& settings)
 {
-    return QStringLiteral("Dorvane   Today:  ") +
-           rt::formatDateTime(QStringLiteral("(m) mmm dd, yyyy"), now, rt::formatSettings());
+    return QStringLiteral("Dorvane   Today:  ") + rt::formatDateTime(QStringLiteral("(m) mmm dd, yyyy"), now, settings);
 }
 } // namespace
 
-QString captionHead(TDateTime now, const QString& julianYear, int julianDayOfYear)
+QString captionHead(TDateTime now, const QString& julianYear, int julianDayOfYear, const FormatSettings& settings)
 {
-    return todayPart(now) + QStringLiteral("   Julian: ") + julianText(julianYear, julianDayOfYear);
+    return todayPart(now, settings) + QStringLiteral("   Julian: ") + julianText(julianYear, julianDayOfYear);
 }
 
-QString captionMovedToToday(const QString& caption, TDateTime previous, TDateTime now)
+QString captionMovedToToday(const QString& caption, TDateTime previous, TDateTime now, const FormatSettings& settings)
 {
-    const QString old = todayPart(previous);
+    const QString old = todayPart(previous, settings);
     if (!caption.startsWith(old))
         return caption;
-    return todayPart(now) + caption.mid(old.size());
+    return todayPart(now, settings) + caption.mid(old.size());
 }
 
 std::optional<QString> CalcJulianDate(JulianState& state, const QString& dateText, TDateTime date,
-                                      bool firstActivationDone, TDateTime now)
+                                      bool firstActivationDone, TDateTime now, const FormatSettings& settings)
 {
     state.JulianDateText = dateText;
     QString rest = dateText;
-    const QString monthText = takePiece(rest);
-    const QString dayText = takePiece(rest);
+    const QString monthText = takePiece(rest, settings);
+    const QString dayText = takePiece(rest, settings);
     const QString yearText = rest.left(4);
 
     state.JulianDayOfYear = 0;
@@ -103,32 +102,31 @@ std::optional<QString> CalcJulianDate(JulianState& state, const QString& dateTex
     if (!firstActivationDone)
         return std::nullopt;
 
-    const QString head = captionHead(now, state.JulianYear, state.JulianDayOfYear) + QStringLiteral("     ");
+    const QString head = captionHead(now, state.JulianYear, state.JulianDayOfYear, settings) + QStringLiteral("     ");
     if (state.SpanStartText.isEmpty()) {
         state.SpanStartText = state.JulianDateText;
         state.SpanStartDate = rt::dateOf(date);
-        return head + spanDayText(state.SpanStartDate) + QStringLiteral(" > ");
+        return head + spanDayText(state.SpanStartDate, settings) + QStringLiteral(" > ");
     }
 
     state.SpanEndText = state.JulianDateText;
     const TDateTime first = state.SpanStartDate;
     const TDateTime second = rt::dateOf(date);
-    Calc_Day_Hour(state, first, second);
+    Calc_Day_Hour(state, first, second, settings);
     const int weeks = std::abs(WeekNumber(first) - WeekNumber(second)) + 1;
     const double months = CountMonths(first, second);
-    const QString title = head + spanDayText(first) + QStringLiteral(" > ") + spanDayText(second) +
+    const QString title = head + spanDayText(first, settings) + QStringLiteral(" > ") + spanDayText(second, settings) +
                           QStringLiteral("   Dy = ") + state.SpanDaysText + QStringLiteral("  Wk = ") +
-                          QString::number(weeks) + QStringLiteral("  Mo = ") +
-                          rt::floatToStr(months, rt::formatSettings());
+                          QString::number(weeks) + QStringLiteral("  Mo = ") + rt::floatToStr(months, settings);
     state.SpanStartText.clear();
     state.SpanEndText.clear();
     return title;
 }
 
-void Calc_Day_Hour(JulianState& state, TDateTime first, TDateTime second)
+void Calc_Day_Hour(JulianState& state, TDateTime first, TDateTime second, const FormatSettings& settings)
 {
     const double days = std::fabs(rt::dateOf(second) - rt::dateOf(first)) + 1;
-    state.SpanDaysText = rt::floatToStr(days, rt::formatSettings());
+    state.SpanDaysText = rt::floatToStr(days, settings);
 }
 
 int WeekNumber(TDateTime date)

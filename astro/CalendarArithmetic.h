@@ -1,5 +1,6 @@
 #pragma once
 #include "runtime/DateValue.h"
+#include "runtime/FormatSettings.h"
 #include <QString>
 #include <optional>
 
@@ -23,9 +24,9 @@ struct JulianState
 QString julianText(const QString& julianYear, int julianDayOfYear);
 
 // "Dorvane   Today:  (5) May 02, 2000   Julian: 00.123": the start of every caption the main window shows.
-QString captionHead(TDateTime now, const QString& julianYear, int julianDayOfYear);
+QString captionHead(TDateTime now, const QString& julianYear, int julianDayOfYear, const FormatSettings& settings);
 // The caption with the date it names as today moved from `previous` to `now`; the figures and span after it stay.
-QString captionMovedToToday(const QString& caption, TDateTime previous, TDateTime now);
+QString captionMovedToToday(const QString& caption, TDateTime previous, TDateTime now, const FormatSettings& settings);
 
 // Sets the day-of-year figures from dateText ("m/d/yy" or "mm/dd/yy"). Once firstActivationDone, also advances the
 // span and returns the new caption; before that returns nullopt and leaves the span alone. `date` is the day the
@@ -33,10 +34,10 @@ QString captionMovedToToday(const QString& caption, TDateTime previous, TDateTim
 // year piece that is not a decimal integer, or a month or day outside the calendar, keeping what was assigned
 // before the failing step.
 std::optional<QString> CalcJulianDate(JulianState& state, const QString& dateText, TDateTime date,
-                                      bool firstActivationDone, TDateTime now);
+                                      bool firstActivationDone, TDateTime now, const FormatSettings& settings);
 
 // SpanDaysText := |second - first| + 1 whole days, in the general number form.
-void Calc_Day_Hour(JulianState& state, TDateTime first, TDateTime second);
+void Calc_Day_Hour(JulianState& state, TDateTime first, TDateTime second, const FormatSettings& settings);
 
 // 52 x (year of the week's Thursday) + week number, weeks running Sunday to Saturday.
 int WeekNumber(TDateTime date);

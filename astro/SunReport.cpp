@@ -68,20 +68,21 @@ constexpr int intervalPicture[57] = {0,  28, 1,  2,  2,  3,  3,  4,  4,  5,  5, 
                                      8,  9,  9,  10, 10, 10, 11, 11, 12, 13, 14, 15, 15, 16, 16, 17, 17, 18, 18,
                                      18, 19, 19, 20, 20, 21, 21, 21, 22, 22, 22, 23, 23, 24, 24, 25, 26, 27, 28};
 
-void runOnce(SunReportResult& result, const SunReportInput& input, double offset, SunState& state, int kind)
+void runOnce(SunReportResult& result, const SunReportInput& input, double offset, SunState& state, int kind,
+             const FormatSettings& settings)
 {
     // SunRiseSet overwrites longitude and offset, so every run stores its inputs afresh.
     state.SunLatitude = input.latitude;
     state.SunLongitude = input.longitude * -1;
     state.SunZoneOffset = offset;
     state.SunEventKind = kind;
-    for (const QString& text : SunRiseSet(state, input.dateText, input.MilitaryTime))
+    for (const QString& text : SunRiseSet(state, input.dateText, input.MilitaryTime, settings))
         result.messages.append({SunReportMessage::Plain, text});
 }
 
 } // namespace
 
-SunReportResult computeSunReport(const SunReportInput& input, SunState& state)
+SunReportResult computeSunReport(const SunReportInput& input, SunState& state, const FormatSettings& settings)
 {
     SunReportResult result{QString(), QString(), {}};
     // No zone is that far from Greenwich: the times are given at Greenwich rather than at a made-up hour.
@@ -94,9 +95,9 @@ SunReportResult computeSunReport(const SunReportInput& input, SunState& state)
     // Without a position SunRiseSet computes nothing and the texts stand; a scan that finds no event leaves the
     // text of an earlier day, which must not pass for this day's.
     const bool scans = input.latitude != 0 && input.longitude != 0;
-    runOnce(result, input, offset, state, 1);
+    runOnce(result, input, offset, state, 1, settings);
     result.sunrise = scans && !state.riseFound ? sunReportText::NoEvent : state.SunriseText;
-    runOnce(result, input, offset, state, 2);
+    runOnce(result, input, offset, state, 2, settings);
     result.sunset = scans && !state.setFound ? sunReportText::NoEvent : state.SunsetText;
     return result;
 }

@@ -41,8 +41,8 @@ struct SunReportResult
 };
 
 // The sun's part of the report at a position: runs SunRiseSet for the rising and for the setting with the inputs
-// stored afresh. Throws ConvertError for a date text SunRiseSet cannot read.
-SunReportResult computeSunReport(const SunReportInput& input, SunState& state);
+// stored afresh. Throws ConvertError for a date text SunRiseSet cannot read under the settings.
+SunReportResult computeSunReport(const SunReportInput& input, SunState& state, const FormatSettings& settings);
 
 // The phase interval 1..56 the phase lies strictly inside, 0 when it lies in none (on a bound or out of range).
 int moonIntervalFor(long double phase);

@@ -21,7 +21,7 @@ inline double INT(double x)
 }
 
 // One of the date text's fixed fields. Plain digits, the usual case, skip the general conversion.
-double dateField(const QString& text, int position, int length)
+double dateField(const QString& text, int position, int length, const FormatSettings& settings)
 {
     const QStringView field = QStringView(text).mid(position, length);
     if (!field.isEmpty() && field.size() <= 4) {
@@ -37,7 +37,7 @@ double dateField(const QString& text, int position, int length)
         if (digits)
             return value;
     }
-    return rt::strToFloat(field.toString(), rt::formatSettings());
+    return rt::strToFloat(field.toString(), settings);
 }
 
 struct SunPlace
@@ -195,15 +195,15 @@ QString sunEventText(int eventKind, int MilitaryTime, int hh, int mm)
     return formEventText(eventKind, MilitaryTime, hh, mm).view();
 }
 
-QStringList SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime)
+QStringList SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime, const FormatSettings& settings)
 {
     QStringList messages;
     if (state.SunLongitude == 0 || state.SunLatitude == 0)
         return messages;
 
-    const double year = dateField(dateText, 6, 4);
-    const double month = dateField(dateText, 0, 2);
-    const double day = dateField(dateText, 3, 2);
+    const double year = dateField(dateText, 6, 4, settings);
+    const double month = dateField(dateText, 0, 2, settings);
+    const double day = dateField(dateText, 3, 2, settings);
 
     // Scan start: local noon of the date for offsets >= 0, of the day before for negative offsets.
     const double z = state.SunZoneOffset < 0 ? -12 - state.SunZoneOffset : 12 - state.SunZoneOffset;

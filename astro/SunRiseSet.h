@@ -1,4 +1,5 @@
 #pragma once
+#include "runtime/FormatSettings.h"
 #include <QString>
 #include <QStringList>
 
@@ -26,8 +27,9 @@ inline const QString NoSunset = QStringLiteral("No sunset this date");
 // Scans the 24 hours from the scan start of dateText ("mm/dd/yyyy", read at fixed positions) for the Sun crossing
 // the rise/set altitude and writes the time of each crossing into SunriseText or SunsetText. Returns the plain-box
 // messages in the order they are shown. Throws ConvertError, before changing anything, when the fixed positions
-// do not hold numbers. Latitude or longitude exactly 0 means "no position": nothing changes, no message.
-QStringList SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime);
+// do not hold numbers (read as the settings read a number when they are not plain digits). Latitude or longitude
+// exactly 0 means "no position": nothing changes, no message.
+QStringList SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime, const FormatSettings& settings);
 
 // The label text of an event at whole hour hh and minute mm of the scan (scan hour 12 is local midnight for a
 // rising). Kinds other than 1 and 2 give an empty text.

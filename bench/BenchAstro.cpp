@@ -7,13 +7,14 @@ namespace {
 
 void BM_SunRiseSet(benchmark::State& run)
 {
+    const FormatSettings settings;
     SunState state;
     for (auto _ : run) {
         state.SunLatitude = 40;
         state.SunLongitude = -75;
         state.SunZoneOffset = -5;
         state.SunEventKind = 1;
-        benchmark::DoNotOptimize(SunRiseSet(state, QStringLiteral("06/21/2024"), 0));
+        benchmark::DoNotOptimize(SunRiseSet(state, QStringLiteral("06/21/2024"), 0, settings));
     }
     run.SetItemsProcessed(run.iterations());
 }
@@ -21,10 +22,11 @@ BENCHMARK(BM_SunRiseSet);
 
 void BM_SunReport(benchmark::State& run)
 {
+    const FormatSettings settings;
     SunState state;
     const SunReportInput input{29.57, 95.22, -6, 0, QStringLiteral("06/21/2024")};
     for (auto _ : run)
-        benchmark::DoNotOptimize(computeSunReport(input, state));
+        benchmark::DoNotOptimize(computeSunReport(input, state, settings));
     run.SetItemsProcessed(run.iterations());
 }
 BENCHMARK(BM_SunReport);

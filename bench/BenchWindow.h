@@ -18,7 +18,7 @@ struct BenchWindow
     // clock: the fake clock when null, so a run is the same every time; a SystemClock for the tick as it runs.
     explicit BenchWindow(Clock* clock = nullptr, const QDateTime& start = QDateTime(QDate(2024, 5, 15), QTime(10, 30)))
         : services{clock ? *clock : world.clock, world.prompter, world.pointer}, gate(services),
-          preferences(folder.path())
+          preferences(folder.path(), rt::formatSettings())
     {
         world.clock.set(start);
         QFile defaults(QStringLiteral(DORVANE_PREFS_DEFAULT));

@@ -26,8 +26,8 @@ int main(int argc, char** argv)
     Services services{clock, prompter, pointer};
 
     BoxGate gate(services);
-    PrefsStore preferences(folder.path());
     rt::setFormatSettings(FormatSettings::fromLocale(QLocale::system()));
+    PrefsStore preferences(folder.path(), rt::formatSettings());
 
     TCalendar Calendar(services, gate, preferences);
     THome Home(services, gate, preferences);

@@ -110,7 +110,7 @@ void THome::rereadPreferences()
 {
     // Another copy of the program, or another program, may have saved since the dialog last showed.
     if (const std::optional<PrefsFile> file = PrefsFile::load(m_store.path()))
-        showRead(Preferences::fromFile(*file));
+        showRead(Preferences::fromFile(*file, rt::formatSettings()));
 }
 
 QString THome::zone() const
@@ -195,7 +195,7 @@ void THome::SpeedButton54Click()
                                         ui.Edit1->text(), ui.CurrencyEditGMT3->value(), zone());
     // What the user did not change is written as the file holds it now; a file gone meanwhile gets the dialog's.
     if (const std::optional<PrefsFile> file = PrefsFile::load(m_store.path()))
-        edited = edited.keptOver(m_shown, withListedZone(Preferences::fromFile(*file)));
+        edited = edited.keptOver(m_shown, withListedZone(Preferences::fromFile(*file, rt::formatSettings())));
     if (!m_store.save(edited)) {
         m_gate.showOverDialog(BoxGate::Box::Error, HomeTexts::tr(HomeTexts::CannotCreateFile) + m_store.path());
         return;

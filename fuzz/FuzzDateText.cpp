@@ -93,11 +93,12 @@ void checkMonthStep(TDateTime value, int months)
     }
 }
 
-void checkJulian(JulianState& state, const QString& text, TDateTime date, bool firstActivationDone, TDateTime now)
+void checkJulian(JulianState& state, const QString& text, TDateTime date, bool firstActivationDone, TDateTime now,
+                 const FormatSettings& settings)
 {
     std::optional<QString> caption;
     try {
-        caption = CalcJulianDate(state, text, date, firstActivationDone, now);
+        caption = CalcJulianDate(state, text, date, firstActivationDone, now, settings);
     } catch (const ConvertError&) {
         return;
     }
@@ -117,8 +118,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     const bool utf8 = data.ConsumeBool();
     if (data.ConsumeBool())
         settings.shortDateFormat = data.ConsumeBool() ? QStringLiteral("d/m/yyyy") : QStringLiteral("yyyy/mm/dd");
-    // CalcJulianDate reads the process's settings.
-    rt::setFormatSettings(settings);
     const int clockYear = data.ConsumeIntegralInRange<int>(1, 9999);
     const TDateTime value = fuzzDouble(data, 3e6);
     const TDateTime now = fuzzDouble(data, 3e6);
@@ -134,9 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     checkMonthStep(value, months);
 
     JulianState state;
-    checkJulian(state, text, value, firstActivationDone, now);
+    checkJulian(state, text, value, firstActivationDone, now, settings);
     // The second of two clicks completes a span.
-    checkJulian(state, pattern, now, firstActivationDone, value);
+    checkJulian(state, pattern, now, firstActivationDone, value, settings);
     (void)WeekNumber(value);
     (void)CountMonths(value, now);
     return 0;

@@ -49,9 +49,9 @@ void checkFieldNumber(const QString& text, const FormatSettings& settings)
     checkFieldTextOf(*value, settings);
 }
 
-void checkDegrees(const QString& line)
+void checkDegrees(const QString& line, const FormatSettings& settings)
 {
-    const std::optional<double> value = prefs::degreeFieldValue(line, rt::formatSettings());
+    const std::optional<double> value = prefs::degreeFieldValue(line, settings);
     if (!value)
         return;
     FUZZ_CHECK(std::isfinite(*value), line);
@@ -59,7 +59,7 @@ void checkDegrees(const QString& line)
     // The number is the text after the first degree sign alone: what comes before it does not count.
     const qsizetype p = line.indexOf(DegreeSign);
     if (p >= 0)
-        FUZZ_CHECK(prefs::degreeFieldValue(QStringLiteral("S") + line.mid(p), rt::formatSettings()) == value, line);
+        FUZZ_CHECK(prefs::degreeFieldValue(QStringLiteral("S") + line.mid(p), settings) == value, line);
     (void)prefs::isMarkedSouth(line);
     (void)prefs::isMarkedEast(line);
 }
@@ -100,8 +100,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
     const FormatSettings settings = fuzzSettings(data.ConsumeIntegral<uint8_t>());
-    // degreeFieldValue reads the process's settings.
-    rt::setFormatSettings(settings);
     const bool utf8 = data.ConsumeBool();
     const double value = fuzzDouble(data, 1e7);
     const QString pattern = fuzzText(data, 40, utf8);
@@ -109,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 
     checkFieldNumber(text, settings);
     checkFieldTextOf(value, settings);
-    checkDegrees(text);
+    checkDegrees(text, settings);
     checkOtherTexts(text, pattern, value, settings);
     return 0;
 }

@@ -75,7 +75,7 @@ void checkFile(const PrefsFile& file)
 }
 
 // What the main window and the dialog do with the lines read: flags, position lines, offset, and "Save".
-void checkValues(const PrefsFile& file, bool militaryTime, bool hints)
+void checkValues(const PrefsFile& file, bool militaryTime, bool hints, const FormatSettings& settings)
 {
     const QString flags = file.line(1);
     const QString updated = prefs::updatedFlags(flags, militaryTime, hints);
@@ -88,7 +88,7 @@ void checkValues(const PrefsFile& file, bool militaryTime, bool hints)
                    flags);
 
     for (const QString& line : {file.line(2), file.line(3)}) {
-        if (const std::optional<double> degrees = prefs::degreeFieldValue(line, rt::formatSettings())) {
+        if (const std::optional<double> degrees = prefs::degreeFieldValue(line, settings)) {
             FUZZ_CHECK(std::isfinite(*degrees), line);
             FUZZ_CHECK(*degrees == rt::roundTo2(*degrees), line);
         }
@@ -96,24 +96,24 @@ void checkValues(const PrefsFile& file, bool militaryTime, bool hints)
         (void)prefs::isMarkedEast(line);
     }
     // A position is a place on the globe or none.
-    if (const std::optional<double> latitude = prefs::latitudeOf(file.line(3), rt::formatSettings()))
+    if (const std::optional<double> latitude = prefs::latitudeOf(file.line(3), settings))
         FUZZ_CHECK(std::abs(*latitude) <= prefs::MaxLatitude, file.line(3));
-    if (const std::optional<double> longitude = prefs::longitudeWestOf(file.line(2), rt::formatSettings()))
+    if (const std::optional<double> longitude = prefs::longitudeWestOf(file.line(2), settings))
         FUZZ_CHECK(std::abs(*longitude) <= prefs::MaxLongitude, file.line(2));
 
-    const double hours = prefs::gmtOffsetFromLine(file.line(4));
+    const double hours = prefs::gmtOffsetFromLine(file.line(4), settings);
     FUZZ_CHECK(std::isfinite(hours), file.line(4));
     FUZZ_CHECK(hours == rt::roundTo2(hours), file.line(4));
-    const QString offsetLine = prefs::gmtOffsetLine(hours);
+    const QString offsetLine = prefs::gmtOffsetLine(hours, settings);
     FUZZ_CHECK(offsetLine.isEmpty() == (hours == 0), offsetLine);
-    FUZZ_CHECK(prefs::gmtOffsetFromLine(offsetLine) == hours, offsetLine);
+    FUZZ_CHECK(prefs::gmtOffsetFromLine(offsetLine, settings) == hours, offsetLine);
 
     // "Save" then the next read: the same four lines come back, the flags and offset with the same meaning.
     const QStringList saved = prefs::savedLines(updated, file.line(2), file.line(3), offsetLine);
     const PrefsFile reread = PrefsFile::fromBytes(PrefsFile(saved).toBytes());
     FUZZ_CHECK(reread.lineCount() == 4, QString::number(reread.lineCount()));
     FUZZ_CHECK(reread.lines() == saved, QString());
-    FUZZ_CHECK(prefs::gmtOffsetFromLine(reread.line(4)) == hours, reread.line(4));
+    FUZZ_CHECK(prefs::gmtOffsetFromLine(reread.line(4), settings) == hours, reread.line(4));
 }
 
 } // namespace
@@ -123,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     // The whole input is a file; its first byte also picks the locale and the two check boxes.
     const QByteArray raw(reinterpret_cast<const char*>(bytes), qsizetype(size));
     const int choice = size > 0 ? bytes[0] : 0;
-    rt::setFormatSettings(fuzzSettings(choice));
+    const FormatSettings settings = fuzzSettings(choice);
 
     const PrefsFile file = PrefsFile::fromBytes(raw);
     FUZZ_CHECK(file.lines() == expectedLines(raw), QString::number(file.lineCount()));
@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
             FUZZ_CHECK(!isLineEnd(c.unicode()) && c.unicode() <= 0xFF, line);
     }
     checkFile(file);
-    checkValues(file, choice & 4, choice & 8);
+    checkValues(file, choice & 4, choice & 8, settings);
 
     // Lines held in memory may carry any character (typed into the dialog): the writer's normalisations.
     const PrefsFile typed(QString::fromUtf8(raw).split(QLatin1Char('\t')));

@@ -44,12 +44,12 @@ bool isEventText(const QString& text)
     return text.size() <= 13 && form.match(text).hasMatch();
 }
 
-void checkSunRiseSet(const SunState& before, const QString& date, int MilitaryTime)
+void checkSunRiseSet(const SunState& before, const QString& date, int MilitaryTime, const FormatSettings& settings)
 {
     SunState state = before;
     QStringList messages;
     try {
-        messages = SunRiseSet(state, date, MilitaryTime);
+        messages = SunRiseSet(state, date, MilitaryTime, settings);
     } catch (const ConvertError&) {
         // Nothing changes before the date is read.
         FUZZ_CHECK(std::memcmp(&state.SunLatitude, &before.SunLatitude, sizeof(double)) == 0 &&
@@ -86,7 +86,7 @@ void checkSunRiseSet(const SunState& before, const QString& date, int MilitaryTi
     }
 }
 
-void checkReport(FuzzedDataProvider& data, const QString& date, int MilitaryTime)
+void checkReport(FuzzedDataProvider& data, const QString& date, int MilitaryTime, const FormatSettings& settings)
 {
     SunReportInput input;
     input.latitude = fuzzDouble(data, 90);
@@ -96,7 +96,7 @@ void checkReport(FuzzedDataProvider& data, const QString& date, int MilitaryTime
     input.dateText = date;
     SunState state;
     try {
-        const SunReportResult result = computeSunReport(input, state);
+        const SunReportResult result = computeSunReport(input, state, settings);
         FUZZ_CHECK(result.messages.size() <= 6, date);
         FUZZ_CHECK(result.sunrise.size() <= 13 && result.sunset.size() <= 13, result.sunrise + result.sunset);
     } catch (const ConvertError&) {
@@ -122,7 +122,7 @@ void checkMoon(int Y, int Mo, int D, int h, int mi, int s, int ms)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
-    rt::setFormatSettings(fuzzSettings(data.ConsumeIntegral<uint8_t>()));
+    const FormatSettings settings = fuzzSettings(data.ConsumeIntegral<uint8_t>());
     const bool utf8 = data.ConsumeBool();
 
     SunState state;
@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     state.SunsetText = fuzzText(data, 8, utf8);
     const int MilitaryTime = data.ConsumeBool() ? data.ConsumeIntegralInRange<int>(0, 1) : data.ConsumeIntegral<int>();
     const QString date = dateText(data, utf8);
-    checkSunRiseSet(state, date, MilitaryTime);
+    checkSunRiseSet(state, date, MilitaryTime, settings);
 
     (void)sunEventText(data.ConsumeIntegral<int>(), MilitaryTime, data.ConsumeIntegral<int>(),
                        data.ConsumeIntegral<int>());
@@ -150,6 +150,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     checkMoon(Y, Mo, D, h, mi, s, ms);
     (void)moonPictureFor(fuzzDouble(data, 7));
 
-    checkReport(data, date, MilitaryTime);
+    checkReport(data, date, MilitaryTime, settings);
     return 0;
 }

@@ -1,15 +1,15 @@
 #include "prefs/Preferences.h"
 #include "runtime/NumberText.h"
 
-Preferences Preferences::fromFile(const PrefsFile& file)
+Preferences Preferences::fromFile(const PrefsFile& file, const FormatSettings& settings)
 {
-    return Preferences{file.line(1), file.line(2), file.line(3), prefs::gmtOffsetFromLine(file.line(4)),
+    return Preferences{file.line(1), file.line(2), file.line(3), prefs::gmtOffsetFromLine(file.line(4), settings),
                        file.line(PrefsFile::ZoneLine)};
 }
 
-PrefsFile Preferences::toFile() const
+PrefsFile Preferences::toFile(const FormatSettings& settings) const
 {
-    QStringList lines = prefs::savedLines(PrefsFlags, longitude, latitude, prefs::gmtOffsetLine(gmtOffset));
+    QStringList lines = prefs::savedLines(PrefsFlags, longitude, latitude, prefs::gmtOffsetLine(gmtOffset, settings));
     // Without a zone the file keeps the four lines every reader of it knows.
     if (!zone.isEmpty())
         lines.append(zone);
@@ -40,9 +40,9 @@ Preferences Preferences::keptOver(const Preferences& shown, const Preferences& n
     return result;
 }
 
-PrefsStore PrefsStore::atPath(const QString& filePath)
+PrefsStore PrefsStore::atPath(const QString& filePath, const FormatSettings& settings)
 {
-    PrefsStore store(QString{});
+    PrefsStore store(QString{}, settings);
     store.m_path = filePath;
     return store;
 }
@@ -60,18 +60,18 @@ bool PrefsStore::load(QString* message)
     }
     m_openFailureReported = false;
     m_everRead = true;
-    m_value = Preferences::fromFile(*file);
+    m_value = Preferences::fromFile(*file, m_settings);
     return true;
 }
 
 bool PrefsStore::save(const Preferences& value)
 {
-    const PrefsFile file = value.toFile();
+    const PrefsFile file = value.toFile(m_settings);
     if (!file.save(path(), &m_lastError)) {
         qWarning("Cannot create file %s: %s", qPrintable(path()), qPrintable(m_lastError));
         return false;
     }
     m_lastError.clear();
-    m_value = Preferences::fromFile(file.asRead());
+    m_value = Preferences::fromFile(file.asRead(), m_settings);
     return true;
 }

@@ -22,9 +22,10 @@ struct Preferences
     bool militaryTime() const { return prefs::flagOn(PrefsFlags, PrefsFile::FlagMilitaryTime); }
     bool hints() const { return prefs::flagOn(PrefsFlags, PrefsFile::FlagHints); }
 
-    static Preferences fromFile(const PrefsFile& file);
+    // Line 4 is read and written with the settings' decimal mark.
+    static Preferences fromFile(const PrefsFile& file, const FormatSettings& settings);
     // The lines Save writes: the four of a file without a zone, byte for byte, and the zone as a fifth line.
-    PrefsFile toFile() const;
+    PrefsFile toFile(const FormatSettings& settings) const;
     // The value as the dialog edits it: the two option flags set from its boxes, the rest of line 1 kept.
     Preferences edited(bool military, bool withHints, const QString& longitudeText, const QString& latitudeText,
                        double offset, const QString& zoneId) const;
@@ -35,14 +36,18 @@ struct Preferences
     Preferences keptOver(const Preferences& shown, const Preferences& now) const;
 };
 
-// The settings file, and the value last read from or saved to it.
+// The settings file, and the value last read from or saved to it, read and written under one set of format
+// settings for the whole run.
 class PrefsStore
 {
 public:
     // prefs.cal in a folder.
-    explicit PrefsStore(const QString& folder) : m_path(PrefsFile::pathIn(folder)) {}
+    PrefsStore(const QString& folder, const FormatSettings& settings)
+        : m_path(PrefsFile::pathIn(folder)), m_settings(settings)
+    {
+    }
     // The file at a path, read and saved for the whole run.
-    static PrefsStore atPath(const QString& filePath);
+    static PrefsStore atPath(const QString& filePath, const FormatSettings& settings);
 
     QString path() const { return m_path; }
     const Preferences& value() const { return m_value; }
@@ -62,6 +67,7 @@ public:
 
 private:
     QString m_path;
+    FormatSettings m_settings;
     Preferences m_value;
     bool m_everRead = false;
     bool m_openFailureReported = false;

@@ -342,12 +342,12 @@ QString updatedFlags(const QString& flags, bool militaryTime, bool hints)
     return result;
 }
 
-double gmtOffsetFromLine(const QString& line)
+double gmtOffsetFromLine(const QString& line, const FormatSettings& settings)
 {
-    std::optional<double> hours = rt::tryStrToFloat(line, rt::formatSettings());
+    std::optional<double> hours = rt::tryStrToFloat(line, settings);
     // A file saved under another locale carries the other decimal mark ("4.5" read where "4,5" is written).
     if (!hours) {
-        FormatSettings other = rt::formatSettings();
+        FormatSettings other = settings;
         other.decimalSeparator = other.decimalSeparator == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
         hours = rt::tryStrToFloat(line, other);
     }
@@ -357,9 +357,9 @@ double gmtOffsetFromLine(const QString& line)
     return std::isfinite(rounded) ? rounded : 0;
 }
 
-QString gmtOffsetLine(double hours)
+QString gmtOffsetLine(double hours, const FormatSettings& settings)
 {
-    return rt::fieldText(hours, rt::formatSettings());
+    return rt::fieldText(hours, settings);
 }
 
 QStringList savedLines(const QString& flags, const QString& longitude, const QString& latitude,

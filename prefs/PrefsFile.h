@@ -1,4 +1,5 @@
 #pragma once
+#include "runtime/FormatSettings.h"
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -60,10 +61,11 @@ bool flagOn(const QString& flags, int position);
 // Characters 1 and 2 from the two check boxes, everything after them carried unchanged; missing ones become "0".
 QString updatedFlags(const QString& flags, bool militaryTime, bool hints);
 
-// Line 4 as hours; blanks around the number allowed, anything that is not a finite number reads as 0.
-double gmtOffsetFromLine(const QString& line);
-// The numeric field's text form: "-5", "4.5", empty for 0.
-QString gmtOffsetLine(double hours);
+// Line 4 as hours; blanks around the number allowed, anything that is not a finite number reads as 0. The other
+// decimal mark than the settings' is read too, for a file saved under another locale.
+double gmtOffsetFromLine(const QString& line, const FormatSettings& settings);
+// The numeric field's text form under the settings: "-5", "4.5" ("4,5" with a decimal comma), empty for 0.
+QString gmtOffsetLine(double hours, const FormatSettings& settings);
 
 // The four lines "Save" writes: flags, longitude, latitude, GMT offset.
 QStringList savedLines(const QString& flags, const QString& longitude, const QString& latitude,

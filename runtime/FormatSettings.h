@@ -29,7 +29,8 @@ struct FormatSettings
 
 namespace rt {
 // The settings of this run, read-only: the system locale's unless set before the first use. main() sets them once
-// before any window; a test or fuzzer that tries another locale sets its own.
+// before any window. Only the windows and controls read them here; every model and text function takes the
+// settings it works under as a parameter, so a test or fuzzer hands it another locale's without setting these.
 const FormatSettings& formatSettings();
 void setFormatSettings(const FormatSettings& settings);
 } // namespace rt

@@ -35,7 +35,7 @@ struct App
         if (!prefs.isNull())
             folder.write(prefs);
         gate = std::make_unique<BoxGate>(world.services);
-        preferences = std::make_unique<PrefsStore>(folder.path());
+        preferences = std::make_unique<PrefsStore>(folder.path(), rt::formatSettings());
         calendar = std::make_unique<TCalendar>(world.services, *gate, *preferences);
         home = std::make_unique<THome>(world.services, *gate, *preferences);
         calendar->setHome(home.get());

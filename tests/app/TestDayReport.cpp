@@ -49,14 +49,14 @@ void TestDayReport::testHoldThenOneReportThenIdle()
     DayReport report;
     // Before any report the countdown stands at 0: the first tick has today's report to bring.
     QVERIFY(report.counting());
-    report.report(Austin, day(2024, 1, 10), true);
+    report.report(Austin, day(2024, 1, 10), true, FormatSettings());
     QCOMPARE(report.countdown(), DayReport::ReportHoldTicks);
     for (int tick = 1; tick <= 300; ++tick)
         QVERIFY(!report.tick());
     QVERIFY(report.tick());
     QVERIFY(report.counting());
     // Today's report runs now; ticks inside it (a box it opens) start nothing.
-    report.report(Austin, day(2024, 5, 15), false);
+    report.report(Austin, day(2024, 5, 15), false, FormatSettings());
     QVERIFY(!report.tick());
     report.reportDone();
     QVERIFY(!report.counting());
@@ -69,12 +69,12 @@ void TestDayReport::testHoldThenOneReportThenIdle()
 void TestDayReport::testMilitaryTimeIsNeverTurnedOffByAReading()
 {
     DayReport report;
-    const QString twelveHour = report.report(Austin, day(2024, 6, 1), true).sunset;
+    const QString twelveHour = report.report(Austin, day(2024, 6, 1), true, FormatSettings()).sunset;
     report.readMilitaryTime(true);
     report.readMilitaryTime(false);
     QVERIFY(report.militaryTime());
     QCOMPARE(twelveHour, QStringLiteral("7:27P")); // -6 h: the zone's standard time
-    QCOMPARE(report.report(Austin, day(2024, 6, 1), true).sunset, QStringLiteral("19:27"));
+    QCOMPARE(report.report(Austin, day(2024, 6, 1), true, FormatSettings()).sunset, QStringLiteral("19:27"));
 }
 
 void TestDayReport::testAutomaticReportLeavesSaidMessagesUnsaid_data()
@@ -101,13 +101,13 @@ void TestDayReport::testAutomaticReportLeavesSaidMessagesUnsaid()
     QFETCH(bool, byUser);
     QFETCH(bool, said);
     DayReport report;
-    const DayReport::Shown shown = report.report(first, day(2024, 6, 21), false);
+    const DayReport::Shown shown = report.report(first, day(2024, 6, 21), false, FormatSettings());
     QVERIFY(!shown.boxes.isEmpty());
     for (const DayReport::Box& box : shown.boxes)
         gate->say(box.kind, box.messages);
     const qsizetype before = world->prompter.boxes.size();
     QVERIFY(before > 0);
-    for (const DayReport::Box& box : report.report(second, day(2024, 6, secondDay), byUser).boxes)
+    for (const DayReport::Box& box : report.report(second, day(2024, 6, secondDay), byUser, FormatSettings()).boxes)
         gate->say(box.kind, box.messages);
     QCOMPARE(world->prompter.boxes.size() > before, said);
 }
@@ -122,12 +122,13 @@ void TestDayReport::testMoonPictureIsTheMoonControlsAtSixInTheEvening()
         moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date, rt::formatSettings()) +
                            QStringLiteral(" 6:00:00 PM"));
         const int before = moonPictureFor(moon.CalculatePhase());
-        QCOMPARE(report.report(Austin, date, true).moonPicture, before);
+        QCOMPARE(report.report(Austin, date, true, FormatSettings()).moonPicture, before);
     }
     for (TDateTime date = day(1999, 12, 25); date <= day(2000, 1, 5); date += 1) {
         moon.setCustomTime(rt::formatDateTime(texts::PatternSunDate, date, rt::formatSettings()) +
                            QStringLiteral(" 6:00:00 PM"));
-        QCOMPARE(report.report(Austin, date, true).moonPicture, moonPictureFor(moon.CalculatePhase()));
+        QCOMPARE(report.report(Austin, date, true, FormatSettings()).moonPicture,
+                 moonPictureFor(moon.CalculatePhase()));
     }
 }
 
@@ -169,8 +170,8 @@ void TestDayReport::testOneBoxListsWhatIsWrongWithTheFile()
         return result;
     };
     DayReport report;
-    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), true)), first);
-    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), secondByUser)), second);
+    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), true, FormatSettings())), first);
+    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), secondByUser, FormatSettings())), second);
 }
 
 void TestDayReport::testALineThatDoesNotConvertKeepsTheLastPosition_data()
@@ -208,9 +209,9 @@ void TestDayReport::testALineThatDoesNotConvertKeepsTheLastPosition()
     QFETCH(QString, sunrise);
     QFETCH(QString, warnings);
     DayReport report;
-    report.report(Preferences{"00", "W°75", "N°40", -5}, day(2024, 6, 21), true);
+    report.report(Preferences{"00", "W°75", "N°40", -5}, day(2024, 6, 21), true, FormatSettings());
     const DayReport::Shown shown =
-        report.report(Preferences{"00", longitudeLine, latitudeLine, -5}, day(2024, 6, 21), true);
+        report.report(Preferences{"00", longitudeLine, latitudeLine, -5}, day(2024, 6, 21), true, FormatSettings());
     QCOMPARE(report.latitude(), latitude);
     QCOMPARE(report.longitude(), longitude);
     if (sunrise == "another")

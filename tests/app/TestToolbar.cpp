@@ -46,7 +46,7 @@ void TestToolbar::testEachCommandTellsItsSignal()
     FakeWorld world;
     TempPrefsDir folder;
     BoxGate gate(world.services);
-    PrefsStore preferences(folder.path());
+    PrefsStore preferences(folder.path(), rt::formatSettings());
     QWidget window;
     Toolbar toolbar(world.services, gate, preferences, &window, &window);
     std::vector<std::unique_ptr<QSignalSpy>> spies;

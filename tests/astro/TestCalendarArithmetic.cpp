@@ -1,6 +1,7 @@
 #include "astro/CalendarArithmetic.h"
 #include "runtime/ConvertError.h"
 #include "runtime/DateValue.h"
+#include "runtime/FormatSettings.h"
 #include <QtTest>
 
 namespace {
@@ -22,6 +23,12 @@ QString julianText(const JulianState& state)
 
 const QString none = QStringLiteral("<no caption>");
 
+// The C locale's settings, the month first.
+FormatSettings plain()
+{
+    return FormatSettings::fromLocale(QLocale::c());
+}
+
 } // namespace
 
 class TestCalendarArithmetic : public QObject
@@ -38,6 +45,8 @@ private slots:
     void testSpanCaptions_data();
     void testSpanCaptions();
     void testThirdClickStartsNewSpan();
+    void testSpanUnderTheSettingsGiven_data();
+    void testSpanUnderTheSettingsGiven();
     void testNothingMovesBeforeFirstActivation_data();
     void testNothingMovesBeforeFirstActivation();
     void testBadDateText_data();
@@ -91,7 +100,7 @@ void TestCalendarArithmetic::testDayOfYear()
     JulianState state;
     // The February entry comes from the last call, so start from the other length.
     state.JulianMonthDays[1] = februaryDays == 29 ? 28 : 29;
-    const auto caption = CalcJulianDate(state, dateText, day(2024, 3, 5), false, day(2024, 3, 5));
+    const auto caption = CalcJulianDate(state, dateText, day(2024, 3, 5), false, day(2024, 3, 5), plain());
 
     QVERIFY(!caption);
     QCOMPARE(julianText(state), julian);
@@ -120,7 +129,7 @@ void TestCalendarArithmetic::testCenturyYearsOfTheClickedDay()
     QFETCH(QDate, date);
     QFETCH(QString, julian);
     JulianState state;
-    CalcJulianDate(state, dateText, rt::fromQDate(date), false, day(2024, 3, 5));
+    CalcJulianDate(state, dateText, rt::fromQDate(date), false, day(2024, 3, 5), plain());
     QCOMPARE(julianText(state), julian);
 }
 
@@ -145,8 +154,8 @@ void TestCalendarArithmetic::testStartUpCaption()
     QFETCH(QString, caption);
 
     JulianState state;
-    QVERIFY(!CalcJulianDate(state, todayText, rt::dateOf(now), false, now));
-    QCOMPARE(captionHead(now, state.JulianYear, state.JulianDayOfYear), caption);
+    QVERIFY(!CalcJulianDate(state, todayText, rt::dateOf(now), false, now, plain()));
+    QCOMPARE(captionHead(now, state.JulianYear, state.JulianDayOfYear, plain()), caption);
     QVERIFY(state.SpanStartText.isEmpty());
 }
 
@@ -216,11 +225,11 @@ void TestCalendarArithmetic::testSpanCaptions()
     QFETCH(QString, days);
 
     JulianState state;
-    QCOMPARE(CalcJulianDate(state, firstText, firstDate, true, now).value_or(none), pendingCaption);
+    QCOMPARE(CalcJulianDate(state, firstText, firstDate, true, now, plain()).value_or(none), pendingCaption);
     QCOMPARE(state.SpanStartText, firstText);
     QVERIFY(state.SpanEndText.isEmpty());
 
-    QCOMPARE(CalcJulianDate(state, secondText, secondDate, true, now).value_or(none), reportCaption);
+    QCOMPARE(CalcJulianDate(state, secondText, secondDate, true, now, plain()).value_or(none), reportCaption);
     QCOMPARE(state.SpanDaysText, days);
     QVERIFY(state.SpanStartText.isEmpty());
     QVERIFY(state.SpanEndText.isEmpty());
@@ -230,15 +239,56 @@ void TestCalendarArithmetic::testThirdClickStartsNewSpan()
 {
     JulianState state;
     const TDateTime now = at(2024, 3, 5, 9, 0);
-    CalcJulianDate(state, "3/5/24", day(2024, 3, 5), true, now);
-    CalcJulianDate(state, "3/20/24", day(2024, 3, 20), true, now);
+    CalcJulianDate(state, "3/5/24", day(2024, 3, 5), true, now, plain());
+    CalcJulianDate(state, "3/20/24", day(2024, 3, 20), true, now, plain());
 
-    QCOMPARE(CalcJulianDate(state, "4/1/24", day(2024, 4, 1), true, now).value_or(none),
+    QCOMPARE(CalcJulianDate(state, "4/1/24", day(2024, 4, 1), true, now, plain()).value_or(none),
              QString("Dorvane   Today:  (3) Mar 05, 2024   Julian: 24.092     4.1.2024 > "));
     QCOMPARE(
-        CalcJulianDate(state, "4/2/24", day(2024, 4, 2), true, now).value_or(none),
+        CalcJulianDate(state, "4/2/24", day(2024, 4, 2), true, now, plain()).value_or(none),
         QString(
             "Dorvane   Today:  (3) Mar 05, 2024   Julian: 24.093     4.1.2024 > 4.2.2024   Dy = 2  Wk = 1  Mo = 1"));
+}
+
+void TestCalendarArithmetic::testSpanUnderTheSettingsGiven_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("firstText");
+    QTest::addColumn<QString>("secondText");
+    QTest::addColumn<QString>("reportCaption");
+    QTest::addColumn<QString>("nextDayCaption");
+
+    // The texts keep the month first; the separator and the order the span is shown in are the settings'.
+    QTest::newRow("German")
+        << "de_DE"
+        << "3.5.24"
+        << "3.20.24"
+        << "Dorvane   Today:  (5) Mai 15, 2024   Julian: 24.080     5.3.2024 > 20.3.2024   Dy = 16  Wk = 3  Mo = 1"
+        << "Dorvane   Today:  (5) Mai 16, 2024   Julian: 24.080     5.3.2024 > 20.3.2024   Dy = 16  Wk = 3  Mo = 1";
+    QTest::newRow("C")
+        << "C"
+        << "3/5/24"
+        << "3/20/24"
+        << "Dorvane   Today:  (5) May 15, 2024   Julian: 24.080     3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1"
+        << "Dorvane   Today:  (5) May 16, 2024   Julian: 24.080     3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1";
+}
+
+void TestCalendarArithmetic::testSpanUnderTheSettingsGiven()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, firstText);
+    QFETCH(QString, secondText);
+    QFETCH(QString, reportCaption);
+    QFETCH(QString, nextDayCaption);
+    const FormatSettings settings = FormatSettings::fromLocale(QLocale(locale));
+
+    JulianState state;
+    const TDateTime now = at(2024, 5, 15, 10, 30);
+    CalcJulianDate(state, firstText, day(2024, 3, 5), true, now, settings);
+    const QString caption = CalcJulianDate(state, secondText, day(2024, 3, 20), true, now, settings).value_or(none);
+    QCOMPARE(caption, reportCaption);
+    // At midnight only the date named as today moves.
+    QCOMPARE(captionMovedToToday(caption, now, at(2024, 5, 16, 0, 0), settings), nextDayCaption);
 }
 
 void TestCalendarArithmetic::testNothingMovesBeforeFirstActivation_data()
@@ -258,7 +308,7 @@ void TestCalendarArithmetic::testNothingMovesBeforeFirstActivation()
     state.SpanStartDate = day(2024, 3, 5);
     state.SpanDaysText = "9";
 
-    const auto caption = CalcJulianDate(state, "03/20/24", day(2024, 3, 20), false, day(2024, 3, 20));
+    const auto caption = CalcJulianDate(state, "03/20/24", day(2024, 3, 20), false, day(2024, 3, 20), plain());
 
     QVERIFY(!caption);
     QCOMPARE(julianText(state), QString("24.080"));
@@ -312,9 +362,9 @@ void TestCalendarArithmetic::testBadDateText()
 
     JulianState state;
     const TDateTime now = at(2024, 3, 5, 9, 0);
-    CalcJulianDate(state, "3/5/24", day(2024, 3, 5), true, now);
+    CalcJulianDate(state, "3/5/24", day(2024, 3, 5), true, now, plain());
 
-    QVERIFY_THROWS_EXCEPTION(ConvertError, CalcJulianDate(state, dateText, day(2024, 3, 20), true, now));
+    QVERIFY_THROWS_EXCEPTION(ConvertError, CalcJulianDate(state, dateText, day(2024, 3, 20), true, now, plain()));
 
     QCOMPARE(state.JulianDateText, dateText);
     QCOMPARE(state.JulianYear, julianYear);
@@ -325,7 +375,7 @@ void TestCalendarArithmetic::testBadDateText()
 
     // The pending span survives the failed call.
     QCOMPARE(
-        CalcJulianDate(state, "3/20/24", day(2024, 3, 20), true, now).value_or(none),
+        CalcJulianDate(state, "3/20/24", day(2024, 3, 20), true, now, plain()).value_or(none),
         QString(
             "Dorvane   Today:  (3) Mar 05, 2024   Julian: 24.080     3.5.2024 > 3.20.2024   Dy = 16  Wk = 3  Mo = 1"));
 }
@@ -354,7 +404,7 @@ void TestCalendarArithmetic::testDayCount()
     QFETCH(QString, days);
 
     JulianState state;
-    Calc_Day_Hour(state, first, second);
+    Calc_Day_Hour(state, first, second, plain());
     QCOMPARE(state.SpanDaysText, days);
 }
 

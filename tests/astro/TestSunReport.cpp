@@ -117,8 +117,8 @@ void TestSunReport::testADayWithoutAnEventShowsADash()
     QFETCH(QStringList, plainBoxes);
     // Tromsø; the scan state lives on from one report to the next, as in the main window.
     SunState state;
-    computeSunReport({69.65, -18.96, earlierOffset, 0, earlier}, state);
-    const SunReportResult result = computeSunReport({69.65, -18.96, offset, 0, date}, state);
+    computeSunReport({69.65, -18.96, earlierOffset, 0, earlier}, state, FormatSettings());
+    const SunReportResult result = computeSunReport({69.65, -18.96, offset, 0, date}, state, FormatSettings());
     QCOMPARE(result.sunrise, sunrise);
     QCOMPARE(result.sunset, sunset);
     QStringList texts;
@@ -139,7 +139,8 @@ void TestSunReport::testReport()
     QFETCH(Messages, messages);
 
     SunState state;
-    const SunReportResult result = computeSunReport({latitude, longitude, offset, military, date}, state);
+    const SunReportResult result =
+        computeSunReport({latitude, longitude, offset, military, date}, state, FormatSettings());
     QCOMPARE(result.sunrise, sunrise);
     QCOMPARE(result.sunset, sunset);
     QCOMPARE(readable(result.messages), messages);
@@ -149,8 +150,8 @@ void TestSunReport::testReport()
 void TestSunReport::testZeroPositionKeepsEarlierTexts()
 {
     SunState state;
-    computeSunReport({40, 75, -5, 0, "06/21/2024"}, state);
-    const SunReportResult result = computeSunReport({0, 75, -5, 0, "12/21/2024"}, state);
+    computeSunReport({40, 75, -5, 0, "06/21/2024"}, state, FormatSettings());
+    const SunReportResult result = computeSunReport({0, 75, -5, 0, "12/21/2024"}, state, FormatSettings());
     QCOMPARE(result.sunrise, QString("4:32A"));
     QCOMPARE(result.sunset, QString("7:32P"));
     QVERIFY(result.messages.isEmpty());

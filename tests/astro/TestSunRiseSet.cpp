@@ -69,7 +69,7 @@ void TestSunRiseSet::testEventTimes()
     rising.SunLongitude = longitude;
     rising.SunZoneOffset = offset;
     rising.SunEventKind = 1;
-    QCOMPARE(SunRiseSet(rising, date, military), QStringList());
+    QCOMPARE(SunRiseSet(rising, date, military, FormatSettings()), QStringList());
     QCOMPARE(rising.SunriseText, sunrise);
 
     SunState setting;
@@ -77,7 +77,7 @@ void TestSunRiseSet::testEventTimes()
     setting.SunLongitude = longitude;
     setting.SunZoneOffset = offset;
     setting.SunEventKind = 2;
-    QCOMPARE(SunRiseSet(setting, date, military), QStringList());
+    QCOMPARE(SunRiseSet(setting, date, military, FormatSettings()), QStringList());
     QCOMPARE(setting.SunsetText, sunset);
 }
 
@@ -98,7 +98,7 @@ void TestSunRiseSet::testPolarDayAndNightKeepTexts()
     state.SunEventKind = 1;
     state.SunriseText = "6:01A";
     state.SunsetText = "6:02P";
-    QCOMPARE(SunRiseSet(state, date, 0), QStringList{"Sun up or down all day"});
+    QCOMPARE(SunRiseSet(state, date, 0, FormatSettings()), QStringList{"Sun up or down all day"});
     QCOMPARE(state.SunriseText, QString("6:01A"));
     QCOMPARE(state.SunsetText, QString("6:02P"));
     QCOMPARE(state.SunEventKind, 1);
@@ -125,7 +125,7 @@ void TestSunRiseSet::testZeroPositionChangesNothing()
     state.SunriseText = "5:00A";
     state.SunsetText = "7:00P";
     // Nothing is read, not even the date.
-    QCOMPARE(SunRiseSet(state, "not a date", 0), QStringList());
+    QCOMPARE(SunRiseSet(state, "not a date", 0, FormatSettings()), QStringList());
     QCOMPARE(state.SunLongitude, longitude);
     QCOMPARE(state.SunZoneOffset, -5.0);
     QCOMPARE(state.SunEventKind, 2);
@@ -140,14 +140,14 @@ void TestSunRiseSet::testInputsOverwrittenForNextCall()
     state.SunLongitude = -75;
     state.SunZoneOffset = -5;
     state.SunEventKind = 1;
-    SunRiseSet(state, "06/21/2024", 0);
+    SunRiseSet(state, "06/21/2024", 0, FormatSettings());
     QCOMPARE(state.SunLatitude, 40.0);
     QCOMPARE(state.SunLongitude, -75.0 / 360);
     QCOMPARE(state.SunZoneOffset, -7.0); // -12 - (-5): the scan starts at local noon of the day before
     QCOMPARE(state.SunEventKind, 1);     // the rising is the last event of a scan that starts at noon
 
     // Called again without storing the inputs afresh, the leftovers give another answer.
-    SunRiseSet(state, "06/21/2024", 0);
+    SunRiseSet(state, "06/21/2024", 0, FormatSettings());
     QVERIFY(state.SunriseText != QString("4:32A"));
 }
 
@@ -170,7 +170,7 @@ void TestSunRiseSet::testBadDateThrowsBeforeAnyChange()
     state.SunZoneOffset = -5;
     state.SunEventKind = 2;
     state.SunriseText = "5:00A";
-    QVERIFY_THROWS_EXCEPTION(ConvertError, SunRiseSet(state, date, 0));
+    QVERIFY_THROWS_EXCEPTION(ConvertError, SunRiseSet(state, date, 0, FormatSettings()));
     QCOMPARE(state.SunLongitude, -75.0);
     QCOMPARE(state.SunZoneOffset, -5.0);
     QCOMPARE(state.SunEventKind, 2);
@@ -220,14 +220,14 @@ void TestSunRiseSet::testJulianCalendarBefore1583()
     julian.SunLongitude = -75;
     julian.SunZoneOffset = -5;
     julian.SunEventKind = 1;
-    QCOMPARE(SunRiseSet(julian, "06/11/1582", 0), QStringList());
+    QCOMPARE(SunRiseSet(julian, "06/11/1582", 0, FormatSettings()), QStringList());
 
     SunState gregorian;
     gregorian.SunLatitude = 40;
     gregorian.SunLongitude = -75;
     gregorian.SunZoneOffset = -5;
     gregorian.SunEventKind = 1;
-    QCOMPARE(SunRiseSet(gregorian, "06/21/1583", 0), QStringList());
+    QCOMPARE(SunRiseSet(gregorian, "06/21/1583", 0, FormatSettings()), QStringList());
 
     QCOMPARE(julian.SunriseText, gregorian.SunriseText);
     QCOMPARE(julian.SunsetText, gregorian.SunsetText);
@@ -275,7 +275,7 @@ void TestSunRiseSet::testWildInputsDoNotCrash()
             state.SunLongitude = longitude;
             state.SunZoneOffset = offset;
             state.SunEventKind = kind;
-            const QStringList messages = SunRiseSet(state, date, military);
+            const QStringList messages = SunRiseSet(state, date, military, FormatSettings());
             QVERIFY(messages.size() <= 2);
             QVERIFY(state.SunriseText.size() < 20);
             QVERIFY(state.SunsetText.size() < 20);

@@ -32,7 +32,7 @@ void TestOffsetList::init()
     world = std::make_unique<FakeWorld>();
     dir = std::make_unique<TempPrefsDir>();
     gate = std::make_unique<BoxGate>(world->services);
-    store = std::make_unique<PrefsStore>(dir->path());
+    store = std::make_unique<PrefsStore>(dir->path(), rt::formatSettings());
     home = std::make_unique<THome>(world->services, *gate, *store);
 }
 

@@ -117,7 +117,7 @@ void TestTHome::cleanup()
 void TestTHome::makeHome(const QString& folder)
 {
     home.reset();
-    store = std::make_unique<PrefsStore>(folder);
+    store = std::make_unique<PrefsStore>(folder, rt::formatSettings());
     home = std::make_unique<THome>(world->services, *gate, *store);
 }
 
@@ -333,9 +333,9 @@ void TestTHome::testSaveWrites()
     QCOMPARE(saveAndRead(), after);
     QCOMPARE(home->result(), int(QDialog::Accepted));
     // The value in memory is what a new read gives.
-    const QStringList inMemory = store->value().toFile().lines();
+    const QStringList inMemory = store->value().toFile(rt::formatSettings()).lines();
     QVERIFY(load());
-    QCOMPARE(store->value().toFile().lines(), inMemory);
+    QCOMPARE(store->value().toFile(rt::formatSettings()).lines(), inMemory);
 }
 
 void TestTHome::testOffsetZeroSavedEmptyAndReadBackZero()
@@ -486,7 +486,7 @@ void TestTHome::testSaveFailureKeepsDialogOpen()
     home->show();
     QVERIFY(QTest::qWaitForWindowExposed(home.get()));
     home->findChild<QCheckBox*>(HomeNames::CheckBox1)->setChecked(true);
-    const QStringList valueBefore = store->value().toFile().lines();
+    const QStringList valueBefore = store->value().toFile(rt::formatSettings()).lines();
     const int movesBefore = int(world->pointer.moves.size());
 
     QTest::mouseClick(home->findChild<QToolButton*>(HomeNames::SpeedButton54), Qt::LeftButton);
@@ -496,7 +496,7 @@ void TestTHome::testSaveFailureKeepsDialogOpen()
     QCOMPARE(world->prompter.boxes[0].text, "Cannot create file " + dir->path() + "/gone/prefs.cal");
     QVERIFY(home->isVisible());
     QCOMPARE(int(world->pointer.moves.size()), movesBefore);
-    QCOMPARE(store->value().toFile().lines(), valueBefore);
+    QCOMPARE(store->value().toFile(rt::formatSettings()).lines(), valueBefore);
     QCOMPARE(store->value().PrefsFlags, QString());
 }
 
@@ -950,7 +950,7 @@ void TestTHome::testTwoCopiesSaveInTurn()
     dir->write(Austin);
     QVERIFY(load());
     BoxGate otherGate(world->services);
-    PrefsStore otherStore(dir->path());
+    PrefsStore otherStore(dir->path(), rt::formatSettings());
     THome other(world->services, otherGate, otherStore);
     QVERIFY(otherStore.load(nullptr));
     if (secondOpenedFirst)

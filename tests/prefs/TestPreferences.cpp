@@ -14,6 +14,7 @@ private slots:
     void testSavedValueIsWhatANewReadGives();
     void testZoneLine_data();
     void testZoneLine();
+    void testOffsetUnderTheStoresDecimalMark();
 };
 
 void TestPreferences::testValueOfAFile_data()
@@ -42,7 +43,7 @@ void TestPreferences::testValueOfAFile()
     QFETCH(bool, hints);
     QFETCH(QString, latitude);
     QFETCH(double, offset);
-    const Preferences value = Preferences::fromFile(PrefsFile::fromBytes(bytes));
+    const Preferences value = Preferences::fromFile(PrefsFile::fromBytes(bytes), FormatSettings());
     QCOMPARE(value.militaryTime(), military);
     QCOMPARE(value.hints(), hints);
     QCOMPARE(value.latitude, latitude);
@@ -53,15 +54,15 @@ void TestPreferences::testEditedKeepsTheRestOfTheFlags()
 {
     const Preferences before{"11xyz", "W°1", "N°2", 3};
     const Preferences after = before.edited(false, true, "E°5", "S°6", -3.5, QString());
-    QCOMPARE(after.toFile().toBytes(), QByteArray("01xyz\r\nE\xB0"
-                                                  "5\r\nS\xB0"
-                                                  "6\r\n-3.5\r\n"));
+    QCOMPARE(after.toFile(FormatSettings()).toBytes(), QByteArray("01xyz\r\nE\xB0"
+                                                                  "5\r\nS\xB0"
+                                                                  "6\r\n-3.5\r\n"));
 }
 
 void TestPreferences::testStoreReportsAMissingFileOnceAndKeepsTheLastValue()
 {
     TempPrefsDir dir;
-    PrefsStore store(dir.path());
+    PrefsStore store(dir.path(), FormatSettings());
     QString message;
     QVERIFY(!store.load(&message));
     QCOMPARE(message, "Cannot open file " + dir.path() + "/prefs.cal");
@@ -82,12 +83,12 @@ void TestPreferences::testStoreReportsAMissingFileOnceAndKeepsTheLastValue()
 void TestPreferences::testSavedValueIsWhatANewReadGives()
 {
     TempPrefsDir dir;
-    PrefsStore store(dir.path());
+    PrefsStore store(dir.path(), FormatSettings());
     QVERIFY(store.save(Preferences{"00", "W°1", "N€1", 0}));
     QCOMPARE(dir.read(), QByteArray("00\r\nW\xB0"
                                     "1\r\nN?1\r\n\r\n"));
     QCOMPARE(store.value().latitude, QStringLiteral("N?1"));
-    PrefsStore gone(dir.path() + "/gone");
+    PrefsStore gone(dir.path() + "/gone", FormatSettings());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Cannot create file .*/gone/prefs.cal: .+"));
     QVERIFY(!gone.save(store.value()));
     QCOMPARE(gone.value().PrefsFlags, QString());
@@ -127,11 +128,31 @@ void TestPreferences::testZoneLine()
     QFETCH(QByteArray, saved);
     TempPrefsDir dir;
     dir.write(bytes);
-    PrefsStore store = PrefsStore::atPath(dir.filePath());
+    PrefsStore store = PrefsStore::atPath(dir.filePath(), FormatSettings());
     QVERIFY(store.load(nullptr));
     QCOMPARE(store.value().zone, zone);
     QVERIFY(store.save(store.value()));
     QCOMPARE(dir.read(), saved);
+}
+
+void TestPreferences::testOffsetUnderTheStoresDecimalMark()
+{
+    FormatSettings comma;
+    comma.decimalSeparator = QLatin1Char(',');
+    comma.thousandSeparator = QLatin1Char('.');
+    TempPrefsDir dir;
+    PrefsStore store(dir.path(), comma);
+    QVERIFY(store.save(Preferences{"00", "E°69.2", "N°34.5", 4.5}));
+    QCOMPARE(dir.read(), QByteArray("00\r\nE\xB0"
+                                    "69.2\r\nN\xB0"
+                                    "34.5\r\n4,5\r\n"));
+    QCOMPARE(store.value().gmtOffset, 4.5);
+    // The same file under a decimal point: the comma still reads, and Save writes the point.
+    PrefsStore point(dir.path(), FormatSettings());
+    QVERIFY(point.load(nullptr));
+    QCOMPARE(point.value().gmtOffset, 4.5);
+    QVERIFY(point.save(point.value()));
+    QVERIFY(dir.read().endsWith("\r\n4.5\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestPreferences)

@@ -19,6 +19,15 @@ const QByteArray Austin = QByteArray("10\r\nW\xB0"
 const QStringList AustinLines{QStringLiteral("10"), QStringLiteral("W°97.45"), QStringLiteral("N°30.15"),
                               QStringLiteral("-6")};
 
+// The C settings with a decimal point or comma, the thousands mark the other one.
+FormatSettings withDecimalMark(QChar mark)
+{
+    FormatSettings settings;
+    settings.decimalSeparator = mark;
+    settings.thousandSeparator = mark == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    return settings;
+}
+
 #ifdef Q_OS_UNIX
 constexpr uid_t Nobody = 65534;
 constexpr int NoUnprivilegedUser = 77;
@@ -254,45 +263,65 @@ void TestPrefsFile::testUpdatedFlags()
 
 void TestPrefsFile::testGmtOffsetFromLine_data()
 {
+    QTest::addColumn<QChar>("decimalMark");
     QTest::addColumn<QString>("line");
     QTest::addColumn<double>("hours");
 
-    QTest::newRow("-6") << "-6" << -6.0;
-    QTest::newRow("4.5") << "4.5" << 4.5;
-    QTest::newRow("blanks around") << "  -3.5 " << -3.5;
-    QTest::newRow("empty line") << "" << 0.0;
-    QTest::newRow("letters abc") << "abc" << 0.0;
-    QTest::newRow("number then letters") << "5h" << 0.0;
-    QTest::newRow("too large to hold") << "1e999" << 0.0;
-    QTest::newRow("nan") << "nan" << 0.0;
-    QTest::newRow("inf") << "inf" << 0.0;
+    const QChar point = QLatin1Char('.');
+    const QChar comma = QLatin1Char(',');
+    QTest::newRow("-6") << point << "-6" << -6.0;
+    QTest::newRow("4.5") << point << "4.5" << 4.5;
+    QTest::newRow("blanks around") << point << "  -3.5 " << -3.5;
+    QTest::newRow("empty line") << point << "" << 0.0;
+    QTest::newRow("letters abc") << point << "abc" << 0.0;
+    QTest::newRow("number then letters") << point << "5h" << 0.0;
+    QTest::newRow("too large to hold") << point << "1e999" << 0.0;
+    QTest::newRow("nan") << point << "nan" << 0.0;
+    QTest::newRow("inf") << point << "inf" << 0.0;
+    QTest::newRow("comma 4,5") << comma << "4,5" << 4.5;
+    QTest::newRow("comma -3,5") << comma << "-3,5" << -3.5;
+    // A file saved under the other decimal mark reads the same.
+    QTest::newRow("comma reads a point file's 4.5") << comma << "4.5" << 4.5;
+    QTest::newRow("point reads a comma file's 9,5") << point << "9,5" << 9.5;
+    QTest::newRow("comma, letters") << comma << "4,5h" << 0.0;
 }
 
 void TestPrefsFile::testGmtOffsetFromLine()
 {
+    QFETCH(QChar, decimalMark);
     QFETCH(QString, line);
     QFETCH(double, hours);
-    QCOMPARE(prefs::gmtOffsetFromLine(line), hours);
+    const FormatSettings settings = withDecimalMark(decimalMark);
+    QCOMPARE(prefs::gmtOffsetFromLine(line, settings), hours);
 }
 
 void TestPrefsFile::testGmtOffsetLine_data()
 {
+    QTest::addColumn<QChar>("decimalMark");
     QTest::addColumn<double>("hours");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("0 is an empty line") << 0.0 << "";
-    QTest::newRow("Kabul 4.5") << 4.5 << "4.5";
-    QTest::newRow("Eastern -5") << -5.0 << "-5";
-    QTest::newRow("Newfoundland -3") << -3.0 << "-3";
-    QTest::newRow("Darwin 9.5") << 9.5 << "9.5";
-    QTest::newRow("-3.5") << -3.5 << "-3.5";
+    const QChar point = QLatin1Char('.');
+    const QChar comma = QLatin1Char(',');
+    QTest::newRow("0 is an empty line") << point << 0.0 << "";
+    QTest::newRow("Kabul 4.5") << point << 4.5 << "4.5";
+    QTest::newRow("Eastern -5") << point << -5.0 << "-5";
+    QTest::newRow("Newfoundland -3") << point << -3.0 << "-3";
+    QTest::newRow("Darwin 9.5") << point << 9.5 << "9.5";
+    QTest::newRow("-3.5") << point << -3.5 << "-3.5";
+    QTest::newRow("comma: Kabul 4,5") << comma << 4.5 << "4,5";
+    QTest::newRow("comma: Eastern -5") << comma << -5.0 << "-5";
+    QTest::newRow("comma: 0 is an empty line") << comma << 0.0 << "";
 }
 
 void TestPrefsFile::testGmtOffsetLine()
 {
+    QFETCH(QChar, decimalMark);
     QFETCH(double, hours);
     QFETCH(QString, line);
-    QCOMPARE(prefs::gmtOffsetLine(hours), line);
+    const FormatSettings settings = withDecimalMark(decimalMark);
+    QCOMPARE(prefs::gmtOffsetLine(hours, settings), line);
+    QCOMPARE(prefs::gmtOffsetFromLine(line, settings), hours);
 }
 
 void TestPrefsFile::testSaveThenLoad()

@@ -69,7 +69,7 @@ void TestZoneOffsets::testOffsetsAndReport()
     const QString dateText = day.toString(QStringLiteral("MM/dd/yyyy"));
     const auto report = [&](double offset) {
         SunState state;
-        return computeSunReport({latitude, longitude, offset, 1, dateText}, state);
+        return computeSunReport({latitude, longitude, offset, 1, dateText}, state, FormatSettings());
     };
     const SunReportResult byZone = report(offsets.reportOffset(standard));
     const SunReportResult byFixed = report(onDay);
