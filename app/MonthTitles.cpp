@@ -2,6 +2,7 @@
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
 #include "controls/Colours.h"
+#include "runtime/FormatSettings.h"
 #include <QLabel>
 
 MonthTitles::MonthTitles(grid::YearGrid& grid, QWidget* parent) : m_grid(grid)
@@ -30,7 +31,7 @@ MonthTitles::MonthTitles(grid::YearGrid& grid, QWidget* parent) : m_grid(grid)
 void MonthTitles::setTitle(int k, TDateTime date)
 {
     QLabel* label = m_title[k - 1];
-    const QString text = grid::titleText(k, date);
+    const QString text = grid::titleText(k, date, rt::formatSettings());
     if (label->text() != text)
         label->setText(text);
     m_grid.titled(k, date);

@@ -5,13 +5,14 @@
 
 namespace grid {
 
-Placement placeGridYear(YearSource source, TDateTime calendar1, const QString& yearStartText, TDateTime now)
+Placement placeGridYear(YearSource source, TDateTime calendar1, const QString& yearStartText, TDateTime now,
+                        const FormatSettings& settings)
 {
     if (source == YearSource::Calendar1)
         return Placement{calendar1, yearStartText};
     const TDateTime from = source == YearSource::Calendar1Year ? calendar1 : now;
     return Placement{rt::encodeDate(rt::yearOf(from), 1, 1),
-                     rt::formatDateTime(QStringLiteral("01/01/yyyy"), from, rt::formatSettings())};
+                     rt::formatDateTime(QStringLiteral("01/01/yyyy"), from, settings)};
 }
 
 TDateTime calendarDate(TDateTime calendar1, int k)
@@ -19,24 +20,22 @@ TDateTime calendarDate(TDateTime calendar1, int k)
     return rt::incMonth(calendar1, k - 1);
 }
 
-QString titleText(int k, TDateTime date)
+QString titleText(int k, TDateTime date, const FormatSettings& settings)
 {
-    return QString::number(k) + QLatin1Char(' ') +
-           rt::formatDateTime(texts::PatternMonthTitle, date, rt::formatSettings());
+    return QString::number(k) + QLatin1Char(' ') + rt::formatDateTime(texts::PatternMonthTitle, date, settings);
 }
 
-Placement YearGrid::place(TDateTime calendar1, TDateTime now)
+Placement YearGrid::place(TDateTime calendar1, TDateTime now, const FormatSettings& settings)
 {
-    const Placement placement = placeGridYear(GridYearSource, calendar1, YearStartText, now);
+    const Placement placement = placeGridYear(GridYearSource, calendar1, YearStartText, now, settings);
     GridYearSource = YearSource::Today;
     YearStartText = placement.yearStartText;
     return placement;
 }
 
-TDateTime YearGrid::midnightCalendar1(TDateTime now) const
+TDateTime YearGrid::midnightCalendar1(TDateTime now, const FormatSettings& settings) const
 {
-    return rt::strToDate(rt::formatDateTime(YearStartText, now, rt::formatSettings()), rt::yearOf(now),
-                         rt::formatSettings());
+    return rt::strToDate(rt::formatDateTime(YearStartText, now, settings), rt::yearOf(now), settings);
 }
 
 std::optional<TDateTime> YearGrid::step(TDateTime calendar1, int direction, int minYear, int maxYear)

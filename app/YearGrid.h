@@ -1,5 +1,6 @@
 #pragma once
 #include "runtime/DateValue.h"
+#include "runtime/FormatSettings.h"
 #include <QString>
 #include <array>
 #include <optional>
@@ -24,13 +25,14 @@ struct Placement
 };
 
 // Where the first calendar goes for a source. The time of day is dropped; the control keeps its own.
-Placement placeGridYear(YearSource source, TDateTime calendar1, const QString& yearStartText, TDateTime now);
+Placement placeGridYear(YearSource source, TDateTime calendar1, const QString& yearStartText, TDateTime now,
+                        const FormatSettings& settings);
 
 // The date of calendar k (1..12) for a first calendar on calendar1.
 TDateTime calendarDate(TDateTime calendar1, int k);
 
 // "k mmmm yyyy": the number is the calendar's place.
-QString titleText(int k, TDateTime date);
+QString titleText(int k, TDateTime date, const FormatSettings& settings);
 
 using Compact = std::array<TDateTime, CompactCalendars>;
 
@@ -48,10 +50,10 @@ public:
     // The next placement keeps the first calendar where it stands (a step, a year typed in).
     void keepCalendar1() { GridYearSource = YearSource::Calendar1; }
     // The first calendar and the year start text for the next fill; the source is used up.
-    Placement place(TDateTime calendar1, TDateTime now);
+    Placement place(TDateTime calendar1, TDateTime now, const FormatSettings& settings);
     // The first calendar midnight puts back: the year start text is read as a pattern of the current date, so its
     // digits stay and its separators become the locale's, and read back as a date.
-    TDateTime midnightCalendar1(TDateTime now) const;
+    TDateTime midnightCalendar1(TDateTime now, const FormatSettings& settings) const;
 
     // Previous / next: a year in the full view, a month in the compact one. nullopt where the twelve calendars
     // would leave the range [minYear, maxYear] the calendars hold; then nothing moves.

@@ -5,6 +5,7 @@
 #include "controls/TMonthCalendar.h"
 #include "runtime/BoxGate.h"
 #include "runtime/DateText.h"
+#include "runtime/FormatSettings.h"
 #include "runtime/Services.h"
 #include <QFrame>
 
@@ -44,7 +45,7 @@ void YearView::connectCalendars()
         [this] {
             m_gate.run([this] {
                 ResetCalendarHints();
-                fillFrom(m_grid.midnightCalendar1(rt::fromQDateTime(m_services.clock.now())));
+                fillFrom(m_grid.midnightCalendar1(rt::fromQDateTime(m_services.clock.now()), rt::formatSettings()));
             });
         },
         this);
@@ -84,7 +85,7 @@ void YearView::createCalendars()
 
 void YearView::placeAndFill(TDateTime now)
 {
-    fillFrom(m_grid.place(date(1), now).calendar1);
+    fillFrom(m_grid.place(date(1), now, rt::formatSettings()).calendar1);
     markToday();
 }
 

@@ -104,13 +104,14 @@ void TestYearGrid::testPlacement()
         model.toCompact();
     else if (before == "keep")
         model.keepCalendar1();
-    const grid::Placement placement = model.place(rt::fromQDate(calendar1), v(2024, 5, 15));
+    const grid::Placement placement = model.place(rt::fromQDate(calendar1), v(2024, 5, 15), FormatSettings());
     const int checked[] = {1, 2, 3, 4, 12};
     for (int i = 0; i < 5; ++i)
         QCOMPARE(rt::toQDate(grid::calendarDate(placement.calendar1, checked[i])), expected.at(i));
     QCOMPARE(model.yearStartText(), yearStart);
     // The source is used up: the next placement is today's year.
-    QCOMPARE(rt::toQDate(model.place(rt::fromQDate(calendar1), v(2024, 5, 15)).calendar1), d(2024, 1, 1));
+    QCOMPARE(rt::toQDate(model.place(rt::fromQDate(calendar1), v(2024, 5, 15), FormatSettings()).calendar1),
+             d(2024, 1, 1));
 }
 
 void TestYearGrid::testSteps_data()
