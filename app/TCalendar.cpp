@@ -3,6 +3,7 @@
 #include "app/CalendarTexts.h"
 #include "app/DayWatch.h"
 #include "app/HintSwitch.h"
+#include "app/RememberedWindow.h"
 #include "app/Toolbar.h"
 #include "app/WindowFrame.h"
 #include "app/YearView.h"
@@ -93,14 +94,30 @@ void TCalendar::showEvent(QShowEvent* event)
     m_tray->windowShown();
     // Back from the tray or a minimise, maybe hours later: no event tells of a time-zone change, so look now.
     m_watch->look();
-    if (!std::exchange(m_centred, true))
+    if (!std::exchange(m_centred, true) && !(m_remembered && m_remembered->placeFullView()))
         frame::centreOnDesktop(*this, m_services.pointer.desktopSize());
 }
 
 void TCalendar::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
+    if (m_remembered)
+        m_remembered->flush();
     emit closed();
+}
+
+void TCalendar::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // Before the first activation the window is only being placed.
+    if (m_remembered && FirstActivationDone)
+        m_remembered->changed();
+}
+
+void TCalendar::keepStateIn(const QString& path, const Screens& screens)
+{
+    delete m_remembered;
+    m_remembered = new RememberedWindow(path, screens, *this, *m_views, *m_year, *m_toolbar);
 }
 
 QPoint TCalendar::pointerTarget(pointer::Target which) const
@@ -123,9 +140,12 @@ void TCalendar::FormCreate()
 
 void TCalendar::FormActivate()
 {
+    // A view brought back from the last run is laid out after the year; the pointer goes to its close button then.
+    const bool restoring = !FirstActivationDone && m_remembered && m_remembered->restoresView();
     if (!FirstActivationDone) {
         m_views->firstActivation();
-        movePointer(pointer::Target::CloseButton);
+        if (!restoring)
+            movePointer(pointer::Target::CloseButton);
         FirstActivationDone = true;
     }
     m_gate.activating([this] {
@@ -141,6 +161,10 @@ void TCalendar::FormActivate()
         m_sun->CalcSun(nowOf(m_services));
         m_year->placeAndFill(nowOf(m_services));
     });
+    if (restoring) {
+        m_remembered->restoreView();
+        movePointer(pointer::Target::CloseButton);
+    }
 }
 
 void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)

@@ -11,6 +11,8 @@
 #include <memory>
 
 class DayWatch;
+class RememberedWindow;
+class Screens;
 class THome;
 class Toolbar;
 class YearView;
@@ -28,6 +30,10 @@ public:
     void setHome(THome* home);
     QPoint pointerTarget(pointer::Target which) const;
     const DayReport& dayReport() const { return m_sun->report(); }
+    // The window's state is kept in that file from now on: read now, brought back at the first showing and
+    // activation, written at each change and when the window closes. Without it the window starts as it always did.
+    void keepStateIn(const QString& path, const Screens& screens);
+    RememberedWindow* remembered() const { return m_remembered; }
 
     // The events no user action gives at once: the activation lays the year out and reports today (the box gate
     // runs it when the window becomes active, after a running handler or open box); the timer counts a hold down.
@@ -47,6 +53,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Handlers, named as the layout's events name them. CalcSun is the sun display's, SmallCal the view modes',
@@ -79,6 +86,7 @@ private:
     SunDisplay* m_sun = nullptr; // on the toolbar
     TrayIcon* m_tray = nullptr;
     DayWatch* m_watch = nullptr;
+    RememberedWindow* m_remembered = nullptr;
     std::unique_ptr<ViewModes> m_views;
     WindowCaption m_caption;
     bool FirstActivationDone = false;

@@ -48,7 +48,7 @@ void ViewModes::SmallCal()
     m_window.FormActivate();
     m_toolbar.applyCompactLayout(m_year.grid().compactCount());
     m_year.showCompactMonths(rt::fromQDateTime(m_services.clock.now()));
-    m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::CompactSize));
+    movePointer(pointer::Target::CompactSize);
     m_year.focusFirstBar();
 }
 
@@ -69,7 +69,7 @@ void ViewModes::toggle()
         m_toolbar.applyFullLayout();
     }
     m_year.focusFirstBar();
-    m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::ViewToggle));
+    movePointer(pointer::Target::ViewToggle);
 }
 
 void ViewModes::nextCompactSize()
@@ -103,4 +103,25 @@ void ViewModes::placePointer(pointer::Geometry& geometry) const
 {
     if (m_yearEntry)
         m_yearEntry->placePointer(geometry);
+}
+
+void ViewModes::setCompactPosition(const QPoint& position)
+{
+    SmallViewLeft = position.x();
+    SmallViewTop = position.y();
+}
+
+void ViewModes::restoreCompact()
+{
+    if (m_year.grid().compact())
+        return;
+    m_pointerStays = true;
+    toggle();
+    m_pointerStays = false;
+}
+
+void ViewModes::movePointer(pointer::Target target)
+{
+    if (!m_pointerStays)
+        m_services.pointer.moveTo(m_window.pointerTarget(target));
 }
