@@ -23,10 +23,6 @@ RememberedWindow::RememberedWindow(const QString& path, const Screens& screens, 
     const WindowState& state = m_keeper.state();
     if (state.alwaysOnTop)
         frame::toggleStaysOnTop(m_window);
-    if (state.compactPosition &&
-        windowstate::reachable(*state.compactPosition, outerSize(toolbar::compactLayout(state.compactMonths)),
-                               m_screens.geometries()))
-        m_views.setCompactPosition(*state.compactPosition);
     m_year.grid().setCompactCount(state.compactMonths);
 
     // After the window's own handler, which each of these signals reaches first.
@@ -56,6 +52,10 @@ bool RememberedWindow::restoresView() const
 void RememberedWindow::restoreView()
 {
     const WindowState& state = m_keeper.state();
+    if (state.compactPosition &&
+        windowstate::reachable(*state.compactPosition, outerSize(toolbar::compactLayout(state.compactMonths)),
+                               m_screens.geometries()))
+        m_views.setCompactPosition(*state.compactPosition);
     if (state.view == WindowState::View::Compact)
         m_views.restoreCompact();
     // Switching the view turns them off, so they come back last.
@@ -67,8 +67,9 @@ void RememberedWindow::collect(WindowState& state) const
 {
     const bool compact = m_year.grid().compact();
     state.view = compact ? WindowState::View::Compact : WindowState::View::Full;
-    state.fullPosition = compact ? m_views.fullPosition() : m_window.pos();
-    state.compactPosition = compact ? m_window.pos() : m_views.compactPosition();
+    const QPoint client = m_window.geometry().topLeft();
+    state.fullPosition = compact ? m_views.fullPosition() : client;
+    state.compactPosition = compact ? client : m_views.compactPosition();
     state.compactMonths = m_year.grid().compactCount();
     state.weekNumbers = m_year.grid().weekNumbersShown();
     state.alwaysOnTop = m_window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);

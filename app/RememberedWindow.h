@@ -15,7 +15,8 @@ class RememberedWindow : public QObject
 {
     Q_OBJECT
 public:
-    // Before the window is first shown: always on top and the compact view's place are set at once.
+    // Before the window is first shown: always on top and the compact size are set at once. The places are those
+    // of the client area, which every window manager puts where it is asked to.
     RememberedWindow(const QString& path, const Screens& screens, QWidget& window, ViewModes& views, YearView& year,
                      Toolbar& toolbar);
 
@@ -23,7 +24,8 @@ public:
 
     // The first showing: true when the full view went back to where it was left, instead of the centre.
     bool placeFullView();
-    // The first activation, once the year is laid out: the compact view and the week numbers come back.
+    // The first activation, once the year is laid out: the compact view's place, the view and the week numbers
+    // come back; restoresView tells whether the view or the week numbers change.
     bool restoresView() const;
     void restoreView();
 

@@ -141,7 +141,8 @@ void TCalendar::FormCreate()
 void TCalendar::FormActivate()
 {
     // A view brought back from the last run is laid out after the year; the pointer goes to its close button then.
-    const bool restoring = !FirstActivationDone && m_remembered && m_remembered->restoresView();
+    const bool first = !FirstActivationDone;
+    const bool restoring = first && m_remembered && m_remembered->restoresView();
     if (!FirstActivationDone) {
         m_views->firstActivation();
         if (!restoring)
@@ -161,9 +162,10 @@ void TCalendar::FormActivate()
         m_sun->CalcSun(nowOf(m_services));
         m_year->placeAndFill(nowOf(m_services));
     });
-    if (restoring) {
+    if (first && m_remembered) {
         m_remembered->restoreView();
-        movePointer(pointer::Target::CloseButton);
+        if (restoring)
+            movePointer(pointer::Target::CloseButton);
     }
 }
 

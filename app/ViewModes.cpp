@@ -10,16 +10,17 @@ ViewModes::ViewModes(TCalendar& window, YearView& year, Toolbar& toolbar, Servic
 {
 }
 
+// The places are the client area's: the toolkit learns the frame around it only some time after the window is
+// shown, and a place kept by the frame's corner before then comes back off by the frame.
 void ViewModes::designed()
 {
-    SmallViewTop = m_window.y();
-    SmallViewLeft = m_window.x();
+    setCompactPosition(m_window.geometry().topLeft());
 }
 
 void ViewModes::firstActivation()
 {
-    FullViewTop = m_window.y();
-    FullViewLeft = m_window.x();
+    FullViewTop = m_window.geometry().top();
+    FullViewLeft = m_window.geometry().left();
 }
 
 void ViewModes::step(int direction)
@@ -57,14 +58,13 @@ void ViewModes::toggle()
     const bool toCompact = !m_year.grid().compact();
     m_year.switchView();
     if (toCompact) {
-        m_window.move(SmallViewLeft, SmallViewTop);
+        m_window.setGeometry(QRect(compactPosition(), m_window.size()));
         SmallCal();
     } else {
         m_toolbar.showCompactView(false);
         m_window.FormActivate();
-        SmallViewTop = m_window.y();
-        SmallViewLeft = m_window.x();
-        m_window.move(FullViewLeft, FullViewTop);
+        setCompactPosition(m_window.geometry().topLeft());
+        m_window.setGeometry(QRect(fullPosition(), m_window.size()));
         m_year.setCompactTitles(false);
         m_toolbar.applyFullLayout();
     }

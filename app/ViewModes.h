@@ -34,7 +34,7 @@ public:
     // The year entry's part of where the pointer goes, once it exists.
     void placePointer(pointer::Geometry& geometry) const;
 
-    // Where each view stands or last stood, and where the compact view will open.
+    // Where each view's client area stands or last stood, and where the compact view will open.
     QPoint fullPosition() const { return QPoint(FullViewLeft, FullViewTop); }
     QPoint compactPosition() const { return QPoint(SmallViewLeft, SmallViewTop); }
     void setCompactPosition(const QPoint& position);

@@ -14,7 +14,7 @@ struct WindowState
     enum class WeekStart { Locale, Monday, Sunday, Saturday };
     enum class WeekNumbering { Iso, FirstJanuary };
 
-    // The window's place (as QWidget::pos gives it) in each view; none when not known.
+    // Where the client area of each view stood on the desktop (its top-left corner); none when not known.
     std::optional<QPoint> fullPosition;
     std::optional<QPoint> compactPosition;
     View view = View::Full;
