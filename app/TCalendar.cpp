@@ -1,4 +1,6 @@
 #include "app/TCalendar.h"
+#include "app/AboutBox.h"
+#include "app/AboutTexts.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
 #include "app/DayWatch.h"
@@ -9,6 +11,7 @@
 #include "app/YearView.h"
 #include "dialog/THome.h"
 #include "runtime/DateText.h"
+#include <QAction>
 #include <QEvent>
 #include <utility>
 
@@ -59,6 +62,13 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     connect(m_toolbar, &Toolbar::tray1Triggered, this, [this] { m_gate.run([this] { m_tray->Tray1Click(); }); });
     connect(m_tray, &TrayIcon::parametersChosen, this, gated(&TCalendar::SpeedButton4Click));
     connect(m_tray, &TrayIcon::quitChosen, this, gated(&TCalendar::SpeedButton3Click));
+    connect(m_tray, &TrayIcon::aboutChosen, this, gated(&TCalendar::showAbout));
+    auto* help = new QAction(this);
+    help->setObjectName(AboutNames::KeysAbout);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, this, gated(&TCalendar::showAbout));
     connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
     connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
     connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
@@ -118,6 +128,7 @@ void TCalendar::keepStateIn(const QString& path, const Screens& screens)
 {
     delete m_remembered;
     m_remembered = new RememberedWindow(path, screens, *this, *m_views, *m_year, *m_toolbar);
+    m_toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 QPoint TCalendar::pointerTarget(pointer::Target which) const
@@ -230,7 +241,20 @@ void TCalendar::SpeedButton1Click()
 {
     m_year->ResetCalendarHints();
     frame::toggleStaysOnTop(*this);
+    m_toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     m_year->focusFirstBar();
+}
+
+void TCalendar::showAbout()
+{
+    // Not modal, so closing it does not activate the window, which would put the year back on today's; it opens
+    // only while no box or dialog is open, so it never stands over one.
+    if (m_gate.isOpen())
+        return;
+    if (!m_about)
+        m_about = new AboutBox(this);
+    m_about->showFacts({QStringLiteral(DORVANE_VERSION), m_preferences.path(),
+                        m_remembered ? m_remembered->keeper().path() : QString(), m_toolbar->shortcuts()});
 }
 
 void TCalendar::SpeedButton2Click()

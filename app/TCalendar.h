@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <memory>
 
+class AboutBox;
 class DayWatch;
 class RememberedWindow;
 class Screens;
@@ -72,6 +73,8 @@ private:
     void SpeedButton4Click();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    // Help, from F1 and the tray menu.
+    void showAbout();
     // Today became another day (midnight, a clock jump either way): the caption, the year button, today's report and
     // a grid that showed the old today's year move with it.
     void followToday(const QDate& previous);
@@ -87,6 +90,7 @@ private:
     TrayIcon* m_tray = nullptr;
     DayWatch* m_watch = nullptr;
     RememberedWindow* m_remembered = nullptr;
+    AboutBox* m_about = nullptr; // built when first opened
     std::unique_ptr<ViewModes> m_views;
     WindowCaption m_caption;
     bool FirstActivationDone = false;
