@@ -14,7 +14,15 @@ ViewModes::ViewModes(TCalendar& window, YearView& year, Toolbar& toolbar, Servic
 // shown, and a place kept by the frame's corner before then comes back off by the frame.
 void ViewModes::designed()
 {
-    setCompactPosition(m_window.geometry().topLeft());
+    setCompactPosition(m_window.pos());
+    m_compactAtDesign = true;
+}
+
+QPoint ViewModes::compactPosition() const
+{
+    const QPoint kept(SmallViewLeft, SmallViewTop);
+    // The frame is known by the time the compact view first opens; before the window shows it is none.
+    return m_compactAtDesign ? kept + (m_window.geometry().topLeft() - m_window.pos()) : kept;
 }
 
 void ViewModes::firstActivation()
@@ -109,6 +117,7 @@ void ViewModes::setCompactPosition(const QPoint& position)
 {
     SmallViewLeft = position.x();
     SmallViewTop = position.y();
+    m_compactAtDesign = false;
 }
 
 void ViewModes::restoreCompact()

@@ -36,7 +36,7 @@ public:
 
     // Where each view's client area stands or last stood, and where the compact view will open.
     QPoint fullPosition() const { return QPoint(FullViewLeft, FullViewTop); }
-    QPoint compactPosition() const { return QPoint(SmallViewLeft, SmallViewTop); }
+    QPoint compactPosition() const;
     void setCompactPosition(const QPoint& position);
     // The compact view a start comes back to: as the toggle, with the pointer left where it is.
     void restoreCompact();
@@ -54,4 +54,6 @@ private:
     int SmallViewTop = 0, SmallViewLeft = 0;
     int FullViewTop = 0, FullViewLeft = 0;
     bool m_pointerStays = false;
+    // The compact place is still the design one, which stands for the frame's corner, as it always has.
+    bool m_compactAtDesign = false;
 };
