@@ -64,11 +64,12 @@ WeekRulesRow::WeekRulesRow(Qt::DayOfWeek localeFirst, QWidget* parent) : QFrame(
     QLabel* firstCaption = makeCaption(this, WeekRulesNames::FirstDayLabel, FirstDayCaption, FirstTop);
     m_firstDay = makeList(this, WeekRulesNames::FirstDayBox, FirstDayName, FirstDayDescription, FirstTop);
     firstCaption->setBuddy(m_firstDay);
-    const QString localeDay = QLocale().standaloneDayName(localeFirst, QLocale::LongFormat);
-    addEntry(m_firstDay, WeekRulesTexts::tr(LocaleDay).arg(localeDay), weeks::FirstDay::Locale);
-    addEntry(m_firstDay, WeekRulesTexts::tr(Monday), weeks::FirstDay::Monday);
-    addEntry(m_firstDay, WeekRulesTexts::tr(Sunday), weeks::FirstDay::Sunday);
-    addEntry(m_firstDay, WeekRulesTexts::tr(Saturday), weeks::FirstDay::Saturday);
+    const QLocale locale;
+    const auto dayName = [&locale](Qt::DayOfWeek day) { return locale.standaloneDayName(day, QLocale::LongFormat); };
+    addEntry(m_firstDay, WeekRulesTexts::tr(LocaleDay).arg(dayName(localeFirst)), weeks::FirstDay::Locale);
+    addEntry(m_firstDay, dayName(Qt::Monday), weeks::FirstDay::Monday);
+    addEntry(m_firstDay, dayName(Qt::Sunday), weeks::FirstDay::Sunday);
+    addEntry(m_firstDay, dayName(Qt::Saturday), weeks::FirstDay::Saturday);
 
     QLabel* numberingCaption = makeCaption(this, WeekRulesNames::NumberingLabel, NumberingCaption, SecondTop);
     m_numbering = makeList(this, WeekRulesNames::NumberingBox, NumberingName, NumberingDescription, SecondTop);

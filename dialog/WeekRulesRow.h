@@ -26,9 +26,6 @@ inline constexpr char FirstDayCaption[] = QT_TRANSLATE_NOOP("WeekRulesRow", "Fir
 inline constexpr char NumberingCaption[] = QT_TRANSLATE_NOOP("WeekRulesRow", "Week no.");
 // %1: the name of the day the locale starts its weeks on.
 inline constexpr char LocaleDay[] = QT_TRANSLATE_NOOP("WeekRulesRow", "Locale's (%1)");
-inline constexpr char Monday[] = QT_TRANSLATE_NOOP("WeekRulesRow", "Monday");
-inline constexpr char Sunday[] = QT_TRANSLATE_NOOP("WeekRulesRow", "Sunday");
-inline constexpr char Saturday[] = QT_TRANSLATE_NOOP("WeekRulesRow", "Saturday");
 inline constexpr char Iso[] = QT_TRANSLATE_NOOP("WeekRulesRow", "ISO 8601");
 inline constexpr char FirstJanuary[] = QT_TRANSLATE_NOOP("WeekRulesRow", "Week of 1 January");
 
@@ -47,7 +44,8 @@ class WeekRulesRow : public QFrame
 {
     Q_OBJECT
 public:
-    // localeFirst: the day this run's locale starts its weeks on, named in the first entry.
+    // localeFirst: the day this run's locale starts its weeks on, named in the first entry. Days are named in the
+    // locale's own words.
     WeekRulesRow(Qt::DayOfWeek localeFirst, QWidget* parent);
 
     // The rules in force, shown without a signal.
