@@ -24,6 +24,7 @@ RememberedWindow::RememberedWindow(const QString& path, const Screens& screens, 
     if (state.alwaysOnTop)
         frame::toggleStaysOnTop(m_window);
     m_year.grid().setCompactCount(state.compactMonths);
+    m_year.setWeekRules(state.weekStart, state.weekNumbering);
 
     // After the window's own handler, which each of these signals reaches first.
     for (auto signal :

@@ -10,6 +10,7 @@
 #include "app/WindowFrame.h"
 #include "app/YearView.h"
 #include "dialog/THome.h"
+#include "dialog/WeekRulesRow.h"
 #include "runtime/DateText.h"
 #include <QAction>
 #include <QEvent>
@@ -129,6 +130,22 @@ void TCalendar::keepStateIn(const QString& path, const Screens& screens)
     delete m_remembered;
     m_remembered = new RememberedWindow(path, screens, *this, *m_views, *m_year, *m_toolbar);
     m_toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TCalendar::setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering)
+{
+    m_year->setWeekRules(firstDay, numbering);
+    if (m_remembered)
+        m_remembered->keeper().update([=](WindowState& state) {
+            state.weekStart = firstDay;
+            state.weekNumbering = numbering;
+        });
+}
+
+void TCalendar::followWeekRules(WeekRulesRow& row)
+{
+    row.showChoice(m_year->weekStart(), m_year->weekNumbering());
+    connect(&row, &WeekRulesRow::chosen, this, &TCalendar::setWeekRules, Qt::UniqueConnection);
 }
 
 QPoint TCalendar::pointerTarget(pointer::Target which) const

@@ -7,6 +7,7 @@
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
+#include "runtime/WeekRules.h"
 #include <QWidget>
 #include <memory>
 
@@ -16,6 +17,7 @@ class RememberedWindow;
 class Screens;
 class THome;
 class Toolbar;
+class WeekRulesRow;
 class YearView;
 
 // The main window: the year view above the toolbar, the year entry over them, the tray icon and the day watch. Each
@@ -35,6 +37,10 @@ public:
     // activation, written at each change and when the window closes. Without it the window starts as it always did.
     void keepStateIn(const QString& path, const Screens& screens);
     RememberedWindow* remembered() const { return m_remembered; }
+    // The first day of the week and the week-number rule of every calendar, kept with the window's state.
+    void setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering);
+    // The row that chooses them shows the rules in force and sets them from now on.
+    void followWeekRules(WeekRulesRow& row);
 
     // The events no user action gives at once: the activation lays the year out and reports today (the box gate
     // runs it when the window becomes active, after a running handler or open box); the timer counts a hold down.

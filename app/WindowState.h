@@ -1,4 +1,5 @@
 #pragma once
+#include "runtime/WeekRules.h"
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -11,8 +12,8 @@
 struct WindowState
 {
     enum class View { Full, Compact };
-    enum class WeekStart { Locale, Monday, Sunday, Saturday };
-    enum class WeekNumbering { Iso, FirstJanuary };
+    using WeekStart = weeks::FirstDay;
+    using WeekNumbering = weeks::Numbering;
 
     // Where the client area of each view stood on the desktop (its top-left corner); none when not known.
     std::optional<QPoint> fullPosition;

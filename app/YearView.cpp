@@ -189,6 +189,15 @@ void YearView::SpeedButton5Click()
     setWeekNumbers(m_grid.toggleWeekNumbers());
 }
 
+void YearView::setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering)
+{
+    m_weekStart = firstDay;
+    m_weekNumbering = numbering;
+    const Qt::DayOfWeek first = weeks::firstDayOf(firstDay, rt::formatSettings().firstDayOfWeek);
+    for (TMonthCalendar* month : m_month)
+        month->setWeekRules(first, numbering);
+}
+
 void YearView::setWeekNumbers(bool shown)
 {
     for (TMonthCalendar* month : m_month)

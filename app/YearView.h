@@ -53,6 +53,11 @@ public:
     void ResetAllCalendar(int Keep);
     // The week-number button's handler: the grid's switch, shown in every calendar.
     void SpeedButton5Click();
+    // The chosen first day of the week (the locale's one of this run, or a day) and week-number rule, in every
+    // calendar.
+    void setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering);
+    weeks::FirstDay weekStart() const { return m_weekStart; }
+    weeks::Numbering weekNumbering() const { return m_weekNumbering; }
     // The first title follows the first calendar, whatever moved it.
     void followFirstTitle() { m_titles->followFirst(date(1)); }
     // The clock was read again: today's mark moves, and a calendar now on today's date puts the year back.
@@ -82,4 +87,6 @@ private:
     QFrame* m_firstBar = nullptr; // Panel1
     MidnightRestore* m_restore = nullptr;
     QDate m_markedToday;
+    weeks::FirstDay m_weekStart = weeks::FirstDay::Locale;
+    weeks::Numbering m_weekNumbering = weeks::Numbering::Iso;
 };

@@ -1,6 +1,7 @@
 #include "controls/TMonthCalendar.h"
 #include "controls/Colours.h"
 #include "controls/Hints.h"
+#include "controls/WeekNumberDelegate.h"
 #include "runtime/ConvertError.h"
 #include "runtime/DateText.h"
 #include "runtime/FormatSettings.h"
@@ -20,6 +21,9 @@ namespace {
 constexpr int NavigationBarHeight = 27;
 constexpr int BottomMargin = 15;
 constexpr int FontPixels = 11;
+// Six rows of days fill the bottom of the grid, under the row of day names.
+constexpr int DayRows = 6;
+constexpr int DaysInWeek = 7;
 // Days of the neighbouring months, and the cells of days outside the supported range.
 const QColor NeighbourDayGrey(128, 128, 128);
 const QColor OutOfRangeCellGrey(192, 192, 192);
@@ -63,6 +67,8 @@ TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent) : QCalendar
     if (m_view) {
         m_view->horizontalHeader()->setMinimumSectionSize(10);
         m_view->verticalHeader()->setMinimumSectionSize(10);
+        m_view->setItemDelegate(new WeekNumberDelegate(
+            m_view->itemDelegate(), [this](const QModelIndex& index) { return weekCellNumber(index); }, m_view));
     }
 
     m_date = rt::combine(rt::fromQDate(selectedDate()), m_timeOfDay);
@@ -160,6 +166,33 @@ void TMonthCalendar::setWeekNumbers(bool shown)
 bool TMonthCalendar::WeekNumbers() const
 {
     return verticalHeaderFormat() != QCalendarWidget::NoVerticalHeader;
+}
+
+void TMonthCalendar::setWeekRules(Qt::DayOfWeek firstDay, weeks::Numbering numbering)
+{
+    m_numbering = numbering;
+    if (firstDayOfWeek() != firstDay)
+        setFirstDayOfWeek(firstDay);
+    if (m_view)
+        m_view->viewport()->update();
+}
+
+int TMonthCalendar::weekNumberOfRow(int row) const
+{
+    const Qt::DayOfWeek first = firstDayOfWeek();
+    return weeks::rowNumber(weeks::gridRowStart(yearShown(), monthShown(), row, first), m_numbering, first);
+}
+
+std::optional<int> TMonthCalendar::weekCellNumber(const QModelIndex& index) const
+{
+    // The control's own ISO numbers are its Monday's week, which is the rule's: they stay as the control paints them.
+    if (m_numbering == weeks::Numbering::Iso || !index.isValid() || index.column() != 0)
+        return std::nullopt;
+    const QAbstractItemModel* model = index.model();
+    const int row = index.row() - (model->rowCount() - DayRows);
+    if (model->columnCount() <= DaysInWeek || row < 0)
+        return std::nullopt;
+    return weekNumberOfRow(row);
 }
 
 void TMonthCalendar::setHint(const QString& text)

@@ -1,6 +1,8 @@
 #pragma once
 #include "runtime/DateValue.h"
+#include "runtime/WeekRules.h"
 #include <QCalendarWidget>
+#include <optional>
 
 class QTableView;
 
@@ -24,6 +26,11 @@ public:
 
     void setWeekNumbers(bool shown);
     bool WeekNumbers() const;
+    // The grid's first column, and the rule of the number the week column shows beside each row.
+    void setWeekRules(Qt::DayOfWeek firstDay, weeks::Numbering numbering);
+    weeks::Numbering weekNumbering() const { return m_numbering; }
+    // The number the week column stands for beside day row (0 to 5) of the month shown.
+    int weekNumberOfRow(int row) const;
 
     void setHint(const QString& text);
     QString Hint() const;
@@ -49,9 +56,11 @@ private:
     void followSelection();
     void followPage(int year, int month);
     void describeMonth();
+    std::optional<int> weekCellNumber(const QModelIndex& index) const;
 
     TDateTime m_date = 0;
     TDateTime m_timeOfDay = 0;
     QTableView* m_view = nullptr;
     QDate m_today;
+    weeks::Numbering m_numbering = weeks::Numbering::Iso;
 };

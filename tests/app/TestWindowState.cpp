@@ -2,6 +2,8 @@
 #include "app/RememberedWindow.h"
 #include "app/Screens.h"
 #include "app/WindowState.h"
+#include "dialog/WeekRulesRow.h"
+#include <QComboBox>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -58,6 +60,7 @@ private slots:
     void testReachable();
     void testTheWindowComesBackAsLeft();
     void testStateFileBesidePrefs();
+    void testWeekRulesComeBackAndAChoiceIsKept();
 };
 
 void TestWindowState::testWrittenAndReadBack_data()
@@ -244,6 +247,45 @@ void TestWindowState::testStateFileBesidePrefs()
     QCOMPARE(windowstate::pathBeside("/home/ann/.config/dorvane/prefs.cal"),
              QStringLiteral("/home/ann/.config/dorvane/dorvane-state.ini"));
     QCOMPARE(windowstate::pathBeside("/opt/dorvane/prefs.cal"), QStringLiteral("/opt/dorvane/dorvane-state.ini"));
+}
+
+void TestWindowState::testWeekRulesComeBackAndAChoiceIsKept()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("dorvane-state.ini");
+    WindowState kept;
+    kept.weekStart = WindowState::WeekStart::Saturday;
+    kept.weekNumbering = WindowState::WeekNumbering::FirstJanuary;
+    QVERIFY(windowstate::write(path, kept));
+    FakeScreens screens;
+    App app;
+    const QByteArray prefsBefore = app.folder.read();
+    app.calendar->keepStateIn(path, screens);
+    app.activate();
+    // Every calendar of the year follows the rules, not only the first.
+    const auto check = [&app](Qt::DayOfWeek first, weeks::Numbering numbering) {
+        for (int n = 1; n <= 12; ++n) {
+            QCOMPARE(app.month(n)->firstDayOfWeek(), first);
+            QCOMPARE(app.month(n)->weekNumbering(), numbering);
+        }
+    };
+    check(Qt::Saturday, weeks::Numbering::FirstJanuary);
+
+    WeekRulesRow row(Qt::Sunday, nullptr);
+    app.calendar->followWeekRules(row);
+    QCOMPARE(row.firstDayList()->currentText(), QStringLiteral("Saturday"));
+    QVERIFY(!row.firstDayList()->accessibleName().isEmpty() && !row.numberingList()->accessibleName().isEmpty());
+    // The tests run under the C locale, whose weeks start on Sunday.
+    row.firstDayList()->setCurrentIndex(row.firstDayList()->findText(QStringLiteral("Locale's (Sunday)")));
+    check(Qt::Sunday, weeks::Numbering::FirstJanuary);
+    row.numberingList()->setCurrentIndex(row.numberingList()->findText(QStringLiteral("ISO 8601")));
+    check(Qt::Sunday, weeks::Numbering::Iso);
+
+    app.calendar->remembered()->flush();
+    QCOMPARE(windowstate::read(path).weekStart, WindowState::WeekStart::Locale);
+    QCOMPARE(windowstate::read(path).weekNumbering, WindowState::WeekNumbering::Iso);
+    // The rules are the window's: the settings file stays as it was.
+    QCOMPARE(app.folder.read(), prefsBefore);
 }
 
 QTEST_MAIN(TestWindowState)

@@ -16,6 +16,7 @@ TDateTime v(int y, int m, int d)
     return rt::encodeDate(y, m, d);
 }
 const TDateTime TenThirty = 10.5 / 24.0;
+constexpr int DayRows = 6;
 
 // The darkest pixel of a day's cell: the colour its number is drawn in.
 QColor textColour(TMonthCalendar& calendar, const QDate& day)
@@ -70,6 +71,8 @@ private slots:
     void testDaysOutsideTheRangeAreEmptyGreyCells_data();
     void testDaysOutsideTheRangeAreEmptyGreyCells();
     void testKeyboardFocusIsFramed();
+    void testTheChosenRuleIsPainted_data();
+    void testTheChosenRuleIsPainted();
 };
 
 void TestMonthCalendar::testSetDateKeepsTheControlsTimeOfDay_data()
@@ -338,6 +341,62 @@ void TestMonthCalendar::testKeyboardFocusIsFramed()
     QVERIFY(framed());
     other->setFocus();
     QVERIFY(!framed());
+}
+
+// The numbers "week 1 holds 1 January" gives the six rows. Each row starts where the control's own grid does, and its
+// week cell looks like the control's own ISO cell where the two numbers agree, and differs where they do not.
+void TestMonthCalendar::testTheChosenRuleIsPainted_data()
+{
+    QTest::addColumn<QDate>("month");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::newRow("2023, Sunday first: only the row before 1 January differs")
+        << QDate(2023, 1, 1) << int(Qt::Sunday) << QList<int>{53, 1, 2, 3, 4, 5};
+    QTest::newRow("2021, Monday first: every row one on")
+        << QDate(2021, 1, 1) << int(Qt::Monday) << QList<int>{1, 2, 3, 4, 5, 6};
+    QTest::newRow("2026, Monday first: the two rules agree")
+        << QDate(2026, 1, 1) << int(Qt::Monday) << QList<int>{1, 2, 3, 4, 5, 6};
+    QTest::newRow("2027, Saturday first") << QDate(2027, 1, 1) << int(Qt::Saturday) << QList<int>{1, 2, 3, 4, 5, 6};
+}
+
+void TestMonthCalendar::testTheChosenRuleIsPainted()
+{
+    QFETCH(QDate, month);
+    QFETCH(int, first);
+    QFETCH(QList<int>, numbers);
+    const auto day = Qt::DayOfWeek(first);
+    TMonthCalendar iso(TenThirty);
+    TMonthCalendar chosen(TenThirty);
+    for (TMonthCalendar* calendar : {&iso, &chosen}) {
+        calendar->setWeekRules(day, calendar == &iso ? weeks::Numbering::Iso : weeks::Numbering::FirstJanuary);
+        calendar->setWeekNumbers(true);
+        calendar->setDate(rt::fromQDate(month));
+        calendar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(calendar));
+    }
+    QCOMPARE(chosen.firstDayOfWeek(), day);
+    const QAbstractItemModel* model = iso.dayView()->model();
+    const auto weekCell = [](TMonthCalendar& calendar, int modelRow) {
+        QTableView* view = calendar.dayView();
+        return view->viewport()->grab(view->visualRect(view->model()->index(modelRow, 0))).toImage();
+    };
+    for (int row = 0; row < DayRows; ++row) {
+        const int modelRow = model->rowCount() - DayRows + row;
+        QCOMPARE(model->index(modelRow, 1).data().toInt(),
+                 weeks::gridRowStart(month.year(), month.month(), row, day).day());
+        // The control's own number is the one the ISO rule gives the row.
+        const int isoNumber = model->index(modelRow, 0).data().toInt();
+        QCOMPARE(iso.weekNumberOfRow(row), isoNumber);
+        QCOMPARE(chosen.weekNumberOfRow(row), numbers[row]);
+        const bool same = weekCell(iso, modelRow) == weekCell(chosen, modelRow);
+        QVERIFY2(same == (isoNumber == numbers[row]), qPrintable(QStringLiteral("row %1").arg(row)));
+    }
+    // A click still picks the day under the pointer, in the shown month and in the grey days before it.
+    for (const QDate& clicked : {month.addDays(14), month.addDays(-1)}) {
+        QTest::mouseClick(chosen.dayView()->viewport(), Qt::LeftButton, {},
+                          dayCell(chosen, chosen.dayView(), clicked).center());
+        QCOMPARE(rt::toQDate(chosen.Date()), clicked);
+    }
 }
 
 QTEST_MAIN(TestMonthCalendar)
