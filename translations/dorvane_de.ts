@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>YR:</source>
-        <translation>Jahr:</translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>OK</source>

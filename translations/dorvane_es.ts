@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>YR:</source>
-        <translation>Año:</translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>OK</source>
@@ -282,7 +282,7 @@ Hoy: </translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation>Ayudas</translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Time zone</source>

@@ -282,7 +282,7 @@ Aujourd&apos;hui : </translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation>Bulles</translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Time zone</source>

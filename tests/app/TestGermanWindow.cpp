@@ -47,7 +47,7 @@ void TestGermanWindow::testTextsAreGerman_data()
     QTest::newRow("next: screen reader") << "name" << names::SpeedButton9 << "Nächstes Jahr oder nächster Monat";
     QTest::newRow("week numbers: description")
         << "description" << names::SpeedButton5 << "Zeigt oder verbirgt die Kalenderwochen in allen Kalendern (Strg+W)";
-    QTest::newRow("year entry: label") << "year entry" << names::Label1 << "Jahr:";
+    QTest::newRow("year entry: label") << "year entry" << names::Label1 << "Jahr";
     QTest::newRow("tray menu: quit") << "action" << names::TrayQuit << "Beenden";
     QTest::newRow("tray menu: parameters") << "action" << names::TrayParameters << "Einstellungen";
     // The locale's clock: no "6:33A" under German.
