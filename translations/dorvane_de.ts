@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Sun up or down all day</source>
+        <translation>Die Sonne ist den ganzen Tag über oder unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>No sunrise this date</source>
+        <translation>Kein Sonnenaufgang an diesem Tag</translation>
+    </message>
+    <message>
+        <source>No sunset this date</source>
+        <translation>Kein Sonnenuntergang an diesem Tag</translation>
+    </message>
+    <message>
+        <source>Invalid GMT offset in preferences.</source>
+        <translation>Ungültiger GMT-Abstand in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Invalid N/S degrees in preferences.</source>
+        <translation>Ungültige N/S-Grad in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Invalid W/E degrees in preferences.</source>
+        <translation>Ungültige W/E-Grad in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone %1 in preferences.</source>
+        <translation>Unbekannte Zeitzone %1 in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Datei kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>„%1“ ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>„%1“ ist keine gültige Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>„%1“ ist keine gültige Angabe von Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ ist keine gültige Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Ungültige Angaben für ein Datum</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Ungültige Angaben für eine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Failed to set calendar date or time</source>
+        <translation>Datum oder Uhrzeit des Kalenders konnten nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Zunehmende Sichel</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Erstes Viertel</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Zunehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Abnehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Letztes Viertel</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Abnehmende Sichel</translation>
+    </message>
+</context>
+<context>
     <name>TCalendar</name>
     <message>
         <source>Year must be between 1700 and 3000</source>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Sun up or down all day</source>
+        <translation>El sol está todo el día por encima o por debajo del horizonte</translation>
+    </message>
+    <message>
+        <source>No sunrise this date</source>
+        <translation>No hay salida del sol en esta fecha</translation>
+    </message>
+    <message>
+        <source>No sunset this date</source>
+        <translation>No hay puesta del sol en esta fecha</translation>
+    </message>
+    <message>
+        <source>Invalid GMT offset in preferences.</source>
+        <translation>Desfase GMT no válido en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Invalid N/S degrees in preferences.</source>
+        <translation>Grados N/S no válidos en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Invalid W/E degrees in preferences.</source>
+        <translation>Grados W/E no válidos en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone %1 in preferences.</source>
+        <translation>Zona horaria %1 desconocida en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«%1» no es una fecha válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>«%1» no es una hora válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>«%1» no es una fecha y hora válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>«%1» no es un número decimal válido</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Argumentos no válidos para una fecha</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Argumentos no válidos para una hora</translation>
+    </message>
+    <message>
+        <source>Failed to set calendar date or time</source>
+        <translation>No se pudo establecer la fecha o la hora del calendario</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Luna creciente</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Cuarto creciente</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibosa creciente</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibosa menguante</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Cuarto menguante</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Luna menguante</translation>
+    </message>
+</context>
+<context>
     <name>TCalendar</name>
     <message>
         <source>Year must be between 1700 and 3000</source>

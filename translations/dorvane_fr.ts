@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Sun up or down all day</source>
+        <translation>Le soleil reste levé ou couché toute la journée</translation>
+    </message>
+    <message>
+        <source>No sunrise this date</source>
+        <translation>Pas de lever du soleil ce jour-là</translation>
+    </message>
+    <message>
+        <source>No sunset this date</source>
+        <translation>Pas de coucher du soleil ce jour-là</translation>
+    </message>
+    <message>
+        <source>Invalid GMT offset in preferences.</source>
+        <translation>Décalage GMT non valide dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Invalid N/S degrees in preferences.</source>
+        <translation>Degrés N/S non valides dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Invalid W/E degrees in preferences.</source>
+        <translation>Degrés W/E non valides dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone %1 in preferences.</source>
+        <translation>Fuseau horaire %1 inconnu dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>« %1 » n&apos;est pas une date valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>« %1 » n&apos;est pas une heure valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>« %1 » n&apos;est pas une date et heure valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Arguments non valides pour une date</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Arguments non valides pour une heure</translation>
+    </message>
+    <message>
+        <source>Failed to set calendar date or time</source>
+        <translation>Impossible de régler la date ou l&apos;heure du calendrier</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Premier croissant</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibbeuse croissante</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibbeuse décroissante</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Dernier quartier</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Dernier croissant</translation>
+    </message>
+</context>
+<context>
     <name>TCalendar</name>
     <message>
         <source>Year must be between 1700 and 3000</source>
