@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Jan </source>
-        <translation>Ene. </translation>
+        <translation>ene </translation>
     </message>
     <message>
         <source>Tray</source>

@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Jan </source>
-        <translation>Janv. </translation>
+        <translation>janv. </translation>
     </message>
     <message>
         <source>Tray</source>
