@@ -1,13 +1,17 @@
 #include "app/TCalendar.h"
+#include "app/AboutBox.h"
+#include "app/AboutTexts.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
 #include "app/DayWatch.h"
 #include "app/HintSwitch.h"
+#include "app/RememberedWindow.h"
 #include "app/Toolbar.h"
 #include "app/WindowFrame.h"
 #include "app/YearView.h"
 #include "dialog/THome.h"
 #include "runtime/DateText.h"
+#include <QAction>
 #include <QEvent>
 #include <utility>
 
@@ -58,6 +62,13 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     connect(m_toolbar, &Toolbar::tray1Triggered, this, [this] { m_gate.run([this] { m_tray->Tray1Click(); }); });
     connect(m_tray, &TrayIcon::parametersChosen, this, gated(&TCalendar::SpeedButton4Click));
     connect(m_tray, &TrayIcon::quitChosen, this, gated(&TCalendar::SpeedButton3Click));
+    connect(m_tray, &TrayIcon::aboutChosen, this, gated(&TCalendar::showAbout));
+    auto* help = new QAction(this);
+    help->setObjectName(AboutNames::KeysAbout);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, this, gated(&TCalendar::showAbout));
     connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
     connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
     connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
@@ -93,14 +104,31 @@ void TCalendar::showEvent(QShowEvent* event)
     m_tray->windowShown();
     // Back from the tray or a minimise, maybe hours later: no event tells of a time-zone change, so look now.
     m_watch->look();
-    if (!std::exchange(m_centred, true))
+    if (!std::exchange(m_centred, true) && !(m_remembered && m_remembered->placeFullView()))
         frame::centreOnDesktop(*this, m_services.pointer.desktopSize());
 }
 
 void TCalendar::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
+    if (m_remembered)
+        m_remembered->flush();
     emit closed();
+}
+
+void TCalendar::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // Before the first activation the window is only being placed.
+    if (m_remembered && FirstActivationDone)
+        m_remembered->changed();
+}
+
+void TCalendar::keepStateIn(const QString& path, const Screens& screens)
+{
+    delete m_remembered;
+    m_remembered = new RememberedWindow(path, screens, *this, *m_views, *m_year, *m_toolbar);
+    m_toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 QPoint TCalendar::pointerTarget(pointer::Target which) const
@@ -123,9 +151,13 @@ void TCalendar::FormCreate()
 
 void TCalendar::FormActivate()
 {
+    // A view brought back from the last run is laid out after the year; the pointer goes to its close button then.
+    const bool first = !FirstActivationDone;
+    const bool restoring = first && m_remembered && m_remembered->restoresView();
     if (!FirstActivationDone) {
         m_views->firstActivation();
-        movePointer(pointer::Target::CloseButton);
+        if (!restoring)
+            movePointer(pointer::Target::CloseButton);
         FirstActivationDone = true;
     }
     m_gate.activating([this] {
@@ -141,6 +173,11 @@ void TCalendar::FormActivate()
         m_sun->CalcSun(nowOf(m_services));
         m_year->placeAndFill(nowOf(m_services));
     });
+    if (first && m_remembered) {
+        m_remembered->restoreView();
+        if (restoring)
+            movePointer(pointer::Target::CloseButton);
+    }
 }
 
 void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
@@ -204,7 +241,20 @@ void TCalendar::SpeedButton1Click()
 {
     m_year->ResetCalendarHints();
     frame::toggleStaysOnTop(*this);
+    m_toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     m_year->focusFirstBar();
+}
+
+void TCalendar::showAbout()
+{
+    // Not modal, so closing it does not activate the window, which would put the year back on today's; it opens
+    // only while no box or dialog is open, so it never stands over one.
+    if (m_gate.isOpen())
+        return;
+    if (!m_about)
+        m_about = new AboutBox(this);
+    m_about->showFacts({QStringLiteral(DORVANE_VERSION), m_preferences.path(),
+                        m_remembered ? m_remembered->keeper().path() : QString(), m_toolbar->shortcuts()});
 }
 
 void TCalendar::SpeedButton2Click()

@@ -10,7 +10,10 @@
 #include <QWidget>
 #include <memory>
 
+class AboutBox;
 class DayWatch;
+class RememberedWindow;
+class Screens;
 class THome;
 class Toolbar;
 class YearView;
@@ -28,6 +31,10 @@ public:
     void setHome(THome* home);
     QPoint pointerTarget(pointer::Target which) const;
     const DayReport& dayReport() const { return m_sun->report(); }
+    // The window's state is kept in that file from now on: read now, brought back at the first showing and
+    // activation, written at each change and when the window closes. Without it the window starts as it always did.
+    void keepStateIn(const QString& path, const Screens& screens);
+    RememberedWindow* remembered() const { return m_remembered; }
 
     // The events no user action gives at once: the activation lays the year out and reports today (the box gate
     // runs it when the window becomes active, after a running handler or open box); the timer counts a hold down.
@@ -47,6 +54,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Handlers, named as the layout's events name them. CalcSun is the sun display's, SmallCal the view modes',
@@ -65,6 +73,8 @@ private:
     void SpeedButton4Click();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    // Help, from F1 and the tray menu.
+    void showAbout();
     // Today became another day (midnight, a clock jump either way): the caption, the year button, today's report and
     // a grid that showed the old today's year move with it.
     void followToday(const QDate& previous);
@@ -79,6 +89,8 @@ private:
     SunDisplay* m_sun = nullptr; // on the toolbar
     TrayIcon* m_tray = nullptr;
     DayWatch* m_watch = nullptr;
+    RememberedWindow* m_remembered = nullptr;
+    AboutBox* m_about = nullptr; // built when first opened
     std::unique_ptr<ViewModes> m_views;
     WindowCaption m_caption;
     bool FirstActivationDone = false;

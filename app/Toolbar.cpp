@@ -112,6 +112,7 @@ void Toolbar::createButtons()
     setTextColour(year, colours::Navy);
     QToolButton* compactSize = m_button[toolbar::CompactSize];
     compactSize->hide();
+    m_button[toolbar::OnTop]->setCheckable(true);
 
     m_popupMenu1 = new QMenu(this);
     m_popupMenu1->setObjectName(names::PopupMenu1);
@@ -187,6 +188,19 @@ void Toolbar::showCompactYear(bool january)
         setYearButton(texts::PatternYear, true);
     else
         setYearButton(texts::PatternMonthYear);
+}
+
+void Toolbar::showOnTop(bool on)
+{
+    m_button[toolbar::OnTop]->setChecked(on);
+}
+
+QList<about::Shortcut> Toolbar::shortcuts() const
+{
+    QList<about::Shortcut> list;
+    for (int i = 0; i < toolbar::Buttons; ++i)
+        list.append({commands()[i].keys.toString(QKeySequence::NativeText), commands()[i].spokenName()});
+    return list;
 }
 
 void Toolbar::placePointer(pointer::Geometry& geometry) const

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/AboutContent.h"
 #include "app/PointerPlacement.h"
 #include "app/SunDisplay.h"
 #include "app/ToolbarLayout.h"
@@ -34,6 +35,11 @@ public:
     void refreshYearButton();
     // In the compact view: "Jan yyyy", or the month and year when the months moved away from January.
     void showCompactYear(bool january);
+
+    // Always on top shows as a pressed button while on, to the eye and to a screen reader.
+    void showOnTop(bool on);
+    // Each command's keys as the platform writes them, with the command's spoken name, in the toolbar's order.
+    QList<about::Shortcut> shortcuts() const;
 
     // The toolbar's part of where the pointer goes.
     void placePointer(pointer::Geometry& geometry) const;

@@ -1,4 +1,5 @@
 #include "app/TrayIcon.h"
+#include "app/AboutTexts.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
 #include "app/SystemServices.h"
@@ -39,6 +40,8 @@ void TrayIcon::createMenu()
     m_showHide->setObjectName(names::TrayShowHide);
     QAction* parameters = m_menu->addAction(texts::MenuParameters());
     parameters->setObjectName(names::TrayParameters);
+    QAction* about = m_menu->addAction(AboutTexts::MenuAbout());
+    about->setObjectName(AboutNames::TrayAbout);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(texts::MenuQuit());
     quit->setObjectName(names::TrayQuit);
@@ -55,6 +58,7 @@ void TrayIcon::createMenu()
             m_gate.run([this] { RxTrayIcon1Click(); });
     });
     connect(parameters, &QAction::triggered, this, &TrayIcon::parametersChosen);
+    connect(about, &QAction::triggered, this, &TrayIcon::aboutChosen);
     connect(quit, &QAction::triggered, this, &TrayIcon::quitChosen);
 }
 

@@ -10,16 +10,25 @@ ViewModes::ViewModes(TCalendar& window, YearView& year, Toolbar& toolbar, Servic
 {
 }
 
+// The places are the client area's: the toolkit learns the frame around it only some time after the window is
+// shown, and a place kept by the frame's corner before then comes back off by the frame.
 void ViewModes::designed()
 {
-    SmallViewTop = m_window.y();
-    SmallViewLeft = m_window.x();
+    setCompactPosition(m_window.pos());
+    m_compactAtDesign = true;
+}
+
+QPoint ViewModes::compactPosition() const
+{
+    const QPoint kept(SmallViewLeft, SmallViewTop);
+    // The frame is known by the time the compact view first opens; before the window shows it is none.
+    return m_compactAtDesign ? kept + (m_window.geometry().topLeft() - m_window.pos()) : kept;
 }
 
 void ViewModes::firstActivation()
 {
-    FullViewTop = m_window.y();
-    FullViewLeft = m_window.x();
+    FullViewTop = m_window.geometry().top();
+    FullViewLeft = m_window.geometry().left();
 }
 
 void ViewModes::step(int direction)
@@ -48,7 +57,7 @@ void ViewModes::SmallCal()
     m_window.FormActivate();
     m_toolbar.applyCompactLayout(m_year.grid().compactCount());
     m_year.showCompactMonths(rt::fromQDateTime(m_services.clock.now()));
-    m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::CompactSize));
+    movePointer(pointer::Target::CompactSize);
     m_year.focusFirstBar();
 }
 
@@ -57,19 +66,18 @@ void ViewModes::toggle()
     const bool toCompact = !m_year.grid().compact();
     m_year.switchView();
     if (toCompact) {
-        m_window.move(SmallViewLeft, SmallViewTop);
+        m_window.setGeometry(QRect(compactPosition(), m_window.size()));
         SmallCal();
     } else {
         m_toolbar.showCompactView(false);
         m_window.FormActivate();
-        SmallViewTop = m_window.y();
-        SmallViewLeft = m_window.x();
-        m_window.move(FullViewLeft, FullViewTop);
+        setCompactPosition(m_window.geometry().topLeft());
+        m_window.setGeometry(QRect(fullPosition(), m_window.size()));
         m_year.setCompactTitles(false);
         m_toolbar.applyFullLayout();
     }
     m_year.focusFirstBar();
-    m_services.pointer.moveTo(m_window.pointerTarget(pointer::Target::ViewToggle));
+    movePointer(pointer::Target::ViewToggle);
 }
 
 void ViewModes::nextCompactSize()
@@ -103,4 +111,26 @@ void ViewModes::placePointer(pointer::Geometry& geometry) const
 {
     if (m_yearEntry)
         m_yearEntry->placePointer(geometry);
+}
+
+void ViewModes::setCompactPosition(const QPoint& position)
+{
+    SmallViewLeft = position.x();
+    SmallViewTop = position.y();
+    m_compactAtDesign = false;
+}
+
+void ViewModes::restoreCompact()
+{
+    if (m_year.grid().compact())
+        return;
+    m_pointerStays = true;
+    toggle();
+    m_pointerStays = false;
+}
+
+void ViewModes::movePointer(pointer::Target target)
+{
+    if (!m_pointerStays)
+        m_services.pointer.moveTo(m_window.pointerTarget(target));
 }

@@ -34,7 +34,16 @@ public:
     // The year entry's part of where the pointer goes, once it exists.
     void placePointer(pointer::Geometry& geometry) const;
 
+    // Where each view's client area stands or last stood, and where the compact view will open.
+    QPoint fullPosition() const { return QPoint(FullViewLeft, FullViewTop); }
+    QPoint compactPosition() const;
+    void setCompactPosition(const QPoint& position);
+    // The compact view a start comes back to: as the toggle, with the pointer left where it is.
+    void restoreCompact();
+
 private:
+    void movePointer(pointer::Target target);
+
     TCalendar& m_window;
     YearView& m_year;
     Toolbar& m_toolbar;
@@ -44,4 +53,7 @@ private:
     // Where each view stood when it was left, so the toggle brings the window back there.
     int SmallViewTop = 0, SmallViewLeft = 0;
     int FullViewTop = 0, FullViewLeft = 0;
+    bool m_pointerStays = false;
+    // The compact place is still the design one, which stands for the frame's corner, as it always has.
+    bool m_compactAtDesign = false;
 };

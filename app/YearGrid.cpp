@@ -81,6 +81,12 @@ void YearGrid::toFull(const Compact& shown)
     GridYearSource = YearSource::Calendar1Year;
 }
 
+void YearGrid::setCompactCount(int months)
+{
+    if (months >= 1 && months <= 3)
+        SmallCalCount = months;
+}
+
 bool YearGrid::nextCompactSize(const Compact& shown)
 {
     if (SmallCalCount < 1 || SmallCalCount > 3)

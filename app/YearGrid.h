@@ -66,6 +66,8 @@ public:
     void toCompact();
     // Leaving the compact view keeps the three months it showed for the next time.
     void toFull(const Compact& shown);
+    // The size a start comes back to; a count out of 1..3 changes nothing.
+    void setCompactCount(int months);
     // The next compact size (1 -> 2 -> 3 -> 1); false when the count is out of range and nothing changes.
     bool nextCompactSize(const Compact& shown);
     // The year button in the compact view: true when the months move to today ("Jan yyyy" shown next).

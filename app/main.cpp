@@ -1,10 +1,12 @@
 #include "app/CalendarTexts.h"
 #include "app/HintTimings.h"
 #include "app/QuitOnSignal.h"
+#include "app/Screens.h"
 #include "app/SingleInstance.h"
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
 #include "app/WaylandSession.h"
+#include "app/WindowState.h"
 #include "dialog/HomeTexts.h"
 #include "dialog/THome.h"
 #include "prefs/MachineDefault.h"
@@ -56,6 +58,10 @@ int main(int argc, char** argv)
     }
 
     TCalendar Calendar(services, gate, preferences);
+    // Where the window was left, beside prefs.cal but never in it.
+    DesktopScreens screens;
+    if (!location.path.isEmpty())
+        Calendar.keepStateIn(windowstate::pathBeside(location.path), screens);
     THome Home(services, gate, preferences);
     Calendar.setHome(&Home);
     prompter.setParent(&Calendar);

@@ -1320,6 +1320,79 @@ journey_settings_sample()
 }
 journey_settings_sample
 
+# ---- 25. The window comes back as it was left: its place, the view and the week numbers
+journey_window_state()
+{
+    local folder before_x before_y before_calendars full_x full_y state
+    keys() { xdotool windowactivate --sync "$window" >/dev/null 2>&1; xdotool key --clearmodifiers --delay 60 "$@"; }
+    # Drags the window by the middle of its title bar, as a person moves it.
+    drag_window()
+    {
+        geometry
+        xdotool mousemove $((X + W / 2)) $((Y - 10)) mousedown 1 sleep 0.3 mousemove $((X + W / 2 + $1 / 2)) \
+            $((Y - 10 + $2 / 2)) sleep 0.3 mousemove $((X + W / 2 + $1)) $((Y - 10 + $2)) sleep 0.3 mouseup 1
+    }
+    at() { geometry && [ "$X,$Y" == "$1,$2" ]; }
+    moved_from() { geometry && [ "$X,$Y" != "$1,$2" ]; }
+    calendars() { region_hash 0 27 396 110; }
+    state=dorvane-state.ini
+
+    journey "25 Window state: moved, compact and with week numbers, it comes back so after a restart"
+    folder=$(program_folder window-state 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_program "$folder"
+    check 25 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    wait_for 10 painted
+    geometry
+    full_x=$X full_y=$Y
+    keys ctrl+m
+    check 25 "Ctrl+M: the compact view of two months" wait_for 5 client_is 396x167
+    geometry
+    before_x=$X before_y=$Y
+    drag_window -150 420
+    check 25 "the title bar drags the window down and left" wait_for 5 moved_from "$before_x" "$before_y"
+    keys ctrl+w
+    rest_pointer
+    sleep 1
+    geometry
+    before_x=$X before_y=$Y before_calendars=$(calendars)
+    note "left at $X,$Y"
+    stop_program
+    check 25 "the state is kept beside prefs.cal" test -s "$folder/$state"
+    check 25 "prefs.cal is left as it was" cmp -s "$folder/prefs.cal" <(printf '%s\r\n' 00 $'W\xb097.45' $'N\xb030.15' -6)
+
+    start_program "$folder"
+    check 25 "restarted: the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    check 25 "restarted: the compact view of two months" wait_for 10 client_is 396x167
+    check 25 "restarted: where it was left" wait_for 5 at "$before_x" "$before_y"
+    rest_pointer
+    check 25 "restarted: the same months with week numbers" wait_for 5 test "$(calendars)" == "$before_calendars"
+    keys ctrl+w
+    rest_pointer
+    check 25 "Ctrl+W: the week numbers go" wait_for 5 test "$(calendars)" != "$before_calendars"
+    keys ctrl+m
+    check 25 "Ctrl+M: the full view, where it stood at the first start" wait_for 5 at "$full_x" "$full_y"
+    check 25 "the full view is 794x453" client_is 794x453
+    drag_window -200 -250
+    check 25 "the full view dragged to the top left" wait_for 5 moved_from "$full_x" "$full_y"
+    sleep 1
+    geometry
+    before_x=$X before_y=$Y
+    stop_program
+    start_program "$folder"
+    check 25 "restarted in the full view, where it was left" wait_for 10 at "$before_x" "$before_y"
+    stop_program
+
+    printf '[window]\nview=compact\n[compact]\nleft=5000\ntop=4000\n' >"$folder/$state"
+    start_program "$folder"
+    check 25 "a place on no screen: the compact view opens where it first did" wait_for 10 client_is 396x167
+    geometry
+    check 25 "and it lies on the screen" test "$X" -ge 0 -a "$Y" -ge 0 -a $((X + W)) -le 1280 -a $((Y + H)) -le 1024
+    stop_program
+}
+journey_window_state
+
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
     cat "$work/app.log"

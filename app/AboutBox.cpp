@@ -1,0 +1,40 @@
+#include "app/AboutBox.h"
+#include "app/AboutTexts.h"
+#include <QKeySequence>
+#include <QPushButton>
+#include <QTextBrowser>
+
+namespace {
+constexpr int BoxWidth = 480;
+constexpr int BoxHeight = 470;
+constexpr int Margin = 8;
+constexpr int ButtonWidth = 88;
+constexpr int ButtonHeight = 28;
+} // namespace
+
+AboutBox::AboutBox(QWidget* window) : QDialog(window)
+{
+    setObjectName(AboutNames::AboutBox);
+    setWindowTitle(AboutTexts::Caption());
+    setFixedSize(BoxWidth, BoxHeight);
+    m_text = new QTextBrowser(this);
+    m_text->setObjectName(AboutNames::AboutText);
+    m_text->setGeometry(Margin, Margin, BoxWidth - 2 * Margin, BoxHeight - 3 * Margin - ButtonHeight);
+    m_text->setOpenLinks(false);
+    auto* close = new QPushButton(AboutTexts::LabelClose(), this);
+    close->setObjectName(AboutNames::AboutClose);
+    close->setGeometry(BoxWidth - Margin - ButtonWidth, BoxHeight - Margin - ButtonHeight, ButtonWidth, ButtonHeight);
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutBox::showFacts(about::Facts facts)
+{
+    facts.shortcuts.append({QKeySequence(Qt::Key_F1).toString(QKeySequence::NativeText), AboutTexts::KeysAbout()});
+    facts.shortcuts.append({AboutTexts::KeysCalendar(), AboutTexts::KeysCalendarWhat()});
+    facts.shortcuts.append({AboutTexts::KeysYearField(), AboutTexts::KeysYearFieldWhat()});
+    m_text->setHtml(about::html(facts));
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+// What the About box tells, from the facts of this run: the version built, the files in use, the shortcuts.
+namespace about {
+
+struct Shortcut
+{
+    QString keys; // as the platform writes them, "Ctrl+Left"
+    QString what;
+};
+
+struct Facts
+{
+    QString version;
+    QString settingsPath;
+    QString statePath; // empty: the window's state is not kept
+    QList<Shortcut> shortcuts;
+};
+
+// Rich text for a text browser; the paths and names are escaped, so a folder named "<b>" shows as it is.
+QString html(const Facts& facts);
+
+} // namespace about

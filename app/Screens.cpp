@@ -1,0 +1,11 @@
+#include "app/Screens.h"
+#include <QGuiApplication>
+#include <QScreen>
+
+QList<QRect> DesktopScreens::geometries() const
+{
+    QList<QRect> rectangles;
+    for (const QScreen* screen : QGuiApplication::screens())
+        rectangles.append(screen->geometry());
+    return rectangles;
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <QList>
+#include <QRect>
+
+// The screens of the desktop as they are now, in desktop coordinates: behind an interface, so a test can unplug a
+// monitor.
+class Screens
+{
+public:
+    virtual ~Screens() = default;
+    virtual QList<QRect> geometries() const = 0;
+};
+
+class DesktopScreens : public Screens
+{
+public:
+    QList<QRect> geometries() const override;
+};

@@ -1,0 +1,157 @@
+#include "app/WindowState.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <array>
+#include <utility>
+
+namespace {
+const QString FileName = QStringLiteral("dorvane-state.ini");
+
+// A window's title bar: the strip of its top that a user drags, and how much of it must show on a screen.
+constexpr int TitleBarHeight = 32;
+constexpr int GrabWidth = 64;
+constexpr int GrabHeight = 16;
+// Far beyond any desktop: a number this large is a damaged line, not a place.
+constexpr int FarthestCoordinate = 100000;
+
+template <class Enum, std::size_t N> using Names = std::array<std::pair<Enum, const char*>, N>;
+const Names<WindowState::View, 2> ViewNames{
+    {{WindowState::View::Full, "full"}, {WindowState::View::Compact, "compact"}}};
+const Names<WindowState::WeekStart, 4> WeekStartNames{{{WindowState::WeekStart::Locale, "locale"},
+                                                       {WindowState::WeekStart::Monday, "monday"},
+                                                       {WindowState::WeekStart::Sunday, "sunday"},
+                                                       {WindowState::WeekStart::Saturday, "saturday"}}};
+const Names<WindowState::WeekNumbering, 2> NumberingNames{
+    {{WindowState::WeekNumbering::Iso, "iso8601"}, {WindowState::WeekNumbering::FirstJanuary, "first-january"}}};
+
+template <class Enum, std::size_t N> QString nameOf(const Names<Enum, N>& names, Enum value)
+{
+    for (const auto& [each, name] : names)
+        if (each == value)
+            return QLatin1String(name);
+    return QString();
+}
+
+template <class Enum, std::size_t N>
+Enum readName(const QSettings& file, const QString& key, const Names<Enum, N>& names, Enum fallback)
+{
+    const QString text = file.value(key).toString();
+    for (const auto& [each, name] : names)
+        if (text == QLatin1String(name))
+            return each;
+    return fallback;
+}
+
+bool readFlag(const QSettings& file, const QString& key, bool fallback)
+{
+    // Only the words the writer writes: QVariant would take any non-empty text for true.
+    const QString text = file.value(key).toString();
+    if (text == QLatin1String("true"))
+        return true;
+    if (text == QLatin1String("false"))
+        return false;
+    return fallback;
+}
+
+std::optional<int> readCoordinate(const QSettings& file, const QString& key)
+{
+    bool ok = false;
+    const int value = file.value(key).toString().toInt(&ok);
+    if (!ok || value < -FarthestCoordinate || value > FarthestCoordinate)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QPoint> readPosition(const QSettings& file, const QString& group)
+{
+    const std::optional<int> left = readCoordinate(file, group + QStringLiteral("/left"));
+    const std::optional<int> top = readCoordinate(file, group + QStringLiteral("/top"));
+    if (!left || !top)
+        return std::nullopt;
+    return QPoint(*left, *top);
+}
+
+void writePosition(QSettings& file, const QString& group, const std::optional<QPoint>& position)
+{
+    file.remove(group);
+    if (!position)
+        return;
+    file.setValue(group + QStringLiteral("/left"), QString::number(position->x()));
+    file.setValue(group + QStringLiteral("/top"), QString::number(position->y()));
+}
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("true") : QStringLiteral("false");
+}
+} // namespace
+
+bool WindowState::operator==(const WindowState& other) const
+{
+    return fullPosition == other.fullPosition && compactPosition == other.compactPosition && view == other.view &&
+           compactMonths == other.compactMonths && weekNumbers == other.weekNumbers &&
+           alwaysOnTop == other.alwaysOnTop && dayPanelOpen == other.dayPanelOpen && weekStart == other.weekStart &&
+           weekNumbering == other.weekNumbering;
+}
+
+namespace windowstate {
+
+QString pathBeside(const QString& prefsPath)
+{
+    return QFileInfo(prefsPath).dir().filePath(FileName);
+}
+
+WindowState read(const QString& path)
+{
+    WindowState state;
+    if (!QFileInfo(path).isFile())
+        return state;
+    const QSettings file(path, QSettings::IniFormat);
+    if (file.status() != QSettings::NoError)
+        return state;
+    state.fullPosition = readPosition(file, QStringLiteral("full"));
+    state.compactPosition = readPosition(file, QStringLiteral("compact"));
+    state.view = readName(file, QStringLiteral("window/view"), ViewNames, state.view);
+    bool ok = false;
+    const int months = file.value(QStringLiteral("compact/months")).toString().toInt(&ok);
+    if (ok && months >= 1 && months <= 3)
+        state.compactMonths = months;
+    state.weekNumbers = readFlag(file, QStringLiteral("window/weekNumbers"), state.weekNumbers);
+    state.alwaysOnTop = readFlag(file, QStringLiteral("window/alwaysOnTop"), state.alwaysOnTop);
+    state.dayPanelOpen = readFlag(file, QStringLiteral("window/dayPanel"), state.dayPanelOpen);
+    state.weekStart = readName(file, QStringLiteral("weeks/firstDay"), WeekStartNames, state.weekStart);
+    state.weekNumbering = readName(file, QStringLiteral("weeks/numbering"), NumberingNames, state.weekNumbering);
+    return state;
+}
+
+bool write(const QString& path, const WindowState& state)
+{
+    QSettings file(path, QSettings::IniFormat);
+    // What a damaged file held must not come back mixed with what is written now.
+    file.clear();
+    file.setValue(QStringLiteral("window/view"), nameOf(ViewNames, state.view));
+    file.setValue(QStringLiteral("window/weekNumbers"), flagText(state.weekNumbers));
+    file.setValue(QStringLiteral("window/alwaysOnTop"), flagText(state.alwaysOnTop));
+    file.setValue(QStringLiteral("window/dayPanel"), flagText(state.dayPanelOpen));
+    writePosition(file, QStringLiteral("full"), state.fullPosition);
+    writePosition(file, QStringLiteral("compact"), state.compactPosition);
+    file.setValue(QStringLiteral("compact/months"), QString::number(state.compactMonths));
+    file.setValue(QStringLiteral("weeks/firstDay"), nameOf(WeekStartNames, state.weekStart));
+    file.setValue(QStringLiteral("weeks/numbering"), nameOf(NumberingNames, state.weekNumbering));
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+bool reachable(const QPoint& corner, const QSize& outer, const QList<QRect>& screens)
+{
+    const QRect titleBar(corner, QSize(outer.width(), TitleBarHeight));
+    for (const QRect& screen : screens) {
+        const QRect shown = titleBar.intersected(screen);
+        if (shown.width() >= GrabWidth && shown.height() >= GrabHeight)
+            return true;
+    }
+    return false;
+}
+
+} // namespace windowstate

@@ -1,0 +1,47 @@
+#pragma once
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+// What the window was like when it was left, kept from one run to the next in a file of its own beside the
+// settings file. prefs.cal never holds any of it.
+struct WindowState
+{
+    enum class View { Full, Compact };
+    enum class WeekStart { Locale, Monday, Sunday, Saturday };
+    enum class WeekNumbering { Iso, FirstJanuary };
+
+    // Where the client area of each view stood on the desktop (its top-left corner); none when not known.
+    std::optional<QPoint> fullPosition;
+    std::optional<QPoint> compactPosition;
+    View view = View::Full;
+    int compactMonths = 2; // 1..3
+    bool weekNumbers = false;
+    bool alwaysOnTop = false;
+    bool dayPanelOpen = false;
+    WeekStart weekStart = WeekStart::Locale;
+    WeekNumbering weekNumbering = WeekNumbering::Iso;
+
+    bool operator==(const WindowState& other) const;
+    bool operator!=(const WindowState& other) const { return !(*this == other); }
+};
+
+namespace windowstate {
+
+// The state file beside the settings file at prefsPath.
+QString pathBeside(const QString& prefsPath);
+
+// The state kept at path. No file, an unreadable or damaged one gives the state of a first start; a value that
+// does not read as one of its kind gives that value's first-start value.
+WindowState read(const QString& path);
+// Replaces the file; false when it cannot be written (a read-only folder), which nobody is told of.
+bool write(const QString& path, const WindowState& state);
+
+// Whether a window of that outer size with its top-left corner there could still be grabbed by its title bar on
+// one of the screens: a monitor unplugged since, or a smaller desktop, leaves it nowhere.
+bool reachable(const QPoint& corner, const QSize& outer, const QList<QRect>& screens);
+
+} // namespace windowstate
