@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Dorvane</source>
+        <translation>Über Dorvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A year calendar with the sunrise, sunset and moon of the day.</source>
+        <translation>Ein Jahreskalender mit Sonnenaufgang, Sonnenuntergang und Mond des Tages.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s figures</source>
+        <translation>Die Zahlen des Tages</translation>
+    </message>
+    <message>
+        <source>Julian: the year&apos;s last two digits, a point and the day of the year. 24.075 is the 75th day of 2024, 15 March.</source>
+        <translation>Julian: die letzten beiden Ziffern des Jahres, ein Punkt und der Tag des Jahres. 24.075 ist der 75. Tag von 2024, der 15. März.</translation>
+    </message>
+    <message>
+        <source>Two days clicked one after the other: Dy, Wk and Mo count the days, the calendar weeks and the months from the first to the second, both included.</source>
+        <translation>Zwei nacheinander angeklickte Tage: Dy, Wk und Mo zählen die Tage, die Kalenderwochen und die Monate vom ersten bis zum zweiten, beide eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>The sun times</source>
+        <translation>Die Sonnenzeiten</translation>
+    </message>
+    <message>
+        <source>Maroon: the sunrise and sunset of the day just clicked, at your position; after three seconds today&apos;s come back.</source>
+        <translation>Kastanienbraun: Sonnenaufgang und -untergang des gerade angeklickten Tages an Ihrem Standort; nach drei Sekunden kehren die heutigen zurück.</translation>
+    </message>
+    <message>
+        <source>Navy: today&apos;s sunrise and sunset at your position.</source>
+        <translation>Marineblau: der heutige Sonnenaufgang und -untergang an Ihrem Standort.</translation>
+    </message>
+    <message>
+        <source>Where the settings live</source>
+        <translation>Wo die Einstellungen liegen</translation>
+    </message>
+    <message>
+        <source>Position, time zone, 24-hour time and hints: %1</source>
+        <translation>Standort, Zeitzone, 24-Stunden-Anzeige und Tipps: %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place, view and week numbers: %1</source>
+        <translation>Platz, Ansicht und Kalenderwochen des Fensters: %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and view are not kept.</source>
+        <translation>Platz und Ansicht des Fensters werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>This box</source>
+        <translation>Dieses Fenster</translation>
+    </message>
+    <message>
+        <source>Arrows, Page Up, Page Down</source>
+        <translation>Pfeiltasten, Bild auf, Bild ab</translation>
+    </message>
+    <message>
+        <source>in a calendar: the day, the month</source>
+        <translation>in einem Kalender: der Tag, der Monat</translation>
+    </message>
+    <message>
+        <source>Enter, Escape</source>
+        <translation>Eingabe, Esc</translation>
+    </message>
+    <message>
+        <source>in the year field: show the year, close the field</source>
+        <translation>im Jahresfeld: das Jahr zeigen, das Feld schließen</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Sun up or down all day</source>

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Dorvane</source>
+        <translation>Acerca de Dorvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A year calendar with the sunrise, sunset and moon of the day.</source>
+        <translation>Un calendario anual con la salida y la puesta del sol y la luna del día.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s figures</source>
+        <translation>Las cifras del día</translation>
+    </message>
+    <message>
+        <source>Julian: the year&apos;s last two digits, a point and the day of the year. 24.075 is the 75th day of 2024, 15 March.</source>
+        <translation>Julian: las dos últimas cifras del año, un punto y el día del año. 24.075 es el día 75 de 2024, el 15 de marzo.</translation>
+    </message>
+    <message>
+        <source>Two days clicked one after the other: Dy, Wk and Mo count the days, the calendar weeks and the months from the first to the second, both included.</source>
+        <translation>Dos días pulsados uno tras otro: Dy, Wk y Mo cuentan los días, las semanas naturales y los meses del primero al segundo, ambos incluidos.</translation>
+    </message>
+    <message>
+        <source>The sun times</source>
+        <translation>Las horas del sol</translation>
+    </message>
+    <message>
+        <source>Maroon: the sunrise and sunset of the day just clicked, at your position; after three seconds today&apos;s come back.</source>
+        <translation>Granate: la salida y la puesta del sol del día recién pulsado, en su posición; a los tres segundos vuelven las de hoy.</translation>
+    </message>
+    <message>
+        <source>Navy: today&apos;s sunrise and sunset at your position.</source>
+        <translation>Azul marino: la salida y la puesta del sol de hoy en su posición.</translation>
+    </message>
+    <message>
+        <source>Where the settings live</source>
+        <translation>Dónde se guardan los ajustes</translation>
+    </message>
+    <message>
+        <source>Position, time zone, 24-hour time and hints: %1</source>
+        <translation>Posición, zona horaria, formato de 24 horas y ayudas: %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place, view and week numbers: %1</source>
+        <translation>Posición, vista y números de semana de la ventana: %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and view are not kept.</source>
+        <translation>La posición y la vista de la ventana no se guardan.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>This box</source>
+        <translation>Este cuadro</translation>
+    </message>
+    <message>
+        <source>Arrows, Page Up, Page Down</source>
+        <translation>Flechas, Re Pág, Av Pág</translation>
+    </message>
+    <message>
+        <source>in a calendar: the day, the month</source>
+        <translation>en un calendario: el día, el mes</translation>
+    </message>
+    <message>
+        <source>Enter, Escape</source>
+        <translation>Intro, Esc</translation>
+    </message>
+    <message>
+        <source>in the year field: show the year, close the field</source>
+        <translation>en el campo del año: mostrar el año, cerrar el campo</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Sun up or down all day</source>

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Dorvane</source>
+        <translation>À propos de Dorvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A year calendar with the sunrise, sunset and moon of the day.</source>
+        <translation>Un calendrier annuel avec le lever et le coucher du soleil et la lune du jour.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s figures</source>
+        <translation>Les chiffres du jour</translation>
+    </message>
+    <message>
+        <source>Julian: the year&apos;s last two digits, a point and the day of the year. 24.075 is the 75th day of 2024, 15 March.</source>
+        <translation>« Julian » : les deux derniers chiffres de l&apos;année, un point et le jour de l&apos;année. 24.075 est le 75e jour de 2024, le 15 mars.</translation>
+    </message>
+    <message>
+        <source>Two days clicked one after the other: Dy, Wk and Mo count the days, the calendar weeks and the months from the first to the second, both included.</source>
+        <translation>Deux jours cliqués l&apos;un après l&apos;autre : Dy, Wk et Mo comptent les jours, les semaines civiles et les mois du premier au second, tous deux inclus.</translation>
+    </message>
+    <message>
+        <source>The sun times</source>
+        <translation>Les heures du soleil</translation>
+    </message>
+    <message>
+        <source>Maroon: the sunrise and sunset of the day just clicked, at your position; after three seconds today&apos;s come back.</source>
+        <translation>Bordeaux : le lever et le coucher du soleil du jour qui vient d&apos;être cliqué, à votre position ; après trois secondes, ceux d&apos;aujourd&apos;hui reviennent.</translation>
+    </message>
+    <message>
+        <source>Navy: today&apos;s sunrise and sunset at your position.</source>
+        <translation>Bleu marine : le lever et le coucher du soleil d&apos;aujourd&apos;hui à votre position.</translation>
+    </message>
+    <message>
+        <source>Where the settings live</source>
+        <translation>Où se trouvent les réglages</translation>
+    </message>
+    <message>
+        <source>Position, time zone, 24-hour time and hints: %1</source>
+        <translation>Position, fuseau horaire, affichage sur 24 heures et aide : %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place, view and week numbers: %1</source>
+        <translation>Place, vue et numéros de semaine de la fenêtre : %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and view are not kept.</source>
+        <translation>La place et la vue de la fenêtre ne sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>This box</source>
+        <translation>Cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Arrows, Page Up, Page Down</source>
+        <translation>Flèches, Page précédente, Page suivante</translation>
+    </message>
+    <message>
+        <source>in a calendar: the day, the month</source>
+        <translation>dans un calendrier : le jour, le mois</translation>
+    </message>
+    <message>
+        <source>Enter, Escape</source>
+        <translation>Entrée, Échap</translation>
+    </message>
+    <message>
+        <source>in the year field: show the year, close the field</source>
+        <translation>dans le champ de l&apos;année : afficher l&apos;année, fermer le champ</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Sun up or down all day</source>
