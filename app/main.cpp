@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     // date format.
     rt::setFormatSettings(FormatSettings::fromLocale(QLocale::system()));
     // The program's words and Qt's own in the user's language; English is the source and loads nothing.
-    l10n::install(QLocale::system());
+    l10n::install(l10n::messagesLocaleIsC(QProcessEnvironment::systemEnvironment()) ? QLocale::c() : QLocale::system());
 
     SystemClock clock;
     MessagePrompter prompter;

@@ -18,6 +18,18 @@ QString chosenLanguage(const QStringList& uiLanguages, const QStringList& availa
     return QString();
 }
 
+bool messagesLocaleIsC(const QProcessEnvironment& environment)
+{
+    QString name;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        name = environment.value(QLatin1String(variable));
+        if (!name.isEmpty())
+            break;
+    }
+    const QString language = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    return language.isEmpty() || language == QLatin1String("C") || language == QLatin1String("POSIX");
+}
+
 QStringList programLanguages()
 {
     QStringList languages;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -17,6 +18,10 @@ inline constexpr char QtPrefix[] = "qtbase_";
 // The language to load for a list of preferred languages ("de-DE", "fr", "C"), the first one that either is
 // English (nothing to load) or has a catalogue among the available ones; empty when none.
 QString chosenLanguage(const QStringList& uiLanguages, const QStringList& available);
+
+// Whether the messages locale (LC_ALL, else LC_MESSAGES, else LANG, an empty one counting as unset) is C or POSIX,
+// as the C library reads it: then the program speaks English whatever LANGUAGE lists, as gettext programs do.
+bool messagesLocaleIsC(const QProcessEnvironment& environment);
 
 // The languages the program has a translation for, read from its catalogues.
 QStringList programLanguages();

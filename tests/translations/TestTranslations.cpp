@@ -18,6 +18,8 @@ private slots:
     void cleanup() { qDeleteAll(qApp->findChildren<QTranslator*>()); }
     void testLanguageChosenFromThePreferredOnes_data();
     void testLanguageChosenFromThePreferredOnes();
+    void testAMessagesLocaleOfCIsEnglish_data();
+    void testAMessagesLocaleOfCIsEnglish();
     void testEachCatalogueLoadsWithQtsOwn_data();
     void testEachCatalogueLoadsWithQtsOwn();
     void testEverySourceTextHasAFinishedTranslation_data();
@@ -110,6 +112,31 @@ void TestTranslations::testLanguageChosenFromThePreferredOnes()
     QFETCH(QStringList, preferred);
     QFETCH(QString, chosen);
     QCOMPARE(l10n::chosenLanguage(preferred, l10n::programLanguages()), chosen);
+}
+
+void TestTranslations::testAMessagesLocaleOfCIsEnglish_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("LC_ALL=C.UTF-8 outweighs LANGUAGE") << QStringList{"LC_ALL=C.UTF-8", "LANGUAGE=de"} << true;
+    QTest::newRow("LC_MESSAGES=POSIX outweighs LANG") << QStringList{"LC_MESSAGES=POSIX", "LANG=de_DE.UTF-8"} << true;
+    QTest::newRow("LANG=de_DE.UTF-8") << QStringList{"LANG=de_DE.UTF-8"} << false;
+    QTest::newRow("LC_ALL outweighs LANG=C") << QStringList{"LC_ALL=fr_FR.UTF-8", "LANG=C"} << false;
+    QTest::newRow("an empty LC_ALL counts as unset") << QStringList{"LC_ALL=", "LANG=es_ES.UTF-8"} << false;
+    QTest::newRow("LC_MESSAGES outweighs LANG=C.UTF-8")
+        << QStringList{"LANG=C.UTF-8", "LC_MESSAGES=es_ES.UTF-8"} << false;
+    QTest::newRow("nothing set is the C library's C") << QStringList{"LANGUAGE=de"} << true;
+    QTest::newRow("a modifier") << QStringList{"LANG=de_DE@euro"} << false;
+}
+
+void TestTranslations::testAMessagesLocaleOfCIsEnglish()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(bool, english);
+    QProcessEnvironment environment;
+    for (const QString& variable : std::as_const(variables))
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    QCOMPARE(l10n::messagesLocaleIsC(environment), english);
 }
 
 void TestTranslations::testEachCatalogueLoadsWithQtsOwn_data()
