@@ -30,7 +30,7 @@ void TestGermanWindow::initTestCase()
 
 void TestGermanWindow::cleanupTestCase()
 {
-    qDeleteAll(qApp->findChildren<QTranslator*>());
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
     rt::setFormatSettings(saved);
 }
 

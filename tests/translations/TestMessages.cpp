@@ -18,7 +18,7 @@ class TestMessages : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator*>()); }
+    void cleanup() { qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>()); }
     void testBoxTexts_data();
     void testBoxTexts();
     void testEveryMoonPhaseIsNamed_data();

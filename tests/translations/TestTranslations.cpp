@@ -15,7 +15,7 @@ class TestTranslations : public QObject
 private slots:
     void initTestCase();
     // Deleting a translator uninstalls it: every test starts in English.
-    void cleanup() { qDeleteAll(qApp->findChildren<QTranslator*>()); }
+    void cleanup() { qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>()); }
     void testLanguageChosenFromThePreferredOnes_data();
     void testLanguageChosenFromThePreferredOnes();
     void testAMessagesLocaleOfCIsEnglish_data();
@@ -250,7 +250,7 @@ void TestTranslations::testInstallTranslatesTheProgramAndQt()
     QFETCH(QString, hide);
     QFETCH(QString, control);
     QCOMPARE(l10n::install(QLocale(locale)), installed);
-    const int translators = int(qApp->findChildren<QTranslator*>().size());
+    const int translators = int(QCoreApplication::instance()->findChildren<QTranslator*>().size());
     QCOMPARE(translators, installed.isEmpty() ? 0 : 2);
     QCOMPARE(QCoreApplication::translate("TCalendar", "Hide"), hide);
     QCOMPARE(QCoreApplication::translate("QShortcut", "Ctrl"), control);
