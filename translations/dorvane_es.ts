@@ -464,7 +464,7 @@ Hoy: </translation>
     </message>
     <message>
         <source>Hints</source>
-        <translation>Ayuda</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Time zone</source>
