@@ -24,7 +24,8 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     // A known zone gives the day's own offset, daylight saving included; else line 4 stands.
     const bool knownZone = zones::isKnownZone(preferences.zone);
     input.gmtOffset = zones::offsetsOn(preferences.zone, rt::toQDate(day)).reportOffset(preferences.gmtOffset);
-    input.MilitaryTime = MilitaryTime ? 1 : 0;
+    // Without the preferences' 24-hour flag the times follow the locale's clock.
+    input.MilitaryTime = MilitaryTime || settings.twentyFourHourClock ? 1 : 0;
     input.dateText = rt::formatDateTime(texts::PatternSunDate, day, settings);
     const SunReportResult result = computeSunReport(input, Sun, settings);
     m_latitudeField = input.latitude;

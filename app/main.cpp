@@ -12,6 +12,7 @@
 #include "prefs/MachineDefault.h"
 #include "prefs/SettingsLocation.h"
 #include "runtime/FormatSettings.h"
+#include "translations/Translations.h"
 #include "zones/ZoneOffsets.h"
 #include <QApplication>
 #include <QTimer>
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
     // Fixed for the run before any window reads them: the locale's separators and names, the program's own short
     // date format.
     rt::setFormatSettings(FormatSettings::fromLocale(QLocale::system()));
+    // The program's words and Qt's own in the user's language; English is the source and loads nothing.
+    l10n::install(l10n::messagesLocaleIsC(QProcessEnvironment::systemEnvironment()) ? QLocale::c() : QLocale::system());
 
     SystemClock clock;
     MessagePrompter prompter;

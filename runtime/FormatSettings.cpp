@@ -1,6 +1,21 @@
 #include "runtime/FormatSettings.h"
 #include <optional>
 
+namespace {
+// Whether a time format has an AM/PM field ("h:mm AP"); quoted text ("HH 'h' mm") is no field.
+bool hasDayPeriod(const QString& timeFormat)
+{
+    bool quoted = false;
+    for (const QChar c : timeFormat) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        else if (!quoted && (c == QLatin1Char('a') || c == QLatin1Char('A')))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 FormatSettings FormatSettings::fromLocale(const QLocale& locale)
 {
     FormatSettings settings;
@@ -28,6 +43,7 @@ FormatSettings FormatSettings::fromLocale(const QLocale& locale)
     }
     settings.firstDayOfWeek = locale.language() == QLocale::C ? Qt::Sunday : locale.firstDayOfWeek();
     if (locale.language() != QLocale::C) {
+        settings.twentyFourHourClock = !hasDayPeriod(locale.timeFormat(QLocale::ShortFormat));
         QString order;
         for (const QChar c : pattern) {
             const QChar lower = c.toLower();

@@ -23,6 +23,9 @@ struct FormatSettings
     // The order in which the locale's reader reads day, month and year ("dmy" in German): only for dates shown,
     // never for the texts the program passes between its handlers. C and POSIX keep the month first.
     QString shownDateOrder = QStringLiteral("mdy");
+    // The locale writes its times on the 24-hour clock (German, French); the default for the sun times where the
+    // preferences ask for no 24-hour time. C and POSIX keep the 12-hour times the program has always shown.
+    bool twentyFourHourClock = false;
 
     static FormatSettings fromLocale(const QLocale& locale);
 };

@@ -3,13 +3,13 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+    cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     clang libclang-rt-14-dev clang-format
     xvfb openbox xdotool trayer x11-utils imagemagick fonts-dejavu-core xauth faketime
     qt6-wayland weston
     locales-all
     libbenchmark-dev valgrind strace
-    dpkg-dev appstream
+    dpkg-dev appstream lintian desktop-file-utils file
 )
 
 # One query for all; a package only known from leftover configuration files counts as missing.

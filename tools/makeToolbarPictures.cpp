@@ -2,6 +2,9 @@
 // also as name@2x.png and name@3x.png for displays with two or three device pixels per pixel (the texture is tiled
 // at device resolution instead). Run from the repository root after a change here, then commit the pictures:
 //     build/tools/makeToolbarPictures assets
+// With a second folder it also writes the program icon at the desktop menus' sizes there (dorvane-16.png to
+// dorvane-256.png, for the package's icon theme):
+//     build/tools/makeToolbarPictures assets packaging/icons
 // The output is the same on every run: the grain comes from a fixed-seed generator, shapes are drawn in pixel
 // coordinates under a scale, and letters are pixel-drawn (stroked at the larger sizes, where pixels would show).
 #include <QColor>
@@ -379,6 +382,18 @@ int main(int argc, char* argv[])
         files.append({name + ".png", draw(1)});
         for (const int scale : {2, 3})
             files.append({QStringLiteral("%1@%2x.png").arg(name).arg(scale), draw(scale)});
+    }
+    if (argc > 2) {
+        const QDir menus(QString::fromLocal8Bit(argv[2]));
+        // Whole multiples of the drawing stay sharp; the sizes between come smoothly from the largest.
+        constexpr int Drawn = 32;
+        const QImage largest = icon(8);
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QImage picture = size % Drawn == 0
+                                       ? icon(size / Drawn)
+                                       : largest.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            files.append({menus.absoluteFilePath(QStringLiteral("dorvane-%1.png").arg(size)), picture});
+        }
     }
     for (const auto& [name, picture] : files) {
         const QString path = folder.filePath(name);

@@ -13,6 +13,8 @@ private slots:
     void init();
     void testHoldThenOneReportThenIdle();
     void testMilitaryTimeIsNeverTurnedOffByAReading();
+    void testWithoutTheFlagTheLocalesClockStands_data();
+    void testWithoutTheFlagTheLocalesClockStands();
     void testAutomaticReportLeavesSaidMessagesUnsaid_data();
     void testAutomaticReportLeavesSaidMessagesUnsaid();
     void testMoonPictureIsTheMoonControlsAtSixInTheEvening();
@@ -75,6 +77,35 @@ void TestDayReport::testMilitaryTimeIsNeverTurnedOffByAReading()
     QVERIFY(report.militaryTime());
     QCOMPARE(twelveHour, QStringLiteral("7:27P")); // -6 h: the zone's standard time
     QCOMPARE(report.report(Austin, day(2024, 6, 1), true, FormatSettings()).sunset, QStringLiteral("19:27"));
+}
+
+void TestDayReport::testWithoutTheFlagTheLocalesClockStands_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("flag");
+    QTest::addColumn<QString>("sunset");
+    QTest::newRow("C, no flag: 12 hours as always") << "C" << false << "7:27P";
+    QTest::newRow("C, flag") << "C" << true << "19:27";
+    QTest::newRow("American English, no flag") << "en_US" << false << "7:27P";
+    QTest::newRow("American English, flag") << "en_US" << true << "19:27";
+    QTest::newRow("German, no flag: the locale's 24 hours") << "de_DE" << false << "19:27";
+    QTest::newRow("French, no flag") << "fr_FR" << false << "19:27";
+    QTest::newRow("Spanish, flag") << "es_ES" << true << "19:27";
+    QTest::newRow("Korean: AM/PM before the hour") << "ko_KR" << false << "7:27P";
+    QTest::newRow("Japanese: 24 hours, one-digit hour") << "ja_JP" << false << "19:27";
+}
+
+void TestDayReport::testWithoutTheFlagTheLocalesClockStands()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, flag);
+    QFETCH(QString, sunset);
+    DayReport report;
+    report.readMilitaryTime(flag);
+    const FormatSettings settings = FormatSettings::fromLocale(QLocale(locale));
+    QCOMPARE(report.report(Austin, day(2024, 6, 1), true, settings).sunset, sunset);
+    // The flag itself stays as read: turning it off still takes effect at the next start only.
+    QCOMPARE(report.militaryTime(), flag);
 }
 
 void TestDayReport::testAutomaticReportLeavesSaidMessagesUnsaid_data()

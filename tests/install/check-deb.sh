@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Debian package, installs it on this machine and checks what a user of a system install gets: the
-# program in /usr/bin with its desktop entry, icon and AppStream metadata, a first start as an ordinary user (fresh
-# home, TZ=Europe/Berlin) that writes ~/.config/dorvane/prefs.cal with Berlin's zone and place, and a removal of
-# the package that leaves the user's file alone, and a start with a read-only ~/.config that says so once and goes
-# on. Needs root (dpkg -i); CI runs as root.
+# program in /usr/bin with its desktop entry, icons, AppStream metadata, manual page, copyright and changelog, a
+# package lintian finds clean (no error or warning), metadata appstreamcli and desktop-file-validate accept, a first
+# start as an ordinary user (fresh home, TZ=Europe/Berlin) that writes ~/.config/dorvane/prefs.cal with Berlin's zone
+# and place, a start with a read-only ~/.config that says so once and goes on, the German dialog under
+# LANG=de_DE.UTF-8, and a removal of the package that leaves the user's file alone. Needs root (dpkg -i); CI runs as
+# root.
 # usage: bash tests/install/check-deb.sh
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "check-deb: run as root (installs a package)"; exit 2; }
-for tool in cmake cpack dpkg dpkg-deb dpkg-shlibdeps appstreamcli Xvfb openbox trayer xdotool xprop xwininfo \
+for tool in cmake cpack dpkg dpkg-deb dpkg-shlibdeps appstreamcli lintian desktop-file-validate Xvfb openbox trayer xdotool xprop xwininfo \
     xdpyinfo runuser useradd; do
     command -v "$tool" >/dev/null || { echo "check-deb: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
@@ -45,16 +47,32 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 has() { grep -qx "$1" <<<"$contents"; }
 check "the program in /usr/bin" has ./usr/bin/dorvane
 check "the desktop entry" has ./usr/share/applications/dorvane.desktop
-check "the icon in the hicolor theme" has ./usr/share/icons/hicolor/32x32/apps/dorvane.png
+for size in 16 22 24 32 48 64 128 256; do
+    check "the icon at ${size}x$size in the hicolor theme" has ./usr/share/icons/hicolor/${size}x$size/apps/dorvane.png
+done
+check "the scalable icon" has ./usr/share/icons/hicolor/scalable/apps/dorvane.svg
+check "the manual page" has ./usr/share/man/man1/dorvane.1.gz
+check "the copyright file" has ./usr/share/doc/dorvane/copyright
+check "the changelog" has ./usr/share/doc/dorvane/changelog.gz
 check "the AppStream metadata" has ./usr/share/metainfo/org.dorvane.Dorvane.metainfo.xml
 check "no settings file in the package" bash -c '! grep -q prefs.cal <<<"$0"' "$contents"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "      depends: $depends"
 check "depends on the Qt widgets library it links" bash -c '[[ $0 == *libqt6widgets6* ]]' "$depends"
 check "depends on the time-zone database" bash -c '[[ $0 == *tzdata* ]]' "$depends"
+check "depends on Qt's own translations" bash -c '[[ $0 == *qt6-translations-l10n* ]]' "$depends"
 dpkg-deb -x "$deb" "$work/unpacked"
 check "appstreamcli accepts the metadata" \
     appstreamcli validate --no-net "$work/unpacked/usr/share/metainfo/org.dorvane.Dorvane.metainfo.xml"
+check "desktop-file-validate accepts the desktop entry" \
+    desktop-file-validate "$work/unpacked/usr/share/applications/dorvane.desktop"
+# Clean: any error or warning fails; the notes lintian gives for information are shown.
+lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1
+lintian_status=$?
+sed 's/^/      lintian: /' "$work/lintian.log"
+check "lintian finds no error or warning" test "$lintian_status" -eq 0
+check "the program is stripped" bash -c \
+    '! file -L "$0" | grep -q "not stripped"' "$work/unpacked/usr/bin/dorvane"
 check "the desktop entry runs /usr/bin/dorvane" \
     grep -qx 'Exec="/usr/bin/dorvane"' "$work/unpacked/usr/share/applications/dorvane.desktop"
 
@@ -122,6 +140,22 @@ check "read-only ~/.config: a box says so" wait_for 10 box_shown
 check "read-only ~/.config: one box only" bash -c 'sleep 2; [ -z "$(xdotool search --onlyvisible --name "^Dorvane\$" 2>/dev/null)" ]'
 check "read-only ~/.config: the program runs on" kill -0 "${pids[-1]}"
 check "read-only ~/.config: no file written" test ! -e "$locked/.config/dorvane"
+kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
+
+# A German user: the dialog speaks German, from the catalogues built into the program.
+runuser -u "$user" -- env -i HOME="$home" TZ=Europe/Berlin DISPLAY="$DISPLAY" LANG=de_DE.UTF-8 PATH=/usr/bin:/bin \
+    /usr/bin/dorvane >"$work/german.log" 2>&1 &
+pids+=($!)
+german=
+german_shown() { german=$(xdotool search --onlyvisible --name '^Dorvane ' 2>/dev/null | head -1); [ -n "$german" ]; }
+german_dialog() { [ -n "$(xdotool search --onlyvisible --name '^Einstellungen$' 2>/dev/null)" ]; }
+if wait_for 30 german_shown && geometry "$german"; then
+    xdotool mousemove $((X - 1 + 670 + 14)) $((Y + 428 + 12)) click 1
+    check "LANG=de_DE.UTF-8: the Parameters dialog is called Einstellungen" wait_for 10 german_dialog
+else
+    echo "FAIL  LANG=de_DE.UTF-8: the main window appears"
+    failed=$((failed + 1))
+fi
 kill "${pids[-1]}" 2>/dev/null && wait "${pids[-1]}" 2>/dev/null
 
 # No HOME at all: the first start finds the account's home in the password database, never "//.config".

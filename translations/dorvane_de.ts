@@ -1,0 +1,534 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Dorvane</source>
+        <translation>Über Dorvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A year calendar with the sunrise, sunset and moon of the day.</source>
+        <translation>Ein Jahreskalender mit Sonnenaufgang, Sonnenuntergang und Mond des Tages.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s figures</source>
+        <translation>Die Zahlen des Tages</translation>
+    </message>
+    <message>
+        <source>Julian: the year&apos;s last two digits, a point and the day of the year. 24.075 is the 75th day of 2024, 15 March.</source>
+        <translation>Julian: die letzten beiden Ziffern des Jahres, ein Punkt und der Tag des Jahres. 24.075 ist der 75. Tag von 2024, der 15. März.</translation>
+    </message>
+    <message>
+        <source>Two days clicked one after the other: Dy, Wk and Mo count the days, the calendar weeks and the months from the first to the second, both included.</source>
+        <translation>Zwei nacheinander angeklickte Tage: Dy, Wk und Mo zählen die Tage, die Kalenderwochen und die Monate vom ersten bis zum zweiten, beide eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>The sun times</source>
+        <translation>Die Sonnenzeiten</translation>
+    </message>
+    <message>
+        <source>Maroon: the sunrise and sunset of the day just clicked, at your position; after three seconds today&apos;s come back.</source>
+        <translation>Kastanienbraun: Sonnenaufgang und -untergang des gerade angeklickten Tages an Ihrem Standort; nach drei Sekunden kehren die heutigen zurück.</translation>
+    </message>
+    <message>
+        <source>Navy: today&apos;s sunrise and sunset at your position.</source>
+        <translation>Marineblau: der heutige Sonnenaufgang und -untergang an Ihrem Standort.</translation>
+    </message>
+    <message>
+        <source>Where the settings live</source>
+        <translation>Wo die Einstellungen liegen</translation>
+    </message>
+    <message>
+        <source>Position, time zone, 24-hour time and hints: %1</source>
+        <translation>Standort, Zeitzone, 24-Stunden-Anzeige und Tipps: %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place, view and week numbers: %1</source>
+        <translation>Platz, Ansicht und Kalenderwochen des Fensters: %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and view are not kept.</source>
+        <translation>Platz und Ansicht des Fensters werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>This box</source>
+        <translation>Dieses Fenster</translation>
+    </message>
+    <message>
+        <source>Arrows, Page Up, Page Down</source>
+        <translation>Pfeiltasten, Bild auf, Bild ab</translation>
+    </message>
+    <message>
+        <source>in a calendar: the day, the month</source>
+        <translation>in einem Kalender: der Tag, der Monat</translation>
+    </message>
+    <message>
+        <source>Enter, Escape</source>
+        <translation>Eingabe, Esc</translation>
+    </message>
+    <message>
+        <source>in the year field: show the year, close the field</source>
+        <translation>im Jahresfeld: das Jahr zeigen, das Feld schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Sun up or down all day</source>
+        <translation>Die Sonne ist den ganzen Tag über oder unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>No sunrise this date</source>
+        <translation>Kein Sonnenaufgang an diesem Tag</translation>
+    </message>
+    <message>
+        <source>No sunset this date</source>
+        <translation>Kein Sonnenuntergang an diesem Tag</translation>
+    </message>
+    <message>
+        <source>Invalid GMT offset in preferences.</source>
+        <translation>Ungültiger GMT-Abstand in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Invalid N/S degrees in preferences.</source>
+        <translation>Ungültige N/S-Grad in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Invalid W/E degrees in preferences.</source>
+        <translation>Ungültige W/E-Grad in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone %1 in preferences.</source>
+        <translation>Unbekannte Zeitzone %1 in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Datei kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>„%1“ ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>„%1“ ist keine gültige Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>„%1“ ist keine gültige Angabe von Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ ist keine gültige Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Ungültige Angaben für ein Datum</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Ungültige Angaben für eine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Failed to set calendar date or time</source>
+        <translation>Datum oder Uhrzeit des Kalenders konnten nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Zunehmende Sichel</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Erstes Viertel</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Zunehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Abnehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Letztes Viertel</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Abnehmende Sichel</translation>
+    </message>
+</context>
+<context>
+    <name>TCalendar</name>
+    <message>
+        <source>Year must be between 1700 and 3000</source>
+        <translation>Das Jahr muss zwischen 1700 und 3000 liegen</translation>
+    </message>
+    <message>
+        <source>Date Panel</source>
+        <translation>Datumsfeld</translation>
+    </message>
+    <message>
+        <source>0:00A</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>0:00P</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>YR:</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Jan </source>
+        <translation>Jan. </translation>
+    </message>
+    <message>
+        <source>Tray</source>
+        <translation>Infobereich</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Dorvane
+Today: </source>
+        <translation>Dorvane
+Heute: </translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Moon phase</source>
+        <translation>Mondphase</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Display week number</source>
+        <translation>Kalenderwochen anzeigen</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to today</source>
+        <translation>Zurück zu heute</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Full or compact view</source>
+        <translation>Ganze oder kompakte Ansicht</translation>
+    </message>
+    <message>
+        <source>Compact size</source>
+        <translation>Kompakte Größe</translation>
+    </message>
+    <message>
+        <source>Enter a year</source>
+        <translation>Jahr eingeben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Previous year or month</source>
+        <translation>Voriges Jahr oder voriger Monat</translation>
+    </message>
+    <message>
+        <source>Next year or month</source>
+        <translation>Nächstes Jahr oder nächster Monat</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Kalenderwochen</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Year entry</source>
+        <translation>Jahreseingabe</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1: keiner</translation>
+    </message>
+    <message>
+        <source>Shows the previous year, or the previous month in the compact view</source>
+        <translation>Zeigt das vorige Jahr, in der kompakten Ansicht den vorigen Monat</translation>
+    </message>
+    <message>
+        <source>Shows today&apos;s year again; in the compact view, January or today&apos;s month in turn</source>
+        <translation>Zeigt wieder das heutige Jahr; in der kompakten Ansicht abwechselnd Januar oder den heutigen Monat</translation>
+    </message>
+    <message>
+        <source>Shows the next year, or the next month in the compact view</source>
+        <translation>Zeigt das nächste Jahr, in der kompakten Ansicht den nächsten Monat</translation>
+    </message>
+    <message>
+        <source>Switches between the twelve months and the compact view of one to three months</source>
+        <translation>Wechselt zwischen den zwölf Monaten und der kompakten Ansicht mit einem bis drei Monaten</translation>
+    </message>
+    <message>
+        <source>Shows one, two or three months in turn in the compact view</source>
+        <translation>Zeigt in der kompakten Ansicht abwechselnd einen, zwei oder drei Monate</translation>
+    </message>
+    <message>
+        <source>Opens a field to type a year from 1700 to 3000</source>
+        <translation>Öffnet ein Feld zur Eingabe eines Jahres von 1700 bis 3000</translation>
+    </message>
+    <message>
+        <source>Closes Dorvane</source>
+        <translation>Beendet Dorvane</translation>
+    </message>
+    <message>
+        <source>Shows or hides the week numbers in all calendars</source>
+        <translation>Zeigt oder verbirgt die Kalenderwochen in allen Kalendern</translation>
+    </message>
+    <message>
+        <source>Opens the Parameters dialog: position, time zone, 24-hour time and hints</source>
+        <translation>Öffnet die Einstellungen: Standort, Zeitzone, 24-Stunden-Anzeige und Tipps</translation>
+    </message>
+    <message>
+        <source>Keeps the window above all others, or lets it go back among them</source>
+        <translation>Hält das Fenster über allen anderen oder lässt es wieder zwischen sie zurück</translation>
+    </message>
+    <message>
+        <source>Hides the window behind its icon in the notification area</source>
+        <translation>Versteckt das Fenster hinter seinem Symbol im Infobereich</translation>
+    </message>
+    <message>
+        <source>Sunrise icon</source>
+        <translation>Symbol Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Sunset icon</source>
+        <translation>Symbol Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Sunrise at your position on the day shown</source>
+        <translation>Sonnenaufgang an Ihrem Standort am angezeigten Tag</translation>
+    </message>
+    <message>
+        <source>Sunset at your position on the day shown</source>
+        <translation>Sonnenuntergang an Ihrem Standort am angezeigten Tag</translation>
+    </message>
+    <message>
+        <source>Moon phase on the day shown</source>
+        <translation>Mondphase am angezeigten Tag</translation>
+    </message>
+    <message>
+        <source>Month calendar: the arrow keys move the day, Page Up and Page Down the month; Enter or a click shows the day&apos;s figures</source>
+        <translation>Monatskalender: Die Pfeiltasten wechseln den Tag, Bild auf und Bild ab den Monat; Eingabe oder ein Klick zeigt die Zahlen des Tages</translation>
+    </message>
+    <message>
+        <source>Title of month calendar %1</source>
+        <translation>Titel des Monatskalenders %1</translation>
+    </message>
+    <message>
+        <source>Sun and moon of the day shown, and the commands</source>
+        <translation>Sonne und Mond des angezeigten Tages und die Befehle</translation>
+    </message>
+    <message>
+        <source>Type a year from 1700 to 3000</source>
+        <translation>Geben Sie ein Jahr von 1700 bis 3000 ein</translation>
+    </message>
+    <message>
+        <source>Label of the year field</source>
+        <translation>Beschriftung des Jahresfelds</translation>
+    </message>
+    <message>
+        <source>A year from 1700 to 3000: Enter shows it, Escape closes the field</source>
+        <translation>Ein Jahr von 1700 bis 3000: Eingabe zeigt es, Esc schließt das Feld</translation>
+    </message>
+    <message>
+        <source>Shows the year typed (Enter)</source>
+        <translation>Zeigt das eingegebene Jahr (Eingabe)</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>, next day</source>
+        <translation>, am nächsten Tag</translation>
+    </message>
+    <message>
+        <source>, previous day</source>
+        <translation>, am Vortag</translation>
+    </message>
+    <message>
+        <source>, %1 days later</source>
+        <translation>, %1 Tage später</translation>
+    </message>
+    <message>
+        <source>, %1 days earlier</source>
+        <translation>, %1 Tage früher</translation>
+    </message>
+</context>
+<context>
+    <name>THome</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>N°&apos;/ S°&apos;</source>
+        <translation>N°&apos;/ S°&apos;</translation>
+    </message>
+    <message>
+        <source>W°&apos;/ E°&apos;</source>
+        <translation>W°&apos;/ E°&apos;</translation>
+    </message>
+    <message>
+        <source>GMT Offset</source>
+        <translation>GMT ±</translation>
+    </message>
+    <message>
+        <source>Offset List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Display military time</source>
+        <translation>24-Stunden-Anzeige</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Empty: fixed offset from the Offset List</source>
+        <translation>Leer: fester Abstand zu GMT aus der Liste</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>The program must be restarted for this option to take effect.</source>
+        <translation>Das Programm muss neu gestartet werden, damit diese Einstellung wirksam wird.</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>N or S, the degree sign and decimal degrees, for example N°30.15</source>
+        <translation>N oder S, das Gradzeichen und Dezimalgrad, zum Beispiel N°30.15</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>W or E, the degree sign and decimal degrees, for example W°97.45</source>
+        <translation>W oder E (Ost), das Gradzeichen und Dezimalgrad, zum Beispiel W°97.45</translation>
+    </message>
+    <message>
+        <source>Hours from GMT, east positive: chosen from the Offset List or given by the time zone</source>
+        <translation>Stunden Abstand zu GMT, östlich positiv: aus der Liste gewählt oder von der Zeitzone vorgegeben</translation>
+    </message>
+    <message>
+        <source>Chooses a fixed offset from GMT</source>
+        <translation>Wählt einen festen Abstand zu GMT</translation>
+    </message>
+    <message>
+        <source>Shows the sun&apos;s times on the 24-hour clock; turning it off takes effect at the next start</source>
+        <translation>Zeigt die Sonnenzeiten im 24-Stunden-Format; das Ausschalten wirkt ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>Shows what the toolbar&apos;s buttons do when the pointer rests on them</source>
+        <translation>Zeigt, was die Knöpfe der Werkzeugleiste tun, wenn der Mauszeiger auf ihnen ruht</translation>
+    </message>
+    <message>
+        <source>Saves the parameters and closes the dialog (Enter); Escape closes it without saving</source>
+        <translation>Speichert die Einstellungen und schließt das Fenster (Eingabe); Esc schließt es ohne Speichern</translation>
+    </message>
+    <message>
+        <source>A zone of the system&apos;s list gives each day&apos;s offset, daylight saving included; type part of a name to narrow the list, or choose the empty entry for the fixed offset</source>
+        <translation>Eine Zone aus der Liste des Systems gibt den Abstand jedes Tages an, Sommerzeit eingeschlossen; tippen Sie einen Teil eines Namens, um die Liste einzugrenzen, oder wählen Sie den leeren Eintrag für den festen Abstand</translation>
+    </message>
+    <message>
+        <source>Caption of the %1 field</source>
+        <translation>Beschriftung des Felds %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file </source>
+        <translation>Datei kann nicht angelegt werden: </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,534 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Dorvane</source>
+        <translation>Acerca de Dorvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A year calendar with the sunrise, sunset and moon of the day.</source>
+        <translation>Un calendario anual con la salida y la puesta del sol y la luna del día.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s figures</source>
+        <translation>Las cifras del día</translation>
+    </message>
+    <message>
+        <source>Julian: the year&apos;s last two digits, a point and the day of the year. 24.075 is the 75th day of 2024, 15 March.</source>
+        <translation>Julian: las dos últimas cifras del año, un punto y el día del año. 24.075 es el día 75 de 2024, el 15 de marzo.</translation>
+    </message>
+    <message>
+        <source>Two days clicked one after the other: Dy, Wk and Mo count the days, the calendar weeks and the months from the first to the second, both included.</source>
+        <translation>Dos días pulsados uno tras otro: Dy, Wk y Mo cuentan los días, las semanas naturales y los meses del primero al segundo, ambos incluidos.</translation>
+    </message>
+    <message>
+        <source>The sun times</source>
+        <translation>Las horas del sol</translation>
+    </message>
+    <message>
+        <source>Maroon: the sunrise and sunset of the day just clicked, at your position; after three seconds today&apos;s come back.</source>
+        <translation>Granate: la salida y la puesta del sol del día recién pulsado, en su posición; a los tres segundos vuelven las de hoy.</translation>
+    </message>
+    <message>
+        <source>Navy: today&apos;s sunrise and sunset at your position.</source>
+        <translation>Azul marino: la salida y la puesta del sol de hoy en su posición.</translation>
+    </message>
+    <message>
+        <source>Where the settings live</source>
+        <translation>Dónde se guardan los ajustes</translation>
+    </message>
+    <message>
+        <source>Position, time zone, 24-hour time and hints: %1</source>
+        <translation>Posición, zona horaria, formato de 24 horas y ayudas: %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place, view and week numbers: %1</source>
+        <translation>Posición, vista y números de semana de la ventana: %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and view are not kept.</source>
+        <translation>La posición y la vista de la ventana no se guardan.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>This box</source>
+        <translation>Este cuadro</translation>
+    </message>
+    <message>
+        <source>Arrows, Page Up, Page Down</source>
+        <translation>Flechas, Re Pág, Av Pág</translation>
+    </message>
+    <message>
+        <source>in a calendar: the day, the month</source>
+        <translation>en un calendario: el día, el mes</translation>
+    </message>
+    <message>
+        <source>Enter, Escape</source>
+        <translation>Intro, Esc</translation>
+    </message>
+    <message>
+        <source>in the year field: show the year, close the field</source>
+        <translation>en el campo del año: mostrar el año, cerrar el campo</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Sun up or down all day</source>
+        <translation>El sol está todo el día por encima o por debajo del horizonte</translation>
+    </message>
+    <message>
+        <source>No sunrise this date</source>
+        <translation>No hay salida del sol en esta fecha</translation>
+    </message>
+    <message>
+        <source>No sunset this date</source>
+        <translation>No hay puesta del sol en esta fecha</translation>
+    </message>
+    <message>
+        <source>Invalid GMT offset in preferences.</source>
+        <translation>Desfase GMT no válido en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Invalid N/S degrees in preferences.</source>
+        <translation>Grados N/S no válidos en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Invalid W/E degrees in preferences.</source>
+        <translation>Grados W/E no válidos en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone %1 in preferences.</source>
+        <translation>Zona horaria %1 desconocida en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«%1» no es una fecha válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>«%1» no es una hora válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>«%1» no es una fecha y hora válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>«%1» no es un número decimal válido</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Argumentos no válidos para una fecha</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Argumentos no válidos para una hora</translation>
+    </message>
+    <message>
+        <source>Failed to set calendar date or time</source>
+        <translation>No se pudo establecer la fecha o la hora del calendario</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Luna creciente</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Cuarto creciente</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibosa creciente</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibosa menguante</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Cuarto menguante</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Luna menguante</translation>
+    </message>
+</context>
+<context>
+    <name>TCalendar</name>
+    <message>
+        <source>Year must be between 1700 and 3000</source>
+        <translation>El año debe estar entre 1700 y 3000</translation>
+    </message>
+    <message>
+        <source>Date Panel</source>
+        <translation>Panel de fecha</translation>
+    </message>
+    <message>
+        <source>0:00A</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>0:00P</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>YR:</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Jan </source>
+        <translation>ene </translation>
+    </message>
+    <message>
+        <source>Tray</source>
+        <translation>Bandeja</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Dorvane
+Today: </source>
+        <translation>Dorvane
+Hoy: </translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Salida del sol</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Puesta del sol</translation>
+    </message>
+    <message>
+        <source>Moon phase</source>
+        <translation>Fase lunar</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Siempre visible</translation>
+    </message>
+    <message>
+        <source>Display week number</source>
+        <translation>Mostrar el número de semana</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Back to today</source>
+        <translation>Volver a hoy</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Full or compact view</source>
+        <translation>Vista completa o compacta</translation>
+    </message>
+    <message>
+        <source>Compact size</source>
+        <translation>Tamaño compacto</translation>
+    </message>
+    <message>
+        <source>Enter a year</source>
+        <translation>Escribir un año</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Previous year or month</source>
+        <translation>Año o mes anterior</translation>
+    </message>
+    <message>
+        <source>Next year or month</source>
+        <translation>Año o mes siguiente</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Números de semana</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Year entry</source>
+        <translation>Entrada del año</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1: ninguna</translation>
+    </message>
+    <message>
+        <source>Shows the previous year, or the previous month in the compact view</source>
+        <translation>Muestra el año anterior, o el mes anterior en la vista compacta</translation>
+    </message>
+    <message>
+        <source>Shows today&apos;s year again; in the compact view, January or today&apos;s month in turn</source>
+        <translation>Vuelve a mostrar el año actual; en la vista compacta, alternativamente enero o el mes actual</translation>
+    </message>
+    <message>
+        <source>Shows the next year, or the next month in the compact view</source>
+        <translation>Muestra el año siguiente, o el mes siguiente en la vista compacta</translation>
+    </message>
+    <message>
+        <source>Switches between the twelve months and the compact view of one to three months</source>
+        <translation>Cambia entre los doce meses y la vista compacta de uno a tres meses</translation>
+    </message>
+    <message>
+        <source>Shows one, two or three months in turn in the compact view</source>
+        <translation>Muestra alternativamente uno, dos o tres meses en la vista compacta</translation>
+    </message>
+    <message>
+        <source>Opens a field to type a year from 1700 to 3000</source>
+        <translation>Abre un campo para escribir un año de 1700 a 3000</translation>
+    </message>
+    <message>
+        <source>Closes Dorvane</source>
+        <translation>Cierra Dorvane</translation>
+    </message>
+    <message>
+        <source>Shows or hides the week numbers in all calendars</source>
+        <translation>Muestra u oculta los números de semana en todos los calendarios</translation>
+    </message>
+    <message>
+        <source>Opens the Parameters dialog: position, time zone, 24-hour time and hints</source>
+        <translation>Abre el cuadro Parámetros: posición, zona horaria, formato de 24 horas y ayudas</translation>
+    </message>
+    <message>
+        <source>Keeps the window above all others, or lets it go back among them</source>
+        <translation>Mantiene la ventana por encima de todas las demás, o la devuelve entre ellas</translation>
+    </message>
+    <message>
+        <source>Hides the window behind its icon in the notification area</source>
+        <translation>Oculta la ventana tras su icono en el área de notificación</translation>
+    </message>
+    <message>
+        <source>Sunrise icon</source>
+        <translation>Icono de la salida del sol</translation>
+    </message>
+    <message>
+        <source>Sunset icon</source>
+        <translation>Icono de la puesta del sol</translation>
+    </message>
+    <message>
+        <source>Sunrise at your position on the day shown</source>
+        <translation>Salida del sol en su posición el día mostrado</translation>
+    </message>
+    <message>
+        <source>Sunset at your position on the day shown</source>
+        <translation>Puesta del sol en su posición el día mostrado</translation>
+    </message>
+    <message>
+        <source>Moon phase on the day shown</source>
+        <translation>Fase lunar el día mostrado</translation>
+    </message>
+    <message>
+        <source>Month calendar: the arrow keys move the day, Page Up and Page Down the month; Enter or a click shows the day&apos;s figures</source>
+        <translation>Calendario del mes: las flechas cambian el día, Re Pág y Av Pág el mes; Intro o un clic muestra las cifras del día</translation>
+    </message>
+    <message>
+        <source>Title of month calendar %1</source>
+        <translation>Título del calendario del mes %1</translation>
+    </message>
+    <message>
+        <source>Sun and moon of the day shown, and the commands</source>
+        <translation>Sol y luna del día mostrado, y las órdenes</translation>
+    </message>
+    <message>
+        <source>Type a year from 1700 to 3000</source>
+        <translation>Escriba un año de 1700 a 3000</translation>
+    </message>
+    <message>
+        <source>Label of the year field</source>
+        <translation>Etiqueta del campo del año</translation>
+    </message>
+    <message>
+        <source>A year from 1700 to 3000: Enter shows it, Escape closes the field</source>
+        <translation>Un año de 1700 a 3000: Intro lo muestra, Esc cierra el campo</translation>
+    </message>
+    <message>
+        <source>Shows the year typed (Enter)</source>
+        <translation>Muestra el año escrito (Intro)</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>a. m.</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>p. m.</translation>
+    </message>
+    <message>
+        <source>, next day</source>
+        <translation>, al día siguiente</translation>
+    </message>
+    <message>
+        <source>, previous day</source>
+        <translation>, el día anterior</translation>
+    </message>
+    <message>
+        <source>, %1 days later</source>
+        <translation>, %1 días después</translation>
+    </message>
+    <message>
+        <source>, %1 days earlier</source>
+        <translation>, %1 días antes</translation>
+    </message>
+</context>
+<context>
+    <name>THome</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>N°&apos;/ S°&apos;</source>
+        <translation>N°&apos;/ S°&apos;</translation>
+    </message>
+    <message>
+        <source>W°&apos;/ E°&apos;</source>
+        <translation>W°&apos;/ E°&apos;</translation>
+    </message>
+    <message>
+        <source>GMT Offset</source>
+        <translation>GMT ±</translation>
+    </message>
+    <message>
+        <source>Offset List</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Display military time</source>
+        <translation>Formato de 24 h</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Empty: fixed offset from the Offset List</source>
+        <translation>Vacío: desfase fijo elegido de la lista</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>The program must be restarted for this option to take effect.</source>
+        <translation>Hay que reiniciar el programa para que esta opción surta efecto.</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>N or S, the degree sign and decimal degrees, for example N°30.15</source>
+        <translation>N o S, el signo de grado y los grados decimales, por ejemplo N°30.15</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>W or E, the degree sign and decimal degrees, for example W°97.45</source>
+        <translation>W (oeste) o E, el signo de grado y los grados decimales, por ejemplo W°97.45</translation>
+    </message>
+    <message>
+        <source>Hours from GMT, east positive: chosen from the Offset List or given by the time zone</source>
+        <translation>Horas de diferencia con GMT, positivas al este: elegidas de la lista o dadas por la zona horaria</translation>
+    </message>
+    <message>
+        <source>Chooses a fixed offset from GMT</source>
+        <translation>Elige un desfase fijo respecto a GMT</translation>
+    </message>
+    <message>
+        <source>Shows the sun&apos;s times on the 24-hour clock; turning it off takes effect at the next start</source>
+        <translation>Muestra las horas del sol en formato de 24 horas; desactivarlo surte efecto en el próximo inicio</translation>
+    </message>
+    <message>
+        <source>Shows what the toolbar&apos;s buttons do when the pointer rests on them</source>
+        <translation>Indica qué hacen los botones de la barra de herramientas cuando el puntero se detiene sobre ellos</translation>
+    </message>
+    <message>
+        <source>Saves the parameters and closes the dialog (Enter); Escape closes it without saving</source>
+        <translation>Guarda los parámetros y cierra el cuadro (Intro); Esc lo cierra sin guardar</translation>
+    </message>
+    <message>
+        <source>A zone of the system&apos;s list gives each day&apos;s offset, daylight saving included; type part of a name to narrow the list, or choose the empty entry for the fixed offset</source>
+        <translation>Una zona de la lista del sistema da el desfase de cada día, horario de verano incluido; escriba parte de un nombre para acotar la lista, o elija la entrada vacía para el desfase fijo</translation>
+    </message>
+    <message>
+        <source>Caption of the %1 field</source>
+        <translation>Etiqueta del campo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file </source>
+        <translation>No se puede crear el archivo </translation>
+    </message>
+</context>
+</TS>

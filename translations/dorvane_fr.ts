@@ -1,0 +1,534 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Dorvane</source>
+        <translation>À propos de Dorvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A year calendar with the sunrise, sunset and moon of the day.</source>
+        <translation>Un calendrier annuel avec le lever et le coucher du soleil et la lune du jour.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s figures</source>
+        <translation>Les chiffres du jour</translation>
+    </message>
+    <message>
+        <source>Julian: the year&apos;s last two digits, a point and the day of the year. 24.075 is the 75th day of 2024, 15 March.</source>
+        <translation>« Julian » : les deux derniers chiffres de l&apos;année, un point et le jour de l&apos;année. 24.075 est le 75e jour de 2024, le 15 mars.</translation>
+    </message>
+    <message>
+        <source>Two days clicked one after the other: Dy, Wk and Mo count the days, the calendar weeks and the months from the first to the second, both included.</source>
+        <translation>Deux jours cliqués l&apos;un après l&apos;autre : Dy, Wk et Mo comptent les jours, les semaines civiles et les mois du premier au second, tous deux inclus.</translation>
+    </message>
+    <message>
+        <source>The sun times</source>
+        <translation>Les heures du soleil</translation>
+    </message>
+    <message>
+        <source>Maroon: the sunrise and sunset of the day just clicked, at your position; after three seconds today&apos;s come back.</source>
+        <translation>Bordeaux : le lever et le coucher du soleil du jour qui vient d&apos;être cliqué, à votre position ; après trois secondes, ceux d&apos;aujourd&apos;hui reviennent.</translation>
+    </message>
+    <message>
+        <source>Navy: today&apos;s sunrise and sunset at your position.</source>
+        <translation>Bleu marine : le lever et le coucher du soleil d&apos;aujourd&apos;hui à votre position.</translation>
+    </message>
+    <message>
+        <source>Where the settings live</source>
+        <translation>Où se trouvent les réglages</translation>
+    </message>
+    <message>
+        <source>Position, time zone, 24-hour time and hints: %1</source>
+        <translation>Position, fuseau horaire, affichage sur 24 heures et aide : %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place, view and week numbers: %1</source>
+        <translation>Place, vue et numéros de semaine de la fenêtre : %1</translation>
+    </message>
+    <message>
+        <source>The window&apos;s place and view are not kept.</source>
+        <translation>La place et la vue de la fenêtre ne sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>This box</source>
+        <translation>Cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Arrows, Page Up, Page Down</source>
+        <translation>Flèches, Page précédente, Page suivante</translation>
+    </message>
+    <message>
+        <source>in a calendar: the day, the month</source>
+        <translation>dans un calendrier : le jour, le mois</translation>
+    </message>
+    <message>
+        <source>Enter, Escape</source>
+        <translation>Entrée, Échap</translation>
+    </message>
+    <message>
+        <source>in the year field: show the year, close the field</source>
+        <translation>dans le champ de l&apos;année : afficher l&apos;année, fermer le champ</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Sun up or down all day</source>
+        <translation>Le soleil reste levé ou couché toute la journée</translation>
+    </message>
+    <message>
+        <source>No sunrise this date</source>
+        <translation>Pas de lever du soleil ce jour-là</translation>
+    </message>
+    <message>
+        <source>No sunset this date</source>
+        <translation>Pas de coucher du soleil ce jour-là</translation>
+    </message>
+    <message>
+        <source>Invalid GMT offset in preferences.</source>
+        <translation>Décalage GMT non valide dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Invalid N/S degrees in preferences.</source>
+        <translation>Degrés N/S non valides dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Invalid W/E degrees in preferences.</source>
+        <translation>Degrés W/E non valides dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone %1 in preferences.</source>
+        <translation>Fuseau horaire %1 inconnu dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>« %1 » n&apos;est pas une date valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>« %1 » n&apos;est pas une heure valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>« %1 » n&apos;est pas une date et heure valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Arguments non valides pour une date</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Arguments non valides pour une heure</translation>
+    </message>
+    <message>
+        <source>Failed to set calendar date or time</source>
+        <translation>Impossible de régler la date ou l&apos;heure du calendrier</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Premier croissant</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibbeuse croissante</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibbeuse décroissante</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Dernier quartier</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Dernier croissant</translation>
+    </message>
+</context>
+<context>
+    <name>TCalendar</name>
+    <message>
+        <source>Year must be between 1700 and 3000</source>
+        <translation>L&apos;année doit être comprise entre 1700 et 3000</translation>
+    </message>
+    <message>
+        <source>Date Panel</source>
+        <translation>Zone de date</translation>
+    </message>
+    <message>
+        <source>0:00A</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>0:00P</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>YR:</source>
+        <translation>An :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Jan </source>
+        <translation>janv. </translation>
+    </message>
+    <message>
+        <source>Tray</source>
+        <translation>Zone de notification</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Dorvane
+Today: </source>
+        <translation>Dorvane
+Aujourd&apos;hui : </translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Lever du soleil</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Moon phase</source>
+        <translation>Phase de la lune</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Display week number</source>
+        <translation>Afficher les numéros de semaine</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Back to today</source>
+        <translation>Retour à aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Full or compact view</source>
+        <translation>Vue complète ou compacte</translation>
+    </message>
+    <message>
+        <source>Compact size</source>
+        <translation>Taille compacte</translation>
+    </message>
+    <message>
+        <source>Enter a year</source>
+        <translation>Saisir une année</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Previous year or month</source>
+        <translation>Année ou mois précédent</translation>
+    </message>
+    <message>
+        <source>Next year or month</source>
+        <translation>Année ou mois suivant</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Numéros de semaine</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Year entry</source>
+        <translation>Saisie de l&apos;année</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1 : aucun</translation>
+    </message>
+    <message>
+        <source>Shows the previous year, or the previous month in the compact view</source>
+        <translation>Affiche l&apos;année précédente, ou le mois précédent dans la vue compacte</translation>
+    </message>
+    <message>
+        <source>Shows today&apos;s year again; in the compact view, January or today&apos;s month in turn</source>
+        <translation>Affiche de nouveau l&apos;année en cours ; dans la vue compacte, tour à tour janvier ou le mois en cours</translation>
+    </message>
+    <message>
+        <source>Shows the next year, or the next month in the compact view</source>
+        <translation>Affiche l&apos;année suivante, ou le mois suivant dans la vue compacte</translation>
+    </message>
+    <message>
+        <source>Switches between the twelve months and the compact view of one to three months</source>
+        <translation>Bascule entre les douze mois et la vue compacte de un à trois mois</translation>
+    </message>
+    <message>
+        <source>Shows one, two or three months in turn in the compact view</source>
+        <translation>Affiche tour à tour un, deux ou trois mois dans la vue compacte</translation>
+    </message>
+    <message>
+        <source>Opens a field to type a year from 1700 to 3000</source>
+        <translation>Ouvre un champ pour saisir une année de 1700 à 3000</translation>
+    </message>
+    <message>
+        <source>Closes Dorvane</source>
+        <translation>Ferme Dorvane</translation>
+    </message>
+    <message>
+        <source>Shows or hides the week numbers in all calendars</source>
+        <translation>Affiche ou masque les numéros de semaine dans tous les calendriers</translation>
+    </message>
+    <message>
+        <source>Opens the Parameters dialog: position, time zone, 24-hour time and hints</source>
+        <translation>Ouvre la boîte Paramètres : position, fuseau horaire, affichage sur 24 heures et bulles d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Keeps the window above all others, or lets it go back among them</source>
+        <translation>Garde la fenêtre au-dessus de toutes les autres, ou la laisse revenir parmi elles</translation>
+    </message>
+    <message>
+        <source>Hides the window behind its icon in the notification area</source>
+        <translation>Cache la fenêtre derrière son icône dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Sunrise icon</source>
+        <translation>Icône du lever du soleil</translation>
+    </message>
+    <message>
+        <source>Sunset icon</source>
+        <translation>Icône du coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Sunrise at your position on the day shown</source>
+        <translation>Lever du soleil à votre position le jour affiché</translation>
+    </message>
+    <message>
+        <source>Sunset at your position on the day shown</source>
+        <translation>Coucher du soleil à votre position le jour affiché</translation>
+    </message>
+    <message>
+        <source>Moon phase on the day shown</source>
+        <translation>Phase de la lune le jour affiché</translation>
+    </message>
+    <message>
+        <source>Month calendar: the arrow keys move the day, Page Up and Page Down the month; Enter or a click shows the day&apos;s figures</source>
+        <translation>Calendrier du mois : les flèches changent de jour, Page précédente et Page suivante de mois ; Entrée ou un clic affiche les chiffres du jour</translation>
+    </message>
+    <message>
+        <source>Title of month calendar %1</source>
+        <translation>Titre du calendrier du mois %1</translation>
+    </message>
+    <message>
+        <source>Sun and moon of the day shown, and the commands</source>
+        <translation>Soleil et lune du jour affiché, et les commandes</translation>
+    </message>
+    <message>
+        <source>Type a year from 1700 to 3000</source>
+        <translation>Saisissez une année de 1700 à 3000</translation>
+    </message>
+    <message>
+        <source>Label of the year field</source>
+        <translation>Étiquette du champ de l&apos;année</translation>
+    </message>
+    <message>
+        <source>A year from 1700 to 3000: Enter shows it, Escape closes the field</source>
+        <translation>Une année de 1700 à 3000 : Entrée l&apos;affiche, Échap ferme le champ</translation>
+    </message>
+    <message>
+        <source>Shows the year typed (Enter)</source>
+        <translation>Affiche l&apos;année saisie (Entrée)</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>, next day</source>
+        <translation>, le lendemain</translation>
+    </message>
+    <message>
+        <source>, previous day</source>
+        <translation>, la veille</translation>
+    </message>
+    <message>
+        <source>, %1 days later</source>
+        <translation>, %1 jours plus tard</translation>
+    </message>
+    <message>
+        <source>, %1 days earlier</source>
+        <translation>, %1 jours plus tôt</translation>
+    </message>
+</context>
+<context>
+    <name>THome</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>N°&apos;/ S°&apos;</source>
+        <translation>N°&apos;/ S°&apos;</translation>
+    </message>
+    <message>
+        <source>W°&apos;/ E°&apos;</source>
+        <translation>W°&apos;/ E°&apos;</translation>
+    </message>
+    <message>
+        <source>GMT Offset</source>
+        <translation>GMT ±</translation>
+    </message>
+    <message>
+        <source>Offset List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Display military time</source>
+        <translation>Affichage sur 24 h</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau</translation>
+    </message>
+    <message>
+        <source>Empty: fixed offset from the Offset List</source>
+        <translation>Vide : décalage fixe choisi dans la liste</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>The program must be restarted for this option to take effect.</source>
+        <translation>Le programme doit être redémarré pour que cette option prenne effet.</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>N or S, the degree sign and decimal degrees, for example N°30.15</source>
+        <translation>N ou S, le signe degré et les degrés décimaux, par exemple N°30.15</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>W or E, the degree sign and decimal degrees, for example W°97.45</source>
+        <translation>W (ouest) ou E, le signe degré et les degrés décimaux, par exemple W°97.45</translation>
+    </message>
+    <message>
+        <source>Hours from GMT, east positive: chosen from the Offset List or given by the time zone</source>
+        <translation>Heures d&apos;écart avec GMT, positives à l&apos;est : choisies dans la liste ou données par le fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Chooses a fixed offset from GMT</source>
+        <translation>Choisit un décalage fixe par rapport à GMT</translation>
+    </message>
+    <message>
+        <source>Shows the sun&apos;s times on the 24-hour clock; turning it off takes effect at the next start</source>
+        <translation>Affiche les heures du soleil sur 24 heures ; la désactivation prend effet au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>Shows what the toolbar&apos;s buttons do when the pointer rests on them</source>
+        <translation>Indique ce que font les boutons de la barre d&apos;outils quand le pointeur s&apos;y arrête</translation>
+    </message>
+    <message>
+        <source>Saves the parameters and closes the dialog (Enter); Escape closes it without saving</source>
+        <translation>Enregistre les paramètres et ferme la boîte (Entrée) ; Échap la ferme sans enregistrer</translation>
+    </message>
+    <message>
+        <source>A zone of the system&apos;s list gives each day&apos;s offset, daylight saving included; type part of a name to narrow the list, or choose the empty entry for the fixed offset</source>
+        <translation>Un fuseau de la liste du système donne le décalage de chaque jour, heure d&apos;été comprise ; tapez une partie d&apos;un nom pour restreindre la liste, ou choisissez l&apos;entrée vide pour le décalage fixe</translation>
+    </message>
+    <message>
+        <source>Caption of the %1 field</source>
+        <translation>Étiquette du champ %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file </source>
+        <translation>Impossible de créer le fichier </translation>
+    </message>
+</context>
+</TS>
