@@ -531,4 +531,43 @@ Heute: </translation>
         <translation>Datei kann nicht angelegt werden: </translation>
     </message>
 </context>
+<context>
+    <name>WeekRulesRow</name>
+    <message>
+        <source>First day</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <source>Week no.</source>
+        <translation>Woche Nr.</translation>
+    </message>
+    <message>
+        <source>Locale&apos;s (%1)</source>
+        <translation>Gebietsschema (%1)</translation>
+    </message>
+    <message>
+        <source>ISO 8601</source>
+        <translation>ISO 8601</translation>
+    </message>
+    <message>
+        <source>Week of 1 January</source>
+        <translation>Woche des 1. Januar</translation>
+    </message>
+    <message>
+        <source>First day of the week</source>
+        <translation>Erster Tag der Woche</translation>
+    </message>
+    <message>
+        <source>The day in the first column of every month</source>
+        <translation>Der Tag in der ersten Spalte jedes Monats</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Kalenderwochen</translation>
+    </message>
+    <message>
+        <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
+        <translation>ISO 8601, oder Woche 1 ist die Woche, die den 1. Januar enthält, beginnend mit dem ersten Tag</translation>
+    </message>
+</context>
 </TS>

@@ -531,4 +531,43 @@ Hoy: </translation>
         <translation>No se puede crear el archivo </translation>
     </message>
 </context>
+<context>
+    <name>WeekRulesRow</name>
+    <message>
+        <source>First day</source>
+        <translation>Primer día</translation>
+    </message>
+    <message>
+        <source>Week no.</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Locale&apos;s (%1)</source>
+        <translation>Regional (%1)</translation>
+    </message>
+    <message>
+        <source>ISO 8601</source>
+        <translation>ISO 8601</translation>
+    </message>
+    <message>
+        <source>Week of 1 January</source>
+        <translation>Semana del 1 de enero</translation>
+    </message>
+    <message>
+        <source>First day of the week</source>
+        <translation>Primer día de la semana</translation>
+    </message>
+    <message>
+        <source>The day in the first column of every month</source>
+        <translation>El día de la primera columna de cada mes</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Números de semana</translation>
+    </message>
+    <message>
+        <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
+        <translation>ISO 8601, o la semana 1 es la que contiene el 1 de enero, empezando el primer día</translation>
+    </message>
+</context>
 </TS>

@@ -531,4 +531,43 @@ Aujourd&apos;hui : </translation>
         <translation>Impossible de créer le fichier </translation>
     </message>
 </context>
+<context>
+    <name>WeekRulesRow</name>
+    <message>
+        <source>First day</source>
+        <translation>1er jour</translation>
+    </message>
+    <message>
+        <source>Week no.</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Locale&apos;s (%1)</source>
+        <translation>Région (%1)</translation>
+    </message>
+    <message>
+        <source>ISO 8601</source>
+        <translation>ISO 8601</translation>
+    </message>
+    <message>
+        <source>Week of 1 January</source>
+        <translation>Semaine du 1er janvier</translation>
+    </message>
+    <message>
+        <source>First day of the week</source>
+        <translation>Premier jour de la semaine</translation>
+    </message>
+    <message>
+        <source>The day in the first column of every month</source>
+        <translation>Le jour de la première colonne de chaque mois</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Numéros de semaine</translation>
+    </message>
+    <message>
+        <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
+        <translation>ISO 8601, ou la semaine 1 est celle qui contient le 1er janvier, commençant le premier jour</translation>
+    </message>
+</context>
 </TS>
