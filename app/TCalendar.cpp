@@ -9,6 +9,7 @@
 #include "dialog/THome.h"
 #include "runtime/DateText.h"
 #include <QEvent>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -141,6 +142,15 @@ void TCalendar::FormActivate()
         m_sun->CalcSun(nowOf(m_services));
         m_year->placeAndFill(nowOf(m_services));
     });
+    // After the activation's own boxes, and never inside it: the dialog runs a loop of its own.
+    if (std::exchange(m_askForPlace, false) && m_home) {
+        QTimer::singleShot(0, this, [this] {
+            m_gate.run([this] {
+                m_home->askForPlace();
+                SpeedButton4Click();
+            });
+        });
+    }
 }
 
 void TCalendar::CalcJulianDate(const QString& dateText, TDateTime date)
