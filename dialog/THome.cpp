@@ -192,8 +192,11 @@ void THome::chooseZone(const QString& zoneId)
 void THome::CityPicked(const City& city)
 {
     ui.showPosition(city.latitude, city.longitude);
-    if (zones::isKnownZone(city.zone))
+    if (zones::isKnownZone(city.zone)) {
         chooseZone(city.zone);
+        // The row shows the zone picked, so Save (which reads the row's text) keeps it.
+        ui.PanelZone->showRead(ui.PanelZone->zone());
+    }
     checkPlace();
 }
 
