@@ -20,4 +20,6 @@ public:
 
 private:
     std::vector<City> m_cities;
+    // Whether each city is the one its zone is named after, found once.
+    std::vector<bool> m_zoneCity;
 };
