@@ -21,6 +21,11 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "desktop year calendar with sunrise, sunset
  Dorvane shows a whole year as twelve month calendars, the day of the year and
  the span between two clicked days, and the sunrise, sunset and moon phase of a
  day at the user's position.")
-# The Qt and C++ libraries the binary links are found by dpkg-shlibdeps; the time-zone database is read at run time.
+# The Qt and C++ libraries the binary links are found by dpkg-shlibdeps; the time-zone database is read at run time,
+# and so is the world-locations library with its data, opened by the city search when it was built with it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
+if(DORVANE_HAVE_GWEATHER)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, libgweather-4-0, libgweather-4-common")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
+endif()
