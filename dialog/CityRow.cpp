@@ -11,6 +11,7 @@ namespace {
 // Beside the time-zone row, as high.
 constexpr QRect RowPlace(203, 164, 221, 29);
 constexpr int MatchesShown = 20;
+constexpr int ListWiderBy = 60;
 } // namespace
 
 CityRow::CityRow(QWidget* parent) : QFrame(parent)
@@ -32,6 +33,7 @@ CityRow::CityRow(QWidget* parent) : QFrame(parent)
     m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     m_completer->setMaxVisibleItems(12);
     m_completer->setWidget(m_field);
+    m_completer->popup()->setFont(m_field->font());
     connect(m_field, &QLineEdit::textEdited, this, &CityRow::search);
     connect(m_completer, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) { pick(index.row()); });
@@ -48,7 +50,8 @@ void CityRow::search(const QString& text)
         m_completer->popup()->hide();
         return;
     }
-    m_completer->complete(m_field->rect().adjusted(0, 0, 120, 0));
+    // A little wider than the field, for a state's name between city and country.
+    m_completer->complete(m_field->rect().adjusted(0, 0, ListWiderBy, 0));
 }
 
 bool CityRow::pickCurrent()

@@ -1,4 +1,5 @@
 #include "controls/TCurrencyEdit.h"
+#include "dialog/CityRow.h"
 #include "dialog/HomeTexts.h"
 #include "dialog/THome.h"
 #include "places/CitySources.h"
@@ -38,6 +39,7 @@ private slots:
     void testSameZoneAgainAfterClearingFillsItsCity();
     void testCityTypedAndPicked();
     void testNothingIsWrittenUntilSave();
+    void testCitiesLoadOnlyOnceTheDialogShows();
 
 private:
     QLineEdit* edit(const char* name) const { return home->findChild<QLineEdit*>(name); }
@@ -271,6 +273,16 @@ void TestPlaceInDialog::testNothingIsWrittenUntilSave()
     home->reject();
     QCOMPARE(dir->read(), Austin);
     QVERIFY(world->prompter.boxes.isEmpty());
+}
+
+void TestPlaceInDialog::testCitiesLoadOnlyOnceTheDialogShows()
+{
+    dir->write(Austin);
+    auto* cities = home->findChild<CityRow*>(HomeNames::PanelCity);
+    QVERIFY(cities);
+    QVERIFY(!cities->loadingStarted());
+    home->show();
+    QVERIFY(cities->loadingStarted());
 }
 
 QTEST_MAIN(TestPlaceInDialog)
