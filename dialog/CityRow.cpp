@@ -73,3 +73,11 @@ void CityRow::pick(int row)
     m_field->setText(m_pickedLabel);
     emit picked(city);
 }
+
+void CityRow::clear()
+{
+    m_field->clear();
+    m_matches.clear();
+    m_pickedLabel.clear();
+    m_model->setStringList({});
+}

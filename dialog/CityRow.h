@@ -25,6 +25,8 @@ public:
     // field already shows the city last picked (Enter then saves).
     bool pickCurrent();
     void pick(int row);
+    // An empty field and no matches, as each showing of the dialog starts.
+    void clear();
 
     QLabel* caption() const { return m_caption; }
     QLineEdit* field() const { return m_field; }

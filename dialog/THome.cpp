@@ -331,6 +331,7 @@ void THome::showEvent(QShowEvent* event)
         HomeForm::fitListToEntries(ui.ComboBox1);
     }
     ui.PanelZone->listZones(zones::machineZoneId(m_services.clock.zoneId()));
+    ui.PanelCity->clear();
     ui.PanelCity->startLoading();
     QDialog::showEvent(event);
 }
