@@ -1383,6 +1383,26 @@ journey_city_search()
     saved_berlin || note "prefs.cal: $(od -c "$folder/prefs.cal" 2>/dev/null | head -3 | tr -s ' ' | tr '\n' ' ')"
     berlin_times() { [ -n "$berlin_labels" ] && labels_are navy && [ "$(labels_hash)" == "$berlin_labels" ]; }
     check 25 "the toolbar shows Berlin's times, as a start with Berlin's file does" wait_for 15 berlin_times
+    # New York's zone typed over Berlin's place: the dialog names the zone's city and warns of the offset, and
+    # Escape leaves the file as it was.
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    keys ctrl+comma
+    check 25 "Ctrl+, opens the dialog again" wait_for 5 params_shown
+    if [ -n "$params" ]; then
+        xdotool windowactivate --sync "$params" >/dev/null 2>&1
+        keys Tab
+        xdotool type --delay 60 America/New_York
+        sleep 0.5 # the list of matching zones opens
+        keys Escape Tab
+        sleep 0.5
+        xdotool mousemove 5 1000
+        screenshot "$shots/screenshot-parameters-zone.png" "$params" >/dev/null
+        check 25 "the dialog is still open" params_shown
+        xdotool windowactivate --sync "$params" >/dev/null 2>&1
+        keys Escape
+        check 25 "Escape closes it" wait_for 5 params_gone
+        check 25 "and the file is Berlin's still" saved_berlin
+    fi
     stop_program
 }
 journey_city_search
