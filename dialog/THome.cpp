@@ -137,10 +137,12 @@ QString THome::zone() const
 
 void THome::FormActivate()
 {
-    m_services.pointer.moveTo(
-        ui.SpeedButton54->mapToGlobal(QPoint(ui.SpeedButton54->width() / 2, ui.SpeedButton54->height() / 2)));
+    // The pointer goes where the user is expected to act next: Save, or the city search when asked for a place.
+    const bool askForPlace = std::exchange(m_askForPlace, false);
+    QWidget* next = askForPlace ? static_cast<QWidget*>(ui.PanelCity->field()) : ui.SpeedButton54;
+    m_services.pointer.moveTo(next->mapToGlobal(QPoint(next->width() / 2, next->height() / 2)));
     ParamsChanged = false;
-    if (std::exchange(m_askForPlace, false))
+    if (askForPlace)
         ui.PanelCity->field()->setFocus();
     else
         ui.Panel2->setFocus();

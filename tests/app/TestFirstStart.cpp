@@ -44,6 +44,9 @@ void TestFirstStart::testAsksOnceWithTheCitySearchFocused()
     app.activate();
     QTRY_COMPARE(dialogsOpened(app.world.prompter), 1);
     QCOMPARE(focused, QString(HomeNames::EditCity));
+    // The pointer rests on the city search, not on Save.
+    const QLineEdit* city = app.home->findChild<QLineEdit*>(HomeNames::EditCity);
+    QCOMPARE(app.world.pointer.last(), city->mapToGlobal(QPoint(city->width() / 2, city->height() / 2)));
     // Escape kept the sample as the start wrote it, and the next activation asks nothing.
     QCOMPARE(app.folder.read(), sampleBytes());
     app.activate();
