@@ -12,8 +12,13 @@ constexpr double Pi = 3.14159265358979323846;
 
 Reading readField(const QString& text, const QString& fileText, Axis axis, const FormatSettings& settings)
 {
-    if (text == fileText)
-        return coordinate::readAsFileLine(text, axis, settings);
+    if (text == fileText) {
+        // A line the report reads keeps the report's meaning; one it cannot read ("N52.52", which it reports as
+        // invalid) reads as the user means it, and Save writes that.
+        const Reading asFile = coordinate::readAsFileLine(text, axis, settings);
+        if (asFile.kind != Reading::Kind::Refused)
+            return asFile;
+    }
     return coordinate::readTyped(text, axis, settings);
 }
 

@@ -9,7 +9,8 @@
 namespace place {
 
 // The position fields as the dialog holds them, and as it last read them from the file. A field still holding
-// the file's text reads by the file's rules, as the report reads it; an edited one as the user means it.
+// the file's text reads by the file's rules, as the report reads it, where those give a position; an edited one,
+// or one the report cannot read, as the user means it.
 struct Typed
 {
     QString latitude;

@@ -39,6 +39,9 @@ void TestPlaceCheck::testSave_data()
         << QStringList{"abc", "W°97.45"} << austin << false << QStringList{"abc", "W°97.45"};
     QTest::newRow("the file's unreadable lines, untouched")
         << QStringList{"a", "b"} << QStringList{"a", "b"} << true << QStringList{"a", "b"};
+    QTest::newRow("a file's N52.52, which the report cannot read, reads as meant")
+        << QStringList{"N52.52", "E 13.40"} << QStringList{"N52.52", "E 13.40"} << true
+        << QStringList{"N°52.52", "E°13.40"};
     QTest::newRow("a file with one line empty saves as before")
         << QStringList{"", "W°97.45"} << QStringList{"", "W°97.45"} << true << QStringList{"", "W°97.45"};
 }
