@@ -14,6 +14,7 @@
 #include "runtime/DateText.h"
 #include <QAction>
 #include <QEvent>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -194,6 +195,15 @@ void TCalendar::FormActivate()
         m_remembered->restoreView();
         if (restoring)
             movePointer(pointer::Target::CloseButton);
+    }
+    // After the activation's own boxes, and never inside it: the dialog runs a loop of its own.
+    if (std::exchange(m_askForPlace, false) && m_home) {
+        QTimer::singleShot(0, this, [this] {
+            m_gate.run([this] {
+                m_home->askForPlace();
+                SpeedButton4Click();
+            });
+        });
     }
 }
 

@@ -31,6 +31,9 @@ public:
 
     // The Parameters dialog, created right after this window; its hint switch acts on this window's controls.
     void setHome(THome* home);
+    // A first start that found no place for this machine: once the year is laid out, the Parameters dialog opens
+    // with the city search focused. Escape keeps the sample file the start wrote.
+    void askForPlaceAtFirstActivation() { m_askForPlace = true; }
     QPoint pointerTarget(pointer::Target which) const;
     const DayReport& dayReport() const { return m_sun->report(); }
     // The window's state is kept in that file from now on: read now, brought back at the first showing and
@@ -100,5 +103,6 @@ private:
     std::unique_ptr<ViewModes> m_views;
     WindowCaption m_caption;
     bool FirstActivationDone = false;
+    bool m_askForPlace = false;
     bool m_centred = false;
 };

@@ -47,10 +47,13 @@ int main(int argc, char** argv)
     PrefsStore preferences = PrefsStore::atPath(location.path, rt::formatSettings());
     // A first start there is not a missing file: this machine's defaults are written silently.
     QString reason;
-    const bool firstStartFailed =
-        location.writeDefault &&
-        prefs::thisMachineDefaultPrefs(clock, rt::formatSettings()).saveNew(location.path, &reason) ==
-            PrefsFile::WriteResult::Failed;
+    const PrefsFile::WriteResult firstStart =
+        location.writeDefault
+            ? prefs::thisMachineDefaultPrefs(clock, rt::formatSettings()).saveNew(location.path, &reason)
+            : PrefsFile::WriteResult::AlreadyThere;
+    const bool firstStartFailed = firstStart == PrefsFile::WriteResult::Failed;
+    // Asked once: only the start that wrote the sample asks, and every later start finds the file there.
+    const bool askForPlace = firstStart == PrefsFile::WriteResult::Written && !prefs::thisMachineHasPlace(clock);
     // Said once; the read that follows would only tell the same story again.
     if (firstStartFailed) {
         qWarning("Cannot create file %s: %s", qPrintable(location.path), qPrintable(reason));
@@ -64,6 +67,8 @@ int main(int argc, char** argv)
         Calendar.keepStateIn(windowstate::pathBeside(location.path), screens);
     THome Home(services, gate, preferences);
     Calendar.setHome(&Home);
+    if (askForPlace)
+        Calendar.askForPlaceAtFirstActivation();
     prompter.setParent(&Calendar);
     QObject::connect(&Calendar, &TCalendar::closed, &application, &QApplication::quit);
     QObject::connect(&instance, &SingleInstance::showRequested, &Calendar, &TCalendar::bringToFront);

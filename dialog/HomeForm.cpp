@@ -1,11 +1,15 @@
 #include "dialog/HomeForm.h"
 #include "controls/Colours.h"
 #include "controls/TCurrencyEdit.h"
+#include "dialog/CityRow.h"
 #include "dialog/HomeTexts.h"
+#include "dialog/PlaceReadings.h"
+#include "dialog/ZoneCityLine.h"
 #include "dialog/ZoneRow.h"
 #include "prefs/MachineDefault.h"
 #include "prefs/OffsetList.h"
 #include "prefs/PositionLine.h"
+#include "runtime/NumberText.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,6 +78,9 @@ void HomeForm::build(QWidget* dialog)
     buildFields();
     buildSaveButton(dialog);
     PanelZone = new ZoneRow(dialog);
+    PanelReadings = new PlaceReadings(dialog);
+    PanelCity = new CityRow(dialog);
+    PanelZoneCity = new ZoneCityLine(dialog);
 }
 
 void HomeForm::buildFields()
@@ -158,8 +165,13 @@ void HomeForm::takeZoneCity(const QString& zoneId)
     // Only empty position fields take the zone's city: there is no way to ask before replacing what was typed.
     if (!Edit1->text().trimmed().isEmpty() || !Edit2->text().trimmed().isEmpty())
         return;
-    if (const std::optional<ZonePosition> place = prefs::zonePosition(zoneId, prefs::systemZoneTables())) {
-        Edit1->setText(prefs::latitudeLine(place->latitude));
-        Edit2->setText(prefs::longitudeLine(place->longitude));
-    }
+    if (const std::optional<ZonePosition> place = prefs::zonePosition(zoneId, prefs::systemZoneTables()))
+        showPosition(place->latitude, place->longitude);
+}
+
+void HomeForm::showPosition(double latitude, double longitude)
+{
+    // Rounded as the decimal text reads, so the field shows what Save writes.
+    Edit1->setText(prefs::latitudeLine(rt::roundTo2(latitude)));
+    Edit2->setText(prefs::longitudeLine(rt::roundTo2(longitude)));
 }

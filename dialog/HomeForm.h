@@ -11,6 +11,9 @@ class QToolButton;
 class QWidget;
 class TCurrencyEdit;
 class ZoneRow;
+class PlaceReadings;
+class CityRow;
+class ZoneCityLine;
 
 // The Parameters dialog's controls, named as the layout names them (their objectName too), built at their places.
 struct HomeForm
@@ -31,6 +34,10 @@ struct HomeForm
     QToolButton* SpeedButton54 = nullptr;
     // The time-zone row, below the Save button so that every other control keeps its place.
     ZoneRow* PanelZone = nullptr;
+    // Right of the fields and below the rows: how the position reads, the city search, the zone's city.
+    PlaceReadings* PanelReadings = nullptr;
+    CityRow* PanelCity = nullptr;
+    ZoneCityLine* PanelZoneCity = nullptr;
 
     // Placeholders only, hidden and holding nothing: the layout names them, but the program keeps the file's lines
     // in the preferences store (not in Memo1) and the parsed position in the day report (not in CurrencyEditN1
@@ -43,6 +50,8 @@ struct HomeForm
     void build(QWidget* dialog);
     // A zone just chosen fills empty position fields with its city's position.
     void takeZoneCity(const QString& zoneId);
+    // The position fields in the file's form, two decimals, north and east positive.
+    void showPosition(double latitude, double longitude);
     // The drop-down shows every entry whole, padding, frame and scroll bar included; the field keeps its place and
     // width. Measuring shapes every entry's text: done when the list is first shown, not at the program's start.
     static void fitListToEntries(QComboBox* box);

@@ -1,7 +1,9 @@
 #include "dialog/HomeKeys.h"
 #include "controls/TCurrencyEdit.h"
+#include "dialog/CityRow.h"
 #include "dialog/HomeForm.h"
 #include "dialog/HomeTexts.h"
+#include "dialog/ZoneCityLine.h"
 #include "dialog/ZoneRow.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +18,17 @@ QList<QWidget*> tabOrder(const HomeForm& ui)
 {
     // The GMT field takes no Tab stop: it passes the focus on to the Offset List, so Shift+Tab from there would come
     // straight back.
-    return {ui.Edit1, ui.Edit2, ui.ComboBox1, ui.CheckBox1, ui.CheckBox2, ui.SpeedButton54, ui.PanelZone->list()};
+    // The city search comes just before Save, the zone's city after the zone: from Save, Tab reaches the zone and
+    // then the latitude, as before they were there.
+    return {ui.Edit1,
+            ui.Edit2,
+            ui.ComboBox1,
+            ui.CheckBox1,
+            ui.CheckBox2,
+            ui.PanelCity->field(),
+            ui.SpeedButton54,
+            ui.PanelZone->list(),
+            ui.PanelZoneCity->button()};
 }
 
 namespace {
@@ -51,11 +63,15 @@ void setUp(const HomeForm& ui)
     describe(ui.CheckBox2, HomeTexts::HintsCaption, HomeTexts::HintsDescription);
     describe(ui.SpeedButton54, HomeTexts::SaveCaption, HomeTexts::SaveDescription);
     describe(ui.PanelZone->list(), HomeTexts::TimeZoneCaption, HomeTexts::TimeZoneDescription);
+    describe(ui.PanelCity->field(), HomeTexts::CityName, HomeTexts::CityDescription);
+    describe(ui.PanelZoneCity->button(), HomeTexts::tr(HomeTexts::TakeZoneCity).arg(QString()).trimmed(),
+             HomeTexts::tr(HomeTexts::TakeZoneCityDescription));
     const std::pair<QLabel*, QWidget*> captions[] = {{ui.Label2, ui.Edit1},
                                                      {ui.Label1, ui.Edit2},
                                                      {ui.Label3, ui.CurrencyEditGMT3},
                                                      {ui.Label4, ui.ComboBox1},
-                                                     {ui.PanelZone->caption(), ui.PanelZone->list()}};
+                                                     {ui.PanelZone->caption(), ui.PanelZone->list()},
+                                                     {ui.PanelCity->caption(), ui.PanelCity->field()}};
     for (const auto& [label, field] : captions) {
         label->setBuddy(field);
         describe(label, label->text(), HomeTexts::tr(HomeTexts::CaptionDescription).arg(field->accessibleName()));

@@ -1,8 +1,13 @@
 #include "dialog/THome.h"
 #include "controls/TCurrencyEdit.h"
+#include "dialog/CityRow.h"
 #include "dialog/HomeKeys.h"
 #include "dialog/HomeTexts.h"
+#include "dialog/PlaceReadings.h"
+#include "dialog/PlaceWords.h"
+#include "dialog/ZoneCityLine.h"
 #include "dialog/ZoneRow.h"
+#include "prefs/MachineDefault.h"
 #include "prefs/OffsetList.h"
 #include "zones/ZoneOffsets.h"
 #include <QCheckBox>
@@ -13,10 +18,11 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <utility>
 
 namespace {
-// The dialog's own width; the time-zone row adds its height below the Save button.
-constexpr int DialogWidth = 204;
+// The layout's 204 pixels and the readings' column; the rows add their height below the Save button.
+constexpr int DialogWidth = 429;
 constexpr int BottomMargin = 5;
 
 // A known zone, as read (blanks and all), is kept until the user chooses another; a line naming no zone (an unknown
@@ -37,9 +43,10 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     ui.build(this);
-    setFixedSize(DialogWidth, ui.PanelZone->geometry().bottom() + 1 + BottomMargin);
+    setFixedSize(DialogWidth, ui.PanelZoneCity->geometry().bottom() + 1 + BottomMargin);
     homekeys::setUp(ui);
     connectHandlers();
+    checkPlace();
 }
 
 template <typename Sender, typename Signal> void THome::handle(Sender* sender, Signal signal, void (THome::*handler)())
@@ -61,6 +68,12 @@ void THome::connectHandlers()
     handle(ui.CheckBox2, &QCheckBox::toggled, &THome::CheckBox2Click);
     handle(ui.SpeedButton54, &QToolButton::clicked, &THome::SpeedButton54Click);
     handle(ui.PanelZone, &ZoneRow::edited, &THome::ComboBoxZoneChange);
+    handle(ui.PanelZoneCity, &ZoneCityLine::takeClicked, &THome::ButtonTakeZoneCityClick);
+    connect(ui.PanelCity, &CityRow::picked, this,
+            [this](const City& city) { m_gate.run([this, city] { CityPicked(city); }); });
+    for (QLineEdit* field : {ui.Edit1, ui.Edit2})
+        connect(field, &QLineEdit::textEdited, this,
+                [this, field] { m_gate.run([this, field] { splitPairIn(field); }); });
 }
 
 bool THome::focusNextPrevChild(bool next)
@@ -83,6 +96,9 @@ void THome::keyPressEvent(QKeyEvent* event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
+        // In the city search Enter picks the match first; once picked, it saves.
+        if (focusWidget() == ui.PanelCity->field() && ui.PanelCity->pickCurrent())
+            return;
         ui.SpeedButton54->click();
         return;
     }
@@ -104,6 +120,7 @@ void THome::showRead(const Preferences& value)
     m_shown = withListedZone(value);
     m_shown.gmtOffset = ui.CurrencyEditGMT3->value();
     ui.PanelZone->showRead(m_shown.zone);
+    checkPlace();
 }
 
 void THome::rereadPreferences()
@@ -120,10 +137,15 @@ QString THome::zone() const
 
 void THome::FormActivate()
 {
-    m_services.pointer.moveTo(
-        ui.SpeedButton54->mapToGlobal(QPoint(ui.SpeedButton54->width() / 2, ui.SpeedButton54->height() / 2)));
+    // The pointer goes where the user is expected to act next: Save, or the city search when asked for a place.
+    const bool askForPlace = std::exchange(m_askForPlace, false);
+    QWidget* next = askForPlace ? static_cast<QWidget*>(ui.PanelCity->field()) : ui.SpeedButton54;
+    m_services.pointer.moveTo(next->mapToGlobal(QPoint(next->width() / 2, next->height() / 2)));
     ParamsChanged = false;
-    ui.Panel2->setFocus();
+    if (askForPlace)
+        ui.PanelCity->field()->setFocus();
+    else
+        ui.Panel2->setFocus();
 }
 
 void THome::ComboBox1Change()
@@ -133,6 +155,7 @@ void THome::ComboBox1Change()
         // A fixed offset chosen: the zone would override it in every report.
         if (ui.PanelZone->clear())
             ParamsChanged = true;
+        checkPlace();
     }
 }
 
@@ -147,11 +170,17 @@ void THome::ComboBoxZoneChange()
 
 void THome::chooseZone(const QString& zoneId)
 {
-    if (!ui.PanelZone->choose(zoneId))
+    if (!ui.PanelZone->choose(zoneId)) {
+        // The same zone again, after the fields were emptied: its city fills them.
+        if (!zoneId.isEmpty())
+            ui.takeZoneCity(zoneId);
         return;
+    }
     ParamsChanged = true;
-    if (zoneId.isEmpty())
+    if (zoneId.isEmpty()) {
+        checkPlace();
         return;
+    }
     {
         // The zone now gives the offset; no Offset List entry stands for it.
         const QSignalBlocker quiet(ui.ComboBox1);
@@ -159,6 +188,75 @@ void THome::chooseZone(const QString& zoneId)
     }
     ui.CurrencyEditGMT3->setValue(zones::offsetsOn(zoneId, m_services.clock.now().date()).standard);
     ui.takeZoneCity(zoneId);
+    checkPlace();
+}
+
+void THome::CityPicked(const City& city)
+{
+    ui.showPosition(city.latitude, city.longitude);
+    if (zones::isKnownZone(city.zone)) {
+        chooseZone(city.zone);
+        // The row shows the zone picked, so Save (which reads the row's text) keeps it.
+        ui.PanelZone->showRead(ui.PanelZone->zone());
+    }
+    checkPlace();
+}
+
+void THome::ButtonTakeZoneCityClick()
+{
+    const QString zoneId = zone().trimmed();
+    if (const std::optional<ZonePosition> city = prefs::zonePosition(zoneId, prefs::systemZoneTables()))
+        ui.showPosition(city->latitude, city->longitude);
+}
+
+void THome::splitPairIn(QLineEdit* field)
+{
+    if (m_splitting)
+        return;
+    const std::optional<coordinate::PairTexts> pair = coordinate::splitPair(field->text(), rt::formatSettings());
+    if (!pair)
+        return;
+    m_splitting = true;
+    ui.Edit1->setText(pair->latitude);
+    ui.Edit2->setText(pair->longitude);
+    m_splitting = false;
+    // Typing goes on in the longitude, where the rest of a pair being typed belongs.
+    ui.Edit2->setFocus();
+    ui.Edit2->end(false);
+}
+
+place::Check THome::placeCheck() const
+{
+    return place::check({ui.Edit1->text(), ui.Edit2->text(), m_shown.latitude, m_shown.longitude},
+                        rt::formatSettings());
+}
+
+double THome::offsetInUse() const
+{
+    const ZoneOffsets offsets = zones::offsetsOn(zone(), m_services.clock.now().date());
+    return offsets.reportOffset(ui.CurrencyEditGMT3->value());
+}
+
+void THome::checkPlace()
+{
+    using coordinate::Axis;
+    const FormatSettings& settings = rt::formatSettings();
+    const place::Check check = placeCheck();
+    ui.PanelReadings->showLatitude(placewords::reading(check, Axis::Latitude, settings),
+                                   placewords::refused(check, Axis::Latitude));
+    ui.PanelReadings->showLongitude(placewords::reading(check, Axis::Longitude, settings),
+                                    placewords::refused(check, Axis::Longitude));
+    ui.PanelReadings->showWarning(placewords::offsetWarning(check, offsetInUse(), settings));
+    ui.SpeedButton54->setEnabled(check.saveAllowed);
+
+    std::optional<place::ZoneCity> city;
+    if (check.hasPosition() && zones::isKnownZone(zone()))
+        city = place::zoneCityFrom(zone(), check.latitude.degrees, check.longitude.degrees, prefs::systemZoneTables());
+    if (city && city->distanceKm >= place::ZoneCityNamedBeyondKm)
+        ui.PanelZoneCity->showDistance(placewords::zoneCityDistance(zone(), *city, locale()),
+                                       HomeTexts::tr(HomeTexts::TakeZoneCity).arg(city->name));
+    else
+        ui.PanelZoneCity->showDistance(QString(), QString());
 }
 
 void THome::CurrencyEditGMT3Enter()
@@ -170,6 +268,7 @@ void THome::CurrencyEditGMT3Enter()
 void THome::Edit1Change()
 {
     ParamsChanged = true;
+    checkPlace();
 }
 
 void THome::CheckBox1Click()
@@ -191,8 +290,12 @@ void THome::SpeedButton54Click()
 {
     // An id typed in full counts even when Save is pressed before the list took it.
     ComboBoxZoneChange();
-    Preferences edited = m_shown.edited(ui.CheckBox1->isChecked(), ui.CheckBox2->isChecked(), ui.Edit2->text(),
-                                        ui.Edit1->text(), ui.CurrencyEditGMT3->value(), zone());
+    // A position that does not read is told beside its field; nothing is written until it does.
+    const place::Check check = placeCheck();
+    if (!check.saveAllowed)
+        return;
+    Preferences edited = m_shown.edited(ui.CheckBox1->isChecked(), ui.CheckBox2->isChecked(), check.longitudeLine,
+                                        check.latitudeLine, ui.CurrencyEditGMT3->value(), zone());
     // What the user did not change is written as the file holds it now; a file gone meanwhile gets the dialog's.
     if (const std::optional<PrefsFile> file = PrefsFile::load(m_store.path()))
         edited = edited.keptOver(m_shown, withListedZone(Preferences::fromFile(*file, rt::formatSettings())));
@@ -230,5 +333,7 @@ void THome::showEvent(QShowEvent* event)
         HomeForm::fitListToEntries(ui.ComboBox1);
     }
     ui.PanelZone->listZones(zones::machineZoneId(m_services.clock.zoneId()));
+    ui.PanelCity->clear();
+    ui.PanelCity->startLoading();
     QDialog::showEvent(event);
 }

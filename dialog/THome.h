@@ -1,5 +1,7 @@
 #pragma once
 #include "dialog/HomeForm.h"
+#include "places/City.h"
+#include "places/PlaceCheck.h"
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
 #include <QDialog>
@@ -24,6 +26,16 @@ public:
     // The "Time zone" list: a known id chosen or typed becomes the zone, the empty entry clears it.
     void ComboBoxZoneChange();
 
+    // A city picked from the search: its position, its zone and the zone's offset.
+    void CityPicked(const City& city);
+    // The zone's city named below the rows replaces the position.
+    void ButtonTakeZoneCityClick();
+    // The next activation focuses the city search instead of Save (a first start with no place of its own).
+    void askForPlace() { m_askForPlace = true; }
+
+    // What the dialog makes of the position fields now.
+    place::Check placeCheck() const;
+
     // The zone Save writes: the one read, or the last one chosen in the dialog.
     QString zone() const;
 
@@ -47,6 +59,12 @@ private:
     // window applies the flag it reads itself), Edit2 := longitude, Edit1 := latitude, GMT field := offset.
     void showRead(const Preferences& value);
     void chooseZone(const QString& zoneId);
+    // Shows how the fields read, the zone's city and the offset warning; Save is offered only when both read.
+    void checkPlace();
+    // A pair pasted or typed into one field goes into both.
+    void splitPairIn(QLineEdit* field);
+    // The offset the reports will use: the zone's today, or the fixed one.
+    double offsetInUse() const;
     void connectHandlers();
     // Connects a control's signal to a handler, run through the gate.
     template <typename Sender, typename Signal> void handle(Sender* sender, Signal signal, void (THome::*handler)());
@@ -61,4 +79,6 @@ private:
     bool m_centred = false;
     bool m_activatedSinceShown = false;
     bool m_listsFitted = false;
+    bool m_askForPlace = false;
+    bool m_splitting = false;
 };

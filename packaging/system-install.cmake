@@ -44,7 +44,12 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Dorvane shows a whole year as twelve month
 the span between two clicked days, and the sunrise, sunset and moon phase of a
 day at the user's position. Its texts are in English, German, French and
 Spanish.")
-# The Qt and C++ libraries the binary links are found by dpkg-shlibdeps; the time-zone database is read at run time.
+# The Qt and C++ libraries the binary links are found by dpkg-shlibdeps; the time-zone database is read at run time,
+# and so is the world-locations library with its data, opened by the city search when it was built with it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own translations give the standard dialogs' buttons and the shortcuts' key names in the user's language.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-translations-l10n")
+if(DORVANE_HAVE_GWEATHER)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-translations-l10n, libgweather-4-0, libgweather-4-common")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-translations-l10n")
+endif()

@@ -78,13 +78,31 @@ std::optional<ZonePosition> prefs::zonePosition(const QString& zoneId, const QSt
     return std::nullopt;
 }
 
+namespace {
+std::optional<ZonePosition> machinePosition(const QString& zoneId, const QStringList& tables,
+                                            const ZoneOffsets& offsets)
+{
+    if (isUniversal(zoneId) || !offsets.known)
+        return std::nullopt;
+    return prefs::zonePosition(zoneId, tables);
+}
+} // namespace
+
+bool prefs::machineHasPlace(const QString& zoneId, const QStringList& tables, const QDate& today)
+{
+    return machinePosition(zoneId, tables, zones::offsetsOn(zoneId, today)).has_value();
+}
+
+bool prefs::thisMachineHasPlace(const Clock& clock)
+{
+    return machineHasPlace(zones::machineZoneId(clock.zoneId()), systemZoneTables(), clock.now().date());
+}
+
 PrefsFile prefs::machineDefaultPrefs(const QString& zoneId, const QStringList& tables, const QDate& today,
                                      const FormatSettings& settings)
 {
-    if (isUniversal(zoneId))
-        return samplePrefs();
     const ZoneOffsets offsets = zones::offsetsOn(zoneId, today);
-    const std::optional<ZonePosition> position = offsets.known ? zonePosition(zoneId, tables) : std::nullopt;
+    const std::optional<ZonePosition> position = machinePosition(zoneId, tables, offsets);
     if (!position)
         return samplePrefs();
     return PrefsFile({QStringLiteral("01"), longitudeLine(position->longitude), latitudeLine(position->latitude),

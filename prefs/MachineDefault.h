@@ -36,6 +36,11 @@ std::optional<ZonePosition> zonePosition(const QString& zoneId, const QStringLis
 PrefsFile machineDefaultPrefs(const QString& zoneId, const QStringList& tables, const QDate& today,
                               const FormatSettings& settings);
 
+// Whether a first start in zoneId finds a place of its own: false for UTC and its aliases, an unknown zone or one
+// without a position in the tables, where the default is the sample and the user is asked for their place.
+bool machineHasPlace(const QString& zoneId, const QStringList& tables, const QDate& today);
+bool thisMachineHasPlace(const Clock& clock);
+
 // machineDefaultPrefs for the clock's machine zone (zones::machineZoneId, which follows TZ while it stays inside the
 // zone database), the system's tables and the clock's day.
 PrefsFile thisMachineDefaultPrefs(const Clock& clock, const FormatSettings& settings);

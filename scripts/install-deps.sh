@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+    pkg-config libgweather-4-dev libgweather-4-common
     clang libclang-rt-14-dev clang-format
     xvfb openbox xdotool trayer x11-utils imagemagick fonts-dejavu-core xauth faketime
     qt6-wayland weston

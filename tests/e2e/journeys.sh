@@ -414,8 +414,8 @@ if [ -n "$dialog" ]; then
     info=$(xwininfo -id "$dialog")
     dx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
     dy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-    # 204x164 and the time-zone row below the Save button.
-    check 7 "its client area is 204x198" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 204x198
+    # 204x164, the readings' column to the right, the time-zone and city rows and the zone's city below Save.
+    check 7 "its client area is 429x228" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 429x228
     xdotool mousemove $((dx + 15)) $((dy + 115)) click 1
     xdotool mousemove $((dx + 101)) $((dy + 149)) click 1
     expect_one_box 7 "ticking military time and saving asks for a restart"
@@ -1303,15 +1303,29 @@ journey_settings_sample()
 {
     local folder sample
     sample=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../assets" && pwd)/prefs.cal.default
-    journey "24 Settings file: a first start under UTC writes the shipped sample byte for byte, and a second keeps it"
+    journey "24 Settings file: a first start under UTC writes the shipped sample byte for byte, asks for the place once; Escape keeps the sample"
     folder=$(program_folder first-start-utc)
+    local params=
+    asked() { params=$(xdotool search --all --onlyvisible --pid "$app" --name '^Parameters$' 2>/dev/null | head -1); [ -n "$params" ]; }
+    not_asked() { ! asked; }
+    stays_not_asked() { ! wait_for 3 asked; }
     TZ=UTC start_program "$folder"
     check 24 "UTC first start: the main window appears" test -n "$window"
     if [ -n "$window" ]; then
+        check 24 "UTC first start: the Parameters dialog opens by itself" wait_for 10 asked
         check 24 "UTC first start: no box" stays_without_box 3
+        if [ -n "$params" ]; then
+            xdotool windowactivate --sync "$params" >/dev/null 2>&1
+            xdotool key --clearmodifiers Escape
+        fi
+        check 24 "UTC first start: Escape closes the dialog" wait_for 5 not_asked
         check 24 "UTC first start: prefs.cal is the shipped sample" cmp -s "$folder/prefs.cal" "$sample"
         check 24 "UTC first start: the sample's times are shown" wait_for 10 times_shown
     fi
+    stop_program
+    TZ=UTC start_program "$folder"
+    check 24 "a second start under UTC: the main window appears" test -n "$window"
+    [ -n "$window" ] && check 24 "a second start under UTC: the dialog does not open again" stays_not_asked
     stop_program
     TZ=Europe/Berlin start_program "$folder"
     check 24 "a start in another zone: the main window appears" test -n "$window"
@@ -1392,6 +1406,79 @@ journey_window_state()
     stop_program
 }
 journey_window_state
+
+# ---- 26. The city search: on the first start's dialog "berl" typed, Berlin picked, saved
+journey_city_search()
+{
+    local reference folder berlin_labels params=
+    journey "26 City search: berl typed in the dialog a first start under UTC opens, Berlin picked, Save: Berlin's file and times"
+    params_shown() { params=$(xdotool search --all --onlyvisible --pid "$app" --name '^Parameters$' 2>/dev/null | head -1); [ -n "$params" ]; }
+    params_gone() { ! params_shown; }
+    keys() { xdotool key --clearmodifiers --delay 80 "$@"; }
+    berlin=(00 $'E\xb013.40' $'N\xb052.52' 1 Europe/Berlin)
+    # The toolbar as a start with Berlin's file shows it today, to compare with; the sample's flags stay.
+    reference=$(program_folder berlin-reference "${berlin[@]}")
+    TZ=UTC start_program "$reference"
+    if [ -n "$window" ]; then
+        wait_for 10 painted
+        wait_for 10 labels_are navy
+        berlin_labels=$(labels_hash)
+    fi
+    stop_program
+    folder=$(program_folder city-search)
+    TZ=UTC start_program "$folder"
+    check 26 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    check 26 "the Parameters dialog opens by itself" wait_for 10 params_shown
+    [ -n "$params" ] || return
+    xdotool windowactivate --sync "$params" >/dev/null 2>&1
+    xdotool type --delay 120 berl
+    sleep 1 # the list of matching cities opens
+    xdotool mousemove 5 1000
+    # The list reaches below the dialog: the shot takes the dialog and the list under it.
+    local info x y w h
+    info=$(xwininfo -id "$params")
+    x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    w=$(awk '/Width:/ {print $2}' <<<"$info")
+    h=$(awk '/Height:/ {print $2}' <<<"$info")
+    import -window root -crop "$((w + 2 + 60))x$((h + 21 + 80))+$((x - 1))+$((y - 20))" +repage "$shots/screenshot-parameters-city.png"
+    keys Down Return
+    check 26 "berl, Down and Enter pick Berlin and leave the dialog open" stays_without_box 2
+    check 26 "the dialog still open" params_shown
+    xdotool mousemove 5 1000
+    screenshot "$shots/screenshot-parameters-berlin.png" "$params" >/dev/null
+    keys Return
+    expect_one_box 26 "Enter then saves Berlin"
+    check 26 "the dialog closes" wait_for 5 params_gone
+    saved_berlin() { cmp -s "$folder/prefs.cal" <(printf '%s\r\n' "${berlin[@]}"); }
+    check 26 "prefs.cal holds Berlin's five lines" wait_for 5 saved_berlin
+    saved_berlin || note "prefs.cal: $(od -c "$folder/prefs.cal" 2>/dev/null | head -3 | tr -s ' ' | tr '\n' ' ')"
+    berlin_times() { [ -n "$berlin_labels" ] && labels_are navy && [ "$(labels_hash)" == "$berlin_labels" ]; }
+    check 26 "the toolbar shows Berlin's times, as a start with Berlin's file does" wait_for 15 berlin_times
+    # New York's zone typed over Berlin's place: the dialog names the zone's city and warns of the offset, and
+    # Escape leaves the file as it was.
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    keys ctrl+comma
+    check 26 "Ctrl+, opens the dialog again" wait_for 5 params_shown
+    if [ -n "$params" ]; then
+        xdotool windowactivate --sync "$params" >/dev/null 2>&1
+        keys Tab
+        xdotool type --delay 60 America/New_York
+        sleep 0.5 # the list of matching zones opens
+        keys Escape Tab
+        sleep 0.5
+        xdotool mousemove 5 1000
+        screenshot "$shots/screenshot-parameters-zone.png" "$params" >/dev/null
+        check 26 "the dialog is still open" params_shown
+        xdotool windowactivate --sync "$params" >/dev/null 2>&1
+        keys Escape
+        check 26 "Escape closes it" wait_for 5 params_gone
+        check 26 "and the file is Berlin's still" saved_berlin
+    fi
+    stop_program
+}
+journey_city_search
 
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"

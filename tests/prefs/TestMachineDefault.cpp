@@ -33,6 +33,8 @@ private slots:
     void testWriteNeverReplaces();
     void testWrittenUnderTheUmask_data();
     void testWrittenUnderTheUmask();
+    void testMachinesWithoutAPlace_data();
+    void testMachinesWithoutAPlace();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -191,6 +193,28 @@ void TestMachineDefault::testWrittenUnderTheUmask()
     struct stat status = {};
     QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 0777), mode);
+}
+
+void TestMachineDefault::testMachinesWithoutAPlace_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<bool>("hasPlace");
+    QTest::newRow("UTC") << "UTC" << false;
+    QTest::newRow("Etc/UTC") << "Etc/UTC" << false;
+    QTest::newRow("GMT") << "GMT" << false;
+    QTest::newRow("no zone") << "" << false;
+    QTest::newRow("an unknown id") << "Mars/Olympus" << false;
+    QTest::newRow("Europe/Berlin") << "Europe/Berlin" << true;
+    QTest::newRow("America/Sao_Paulo") << "America/Sao_Paulo" << true;
+}
+
+void TestMachineDefault::testMachinesWithoutAPlace()
+{
+    QFETCH(QString, zone);
+    QFETCH(bool, hasPlace);
+    if (prefs::zonePosition("Europe/Berlin", prefs::systemZoneTables()) == std::nullopt)
+        QSKIP("no time-zone tables on this machine");
+    QCOMPARE(prefs::machineHasPlace(zone, prefs::systemZoneTables(), QDate(2024, 5, 15)), hasPlace);
 }
 
 QTEST_GUILESS_MAIN(TestMachineDefault)
