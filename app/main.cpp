@@ -67,6 +67,7 @@ int main(int argc, char** argv)
         Calendar.keepStateIn(windowstate::pathBeside(location.path), screens);
     THome Home(services, gate, preferences);
     Calendar.setHome(&Home);
+    Calendar.followWeekRules(Home.weekRules());
     if (askForPlace)
         Calendar.askForPlaceAtFirstActivation();
     prompter.setParent(&Calendar);

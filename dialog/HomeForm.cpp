@@ -4,11 +4,13 @@
 #include "dialog/CityRow.h"
 #include "dialog/HomeTexts.h"
 #include "dialog/PlaceReadings.h"
+#include "dialog/WeekRulesRow.h"
 #include "dialog/ZoneCityLine.h"
 #include "dialog/ZoneRow.h"
 #include "prefs/MachineDefault.h"
 #include "prefs/OffsetList.h"
 #include "prefs/PositionLine.h"
+#include "runtime/FormatSettings.h"
 #include "runtime/NumberText.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -81,6 +83,7 @@ void HomeForm::build(QWidget* dialog)
     PanelReadings = new PlaceReadings(dialog);
     PanelCity = new CityRow(dialog);
     PanelZoneCity = new ZoneCityLine(dialog);
+    PanelWeeks = new WeekRulesRow(rt::formatSettings().firstDayOfWeek, dialog);
 }
 
 void HomeForm::buildFields()

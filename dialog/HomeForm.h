@@ -14,6 +14,7 @@ class ZoneRow;
 class PlaceReadings;
 class CityRow;
 class ZoneCityLine;
+class WeekRulesRow;
 
 // The Parameters dialog's controls, named as the layout names them (their objectName too), built at their places.
 struct HomeForm
@@ -38,6 +39,8 @@ struct HomeForm
     PlaceReadings* PanelReadings = nullptr;
     CityRow* PanelCity = nullptr;
     ZoneCityLine* PanelZoneCity = nullptr;
+    // The last row: the first day of the week and the week-number rule, kept with the window's state.
+    WeekRulesRow* PanelWeeks = nullptr;
 
     // Placeholders only, hidden and holding nothing: the layout names them, but the program keeps the file's lines
     // in the preferences store (not in Memo1) and the parsed position in the day report (not in CurrencyEditN1

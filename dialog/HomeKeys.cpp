@@ -3,6 +3,7 @@
 #include "dialog/CityRow.h"
 #include "dialog/HomeForm.h"
 #include "dialog/HomeTexts.h"
+#include "dialog/WeekRulesRow.h"
 #include "dialog/ZoneCityLine.h"
 #include "dialog/ZoneRow.h"
 #include <QCheckBox>
@@ -28,7 +29,9 @@ QList<QWidget*> tabOrder(const HomeForm& ui)
             ui.PanelCity->field(),
             ui.SpeedButton54,
             ui.PanelZone->list(),
-            ui.PanelZoneCity->button()};
+            ui.PanelZoneCity->button(),
+            ui.PanelWeeks->firstDayList(),
+            ui.PanelWeeks->numberingList()};
 }
 
 namespace {

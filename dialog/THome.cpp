@@ -5,6 +5,7 @@
 #include "dialog/HomeTexts.h"
 #include "dialog/PlaceReadings.h"
 #include "dialog/PlaceWords.h"
+#include "dialog/WeekRulesRow.h"
 #include "dialog/ZoneCityLine.h"
 #include "dialog/ZoneRow.h"
 #include "prefs/MachineDefault.h"
@@ -43,7 +44,7 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     ui.build(this);
-    setFixedSize(DialogWidth, ui.PanelZoneCity->geometry().bottom() + 1 + BottomMargin);
+    setFixedSize(DialogWidth, ui.PanelWeeks->geometry().bottom() + 1 + BottomMargin);
     homekeys::setUp(ui);
     connectHandlers();
     checkPlace();

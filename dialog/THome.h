@@ -36,6 +36,9 @@ public:
     // What the dialog makes of the position fields now.
     place::Check placeCheck() const;
 
+    // The week rules' row, which the main window follows: its choice is the window's state, not the file's.
+    WeekRulesRow& weekRules() { return *ui.PanelWeeks; }
+
     // The zone Save writes: the one read, or the last one chosen in the dialog.
     QString zone() const;
 

@@ -5,31 +5,34 @@
 #include <QSignalBlocker>
 
 namespace {
-// Below the time-zone row, in the same frame and columns.
-constexpr QRect RowPlace(5, 195, 193, 54);
-constexpr int CaptionLeft = 7;
-constexpr int ListLeft = 63;
-constexpr int ListWidth = 121;
+// The dialog's last row, under the zone's city: the first day in the left column's places, the rule in the right's.
+constexpr QRect RowPlace(5, 226, 419, 29);
 constexpr int ListHeight = 21;
-constexpr int FirstTop = 4;
-constexpr int SecondTop = 29;
+constexpr int ListTop = 4;
+struct Column
+{
+    int captionLeft, listLeft, listWidth;
+};
+constexpr Column FirstColumn{7, 63, 121};
+constexpr Column SecondColumn{202, 256, 157};
 // A caption stands a little lower than its list, on the list's text line.
 constexpr int CaptionDrop = 4;
 
-QLabel* makeCaption(QWidget* parent, const char* name, const char* text, int top)
+QLabel* makeCaption(QWidget* parent, const char* name, const char* text, const Column& column)
 {
     auto* label = new QLabel(WeekRulesTexts::tr(text), parent);
     label->setObjectName(QLatin1String(name));
     label->adjustSize();
-    label->move(CaptionLeft, top + CaptionDrop);
+    label->move(column.captionLeft, ListTop + CaptionDrop);
     return label;
 }
 
-QComboBox* makeList(QWidget* parent, const char* name, const char* accessibleName, const char* description, int top)
+QComboBox* makeList(QWidget* parent, const char* name, const char* accessibleName, const char* description,
+                    const Column& column)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
-    list->setGeometry(ListLeft, top, ListWidth, ListHeight);
+    list->setGeometry(column.listLeft, ListTop, column.listWidth, ListHeight);
     list->setFocusPolicy(Qt::StrongFocus);
     list->setAccessibleName(WeekRulesTexts::tr(accessibleName));
     list->setAccessibleDescription(WeekRulesTexts::tr(description));
@@ -61,8 +64,8 @@ WeekRulesRow::WeekRulesRow(Qt::DayOfWeek localeFirst, QWidget* parent) : QFrame(
     setLineWidth(2);
     setGeometry(RowPlace);
 
-    QLabel* firstCaption = makeCaption(this, WeekRulesNames::FirstDayLabel, FirstDayCaption, FirstTop);
-    m_firstDay = makeList(this, WeekRulesNames::FirstDayBox, FirstDayName, FirstDayDescription, FirstTop);
+    QLabel* firstCaption = makeCaption(this, WeekRulesNames::FirstDayLabel, FirstDayCaption, FirstColumn);
+    m_firstDay = makeList(this, WeekRulesNames::FirstDayBox, FirstDayName, FirstDayDescription, FirstColumn);
     firstCaption->setBuddy(m_firstDay);
     const QLocale locale;
     const auto dayName = [&locale](Qt::DayOfWeek day) { return locale.standaloneDayName(day, QLocale::LongFormat); };
@@ -71,8 +74,8 @@ WeekRulesRow::WeekRulesRow(Qt::DayOfWeek localeFirst, QWidget* parent) : QFrame(
     addEntry(m_firstDay, dayName(Qt::Sunday), weeks::FirstDay::Sunday);
     addEntry(m_firstDay, dayName(Qt::Saturday), weeks::FirstDay::Saturday);
 
-    QLabel* numberingCaption = makeCaption(this, WeekRulesNames::NumberingLabel, NumberingCaption, SecondTop);
-    m_numbering = makeList(this, WeekRulesNames::NumberingBox, NumberingName, NumberingDescription, SecondTop);
+    QLabel* numberingCaption = makeCaption(this, WeekRulesNames::NumberingLabel, NumberingCaption, SecondColumn);
+    m_numbering = makeList(this, WeekRulesNames::NumberingBox, NumberingName, NumberingDescription, SecondColumn);
     numberingCaption->setBuddy(m_numbering);
     addEntry(m_numbering, WeekRulesTexts::tr(Iso), weeks::Numbering::Iso);
     addEntry(m_numbering, WeekRulesTexts::tr(FirstJanuary), weeks::Numbering::FirstJanuary);

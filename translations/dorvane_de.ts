@@ -487,16 +487,8 @@ Heute: </translation>
         <translation>Breite</translation>
     </message>
     <message>
-        <source>N or S, the degree sign and decimal degrees, for example N°30.15</source>
-        <translation>N oder S, das Gradzeichen und Dezimalgrad, zum Beispiel N°30.15</translation>
-    </message>
-    <message>
         <source>Longitude</source>
         <translation>Länge</translation>
-    </message>
-    <message>
-        <source>W or E, the degree sign and decimal degrees, for example W°97.45</source>
-        <translation>W oder E (Ost), das Gradzeichen und Dezimalgrad, zum Beispiel W°97.45</translation>
     </message>
     <message>
         <source>Hours from GMT, east positive: chosen from the Offset List or given by the time zone</source>
@@ -529,6 +521,102 @@ Heute: </translation>
     <message>
         <source>Cannot create file </source>
         <translation>Datei kann nicht angelegt werden: </translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <source>Type a city: berl, são p</source>
+        <translation>Stadt eingeben: berl, são p</translation>
+    </message>
+    <message>
+        <source>No position: no sun times</source>
+        <translation>Keine Position: keine Sonnenzeiten</translation>
+    </message>
+    <message>
+        <source>Needs a latitude too</source>
+        <translation>Braucht auch eine Breite</translation>
+    </message>
+    <message>
+        <source>Needs a longitude too</source>
+        <translation>Braucht auch eine Länge</translation>
+    </message>
+    <message>
+        <source>Not a position: type 52.52, 52°31&apos;N or N°52.52</source>
+        <translation>Keine Position: 52.52, 52°31&apos;N oder N°52.52 eingeben</translation>
+    </message>
+    <message>
+        <source>E and W belong to the longitude</source>
+        <translation>E und W gehören zur Länge</translation>
+    </message>
+    <message>
+        <source>N and S belong to the latitude</source>
+        <translation>N und S gehören zur Breite</translation>
+    </message>
+    <message>
+        <source>A sign or a letter, not both</source>
+        <translation>Ein Vorzeichen oder ein Buchstabe, nicht beides</translation>
+    </message>
+    <message>
+        <source>One letter, before or after</source>
+        <translation>Ein Buchstabe, davor oder danach</translation>
+    </message>
+    <message>
+        <source>Degrees, minutes, seconds at most</source>
+        <translation>Höchstens Grad, Minuten, Sekunden</translation>
+    </message>
+    <message>
+        <source>Decimals only in the last number</source>
+        <translation>Nachkommastellen nur in der letzten Zahl</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds go to 59</source>
+        <translation>Minuten und Sekunden gehen bis 59</translation>
+    </message>
+    <message>
+        <source>Latitudes go to 90°</source>
+        <translation>Breiten gehen bis 90°</translation>
+    </message>
+    <message>
+        <source>Longitudes go to 180°</source>
+        <translation>Längen gehen bis 180°</translation>
+    </message>
+    <message>
+        <source>No number after the degree sign</source>
+        <translation>Keine Zahl nach dem Gradzeichen</translation>
+    </message>
+    <message>
+        <source>At %1 the sun keeps GMT %2, not %3: its times will be off by hours.</source>
+        <translation>Bei %1 geht die Sonne nach GMT %2, nicht %3: ihre Zeiten weichen um Stunden ab.</translation>
+    </message>
+    <message>
+        <source>%1 — the position is %2 km from %3</source>
+        <translation>%1 — die Position ist %2 km von %3 entfernt</translation>
+    </message>
+    <message>
+        <source>Take %1</source>
+        <translation>%1 übernehmen</translation>
+    </message>
+    <message>
+        <source>Degrees north, or negative or S for south: 52.52, 52°31&apos;N, N°52.52, or a pasted pair</source>
+        <translation>Grad Nord, negativ oder mit S für Süd: 52.52, 52°31&apos;N, N°52.52, oder ein eingefügtes Paar</translation>
+    </message>
+    <message>
+        <source>Degrees east, or negative or W for west: 13.40, 13°24&apos;E, W°97.45</source>
+        <translation>Grad Ost, negativ oder mit W für West: 13.40, 13°24&apos;E, W°97.45</translation>
+    </message>
+    <message>
+        <source>City search</source>
+        <translation>Stadtsuche</translation>
+    </message>
+    <message>
+        <source>Type the start of a city&apos;s name and pick it: it fills the latitude, longitude and time zone</source>
+        <translation>Den Anfang eines Stadtnamens eingeben und auswählen: füllt Breite, Länge und Zeitzone</translation>
+    </message>
+    <message>
+        <source>Puts the zone&apos;s city in the latitude and longitude fields</source>
+        <translation>Setzt die Stadt der Zone in die Felder Breite und Länge</translation>
     </message>
 </context>
 <context>

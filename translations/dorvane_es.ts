@@ -487,16 +487,8 @@ Hoy: </translation>
         <translation>Latitud</translation>
     </message>
     <message>
-        <source>N or S, the degree sign and decimal degrees, for example N°30.15</source>
-        <translation>N o S, el signo de grado y los grados decimales, por ejemplo N°30.15</translation>
-    </message>
-    <message>
         <source>Longitude</source>
         <translation>Longitud</translation>
-    </message>
-    <message>
-        <source>W or E, the degree sign and decimal degrees, for example W°97.45</source>
-        <translation>W (oeste) o E, el signo de grado y los grados decimales, por ejemplo W°97.45</translation>
     </message>
     <message>
         <source>Hours from GMT, east positive: chosen from the Offset List or given by the time zone</source>
@@ -529,6 +521,102 @@ Hoy: </translation>
     <message>
         <source>Cannot create file </source>
         <translation>No se puede crear el archivo </translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Type a city: berl, são p</source>
+        <translation>Escriba una ciudad: berl, são p</translation>
+    </message>
+    <message>
+        <source>No position: no sun times</source>
+        <translation>Sin posición: sin horas del sol</translation>
+    </message>
+    <message>
+        <source>Needs a latitude too</source>
+        <translation>Falta también la latitud</translation>
+    </message>
+    <message>
+        <source>Needs a longitude too</source>
+        <translation>Falta también la longitud</translation>
+    </message>
+    <message>
+        <source>Not a position: type 52.52, 52°31&apos;N or N°52.52</source>
+        <translation>No es una posición: escriba 52.52, 52°31&apos;N o N°52.52</translation>
+    </message>
+    <message>
+        <source>E and W belong to the longitude</source>
+        <translation>E y W van con la longitud</translation>
+    </message>
+    <message>
+        <source>N and S belong to the latitude</source>
+        <translation>N y S van con la latitud</translation>
+    </message>
+    <message>
+        <source>A sign or a letter, not both</source>
+        <translation>Un signo o una letra, no ambos</translation>
+    </message>
+    <message>
+        <source>One letter, before or after</source>
+        <translation>Una sola letra, antes o después</translation>
+    </message>
+    <message>
+        <source>Degrees, minutes, seconds at most</source>
+        <translation>Grados, minutos, segundos como máximo</translation>
+    </message>
+    <message>
+        <source>Decimals only in the last number</source>
+        <translation>Decimales solo en el último número</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds go to 59</source>
+        <translation>Minutos y segundos llegan hasta 59</translation>
+    </message>
+    <message>
+        <source>Latitudes go to 90°</source>
+        <translation>Las latitudes llegan hasta 90°</translation>
+    </message>
+    <message>
+        <source>Longitudes go to 180°</source>
+        <translation>Las longitudes llegan hasta 180°</translation>
+    </message>
+    <message>
+        <source>No number after the degree sign</source>
+        <translation>Ningún número tras el signo de grado</translation>
+    </message>
+    <message>
+        <source>At %1 the sun keeps GMT %2, not %3: its times will be off by hours.</source>
+        <translation>En %1 el sol sigue GMT %2, no %3: sus horas se desviarán varias horas.</translation>
+    </message>
+    <message>
+        <source>%1 — the position is %2 km from %3</source>
+        <translation>%1 — la posición está a %2 km de %3</translation>
+    </message>
+    <message>
+        <source>Take %1</source>
+        <translation>Tomar %1</translation>
+    </message>
+    <message>
+        <source>Degrees north, or negative or S for south: 52.52, 52°31&apos;N, N°52.52, or a pasted pair</source>
+        <translation>Grados norte, o negativos o S para el sur: 52.52, 52°31&apos;N, N°52.52, o un par pegado</translation>
+    </message>
+    <message>
+        <source>Degrees east, or negative or W for west: 13.40, 13°24&apos;E, W°97.45</source>
+        <translation>Grados este, o negativos o W para el oeste: 13.40, 13°24&apos;E, W°97.45</translation>
+    </message>
+    <message>
+        <source>City search</source>
+        <translation>Búsqueda de ciudad</translation>
+    </message>
+    <message>
+        <source>Type the start of a city&apos;s name and pick it: it fills the latitude, longitude and time zone</source>
+        <translation>Escriba el comienzo del nombre de una ciudad y elíjala: rellena la latitud, la longitud y la zona horaria</translation>
+    </message>
+    <message>
+        <source>Puts the zone&apos;s city in the latitude and longitude fields</source>
+        <translation>Pone la ciudad de la zona en los campos de latitud y longitud</translation>
     </message>
 </context>
 <context>

@@ -487,16 +487,8 @@ Aujourd&apos;hui : </translation>
         <translation>Latitude</translation>
     </message>
     <message>
-        <source>N or S, the degree sign and decimal degrees, for example N°30.15</source>
-        <translation>N ou S, le signe degré et les degrés décimaux, par exemple N°30.15</translation>
-    </message>
-    <message>
         <source>Longitude</source>
         <translation>Longitude</translation>
-    </message>
-    <message>
-        <source>W or E, the degree sign and decimal degrees, for example W°97.45</source>
-        <translation>W (ouest) ou E, le signe degré et les degrés décimaux, par exemple W°97.45</translation>
     </message>
     <message>
         <source>Hours from GMT, east positive: chosen from the Offset List or given by the time zone</source>
@@ -529,6 +521,102 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>Cannot create file </source>
         <translation>Impossible de créer le fichier </translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Type a city: berl, são p</source>
+        <translation>Tapez une ville : berl, são p</translation>
+    </message>
+    <message>
+        <source>No position: no sun times</source>
+        <translation>Sans position : pas d&apos;heures du soleil</translation>
+    </message>
+    <message>
+        <source>Needs a latitude too</source>
+        <translation>Il faut aussi une latitude</translation>
+    </message>
+    <message>
+        <source>Needs a longitude too</source>
+        <translation>Il faut aussi une longitude</translation>
+    </message>
+    <message>
+        <source>Not a position: type 52.52, 52°31&apos;N or N°52.52</source>
+        <translation>Pas une position : tapez 52.52, 52°31&apos;N ou N°52.52</translation>
+    </message>
+    <message>
+        <source>E and W belong to the longitude</source>
+        <translation>E et W vont avec la longitude</translation>
+    </message>
+    <message>
+        <source>N and S belong to the latitude</source>
+        <translation>N et S vont avec la latitude</translation>
+    </message>
+    <message>
+        <source>A sign or a letter, not both</source>
+        <translation>Un signe ou une lettre, pas les deux</translation>
+    </message>
+    <message>
+        <source>One letter, before or after</source>
+        <translation>Une seule lettre, avant ou après</translation>
+    </message>
+    <message>
+        <source>Degrees, minutes, seconds at most</source>
+        <translation>Degrés, minutes, secondes au plus</translation>
+    </message>
+    <message>
+        <source>Decimals only in the last number</source>
+        <translation>Décimales seulement dans le dernier nombre</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds go to 59</source>
+        <translation>Minutes et secondes vont jusqu&apos;à 59</translation>
+    </message>
+    <message>
+        <source>Latitudes go to 90°</source>
+        <translation>Les latitudes vont jusqu&apos;à 90°</translation>
+    </message>
+    <message>
+        <source>Longitudes go to 180°</source>
+        <translation>Les longitudes vont jusqu&apos;à 180°</translation>
+    </message>
+    <message>
+        <source>No number after the degree sign</source>
+        <translation>Pas de nombre après le signe degré</translation>
+    </message>
+    <message>
+        <source>At %1 the sun keeps GMT %2, not %3: its times will be off by hours.</source>
+        <translation>À %1 le soleil suit GMT %2, pas %3 : ses heures seront décalées de plusieurs heures.</translation>
+    </message>
+    <message>
+        <source>%1 — the position is %2 km from %3</source>
+        <translation>%1 — la position est à %2 km de %3</translation>
+    </message>
+    <message>
+        <source>Take %1</source>
+        <translation>Prendre %1</translation>
+    </message>
+    <message>
+        <source>Degrees north, or negative or S for south: 52.52, 52°31&apos;N, N°52.52, or a pasted pair</source>
+        <translation>Degrés nord, ou négatifs ou S pour le sud : 52.52, 52°31&apos;N, N°52.52, ou une paire collée</translation>
+    </message>
+    <message>
+        <source>Degrees east, or negative or W for west: 13.40, 13°24&apos;E, W°97.45</source>
+        <translation>Degrés est, ou négatifs ou W pour l&apos;ouest : 13.40, 13°24&apos;E, W°97.45</translation>
+    </message>
+    <message>
+        <source>City search</source>
+        <translation>Recherche de ville</translation>
+    </message>
+    <message>
+        <source>Type the start of a city&apos;s name and pick it: it fills the latitude, longitude and time zone</source>
+        <translation>Tapez le début du nom d&apos;une ville et choisissez-la : elle remplit la latitude, la longitude et le fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Puts the zone&apos;s city in the latitude and longitude fields</source>
+        <translation>Met la ville du fuseau dans les champs latitude et longitude</translation>
     </message>
 </context>
 <context>
