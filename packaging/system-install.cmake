@@ -23,4 +23,4 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "desktop year calendar with sunrise, sunset
  day at the user's position.")
 # The Qt and C++ libraries the binary links are found by dpkg-shlibdeps; the time-zone database is read at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, libnova-0.16-0")

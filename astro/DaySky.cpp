@@ -1,0 +1,277 @@
+#include "astro/DaySky.h"
+#include "astro/SkyBodies.h"
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace {
+constexpr double Pi = 3.14159265358979323846;
+constexpr double MeanLunationDays = 29.530589;
+// No two phases of a kind come closer than the shortest lunation (29.27 days).
+constexpr double PhaseGapDays = 29.2;
+constexpr double SunHorizon = -0.833; // the centre, refraction and semidiameter together
+constexpr double MoonHorizon = -0.833;
+// The scan steps up to 20 minutes, but never further than a body can climb or sink from where it is: the sky
+// turns 0.25 degrees a minute, the moon's own motion and parallax add less than 0.02. So a rising and a setting
+// minutes apart, as the sun skims the horizon at 70 degrees, are both found.
+constexpr double ScanStepDays = 1.0 / 72;
+constexpr double SmallestStepDays = 1.0 / 1440;
+constexpr double DegreesPerDay = 0.27 * 1440;
+constexpr double SecondDays = 1.0 / 86400;
+// Grid of the cached positions: the sun's path is smooth over half a day, the moon's over six hours.
+constexpr double SunGridDays = 0.5;
+constexpr double MoonGridDays = 0.25;
+constexpr std::size_t CacheLimit = 2000;
+
+double wrapTwoPi(double angle)
+{
+    angle = std::fmod(angle, 2 * Pi);
+    return angle < 0 ? angle + 2 * Pi : angle;
+}
+
+double wrapPi(double angle)
+{
+    angle = wrapTwoPi(angle);
+    return angle > Pi ? angle - 2 * Pi : angle;
+}
+
+// A body's geocentric path, computed on a grid of moments and read between them by a cubic through the four
+// nearest points.
+class Track
+{
+public:
+    Track(sky::Position (*at)(double), double grid) : m_at(at), m_grid(grid) {}
+
+    sky::Position operator()(double jd)
+    {
+        const double x = jd / m_grid;
+        const auto i = static_cast<long long>(std::floor(x));
+        const double u = x - static_cast<double>(i);
+        std::array<sky::Position, 4> p{node(i - 1), node(i), node(i + 1), node(i + 2)};
+        // Right ascension is unwrapped around the second node before it is interpolated.
+        std::array<double, 4> ra{};
+        for (int k = 0; k < 4; ++k)
+            ra[k] = p[1].rightAscension + std::remainder(p[k].rightAscension - p[1].rightAscension, 360.0);
+        // Lagrange weights at nodes -1, 0, 1, 2.
+        const double w0 = -u * (u - 1) * (u - 2) / 6, w1 = (u + 1) * (u - 1) * (u - 2) / 2,
+                     w2 = -(u + 1) * u * (u - 2) / 2, w3 = (u + 1) * u * (u - 1) / 6;
+        const auto mix = [&](double a, double b, double c, double d) { return w0 * a + w1 * b + w2 * c + w3 * d; };
+        sky::Position out;
+        out.rightAscension = std::fmod(mix(ra[0], ra[1], ra[2], ra[3]) + 720.0, 360.0);
+        out.declination = mix(p[0].declination, p[1].declination, p[2].declination, p[3].declination);
+        out.distanceKm = mix(p[0].distanceKm, p[1].distanceKm, p[2].distanceKm, p[3].distanceKm);
+        return out;
+    }
+    void clear() { m_nodes.clear(); }
+
+private:
+    sky::Position node(long long i)
+    {
+        const auto found = m_nodes.find(i);
+        if (found != m_nodes.end())
+            return found->second;
+        if (m_nodes.size() > CacheLimit)
+            m_nodes.clear();
+        return m_nodes.emplace(i, m_at(static_cast<double>(i) * m_grid)).first->second;
+    }
+
+    sky::Position (*m_at)(double);
+    double m_grid;
+    std::map<long long, sky::Position> m_nodes;
+};
+
+struct Crossings
+{
+    SkyMoment rising, setting;
+    std::vector<double> all; // every crossing, in time order
+    bool upAtStart = false;
+};
+
+// Where a height function crosses zero in [start, end): scanned in steps, each crossing narrowed to a second.
+template <typename Height> Crossings crossingsOf(Height height, double start, double end)
+{
+    Crossings found;
+    double t0 = start, y0 = height(start);
+    found.upAtStart = y0 > 0;
+    while (t0 < end) {
+        const double step = std::clamp(std::abs(y0) / DegreesPerDay, SmallestStepDays, ScanStepDays);
+        const double t1 = std::min(t0 + step, end);
+        const double y1 = height(t1);
+        if ((y0 > 0) != (y1 > 0)) {
+            double a = t0, b = t1, ya = y0;
+            while (b - a > SecondDays / 2) {
+                const double m = (a + b) / 2, ym = height(m);
+                if ((ym > 0) == (ya > 0))
+                    a = m, ya = ym;
+                else
+                    b = m;
+            }
+            const double t = (a + b) / 2;
+            if (t < end) {
+                found.all.push_back(t);
+                SkyMoment& kind = y1 > 0 ? found.rising : found.setting;
+                if (!kind)
+                    kind = t;
+            }
+        }
+        t0 = t1, y0 = y1;
+    }
+    return found;
+}
+
+double localMoment(const QDate& day, double hours, const SkyPlace& place)
+{
+    const double wall = sky::julianDayOf(day.year(), day.month(), day.day()) + hours / 24;
+    double t = wall - place.offsetHoursAt(wall) / 24;
+    t = wall - place.offsetHoursAt(t) / 24;
+    return t;
+}
+
+double daylightOf(const Crossings& sun, double start, double end)
+{
+    double total = 0, from = start;
+    bool up = sun.upAtStart;
+    for (double t : sun.all) {
+        if (up)
+            total += t - from;
+        up = !up;
+        from = t;
+    }
+    if (up)
+        total += end - from;
+    return total * 24;
+}
+} // namespace
+
+struct SkyCalculator::Caches
+{
+    Track sun{&sky::sunAt, SunGridDays};
+    Track moon{&sky::moonAt, MoonGridDays};
+    std::array<std::vector<double>, 4> phases;
+};
+
+SkyCalculator::SkyCalculator() : m_caches(new Caches) {}
+
+SkyCalculator::~SkyCalculator()
+{
+    delete m_caches;
+}
+
+void SkyCalculator::forget()
+{
+    m_caches->sun.clear();
+    m_caches->moon.clear();
+    for (auto& list : m_caches->phases)
+        list.clear();
+}
+
+double localDayStart(const QDate& day, const SkyPlace& place)
+{
+    return localMoment(day, 0, place);
+}
+
+double SkyCalculator::nextPhase(int quarter, double from)
+{
+    std::vector<double>& known = m_caches->phases[quarter & 3];
+    for (double moment : known)
+        if (moment >= from && moment < from + PhaseGapDays)
+            return moment;
+    const double target = (quarter & 3) * Pi / 2;
+    const auto offBy = [target](double t) { return wrapPi(sky::moonElongation(t) - target); };
+    const double rate = 2 * Pi / MeanLunationDays;
+    // From the mean motion to the moment, by secant steps on the true elongation.
+    double t1 = from + wrapTwoPi(target - sky::moonElongation(from)) / rate;
+    double f1 = offBy(t1);
+    double t2 = t1 - f1 / rate;
+    for (int step = 0; step < 8; ++step) {
+        const double f2 = offBy(t2);
+        if (std::abs(t2 - t1) < SecondDays || f2 == f1)
+            break;
+        const double t3 = t2 - f2 * (t2 - t1) / (f2 - f1);
+        t1 = t2, f1 = f2, t2 = t3;
+    }
+    if (t2 < from)
+        return nextPhase(quarter, from + (from - t2) + 1);
+    known.push_back(t2);
+    return t2;
+}
+
+double SkyCalculator::previousNewMoon(double before)
+{
+    double moment = nextPhase(0, before - MeanLunationDays - 1);
+    for (double later = nextPhase(0, moment + 1); later <= before; later = nextPhase(0, moment + 1))
+        moment = later;
+    return moment;
+}
+
+double SkyCalculator::eveningPhase(const QDate& day, const SkyPlace& place)
+{
+    return eveningMoonPhase(day, place);
+}
+
+DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
+{
+    DaySky sky;
+    sky.day = day;
+    sky.start = localMoment(day, 0, place);
+    sky.end = localMoment(day.addDays(1), 0, place);
+    const double lat = place.latitude, lon = place.longitudeEast;
+    Track& sunTrack = m_caches->sun;
+    const auto sunAbove = [&](double horizon) {
+        return [&sunTrack, lat, lon, horizon](double t) { return sky::altitude(sunTrack(t), lat, lon, t) - horizon; };
+    };
+    const Crossings sun = crossingsOf(sunAbove(SunHorizon), sky.start, sky.end);
+    sky.sunrise = sun.rising;
+    sky.sunset = sun.setting;
+    if (sun.all.empty())
+        sky.sunDay = sun.upAtStart ? DaySky::SunDay::MidnightSun : DaySky::SunDay::PolarNight;
+    const std::array<std::pair<double, std::pair<SkyMoment*, SkyMoment*>>, 3> twilights{{
+        {-6, {&sky.civilDawn, &sky.civilDusk}},
+        {-12, {&sky.nauticalDawn, &sky.nauticalDusk}},
+        {-18, {&sky.astronomicalDawn, &sky.astronomicalDusk}},
+    }};
+    for (const auto& [horizon, moments] : twilights) {
+        const Crossings twilight = crossingsOf(sunAbove(horizon), sky.start, sky.end);
+        *moments.first = twilight.rising;
+        *moments.second = twilight.setting;
+    }
+    const Crossings noon = crossingsOf(
+        [&](double t) {
+            const double h = sky::hourAngle(sunTrack(t), lon, t);
+            // The hour angle's jump from +180 to -180 is the lower transit, not noon.
+            return std::abs(h) > 90 ? -1.0 : h;
+        },
+        sky.start, sky.end);
+    sky.solarNoon = noon.rising;
+    sky.daylightHours = daylightOf(sun, sky.start, sky.end);
+    const double dayBefore = localMoment(day.addDays(-1), 0, place);
+    sky.daylightChangeMinutes = (sky.daylightHours - daylightOf(crossingsOf(sunAbove(SunHorizon), dayBefore, sky.start),
+                                                                dayBefore, sky.start)) *
+                                60;
+
+    Track& moonTrack = m_caches->moon;
+    const Crossings moon = crossingsOf(
+        [&](double t) { return sky::altitude(sky::topocentric(moonTrack(t), lat, lon, t), lat, lon, t) - MoonHorizon; },
+        sky.start, sky.end);
+    sky.moonrise = moon.rising;
+    sky.moonset = moon.setting;
+    if (moon.all.empty())
+        sky.moonDay = moon.upAtStart ? DaySky::MoonDay::UpAllDay : DaySky::MoonDay::DownAllDay;
+
+    sky.evening = localMoment(day, 18, place);
+    sky.phase = sky::moonElongation(sky.evening);
+    sky.litFraction = sky::moonLitFraction(sky.evening);
+    sky.ageDays = sky.evening - previousNewMoon(sky.evening);
+    sky.nextNewMoon = nextPhase(0, sky.start);
+    sky.nextFirstQuarter = nextPhase(1, sky.start);
+    sky.nextFullMoon = nextPhase(2, sky.start);
+    sky.nextLastQuarter = nextPhase(3, sky.start);
+    return sky;
+}
+
+double eveningMoonPhase(const QDate& day, const SkyPlace& place)
+{
+    return sky::moonElongation(localMoment(day, 18, place));
+}
