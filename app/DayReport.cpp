@@ -1,5 +1,6 @@
 #include "app/DayReport.h"
 #include "app/CalendarTexts.h"
+#include "app/SkyPlaceOf.h"
 #include "astro/MoonForPlace.h"
 #include "prefs/PositionLine.h"
 #include "runtime/DateText.h"
@@ -31,8 +32,9 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     m_longitudeField = input.longitude;
     SunRecalcCountdown = ReportHoldTicks;
 
-    // From a southern latitude the moon is seen the other way round.
-    const int phaseStep = moonPictureOn(day);
+    // The moon's true phase at 18:00 of the place's clock; from a southern latitude it is seen the other way round.
+    const int phaseStep =
+        moonPictureFor(eveningMoonPhase(rt::toQDate(day), skyPlaceOf(preferences, m_latitudeField, m_longitudeField)));
     Shown shown{result.sunrise, result.sunset, moonPictureAt(phaseStep, m_latitudeField), phaseStep, {}};
     // The same day and preferences tell the same story: a report the program starts by itself says each thing once.
     // A position it cannot read is the preferences' story alone, whatever the day.

@@ -1,14 +1,18 @@
 #include "app/TCalendar.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/DayPanel.h"
 #include "app/DayWatch.h"
 #include "app/HintSwitch.h"
+#include "app/SkyPlaceOf.h"
 #include "app/Toolbar.h"
 #include "app/WindowFrame.h"
 #include "app/YearView.h"
 #include "dialog/THome.h"
 #include "runtime/DateText.h"
 #include <QEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <utility>
 
 namespace {
@@ -58,6 +62,10 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     connect(m_toolbar, &Toolbar::tray1Triggered, this, [this] { m_gate.run([this] { m_tray->Tray1Click(); }); });
     connect(m_tray, &TrayIcon::parametersChosen, this, gated(&TCalendar::SpeedButton4Click));
     connect(m_tray, &TrayIcon::quitChosen, this, gated(&TCalendar::SpeedButton3Click));
+    connect(m_tray, &TrayIcon::dayPanelChosen, this, &TCalendar::openDayPanel);
+    connect(m_year, &YearView::dayActivated, this, &TCalendar::openDayPanel);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
+            &TCalendar::openDayPanel);
     connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
     connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
     connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
@@ -157,9 +165,16 @@ void TCalendar::MonthCalendarClick(int n)
         const TDateTime date = m_year->date(n);
         // A click on a day of the neighbouring months, which the title does not name, brings back today's year.
         if (m_year->inTitledMonth(n)) {
+            const bool wasPending = !m_caption.julian().SpanStartText.isEmpty();
+            const QDate pending = rt::toQDate(m_caption.julian().SpanStartDate);
             CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date, rt::formatSettings()), rt::dateOf(date));
             m_year->setHint(n, m_caption.figure());
             m_sun->CalcSun(date, true);
+            m_panelDay = rt::toQDate(date);
+            if (wasPending && m_caption.julian().SpanStartText.isEmpty())
+                m_spanFrom = pending, m_spanTo = m_panelDay;
+            if (m_dayPanel && m_dayPanel->isVisible())
+                updateDayPanel();
         } else {
             BitBtn4Click();
             m_year->setHint(n, QString());
@@ -211,4 +226,42 @@ void TCalendar::SpeedButton2Click()
 {
     m_year->ResetCalendarHints();
     m_tray->Tray1Click();
+}
+
+void TCalendar::openDayPanel()
+{
+    if (!m_dayPanel) {
+        m_dayPanel = new DayPanel(this);
+        m_sky = std::make_unique<SkyCalculator>();
+        connect(m_dayPanel, &DayPanel::clearFirstClick, this, &TCalendar::clearFirstClick);
+    }
+    if (!m_panelDay.isValid())
+        m_panelDay = rt::toQDate(nowOf(m_services));
+    updateDayPanel();
+    const QScreen* screen = this->screen();
+    m_dayPanel->placeBeside(frameGeometry(), screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080));
+    m_dayPanel->show();
+    m_dayPanel->raise();
+}
+
+void TCalendar::updateDayPanel()
+{
+    const DayReport& report = m_sun->report();
+    DayPanelInput input;
+    input.place = skyPlaceOf(m_preferences.value(), report.latitude(), report.longitude());
+    input.sky = m_sky->dayAt(m_panelDay, input.place);
+    input.military = report.militaryTime();
+    if (!m_caption.julian().SpanStartText.isEmpty())
+        input.pendingFirst = rt::toQDate(m_caption.julian().SpanStartDate);
+    input.spanFrom = m_spanFrom;
+    input.spanTo = m_spanTo;
+    m_dayPanel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
+}
+
+void TCalendar::clearFirstClick()
+{
+    m_caption.clearPendingSpan();
+    setWindowTitle(m_caption.today(nowOf(m_services)));
+    if (m_dayPanel && m_dayPanel->isVisible())
+        updateDayPanel();
 }

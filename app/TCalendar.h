@@ -7,10 +7,14 @@
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
+#include <QDate>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
+class DayPanel;
 class DayWatch;
+class SkyCalculator;
 class THome;
 class Toolbar;
 class YearView;
@@ -39,6 +43,10 @@ public:
     {
         m_gate.run([this] { m_tray->RxTrayIcon1Click(); });
     }
+
+    // The Day panel beside this window, built when first opened; it follows each clicked day until closed.
+    void openDayPanel();
+    DayPanel* dayPanel() const { return m_dayPanel; }
 
 signals:
     void closed();
@@ -83,4 +91,11 @@ private:
     WindowCaption m_caption;
     bool FirstActivationDone = false;
     bool m_centred = false;
+    // The day the panel tells, and the last span of two clicks.
+    void updateDayPanel();
+    void clearFirstClick();
+    DayPanel* m_dayPanel = nullptr;
+    std::unique_ptr<SkyCalculator> m_sky;
+    QDate m_panelDay;
+    std::optional<QDate> m_spanFrom, m_spanTo;
 };

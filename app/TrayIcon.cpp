@@ -5,6 +5,7 @@
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
 #include <QAction>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -39,6 +40,9 @@ void TrayIcon::createMenu()
     m_showHide->setObjectName(names::TrayShowHide);
     QAction* parameters = m_menu->addAction(texts::MenuParameters());
     parameters->setObjectName(names::TrayParameters);
+    QAction* dayPanel = m_menu->addAction(QCoreApplication::translate("TCalendar", "Day panel"));
+    dayPanel->setObjectName(QStringLiteral("TrayDayPanel"));
+    connect(dayPanel, &QAction::triggered, this, &TrayIcon::dayPanelChosen);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(texts::MenuQuit());
     quit->setObjectName(names::TrayQuit);

@@ -36,6 +36,7 @@ public slots:
 
 signals:
     void parametersChosen();
+    void dayPanelChosen();
     void quitChosen();
 
 private:
