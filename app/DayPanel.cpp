@@ -12,6 +12,7 @@ DayPanel::DayPanel(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
     setObjectName(QStringLiteral("DayPanel"));
     setWindowTitle(tr("Day"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedWidth(PanelWidth);
     auto* layout = new QVBoxLayout(this);
     m_body = new QWidget(this);
     m_body->setObjectName(QStringLiteral("DayPanelLines"));
@@ -43,7 +44,12 @@ void DayPanel::showLines(const QList<PanelLine>& lines, bool spanPending)
         for (int column = 0; column < 2; ++column) {
             auto* label = new QLabel(m_body);
             label->setObjectName(QStringLiteral("DayPanelLine%1%2").arg(row).arg(column == 0 ? "Name" : "Text"));
-            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            // Plain text, not selectable: a selectable label lays its text out as a document, and Copy gives the
+            // whole panel anyway.
+            label->setTextFormat(Qt::PlainText);
+            // A long value (the span in words) wraps inside the panel's width rather than widening it.
+            label->setWordWrap(column == 1);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             grid->addWidget(label, row, column);
             m_labels.append(label);
         }
@@ -70,9 +76,12 @@ void DayPanel::placeBeside(const QRect& mainFrame, const QRect& screen)
 {
     constexpr int Gap = 8;
     const QSize size = sizeHint();
-    int x = mainFrame.right() + Gap;
-    if (x + size.width() > screen.right())
-        x = std::max(screen.left(), mainFrame.left() - Gap - size.width());
+    const int right = mainFrame.right() + Gap, left = mainFrame.left() - Gap - size.width();
+    // Where neither side has room, the side with more of it, kept on the screen.
+    int x = right + size.width() <= screen.right()          ? right
+            : left >= screen.left()                         ? left
+            : screen.right() - right > left - screen.left() ? screen.right() - size.width()
+                                                            : screen.left();
     const int y = std::clamp(mainFrame.top(), screen.top(), std::max(screen.top(), screen.bottom() - size.height()));
     move(x, y);
 }

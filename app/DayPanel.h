@@ -11,6 +11,9 @@ class DayPanel : public QWidget
 {
     Q_OBJECT
 public:
+    // Narrow enough to stand beside the window on a 1280-pixel screen once the window is moved aside.
+    static constexpr int PanelWidth = 400;
+
     explicit DayPanel(QWidget* mainWindow);
 
     void showLines(const QList<PanelLine>& lines, bool spanPending);

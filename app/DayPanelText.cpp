@@ -99,7 +99,7 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     const int isoWeek = sky.day.weekNumber(&isoYear);
     lines.append({tr("ISO week"),
                   isoYear == sky.day.year() ? QString::number(isoWeek) : tr("%1 of %2").arg(isoWeek).arg(isoYear)});
-    lines.append({tr("Week, Sunday to Saturday (as the span counts)"), QString::number(spanWeekOfYear(sky.day))});
+    lines.append({tr("Span week (Sunday to Saturday)"), QString::number(spanWeekOfYear(sky.day))});
 
     // The sun's events in time order; one the day lacks keeps its place in words.
     struct Event
@@ -178,7 +178,7 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         const int months = static_cast<int>(CountMonths(rt::fromQDate(*input.spanFrom), rt::fromQDate(*input.spanTo)));
         lines.append({tr("Span"), spanInWords(*input.spanFrom, *input.spanTo, locale)});
         lines.append({tr("Span in weeks"), weeksInWords(days)});
-        lines.append({tr("Calendar weeks touched (Sunday to Saturday)"), QString::number(weeksTouched)});
+        lines.append({tr("Span weeks touched"), QString::number(weeksTouched)});
         lines.append({tr("Months touched"), plural(months, "%1 month", "%1 months")});
     }
     return lines;

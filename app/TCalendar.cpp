@@ -247,8 +247,16 @@ void TCalendar::openDayPanel()
 void TCalendar::updateDayPanel()
 {
     const DayReport& report = m_sun->report();
+    const Preferences& preferences = m_preferences.value();
+    const QString key = preferences.zone + QLatin1Char('|') + QString::number(preferences.gmtOffset) +
+                        QLatin1Char('|') + QString::number(report.latitude(), 'g', 17) + QLatin1Char('|') +
+                        QString::number(report.longitude(), 'g', 17);
+    if (!m_place || key != m_placeKey) {
+        m_place = std::make_unique<SkyPlace>(skyPlaceOf(preferences, report.latitude(), report.longitude()));
+        m_placeKey = key;
+    }
     DayPanelInput input;
-    input.place = skyPlaceOf(m_preferences.value(), report.latitude(), report.longitude());
+    input.place = *m_place;
     input.sky = m_sky->dayAt(m_panelDay, input.place);
     input.military = report.militaryTime();
     if (!m_caption.julian().SpanStartText.isEmpty())

@@ -15,6 +15,7 @@
 class DayPanel;
 class DayWatch;
 class SkyCalculator;
+struct SkyPlace;
 class THome;
 class Toolbar;
 class YearView;
@@ -96,6 +97,10 @@ private:
     void clearFirstClick();
     DayPanel* m_dayPanel = nullptr;
     std::unique_ptr<SkyCalculator> m_sky;
+    // The place of the preferences the panel last read, made again only when they change (a zone is read from
+    // the zone database when made).
+    QString m_placeKey;
+    std::unique_ptr<SkyPlace> m_place;
     QDate m_panelDay;
     std::optional<QDate> m_spanFrom, m_spanTo;
 };

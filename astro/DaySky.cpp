@@ -21,8 +21,8 @@ constexpr double SmallestStepDays = 1.0 / 1440;
 constexpr double DegreesPerDay = 0.27 * 1440;
 constexpr double SecondDays = 1.0 / 86400;
 // Grid of the cached positions: the sun's path is smooth over half a day, the moon's over six hours.
-constexpr double SunGridDays = 0.5;
-constexpr double MoonGridDays = 0.25;
+constexpr double SunGridDays = 1;
+constexpr double MoonGridDays = 0.5;
 constexpr std::size_t CacheLimit = 2000;
 
 double wrapTwoPi(double angle)
@@ -89,29 +89,39 @@ struct Crossings
     bool upAtStart = false;
 };
 
-// Where a height function crosses zero in [start, end): scanned in steps, each crossing narrowed to a second.
-template <typename Height> Crossings crossingsOf(Height height, double start, double end)
+// Where an altitude function crosses each of some horizons in [start, end): one scan in steps for all of them,
+// each crossing narrowed to a second.
+template <typename Altitude, std::size_t N>
+std::array<Crossings, N> crossingsOf(Altitude altitude, const std::array<double, N>& horizons, double start, double end)
 {
-    Crossings found;
-    double t0 = start, y0 = height(start);
-    found.upAtStart = y0 > 0;
+    std::array<Crossings, N> found;
+    double t0 = start, y0 = altitude(start);
+    for (std::size_t k = 0; k < N; ++k)
+        found[k].upAtStart = y0 > horizons[k];
     while (t0 < end) {
-        const double step = std::clamp(std::abs(y0) / DegreesPerDay, SmallestStepDays, ScanStepDays);
+        double nearest = ScanStepDays * DegreesPerDay;
+        for (double horizon : horizons)
+            nearest = std::min(nearest, std::abs(y0 - horizon));
+        const double step = std::clamp(nearest / DegreesPerDay, SmallestStepDays, ScanStepDays);
         const double t1 = std::min(t0 + step, end);
-        const double y1 = height(t1);
-        if ((y0 > 0) != (y1 > 0)) {
-            double a = t0, b = t1, ya = y0;
+        const double y1 = altitude(t1);
+        for (std::size_t k = 0; k < N; ++k) {
+            const double horizon = horizons[k];
+            if ((y0 > horizon) == (y1 > horizon))
+                continue;
+            double a = t0, b = t1;
+            const bool upAtA = y0 > horizon;
             while (b - a > SecondDays / 2) {
-                const double m = (a + b) / 2, ym = height(m);
-                if ((ym > 0) == (ya > 0))
-                    a = m, ya = ym;
+                const double m = (a + b) / 2;
+                if ((altitude(m) > horizon) == upAtA)
+                    a = m;
                 else
                     b = m;
             }
             const double t = (a + b) / 2;
             if (t < end) {
-                found.all.push_back(t);
-                SkyMoment& kind = y1 > 0 ? found.rising : found.setting;
+                found[k].all.push_back(t);
+                SkyMoment& kind = y1 > horizon ? found[k].rising : found[k].setting;
                 if (!kind)
                     kind = t;
             }
@@ -150,6 +160,9 @@ struct SkyCalculator::Caches
     Track sun{&sky::sunAt, SunGridDays};
     Track moon{&sky::moonAt, MoonGridDays};
     std::array<std::vector<double>, 4> phases;
+    // Daylight hours of days already computed at the place last asked for: the day before of a neighbouring day.
+    std::map<qint64, double> daylight;
+    double placeLatitude = 0, placeLongitude = 0, placeOffset = 0;
 };
 
 SkyCalculator::SkyCalculator() : m_caches(new Caches) {}
@@ -165,6 +178,7 @@ void SkyCalculator::forget()
     m_caches->moon.clear();
     for (auto& list : m_caches->phases)
         list.clear();
+    m_caches->daylight.clear();
 }
 
 double localDayStart(const QDate& day, const SkyPlace& place)
@@ -218,56 +232,65 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     sky.start = localMoment(day, 0, place);
     sky.end = localMoment(day.addDays(1), 0, place);
     const double lat = place.latitude, lon = place.longitudeEast;
-    Track& sunTrack = m_caches->sun;
-    const auto sunAbove = [&](double horizon) {
-        return [&sunTrack, lat, lon, horizon](double t) { return sky::altitude(sunTrack(t), lat, lon, t) - horizon; };
-    };
-    const Crossings sun = crossingsOf(sunAbove(SunHorizon), sky.start, sky.end);
-    sky.sunrise = sun.rising;
-    sky.sunset = sun.setting;
-    if (sun.all.empty())
-        sky.sunDay = sun.upAtStart ? DaySky::SunDay::MidnightSun : DaySky::SunDay::PolarNight;
-    const std::array<std::pair<double, std::pair<SkyMoment*, SkyMoment*>>, 3> twilights{{
-        {-6, {&sky.civilDawn, &sky.civilDusk}},
-        {-12, {&sky.nauticalDawn, &sky.nauticalDusk}},
-        {-18, {&sky.astronomicalDawn, &sky.astronomicalDusk}},
-    }};
-    for (const auto& [horizon, moments] : twilights) {
-        const Crossings twilight = crossingsOf(sunAbove(horizon), sky.start, sky.end);
-        *moments.first = twilight.rising;
-        *moments.second = twilight.setting;
+    Caches& caches = *m_caches;
+    const double offset = place.offsetHoursAt(sky.start);
+    if (lat != caches.placeLatitude || lon != caches.placeLongitude || offset != caches.placeOffset) {
+        caches.daylight.clear();
+        caches.placeLatitude = lat, caches.placeLongitude = lon, caches.placeOffset = offset;
     }
-    const Crossings noon = crossingsOf(
+    Track& sunTrack = caches.sun;
+    const auto sunAltitude = [&sunTrack, lat, lon](double t) { return sky::altitude(sunTrack(t), lat, lon, t); };
+    constexpr std::array<double, 4> horizons{SunHorizon, -6, -12, -18};
+    const std::array<Crossings, 4> sun = crossingsOf(sunAltitude, horizons, sky.start, sky.end);
+    sky.sunrise = sun[0].rising;
+    sky.sunset = sun[0].setting;
+    if (sun[0].all.empty())
+        sky.sunDay = sun[0].upAtStart ? DaySky::SunDay::MidnightSun : DaySky::SunDay::PolarNight;
+    sky.civilDawn = sun[1].rising, sky.civilDusk = sun[1].setting;
+    sky.nauticalDawn = sun[2].rising, sky.nauticalDusk = sun[2].setting;
+    sky.astronomicalDawn = sun[3].rising, sky.astronomicalDusk = sun[3].setting;
+    const std::array<Crossings, 1> noon = crossingsOf(
         [&](double t) {
             const double h = sky::hourAngle(sunTrack(t), lon, t);
             // The hour angle's jump from +180 to -180 is the lower transit, not noon.
-            return std::abs(h) > 90 ? -1.0 : h;
+            return std::abs(h) > 90 ? -90.0 : h;
         },
-        sky.start, sky.end);
-    sky.solarNoon = noon.rising;
-    sky.daylightHours = daylightOf(sun, sky.start, sky.end);
-    const double dayBefore = localMoment(day.addDays(-1), 0, place);
-    sky.daylightChangeMinutes = (sky.daylightHours - daylightOf(crossingsOf(sunAbove(SunHorizon), dayBefore, sky.start),
-                                                                dayBefore, sky.start)) *
-                                60;
+        std::array<double, 1>{0}, sky.start, sky.end);
+    sky.solarNoon = noon[0].rising;
+    sky.daylightHours = daylightOf(sun[0], sky.start, sky.end);
+    caches.daylight[day.toJulianDay()] = sky.daylightHours;
+    const auto before = caches.daylight.find(day.toJulianDay() - 1);
+    double daylightBefore = 0;
+    if (before != caches.daylight.end()) {
+        daylightBefore = before->second;
+    } else {
+        const double dayBefore = localMoment(day.addDays(-1), 0, place);
+        daylightBefore = daylightOf(
+            crossingsOf(sunAltitude, std::array<double, 1>{SunHorizon}, dayBefore, sky.start)[0], dayBefore, sky.start);
+        caches.daylight[day.toJulianDay() - 1] = daylightBefore;
+    }
+    if (caches.daylight.size() > CacheLimit)
+        caches.daylight.clear();
+    sky.daylightChangeMinutes = (sky.daylightHours - daylightBefore) * 60;
 
-    Track& moonTrack = m_caches->moon;
-    const Crossings moon = crossingsOf(
-        [&](double t) { return sky::altitude(sky::topocentric(moonTrack(t), lat, lon, t), lat, lon, t) - MoonHorizon; },
-        sky.start, sky.end);
-    sky.moonrise = moon.rising;
-    sky.moonset = moon.setting;
-    if (moon.all.empty())
-        sky.moonDay = moon.upAtStart ? DaySky::MoonDay::UpAllDay : DaySky::MoonDay::DownAllDay;
+    Track& moonTrack = caches.moon;
+    const std::array<Crossings, 1> moon =
+        crossingsOf([&](double t) { return sky::altitude(sky::topocentric(moonTrack(t), lat, lon, t), lat, lon, t); },
+                    std::array<double, 1>{MoonHorizon}, sky.start, sky.end);
+    sky.moonrise = moon[0].rising;
+    sky.moonset = moon[0].setting;
+    if (moon[0].all.empty())
+        sky.moonDay = moon[0].upAtStart ? DaySky::MoonDay::UpAllDay : DaySky::MoonDay::DownAllDay;
 
     sky.evening = localMoment(day, 18, place);
-    sky.phase = sky::moonElongation(sky.evening);
-    sky.litFraction = sky::moonLitFraction(sky.evening);
-    sky.ageDays = sky.evening - previousNewMoon(sky.evening);
+    const sky::MoonLight light = sky::moonLightAt(sky.evening);
+    sky.phase = light.elongation;
+    sky.litFraction = light.litFraction;
     sky.nextNewMoon = nextPhase(0, sky.start);
     sky.nextFirstQuarter = nextPhase(1, sky.start);
     sky.nextFullMoon = nextPhase(2, sky.start);
     sky.nextLastQuarter = nextPhase(3, sky.start);
+    sky.ageDays = sky.evening - previousNewMoon(sky.evening);
     return sky;
 }
 

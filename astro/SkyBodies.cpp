@@ -90,7 +90,7 @@ double moonElongation(double julianDayUt)
     return wrap360(moonEcliptic(jde).longitude - sun.lng) * Radians;
 }
 
-double moonLitFraction(double julianDayUt)
+MoonLight moonLightAt(double julianDayUt)
 {
     const double jde = dynamical(julianDayUt);
     ln_lnlat_posn sun;
@@ -101,7 +101,7 @@ double moonLitFraction(double julianDayUt)
         std::acos(std::cos(moon.latitude * Radians) * std::cos((moon.longitude - sun.lng) * Radians));
     const double sunKm = ln_get_earth_solar_dist(jde) * KmPerAu;
     const double phaseAngle = std::atan2(sunKm * std::sin(separation), moon.distanceKm - sunKm * std::cos(separation));
-    return (1 + std::cos(phaseAngle)) / 2;
+    return {wrap360(moon.longitude - sun.lng) * Radians, (1 + std::cos(phaseAngle)) / 2};
 }
 
 double siderealDegrees(double julianDayUt)

@@ -17,8 +17,13 @@ Position moonAt(double julianDayUt);
 // The moon's lead over the sun in ecliptic longitude, in radians in [0, 2 pi): 0 new moon, pi/2 first quarter, pi
 // full, 3 pi/2 last quarter.
 double moonElongation(double julianDayUt);
-// The lit share of the moon's disc, 0..1.
-double moonLitFraction(double julianDayUt);
+// The elongation with the lit share of the moon's disc (0..1), from one position of each body.
+struct MoonLight
+{
+    double elongation;
+    double litFraction;
+};
+MoonLight moonLightAt(double julianDayUt);
 
 // Apparent sidereal time at Greenwich, in degrees.
 double siderealDegrees(double julianDayUt);

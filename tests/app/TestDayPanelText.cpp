@@ -57,7 +57,7 @@ void TestDayPanelText::testLines_data()
                                                       << "12 h 47 min";
     QTest::newRow("DST day, ISO week") << berlin << dst << true << "ISO week"
                                        << "13";
-    QTest::newRow("DST day, Sunday week") << berlin << dst << true << "Week, Sunday to Saturday (as the span counts)"
+    QTest::newRow("DST day, Sunday week") << berlin << dst << true << "Span week (Sunday to Saturday)"
                                           << "14";
     QTest::newRow("DST day, day of year") << berlin << dst << true << "Day of year"
                                           << "88 of 365";
