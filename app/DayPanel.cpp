@@ -58,15 +58,20 @@ void DayPanel::showLines(const QList<PanelLine>& lines, bool spanPending)
         QLabel* name = m_labels[2 * i];
         QLabel* value = m_labels[2 * i + 1];
         const bool used = i < lines.size();
-        name->setVisible(used);
-        value->setVisible(used);
+        // Only what changed is set: showing, hiding and new texts each lay the panel out again.
+        if (name->isVisibleTo(this) != used) {
+            name->setVisible(used);
+            value->setVisible(used);
+        }
         if (!used)
             continue;
         name->setText(lines[i].name + QLatin1Char(':'));
         value->setText(lines[i].text);
         const QString spoken = lines[i].name + QStringLiteral(": ") + lines[i].text;
-        name->setAccessibleName(spoken);
-        value->setAccessibleName(spoken);
+        if (value->accessibleName() != spoken) {
+            name->setAccessibleName(spoken);
+            value->setAccessibleName(spoken);
+        }
     }
     m_clear->setEnabled(spanPending);
     adjustSize();

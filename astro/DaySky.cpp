@@ -20,9 +20,10 @@ constexpr double ScanStepDays = 1.0 / 72;
 constexpr double SmallestStepDays = 1.0 / 1440;
 constexpr double DegreesPerDay = 0.27 * 1440;
 constexpr double SecondDays = 1.0 / 86400;
-// Grid of the cached positions: the sun's path is smooth over half a day, the moon's over six hours.
-constexpr double SunGridDays = 1;
-constexpr double MoonGridDays = 0.5;
+// Grid of the cached positions: a cubic through four points of the sun's path two days apart, or of the moon's a
+// day apart, stays within a few arc seconds of the series (a second or two of a rising).
+constexpr double SunGridDays = 2;
+constexpr double MoonGridDays = 1;
 constexpr std::size_t CacheLimit = 2000;
 
 double wrapTwoPi(double angle)

@@ -8,7 +8,7 @@ struct Position
 {
     double rightAscension = 0; // degrees, 0..360
     double declination = 0;    // degrees
-    double distanceKm = 0;     // from the earth's centre
+    double distanceKm = 0;     // from the earth's centre (the sun's is given as one astronomical unit)
 };
 
 Position sunAt(double julianDayUt);
