@@ -54,6 +54,8 @@ void DayPanel::showLines(const QList<PanelLine>& lines, bool spanPending)
             m_labels.append(label);
         }
     }
+    // One layout pass for all the changes, not one for each line shown or hidden.
+    grid->setEnabled(false);
     for (int i = 0; i < m_labels.size() / 2; ++i) {
         QLabel* name = m_labels[2 * i];
         QLabel* value = m_labels[2 * i + 1];
@@ -73,8 +75,13 @@ void DayPanel::showLines(const QList<PanelLine>& lines, bool spanPending)
             value->setAccessibleName(spoken);
         }
     }
+    grid->setEnabled(true);
     m_clear->setEnabled(spanPending);
-    adjustSize();
+    // The panel fits its lines when their number changes; otherwise its layout follows the new texts by itself.
+    if (lines.size() != m_shownLines) {
+        m_shownLines = lines.size();
+        adjustSize();
+    }
 }
 
 void DayPanel::placeBeside(const QRect& mainFrame, const QRect& screen)

@@ -29,4 +29,5 @@ private:
     QList<QLabel*> m_labels;
     QWidget* m_body = nullptr;
     QPushButton* m_clear = nullptr;
+    qsizetype m_shownLines = -1;
 };

@@ -187,30 +187,66 @@ double localDayStart(const QDate& day, const SkyPlace& place)
     return localMoment(day, 0, place);
 }
 
+namespace {
+// A first guess at the moment of lunation k's quarter q (0 new moon .. 3 last quarter), UT: the mean lunation with
+// the three largest periodic terms (Meeus, Astronomical Algorithms, ch. 49), within about 20 minutes. The moment
+// itself is found on libnova's elongation from there.
+double predictedPhase(long long k, int q)
+{
+    const double lunation = static_cast<double>(k) + q / 4.0;
+    const double T = lunation / 1236.85;
+    const double jde = 2451550.09766 + 29.530588861 * lunation + 0.00015437 * T * T;
+    const double M = (2.5534 + 29.10535670 * lunation) * Pi / 180;
+    const double Mp = (201.5643 + 385.81693528 * lunation) * Pi / 180;
+    const double F = (160.7108 + 390.67050284 * lunation) * Pi / 180;
+    const bool quarter = q % 2 == 1;
+    const double correction =
+        quarter
+            ? -0.62801 * std::sin(Mp) + 0.17172 * std::sin(M) + 0.00862 * std::sin(2 * Mp) + 0.00804 * std::sin(2 * F)
+            : -0.4072 * std::sin(Mp) + 0.17241 * std::sin(M) + 0.01608 * std::sin(2 * Mp) + 0.01039 * std::sin(2 * F);
+    return sky::universalTime(jde + correction);
+}
+
+constexpr double NewMoonEpoch = 2451550.09766; // the new moon of 6 January 2000
+} // namespace
+
+double SkyCalculator::phaseOfLunation(long long k, int quarter)
+{
+    const double target = quarter * Pi / 2;
+    const auto offBy = [target](double t) { return wrapPi(sky::moonElongation(t) - target); };
+    const double rate = 2 * Pi / MeanLunationDays;
+    // Secant steps on the true elongation: from a guess 20 minutes off, the second step is within a second.
+    double t0 = predictedPhase(k, quarter);
+    double f0 = offBy(t0);
+    double t1 = t0 - f0 / rate;
+    for (int step = 0; step < 8; ++step) {
+        const double f1 = offBy(t1);
+        if (f1 == f0)
+            break;
+        const double t2 = t1 - f1 * (t1 - t0) / (f1 - f0);
+        const bool close = std::abs(t1 - t0) < 1.0 / 24;
+        t0 = t1, f0 = f1, t1 = t2;
+        if (close)
+            break;
+    }
+    return t1;
+}
+
 double SkyCalculator::nextPhase(int quarter, double from)
 {
-    std::vector<double>& known = m_caches->phases[quarter & 3];
+    quarter &= 3;
+    std::vector<double>& known = m_caches->phases[quarter];
     for (double moment : known)
         if (moment >= from && moment < from + PhaseGapDays)
             return moment;
-    const double target = (quarter & 3) * Pi / 2;
-    const auto offBy = [target](double t) { return wrapPi(sky::moonElongation(t) - target); };
-    const double rate = 2 * Pi / MeanLunationDays;
-    // From the mean motion to the moment, by secant steps on the true elongation.
-    double t1 = from + wrapTwoPi(target - sky::moonElongation(from)) / rate;
-    double f1 = offBy(t1);
-    double t2 = t1 - f1 / rate;
-    for (int step = 0; step < 8; ++step) {
-        const double f2 = offBy(t2);
-        if (std::abs(t2 - t1) < SecondDays || f2 == f1)
-            break;
-        const double t3 = t2 - f2 * (t2 - t1) / (f2 - f1);
-        t1 = t2, f1 = f2, t2 = t3;
-    }
-    if (t2 < from)
-        return nextPhase(quarter, from + (from - t2) + 1);
-    known.push_back(t2);
-    return t2;
+    auto k = static_cast<long long>(std::floor((from - NewMoonEpoch) / MeanLunationDays)) - 1;
+    double moment = phaseOfLunation(k, quarter);
+    while (moment < from)
+        moment = phaseOfLunation(++k, quarter);
+    known.push_back(moment);
+    if (known.size() > CacheLimit)
+        known.clear();
+    return moment;
 }
 
 double SkyCalculator::previousNewMoon(double before)
@@ -284,7 +320,7 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
         sky.moonDay = moon[0].upAtStart ? DaySky::MoonDay::UpAllDay : DaySky::MoonDay::DownAllDay;
 
     sky.evening = localMoment(day, 18, place);
-    const sky::MoonLight light = sky::moonLightAt(sky.evening);
+    const sky::MoonLight light = sky::moonLightFrom(sunTrack(sky.evening), moonTrack(sky.evening), sky.evening);
     sky.phase = light.elongation;
     sky.litFraction = light.litFraction;
     sky.nextNewMoon = nextPhase(0, sky.start);

@@ -60,6 +60,9 @@ public:
     void forget();
 
 private:
+    // The moment of quarter q of lunation k (0: the new moon of 6 January 2000).
+    double phaseOfLunation(long long k, int quarter);
+
     struct Caches;
     Caches* m_caches;
 };

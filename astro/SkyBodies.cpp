@@ -90,19 +90,26 @@ double moonElongation(double julianDayUt)
     return wrap360(moonEcliptic(jde).longitude - sun.lng) * Radians;
 }
 
-MoonLight moonLightAt(double julianDayUt)
+MoonLight moonLightFrom(const Position& sun, const Position& moon, double julianDayUt)
 {
-    const double jde = dynamical(julianDayUt);
-    ln_lnlat_posn sun;
-    ln_get_solar_ecl_coords(jde, &sun);
-    const Ecliptic moon = moonEcliptic(jde);
-    // The sun-moon-earth angle from the two distances and their separation seen from the earth.
+    // Both places on the ecliptic of the date, by its obliquity (the mean one: the nutation moves both alike).
+    ln_nutation nutation;
+    ln_get_nutation(julianDayUt, &nutation);
+    const double e = nutation.ecliptic * Radians;
+    const auto longitude = [e](const Position& p) {
+        const double a = p.rightAscension * Radians, d = p.declination * Radians;
+        return std::atan2(std::sin(a) * std::cos(e) + std::tan(d) * std::sin(e), std::cos(a));
+    };
+    const double elongation = std::fmod(longitude(moon) - longitude(sun) + 4 * Pi, 2 * Pi);
+    // The sun-moon-earth angle from the two distances and their separation seen from the earth. The sun's distance
+    // varies by 1.7 % a year, which moves the lit share by less than 0.01 %.
+    const double ds = sun.declination * Radians, dm = moon.declination * Radians;
     const double separation =
-        std::acos(std::cos(moon.latitude * Radians) * std::cos((moon.longitude - sun.lng) * Radians));
-    // The sun's distance varies by 1.7 % a year, which moves the lit share by less than 0.01 %.
-    const double sunKm = KmPerAu;
-    const double phaseAngle = std::atan2(sunKm * std::sin(separation), moon.distanceKm - sunKm * std::cos(separation));
-    return {wrap360(moon.longitude - sun.lng) * Radians, (1 + std::cos(phaseAngle)) / 2};
+        std::acos(std::sin(ds) * std::sin(dm) +
+                  std::cos(ds) * std::cos(dm) * std::cos((sun.rightAscension - moon.rightAscension) * Radians));
+    const double phaseAngle =
+        std::atan2(KmPerAu * std::sin(separation), moon.distanceKm - KmPerAu * std::cos(separation));
+    return {elongation, (1 + std::cos(phaseAngle)) / 2};
 }
 
 double siderealDegrees(double julianDayUt)
@@ -131,6 +138,11 @@ double altitude(const Position& position, double latitude, double longitudeEast,
     const double h = hourAngle(position, longitudeEast, julianDayUt) * Radians;
     const double phi = latitude * Radians, delta = position.declination * Radians;
     return std::asin(std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(h)) / Radians;
+}
+
+double universalTime(double julianDayTt)
+{
+    return julianDayTt - ln_get_dynamical_time_diff(julianDayTt) / 86400.0;
 }
 
 double julianDayOf(int year, int month, int day)

@@ -17,13 +17,13 @@ Position moonAt(double julianDayUt);
 // The moon's lead over the sun in ecliptic longitude, in radians in [0, 2 pi): 0 new moon, pi/2 first quarter, pi
 // full, 3 pi/2 last quarter.
 double moonElongation(double julianDayUt);
-// The elongation with the lit share of the moon's disc (0..1), from one position of each body.
+// The elongation with the lit share of the moon's disc (0..1), from the two bodies' geocentric places at a moment.
 struct MoonLight
 {
     double elongation;
     double litFraction;
 };
-MoonLight moonLightAt(double julianDayUt);
+MoonLight moonLightFrom(const Position& sun, const Position& moon, double julianDayUt);
 
 // Apparent sidereal time at Greenwich, in degrees.
 double siderealDegrees(double julianDayUt);
@@ -36,6 +36,9 @@ Position topocentric(const Position& geocentric, double latitude, double longitu
 double altitude(const Position& position, double latitude, double longitudeEast, double julianDayUt);
 // The position's hour angle at a place, in degrees in (-180, 180].
 double hourAngle(const Position& position, double longitudeEast, double julianDayUt);
+
+// A moment of Terrestrial Time (JDE) in Universal Time.
+double universalTime(double julianDayTt);
 
 // Julian day of 00:00 UT of a Gregorian date.
 double julianDayOf(int year, int month, int day);

@@ -67,6 +67,7 @@ const Phase Phases[] = {{"newMoon", &DaySky::nextNewMoon},
                         {"fullMoon", &DaySky::nextFullMoon},
                         {"lastQuarter", &DaySky::nextLastQuarter}};
 constexpr double PhaseToleranceMinutes = 5;
+constexpr double LitTolerance = 0.005; // the panel shows whole percents
 
 QMap<QString, double> worst; // largest error per figure, in minutes
 
@@ -136,6 +137,9 @@ void TestSkyReference::testAgainstReference()
     const int shown = moonPictureFor(calculator.eveningPhase(sample.day, place));
     QVERIFY(shown != 0);
     QVERIFY2(stepsApart(shown, moonPictureFor(truePhase)) <= 1, qPrintable(QString::number(shown)));
+    const double lit = sample.events.value(QStringLiteral("lit18")).toDouble();
+    note(QStringLiteral("lit18 (share)"), std::abs(sky.litFraction - lit));
+    QVERIFY2(std::abs(sky.litFraction - lit) <= LitTolerance, qPrintable(QString::number(sky.litFraction)));
     note(QStringLiteral("phase18 (degrees)"), std::abs(std::remainder(sky.phase - truePhase, 2 * M_PI)) * 180 / M_PI);
 }
 
