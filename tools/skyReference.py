@@ -3,6 +3,8 @@
 with PyEphem (python3-ephem) as an independent reference for the program's own sky figures.
 
 Run by hand with the system Python, which has ephem: /usr/bin/python3 tools/skyReference.py > tests/astro/data/skyReference.csv
+With the argument "evenings" it writes tests/astro/data/eveningPhases.csv instead: the moon's elongation at 18:00 UT
+of every 97th day from 1 January 1700 to the end of 3000, for the toolbar's moon picture.
 
 Each day is the local day of a fixed offset (whole hours east of Greenwich): from local 00:00 for 24 hours. Times are
 Julian days (UT). The sun's and moon's centres rise and set at -0.833 degrees of geometric altitude (pressure 0: no
@@ -94,5 +96,16 @@ def main():
                                                       ephem.Moon(ephem.Date(start + 18 * ephem.hour)).phase / 100))
 
 
+def evenings():
+    print("day,phase18")
+    day = ephem.Date((1700, 1, 1, 18))
+    end = ephem.Date((3001, 1, 1))
+    while day < end:
+        y, m, d, _, _, _ = day.tuple()
+        print("%04d-%02d-%02d,%.6f" % (y, m, d, elongation(day)))
+        day = ephem.Date(day + 97)
+
+
 if __name__ == "__main__":
-    main()
+    import sys
+    evenings() if sys.argv[1:] == ["evenings"] else main()

@@ -91,6 +91,7 @@ class TestSkyReference : public QObject
 private slots:
     void testAgainstReference_data();
     void testAgainstReference();
+    void testPictureFollowsTheTruePhase();
     void cleanupTestCase();
 };
 
@@ -141,6 +142,31 @@ void TestSkyReference::testAgainstReference()
     note(QStringLiteral("lit18 (share)"), std::abs(sky.litFraction - lit));
     QVERIFY2(std::abs(sky.litFraction - lit) <= LitTolerance, qPrintable(QString::number(sky.litFraction)));
     note(QStringLiteral("phase18 (degrees)"), std::abs(std::remainder(sky.phase - truePhase, 2 * M_PI)) * 180 / M_PI);
+}
+
+// The toolbar's picture at 18:00 (Greenwich) on every 97th day of 1700-3000: the reference's picture or its
+// neighbour. The mean-lunation model it replaces was ten days off in 1700.
+void TestSkyReference::testPictureFollowsTheTruePhase()
+{
+    QFile file(QStringLiteral(DORVANE_SOURCE_DIR "/tests/astro/data/eveningPhases.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    file.readLine();
+    const SkyPlace greenwich{51.48, 0.0, [](double) { return 0.0; }};
+    int days = 0, same = 0;
+    while (!file.atEnd()) {
+        const QStringList f = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
+        if (f.size() != 2)
+            continue;
+        const QDate day = QDate::fromString(f[0], Qt::ISODate);
+        const int expected = moonPictureFor(f[1].toDouble());
+        const int shown = moonPictureFor(eveningMoonPhase(day, greenwich));
+        QVERIFY2(stepsApart(shown, expected) <= 1,
+                 qPrintable(QStringLiteral("%1: %2 for %3").arg(f[0]).arg(shown).arg(expected)));
+        ++days;
+        same += shown == expected;
+    }
+    QVERIFY(days > 4000);
+    qInfo("moon picture: %d of %d days the reference's own, the rest a neighbour", same, days);
 }
 
 void TestSkyReference::cleanupTestCase()
