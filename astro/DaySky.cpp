@@ -13,13 +13,19 @@ constexpr double MeanLunationDays = 29.530589;
 constexpr double PhaseGapDays = 29.2;
 constexpr double SunHorizon = -0.833; // the centre, refraction and semidiameter together
 constexpr double MoonHorizon = -0.833;
-// The scan steps up to 20 minutes, but never further than a body can climb or sink from where it is: the sky
-// turns 0.25 degrees a minute, the moon's own motion and parallax add less than 0.02. So a rising and a setting
-// minutes apart, as the sun skims the horizon at 70 degrees, are both found.
-constexpr double ScanStepDays = 1.0 / 72;
+// The scan steps up to two hours, but never further than a body can climb or sink from where it is: a star's
+// altitude changes by at most 0.2507 degrees a minute times the cosine of the latitude; the sun's own motion adds
+// 0.002, the moon's motion and parallax 0.01. So a rising and a setting minutes apart, as the sun skims the
+// horizon at 70 degrees, are both found.
+constexpr double ScanStepDays = 1.0 / 12;
 constexpr double SmallestStepDays = 1.0 / 1440;
-constexpr double DegreesPerDay = 0.27 * 1440;
+constexpr double StarDegreesPerMinute = 0.2507;
 constexpr double SecondDays = 1.0 / 86400;
+
+double climbPerDay(double latitude, double ownDegreesPerMinute)
+{
+    return (StarDegreesPerMinute * std::cos(latitude * 3.14159265358979323846 / 180) + ownDegreesPerMinute) * 1440;
+}
 // Grid of the cached positions: a cubic through four points of the sun's path two days apart, or of the moon's a
 // day apart, stays within a few arc seconds of the series (a second or two of a rising).
 constexpr double SunGridDays = 2;
@@ -93,33 +99,48 @@ struct Crossings
 // Where an altitude function crosses each of some horizons in [start, end): one scan in steps for all of them,
 // each crossing narrowed to a second.
 template <typename Altitude, std::size_t N>
-std::array<Crossings, N> crossingsOf(Altitude altitude, const std::array<double, N>& horizons, double start, double end)
+std::array<Crossings, N> crossingsOf(Altitude altitude, const std::array<double, N>& horizons, double start, double end,
+                                     double degreesPerDay)
 {
     std::array<Crossings, N> found;
     double t0 = start, y0 = altitude(start);
     for (std::size_t k = 0; k < N; ++k)
         found[k].upAtStart = y0 > horizons[k];
     while (t0 < end) {
-        double nearest = ScanStepDays * DegreesPerDay;
+        double nearest = ScanStepDays * degreesPerDay;
         for (double horizon : horizons)
             nearest = std::min(nearest, std::abs(y0 - horizon));
-        const double step = std::clamp(nearest / DegreesPerDay, SmallestStepDays, ScanStepDays);
+        const double step = std::clamp(nearest / degreesPerDay, SmallestStepDays, ScanStepDays);
         const double t1 = std::min(t0 + step, end);
         const double y1 = altitude(t1);
         for (std::size_t k = 0; k < N; ++k) {
             const double horizon = horizons[k];
             if ((y0 > horizon) == (y1 > horizon))
                 continue;
-            double a = t0, b = t1;
-            const bool upAtA = y0 > horizon;
-            while (b - a > SecondDays / 2) {
-                const double m = (a + b) / 2;
-                if ((altitude(m) > horizon) == upAtA)
-                    a = m;
-                else
-                    b = m;
+            // False position with the Illinois halving: a few steps to a second where bisection takes a dozen.
+            double a = t0, b = t1, ga = y0 - horizon, gb = y1 - horizon, t = t0;
+            int side = 0;
+            for (int step = 0; step < 40; ++step) {
+                const double next = (a * gb - b * ga) / (gb - ga);
+                const bool settled = std::abs(next - t) < SecondDays / 4;
+                t = next;
+                if (settled)
+                    break;
+                const double gt = altitude(t) - horizon;
+                if (gt == 0)
+                    break;
+                if ((gt > 0) == (ga > 0)) {
+                    a = t, ga = gt;
+                    if (side == -1)
+                        gb /= 2;
+                    side = -1;
+                } else {
+                    b = t, gb = gt;
+                    if (side == 1)
+                        ga /= 2;
+                    side = 1;
+                }
             }
-            const double t = (a + b) / 2;
             if (t < end) {
                 found[k].all.push_back(t);
                 SkyMoment& kind = y1 > horizon ? found[k].rising : found[k].setting;
@@ -239,10 +260,13 @@ double SkyCalculator::nextPhase(int quarter, double from)
     for (double moment : known)
         if (moment >= from && moment < from + PhaseGapDays)
             return moment;
-    auto k = static_cast<long long>(std::floor((from - NewMoonEpoch) / MeanLunationDays)) - 1;
+    // The lunation whose quarter falls nearest before `from`; the true moment may still lie on either side of it.
+    auto k = static_cast<long long>(std::floor((from - NewMoonEpoch) / MeanLunationDays - quarter / 4.0));
     double moment = phaseOfLunation(k, quarter);
-    while (moment < from)
+    while (moment < from) {
+        known.push_back(moment);
         moment = phaseOfLunation(++k, quarter);
+    }
     known.push_back(moment);
     if (known.size() > CacheLimit)
         known.clear();
@@ -278,7 +302,9 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     Track& sunTrack = caches.sun;
     const auto sunAltitude = [&sunTrack, lat, lon](double t) { return sky::altitude(sunTrack(t), lat, lon, t); };
     constexpr std::array<double, 4> horizons{SunHorizon, -6, -12, -18};
-    const std::array<Crossings, 4> sun = crossingsOf(sunAltitude, horizons, sky.start, sky.end);
+    // The sun moves a degree a day along its path: at most 0.002 degrees a minute of altitude.
+    const double sunClimb = climbPerDay(lat, 0.002);
+    const std::array<Crossings, 4> sun = crossingsOf(sunAltitude, horizons, sky.start, sky.end, sunClimb);
     sky.sunrise = sun[0].rising;
     sky.sunset = sun[0].setting;
     if (sun[0].all.empty())
@@ -292,7 +318,7 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
             // The hour angle's jump from +180 to -180 is the lower transit, not noon.
             return std::abs(h) > 90 ? -90.0 : h;
         },
-        std::array<double, 1>{0}, sky.start, sky.end);
+        std::array<double, 1>{0}, sky.start, sky.end, climbPerDay(0, 0.002));
     sky.solarNoon = noon[0].rising;
     sky.daylightHours = daylightOf(sun[0], sky.start, sky.end);
     caches.daylight[day.toJulianDay()] = sky.daylightHours;
@@ -302,8 +328,9 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
         daylightBefore = before->second;
     } else {
         const double dayBefore = localMoment(day.addDays(-1), 0, place);
-        daylightBefore = daylightOf(
-            crossingsOf(sunAltitude, std::array<double, 1>{SunHorizon}, dayBefore, sky.start)[0], dayBefore, sky.start);
+        daylightBefore =
+            daylightOf(crossingsOf(sunAltitude, std::array<double, 1>{SunHorizon}, dayBefore, sky.start, sunClimb)[0],
+                       dayBefore, sky.start);
         caches.daylight[day.toJulianDay() - 1] = daylightBefore;
     }
     if (caches.daylight.size() > CacheLimit)
@@ -313,7 +340,7 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     Track& moonTrack = caches.moon;
     const std::array<Crossings, 1> moon =
         crossingsOf([&](double t) { return sky::altitude(sky::topocentric(moonTrack(t), lat, lon, t), lat, lon, t); },
-                    std::array<double, 1>{MoonHorizon}, sky.start, sky.end);
+                    std::array<double, 1>{MoonHorizon}, sky.start, sky.end, climbPerDay(lat, 0.01));
     sky.moonrise = moon[0].rising;
     sky.moonset = moon[0].setting;
     if (moon[0].all.empty())
