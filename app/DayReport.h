@@ -3,6 +3,7 @@
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
 #include "runtime/DateValue.h"
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -62,4 +63,8 @@ private:
     SunState Sun;
     double m_latitudeField = 0;  // north positive
     double m_longitudeField = 0; // west positive
+    // The moon's step at the last evening computed, with the day and offset it is for.
+    QDate m_moonDay;
+    double m_moonOffset = 0;
+    int m_moonStep = 0;
 };
