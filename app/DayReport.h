@@ -52,6 +52,15 @@ public:
     void readMilitaryTime(bool on) { MilitaryTime = MilitaryTime || on; }
     bool militaryTime() const { return MilitaryTime; }
 
+    // The moon's phase angle at 18:00 of a day at an offset, known from elsewhere (the Day panel computes it from
+    // the day's positions): the next report of that evening takes it instead of computing it again.
+    void knowEveningPhase(const QDate& day, double offset, double phase)
+    {
+        m_moonDay = day;
+        m_moonOffset = offset;
+        m_moonStep = moonPictureFor(phase);
+    }
+
     // The position the last report read; a line that does not convert keeps it.
     double latitude() const { return m_latitudeField; }
     double longitude() const { return m_longitudeField; }

@@ -9,6 +9,7 @@
 #include "app/WindowFrame.h"
 #include "app/YearView.h"
 #include "dialog/THome.h"
+#include "prefs/PositionLine.h"
 #include "runtime/DateText.h"
 #include <QEvent>
 #include <QScreen>
@@ -169,12 +170,13 @@ void TCalendar::MonthCalendarClick(int n)
             const QDate pending = rt::toQDate(m_caption.julian().SpanStartDate);
             CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date, rt::formatSettings()), rt::dateOf(date));
             m_year->setHint(n, m_caption.figure());
-            m_sun->CalcSun(date, true);
             m_panelDay = rt::toQDate(date);
             if (wasPending && m_caption.julian().SpanStartText.isEmpty())
                 m_spanFrom = pending, m_spanTo = m_panelDay;
+            // The panel first: the toolbar's moon then takes the evening's phase it found.
             if (m_dayPanel && m_dayPanel->isVisible())
                 updateDayPanel();
+            m_sun->CalcSun(date, true);
         } else {
             BitBtn4Click();
             m_year->setHint(n, QString());
@@ -248,11 +250,15 @@ void TCalendar::updateDayPanel()
 {
     const DayReport& report = m_sun->report();
     const Preferences& preferences = m_preferences.value();
+    // The position as the toolbar's report reads it: a line that does not convert keeps the last one read.
+    const double latitude = prefs::latitudeOf(preferences.latitude, rt::formatSettings()).value_or(report.latitude());
+    const double longitude =
+        prefs::longitudeWestOf(preferences.longitude, rt::formatSettings()).value_or(report.longitude());
     const QString key = preferences.zone + QLatin1Char('|') + QString::number(preferences.gmtOffset) +
-                        QLatin1Char('|') + QString::number(report.latitude(), 'g', 17) + QLatin1Char('|') +
-                        QString::number(report.longitude(), 'g', 17);
+                        QLatin1Char('|') + QString::number(latitude, 'g', 17) + QLatin1Char('|') +
+                        QString::number(longitude, 'g', 17);
     if (!m_place || key != m_placeKey) {
-        m_place = std::make_unique<SkyPlace>(skyPlaceOf(preferences, report.latitude(), report.longitude()));
+        m_place = std::make_unique<SkyPlace>(skyPlaceOf(preferences, latitude, longitude));
         m_placeKey = key;
     }
     DayPanelInput input;
@@ -264,6 +270,7 @@ void TCalendar::updateDayPanel()
     input.spanFrom = m_spanFrom;
     input.spanTo = m_spanTo;
     m_dayPanel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
+    m_sun->knowEveningPhase(m_panelDay, input.place.offsetHoursAt(input.sky.evening), input.sky.phase);
 }
 
 void TCalendar::clearFirstClick()

@@ -92,9 +92,13 @@ void TestDayPanel::testFollowsClicksAndCopiesASpan()
     QVERIFY2(copied.startsWith(QStringLiteral("Date: Friday, 15 March 2024\n")), qPrintable(copied));
     QVERIFY2(copied.contains(QStringLiteral("\nSpan in weeks: 2 weeks\n")), qPrintable(copied));
     QCOMPARE(copied, panel.text());
-    // A click elsewhere keeps the panel open.
-    app.clickDay(4, QDate(2024, 4, 2));
-    QVERIFY(panel.isVisible());
+    // A click elsewhere keeps the panel open; the toolbar's moon and the panel name the same phase.
+    for (const QDate& day : {QDate(2024, 4, 2), QDate(2024, 4, 8), QDate(2024, 4, 15), QDate(2024, 4, 23)}) {
+        app.clickDay(4, day);
+        QVERIFY(panel.isVisible());
+        QCOMPARE(app.find<QLabel>(names::Image3)->accessibleName(),
+                 lineText(panel, QStringLiteral("Moon phase at 18:00")));
+    }
 }
 
 void TestDayPanel::testClearsAWaitingFirstClick()
