@@ -12,7 +12,6 @@ DayPanel::DayPanel(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
     setObjectName(QStringLiteral("DayPanel"));
     setWindowTitle(tr("Day"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFixedWidth(PanelWidth);
     auto* layout = new QVBoxLayout(this);
     m_body = new QWidget(this);
     m_body->setObjectName(QStringLiteral("DayPanelLines"));
@@ -47,8 +46,6 @@ void DayPanel::showLines(const QList<PanelLine>& lines, bool spanPending)
             // Plain text, not selectable: a selectable label lays its text out as a document, and Copy gives the
             // whole panel anyway.
             label->setTextFormat(Qt::PlainText);
-            // A long value (the span in words) wraps inside the panel's width rather than widening it.
-            label->setWordWrap(column == 1);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             grid->addWidget(label, row, column);
             m_labels.append(label);
@@ -77,17 +74,14 @@ void DayPanel::showLines(const QList<PanelLine>& lines, bool spanPending)
     }
     grid->setEnabled(true);
     m_clear->setEnabled(spanPending);
-    // The panel fits its lines when their number changes; otherwise its layout follows the new texts by itself.
-    if (lines.size() != m_shownLines) {
-        m_shownLines = lines.size();
-        adjustSize();
-    }
+    adjustSize();
 }
 
 void DayPanel::placeBeside(const QRect& mainFrame, const QRect& screen)
 {
-    constexpr int Gap = 8;
-    const QSize size = sizeHint();
+    // Room for the window manager's borders of both windows, which a window not yet shown cannot know.
+    constexpr int Gap = 16;
+    const QSize size = this->size();
     const int right = mainFrame.right() + Gap, left = mainFrame.left() - Gap - size.width();
     // Where neither side has room, the side with more of it, kept on the screen.
     int x = right + size.width() <= screen.right()          ? right

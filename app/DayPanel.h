@@ -11,9 +11,6 @@ class DayPanel : public QWidget
 {
     Q_OBJECT
 public:
-    // Narrow enough to stand beside the window on a 1280-pixel screen once the window is moved aside.
-    static constexpr int PanelWidth = 400;
-
     explicit DayPanel(QWidget* mainWindow);
 
     void showLines(const QList<PanelLine>& lines, bool spanPending);
@@ -29,5 +26,4 @@ private:
     QList<QLabel*> m_labels;
     QWidget* m_body = nullptr;
     QPushButton* m_clear = nullptr;
-    qsizetype m_shownLines = -1;
 };

@@ -65,8 +65,7 @@ QString spanInWords(const QDate& a, const QDate& b, const QLocale& locale)
                          : sameYear ? locale.toString(first, QStringLiteral("d MMMM"))
                                     : locale.toString(first, QStringLiteral("d MMMM yyyy"));
     const QString to = locale.toString(last, QStringLiteral("d MMMM yyyy"));
-    return plural(days, "%1 day", "%1 days") + QLatin1Char(' ') + tr("from %1 to %2").arg(from, to) +
-           QStringLiteral(", ") + tr("%1 counting both days").arg(days + 1);
+    return plural(days, "%1 day", "%1 days") + QLatin1Char(' ') + tr("from %1 to %2").arg(from, to);
 }
 
 QString weeksInWords(int days)
@@ -99,7 +98,7 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     const int isoWeek = sky.day.weekNumber(&isoYear);
     lines.append({tr("ISO week"),
                   isoYear == sky.day.year() ? QString::number(isoWeek) : tr("%1 of %2").arg(isoWeek).arg(isoYear)});
-    lines.append({tr("Span week (Sunday to Saturday)"), QString::number(spanWeekOfYear(sky.day))});
+    lines.append({tr("Span week (Sun to Sat)"), QString::number(spanWeekOfYear(sky.day))});
 
     // The sun's events in time order; one the day lacks keeps its place in words.
     struct Event
@@ -146,7 +145,7 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     else if (sky.sunDay == DaySky::SunDay::PolarNight)
         lines.append({tr("Sun"), tr("Polar night: below the horizon all day")});
     lines.append({tr("Day length"), durationText(sky.daylightHours)});
-    lines.append({tr("Change from the day before"), changeInWords(sky.daylightChangeMinutes)});
+    lines.append({tr("Change from day before"), changeInWords(sky.daylightChangeMinutes)});
 
     const QString moonNone = sky.moonDay == DaySky::MoonDay::UpAllDay     ? tr("none: the moon is up all day")
                              : sky.moonDay == DaySky::MoonDay::DownAllDay ? tr("none: the moon is down all day")
@@ -169,14 +168,14 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         lines.append({event.name, momentText(*event.at, input)});
 
     if (input.pendingFirst)
-        lines.append({tr("First day of a span"), locale.toString(*input.pendingFirst, QLocale::LongFormat) +
-                                                     QStringLiteral(" ") + tr("(click a second day)")});
+        lines.append({tr("First day of a span"), locale.toString(*input.pendingFirst, QLocale::LongFormat)});
     if (input.spanFrom && input.spanTo) {
         const int days = static_cast<int>(std::abs(input.spanFrom->daysTo(*input.spanTo)));
         const int weeksTouched =
             std::abs(WeekNumber(rt::fromQDate(*input.spanFrom)) - WeekNumber(rt::fromQDate(*input.spanTo))) + 1;
         const int months = static_cast<int>(CountMonths(rt::fromQDate(*input.spanFrom), rt::fromQDate(*input.spanTo)));
         lines.append({tr("Span"), spanInWords(*input.spanFrom, *input.spanTo, locale)});
+        lines.append({tr("Counting both days"), plural(days + 1, "%1 day", "%1 days")});
         lines.append({tr("Span in weeks"), weeksInWords(days)});
         lines.append({tr("Span weeks touched"), QString::number(weeksTouched)});
         lines.append({tr("Months touched"), plural(months, "%1 month", "%1 months")});

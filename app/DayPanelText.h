@@ -31,7 +31,7 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input);
 // The whole panel as text, a line each ("Sunrise: 06:12, 29/03/2026").
 QString dayPanelText(const QList<PanelLine>& lines);
 
-// The span of two days in words: "14 days from 1 to 15 March 2026, 15 counting both days".
+// The span of two days in words: "14 days from 1 to 15 March 2026" (15 counting both days).
 QString spanInWords(const QDate& a, const QDate& b, const QLocale& locale);
 // Whole weeks and days: "2 weeks", "2 weeks and 3 days", "5 days".
 QString weeksInWords(int days);

@@ -1332,9 +1332,8 @@ journey_day_panel()
     wait_for 10 painted
     first=$(not_today "$year-03-10")
     second=$(not_today "$year-03-20")
-    # Moved to the screen's left edge: beside it is room for the panel.
-    xdotool windowmove --sync "$window" 0 0
-    geometry
+    # Moved to the screen's left edge, its title bar in sight: beside it is room for the panel.
+    xdotool windowmove --sync "$window" 0 40
     click_day 3 "$first"
     xdotool windowactivate --sync "$window" key ctrl+d
     panel_shown() { panel=$(xdotool search --all --onlyvisible --pid "$app" --name '^Day$' 2>/dev/null | head -1); [ -n "$panel" ]; }
@@ -1345,7 +1344,7 @@ journey_day_panel()
     ww=$(awk '/Width:/ {print $2}' <<<"$info")
     pinfo=$(xwininfo -id "$panel")
     px=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$pinfo")
-    beside() { ((px >= wx + ww || px + $(awk '/Width:/ {print $2}' <<<"$pinfo") <= wx)); }
+    beside() { ((px >= wx + ww || px + $(awk '/Width:/ {print $2}' <<<"$pinfo") <= wx)) || { note "window x $wx width $ww, panel x $px"; false; }; }
     check 25 "the panel stands beside the window, not over it" beside
     click_day 3 "$second"
     xdotool windowactivate --sync "$panel" key alt+c
