@@ -5,7 +5,6 @@
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
 #include <QAction>
-#include <QCoreApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -40,8 +39,8 @@ void TrayIcon::createMenu()
     m_showHide->setObjectName(names::TrayShowHide);
     QAction* parameters = m_menu->addAction(texts::MenuParameters());
     parameters->setObjectName(names::TrayParameters);
-    QAction* dayPanel = m_menu->addAction(QCoreApplication::translate("TCalendar", "Day panel"));
-    dayPanel->setObjectName(QStringLiteral("TrayDayPanel"));
+    QAction* dayPanel = m_menu->addAction(texts::MenuDayPanel());
+    dayPanel->setObjectName(names::TrayDayPanel);
     connect(dayPanel, &QAction::triggered, this, &TrayIcon::dayPanelChosen);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(texts::MenuQuit());

@@ -68,7 +68,7 @@ void TestDayPanel::testOpenedOnlyWhenAsked()
     } else if (how == QLatin1String("enter")) {
         QTest::keyClick(may->dayView(), Qt::Key_Return);
     } else {
-        app.calendar->findChild<QAction*>(QStringLiteral("TrayDayPanel"))->trigger();
+        app.calendar->findChild<QAction*>(names::TrayDayPanel)->trigger();
     }
     QVERIFY(app.calendar->dayPanel());
     QVERIFY(app.calendar->dayPanel()->isVisible());
