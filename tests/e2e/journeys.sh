@@ -8,7 +8,7 @@ set -uo pipefail
 binary=${1:-}
 shots=${2:-}
 
-for tool in Xvfb openbox trayer faketime xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum; do
+for tool in Xvfb openbox trayer faketime xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum xclip; do
     command -v "$tool" >/dev/null || { echo "journeys: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
