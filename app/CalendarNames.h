@@ -58,6 +58,7 @@ inline const QString RxTrayIcon1 = QStringLiteral("RxTrayIcon1");
 inline const QString TrayMenu = QStringLiteral("TrayMenu");
 inline const QString TrayShowHide = QStringLiteral("TrayShowHide");
 inline const QString TrayParameters = QStringLiteral("TrayParameters");
+inline const QString TrayDayPanel = QStringLiteral("TrayDayPanel");
 inline const QString TrayQuit = QStringLiteral("TrayQuit");
 // The rooms themselves, so a test can reach the one outside event each has no user action for.
 inline const QString YearView = QStringLiteral("YearView");

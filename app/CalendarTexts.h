@@ -24,6 +24,7 @@ public:
     static QString MenuShow() { return tr("Show"); }
     static QString MenuHide() { return tr("Hide"); }
     static QString MenuParameters() { return tr("Parameters"); }
+    static QString MenuDayPanel() { return tr("Day panel"); }
     static QString MenuQuit() { return tr("Quit"); }
     static QString TipTray() { return tr("Dorvane\nToday: "); }
 

@@ -1,9 +1,11 @@
 #include "app/DayReport.h"
 #include "app/CalendarTexts.h"
+#include "astro/DaySky.h"
 #include "astro/MoonForPlace.h"
 #include "prefs/PositionLine.h"
 #include "runtime/DateText.h"
 #include "zones/ZoneOffsets.h"
+#include <cmath>
 
 DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day, bool startedByUser,
                                    const FormatSettings& settings)
@@ -32,8 +34,18 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     m_longitudeField = input.longitude;
     SunRecalcCountdown = ReportHoldTicks;
 
-    // From a southern latitude the moon is seen the other way round.
-    const int phaseStep = moonPictureOn(day);
+    // The moon's true phase at 18:00 of the place's clock, whose offset is the day's (taken at noon: no zone changes
+    // its clock in the afternoon); from a southern latitude it is seen the other way round.
+    const double offset = std::abs(input.gmtOffset) > sunReportLimits::OffsetHours ? 0 : input.gmtOffset;
+    // Today's report comes back after every activation and hold: the same evening is looked up once.
+    const QDate date = rt::toQDate(day);
+    if (date != m_moonDay || offset != m_moonOffset) {
+        const SkyPlace place{m_latitudeField, -m_longitudeField, [offset](double) { return offset; }};
+        m_moonStep = moonPictureFor(eveningMoonPhase(date, place));
+        m_moonDay = date;
+        m_moonOffset = offset;
+    }
+    const int phaseStep = m_moonStep;
     Shown shown{result.sunrise, result.sunset, moonPictureAt(phaseStep, m_latitudeField), phaseStep, {}};
     // The same day and preferences tell the same story: a report the program starts by itself says each thing once.
     // A position it cannot read is the preferences' story alone, whatever the day.

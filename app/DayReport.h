@@ -3,6 +3,7 @@
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
 #include "runtime/DateValue.h"
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -51,6 +52,15 @@ public:
     void readMilitaryTime(bool on) { MilitaryTime = MilitaryTime || on; }
     bool militaryTime() const { return MilitaryTime; }
 
+    // The moon's phase angle at 18:00 of a day at an offset, known from elsewhere (the Day panel computes it from
+    // the day's positions): the next report of that evening takes it instead of computing it again.
+    void knowEveningPhase(const QDate& day, double offset, double phase)
+    {
+        m_moonDay = day;
+        m_moonOffset = offset;
+        m_moonStep = moonPictureFor(phase);
+    }
+
     // The position the last report read; a line that does not convert keeps it.
     double latitude() const { return m_latitudeField; }
     double longitude() const { return m_longitudeField; }
@@ -62,4 +72,8 @@ private:
     SunState Sun;
     double m_latitudeField = 0;  // north positive
     double m_longitudeField = 0; // west positive
+    // The moon's step at the last evening computed, with the day and offset it is for.
+    QDate m_moonDay;
+    double m_moonOffset = 0;
+    int m_moonStep = 0;
 };

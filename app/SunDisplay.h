@@ -24,6 +24,10 @@ public:
 
     const DayReport& report() const { return m_report; }
     void readMilitaryTime(bool on) { m_report.readMilitaryTime(on); }
+    void knowEveningPhase(const QDate& day, double offset, double phase)
+    {
+        m_report.knowEveningPhase(day, offset, phase);
+    }
     // Hidden in the compact view, where toolbar buttons lie over it.
     void setShown(bool shown);
 

@@ -3,18 +3,23 @@
 #include "app/AboutTexts.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/DayPanel.h"
 #include "app/DayWatch.h"
 #include "app/HintSwitch.h"
 #include "app/RememberedWindow.h"
+#include "app/SkyPlaceOf.h"
 #include "app/Toolbar.h"
 #include "app/WindowFrame.h"
 #include "app/YearView.h"
 #include "dialog/THome.h"
 #include "dialog/WeekRulesRow.h"
+#include "prefs/PositionLine.h"
 #include "runtime/DateText.h"
 #include <QAction>
 #include <QEvent>
 #include <QTimer>
+#include <QScreen>
+#include <QShortcut>
 #include <utility>
 
 namespace {
@@ -71,6 +76,10 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     help->setShortcutContext(Qt::WindowShortcut);
     addAction(help);
     connect(help, &QAction::triggered, this, gated(&TCalendar::showAbout));
+    connect(m_tray, &TrayIcon::dayPanelChosen, this, &TCalendar::openDayPanel);
+    connect(m_year, &YearView::dayActivated, this, &TCalendar::openDayPanel);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
+            &TCalendar::openDayPanel);
     connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
     connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
     connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
@@ -221,8 +230,16 @@ void TCalendar::MonthCalendarClick(int n)
         const TDateTime date = m_year->date(n);
         // A click on a day of the neighbouring months, which the title does not name, brings back today's year.
         if (m_year->inTitledMonth(n)) {
+            const bool wasPending = !m_caption.julian().SpanStartText.isEmpty();
+            const QDate pending = rt::toQDate(m_caption.julian().SpanStartDate);
             CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date, rt::formatSettings()), rt::dateOf(date));
             m_year->setHint(n, m_caption.figure());
+            m_panelDay = rt::toQDate(date);
+            if (wasPending && m_caption.julian().SpanStartText.isEmpty())
+                m_spanFrom = pending, m_spanTo = m_panelDay;
+            // The panel first: the toolbar's moon then takes the evening's phase it found.
+            if (m_dayPanel && m_dayPanel->isVisible())
+                updateDayPanel();
             m_sun->CalcSun(date, true);
         } else {
             BitBtn4Click();
@@ -288,4 +305,55 @@ void TCalendar::SpeedButton2Click()
 {
     m_year->ResetCalendarHints();
     m_tray->Tray1Click();
+}
+
+void TCalendar::openDayPanel()
+{
+    if (!m_dayPanel) {
+        m_dayPanel = new DayPanel(this);
+        m_sky = std::make_unique<SkyCalculator>();
+        connect(m_dayPanel, &DayPanel::clearFirstClick, this, &TCalendar::clearFirstClick);
+    }
+    if (!m_panelDay.isValid())
+        m_panelDay = rt::toQDate(nowOf(m_services));
+    updateDayPanel();
+    const QScreen* screen = this->screen();
+    m_dayPanel->placeBeside(frameGeometry(), screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080));
+    m_dayPanel->show();
+    m_dayPanel->raise();
+}
+
+void TCalendar::updateDayPanel()
+{
+    const DayReport& report = m_sun->report();
+    const Preferences& preferences = m_preferences.value();
+    // The position as the toolbar's report reads it: a line that does not convert keeps the last one read.
+    const double latitude = prefs::latitudeOf(preferences.latitude, rt::formatSettings()).value_or(report.latitude());
+    const double longitude =
+        prefs::longitudeWestOf(preferences.longitude, rt::formatSettings()).value_or(report.longitude());
+    const QString key = preferences.zone + QLatin1Char('|') + QString::number(preferences.gmtOffset) +
+                        QLatin1Char('|') + QString::number(latitude, 'g', 17) + QLatin1Char('|') +
+                        QString::number(longitude, 'g', 17);
+    if (!m_place || key != m_placeKey) {
+        m_place = std::make_unique<SkyPlace>(skyPlaceOf(preferences, latitude, longitude));
+        m_placeKey = key;
+    }
+    DayPanelInput input;
+    input.place = *m_place;
+    input.sky = m_sky->dayAt(m_panelDay, input.place);
+    input.military = report.militaryTime();
+    if (!m_caption.julian().SpanStartText.isEmpty())
+        input.pendingFirst = rt::toQDate(m_caption.julian().SpanStartDate);
+    input.spanFrom = m_spanFrom;
+    input.spanTo = m_spanTo;
+    m_dayPanel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
+    m_sun->knowEveningPhase(m_panelDay, input.place.offsetHoursAt(input.sky.evening), input.sky.phase);
+}
+
+void TCalendar::clearFirstClick()
+{
+    m_caption.clearPendingSpan();
+    setWindowTitle(m_caption.today(nowOf(m_services)));
+    if (m_dayPanel && m_dayPanel->isVisible())
+        updateDayPanel();
 }

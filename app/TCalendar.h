@@ -8,13 +8,18 @@
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
 #include "runtime/WeekRules.h"
+#include <QDate>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class AboutBox;
 class DayWatch;
 class RememberedWindow;
 class Screens;
+class DayPanel;
+class SkyCalculator;
+struct SkyPlace;
 class THome;
 class Toolbar;
 class WeekRulesRow;
@@ -55,6 +60,10 @@ public:
     {
         m_gate.run([this] { m_tray->RxTrayIcon1Click(); });
     }
+
+    // The Day panel beside this window, built when first opened; it follows each clicked day until closed.
+    void openDayPanel();
+    DayPanel* dayPanel() const { return m_dayPanel; }
 
 signals:
     void closed();
@@ -105,4 +114,15 @@ private:
     bool FirstActivationDone = false;
     bool m_askForPlace = false;
     bool m_centred = false;
+    // The day the panel tells, and the last span of two clicks.
+    void updateDayPanel();
+    void clearFirstClick();
+    DayPanel* m_dayPanel = nullptr;
+    std::unique_ptr<SkyCalculator> m_sky;
+    // The place of the preferences the panel last read, made again only when they change (a zone is read from
+    // the zone database when made).
+    QString m_placeKey;
+    std::unique_ptr<SkyPlace> m_place;
+    QDate m_panelDay;
+    std::optional<QDate> m_spanFrom, m_spanTo;
 };

@@ -42,6 +42,9 @@ void TrayIcon::createMenu()
     parameters->setObjectName(names::TrayParameters);
     QAction* about = m_menu->addAction(AboutTexts::MenuAbout());
     about->setObjectName(AboutNames::TrayAbout);
+    QAction* dayPanel = m_menu->addAction(texts::MenuDayPanel());
+    dayPanel->setObjectName(names::TrayDayPanel);
+    connect(dayPanel, &QAction::triggered, this, &TrayIcon::dayPanelChosen);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(texts::MenuQuit());
     quit->setObjectName(names::TrayQuit);

@@ -37,6 +37,7 @@ public slots:
 signals:
     void parametersChosen();
     void aboutChosen();
+    void dayPanelChosen();
     void quitChosen();
 
 private:

@@ -21,6 +21,9 @@ public:
     // named as today moves.
     QString todayMoved(const QString& shown, TDateTime previous, TDateTime now);
 
+    // Forgets a first click waiting for its second: the next click starts a span again.
+    void clearPendingSpan() { Julian.SpanStartText.clear(); }
+
 private:
     JulianState Julian;
     bool m_followsToday = true;

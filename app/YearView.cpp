@@ -39,6 +39,7 @@ void YearView::connectCalendars()
     for (int n = 1; n <= grid::Calendars; ++n) {
         m_month[n - 1]->setAccessibleDescription(texts::DescriptionCalendar());
         connect(m_month[n - 1], &TMonthCalendar::OnClick, this, [this, n] { emit dayClicked(n); });
+        connect(m_month[n - 1], &QCalendarWidget::activated, this, [this, n] { emit dayActivated(n); });
     }
     m_restore = new MidnightRestore(
         m_services.clock, m_month,

@@ -69,6 +69,8 @@ public:
 
 signals:
     void dayClicked(int n);
+    // Enter or a double-click on a day of calendar n.
+    void dayActivated(int n);
 
 private:
     void createCalendars();

@@ -48,6 +48,35 @@ void BM_DayClickPainted(benchmark::State& run)
 }
 BENCHMARK(BM_DayClickPainted)->Unit(benchmark::kMicrosecond);
 
+// The click with the Day panel open: the panel's sky for the day (cached positions of neighbouring days reused)
+// and its lines.
+void BM_DayClickWithPanel(benchmark::State& run)
+{
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    calendar.openDayPanel();
+    int day = 1;
+    for (auto _ : run)
+        clickNextDay(calendar, int(run.range(0)), day);
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_DayClickWithPanel)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// A day far from the last, each time: nothing cached helps.
+void BM_DayClickWithPanelFarDays(benchmark::State& run)
+{
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    calendar.openDayPanel();
+    int n = 1, day = 1;
+    for (auto _ : run) {
+        clickNextDay(calendar, n, day);
+        n = n % 12 + 1;
+    }
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_DayClickWithPanelFarDays)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)

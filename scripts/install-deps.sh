@@ -10,6 +10,7 @@ packages=(
     qt6-wayland weston
     locales-all
     libbenchmark-dev valgrind strace
+    libnova-dev python3-ephem xclip
     dpkg-dev appstream lintian desktop-file-utils file
 )
 

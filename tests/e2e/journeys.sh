@@ -8,7 +8,7 @@ set -uo pipefail
 binary=${1:-}
 shots=${2:-}
 
-for tool in Xvfb openbox trayer faketime xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum; do
+for tool in Xvfb openbox trayer faketime xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum xclip; do
     command -v "$tool" >/dev/null || { echo "journeys: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
@@ -1479,6 +1479,63 @@ journey_city_search()
     stop_program
 }
 journey_city_search
+
+# ---- 27. The Day panel: Ctrl+D opens it beside the window, it follows two clicked days, Copy gives its text
+journey_day_panel()
+{
+    local folder panel first second info px wx ww l r t b x0 y0 x1 y1 pinfo ph pw py wy wh
+    journey "27 Day panel: Ctrl+D opens it beside the window, two days clicked make a span, Copy puts it on the clipboard"
+    folder=$(program_folder day-panel 00 $'E\xb013.40' $'N\xb052.52' 1 Europe/Berlin)
+    TZ=Europe/Berlin start_program "$folder"
+    check 27 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    wait_for 10 painted
+    first=$(not_today "$year-03-10")
+    second=$(not_today "$year-03-20")
+    # Moved to the screen's left edge, its title bar in sight: beside it is room for the panel.
+    xdotool windowmove --sync "$window" 0 40
+    click_day 3 "$first"
+    xdotool windowactivate --sync "$window" key ctrl+d
+    panel_shown() { panel=$(xdotool search --all --onlyvisible --pid "$app" --name '^Day$' 2>/dev/null | head -1); [ -n "$panel" ]; }
+    check 27 "Ctrl+D opens the Day panel" wait_for 5 panel_shown
+    [ -n "$panel" ] || { stop_program; return; }
+    info=$(xwininfo -id "$window")
+    wx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    ww=$(awk '/Width:/ {print $2}' <<<"$info")
+    pinfo=$(xwininfo -id "$panel")
+    px=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$pinfo")
+    beside() { ((px >= wx + ww || px + $(awk '/Width:/ {print $2}' <<<"$pinfo") <= wx)) || { note "window x $wx width $ww, panel x $px"; false; }; }
+    check 27 "the panel stands beside the window, not over it" beside
+    click_day 3 "$second"
+    xdotool windowactivate --sync "$panel" key alt+c
+    span_copied()
+    {
+        xclip -o -selection clipboard 2>/dev/null |
+            grep -q "^Span: $(((10#$(date -d "$second" +%j) - 10#$(date -d "$first" +%j)))) days from "
+    }
+    check 27 "Copy puts the panel with the span on the clipboard" wait_for 5 span_copied
+    check 27 "the copied text names the clicked day's sunrise" \
+        bash -c 'xclip -o -selection clipboard | grep -q "^Sunrise: .*'"$(date -d "$second" +%-d)"'"'
+    check 27 "the panel stays open after the clicks" panel_shown
+    # The panel beside the window, as one picture.
+    wait_for 5 settled
+    IFS=, read -r l r t b <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')"
+    wy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    wh=$(awk '/Height:/ {print $2}' <<<"$info")
+    pinfo=$(xwininfo -id "$panel")
+    px=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$pinfo")
+    py=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$pinfo")
+    pw=$(awk '/Width:/ {print $2}' <<<"$pinfo")
+    ph=$(awk '/Height:/ {print $2}' <<<"$pinfo")
+    x0=$((wx - ${l:-0} < px - ${l:-0} ? wx - ${l:-0} : px - ${l:-0}))
+    y0=$((wy - ${t:-0} < py - ${t:-0} ? wy - ${t:-0} : py - ${t:-0}))
+    x1=$((wx + ww + ${r:-0} > px + pw + ${r:-0} ? wx + ww + ${r:-0} : px + pw + ${r:-0}))
+    y1=$((wy + wh + ${b:-0} > py + ph + ${b:-0} ? wy + wh + ${b:-0} : py + ph + ${b:-0}))
+    check 27 "screenshot of the panel beside the window" \
+        import -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$shots/screenshot-daypanel.png"
+    stop_program
+}
+journey_day_panel
 
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"

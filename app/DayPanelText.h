@@ -1,0 +1,41 @@
+#pragma once
+#include "astro/DaySky.h"
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+// One line of the Day panel: what it is (also its accessible name) and what it says.
+struct PanelLine
+{
+    QString name;
+    QString text;
+};
+
+// What the panel tells of a day, free of widgets.
+struct DayPanelInput
+{
+    DaySky sky;
+    SkyPlace place; // its clock writes each moment
+    bool military = false;
+    QLocale locale;
+    std::optional<QDate> pendingFirst; // a first click waiting for the second
+    std::optional<QDate> spanFrom;     // with spanTo, the last span of two clicks
+    std::optional<QDate> spanTo;
+};
+
+// The lines in order: the day, its numbers, the sun's events in time order, day length, the moon, the next
+// phases in time order, and the span.
+QList<PanelLine> dayPanelLines(const DayPanelInput& input);
+// The whole panel as text, a line each ("Sunrise: 06:12, 29/03/2026").
+QString dayPanelText(const QList<PanelLine>& lines);
+
+// The span of two days in words: "14 days from 1 to 15 March 2026" (15 counting both days).
+QString spanInWords(const QDate& a, const QDate& b, const QLocale& locale);
+// Whole weeks and days: "2 weeks", "2 weeks and 3 days", "5 days".
+QString weeksInWords(int days);
+// Day-length change: "+3 min 41 s", "-1 min 2 s", "no change".
+QString changeInWords(double minutes);
+// The week of the year as the window's span counts weeks: Sunday to Saturday, by the year of its Thursday.
+int spanWeekOfYear(const QDate& day);

@@ -1,0 +1,364 @@
+#include "astro/DaySky.h"
+#include "astro/SkyBodies.h"
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace {
+constexpr double Pi = 3.14159265358979323846;
+constexpr double MeanLunationDays = 29.530589;
+// No two phases of a kind come closer than the shortest lunation (29.27 days).
+constexpr double PhaseGapDays = 29.2;
+constexpr double SunHorizon = -0.833; // the centre, refraction and semidiameter together
+constexpr double MoonHorizon = -0.833;
+// The scan steps up to two hours, but never further than a body can climb or sink from where it is: a star's
+// altitude changes by at most 0.2507 degrees a minute times the cosine of the latitude; the sun's own motion adds
+// 0.002, the moon's motion and parallax 0.01. So a rising and a setting minutes apart, as the sun skims the
+// horizon at 70 degrees, are both found.
+constexpr double ScanStepDays = 1.0 / 12;
+constexpr double SmallestStepDays = 1.0 / 1440;
+constexpr double StarDegreesPerMinute = 0.2507;
+constexpr double SecondDays = 1.0 / 86400;
+
+double climbPerDay(double latitude, double ownDegreesPerMinute)
+{
+    return (StarDegreesPerMinute * std::cos(latitude * 3.14159265358979323846 / 180) + ownDegreesPerMinute) * 1440;
+}
+// Grid of the cached positions: a cubic through four points of the sun's path two days apart, or of the moon's a
+// day apart, stays within a few arc seconds of the series (a second or two of a rising).
+constexpr double SunGridDays = 2;
+constexpr double MoonGridDays = 1;
+constexpr std::size_t CacheLimit = 2000;
+
+double wrapTwoPi(double angle)
+{
+    angle = std::fmod(angle, 2 * Pi);
+    return angle < 0 ? angle + 2 * Pi : angle;
+}
+
+double wrapPi(double angle)
+{
+    angle = wrapTwoPi(angle);
+    return angle > Pi ? angle - 2 * Pi : angle;
+}
+
+// A body's geocentric path, computed on a grid of moments and read between them by a cubic through the four
+// nearest points.
+class Track
+{
+public:
+    Track(sky::Position (*at)(double), double grid) : m_at(at), m_grid(grid) {}
+
+    sky::Position operator()(double jd)
+    {
+        const double x = jd / m_grid;
+        const auto i = static_cast<long long>(std::floor(x));
+        const double u = x - static_cast<double>(i);
+        std::array<sky::Position, 4> p{node(i - 1), node(i), node(i + 1), node(i + 2)};
+        // Right ascension is unwrapped around the second node before it is interpolated.
+        std::array<double, 4> ra{};
+        for (int k = 0; k < 4; ++k)
+            ra[k] = p[1].rightAscension + std::remainder(p[k].rightAscension - p[1].rightAscension, 360.0);
+        // Lagrange weights at nodes -1, 0, 1, 2.
+        const double w0 = -u * (u - 1) * (u - 2) / 6, w1 = (u + 1) * (u - 1) * (u - 2) / 2,
+                     w2 = -(u + 1) * u * (u - 2) / 2, w3 = (u + 1) * u * (u - 1) / 6;
+        const auto mix = [&](double a, double b, double c, double d) { return w0 * a + w1 * b + w2 * c + w3 * d; };
+        sky::Position out;
+        out.rightAscension = std::fmod(mix(ra[0], ra[1], ra[2], ra[3]) + 720.0, 360.0);
+        out.declination = mix(p[0].declination, p[1].declination, p[2].declination, p[3].declination);
+        out.distanceKm = mix(p[0].distanceKm, p[1].distanceKm, p[2].distanceKm, p[3].distanceKm);
+        return out;
+    }
+    void clear() { m_nodes.clear(); }
+
+private:
+    sky::Position node(long long i)
+    {
+        const auto found = m_nodes.find(i);
+        if (found != m_nodes.end())
+            return found->second;
+        if (m_nodes.size() > CacheLimit)
+            m_nodes.clear();
+        return m_nodes.emplace(i, m_at(static_cast<double>(i) * m_grid)).first->second;
+    }
+
+    sky::Position (*m_at)(double);
+    double m_grid;
+    std::map<long long, sky::Position> m_nodes;
+};
+
+struct Crossings
+{
+    SkyMoment rising, setting;
+    std::vector<double> all; // every crossing, in time order
+    bool upAtStart = false;
+};
+
+// Where an altitude function crosses each of some horizons in [start, end): one scan in steps for all of them,
+// each crossing narrowed to a second.
+template <typename Altitude, std::size_t N>
+std::array<Crossings, N> crossingsOf(Altitude altitude, const std::array<double, N>& horizons, double start, double end,
+                                     double degreesPerDay)
+{
+    std::array<Crossings, N> found;
+    double t0 = start, y0 = altitude(start);
+    for (std::size_t k = 0; k < N; ++k)
+        found[k].upAtStart = y0 > horizons[k];
+    while (t0 < end) {
+        double nearest = ScanStepDays * degreesPerDay;
+        for (double horizon : horizons)
+            nearest = std::min(nearest, std::abs(y0 - horizon));
+        const double step = std::clamp(nearest / degreesPerDay, SmallestStepDays, ScanStepDays);
+        const double t1 = std::min(t0 + step, end);
+        const double y1 = altitude(t1);
+        for (std::size_t k = 0; k < N; ++k) {
+            const double horizon = horizons[k];
+            if ((y0 > horizon) == (y1 > horizon))
+                continue;
+            // False position with the Illinois halving: a few steps to a second where bisection takes a dozen.
+            double a = t0, b = t1, ga = y0 - horizon, gb = y1 - horizon, t = t0;
+            int side = 0;
+            for (int step = 0; step < 40; ++step) {
+                const double next = (a * gb - b * ga) / (gb - ga);
+                const bool settled = std::abs(next - t) < SecondDays / 4;
+                t = next;
+                if (settled)
+                    break;
+                const double gt = altitude(t) - horizon;
+                if (gt == 0)
+                    break;
+                if ((gt > 0) == (ga > 0)) {
+                    a = t, ga = gt;
+                    if (side == -1)
+                        gb /= 2;
+                    side = -1;
+                } else {
+                    b = t, gb = gt;
+                    if (side == 1)
+                        ga /= 2;
+                    side = 1;
+                }
+            }
+            if (t < end) {
+                found[k].all.push_back(t);
+                SkyMoment& kind = y1 > horizon ? found[k].rising : found[k].setting;
+                if (!kind)
+                    kind = t;
+            }
+        }
+        t0 = t1, y0 = y1;
+    }
+    return found;
+}
+
+double localMoment(const QDate& day, double hours, const SkyPlace& place)
+{
+    const double wall = sky::julianDayOf(day.year(), day.month(), day.day()) + hours / 24;
+    double t = wall - place.offsetHoursAt(wall) / 24;
+    t = wall - place.offsetHoursAt(t) / 24;
+    return t;
+}
+
+double daylightOf(const Crossings& sun, double start, double end)
+{
+    double total = 0, from = start;
+    bool up = sun.upAtStart;
+    for (double t : sun.all) {
+        if (up)
+            total += t - from;
+        up = !up;
+        from = t;
+    }
+    if (up)
+        total += end - from;
+    return total * 24;
+}
+} // namespace
+
+struct SkyCalculator::Caches
+{
+    Track sun{&sky::sunAt, SunGridDays};
+    Track moon{&sky::moonAt, MoonGridDays};
+    std::array<std::vector<double>, 4> phases;
+    // Daylight hours of days already computed at the place last asked for: the day before of a neighbouring day.
+    std::map<qint64, double> daylight;
+    double placeLatitude = 0, placeLongitude = 0, placeOffset = 0;
+};
+
+SkyCalculator::SkyCalculator() : m_caches(new Caches) {}
+
+SkyCalculator::~SkyCalculator()
+{
+    delete m_caches;
+}
+
+void SkyCalculator::forget()
+{
+    m_caches->sun.clear();
+    m_caches->moon.clear();
+    for (auto& list : m_caches->phases)
+        list.clear();
+    m_caches->daylight.clear();
+}
+
+double localDayStart(const QDate& day, const SkyPlace& place)
+{
+    return localMoment(day, 0, place);
+}
+
+namespace {
+// A first guess at the moment of lunation k's quarter q (0 new moon .. 3 last quarter), UT: the mean lunation with
+// the three largest periodic terms (Meeus, Astronomical Algorithms, ch. 49), within about 20 minutes. The moment
+// itself is found on libnova's elongation from there.
+double predictedPhase(long long k, int q)
+{
+    const double lunation = static_cast<double>(k) + q / 4.0;
+    const double T = lunation / 1236.85;
+    const double jde = 2451550.09766 + 29.530588861 * lunation + 0.00015437 * T * T;
+    const double M = (2.5534 + 29.10535670 * lunation) * Pi / 180;
+    const double Mp = (201.5643 + 385.81693528 * lunation) * Pi / 180;
+    const double F = (160.7108 + 390.67050284 * lunation) * Pi / 180;
+    const bool quarter = q % 2 == 1;
+    const double correction =
+        quarter
+            ? -0.62801 * std::sin(Mp) + 0.17172 * std::sin(M) + 0.00862 * std::sin(2 * Mp) + 0.00804 * std::sin(2 * F)
+            : -0.4072 * std::sin(Mp) + 0.17241 * std::sin(M) + 0.01608 * std::sin(2 * Mp) + 0.01039 * std::sin(2 * F);
+    return sky::universalTime(jde + correction);
+}
+
+constexpr double NewMoonEpoch = 2451550.09766; // the new moon of 6 January 2000
+} // namespace
+
+double SkyCalculator::phaseOfLunation(long long k, int quarter)
+{
+    const double target = quarter * Pi / 2;
+    const auto offBy = [target](double t) { return wrapPi(sky::moonElongation(t) - target); };
+    const double rate = 2 * Pi / MeanLunationDays;
+    // Secant steps on the true elongation: from a guess 20 minutes off, the second step is within a second.
+    double t0 = predictedPhase(k, quarter);
+    double f0 = offBy(t0);
+    double t1 = t0 - f0 / rate;
+    for (int step = 0; step < 8; ++step) {
+        const double f1 = offBy(t1);
+        if (f1 == f0)
+            break;
+        const double t2 = t1 - f1 * (t1 - t0) / (f1 - f0);
+        const bool close = std::abs(t1 - t0) < 1.0 / 24;
+        t0 = t1, f0 = f1, t1 = t2;
+        if (close)
+            break;
+    }
+    return t1;
+}
+
+double SkyCalculator::nextPhase(int quarter, double from)
+{
+    quarter &= 3;
+    std::vector<double>& known = m_caches->phases[quarter];
+    for (double moment : known)
+        if (moment >= from && moment < from + PhaseGapDays)
+            return moment;
+    // The lunation whose quarter falls nearest before `from`; the true moment may still lie on either side of it.
+    auto k = static_cast<long long>(std::floor((from - NewMoonEpoch) / MeanLunationDays - quarter / 4.0));
+    double moment = phaseOfLunation(k, quarter);
+    while (moment < from) {
+        known.push_back(moment);
+        moment = phaseOfLunation(++k, quarter);
+    }
+    known.push_back(moment);
+    if (known.size() > CacheLimit)
+        known.clear();
+    return moment;
+}
+
+double SkyCalculator::previousNewMoon(double before)
+{
+    double moment = nextPhase(0, before - MeanLunationDays - 1);
+    for (double later = nextPhase(0, moment + 1); later <= before; later = nextPhase(0, moment + 1))
+        moment = later;
+    return moment;
+}
+
+double SkyCalculator::eveningPhase(const QDate& day, const SkyPlace& place)
+{
+    return eveningMoonPhase(day, place);
+}
+
+DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
+{
+    DaySky sky;
+    sky.day = day;
+    sky.start = localMoment(day, 0, place);
+    sky.end = localMoment(day.addDays(1), 0, place);
+    const double lat = place.latitude, lon = place.longitudeEast;
+    Caches& caches = *m_caches;
+    const double offset = place.offsetHoursAt(sky.start);
+    if (lat != caches.placeLatitude || lon != caches.placeLongitude || offset != caches.placeOffset) {
+        caches.daylight.clear();
+        caches.placeLatitude = lat, caches.placeLongitude = lon, caches.placeOffset = offset;
+    }
+    Track& sunTrack = caches.sun;
+    const auto sunAltitude = [&sunTrack, lat, lon](double t) { return sky::altitude(sunTrack(t), lat, lon, t); };
+    constexpr std::array<double, 4> horizons{SunHorizon, -6, -12, -18};
+    // The sun moves a degree a day along its path: at most 0.002 degrees a minute of altitude.
+    const double sunClimb = climbPerDay(lat, 0.002);
+    const std::array<Crossings, 4> sun = crossingsOf(sunAltitude, horizons, sky.start, sky.end, sunClimb);
+    sky.sunrise = sun[0].rising;
+    sky.sunset = sun[0].setting;
+    if (sun[0].all.empty())
+        sky.sunDay = sun[0].upAtStart ? DaySky::SunDay::MidnightSun : DaySky::SunDay::PolarNight;
+    sky.civilDawn = sun[1].rising, sky.civilDusk = sun[1].setting;
+    sky.nauticalDawn = sun[2].rising, sky.nauticalDusk = sun[2].setting;
+    sky.astronomicalDawn = sun[3].rising, sky.astronomicalDusk = sun[3].setting;
+    const std::array<Crossings, 1> noon = crossingsOf(
+        [&](double t) {
+            const double h = sky::hourAngle(sunTrack(t), lon, t);
+            // The hour angle's jump from +180 to -180 is the lower transit, not noon.
+            return std::abs(h) > 90 ? -90.0 : h;
+        },
+        std::array<double, 1>{0}, sky.start, sky.end, climbPerDay(0, 0.002));
+    sky.solarNoon = noon[0].rising;
+    sky.daylightHours = daylightOf(sun[0], sky.start, sky.end);
+    caches.daylight[day.toJulianDay()] = sky.daylightHours;
+    const auto before = caches.daylight.find(day.toJulianDay() - 1);
+    double daylightBefore = 0;
+    if (before != caches.daylight.end()) {
+        daylightBefore = before->second;
+    } else {
+        const double dayBefore = localMoment(day.addDays(-1), 0, place);
+        daylightBefore =
+            daylightOf(crossingsOf(sunAltitude, std::array<double, 1>{SunHorizon}, dayBefore, sky.start, sunClimb)[0],
+                       dayBefore, sky.start);
+        caches.daylight[day.toJulianDay() - 1] = daylightBefore;
+    }
+    if (caches.daylight.size() > CacheLimit)
+        caches.daylight.clear();
+    sky.daylightChangeMinutes = (sky.daylightHours - daylightBefore) * 60;
+
+    Track& moonTrack = caches.moon;
+    const std::array<Crossings, 1> moon =
+        crossingsOf([&](double t) { return sky::altitude(sky::topocentric(moonTrack(t), lat, lon, t), lat, lon, t); },
+                    std::array<double, 1>{MoonHorizon}, sky.start, sky.end, climbPerDay(lat, 0.01));
+    sky.moonrise = moon[0].rising;
+    sky.moonset = moon[0].setting;
+    if (moon[0].all.empty())
+        sky.moonDay = moon[0].upAtStart ? DaySky::MoonDay::UpAllDay : DaySky::MoonDay::DownAllDay;
+
+    sky.evening = localMoment(day, 18, place);
+    const sky::MoonLight light = sky::moonLightFrom(sunTrack(sky.evening), moonTrack(sky.evening), sky.evening);
+    sky.phase = light.elongation;
+    sky.litFraction = light.litFraction;
+    sky.nextNewMoon = nextPhase(0, sky.start);
+    sky.nextFirstQuarter = nextPhase(1, sky.start);
+    sky.nextFullMoon = nextPhase(2, sky.start);
+    sky.nextLastQuarter = nextPhase(3, sky.start);
+    sky.ageDays = sky.evening - previousNewMoon(sky.evening);
+    return sky;
+}
+
+double eveningMoonPhase(const QDate& day, const SkyPlace& place)
+{
+    return sky::moonElongation(localMoment(day, 18, place));
+}

@@ -1,0 +1,74 @@
+#pragma once
+#include <QDate>
+#include <functional>
+#include <optional>
+
+// Where the sky is seen from, and the clock of the place.
+struct SkyPlace
+{
+    double latitude = 0;      // degrees, north positive
+    double longitudeEast = 0; // degrees, east positive
+    // The zone's offset from Greenwich at a moment (Julian day, UT), in hours east: the day's events each take the
+    // offset of their own moment, so a change to or from daylight saving falls where it falls.
+    std::function<double(double julianDayUt)> offsetHoursAt;
+};
+
+// Moments are Julian days of Universal Time; an empty one is an event the day does not have.
+using SkyMoment = std::optional<double>;
+
+// The sky of one local day (from 00:00 to the next 00:00 of the place's clock).
+struct DaySky
+{
+    enum class SunDay { RisesAndSets, MidnightSun, PolarNight };
+    enum class MoonDay { RisesOrSets, UpAllDay, DownAllDay };
+
+    QDate day;
+    double start = 0, end = 0; // the local day, UT
+    SkyMoment astronomicalDawn, nauticalDawn, civilDawn, sunrise, solarNoon, sunset, civilDusk, nauticalDusk,
+        astronomicalDusk;
+    SunDay sunDay = SunDay::RisesAndSets;
+    double daylightHours = 0;         // time the sun's centre is above -0.833 degrees during the day
+    double daylightChangeMinutes = 0; // against the day before
+    SkyMoment moonrise, moonset;
+    MoonDay moonDay = MoonDay::RisesOrSets;
+    // The moon at 18:00 local time, as the toolbar shows it.
+    double evening = 0;
+    double phase = 0;       // elongation in radians, 0 new moon .. pi full .. 2 pi
+    double litFraction = 0; // 0..1
+    double ageDays = 0;     // since the last new moon
+    // The next of each after the day's start.
+    double nextNewMoon = 0, nextFirstQuarter = 0, nextFullMoon = 0, nextLastQuarter = 0;
+};
+
+// Computes days at one place and keeps what a neighbouring day will ask for again (the bodies' positions on a
+// fixed grid of moments, the phase moments found), so a click on the next day costs a fraction of the first.
+class SkyCalculator
+{
+public:
+    SkyCalculator();
+    ~SkyCalculator();
+    SkyCalculator(const SkyCalculator&) = delete;
+    SkyCalculator& operator=(const SkyCalculator&) = delete;
+
+    DaySky dayAt(const QDate& day, const SkyPlace& place);
+    // The moon's phase angle (radians, 0 new .. pi full) at 18:00 local time of a day.
+    double eveningPhase(const QDate& day, const SkyPlace& place);
+    // The next moment at or after `from` when the moon's elongation reaches quarter (0 new moon, 1 first quarter,
+    // 2 full, 3 last quarter).
+    double nextPhase(int quarter, double from);
+    double previousNewMoon(double before);
+    void forget();
+
+private:
+    // The moment of quarter q of lunation k (0: the new moon of 6 January 2000).
+    double phaseOfLunation(long long k, int quarter);
+
+    struct Caches;
+    Caches* m_caches;
+};
+
+// Julian day (UT) of local midnight starting a day at a place.
+double localDayStart(const QDate& day, const SkyPlace& place);
+
+// The moon's phase angle (radians, 0 new .. pi full) at 18:00 local time of a day: one position of each body.
+double eveningMoonPhase(const QDate& day, const SkyPlace& place);

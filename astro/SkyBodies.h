@@ -1,0 +1,46 @@
+#pragma once
+
+// The sun and the moon as libnova computes them, for a moment given as a Julian day of Universal Time. Positions
+// are geocentric and referred to the equator and equinox of the date; angles in degrees.
+namespace sky {
+
+struct Position
+{
+    double rightAscension = 0; // degrees, 0..360
+    double declination = 0;    // degrees
+    double distanceKm = 0;     // from the earth's centre (the sun's is given as one astronomical unit)
+};
+
+Position sunAt(double julianDayUt);
+Position moonAt(double julianDayUt);
+
+// The moon's lead over the sun in ecliptic longitude, in radians in [0, 2 pi): 0 new moon, pi/2 first quarter, pi
+// full, 3 pi/2 last quarter.
+double moonElongation(double julianDayUt);
+// The elongation with the lit share of the moon's disc (0..1), from the two bodies' geocentric places at a moment.
+struct MoonLight
+{
+    double elongation;
+    double litFraction;
+};
+MoonLight moonLightFrom(const Position& sun, const Position& moon, double julianDayUt);
+
+// Apparent sidereal time at Greenwich, in degrees.
+double siderealDegrees(double julianDayUt);
+
+// The moon seen from a place on the surface (latitude north positive, longitude east positive): its geocentric
+// position moved by the parallax at that moment.
+Position topocentric(const Position& geocentric, double latitude, double longitudeEast, double julianDayUt);
+
+// Altitude of a position above the horizon of a place at a moment, geometric (no refraction), in degrees.
+double altitude(const Position& position, double latitude, double longitudeEast, double julianDayUt);
+// The position's hour angle at a place, in degrees in (-180, 180].
+double hourAngle(const Position& position, double longitudeEast, double julianDayUt);
+
+// A moment of Terrestrial Time (JDE) in Universal Time.
+double universalTime(double julianDayTt);
+
+// Julian day of 00:00 UT of a Gregorian date.
+double julianDayOf(int year, int month, int day);
+
+} // namespace sky

@@ -1,0 +1,179 @@
+#include "astro/DaySky.h"
+#include "astro/SunReport.h"
+#include <QFile>
+#include <QMap>
+#include <QtTest>
+#include <cmath>
+
+// The day's sky against a reference computed once with PyEphem (tools/skyReference.py): cities from the equator to
+// 70 degrees, days from 1700 to 3000, each event within its tolerance or, where the reference has none, absent.
+namespace {
+struct Sample
+{
+    QString place;
+    double latitude = 0, longitude = 0;
+    int offset = 0;
+    QDate day;
+    QMap<QString, QString> events; // event name -> Julian day text, "-" for none
+};
+
+QList<Sample> readReference()
+{
+    QFile file(QStringLiteral(DORVANE_SOURCE_DIR "/tests/astro/data/skyReference.csv"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QList<Sample> samples;
+    file.readLine();
+    while (!file.atEnd()) {
+        const QStringList f = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
+        if (f.size() != 7)
+            continue;
+        const QDate day = QDate::fromString(f[4], Qt::ISODate);
+        if (samples.isEmpty() || samples.last().place != f[0] || samples.last().day != day)
+            samples.append({f[0], f[1].toDouble(), f[2].toDouble(), f[3].toInt(), day, {}});
+        samples.last().events.insert(f[5], f[6]);
+    }
+    return samples;
+}
+
+struct Figure
+{
+    const char* name;
+    SkyMoment DaySky::*moment;
+    double toleranceMinutes;
+};
+
+const Figure Figures[] = {
+    {"astronomicalDawn", &DaySky::astronomicalDawn, 1},
+    {"nauticalDawn", &DaySky::nauticalDawn, 1},
+    {"civilDawn", &DaySky::civilDawn, 1},
+    {"sunrise", &DaySky::sunrise, 1},
+    {"solarNoon", &DaySky::solarNoon, 1},
+    {"sunset", &DaySky::sunset, 1},
+    {"civilDusk", &DaySky::civilDusk, 1},
+    {"nauticalDusk", &DaySky::nauticalDusk, 1},
+    {"astronomicalDusk", &DaySky::astronomicalDusk, 1},
+    {"moonrise", &DaySky::moonrise, 2},
+    {"moonset", &DaySky::moonset, 2},
+};
+
+struct Phase
+{
+    const char* name;
+    double DaySky::*moment;
+};
+const Phase Phases[] = {{"newMoon", &DaySky::nextNewMoon},
+                        {"firstQuarter", &DaySky::nextFirstQuarter},
+                        {"fullMoon", &DaySky::nextFullMoon},
+                        {"lastQuarter", &DaySky::nextLastQuarter}};
+constexpr double PhaseToleranceMinutes = 5;
+constexpr double LitTolerance = 0.005; // the panel shows whole percents
+
+QMap<QString, double> worst; // largest error per figure, in minutes
+
+void note(const QString& figure, double minutes)
+{
+    worst[figure] = std::max(worst.value(figure), minutes);
+}
+
+// Steps apart on the 28-step ring of pictures.
+int stepsApart(int a, int b)
+{
+    const int d = std::abs(a - b) % 28;
+    return std::min(d, 28 - d);
+}
+} // namespace
+
+class TestSkyReference : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testAgainstReference_data();
+    void testAgainstReference();
+    void testPictureFollowsTheTruePhase();
+    void cleanupTestCase();
+};
+
+void TestSkyReference::testAgainstReference_data()
+{
+    QTest::addColumn<int>("index");
+    const QList<Sample> samples = readReference();
+    QVERIFY2(samples.size() >= 100, "the reference table is missing");
+    for (int i = 0; i < samples.size(); ++i)
+        QTest::addRow("%s %s", qPrintable(samples[i].place), qPrintable(samples[i].day.toString(Qt::ISODate))) << i;
+}
+
+void TestSkyReference::testAgainstReference()
+{
+    static const QList<Sample> samples = readReference();
+    QFETCH(int, index);
+    const Sample& sample = samples[index];
+    const double offset = sample.offset;
+    const SkyPlace place{sample.latitude, sample.longitude, [offset](double) { return offset; }};
+    SkyCalculator calculator;
+    const DaySky sky = calculator.dayAt(sample.day, place);
+    for (const Figure& figure : Figures) {
+        const QString expected = sample.events.value(QLatin1String(figure.name));
+        const SkyMoment actual = sky.*figure.moment;
+        if (expected == QLatin1String("-")) {
+            QVERIFY2(!actual, figure.name);
+            continue;
+        }
+        QVERIFY2(actual, figure.name);
+        const double minutes = std::abs(*actual - expected.toDouble()) * 1440;
+        note(QLatin1String(figure.name), minutes);
+        QVERIFY2(minutes <= figure.toleranceMinutes,
+                 qPrintable(QStringLiteral("%1 off by %2 min").arg(QLatin1String(figure.name)).arg(minutes)));
+    }
+    for (const Phase& phase : Phases) {
+        const double minutes =
+            std::abs(sky.*phase.moment - sample.events.value(QLatin1String(phase.name)).toDouble()) * 1440;
+        note(QLatin1String(phase.name), minutes);
+        QVERIFY2(minutes <= PhaseToleranceMinutes,
+                 qPrintable(QStringLiteral("%1 off by %2 min").arg(QLatin1String(phase.name)).arg(minutes)));
+    }
+    // The picture the toolbar shows, from the phase at 18:00, is the reference's or its neighbour.
+    const double truePhase = sample.events.value(QStringLiteral("phase18")).toDouble();
+    const int shown = moonPictureFor(calculator.eveningPhase(sample.day, place));
+    QVERIFY(shown != 0);
+    QVERIFY2(stepsApart(shown, moonPictureFor(truePhase)) <= 1, qPrintable(QString::number(shown)));
+    const double lit = sample.events.value(QStringLiteral("lit18")).toDouble();
+    note(QStringLiteral("lit18 (share)"), std::abs(sky.litFraction - lit));
+    QVERIFY2(std::abs(sky.litFraction - lit) <= LitTolerance, qPrintable(QString::number(sky.litFraction)));
+    note(QStringLiteral("phase18 (degrees)"), std::abs(std::remainder(sky.phase - truePhase, 2 * M_PI)) * 180 / M_PI);
+}
+
+// The toolbar's picture at 18:00 (Greenwich) on every 97th day of 1700-3000: the reference's picture or its
+// neighbour. The mean-lunation model it replaces was ten days off in 1700.
+void TestSkyReference::testPictureFollowsTheTruePhase()
+{
+    QFile file(QStringLiteral(DORVANE_SOURCE_DIR "/tests/astro/data/eveningPhases.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    file.readLine();
+    const SkyPlace greenwich{51.48, 0.0, [](double) { return 0.0; }};
+    int days = 0, same = 0;
+    while (!file.atEnd()) {
+        const QStringList f = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
+        if (f.size() != 2)
+            continue;
+        const QDate day = QDate::fromString(f[0], Qt::ISODate);
+        const int expected = moonPictureFor(f[1].toDouble());
+        const int shown = moonPictureFor(eveningMoonPhase(day, greenwich));
+        QVERIFY2(stepsApart(shown, expected) <= 1,
+                 qPrintable(QStringLiteral("%1: %2 for %3").arg(f[0]).arg(shown).arg(expected)));
+        ++days;
+        same += shown == expected;
+    }
+    QVERIFY(days > 4000);
+    qInfo("moon picture: %d of %d days the reference's own, the rest a neighbour", same, days);
+}
+
+void TestSkyReference::cleanupTestCase()
+{
+    for (auto it = worst.cbegin(); it != worst.cend(); ++it)
+        qInfo("largest error %s: %.3f", qPrintable(it.key()), it.value());
+}
+
+QTEST_GUILESS_MAIN(TestSkyReference)
+#include "TestSkyReference.moc"
