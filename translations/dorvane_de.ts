@@ -85,6 +85,225 @@
     </message>
 </context>
 <context>
+    <name>DayPanel</name>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lear first day</source>
+        <translation>Ersten Tag &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 week</source>
+        <translation>%1 Woche</translation>
+    </message>
+    <message>
+        <source>%1 weeks</source>
+        <translation>%1 Wochen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>keine Änderung</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Day of year</source>
+        <translation>Tag des Jahres</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>ISO week</source>
+        <translation>ISO-Woche</translation>
+    </message>
+    <message>
+        <source>Span week (Sun to Sat)</source>
+        <translation>Woche der Spanne (So bis Sa)</translation>
+    </message>
+    <message>
+        <source>none this day</source>
+        <translation>keine an diesem Tag</translation>
+    </message>
+    <message>
+        <source>Astronomical dawn</source>
+        <translation>Astronomische Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>Nautical dawn</source>
+        <translation>Nautische Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>Civil dawn</source>
+        <translation>Bürgerliche Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Solar noon</source>
+        <translation>Sonnenhöchststand</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Civil dusk</source>
+        <translation>Bürgerliche Abenddämmerung</translation>
+    </message>
+    <message>
+        <source>Nautical dusk</source>
+        <translation>Nautische Abenddämmerung</translation>
+    </message>
+    <message>
+        <source>Astronomical dusk</source>
+        <translation>Astronomische Abenddämmerung</translation>
+    </message>
+    <message>
+        <source>none: midnight sun, up all day</source>
+        <translation>keiner: Mitternachtssonne, den ganzen Tag oben</translation>
+    </message>
+    <message>
+        <source>none: polar night, down all day</source>
+        <translation>keiner: Polarnacht, den ganzen Tag unten</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Midnight sun: above the horizon all day</source>
+        <translation>Mitternachtssonne: den ganzen Tag über dem Horizont</translation>
+    </message>
+    <message>
+        <source>Polar night: below the horizon all day</source>
+        <translation>Polarnacht: den ganzen Tag unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>Tageslänge</translation>
+    </message>
+    <message>
+        <source>Change from day before</source>
+        <translation>Änderung zum Vortag</translation>
+    </message>
+    <message>
+        <source>none: the moon is up all day</source>
+        <translation>keiner: der Mond ist den ganzen Tag oben</translation>
+    </message>
+    <message>
+        <source>none: the moon is down all day</source>
+        <translation>keiner: der Mond ist den ganzen Tag unten</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Mondaufgang</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Monduntergang</translation>
+    </message>
+    <message>
+        <source>Moon phase at 18:00</source>
+        <translation>Mondphase um 18:00</translation>
+    </message>
+    <message>
+        <source>Moon lit</source>
+        <translation>Mond beleuchtet</translation>
+    </message>
+    <message>
+        <source>Moon age</source>
+        <translation>Mondalter</translation>
+    </message>
+    <message>
+        <source>Next new moon</source>
+        <translation>Nächster Neumond</translation>
+    </message>
+    <message>
+        <source>Next first quarter</source>
+        <translation>Nächstes erstes Viertel</translation>
+    </message>
+    <message>
+        <source>Next full moon</source>
+        <translation>Nächster Vollmond</translation>
+    </message>
+    <message>
+        <source>Next last quarter</source>
+        <translation>Nächstes letztes Viertel</translation>
+    </message>
+    <message>
+        <source>First day of a span</source>
+        <translation>Erster Tag einer Spanne</translation>
+    </message>
+    <message>
+        <source>Span</source>
+        <translation>Spanne</translation>
+    </message>
+    <message>
+        <source>Counting both days</source>
+        <translation>Beide Tage gezählt</translation>
+    </message>
+    <message>
+        <source>Span in weeks</source>
+        <translation>Spanne in Wochen</translation>
+    </message>
+    <message>
+        <source>Span weeks touched</source>
+        <translation>Berührte Wochen</translation>
+    </message>
+    <message>
+        <source>Months touched</source>
+        <translation>Berührte Monate</translation>
+    </message>
+    <message>
+        <source>%1 month</source>
+        <translation>%1 Monat</translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation>%1 Monate</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Sun up or down all day</source>
@@ -434,6 +653,10 @@ Heute: </translation>
     <message>
         <source>, %1 days earlier</source>
         <translation>, %1 Tage früher</translation>
+    </message>
+    <message>
+        <source>Day panel</source>
+        <translation>Tagesfenster</translation>
     </message>
 </context>
 <context>

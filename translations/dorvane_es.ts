@@ -85,6 +85,225 @@
     </message>
 </context>
 <context>
+    <name>DayPanel</name>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear first day</source>
+        <translation>&amp;Borrar el primer día</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>%1 week</source>
+        <translation>%1 semana</translation>
+    </message>
+    <message>
+        <source>%1 weeks</source>
+        <translation>%1 semanas</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>sin cambio</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Day of year</source>
+        <translation>Día del año</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>ISO week</source>
+        <translation>Semana ISO</translation>
+    </message>
+    <message>
+        <source>Span week (Sun to Sat)</source>
+        <translation>Semana del intervalo (dom. a sáb.)</translation>
+    </message>
+    <message>
+        <source>none this day</source>
+        <translation>ninguno este día</translation>
+    </message>
+    <message>
+        <source>Astronomical dawn</source>
+        <translation>Alba astronómica</translation>
+    </message>
+    <message>
+        <source>Nautical dawn</source>
+        <translation>Alba náutica</translation>
+    </message>
+    <message>
+        <source>Civil dawn</source>
+        <translation>Alba civil</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Salida del sol</translation>
+    </message>
+    <message>
+        <source>Solar noon</source>
+        <translation>Mediodía solar</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Puesta del sol</translation>
+    </message>
+    <message>
+        <source>Civil dusk</source>
+        <translation>Crepúsculo civil</translation>
+    </message>
+    <message>
+        <source>Nautical dusk</source>
+        <translation>Crepúsculo náutico</translation>
+    </message>
+    <message>
+        <source>Astronomical dusk</source>
+        <translation>Crepúsculo astronómico</translation>
+    </message>
+    <message>
+        <source>none: midnight sun, up all day</source>
+        <translation>ninguna: sol de medianoche, arriba todo el día</translation>
+    </message>
+    <message>
+        <source>none: polar night, down all day</source>
+        <translation>ninguna: noche polar, abajo todo el día</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Midnight sun: above the horizon all day</source>
+        <translation>Sol de medianoche: sobre el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>Polar night: below the horizon all day</source>
+        <translation>Noche polar: bajo el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>Duración del día</translation>
+    </message>
+    <message>
+        <source>Change from day before</source>
+        <translation>Cambio respecto al día anterior</translation>
+    </message>
+    <message>
+        <source>none: the moon is up all day</source>
+        <translation>ninguna: la luna está arriba todo el día</translation>
+    </message>
+    <message>
+        <source>none: the moon is down all day</source>
+        <translation>ninguna: la luna está abajo todo el día</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Salida de la luna</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Puesta de la luna</translation>
+    </message>
+    <message>
+        <source>Moon phase at 18:00</source>
+        <translation>Fase lunar a las 18:00</translation>
+    </message>
+    <message>
+        <source>Moon lit</source>
+        <translation>Luna iluminada</translation>
+    </message>
+    <message>
+        <source>Moon age</source>
+        <translation>Edad de la luna</translation>
+    </message>
+    <message>
+        <source>Next new moon</source>
+        <translation>Próxima luna nueva</translation>
+    </message>
+    <message>
+        <source>Next first quarter</source>
+        <translation>Próximo cuarto creciente</translation>
+    </message>
+    <message>
+        <source>Next full moon</source>
+        <translation>Próxima luna llena</translation>
+    </message>
+    <message>
+        <source>Next last quarter</source>
+        <translation>Próximo cuarto menguante</translation>
+    </message>
+    <message>
+        <source>First day of a span</source>
+        <translation>Primer día de un intervalo</translation>
+    </message>
+    <message>
+        <source>Span</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Counting both days</source>
+        <translation>Contando ambos días</translation>
+    </message>
+    <message>
+        <source>Span in weeks</source>
+        <translation>Intervalo en semanas</translation>
+    </message>
+    <message>
+        <source>Span weeks touched</source>
+        <translation>Semanas tocadas</translation>
+    </message>
+    <message>
+        <source>Months touched</source>
+        <translation>Meses tocados</translation>
+    </message>
+    <message>
+        <source>%1 month</source>
+        <translation>%1 mes</translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation>%1 meses</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Sun up or down all day</source>
@@ -434,6 +653,10 @@ Hoy: </translation>
     <message>
         <source>, %1 days earlier</source>
         <translation>, %1 días antes</translation>
+    </message>
+    <message>
+        <source>Day panel</source>
+        <translation>Panel del día</translation>
     </message>
 </context>
 <context>

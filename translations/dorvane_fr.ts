@@ -85,6 +85,225 @@
     </message>
 </context>
 <context>
+    <name>DayPanel</name>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>C&amp;lear first day</source>
+        <translation>&amp;Effacer le premier jour</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>%1 week</source>
+        <translation>%1 semaine</translation>
+    </message>
+    <message>
+        <source>%1 weeks</source>
+        <translation>%1 semaines</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>sans changement</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Day of year</source>
+        <translation>Jour de l&apos;année</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>ISO week</source>
+        <translation>Semaine ISO</translation>
+    </message>
+    <message>
+        <source>Span week (Sun to Sat)</source>
+        <translation>Semaine de l&apos;intervalle (dim. à sam.)</translation>
+    </message>
+    <message>
+        <source>none this day</source>
+        <translation>aucun ce jour</translation>
+    </message>
+    <message>
+        <source>Astronomical dawn</source>
+        <translation>Aube astronomique</translation>
+    </message>
+    <message>
+        <source>Nautical dawn</source>
+        <translation>Aube nautique</translation>
+    </message>
+    <message>
+        <source>Civil dawn</source>
+        <translation>Aube civile</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Lever du soleil</translation>
+    </message>
+    <message>
+        <source>Solar noon</source>
+        <translation>Midi solaire</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Civil dusk</source>
+        <translation>Crépuscule civil</translation>
+    </message>
+    <message>
+        <source>Nautical dusk</source>
+        <translation>Crépuscule nautique</translation>
+    </message>
+    <message>
+        <source>Astronomical dusk</source>
+        <translation>Crépuscule astronomique</translation>
+    </message>
+    <message>
+        <source>none: midnight sun, up all day</source>
+        <translation>aucun : soleil de minuit, levé toute la journée</translation>
+    </message>
+    <message>
+        <source>none: polar night, down all day</source>
+        <translation>aucun : nuit polaire, couché toute la journée</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Midnight sun: above the horizon all day</source>
+        <translation>Soleil de minuit : au-dessus de l&apos;horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>Polar night: below the horizon all day</source>
+        <translation>Nuit polaire : sous l&apos;horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>Durée du jour</translation>
+    </message>
+    <message>
+        <source>Change from day before</source>
+        <translation>Écart avec la veille</translation>
+    </message>
+    <message>
+        <source>none: the moon is up all day</source>
+        <translation>aucun : la lune est levée toute la journée</translation>
+    </message>
+    <message>
+        <source>none: the moon is down all day</source>
+        <translation>aucun : la lune est couchée toute la journée</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Lever de la lune</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Coucher de la lune</translation>
+    </message>
+    <message>
+        <source>Moon phase at 18:00</source>
+        <translation>Phase de la lune à 18:00</translation>
+    </message>
+    <message>
+        <source>Moon lit</source>
+        <translation>Lune éclairée</translation>
+    </message>
+    <message>
+        <source>Moon age</source>
+        <translation>Âge de la lune</translation>
+    </message>
+    <message>
+        <source>Next new moon</source>
+        <translation>Prochaine nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Next first quarter</source>
+        <translation>Prochain premier quartier</translation>
+    </message>
+    <message>
+        <source>Next full moon</source>
+        <translation>Prochaine pleine lune</translation>
+    </message>
+    <message>
+        <source>Next last quarter</source>
+        <translation>Prochain dernier quartier</translation>
+    </message>
+    <message>
+        <source>First day of a span</source>
+        <translation>Premier jour d&apos;un intervalle</translation>
+    </message>
+    <message>
+        <source>Span</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Counting both days</source>
+        <translation>En comptant les deux jours</translation>
+    </message>
+    <message>
+        <source>Span in weeks</source>
+        <translation>Intervalle en semaines</translation>
+    </message>
+    <message>
+        <source>Span weeks touched</source>
+        <translation>Semaines touchées</translation>
+    </message>
+    <message>
+        <source>Months touched</source>
+        <translation>Mois touchés</translation>
+    </message>
+    <message>
+        <source>%1 month</source>
+        <translation>%1 mois</translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation>%1 mois</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Sun up or down all day</source>
@@ -434,6 +653,10 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>, %1 days earlier</source>
         <translation>, %1 jours plus tôt</translation>
+    </message>
+    <message>
+        <source>Day panel</source>
+        <translation>Panneau du jour</translation>
     </message>
 </context>
 <context>
