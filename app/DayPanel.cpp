@@ -1,5 +1,6 @@
 #include "app/DayPanel.h"
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -90,4 +91,10 @@ void DayPanel::placeBeside(const QRect& mainFrame, const QRect& screen)
                                                             : screen.left();
     const int y = std::clamp(mainFrame.top(), screen.top(), std::max(screen.top(), screen.bottom() - size.height()));
     move(x, y);
+}
+
+void DayPanel::closeEvent(QCloseEvent* event)
+{
+    emit closed();
+    QWidget::closeEvent(event);
 }

@@ -20,6 +20,11 @@ public:
 
 signals:
     void clearFirstClick();
+    // Closed by the user (its button or the close box), not by the end of the run.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QList<PanelLine> m_lines;

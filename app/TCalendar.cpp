@@ -17,9 +17,9 @@
 #include "runtime/DateText.h"
 #include <QAction>
 #include <QEvent>
-#include <QTimer>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -204,6 +204,9 @@ void TCalendar::FormActivate()
         m_remembered->restoreView();
         if (restoring)
             movePointer(pointer::Target::CloseButton);
+        // The panel comes back beside the window where the window now stands.
+        if (m_remembered->keeper().state().dayPanelOpen)
+            openDayPanel();
     }
     // After the activation's own boxes, and never inside it: the dialog runs a loop of its own.
     if (std::exchange(m_askForPlace, false) && m_home) {
@@ -313,7 +316,9 @@ void TCalendar::openDayPanel()
         m_dayPanel = new DayPanel(this);
         m_sky = std::make_unique<SkyCalculator>();
         connect(m_dayPanel, &DayPanel::clearFirstClick, this, &TCalendar::clearFirstClick);
+        connect(m_dayPanel, &DayPanel::closed, this, [this] { rememberDayPanel(false); });
     }
+    rememberDayPanel(true);
     if (!m_panelDay.isValid())
         m_panelDay = rt::toQDate(nowOf(m_services));
     updateDayPanel();
@@ -321,6 +326,12 @@ void TCalendar::openDayPanel()
     m_dayPanel->placeBeside(frameGeometry(), screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080));
     m_dayPanel->show();
     m_dayPanel->raise();
+}
+
+void TCalendar::rememberDayPanel(bool open)
+{
+    if (m_remembered)
+        m_remembered->keeper().update([open](WindowState& state) { state.dayPanelOpen = open; });
 }
 
 void TCalendar::updateDayPanel()

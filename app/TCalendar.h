@@ -116,6 +116,7 @@ private:
     bool m_centred = false;
     // The day the panel tells, and the last span of two clicks.
     void updateDayPanel();
+    void rememberDayPanel(bool open);
     void clearFirstClick();
     DayPanel* m_dayPanel = nullptr;
     std::unique_ptr<SkyCalculator> m_sky;

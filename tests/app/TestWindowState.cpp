@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "app/DayPanel.h"
 #include "app/RememberedWindow.h"
 #include "app/Screens.h"
 #include "app/WindowState.h"
@@ -216,10 +217,15 @@ void TestWindowState::testTheWindowComesBackAsLeft()
         app.click(names::SpeedButton7);
         app.click(names::SpeedButton5);
         app.click(names::SpeedButton1);
+        QApplication::setActiveWindow(app.calendar.get());
+        QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
+        QTest::keyClick(app.month(1)->dayView(), Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(app.calendar->dayPanel());
         // Written a moment after the change, before the window closes.
         QTRY_COMPARE(windowstate::read(path).weekNumbers, true);
         leftAt = client(app);
         app.calendar->close();
+        QVERIFY(windowstate::read(path).dayPanelOpen);
         QCOMPARE(app.folder.read(), prefsBefore);
     }
     App app;
@@ -233,10 +239,18 @@ void TestWindowState::testTheWindowComesBackAsLeft()
     QVERIFY(app.month(1)->WeekNumbers());
     QVERIFY(app.calendar->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(client(app), leftAt);
+    auto* panel = app.calendar->dayPanel();
+    QVERIFY(panel && panel->isVisible());
+    // Closed by the user, it stays closed at the next start.
+    panel->close();
+    app.calendar->close();
+    QCOMPARE(windowstate::read(path).dayPanelOpen, false);
+    QVERIFY(windowstate::read(path).weekNumbers);
     // The compact view shows today's month first, as when entered by hand in today's year.
     QCOMPARE(app.date(1), QDate(2024, 5, 1));
     // The pointer rests on the close button of the view shown.
     QCOMPARE(app.world.pointer.last(), app.calendar->pointerTarget(pointer::Target::CloseButton));
+    app.calendar->show();
     // Back to the full view (where it stands is the real-window journey's to see: this platform's frame differs).
     app.click(names::SpeedButton8);
     QCOMPARE(app.outerSize(), QSize(800, 485));
