@@ -40,7 +40,7 @@ bool RememberedWindow::placeFullView()
     const std::optional<QPoint>& position = m_keeper.state().fullPosition;
     if (!position || !windowstate::reachable(*position, outerSize(toolbar::fullLayout()), m_screens.geometries()))
         return false;
-    m_window.move(*position);
+    m_window.move(windowstate::withinScreen(*position, outerSize(toolbar::fullLayout()), m_screens.geometries()));
     return true;
 }
 
@@ -56,7 +56,8 @@ void RememberedWindow::restoreView()
     if (state.compactPosition &&
         windowstate::reachable(*state.compactPosition, outerSize(toolbar::compactLayout(state.compactMonths)),
                                m_screens.geometries()))
-        m_views.setCompactPosition(*state.compactPosition);
+        m_views.setCompactPosition(windowstate::withinScreen(
+            *state.compactPosition, outerSize(toolbar::compactLayout(state.compactMonths)), m_screens.geometries()));
     if (state.view == WindowState::View::Compact)
         m_views.restoreCompact();
     // Switching the view turns them off, so they come back last.

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -152,6 +153,27 @@ bool reachable(const QPoint& corner, const QSize& outer, const QList<QRect>& scr
             return true;
     }
     return false;
+}
+
+QPoint withinScreen(const QPoint& corner, const QSize& outer, const QList<QRect>& screens)
+{
+    const QRect titleBar(corner, QSize(outer.width(), TitleBarHeight));
+    const QRect* best = nullptr;
+    qint64 bestArea = 0;
+    for (const QRect& screen : screens) {
+        const QRect shown = titleBar.intersected(screen);
+        const qint64 area = qint64(shown.width()) * shown.height();
+        if (area > bestArea) {
+            best = &screen;
+            bestArea = area;
+        }
+    }
+    if (!best)
+        return corner;
+    // Larger than the screen, the window keeps its top-left corner on it.
+    const auto clamp = [](int value, int low, int high) { return std::max(low, std::min(value, high)); };
+    return QPoint(clamp(corner.x(), best->left(), std::max(best->left(), best->right() + 1 - outer.width())),
+                  clamp(corner.y(), best->top(), std::max(best->top(), best->bottom() + 1 - outer.height())));
 }
 
 } // namespace windowstate

@@ -44,5 +44,8 @@ bool write(const QString& path, const WindowState& state);
 // Whether a window of that outer size with its top-left corner there could still be grabbed by its title bar on
 // one of the screens: a monitor unplugged since, or a smaller desktop, leaves it nowhere.
 bool reachable(const QPoint& corner, const QSize& outer, const QList<QRect>& screens);
+// A reachable corner moved just enough for the whole window to lie on the screen that shows most of its title bar:
+// a window left there at another display scale, or on a larger desktop, would otherwise hang over the edge.
+QPoint withinScreen(const QPoint& corner, const QSize& outer, const QList<QRect>& screens);
 
 } // namespace windowstate

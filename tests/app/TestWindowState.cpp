@@ -172,21 +172,31 @@ void TestWindowState::testReachable_data()
     QTest::addColumn<QPoint>("corner");
     QTest::addColumn<QList<QRect>>("screens");
     QTest::addColumn<bool>("reachable");
+    // Where a reachable window of 800 x 485 is put: wholly on the screen that shows most of its title bar.
+    QTest::addColumn<QPoint>("placed");
     const QList<QRect> one{QRect(0, 0, 1024, 768)};
     const QList<QRect> two{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
     const QList<QRect> leftOfPrimary{QRect(0, 0, 1920, 1080), QRect(-1280, 0, 1280, 1024)};
-    QTest::newRow("centred") << QPoint(112, 141) << one << true;
-    QTest::newRow("top-left corner") << QPoint(0, 0) << one << true;
-    QTest::newRow("on the second monitor, still there") << QPoint(2100, 300) << two << true;
-    QTest::newRow("on a monitor unplugged since") << QPoint(2100, 300) << one << false;
-    QTest::newRow("on a monitor left of the primary") << QPoint(-900, 100) << leftOfPrimary << true;
-    QTest::newRow("left of the only monitor") << QPoint(-900, 100) << one << false;
-    QTest::newRow("mostly off to the left, 100 px of title bar left") << QPoint(-700, 10) << one << true;
-    QTest::newRow("off to the left but for 40 px") << QPoint(-760, 10) << one << false;
-    QTest::newRow("title bar above the screen") << QPoint(100, -20) << one << false;
-    QTest::newRow("title bar just inside the bottom") << QPoint(100, 750) << one << true;
-    QTest::newRow("below the screen") << QPoint(100, 760) << one << false;
-    QTest::newRow("no screen at all") << QPoint(0, 0) << QList<QRect>() << false;
+    const QPoint none;
+    QTest::newRow("centred") << QPoint(112, 141) << one << true << QPoint(112, 141);
+    QTest::newRow("top-left corner") << QPoint(0, 0) << one << true << QPoint(0, 0);
+    QTest::newRow("on the second monitor, still there") << QPoint(2100, 300) << two << true << QPoint(2100, 300);
+    QTest::newRow("across both monitors, mostly on the first") << QPoint(1500, 300) << two << true << QPoint(1120, 300);
+    QTest::newRow("on a monitor unplugged since") << QPoint(2100, 300) << one << false << none;
+    QTest::newRow("on a monitor left of the primary")
+        << QPoint(-900, 100) << leftOfPrimary << true << QPoint(-900, 100);
+    QTest::newRow("left of the only monitor") << QPoint(-900, 100) << one << false << none;
+    QTest::newRow("mostly off to the left, 100 px of title bar left")
+        << QPoint(-700, 10) << one << true << QPoint(0, 10);
+    QTest::newRow("off to the left but for 40 px") << QPoint(-760, 10) << one << false << none;
+    QTest::newRow("title bar above the screen") << QPoint(100, -20) << one << false << none;
+    QTest::newRow("title bar just inside the bottom") << QPoint(100, 750) << one << true << QPoint(100, 283);
+    QTest::newRow("below the screen") << QPoint(100, 760) << one << false << none;
+    QTest::newRow("left at display scale 1, started at 2")
+        << QPoint(503, 373) << QList<QRect>{QRect(0, 0, 900, 600)} << true << QPoint(100, 115);
+    QTest::newRow("a screen smaller than the window")
+        << QPoint(50, 40) << QList<QRect>{QRect(0, 0, 640, 480)} << true << QPoint(0, 0);
+    QTest::newRow("no screen at all") << QPoint(0, 0) << QList<QRect>() << false << none;
 }
 
 void TestWindowState::testReachable()
@@ -194,7 +204,10 @@ void TestWindowState::testReachable()
     QFETCH(QPoint, corner);
     QFETCH(QList<QRect>, screens);
     QFETCH(bool, reachable);
+    QFETCH(QPoint, placed);
     QCOMPARE(windowstate::reachable(corner, QSize(800, 485), screens), reachable);
+    if (reachable)
+        QCOMPARE(windowstate::withinScreen(corner, QSize(800, 485), screens), placed);
 }
 
 void TestWindowState::testTheWindowComesBackAsLeft()
@@ -213,7 +226,7 @@ void TestWindowState::testTheWindowComesBackAsLeft()
         app.calendar->move(20, 10);
         app.click(names::SpeedButton8);
         QVERIFY(app.grid().compact());
-        app.calendar->move(700, 500);
+        app.calendar->move(400, 500);
         app.click(names::SpeedButton7);
         app.click(names::SpeedButton5);
         app.click(names::SpeedButton1);
