@@ -415,7 +415,7 @@ if [ -n "$dialog" ]; then
     dx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
     dy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
     # 204x164, the readings' column to the right, the time-zone and city rows and the zone's city below Save.
-    check 7 "its client area is 429x228" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 429x228
+    check 7 "its client area is 429x260" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 429x260
     xdotool mousemove $((dx + 15)) $((dy + 115)) click 1
     xdotool mousemove $((dx + 101)) $((dy + 149)) click 1
     expect_one_box 7 "ticking military time and saving asks for a restart"
@@ -790,13 +790,13 @@ journey_parameters_keyboard()
     keys() { xdotool key --clearmodifiers --delay 60 "$@"; }
     typed() { xdotool type --delay 40 "$1"; }
 
-    # Ctrl+, opens it with the focus on Save; Tab, Tab reaches the latitude (the time-zone row lies below Save).
+    # Ctrl+, opens it with the focus on Save; four Tabs reach the latitude (the time-zone and week rows lie below Save).
     main_active() { xdotool windowactivate --sync "$window" >/dev/null 2>&1; wait_for 2 main_focused; }
     wait_for 10 main_active
     keys ctrl+comma
     check 14 "Ctrl+, opens the Parameters dialog" wait_for 5 params_focused
     # The degree sign stays: only the number is typed over.
-    keys Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
+    keys Tab Tab Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
     typed 45.5
     keys Return
     expect_one_box 14 "a latitude typed and Enter pressed asks for a restart"
@@ -808,7 +808,7 @@ journey_parameters_keyboard()
     wait_for 10 main_active
     keys ctrl+comma
     check 14 "Ctrl+, opens it again" wait_for 5 params_focused
-    keys Tab Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
+    keys Tab Tab Tab Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
     typed 10
     keys Tab Tab Tab space Escape
     check 14 "Escape closes the dialog" wait_for 5 params_gone
@@ -1239,8 +1239,9 @@ journey_parameters_hints_and_boxes()
     on_top_button() { rest_pointer && sleep 0.5 && geometry && xdotool mousemove $((X + 331)) $((Y + toolbar_top + 12)); }
     hint_after_rest() { on_top_button && wait_for 5 tip_shown; }
     no_hint_after_rest() { on_top_button && ! wait_for 3 tip_shown; }
-    # From Save, where the dialog opens: the time zone, latitude, longitude, Offset List, military time, Hints.
-    to_hints() { dialog_keys Tab Tab Tab Tab Tab Tab; }
+    # From Save, where the dialog opens: the time zone, the two week rules, latitude, longitude, Offset List,
+    # military time, Hints.
+    to_hints() { dialog_keys Tab Tab Tab Tab Tab Tab Tab Tab; }
 
     journey "22 Parameters dialog and Hints: the flag read turns them on, the click off at once, Escape saves nothing"
     folder=$(program_folder hints 01 $'W\xb097.45' $'N\xb030.15' -6)
