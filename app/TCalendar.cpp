@@ -342,12 +342,11 @@ void TCalendar::updateDayPanel()
     const double latitude = prefs::latitudeOf(preferences.latitude, rt::formatSettings()).value_or(report.latitude());
     const double longitude =
         prefs::longitudeWestOf(preferences.longitude, rt::formatSettings()).value_or(report.longitude());
-    const QString key = preferences.zone + QLatin1Char('|') + QString::number(preferences.gmtOffset) +
-                        QLatin1Char('|') + QString::number(latitude, 'g', 17) + QLatin1Char('|') +
-                        QString::number(longitude, 'g', 17);
-    if (!m_place || key != m_placeKey) {
+    // The place is made again only when what it is made of changed.
+    const PlaceInputs inputs{preferences.zone, preferences.gmtOffset, latitude, longitude};
+    if (!m_place || inputs != m_placeInputs) {
         m_place = std::make_unique<SkyPlace>(skyPlaceOf(preferences, latitude, longitude));
-        m_placeKey = key;
+        m_placeInputs = inputs;
     }
     DayPanelInput input;
     input.place = *m_place;

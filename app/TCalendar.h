@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 class AboutBox;
 class DayWatch;
@@ -122,7 +123,8 @@ private:
     std::unique_ptr<SkyCalculator> m_sky;
     // The place of the preferences the panel last read, made again only when they change (a zone is read from
     // the zone database when made).
-    QString m_placeKey;
+    using PlaceInputs = std::tuple<QString, double, double, double>;
+    PlaceInputs m_placeInputs;
     std::unique_ptr<SkyPlace> m_place;
     QDate m_panelDay;
     std::optional<QDate> m_spanFrom, m_spanTo;
