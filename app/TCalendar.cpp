@@ -8,6 +8,7 @@
 #include "app/HintSwitch.h"
 #include "app/RememberedWindow.h"
 #include "app/SkyPlaceOf.h"
+#include "app/SkyWarmUp.h"
 #include "app/Toolbar.h"
 #include "app/WindowFrame.h"
 #include "app/YearView.h"
@@ -315,8 +316,13 @@ void TCalendar::openDayPanel()
     if (!m_dayPanel) {
         m_dayPanel = new DayPanel(this);
         m_sky = std::make_unique<SkyCalculator>();
+        m_warmUp = new SkyWarmUp(*m_sky, this);
         connect(m_dayPanel, &DayPanel::clearFirstClick, this, &TCalendar::clearFirstClick);
-        connect(m_dayPanel, &DayPanel::closed, this, [this] { rememberDayPanel(false); });
+        connect(m_dayPanel, &DayPanel::closed, this, [this] {
+            m_warmUp->stop();
+            rememberDayPanel(false);
+        });
+        connect(m_year, &YearView::shownMonthsChanged, this, &TCalendar::warmUpShownDays);
     }
     rememberDayPanel(true);
     if (!m_panelDay.isValid())
@@ -326,6 +332,15 @@ void TCalendar::openDayPanel()
     m_dayPanel->placeBeside(frameGeometry(), screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080));
     m_dayPanel->show();
     m_dayPanel->raise();
+    warmUpShownDays();
+}
+
+void TCalendar::warmUpShownDays()
+{
+    if (!m_dayPanel || m_dayPanel->isHidden())
+        return;
+    const auto [from, to] = m_year->shownDays();
+    m_warmUp->prepare(from, to);
 }
 
 void TCalendar::rememberDayPanel(bool open)

@@ -20,6 +20,7 @@ class RememberedWindow;
 class Screens;
 class DayPanel;
 class SkyCalculator;
+class SkyWarmUp;
 struct SkyPlace;
 class THome;
 class Toolbar;
@@ -121,6 +122,8 @@ private:
     void clearFirstClick();
     DayPanel* m_dayPanel = nullptr;
     std::unique_ptr<SkyCalculator> m_sky;
+    SkyWarmUp* m_warmUp = nullptr;
+    void warmUpShownDays();
     // The place of the preferences the panel last read, made again only when they change (a zone is read from
     // the zone database when made).
     using PlaceInputs = std::tuple<QString, double, double, double>;

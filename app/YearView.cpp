@@ -52,7 +52,26 @@ void YearView::connectCalendars()
         this);
     // Whatever moved the first calendar's page (its arrows, the keyboard, the wheel, the program), its title follows
     // at once.
-    connect(m_month[0], &TMonthCalendar::shownMonthChanged, this, [this] { m_titles->setTitle(1, date(1)); });
+    connect(m_month[0], &TMonthCalendar::shownMonthChanged, this, [this] {
+        m_titles->setTitle(1, date(1));
+        emit shownMonthsChanged();
+    });
+}
+
+std::pair<QDate, QDate> YearView::shownDays() const
+{
+    // The grid shows a week or so of the neighbouring months around each calendar's own.
+    constexpr int NeighbourDays = 7;
+    QDate first, last;
+    for (const TMonthCalendar* month : m_month) {
+        const QDate start(month->yearShown(), month->monthShown(), 1);
+        const QDate end = start.addMonths(1).addDays(-1);
+        if (!first.isValid() || start < first)
+            first = start;
+        if (!last.isValid() || end > last)
+            last = end;
+    }
+    return {first.addDays(-NeighbourDays), last.addDays(NeighbourDays)};
 }
 
 void YearView::createCalendars()

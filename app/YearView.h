@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <utility>
 
 class BoxGate;
 class QFrame;
@@ -64,11 +65,15 @@ public:
     void clockChanged();
     void checkMidnightRestore() { m_restore->check(); }
     void focusFirstBar() { m_firstBar->setFocus(); }
+    // The first and last day the calendars' grids show.
+    std::pair<QDate, QDate> shownDays() const;
     // Where the Tab order goes on after the calendars.
     QWidget* lastInTabOrder() const { return m_month.back(); }
 
 signals:
     void dayClicked(int n);
+    // The first calendar's page moved: another year, or other months in the compact view.
+    void shownMonthsChanged();
     // Enter or a double-click on a day of calendar n.
     void dayActivated(int n);
 

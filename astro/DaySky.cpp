@@ -9,8 +9,6 @@
 namespace {
 constexpr double Pi = 3.14159265358979323846;
 constexpr double MeanLunationDays = 29.530589;
-// No two phases of a kind come closer than the shortest lunation (29.27 days).
-constexpr double PhaseGapDays = 29.2;
 constexpr double SunHorizon = -0.833; // the centre, refraction and semidiameter together
 constexpr double MoonHorizon = -0.833;
 // The scan steps up to two hours, but never further than a body can climb or sink from where it is: a star's
@@ -72,6 +70,19 @@ public:
         return out;
     }
     void clear() { m_nodes.clear(); }
+    // The nodes a reading anywhere in [from, to] asks for; false when they were all there.
+    bool prepare(double from, double to, int atMost)
+    {
+        int made = 0;
+        const auto last = static_cast<long long>(std::floor(to / m_grid)) + 2;
+        for (auto i = static_cast<long long>(std::floor(from / m_grid)) - 1; i <= last && made < atMost; ++i) {
+            if (m_nodes.count(i))
+                continue;
+            node(i);
+            ++made;
+        }
+        return made > 0;
+    }
 
 private:
     sky::Position node(long long i)
@@ -181,10 +192,15 @@ struct SkyCalculator::Caches
 {
     Track sun{&sky::sunAt, SunGridDays};
     Track moon{&sky::moonAt, MoonGridDays};
-    std::array<std::vector<double>, 4> phases;
+    // The moment of each quarter by lunation number, as found.
+    std::array<std::map<long long, double>, 4> phases;
     // Daylight hours of days already computed at the place last asked for: the day before of a neighbouring day.
     std::map<qint64, double> daylight;
     double placeLatitude = 0, placeLongitude = 0, placeOffset = 0;
+    // How far the preparation of a range of days has come: the phase quarter it is at and the moment it goes on from.
+    double preparedFrom = 0, preparedTo = 0;
+    int preparingQuarter = 0;
+    double preparingFrom = 0;
 };
 
 SkyCalculator::SkyCalculator() : m_caches(new Caches) {}
@@ -201,6 +217,7 @@ void SkyCalculator::forget()
     for (auto& list : m_caches->phases)
         list.clear();
     m_caches->daylight.clear();
+    m_caches->preparedFrom = m_caches->preparedTo = 0;
 }
 
 double localDayStart(const QDate& day, const SkyPlace& place)
@@ -256,20 +273,19 @@ double SkyCalculator::phaseOfLunation(long long k, int quarter)
 double SkyCalculator::nextPhase(int quarter, double from)
 {
     quarter &= 3;
-    std::vector<double>& known = m_caches->phases[quarter];
-    for (double moment : known)
-        if (moment >= from && moment < from + PhaseGapDays)
-            return moment;
-    // The lunation whose quarter falls nearest before `from`; the true moment may still lie on either side of it.
-    auto k = static_cast<long long>(std::floor((from - NewMoonEpoch) / MeanLunationDays - quarter / 4.0));
-    double moment = phaseOfLunation(k, quarter);
-    while (moment < from) {
-        known.push_back(moment);
-        moment = phaseOfLunation(++k, quarter);
-    }
-    known.push_back(moment);
+    std::map<long long, double>& known = m_caches->phases[quarter];
     if (known.size() > CacheLimit)
         known.clear();
+    const auto momentOf = [&](long long k) {
+        const auto found = known.find(k);
+        return found != known.end() ? found->second : known.emplace(k, phaseOfLunation(k, quarter)).first->second;
+    };
+    // The lunation whose mean quarter falls nearest before `from`; the true moment, within a day of the mean one,
+    // may still lie on either side of it.
+    auto k = static_cast<long long>(std::floor((from - NewMoonEpoch) / MeanLunationDays - quarter / 4.0));
+    double moment = momentOf(k);
+    while (moment < from)
+        moment = momentOf(++k);
     return moment;
 }
 
@@ -279,6 +295,32 @@ double SkyCalculator::previousNewMoon(double before)
     for (double later = nextPhase(0, moment + 1); later <= before; later = nextPhase(0, moment + 1))
         moment = later;
     return moment;
+}
+
+bool SkyCalculator::prepareStep(const QDate& from, const QDate& to)
+{
+    // Local days lie within 14 hours of Greenwich's; the day before is asked for its length.
+    const double start = sky::julianDayOf(from.year(), from.month(), from.day()) - 2;
+    const double end = sky::julianDayOf(to.year(), to.month(), to.day()) + 2;
+    Caches& caches = *m_caches;
+    if (start != caches.preparedFrom || end != caches.preparedTo) {
+        caches.preparedFrom = start, caches.preparedTo = end;
+        caches.preparingQuarter = 0;
+        caches.preparingFrom = start - MeanLunationDays - 1;
+    }
+    // The phases first: every day asks for the next four and the last new moon, and each costs a few positions.
+    while (caches.preparingQuarter < 4) {
+        const double moment = nextPhase(caches.preparingQuarter, caches.preparingFrom);
+        if (moment > end + MeanLunationDays) {
+            ++caches.preparingQuarter;
+            caches.preparingFrom = start - MeanLunationDays - 1;
+            continue;
+        }
+        caches.preparingFrom = moment + 1;
+        return true;
+    }
+    constexpr int PositionsPerStep = 2;
+    return caches.sun.prepare(start, end, PositionsPerStep) || caches.moon.prepare(start, end, PositionsPerStep);
 }
 
 double SkyCalculator::eveningPhase(const QDate& day, const SkyPlace& place)
@@ -300,7 +342,10 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
         caches.placeLatitude = lat, caches.placeLongitude = lon, caches.placeOffset = offset;
     }
     Track& sunTrack = caches.sun;
-    const auto sunAltitude = [&sunTrack, lat, lon](double t) { return sky::altitude(sunTrack(t), lat, lon, t); };
+    const sky::SiderealClock clock(sky.start);
+    const auto sunAltitude = [&sunTrack, &clock, lat, lon](double t) {
+        return sky::altitude(sunTrack(t), lat, lon, clock.degreesAt(t));
+    };
     constexpr std::array<double, 4> horizons{SunHorizon, -6, -12, -18};
     // The sun moves a degree a day along its path: at most 0.002 degrees a minute of altitude.
     const double sunClimb = climbPerDay(lat, 0.002);
@@ -314,7 +359,7 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     sky.astronomicalDawn = sun[3].rising, sky.astronomicalDusk = sun[3].setting;
     const std::array<Crossings, 1> noon = crossingsOf(
         [&](double t) {
-            const double h = sky::hourAngle(sunTrack(t), lon, t);
+            const double h = sky::hourAngle(sunTrack(t), lon, clock.degreesAt(t));
             // The hour angle's jump from +180 to -180 is the lower transit, not noon.
             return std::abs(h) > 90 ? -90.0 : h;
         },
@@ -338,9 +383,12 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     sky.daylightChangeMinutes = (sky.daylightHours - daylightBefore) * 60;
 
     Track& moonTrack = caches.moon;
-    const std::array<Crossings, 1> moon =
-        crossingsOf([&](double t) { return sky::altitude(sky::topocentric(moonTrack(t), lat, lon, t), lat, lon, t); },
-                    std::array<double, 1>{MoonHorizon}, sky.start, sky.end, climbPerDay(lat, 0.01));
+    const std::array<Crossings, 1> moon = crossingsOf(
+        [&](double t) {
+            const double sidereal = clock.degreesAt(t);
+            return sky::altitude(sky::topocentric(moonTrack(t), lat, lon, sidereal), lat, lon, sidereal);
+        },
+        std::array<double, 1>{MoonHorizon}, sky.start, sky.end, climbPerDay(lat, 0.01));
     sky.moonrise = moon[0].rising;
     sky.moonset = moon[0].setting;
     if (moon[0].all.empty())

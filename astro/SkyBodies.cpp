@@ -117,25 +117,37 @@ double siderealDegrees(double julianDayUt)
     return wrap360(ln_get_apparent_sidereal_time(julianDayUt) * 15);
 }
 
-Position topocentric(const Position& geocentric, double latitude, double longitudeEast, double julianDayUt)
+SiderealClock::SiderealClock(double aroundJulianDayUt)
+    : m_equinoxesDegrees(std::remainder(
+          (ln_get_apparent_sidereal_time(aroundJulianDayUt) - ln_get_mean_sidereal_time(aroundJulianDayUt)) * 15,
+          360.0))
+{
+}
+
+double SiderealClock::degreesAt(double julianDayUt) const
+{
+    return wrap360(ln_get_mean_sidereal_time(julianDayUt) * 15 + m_equinoxesDegrees);
+}
+
+Position topocentric(const Position& geocentric, double latitude, double longitudeEast, double siderealDegrees)
 {
     ln_equ_posn object{geocentric.rightAscension, geocentric.declination};
     ln_lnlat_posn observer{longitudeEast, latitude};
     ln_equ_posn shift;
-    const double hour = wrap360(siderealDegrees(julianDayUt) + longitudeEast - geocentric.rightAscension) / 15;
+    const double hour = wrap360(siderealDegrees + longitudeEast - geocentric.rightAscension) / 15;
     ln_get_parallax_ha(&object, geocentric.distanceKm / KmPerAu, &observer, 0, hour, &shift);
     return {wrap360(geocentric.rightAscension + shift.ra), geocentric.declination + shift.dec, geocentric.distanceKm};
 }
 
-double hourAngle(const Position& position, double longitudeEast, double julianDayUt)
+double hourAngle(const Position& position, double longitudeEast, double siderealDegrees)
 {
-    const double h = wrap360(siderealDegrees(julianDayUt) + longitudeEast - position.rightAscension);
+    const double h = wrap360(siderealDegrees + longitudeEast - position.rightAscension);
     return h > 180 ? h - 360 : h;
 }
 
-double altitude(const Position& position, double latitude, double longitudeEast, double julianDayUt)
+double altitude(const Position& position, double latitude, double longitudeEast, double siderealDegrees)
 {
-    const double h = hourAngle(position, longitudeEast, julianDayUt) * Radians;
+    const double h = hourAngle(position, longitudeEast, siderealDegrees) * Radians;
     const double phi = latitude * Radians, delta = position.declination * Radians;
     return std::asin(std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(h)) / Radians;
 }

@@ -28,14 +28,28 @@ MoonLight moonLightFrom(const Position& sun, const Position& moon, double julian
 // Apparent sidereal time at Greenwich, in degrees.
 double siderealDegrees(double julianDayUt);
 
-// The moon seen from a place on the surface (latitude north positive, longitude east positive): its geocentric
-// position moved by the parallax at that moment.
-Position topocentric(const Position& geocentric, double latitude, double longitudeEast, double julianDayUt);
+// Apparent sidereal time over a day from the mean one and the nutation taken once near it: the equation of the
+// equinoxes moves by under a millisecond of time in a day, and the nutation's series is most of the cost of each
+// reading of the clock.
+class SiderealClock
+{
+public:
+    explicit SiderealClock(double aroundJulianDayUt);
+    double degreesAt(double julianDayUt) const;
 
-// Altitude of a position above the horizon of a place at a moment, geometric (no refraction), in degrees.
-double altitude(const Position& position, double latitude, double longitudeEast, double julianDayUt);
+private:
+    double m_equinoxesDegrees;
+};
+
+// The moon seen from a place on the surface (latitude north positive, longitude east positive): its geocentric
+// position moved by the parallax at a moment of Greenwich sidereal time (degrees).
+Position topocentric(const Position& geocentric, double latitude, double longitudeEast, double siderealDegrees);
+
+// Altitude of a position above the horizon of a place at a moment of Greenwich sidereal time (degrees), geometric
+// (no refraction), in degrees.
+double altitude(const Position& position, double latitude, double longitudeEast, double siderealDegrees);
 // The position's hour angle at a place, in degrees in (-180, 180].
-double hourAngle(const Position& position, double longitudeEast, double julianDayUt);
+double hourAngle(const Position& position, double longitudeEast, double siderealDegrees);
 
 // A moment of Terrestrial Time (JDE) in Universal Time.
 double universalTime(double julianDayTt);

@@ -1,3 +1,4 @@
+#include "astro/DaySky.h"
 #include "astro/MoonPhase.h"
 #include "astro/SunReport.h"
 #include "astro/SunRiseSet.h"
@@ -52,6 +53,58 @@ void BM_MoonPicture(benchmark::State& run)
     run.SetItemsProcessed(run.iterations());
 }
 BENCHMARK(BM_MoonPicture);
+
+// The sky of a day at Berlin, one hour east of Greenwich all year.
+SkyPlace berlin()
+{
+    return SkyPlace{52.52, 13.41, [](double) { return 1.0; }};
+}
+
+// Days two months and a week apart, so no two in a row share a position or a phase.
+QDate farDay(int i)
+{
+    return QDate(2024, 1, 1).addDays((i * 67) % 366);
+}
+
+// A day with nothing computed before it: the first click of a year.
+void BM_SkyDayCold(benchmark::State& run)
+{
+    const SkyPlace place = berlin();
+    int i = 0;
+    for (auto _ : run) {
+        SkyCalculator sky;
+        benchmark::DoNotOptimize(sky.dayAt(farDay(i++), place));
+    }
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_SkyDayCold)->Unit(benchmark::kMicrosecond);
+
+// Far days of a year whose sky was prepared in idle steps beforehand.
+void BM_SkyDayPrepared(benchmark::State& run)
+{
+    const SkyPlace place = berlin();
+    SkyCalculator sky;
+    while (sky.prepareStep(QDate(2023, 12, 25), QDate(2025, 1, 7))) {
+    }
+    int i = 0;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(sky.dayAt(farDay(i++), place));
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_SkyDayPrepared)->Unit(benchmark::kMicrosecond);
+
+// One idle step of the preparation, the longest the window is held by it.
+void BM_SkyPreparationStep(benchmark::State& run)
+{
+    SkyCalculator sky;
+    int year = 2024;
+    for (auto _ : run) {
+        if (!sky.prepareStep(QDate(year, 1, 1), QDate(year, 12, 31)))
+            ++year;
+    }
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_SkyPreparationStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

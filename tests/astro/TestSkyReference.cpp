@@ -92,6 +92,8 @@ private slots:
     void testAgainstReference_data();
     void testAgainstReference();
     void testPictureFollowsTheTruePhase();
+    void testPreparedDaysTellTheSame_data();
+    void testPreparedDaysTellTheSame();
     void cleanupTestCase();
 };
 
@@ -167,6 +169,57 @@ void TestSkyReference::testPictureFollowsTheTruePhase()
     }
     QVERIFY(days > 4000);
     qInfo("moon picture: %d of %d days the reference's own, the rest a neighbour", same, days);
+}
+
+// Days prepared in idle steps tell exactly what a day computed from nothing tells, at the edges of the range too, and
+// the preparation ends.
+void TestSkyReference::testPreparedDaysTellTheSame_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("offset");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QDate>("day");
+    QTest::newRow("Berlin, first day") << 52.52 << 13.41 << 1.0 << QDate(2026, 1, 1) << QDate(2026, 12, 31)
+                                       << QDate(2026, 1, 1);
+    QTest::newRow("Berlin, last day") << 52.52 << 13.41 << 1.0 << QDate(2026, 1, 1) << QDate(2026, 12, 31)
+                                      << QDate(2026, 12, 31);
+    QTest::newRow("Tromso, midnight sun")
+        << 69.65 << 18.96 << 2.0 << QDate(1700, 1, 1) << QDate(1700, 12, 31) << QDate(1700, 6, 21);
+    QTest::newRow("Auckland, a day ahead")
+        << -36.85 << 174.76 << 13.0 << QDate(3000, 1, 1) << QDate(3000, 3, 31) << QDate(3000, 1, 1);
+    QTest::newRow("Honolulu, a day behind")
+        << 21.31 << -157.86 << -10.0 << QDate(2024, 1, 1) << QDate(2024, 12, 31) << QDate(2024, 12, 31);
+}
+
+void TestSkyReference::testPreparedDaysTellTheSame()
+{
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(double, offset);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QDate, day);
+    const SkyPlace place{latitude, longitude, [offset](double) { return offset; }};
+    SkyCalculator prepared;
+    int steps = 0;
+    while (prepared.prepareStep(from, to))
+        QVERIFY2(++steps < 2000, "the preparation does not end");
+    QVERIFY(!prepared.prepareStep(from, to));
+    SkyCalculator fresh;
+    const DaySky a = prepared.dayAt(day, place), b = fresh.dayAt(day, place);
+    // libnova keeps its last nutation for a tenth of a day, so the order of the calls moves a moment by an ulp.
+    constexpr double SameMomentDays = 1e-6;
+    for (const Figure& figure : Figures) {
+        QCOMPARE(bool(a.*figure.moment), bool(b.*figure.moment));
+        if (a.*figure.moment)
+            QVERIFY2(std::abs(*(a.*figure.moment) - *(b.*figure.moment)) < SameMomentDays, figure.name);
+    }
+    for (const Phase& phase : Phases)
+        QVERIFY2(std::abs(a.*phase.moment - b.*phase.moment) < SameMomentDays, phase.name);
+    QVERIFY(std::abs(a.ageDays - b.ageDays) < SameMomentDays);
+    QVERIFY(std::abs(a.daylightChangeMinutes - b.daylightChangeMinutes) < SameMomentDays * 1440);
 }
 
 void TestSkyReference::cleanupTestCase()
