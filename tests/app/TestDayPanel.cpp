@@ -1,11 +1,13 @@
 #include "AppFixture.h"
 #include "app/DayPanel.h"
+#include "app/SkyWarmUp.h"
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 // The Day panel as a user meets it: opened by a key, a double-click or the tray menu, following the days clicked,
 // copied whole, a waiting first click cleared.
@@ -40,6 +42,7 @@ private slots:
     void testFollowsClicksAndCopiesASpan();
     void testClearsAWaitingFirstClick();
     void testEveryLineHasAName();
+    void testPreparesTheShownYearWhileOpen();
 };
 
 void TestDayPanel::testOpenedOnlyWhenAsked_data()
@@ -136,6 +139,23 @@ void TestDayPanel::testEveryLineHasAName()
         QVERIFY2(label->accessibleName().contains(QStringLiteral(": ")), qPrintable(label->objectName()));
     }
     QVERIFY(lines >= 2 * 24);
+}
+
+// The idle preparation runs only while the panel is open, and starts again for another year shown.
+void TestDayPanel::testPreparesTheShownYearWhileOpen()
+{
+    App app;
+    show(app);
+    app.clickDay(3, QDate(2024, 3, 1));
+    QVERIFY(!app.calendar->findChild<SkyWarmUp*>());
+    QTest::keyClick(app.month(3)->dayView(), Qt::Key_D, Qt::ControlModifier);
+    const auto* warmUp = app.calendar->findChild<SkyWarmUp*>();
+    QVERIFY(warmUp && warmUp->running());
+    QTRY_VERIFY_WITH_TIMEOUT(!warmUp->running(), 60000);
+    app.find<QToolButton>(names::SpeedButton11)->click();
+    QVERIFY(warmUp->running());
+    app.calendar->dayPanel()->close();
+    QVERIFY(!warmUp->running());
 }
 
 QTEST_MAIN(TestDayPanel)
