@@ -220,14 +220,14 @@ void YearSheet::paintDay(QPainter& painter, const QRectF& cell, const QDate& dat
     if (!m_content.marks)
         return;
     const SheetDayMarks marks = m_content.marks(date);
-    const double radius = cell.height() * 0.1;
-    const QPointF corner(cell.right() - radius * 2, cell.top() + radius * 2);
+    const double radius = cell.height() * 0.13;
+    const QPointF corner(cell.right() - radius * 1.7, cell.top() + radius * 1.7);
     if (marks.newMoon)
         paintNewMoon(painter, corner, radius);
     else if (marks.fullMoon)
         paintFullMoon(painter, corner, radius);
     if (marks.season)
-        paintSeason(painter, QPointF(cell.left() + radius * 2.2, cell.top() + radius * 2.2), radius);
+        paintSeason(painter, QPointF(cell.left() + radius * 1.9, cell.top() + radius * 1.9), radius * 1.2);
     if (marks.event || !marks.eventTitles.isEmpty())
         paintEvent(painter, QRectF(cell.left() + cell.width() * 0.22, cell.bottom() - cell.height() * 0.16,
                                    cell.width() * 0.56, cell.height() * 0.08));
