@@ -36,7 +36,7 @@ SheetContent sheetContentOf(int year, const Preferences& preferences, const Form
     content.year = year;
     content.place = sheetPlaceOf(preferences, settings);
     content.locale = locale;
-    content.firstDay = weeks::firstDayOf(firstDay, locale.firstDayOfWeek());
+    content.firstDay = weeks::firstDayOf(firstDay, settings.firstDayOfWeek);
     content.numbering = numbering;
     return content;
 }

@@ -63,6 +63,25 @@ private slots:
         QFETCH(Preferences, preferences);
         QTEST(sheetPlaceOf(preferences, FormatSettings::fromLocale(QLocale::c())), "place");
     }
+
+    // The page starts its weeks where the window's calendars do.
+    void testFirstDay_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("firstDay");
+        QTest::newRow("C, the locale's") << "C" << int(weeks::FirstDay::Locale) << int(Qt::Sunday);
+        QTest::newRow("German, the locale's") << "de_DE" << int(weeks::FirstDay::Locale) << int(Qt::Monday);
+        QTest::newRow("German, Saturday") << "de_DE" << int(weeks::FirstDay::Saturday) << int(Qt::Saturday);
+    }
+    void testFirstDay()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, chosen);
+        const SheetContent content = sheetContentOf(2027, {}, FormatSettings::fromLocale(QLocale(locale)),
+                                                    QLocale(locale), weeks::FirstDay(chosen), weeks::Numbering::Iso);
+        QTEST(int(content.firstDay), "firstDay");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestExportCommand)
