@@ -5,12 +5,15 @@
 #include "app/CalendarTexts.h"
 #include "app/DayPanel.h"
 #include "app/DayWatch.h"
+#include "app/ExportTexts.h"
 #include "app/HintSwitch.h"
 #include "app/RememberedWindow.h"
+#include "app/SheetContentOf.h"
 #include "app/SkyPlaceOf.h"
 #include "app/SkyWarmUp.h"
 #include "app/Toolbar.h"
 #include "app/WindowFrame.h"
+#include "app/YearPrinting.h"
 #include "app/YearView.h"
 #include "dialog/THome.h"
 #include "dialog/WeekRulesRow.h"
@@ -81,6 +84,24 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     connect(m_year, &YearView::dayActivated, this, &TCalendar::openDayPanel);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
             &TCalendar::openDayPanel);
+    m_printing = new YearPrinting(gate, this, [this](int year) {
+        return sheetContentOf(year, m_preferences.value(), rt::formatSettings(), QLocale(), m_year->weekStart(),
+                              m_year->weekNumbering());
+    });
+    const std::pair<QString, QKeySequence> paperCommands[] = {
+        {ExportNames::PrintYear, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {ExportNames::ExportYear, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}};
+    for (const auto& [name, keys] : paperCommands) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this,
+                gated(name == ExportNames::PrintYear ? &TCalendar::printYear : &TCalendar::exportYear));
+    }
+    connect(m_tray, &TrayIcon::printChosen, this, gated(&TCalendar::printYear));
+    connect(m_tray, &TrayIcon::exportChosen, this, gated(&TCalendar::exportYear));
     connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
     connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
     connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
@@ -276,6 +297,21 @@ void TCalendar::followToday(const QDate& previous)
         m_year->followToday(previous, m_watch->today(), nowOf(m_services));
         m_sun->todayMoved();
     });
+}
+
+int TCalendar::shownYear() const
+{
+    return rt::yearOf(m_year->date(1));
+}
+
+void TCalendar::printYear()
+{
+    m_printing->printYear(shownYear());
+}
+
+void TCalendar::exportYear()
+{
+    m_printing->exportYear(shownYear());
 }
 
 void TCalendar::SpeedButton4Click()

@@ -26,6 +26,7 @@ class THome;
 class Toolbar;
 class WeekRulesRow;
 class YearView;
+class YearPrinting;
 
 // The main window: the year view above the toolbar, the year entry over them, the tray icon and the day watch. Each
 // command reaches its handler through the box gate; the handlers move data between the rooms and the models.
@@ -93,6 +94,10 @@ private:
     void SpeedButton4Click();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    // The year the grid shows on paper: Ctrl+P and Ctrl+Shift+E, and the tray menu.
+    void printYear();
+    void exportYear();
+    int shownYear() const;
     // Help, from F1 and the tray menu.
     void showAbout();
     // Today became another day (midnight, a clock jump either way): the caption, the year button, today's report and
@@ -111,6 +116,7 @@ private:
     DayWatch* m_watch = nullptr;
     RememberedWindow* m_remembered = nullptr;
     AboutBox* m_about = nullptr; // built when first opened
+    YearPrinting* m_printing = nullptr;
     std::unique_ptr<ViewModes> m_views;
     WindowCaption m_caption;
     bool FirstActivationDone = false;

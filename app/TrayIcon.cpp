@@ -2,6 +2,7 @@
 #include "app/AboutTexts.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/ExportTexts.h"
 #include "app/SystemServices.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
@@ -45,6 +46,12 @@ void TrayIcon::createMenu()
     QAction* dayPanel = m_menu->addAction(texts::MenuDayPanel());
     dayPanel->setObjectName(names::TrayDayPanel);
     connect(dayPanel, &QAction::triggered, this, &TrayIcon::dayPanelChosen);
+    QAction* print = m_menu->addAction(ExportTexts::MenuPrintYear());
+    print->setObjectName(ExportNames::TrayPrintYear);
+    connect(print, &QAction::triggered, this, &TrayIcon::printChosen);
+    QAction* exportYear = m_menu->addAction(ExportTexts::MenuExportYear());
+    exportYear->setObjectName(ExportNames::TrayExportYear);
+    connect(exportYear, &QAction::triggered, this, &TrayIcon::exportChosen);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(texts::MenuQuit());
     quit->setObjectName(names::TrayQuit);

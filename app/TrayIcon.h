@@ -38,6 +38,8 @@ signals:
     void parametersChosen();
     void aboutChosen();
     void dayPanelChosen();
+    void printChosen();
+    void exportChosen();
     void quitChosen();
 
 private:

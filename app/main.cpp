@@ -1,4 +1,5 @@
 #include "app/CalendarTexts.h"
+#include "app/ExportCommand.h"
 #include "app/HintTimings.h"
 #include "app/QuitOnSignal.h"
 #include "app/Screens.h"
@@ -21,6 +22,9 @@ int main(int argc, char** argv)
 {
     // Before anything reads the local time: a TZ naming a file outside the zone database is no zone.
     zones::guardEnvironmentZone();
+    // "--export YEAR FILE" writes the year's page and ends without a window; any other start goes on as always.
+    if (const std::optional<int> exported = exportcommand::runIfAsked(argc, argv))
+        return *exported;
     QApplication application(argc, argv);
     // The window lives on in the tray when hidden; only closing it ends the program.
     application.setQuitOnLastWindowClosed(false);

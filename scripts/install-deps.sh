@@ -10,7 +10,7 @@ packages=(
     qt6-wayland weston
     locales-all
     libbenchmark-dev valgrind strace
-    libnova-dev python3-ephem xclip
+    libnova-dev python3-ephem xclip poppler-utils
     dpkg-dev appstream lintian desktop-file-utils file
 )
 

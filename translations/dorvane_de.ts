@@ -304,6 +304,57 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Usage: dorvane --export YEAR FILE.pdf|FILE.png [--paper a4|letter]</source>
+        <translation>Aufruf: dorvane --export JAHR DATEI.pdf|DATEI.png [--paper a4|letter]</translation>
+    </message>
+    <message>
+        <source>Not a year from 1601 to 9999: %1</source>
+        <translation>Kein Jahr von 1601 bis 9999: %1</translation>
+    </message>
+    <message>
+        <source>Not a .pdf or .png file: %1</source>
+        <translation>Keine .pdf- oder .png-Datei: %1</translation>
+    </message>
+    <message>
+        <source>Not a paper size (a4 or letter): %1</source>
+        <translation>Kein Papierformat (a4 oder letter): %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Print year…</source>
+        <translation>Jahr drucken…</translation>
+    </message>
+    <message>
+        <source>Export year…</source>
+        <translation>Jahr exportieren…</translation>
+    </message>
+    <message>
+        <source>Export year</source>
+        <translation>Jahr exportieren</translation>
+    </message>
+    <message>
+        <source>PDF, A4 (*.pdf)</source>
+        <translation>PDF, A4 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, Letter (*.pdf)</source>
+        <translation>PDF, Letter (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG picture, A4 (*.png)</source>
+        <translation>PNG-Bild, A4 (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG picture, Letter (*.png)</source>
+        <translation>PNG-Bild, Letter (*.png)</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Sun up or down all day</source>
@@ -879,6 +930,33 @@ Heute: </translation>
     <message>
         <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
         <translation>ISO 8601, oder Woche 1 ist die Woche, die den 1. Januar enthält, beginnend mit dem ersten Tag</translation>
+    </message>
+</context>
+<context>
+    <name>YearSheet</name>
+    <message>
+        <source>New moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Tagundnachtgleiche oder Sonnenwende</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Termin</translation>
+    </message>
+    <message>
+        <source>Weeks: ISO 8601</source>
+        <translation>Wochen: ISO 8601</translation>
+    </message>
+    <message>
+        <source>Weeks: week 1 holds 1 January</source>
+        <translation>Wochen: Woche 1 enthält den 1. Januar</translation>
     </message>
 </context>
 </TS>

@@ -304,6 +304,57 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Usage: dorvane --export YEAR FILE.pdf|FILE.png [--paper a4|letter]</source>
+        <translation>Uso: dorvane --export AÑO ARCHIVO.pdf|ARCHIVO.png [--paper a4|letter]</translation>
+    </message>
+    <message>
+        <source>Not a year from 1601 to 9999: %1</source>
+        <translation>No es un año de 1601 a 9999: %1</translation>
+    </message>
+    <message>
+        <source>Not a .pdf or .png file: %1</source>
+        <translation>No es un archivo .pdf o .png: %1</translation>
+    </message>
+    <message>
+        <source>Not a paper size (a4 or letter): %1</source>
+        <translation>No es un tamaño de papel (a4 o letter): %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Print year…</source>
+        <translation>Imprimir el año…</translation>
+    </message>
+    <message>
+        <source>Export year…</source>
+        <translation>Exportar el año…</translation>
+    </message>
+    <message>
+        <source>Export year</source>
+        <translation>Exportar el año</translation>
+    </message>
+    <message>
+        <source>PDF, A4 (*.pdf)</source>
+        <translation>PDF, A4 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, Letter (*.pdf)</source>
+        <translation>PDF, carta (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG picture, A4 (*.png)</source>
+        <translation>Imagen PNG, A4 (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG picture, Letter (*.png)</source>
+        <translation>Imagen PNG, carta (*.png)</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Sun up or down all day</source>
@@ -879,6 +930,33 @@ Hoy: </translation>
     <message>
         <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
         <translation>ISO 8601, o la semana 1 es la que contiene el 1 de enero, empezando el primer día</translation>
+    </message>
+</context>
+<context>
+    <name>YearSheet</name>
+    <message>
+        <source>New moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Equinoccio o solsticio</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Weeks: ISO 8601</source>
+        <translation>Semanas: ISO 8601</translation>
+    </message>
+    <message>
+        <source>Weeks: week 1 holds 1 January</source>
+        <translation>Semanas: la semana 1 contiene el 1 de enero</translation>
     </message>
 </context>
 </TS>

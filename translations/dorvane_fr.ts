@@ -304,6 +304,57 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Usage: dorvane --export YEAR FILE.pdf|FILE.png [--paper a4|letter]</source>
+        <translation>Utilisation : dorvane --export ANNÉE FICHIER.pdf|FICHIER.png [--paper a4|letter]</translation>
+    </message>
+    <message>
+        <source>Not a year from 1601 to 9999: %1</source>
+        <translation>Pas une année de 1601 à 9999 : %1</translation>
+    </message>
+    <message>
+        <source>Not a .pdf or .png file: %1</source>
+        <translation>Pas un fichier .pdf ou .png : %1</translation>
+    </message>
+    <message>
+        <source>Not a paper size (a4 or letter): %1</source>
+        <translation>Pas un format de papier (a4 ou letter) : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Print year…</source>
+        <translation>Imprimer l’année…</translation>
+    </message>
+    <message>
+        <source>Export year…</source>
+        <translation>Exporter l’année…</translation>
+    </message>
+    <message>
+        <source>Export year</source>
+        <translation>Exporter l’année</translation>
+    </message>
+    <message>
+        <source>PDF, A4 (*.pdf)</source>
+        <translation>PDF, A4 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, Letter (*.pdf)</source>
+        <translation>PDF, Letter (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG picture, A4 (*.png)</source>
+        <translation>Image PNG, A4 (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG picture, Letter (*.png)</source>
+        <translation>Image PNG, Letter (*.png)</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Sun up or down all day</source>
@@ -879,6 +930,33 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
         <translation>ISO 8601, ou la semaine 1 est celle qui contient le 1er janvier, commençant le premier jour</translation>
+    </message>
+</context>
+<context>
+    <name>YearSheet</name>
+    <message>
+        <source>New moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Équinoxe ou solstice</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Weeks: ISO 8601</source>
+        <translation>Semaines : ISO 8601</translation>
+    </message>
+    <message>
+        <source>Weeks: week 1 holds 1 January</source>
+        <translation>Semaines : la semaine 1 contient le 1er janvier</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,39 @@
+#pragma once
+#include "print/Paper.h"
+#include "print/YearExport.h"
+#include <QStringList>
+#include <optional>
+
+// "dorvane --export YEAR FILE.pdf|FILE.png [--paper a4|letter]": the year's page written without a window.
+namespace exportcommand {
+
+constexpr int FirstYear = 1601;
+constexpr int LastYear = 9999;
+enum ExitCode { Written = 0, NotWritten = 1, WrongArguments = 2 };
+
+struct Request
+{
+    int year = 0;
+    QString file;
+    Paper paper = Paper::A4;
+    YearExport::Format format = YearExport::Format::Pdf;
+};
+
+struct Parsed
+{
+    enum class Kind { NotAsked, Export, Wrong };
+    Kind kind = Kind::NotAsked;
+    Request request;
+    QString error; // the one line for the standard error when Wrong
+};
+
+// Whether the arguments (without the program's name) ask for an export at all: a start without them is a normal one.
+bool asked(const QStringList& arguments);
+// The arguments (without the program's name) read; the paper is defaultPaper unless given.
+Parsed parse(const QStringList& arguments, Paper defaultPaper);
+
+// Runs an export when the command line asks for one and gives its exit code; nullopt for a normal start. Reads the
+// user's preferences for the place and the window's state for the week rules, and writes neither.
+std::optional<int> runIfAsked(int& argc, char** argv);
+
+} // namespace exportcommand

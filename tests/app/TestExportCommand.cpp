@@ -1,0 +1,88 @@
+#include "app/ExportCommand.h"
+#include "app/SheetContentOf.h"
+#include <QTest>
+
+using exportcommand::Parsed;
+Q_DECLARE_METATYPE(Preferences)
+
+class TestExportCommand : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The outcome as a user would read it: what is written, a normal start, or the start of the one error line.
+    void testParse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("outcome");
+        // The locale's paper is Letter in every row, so a row that ends on A4 chose it.
+        QTest::newRow("PDF") << QStringList{"--export", "2027", "y.pdf"} << "2027 PDF Letter y.pdf";
+        QTest::newRow("PNG in capitals, A4")
+            << QStringList{"--export", "1601", "/t/Y.PNG", "--paper", "a4"} << "1601 PNG A4 /t/Y.PNG";
+        QTest::newRow("paper first, with =")
+            << QStringList{"--paper=A4", "--export", "9999", "y.pdf"} << "9999 PDF A4 y.pdf";
+        QTest::newRow("no arguments") << QStringList{} << "normal start";
+        QTest::newRow("1600") << QStringList{"--export", "1600", "y.pdf"} << "Not a year";
+        QTest::newRow("a sign") << QStringList{"--export", "+2027", "y.pdf"} << "Not a year";
+        QTest::newRow("JPEG") << QStringList{"--export", "2027", "y.jpg"} << "Not a .pdf or .png";
+        QTest::newRow("B5") << QStringList{"--export", "2027", "y.pdf", "--paper", "b5"} << "Not a paper size";
+        QTest::newRow("no file") << QStringList{"--export", "2027"} << "Usage:";
+        QTest::newRow("paper alone") << QStringList{"--paper", "a4"} << "Usage:";
+        QTest::newRow("another option") << QStringList{"--export", "2027", "y.pdf", "--dpi", "300"} << "Usage:";
+    }
+    void testParse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, outcome);
+        const Parsed parsed = exportcommand::parse(arguments, Paper::Letter);
+        QString got = QStringLiteral("normal start");
+        if (parsed.kind == Parsed::Kind::Export) {
+            const auto& request = parsed.request;
+            got = QStringLiteral("%1 %2 %3 %4")
+                      .arg(request.year)
+                      .arg(request.format == YearExport::Format::Png ? "PNG" : "PDF",
+                           request.paper == Paper::A4 ? "A4" : "Letter", request.file);
+        } else if (parsed.kind == Parsed::Kind::Wrong) {
+            QVERIFY(!parsed.error.contains('\n'));
+            got = parsed.error.left(outcome.size());
+        }
+        QCOMPARE(got, outcome);
+    }
+
+    void testPlace_data()
+    {
+        QTest::addColumn<Preferences>("preferences");
+        QTest::addColumn<QString>("place");
+        QTest::newRow("Berlin, its zone")
+            << Preferences{"00", "E°13.41", "N°52.52", 1, "Europe/Berlin"} << "52.52° N 13.41° E, Europe/Berlin";
+        QTest::newRow("Delhi, an offset")
+            << Preferences{"00", "E°77.21", "N°28.61", 5.5, "Nowhere/City"} << "28.61° N 77.21° E, UTC+5:30";
+        QTest::newRow("no latitude") << Preferences{"00", "E°13.41", "N°abc", 1, "Europe/Berlin"} << "";
+    }
+    void testPlace()
+    {
+        QFETCH(Preferences, preferences);
+        QTEST(sheetPlaceOf(preferences, FormatSettings::fromLocale(QLocale::c())), "place");
+    }
+
+    // The page starts its weeks where the window's calendars do.
+    void testFirstDay_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("firstDay");
+        QTest::newRow("C, the locale's") << "C" << int(weeks::FirstDay::Locale) << int(Qt::Sunday);
+        QTest::newRow("German, the locale's") << "de_DE" << int(weeks::FirstDay::Locale) << int(Qt::Monday);
+        QTest::newRow("German, Saturday") << "de_DE" << int(weeks::FirstDay::Saturday) << int(Qt::Saturday);
+    }
+    void testFirstDay()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, chosen);
+        const SheetContent content = sheetContentOf(2027, {}, FormatSettings::fromLocale(QLocale(locale)),
+                                                    QLocale(locale), weeks::FirstDay(chosen), weeks::Numbering::Iso);
+        QTEST(int(content.firstDay), "firstDay");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportCommand)
+#include "TestExportCommand.moc"

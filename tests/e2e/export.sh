@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The year written from the command line on a machine without a display: no X, no Wayland, no platform chosen.
+# Usage: export.sh path/to/dorvane
+set -euo pipefail
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A program folder without prefs.cal and a home of its own: an export must not write a first start's file anywhere.
+mkdir -p "$work/bin" "$work/home"
+cp "$program" "$work/bin/dorvane"
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME= "$work/bin/dorvane" "$@"; }
+fail() { echo "FAIL: $*"; exit 1; }
+
+run --export 2027 "$work/year.pdf" --paper letter 2>"$work/err" || fail "PDF export: $(cat "$work/err")"
+pdfinfo "$work/year.pdf" | grep -Eq '^Page size: +792 x 612 pts' || fail "not one landscape Letter page"
+pdftotext "$work/year.pdf" - | grep -q December || fail "no December in the PDF's text"
+run --export 2027 "$work/year.png" --paper a4 || fail "PNG export"
+found=$(find "$work" -name 'prefs.cal' -o -name 'dorvane-state.ini')
+[ -z "$found" ] || fail "an export wrote $found"
+
+# Each refusal: a non-zero exit and one line on the standard error.
+for refused in "1600 $work/old.pdf" "2027 $work/year.txt" "2027 $work/missing/year.pdf"; do
+    code=0
+    run --export $refused 2>"$work/err" >/dev/null || code=$?
+    [ "$code" -ne 0 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || fail "--export $refused: $code, $(cat "$work/err")"
+done
+echo "export without a display: ok"

@@ -1,0 +1,73 @@
+#include "print/YearSheet.h"
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+// The page as a picture: each mark must land on its own day's cell.
+class TestYearSheet : public QObject
+{
+    Q_OBJECT
+
+    const QRectF m_page{0, 0, 1169, 827}; // landscape A4 at 100 dpi
+
+    // The share of an area's pixels darker than a weekend's tint.
+    static double inked(const QImage& image, const QRectF& area)
+    {
+        const QRect pixels = area.toAlignedRect() & image.rect();
+        int count = 0;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            for (int x = pixels.left(); x <= pixels.right(); ++x)
+                count += qGray(image.pixel(x, y)) < 128;
+        return pixels.isEmpty() ? 0 : double(count) / (pixels.width() * pixels.height());
+    }
+
+    // Where a moon is drawn: above the day's number, at the right.
+    static QRectF moonPlace(const QRectF& c)
+    {
+        return {c.right() - c.height() * 0.3, c.top() + c.height() * 0.08, c.height() * 0.2, c.height() * 0.18};
+    }
+
+private slots:
+    void testMarkOnItsDay_data()
+    {
+        QTest::addColumn<int>("firstDay");
+        QTest::addColumn<QDate>("marked");
+        QTest::addColumn<QDate>("neighbour");
+        QTest::addColumn<QString>("where"); // where the marked day stands from its neighbour, as a reader sees it
+        QTest::newRow("Monday first, a Friday")
+            << int(Qt::Monday) << QDate(2027, 1, 1) << QDate(2027, 1, 4) << "right, a row above";
+        QTest::newRow("Sunday first, a Sunday")
+            << int(Qt::Sunday) << QDate(2027, 1, 3) << QDate(2027, 1, 2) << "left, a row below";
+        QTest::newRow("Saturday first, 31 December")
+            << int(Qt::Saturday) << QDate(2027, 12, 31) << QDate(2027, 12, 30) << "right, same row";
+        QTest::newRow("leap day") << int(Qt::Monday) << QDate(2028, 2, 29) << QDate(2028, 2, 28) << "right, same row";
+    }
+    void testMarkOnItsDay()
+    {
+        QFETCH(int, firstDay);
+        QFETCH(QDate, marked);
+        QFETCH(QDate, neighbour);
+        SheetContent content;
+        content.year = marked.year();
+        content.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+        content.firstDay = Qt::DayOfWeek(firstDay);
+        content.marks = [marked](const QDate& date) {
+            SheetDayMarks marks;
+            marks.newMoon = date == marked;
+            return marks;
+        };
+        const YearSheet sheet(content);
+        QImage image(m_page.size().toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        sheet.paint(painter, m_page);
+        const QRectF a = sheet.dayRect(marked, m_page), b = sheet.dayRect(neighbour, m_page);
+        QVERIFY(inked(image, moonPlace(a)) > 0.3);
+        QCOMPARE(inked(image, moonPlace(b)), 0.0);
+        const QString row = a.top() < b.top() - 1 ? "a row above" : a.top() > b.top() + 1 ? "a row below" : "same row";
+        QTEST(QString(a.left() > b.left() ? "right, " : "left, ") + row, "where");
+    }
+};
+
+QTEST_MAIN(TestYearSheet)
+#include "TestYearSheet.moc"
