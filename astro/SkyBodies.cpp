@@ -9,6 +9,7 @@
 #include <libnova/sidereal_time.h>
 #include <libnova/solar.h>
 #include <libnova/transform.h>
+#include <mutex>
 
 namespace sky {
 namespace {
@@ -38,6 +39,13 @@ struct Ecliptic
 
 constexpr double J2000 = 2451545.0;
 
+// libnova keeps its last nutation, and other series' last results, in static variables: one caller at a time.
+std::mutex& libnovaLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
 // libnova gives both bodies on the ecliptic and equator of J2000; the horizon of a date needs them precessed.
 Position ofDate(ln_equ_posn j2000, double jde, double distanceKm)
 {
@@ -61,6 +69,7 @@ Ecliptic moonEcliptic(double jde)
 
 Position sunAt(double julianDayUt)
 {
+    const std::lock_guard<std::mutex> guard(libnovaLock());
     const double jde = dynamical(julianDayUt);
     // libnova's own equatorial sun turns the J2000 ecliptic with the obliquity of the date, which moves its
     // declination by 0.13 degrees a millennium from 2000.
@@ -74,6 +83,7 @@ Position sunAt(double julianDayUt)
 
 Position moonAt(double julianDayUt)
 {
+    const std::lock_guard<std::mutex> guard(libnovaLock());
     const double jde = dynamical(julianDayUt);
     const Ecliptic moon = moonEcliptic(jde);
     ln_lnlat_posn ecliptic{moon.longitude, moon.latitude};
@@ -84,6 +94,7 @@ Position moonAt(double julianDayUt)
 
 double moonElongation(double julianDayUt)
 {
+    const std::lock_guard<std::mutex> guard(libnovaLock());
     const double jde = dynamical(julianDayUt);
     ln_lnlat_posn sun;
     ln_get_solar_ecl_coords(jde, &sun);
@@ -92,6 +103,7 @@ double moonElongation(double julianDayUt)
 
 MoonLight moonLightFrom(const Position& sun, const Position& moon, double julianDayUt)
 {
+    const std::lock_guard<std::mutex> guard(libnovaLock());
     // Both places on the ecliptic of the date, by its obliquity (the mean one: the nutation moves both alike).
     ln_nutation nutation;
     ln_get_nutation(julianDayUt, &nutation);
@@ -114,18 +126,20 @@ MoonLight moonLightFrom(const Position& sun, const Position& moon, double julian
 
 double siderealDegrees(double julianDayUt)
 {
+    const std::lock_guard<std::mutex> guard(libnovaLock());
     return wrap360(ln_get_apparent_sidereal_time(julianDayUt) * 15);
 }
 
 SiderealClock::SiderealClock(double aroundJulianDayUt)
-    : m_equinoxesDegrees(std::remainder(
-          (ln_get_apparent_sidereal_time(aroundJulianDayUt) - ln_get_mean_sidereal_time(aroundJulianDayUt)) * 15,
-          360.0))
 {
+    const std::lock_guard<std::mutex> guard(libnovaLock());
+    m_equinoxesDegrees = std::remainder(
+        (ln_get_apparent_sidereal_time(aroundJulianDayUt) - ln_get_mean_sidereal_time(aroundJulianDayUt)) * 15, 360.0);
 }
 
 double SiderealClock::degreesAt(double julianDayUt) const
 {
+    const std::lock_guard<std::mutex> guard(libnovaLock());
     return wrap360(ln_get_mean_sidereal_time(julianDayUt) * 15 + m_equinoxesDegrees);
 }
 
@@ -135,7 +149,10 @@ Position topocentric(const Position& geocentric, double latitude, double longitu
     ln_lnlat_posn observer{longitudeEast, latitude};
     ln_equ_posn shift;
     const double hour = wrap360(siderealDegrees + longitudeEast - geocentric.rightAscension) / 15;
-    ln_get_parallax_ha(&object, geocentric.distanceKm / KmPerAu, &observer, 0, hour, &shift);
+    {
+        const std::lock_guard<std::mutex> guard(libnovaLock());
+        ln_get_parallax_ha(&object, geocentric.distanceKm / KmPerAu, &observer, 0, hour, &shift);
+    }
     return {wrap360(geocentric.rightAscension + shift.ra), geocentric.declination + shift.dec, geocentric.distanceKm};
 }
 
@@ -154,11 +171,13 @@ double altitude(const Position& position, double latitude, double longitudeEast,
 
 double universalTime(double julianDayTt)
 {
+    const std::lock_guard<std::mutex> guard(libnovaLock());
     return julianDayTt - ln_get_dynamical_time_diff(julianDayTt) / 86400.0;
 }
 
 double julianDayOf(int year, int month, int day)
 {
+    const std::lock_guard<std::mutex> guard(libnovaLock());
     ln_date date{year, month, day, 0, 0, 0};
     return ln_get_julian_day(&date);
 }

@@ -38,7 +38,7 @@ public:
     double degreesAt(double julianDayUt) const;
 
 private:
-    double m_equinoxesDegrees;
+    double m_equinoxesDegrees = 0;
 };
 
 // The moon seen from a place on the surface (latitude north positive, longitude east positive): its geocentric
