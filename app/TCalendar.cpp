@@ -3,6 +3,7 @@
 #include "app/AboutTexts.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/CalendarsTexts.h"
 #include "app/DayPanel.h"
 #include "app/DayWatch.h"
 #include "app/HintSwitch.h"
@@ -11,6 +12,7 @@
 #include "app/Toolbar.h"
 #include "app/WindowFrame.h"
 #include "app/YearView.h"
+#include "app/YourCalendars.h"
 #include "dialog/THome.h"
 #include "dialog/WeekRulesRow.h"
 #include "prefs/PositionLine.h"
@@ -81,6 +83,20 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
             &TCalendar::openDayPanel);
     connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
+    m_calendars = new YourCalendars(this);
+    m_year->setHasEvents([calendars = m_calendars](const QDate& day) { return calendars->hasEvents(day); });
+    connect(m_calendars, &YourCalendars::changed, this, [this] {
+        m_year->showEventMarks();
+        if (m_dayPanel && m_dayPanel->isVisible())
+            updateDayPanel();
+    });
+    connect(m_tray, &TrayIcon::calendarsChosen, m_calendars, &YourCalendars::openDialog);
+    auto* calendarsKeys = new QAction(this);
+    calendarsKeys->setObjectName(calendarsnames::Keys);
+    calendarsKeys->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    calendarsKeys->setShortcutContext(Qt::WindowShortcut);
+    addAction(calendarsKeys);
+    connect(calendarsKeys, &QAction::triggered, m_calendars, &YourCalendars::openDialog);
     connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
     connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
     connect(m_watch, &DayWatch::looked, m_year, &YearView::clockChanged);
@@ -139,6 +155,7 @@ void TCalendar::keepStateIn(const QString& path, const Screens& screens)
 {
     delete m_remembered;
     m_remembered = new RememberedWindow(path, screens, *this, *m_views, *m_year, *m_toolbar);
+    m_calendars->keepIn(m_remembered->keeper());
     m_toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
@@ -356,6 +373,8 @@ void TCalendar::updateDayPanel()
         input.pendingFirst = rt::toQDate(m_caption.julian().SpanStartDate);
     input.spanFrom = m_spanFrom;
     input.spanTo = m_spanTo;
+    input.events = m_calendars->eventsOn(m_panelDay);
+    input.calendarProblems = m_calendars->problems();
     m_dayPanel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
     m_sun->knowEveningPhase(m_panelDay, input.place.offsetHoursAt(input.sky.evening), input.sky.phase);
 }

@@ -25,6 +25,7 @@ class THome;
 class Toolbar;
 class WeekRulesRow;
 class YearView;
+class YourCalendars;
 
 // The main window: the year view above the toolbar, the year entry over them, the tray icon and the day watch. Each
 // command reaches its handler through the box gate; the handlers move data between the rooms and the models.
@@ -65,6 +66,8 @@ public:
     // The Day panel beside this window, built when first opened; it follows each clicked day until closed.
     void openDayPanel();
     DayPanel* dayPanel() const { return m_dayPanel; }
+    // The user's calendar files, whose days the grid marks and the panel lists.
+    YourCalendars* calendars() const { return m_calendars; }
 
 signals:
     void closed();
@@ -110,6 +113,7 @@ private:
     DayWatch* m_watch = nullptr;
     RememberedWindow* m_remembered = nullptr;
     AboutBox* m_about = nullptr; // built when first opened
+    YourCalendars* m_calendars = nullptr;
     std::unique_ptr<ViewModes> m_views;
     WindowCaption m_caption;
     bool FirstActivationDone = false;

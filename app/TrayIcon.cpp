@@ -2,6 +2,7 @@
 #include "app/AboutTexts.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/CalendarsTexts.h"
 #include "app/SystemServices.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
@@ -45,6 +46,9 @@ void TrayIcon::createMenu()
     QAction* dayPanel = m_menu->addAction(texts::MenuDayPanel());
     dayPanel->setObjectName(names::TrayDayPanel);
     connect(dayPanel, &QAction::triggered, this, &TrayIcon::dayPanelChosen);
+    QAction* calendars = m_menu->addAction(CalendarsTexts::MenuItem());
+    calendars->setObjectName(calendarsnames::TrayItem);
+    connect(calendars, &QAction::triggered, this, &TrayIcon::calendarsChosen);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(texts::MenuQuit());
     quit->setObjectName(names::TrayQuit);

@@ -38,6 +38,7 @@ signals:
     void parametersChosen();
     void aboutChosen();
     void dayPanelChosen();
+    void calendarsChosen();
     void quitChosen();
 
 private:

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class BoxGate;
@@ -64,6 +65,9 @@ public:
     void clockChanged();
     void checkMidnightRestore() { m_restore->check(); }
     void focusFirstBar() { m_firstBar->setFocus(); }
+    // The days with events of the user's calendars get a mark; shown again after the events change.
+    void setHasEvents(const std::function<bool(const QDate&)>& hasEvents);
+    void showEventMarks();
     // Where the Tab order goes on after the calendars.
     QWidget* lastInTabOrder() const { return m_month.back(); }
 
