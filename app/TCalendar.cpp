@@ -90,13 +90,13 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
         if (m_dayPanel && m_dayPanel->isVisible())
             updateDayPanel();
     });
-    connect(m_tray, &TrayIcon::calendarsChosen, m_calendars, &YourCalendars::openDialog);
+    connect(m_tray, &TrayIcon::calendarsChosen, this, &TCalendar::openCalendars);
     auto* calendarsKeys = new QAction(this);
     calendarsKeys->setObjectName(calendarsnames::Keys);
     calendarsKeys->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     calendarsKeys->setShortcutContext(Qt::WindowShortcut);
     addAction(calendarsKeys);
-    connect(calendarsKeys, &QAction::triggered, m_calendars, &YourCalendars::openDialog);
+    connect(calendarsKeys, &QAction::triggered, this, &TCalendar::openCalendars);
     connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
     connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
     connect(m_watch, &DayWatch::looked, m_year, &YearView::clockChanged);
@@ -319,6 +319,13 @@ void TCalendar::showAbout()
         m_about = new AboutBox(this);
     m_about->showFacts({QStringLiteral(DORVANE_VERSION), m_preferences.path(),
                         m_remembered ? m_remembered->keeper().path() : QString(), m_toolbar->shortcuts()});
+}
+
+void TCalendar::openCalendars()
+{
+    // Not modal, like the About box; its file chooser is, so it opens only while no box or dialog is open.
+    if (!m_gate.isOpen())
+        m_calendars->openDialog(rt::toQDate(m_year->date(1)));
 }
 
 void TCalendar::SpeedButton2Click()

@@ -97,6 +97,8 @@ private:
     void SpeedButton2Click();
     // Help, from F1 and the tray menu.
     void showAbout();
+    // "Your calendars", from Ctrl+E and the tray menu.
+    void openCalendars();
     // Today became another day (midnight, a clock jump either way): the caption, the year button, today's report and
     // a grid that showed the old today's year move with it.
     void followToday(const QDate& previous);

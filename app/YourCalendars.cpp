@@ -44,8 +44,9 @@ QStringList YourCalendars::problems() const
     return lines;
 }
 
-void YourCalendars::openDialog()
+void YourCalendars::openDialog(const QDate& shown)
 {
+    m_files.cover(shown);
     if (!m_dialog) {
         m_dialog = new CalendarsDialog(m_window);
         if (m_chooser)

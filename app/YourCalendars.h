@@ -25,8 +25,9 @@ public:
     QStringList problems() const;
     const CalendarFiles& files() const { return m_files; }
 
-    // Built when first opened; stays until the program ends.
-    void openDialog();
+    // Built when first opened; stays until the program ends. The files are read for the year of the day shown,
+    // also while the grid is hidden and asks for none.
+    void openDialog(const QDate& shown);
     CalendarsDialog* dialog() const { return m_dialog; }
 
 signals:

@@ -20,7 +20,7 @@ QString stampOf(const QString& path)
 }
 } // namespace
 
-CalendarFiles::CalendarFiles(QObject* parent) : QObject(parent), m_range(rangeAround(QDate::currentDate().year()))
+CalendarFiles::CalendarFiles(QObject* parent) : QObject(parent)
 {
     m_read = [](const QString& path, const DayRange& range) { return IcsReader().read(path, range); };
     // One file at a time: libical keeps some state per process, and the machine has other work.
@@ -133,7 +133,8 @@ void CalendarFiles::readSoon(const QString& path)
 
 void CalendarFiles::startNext()
 {
-    if (m_running || m_waiting.isEmpty())
+    // Nothing is read before the window asks for a first day.
+    if (m_running || m_waiting.isEmpty() || !m_range.first.isValid())
         return;
     m_runningPath = m_waiting.takeFirst();
     m_running = true;

@@ -35,7 +35,8 @@ public:
     QList<IcsOutcome> outcomes() const;
     const EventDays& days() const { return m_days; }
 
-    // The range read covers the year of that day; when it does not yet, the files are read again for it.
+    // The range read covers the year of that day; when it does not yet, the files are read again for it. The
+    // files are first read at the first day asked for.
     void cover(const QDate& day);
     const DayRange& range() const { return m_range; }
     bool reading() const { return m_running || !m_waiting.isEmpty(); }

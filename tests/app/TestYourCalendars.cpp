@@ -96,9 +96,11 @@ void TestYourCalendars::testChosenInTheDialogAndKept()
     app.calendar->remembered()->flush();
     QCOMPARE(windowstate::read(statePath).calendarFiles, QStringList{chosen[1]});
 
-    // The next start reads the files kept.
+    // The next start reads the files kept, for the year it shows.
     App next;
     next.calendar->keepStateIn(statePath, screens);
+    next.calendar->show();
+    next.activate();
     QTRY_COMPARE(next.calendar->calendars()->problems(), QStringList{"gone.ics: the file is gone"});
 }
 

@@ -52,6 +52,7 @@ void TestCalendarFiles::testReadsOffTheWindowThread()
         return read;
     });
     files.setFiles({QStringLiteral("/nowhere/slow.ics")});
+    files.cover(QDate(2026, 1, 1));
     // The window's thread goes on while the read waits.
     QTRY_VERIFY(readOn.loadAcquire() != nullptr);
     QVERIFY(readOn.loadAcquire() != QThread::currentThread());
