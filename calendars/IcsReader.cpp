@@ -290,6 +290,7 @@ void FileReading::readAll()
             moved[QByteArray(uid)].insert(keyOf(zoned(id, icalproperty_get_recurrenceid(id))));
     }
     static const QSet<qint64> none;
+    bool full = m_result.events.size() >= m_limits.maxDays;
     for (icalcomponent* event = icalcomponent_get_first_component(m_calendar, ICAL_VEVENT_COMPONENT); event;
          event = icalcomponent_get_next_component(m_calendar, ICAL_VEVENT_COMPONENT)) {
         const bool isMove = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY) != nullptr;
@@ -297,11 +298,15 @@ void FileReading::readAll()
             ++m_result.outcome.eventCount;
         if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
             continue;
+        // With the file's days used up the rest are only counted.
+        if (full) {
+            m_result.outcome.cut = true;
+            continue;
+        }
         const char* uid = icalcomponent_get_uid(event);
         const auto found = uid && !isMove ? moved.constFind(QByteArray(uid)) : moved.constEnd();
         expand(event, found == moved.constEnd() ? none : *found);
-        if (m_result.events.size() >= m_limits.maxDays)
-            return;
+        full = m_result.events.size() >= m_limits.maxDays;
     }
 }
 
@@ -427,8 +432,6 @@ IcsRead IcsReader::readText(const QByteArray& text, const QString& fileName, con
     qint64 stepsLeft = m_limits.maxStepsPerFile;
     for (icalcomponent* calendar : calendars) {
         FileReading(calendar, range, m_local, m_limits, name, result, stepsLeft).readAll();
-        if (result.events.size() >= m_limits.maxDays)
-            break;
     }
     return result;
 }

@@ -194,6 +194,12 @@ void TestIcsReader::testRangeLimitsTheDays()
     for (const CalendarEvent& event : read.events)
         QVERIFY2(march.contains(event.day), qPrintable(event.day.toString()));
     QCOMPARE(dayText(read, QDate(2026, 3, 31)), QStringLiteral("all day Daily (endless)"));
+
+    // The days of a file stop at their cap; its events are still all counted.
+    limits.maxDays = 100;
+    const IcsRead many = IcsReader(QTimeZone("UTC"), limits).readText(manyEvents(300), "many.ics", Year2026);
+    QCOMPARE(many.outcome.line(), QStringLiteral("Many: 300 events, not all of their days shown"));
+    QCOMPARE(many.events.size(), 100);
 }
 
 QTEST_GUILESS_MAIN(TestIcsReader)
