@@ -64,13 +64,9 @@ void TestIcsReader::testDays_data()
     QTest::newRow("weekly, the moved instance leaves 26 Jan") << "weekly.ics" << berlin << QDate(2026, 1, 26) << "";
     QTest::newRow("weekly, and shows on 27 Jan at its new time")
         << "weekly.ics" << berlin << QDate(2026, 1, 27) << "08:00 Yoga (moved) (Personal)";
-    QTest::newRow("weekly, the sixth and last")
-        << "weekly.ics" << berlin << QDate(2026, 2, 9) << "19:00 Yoga (Personal)";
     QTest::newRow("weekly, none after COUNT") << "weekly.ics" << berlin << QDate(2026, 2, 16) << "";
-    QTest::newRow("DURATION, summer time")
-        << "weekly.ics" << QByteArray("UTC") << QDate(2026, 3, 10) << "09:00 Dentist (Personal)";
-    QTest::newRow("all day, first of three")
-        << "holidays.ics" << berlin << QDate(2026, 12, 24) << "all day Christmas (Holidays)";
+    QTest::newRow("DURATION, UTC") << "weekly.ics" << QByteArray("UTC") << QDate(2026, 3, 10)
+                                   << "09:00 Dentist (Personal)";
     QTest::newRow("all day, last of three")
         << "holidays.ics" << berlin << QDate(2026, 12, 26) << "all day Christmas (Holidays)";
     QTest::newRow("all day, DTEND not included") << "holidays.ics" << berlin << QDate(2026, 12, 27) << "";
@@ -93,7 +89,6 @@ void TestIcsReader::testDays_data()
         << "zones.ics" << QByteArray("UTC") << QDate(2026, 7, 1) << "22:00 Night shift (zones)";
     QTest::newRow("over midnight, a whole day")
         << "zones.ics" << QByteArray("UTC") << QDate(2026, 7, 2) << "all day Night shift (zones)";
-    QTest::newRow("over midnight, moved a day by the zone") << "zones.ics" << berlin << QDate(2026, 7, 1) << "";
     QTest::newRow("damaged file keeps what reads")
         << "damaged.ics" << berlin << QDate(2026, 2, 2) << "all day Still read (damaged)";
     QTest::newRow("endless daily rule from 1900")
@@ -150,8 +145,6 @@ void TestIcsReader::testHostileFiles_data()
                                     << "Many: 100000 events" << 100000;
     QTest::newRow("named pipe, never opened") << "pipe"
                                               << "big.ics: not a file" << 0;
-    QTest::newRow("NUL bytes and noise") << "noise"
-                                         << "big.ics: not an iCalendar file" << 0;
     QTest::newRow("calendar cut short") << "cut"
                                         << "big: 1 event" << 1;
 }
@@ -172,8 +165,6 @@ void TestIcsReader::testHostileFiles()
             QVERIFY(file.resize(65 * 1024 * 1024));
         else if (kind == QLatin1String("many"))
             file.write(manyEvents(100000));
-        else if (kind == QLatin1String("noise"))
-            file.write(QByteArray("\0\0BEGIN:VEVENT\r\n\xff\xfe", 20).repeated(1000));
         else
             file.write("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20260303\r\nSUMMARY:Cut\r\nRRULE:FR");
     }
