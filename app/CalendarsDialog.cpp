@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 CalendarsDialog::CalendarsDialog(QWidget* mainWindow) : QWidget(mainWindow, Qt::Dialog)
@@ -39,6 +40,10 @@ CalendarsDialog::CalendarsDialog(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     connect(add, &QPushButton::clicked, this, &CalendarsDialog::addClicked);
     connect(m_remove, &QPushButton::clicked, this, &CalendarsDialog::removeClicked);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Keys as in a list of files: Delete removes the chosen one, Escape closes the window.
+    auto* removeKeys = new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(removeKeys, &QShortcut::activated, this, &CalendarsDialog::removeClicked);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     connect(m_list, &QListWidget::currentRowChanged, this,
             [this](int row) { m_remove->setEnabled(row >= 0 && row < m_paths.size()); });
 }

@@ -166,7 +166,7 @@ bool FileReading::addInstance(const ZonedTime& start, qint64 lengthSeconds, int 
         m_result.outcome.cut = true;
     }
     // Only the part within the range: an event of years marks only the days shown.
-    QDate day = std::max(first, m_range.first.addDays(-1));
+    QDate day = std::max(first, m_range.first);
     for (; day <= last && day <= m_range.last; day = day.addDays(1))
         if (!addDay(day, title, day == first ? time : std::nullopt))
             return false;
