@@ -1,4 +1,5 @@
 #include "calendars/IcsReader.h"
+#include "calendars/IcsBatches.h"
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -15,6 +16,9 @@ class CalendarWords
 {
     Q_DECLARE_TR_FUNCTIONS(YourCalendars)
 };
+
+// The text of the events parsed at once, about 300 typical events.
+constexpr qsizetype BatchBytes = 64 * 1024;
 
 // A damaged property must end its own reading, never the program: libical aborts on errors unless told not to.
 void quietLibical()
@@ -334,6 +338,27 @@ char* nextLine(char* out, size_t size, void* data)
     return out;
 }
 
+// Line by line, so a file cut short (a download broken off) still gives the events before the cut.
+std::vector<ComponentPtr> parsed(const QByteArray& text)
+{
+    std::vector<ComponentPtr> roots;
+    std::unique_ptr<icalparser, void (*)(icalparser*)> parser(icalparser_new(), icalparser_free);
+    LineSource source{text.constData(), text.constData() + text.size()};
+    icalparser_set_gen_data(parser.get(), &source);
+    for (;;) {
+        char* line = icalparser_get_line(parser.get(), nextLine);
+        if (icalcomponent* done = icalparser_add_line(parser.get(), line))
+            roots.emplace_back(done);
+        if (!line)
+            break;
+        icalmemory_free_buffer(line);
+    }
+    // The parser keeps what it hands out here and frees it with itself: a copy outlives it.
+    if (icalcomponent* rest = icalparser_clean(parser.get()))
+        roots.emplace_back(icalcomponent_new_clone(rest));
+    return roots;
+}
+
 QString nameOf(icalcomponent* calendar)
 {
     for (icalproperty* p = icalcomponent_get_first_property(calendar, ICAL_X_PROPERTY); p;
@@ -393,45 +418,33 @@ IcsRead IcsReader::readText(const QByteArray& text, const QString& fileName, con
     result.outcome.kind = IcsOutcome::Kind::NotICalendar;
     if (!text.trimmed().startsWith("BEGIN:VCALENDAR"))
         return result;
-    // Line by line, so a file cut short (a download broken off) still gives the events before the cut.
-    std::vector<ComponentPtr> roots;
-    {
-        std::unique_ptr<icalparser, void (*)(icalparser*)> parser(icalparser_new(), icalparser_free);
-        LineSource source{text.constData(), text.constData() + text.size()};
-        icalparser_set_gen_data(parser.get(), &source);
-        for (;;) {
-            char* line = icalparser_get_line(parser.get(), nextLine);
-            if (icalcomponent* done = icalparser_add_line(parser.get(), line))
-                roots.emplace_back(done);
-            if (!line)
-                break;
-            icalmemory_free_buffer(line);
-        }
-        // The parser keeps what it hands out here and frees it with itself: a copy outlives it.
-        if (icalcomponent* rest = icalparser_clean(parser.get()))
-            roots.emplace_back(icalcomponent_new_clone(rest));
-    }
-    QList<icalcomponent*> calendars;
-    for (const ComponentPtr& root : roots) {
-        if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT)
-            calendars.append(root.get());
-        for (icalcomponent* c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
-             c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
-            calendars.append(c);
-    }
-    if (calendars.isEmpty())
-        return result;
-    result.outcome.kind = IcsOutcome::Kind::Read;
+    // A few hundred events at a time: a large file never stands in memory as one tree.
     QString name;
-    for (icalcomponent* calendar : calendars)
-        if (name.isEmpty())
-            name = nameOf(calendar);
-    if (name.isEmpty())
-        name = QFileInfo(fileName).completeBaseName();
-    result.outcome.calendarName = name;
     qint64 stepsLeft = m_limits.maxStepsPerFile;
-    for (icalcomponent* calendar : calendars) {
-        FileReading(calendar, range, m_local, m_limits, name, result, stepsLeft).readAll();
-    }
+    icsBatches(text, BatchBytes, [&](const QByteArray& batch) {
+        const std::vector<ComponentPtr> roots = parsed(batch);
+        QList<icalcomponent*> calendars;
+        for (const ComponentPtr& root : roots) {
+            if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT)
+                calendars.append(root.get());
+            for (icalcomponent* c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
+                 c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+                calendars.append(c);
+        }
+        if (calendars.isEmpty())
+            return true;
+        if (result.outcome.kind != IcsOutcome::Kind::Read) {
+            result.outcome.kind = IcsOutcome::Kind::Read;
+            for (icalcomponent* calendar : calendars)
+                if (name.isEmpty())
+                    name = nameOf(calendar);
+            if (name.isEmpty())
+                name = QFileInfo(fileName).completeBaseName();
+            result.outcome.calendarName = name;
+        }
+        for (icalcomponent* calendar : calendars)
+            FileReading(calendar, range, m_local, m_limits, name, result, stepsLeft).readAll();
+        return true;
+    });
     return result;
 }

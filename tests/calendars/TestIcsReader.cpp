@@ -48,6 +48,7 @@ private slots:
     void testHostileFiles_data();
     void testHostileFiles();
     void testRangeLimitsTheDays();
+    void testMovedInstanceFarFromItsRule();
 };
 
 void TestIcsReader::testDays_data()
@@ -191,6 +192,21 @@ void TestIcsReader::testRangeLimitsTheDays()
     const IcsRead many = IcsReader(QTimeZone("UTC"), limits).readText(manyEvents(300), "many.ics", Year2026);
     QCOMPARE(many.outcome.line(), QStringLiteral("Many: 300 events, not all of their days shown"));
     QCOMPARE(many.events.size(), 100);
+}
+
+void TestIcsReader::testMovedInstanceFarFromItsRule()
+{
+    // Thousands of events between a rule and the instance it moves: the two are still read together.
+    QByteArray text = manyEvents(5000);
+    text.insert(text.indexOf("BEGIN:VEVENT"), "BEGIN:VEVENT\r\nUID:rule\r\nDTSTART;VALUE=DATE:20260302\r\n"
+                                              "RRULE:FREQ=WEEKLY;COUNT=3\r\nSUMMARY:Rule\r\nEND:VEVENT\r\n");
+    text.insert(text.lastIndexOf("END:VCALENDAR"), "BEGIN:VEVENT\r\nUID:rule\r\nRECURRENCE-ID;VALUE=DATE:20260309\r\n"
+                                                   "DTSTART;VALUE=DATE:20260311\r\nSUMMARY:Moved\r\nEND:VEVENT\r\n");
+    const IcsRead read = IcsReader(QTimeZone("UTC")).readText(text, "far.ics", Year2026);
+    QCOMPARE(read.outcome.line(), QStringLiteral("Many: 5001 events"));
+    QVERIFY(!dayText(read, QDate(2026, 3, 9)).contains(QLatin1String("Rule")));
+    QVERIFY(dayText(read, QDate(2026, 3, 11)).startsWith(QLatin1String("all day Moved (Many)")));
+    QVERIFY(dayText(read, QDate(2026, 3, 16)).startsWith(QLatin1String("all day Rule (Many)")));
 }
 
 QTEST_GUILESS_MAIN(TestIcsReader)
