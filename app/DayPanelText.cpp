@@ -195,6 +195,16 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         lines.append({DayPanelWords::tr("Months touched"), plural(months, QT_TRANSLATE_NOOP("DayPanel", "%1 month"),
                                                                   QT_TRANSLATE_NOOP("DayPanel", "%1 months"))});
     }
+    for (const CalendarEvent& event : input.events) {
+        const QString what = DayPanelWords::tr("%1 (%2)").arg(event.title, event.calendarName);
+        lines.append({DayPanelWords::tr("Event"),
+                      event.start
+                          ? DayPanelWords::tr("%1 %2").arg(
+                                timeText(QDateTime(sky.day, *event.start, Qt::UTC), input.military, locale), what)
+                          : DayPanelWords::tr("All day: %1").arg(what)});
+    }
+    for (const QString& problem : input.calendarProblems)
+        lines.append({DayPanelWords::tr("Calendar file"), problem});
     return lines;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 #include "astro/DaySky.h"
+#include "calendars/CalendarEvent.h"
 #include <QDate>
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // One line of the Day panel: what it is (also its accessible name) and what it says.
@@ -23,10 +25,12 @@ struct DayPanelInput
     std::optional<QDate> pendingFirst; // a first click waiting for the second
     std::optional<QDate> spanFrom;     // with spanTo, the last span of two clicks
     std::optional<QDate> spanTo;
+    QList<CalendarEvent> events;  // of the user's calendars on the day, all-day ones first
+    QStringList calendarProblems; // a line for each calendar file that could not be read
 };
 
 // The lines in order: the day, its numbers, the sun's events in time order, day length, the moon, the next
-// phases in time order, and the span.
+// phases in time order, the span, the day's events and the calendar files that could not be read.
 QList<PanelLine> dayPanelLines(const DayPanelInput& input);
 // The whole panel as text, a line each ("Sunrise: 06:12, 29/03/2026").
 QString dayPanelText(const QList<PanelLine>& lines);

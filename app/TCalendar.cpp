@@ -3,6 +3,7 @@
 #include "app/AboutTexts.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
+#include "app/CalendarsTexts.h"
 #include "app/DayPanel.h"
 #include "app/DayWatch.h"
 #include "app/ExportTexts.h"
@@ -15,6 +16,7 @@
 #include "app/WindowFrame.h"
 #include "app/YearPrinting.h"
 #include "app/YearView.h"
+#include "app/YourCalendars.h"
 #include "dialog/THome.h"
 #include "dialog/WeekRulesRow.h"
 #include "prefs/PositionLine.h"
@@ -103,6 +105,20 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     connect(m_tray, &TrayIcon::printChosen, this, gated(&TCalendar::printYear));
     connect(m_tray, &TrayIcon::exportChosen, this, gated(&TCalendar::exportYear));
     connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
+    m_calendars = new YourCalendars(this);
+    m_year->setHasEvents([calendars = m_calendars](const QDate& day) { return calendars->hasEvents(day); });
+    connect(m_calendars, &YourCalendars::changed, this, [this] {
+        m_year->showEventMarks();
+        if (m_dayPanel && m_dayPanel->isVisible())
+            updateDayPanel();
+    });
+    connect(m_tray, &TrayIcon::calendarsChosen, this, &TCalendar::openCalendars);
+    auto* calendarsKeys = new QAction(this);
+    calendarsKeys->setObjectName(calendarsnames::Keys);
+    calendarsKeys->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    calendarsKeys->setShortcutContext(Qt::WindowShortcut);
+    addAction(calendarsKeys);
+    connect(calendarsKeys, &QAction::triggered, this, &TCalendar::openCalendars);
     connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
     connect(m_watch, &DayWatch::todayChanged, this, &TCalendar::followToday);
     connect(m_watch, &DayWatch::looked, m_year, &YearView::clockChanged);
@@ -161,6 +177,7 @@ void TCalendar::keepStateIn(const QString& path, const Screens& screens)
 {
     delete m_remembered;
     m_remembered = new RememberedWindow(path, screens, *this, *m_views, *m_year, *m_toolbar);
+    m_calendars->keepIn(m_remembered->keeper());
     m_toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
@@ -341,6 +358,13 @@ void TCalendar::showAbout()
                         m_remembered ? m_remembered->keeper().path() : QString(), m_toolbar->shortcuts()});
 }
 
+void TCalendar::openCalendars()
+{
+    // Not modal, like the About box; its file chooser is, so it opens only while no box or dialog is open.
+    if (!m_gate.isOpen())
+        m_calendars->openDialog(rt::toQDate(m_year->date(1)));
+}
+
 void TCalendar::SpeedButton2Click()
 {
     m_year->ResetCalendarHints();
@@ -407,6 +431,8 @@ void TCalendar::updateDayPanel()
         input.pendingFirst = rt::toQDate(m_caption.julian().SpanStartDate);
     input.spanFrom = m_spanFrom;
     input.spanTo = m_spanTo;
+    input.events = m_calendars->eventsOn(m_panelDay);
+    input.calendarProblems = m_calendars->problems();
     m_dayPanel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
     m_sun->knowEveningPhase(m_panelDay, input.place.offsetHoursAt(input.sky.evening), input.sky.phase);
 }

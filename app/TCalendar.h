@@ -27,6 +27,7 @@ class Toolbar;
 class WeekRulesRow;
 class YearView;
 class YearPrinting;
+class YourCalendars;
 
 // The main window: the year view above the toolbar, the year entry over them, the tray icon and the day watch. Each
 // command reaches its handler through the box gate; the handlers move data between the rooms and the models.
@@ -67,6 +68,8 @@ public:
     // The Day panel beside this window, built when first opened; it follows each clicked day until closed.
     void openDayPanel();
     DayPanel* dayPanel() const { return m_dayPanel; }
+    // The user's calendar files, whose days the grid marks and the panel lists.
+    YourCalendars* calendars() const { return m_calendars; }
 
 signals:
     void closed();
@@ -100,6 +103,8 @@ private:
     int shownYear() const;
     // Help, from F1 and the tray menu.
     void showAbout();
+    // "Your calendars", from Ctrl+E and the tray menu.
+    void openCalendars();
     // Today became another day (midnight, a clock jump either way): the caption, the year button, today's report and
     // a grid that showed the old today's year move with it.
     void followToday(const QDate& previous);
@@ -117,6 +122,7 @@ private:
     RememberedWindow* m_remembered = nullptr;
     AboutBox* m_about = nullptr; // built when first opened
     YearPrinting* m_printing = nullptr;
+    YourCalendars* m_calendars = nullptr;
     std::unique_ptr<ViewModes> m_views;
     WindowCaption m_caption;
     bool FirstActivationDone = false;

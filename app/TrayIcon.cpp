@@ -3,6 +3,7 @@
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
 #include "app/ExportTexts.h"
+#include "app/CalendarsTexts.h"
 #include "app/SystemServices.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
@@ -52,6 +53,9 @@ void TrayIcon::createMenu()
     QAction* exportYear = m_menu->addAction(ExportTexts::MenuExportYear());
     exportYear->setObjectName(ExportNames::TrayExportYear);
     connect(exportYear, &QAction::triggered, this, &TrayIcon::exportChosen);
+    QAction* calendars = m_menu->addAction(CalendarsTexts::MenuItem());
+    calendars->setObjectName(calendarsnames::TrayItem);
+    connect(calendars, &QAction::triggered, this, &TrayIcon::calendarsChosen);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(texts::MenuQuit());
     quit->setObjectName(names::TrayQuit);

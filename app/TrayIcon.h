@@ -40,6 +40,7 @@ signals:
     void dayPanelChosen();
     void printChosen();
     void exportChosen();
+    void calendarsChosen();
     void quitChosen();
 
 private:

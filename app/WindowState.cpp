@@ -82,6 +82,25 @@ void writePosition(QSettings& file, const QString& group, const std::optional<QP
     file.setValue(group + QStringLiteral("/top"), QString::number(position->y()));
 }
 
+const QString CalendarsGroup = QStringLiteral("calendars");
+const QString CalendarPathKey = QStringLiteral("path");
+// Far more than anyone chooses: a longer list is a damaged file.
+constexpr int MostCalendarFiles = 100;
+
+QStringList readCalendarFiles(QSettings& file)
+{
+    QStringList paths;
+    const int count = file.beginReadArray(CalendarsGroup);
+    for (int i = 0; i < std::min(count, MostCalendarFiles); ++i) {
+        file.setArrayIndex(i);
+        const QString path = file.value(CalendarPathKey).toString();
+        if (!path.isEmpty() && !paths.contains(path))
+            paths.append(path);
+    }
+    file.endArray();
+    return paths;
+}
+
 QString flagText(bool on)
 {
     return on ? QStringLiteral("true") : QStringLiteral("false");
@@ -93,7 +112,7 @@ bool WindowState::operator==(const WindowState& other) const
     return fullPosition == other.fullPosition && compactPosition == other.compactPosition && view == other.view &&
            compactMonths == other.compactMonths && weekNumbers == other.weekNumbers &&
            alwaysOnTop == other.alwaysOnTop && dayPanelOpen == other.dayPanelOpen && weekStart == other.weekStart &&
-           weekNumbering == other.weekNumbering;
+           weekNumbering == other.weekNumbering && calendarFiles == other.calendarFiles;
 }
 
 namespace windowstate {
@@ -108,7 +127,7 @@ WindowState read(const QString& path)
     WindowState state;
     if (!QFileInfo(path).isFile())
         return state;
-    const QSettings file(path, QSettings::IniFormat);
+    QSettings file(path, QSettings::IniFormat);
     if (file.status() != QSettings::NoError)
         return state;
     state.fullPosition = readPosition(file, QStringLiteral("full"));
@@ -123,6 +142,7 @@ WindowState read(const QString& path)
     state.dayPanelOpen = readFlag(file, QStringLiteral("window/dayPanel"), state.dayPanelOpen);
     state.weekStart = readName(file, QStringLiteral("weeks/firstDay"), WeekStartNames, state.weekStart);
     state.weekNumbering = readName(file, QStringLiteral("weeks/numbering"), NumberingNames, state.weekNumbering);
+    state.calendarFiles = readCalendarFiles(file);
     return state;
 }
 
@@ -140,6 +160,15 @@ bool write(const QString& path, const WindowState& state)
     file.setValue(QStringLiteral("compact/months"), QString::number(state.compactMonths));
     file.setValue(QStringLiteral("weeks/firstDay"), nameOf(WeekStartNames, state.weekStart));
     file.setValue(QStringLiteral("weeks/numbering"), nameOf(NumberingNames, state.weekNumbering));
+    // Without calendars chosen the file stays as it was before there were any.
+    if (!state.calendarFiles.isEmpty()) {
+        file.beginWriteArray(CalendarsGroup, static_cast<int>(state.calendarFiles.size()));
+        for (int i = 0; i < state.calendarFiles.size(); ++i) {
+            file.setArrayIndex(i);
+            file.setValue(CalendarPathKey, state.calendarFiles[i]);
+        }
+        file.endArray();
+    }
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // What the window was like when it was left, kept from one run to the next in a file of its own beside the
@@ -25,6 +26,8 @@ struct WindowState
     bool dayPanelOpen = false;
     WeekStart weekStart = WeekStart::Locale;
     WeekNumbering weekNumbering = WeekNumbering::Iso;
+    // The iCalendar files whose events the grid marks, in the user's order.
+    QStringList calendarFiles;
 
     bool operator==(const WindowState& other) const;
     bool operator!=(const WindowState& other) const { return !(*this == other); }

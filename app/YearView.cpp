@@ -8,6 +8,7 @@
 #include "runtime/FormatSettings.h"
 #include "runtime/Services.h"
 #include <QFrame>
+#include <QTableView>
 
 namespace {
 QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
@@ -239,4 +240,17 @@ void YearView::markToday()
     m_markedToday = day;
     for (TMonthCalendar* month : m_month)
         month->markToday(day);
+}
+
+void YearView::setHasEvents(const std::function<bool(const QDate&)>& hasEvents)
+{
+    for (TMonthCalendar* month : m_month)
+        month->setHasEvents(hasEvents);
+}
+
+void YearView::showEventMarks()
+{
+    for (TMonthCalendar* month : m_month)
+        if (QTableView* days = month->dayView())
+            days->viewport()->update();
 }

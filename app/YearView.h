@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -67,6 +68,9 @@ public:
     void focusFirstBar() { m_firstBar->setFocus(); }
     // The first and last day the calendars' grids show.
     std::pair<QDate, QDate> shownDays() const;
+    // The days with events of the user's calendars get a mark; shown again after the events change.
+    void setHasEvents(const std::function<bool(const QDate&)>& hasEvents);
+    void showEventMarks();
     // Where the Tab order goes on after the calendars.
     QWidget* lastInTabOrder() const { return m_month.back(); }
 

@@ -147,6 +147,15 @@ void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date)
         return;
     }
     QCalendarWidget::paintCell(painter, rect, date);
+    if (m_hasEvents && m_hasEvents(date)) {
+        // A dot in the cell's top right corner, clear of the day's number.
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(colours::Maroon);
+        painter->drawEllipse(QPointF(rect.right() - 3.5, rect.top() + 3.5), 2.0, 2.0);
+        painter->restore();
+    }
     // The style's own focus frame is lost in the blue of the selection: once the keyboard has moved the focus, a
     // yellow frame shows which calendar the keys move. The window as first shown keeps its plain look.
     if (m_view && m_view->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange) && date == selectedDate()) {
@@ -156,6 +165,13 @@ void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date)
         painter->drawRect(rect.adjusted(1, 1, -2, -2));
         painter->restore();
     }
+}
+
+void TMonthCalendar::setHasEvents(std::function<bool(const QDate&)> hasEvents)
+{
+    m_hasEvents = std::move(hasEvents);
+    if (m_view)
+        m_view->viewport()->update();
 }
 
 void TMonthCalendar::setWeekNumbers(bool shown)

@@ -2,6 +2,7 @@
 #include "runtime/DateValue.h"
 #include "runtime/WeekRules.h"
 #include <QCalendarWidget>
+#include <functional>
 #include <optional>
 
 class QTableView;
@@ -41,6 +42,9 @@ public:
 
     QTableView* dayView() const { return m_view; }
 
+    // Which days have events of the user's calendars: those get a small mark. None set, nothing is marked.
+    void setHasEvents(std::function<bool(const QDate&)> hasEvents);
+
 signals:
     // Raised after the user clicked a day; Date() already holds it.
     void OnClick(TMonthCalendar* sender);
@@ -57,6 +61,8 @@ private:
     void followPage(int year, int month);
     void describeMonth();
     std::optional<int> weekCellNumber(const QModelIndex& index) const;
+
+    std::function<bool(const QDate&)> m_hasEvents;
 
     TDateTime m_date = 0;
     TDateTime m_timeOfDay = 0;

@@ -11,6 +11,7 @@ packages=(
     locales-all
     libbenchmark-dev valgrind strace
     libnova-dev python3-ephem xclip poppler-utils
+    libical-dev
     dpkg-dev appstream lintian desktop-file-utils file
 )
 

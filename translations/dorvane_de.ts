@@ -85,6 +85,53 @@
     </message>
 </context>
 <context>
+    <name>CalendarsDialog</name>
+    <message>
+        <source>Your calendars</source>
+        <translation>Ihre Kalender</translation>
+    </message>
+    <message>
+        <source>Your calendars...</source>
+        <translation>Ihre Kalender...</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Calendar files and what was read of each</source>
+        <translation>Kalenderdateien und was aus jeder gelesen wurde</translation>
+    </message>
+    <message>
+        <source>Add calendar files</source>
+        <translation>Kalenderdateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen calendar file</source>
+        <translation>Die gewählte Kalenderdatei entfernen</translation>
+    </message>
+    <message>
+        <source>Close your calendars</source>
+        <translation>Ihre Kalender schließen</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>No calendar files yet: Add... chooses some.</source>
+        <translation>Noch keine Kalenderdateien: Hinzufügen... wählt welche aus.</translation>
+    </message>
+</context>
+<context>
     <name>DayPanel</name>
     <message>
         <source>Day</source>
@@ -301,6 +348,26 @@
     <message>
         <source>%1 months</source>
         <translation>%1 Monate</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Termin</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>All day: %1</source>
+        <translation>Ganztägig: %1</translation>
+    </message>
+    <message>
+        <source>Calendar file</source>
+        <translation>Kalenderdatei</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1024,49 @@ Heute: </translation>
     <message>
         <source>Weeks: week 1 holds 1 January</source>
         <translation>Wochen: Woche 1 enthält den 1. Januar</translation>
+    </message>
+</context>
+<context>
+    <name>YourCalendars</name>
+    <message>
+        <source>%1: being read</source>
+        <translation>%1: wird gelesen</translation>
+    </message>
+    <message>
+        <source>%1: 1 event</source>
+        <translation>%1: 1 Termin</translation>
+    </message>
+    <message>
+        <source>%1: %2 events</source>
+        <translation>%1: %2 Termine</translation>
+    </message>
+    <message>
+        <source>%1, not all of their days shown</source>
+        <translation>%1, nicht alle ihre Tage angezeigt</translation>
+    </message>
+    <message>
+        <source>%1: the file is gone</source>
+        <translation>%1: die Datei ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: keine Datei</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 MB, not read</source>
+        <translation>%1: größer als %2 MB, nicht gelesen</translation>
+    </message>
+    <message>
+        <source>%1: not an iCalendar file</source>
+        <translation>%1: keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened</source>
+        <translation>%1: kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>(no title)</source>
+        <translation>(ohne Titel)</translation>
     </message>
 </context>
 </TS>

@@ -85,6 +85,53 @@
     </message>
 </context>
 <context>
+    <name>CalendarsDialog</name>
+    <message>
+        <source>Your calendars</source>
+        <translation>Sus calendarios</translation>
+    </message>
+    <message>
+        <source>Your calendars...</source>
+        <translation>Sus calendarios...</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Calendar files and what was read of each</source>
+        <translation>Archivos de calendario y lo leído de cada uno</translation>
+    </message>
+    <message>
+        <source>Add calendar files</source>
+        <translation>Añadir archivos de calendario</translation>
+    </message>
+    <message>
+        <source>Remove the chosen calendar file</source>
+        <translation>Quitar el archivo de calendario elegido</translation>
+    </message>
+    <message>
+        <source>Close your calendars</source>
+        <translation>Cerrar sus calendarios</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>No calendar files yet: Add... chooses some.</source>
+        <translation>Aún no hay archivos de calendario: Añadir... elige algunos.</translation>
+    </message>
+</context>
+<context>
     <name>DayPanel</name>
     <message>
         <source>Day</source>
@@ -301,6 +348,26 @@
     <message>
         <source>%1 months</source>
         <translation>%1 meses</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>All day: %1</source>
+        <translation>Todo el día: %1</translation>
+    </message>
+    <message>
+        <source>Calendar file</source>
+        <translation>Archivo de calendario</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1024,49 @@ Hoy: </translation>
     <message>
         <source>Weeks: week 1 holds 1 January</source>
         <translation>Semanas: la semana 1 contiene el 1 de enero</translation>
+    </message>
+</context>
+<context>
+    <name>YourCalendars</name>
+    <message>
+        <source>%1: being read</source>
+        <translation>%1: leyéndose</translation>
+    </message>
+    <message>
+        <source>%1: 1 event</source>
+        <translation>%1: 1 evento</translation>
+    </message>
+    <message>
+        <source>%1: %2 events</source>
+        <translation>%1: %2 eventos</translation>
+    </message>
+    <message>
+        <source>%1, not all of their days shown</source>
+        <translation>%1, no se muestran todos sus días</translation>
+    </message>
+    <message>
+        <source>%1: the file is gone</source>
+        <translation>%1: el archivo ya no está</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1: no es un archivo</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 MB, not read</source>
+        <translation>%1: mayor de %2 MB, no leído</translation>
+    </message>
+    <message>
+        <source>%1: not an iCalendar file</source>
+        <translation>%1: no es un archivo iCalendar</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened</source>
+        <translation>%1: no se puede abrir</translation>
+    </message>
+    <message>
+        <source>(no title)</source>
+        <translation>(sin título)</translation>
     </message>
 </context>
 </TS>

@@ -85,6 +85,53 @@
     </message>
 </context>
 <context>
+    <name>CalendarsDialog</name>
+    <message>
+        <source>Your calendars</source>
+        <translation>Vos calendriers</translation>
+    </message>
+    <message>
+        <source>Your calendars...</source>
+        <translation>Vos calendriers...</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Calendar files and what was read of each</source>
+        <translation>Fichiers de calendrier et ce qui a été lu de chacun</translation>
+    </message>
+    <message>
+        <source>Add calendar files</source>
+        <translation>Ajouter des fichiers de calendrier</translation>
+    </message>
+    <message>
+        <source>Remove the chosen calendar file</source>
+        <translation>Retirer le fichier de calendrier choisi</translation>
+    </message>
+    <message>
+        <source>Close your calendars</source>
+        <translation>Fermer vos calendriers</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>No calendar files yet: Add... chooses some.</source>
+        <translation>Pas encore de fichier de calendrier : Ajouter... en choisit.</translation>
+    </message>
+</context>
+<context>
     <name>DayPanel</name>
     <message>
         <source>Day</source>
@@ -301,6 +348,26 @@
     <message>
         <source>%1 months</source>
         <translation>%1 mois</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>All day: %1</source>
+        <translation>Toute la journée : %1</translation>
+    </message>
+    <message>
+        <source>Calendar file</source>
+        <translation>Fichier de calendrier</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1024,49 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>Weeks: week 1 holds 1 January</source>
         <translation>Semaines : la semaine 1 contient le 1er janvier</translation>
+    </message>
+</context>
+<context>
+    <name>YourCalendars</name>
+    <message>
+        <source>%1: being read</source>
+        <translation>%1 : en cours de lecture</translation>
+    </message>
+    <message>
+        <source>%1: 1 event</source>
+        <translation>%1 : 1 événement</translation>
+    </message>
+    <message>
+        <source>%1: %2 events</source>
+        <translation>%1 : %2 événements</translation>
+    </message>
+    <message>
+        <source>%1, not all of their days shown</source>
+        <translation>%1, tous leurs jours ne sont pas affichés</translation>
+    </message>
+    <message>
+        <source>%1: the file is gone</source>
+        <translation>%1 : le fichier a disparu</translation>
+    </message>
+    <message>
+        <source>%1: not a file</source>
+        <translation>%1 : pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 MB, not read</source>
+        <translation>%1 : plus de %2 Mo, non lu</translation>
+    </message>
+    <message>
+        <source>%1: not an iCalendar file</source>
+        <translation>%1 : pas un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened</source>
+        <translation>%1 : ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>(no title)</source>
+        <translation>(sans titre)</translation>
     </message>
 </context>
 </TS>

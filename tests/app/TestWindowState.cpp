@@ -79,6 +79,10 @@ void TestWindowState::testWrittenAndReadBack_data()
     weeks.weekStart = WindowState::WeekStart::Saturday;
     weeks.weekNumbering = WindowState::WeekNumbering::FirstJanuary;
     QTest::newRow("weeks from Saturday, numbered from 1 January") << weeks;
+    WindowState calendars = state(QPoint(5, 6), QPoint(7, 8), View::Full, 2, false, false);
+    calendars.calendarFiles = {QStringLiteral("/home/anna/Kalender, privat/Geburtstage.ics"),
+                               QStringLiteral("/home/anna/\u00e9t\u00e9=work;1.ics"), QStringLiteral("relative.ics")};
+    QTest::newRow("calendar files, comma, equals, accents") << calendars;
 }
 
 void TestWindowState::testWrittenAndReadBack()

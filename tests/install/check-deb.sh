@@ -61,6 +61,7 @@ echo "      depends: $depends"
 check "depends on the Qt widgets library it links" bash -c '[[ $0 == *libqt6widgets6* ]]' "$depends"
 check "depends on the time-zone database" bash -c '[[ $0 == *tzdata* ]]' "$depends"
 check "depends on Qt's own translations" bash -c '[[ $0 == *qt6-translations-l10n* ]]' "$depends"
+check "depends on the iCalendar library it links" bash -c '[[ $0 == *libical3* ]]' "$depends"
 dpkg-deb -x "$deb" "$work/unpacked"
 check "appstreamcli accepts the metadata" \
     appstreamcli validate --no-net "$work/unpacked/usr/share/metainfo/org.dorvane.Dorvane.metainfo.xml"

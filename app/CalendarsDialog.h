@@ -1,0 +1,36 @@
+#pragma once
+#include "calendars/IcsOutcome.h"
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QListWidget;
+class QPushButton;
+
+// "Your calendars": the calendar files chosen, each with the line of its last read, and Add and Remove. Not modal;
+// it only shows what it is given and tells what the user asked for.
+class CalendarsDialog : public QWidget
+{
+    Q_OBJECT
+public:
+    // The files the user picks in the system's file dialog; a test gives its own.
+    using Chooser = std::function<QStringList(QWidget* parent)>;
+
+    explicit CalendarsDialog(QWidget* mainWindow);
+    void setChooser(Chooser chooser) { m_chooser = std::move(chooser); }
+
+    void showFiles(const QStringList& paths, const QList<IcsOutcome>& outcomes);
+
+signals:
+    void added(const QStringList& paths);
+    void removed(const QString& path);
+
+private:
+    void addClicked();
+    void removeClicked();
+
+    Chooser m_chooser;
+    QStringList m_paths;
+    QListWidget* m_list = nullptr;
+    QPushButton* m_remove = nullptr;
+};

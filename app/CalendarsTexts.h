@@ -1,0 +1,33 @@
+#pragma once
+#include <QCoreApplication>
+#include <QString>
+
+// The names of the "Your calendars" window's controls, for the window and its tests.
+namespace calendarsnames {
+inline const QString Dialog = QStringLiteral("CalendarsDialog");
+inline const QString List = QStringLiteral("CalendarsList");
+inline const QString Add = QStringLiteral("CalendarsAdd");
+inline const QString Remove = QStringLiteral("CalendarsRemove");
+inline const QString Close = QStringLiteral("CalendarsClose");
+inline const QString TrayItem = QStringLiteral("TrayCalendars");
+inline const QString Keys = QStringLiteral("KeysCalendars");
+} // namespace calendarsnames
+
+// What the window says, word for word; the English text is the source.
+class CalendarsTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(CalendarsDialog)
+public:
+    static QString Title() { return tr("Your calendars"); }
+    static QString MenuItem() { return tr("Your calendars..."); }
+    static QString ButtonAdd() { return tr("&Add..."); }
+    static QString ButtonRemove() { return tr("&Remove"); }
+    static QString ButtonClose() { return tr("Close"); }
+    static QString NameList() { return tr("Calendar files and what was read of each"); }
+    static QString NameAdd() { return tr("Add calendar files"); }
+    static QString NameRemove() { return tr("Remove the chosen calendar file"); }
+    static QString NameClose() { return tr("Close your calendars"); }
+    static QString ChooserTitle() { return tr("Add calendar files"); }
+    static QString ChooserFilter() { return tr("iCalendar files (*.ics)"); }
+    static QString Empty() { return tr("No calendar files yet: Add... chooses some."); }
+};

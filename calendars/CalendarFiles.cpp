@@ -1,0 +1,163 @@
+#include "calendars/CalendarFiles.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+DayRange rangeAround(int year)
+{
+    return {QDate(year, 1, 1).addDays(-CalendarFiles::MarginDays),
+            QDate(year, 12, 31).addDays(CalendarFiles::MarginDays)};
+}
+
+// What tells a file changed without reading it; a file not there has none.
+QString stampOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QString();
+    return QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char('/') + QString::number(info.size());
+}
+} // namespace
+
+CalendarFiles::CalendarFiles(QObject* parent) : QObject(parent)
+{
+    m_read = [](const QString& path, const DayRange& range) { return IcsReader().read(path, range); };
+    // One file at a time: libical keeps some state per process, and the machine has other work.
+    m_pool.setMaxThreadCount(1);
+    m_soon.setSingleShot(true);
+    m_soon.setInterval(ChangeDelayMs);
+    connect(&m_soon, &QTimer::timeout, this, &CalendarFiles::startNext);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CalendarFiles::fileChanged);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &CalendarFiles::folderChanged);
+    connect(&m_future, &QFutureWatcher<IcsRead>::finished, this, &CalendarFiles::finished);
+}
+
+CalendarFiles::~CalendarFiles()
+{
+    // A read still running ends before the reader it uses goes.
+    m_future.waitForFinished();
+    m_pool.waitForDone();
+}
+
+void CalendarFiles::setFiles(const QStringList& paths)
+{
+    QStringList chosen;
+    for (const QString& path : paths)
+        if (!path.isEmpty() && !chosen.contains(path))
+            chosen.append(path);
+    for (const QString& old : std::as_const(m_paths))
+        if (!chosen.contains(old)) {
+            m_outcomes.remove(old);
+            m_stamps.remove(old);
+            m_days.remove(old);
+            m_waiting.removeAll(old);
+        }
+    const QStringList before = m_paths;
+    m_paths = chosen;
+    for (const QString& path : std::as_const(m_paths))
+        if (!before.contains(path)) {
+            IcsOutcome waiting;
+            waiting.fileName = QFileInfo(path).fileName();
+            m_outcomes.insert(path, waiting);
+            m_waiting.append(path);
+        }
+    watch();
+    // The new files are read at once; only changes wait for their burst to end.
+    if (!m_running)
+        startNext();
+    emit changed();
+}
+
+QList<IcsOutcome> CalendarFiles::outcomes() const
+{
+    QList<IcsOutcome> list;
+    for (const QString& path : m_paths)
+        list.append(m_outcomes.value(path));
+    return list;
+}
+
+void CalendarFiles::cover(const QDate& day)
+{
+    if (!day.isValid() || m_range.contains(day))
+        return;
+    m_range = rangeAround(day.year());
+    for (const QString& path : std::as_const(m_paths))
+        if (!m_waiting.contains(path))
+            m_waiting.append(path);
+    if (!m_running)
+        m_soon.start(0);
+}
+
+void CalendarFiles::watch()
+{
+    const QStringList watched = m_watcher.files() + m_watcher.directories();
+    if (!watched.isEmpty())
+        m_watcher.removePaths(watched);
+    QStringList paths;
+    for (const QString& path : std::as_const(m_paths)) {
+        if (QFileInfo::exists(path))
+            paths.append(path);
+        const QString folder = QFileInfo(path).absolutePath();
+        if (!paths.contains(folder) && QFileInfo(folder).isDir())
+            paths.append(folder);
+    }
+    if (!paths.isEmpty())
+        m_watcher.addPaths(paths);
+}
+
+void CalendarFiles::fileChanged(const QString& path)
+{
+    readSoon(path);
+}
+
+void CalendarFiles::folderChanged(const QString& folder)
+{
+    // An editor that saves by rename leaves the watch on a file that no longer exists: every chosen file of the
+    // folder is looked at again, and one whose last read no longer fits it is read.
+    const QDir dir(folder);
+    for (const QString& path : std::as_const(m_paths))
+        if (QFileInfo(path).absolutePath() == dir.absolutePath())
+            if (stampOf(path) != m_stamps.value(path))
+                readSoon(path);
+}
+
+void CalendarFiles::readSoon(const QString& path)
+{
+    if (!m_paths.contains(path))
+        return;
+    if (!m_waiting.contains(path))
+        m_waiting.append(path);
+    m_soon.start();
+}
+
+void CalendarFiles::startNext()
+{
+    // Nothing is read before the window asks for a first day.
+    if (m_running || m_waiting.isEmpty() || !m_range.first.isValid())
+        return;
+    m_runningPath = m_waiting.takeFirst();
+    m_running = true;
+    m_stamps.insert(m_runningPath, stampOf(m_runningPath));
+    const Read read = m_read;
+    const QString path = m_runningPath;
+    const DayRange range = m_range;
+    m_future.setFuture(QtConcurrent::run(&m_pool, [read, path, range] { return read(path, range); }));
+}
+
+void CalendarFiles::finished()
+{
+    m_running = false;
+    const IcsRead result = m_future.result();
+    // A file dropped meanwhile is forgotten; one changed meanwhile is waiting again and keeps this read till then.
+    if (m_paths.contains(m_runningPath)) {
+        m_outcomes.insert(m_runningPath, result.outcome);
+        m_days.replace(m_runningPath, result.events);
+        // A file that came back (or was replaced by rename) is watched again.
+        if (!m_watcher.files().contains(m_runningPath) && QFileInfo::exists(m_runningPath))
+            m_watcher.addPath(m_runningPath);
+        emit changed();
+    }
+    if (!m_waiting.isEmpty())
+        m_soon.start(m_soon.isActive() ? m_soon.remainingTime() : 0);
+}

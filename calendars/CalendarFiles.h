@@ -1,0 +1,69 @@
+#pragma once
+#include "calendars/EventDays.h"
+#include "calendars/IcsOutcome.h"
+#include "calendars/IcsReader.h"
+#include <QFileSystemWatcher>
+#include <QFutureWatcher>
+#include <QObject>
+#include <QStringList>
+#include <QThreadPool>
+#include <QTimer>
+#include <functional>
+
+// The calendar files the user chose: each read on a worker thread, one at a time, read again a moment after it
+// changes (an editor saving it by rename included), and its events kept by day for the window.
+class CalendarFiles : public QObject
+{
+    Q_OBJECT
+public:
+    // A burst of changes (an editor writing, renaming, touching) is read once, this long after the last.
+    static constexpr int ChangeDelayMs = 300;
+    // Days read beyond each end of the year shown: the grid shows some days of the neighbouring months.
+    static constexpr int MarginDays = 62;
+
+    using Read = std::function<IcsRead(const QString& path, const DayRange& range)>;
+
+    explicit CalendarFiles(QObject* parent = nullptr);
+    // Reads with that function instead of an IcsReader in the machine's zone: runs on the worker thread.
+    void setRead(Read read) { m_read = std::move(read); }
+    ~CalendarFiles() override;
+
+    // The files in the user's order; the new ones are read, the dropped ones forgotten.
+    void setFiles(const QStringList& paths);
+    const QStringList& files() const { return m_paths; }
+    // What each file's last read gave (Waiting before it), in the files' order.
+    QList<IcsOutcome> outcomes() const;
+    const EventDays& days() const { return m_days; }
+
+    // The range read covers the year of that day; when it does not yet, the files are read again for it. The
+    // files are first read at the first day asked for.
+    void cover(const QDate& day);
+    const DayRange& range() const { return m_range; }
+    bool reading() const { return m_running || !m_waiting.isEmpty(); }
+
+signals:
+    // A read finished: new days, or a new outcome line.
+    void changed();
+
+private:
+    void fileChanged(const QString& path);
+    void folderChanged(const QString& folder);
+    void readSoon(const QString& path);
+    void startNext();
+    void finished();
+    void watch();
+
+    Read m_read;
+    QStringList m_paths;
+    QHash<QString, IcsOutcome> m_outcomes;
+    QHash<QString, QString> m_stamps; // of each file when its last read began
+    EventDays m_days;
+    DayRange m_range;
+    QFileSystemWatcher m_watcher;
+    QTimer m_soon;
+    QStringList m_waiting;
+    QString m_runningPath;
+    bool m_running = false;
+    QThreadPool m_pool;
+    QFutureWatcher<IcsRead> m_future;
+};

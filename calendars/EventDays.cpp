@@ -1,0 +1,34 @@
+#include "calendars/EventDays.h"
+#include <algorithm>
+
+void EventDays::replace(const QString& path, const QList<CalendarEvent>& events)
+{
+    if (events.isEmpty()) {
+        if (m_byFile.remove(path) == 0)
+            return;
+    } else {
+        m_byFile.insert(path, events);
+    }
+    index();
+}
+
+void EventDays::clear()
+{
+    m_byFile.clear();
+    m_byDay.clear();
+}
+
+void EventDays::index()
+{
+    m_byDay.clear();
+    for (const QList<CalendarEvent>& events : std::as_const(m_byFile))
+        for (const CalendarEvent& event : events)
+            m_byDay[event.day].append(event);
+    // All-day first: an empty start sorts before every time.
+    const auto key = [](const CalendarEvent& e) {
+        return std::make_pair(e.start.has_value(), e.start.value_or(QTime()));
+    };
+    for (QList<CalendarEvent>& day : m_byDay)
+        std::stable_sort(day.begin(), day.end(),
+                         [&key](const CalendarEvent& a, const CalendarEvent& b) { return key(a) < key(b); });
+}
