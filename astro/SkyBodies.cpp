@@ -46,6 +46,25 @@ std::mutex& libnovaLock()
     return lock;
 }
 
+// A call into libnova: one caller at a time, and the vector registers' upper halves cleared first. Qt's drawing
+// leaves them in use, and on such a processor every legacy SSE instruction of libnova's series then pays a
+// transition penalty: its moon took 1.65 times as long once a QGuiApplication existed (128 against 78 us).
+class LibnovaCall
+{
+public:
+    LibnovaCall() : m_guard(libnovaLock())
+    {
+#if defined(__x86_64__) || defined(__i386__)
+        static const bool avx = __builtin_cpu_supports("avx");
+        if (avx)
+            __asm__ volatile("vzeroupper" ::: "memory");
+#endif
+    }
+
+private:
+    std::lock_guard<std::mutex> m_guard;
+};
+
 // libnova gives both bodies on the ecliptic and equator of J2000; the horizon of a date needs them precessed.
 Position ofDate(ln_equ_posn j2000, double jde, double distanceKm)
 {
@@ -69,7 +88,7 @@ Ecliptic moonEcliptic(double jde)
 
 Position sunAt(double julianDayUt)
 {
-    const std::lock_guard<std::mutex> guard(libnovaLock());
+    const LibnovaCall call;
     const double jde = dynamical(julianDayUt);
     // libnova's own equatorial sun turns the J2000 ecliptic with the obliquity of the date, which moves its
     // declination by 0.13 degrees a millennium from 2000.
@@ -83,7 +102,7 @@ Position sunAt(double julianDayUt)
 
 Position moonAt(double julianDayUt)
 {
-    const std::lock_guard<std::mutex> guard(libnovaLock());
+    const LibnovaCall call;
     const double jde = dynamical(julianDayUt);
     const Ecliptic moon = moonEcliptic(jde);
     ln_lnlat_posn ecliptic{moon.longitude, moon.latitude};
@@ -94,7 +113,7 @@ Position moonAt(double julianDayUt)
 
 double moonElongation(double julianDayUt)
 {
-    const std::lock_guard<std::mutex> guard(libnovaLock());
+    const LibnovaCall call;
     const double jde = dynamical(julianDayUt);
     ln_lnlat_posn sun;
     ln_get_solar_ecl_coords(jde, &sun);
@@ -103,7 +122,7 @@ double moonElongation(double julianDayUt)
 
 MoonLight moonLightFrom(const Position& sun, const Position& moon, double julianDayUt)
 {
-    const std::lock_guard<std::mutex> guard(libnovaLock());
+    const LibnovaCall call;
     // Both places on the ecliptic of the date, by its obliquity (the mean one: the nutation moves both alike).
     ln_nutation nutation;
     ln_get_nutation(julianDayUt, &nutation);
@@ -126,20 +145,20 @@ MoonLight moonLightFrom(const Position& sun, const Position& moon, double julian
 
 double siderealDegrees(double julianDayUt)
 {
-    const std::lock_guard<std::mutex> guard(libnovaLock());
+    const LibnovaCall call;
     return wrap360(ln_get_apparent_sidereal_time(julianDayUt) * 15);
 }
 
 SiderealClock::SiderealClock(double aroundJulianDayUt)
 {
-    const std::lock_guard<std::mutex> guard(libnovaLock());
+    const LibnovaCall call;
     m_equinoxesDegrees = std::remainder(
         (ln_get_apparent_sidereal_time(aroundJulianDayUt) - ln_get_mean_sidereal_time(aroundJulianDayUt)) * 15, 360.0);
 }
 
 double SiderealClock::degreesAt(double julianDayUt) const
 {
-    const std::lock_guard<std::mutex> guard(libnovaLock());
+    const LibnovaCall call;
     return wrap360(ln_get_mean_sidereal_time(julianDayUt) * 15 + m_equinoxesDegrees);
 }
 
@@ -150,7 +169,7 @@ Position topocentric(const Position& geocentric, double latitude, double longitu
     ln_equ_posn shift;
     const double hour = wrap360(siderealDegrees + longitudeEast - geocentric.rightAscension) / 15;
     {
-        const std::lock_guard<std::mutex> guard(libnovaLock());
+        const LibnovaCall call;
         ln_get_parallax_ha(&object, geocentric.distanceKm / KmPerAu, &observer, 0, hour, &shift);
     }
     return {wrap360(geocentric.rightAscension + shift.ra), geocentric.declination + shift.dec, geocentric.distanceKm};
@@ -171,13 +190,13 @@ double altitude(const Position& position, double latitude, double longitudeEast,
 
 double universalTime(double julianDayTt)
 {
-    const std::lock_guard<std::mutex> guard(libnovaLock());
+    const LibnovaCall call;
     return julianDayTt - ln_get_dynamical_time_diff(julianDayTt) / 86400.0;
 }
 
 double julianDayOf(int year, int month, int day)
 {
-    const std::lock_guard<std::mutex> guard(libnovaLock());
+    const LibnovaCall call;
     ln_date date{year, month, day, 0, 0, 0};
     return ln_get_julian_day(&date);
 }
