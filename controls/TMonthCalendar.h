@@ -1,7 +1,9 @@
 #pragma once
+#include "astro/DayMarks.h"
 #include "runtime/DateValue.h"
 #include "runtime/WeekRules.h"
 #include <QCalendarWidget>
+#include <functional>
 #include <optional>
 
 class QTableView;
@@ -38,6 +40,12 @@ public:
 
     // Marks today's day in the grid; called again when the day changes.
     void markToday(const QDate& today);
+    // Where the marks of the days shown come from; none draws and describes the grid as without marks.
+    using MarksOfDay = std::function<DayMarks(const QDate&)>;
+    void setDayMarks(MarksOfDay marks);
+    bool showsMarks() const { return bool(m_marks); }
+    // What a screen reader says of a day of the month shown beyond its number: its marks, and today among them.
+    QString dayDescription(const QDate& day) const;
 
     QTableView* dayView() const { return m_view; }
 
@@ -56,6 +64,7 @@ private:
     void followSelection();
     void followPage(int year, int month);
     void describeMonth();
+    void describeSelectedDay();
     std::optional<int> weekCellNumber(const QModelIndex& index) const;
 
     TDateTime m_date = 0;
@@ -63,4 +72,5 @@ private:
     QTableView* m_view = nullptr;
     QDate m_today;
     weeks::Numbering m_numbering = weeks::Numbering::Iso;
+    MarksOfDay m_marks;
 };
