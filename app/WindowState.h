@@ -23,6 +23,7 @@ struct WindowState
     bool weekNumbers = false;
     bool alwaysOnTop = false;
     bool dayPanelOpen = false;
+    bool marksShown = true; // the moons, seasons and events marked on the calendars
     WeekStart weekStart = WeekStart::Locale;
     WeekNumbering weekNumbering = WeekNumbering::Iso;
 

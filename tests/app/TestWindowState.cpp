@@ -79,6 +79,9 @@ void TestWindowState::testWrittenAndReadBack_data()
     weeks.weekStart = WindowState::WeekStart::Saturday;
     weeks.weekNumbering = WindowState::WeekNumbering::FirstJanuary;
     QTest::newRow("weeks from Saturday, numbered from 1 January") << weeks;
+    WindowState noMarks = state(QPoint(5, 6), std::nullopt, View::Full, 2, false, false);
+    noMarks.marksShown = false;
+    QTest::newRow("marks switched off") << noMarks;
 }
 
 void TestWindowState::testWrittenAndReadBack()
@@ -110,6 +113,10 @@ void TestWindowState::testDamagedFile_data()
     QTest::newRow("good lines among bad ones")
         << QByteArray("[full]\nleft=40\ntop=30\n[compact]\nmonths=0\nleft=\n[window]\nalwaysOnTop=true\n")
         << state(QPoint(40, 30), std::nullopt, View::Full, 2, false, true);
+    QTest::newRow("marks neither on nor off") << QByteArray("[window]\nmarks=no\n") << first;
+    WindowState noMarks;
+    noMarks.marksShown = false;
+    QTest::newRow("marks off, nothing else") << QByteArray("[window]\nmarks=false\n") << noMarks;
 }
 
 void TestWindowState::testDamagedFile()
