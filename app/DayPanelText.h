@@ -1,5 +1,6 @@
 #pragma once
 #include "astro/DaySky.h"
+#include "astro/YearMarks.h"
 #include <QDate>
 #include <QList>
 #include <QLocale>
@@ -23,10 +24,11 @@ struct DayPanelInput
     std::optional<QDate> pendingFirst; // a first click waiting for the second
     std::optional<QDate> spanFrom;     // with spanTo, the last span of two clicks
     std::optional<QDate> spanTo;
+    std::vector<YearMark> marks; // the moons and seasons the calendars mark on the day
 };
 
 // The lines in order: the day, its numbers, the sun's events in time order, day length, the moon, the next
-// phases in time order, and the span.
+// phases in time order, the day's own marks, and the span.
 QList<PanelLine> dayPanelLines(const DayPanelInput& input);
 // The whole panel as text, a line each ("Sunrise: 06:12, 29/03/2026").
 QString dayPanelText(const QList<PanelLine>& lines);

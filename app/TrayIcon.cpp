@@ -45,6 +45,11 @@ void TrayIcon::createMenu()
     QAction* dayPanel = m_menu->addAction(texts::MenuDayPanel());
     dayPanel->setObjectName(names::TrayDayPanel);
     connect(dayPanel, &QAction::triggered, this, &TrayIcon::dayPanelChosen);
+    m_marks = m_menu->addAction(texts::MenuMarks());
+    m_marks->setObjectName(names::TrayMarks);
+    m_marks->setCheckable(true);
+    m_marks->setChecked(true);
+    connect(m_marks, &QAction::triggered, this, &TrayIcon::marksChosen);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(texts::MenuQuit());
     quit->setObjectName(names::TrayQuit);
@@ -63,6 +68,11 @@ void TrayIcon::createMenu()
     connect(parameters, &QAction::triggered, this, &TrayIcon::parametersChosen);
     connect(about, &QAction::triggered, this, &TrayIcon::aboutChosen);
     connect(quit, &QAction::triggered, this, &TrayIcon::quitChosen);
+}
+
+void TrayIcon::showMarks(bool shown)
+{
+    m_marks->setChecked(shown);
 }
 
 void TrayIcon::showTip()

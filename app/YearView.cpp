@@ -7,7 +7,14 @@
 #include "runtime/DateText.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/Services.h"
+#include <QAction>
 #include <QFrame>
+#include <QTableView>
+
+namespace {
+// Free among the window's keys: K for marks.
+const QKeySequence MarksKey(Qt::CTRL | Qt::Key_K);
+} // namespace
 
 namespace {
 QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
@@ -30,6 +37,8 @@ YearView::YearView(Services& services, BoxGate& gate, QWidget* window)
     createCalendars();
     m_titles = std::make_unique<MonthTitles>(m_grid, this);
     connectCalendars();
+    createMarksSwitch();
+    applyMarks();
 }
 
 YearView::~YearView() = default;
@@ -220,4 +229,65 @@ void YearView::markToday()
     m_markedToday = day;
     for (TMonthCalendar* month : m_month)
         month->markToday(day);
+}
+
+QKeySequence YearView::marksKey()
+{
+    return MarksKey;
+}
+
+void YearView::createMarksSwitch()
+{
+    m_marksSwitch = new QAction(texts::MenuMarks(), this);
+    m_marksSwitch->setObjectName(names::MarksSwitch);
+    m_marksSwitch->setCheckable(true);
+    m_marksSwitch->setChecked(m_marksShown);
+    m_marksSwitch->setShortcut(MarksKey);
+    m_marksSwitch->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_marksSwitch);
+    for (TMonthCalendar* month : m_month) {
+        month->dayView()->addAction(m_marksSwitch);
+        month->dayView()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    connect(m_marksSwitch, &QAction::triggered, this, [this](bool shown) {
+        setMarksShown(shown);
+        emit marksSwitched(shown);
+    });
+}
+
+void YearView::setMarksPlace(const SkyPlace& place)
+{
+    m_marks.setPlace(place);
+    applyMarks();
+}
+
+void YearView::setMarksShown(bool shown)
+{
+    m_marksSwitch->setChecked(shown);
+    if (shown == m_marksShown)
+        return;
+    m_marksShown = shown;
+    applyMarks();
+}
+
+void YearView::setHasEvents(std::function<bool(const QDate&)> hasEvents)
+{
+    m_hasEvents = std::move(hasEvents);
+    applyMarks();
+}
+
+DayMarks YearView::dayMarks(const QDate& day)
+{
+    DayMarks marks = m_marks.dayMarks(day);
+    if (m_hasEvents)
+        marks.event = m_hasEvents(day);
+    return marks;
+}
+
+void YearView::applyMarks()
+{
+    // Switched off, a calendar has no source of marks at all and paints as it always did.
+    for (TMonthCalendar* month : m_month)
+        month->setDayMarks(m_marksShown ? TMonthCalendar::MarksOfDay([this](const QDate& day) { return dayMarks(day); })
+                                        : TMonthCalendar::MarksOfDay());
 }

@@ -2,15 +2,20 @@
 #include "app/MidnightRestore.h"
 #include "app/MonthTitles.h"
 #include "app/YearGrid.h"
+#include "astro/YearMarks.h"
 #include "controls/TMonthCalendar.h"
 #include "runtime/DateValue.h"
 #include <QDate>
 #include <QFrame>
+#include <QKeySequence>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class BoxGate;
+class QAction;
 class QFrame;
 struct Services;
 
@@ -64,6 +69,16 @@ public:
     void clockChanged();
     void checkMidnightRestore() { m_restore->check(); }
     void focusFirstBar() { m_firstBar->setFocus(); }
+    // The marks of the days shown: new and full moons, equinoxes and solstices at the place's clock, and the
+    // user's events where the hook says a day has some. Shown unless switched off, by the program or the user.
+    void setMarksPlace(const SkyPlace& place);
+    void setMarksShown(bool shown);
+    bool marksShown() const { return m_marksShown; }
+    static QKeySequence marksKey();
+    void setHasEvents(std::function<bool(const QDate&)> hasEvents);
+    DayMarks dayMarks(const QDate& day);
+    // The moments marked on a day, in time order; none before a place is set.
+    std::vector<YearMark> marksOn(const QDate& day) { return m_marks.marksOn(day); }
     // Where the Tab order goes on after the calendars.
     QWidget* lastInTabOrder() const { return m_month.back(); }
 
@@ -71,6 +86,8 @@ signals:
     void dayClicked(int n);
     // Enter or a double-click on a day of calendar n.
     void dayActivated(int n);
+    // The user switched the marks on or off (the calendars' menu or its key).
+    void marksSwitched(bool shown);
 
 private:
     void createCalendars();
@@ -80,6 +97,8 @@ private:
     void showCompact(const grid::Compact& dates);
     void setWeekNumbers(bool shown);
     void markToday();
+    void createMarksSwitch();
+    void applyMarks();
 
     Services& m_services;
     BoxGate& m_gate;
@@ -91,4 +110,8 @@ private:
     QDate m_markedToday;
     weeks::FirstDay m_weekStart = weeks::FirstDay::Locale;
     weeks::Numbering m_weekNumbering = weeks::Numbering::Iso;
+    YearMarksCache m_marks;
+    bool m_marksShown = true;
+    std::function<bool(const QDate&)> m_hasEvents;
+    QAction* m_marksSwitch = nullptr;
 };
