@@ -114,9 +114,6 @@ void TestWindowState::testDamagedFile_data()
         << QByteArray("[full]\nleft=40\ntop=30\n[compact]\nmonths=0\nleft=\n[window]\nalwaysOnTop=true\n")
         << state(QPoint(40, 30), std::nullopt, View::Full, 2, false, true);
     QTest::newRow("marks neither on nor off") << QByteArray("[window]\nmarks=no\n") << first;
-    WindowState noMarks;
-    noMarks.marksShown = false;
-    QTest::newRow("marks off, nothing else") << QByteArray("[window]\nmarks=false\n") << noMarks;
 }
 
 void TestWindowState::testDamagedFile()
