@@ -199,7 +199,7 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     for (const Event& event : phases)
         lines.append({event.name, momentText(*event.at, input)});
     QStringList marked;
-    for (const YearMark& mark : input.marks)
+    for (const YearMark& mark : marksOfDay(sky, input.place))
         marked.append(DayPanelWords::tr("%1 at %2")
                           .arg(markName(mark.kind), timeText(wallClock(mark.ut, input.place), input.military, locale)));
     if (!marked.isEmpty())

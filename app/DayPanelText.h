@@ -24,7 +24,6 @@ struct DayPanelInput
     std::optional<QDate> pendingFirst; // a first click waiting for the second
     std::optional<QDate> spanFrom;     // with spanTo, the last span of two clicks
     std::optional<QDate> spanTo;
-    std::vector<YearMark> marks; // the moons and seasons the calendars mark on the day
 };
 
 // The lines in order: the day, its numbers, the sun's events in time order, day length, the moon, the next

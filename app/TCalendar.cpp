@@ -381,7 +381,6 @@ void TCalendar::updateDayPanel()
         input.pendingFirst = rt::toQDate(m_caption.julian().SpanStartDate);
     input.spanFrom = m_spanFrom;
     input.spanTo = m_spanTo;
-    input.marks = m_year->marksOn(m_panelDay);
     m_dayPanel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
     m_sun->knowEveningPhase(m_panelDay, input.place.offsetHoursAt(input.sky.evening), input.sky.phase);
 }

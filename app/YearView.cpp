@@ -37,6 +37,8 @@ YearView::YearView(Services& services, BoxGate& gate, QWidget* window)
     createCalendars();
     m_titles = std::make_unique<MonthTitles>(m_grid, this);
     connectCalendars();
+    m_marks = new MarksOfYears(this);
+    connect(m_marks, &MarksOfYears::yearReady, this, &YearView::applyMarks);
     createMarksSwitch();
     applyMarks();
 }
@@ -257,7 +259,7 @@ void YearView::createMarksSwitch()
 
 void YearView::setMarksPlace(const SkyPlace& place)
 {
-    m_marks.setPlace(place);
+    m_marks->setPlace(place);
     applyMarks();
 }
 
@@ -278,7 +280,7 @@ void YearView::setHasEvents(std::function<bool(const QDate&)> hasEvents)
 
 DayMarks YearView::dayMarks(const QDate& day)
 {
-    DayMarks marks = m_marks.dayMarks(day);
+    DayMarks marks = m_marks->dayMarks(day);
     if (m_hasEvents)
         marks.event = m_hasEvents(day);
     return marks;

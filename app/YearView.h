@@ -1,8 +1,8 @@
 #pragma once
+#include "app/MarksOfYears.h"
 #include "app/MidnightRestore.h"
 #include "app/MonthTitles.h"
 #include "app/YearGrid.h"
-#include "astro/YearMarks.h"
 #include "controls/TMonthCalendar.h"
 #include "runtime/DateValue.h"
 #include <QDate>
@@ -77,8 +77,8 @@ public:
     static QKeySequence marksKey();
     void setHasEvents(std::function<bool(const QDate&)> hasEvents);
     DayMarks dayMarks(const QDate& day);
-    // The moments marked on a day, in time order; none before a place is set.
-    std::vector<YearMark> marksOn(const QDate& day) { return m_marks.marksOn(day); }
+    // Whether the year's marks are computed (they are drawn once they are).
+    bool marksKnown(int year) const { return m_marks->knows(year); }
     // Where the Tab order goes on after the calendars.
     QWidget* lastInTabOrder() const { return m_month.back(); }
 
@@ -110,7 +110,7 @@ private:
     QDate m_markedToday;
     weeks::FirstDay m_weekStart = weeks::FirstDay::Locale;
     weeks::Numbering m_weekNumbering = weeks::Numbering::Iso;
-    YearMarksCache m_marks;
+    MarksOfYears* m_marks = nullptr;
     bool m_marksShown = true;
     std::function<bool(const QDate&)> m_hasEvents;
     QAction* m_marksSwitch = nullptr;

@@ -44,6 +44,9 @@ QDate localDateOf(double ut, const SkyPlace& place)
     return QDate::fromJulianDay(static_cast<qint64>(std::floor(local + 0.5)));
 }
 
+const YearMark::Kind SeasonKinds[] = {YearMark::Kind::MarchEquinox, YearMark::Kind::JuneSolstice,
+                                      YearMark::Kind::SeptemberEquinox, YearMark::Kind::DecemberSolstice};
+
 bool beforeInTime(const YearMark& a, const YearMark& b)
 {
     return a.ut < b.ut;
@@ -76,11 +79,28 @@ std::vector<YearMark> yearMarksOf(int year, const SkyPlace& place)
         for (double t = phases.nextPhase(quarter, start); t < end; t = phases.nextPhase(quarter, t + 1))
             marks.push_back({kind, localDateOf(t, place), t});
     }
-    const YearMark::Kind seasons[] = {YearMark::Kind::MarchEquinox, YearMark::Kind::JuneSolstice,
-                                      YearMark::Kind::SeptemberEquinox, YearMark::Kind::DecemberSolstice};
     for (int k = 0; k < 4; ++k) {
         const double t = seasonMoment(year, k);
-        marks.push_back({seasons[k], localDateOf(t, place), t});
+        marks.push_back({SeasonKinds[k], localDateOf(t, place), t});
+    }
+    std::sort(marks.begin(), marks.end(), beforeInTime);
+    return marks;
+}
+
+std::vector<YearMark> marksOfDay(const DaySky& sky, const SkyPlace& place)
+{
+    std::vector<YearMark> marks;
+    if (sky.nextNewMoon < sky.end)
+        marks.push_back({YearMark::Kind::NewMoon, sky.day, sky.nextNewMoon});
+    if (sky.nextFullMoon < sky.end)
+        marks.push_back({YearMark::Kind::FullMoon, sky.day, sky.nextFullMoon});
+    // From 1600 to 3000 every equinox and solstice falls between the 19th and the 24th of its month at Greenwich,
+    // a day either side in the zones.
+    const int month = sky.day.month();
+    if (month % 3 == 0 && sky.day.day() >= 17 && sky.day.day() <= 25) {
+        const double t = seasonMoment(sky.day.year(), month / 3 - 1);
+        if (localDateOf(t, place) == sky.day)
+            marks.push_back({SeasonKinds[month / 3 - 1], sky.day, t});
     }
     std::sort(marks.begin(), marks.end(), beforeInTime);
     return marks;
@@ -102,15 +122,6 @@ const std::vector<YearMark>& YearMarksCache::marksOfYear(int year)
     if (found == m_years.end())
         found = m_years.insert(year, yearMarksOf(year, m_place));
     return *found;
-}
-
-std::vector<YearMark> YearMarksCache::marksOn(const QDate& day)
-{
-    std::vector<YearMark> found;
-    for (const YearMark& mark : marksOfYear(day.year()))
-        if (mark.localDate == day)
-            found.push_back(mark);
-    return found;
 }
 
 DayMarks YearMarksCache::dayMarks(const QDate& day)

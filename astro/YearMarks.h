@@ -21,6 +21,9 @@ std::vector<YearMark> yearMarksOf(int year, const SkyPlace& place);
 // The sun's apparent longitude reaching 0, 90, 180 or 270 degrees (season 0 to 3) in a year, UT.
 double seasonMoment(int year, int season);
 
+// The marks of one day from its sky: the phases it already knows, and a season only near one.
+std::vector<YearMark> marksOfDay(const DaySky& sky, const SkyPlace& place);
+
 // The marks of the years asked for, each year computed once for the place set; a day's marks are a look-up.
 class YearMarksCache
 {
@@ -30,9 +33,11 @@ public:
     bool hasPlace() const { return m_hasPlace; }
     // Computes the year at its first question.
     const std::vector<YearMark>& marksOfYear(int year);
-    std::vector<YearMark> marksOn(const QDate& day);
     DayMarks dayMarks(const QDate& day);
     bool knows(int year) const { return m_years.contains(year); }
+    // A year computed elsewhere for the place set.
+    void keep(int year, std::vector<YearMark> marks) { m_years.insert(year, std::move(marks)); }
+    const SkyPlace& place() const { return m_place; }
 
 private:
     SkyPlace m_place;

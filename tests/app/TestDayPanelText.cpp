@@ -103,9 +103,6 @@ void TestDayPanelText::testLines()
     input.sky = calculator.dayAt(day, input.place);
     input.military = military;
     input.locale = British;
-    for (const YearMark& mark : yearMarksOf(day.year(), input.place))
-        if (mark.localDate == day)
-            input.marks.push_back(mark);
     QCOMPARE(lineOf(dayPanelLines(input), line), expected);
 }
 
