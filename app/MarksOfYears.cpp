@@ -3,6 +3,15 @@
 #include <QPromise>
 #include <QThreadPool>
 #include <memory>
+#include <utility>
+
+void MarksOfYears::start()
+{
+    if (std::exchange(m_started, true))
+        return;
+    for (int year : std::as_const(m_computing))
+        startComputing(year);
+}
 
 void MarksOfYears::setPlace(const SkyPlace& place)
 {
@@ -26,6 +35,12 @@ void MarksOfYears::compute(int year)
     if (m_computing.contains(year))
         return;
     m_computing.insert(year);
+    if (m_started)
+        startComputing(year);
+}
+
+void MarksOfYears::startComputing(int year)
+{
     using Marks = std::vector<YearMark>;
     auto promise = std::make_shared<QPromise<Marks>>();
     auto* watcher = new QFutureWatcher<Marks>(this);

@@ -8,10 +8,14 @@
 #include "runtime/FormatSettings.h"
 #include "runtime/Services.h"
 #include <QAction>
+#include <QEvent>
 #include <QFrame>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
+// The year's moons are computed this long after the window's first paint, when its start is over.
+constexpr int MarksStartDelayMs = 300;
 // Free among the window's keys: K for marks.
 const QKeySequence MarksKey(Qt::CTRL | Qt::Key_K);
 } // namespace
@@ -39,6 +43,7 @@ YearView::YearView(Services& services, BoxGate& gate, QWidget* window)
     connectCalendars();
     m_marks = new MarksOfYears(this);
     connect(m_marks, &MarksOfYears::yearReady, this, &YearView::applyMarks);
+    window->installEventFilter(this);
     createMarksSwitch();
     applyMarks();
 }
@@ -231,6 +236,17 @@ void YearView::markToday()
     m_markedToday = day;
     for (TMonthCalendar* month : m_month)
         month->markToday(day);
+}
+
+bool YearView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched == parent()) {
+        parent()->removeEventFilter(this);
+        // Counted from when the events queued by the first paint (the activation among them) are done.
+        QTimer::singleShot(0, m_marks,
+                           [this] { QTimer::singleShot(MarksStartDelayMs, m_marks, &MarksOfYears::start); });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QKeySequence YearView::marksKey()

@@ -82,6 +82,9 @@ public:
     // Where the Tab order goes on after the calendars.
     QWidget* lastInTabOrder() const { return m_month.back(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void dayClicked(int n);
     // Enter or a double-click on a day of calendar n.

@@ -47,6 +47,7 @@ void TestMarks::testTheDaysTheSkyMarks()
     QFETCH(QDate, day);
     QFETCH(QString, said);
     App app;
+    app.calendar->show();
     app.activate();
     auto* view = app.find<YearView>(names::YearView);
     view->setHasEvents([](const QDate& d) { return d == QDate(2024, 5, 10); });
