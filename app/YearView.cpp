@@ -14,8 +14,6 @@
 #include <QTimer>
 
 namespace {
-// The year's moons are computed this long after the window's first paint, when its start is over.
-constexpr int MarksStartDelayMs = 300;
 // Free among the window's keys: K for marks.
 const QKeySequence MarksKey(Qt::CTRL | Qt::Key_K);
 } // namespace
@@ -242,9 +240,9 @@ bool YearView::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Paint && watched == parent()) {
         parent()->removeEventFilter(this);
-        // Counted from when the events queued by the first paint (the activation among them) are done.
-        QTimer::singleShot(0, m_marks,
-                           [this] { QTimer::singleShot(MarksStartDelayMs, m_marks, &MarksOfYears::start); });
+        // Once the events the first paint found waiting (the activation among them) are done, and those they
+        // queued: the start does not wait for the year's moons, nor share the cores with them.
+        QTimer::singleShot(0, m_marks, [this] { QTimer::singleShot(0, m_marks, &MarksOfYears::start); });
     }
     return QWidget::eventFilter(watched, event);
 }
