@@ -1,8 +1,10 @@
 #include "app/AboutBox.h"
 #include "app/AboutTexts.h"
+#include "controls/DayMarkDrawing.h"
 #include <QKeySequence>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QUrl>
 
 namespace {
 constexpr int BoxWidth = 480;
@@ -10,6 +12,8 @@ constexpr int BoxHeight = 470;
 constexpr int Margin = 8;
 constexpr int ButtonWidth = 88;
 constexpr int ButtonHeight = 28;
+// A day cell of the grid, as the legend shows it.
+const QSize LegendCell(28, 16);
 } // namespace
 
 AboutBox::AboutBox(QWidget* window) : QDialog(window)
@@ -26,6 +30,26 @@ AboutBox::AboutBox(QWidget* window) : QDialog(window)
     close->setGeometry(BoxWidth - Margin - ButtonWidth, BoxHeight - Margin - ButtonHeight, ButtonWidth, ButtonHeight);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    addMarkPictures();
+}
+
+void AboutBox::addMarkPictures()
+{
+    // Drawn by the calendars' own painting, at this screen's scale, so the legend is what the grid shows.
+    const qreal scale = devicePixelRatioF();
+    const auto add = [&](about::MarkPicture picture, DayMarks marks) {
+        m_text->document()->addResource(QTextDocument::ImageResource, QUrl(about::markPictureName(picture)),
+                                        dayMarkSample(marks, LegendCell, scale));
+    };
+    DayMarks newMoon, fullMoon, season, events;
+    newMoon.newMoon = true;
+    fullMoon.fullMoon = true;
+    season.season = true;
+    events.event = true;
+    add(about::MarkPicture::NewMoon, newMoon);
+    add(about::MarkPicture::FullMoon, fullMoon);
+    add(about::MarkPicture::Season, season);
+    add(about::MarkPicture::Events, events);
 }
 
 void AboutBox::showFacts(about::Facts facts)

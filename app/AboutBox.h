@@ -17,5 +17,7 @@ public:
     void showFacts(about::Facts facts);
 
 private:
+    void addMarkPictures();
+
     QTextBrowser* m_text = nullptr;
 };

@@ -19,6 +19,10 @@ struct Facts
     QList<Shortcut> shortcuts;
 };
 
+// The pictures the legend of the calendar's marks shows, as the text names them: the box adds them to its document.
+enum class MarkPicture { NewMoon, FullMoon, Season, Events };
+QString markPictureName(MarkPicture picture);
+
 // Rich text for a text browser; the paths and names are escaped, so a folder named "<b>" shows as it is.
 QString html(const Facts& facts);
 

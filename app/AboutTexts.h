@@ -43,6 +43,18 @@ public:
     }
     static QString Navy() { return tr("Navy: today's sunrise and sunset at your position."); }
 
+    static QString HeadingMarks() { return tr("Marks on the calendar"); }
+    static QString MarkNewMoon() { return tr("New moon"); }
+    static QString MarkFullMoon() { return tr("Full moon"); }
+    static QString MarkSeason() { return tr("Equinox or solstice"); }
+    static QString MarkEvents() { return tr("A day with your own events"); }
+    static QString MarkToday() { return tr("Today: bold maroon on pale yellow"); }
+    static QString MarksWhen()
+    {
+        return tr("Each mark stands on its day in your time zone; the Day panel tells its time.");
+    }
+    static QString KeysMarks() { return tr("Marks on the calendar, on or off"); }
+
     static QString HeadingFiles() { return tr("Where the settings live"); }
     static QString SettingsFile() { return tr("Position, time zone, 24-hour time and hints: %1"); }
     static QString StateFile() { return tr("The window's place, view and week numbers: %1"); }

@@ -59,6 +59,9 @@ inline const QString TrayMenu = QStringLiteral("TrayMenu");
 inline const QString TrayShowHide = QStringLiteral("TrayShowHide");
 inline const QString TrayParameters = QStringLiteral("TrayParameters");
 inline const QString TrayDayPanel = QStringLiteral("TrayDayPanel");
+inline const QString TrayMarks = QStringLiteral("TrayMarks");
+// The switch of the marks on the calendars: their context menu and its shortcut.
+inline const QString MarksSwitch = QStringLiteral("MarksSwitch");
 inline const QString TrayQuit = QStringLiteral("TrayQuit");
 // The rooms themselves, so a test can reach the one outside event each has no user action for.
 inline const QString YearView = QStringLiteral("YearView");

@@ -25,6 +25,7 @@ public:
     static QString MenuHide() { return tr("Hide"); }
     static QString MenuParameters() { return tr("Parameters"); }
     static QString MenuDayPanel() { return tr("Day panel"); }
+    static QString MenuMarks() { return tr("Marks on the calendar"); }
     static QString MenuQuit() { return tr("Quit"); }
     static QString TipTray() { return tr("Dorvane\nToday: "); }
 

@@ -4,6 +4,7 @@
 #include "runtime/DateValue.h"
 #include "translations/Messages.h"
 #include <QCoreApplication>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -41,6 +42,25 @@ QString durationText(double hours)
 {
     const int minutes = static_cast<int>(std::lround(hours * 60));
     return DayPanelWords::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString markName(YearMark::Kind kind)
+{
+    switch (kind) {
+    case YearMark::Kind::NewMoon:
+        return DayPanelWords::tr("new moon");
+    case YearMark::Kind::FullMoon:
+        return DayPanelWords::tr("full moon");
+    case YearMark::Kind::MarchEquinox:
+        return DayPanelWords::tr("March equinox");
+    case YearMark::Kind::JuneSolstice:
+        return DayPanelWords::tr("June solstice");
+    case YearMark::Kind::SeptemberEquinox:
+        return DayPanelWords::tr("September equinox");
+    case YearMark::Kind::DecemberSolstice:
+        return DayPanelWords::tr("December solstice");
+    }
+    return QString();
 }
 
 QString plural(int n, const char* one, const char* many)
@@ -178,6 +198,12 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     std::sort(phases.begin(), phases.end(), [](const Event& a, const Event& b) { return *a.at < *b.at; });
     for (const Event& event : phases)
         lines.append({event.name, momentText(*event.at, input)});
+    QStringList marked;
+    for (const YearMark& mark : marksOfDay(sky, input.place))
+        marked.append(DayPanelWords::tr("%1 at %2")
+                          .arg(markName(mark.kind), timeText(wallClock(mark.ut, input.place), input.military, locale)));
+    if (!marked.isEmpty())
+        lines.append({DayPanelWords::tr("Marked"), marked.join(QStringLiteral("; "))});
 
     if (input.pendingFirst)
         lines.append(

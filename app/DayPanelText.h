@@ -1,5 +1,6 @@
 #pragma once
 #include "astro/DaySky.h"
+#include "astro/YearMarks.h"
 #include "calendars/CalendarEvent.h"
 #include <QDate>
 #include <QList>
@@ -30,7 +31,8 @@ struct DayPanelInput
 };
 
 // The lines in order: the day, its numbers, the sun's events in time order, day length, the moon, the next
-// phases in time order, the span, the day's events and the calendar files that could not be read.
+// phases in time order, the day's own marks, the span, the day's events and the calendar files that could not be
+// read.
 QList<PanelLine> dayPanelLines(const DayPanelInput& input);
 // The whole panel as text, a line each ("Sunrise: 06:12, 29/03/2026").
 QString dayPanelText(const QList<PanelLine>& lines);

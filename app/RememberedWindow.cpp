@@ -25,6 +25,8 @@ RememberedWindow::RememberedWindow(const QString& path, const Screens& screens, 
         frame::toggleStaysOnTop(m_window);
     m_year.grid().setCompactCount(state.compactMonths);
     m_year.setWeekRules(state.weekStart, state.weekNumbering);
+    m_year.setMarksShown(state.marksShown);
+    connect(&m_year, &YearView::marksSwitched, this, &RememberedWindow::changed);
 
     // After the window's own handler, which each of these signals reaches first.
     for (auto signal :
@@ -75,4 +77,5 @@ void RememberedWindow::collect(WindowState& state) const
     state.compactMonths = m_year.grid().compactCount();
     state.weekNumbers = m_year.grid().weekNumbersShown();
     state.alwaysOnTop = m_window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    state.marksShown = m_year.marksShown();
 }

@@ -83,6 +83,8 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     addAction(help);
     connect(help, &QAction::triggered, this, gated(&TCalendar::showAbout));
     connect(m_tray, &TrayIcon::dayPanelChosen, this, &TCalendar::openDayPanel);
+    connect(m_tray, &TrayIcon::marksChosen, this, &TCalendar::switchMarks);
+    connect(m_year, &YearView::marksSwitched, m_tray, &TrayIcon::showMarks);
     connect(m_year, &YearView::dayActivated, this, &TCalendar::openDayPanel);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
             &TCalendar::openDayPanel);
@@ -178,6 +180,7 @@ void TCalendar::keepStateIn(const QString& path, const Screens& screens)
     delete m_remembered;
     m_remembered = new RememberedWindow(path, screens, *this, *m_views, *m_year, *m_toolbar);
     m_calendars->keepIn(m_remembered->keeper());
+    m_tray->showMarks(m_year->marksShown());
     m_toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
@@ -238,6 +241,11 @@ void TCalendar::FormActivate()
         }
         m_sun->CalcSun(nowOf(m_services));
         m_year->placeAndFill(nowOf(m_services));
+        const SkyPlace& place = placeOfPreferences();
+        if (m_placeMade != m_marksPlace) {
+            m_year->setMarksPlace(place);
+            m_marksPlace = m_placeMade;
+        }
     });
     if (first && m_remembered) {
         m_remembered->restoreView();
@@ -354,8 +362,10 @@ void TCalendar::showAbout()
         return;
     if (!m_about)
         m_about = new AboutBox(this);
+    QList<about::Shortcut> shortcuts = m_toolbar->shortcuts();
+    shortcuts.append({m_year->marksKey().toString(QKeySequence::NativeText), AboutTexts::KeysMarks()});
     m_about->showFacts({QStringLiteral(DORVANE_VERSION), m_preferences.path(),
-                        m_remembered ? m_remembered->keeper().path() : QString(), m_toolbar->shortcuts()});
+                        m_remembered ? m_remembered->keeper().path() : QString(), shortcuts});
 }
 
 void TCalendar::openCalendars()
@@ -409,7 +419,15 @@ void TCalendar::rememberDayPanel(bool open)
         m_remembered->keeper().update([open](WindowState& state) { state.dayPanelOpen = open; });
 }
 
-void TCalendar::updateDayPanel()
+void TCalendar::switchMarks(bool shown)
+{
+    m_year->setMarksShown(shown);
+    m_tray->showMarks(shown);
+    if (m_remembered)
+        m_remembered->changed();
+}
+
+const SkyPlace& TCalendar::placeOfPreferences()
 {
     const DayReport& report = m_sun->report();
     const Preferences& preferences = m_preferences.value();
@@ -422,9 +440,16 @@ void TCalendar::updateDayPanel()
     if (!m_place || inputs != m_placeInputs) {
         m_place = std::make_unique<SkyPlace>(skyPlaceOf(preferences, latitude, longitude));
         m_placeInputs = inputs;
+        ++m_placeMade;
     }
+    return *m_place;
+}
+
+void TCalendar::updateDayPanel()
+{
+    const DayReport& report = m_sun->report();
     DayPanelInput input;
-    input.place = *m_place;
+    input.place = placeOfPreferences();
     input.sky = m_sky->dayAt(m_panelDay, input.place);
     input.military = report.militaryTime();
     if (!m_caption.julian().SpanStartText.isEmpty())

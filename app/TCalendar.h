@@ -132,6 +132,10 @@ private:
     void updateDayPanel();
     void rememberDayPanel(bool open);
     void clearFirstClick();
+    // The place and clock of the preferences, made again only when they change.
+    const SkyPlace& placeOfPreferences();
+    // The marks on the calendars: on or off, from the tray's menu, the calendars' menu or its key.
+    void switchMarks(bool shown);
     DayPanel* m_dayPanel = nullptr;
     std::unique_ptr<SkyCalculator> m_sky;
     SkyWarmUp* m_warmUp = nullptr;
@@ -141,6 +145,8 @@ private:
     using PlaceInputs = std::tuple<QString, double, double, double>;
     PlaceInputs m_placeInputs;
     std::unique_ptr<SkyPlace> m_place;
+    int m_placeMade = 0;  // places made so far
+    int m_marksPlace = 0; // the one the calendars' marks were computed for
     QDate m_panelDay;
     std::optional<QDate> m_spanFrom, m_spanTo;
 };

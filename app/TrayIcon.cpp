@@ -2,8 +2,8 @@
 #include "app/AboutTexts.h"
 #include "app/CalendarNames.h"
 #include "app/CalendarTexts.h"
-#include "app/ExportTexts.h"
 #include "app/CalendarsTexts.h"
+#include "app/ExportTexts.h"
 #include "app/SystemServices.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
@@ -56,6 +56,11 @@ void TrayIcon::createMenu()
     QAction* calendars = m_menu->addAction(CalendarsTexts::MenuItem());
     calendars->setObjectName(calendarsnames::TrayItem);
     connect(calendars, &QAction::triggered, this, &TrayIcon::calendarsChosen);
+    m_marks = m_menu->addAction(texts::MenuMarks());
+    m_marks->setObjectName(names::TrayMarks);
+    m_marks->setCheckable(true);
+    m_marks->setChecked(true);
+    connect(m_marks, &QAction::triggered, this, &TrayIcon::marksChosen);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(texts::MenuQuit());
     quit->setObjectName(names::TrayQuit);
@@ -74,6 +79,11 @@ void TrayIcon::createMenu()
     connect(parameters, &QAction::triggered, this, &TrayIcon::parametersChosen);
     connect(about, &QAction::triggered, this, &TrayIcon::aboutChosen);
     connect(quit, &QAction::triggered, this, &TrayIcon::quitChosen);
+}
+
+void TrayIcon::showMarks(bool shown)
+{
+    m_marks->setChecked(shown);
 }
 
 void TrayIcon::showTip()

@@ -24,6 +24,8 @@ public:
     void windowShown() { m_presence.shown(); }
     // The tip names today's date.
     void showTip();
+    // The marks item shows whether the calendars show their marks.
+    void showMarks(bool shown);
 
     // Hides the window behind the icon, or minimises it where there is no notification area.
     void Tray1Click();
@@ -41,6 +43,7 @@ signals:
     void printChosen();
     void exportChosen();
     void calendarsChosen();
+    void marksChosen(bool shown);
     void quitChosen();
 
 private:
@@ -53,4 +56,5 @@ private:
     QSystemTrayIcon* m_rxTrayIcon1 = nullptr;
     QMenu* m_menu = nullptr;
     QAction* m_showHide = nullptr;
+    QAction* m_marks = nullptr;
 };

@@ -112,7 +112,8 @@ bool WindowState::operator==(const WindowState& other) const
     return fullPosition == other.fullPosition && compactPosition == other.compactPosition && view == other.view &&
            compactMonths == other.compactMonths && weekNumbers == other.weekNumbers &&
            alwaysOnTop == other.alwaysOnTop && dayPanelOpen == other.dayPanelOpen && weekStart == other.weekStart &&
-           weekNumbering == other.weekNumbering && calendarFiles == other.calendarFiles;
+           weekNumbering == other.weekNumbering && calendarFiles == other.calendarFiles &&
+           marksShown == other.marksShown;
 }
 
 namespace windowstate {
@@ -140,6 +141,7 @@ WindowState read(const QString& path)
     state.weekNumbers = readFlag(file, QStringLiteral("window/weekNumbers"), state.weekNumbers);
     state.alwaysOnTop = readFlag(file, QStringLiteral("window/alwaysOnTop"), state.alwaysOnTop);
     state.dayPanelOpen = readFlag(file, QStringLiteral("window/dayPanel"), state.dayPanelOpen);
+    state.marksShown = readFlag(file, QStringLiteral("window/marks"), state.marksShown);
     state.weekStart = readName(file, QStringLiteral("weeks/firstDay"), WeekStartNames, state.weekStart);
     state.weekNumbering = readName(file, QStringLiteral("weeks/numbering"), NumberingNames, state.weekNumbering);
     state.calendarFiles = readCalendarFiles(file);
@@ -155,6 +157,7 @@ bool write(const QString& path, const WindowState& state)
     file.setValue(QStringLiteral("window/weekNumbers"), flagText(state.weekNumbers));
     file.setValue(QStringLiteral("window/alwaysOnTop"), flagText(state.alwaysOnTop));
     file.setValue(QStringLiteral("window/dayPanel"), flagText(state.dayPanelOpen));
+    file.setValue(QStringLiteral("window/marks"), flagText(state.marksShown));
     writePosition(file, QStringLiteral("full"), state.fullPosition);
     writePosition(file, QStringLiteral("compact"), state.compactPosition);
     file.setValue(QStringLiteral("compact/months"), QString::number(state.compactMonths));

@@ -24,6 +24,7 @@ struct WindowState
     bool weekNumbers = false;
     bool alwaysOnTop = false;
     bool dayPanelOpen = false;
+    bool marksShown = true; // the moons, seasons and events marked on the calendars
     WeekStart weekStart = WeekStart::Locale;
     WeekNumbering weekNumbering = WeekNumbering::Iso;
     // The iCalendar files whose events the grid marks, in the user's order.

@@ -7,8 +7,16 @@
 #include "runtime/DateText.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/Services.h"
+#include <QAction>
+#include <QEvent>
 #include <QFrame>
 #include <QTableView>
+#include <QTimer>
+
+namespace {
+// Free among the window's keys: K for marks.
+const QKeySequence MarksKey(Qt::CTRL | Qt::Key_K);
+} // namespace
 
 namespace {
 QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
@@ -31,6 +39,11 @@ YearView::YearView(Services& services, BoxGate& gate, QWidget* window)
     createCalendars();
     m_titles = std::make_unique<MonthTitles>(m_grid, this);
     connectCalendars();
+    m_marks = new MarksOfYears(this);
+    connect(m_marks, &MarksOfYears::yearReady, this, &YearView::applyMarks);
+    window->installEventFilter(this);
+    createMarksSwitch();
+    applyMarks();
 }
 
 YearView::~YearView() = default;
@@ -242,10 +255,60 @@ void YearView::markToday()
         month->markToday(day);
 }
 
-void YearView::setHasEvents(const std::function<bool(const QDate&)>& hasEvents)
+bool YearView::eventFilter(QObject* watched, QEvent* event)
 {
-    for (TMonthCalendar* month : m_month)
-        month->setHasEvents(hasEvents);
+    if (event->type() == QEvent::Paint && watched == parent()) {
+        parent()->removeEventFilter(this);
+        // Once the events the first paint found waiting (the activation among them) are done, and those they
+        // queued: the start does not wait for the year's moons, nor share the cores with them.
+        QTimer::singleShot(0, m_marks, [this] { QTimer::singleShot(0, m_marks, &MarksOfYears::start); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QKeySequence YearView::marksKey()
+{
+    return MarksKey;
+}
+
+void YearView::createMarksSwitch()
+{
+    m_marksSwitch = new QAction(texts::MenuMarks(), this);
+    m_marksSwitch->setObjectName(names::MarksSwitch);
+    m_marksSwitch->setCheckable(true);
+    m_marksSwitch->setChecked(m_marksShown);
+    m_marksSwitch->setShortcut(MarksKey);
+    m_marksSwitch->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_marksSwitch);
+    for (TMonthCalendar* month : m_month) {
+        month->dayView()->addAction(m_marksSwitch);
+        month->dayView()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    connect(m_marksSwitch, &QAction::triggered, this, [this](bool shown) {
+        setMarksShown(shown);
+        emit marksSwitched(shown);
+    });
+}
+
+void YearView::setMarksPlace(const SkyPlace& place)
+{
+    m_marks->setPlace(place);
+    applyMarks();
+}
+
+void YearView::setMarksShown(bool shown)
+{
+    m_marksSwitch->setChecked(shown);
+    if (shown == m_marksShown)
+        return;
+    m_marksShown = shown;
+    applyMarks();
+}
+
+void YearView::setHasEvents(std::function<bool(const QDate&)> hasEvents)
+{
+    m_hasEvents = std::move(hasEvents);
+    applyMarks();
 }
 
 void YearView::showEventMarks()
@@ -253,4 +316,22 @@ void YearView::showEventMarks()
     for (TMonthCalendar* month : m_month)
         if (QTableView* days = month->dayView())
             days->viewport()->update();
+}
+
+DayMarks YearView::dayMarks(const QDate& day)
+{
+    // The sky's marks follow the switch; the user's own events are marked whenever calendars are chosen.
+    DayMarks marks = m_marksShown ? m_marks->dayMarks(day) : DayMarks();
+    if (m_hasEvents)
+        marks.event = m_hasEvents(day);
+    return marks;
+}
+
+void YearView::applyMarks()
+{
+    // Switched off and without calendars, a calendar has no source of marks at all and paints as it always did.
+    const bool marked = m_marksShown || m_hasEvents;
+    for (TMonthCalendar* month : m_month)
+        month->setDayMarks(marked ? TMonthCalendar::MarksOfDay([this](const QDate& day) { return dayMarks(day); })
+                                  : TMonthCalendar::MarksOfDay());
 }

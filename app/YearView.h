@@ -1,4 +1,5 @@
 #pragma once
+#include "app/MarksOfYears.h"
 #include "app/MidnightRestore.h"
 #include "app/MonthTitles.h"
 #include "app/YearGrid.h"
@@ -6,13 +7,16 @@
 #include "runtime/DateValue.h"
 #include <QDate>
 #include <QFrame>
+#include <QKeySequence>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class BoxGate;
+class QAction;
 class QFrame;
 struct Services;
 
@@ -68,11 +72,23 @@ public:
     void focusFirstBar() { m_firstBar->setFocus(); }
     // The first and last day the calendars' grids show.
     std::pair<QDate, QDate> shownDays() const;
-    // The days with events of the user's calendars get a mark; shown again after the events change.
-    void setHasEvents(const std::function<bool(const QDate&)>& hasEvents);
+    // The marks of the days shown: new and full moons, equinoxes and solstices at the place's clock, and the
+    // user's events where the hook says a day has some. Shown unless switched off, by the program or the user.
+    void setMarksPlace(const SkyPlace& place);
+    void setMarksShown(bool shown);
+    bool marksShown() const { return m_marksShown; }
+    static QKeySequence marksKey();
+    void setHasEvents(std::function<bool(const QDate&)> hasEvents);
+    // The user's events changed: the calendars ask the hook again.
     void showEventMarks();
+    DayMarks dayMarks(const QDate& day);
+    // Whether the year's marks are computed (they are drawn once they are).
+    bool marksKnown(int year) const { return m_marks->knows(year); }
     // Where the Tab order goes on after the calendars.
     QWidget* lastInTabOrder() const { return m_month.back(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void dayClicked(int n);
@@ -80,6 +96,8 @@ signals:
     void shownMonthsChanged();
     // Enter or a double-click on a day of calendar n.
     void dayActivated(int n);
+    // The user switched the marks on or off (the calendars' menu or its key).
+    void marksSwitched(bool shown);
 
 private:
     void createCalendars();
@@ -89,6 +107,8 @@ private:
     void showCompact(const grid::Compact& dates);
     void setWeekNumbers(bool shown);
     void markToday();
+    void createMarksSwitch();
+    void applyMarks();
 
     Services& m_services;
     BoxGate& m_gate;
@@ -100,4 +120,8 @@ private:
     QDate m_markedToday;
     weeks::FirstDay m_weekStart = weeks::FirstDay::Locale;
     weeks::Numbering m_weekNumbering = weeks::Numbering::Iso;
+    MarksOfYears* m_marks = nullptr;
+    bool m_marksShown = true;
+    std::function<bool(const QDate&)> m_hasEvents;
+    QAction* m_marksSwitch = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "controls/TMonthCalendar.h"
 #include "controls/Colours.h"
+#include "controls/DayMarkDrawing.h"
+#include "controls/DayMarkTexts.h"
 #include "controls/Hints.h"
 #include "controls/WeekNumberDelegate.h"
 #include "runtime/ConvertError.h"
@@ -8,6 +10,7 @@
 #include <QHeaderView>
 #include <QLayout>
 #include <QPainter>
+#include <QStringList>
 #include <QTableView>
 #include <QTextCharFormat>
 #include <cmath>
@@ -111,6 +114,7 @@ void TMonthCalendar::followSelection()
 {
     // Keys move the selection without a click: the next click must act on the day the user sees selected.
     m_date = rt::combine(rt::fromQDate(selectedDate()), m_timeOfDay);
+    describeSelectedDay();
 }
 
 void TMonthCalendar::followPage(int year, int month)
@@ -138,6 +142,42 @@ void TMonthCalendar::describeMonth()
         m_view->setAccessibleName(month);
 }
 
+void TMonthCalendar::describeSelectedDay()
+{
+    // The grid's cells have no description of their own: the day the keys or a click selected is described.
+    if (m_view && m_marks)
+        m_view->setAccessibleDescription(dayDescription(selectedDate()));
+}
+
+QString TMonthCalendar::dayDescription(const QDate& day) const
+{
+    if (!m_marks || day.year() != yearShown() || day.month() != monthShown())
+        return QString();
+    const DayMarks marks = m_marks(day);
+    QStringList said;
+    if (marks.newMoon)
+        said.append(DayMarkTexts::NewMoon());
+    if (marks.fullMoon)
+        said.append(DayMarkTexts::FullMoon());
+    if (marks.season)
+        said.append(DayMarkTexts::Season());
+    if (marks.event)
+        said.append(DayMarkTexts::Events());
+    if (day == m_today)
+        said.append(DayMarkTexts::Today());
+    return said.join(QStringLiteral(", "));
+}
+
+void TMonthCalendar::setDayMarks(MarksOfDay marks)
+{
+    m_marks = std::move(marks);
+    if (m_view) {
+        m_view->setAccessibleDescription(QString());
+        m_view->viewport()->update();
+    }
+    describeSelectedDay();
+}
+
 void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
 {
     // The grid fills the page past the last supported day (January 10000 under December 9999) with days it cannot
@@ -147,15 +187,6 @@ void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date)
         return;
     }
     QCalendarWidget::paintCell(painter, rect, date);
-    if (m_hasEvents && m_hasEvents(date)) {
-        // A dot in the cell's top right corner, clear of the day's number.
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(Qt::NoPen);
-        painter->setBrush(colours::Maroon);
-        painter->drawEllipse(QPointF(rect.right() - 3.5, rect.top() + 3.5), 2.0, 2.0);
-        painter->restore();
-    }
     // The style's own focus frame is lost in the blue of the selection: once the keyboard has moved the focus, a
     // yellow frame shows which calendar the keys move. The window as first shown keeps its plain look.
     if (m_view && m_view->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange) && date == selectedDate()) {
@@ -165,13 +196,9 @@ void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date)
         painter->drawRect(rect.adjusted(1, 1, -2, -2));
         painter->restore();
     }
-}
-
-void TMonthCalendar::setHasEvents(std::function<bool(const QDate&)> hasEvents)
-{
-    m_hasEvents = std::move(hasEvents);
-    if (m_view)
-        m_view->viewport()->update();
+    // The neighbouring months' days are another calendar's: only the month shown is marked.
+    if (m_marks && date.month() == monthShown() && date.year() == yearShown())
+        paintDayMarks(*painter, rect, m_marks(date));
 }
 
 void TMonthCalendar::setWeekNumbers(bool shown)
@@ -238,4 +265,5 @@ void TMonthCalendar::markToday(const QDate& today)
     mark.setBackground(QColor(255, 255, 160));
     setDateTextFormat(today, mark);
     m_today = today;
+    describeSelectedDay();
 }

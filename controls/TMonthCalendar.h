@@ -1,4 +1,5 @@
 #pragma once
+#include "astro/DayMarks.h"
 #include "runtime/DateValue.h"
 #include "runtime/WeekRules.h"
 #include <QCalendarWidget>
@@ -39,11 +40,14 @@ public:
 
     // Marks today's day in the grid; called again when the day changes.
     void markToday(const QDate& today);
+    // Where the marks of the days shown come from; none draws and describes the grid as without marks.
+    using MarksOfDay = std::function<DayMarks(const QDate&)>;
+    void setDayMarks(MarksOfDay marks);
+    bool showsMarks() const { return bool(m_marks); }
+    // What a screen reader says of a day of the month shown beyond its number: its marks, and today among them.
+    QString dayDescription(const QDate& day) const;
 
     QTableView* dayView() const { return m_view; }
-
-    // Which days have events of the user's calendars: those get a small mark. None set, nothing is marked.
-    void setHasEvents(std::function<bool(const QDate&)> hasEvents);
 
 signals:
     // Raised after the user clicked a day; Date() already holds it.
@@ -60,13 +64,13 @@ private:
     void followSelection();
     void followPage(int year, int month);
     void describeMonth();
+    void describeSelectedDay();
     std::optional<int> weekCellNumber(const QModelIndex& index) const;
-
-    std::function<bool(const QDate&)> m_hasEvents;
 
     TDateTime m_date = 0;
     TDateTime m_timeOfDay = 0;
     QTableView* m_view = nullptr;
     QDate m_today;
     weeks::Numbering m_numbering = weeks::Numbering::Iso;
+    MarksOfDay m_marks;
 };

@@ -83,6 +83,38 @@
         <source>in the year field: show the year, close the field</source>
         <translation>im Jahresfeld: das Jahr zeigen, das Feld schließen</translation>
     </message>
+    <message>
+        <source>Marks on the calendar</source>
+        <translation>Markierungen im Kalender</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Tagundnachtgleiche oder Sonnenwende</translation>
+    </message>
+    <message>
+        <source>A day with your own events</source>
+        <translation>Ein Tag mit eigenen Terminen</translation>
+    </message>
+    <message>
+        <source>Today: bold maroon on pale yellow</source>
+        <translation>Heute: fett in Kastanienbraun auf Hellgelb</translation>
+    </message>
+    <message>
+        <source>Each mark stands on its day in your time zone; the Day panel tells its time.</source>
+        <translation>Jede Markierung steht an ihrem Tag in Ihrer Zeitzone; das Tagesfenster nennt die Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Marks on the calendar, on or off</source>
+        <translation>Markierungen im Kalender ein oder aus</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
@@ -129,6 +161,29 @@
     <message>
         <source>No calendar files yet: Add... chooses some.</source>
         <translation>Noch keine Kalenderdateien: Hinzufügen... wählt welche aus.</translation>
+    </message>
+</context>
+<context>
+    <name>DayMarks</name>
+    <message>
+        <source>New moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Tagundnachtgleiche oder Sonnenwende</translation>
+    </message>
+    <message>
+        <source>Your events</source>
+        <translation>Ihre Termine</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
     </message>
 </context>
 <context>
@@ -368,6 +423,38 @@
     <message>
         <source>Calendar file</source>
         <translation>Kalenderdatei</translation>
+    </message>
+    <message>
+        <source>new moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>March equinox</source>
+        <translation>Märzäquinoktium</translation>
+    </message>
+    <message>
+        <source>June solstice</source>
+        <translation>Junisonnenwende</translation>
+    </message>
+    <message>
+        <source>September equinox</source>
+        <translation>Septemberäquinoktium</translation>
+    </message>
+    <message>
+        <source>December solstice</source>
+        <translation>Dezembersonnenwende</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 um %2</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Markiert</translation>
     </message>
 </context>
 <context>
@@ -775,6 +862,10 @@ Heute: </translation>
     <message>
         <source>Day panel</source>
         <translation>Tagesfenster</translation>
+    </message>
+    <message>
+        <source>Marks on the calendar</source>
+        <translation>Markierungen im Kalender</translation>
     </message>
 </context>
 <context>

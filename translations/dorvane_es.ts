@@ -83,6 +83,38 @@
         <source>in the year field: show the year, close the field</source>
         <translation>en el campo del año: mostrar el año, cerrar el campo</translation>
     </message>
+    <message>
+        <source>Marks on the calendar</source>
+        <translation>Marcas en el calendario</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Equinoccio o solsticio</translation>
+    </message>
+    <message>
+        <source>A day with your own events</source>
+        <translation>Un día con sus propios eventos</translation>
+    </message>
+    <message>
+        <source>Today: bold maroon on pale yellow</source>
+        <translation>Hoy: en negrita granate sobre amarillo pálido</translation>
+    </message>
+    <message>
+        <source>Each mark stands on its day in your time zone; the Day panel tells its time.</source>
+        <translation>Cada marca está en su día en su zona horaria; el panel del día indica la hora.</translation>
+    </message>
+    <message>
+        <source>Marks on the calendar, on or off</source>
+        <translation>Marcas en el calendario, sí o no</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
@@ -129,6 +161,29 @@
     <message>
         <source>No calendar files yet: Add... chooses some.</source>
         <translation>Aún no hay archivos de calendario: Añadir... elige algunos.</translation>
+    </message>
+</context>
+<context>
+    <name>DayMarks</name>
+    <message>
+        <source>New moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Equinoccio o solsticio</translation>
+    </message>
+    <message>
+        <source>Your events</source>
+        <translation>Sus eventos</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
     </message>
 </context>
 <context>
@@ -368,6 +423,38 @@
     <message>
         <source>Calendar file</source>
         <translation>Archivo de calendario</translation>
+    </message>
+    <message>
+        <source>new moon</source>
+        <translation>luna nueva</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>luna llena</translation>
+    </message>
+    <message>
+        <source>March equinox</source>
+        <translation>equinoccio de marzo</translation>
+    </message>
+    <message>
+        <source>June solstice</source>
+        <translation>solsticio de junio</translation>
+    </message>
+    <message>
+        <source>September equinox</source>
+        <translation>equinoccio de septiembre</translation>
+    </message>
+    <message>
+        <source>December solstice</source>
+        <translation>solsticio de diciembre</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 a las %2</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Marcas</translation>
     </message>
 </context>
 <context>
@@ -775,6 +862,10 @@ Hoy: </translation>
     <message>
         <source>Day panel</source>
         <translation>Panel del día</translation>
+    </message>
+    <message>
+        <source>Marks on the calendar</source>
+        <translation>Marcas en el calendario</translation>
     </message>
 </context>
 <context>

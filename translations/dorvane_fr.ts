@@ -83,6 +83,38 @@
         <source>in the year field: show the year, close the field</source>
         <translation>dans le champ de l&apos;année : afficher l&apos;année, fermer le champ</translation>
     </message>
+    <message>
+        <source>Marks on the calendar</source>
+        <translation>Repères sur le calendrier</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Équinoxe ou solstice</translation>
+    </message>
+    <message>
+        <source>A day with your own events</source>
+        <translation>Un jour avec vos propres événements</translation>
+    </message>
+    <message>
+        <source>Today: bold maroon on pale yellow</source>
+        <translation>Aujourd&apos;hui : en gras marron sur jaune pâle</translation>
+    </message>
+    <message>
+        <source>Each mark stands on its day in your time zone; the Day panel tells its time.</source>
+        <translation>Chaque repère est placé sur son jour dans votre fuseau horaire ; le panneau du jour en donne l&apos;heure.</translation>
+    </message>
+    <message>
+        <source>Marks on the calendar, on or off</source>
+        <translation>Repères sur le calendrier, activés ou non</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
@@ -129,6 +161,29 @@
     <message>
         <source>No calendar files yet: Add... chooses some.</source>
         <translation>Pas encore de fichier de calendrier : Ajouter... en choisit.</translation>
+    </message>
+</context>
+<context>
+    <name>DayMarks</name>
+    <message>
+        <source>New moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Équinoxe ou solstice</translation>
+    </message>
+    <message>
+        <source>Your events</source>
+        <translation>Vos événements</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
     </message>
 </context>
 <context>
@@ -368,6 +423,38 @@
     <message>
         <source>Calendar file</source>
         <translation>Fichier de calendrier</translation>
+    </message>
+    <message>
+        <source>new moon</source>
+        <translation>nouvelle lune</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>pleine lune</translation>
+    </message>
+    <message>
+        <source>March equinox</source>
+        <translation>équinoxe de mars</translation>
+    </message>
+    <message>
+        <source>June solstice</source>
+        <translation>solstice de juin</translation>
+    </message>
+    <message>
+        <source>September equinox</source>
+        <translation>équinoxe de septembre</translation>
+    </message>
+    <message>
+        <source>December solstice</source>
+        <translation>solstice de décembre</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Repères</translation>
     </message>
 </context>
 <context>
@@ -775,6 +862,10 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>Day panel</source>
         <translation>Panneau du jour</translation>
+    </message>
+    <message>
+        <source>Marks on the calendar</source>
+        <translation>Repères sur le calendrier</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,9 @@ void TestWindowState::testWrittenAndReadBack_data()
     calendars.calendarFiles = {QStringLiteral("/home/anna/Kalender, privat/Geburtstage.ics"),
                                QStringLiteral("/home/anna/\u00e9t\u00e9=work;1.ics"), QStringLiteral("relative.ics")};
     QTest::newRow("calendar files, comma, equals, accents") << calendars;
+    WindowState noMarks = state(QPoint(5, 6), std::nullopt, View::Full, 2, false, false);
+    noMarks.marksShown = false;
+    QTest::newRow("marks switched off") << noMarks;
 }
 
 void TestWindowState::testWrittenAndReadBack()
@@ -114,6 +117,7 @@ void TestWindowState::testDamagedFile_data()
     QTest::newRow("good lines among bad ones")
         << QByteArray("[full]\nleft=40\ntop=30\n[compact]\nmonths=0\nleft=\n[window]\nalwaysOnTop=true\n")
         << state(QPoint(40, 30), std::nullopt, View::Full, 2, false, true);
+    QTest::newRow("marks neither on nor off") << QByteArray("[window]\nmarks=no\n") << first;
 }
 
 void TestWindowState::testDamagedFile()

@@ -1,0 +1,16 @@
+#pragma once
+
+// What the year grid marks on one day. All false is a day drawn exactly as without marks.
+struct DayMarks
+{
+    bool newMoon = false;
+    bool fullMoon = false;
+    bool season = false; // an equinox or a solstice
+    bool event = false;  // one of the user's own calendar days
+
+    bool any() const { return newMoon || fullMoon || season || event; }
+    bool operator==(const DayMarks& other) const
+    {
+        return newMoon == other.newMoon && fullMoon == other.fullMoon && season == other.season && event == other.event;
+    }
+};

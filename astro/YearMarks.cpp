@@ -1,0 +1,141 @@
+#include "astro/YearMarks.h"
+#include "astro/SkyBodies.h"
+#include <algorithm>
+#include <cmath>
+#include <libnova/nutation.h>
+#include <libnova/solar.h>
+
+namespace {
+constexpr double TropicalYearDays = 365.2421897;
+constexpr double SunDegreesPerDay = 360 / TropicalYearDays;
+constexpr double SecondDays = 1.0 / 86400;
+// The March equinox of 2000 in Terrestrial Time (Meeus, Astronomical Algorithms, ch. 27): a start within a day or
+// two of any season from 1000 to 3000.
+constexpr double MarchEquinox2000 = 2451623.80984;
+
+constexpr double J2000 = 2451545.0;
+constexpr double ArcSeconds = 1.0 / 3600;
+// The constant of aberration, in arc seconds at one astronomical unit.
+constexpr double Aberration = 20.49552;
+
+// The general precession in longitude since J2000, in degrees (Lieske 1977, as Meeus, ch. 21).
+double precessionSinceJ2000(double jde)
+{
+    const double T = (jde - J2000) / 36525;
+    return (5029.0966 * T + 1.11113 * T * T - 0.000006 * T * T * T) * ArcSeconds;
+}
+
+// The sun's apparent longitude on the ecliptic and equinox of the date, the one the seasons are defined by.
+// libnova's geometric longitude is referred to the equinox of J2000: the precession since, the nutation and the
+// aberration are added here.
+double apparentSunLongitude(double jde)
+{
+    ln_helio_posn earth;
+    ln_get_solar_geom_coords(jde, &earth);
+    ln_nutation nutation;
+    ln_get_nutation(jde, &nutation);
+    return earth.L + precessionSinceJ2000(jde) + nutation.longitude - Aberration * ArcSeconds / earth.R;
+}
+
+QDate localDateOf(double ut, const SkyPlace& place)
+{
+    const double local = ut + place.offsetHoursAt(ut) / 24;
+    // Julian days begin at noon.
+    return QDate::fromJulianDay(static_cast<qint64>(std::floor(local + 0.5)));
+}
+
+const YearMark::Kind SeasonKinds[] = {YearMark::Kind::MarchEquinox, YearMark::Kind::JuneSolstice,
+                                      YearMark::Kind::SeptemberEquinox, YearMark::Kind::DecemberSolstice};
+
+bool beforeInTime(const YearMark& a, const YearMark& b)
+{
+    return a.ut < b.ut;
+}
+} // namespace
+
+double seasonMoment(int year, int season)
+{
+    const double target = 90.0 * season;
+    double jde = MarchEquinox2000 + TropicalYearDays * (year - 2000) + TropicalYearDays / 4 * season;
+    // The sun's speed changes by 3 % over the year: each step with the mean speed gains two more digits.
+    for (int step = 0; step < 20; ++step) {
+        const double off = std::remainder(apparentSunLongitude(jde) - target, 360.0);
+        const double shift = off / SunDegreesPerDay;
+        jde -= shift;
+        if (std::abs(shift) < SecondDays)
+            break;
+    }
+    return sky::universalTime(jde);
+}
+
+std::vector<YearMark> yearMarksOf(int year, const SkyPlace& place)
+{
+    std::vector<YearMark> marks;
+    const double start = localDayStart(QDate(year, 1, 1), place);
+    const double end = localDayStart(QDate(year + 1, 1, 1), place);
+    SkyCalculator phases;
+    const std::pair<int, YearMark::Kind> moons[] = {{0, YearMark::Kind::NewMoon}, {2, YearMark::Kind::FullMoon}};
+    for (const auto& [quarter, kind] : moons) {
+        for (double t = phases.nextPhase(quarter, start); t < end; t = phases.nextPhase(quarter, t + 1))
+            marks.push_back({kind, localDateOf(t, place), t});
+    }
+    for (int k = 0; k < 4; ++k) {
+        const double t = seasonMoment(year, k);
+        marks.push_back({SeasonKinds[k], localDateOf(t, place), t});
+    }
+    std::sort(marks.begin(), marks.end(), beforeInTime);
+    return marks;
+}
+
+std::vector<YearMark> marksOfDay(const DaySky& sky, const SkyPlace& place)
+{
+    std::vector<YearMark> marks;
+    if (sky.nextNewMoon < sky.end)
+        marks.push_back({YearMark::Kind::NewMoon, sky.day, sky.nextNewMoon});
+    if (sky.nextFullMoon < sky.end)
+        marks.push_back({YearMark::Kind::FullMoon, sky.day, sky.nextFullMoon});
+    // From 1600 to 3000 every equinox and solstice falls between the 19th and the 24th of its month at Greenwich,
+    // a day either side in the zones.
+    const int month = sky.day.month();
+    if (month % 3 == 0 && sky.day.day() >= 17 && sky.day.day() <= 25) {
+        const double t = seasonMoment(sky.day.year(), month / 3 - 1);
+        if (localDateOf(t, place) == sky.day)
+            marks.push_back({SeasonKinds[month / 3 - 1], sky.day, t});
+    }
+    std::sort(marks.begin(), marks.end(), beforeInTime);
+    return marks;
+}
+
+void YearMarksCache::setPlace(const SkyPlace& place)
+{
+    m_place = place;
+    m_hasPlace = true;
+    m_years.clear();
+}
+
+const std::vector<YearMark>& YearMarksCache::marksOfYear(int year)
+{
+    static const std::vector<YearMark> none;
+    if (!m_hasPlace)
+        return none;
+    auto found = m_years.find(year);
+    if (found == m_years.end())
+        found = m_years.insert(year, yearMarksOf(year, m_place));
+    return *found;
+}
+
+DayMarks YearMarksCache::dayMarks(const QDate& day)
+{
+    DayMarks marks;
+    for (const YearMark& mark : marksOfYear(day.year())) {
+        if (mark.localDate != day)
+            continue;
+        if (mark.kind == YearMark::Kind::NewMoon)
+            marks.newMoon = true;
+        else if (mark.kind == YearMark::Kind::FullMoon)
+            marks.fullMoon = true;
+        else
+            marks.season = true;
+    }
+    return marks;
+}

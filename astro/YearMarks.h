@@ -1,0 +1,46 @@
+#pragma once
+#include "astro/DayMarks.h"
+#include "astro/DaySky.h"
+#include <QDate>
+#include <QHash>
+#include <vector>
+
+// One moment the year grid marks.
+struct YearMark
+{
+    enum class Kind { NewMoon, FullMoon, MarchEquinox, JuneSolstice, SeptemberEquinox, DecemberSolstice };
+    Kind kind = Kind::NewMoon;
+    QDate localDate; // the day of the place's clock it falls on
+    double ut = 0;   // Julian day, Universal Time
+};
+
+// The new and full moons (the true phases the Day panel lists), equinoxes and solstices whose local day falls in a
+// year at a place, in time order.
+std::vector<YearMark> yearMarksOf(int year, const SkyPlace& place);
+
+// The sun's apparent longitude reaching 0, 90, 180 or 270 degrees (season 0 to 3) in a year, UT.
+double seasonMoment(int year, int season);
+
+// The marks of one day from its sky: the phases it already knows, and a season only near one.
+std::vector<YearMark> marksOfDay(const DaySky& sky, const SkyPlace& place);
+
+// The marks of the years asked for, each year computed once for the place set; a day's marks are a look-up.
+class YearMarksCache
+{
+public:
+    // A new place forgets every year computed for the old one.
+    void setPlace(const SkyPlace& place);
+    bool hasPlace() const { return m_hasPlace; }
+    // Computes the year at its first question.
+    const std::vector<YearMark>& marksOfYear(int year);
+    DayMarks dayMarks(const QDate& day);
+    bool knows(int year) const { return m_years.contains(year); }
+    // A year computed elsewhere for the place set.
+    void keep(int year, std::vector<YearMark> marks) { m_years.insert(year, std::move(marks)); }
+    const SkyPlace& place() const { return m_place; }
+
+private:
+    SkyPlace m_place;
+    bool m_hasPlace = false;
+    QHash<int, std::vector<YearMark>> m_years;
+};
