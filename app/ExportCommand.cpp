@@ -1,7 +1,10 @@
 #include "app/ExportCommand.h"
 #include "app/ExportTexts.h"
 #include "app/SheetContentOf.h"
+#include "app/SheetMarks.h"
+#include "app/SkyPlaceOf.h"
 #include "app/WindowState.h"
+#include "prefs/PositionLine.h"
 #include "prefs/SettingsLocation.h"
 #include "runtime/FormatSettings.h"
 #include "translations/Translations.h"
@@ -135,8 +138,18 @@ std::optional<int> runIfAsked(int& argc, char** argv)
             preferences = store.value();
         state = windowstate::read(windowstate::pathBeside(location.path));
     }
-    const SheetContent content = sheetContentOf(parsed.request.year, preferences, settings, QLocale::system(),
-                                                state.weekStart, state.weekNumbering);
+    SheetContent content = sheetContentOf(parsed.request.year, preferences, settings, QLocale::system(),
+                                          state.weekStart, state.weekNumbering);
+    // The marks the window would show: the sky's at the position of the preferences unless switched off, and the
+    // days of the chosen calendar files.
+    const std::optional<double> latitude = prefs::latitudeOf(preferences.latitude, settings);
+    const std::optional<double> longitude = prefs::longitudeWestOf(preferences.longitude, settings);
+    const bool skyMarks = state.marksShown && latitude && longitude;
+    content.marks =
+        sheetMarksOf(skyMarks ? yearMarksOf(parsed.request.year, skyPlaceOf(preferences, *latitude, *longitude))
+                              : std::vector<YearMark>(),
+                     state.calendarFiles.isEmpty() ? std::function<QList<CalendarEvent>(const QDate&)>()
+                                                   : eventsOfFiles(state.calendarFiles, parsed.request.year));
     const YearExport::Result result = YearExport::write(content, parsed.request.file, parsed.request.paper);
     if (!result.written) {
         tellError(ExportTexts::CannotWrite(parsed.request.file, result.reason));

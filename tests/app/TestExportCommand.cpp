@@ -1,5 +1,6 @@
 #include "app/ExportCommand.h"
 #include "app/SheetContentOf.h"
+#include "app/SheetMarks.h"
 #include <QTest>
 
 using exportcommand::Parsed;
@@ -81,6 +82,41 @@ private slots:
         const SheetContent content = sheetContentOf(2027, {}, FormatSettings::fromLocale(QLocale(locale)),
                                                     QLocale(locale), weeks::FirstDay(chosen), weeks::Numbering::Iso);
         QTEST(int(content.firstDay), "firstDay");
+    }
+
+    // A page's marks: the year's sky at Greenwich and the days of a calendar file, each on its own day only.
+    void testPageMarks_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("marks");
+        QTest::newRow("full moon") << QDate(2026, 1, 3) << "full";
+        QTest::newRow("new moon") << QDate(2026, 1, 18) << "new";
+        QTest::newRow("March equinox") << QDate(2026, 3, 20) << "season";
+        QTest::newRow("June solstice") << QDate(2026, 6, 21) << "season";
+        QTest::newRow("the day after a solstice") << QDate(2026, 6, 22) << "";
+        QTest::newRow("an event's middle day") << QDate(2026, 12, 25) << "event";
+        QTest::newRow("an event's end, not included") << QDate(2026, 12, 27) << "";
+        QTest::newRow("a yearly event") << QDate(2026, 1, 1) << "event";
+    }
+    void testPageMarks()
+    {
+        QFETCH(QDate, day);
+        QFETCH(QString, marks);
+        static const auto page = sheetMarksOf(
+            yearMarksOf(2026, SkyPlace{51.48, 0, [](double) { return 0.0; }}),
+            eventsOfFiles({QStringLiteral(QT_TESTCASE_SOURCEDIR "/../calendars/data/holidays.ics")}, 2026));
+        const SheetDayMarks shown = page(day);
+        QStringList kinds;
+        if (shown.fullMoon)
+            kinds << QStringLiteral("full");
+        if (shown.newMoon)
+            kinds << QStringLiteral("new");
+        if (shown.season)
+            kinds << QStringLiteral("season");
+        if (shown.event)
+            kinds << QStringLiteral("event");
+        QCOMPARE(kinds.join(QLatin1Char(' ')), marks);
+        QCOMPARE(shown.event, !shown.eventTitles.isEmpty());
     }
 };
 
