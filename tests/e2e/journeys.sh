@@ -8,7 +8,7 @@ set -uo pipefail
 binary=${1:-}
 shots=${2:-}
 
-for tool in Xvfb openbox trayer faketime xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum xclip; do
+for tool in Xvfb openbox trayer faketime xdotool xprop xwininfo xdpyinfo xmessage import convert identify od md5sum xclip pdfinfo pdftotext pdftoppm; do
     command -v "$tool" >/dev/null || { echo "journeys: missing $tool (run scripts/install-deps.sh)"; exit 2; }
 done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
@@ -115,6 +115,7 @@ count_colour()
         c == "maroon" && $1 > 100 && $2 < 60 && $3 < 60 {n++}
         c == "face" && $1 == 224 && $2 == 208 && $3 == 168 {n++}
         c == "selected" && $3 > 200 && $1 < 80 && $2 < 80 {n++}
+        c == "green" && $2 > 120 && $1 < 60 && $3 < 130 && $3 > 40 {n++}
         END {print n + 0}'
 }
 # labels_are navy|maroon: sunrise Label3 at client (23, 434) and sunset Label4 at (79, 434), 28 by 13 each, show
@@ -1537,6 +1538,63 @@ journey_day_panel()
     stop_program
 }
 journey_day_panel
+
+journey_calendars_and_paper()
+{
+    local folder chooser ics marked plain cell pdf export
+    journey "28 Your calendars and the year on paper: an .ics chosen marks its day, Ctrl+Shift+E writes the year as a PDF"
+    folder=$(program_folder calendars 00 $'E\xb013.40' $'N\xb052.52' 1 Europe/Berlin)
+    marked=$(not_today "$year-03-12")
+    plain=$(date -d "$marked +2 day" +%F)
+    ics=$folder/journey.ics
+    printf '%s\r\n' BEGIN:VCALENDAR VERSION:2.0 PRODID:-//journeys//EN X-WR-CALNAME:Journey BEGIN:VEVENT UID:dentist \
+        "DTSTART;VALUE=DATE:${marked//-/}" SUMMARY:Dentist END:VEVENT END:VCALENDAR >"$ics"
+    TZ=Europe/Berlin start_program "$folder"
+    check 28 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    geometry
+    wait_for 10 painted
+    xdotool windowactivate --sync "$window" key ctrl+e
+    calendars_shown() { chooser=$(xdotool search --all --onlyvisible --pid "$app" --name '^Your calendars$' 2>/dev/null | head -1); [ -n "$chooser" ]; }
+    check 28 "Ctrl+E opens Your calendars" wait_for 5 calendars_shown
+    [ -n "$chooser" ] || { stop_program; return; }
+    xdotool windowactivate --sync "$chooser" key alt+a
+    file_dialog() { xdotool search --all --onlyvisible --pid "$app" --name '^Add calendar files$' 2>/dev/null | head -1 | grep -q .; }
+    check 28 "Add... asks for the files" wait_for 5 file_dialog
+    xdotool type --delay 5 "$ics"
+    xdotool key Return
+    event_marked() { local n; cell=$(day_cell 3 "$marked"); n=$(count_colour green $((${cell% *} - 13)) $((${cell#* } - 7)) 27 15); ((n >= 6)) || { note "cell $cell of $marked: $n green pixels"; false; }; }
+    no_mark() { cell=$(day_cell 3 "$plain"); (($(count_colour green $((${cell% *} - 13)) $((${cell#* } - 7)) 27 15) == 0)); }
+    xdotool windowactivate --sync "$chooser" key Escape
+    closed() { ! xdotool search --all --onlyvisible --pid "$app" --name '^Your calendars$' >/dev/null 2>&1; }
+    check 28 "Escape closes Your calendars" wait_for 5 closed
+    check 28 "the event's day shows the event mark" wait_for 10 event_marked
+    check 28 "a day without events has none" no_mark
+    wait_for 5 settled
+    check 28 "screenshot of the marked year" screenshot "$shots/screenshot-marks.png" "$window"
+    pdf=$folder/year.pdf
+    xdotool windowactivate --sync "$window" key ctrl+shift+e
+    export_dialog() { export=$(xdotool search --all --onlyvisible --pid "$app" --name '^Export year$' 2>/dev/null | head -1); [ -n "$export" ]; }
+    check 28 "Ctrl+Shift+E asks where to write the year" wait_for 5 export_dialog
+    xdotool type --delay 5 "$pdf"
+    xdotool key Return
+    check 28 "the PDF is written" wait_for 10 test -s "$pdf"
+    check 28 "it is one landscape page" bash -c "pdfinfo '$pdf' | grep -qE '^Pages: +1$' && pdfinfo '$pdf' | grep -qE 'Page size: +(842 x 595|792 x 612)'"
+    check 28 "its text names the year and March" bash -c "pdftotext '$pdf' - | grep -q '$year' && pdftotext '$pdf' - | grep -q March"
+    pdftoppm -png -r 100 -singlefile "$pdf" "$work/year-page"
+    # The same year written from the command line without calendars: only the legend's sample is green there.
+    plain=$(program_folder calendars-plain 00 $'E\xb013.40' $'N\xb052.52' 1 Europe/Berlin)
+    (cd "$plain" && TZ=Europe/Berlin ./dorvane --export "$year" "$plain/year.pdf") >>"$work/app.log" 2>&1
+    pdftoppm -png -r 100 -singlefile "$plain/year.pdf" "$work/year-plain"
+    green() { convert "$1" -fx '(g>0.45 && r<0.25 && b<0.5 && b>0.15) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:; }
+    page_marked() { local a b; a=$(green "$work/year-page.png"); b=$(green "$work/year-plain.png"); ((a > b && b > 0)) || { note "green pixels: $a with the calendar, $b without"; false; }; }
+    check 28 "its picture shows the event mark beside the same page without calendars" page_marked
+    check 28 "screenshot of the page" cp "$work/year-page.png" "$shots/screenshot-year-page.png"
+    stop_program
+    check 28 "the state file keeps the chosen file, prefs.cal does not" \
+        bash -c "grep -q 'journey.ics' '$folder/dorvane-state.ini' && ! grep -q 'journey.ics' '$folder/prefs.cal'"
+}
+journey_calendars_and_paper
 
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
