@@ -1,5 +1,6 @@
 #include "app/CalendarsDialog.h"
 #include "app/CalendarsTexts.h"
+#include "runtime/BoxGate.h"
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -68,6 +69,17 @@ void CalendarsDialog::showFiles(const QStringList& paths, const QList<IcsOutcome
     if (!paths.isEmpty())
         m_list->setCurrentRow(std::clamp(row, 0, static_cast<int>(paths.size()) - 1));
     m_remove->setEnabled(!paths.isEmpty());
+}
+
+CalendarsDialog::Chooser CalendarsDialog::gatedChooser(BoxGate& gate)
+{
+    return [&gate](QWidget* parent) {
+        QFileDialog dialog(parent, CalendarsTexts::ChooserTitle(), QDir::homePath(), CalendarsTexts::ChooserFilter());
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        if (gate.execDialog(&dialog) != QDialog::Accepted)
+            return QStringList();
+        return dialog.selectedFiles();
+    };
 }
 
 void CalendarsDialog::addClicked()

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+class BoxGate;
 class QListWidget;
 class QPushButton;
 
@@ -17,6 +18,8 @@ public:
     using Chooser = std::function<QStringList(QWidget* parent)>;
 
     explicit CalendarsDialog(QWidget* mainWindow);
+    // The system's file dialog run through the gate, as every modal window of the program: never over a box.
+    static Chooser gatedChooser(BoxGate& gate);
     void setChooser(Chooser chooser) { m_chooser = std::move(chooser); }
 
     void showFiles(const QStringList& paths, const QList<IcsOutcome>& outcomes);

@@ -114,6 +114,7 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     connect(m_tray, &TrayIcon::exportChosen, this, gated(&TCalendar::exportYear));
     connect(m_year, &YearView::dayClicked, this, &TCalendar::MonthCalendarClick);
     m_calendars = new YourCalendars(this);
+    m_calendars->setChooser(CalendarsDialog::gatedChooser(gate));
     m_year->setHasEvents([calendars = m_calendars](const QDate& day) { return calendars->hasEvents(day); });
     connect(m_calendars, &YourCalendars::changed, this, [this] {
         m_year->showEventMarks();
