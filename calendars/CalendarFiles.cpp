@@ -22,7 +22,11 @@ QString stampOf(const QString& path)
 
 CalendarFiles::CalendarFiles(QObject* parent) : QObject(parent)
 {
-    m_read = [](const QString& path, const DayRange& range) { return IcsReader().read(path, range); };
+    m_read = [stop = m_stopping](const QString& path, const DayRange& range) {
+        IcsReader reader;
+        reader.stopWhen(stop.get());
+        return reader.read(path, range);
+    };
     // One file at a time: libical keeps some state per process, and the machine has other work.
     m_pool.setMaxThreadCount(1);
     m_soon.setSingleShot(true);
@@ -35,7 +39,9 @@ CalendarFiles::CalendarFiles(QObject* parent) : QObject(parent)
 
 CalendarFiles::~CalendarFiles()
 {
-    // A read still running ends before the reader it uses goes.
+    // A read still running gives up at its next batch, and ends before the reader it uses goes: quitting never
+    // waits for a large file.
+    m_stopping->store(true);
     m_future.waitForFinished();
     m_pool.waitForDone();
 }

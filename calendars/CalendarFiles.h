@@ -9,6 +9,7 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 // The calendar files the user chose: each read on a worker thread, one at a time, read again a moment after it
 // changes (an editor saving it by rename included), and its events kept by day for the window.
@@ -54,6 +55,7 @@ private:
     void watch();
 
     Read m_read;
+    std::shared_ptr<std::atomic<bool>> m_stopping = std::make_shared<std::atomic<bool>>(false);
     QStringList m_paths;
     QHash<QString, IcsOutcome> m_outcomes;
     QHash<QString, QString> m_stamps; // of each file when its last read began

@@ -422,6 +422,8 @@ IcsRead IcsReader::readText(const QByteArray& text, const QString& fileName, con
     QString name;
     qint64 stepsLeft = m_limits.maxStepsPerFile;
     icsBatches(text, BatchBytes, [&](const QByteArray& batch) {
+        if (m_stop && m_stop->load())
+            return false;
         const std::vector<ComponentPtr> roots = parsed(batch);
         QList<icalcomponent*> calendars;
         for (const ComponentPtr& root : roots) {

@@ -3,6 +3,7 @@
 #include "calendars/IcsOutcome.h"
 #include <QByteArray>
 #include <QTimeZone>
+#include <atomic>
 
 // What one read may cost at most: a file anyone can drop into the list must not stall the reading or fill memory.
 struct IcsLimits
@@ -33,7 +34,11 @@ public:
     // The text of a file named fileName, already in memory.
     IcsRead readText(const QByteArray& text, const QString& fileName, const DayRange& range) const;
 
+    // A read in progress gives up at its next batch once the flag is set: the program is ending.
+    void stopWhen(const std::atomic<bool>* stop) { m_stop = stop; }
+
 private:
     QTimeZone m_local;
     IcsLimits m_limits;
+    const std::atomic<bool>* m_stop = nullptr;
 };

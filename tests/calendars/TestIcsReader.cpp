@@ -192,6 +192,12 @@ void TestIcsReader::testRangeLimitsTheDays()
     const IcsRead many = IcsReader(QTimeZone("UTC"), limits).readText(manyEvents(300), "many.ics", Year2026);
     QCOMPARE(many.outcome.line(), QStringLiteral("Many: 300 events, not all of their days shown"));
     QCOMPARE(many.events.size(), 100);
+
+    // A reader told to stop, as at the program's end, reads no further batch of a large file.
+    const std::atomic<bool> stop(true);
+    IcsReader stopped(QTimeZone("UTC"));
+    stopped.stopWhen(&stop);
+    QVERIFY(stopped.readText(manyEvents(5000), "many.ics", Year2026).events.isEmpty());
 }
 
 void TestIcsReader::testMovedInstanceFarFromItsRule()
