@@ -1,15 +1,17 @@
 #include "app/SkyWarmUp.h"
 #include "astro/DaySky.h"
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
-// Far enough apart for a paint or a key between two steps; a year is ready within a few seconds.
-constexpr int StepIntervalMs = 5;
+// Steps for at most this long at a time, then back to the event loop: a paint or a key waits no longer than that,
+// and a year is ready a tenth of a second after the panel opens, before a hand can click another day.
+constexpr qint64 SliceMs = 2;
 } // namespace
 
 SkyWarmUp::SkyWarmUp(SkyCalculator& sky, QObject* parent) : QObject(parent), m_sky(sky), m_timer(new QTimer(this))
 {
-    m_timer->setInterval(StepIntervalMs);
+    m_timer->setInterval(0);
     connect(m_timer, &QTimer::timeout, this, &SkyWarmUp::step);
 }
 
@@ -34,6 +36,12 @@ bool SkyWarmUp::running() const
 
 void SkyWarmUp::step()
 {
-    if (!m_sky.prepareStep(m_from, m_to))
-        m_timer->stop();
+    QElapsedTimer slice;
+    slice.start();
+    do {
+        if (!m_sky.prepareStep(m_from, m_to)) {
+            m_timer->stop();
+            return;
+        }
+    } while (slice.elapsed() < SliceMs);
 }

@@ -5,8 +5,8 @@
 class QTimer;
 class SkyCalculator;
 
-// Prepares the sky of the days the grid shows while the window is idle, a step at a time, so that a click on any of
-// them tells its day at the cost of a neighbouring day's. Runs only while the Day panel is open.
+// Prepares the sky of the days the grid shows while the window is idle, in slices of a few steps, so that a click on
+// any of them tells its day at the cost of a neighbouring day's. Runs only while the Day panel is open.
 class SkyWarmUp : public QObject
 {
     Q_OBJECT

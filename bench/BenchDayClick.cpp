@@ -4,6 +4,7 @@
 #include "BenchWindow.h"
 #include "app/SkyWarmUp.h"
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
 namespace {
 
@@ -72,8 +73,11 @@ void BM_DayClickWithPanelFarDays(benchmark::State& run)
     calendar.openDayPanel();
     if (run.range(0) == 1) {
         const auto* warmUp = calendar.findChild<SkyWarmUp*>();
+        QElapsedTimer preparation;
+        preparation.start();
         while (warmUp->running())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        run.counters["preparation_ms"] = double(preparation.elapsed());
     }
     int n = 1, day = 1;
     for (auto _ : run) {
