@@ -371,6 +371,14 @@ void TCalendar::showAbout()
         m_about = new AboutBox(this);
     QList<about::Shortcut> shortcuts = m_toolbar->shortcuts();
     shortcuts.append({m_year->marksKey().toString(QKeySequence::NativeText), AboutTexts::KeysMarks()});
+    // The window's own commands, with the keys their actions have, named as the tray menu names them.
+    const auto keysOf = [this](const QString& action) {
+        return findChild<QAction*>(action)->shortcut().toString(QKeySequence::NativeText);
+    };
+    shortcuts.append({QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText), texts::MenuDayPanel()});
+    shortcuts.append({keysOf(calendarsnames::Keys), CalendarsTexts::MenuItem()});
+    shortcuts.append({keysOf(ExportNames::PrintYear), ExportTexts::MenuPrintYear()});
+    shortcuts.append({keysOf(ExportNames::ExportYear), ExportTexts::MenuExportYear()});
     m_about->showFacts({QStringLiteral(DORVANE_VERSION), m_preferences.path(),
                         m_remembered ? m_remembered->keeper().path() : QString(), shortcuts});
 }

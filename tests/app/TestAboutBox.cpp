@@ -36,9 +36,10 @@ void TestAboutBox::testOpenedFrom()
     QVERIFY(!box->isModal());
     QCOMPARE(box->windowTitle(), QStringLiteral("About Dorvane"));
     const QString text = app.find<QTextBrowser>(AboutNames::AboutText)->toPlainText();
-    for (const QString& part : {QStringLiteral("Version 1.0"), QStringLiteral("24.075 is the 75th day of 2024"),
-                                QStringLiteral("Maroon: "), QStringLiteral("Navy: "), app.folder.filePath(),
-                                QStringLiteral("Ctrl+Left"), QStringLiteral("Ctrl+T"), QStringLiteral("F1")})
+    for (const QString& part :
+         {QStringLiteral("Version 1.0"), QStringLiteral("24.075 is the 75th day of 2024"), QStringLiteral("Maroon: "),
+          QStringLiteral("Navy: "), app.folder.filePath(), QStringLiteral("Ctrl+Left"), QStringLiteral("Ctrl+T"),
+          QStringLiteral("F1"), QStringLiteral("Ctrl+D"), QStringLiteral("Ctrl+Shift+E")})
         QVERIFY2(text.contains(part), qPrintable(part));
     QCOMPARE(app.world.prompter.boxes.size(), 0);
 }
