@@ -1,6 +1,5 @@
 #include "astro/SkyBodies.h"
 #include <cmath>
-#include <libnova/dynamical_time.h>
 #include <libnova/julian_day.h>
 #include <libnova/lunar.h>
 #include <libnova/nutation.h>
@@ -23,8 +22,17 @@ constexpr double LunarPrecision = 1e-6;
 // The bodies move in Terrestrial Time; the clock and the events are Universal Time.
 double dynamical(double julianDayUt)
 {
-    return julianDayUt + ln_get_dynamical_time_diff(julianDayUt) / 86400.0;
+    return julianDayUt + deltaTSeconds(julianDayUt) / 86400.0;
 }
+
+// The general precession in longitude since J2000, in degrees (Lieske 1977, as Meeus, ch. 21).
+double precessionSinceJ2000(double jde)
+{
+    const double T = (jde - 2451545.0) / 36525;
+    return (5029.0966 * T + 1.11113 * T * T - 0.000006 * T * T * T) / 3600;
+}
+// The constant of aberration, in arc seconds at one astronomical unit.
+constexpr double Aberration = 20.49552;
 
 double wrap360(double degrees)
 {
@@ -188,10 +196,78 @@ double altitude(const Position& position, double latitude, double longitudeEast,
     return std::asin(std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(h)) / Radians;
 }
 
-double universalTime(double julianDayTt)
+double sunApparentLongitude(double julianDayTt)
 {
     const LibnovaCall call;
-    return julianDayTt - ln_get_dynamical_time_diff(julianDayTt) / 86400.0;
+    // libnova's geometric longitude is referred to the equinox of J2000: the precession since, the nutation and the
+    // aberration are added here.
+    ln_helio_posn earth;
+    ln_get_solar_geom_coords(julianDayTt, &earth);
+    ln_nutation nutation;
+    ln_get_nutation(julianDayTt, &nutation);
+    return earth.L + precessionSinceJ2000(julianDayTt) + nutation.longitude - Aberration / 3600 / earth.R;
+}
+
+double deltaTSeconds(double julianDay)
+{
+    const double y = 2000 + (julianDay - 2451544.5) / 365.2425;
+    const auto longTerm = [](double year) {
+        const double u = (year - 1820) / 100;
+        return -20 + 32 * u * u;
+    };
+    if (y < 1600)
+        return longTerm(y);
+    if (y < 1700) {
+        const double t = y - 1600;
+        return 120 - 0.9808 * t - 0.01532 * t * t + t * t * t / 7129;
+    }
+    if (y < 1800) {
+        const double t = y - 1700;
+        return 8.83 + 0.1603 * t - 0.0059285 * t * t + 0.00013336 * t * t * t - t * t * t * t / 1174000;
+    }
+    if (y < 1860) {
+        const double t = y - 1800;
+        return 13.72 + t * (-0.332447 +
+                            t * (0.0068612 +
+                                 t * (0.0041116 + t * (-0.00037436 + t * (0.0000121272 +
+                                                                          t * (-0.0000001699 + t * 0.000000000875))))));
+    }
+    if (y < 1900) {
+        const double t = y - 1860;
+        return 7.62 + t * (0.5737 + t * (-0.251754 + t * (0.01680668 + t * (-0.0004473624 + t / 233174))));
+    }
+    if (y < 1920) {
+        const double t = y - 1900;
+        return -2.79 + t * (1.494119 + t * (-0.0598939 + t * (0.0061966 - 0.000197 * t)));
+    }
+    if (y < 1941) {
+        const double t = y - 1920;
+        return 21.20 + t * (0.84493 + t * (-0.076100 + 0.0020936 * t));
+    }
+    if (y < 1961) {
+        const double t = y - 1950;
+        return 29.07 + 0.407 * t - t * t / 233 + t * t * t / 2547;
+    }
+    if (y < 1986) {
+        const double t = y - 1975;
+        return 45.45 + 1.067 * t - t * t / 260 - t * t * t / 718;
+    }
+    if (y < 2005) {
+        const double t = y - 2000;
+        return 63.86 + t * (0.3345 + t * (-0.060374 + t * (0.0017275 + t * (0.000651814 + 0.00002373599 * t))));
+    }
+    if (y < 2050) {
+        const double t = y - 2000;
+        return 62.92 + 0.32217 * t + 0.005589 * t * t;
+    }
+    if (y < 2150)
+        return longTerm(y) - 0.5628 * (2150 - y);
+    return longTerm(y);
+}
+
+double universalTime(double julianDayTt)
+{
+    return julianDayTt - deltaTSeconds(julianDayTt) / 86400.0;
 }
 
 double julianDayOf(int year, int month, int day)

@@ -51,6 +51,14 @@ double altitude(const Position& position, double latitude, double longitudeEast,
 // The position's hour angle at a place, in degrees in (-180, 180].
 double hourAngle(const Position& position, double longitudeEast, double siderealDegrees);
 
+// The sun's apparent longitude on the ecliptic and equinox of the date, the one the seasons are defined by, at a
+// moment of Terrestrial Time (JDE), in degrees.
+double sunApparentLongitude(double julianDayTt);
+
+// Terrestrial Time minus Universal Time at a moment, in seconds: the polynomials of Espenak and Meeus (2006) from the
+// observed values to 2005 and their extrapolation after. libnova's own table runs 63 s high in 2026 and 150 s in
+// 3000, which moved every phase and season a minute or more.
+double deltaTSeconds(double julianDay);
 // A moment of Terrestrial Time (JDE) in Universal Time.
 double universalTime(double julianDayTt);
 

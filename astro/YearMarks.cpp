@@ -2,8 +2,6 @@
 #include "astro/SkyBodies.h"
 #include <algorithm>
 #include <cmath>
-#include <libnova/nutation.h>
-#include <libnova/solar.h>
 
 namespace {
 constexpr double TropicalYearDays = 365.2421897;
@@ -12,30 +10,6 @@ constexpr double SecondDays = 1.0 / 86400;
 // The March equinox of 2000 in Terrestrial Time (Meeus, Astronomical Algorithms, ch. 27): a start within a day or
 // two of any season from 1000 to 3000.
 constexpr double MarchEquinox2000 = 2451623.80984;
-
-constexpr double J2000 = 2451545.0;
-constexpr double ArcSeconds = 1.0 / 3600;
-// The constant of aberration, in arc seconds at one astronomical unit.
-constexpr double Aberration = 20.49552;
-
-// The general precession in longitude since J2000, in degrees (Lieske 1977, as Meeus, ch. 21).
-double precessionSinceJ2000(double jde)
-{
-    const double T = (jde - J2000) / 36525;
-    return (5029.0966 * T + 1.11113 * T * T - 0.000006 * T * T * T) * ArcSeconds;
-}
-
-// The sun's apparent longitude on the ecliptic and equinox of the date, the one the seasons are defined by.
-// libnova's geometric longitude is referred to the equinox of J2000: the precession since, the nutation and the
-// aberration are added here.
-double apparentSunLongitude(double jde)
-{
-    ln_helio_posn earth;
-    ln_get_solar_geom_coords(jde, &earth);
-    ln_nutation nutation;
-    ln_get_nutation(jde, &nutation);
-    return earth.L + precessionSinceJ2000(jde) + nutation.longitude - Aberration * ArcSeconds / earth.R;
-}
 
 QDate localDateOf(double ut, const SkyPlace& place)
 {
@@ -59,7 +33,7 @@ double seasonMoment(int year, int season)
     double jde = MarchEquinox2000 + TropicalYearDays * (year - 2000) + TropicalYearDays / 4 * season;
     // The sun's speed changes by 3 % over the year: each step with the mean speed gains two more digits.
     for (int step = 0; step < 20; ++step) {
-        const double off = std::remainder(apparentSunLongitude(jde) - target, 360.0);
+        const double off = std::remainder(sky::sunApparentLongitude(jde) - target, 360.0);
         const double shift = off / SunDegreesPerDay;
         jde -= shift;
         if (std::abs(shift) < SecondDays)

@@ -1,4 +1,5 @@
 #include "astro/DaySky.h"
+#include "astro/SkyBodies.h"
 #include "astro/SunReport.h"
 #include <QFile>
 #include <QMap>
@@ -94,6 +95,8 @@ private slots:
     void testPictureFollowsTheTruePhase();
     void testPreparedDaysTellTheSame_data();
     void testPreparedDaysTellTheSame();
+    void testDeltaT_data();
+    void testDeltaT();
     void cleanupTestCase();
 };
 
@@ -220,6 +223,33 @@ void TestSkyReference::testPreparedDaysTellTheSame()
         QVERIFY2(std::abs(a.*phase.moment - b.*phase.moment) < SameMomentDays, phase.name);
     QVERIFY(std::abs(a.ageDays - b.ageDays) < SameMomentDays);
     QVERIFY(std::abs(a.daylightChangeMinutes - b.daylightChangeMinutes) < SameMomentDays * 1440);
+}
+
+// Terrestrial minus Universal Time in each span of its polynomials, on 2 July: PyEphem's values (its table of
+// observations to 2000, its extrapolation after 2150), and the observed value for 2026.
+void TestSkyReference::testDeltaT_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<double>("tolerance");
+    const struct
+    {
+        int year;
+        double seconds, tolerance;
+    } rows[] = {{1750, 13.50, 0.5}, {1830, 7.25, 0.5},   {1880, -5.45, 0.5},  {1910, 10.95, 0.5},
+                {1930, 24.02, 0.5}, {1955, 31.21, 0.5},  {1980, 50.97, 0.5},  {1995, 61.21, 0.5},
+                {2026, 69.2, 10},   {2300, 718.81, 0.5}, {2900, 3715.93, 0.5}};
+    for (const auto& row : rows)
+        QTest::addRow("%d", row.year) << row.year << row.seconds << row.tolerance;
+}
+
+void TestSkyReference::testDeltaT()
+{
+    QFETCH(int, year);
+    QFETCH(double, seconds);
+    QFETCH(double, tolerance);
+    const double shown = sky::deltaTSeconds(sky::julianDayOf(year, 7, 2));
+    QVERIFY2(std::abs(shown - seconds) <= tolerance, qPrintable(QString::number(shown)));
 }
 
 void TestSkyReference::cleanupTestCase()
