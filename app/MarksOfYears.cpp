@@ -30,6 +30,13 @@ DayMarks MarksOfYears::dayMarks(const QDate& day)
     return {};
 }
 
+std::vector<YearMark> MarksOfYears::marksOfYear(int year)
+{
+    if (!m_years.hasPlace())
+        return {};
+    return m_years.marksOfYear(year);
+}
+
 void MarksOfYears::compute(int year)
 {
     if (m_computing.contains(year))

@@ -94,8 +94,7 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
                                               m_year->weekStart(), m_year->weekNumbering());
         // The page marks what the grid marks: the sky's marks unless switched off, and the user's events.
         content.marks =
-            sheetMarksOf(m_year->marksShown() ? yearMarksOf(year, placeOfPreferences()) : std::vector<YearMark>(),
-                         [this](const QDate& day) { return m_calendars->eventsOn(day); });
+            sheetMarksOf(m_year->skyMarksOfYear(year), [this](const QDate& day) { return m_calendars->eventsOn(day); });
         return content;
     });
     const std::pair<QString, QKeySequence> paperCommands[] = {
