@@ -19,7 +19,10 @@ namespace {
 // The panel's own size in lines and characters: a usual day's lines, and a width that holds a long date and a
 // span in words beside their names.
 constexpr int ShownRows = 27;
-constexpr int ShownCharacters = 60;
+constexpr int ShownCharacters = 66;
+// A frame guessed from the main window's may be a little smaller than the panel's own (a tool window's title bar,
+// half pixels at display scale 2): a few pixels spare keep the panel on the screen.
+constexpr int GuessedFrameSpare = 4;
 
 // A line's text wrapped to the width it is given, between words where it can and anywhere in a word longer than
 // the line: a title without spaces widens nothing. Its text stays whole (text(), the accessible name).
@@ -94,7 +97,8 @@ DayPanel::DayPanel(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
     m_body = new QWidget;
     m_body->setObjectName(QStringLiteral("DayPanelLines"));
     auto* column = new QVBoxLayout(m_body);
-    column->setContentsMargins(0, 0, 0, 0);
+    // A little room between the longest lines and the scroll bar.
+    column->setContentsMargins(0, 0, QFontMetrics(font()).averageCharWidth(), 0);
     m_grid = new QGridLayout;
     m_grid->setColumnStretch(1, 1);
     column->addLayout(m_grid);
@@ -175,7 +179,9 @@ QPoint DayPanel::placeBeside(const QRect& mainFrame, const QSize& frame, const Q
 {
     // Once shown, the panel knows its own frame.
     const QSize ownFrame = frameGeometry().size() - size();
-    const QSize extra = isVisible() && !ownFrame.isEmpty() ? ownFrame : frame;
+    if (isVisible() && !ownFrame.isEmpty())
+        m_frame = ownFrame;
+    const QSize extra = m_frame.isEmpty() ? frame + QSize(GuessedFrameSpare, GuessedFrameSpare) : m_frame;
     const daypanel::Placement placement = daypanel::place(mainFrame, m_preferred + extra, screens);
     resize(placement.panel.size() - extra);
     move(placement.panel.topLeft());
@@ -184,6 +190,9 @@ QPoint DayPanel::placeBeside(const QRect& mainFrame, const QSize& frame, const Q
 
 void DayPanel::closeEvent(QCloseEvent* event)
 {
+    // The window manager's frame, known now, places the panel when it opens again.
+    if (const QSize ownFrame = frameGeometry().size() - size(); !ownFrame.isEmpty())
+        m_frame = ownFrame;
     emit closed();
     QWidget::closeEvent(event);
 }

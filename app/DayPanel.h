@@ -39,5 +39,6 @@ private:
     QWidget* m_body = nullptr;
     QGridLayout* m_grid = nullptr;
     QSize m_preferred; // the panel's own size, before a small screen cuts it
+    QSize m_frame;     // what the window manager's frame adds, once seen
     QPushButton* m_clear = nullptr;
 };
