@@ -221,7 +221,8 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         lines.append({DayPanelWords::tr("Months touched"), plural(months, QT_TRANSLATE_NOOP("DayPanel", "%1 month"),
                                                                   QT_TRANSLATE_NOOP("DayPanel", "%1 months"))});
     }
-    for (const CalendarEvent& event : input.events) {
+    for (const CalendarEvent& event :
+         input.events.first(std::min<qsizetype>(input.events.size(), DayPanelEventsShown))) {
         const QString what = DayPanelWords::tr("%1 (%2)").arg(event.title, event.calendarName);
         lines.append({DayPanelWords::tr("Event"),
                       event.start
@@ -229,6 +230,11 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
                                 timeText(QDateTime(sky.day, *event.start, Qt::UTC), input.military, locale), what)
                           : DayPanelWords::tr("All day: %1").arg(what)});
     }
+    // A day of thousands of events: a line for each would take a window taller than any screen.
+    if (input.events.size() > DayPanelEventsShown)
+        lines.append(
+            {DayPanelWords::tr("Event"),
+             DayPanelWords::tr("and %Ln more", nullptr, static_cast<int>(input.events.size() - DayPanelEventsShown))});
     for (const QString& problem : input.calendarProblems)
         lines.append({DayPanelWords::tr("Calendar file"), problem});
     return lines;

@@ -26,9 +26,12 @@ struct DayPanelInput
     std::optional<QDate> pendingFirst; // a first click waiting for the second
     std::optional<QDate> spanFrom;     // with spanTo, the last span of two clicks
     std::optional<QDate> spanTo;
-    QList<CalendarEvent> events;  // of the user's calendars on the day, all-day ones first
+    QList<CalendarEvent> events;  // of the user's calendars on the day, all-day ones first; the first few shown
     QStringList calendarProblems; // a line for each calendar file that could not be read
 };
+
+// The events a day lists at most; a line counts the others.
+constexpr int DayPanelEventsShown = 10;
 
 // The lines in order: the day, its numbers, the sun's events in time order, day length, the moon, the next
 // phases in time order, the day's own marks, the span, the day's events and the calendar files that could not be

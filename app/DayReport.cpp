@@ -8,7 +8,7 @@
 #include <cmath>
 
 DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day, bool startedByUser,
-                                   const FormatSettings& settings)
+                                   const FormatSettings& settings, bool dayToldElsewhere)
 {
     // A line that does not convert keeps the position the last report used, which already carries the sign of its
     // own marking; the report goes on with it after the warning.
@@ -27,7 +27,7 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     const bool knownZone = zones::isKnownZone(preferences.zone);
     input.gmtOffset = zones::offsetsOn(preferences.zone, rt::toQDate(day)).reportOffset(preferences.gmtOffset);
     // Without the preferences' 24-hour flag the times follow the locale's clock.
-    input.MilitaryTime = MilitaryTime || settings.twentyFourHourClock ? 1 : 0;
+    input.MilitaryTime = twentyFourHour(settings) ? 1 : 0;
     input.dateText = rt::formatDateTime(texts::PatternSunDate, day, settings);
     const SunReportResult result = computeSunReport(input, Sun, settings);
     m_latitudeField = input.latitude;
@@ -63,6 +63,8 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     Box faults{BoxGate::Box::Warning, {}};
     for (const SunReportMessage& message : messages) {
         const bool aboutTheDay = message.kind == SunReportMessage::Plain;
+        if (aboutTheDay && dayToldElsewhere)
+            continue;
         const QString key = (aboutTheDay ? input.dateText + QLatin1Char('|') : QString()) + story + message.text;
         // One report says a thing once, though its two runs may both find it.
         if (saidNow.contains(message.text))

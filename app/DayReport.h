@@ -34,8 +34,10 @@ public:
     };
 
     // The report for a day under the preferences, its texts read and written under the format settings. Throws
-    // ConvertError for a date the sun times cannot take.
-    Shown report(const Preferences& preferences, TDateTime day, bool startedByUser, const FormatSettings& settings);
+    // ConvertError for a date the sun times cannot take. dayToldElsewhere: what the day's sky does (sun up or down
+    // all day) is already in words before the user, so no box says it.
+    Shown report(const Preferences& preferences, TDateTime day, bool startedByUser, const FormatSettings& settings,
+                 bool dayToldElsewhere = false);
 
     // One timer tick: true when today's report is due now; the countdown is then idle until reportDone.
     bool tick();
@@ -51,6 +53,8 @@ public:
     // Reading the preferences only ever turns military time on: turning it off takes effect at the next start.
     void readMilitaryTime(bool on) { MilitaryTime = MilitaryTime || on; }
     bool militaryTime() const { return MilitaryTime; }
+    // Whether times read on a 24-hour clock: the preferences' flag, else the locale's own clock.
+    bool twentyFourHour(const FormatSettings& settings) const { return MilitaryTime || settings.twentyFourHourClock; }
 
     // The moon's phase angle at 18:00 of a day at an offset, known from elsewhere (the Day panel computes it from
     // the day's positions): the next report of that evening takes it instead of computing it again.

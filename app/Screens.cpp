@@ -9,3 +9,11 @@ QList<QRect> DesktopScreens::geometries() const
         rectangles.append(screen->geometry());
     return rectangles;
 }
+
+QList<QRect> DesktopScreens::availableGeometries() const
+{
+    QList<QRect> rectangles;
+    for (const QScreen* screen : QGuiApplication::screens())
+        rectangles.append(screen->availableGeometry());
+    return rectangles;
+}

@@ -9,10 +9,13 @@ class Screens
 public:
     virtual ~Screens() = default;
     virtual QList<QRect> geometries() const = 0;
+    // What windows may cover: each screen without its panels and docks.
+    virtual QList<QRect> availableGeometries() const { return geometries(); }
 };
 
 class DesktopScreens : public Screens
 {
 public:
     QList<QRect> geometries() const override;
+    QList<QRect> availableGeometries() const override;
 };

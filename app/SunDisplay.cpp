@@ -136,9 +136,10 @@ void SunDisplay::setShown(bool shown)
         display->setVisible(shown);
 }
 
-void SunDisplay::CalcSun(TDateTime day, bool startedByUser)
+void SunDisplay::CalcSun(TDateTime day, bool startedByUser, bool dayToldElsewhere)
 {
-    const DayReport::Shown shown = m_report.report(m_preferences.value(), day, startedByUser, rt::formatSettings());
+    const DayReport::Shown shown =
+        m_report.report(m_preferences.value(), day, startedByUser, rt::formatSettings(), dayToldElsewhere);
     for (QLabel* label : {m_label3, m_label4}) {
         const QString& text = label == m_label3 ? shown.sunrise : shown.sunset;
         if (label->text() != text)

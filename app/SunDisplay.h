@@ -32,7 +32,8 @@ public:
     void setShown(bool shown);
 
     // The day's sun and moon, computed and shown, its boxes handed to the gate; a user's day is held a while.
-    void CalcSun(TDateTime day, bool startedByUser = false);
+    // dayToldElsewhere: the day's sky is in words elsewhere (the Day panel), so no box repeats it.
+    void CalcSun(TDateTime day, bool startedByUser = false, bool dayToldElsewhere = false);
     // Timer1's part of a tick: today's report when a hold has run out.
     void tick();
     // After the tick: the timer rests once nothing is left to count down.

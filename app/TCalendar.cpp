@@ -9,6 +9,7 @@
 #include "app/ExportTexts.h"
 #include "app/HintSwitch.h"
 #include "app/RememberedWindow.h"
+#include "app/Screens.h"
 #include "app/SheetContentOf.h"
 #include "app/SheetMarks.h"
 #include "app/SkyPlaceOf.h"
@@ -24,7 +25,6 @@
 #include "runtime/DateText.h"
 #include <QAction>
 #include <QEvent>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <utility>
@@ -185,6 +185,7 @@ void TCalendar::keepStateIn(const QString& path, const Screens& screens)
 {
     delete m_remembered;
     m_remembered = new RememberedWindow(path, screens, *this, *m_views, *m_year, *m_toolbar);
+    m_screens = &screens;
     m_calendars->keepIn(m_remembered->keeper());
     m_tray->showMarks(m_year->marksShown());
     m_toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -293,10 +294,12 @@ void TCalendar::MonthCalendarClick(int n)
             m_panelDay = rt::toQDate(date);
             if (wasPending && m_caption.julian().SpanStartText.isEmpty())
                 m_spanFrom = pending, m_spanTo = m_panelDay;
-            // The panel first: the toolbar's moon then takes the evening's phase it found.
-            if (m_dayPanel && m_dayPanel->isVisible())
+            // The panel first: the toolbar's moon then takes the evening's phase it found. An open panel tells a
+            // polar day in words, so no box asks for a click before the next one.
+            const bool panelOpen = m_dayPanel && m_dayPanel->isVisible();
+            if (panelOpen)
                 updateDayPanel();
-            m_sun->CalcSun(date, true);
+            m_sun->CalcSun(date, true, panelOpen);
         } else {
             BitBtn4Click();
             m_year->setHint(n, QString());
@@ -412,8 +415,13 @@ void TCalendar::openDayPanel()
     if (!m_panelDay.isValid())
         m_panelDay = rt::toQDate(nowOf(m_services));
     updateDayPanel();
-    const QScreen* screen = this->screen();
-    m_dayPanel->placeBeside(frameGeometry(), screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080));
+    static const DesktopScreens desktop;
+    const QSize frame = isVisible() && frameGeometry().size() != size() ? frameGeometry().size() - size()
+                                                                        : QSize(frame::FrameWidth, frame::FrameHeight);
+    const QPoint corner =
+        m_dayPanel->placeBeside(frameGeometry(), frame, (m_screens ? *m_screens : desktop).availableGeometries());
+    if (corner != frameGeometry().topLeft())
+        move(corner);
     m_dayPanel->show();
     m_dayPanel->raise();
     warmUpShownDays();
@@ -465,7 +473,7 @@ void TCalendar::updateDayPanel()
     DayPanelInput input;
     input.place = placeOfPreferences();
     input.sky = m_sky->dayAt(m_panelDay, input.place);
-    input.military = report.militaryTime();
+    input.military = report.twentyFourHour(rt::formatSettings());
     if (!m_caption.julian().SpanStartText.isEmpty())
         input.pendingFirst = rt::toQDate(m_caption.julian().SpanStartDate);
     input.spanFrom = m_spanFrom;

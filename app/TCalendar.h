@@ -120,7 +120,8 @@ private:
     TrayIcon* m_tray = nullptr;
     DayWatch* m_watch = nullptr;
     RememberedWindow* m_remembered = nullptr;
-    AboutBox* m_about = nullptr; // built when first opened
+    const Screens* m_screens = nullptr; // the desktop's, until the window keeps its state
+    AboutBox* m_about = nullptr;        // built when first opened
     YearPrinting* m_printing = nullptr;
     YourCalendars* m_calendars = nullptr;
     std::unique_ptr<ViewModes> m_views;

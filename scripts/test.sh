@@ -84,7 +84,8 @@ journeys()
     notes+=("journeys: $(tail -n 1 "$logs/journeys.log")")
     return "$status"
 }
-# Sharpness at display scale 2 and the native Wayland start, each on a private server.
+# Sharpness at display scale 2, the Day panel at scale 2 and in German, and the native Wayland start, each on a
+# private server.
 displays()
 {
     build release || return 1
@@ -92,6 +93,9 @@ displays()
     bash tests/e2e/scale.sh build/release/app/dorvane build/e2e 2>&1 | tee "$logs/scale.log"
     ((PIPESTATUS[0] == 0)) || status=1
     notes+=("scale: $(tail -n 1 "$logs/scale.log")")
+    bash tests/e2e/daypanel.sh build/release/app/dorvane build/e2e 2>&1 | tee "$logs/daypanel.log"
+    ((PIPESTATUS[0] == 0)) || status=1
+    notes+=("daypanel: $(tail -n 1 "$logs/daypanel.log")")
     bash tests/e2e/wayland.sh build/release/app/dorvane build/e2e/screenshot-wayland.png 2>&1 | tee "$logs/wayland.log"
     ((PIPESTATUS[0] == 0)) || status=1
     notes+=("wayland: $(tail -n 1 "$logs/wayland.log")")

@@ -456,6 +456,13 @@
         <source>Marked</source>
         <translation>Markiert</translation>
     </message>
+    <message numerus="yes">
+        <source>and %Ln more</source>
+        <translation>
+            <numerusform>und %Ln weiterer</numerusform>
+            <numerusform>und %Ln weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

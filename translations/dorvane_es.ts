@@ -456,6 +456,13 @@
         <source>Marked</source>
         <translation>Marcas</translation>
     </message>
+    <message numerus="yes">
+        <source>and %Ln more</source>
+        <translation>
+            <numerusform>y %Ln más</numerusform>
+            <numerusform>y %Ln más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

@@ -456,6 +456,13 @@
         <source>Marked</source>
         <translation>Repères</translation>
     </message>
+    <message numerus="yes">
+        <source>and %Ln more</source>
+        <translation>
+            <numerusform>et %Ln autre</numerusform>
+            <numerusform>et %Ln autres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

@@ -1,12 +1,21 @@
 #include "AppFixture.h"
 #include "app/DayPanel.h"
+#include "app/RememberedWindow.h"
+#include "app/Screens.h"
 #include "app/SkyWarmUp.h"
+#include "app/WindowState.h"
+#include "app/YourCalendars.h"
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 // The Day panel as a user meets it: opened by a key, a double-click or the tray menu, following the days clicked,
@@ -30,6 +39,31 @@ QString lineText(DayPanel& panel, const QString& name)
                 ->text();
     return QString();
 }
+
+struct OneScreen : Screens
+{
+    QRect screen;
+    explicit OneScreen(const QRect& rect) : screen(rect) {}
+    QList<QRect> geometries() const override { return {screen}; }
+};
+
+// A calendar file of the test's own, read as the window reads the user's.
+bool keepCalendar(App& app, const QTemporaryDir& dir, const Screens& screens, const QByteArray& events)
+{
+    const QString path = dir.filePath(QStringLiteral("personal.ics"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nX-WR-CALNAME:Personal\r\n" + events + "END:VCALENDAR\r\n");
+    file.close();
+    const QString statePath = dir.filePath(QStringLiteral("dorvane-state.ini"));
+    WindowState state;
+    state.calendarFiles = {path};
+    if (!windowstate::write(statePath, state))
+        return false;
+    app.calendar->keepStateIn(statePath, screens);
+    return true;
+}
 } // namespace
 
 class TestDayPanel : public QObject
@@ -43,6 +77,13 @@ private slots:
     void testClearsAWaitingFirstClick();
     void testEveryLineHasAName();
     void testPreparesTheShownYearWhileOpen();
+    void testKeepsOneSizeOnItsScreenWithALongTitle();
+    void testEscapeClosesIt_data();
+    void testEscapeClosesIt();
+    void testTimesFollowTheToolbarsClock_data();
+    void testTimesFollowTheToolbarsClock();
+    void testAPolarDayIsToldWithoutABox_data();
+    void testAPolarDayIsToldWithoutABox();
 };
 
 void TestDayPanel::testOpenedOnlyWhenAsked_data()
@@ -156,6 +197,145 @@ void TestDayPanel::testPreparesTheShownYearWhileOpen()
     QVERIFY(warmUp->running());
     app.calendar->dayPanel()->close();
     QVERIFY(!warmUp->running());
+}
+
+// A title of 110 characters and a word longer than any line: the panel keeps its size from day to day, stays on
+// its screen, and wraps the lines inside itself; Copy and the accessible name keep every character.
+void TestDayPanel::testKeepsOneSizeOnItsScreenWithALongTitle()
+{
+    const QString title = QStringLiteral("Quarterly planning meeting with the regional partners about the new "
+                                         "delivery routes and the winter timetable");
+    const QString word = QString(120, QLatin1Char('x'));
+    QTemporaryDir dir;
+    App app;
+    const OneScreen screen(QRect(0, 0, 1024, 768));
+    QVERIFY(keepCalendar(app, dir, screen,
+                         "BEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20240516\r\nSUMMARY:" + title.toUtf8() +
+                             "\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:b\r\nDTSTART;VALUE=DATE:20240516\r\nSUMMARY:" +
+                             word.toUtf8() + "\r\nEND:VEVENT\r\n"));
+    show(app);
+    QTRY_VERIFY(app.calendar->calendars()->hasEvents(QDate(2024, 5, 16)));
+    app.clickDay(5, QDate(2024, 5, 2));
+    QTest::keyClick(app.month(5)->dayView(), Qt::Key_D, Qt::ControlModifier);
+    DayPanel& panel = *app.calendar->dayPanel();
+    const QSize size = panel.size();
+    QVERIFY(screen.screen.contains(panel.frameGeometry()));
+    for (const QDate& day : {QDate(2024, 5, 16), QDate(2024, 5, 20), QDate(2024, 5, 16)}) {
+        app.clickDay(5, day);
+        QCOMPARE(panel.size(), size);
+    }
+    QCOMPARE(lineText(panel, QStringLiteral("Event")), QStringLiteral("All day: %1 (Personal)").arg(title));
+    auto* scroll = panel.findChild<QScrollArea*>(QStringLiteral("DayPanelScroll"));
+    QVERIFY(scroll);
+    QCoreApplication::processEvents();
+    const int room = scroll->viewport()->width();
+    QStringList spoken;
+    for (QLabel* label : panel.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&panel))
+            continue;
+        QVERIFY2(label->geometry().right() < room, qPrintable(label->objectName()));
+        spoken.append(label->accessibleName());
+    }
+    QVERIFY(spoken.contains(QStringLiteral("Event: All day: %1 (Personal)").arg(title)));
+    QVERIFY(spoken.contains(QStringLiteral("Event: All day: %1 (Personal)").arg(word)));
+    QTest::mouseClick(panel.findChild<QPushButton*>(QStringLiteral("DayPanelCopy")), Qt::LeftButton);
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Event: All day: %1 (Personal)\n").arg(word)));
+}
+
+void TestDayPanel::testEscapeClosesIt_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("the panel itself") << "DayPanel";
+    QTest::newRow("on Copy") << "DayPanelCopy";
+    QTest::newRow("on Close") << "DayPanelClose";
+    QTest::newRow("on the lines") << "DayPanelScroll";
+}
+
+void TestDayPanel::testEscapeClosesIt()
+{
+    QFETCH(QString, focus);
+    App app;
+    show(app);
+    app.calendar->openDayPanel();
+    DayPanel& panel = *app.calendar->dayPanel();
+    QWidget* target = focus == panel.objectName() ? &panel : panel.findChild<QWidget*>(focus);
+    QVERIFY(target);
+    QSignalSpy closed(&panel, &DayPanel::closed);
+    QTest::keyClick(target, Qt::Key_Escape);
+    QVERIFY(!panel.isVisible());
+    QCOMPARE(closed.size(), 1);
+    QVERIFY(app.calendar->isVisible());
+}
+
+// Every time the panel tells reads on the toolbar's clock: the 24-hour flag, else the locale's own clock.
+void TestDayPanel::testTimesFollowTheToolbarsClock_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("flags");
+    QTest::addColumn<bool>("twentyFour");
+    for (const char* name : {"de_DE", "fr_FR", "es_ES", "en_US", "C"}) {
+        const bool localeTwentyFour = QByteArray(name) != "en_US" && QByteArray(name) != "C";
+        QTest::addRow("%s, 24-hour flag off", name) << name << QByteArray("00") << localeTwentyFour;
+        QTest::addRow("%s, 24-hour flag on", name) << name << QByteArray("10") << true;
+    }
+}
+
+void TestDayPanel::testTimesFollowTheToolbarsClock()
+{
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, flags);
+    QFETCH(bool, twentyFour);
+    const FormatSettings saved = rt::formatSettings();
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale(locale)));
+    QLocale::setDefault(QLocale(locale));
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), flags + "\r\nW\xB0"
+                                                                  "97.45\r\nN\xB0"
+                                                                  "30.15\r\n-6\r\n");
+    show(app);
+    // 7 May 2024: a new moon at 21:22 of the place's clock.
+    app.clickDay(5, QDate(2024, 5, 7));
+    app.calendar->openDayPanel();
+    DayPanel& panel = *app.calendar->dayPanel();
+    const QString toolbar = app.find<QLabel>(names::Label3)->text();
+    const QString sunrise = lineText(panel, QStringLiteral("Sunrise"));
+    const QString marked = lineText(panel, QStringLiteral("Marked"));
+    QLocale::setDefault(QLocale::c());
+    rt::setFormatSettings(saved);
+    QCOMPARE(toolbar.contains(QLatin1Char('A')), !twentyFour);
+    const QRegularExpression clock(twentyFour ? QStringLiteral("^\\d\\d:\\d\\d(, |$)")
+                                              : QStringLiteral("^\\d{1,2}:\\d\\d [AP]M(, |$)"));
+    QVERIFY2(clock.match(sunrise).hasMatch(), qPrintable(sunrise));
+    QVERIFY2(marked.startsWith(QStringLiteral("new moon at ")), qPrintable(marked));
+    QCOMPARE(marked.mid(12), twentyFour ? QStringLiteral("21:22") : QStringLiteral("9:22 PM"));
+}
+
+// A click on a day the sun stays up: with the panel open its line says so and no box stops the next click; without
+// the panel the box comes as before.
+void TestDayPanel::testAPolarDayIsToldWithoutABox_data()
+{
+    QTest::addColumn<bool>("panelOpen");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("panel open") << true << QStringList{};
+    QTest::newRow("panel closed") << false << QStringList{"Sun up or down all day", "Sun up or down all day"};
+}
+
+void TestDayPanel::testAPolarDayIsToldWithoutABox()
+{
+    QFETCH(bool, panelOpen);
+    QFETCH(QStringList, boxes);
+    App app(QDateTime(QDate(2024, 6, 21), QTime(12, 0)), QByteArray("00\r\nW\xB0"
+                                                                    "-25\r\nN\xB0"
+                                                                    "70\r\n2\r\n"));
+    show(app);
+    if (panelOpen)
+        app.calendar->openDayPanel();
+    app.world.prompter.boxes.clear();
+    app.clickDay(6, QDate(2024, 6, 22));
+    app.clickDay(6, QDate(2024, 6, 23));
+    QCOMPARE(app.world.prompter.texts(), boxes);
+    if (panelOpen)
+        QCOMPARE(lineText(*app.calendar->dayPanel(), QStringLiteral("Sun")),
+                 QStringLiteral("Midnight sun: above the horizon all day"));
 }
 
 QTEST_MAIN(TestDayPanel)

@@ -34,6 +34,8 @@ private slots:
     void testSpanInWords_data();
     void testSpanInWords();
     void testCopyIsEveryLine();
+    void testADayOfManyEventsListsTheFirst_data();
+    void testADayOfManyEventsListsTheFirst();
 };
 
 void TestDayPanelText::testLines_data()
@@ -143,6 +145,41 @@ void TestDayPanelText::testCopyIsEveryLine()
     const QList<PanelLine> lines{{QStringLiteral("Sunrise"), QStringLiteral("06:48")},
                                  {QStringLiteral("Span"), QStringLiteral("1 day")}};
     QCOMPARE(dayPanelText(lines), QStringLiteral("Sunrise: 06:48\nSpan: 1 day\n"));
+}
+
+void TestDayPanelText::testADayOfManyEventsListsTheFirst_data()
+{
+    QTest::addColumn<int>("events");
+    QTest::addColumn<QStringList>("lastLines");
+    QTest::newRow("none") << 0 << QStringList{};
+    QTest::newRow("a full list") << 10
+                                 << QStringList{"Event: 9:00 AM Event 9 (Work)", "Event: 9:00 AM Event 10 (Work)"};
+    QTest::newRow("one more than the list") << 11 << QStringList{"Event: 9:00 AM Event 10 (Work)", "Event: and 1 more"};
+    QTest::newRow("100,000 on one day") << 100000
+                                        << QStringList{"Event: 9:00 AM Event 10 (Work)", "Event: and 99,990 more"};
+}
+
+void TestDayPanelText::testADayOfManyEventsListsTheFirst()
+{
+    QFETCH(int, events);
+    QFETCH(QStringList, lastLines);
+    QLocale::setDefault(British);
+    Preferences preferences;
+    preferences.gmtOffset = 1;
+    DayPanelInput input;
+    input.place = skyPlaceOf(preferences, 52.52, -13.40);
+    SkyCalculator calculator;
+    input.sky = calculator.dayAt(QDate(2026, 3, 29), input.place);
+    input.locale = British;
+    for (int i = 1; i <= events; ++i)
+        input.events.append({input.sky.day, QStringLiteral("Event %1").arg(i), QTime(9, 0), QStringLiteral("Work")});
+    const QList<PanelLine> lines = dayPanelLines(input);
+    QStringList texts;
+    for (const PanelLine& line : lines)
+        texts.append(line.name == QLatin1String("Event") ? line.name + QStringLiteral(": ") + line.text : line.name);
+    QCOMPARE(texts.mid(texts.size() - lastLines.size()), lastLines);
+    QCOMPARE(texts.filter(QStringLiteral("Event: ")).size(), std::min(events, DayPanelEventsShown + 1));
+    QLocale::setDefault(QLocale::c());
 }
 
 QTEST_GUILESS_MAIN(TestDayPanelText)

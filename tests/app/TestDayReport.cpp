@@ -170,6 +170,7 @@ void TestDayReport::testOneBoxListsWhatIsWrongWithTheFile_data()
     QTest::addColumn<bool>("secondByUser");
     QTest::addColumn<QStringList>("first");  // box texts, warnings marked "!"
     QTest::addColumn<QStringList>("second"); // the same day reported again
+    QTest::addColumn<bool>("dayTold");       // the day's sky in words elsewhere (the Day panel open)
     const QString ns = "!Invalid N/S degrees in preferences.";
     const QString we = "Invalid W/E degrees in preferences.";
     const QString offset = "Invalid GMT offset in preferences.";
@@ -177,12 +178,14 @@ void TestDayReport::testOneBoxListsWhatIsWrongWithTheFile_data()
     const Preferences threeFaults{"00", "W\u00B0x", "N\u00B0y", 0, "Nowhere/City"};
     const Preferences farOffset{"00", Polar.longitude, Polar.latitude, 1e11, "Nowhere/City"};
     QTest::newRow("three faults: one box, the zone said once")
-        << threeFaults << true << QStringList{ns + '\n' + we + '\n' + zone} << QStringList{ns + '\n' + we};
+        << threeFaults << true << QStringList{ns + '\n' + we + '\n' + zone} << QStringList{ns + '\n' + we} << false;
     QTest::newRow("three faults, then an automatic report")
-        << threeFaults << false << QStringList{ns + '\n' + we + '\n' + zone} << QStringList{};
+        << threeFaults << false << QStringList{ns + '\n' + we + '\n' + zone} << QStringList{} << false;
     QTest::newRow("the file's box before the day's")
         << farOffset << true << QStringList{'!' + offset + '\n' + zone, "Sun up or down all day"}
-        << QStringList{'!' + offset, "Sun up or down all day"};
+        << QStringList{'!' + offset, "Sun up or down all day"} << false;
+    QTest::newRow("the day told elsewhere: the file's box alone")
+        << farOffset << true << QStringList{'!' + offset + '\n' + zone} << QStringList{'!' + offset} << true;
 }
 
 void TestDayReport::testOneBoxListsWhatIsWrongWithTheFile()
@@ -191,6 +194,7 @@ void TestDayReport::testOneBoxListsWhatIsWrongWithTheFile()
     QFETCH(bool, secondByUser);
     QFETCH(QStringList, first);
     QFETCH(QStringList, second);
+    QFETCH(bool, dayTold);
     // What the boxes the report asks for show, through the gate that remembers what was said.
     const auto texts = [this](const DayReport::Shown& shown) {
         world->prompter.boxes.clear();
@@ -202,8 +206,8 @@ void TestDayReport::testOneBoxListsWhatIsWrongWithTheFile()
         return result;
     };
     DayReport report;
-    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), true, FormatSettings())), first);
-    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), secondByUser, FormatSettings())), second);
+    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), true, FormatSettings(), dayTold)), first);
+    QCOMPARE(texts(report.report(preferences, day(2024, 6, 21), secondByUser, FormatSettings(), dayTold)), second);
 }
 
 void TestDayReport::testALineThatDoesNotConvertKeepsTheLastPosition_data()

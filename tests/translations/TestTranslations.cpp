@@ -63,7 +63,8 @@ QList<TestTranslations::Entry> TestTranslations::readTs(const QString& path)
             entry.comment = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             entry.type = xml.attributes().value(QLatin1String("type")).toString();
-            entry.translation = xml.readElementText();
+            // A text with a count holds one form per plural: all of them, one after the other.
+            entry.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         }
     }
     return entries;
