@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -130,7 +131,18 @@ QString SingleInstance::runtimeFolder()
         return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     // Without a session's runtime folder, one of the user's own in the temporary folder; the toolkit's own fallback
     // would say so on standard error at every start.
-    return privateFolderIn(QDir::tempPath());
+    const QString guarded = privateFolderIn(QDir::tempPath());
+    QString folder = guarded;
+    if (folder.isEmpty()) {
+        // Someone else's link or folder at the name: the toolkit gets a fresh private one, the guard none.
+        QByteArray fresh =
+            QFile::encodeName(QDir::temp().filePath(QStringLiteral("dorvane-runtime-%1-XXXXXX").arg(::getuid())));
+        if (::mkdtemp(fresh.data()))
+            folder = QFile::decodeName(fresh);
+    }
+    if (!folder.isEmpty())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    return guarded;
 }
 
 QString SingleInstance::privateFolderIn(const QString& base)

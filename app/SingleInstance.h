@@ -33,7 +33,9 @@ public:
 
     // The running session's display, as a name part ("xcb_:0", "wayland_wayland-0").
     static QString displayKey();
-    // $XDG_RUNTIME_DIR, or the user's private folder in the temporary folder; empty when neither can be had.
+    // $XDG_RUNTIME_DIR, or the user's private folder in the temporary folder; empty when neither can be had. Asked
+    // before the application object: without a session's folder the one found becomes $XDG_RUNTIME_DIR (a fresh one
+    // of this run's own when someone else's lies at the name), so the toolkit neither makes its own nor warns.
     static QString runtimeFolder();
     // "dorvane-runtime-<uid>" in base, made private to the user; empty when something else lies there (a link,
     // another user's folder), whose rights are left as they are.

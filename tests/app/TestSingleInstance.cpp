@@ -234,6 +234,7 @@ void TestSingleInstance::testNoRuntimeFolderAndALinkInTheWay()
     const QtMessageHandler before =
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { said << text; });
     const QString folder = SingleInstance::runtimeFolder();
+    const QString given = qEnvironmentVariable("XDG_RUNTIME_DIR");
     qInstallMessageHandler(before);
     qputenv("XDG_RUNTIME_DIR", runtime);
     qputenv("TMPDIR", temporary);
@@ -243,6 +244,11 @@ void TestSingleInstance::testNoRuntimeFolderAndALinkInTheWay()
         qunsetenv("TMPDIR");
     QCOMPARE(folder, QString());
     QCOMPARE(said, QStringList());
+    // The toolkit gets a fresh private folder of this run's own, never the link.
+    QVERIFY2(given.startsWith(base.path() + "/dorvane-runtime-") && !QFileInfo(given).isSymLink(), qPrintable(given));
+    struct stat fresh = {};
+    QCOMPARE(::lstat(QFile::encodeName(given).constData(), &fresh), 0);
+    QVERIFY(S_ISDIR(fresh.st_mode) && (fresh.st_mode & 0777) == 0700 && fresh.st_uid == ::getuid());
     struct stat status = {};
     QCOMPARE(::stat(QFile::encodeName(victim).constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 0777), 0755);
