@@ -152,7 +152,7 @@ std::optional<int> runIfAsked(int& argc, char** argv)
                                                    : eventsOfFiles(state.calendarFiles, parsed.request.year));
     const YearExport::Result result = YearExport::write(content, parsed.request.file, parsed.request.paper);
     if (!result.written) {
-        tellError(ExportTexts::CannotWrite(parsed.request.file, result.reason));
+        tellError(ExportTexts::CannotWrite(parsed.request.file, ExportTexts::ReasonOf(result.notAFile, result.reason)));
         return NotWritten;
     }
     return Written;

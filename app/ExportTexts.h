@@ -24,6 +24,12 @@ public:
     {
         return tr("Cannot write %1: %2").arg(file, reason);
     }
+    // The reason told for a link, folder, device or pipe at the file's name, which is left as it is.
+    static QString NotARegularFile() { return tr("not a regular file"); }
+    static QString ReasonOf(bool notAFile, const QString& systemReason)
+    {
+        return notAFile ? NotARegularFile() : systemReason;
+    }
     static QString MenuPrintYear() { return tr("Print year…"); }
     static QString MenuExportYear() { return tr("Export year…"); }
     static QString ExportTitle() { return tr("Export year"); }

@@ -1,13 +1,17 @@
 #include "app/SingleInstance.h"
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -19,7 +23,9 @@ constexpr int LockWaitMs = 3000;
 } // namespace
 
 SingleInstance::SingleInstance(const QString& folder, const QString& key, QObject* parent)
-    : QObject(parent), m_path(QDir(folder).filePath(QStringLiteral("dorvane-") + key + QStringLiteral(".socket")))
+    : QObject(parent),
+      m_path(folder.isEmpty() ? QString()
+                              : QDir(folder).filePath(QStringLiteral("dorvane-") + key + QStringLiteral(".socket")))
 {
 }
 
@@ -37,6 +43,10 @@ void SingleInstance::release()
 
 SingleInstance::Role SingleInstance::claim()
 {
+    if (m_path.isEmpty()) {
+        qWarning("Dorvane: no private runtime folder; a second start opens a window of its own");
+        return Role::First;
+    }
     // Two starts at the same moment take turns, so that neither removes the socket the other just made.
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.tryLock(LockWaitMs);
@@ -64,17 +74,41 @@ SingleInstance::Role SingleInstance::claim()
 void SingleInstance::accept()
 {
     while (QLocalSocket* caller = m_server->nextPendingConnection()) {
+        m_callers.append(caller);
+        connect(caller, &QObject::destroyed, this, [this, caller] { m_callers.removeOne(caller); });
         connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-        connect(caller, &QLocalSocket::readyRead, this, [this, caller] {
-            // The request is one short line; anything else on the socket is ignored.
-            if (caller->property("asked").toBool() || !caller->canReadLine())
-                return;
-            caller->setProperty("asked", true);
-            if (caller->readLine(ShowRequest.size() + 1) == ShowRequest)
-                emit showRequested();
-            caller->disconnectFromServer();
+        // Nothing beyond the one short line is ever taken in; the rest waits in the system's buffer until dropped.
+        caller->setReadBufferSize(ShowRequest.size());
+        connect(caller, &QLocalSocket::readyRead, this, [this, caller] { hear(caller); });
+        QTimer::singleShot(CallerWaitMs, caller, [caller] {
+            caller->abort();
+            caller->deleteLater();
         });
+        if (m_callers.size() > MostCallers) {
+            QLocalSocket* oldest = m_callers.takeFirst();
+            oldest->abort();
+            oldest->deleteLater();
+        }
     }
+}
+
+void SingleInstance::hear(QLocalSocket* caller)
+{
+    // The request is one short line; anything else on the socket is ignored.
+    if (caller->property("asked").toBool())
+        return;
+    if (!caller->canReadLine()) {
+        // As long as the line and still no end: not a start of this program.
+        if (caller->bytesAvailable() >= ShowRequest.size()) {
+            caller->abort();
+            caller->deleteLater();
+        }
+        return;
+    }
+    caller->setProperty("asked", true);
+    if (caller->readLine(ShowRequest.size() + 1) == ShowRequest)
+        emit showRequested();
+    caller->disconnectFromServer();
 }
 
 QString SingleInstance::displayKey()
@@ -95,15 +129,37 @@ QString SingleInstance::runtimeFolder()
 {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    // Without a session's runtime folder, one of the user's own in the temporary folder, made private; the toolkit's
-    // own fallback would say so on standard error at every start.
-    const QString folder = QDir::temp().filePath(QStringLiteral("dorvane-runtime-%1").arg(::getuid()));
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QFileInfo info(folder);
-    if (info.isDir() && !info.isSymLink() && info.ownerId() == ::getuid() &&
-        info.permissions() == (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
-                               QFile::WriteUser | QFile::ExeUser))
-        return folder;
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Without a session's runtime folder, one of the user's own in the temporary folder; the toolkit's own fallback
+    // would say so on standard error at every start.
+    const QString guarded = privateFolderIn(QDir::tempPath());
+    QString folder = guarded;
+    if (folder.isEmpty()) {
+        // Someone else's link or folder at the name: the toolkit gets a fresh private one, the guard none.
+        QByteArray fresh =
+            QFile::encodeName(QDir::temp().filePath(QStringLiteral("dorvane-runtime-%1-XXXXXX").arg(::getuid())));
+        if (::mkdtemp(fresh.data()))
+            folder = QFile::decodeName(fresh);
+    }
+    if (!folder.isEmpty())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    return guarded;
+}
+
+QString SingleInstance::privateFolderIn(const QString& base)
+{
+    const QString folder = QDir(base).filePath(QStringLiteral("dorvane-runtime-%1").arg(::getuid()));
+    const QByteArray name = QFile::encodeName(folder);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return QString();
+    // Looked at and changed through what was opened, never through a name another user could point elsewhere.
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return QString();
+    struct stat status = {};
+    bool own = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::getuid();
+    // A folder of the user's that others may enter is closed to them again.
+    if (own && (status.st_mode & 077) != 0)
+        own = ::fchmod(fd, 0700) == 0;
+    ::close(fd);
+    return own ? folder : QString();
 }

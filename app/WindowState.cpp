@@ -1,10 +1,16 @@
 #include "app/WindowState.h"
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <algorithm>
 #include <array>
 #include <utility>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString FileName = QStringLiteral("dorvane-state.ini");
@@ -101,6 +107,40 @@ QStringList readCalendarFiles(QSettings& file)
     return paths;
 }
 
+const std::array<QByteArray, 5> SectionLines{QByteArrayLiteral("[window]"), QByteArrayLiteral("[full]"),
+                                             QByteArrayLiteral("[compact]"), QByteArrayLiteral("[weeks]"),
+                                             QByteArrayLiteral("[calendars]")};
+
+enum class Found { Nothing, Replaceable, Foreign };
+
+// What lies at the state file's place, looked at without following a link and without waiting on a pipe.
+Found lookAt(const QByteArray& path, mode_t& mode)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return errno == ENOENT ? Found::Nothing : Found::Foreign;
+    struct stat status = {};
+    QByteArray bytes;
+    bool regular =
+        ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= windowstate::MostStateBytes;
+    if (regular) {
+        bytes.resize(status.st_size);
+        qsizetype got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        regular = got == bytes.size();
+    }
+    ::close(fd);
+    mode = status.st_mode & 07777;
+    return regular && windowstate::readsAsState(bytes) ? Found::Replaceable : Found::Foreign;
+}
+
 QString flagText(bool on)
 {
     return on ? QStringLiteral("true") : QStringLiteral("false");
@@ -148,32 +188,69 @@ WindowState read(const QString& path)
     return state;
 }
 
+bool readsAsState(const QByteArray& bytes)
+{
+    if (bytes.trimmed().isEmpty())
+        return true;
+    if (bytes.size() > MostStateBytes)
+        return false;
+    for (const QByteArray& line : bytes.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (std::find(SectionLines.begin(), SectionLines.end(), trimmed) != SectionLines.end())
+            return true;
+    }
+    return false;
+}
+
 bool write(const QString& path, const WindowState& state)
 {
-    QSettings file(path, QSettings::IniFormat);
-    // What a damaged file held must not come back mixed with what is written now.
-    file.clear();
-    file.setValue(QStringLiteral("window/view"), nameOf(ViewNames, state.view));
-    file.setValue(QStringLiteral("window/weekNumbers"), flagText(state.weekNumbers));
-    file.setValue(QStringLiteral("window/alwaysOnTop"), flagText(state.alwaysOnTop));
-    file.setValue(QStringLiteral("window/dayPanel"), flagText(state.dayPanelOpen));
-    file.setValue(QStringLiteral("window/marks"), flagText(state.marksShown));
-    writePosition(file, QStringLiteral("full"), state.fullPosition);
-    writePosition(file, QStringLiteral("compact"), state.compactPosition);
-    file.setValue(QStringLiteral("compact/months"), QString::number(state.compactMonths));
-    file.setValue(QStringLiteral("weeks/firstDay"), nameOf(WeekStartNames, state.weekStart));
-    file.setValue(QStringLiteral("weeks/numbering"), nameOf(NumberingNames, state.weekNumbering));
-    // Without calendars chosen the file stays as it was before there were any.
-    if (!state.calendarFiles.isEmpty()) {
-        file.beginWriteArray(CalendarsGroup, static_cast<int>(state.calendarFiles.size()));
-        for (int i = 0; i < state.calendarFiles.size(); ++i) {
-            file.setArrayIndex(i);
-            file.setValue(CalendarPathKey, state.calendarFiles[i]);
-        }
-        file.endArray();
+    const QByteArray target = QFile::encodeName(path);
+    mode_t mode = 0;
+    const Found found = lookAt(target, mode);
+    if (found == Found::Foreign)
+        return false;
+    // Made under a name of its own and renamed over the old one: a rename replaces a link put there meanwhile,
+    // never what it points to.
+    QByteArray temporary = target + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    if (found == Found::Nothing) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
     }
-    file.sync();
-    return file.status() == QSettings::NoError;
+    bool written = false;
+    {
+        QSettings file(QFile::decodeName(temporary), QSettings::IniFormat);
+        file.setValue(QStringLiteral("window/view"), nameOf(ViewNames, state.view));
+        file.setValue(QStringLiteral("window/weekNumbers"), flagText(state.weekNumbers));
+        file.setValue(QStringLiteral("window/alwaysOnTop"), flagText(state.alwaysOnTop));
+        file.setValue(QStringLiteral("window/dayPanel"), flagText(state.dayPanelOpen));
+        file.setValue(QStringLiteral("window/marks"), flagText(state.marksShown));
+        writePosition(file, QStringLiteral("full"), state.fullPosition);
+        writePosition(file, QStringLiteral("compact"), state.compactPosition);
+        file.setValue(QStringLiteral("compact/months"), QString::number(state.compactMonths));
+        file.setValue(QStringLiteral("weeks/firstDay"), nameOf(WeekStartNames, state.weekStart));
+        file.setValue(QStringLiteral("weeks/numbering"), nameOf(NumberingNames, state.weekNumbering));
+        // Without calendars chosen the file stays as it was before there were any.
+        if (!state.calendarFiles.isEmpty()) {
+            file.beginWriteArray(CalendarsGroup, static_cast<int>(state.calendarFiles.size()));
+            for (int i = 0; i < state.calendarFiles.size(); ++i) {
+                file.setArrayIndex(i);
+                file.setValue(CalendarPathKey, state.calendarFiles[i]);
+            }
+            file.endArray();
+        }
+        file.sync();
+        written = file.status() == QSettings::NoError;
+    }
+    if (written)
+        written = ::chmod(temporary.constData(), mode) == 0 && ::rename(temporary.constData(), target.constData()) == 0;
+    if (!written)
+        ::unlink(temporary.constData());
+    return written;
 }
 
 bool reachable(const QPoint& corner, const QSize& outer, const QList<QRect>& screens)

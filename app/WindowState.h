@@ -42,8 +42,14 @@ QString pathBeside(const QString& prefsPath);
 // The state kept at path. No file, an unreadable or damaged one gives the state of a first start; a value that
 // does not read as one of its kind gives that value's first-start value.
 WindowState read(const QString& path);
-// Replaces the file; false when it cannot be written (a read-only folder), which nobody is told of.
+// Replaces the file; false when it cannot be written (a read-only folder), which nobody is told of. Never writes
+// through a link, into a pipe or device, nor over a file that does not read as a state file (see readsAsState).
 bool write(const QString& path, const WindowState& state);
+// Whether bytes found at the state file's place may be replaced: nothing, or a file that holds one of the
+// sections the writer writes. Anything else (a copy of another file, a picture) is someone else's and kept.
+bool readsAsState(const QByteArray& bytes);
+// The most a state file may hold: a hundred long calendar paths fit many times over.
+constexpr qint64 MostStateBytes = 1 << 20;
 
 // Whether a window of that outer size with its top-left corner there could still be grabbed by its title bar on
 // one of the screens: a monitor unplugged since, or a smaller desktop, leaves it nowhere.

@@ -71,5 +71,6 @@ void YearPrinting::exportYear(int year)
                                           ? YearExport::writePng(content, choice.file, choice.paper)
                                           : YearExport::writePdf(content, choice.file, choice.paper);
     if (!result.written)
-        m_gate.show(BoxGate::Box::Error, ExportTexts::CannotWrite(choice.file, result.reason));
+        m_gate.show(BoxGate::Box::Error,
+                    ExportTexts::CannotWrite(choice.file, ExportTexts::ReasonOf(result.notAFile, result.reason)));
 }

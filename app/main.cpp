@@ -25,11 +25,13 @@ int main(int argc, char** argv)
     // "--export YEAR FILE" writes the year's page and ends without a window; any other start goes on as always.
     if (const std::optional<int> exported = exportcommand::runIfAsked(argc, argv))
         return *exported;
+    // Before the application object, which otherwise looks for a runtime folder of its own and says so.
+    const QString runtimeFolder = SingleInstance::runtimeFolder();
     QApplication application(argc, argv);
     // The window lives on in the tray when hidden; only closing it ends the program.
     application.setQuitOnLastWindowClosed(false);
     // A second start brings the running window forward instead of opening another one.
-    SingleInstance instance(SingleInstance::runtimeFolder(), SingleInstance::displayKey());
+    SingleInstance instance(runtimeFolder, SingleInstance::displayKey());
     if (instance.claim() == SingleInstance::Role::Forwarded)
         return 0;
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &instance, &SingleInstance::release);

@@ -2,13 +2,17 @@
 #include "places/CitySources.h"
 #include "prefs/MachineDefault.h"
 
-CitySearch::CitySearch() : CitySearch([] { return places::availableCities(prefs::systemZoneTables()); }) {}
+CitySearch::CitySearch()
+{
+    m_loader = [stop = m_stop] { return places::availableCities(prefs::systemZoneTables(), stop.get()); };
+}
 
 CitySearch::CitySearch(Loader loader) : m_loader(std::move(loader)) {}
 
-// A load still running is waited for: its thread reads the loader's data.
+// A load still running is told to stop and waited for: its thread reads the loader's data.
 CitySearch::~CitySearch()
 {
+    m_stop->store(true);
     if (m_loading.valid())
         m_loading.wait();
 }

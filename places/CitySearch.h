@@ -1,6 +1,7 @@
 #pragma once
 #include "places/CityIndex.h"
 #include <QStringList>
+#include <atomic>
 #include <functional>
 #include <future>
 #include <memory>
@@ -28,6 +29,8 @@ public:
 private:
     const CityIndex& index();
 
+    // Set when the search goes: a load still running gives up at once.
+    std::shared_ptr<std::atomic<bool>> m_stop = std::make_shared<std::atomic<bool>>(false);
     Loader m_loader;
     bool m_started = false;
     std::future<CityIndex> m_loading;

@@ -1,4 +1,5 @@
 #include "places/CitySources.h"
+#include "places/CityList.h"
 #include "prefs/MachineDefault.h"
 #include <QFile>
 #include <QLocale>
@@ -48,8 +49,18 @@ std::vector<City> places::zoneTableCities(const QStringList& tables)
     return cities;
 }
 
-std::vector<City> places::availableCities(const QStringList& tables)
+std::vector<City> places::availableCities(const QStringList& tables, const std::atomic<bool>* stop)
 {
-    std::vector<City> cities = databaseCities();
-    return cities.empty() ? zoneTableCities(tables) : cities;
+    if (databaseBuiltIn()) {
+        // The running program itself, started again as the child that lists the cities.
+        std::optional<std::vector<City>> cities = citylist::fromChild(QByteArrayLiteral("/proc/self/exe"), stop);
+        if (stop && stop->load())
+            return {};
+        if (!cities)
+            qWarning("Dorvane: the world-locations database could not be read; the time-zone tables' cities are "
+                     "searched instead");
+        else if (!cities->empty())
+            return std::move(*cities);
+    }
+    return zoneTableCities(tables);
 }

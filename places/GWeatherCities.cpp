@@ -121,6 +121,11 @@ private:
 
 } // namespace
 
+bool places::databaseBuiltIn()
+{
+    return true;
+}
+
 bool places::haveLocationsDatabase()
 {
     static const bool found = dlopen(LibraryName, RTLD_LAZY | RTLD_NOLOAD) != nullptr || Api().open();

@@ -1,5 +1,10 @@
 #include "places/CitySources.h"
 
+bool places::databaseBuiltIn()
+{
+    return false;
+}
+
 bool places::haveLocationsDatabase()
 {
     return false;

@@ -1,4 +1,5 @@
 #include "print/YearExport.h"
+#include "print/FileWrite.h"
 #include "print/YearSheet.h"
 #include <QBuffer>
 #include <QFileInfo>
@@ -6,7 +7,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 constexpr double MillimetresPerInch = 25.4;
@@ -14,17 +14,8 @@ constexpr double MetresPerInch = 0.0254;
 
 YearExport::Result saved(const QString& fileName, const QByteArray& bytes)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    const filewrite::Outcome outcome = filewrite::replace(fileName, bytes);
+    return {outcome.written, outcome.reason, outcome.notAFile};
 }
 
 QPageLayout landscapeOn(Paper paper)
@@ -61,7 +52,7 @@ bool YearExport::paintOnto(QPagedPaintDevice& device, const SheetContent& conten
 
 YearExport::Result YearExport::writePdf(const SheetContent& content, const QString& fileName, Paper paper)
 {
-    // Drawn in memory first: QPdfWriter cannot say why a file failed, a save file can.
+    // Drawn in memory first: QPdfWriter cannot say why a file failed.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {

@@ -14,7 +14,8 @@ public:
     struct Result
     {
         bool written = false;
-        QString reason; // the system's, when not written
+        QString reason;        // the system's, when not written
+        bool notAFile = false; // refused: a link, a folder, a device or a pipe lies at the name
     };
     // The dots per inch of a PNG: sharp enough to print, small enough to mail.
     static constexpr int PngDpi = 150;
@@ -22,7 +23,8 @@ public:
     // The format a file name asks for by its extension, in any case; nullopt for another one.
     static std::optional<Format> formatOf(const QString& fileName);
 
-    // Writes the page in the file name's format; a file that is not complete is never left behind.
+    // Writes the page in the file name's format; a file that is not complete is never left behind, and nothing is
+    // written through a link or into anything but a regular file.
     static Result write(const SheetContent& content, const QString& fileName, Paper paper, int pngDpi = PngDpi);
     static Result writePdf(const SheetContent& content, const QString& fileName, Paper paper);
     static Result writePng(const SheetContent& content, const QString& fileName, Paper paper, int dpi = PngDpi);

@@ -9,7 +9,7 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${FUZZ_BUILD:-$root/build/fuzz}
 seconds=${FUZZ_SECONDS:-30}
-all=(FuzzPrefsFile FuzzNumberText FuzzNumberEdit FuzzDateText FuzzSunMoon FuzzZoneLine FuzzCoordinateText FuzzIcsReader)
+all=(FuzzPrefsFile FuzzNumberText FuzzNumberEdit FuzzDateText FuzzSunMoon FuzzZoneLine FuzzCoordinateText FuzzIcsReader FuzzWindowState)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 

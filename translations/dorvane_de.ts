@@ -514,6 +514,10 @@
         <source>PNG picture, Letter (*.png)</source>
         <translation>PNG-Bild, Letter (*.png)</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

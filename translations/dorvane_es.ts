@@ -514,6 +514,10 @@
         <source>PNG picture, Letter (*.png)</source>
         <translation>Imagen PNG, carta (*.png)</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -514,6 +514,10 @@
         <source>PNG picture, Letter (*.png)</source>
         <translation>Image PNG, Letter (*.png)</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -135,12 +135,15 @@ void TestWindowState::testStartsAsAlways_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("writable");
-    QTest::newRow("no file") << "dorvane-state.ini" << QByteArray() << true;
-    QTest::newRow("damaged file") << "dorvane-state.ini" << QByteArray("\x89PNG\r\n\x1a\n\0\0[", 11) << true;
+    QTest::addColumn<bool>("written"); // when left
+    QTest::newRow("no file") << "dorvane-state.ini" << QByteArray() << true << true;
+    // Not the program's own file, so it is kept as it is.
+    QTest::newRow("damaged file") << "dorvane-state.ini" << QByteArray("\x89PNG\r\n\x1a\n\0\0[", 11) << true << false;
     QTest::newRow("both places on a monitor unplugged since")
-        << "dorvane-state.ini" << QByteArray("[full]\nleft=2100\ntop=300\n[compact]\nleft=2500\ntop=900\n") << true;
+        << "dorvane-state.ini" << QByteArray("[full]\nleft=2100\ntop=300\n[compact]\nleft=2500\ntop=900\n") << true
+        << true;
     // Root writes into any folder whatever its mode: a folder that is a plain file refuses everyone.
-    QTest::newRow("read-only folder") << "plain-file/dorvane-state.ini" << QByteArray() << false;
+    QTest::newRow("read-only folder") << "plain-file/dorvane-state.ini" << QByteArray() << false << false;
 }
 
 void TestWindowState::testStartsAsAlways()
@@ -148,6 +151,7 @@ void TestWindowState::testStartsAsAlways()
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, writable);
+    QFETCH(bool, written);
     QTemporaryDir folder;
     const QString path = folder.filePath(file);
     if (!writable)
@@ -172,7 +176,12 @@ void TestWindowState::testStartsAsAlways()
     app.calendar->close();
     QCOMPARE(app.world.prompter.boxes.size(), 0);
     // Written when left, wherever it can be.
-    QCOMPARE(windowstate::read(path).view, writable ? View::Compact : View::Full);
+    QCOMPARE(windowstate::read(path).view, written ? View::Compact : View::Full);
+    if (writable && !written) {
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), bytes);
+    }
 }
 
 void TestWindowState::testReachable_data()

@@ -24,4 +24,24 @@ for refused in "1600 $work/old.pdf" "2027 $work/year.txt" "2027 $work/missing/ye
     run --export $refused 2>"$work/err" >/dev/null || code=$?
     [ "$code" -ne 0 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || fail "--export $refused: $code, $(cat "$work/err")"
 done
+# A link or anything but a regular file at the name is refused as an unwritable target, and left as it was.
+printf 'the victim' >"$work/victim"
+ln -s "$work/victim" "$work/link.pdf"
+ln -s /dev/null "$work/device.pdf"
+mkfifo "$work/fifo.pdf"
+for target in link.pdf device.pdf fifo.pdf; do
+    code=0
+    timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME= \
+        "$work/bin/dorvane" --export 2027 "$work/$target" 2>"$work/err" >/dev/null || code=$?
+    [ "$code" -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'not a regular file' "$work/err" ||
+        fail "--export onto $target: $code, $(cat "$work/err")"
+done
+[ "$(cat "$work/victim")" = 'the victim' ] && [ -L "$work/link.pdf" ] && [ -L "$work/device.pdf" ] &&
+    [ -p "$work/fifo.pdf" ] || fail "a refused target was changed"
+
+# A write the system refuses tells the system's reason: here a file size limit.
+code=0
+(ulimit -f 4 && trap '' XFSZ && run --export 2027 "$work/big.pdf") 2>"$work/err" >/dev/null || code=$?
+[ "$code" -eq 1 ] && grep -q 'File too large' "$work/err" && [ ! -e "$work/big.pdf" ] ||
+    fail "--export beyond the size limit: $code, $(cat "$work/err")"
 echo "export without a display: ok"
