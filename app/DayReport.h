@@ -50,8 +50,8 @@ public:
     // Whether ticks still have work: a hold counting down (0 before the first report), or today's report running.
     bool counting() const { return SunRecalcCountdown >= 0 || m_timerReportRunning; }
 
-    // Reading the preferences only ever turns military time on: turning it off takes effect at the next start.
-    void readMilitaryTime(bool on) { MilitaryTime = MilitaryTime || on; }
+    // Each reading of the preferences applies their clock at once, off as well as on.
+    void readMilitaryTime(bool on) { MilitaryTime = on; }
     bool militaryTime() const { return MilitaryTime; }
     // Whether times read on a 24-hour clock: the preferences' flag, else the locale's own clock.
     bool twentyFourHour(const FormatSettings& settings) const { return MilitaryTime || settings.twentyFourHourClock; }

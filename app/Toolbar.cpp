@@ -4,6 +4,7 @@
 #include "app/ControlLook.h"
 #include "app/WindowFrame.h"
 #include "controls/Colours.h"
+#include "controls/FocusFrame.h"
 #include "controls/Hints.h"
 #include "controls/TJPanelTexture.h"
 #include "runtime/DateText.h"
@@ -91,7 +92,7 @@ void Toolbar::createButtons()
 {
     for (int i = 0; i < toolbar::Buttons; ++i) {
         const Command& command = commands()[i];
-        auto* button = new QToolButton(m_texture);
+        auto* button = new FramedToolButton(m_texture);
         button->setObjectName(command.name);
         button->setGeometry(command.left, 2, command.width, 19);
         button->setAutoRaise(true);

@@ -115,6 +115,9 @@ void YearView::createCalendars()
         setTabOrder(previous, month);
         previous = month;
     }
+    // The window opens with the focus on the first row bar, where every command leaves it, and not on January, which
+    // would hold it unframed: the first Tab then reaches January and shows its frame.
+    m_firstBar->setFocus();
 }
 
 void YearView::placeAndFill(TDateTime now)

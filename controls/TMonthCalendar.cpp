@@ -30,6 +30,10 @@ constexpr int DaysInWeek = 7;
 // Days of the neighbouring months, and the cells of days outside the supported range.
 const QColor NeighbourDayGrey(128, 128, 128);
 const QColor OutOfRangeCellGrey(192, 192, 192);
+// Today's mark, and the width of the selection's frame around it when today is the day selected.
+const QColor TodayInk(128, 0, 0);
+const QColor TodayBackground(255, 255, 160);
+constexpr int SelectedTodayFrame = 3;
 } // namespace
 
 TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent) : QCalendarWidget(parent), m_timeOfDay(timeOfDay)
@@ -186,7 +190,10 @@ void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date)
         painter->fillRect(rect, OutOfRangeCellGrey);
         return;
     }
-    QCalendarWidget::paintCell(painter, rect, date);
+    if (date == m_today && date == selectedDate())
+        paintSelectedToday(*painter, rect, date);
+    else
+        QCalendarWidget::paintCell(painter, rect, date);
     // The style's own focus frame is lost in the blue of the selection: once the keyboard has moved the focus, a
     // yellow frame shows which calendar the keys move. The window as first shown keeps its plain look.
     if (m_view && m_view->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange) && date == selectedDate()) {
@@ -199,6 +206,22 @@ void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date)
     // The neighbouring months' days are another calendar's: only the month shown is marked.
     if (m_marks && date.month() == monthShown() && date.year() == yearShown())
         paintDayMarks(*painter, rect, m_marks(date));
+}
+
+void TMonthCalendar::paintSelectedToday(QPainter& painter, const QRect& rect, const QDate& date) const
+{
+    // The selection's blue fill would hide today's mark (on the 1st of a month after midnight both fall on one
+    // day): today keeps its own look inside, the selection shows as a blue frame around it.
+    painter.save();
+    painter.fillRect(rect, colours::Blue);
+    painter.fillRect(rect.adjusted(SelectedTodayFrame, SelectedTodayFrame, -SelectedTodayFrame, -SelectedTodayFrame),
+                     TodayBackground);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(TodayInk);
+    painter.drawText(rect, Qt::AlignCenter, QString::number(date.day()));
+    painter.restore();
 }
 
 void TMonthCalendar::setWeekNumbers(bool shown)
@@ -261,8 +284,8 @@ void TMonthCalendar::markToday(const QDate& today)
         setDateTextFormat(m_today, QTextCharFormat());
     QTextCharFormat mark;
     mark.setFontWeight(QFont::Bold);
-    mark.setForeground(QColor(128, 0, 0));
-    mark.setBackground(QColor(255, 255, 160));
+    mark.setForeground(TodayInk);
+    mark.setBackground(TodayBackground);
     setDateTextFormat(today, mark);
     m_today = today;
     describeSelectedDay();

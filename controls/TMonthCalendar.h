@@ -66,6 +66,7 @@ private:
     void describeMonth();
     void describeSelectedDay();
     std::optional<int> weekCellNumber(const QModelIndex& index) const;
+    void paintSelectedToday(QPainter& painter, const QRect& rect, const QDate& date) const;
 
     TDateTime m_date = 0;
     TDateTime m_timeOfDay = 0;

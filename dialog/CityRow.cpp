@@ -12,6 +12,7 @@ namespace {
 constexpr QRect RowPlace(203, 164, 221, 29);
 constexpr int MatchesShown = 20;
 constexpr int ListWiderBy = 60;
+constexpr QRect FieldPlace(40, 4, 175, 21);
 } // namespace
 
 CityRow::CityRow(QWidget* parent) : QFrame(parent)
@@ -20,10 +21,10 @@ CityRow::CityRow(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setGeometry(RowPlace);
-    m_caption = makeHomeLabel(this, HomeNames::LabelCity, HomeTexts::CityCaption, 7, 8);
+    m_caption = makeHomeLabel(this, HomeNames::LabelCity, HomeTexts::CityCaption, 7, 8, FieldPlace.left());
     m_field = new QLineEdit(this);
     m_field->setObjectName(QLatin1String(HomeNames::EditCity));
-    m_field->setGeometry(40, 4, 175, 21);
+    m_field->setGeometry(FieldPlace);
     m_field->setPlaceholderText(HomeTexts::tr(HomeTexts::CityPlaceholder));
     m_field->setClearButtonEnabled(true);
 

@@ -24,6 +24,10 @@
 namespace {
 // Wide enough for its caption in the dialog's font; it still ends before "Hints".
 constexpr int MilitaryBoxWidth = 128;
+// "Hints" and its translations with the box before them, up to two pixels short of the frame.
+constexpr int HintsBoxWidth = 50;
+// Where the fields right of the captions begin.
+constexpr int FieldLeft = 63;
 
 TCurrencyEdit* makeNumericField(QWidget* parent, const char* name, const QString& pattern, const QRect& geometry)
 {
@@ -52,10 +56,20 @@ QCheckBox* makeCheckBox(QWidget* parent, const char* name, const char* text, con
 }
 } // namespace
 
-QLabel* makeHomeLabel(QWidget* parent, const char* name, const char* text, int left, int top)
+QLabel* makeHomeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int fieldLeft)
 {
     auto* label = new QLabel(HomeTexts::tr(text), parent);
     label->setObjectName(QLatin1String(name));
+    // The captions keep their places whatever the language; a word a pixel or a few too long for its room is
+    // condensed, down to a width still read at a glance.
+    constexpr int NarrowestStretch = 80;
+    const int room = fieldLeft - left;
+    QFont font = label->font();
+    for (int stretch = 99; stretch >= NarrowestStretch && QFontMetrics(font).horizontalAdvance(label->text()) > room;
+         --stretch)
+        font.setStretch(stretch);
+    if (font != label->font())
+        label->setFont(font);
     label->adjustSize();
     label->move(left, top);
     return label;
@@ -95,14 +109,14 @@ void HomeForm::buildFields()
         makeNumericField(Panel3, HomeNames::CurrencyEditW2, QStringLiteral("00.00"), QRect(63, 32, 121, 21));
     CurrencyEditW2->hide();
 
-    Label2 = makeHomeLabel(Panel3, HomeNames::Label2, HomeTexts::LatitudeCaption, 22, 12);
+    Label2 = makeHomeLabel(Panel3, HomeNames::Label2, HomeTexts::LatitudeCaption, 22, 12, FieldLeft);
     Edit1 = makeTextField(Panel3, HomeNames::Edit1, QRect(63, 8, 121, 21));
-    Label1 = makeHomeLabel(Panel3, HomeNames::Label1, HomeTexts::LongitudeCaption, 20, 36);
+    Label1 = makeHomeLabel(Panel3, HomeNames::Label1, HomeTexts::LongitudeCaption, 20, 36, FieldLeft);
     Edit2 = makeTextField(Panel3, HomeNames::Edit2, QRect(63, 32, 121, 21));
-    Label3 = makeHomeLabel(Panel3, HomeNames::Label3, HomeTexts::GmtOffsetCaption, 5, 61);
+    Label3 = makeHomeLabel(Panel3, HomeNames::Label3, HomeTexts::GmtOffsetCaption, 5, 61, FieldLeft);
     CurrencyEditGMT3 =
         makeNumericField(Panel3, HomeNames::CurrencyEditGMT3, QStringLiteral("0"), QRect(63, 57, 121, 21));
-    Label4 = makeHomeLabel(Panel3, HomeNames::Label4, HomeTexts::OffsetListCaption, 13, 85);
+    Label4 = makeHomeLabel(Panel3, HomeNames::Label4, HomeTexts::OffsetListCaption, 13, 85, FieldLeft);
 
     ComboBox1 = new QComboBox(Panel3);
     ComboBox1->setObjectName(QLatin1String(HomeNames::ComboBox1));
@@ -116,7 +130,7 @@ void HomeForm::buildFields()
 
     CheckBox1 =
         makeCheckBox(Panel3, HomeNames::CheckBox1, HomeTexts::MilitaryTimeCaption, QRect(7, 107, MilitaryBoxWidth, 17));
-    CheckBox2 = makeCheckBox(Panel3, HomeNames::CheckBox2, HomeTexts::HintsCaption, QRect(139, 107, 45, 17));
+    CheckBox2 = makeCheckBox(Panel3, HomeNames::CheckBox2, HomeTexts::HintsCaption, QRect(139, 107, HintsBoxWidth, 17));
 
     Memo1 = new QPlainTextEdit(Panel3);
     Memo1->setObjectName(QLatin1String(HomeNames::Memo1));

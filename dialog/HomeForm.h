@@ -64,5 +64,6 @@ private:
     void buildSaveButton(QWidget* dialog);
 };
 
-// A caption of the dialog at its place, sized to its text.
-QLabel* makeHomeLabel(QWidget* parent, const char* name, const char* text, int left, int top);
+// A caption of the dialog at its place, sized to its text; a text longer than the room before its field, at
+// fieldLeft, is drawn a little narrower rather than under the field.
+QLabel* makeHomeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int fieldLeft);

@@ -84,8 +84,6 @@ inline constexpr char ZoneCityDistance[] = QT_TRANSLATE_NOOP("THome", "%1 — th
 // %1 the zone's city.
 inline constexpr char TakeZoneCity[] = QT_TRANSLATE_NOOP("THome", "Take %1");
 inline constexpr char SaveCaption[] = QT_TRANSLATE_NOOP("THome", "Save");
-inline constexpr char RestartMessage[] =
-    QT_TRANSLATE_NOOP("THome", "The program must be restarted for this option to take effect.");
 
 // What a screen reader says of each control: its name (the caption it stands beside), then what it does.
 inline constexpr char LatitudeName[] = QT_TRANSLATE_NOOP("THome", "Latitude");
@@ -97,8 +95,8 @@ inline constexpr char LongitudeDescription[] =
 inline constexpr char GmtOffsetDescription[] =
     QT_TRANSLATE_NOOP("THome", "Hours from GMT, east positive: chosen from the Offset List or given by the time zone");
 inline constexpr char OffsetListDescription[] = QT_TRANSLATE_NOOP("THome", "Chooses a fixed offset from GMT");
-inline constexpr char MilitaryTimeDescription[] = QT_TRANSLATE_NOOP(
-    "THome", "Shows the sun's times on the 24-hour clock; turning it off takes effect at the next start");
+inline constexpr char MilitaryTimeDescription[] =
+    QT_TRANSLATE_NOOP("THome", "Shows the sun's times on the 24-hour clock");
 inline constexpr char HintsDescription[] =
     QT_TRANSLATE_NOOP("THome", "Shows what the toolbar's buttons do when the pointer rests on them");
 inline constexpr char SaveDescription[] =
@@ -116,6 +114,4 @@ inline constexpr char CaptionDescription[] = QT_TRANSLATE_NOOP("THome", "Caption
 
 // Followed by the full path of prefs.cal.
 inline constexpr char CannotCreateFile[] = QT_TRANSLATE_NOOP("THome", "Cannot create file ");
-// The restart warning's OK button lies this far below the desktop's middle.
-constexpr int RestartOkBelowCentre = 30;
 } // namespace HomeTexts

@@ -304,8 +304,7 @@ void THome::SpeedButton54Click()
         m_gate.showOverDialog(BoxGate::Box::Error, HomeTexts::tr(HomeTexts::CannotCreateFile) + m_store.path());
         return;
     }
-    if (ParamsChanged)
-        m_gate.warnAtOk(HomeTexts::tr(HomeTexts::RestartMessage), HomeTexts::RestartOkBelowCentre, true);
+    // No box: the window reads the file again as the dialog closes, so every saved setting is in use at once.
     accept();
 }
 
@@ -313,7 +312,7 @@ void THome::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
     // Once per showing: coming back from another application, or from the dialog's own box, must not forget the
-    // edits made so far (the restart message depends on them) nor move the pointer.
+    // edits made so far nor move the pointer.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activatedSinceShown) {
         m_activatedSinceShown = true;
         m_gate.run([this] { FormActivate(); });

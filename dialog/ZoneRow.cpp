@@ -11,6 +11,7 @@
 
 namespace {
 constexpr QRect RowPlace(5, 164, 193, 29);
+constexpr QRect ListPlace(63, 4, 121, 21);
 
 // The machine's zone first, then every other zone the time-zone database knows.
 QStringList zoneIds(const QString& machine)
@@ -33,7 +34,7 @@ ZoneRow::ZoneRow(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setGeometry(RowPlace);
-    m_caption = makeHomeLabel(this, HomeNames::LabelZone, HomeTexts::TimeZoneCaption, 7, 8);
+    m_caption = makeHomeLabel(this, HomeNames::LabelZone, HomeTexts::TimeZoneCaption, 7, 8, ListPlace.left());
 
     m_list = new QComboBox(this);
     m_list->setObjectName(QLatin1String(HomeNames::ComboBoxZone));
@@ -43,7 +44,7 @@ ZoneRow::ZoneRow(QWidget* parent) : QFrame(parent)
     m_list->addItem(QString());
     m_list->setItemData(0, HomeTexts::tr(HomeTexts::NoZoneHint), Qt::ToolTipRole);
     m_list->setCurrentIndex(0);
-    m_list->setGeometry(63, 4, 121, 21);
+    m_list->setGeometry(ListPlace);
     m_list->setMaxVisibleItems(20);
     m_list->setFocusPolicy(Qt::StrongFocus);
     // "berl" finds Europe/Berlin: any part of the id, in any case.

@@ -2,6 +2,7 @@
 #include "prefs/PositionLine.h"
 #include "runtime/NumberText.h"
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace coordinate {
@@ -255,6 +256,9 @@ Reading readTyped(const QString& text, Axis axis, const FormatSettings& settings
         return Reading{};
     if (isFileForm(trimmed, axis)) {
         const Reading asFile = readAsFileLine(text, axis, settings);
+        // The file's rules read "°" or "N°" as 0, a place nobody typed: with no digit there is no number.
+        if (asFile.read() && std::none_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.isDigit(); }))
+            return refused(Refusal::NotANumber);
         if (asFile.read())
             return asFile;
         // "N°52°31'": the letter's degree sign read as a blank, the rest as degrees and minutes.

@@ -922,10 +922,6 @@ Heute: </translation>
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>The program must be restarted for this option to take effect.</source>
-        <translation>Das Programm muss neu gestartet werden, damit diese Einstellung wirksam wird.</translation>
-    </message>
-    <message>
         <source>Latitude</source>
         <translation>Breite</translation>
     </message>
@@ -942,8 +938,8 @@ Heute: </translation>
         <translation>Wählt einen festen Abstand zu GMT</translation>
     </message>
     <message>
-        <source>Shows the sun&apos;s times on the 24-hour clock; turning it off takes effect at the next start</source>
-        <translation>Zeigt die Sonnenzeiten im 24-Stunden-Format; das Ausschalten wirkt ab dem nächsten Start</translation>
+        <source>Shows the sun&apos;s times on the 24-hour clock</source>
+        <translation>Zeigt die Sonnenzeiten im 24-Stunden-Format</translation>
     </message>
     <message>
         <source>Shows what the toolbar&apos;s buttons do when the pointer rests on them</source>
@@ -1074,7 +1070,7 @@ Heute: </translation>
     </message>
     <message>
         <source>Locale&apos;s (%1)</source>
-        <translation>Gebietsschema (%1)</translation>
+        <translation>Region (%1)</translation>
     </message>
     <message>
         <source>ISO 8601</source>

@@ -922,10 +922,6 @@ Hoy: </translation>
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>The program must be restarted for this option to take effect.</source>
-        <translation>Hay que reiniciar el programa para que esta opción surta efecto.</translation>
-    </message>
-    <message>
         <source>Latitude</source>
         <translation>Latitud</translation>
     </message>
@@ -942,8 +938,8 @@ Hoy: </translation>
         <translation>Elige un desfase fijo respecto a GMT</translation>
     </message>
     <message>
-        <source>Shows the sun&apos;s times on the 24-hour clock; turning it off takes effect at the next start</source>
-        <translation>Muestra las horas del sol en formato de 24 horas; desactivarlo surte efecto en el próximo inicio</translation>
+        <source>Shows the sun&apos;s times on the 24-hour clock</source>
+        <translation>Muestra las horas del sol en formato de 24 horas</translation>
     </message>
     <message>
         <source>Shows what the toolbar&apos;s buttons do when the pointer rests on them</source>

@@ -922,10 +922,6 @@ Aujourd&apos;hui : </translation>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>The program must be restarted for this option to take effect.</source>
-        <translation>Le programme doit être redémarré pour que cette option prenne effet.</translation>
-    </message>
-    <message>
         <source>Latitude</source>
         <translation>Latitude</translation>
     </message>
@@ -942,8 +938,8 @@ Aujourd&apos;hui : </translation>
         <translation>Choisit un décalage fixe par rapport à GMT</translation>
     </message>
     <message>
-        <source>Shows the sun&apos;s times on the 24-hour clock; turning it off takes effect at the next start</source>
-        <translation>Affiche les heures du soleil sur 24 heures ; la désactivation prend effet au prochain démarrage</translation>
+        <source>Shows the sun&apos;s times on the 24-hour clock</source>
+        <translation>Affiche les heures du soleil sur 24 heures</translation>
     </message>
     <message>
         <source>Shows what the toolbar&apos;s buttons do when the pointer rests on them</source>

@@ -12,7 +12,7 @@ class TestDayReport : public QObject
 private slots:
     void init();
     void testHoldThenOneReportThenIdle();
-    void testMilitaryTimeIsNeverTurnedOffByAReading();
+    void testMilitaryTimeFollowsEachReading();
     void testWithoutTheFlagTheLocalesClockStands_data();
     void testWithoutTheFlagTheLocalesClockStands();
     void testAutomaticReportLeavesSaidMessagesUnsaid_data();
@@ -68,15 +68,18 @@ void TestDayReport::testHoldThenOneReportThenIdle()
     QVERIFY(!report.counting());
 }
 
-void TestDayReport::testMilitaryTimeIsNeverTurnedOffByAReading()
+// A reading applies the file's clock at once, turning 24-hour time off as well as on.
+void TestDayReport::testMilitaryTimeFollowsEachReading()
 {
     DayReport report;
     const QString twelveHour = report.report(Austin, day(2024, 6, 1), true, FormatSettings()).sunset;
-    report.readMilitaryTime(true);
-    report.readMilitaryTime(false);
-    QVERIFY(report.militaryTime());
     QCOMPARE(twelveHour, QStringLiteral("7:27P")); // -6 h: the zone's standard time
+    report.readMilitaryTime(true);
+    QVERIFY(report.militaryTime());
     QCOMPARE(report.report(Austin, day(2024, 6, 1), true, FormatSettings()).sunset, QStringLiteral("19:27"));
+    report.readMilitaryTime(false);
+    QVERIFY(!report.militaryTime());
+    QCOMPARE(report.report(Austin, day(2024, 6, 1), true, FormatSettings()).sunset, twelveHour);
 }
 
 void TestDayReport::testWithoutTheFlagTheLocalesClockStands_data()

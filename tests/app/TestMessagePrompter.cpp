@@ -46,11 +46,11 @@ void TestMessagePrompter::testADialogShowsItsOwnBoxButNeverABoxOverABox()
     closer.start(10);
     QTimer::singleShot(0, &dialog, [&] {
         gate.showOverDialog(BoxGate::Box::Warning,
-                            QStringLiteral("The program must be restarted for this option to take effect."));
+                            QStringLiteral("Cannot create file /home/user/.config/dorvane/prefs.cal"));
         dialog.accept();
     });
     QCOMPARE(gate.execDialog(&dialog), int(QDialog::Accepted));
-    QCOMPARE(seen, QStringList{QStringLiteral("The program must be restarted for this option to take effect.")});
+    QCOMPARE(seen, QStringList{QStringLiteral("Cannot create file /home/user/.config/dorvane/prefs.cal")});
     QVERIFY(!gate.isOpen());
 }
 
@@ -76,8 +76,8 @@ void TestMessagePrompter::testTheWarningPutsThePointerOnItsOk_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("year out of range") << QStringLiteral("Year must be between 1700 and 3000");
-    QTest::newRow("restart, a longer text")
-        << QStringLiteral("The program must be restarted for this option to take effect.");
+    QTest::newRow("a file not written, a longer text")
+        << QStringLiteral("Cannot create file /home/user/.config/dorvane/prefs.cal");
 }
 
 void TestMessagePrompter::testTheWarningPutsThePointerOnItsOk()

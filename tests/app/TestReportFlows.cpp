@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "controls/TumNumberEdit.h"
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -52,8 +53,8 @@ private slots:
     void testChangedPreferencesSpeakAgain();
     void testAMessageDroppedUnderABoxIsSaidLater();
     void testABadPositionIsNotRepeatedForANewDay();
-    void testRestartBoxOverParametersOpenedFromTheToolbar_data();
-    void testRestartBoxOverParametersOpenedFromTheToolbar();
+    void testSavedSettingsAreInUseAtOnce_data();
+    void testSavedSettingsAreInUseAtOnce();
 };
 
 void TestReportFlows::testAutomaticReportsSayEachMessageOnce_data()
@@ -167,39 +168,48 @@ void TestReportFlows::testABadPositionIsNotRepeatedForANewDay()
     QCOMPARE(app.world.prompter.texts(), QStringList({InvalidNS}));
 }
 
-void TestReportFlows::testRestartBoxOverParametersOpenedFromTheToolbar_data()
+void TestReportFlows::testSavedSettingsAreInUseAtOnce_data()
 {
+    QTest::addColumn<QByteArray>("flags");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("boxes");
-    const QString restart = QStringLiteral("The program must be restarted for this option to take effect.");
-    QTest::newRow("latitude changed: the box over the dialog")
-        << "Edit1" << QString::fromUtf8("N°45") << QStringList{"Home", restart};
-    QTest::newRow("longitude changed: the box over the dialog")
-        << "Edit2" << QString::fromUtf8("W°90") << QStringList{"Home", restart};
-    QTest::newRow("nothing changed: no box") << QString() << QString() << QStringList{"Home"};
+    QTest::addColumn<bool>("twelveHourAfter");
+    QTest::newRow("latitude changed") << QByteArray("00") << "Edit1" << QString::fromUtf8("N°45") << true;
+    QTest::newRow("longitude changed") << QByteArray("10") << "Edit2" << QString::fromUtf8("W°90") << false;
+    QTest::newRow("24-hour time turned off") << QByteArray("10") << "CheckBox1" << QString() << true;
+    QTest::newRow("24-hour time turned on") << QByteArray("00") << "CheckBox1" << QString() << false;
 }
 
-void TestReportFlows::testRestartBoxOverParametersOpenedFromTheToolbar()
+// What Save wrote is what the toolbar tells once the dialog has closed, with no box asking for a restart.
+void TestReportFlows::testSavedSettingsAreInUseAtOnce()
 {
+    QFETCH(QByteArray, flags);
     QFETCH(QString, field);
     QFETCH(QString, typed);
-    QFETCH(QStringList, boxes);
-    App app(Midsummer);
+    QFETCH(bool, twelveHourAfter);
+    App app(Midsummer, flags + QByteArray("\r\nW\xB0"
+                                          "97.45\r\nN\xB0"
+                                          "30.15\r\n-6\r\n"));
     app.activate();
     closeBoxesAndSettle(app, 1);
     app.world.prompter.boxes.clear();
+    const QString sunriseBefore = app.find<QLabel>(names::Label3)->text();
     app.world.prompter.whileDialogOpen = [&](QDialog* dialog) {
         app.home->FormActivate(); // as the dialog's first activation does
-        if (!field.isEmpty())
+        if (field == "CheckBox1")
+            QTest::mouseClick(dialog->findChild<QCheckBox*>(field), Qt::LeftButton);
+        else
             dialog->findChild<QLineEdit*>(field)->setText(typed);
         QTest::mouseClick(dialog->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton);
     };
     app.click(names::SpeedButton4);
-    QCOMPARE(app.world.prompter.texts(), boxes);
-    // The box stands over the dialog, not after it.
-    QCOMPARE(app.world.prompter.maxDepth, int(boxes.size()));
+    closeBoxesAndSettle(app, 1);
+    QCOMPARE(app.world.prompter.texts(), QStringList{"Home"});
     QVERIFY(!app.home->isVisible());
+    const QString sunrise = app.find<QLabel>(names::Label3)->text();
+    QVERIFY2(sunrise != sunriseBefore, qPrintable(sunrise));
+    // The 12-hour clock ends its times with A or P ("6:33A"); the 24-hour one with digits ("06:33").
+    QCOMPARE(!sunrise.isEmpty() && !sunrise.back().isDigit(), twelveHourAfter);
 }
 
 QTEST_MAIN(TestReportFlows)

@@ -63,6 +63,8 @@ private slots:
     void testClickRaisedAfterTheSelectionMoved();
     void testWeekNumbersAndHints();
     void testTodayIsMarked();
+    void testTodayStaysVisibleWhenSelected_data();
+    void testTodayStaysVisibleWhenSelected();
     void testAllSixWeeksFitTheVisibleBand();
     void testNeighbouringMonthsDaysAreGrey_data();
     void testNeighbouringMonthsDaysAreGrey();
@@ -178,6 +180,55 @@ void TestMonthCalendar::testTodayIsMarked()
     calendar.markToday(QDate(2024, 5, 16));
     QCOMPARE(calendar.dateTextFormat(QDate(2024, 5, 15)).fontWeight(), int(QFont::Normal));
     QCOMPARE(calendar.dateTextFormat(QDate(2024, 5, 16)).fontWeight(), int(QFont::Bold));
+}
+
+void TestMonthCalendar::testTodayStaysVisibleWhenSelected_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("selected");
+    QTest::addColumn<QDate>("looked");
+    QTest::addColumn<bool>("todayMark"); // pale yellow around maroon letters
+    QTest::addColumn<bool>("selection"); // the selection's blue
+    QTest::newRow("1 January, today and selected")
+        << QDate(2027, 1, 1) << QDate(2027, 1, 1) << QDate(2027, 1, 1) << true << true;
+    QTest::newRow("mid-month, today and selected")
+        << QDate(2027, 3, 17) << QDate(2027, 3, 17) << QDate(2027, 3, 17) << true << true;
+    QTest::newRow("today, another day selected")
+        << QDate(2027, 1, 1) << QDate(2027, 1, 9) << QDate(2027, 1, 1) << true << false;
+    QTest::newRow("the selected day, not today")
+        << QDate(2027, 1, 1) << QDate(2027, 1, 9) << QDate(2027, 1, 9) << false << true;
+}
+
+// The cell's pixels, as the user sees them: selecting today must not paint over its mark.
+void TestMonthCalendar::testTodayStaysVisibleWhenSelected()
+{
+    QFETCH(QDate, today);
+    QFETCH(QDate, selected);
+    QFETCH(QDate, looked);
+    QFETCH(bool, todayMark);
+    QFETCH(bool, selection);
+    TMonthCalendar calendar(TenThirty);
+    calendar.setDate(rt::fromQDate(selected));
+    calendar.markToday(today);
+    calendar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&calendar));
+    const QRect cell = dayCell(calendar, calendar.dayView(), looked);
+    QVERIFY(cell.isValid());
+    const QImage image = calendar.grab().toImage();
+    const QPoint origin = calendar.dayView()->viewport()->mapTo(&calendar, cell.topLeft());
+    int pale = 0, blue = 0, maroon = 0;
+    for (int y = 0; y < cell.height(); ++y) {
+        for (int x = 0; x < cell.width(); ++x) {
+            const QColor c = image.pixelColor(origin + QPoint(x, y));
+            pale += c.red() > 240 && c.green() > 240 && c.blue() > 120 && c.blue() < 200;
+            blue += c.blue() > 200 && c.red() < 60 && c.green() < 60;
+            maroon += c.red() > 90 && c.red() < 170 && c.green() < 60 && c.blue() < 60;
+        }
+    }
+    const QString seen = QStringLiteral("pale %1, blue %2, maroon %3").arg(pale).arg(blue).arg(maroon);
+    QVERIFY2((pale > cell.width() * 2) == todayMark, qPrintable(seen));
+    QVERIFY2((maroon >= 3) == todayMark, qPrintable(seen));
+    QVERIFY2((blue > cell.width() * 2) == selection, qPrintable(seen));
 }
 
 void TestMonthCalendar::testAllSixWeeksFitTheVisibleBand()

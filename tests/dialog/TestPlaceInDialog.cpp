@@ -32,9 +32,13 @@ private slots:
     void cleanup();
     void testReadingBesideTheField_data();
     void testReadingBesideTheField();
+    void testHalfAHundredthRoundsAwayFromZeroAsTyped_data();
+    void testHalfAHundredthRoundsAwayFromZeroAsTyped();
     void testPastedPairFillsBothFields();
     void testPairTypedGoesOnInTheLongitude();
     void testZoneFarFromThePositionNamesItsCity();
+    void testZoneCityNamedFromFiftyKilometres_data();
+    void testZoneCityNamedFromFiftyKilometres();
     void testOffsetFarFromThePositionIsSaid();
     void testSameZoneAgainAfterClearingFillsItsCity();
     void testCityTypedAndPicked();
@@ -160,6 +164,50 @@ void TestPlaceInDialog::testReadingBesideTheField()
     QVERIFY(world->prompter.boxes.size() <= 1);
 }
 
+void TestPlaceInDialog::testHalfAHundredthRoundsAwayFromZeroAsTyped_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("13,405 E with a decimal comma")
+        << "de_DE" << "13,405 E" << QString::fromUtf8("13,41° E") << QByteArray("E\xB0"
+                                                                             "13.41");
+    QTest::newRow("13,404 E stays down") << "de_DE" << "13,404 E" << QString::fromUtf8("13,40° E")
+                                         << QByteArray("E\xB0"
+                                                       "13.40");
+    QTest::newRow("-13,405 away from zero")
+        << "es_ES" << "-13,405" << QString::fromUtf8("13,41° W") << QByteArray("W\xB0"
+                                                                           "13.41");
+    QTest::newRow("13.405 E with a decimal point")
+        << "en_US" << "13.405 E" << QString::fromUtf8("13.41° E") << QByteArray("E\xB0"
+                                                                            "13.41");
+    QTest::newRow("1.005, held a hair below in binary")
+        << "en_US" << "1.005" << QString::fromUtf8("1.01° E") << QByteArray("E\xB0"
+                                                                        "1.01");
+    QTest::newRow("13°24'18\" E, a half in seconds")
+        << "en_US" << "13°24'18\" E" << QString::fromUtf8("13.41° E") << QByteArray("E\xB0"
+                                                                                 "13.41");
+}
+
+// What the field says and what Save writes for a typed half hundredth, whatever the locale's decimal mark.
+void TestPlaceInDialog::testHalfAHundredthRoundsAwayFromZeroAsTyped()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, says);
+    QFETCH(QByteArray, saved);
+    const FormatSettings before = rt::formatSettings();
+    rt::setFormatSettings(FormatSettings::fromLocale(QLocale(locale)));
+    open(Austin);
+    edit(HomeNames::Edit2)->setText(typed);
+    const QString shown = label(HomeNames::LabelLongitudeReading);
+    home->SpeedButton54Click();
+    rt::setFormatSettings(before);
+    QCOMPARE(shown, says);
+    QCOMPARE(dir->read().split('\r').value(1).trimmed(), saved);
+}
+
 void TestPlaceInDialog::testPastedPairFillsBothFields()
 {
     open(Austin);
@@ -206,6 +254,31 @@ void TestPlaceInDialog::testZoneFarFromThePositionNamesItsCity()
     QCOMPARE(edit(HomeNames::Edit2)->text(), QString("W°74.01"));
     QCOMPARE(label(HomeNames::LabelZoneCity), QString());
     QVERIFY(take->isHidden());
+}
+
+void TestPlaceInDialog::testZoneCityNamedFromFiftyKilometres_data()
+{
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<bool>("named");
+    // North of the zone's city, Berlin at 52°30'N 13°22'E: a hundredth of a degree is 1.1 km.
+    QTest::newRow("22 km") << "N°52.70" << false;
+    QTest::newRow("44 km") << "N°52.90" << false;
+    QTest::newRow("56 km") << "N°53.00" << true;
+    QTest::newRow("122 km") << "N°53.60" << true;
+    QTest::newRow("389 km") << "N°56.00" << true;
+}
+
+void TestPlaceInDialog::testZoneCityNamedFromFiftyKilometres()
+{
+    QFETCH(QString, latitude);
+    QFETCH(bool, named);
+    open(BerlinNoZone);
+    chooseZone("Europe/Berlin");
+    edit(HomeNames::Edit2)->setText(QString::fromUtf8("E°13.37"));
+    edit(HomeNames::Edit1)->setText(latitude);
+    const QString line = label(HomeNames::LabelZoneCity);
+    QVERIFY2(line.endsWith(" km from Berlin") == named, qPrintable(line));
+    QCOMPARE(home->findChild<QToolButton*>(HomeNames::ButtonTakeZoneCity)->isHidden(), !named);
 }
 
 void TestPlaceInDialog::testOffsetFarFromThePositionIsSaid()

@@ -109,6 +109,9 @@ void TestCoordinateText::testForms_data()
     QTest::newRow("minutes before degrees") << "31' 52°" << lat << "point" << Refusal::NotANumber << 0.0 << "";
     QTest::newRow("file form, no number after °")
         << "N°abc" << lat << "point" << Refusal::FileFormUnreadable << 0.0 << "";
+    QTest::newRow("the degree sign alone") << "°" << lat << "point" << Refusal::NotANumber << 0.0 << "";
+    QTest::newRow("the file's letter and sign alone") << "N°" << lat << "point" << Refusal::NotANumber << 0.0 << "";
+    QTest::newRow("W° with a blank, comma locale") << "W° " << lon << "comma" << Refusal::NotANumber << 0.0 << "";
     QTest::newRow("two points") << "52.5.2" << lat << "point" << Refusal::FractionNotLast << 0.0 << "";
 }
 

@@ -67,6 +67,39 @@ private slots:
         const QString row = a.top() < b.top() - 1 ? "a row above" : a.top() > b.top() + 1 ? "a row below" : "same row";
         QTEST(QString(a.left() > b.left() ? "right, " : "left, ") + row, "where");
     }
+
+    // Saturday and Sunday are tinted wherever the first day puts their columns; the working days never are.
+    void testWeekendTintFollowsTheWeekday_data()
+    {
+        QTest::addColumn<int>("firstDay");
+        QTest::newRow("Monday first") << int(Qt::Monday);
+        QTest::newRow("Sunday first") << int(Qt::Sunday);
+        QTest::newRow("Saturday first") << int(Qt::Saturday);
+    }
+    void testWeekendTintFollowsTheWeekday()
+    {
+        QFETCH(int, firstDay);
+        SheetContent content;
+        content.year = 2027;
+        content.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+        content.firstDay = Qt::DayOfWeek(firstDay);
+        const YearSheet sheet(content);
+        QImage image(m_page.size().toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        sheet.paint(painter, m_page);
+        painter.end();
+        // 1 to 7 March 2027: Monday to Sunday, spread over the columns by the first day.
+        for (int day = 1; day <= 7; ++day) {
+            const QDate date(2027, 3, day);
+            const QRectF cell = sheet.dayRect(date, m_page);
+            // A corner away from the number and the marks.
+            const QColor corner = image.pixelColor(QPointF(cell.left() + 3, cell.bottom() - 3).toPoint());
+            const bool tinted = corner != QColor(Qt::white);
+            QVERIFY2(tinted == (date.dayOfWeek() >= Qt::Saturday),
+                     qPrintable(date.toString() + (tinted ? " tinted" : " not tinted")));
+        }
+    }
 };
 
 QTEST_MAIN(TestYearSheet)
