@@ -489,7 +489,7 @@ IcsRead IcsReader::readText(const QByteArray& text, const QString& fileName, con
     qsizetype first = 0;
     while (first < text.size() && QChar::isSpace(uchar(text[first])))
         ++first;
-    if (QByteArrayView(text).sliced(first).startsWith("BEGIN:VCALENDAR") == false)
+    if (!QByteArrayView(text).sliced(first).startsWith("BEGIN:VCALENDAR"))
         return result;
     const Budget budget(m_limits.maxMillisPerFile, m_stop);
     const IcsBatches batches(text, [&budget] { return budget.spent(); });
