@@ -91,6 +91,9 @@ RuleVerdict checkRule(const icalrecurrencetype& rule, const QDate& start)
     bool matched = false;
     for (int i = 0; i < ScanDays; ++i) {
         if (mayMatch(rule, start.addDays(i))) {
+            // A rule stepping by days or more searches day by day at worst: its first day that can match is enough.
+            if (perDay == 0)
+                return RuleVerdict::Expand;
             matched = true;
             gap = 0;
         } else {
