@@ -29,13 +29,14 @@ public:
     // also while the grid is hidden and asks for none.
     void openDialog(const QDate& shown);
     CalendarsDialog* dialog() const { return m_dialog; }
+    // These files from now on, kept with the window's state: the dialog's additions and removals.
+    void choose(const QStringList& paths);
 
 signals:
     // New days or new lines: the grid and the panel show them again.
     void changed();
 
 private:
-    void choose(const QStringList& paths);
     void showInDialog();
 
     QWidget* m_window;

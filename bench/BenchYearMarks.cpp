@@ -4,10 +4,13 @@
 #include "BenchWindow.h"
 #include "app/CalendarNames.h"
 #include "app/YearView.h"
+#include "app/YourCalendars.h"
 #include "astro/YearMarks.h"
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTableView>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -59,6 +62,79 @@ void BM_YearFilledAndDrawn(benchmark::State& run)
     run.SetItemsProcessed(run.iterations());
 }
 BENCHMARK(BM_YearFilledAndDrawn)->ArgName("marks")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A step to the next or previous year with that many calendar files listed (each of 20 events a month apart): the
+// files read again for the new year on the worker, and the grid drawn again at each news of them, as the window
+// repaints it, until all are read and shown.
+void BM_YearStepWithCalendars(benchmark::State& run)
+{
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    auto* year = calendar.findChild<YearView*>(names::YearView);
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int file = 0; file < run.range(0); ++file) {
+        QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
+        for (int i = 0; i < 20; ++i)
+            text += "BEGIN:VEVENT\r\nUID:e" + QByteArray::number(i) + "\r\nDTSTART;VALUE=DATE:2020" +
+                    QByteArray::number(1 + i % 12).rightJustified(2, '0') + "1" + QByteArray::number(i % 10) +
+                    "\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Event\r\nEND:VEVENT\r\n";
+        text += "END:VCALENDAR\r\n";
+        const QString path = dir.filePath(QStringLiteral("c%1.ics").arg(file));
+        QFile out(path);
+        out.open(QIODevice::WriteOnly);
+        out.write(text);
+        paths.append(path);
+    }
+    QImage image(calendar.size(), QImage::Format_ARGB32_Premultiplied);
+    YourCalendars& calendars = *calendar.calendars();
+    int paints = 0;
+    const QMetaObject::Connection repaint = QObject::connect(&calendars, &YourCalendars::changed, &calendars, [&] {
+        QPainter painter(&image);
+        calendar.render(&painter);
+        ++paints;
+    });
+    calendars.choose(paths);
+    const auto settle = [&] {
+        // Read, told, and painted; waiting for the worker costs no time of the process.
+        while (calendars.files().reading())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    };
+    // A year's step: in the compact view a step is a month.
+    const TDateTime before = year->date(1);
+    year->step(1);
+    const int stepsOfAYear = year->date(1) - before < 100 ? 12 : 1;
+    year->step(-1);
+    fillAndDrawYear(calendar, *year, image, 0);
+    settle();
+    int step = -stepsOfAYear;
+    paints = 0;
+    for (auto _ : run) {
+        step = -step;
+        fillAndDrawYear(calendar, *year, image, step);
+        // The grid's question for each of its cells, as its months ask when they paint.
+        const QDate first = QDate(1899, 12, 30).addDays(qint64(year->date(1)));
+        for (int cell = -6; cell < 12 * 31 + 12; ++cell)
+            benchmark::DoNotOptimize(calendars.hasEvents(first.addDays(cell)));
+        settle();
+    }
+    QObject::disconnect(repaint);
+    run.counters["paints"] = benchmark::Counter(double(paints), benchmark::Counter::kAvgIterations);
+    const QList<IcsOutcome> outcomes = calendars.files().outcomes();
+    run.counters["readFiles"] = double(std::count_if(
+        outcomes.cbegin(), outcomes.cend(), [](const IcsOutcome& o) { return o.kind == IcsOutcome::Kind::Read; }));
+}
+// CPU: the window's thread alone (the step, the grid's questions, its repaints); process_time: with the worker's
+// reading of the files.
+BENCHMARK(BM_YearStepWithCalendars)->ArgName("files")->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearStepWithCalendars)
+    ->ArgName("files")
+    ->Arg(0)
+    ->Arg(100)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -32,6 +32,9 @@ CalendarFiles::CalendarFiles(QObject* parent) : QObject(parent)
     m_soon.setSingleShot(true);
     m_soon.setInterval(ChangeDelayMs);
     connect(&m_soon, &QTimer::timeout, this, &CalendarFiles::startNext);
+    m_tellTimer.setSingleShot(true);
+    m_tellTimer.setInterval(TellEveryMs);
+    connect(&m_tellTimer, &QTimer::timeout, this, &CalendarFiles::tell);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CalendarFiles::fileChanged);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &CalendarFiles::folderChanged);
     connect(&m_future, &QFutureWatcher<IcsRead>::finished, this, &CalendarFiles::finished);
@@ -162,8 +165,22 @@ void CalendarFiles::finished()
         // A file that came back (or was replaced by rename) is watched again.
         if (!m_watcher.files().contains(m_runningPath) && QFileInfo::exists(m_runningPath))
             m_watcher.addPath(m_runningPath);
-        emit changed();
+        m_untold = true;
     }
-    if (!m_waiting.isEmpty())
-        m_soon.start(m_soon.isActive() ? m_soon.remainingTime() : 0);
+    if (m_waiting.isEmpty()) {
+        tell();
+        return;
+    }
+    m_soon.start(m_soon.isActive() ? m_soon.remainingTime() : 0);
+    if (m_untold && !m_tellTimer.isActive())
+        m_tellTimer.start();
+}
+
+void CalendarFiles::tell()
+{
+    m_tellTimer.stop();
+    if (!m_untold)
+        return;
+    m_untold = false;
+    emit changed();
 }

@@ -21,6 +21,9 @@ public:
     static constexpr int ChangeDelayMs = 300;
     // Days read beyond each end of the year shown: the grid shows some days of the neighbouring months.
     static constexpr int MarginDays = 62;
+    // While files are still being read one after the other, what they gave is told at most this often: a burst of
+    // reads (a hundred files at start, a step to another year) costs the window one repaint, not one per file.
+    static constexpr int TellEveryMs = 500;
 
     using Read = std::function<IcsRead(const QString& path, const DayRange& range)>;
 
@@ -43,7 +46,7 @@ public:
     bool reading() const { return m_running || !m_waiting.isEmpty(); }
 
 signals:
-    // A read finished: new days, or a new outcome line.
+    // Reads finished (the last of a burst, or some while a burst goes on): new days, or new outcome lines.
     void changed();
 
 private:
@@ -53,6 +56,7 @@ private:
     void startNext();
     void finished();
     void watch();
+    void tell();
 
     Read m_read;
     std::shared_ptr<std::atomic<bool>> m_stopping = std::make_shared<std::atomic<bool>>(false);
@@ -63,6 +67,8 @@ private:
     DayRange m_range;
     QFileSystemWatcher m_watcher;
     QTimer m_soon;
+    QTimer m_tellTimer;
+    bool m_untold = false; // reads finished whose results were not yet told
     QStringList m_waiting;
     QString m_runningPath;
     bool m_running = false;

@@ -9,17 +9,21 @@ void EventDays::replace(const QString& path, const QList<CalendarEvent>& events)
     } else {
         m_byFile.insert(path, events);
     }
-    index();
+    m_stale = true;
 }
 
 void EventDays::clear()
 {
     m_byFile.clear();
     m_byDay.clear();
+    m_stale = false;
 }
 
-void EventDays::index()
+const QHash<QDate, QList<CalendarEvent>>& EventDays::byDay() const
 {
+    if (!m_stale)
+        return m_byDay;
+    m_stale = false;
     m_byDay.clear();
     for (const QList<CalendarEvent>& events : std::as_const(m_byFile))
         for (const CalendarEvent& event : events)
@@ -31,4 +35,5 @@ void EventDays::index()
     for (QList<CalendarEvent>& day : m_byDay)
         std::stable_sort(day.begin(), day.end(),
                          [&key](const CalendarEvent& a, const CalendarEvent& b) { return key(a) < key(b); });
+    return m_byDay;
 }

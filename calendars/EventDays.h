@@ -12,14 +12,16 @@ public:
     void remove(const QString& path) { replace(path, {}); }
     void clear();
 
-    bool has(const QDate& day) const { return m_byDay.contains(day); }
+    bool has(const QDate& day) const { return byDay().contains(day); }
     // All-day ones first, then by time; of the same time, in the order of the files' paths and within a file.
-    QList<CalendarEvent> on(const QDate& day) const { return m_byDay.value(day); }
-    bool isEmpty() const { return m_byDay.isEmpty(); }
+    QList<CalendarEvent> on(const QDate& day) const { return byDay().value(day); }
+    bool isEmpty() const { return m_byFile.isEmpty(); }
 
 private:
-    void index();
+    // Built at the first question after a change: many files read one after the other index their days once.
+    const QHash<QDate, QList<CalendarEvent>>& byDay() const;
 
     QMap<QString, QList<CalendarEvent>> m_byFile;
-    QHash<QDate, QList<CalendarEvent>> m_byDay;
+    mutable QHash<QDate, QList<CalendarEvent>> m_byDay;
+    mutable bool m_stale = false;
 };

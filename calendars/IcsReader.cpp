@@ -1,14 +1,19 @@
 #include "calendars/IcsReader.h"
 #include "calendars/IcsBatches.h"
+#include "calendars/RuleCheck.h"
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <fcntl.h>
 #include <libical/ical.h>
 #include <memory>
 #include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -59,13 +64,26 @@ QTimeZone qtZoneNamed(const QByteArray& id)
     return olson.isEmpty() ? QTimeZone() : QTimeZone(olson);
 }
 
+// What a file's reading may still spend: it ends at the program's end or at the file's deadline.
+class Budget
+{
+public:
+    Budget(int millis, const std::atomic<bool>* stop) : m_deadline(std::max(0, millis)), m_stop(stop) {}
+    bool spent() const { return (m_stop && m_stop->load(std::memory_order_relaxed)) || m_deadline.hasExpired(); }
+
+private:
+    QDeadlineTimer m_deadline;
+    const std::atomic<bool>* m_stop;
+};
+
 class FileReading
 {
 public:
-    FileReading(icalcomponent* calendar, const DayRange& range, const QTimeZone& local, const IcsLimits& limits,
-                QString calendarName, IcsRead& result, qint64& stepsLeft)
-        : m_calendar(calendar), m_range(range), m_local(local), m_limits(limits),
-          m_calendarName(std::move(calendarName)), m_result(result), m_stepsLeft(stepsLeft)
+    // The events of calendar, their zones found in zones (the file's head).
+    FileReading(icalcomponent* calendar, icalcomponent* zones, const DayRange& range, const QTimeZone& local,
+                const IcsLimits& limits, QString calendarName, IcsRead& result, qint64& stepsLeft, const Budget& budget)
+        : m_calendar(calendar), m_zones(zones), m_range(range), m_local(local), m_limits(limits),
+          m_calendarName(std::move(calendarName)), m_result(result), m_stepsLeft(stepsLeft), m_budget(budget)
     {
     }
 
@@ -82,12 +100,14 @@ private:
     bool addDay(const QDate& day, const QString& title, std::optional<QTime> start);
 
     icalcomponent* m_calendar;
+    icalcomponent* m_zones;
     const DayRange& m_range;
     const QTimeZone& m_local;
     const IcsLimits& m_limits;
     QString m_calendarName;
     IcsRead& m_result;
     qint64& m_stepsLeft;
+    const Budget& m_budget;
 };
 
 ZonedTime FileReading::zoned(icalproperty* property, icaltimetype time) const
@@ -102,7 +122,7 @@ ZonedTime FileReading::zoned(icalproperty* property, icaltimetype time) const
     const char* id = icalparameter_get_tzid(tzid);
     if (!id)
         return result;
-    icaltimezone* zone = icalcomponent_get_timezone(m_calendar, id);
+    icaltimezone* zone = icalcomponent_get_timezone(m_zones, id);
     if (!zone)
         zone = icaltimezone_get_builtin_timezone(id);
     if (!zone)
@@ -241,6 +261,13 @@ void FileReading::expand(icalcomponent* event, const QSet<qint64>& moved)
         const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
         if (recurrence.freq == ICAL_NO_RECURRENCE)
             continue;
+        // A rule libical would search for ever or for minutes gives its first instance only.
+        if (checkRule(recurrence, start.date()) != RuleVerdict::Expand) {
+            m_result.outcome.cut = true;
+            if (!take(start))
+                return;
+            continue;
+        }
         IteratorPtr iterator(icalrecur_iterator_new(recurrence, start.time));
         if (!iterator)
             continue;
@@ -257,7 +284,7 @@ void FileReading::expand(icalcomponent* event, const QSet<qint64>& moved)
         int steps = 0;
         for (icaltimetype next = icalrecur_iterator_next(iterator.get()); !icaltime_is_null_time(next);
              next = icalrecur_iterator_next(iterator.get())) {
-            if (++steps > m_limits.maxStepsPerEvent || --m_stepsLeft < 0) {
+            if (++steps > m_limits.maxStepsPerEvent || --m_stepsLeft < 0 || m_budget.spent()) {
                 m_result.outcome.cut = true;
                 break;
             }
@@ -302,8 +329,8 @@ void FileReading::readAll()
             ++m_result.outcome.eventCount;
         if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
             continue;
-        // With the file's days used up the rest are only counted.
-        if (full) {
+        // With the file's days or time used up the rest are only counted.
+        if (full || m_budget.spent()) {
             m_result.outcome.cut = true;
             continue;
         }
@@ -378,12 +405,60 @@ IcsReader::IcsReader(QTimeZone local, IcsLimits limits) : m_local(std::move(loca
         m_local = QTimeZone::utc();
 }
 
+FileBytes readRegularFile(const QString& path, qint64 maxBytes)
+{
+    FileBytes file;
+    // A link to a calendar elsewhere is followed; what it reaches must itself be a regular file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        file.kind = errno == ENOENT || errno == ENOTDIR ? IcsOutcome::Kind::Gone : IcsOutcome::Kind::Unreadable;
+        return file;
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0) {
+        file.kind = IcsOutcome::Kind::Unreadable;
+    } else if (!S_ISREG(status.st_mode)) {
+        file.kind = IcsOutcome::Kind::NotAFile;
+    } else if (status.st_size > maxBytes) {
+        file.kind = IcsOutcome::Kind::TooLarge;
+    } else {
+        // The file may grow while it is read: one byte beyond the cap tells it.
+        file.bytes.resize(qsizetype(status.st_size) + 1);
+        qsizetype got = 0;
+        for (;;) {
+            if (got == file.bytes.size()) {
+                if (got > maxBytes)
+                    break;
+                file.bytes.resize(std::min<qsizetype>(got * 2 + 4096, maxBytes + 1));
+            }
+            const ssize_t n = ::read(fd, file.bytes.data() + got, size_t(file.bytes.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                file.kind = IcsOutcome::Kind::Unreadable;
+                break;
+            }
+            if (n == 0)
+                break;
+            got += n;
+        }
+        file.bytes.resize(got);
+        if (got > maxBytes)
+            file.kind = IcsOutcome::Kind::TooLarge;
+        if (file.kind != IcsOutcome::Kind::Read)
+            file.bytes = QByteArray();
+    }
+    ::close(fd);
+    return file;
+}
+
 IcsRead IcsReader::read(const QString& path, const DayRange& range) const
 {
     IcsRead result;
     const QFileInfo info(path);
     result.outcome.fileName = info.fileName();
-    // Only a regular file is opened: a pipe or a device would block the reading or never end.
+    // Only a regular file is opened: a pipe or a device would block the reading or never end. What is found at
+    // the path may change before the open, so the opened file is looked at again.
     if (!info.exists()) {
         result.outcome.kind = IcsOutcome::Kind::Gone;
         return result;
@@ -396,18 +471,12 @@ IcsRead IcsReader::read(const QString& path, const DayRange& range) const
         result.outcome.kind = IcsOutcome::Kind::TooLarge;
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.outcome.kind = file.exists() ? IcsOutcome::Kind::Unreadable : IcsOutcome::Kind::Gone;
+    const FileBytes file = readRegularFile(path, m_limits.maxFileBytes);
+    if (file.kind != IcsOutcome::Kind::Read) {
+        result.outcome.kind = file.kind;
         return result;
     }
-    // The file may have grown since it was measured.
-    const QByteArray text = file.read(m_limits.maxFileBytes + 1);
-    if (text.size() > m_limits.maxFileBytes) {
-        result.outcome.kind = IcsOutcome::Kind::TooLarge;
-        return result;
-    }
-    return readText(text, info.fileName(), range);
+    return readText(file.bytes, info.fileName(), range);
 }
 
 IcsRead IcsReader::readText(const QByteArray& text, const QString& fileName, const DayRange& range) const
@@ -416,37 +485,43 @@ IcsRead IcsReader::readText(const QByteArray& text, const QString& fileName, con
     IcsRead result;
     result.outcome.fileName = fileName;
     result.outcome.kind = IcsOutcome::Kind::NotICalendar;
-    if (!text.trimmed().startsWith("BEGIN:VCALENDAR"))
+    // Looked at in place: a copy of a large file would double the memory its reading takes.
+    qsizetype first = 0;
+    while (first < text.size() && QChar::isSpace(uchar(text[first])))
+        ++first;
+    if (!QByteArrayView(text).sliced(first).startsWith("BEGIN:VCALENDAR"))
         return result;
+    const Budget budget(m_limits.maxMillisPerFile, m_stop);
+    const IcsBatches batches(text, [&budget] { return budget.spent(); });
+    // The calendar's name and zones, parsed once for all its batches.
+    const std::vector<ComponentPtr> heads = parsed(batches.head());
+    icalcomponent* head = nullptr;
+    for (const ComponentPtr& root : heads)
+        if (!head && icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT)
+            head = root.get();
+    if (!head)
+        return result;
+    result.outcome.kind = IcsOutcome::Kind::Read;
+    result.outcome.cut = batches.leftOut();
+    QString name = nameOf(head);
+    if (name.isEmpty())
+        name = QFileInfo(fileName).completeBaseName();
+    result.outcome.calendarName = name;
     // A few hundred events at a time: a large file never stands in memory as one tree.
-    QString name;
     qint64 stepsLeft = m_limits.maxStepsPerFile;
-    icsBatches(text, BatchBytes, [&](const QByteArray& batch) {
-        if (m_stop && m_stop->load())
+    batches.cut(BatchBytes, [&](const QByteArray& batch) {
+        if (budget.spent()) {
+            result.outcome.cut = true;
             return false;
+        }
         const std::vector<ComponentPtr> roots = parsed(batch);
-        QList<icalcomponent*> calendars;
         for (const ComponentPtr& root : roots) {
             if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT)
-                calendars.append(root.get());
-            for (icalcomponent* c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT); c;
-                 c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
-                calendars.append(c);
+                FileReading(root.get(), head, range, m_local, m_limits, name, result, stepsLeft, budget).readAll();
         }
-        if (calendars.isEmpty())
-            return true;
-        if (result.outcome.kind != IcsOutcome::Kind::Read) {
-            result.outcome.kind = IcsOutcome::Kind::Read;
-            for (icalcomponent* calendar : calendars)
-                if (name.isEmpty())
-                    name = nameOf(calendar);
-            if (name.isEmpty())
-                name = QFileInfo(fileName).completeBaseName();
-            result.outcome.calendarName = name;
-        }
-        for (icalcomponent* calendar : calendars)
-            FileReading(calendar, range, m_local, m_limits, name, result, stepsLeft).readAll();
         return true;
     });
+    if (budget.spent())
+        result.outcome.cut = true;
     return result;
 }

@@ -40,13 +40,22 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 # One target: fuzzes a copy of its corpus, leaves its log and exit status in the work folder.
 run_target()
 {
-    local target=$1 corpus=$work/$1/corpus artifacts=$work/$1/artifacts/ maxlen=4096
+    local target=$1 corpus=$work/$1/corpus artifacts=$work/$1/artifacts/ maxlen=4096 timeout=10 stack=unlimited
     mkdir -p "$corpus" "$artifacts"
     [ -d "$root/fuzz/corpus/$target" ] && cp -r "$root/fuzz/corpus/$target/." "$corpus/"
     # A prefs.cal line is cut at 4096 characters, so that target needs room beyond it.
     [ "$target" = FuzzPrefsFile ] && maxlen=10000
-    "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$maxlen" \
-        -print_final_stats=1 -artifact_prefix="$artifacts" "$corpus" >"$work/$target.log" 2>&1
+    # A calendar's reading has a deadline of a second per file and recurses only as deep as a calendar nests:
+    # an input that takes 5 s or a stack of 2 MB (a quarter of a worker thread's) is a finding.
+    if [ "$target" = FuzzIcsReader ]; then
+        timeout=5
+        stack=2048
+    fi
+    (
+        ulimit -s "$stack" 2>/dev/null
+        "$build/fuzz/$target" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -max_len="$maxlen" \
+            -print_final_stats=1 -artifact_prefix="$artifacts" "$corpus" >"$work/$target.log" 2>&1
+    )
     echo $? >"$work/$target.rc"
 }
 

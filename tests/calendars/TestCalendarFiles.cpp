@@ -36,6 +36,9 @@ private slots:
     void testFollowsTheFile_data();
     void testFollowsTheFile();
     void testAnotherYearIsReadAgain();
+    void testABurstOfReadsIsToldOnce_data();
+    void testABurstOfReadsIsToldOnce();
+    void testASlowFileLetsTheOthersShow();
 };
 
 void TestCalendarFiles::testReadsOffTheWindowThread()
@@ -122,6 +125,73 @@ void TestCalendarFiles::testAnotherYearIsReadAgain()
     files.cover(QDate(2040, 3, 1));
     QTRY_VERIFY(files.days().has(QDate(2040, 2, 29)));
     QVERIFY(!files.days().has(QDate(2026, 2, 28)));
+}
+
+void TestCalendarFiles::testABurstOfReadsIsToldOnce_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("stepYear");
+    QTest::newRow("one file") << 1 << false;
+    QTest::newRow("100 files listed") << 100 << false;
+    QTest::newRow("100 files, a step to another year") << 100 << true;
+}
+
+void TestCalendarFiles::testABurstOfReadsIsToldOnce()
+{
+    // Each tell repaints the whole grid: a burst of reads is told when the last of them is done.
+    QFETCH(int, count);
+    QFETCH(bool, stepYear);
+    CalendarFiles files;
+    files.setRead([](const QString& path, const DayRange& range) {
+        IcsRead read;
+        read.outcome.kind = IcsOutcome::Kind::Read;
+        read.outcome.calendarName = QFileInfo(path).baseName();
+        read.events.append(
+            {range.first.addDays(100), QStringLiteral("Event"), std::nullopt, read.outcome.calendarName});
+        return read;
+    });
+    QStringList paths;
+    for (int i = 0; i < count; ++i)
+        paths.append(QStringLiteral("/nowhere/%1.ics").arg(i));
+    files.cover(QDate(2026, 1, 1));
+    QSignalSpy changed(&files, &CalendarFiles::changed);
+    files.setFiles(paths);
+    QTRY_VERIFY(!files.reading());
+    if (stepYear) {
+        changed.clear();
+        files.cover(QDate(2028, 6, 1));
+        QTRY_VERIFY(files.days().has(QDate(2028, 1, 1).addDays(-CalendarFiles::MarginDays + 100)));
+        QTRY_VERIFY(!files.reading());
+    }
+    QCOMPARE(files.outcomes().constLast().line(), QStringLiteral("%1: 0 events").arg(count - 1));
+    // The lines of the files waiting (setFiles), then once when the reads are done; one more at most if the
+    // machine was so slow that the burst outlasted a tell's interval.
+    QVERIFY2(changed.count() >= (stepYear ? 1 : 2) && changed.count() <= (stepYear ? 2 : 3),
+             qPrintable(QString::number(changed.count())));
+}
+
+void TestCalendarFiles::testASlowFileLetsTheOthersShow()
+{
+    // A file whose read takes long does not hide what the files before it gave.
+    QSemaphore release;
+    CalendarFiles files;
+    files.setRead([&](const QString& path, const DayRange&) {
+        if (path.endsWith(QLatin1String("slow.ics")))
+            release.acquire();
+        IcsRead read;
+        read.outcome.kind = IcsOutcome::Kind::Read;
+        read.outcome.calendarName = QFileInfo(path).baseName();
+        return read;
+    });
+    files.cover(QDate(2026, 1, 1));
+    files.setFiles({QStringLiteral("/nowhere/quick.ics"), QStringLiteral("/nowhere/slow.ics")});
+    QSignalSpy changed(&files, &CalendarFiles::changed);
+    QTRY_COMPARE(changed.count(), 1);
+    QCOMPARE(firstLine(files), QStringLiteral("quick: 0 events"));
+    QVERIFY(files.reading());
+    release.release();
+    QTRY_VERIFY(!files.reading());
+    QTRY_COMPARE(changed.count(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestCalendarFiles)

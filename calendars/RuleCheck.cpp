@@ -1,0 +1,138 @@
+#include "calendars/RuleCheck.h"
+#include <libical/ical.h>
+#include <mutex>
+
+namespace {
+// Long enough to meet every pattern of days the calendar repeats, a 29 February after a century year included.
+constexpr int ScanDays = 3000;
+
+bool listed(const short* list, int size)
+{
+    return size > 0 && list[0] != ICAL_RECURRENCE_ARRAY_MAX;
+}
+
+template <typename Match> bool anyOf(const short* list, int size, Match match)
+{
+    for (int i = 0; i < size && list[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i)
+        if (match(list[i]))
+            return true;
+    return false;
+}
+
+// Whether libical could give an instance on that day. Generous where the rule's reading depends on more than the
+// day (BYDAY's ordinals, BYWEEKNO's week start, BYSETPOS): a day it might match is a day it matches here, so a rule
+// is never refused that could match.
+bool mayMatch(const icalrecurrencetype& rule, const QDate& day)
+{
+    if (listed(rule.by_month, ICAL_BY_MONTH_SIZE) && !anyOf(rule.by_month, ICAL_BY_MONTH_SIZE, [&](short m) {
+            return icalrecurrencetype_month_month(m) == day.month();
+        }))
+        return false;
+    const int monthDays = day.daysInMonth(), yearDays = day.daysInYear();
+    if (listed(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE) &&
+        !anyOf(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE,
+               [&](short d) { return d > 0 ? d == day.day() : monthDays + 1 + d == day.day(); }))
+        return false;
+    if (listed(rule.by_year_day, ICAL_BY_YEARDAY_SIZE) && !anyOf(rule.by_year_day, ICAL_BY_YEARDAY_SIZE, [&](short d) {
+            return d > 0 ? d == day.dayOfYear() : yearDays + 1 + d == day.dayOfYear();
+        }))
+        return false;
+    // libical counts Sunday as 1, Qt Monday as 1.
+    const int weekday = day.dayOfWeek() % 7 + 1;
+    if (listed(rule.by_day, ICAL_BY_DAY_SIZE) && !anyOf(rule.by_day, ICAL_BY_DAY_SIZE, [&](short d) {
+            return int(icalrecurrencetype_day_day_of_week(d)) == weekday;
+        }))
+        return false;
+    if (listed(rule.by_week_no, ICAL_BY_WEEKNO_SIZE) &&
+        !anyOf(rule.by_week_no, ICAL_BY_WEEKNO_SIZE, [](short w) { return w != 0 && w >= -53 && w <= 53; }))
+        return false;
+    return true;
+}
+
+bool limitsDays(const icalrecurrencetype& rule)
+{
+    return listed(rule.by_month, ICAL_BY_MONTH_SIZE) || listed(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE) ||
+           listed(rule.by_year_day, ICAL_BY_YEARDAY_SIZE) || listed(rule.by_day, ICAL_BY_DAY_SIZE) ||
+           listed(rule.by_week_no, ICAL_BY_WEEKNO_SIZE);
+}
+
+qint64 unitsPerDay(const icalrecurrencetype& rule)
+{
+    const qint64 interval = std::max<short>(1, rule.interval);
+    switch (rule.freq) {
+    case ICAL_SECONDLY_RECURRENCE:
+        return std::max<qint64>(1, 86400 / interval);
+    case ICAL_MINUTELY_RECURRENCE:
+        return std::max<qint64>(1, 1440 / interval);
+    case ICAL_HOURLY_RECURRENCE:
+        return std::max<qint64>(1, 24 / interval);
+    default:
+        return 0; // steps of a day or more: the search moves by whole days or more
+    }
+}
+
+bool limitsTimes(const icalrecurrencetype& rule)
+{
+    return listed(rule.by_hour, ICAL_BY_HOUR_SIZE) || listed(rule.by_minute, ICAL_BY_MINUTE_SIZE) ||
+           listed(rule.by_second, ICAL_BY_SECOND_SIZE);
+}
+} // namespace
+
+RuleVerdict checkRule(const icalrecurrencetype& rule, const QDate& start)
+{
+    if (rule.freq == ICAL_NO_RECURRENCE || !start.isValid())
+        return RuleVerdict::Expand;
+    const qint64 perDay = unitsPerDay(rule);
+    // Without days left out a step searches at most one day's units.
+    if (!limitsDays(rule))
+        return RuleVerdict::Expand;
+    // The longest run of days without an instance, from the start.
+    int gap = 0, longest = 0;
+    bool matched = false;
+    for (int i = 0; i < ScanDays; ++i) {
+        if (mayMatch(rule, start.addDays(i))) {
+            // A rule stepping by days or more searches day by day at worst: its first day that can match is enough.
+            if (perDay == 0)
+                return RuleVerdict::Expand;
+            matched = true;
+            gap = 0;
+        } else {
+            longest = std::max(longest, ++gap);
+        }
+    }
+    if (!matched)
+        return RuleVerdict::NeverMatches;
+    // A rule in seconds, minutes or hours steps through every unit of the days it skips.
+    return perDay * (longest + 1) > MostUnitsPerStep ? RuleVerdict::TooCostly : RuleVerdict::Expand;
+}
+
+namespace {
+// A damaged rule must give a verdict, never end the program: libical aborts on errors unless told not to.
+icalrecurrencetype parsedRule(const QByteArray& rule)
+{
+    static std::once_flag once;
+    std::call_once(once, [] { icalerror_set_errors_are_fatal(0); });
+    return icalrecurrencetype_from_string(rule.constData());
+}
+} // namespace
+
+RuleVerdict checkRule(const QByteArray& rule, const QDate& start)
+{
+    icalrecurrencetype parsed = parsedRule(rule);
+    const RuleVerdict verdict = checkRule(parsed, start);
+    free(parsed.rscale);
+    return verdict;
+}
+
+bool isZoneRule(const QByteArray& rule)
+{
+    icalrecurrencetype parsed = parsedRule(rule);
+    free(parsed.rscale);
+    if (parsed.freq != ICAL_YEARLY_RECURRENCE || limitsTimes(parsed) ||
+        listed(parsed.by_year_day, ICAL_BY_YEARDAY_SIZE) || listed(parsed.by_week_no, ICAL_BY_WEEKNO_SIZE) ||
+        listed(parsed.by_set_pos, ICAL_BY_SETPOS_SIZE))
+        return false;
+    if (listed(parsed.by_month, ICAL_BY_MONTH_SIZE) && parsed.by_month[1] != ICAL_RECURRENCE_ARRAY_MAX)
+        return false;
+    return checkRule(parsed, QDate(2000, 1, 1)) == RuleVerdict::Expand;
+}
