@@ -99,6 +99,8 @@ private slots:
     void testPictureFollowsTheTruePhase();
     void testPreparedDaysTellTheSame_data();
     void testPreparedDaysTellTheSame();
+    void testPreparationEnds_data();
+    void testPreparationEnds();
     void testDeltaT_data();
     void testDeltaT();
     void cleanupTestCase();
@@ -227,6 +229,35 @@ void TestSkyReference::testPreparedDaysTellTheSame()
         QVERIFY2(std::abs(a.*phase.moment - b.*phase.moment) < SameMomentDays, phase.name);
     QVERIFY(std::abs(a.ageDays - b.ageDays) < SameMomentDays);
     QVERIFY(std::abs(a.daylightChangeMinutes - b.daylightChangeMinutes) < SameMomentDays * 1440);
+}
+
+// The preparation of the days a grid shows ends in a few hundred steps whatever the year. While the grid moves to
+// another year its first month moves first, and the days shown then span both years: more days than the caches keep,
+// which made the preparation start over for ever.
+void TestSkyReference::testPreparationEnds_data()
+{
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<int>("atMost");
+    for (int year : {1700, 2026, 3000})
+        QTest::addRow("%d", year) << QDate(year, 1, 1).addDays(-7) << QDate(year, 12, 31).addDays(7) << 500;
+    QTest::newRow("two years") << QDate(2025, 1, 1) << QDate(2026, 12, 31) << 1000;
+    QTest::newRow("1700 to 2026") << QDate(1700, 1, 1).addDays(-7) << QDate(2026, 12, 31).addDays(7) << 1000;
+    QTest::newRow("2026 to 3000") << QDate(2026, 1, 1).addDays(-7) << QDate(3000, 12, 31).addDays(7) << 1000;
+    QTest::newRow("reversed") << QDate(2026, 12, 31) << QDate(2026, 1, 1) << 0;
+    QTest::newRow("no days") << QDate() << QDate() << 0;
+}
+
+void TestSkyReference::testPreparationEnds()
+{
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(int, atMost);
+    SkyCalculator sky;
+    int steps = 0;
+    while (steps <= atMost && sky.prepareStep(from, to))
+        ++steps;
+    QVERIFY2(steps <= atMost, "the preparation does not end");
 }
 
 // Terrestrial minus Universal Time in each span of its polynomials, on 2 July: PyEphem's values (its table of
