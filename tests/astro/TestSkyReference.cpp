@@ -101,6 +101,8 @@ private slots:
     void testPreparedDaysTellTheSame();
     void testPreparationEnds_data();
     void testPreparationEnds();
+    void testDaylightChange_data();
+    void testDaylightChange();
     void testDeltaT_data();
     void testDeltaT();
     void cleanupTestCase();
@@ -258,6 +260,47 @@ void TestSkyReference::testPreparationEnds()
     while (steps <= atMost && sky.prepareStep(from, to))
         ++steps;
     QVERIFY2(steps <= atMost, "the preparation does not end");
+}
+
+// The day length's change against the day before has the sign of the season: longer days toward each hemisphere's
+// summer solstice, shorter after it; and it is the difference of the two days' lengths as each day alone tells them.
+void TestSkyReference::testDaylightChange_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("offset");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<int>("sign");
+    QTest::newRow("Berlin, March") << 52.52 << 13.41 << 1.0 << QDate(2026, 3, 20) << 1;
+    QTest::newRow("Berlin, September") << 52.52 << 13.41 << 2.0 << QDate(2026, 9, 23) << -1;
+    QTest::newRow("Berlin, 1700, April") << 52.52 << 13.41 << 1.0 << QDate(1700, 4, 10) << 1;
+    QTest::newRow("Berlin, 3000, October") << 52.52 << 13.41 << 1.0 << QDate(3000, 10, 10) << -1;
+    QTest::newRow("Sydney, March") << -33.87 << 151.21 << 11.0 << QDate(2026, 3, 20) << -1;
+    QTest::newRow("Sydney, October") << -33.87 << 151.21 << 11.0 << QDate(2026, 10, 10) << 1;
+    QTest::newRow("Quito, equator") << -0.18 << -78.47 << -5.0 << QDate(2026, 2, 1) << 0;
+}
+
+void TestSkyReference::testDaylightChange()
+{
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(double, offset);
+    QFETCH(QDate, day);
+    QFETCH(int, sign);
+    const SkyPlace place{latitude, longitude, [offset](double) { return offset; }};
+    SkyCalculator sky;
+    const DaySky today = sky.dayAt(day, place);
+    // The day before on its own, and a click on it first so its length is taken from what was kept.
+    const double before = SkyCalculator().dayAt(day.addDays(-1), place).daylightHours;
+    const double expected = (today.daylightHours - before) * 60;
+    QVERIFY2(std::abs(today.daylightChangeMinutes - expected) < 0.02, qPrintable(QString::number(expected)));
+    SkyCalculator walked;
+    walked.dayAt(day.addDays(-1), place);
+    QVERIFY(std::abs(walked.dayAt(day, place).daylightChangeMinutes - expected) < 0.02);
+    if (sign == 0)
+        QVERIFY(std::abs(expected) < 0.2);
+    else
+        QVERIFY2(expected * sign > 1, qPrintable(QString::number(expected)));
 }
 
 // Terrestrial minus Universal Time in each span of its polynomials, on 2 July: PyEphem's values (its table of
