@@ -111,7 +111,9 @@ void BM_DayPanelInYear(benchmark::State& run)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     constexpr double GiveUpMs = 60000;
     const double before = cpuMs();
+    // As the year entry does: the first calendar, then the window fills the others from it.
     calendar.findChild<YearView*>()->showYear(year);
+    calendar.FormActivate();
     QCoreApplication::processEvents();
     while (warmUp->running() && cpuMs() - before < GiveUpMs)
         QCoreApplication::processEvents();
@@ -124,7 +126,7 @@ void BM_DayPanelInYear(benchmark::State& run)
     }
     run.SetItemsProcessed(run.iterations());
 }
-BENCHMARK(BM_DayPanelInYear)->Arg(1700)->Arg(2026)->Arg(3000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DayPanelInYear)->Arg(1700)->Arg(2026)->Arg(3000)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
