@@ -9,24 +9,21 @@ namespace {
 constexpr qint64 SliceMs = 2;
 } // namespace
 
-SkyWarmUp::SkyWarmUp(SkyCalculator& sky, QObject* parent) : QObject(parent), m_sky(sky), m_timer(new QTimer(this))
+SkyWarmUp::SkyWarmUp(SkyCalculator& sky, ShownDays shownDays, QObject* parent)
+    : QObject(parent), m_sky(sky), m_shownDays(std::move(shownDays)), m_timer(new QTimer(this))
 {
     m_timer->setInterval(0);
     connect(m_timer, &QTimer::timeout, this, &SkyWarmUp::step);
 }
 
-void SkyWarmUp::prepare(const QDate& from, const QDate& to)
+void SkyWarmUp::prepare()
 {
-    if (from == m_from && to == m_to && !m_timer->isActive())
-        return;
-    m_from = from, m_to = to;
     m_timer->start();
 }
 
 void SkyWarmUp::stop()
 {
     m_timer->stop();
-    m_from = m_to = QDate();
 }
 
 bool SkyWarmUp::running() const
@@ -36,10 +33,11 @@ bool SkyWarmUp::running() const
 
 void SkyWarmUp::step()
 {
+    const auto [from, to] = m_shownDays();
     QElapsedTimer slice;
     slice.start();
     do {
-        if (!m_sky.prepareStep(m_from, m_to)) {
+        if (!m_sky.prepareStep(from, to)) {
             m_timer->stop();
             return;
         }

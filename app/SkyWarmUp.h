@@ -1,6 +1,8 @@
 #pragma once
 #include <QDate>
 #include <QObject>
+#include <functional>
+#include <utility>
 
 class QTimer;
 class SkyCalculator;
@@ -11,10 +13,13 @@ class SkyWarmUp : public QObject
 {
     Q_OBJECT
 public:
-    SkyWarmUp(SkyCalculator& sky, QObject* parent);
+    // shownDays: the first and last day the grid shows.
+    using ShownDays = std::function<std::pair<QDate, QDate>()>;
+    SkyWarmUp(SkyCalculator& sky, ShownDays shownDays, QObject* parent);
 
-    // The days from..to are prepared next; the steps already done for them are kept.
-    void prepare(const QDate& from, const QDate& to);
+    // The days shown are prepared next; the steps already done for them are kept. They are read when the steps run:
+    // the grid moves to another year one calendar after the other, and in between its days span both years.
+    void prepare();
     void stop();
     bool running() const;
 
@@ -22,6 +27,6 @@ private:
     void step();
 
     SkyCalculator& m_sky;
+    ShownDays m_shownDays;
     QTimer* m_timer;
-    QDate m_from, m_to;
 };

@@ -403,7 +403,8 @@ void TCalendar::openDayPanel()
     if (!m_dayPanel) {
         m_dayPanel = new DayPanel(this);
         m_sky = std::make_unique<SkyCalculator>();
-        m_warmUp = new SkyWarmUp(*m_sky, this);
+        m_warmUp = new SkyWarmUp(
+            *m_sky, [this] { return m_year->shownDays(); }, this);
         connect(m_dayPanel, &DayPanel::clearFirstClick, this, &TCalendar::clearFirstClick);
         connect(m_dayPanel, &DayPanel::closed, this, [this] {
             m_warmUp->stop();
@@ -431,8 +432,7 @@ void TCalendar::warmUpShownDays()
 {
     if (!m_dayPanel || m_dayPanel->isHidden())
         return;
-    const auto [from, to] = m_year->shownDays();
-    m_warmUp->prepare(from, to);
+    m_warmUp->prepare();
 }
 
 void TCalendar::rememberDayPanel(bool open)

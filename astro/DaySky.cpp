@@ -29,6 +29,8 @@ double climbPerDay(double latitude, double ownDegreesPerMinute)
 constexpr double SunGridDays = 2;
 constexpr double MoonGridDays = 1;
 constexpr std::size_t CacheLimit = 2000;
+// A range of days prepared at once: two years and their margins stay well inside the caches.
+constexpr qint64 MostPreparedDays = 2 * 366 + 62;
 
 double wrapTwoPi(double angle)
 {
@@ -299,6 +301,10 @@ double SkyCalculator::previousNewMoon(double before)
 
 bool SkyCalculator::prepareStep(const QDate& from, const QDate& to)
 {
+    // More days than the caches keep would push out the first ones while the last are made, and the preparation
+    // would start over for ever.
+    if (!from.isValid() || !to.isValid() || from > to || from.daysTo(to) > MostPreparedDays)
+        return false;
     // Local days lie within 14 hours of Greenwich's; the day before is asked for its length.
     const double start = sky::julianDayOf(from.year(), from.month(), from.day()) - 2;
     const double end = sky::julianDayOf(to.year(), to.month(), to.day()) + 2;

@@ -62,7 +62,7 @@ public:
     // One step toward every day from `from` to `to` being quick to tell anywhere on earth: a phase moment or a few of
     // the bodies' positions, each step a fraction of a millisecond. False when nothing is left to do. A click on a day
     // far from the last costs milliseconds when nothing near it was computed; spread over idle moments, the steps
-    // leave every day of the range costing what a neighbouring day costs.
+    // leave every day of the range costing what a neighbouring day costs. A range of over two years is not prepared.
     bool prepareStep(const QDate& from, const QDate& to);
 
 private:

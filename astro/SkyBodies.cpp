@@ -81,16 +81,48 @@ Position ofDate(ln_equ_posn j2000, double jde, double distanceKm)
     return {wrap360(equ.ra), equ.dec, distanceKm};
 }
 
-// The moon on the ecliptic of J2000 with the nutation in longitude, like the sun's place it is compared with.
-Ecliptic moonEcliptic(double jde)
+// The moon on the ecliptic of J2000, geometric (no nutation).
+Ecliptic moonEclipticJ2000(double jde)
 {
     ln_rect_posn rect;
     ln_get_lunar_geo_posn(jde, &rect, LunarPrecision);
-    ln_nutation nutation;
-    ln_get_nutation(jde, &nutation);
-    const double longitude = std::atan2(rect.Y, rect.X) / Radians + nutation.longitude;
+    const double longitude = std::atan2(rect.Y, rect.X) / Radians;
     const double latitude = std::atan2(rect.Z, std::sqrt(rect.X * rect.X + rect.Y * rect.Y)) / Radians;
     return {wrap360(longitude), latitude, std::sqrt(rect.X * rect.X + rect.Y * rect.Y + rect.Z * rect.Z)};
+}
+
+// The moon on the ecliptic of J2000 with the nutation in longitude, like the sun's place it is compared with.
+Ecliptic moonEcliptic(double jde)
+{
+    Ecliptic moon = moonEclipticJ2000(jde);
+    ln_nutation nutation;
+    ln_get_nutation(jde, &nutation);
+    moon.longitude = wrap360(moon.longitude + nutation.longitude);
+    return moon;
+}
+
+// The sun's place on the ecliptic of J2000 with the aberration, without the nutation: libnova's own ecliptic sun leaves
+// the aberration out, which put every phase 40 seconds late. (Its rising and setting are checked with that sun.)
+Ecliptic sunEcliptic(double jde)
+{
+    ln_helio_posn earth;
+    ln_get_solar_geom_coords(jde, &earth);
+    return {wrap360(earth.L - Aberration / 3600 / earth.R), earth.B, earth.R * KmPerAu};
+}
+
+// A place on the ecliptic of J2000 moved to the ecliptic and equinox of a date (Meeus, Astronomical Algorithms,
+// ch. 21): both bodies are compared on the ecliptic the phases are defined on, which leans by 0.13 degrees a millennium
+// from that of J2000; the moon's five degrees of latitude turn that into a minute of a phase's moment.
+double longitudeOfDate(const Ecliptic& j2000, double jde)
+{
+    const double t = (jde - J2000) / 36525;
+    const double eta = (47.0029 - 0.03302 * t + 0.000060 * t * t) * t / 3600 * Radians;
+    const double pi = 174.876384 * Radians - (869.8089 * t - 0.03536 * t * t) / 3600 * Radians;
+    const double p = precessionSinceJ2000(jde) * Radians;
+    const double l = j2000.longitude * Radians, b = j2000.latitude * Radians;
+    const double a = std::cos(eta) * std::cos(b) * std::sin(pi - l) - std::sin(eta) * std::sin(b);
+    const double c = std::cos(b) * std::cos(pi - l);
+    return (p + pi - std::atan2(a, c)) / Radians;
 }
 } // namespace
 
@@ -123,9 +155,10 @@ double moonElongation(double julianDayUt)
 {
     const LibnovaCall call;
     const double jde = dynamical(julianDayUt);
-    ln_lnlat_posn sun;
-    ln_get_solar_ecl_coords(jde, &sun);
-    return wrap360(moonEcliptic(jde).longitude - sun.lng) * Radians;
+    // The nutation in longitude moves both alike and drops out of the difference.
+    const double moon = longitudeOfDate(moonEclipticJ2000(jde), jde);
+    const double sun = longitudeOfDate(sunEcliptic(jde), jde);
+    return wrap360(moon - sun) * Radians;
 }
 
 MoonLight moonLightFrom(const Position& sun, const Position& moon, double julianDayUt)

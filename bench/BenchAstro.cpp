@@ -93,6 +93,33 @@ void BM_SkyDayPrepared(benchmark::State& run)
 }
 BENCHMARK(BM_SkyDayPrepared)->Unit(benchmark::kMicrosecond);
 
+// A whole year prepared from nothing, as the Day panel's idle steps prepare the year shown, then far days of it.
+void BM_SkyYearPreparation(benchmark::State& run)
+{
+    const int year = int(run.range(0));
+    for (auto _ : run) {
+        SkyCalculator sky;
+        while (sky.prepareStep(QDate(year, 1, 1).addDays(-7), QDate(year, 12, 31).addDays(7))) {
+        }
+    }
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_SkyYearPreparation)->Arg(1700)->Arg(2026)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+void BM_SkyDayInPreparedYear(benchmark::State& run)
+{
+    const int year = int(run.range(0));
+    const SkyPlace place = berlin();
+    SkyCalculator sky;
+    while (sky.prepareStep(QDate(year, 1, 1).addDays(-7), QDate(year, 12, 31).addDays(7))) {
+    }
+    int i = 0;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(sky.dayAt(QDate(year, 1, 1).addDays((i++ * 67) % 365), place));
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_SkyDayInPreparedYear)->Arg(1700)->Arg(2026)->Arg(3000)->Unit(benchmark::kMicrosecond);
+
 // One idle step of the preparation, the longest the window is held by it.
 void BM_SkyPreparationStep(benchmark::State& run)
 {

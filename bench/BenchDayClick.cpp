@@ -3,15 +3,18 @@
 #include "BenchMain.h"
 #include "BenchWindow.h"
 #include "app/SkyWarmUp.h"
+#include "app/YearView.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <ctime>
 
 namespace {
 
-// Calendar n shows month n of 2024; the clicked day walks through the month so no two reports in a row are alike.
-void clickNextDay(TCalendar& calendar, int n, int& day)
+// Calendar n shows month n of the year (2024 unless moved); the clicked day walks through the month so no two reports
+// in a row are alike.
+void clickNextDay(TCalendar& calendar, int n, int& day, int year = 2024)
 {
-    const QDate date(2024, n, day);
+    const QDate date(year, n, day);
     auto* month = calendar.findChild<TMonthCalendar*>(QStringLiteral("MonthCalendar%1").arg(n));
     month->setDate(rt::fromQDate(date));
     // The calendar's click, as a click on the day gives it.
@@ -87,6 +90,43 @@ void BM_DayClickWithPanelFarDays(benchmark::State& run)
     run.SetItemsProcessed(run.iterations());
 }
 BENCHMARK(BM_DayClickWithPanelFarDays)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+double cpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// With the panel open, the grid moved to a year as the year entry moves it: the CPU its idle preparation takes
+// (stopped after a minute when it does not end), then far days of that year clicked.
+void BM_DayPanelInYear(benchmark::State& run)
+{
+    const int year = int(run.range(0));
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    calendar.openDayPanel();
+    const auto* warmUp = calendar.findChild<SkyWarmUp*>();
+    while (warmUp->running())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    constexpr double GiveUpMs = 60000;
+    const double before = cpuMs();
+    // As the year entry does: the first calendar, then the window fills the others from it.
+    calendar.findChild<YearView*>()->showYear(year);
+    calendar.FormActivate();
+    QCoreApplication::processEvents();
+    while (warmUp->running() && cpuMs() - before < GiveUpMs)
+        QCoreApplication::processEvents();
+    run.counters["preparation_cpu_ms"] = cpuMs() - before;
+    run.counters["preparation_ended"] = warmUp->running() ? 0 : 1;
+    int n = 1, day = 1;
+    for (auto _ : run) {
+        clickNextDay(calendar, n, day, year);
+        n = n % 12 + 1;
+    }
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_DayPanelInYear)->Arg(1700)->Arg(2026)->Arg(3000)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

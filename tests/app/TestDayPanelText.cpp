@@ -78,10 +78,11 @@ void TestDayPanelText::testLines_data()
     QTest::newRow("full moon of 1 Feb 2026") << berlin << QDate(2026, 2, 1) << true << "Moon phase at 18:00"
                                              << "Full moon";
     // PyEphem: 22:09:10 UT; libnova's moon, its series cut for speed, comes some 30 s later, rounded to 23:10.
+    // PyEphem: 22:09:10 UT.
     QTest::newRow("next full moon") << berlin << QDate(2026, 1, 20) << true << "Next full moon"
-                                    << "23:10, 01/02/2026";
+                                    << "23:09, 01/02/2026";
     QTest::newRow("a full moon's own day") << berlin << QDate(2026, 2, 1) << true << "Marked"
-                                           << "full moon at 23:10";
+                                           << "full moon at 23:09";
     // PyEphem: 08:24:31 UT.
     QTest::newRow("the June solstice, 12-hour clock") << berlin << QDate(2026, 6, 21) << false << "Marked"
                                                       << "June solstice at 10:24 AM";
