@@ -170,24 +170,30 @@ void TestPlaceInDialog::testHalfAHundredthRoundsAwayFromZeroAsTyped_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("says");
     QTest::addColumn<QByteArray>("saved");
-    QTest::newRow("13,405 E with a decimal comma")
-        << "de_DE" << "13,405 E" << QString::fromUtf8("13,41° E") << QByteArray("E\xB0"
-                                                                             "13.41");
-    QTest::newRow("13,404 E stays down") << "de_DE" << "13,404 E" << QString::fromUtf8("13,40° E")
+    QTest::newRow("13,405 E with a decimal comma") << "de_DE"
+                                                   << "13,405 E" << QString::fromUtf8("13,41° E")
+                                                   << QByteArray("E\xB0"
+                                                                 "13.41");
+    QTest::newRow("13,404 E stays down") << "de_DE"
+                                         << "13,404 E" << QString::fromUtf8("13,40° E")
                                          << QByteArray("E\xB0"
                                                        "13.40");
-    QTest::newRow("-13,405 away from zero")
-        << "es_ES" << "-13,405" << QString::fromUtf8("13,41° W") << QByteArray("W\xB0"
-                                                                           "13.41");
-    QTest::newRow("13.405 E with a decimal point")
-        << "en_US" << "13.405 E" << QString::fromUtf8("13.41° E") << QByteArray("E\xB0"
-                                                                            "13.41");
-    QTest::newRow("1.005, held a hair below in binary")
-        << "en_US" << "1.005" << QString::fromUtf8("1.01° E") << QByteArray("E\xB0"
-                                                                        "1.01");
-    QTest::newRow("13°24'18\" E, a half in seconds")
-        << "en_US" << "13°24'18\" E" << QString::fromUtf8("13.41° E") << QByteArray("E\xB0"
-                                                                                 "13.41");
+    QTest::newRow("-13,405 away from zero") << "es_ES"
+                                            << "-13,405" << QString::fromUtf8("13,41° W")
+                                            << QByteArray("W\xB0"
+                                                          "13.41");
+    QTest::newRow("13.405 E with a decimal point") << "en_US"
+                                                   << "13.405 E" << QString::fromUtf8("13.41° E")
+                                                   << QByteArray("E\xB0"
+                                                                 "13.41");
+    QTest::newRow("1.005, held a hair below in binary") << "en_US"
+                                                        << "1.005" << QString::fromUtf8("1.01° E")
+                                                        << QByteArray("E\xB0"
+                                                                      "1.01");
+    QTest::newRow("13°24'18\" E, a half in seconds") << "en_US"
+                                                     << "13°24'18\" E" << QString::fromUtf8("13.41° E")
+                                                     << QByteArray("E\xB0"
+                                                                   "13.41");
 }
 
 // What the field says and what Save writes for a typed half hundredth, whatever the locale's decimal mark.
