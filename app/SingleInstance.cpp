@@ -113,12 +113,17 @@ void SingleInstance::hear(QLocalSocket* caller)
 
 QString SingleInstance::displayKey()
 {
-    const QString platform = QGuiApplication::platformName();
+    return displayKey(QGuiApplication::platformName(), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
+}
+
+QString SingleInstance::displayKey(const QString& platform, const QByteArray& x11Display,
+                                   const QByteArray& waylandDisplay)
+{
     QByteArray display;
     if (platform == QLatin1String("xcb"))
-        display = qgetenv("DISPLAY");
+        display = x11Display;
     else if (platform.startsWith(QLatin1String("wayland")))
-        display = qgetenv("WAYLAND_DISPLAY");
+        display = waylandDisplay;
     QString key = platform + QLatin1Char('_') + QString::fromLocal8Bit(display);
     // A display name may hold a host and a slash; the socket's name may not.
     key.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._:-]")), QStringLiteral("_"));

@@ -33,6 +33,8 @@ public:
 
     // The running session's display, as a name part ("xcb_:0", "wayland_wayland-0").
     static QString displayKey();
+    // The same from the platform's name and the two display variables: each platform keys by its own display only.
+    static QString displayKey(const QString& platform, const QByteArray& x11Display, const QByteArray& waylandDisplay);
     // $XDG_RUNTIME_DIR, or the user's private folder in the temporary folder; empty when neither can be had. Asked
     // before the application object: without a session's folder the one found becomes $XDG_RUNTIME_DIR (a fresh one
     // of this run's own when someone else's lies at the name), so the toolkit neither makes its own nor warns.
