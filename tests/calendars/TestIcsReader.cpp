@@ -500,9 +500,12 @@ void TestIcsReader::testHostileFileInAChild()
         QCOMPARE(child.lines[0], line);
     if (days >= 0)
         QCOMPARE(child.lines[1].toInt(), days);
-    // The memory a read takes stays near the file's size: the text itself and what its events give.
+        // The memory a read takes stays near the file's size: the text itself and what its events give. The address
+        // sanitizer keeps freed blocks and their shadow, so there only the plain build's figure means anything.
+#if !defined(__SANITIZE_ADDRESS__)
     const qint64 grownKb = child.lines[2].toLongLong();
     QVERIFY2(grownKb < 2 * text.size() / 1024 + 16 * 1024, qPrintable(QString::number(grownKb)));
+#endif
 }
 
 void TestIcsReader::testQuittingWhileReading_data()

@@ -2,9 +2,11 @@
 #include "support/TempPrefsDir.h"
 #include <QRandomGenerator>
 #include <QtTest>
+#include <cerrno>
 #include <csignal>
 #ifdef Q_OS_UNIX
 #include <grp.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -570,15 +572,30 @@ void TestPrefsFile::testKillDuringSaveInPlace()
     constexpr int Kills = 150;
     int seenSecond = 0;
     for (int kill = 0; kill < Kills; ++kill) {
+        int saved[2];
+        QCOMPARE(::pipe(saved), 0);
         const pid_t pid = fork();
         if (pid == 0) {
+            ::close(saved[0]);
+            std::signal(SIGPIPE, SIG_IGN);
             if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
                 _exit(NoUnprivilegedUser);
             for (int turn = 0;; ++turn) {
                 if (!PrefsFile(turn % 2 ? first : second).save(dir.filePath()))
                     _exit(1);
+                // The parent hears of the first save only when it waits for it; unheard, the saving goes on.
+                while (turn == 0 && ::write(saved[1], "s", 1) < 0 && errno == EINTR) {
+                }
             }
         }
+        ::close(saved[1]);
+        // Every other kill waits for the first save, so that a slow start on a busy machine still lets kills land
+        // between saves, not only before the first.
+        if (kill % 2) {
+            pollfd first = {saved[0], POLLIN, 0};
+            ::poll(&first, 1, 5000);
+        }
+        ::close(saved[0]);
         ::usleep(useconds_t(random.bounded(3000)));
         ::kill(pid, SIGKILL);
         int status = 0;
