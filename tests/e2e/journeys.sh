@@ -419,7 +419,7 @@ if [ -n "$dialog" ]; then
     check 7 "its client area is 429x260" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 429x260
     xdotool mousemove $((dx + 15)) $((dy + 115)) click 1
     xdotool mousemove $((dx + 101)) $((dy + 149)) click 1
-    expect_one_box 7 "ticking military time and saving asks for a restart"
+    check 7 "ticking military time and saving asks nothing: no box" stays_without_box 3
     check 7 "the dialog closes" wait_for 5 dialog_gone
 fi
 first_line() { head -c 1 "$main/prefs.cal"; }
@@ -773,10 +773,10 @@ journey_back_from_another_application()
 }
 journey_back_from_another_application
 
-# ---- 14. The Parameters dialog from the keyboard, and the restart box over it after a position change
+# ---- 14. The Parameters dialog from the keyboard; a saved position in use at once, without a box
 journey_parameters_keyboard()
 {
-    journey "14 Parameters dialog: Ctrl+, Tab, typing and Enter save; Escape closes without saving; the restart box"
+    journey "14 Parameters dialog: Ctrl+, Tab, typing and Enter save; Escape closes without saving; no box after Save"
     local folder box_pid
     folder=$(program_folder keys 00 $'W\xb097.45' $'N\xb030.15' -6)
     start_program "$folder"
@@ -800,7 +800,7 @@ journey_parameters_keyboard()
     keys Tab Tab Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
     typed 45.5
     keys Return
-    expect_one_box 14 "a latitude typed and Enter pressed asks for a restart"
+    check 14 "a latitude typed and Enter pressed: saved without a box" stays_without_box 3
     check 14 "the dialog closes" wait_for 5 params_gone
     check 14 "prefs.cal holds the new latitude, every other line as before" \
         wait_for 5 saved_as 00 $'W\xb097.45' $'N\xb045.5' -6
@@ -816,7 +816,7 @@ journey_parameters_keyboard()
     check 14 "closing with Escape asks nothing" stays_without_box 3
     check 14 "and saves nothing" saved_as 00 $'W\xb097.45' $'N\xb045.5' -6
 
-    # Opened from the toolbar, the position changed with the mouse: the restart box shows over the dialog.
+    # Opened from the toolbar, the position changed with the mouse: Save closes the dialog and no box follows.
     toolbar 670 29
     check 14 "the wrench opens the dialog" wait_for 5 params_shown
     if [ -n "$params" ]; then
@@ -828,10 +828,8 @@ journey_parameters_keyboard()
         keys End BackSpace BackSpace BackSpace BackSpace
         typed 30.15
         xdotool mousemove $((px + 101)) $((py + 149)) click 1
-        check 14 "the restart box shows while the dialog is still open" wait_for 10 some_box
-        check 14 "with the dialog beneath it" params_shown
-        expect_one_box 14 "a position changed in the dialog opened from the toolbar asks for a restart"
-        check 14 "the dialog closes after the box" wait_for 5 params_gone
+        check 14 "a position changed in the dialog opened from the toolbar: the dialog closes" wait_for 5 params_gone
+        check 14 "and no box follows" stays_without_box 3
     fi
     # Opening reads the file again (the longitude typed before Escape is gone), but reading never unticks a box:
     # Hints, ticked before Escape, is still ticked, and Save saves what the dialog shows.
@@ -864,7 +862,8 @@ journey_parameters_keyboard()
     check 14 "sydn, Down and Enter pick a zone and leave the dialog open" stays_without_box 2
     check 14 "the dialog still open" params_shown
     keys Return
-    expect_one_box 14 "Enter then saves the zone"
+    check 14 "Enter then saves the zone and closes the dialog" wait_for 5 params_gone
+    check 14 "with no box" stays_without_box 3
     check 14 "prefs.cal holds Australia/Sydney with its standard offset, the position kept" \
         wait_for 5 saved_as 01 $'W\xb097.45' $'N\xb030.15' 10 Australia/Sydney
     stop_program
@@ -1290,8 +1289,8 @@ journey_parameters_hints_and_boxes()
         check 23 "no box while the dialog is open" test "$(box_count)" -eq 0
         xdotool mousemove $((px + 15)) $((py + 115)) click 1
         xdotool mousemove $((px + 101)) $((py + 149)) click 1
-        expect_one_box 23 "military time ticked and saved: the restart box alone, the latitude not said again"
-        check 23 "the dialog closes after the box" wait_for 5 closed
+        check 23 "military time ticked and saved: the dialog closes" wait_for 5 closed
+        check 23 "no box follows, the latitude not said again" stays_without_box 3
     fi
     check 23 "prefs.cal says 10, the rest as typed" saved 10 $'W\xb097.45' $'N\xb0x' -6
     click_day 3 "$(not_today "$year-03-10")"
@@ -1451,8 +1450,8 @@ journey_city_search()
     xdotool mousemove 5 1000
     screenshot "$shots/screenshot-parameters-berlin.png" "$params" >/dev/null
     keys Return
-    expect_one_box 26 "Enter then saves Berlin"
-    check 26 "the dialog closes" wait_for 5 params_gone
+    check 26 "Enter then saves Berlin and closes the dialog" wait_for 5 params_gone
+    check 26 "with no box" stays_without_box 3
     saved_berlin() { cmp -s "$folder/prefs.cal" <(printf '%s\r\n' "${berlin[@]}"); }
     check 26 "prefs.cal holds Berlin's five lines" wait_for 5 saved_berlin
     saved_berlin || note "prefs.cal: $(od -c "$folder/prefs.cal" 2>/dev/null | head -3 | tr -s ' ' | tr '\n' ' ')"
