@@ -1,13 +1,11 @@
 #include "app/SingleInstance.h"
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QLockFile>
-#include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTimer>
+#include <QVariantMap>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -15,119 +13,90 @@
 #include <unistd.h>
 
 namespace {
-const QByteArray ShowRequest = QByteArrayLiteral("show\n");
-// A running copy answers at once; these only bound a copy that hangs.
-constexpr int ConnectWaitMs = 1000;
-constexpr int WriteWaitMs = 1000;
-constexpr int LockWaitMs = 3000;
+const QString ApplicationInterface = QStringLiteral("org.freedesktop.Application");
+
+// The freedesktop Application interface: what the desktop and a later start call on the running copy. No files
+// are opened and no actions are declared, so Open and ActivateAction only bring the window forward or do nothing.
+class ApplicationAdaptor : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+public:
+    explicit ApplicationAdaptor(SingleInstance* instance) : QDBusAbstractAdaptor(instance), m_instance(instance) {}
+
+public slots:
+    void Activate(const QVariantMap& platformData)
+    {
+        Q_UNUSED(platformData)
+        emit m_instance->showRequested();
+    }
+    void Open(const QStringList& uris, const QVariantMap& platformData)
+    {
+        Q_UNUSED(uris)
+        Q_UNUSED(platformData)
+        emit m_instance->showRequested();
+    }
+    void ActivateAction(const QString& name, const QVariantList& parameter, const QVariantMap& platformData)
+    {
+        Q_UNUSED(name)
+        Q_UNUSED(parameter)
+        Q_UNUSED(platformData)
+    }
+
+private:
+    SingleInstance* m_instance;
+};
 } // namespace
 
-SingleInstance::SingleInstance(const QString& folder, const QString& key, QObject* parent)
-    : QObject(parent),
-      m_path(folder.isEmpty() ? QString()
-                              : QDir(folder).filePath(QStringLiteral("dorvane-") + key + QStringLiteral(".socket")))
-{
-}
+SingleInstance::SingleInstance(const QDBusConnection& bus, QObject* parent) : QObject(parent), m_bus(bus) {}
 
 SingleInstance::~SingleInstance()
 {
-    // The socket file goes with the server, so the next start finds no one to call.
-    delete m_server;
+    release();
 }
 
 void SingleInstance::release()
 {
-    delete m_server;
-    m_server = nullptr;
+    if (!m_owner)
+        return;
+    m_owner = false;
+    m_bus.unregisterService(ServiceName);
+    m_bus.unregisterObject(ObjectPath);
 }
 
 SingleInstance::Role SingleInstance::claim()
 {
-    if (m_path.isEmpty()) {
-        qWarning("Dorvane: no private runtime folder; a second start opens a window of its own");
-        return Role::First;
-    }
-    // Two starts at the same moment take turns, so that neither removes the socket the other just made.
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.tryLock(LockWaitMs);
-
-    QLocalSocket running;
-    running.connectToServer(m_path);
-    if (running.waitForConnected(ConnectWaitMs)) {
-        running.write(ShowRequest);
-        running.waitForBytesWritten(WriteWaitMs);
-        running.disconnectFromServer();
-        return Role::Forwarded;
-    }
-    // No one answers: what lies there is left from a run that crashed.
-    QLocalServer::removeServer(m_path);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::accept);
-    // A folder that takes no socket leaves the program unguarded rather than not starting.
-    if (!m_server->listen(m_path))
-        qWarning("Dorvane: no single-instance socket at %s: %s", qPrintable(m_path),
-                 qPrintable(m_server->errorString()));
-    return Role::First;
-}
-
-void SingleInstance::accept()
-{
-    while (QLocalSocket* caller = m_server->nextPendingConnection()) {
-        m_callers.append(caller);
-        connect(caller, &QObject::destroyed, this, [this, caller] { m_callers.removeOne(caller); });
-        connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-        // Nothing beyond the one short line is ever taken in; the rest waits in the system's buffer until dropped.
-        caller->setReadBufferSize(ShowRequest.size());
-        connect(caller, &QLocalSocket::readyRead, this, [this, caller] { hear(caller); });
-        QTimer::singleShot(CallerWaitMs, caller, [caller] {
-            caller->abort();
-            caller->deleteLater();
-        });
-        if (m_callers.size() > MostCallers) {
-            QLocalSocket* oldest = m_callers.takeFirst();
-            oldest->abort();
-            oldest->deleteLater();
+    if (!m_bus.isConnected())
+        return Role::Alone;
+    // The object answers before the name is taken, so a start that finds the name can always be heard.
+    new ApplicationAdaptor(this);
+    if (!m_bus.registerObject(ObjectPath, this))
+        return Role::Alone;
+    // Two starts at the same moment: the bus gives the name to one; the other calls it. An owner gone between the
+    // two steps leaves the name free for a second try.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (m_bus.registerService(ServiceName)) {
+            m_owner = true;
+            return Role::First;
+        }
+        if (askRunningCopy()) {
+            m_bus.unregisterObject(ObjectPath);
+            return Role::Forwarded;
         }
     }
+    // A name held by someone who does not answer: this copy runs on its own rather than not at all.
+    m_bus.unregisterObject(ObjectPath);
+    return Role::Alone;
 }
 
-void SingleInstance::hear(QLocalSocket* caller)
+bool SingleInstance::askRunningCopy()
 {
-    // The request is one short line; anything else on the socket is ignored.
-    if (caller->property("asked").toBool())
-        return;
-    if (!caller->canReadLine()) {
-        // As long as the line and still no end: not a start of this program.
-        if (caller->bytesAvailable() >= ShowRequest.size()) {
-            caller->abort();
-            caller->deleteLater();
-        }
-        return;
-    }
-    caller->setProperty("asked", true);
-    if (caller->readLine(ShowRequest.size() + 1) == ShowRequest)
-        emit showRequested();
-    caller->disconnectFromServer();
-}
-
-QString SingleInstance::displayKey()
-{
-    return displayKey(QGuiApplication::platformName(), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
-}
-
-QString SingleInstance::displayKey(const QString& platform, const QByteArray& x11Display,
-                                   const QByteArray& waylandDisplay)
-{
-    QByteArray display;
-    if (platform == QLatin1String("xcb"))
-        display = x11Display;
-    else if (platform.startsWith(QLatin1String("wayland")))
-        display = waylandDisplay;
-    QString key = platform + QLatin1Char('_') + QString::fromLocal8Bit(display);
-    // A display name may hold a host and a slash; the socket's name may not.
-    key.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._:-]")), QStringLiteral("_"));
-    return key;
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(ServiceName, ObjectPath, ApplicationInterface, QStringLiteral("Activate"));
+    call << QVariantMap();
+    // Events go on while waiting, so a copy in this same process (the tests) can answer.
+    const QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, CallWaitMs);
+    return reply.type() == QDBusMessage::ReplyMessage;
 }
 
 QString SingleInstance::runtimeFolder()
@@ -168,3 +137,5 @@ QString SingleInstance::privateFolderIn(const QString& base)
     ::close(fd);
     return own ? folder : QString();
 }
+
+#include "SingleInstance.moc"

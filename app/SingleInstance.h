@@ -1,40 +1,31 @@
 #pragma once
-#include <QByteArray>
-#include <QList>
+#include <QDBusConnection>
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
-
-// One running copy per user and display. A later start finds the running copy's socket in the user's runtime
-// folder, asks it to come to the front and ends; a socket a crashed run left behind is taken over.
+// One running copy per user session, as desktop programs have it: the first start owns a well-known name on the
+// session bus and answers the freedesktop Application interface there; a later start finds the name taken, asks its
+// owner to come to the front and ends. Without a session bus every start runs on its own and says nothing.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    enum class Role { First, Forwarded };
+    enum class Role { First, Forwarded, Alone };
 
-    // A caller says its one line at once; one that says nothing, too much or too slowly is dropped after this.
-    static constexpr int CallerWaitMs = 2000;
-    // Callers heard at once; a newer one drops the oldest, so idle ones cannot crowd out a real start.
-    static constexpr int MostCallers = 8;
+    static inline const QString ServiceName = QStringLiteral("org.dorvane.Dorvane");
+    static inline const QString ObjectPath = QStringLiteral("/org/dorvane/Dorvane");
+    // A running copy answers at once; this only bounds one that hangs.
+    static constexpr int CallWaitMs = 5000;
 
-    // `folder` is the user's own runtime folder (none: the program runs unguarded); `key` tells one display from
-    // another.
-    SingleInstance(const QString& folder, const QString& key, QObject* parent = nullptr);
+    // `bus` is the session bus, or a private bus in the tests.
+    explicit SingleInstance(const QDBusConnection& bus, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Owns the name from now on, or has told the running copy to show itself.
+    // Owns the name from now on, has asked the running copy to show itself, or found no bus to ask on.
     Role claim();
-    QString socketPath() const { return m_path; }
     // Gives the name up, so a start while this copy closes opens a window of its own instead of calling it.
     void release();
 
-    // The running session's display, as a name part ("xcb_:0", "wayland_wayland-0").
-    static QString displayKey();
-    // The same from the platform's name and the two display variables: each platform keys by its own display only.
-    static QString displayKey(const QString& platform, const QByteArray& x11Display, const QByteArray& waylandDisplay);
     // $XDG_RUNTIME_DIR, or the user's private folder in the temporary folder; empty when neither can be had. Asked
     // before the application object: without a session's folder the one found becomes $XDG_RUNTIME_DIR (a fresh one
     // of this run's own when someone else's lies at the name), so the toolkit neither makes its own nor warns.
@@ -44,14 +35,12 @@ public:
     static QString privateFolderIn(const QString& base);
 
 signals:
-    // A later start asked this copy to come to the front.
+    // A later start, or the desktop starting the program by its name, asked this copy to come to the front.
     void showRequested();
 
 private:
-    void accept();
-    void hear(QLocalSocket* caller);
+    bool askRunningCopy();
 
-    QString m_path;
-    QLocalServer* m_server = nullptr;
-    QList<QLocalSocket*> m_callers;
+    QDBusConnection m_bus;
+    bool m_owner = false;
 };

@@ -26,12 +26,14 @@ int main(int argc, char** argv)
     if (const std::optional<int> exported = exportcommand::runIfAsked(argc, argv))
         return *exported;
     // Before the application object, which otherwise looks for a runtime folder of its own and says so.
-    const QString runtimeFolder = SingleInstance::runtimeFolder();
+    SingleInstance::runtimeFolder();
     QApplication application(argc, argv);
+    // The desktop entry's name: Wayland's shells match the window to its entry and icon by it.
+    QGuiApplication::setDesktopFileName(SingleInstance::ServiceName);
     // The window lives on in the tray when hidden; only closing it ends the program.
     application.setQuitOnLastWindowClosed(false);
     // A second start brings the running window forward instead of opening another one.
-    SingleInstance instance(runtimeFolder, SingleInstance::displayKey());
+    SingleInstance instance(QDBusConnection::sessionBus());
     if (instance.claim() == SingleInstance::Role::Forwarded)
         return 0;
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &instance, &SingleInstance::release);

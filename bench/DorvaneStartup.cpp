@@ -3,6 +3,7 @@
 #include "Harness.h"
 #include "app/CalendarTexts.h"
 #include "app/HintTimings.h"
+#include "app/SingleInstance.h"
 #include "app/SystemServices.h"
 #include "app/TCalendar.h"
 #include "dialog/THome.h"
@@ -15,6 +16,10 @@ int main(int argc, char** argv)
     const bench::Options options = bench::parseOptions(argc, argv);
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
+    // As the program does: the running copy is looked for on the session bus before the window is built.
+    SingleInstance instance(QDBusConnection::sessionBus());
+    if (instance.claim() == SingleInstance::Role::Forwarded)
+        return 0;
     HintTimings::install(application);
 
     QTemporaryDir folder;

@@ -26,10 +26,14 @@ if(NOT EXISTS "${prefix}/prefs.cal")
 endif()
 
 set(DORVANE_EXEC "${CMAKE_INSTALL_PREFIX}/dorvane")
-configure_file("${DESKTOP_TEMPLATE}" "${data_home}/applications/dorvane.desktop" @ONLY)
+# Named as the program's name on the session bus, whose service file lets the desktop start it by that name.
+configure_file("${DESKTOP_TEMPLATE}" "${data_home}/applications/org.dorvane.Dorvane.desktop" @ONLY)
+configure_file("${SERVICE_TEMPLATE}" "${data_home}/dbus-1/services/org.dorvane.Dorvane.service" @ONLY)
+# The entry's name of earlier versions would show the program twice in the menu.
+file(REMOVE "${data_home}/applications/dorvane.desktop")
 file(COPY_FILE "${prefix}/dorvane.png" "${data_home}/icons/hicolor/32x32/apps/dorvane.png" RESULT copied)
 if(NOT copied EQUAL 0)
     file(MAKE_DIRECTORY "${data_home}/icons/hicolor/32x32/apps")
     file(COPY_FILE "${prefix}/dorvane.png" "${data_home}/icons/hicolor/32x32/apps/dorvane.png")
 endif()
-message(STATUS "Desktop entry: ${data_home}/applications/dorvane.desktop")
+message(STATUS "Desktop entry: ${data_home}/applications/org.dorvane.Dorvane.desktop")

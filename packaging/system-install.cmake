@@ -5,8 +5,13 @@ include(GNUInstallDirs)
 install(TARGETS dorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(DORVANE_EXEC "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/dorvane")
-configure_file(${PROJECT_SOURCE_DIR}/packaging/dorvane.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/dorvane.desktop @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/dorvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The entry is named as the program's name on the session bus, through which the desktop starts and activates it.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/org.dorvane.Dorvane.desktop.in
+               ${CMAKE_CURRENT_BINARY_DIR}/org.dorvane.Dorvane.desktop @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.dorvane.Dorvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/org.dorvane.Dorvane.service.in
+               ${CMAKE_CURRENT_BINARY_DIR}/org.dorvane.Dorvane.service @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.dorvane.Dorvane.service DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/services)
 # The icon at every size of the menus' theme (drawn by tools/makeToolbarPictures) and as shapes.
 foreach(size 16 22 24 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/dorvane-${size}.png

@@ -13,6 +13,7 @@ packages=(
     libnova-dev python3-ephem xclip poppler-utils
     libical-dev
     dpkg-dev appstream lintian desktop-file-utils file
+    dbus-daemon dbus-bin
 )
 
 # One query for all; a package only known from leftover configuration files counts as missing.

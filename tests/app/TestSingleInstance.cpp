@@ -1,171 +1,122 @@
-// One running copy per user and display, tried with two guards in one process; the display's key as each platform
-// names its own display.
+// One running copy per session bus, tried on a private bus with several connections in one process; the runtime
+// folder the program makes for itself when the session has none.
 #include "app/SingleInstance.h"
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
-#include <QRegularExpression>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
-#include <memory>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
-
-namespace {
-// A socket file as a crashed run leaves it: bound once, nobody listening any more.
-bool leaveDeadSocket(const QString& path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0)
-        return false;
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    if (size_t(name.size()) >= sizeof address.sun_path) {
-        ::close(fd);
-        return false;
-    }
-    std::copy(name.begin(), name.end(), address.sun_path);
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
-}
-} // namespace
 
 class TestSingleInstance : public QObject
 {
     Q_OBJECT
 private slots:
-    void testSecondStartIsForwarded_data();
-    void testSecondStartIsForwarded();
-    void testTheNameIsFreeAgainAfterTheFirstEnds_data();
-    void testTheNameIsFreeAgainAfterTheFirstEnds();
-    void testCallersThatAreNoStart_data();
-    void testCallersThatAreNoStart();
+    void initTestCase();
+    void cleanupTestCase();
+    void testASecondStart_data();
+    void testASecondStart();
+    void testTheDesktopActivatesByName();
     void testPrivateFolder_data();
     void testPrivateFolder();
     void testNoRuntimeFolderAndALinkInTheWay();
-    void testTheKeyNamesThePlatformsOwnDisplay_data();
-    void testTheKeyNamesThePlatformsOwnDisplay();
+
+private:
+    QDBusConnection connection(const QString& name);
+
+    QProcess m_daemon;
+    QString m_address;
+    int m_connections = 0;
 };
 
-void TestSingleInstance::testSecondStartIsForwarded_data()
+void TestSingleInstance::initTestCase()
 {
-    QTest::addColumn<QString>("leftOver"); // what lies at the socket's place before the first start
-    QTest::addColumn<QString>("secondKey");
-    QTest::addColumn<bool>("forwarded");
-    QTest::newRow("a second start on the same display") << ""
-                                                        << "xcb_:0" << true;
-    QTest::newRow("a socket left by a crashed run") << "dead socket"
-                                                    << "xcb_:0" << true;
-    QTest::newRow("a plain file in the way") << "file"
-                                             << "xcb_:0" << true;
-    QTest::newRow("another display runs its own copy") << ""
-                                                       << "xcb_:1" << false;
+    if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+        QFAIL("dbus-daemon is missing (scripts/install-deps.sh installs it)");
+    m_daemon.start(QStringLiteral("dbus-daemon"),
+                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    QVERIFY(m_daemon.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(m_daemon.canReadLine(), 10000);
+    m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+    QVERIFY(!m_address.isEmpty());
 }
 
-void TestSingleInstance::testSecondStartIsForwarded()
+void TestSingleInstance::cleanupTestCase()
 {
-    QFETCH(QString, leftOver);
-    QFETCH(QString, secondKey);
-    QFETCH(bool, forwarded);
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    SingleInstance first(folder.path(), QStringLiteral("xcb_:0"));
-    if (leftOver == QLatin1String("dead socket")) {
-        QVERIFY(leaveDeadSocket(first.socketPath()));
-    } else if (leftOver == QLatin1String("file")) {
-        QFile file(first.socketPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
+    m_daemon.kill();
+    m_daemon.waitForFinished();
+}
+
+// A fresh client of the private bus: a start of the program of its own.
+QDBusConnection TestSingleInstance::connection(const QString& name)
+{
+    return QDBusConnection::connectToBus(m_address, name + QString::number(++m_connections));
+}
+
+void TestSingleInstance::testASecondStart_data()
+{
+    QTest::addColumn<QString>("holder"); // who holds the name when the second start comes
+    QTest::addColumn<int>("role");       // the second start's
+    QTest::addColumn<int>("shown");      // how often the first copy is asked to the front
+    using R = SingleInstance::Role;
+    QTest::newRow("a running copy: asked to the front, the start ends") << "running" << int(R::Forwarded) << 1;
+    QTest::newRow("a copy that gave the name up while closing") << "released" << int(R::First) << 0;
+    QTest::newRow("no one: the start is the first") << "nobody" << int(R::First) << 0;
+    QTest::newRow("a holder that does not answer: runs on its own") << "silent" << int(R::Alone) << 0;
+    QTest::newRow("no session bus: runs on its own, says nothing") << "no bus" << int(R::Alone) << 0;
+}
+
+void TestSingleInstance::testASecondStart()
+{
+    QFETCH(QString, holder);
+    QFETCH(int, role);
+    QFETCH(int, shown);
+    SingleInstance first(connection(QStringLiteral("first")));
+    QSignalSpy firstShown(&first, &SingleInstance::showRequested);
+    QDBusConnection silent = connection(QStringLiteral("silent"));
+    if (holder == QLatin1String("running") || holder == QLatin1String("released"))
+        QCOMPARE(first.claim(), SingleInstance::Role::First);
+    if (holder == QLatin1String("released"))
+        first.release();
+    if (holder == QLatin1String("silent"))
+        QVERIFY(silent.registerService(SingleInstance::ServiceName));
+    const QDBusConnection bus =
+        holder == QLatin1String("no bus")
+            ? QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("nowhere"))
+            : connection(QStringLiteral("second"));
+    SingleInstance second(bus);
+    QCOMPARE(int(second.claim()), role);
+    QCOMPARE(firstShown.count(), shown);
+    silent.unregisterService(SingleInstance::ServiceName);
+}
+
+// The desktop starts the program by its name and calls Activate, as it does for every entry marked as activatable
+// on the bus; a third start after the first ended owns the name again.
+void TestSingleInstance::testTheDesktopActivatesByName()
+{
+    QDBusConnection desktop = connection(QStringLiteral("desktop"));
+    {
+        SingleInstance running(connection(QStringLiteral("running")));
+        QCOMPARE(running.claim(), SingleInstance::Role::First);
+        QSignalSpy shown(&running, &SingleInstance::showRequested);
+        for (const QString& method : {QStringLiteral("Activate"), QStringLiteral("Open")}) {
+            QDBusMessage call = QDBusMessage::createMethodCall(SingleInstance::ServiceName, SingleInstance::ObjectPath,
+                                                               QStringLiteral("org.freedesktop.Application"), method);
+            if (method == QLatin1String("Open"))
+                call << QStringList();
+            call << QVariantMap();
+            QCOMPARE(desktop.call(call, QDBus::BlockWithGui, 5000).type(), QDBusMessage::ReplyMessage);
+        }
+        QCOMPARE(shown.count(), 2);
     }
-    QCOMPARE(first.claim(), SingleInstance::Role::First);
-    QSignalSpy shown(&first, &SingleInstance::showRequested);
-
-    SingleInstance second(folder.path(), secondKey);
-    QCOMPARE(second.claim() == SingleInstance::Role::Forwarded, forwarded);
-    if (forwarded) {
-        QTRY_COMPARE(shown.count(), 1);
-        // A third start is told the same, and asks once more.
-        SingleInstance third(folder.path(), QStringLiteral("xcb_:0"));
-        QCOMPARE(third.claim(), SingleInstance::Role::Forwarded);
-        QTRY_COMPARE(shown.count(), 2);
-    } else {
-        QTest::qWait(50);
-        QCOMPARE(shown.count(), 0);
-    }
-}
-
-void TestSingleInstance::testTheNameIsFreeAgainAfterTheFirstEnds_data()
-{
-    QTest::addColumn<bool>("stillThere"); // the first copy still exists, closing, when the next one starts
-    QTest::newRow("ended") << false;
-    QTest::newRow("closing") << true;
-}
-
-void TestSingleInstance::testTheNameIsFreeAgainAfterTheFirstEnds()
-{
-    QFETCH(bool, stillThere);
-    QTemporaryDir folder;
-    auto first = std::make_unique<SingleInstance>(folder.path(), QStringLiteral("xcb_:0"));
-    QCOMPARE(first->claim(), SingleInstance::Role::First);
-    if (stillThere)
-        first->release();
-    else
-        first.reset();
-    SingleInstance next(folder.path(), QStringLiteral("xcb_:0"));
-    QCOMPARE(next.claim(), SingleInstance::Role::First);
-}
-
-// A caller that says too much, too little or too slowly is dropped, holds no memory of the running copy's, and a
-// real start is still heard meanwhile.
-void TestSingleInstance::testCallersThatAreNoStart_data()
-{
-    QTest::addColumn<int>("callers");
-    QTest::addColumn<QByteArray>("said");
-    QTest::addColumn<bool>("droppedAtOnce"); // else when their time is up
-    QTest::newRow("a megabyte without a line's end") << 1 << QByteArray(1 << 20, 'x') << true;
-    QTest::newRow("a long line") << 1 << QByteArray("show me everything\n") << true;
-    QTest::newRow("half a line, then nothing") << 1 << QByteArray("sh") << false;
-    QTest::newRow("silent") << 1 << QByteArray() << false;
-    QTest::newRow("two hundred silent ones") << 200 << QByteArray() << false;
-}
-
-void TestSingleInstance::testCallersThatAreNoStart()
-{
-    QFETCH(int, callers);
-    QFETCH(QByteArray, said);
-    QFETCH(bool, droppedAtOnce);
-    QTemporaryDir folder;
-    SingleInstance first(folder.path(), QStringLiteral("xcb_:0"));
-    QCOMPARE(first.claim(), SingleInstance::Role::First);
-    QSignalSpy shown(&first, &SingleInstance::showRequested);
-    std::vector<std::unique_ptr<QLocalSocket>> sockets;
-    for (int i = 0; i < callers; ++i) {
-        sockets.push_back(std::make_unique<QLocalSocket>());
-        sockets.back()->connectToServer(first.socketPath());
-        QVERIFY(sockets.back()->waitForConnected(1000));
-        if (!said.isEmpty())
-            sockets.back()->write(said);
-        // The running copy takes each call as it comes, as its event loop would.
-        QCoreApplication::processEvents();
-    }
-    const auto connected = [&sockets] {
-        return std::count_if(sockets.begin(), sockets.end(),
-                             [](const auto& socket) { return socket->state() == QLocalSocket::ConnectedState; });
-    };
-    // Never more than a few heard at once.
-    QTRY_VERIFY(connected() <= SingleInstance::MostCallers);
-    if (droppedAtOnce)
-        QTRY_COMPARE_WITH_TIMEOUT(connected(), 0, SingleInstance::CallerWaitMs / 2);
-    SingleInstance second(folder.path(), QStringLiteral("xcb_:0"));
-    QCOMPARE(second.claim(), SingleInstance::Role::Forwarded);
-    QTRY_COMPARE(shown.count(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(connected(), 0, SingleInstance::CallerWaitMs * 3);
+    SingleInstance after(connection(QStringLiteral("after")));
+    QCOMPARE(after.claim(), SingleInstance::Role::First);
 }
 
 void TestSingleInstance::testPrivateFolder_data()
@@ -255,35 +206,6 @@ void TestSingleInstance::testNoRuntimeFolderAndALinkInTheWay()
     struct stat status = {};
     QCOMPARE(::stat(QFile::encodeName(victim).constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 0777), 0755);
-    // Unguarded, the start goes on as the first.
-    SingleInstance unguarded(folder, QStringLiteral("xcb_:0"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no private runtime folder"));
-    QCOMPARE(unguarded.claim(), SingleInstance::Role::First);
-}
-
-void TestSingleInstance::testTheKeyNamesThePlatformsOwnDisplay_data()
-{
-    QTest::addColumn<QString>("platform");
-    QTest::addColumn<QString>("expected");
-    // An X server's DISPLAY stays set under Wayland (Xwayland): a key taken from it would let a copy on the X
-    // display and one on the Wayland display take each other for the same.
-    QTest::newRow("X11: its DISPLAY") << "xcb"
-                                      << "xcb_:0";
-    QTest::newRow("Wayland: the compositor's socket, not DISPLAY") << "wayland"
-                                                                   << "wayland_wayland-1";
-    QTest::newRow("Wayland with decorations named: the same") << "wayland-egl"
-                                                              << "wayland-egl_wayland-1";
-    QTest::newRow("no display at all: neither variable") << "offscreen"
-                                                         << "offscreen_";
-}
-
-void TestSingleInstance::testTheKeyNamesThePlatformsOwnDisplay()
-{
-    QFETCH(QString, platform);
-    QFETCH(QString, expected);
-    QCOMPARE(SingleInstance::displayKey(platform, ":0", "wayland-1"), expected);
-    // A remote display's host and slash never reach the socket's name.
-    QVERIFY(!SingleInstance::displayKey(platform, "host/unix:0", "../w").contains(QLatin1Char('/')));
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -14,9 +14,18 @@ harness_cleanup()
     if declare -F harness_tidy >/dev/null; then
         harness_tidy
     fi
+    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
     rm -rf "$work"
 }
 trap harness_cleanup EXIT
+# A session bus of the run's own, as a desktop has one: the programs started here find each other on it, and never
+# a copy running on the bus of the desktop the checks are started from.
+bus_pid=
+if command -v dbus-daemon >/dev/null; then
+    DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/bus.pid")
+    export DBUS_SESSION_BUS_ADDRESS
+    bus_pid=$(cat "$work/bus.pid")
+fi
 trap 'exit 130' INT TERM
 
 started=$SECONDS

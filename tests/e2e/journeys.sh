@@ -1023,7 +1023,19 @@ journey_second_start()
         check 16 "over another application: the second start ends" wait_for 10 second_ended
         active() { [ "$(xdotool getactivewindow 2>/dev/null)" == "$window" ]; }
         check 16 "the running window is the active one again" wait_for 5 active
-        # A crash leaves the socket behind; the next start must not take it for a running copy.
+        # The session bus answers a second start; the local network library is not loaded for it.
+        check 16 "no network library in the running program" bash -c '! grep -q libQt6Network "/proc/$0/maps"' "$first"
+        # Without a session bus there is no one to ask: the start runs on its own, as before the bus.
+        local alone
+        alone=$(program_folder alone 00 $'W\xb097.45' $'N\xb030.15' -6)
+        (cd "$alone" && DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus exec ./dorvane) >"$work/alone.log" 2>&1 &
+        second=$!
+        pids+=("$second")
+        alone_window() { xdotool search --all --onlyvisible --pid "$second" --name '^Dorvane   Today:' >/dev/null 2>&1; }
+        check 16 "without a session bus a start opens its own window" wait_for 30 alone_window
+        check 16 "and says nothing" test ! -s "$work/alone.log"
+        kill "$second" 2>/dev/null && wait "$second" 2>/dev/null
+        # A crash ends the copy's hold on its name; the next start must not take the name for a running copy.
         kill -KILL "$first" 2>/dev/null
         wait "$first" 2>/dev/null
         app=

@@ -46,11 +46,12 @@ echo "      package: $deb"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 has() { grep -qx "$1" <<<"$contents"; }
 check "the program in /usr/bin" has ./usr/bin/dorvane
-check "the desktop entry" has ./usr/share/applications/dorvane.desktop
+check "the desktop entry" has ./usr/share/applications/org.dorvane.Dorvane.desktop
 for size in 16 22 24 32 48 64 128 256; do
     check "the icon at ${size}x$size in the hicolor theme" has ./usr/share/icons/hicolor/${size}x$size/apps/dorvane.png
 done
 check "the scalable icon" has ./usr/share/icons/hicolor/scalable/apps/dorvane.svg
+check "the session bus's service file" has ./usr/share/dbus-1/services/org.dorvane.Dorvane.service
 check "the manual page" has ./usr/share/man/man1/dorvane.1.gz
 check "the copyright file" has ./usr/share/doc/dorvane/copyright
 check "the changelog" has ./usr/share/doc/dorvane/changelog.gz
@@ -73,7 +74,7 @@ check "the metadata has screenshots, addresses, developer, release notes and bra
         grep -qF "$tag" "$0" || { echo "      missing $tag"; exit 1; }; done' "$metainfo"
 check "desktop-file-validate accepts the desktop entry with nothing to say" bash -c \
     'out=$(desktop-file-validate "$0" 2>&1) && [ -z "$out" ] || { echo "$out"; exit 1; }' \
-    "$work/unpacked/usr/share/applications/dorvane.desktop"
+    "$work/unpacked/usr/share/applications/org.dorvane.Dorvane.desktop"
 check "the licence is the GPL, version 3 or later, in the copyright file and the metadata" bash -c \
     'grep -qx "License: GPL-3+" "$0" && grep -q "/usr/share/common-licenses/GPL-3" "$0" &&
         grep -q "<project_license>GPL-3.0-or-later</project_license>" "$1" && ! grep -q LicenseRef "$0" "$1"' \
@@ -85,8 +86,11 @@ sed 's/^/      lintian: /' "$work/lintian.log"
 check "lintian finds no error or warning" test "$lintian_status" -eq 0
 check "the program is stripped" bash -c \
     '! file -L "$0" | grep -q "not stripped"' "$work/unpacked/usr/bin/dorvane"
-check "the desktop entry runs /usr/bin/dorvane" \
-    grep -qx 'Exec="/usr/bin/dorvane"' "$work/unpacked/usr/share/applications/dorvane.desktop"
+check "the desktop entry runs /usr/bin/dorvane, activated through the session bus" bash -c \
+    'grep -qx "Exec=\"/usr/bin/dorvane\"" "$0" && grep -qx DBusActivatable=true "$0"' \
+    "$work/unpacked/usr/share/applications/org.dorvane.Dorvane.desktop"
+check "the bus starts /usr/bin/dorvane by its name" grep -qx 'Exec="/usr/bin/dorvane"' \
+    "$work/unpacked/usr/share/dbus-1/services/org.dorvane.Dorvane.service"
 
 # ---- Installed, started by an ordinary user
 check "dpkg installs the package" dpkg -i "$deb"

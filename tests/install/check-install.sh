@@ -12,7 +12,9 @@ check() { if eval "$2"; then passed=$((passed+1)); else failed=$((failed+1)); ec
 TZ=UTC cmake --install "$build" --prefix "$prefix" >/dev/null
 check "program installed" "[ -x '$prefix/dorvane' ]"
 check "the sample preferences beside it in UTC" "[ -f '$prefix/prefs.cal' ] && cmp -s '$prefix/prefs.cal' '$source_dir/assets/prefs.cal.default'"
-check "desktop entry runs the installed program" "grep -qx 'Exec=\"$prefix/dorvane\"' '$DORVANE_DATA_HOME/applications/dorvane.desktop'"
+check "desktop entry runs the installed program" "grep -qx 'Exec=\"$prefix/dorvane\"' '$DORVANE_DATA_HOME/applications/org.dorvane.Dorvane.desktop'"
+check "the session bus starts the installed program by its name" \
+    "grep -qx 'Exec=\"$prefix/dorvane\"' '$DORVANE_DATA_HOME/dbus-1/services/org.dorvane.Dorvane.service'"
 check "icon in the hicolor theme" "[ -f '$DORVANE_DATA_HOME/icons/hicolor/32x32/apps/dorvane.png' ]"
 TZ=Europe/Berlin cmake --install "$build" --prefix "$work/berlin" >/dev/null
 check "Berlin's zone and place in Berlin" \
@@ -22,7 +24,8 @@ TZ=Europe/Berlin cmake --install "$build" --prefix "$prefix" >/dev/null
 check "a reinstall keeps the user's preferences" "[ \"\$(head -c 2 '$prefix/prefs.cal')\" = 11 ]"
 bash "$source_dir/scripts/uninstall.sh" "$prefix" >/dev/null
 check "uninstall removes the program" "[ ! -e '$prefix/dorvane' ]"
-check "uninstall removes the desktop entry" "[ ! -e '$DORVANE_DATA_HOME/applications/dorvane.desktop' ]"
+check "uninstall removes the desktop entry and the bus's service file" \
+    "[ ! -e '$DORVANE_DATA_HOME/applications/org.dorvane.Dorvane.desktop' ] && [ ! -e '$DORVANE_DATA_HOME/dbus-1/services/org.dorvane.Dorvane.service' ]"
 check "uninstall keeps the preferences" "[ -f '$prefix/prefs.cal' ]"
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
