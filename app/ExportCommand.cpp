@@ -149,14 +149,4 @@ int run(int& argc, char** argv)
     return Written;
 }
 
-std::optional<int> runIfAsked(int& argc, char** argv)
-{
-    QStringList raw;
-    for (int i = 1; i < argc; ++i)
-        raw.append(QString::fromLocal8Bit(argv[i]));
-    if (!asked(raw))
-        return std::nullopt;
-    return run(argc, argv);
-}
-
 } // namespace exportcommand

@@ -42,7 +42,4 @@ SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& se
 // the window's state for the week rules, and writes neither.
 int run(int& argc, char** argv);
 
-// Runs an export when the command line asks for one and gives its exit code; nullopt for a normal start.
-std::optional<int> runIfAsked(int& argc, char** argv);
-
 } // namespace exportcommand
