@@ -2,9 +2,7 @@
 #include "app/ExportTexts.h"
 #include "app/SheetContentOf.h"
 #include "app/SheetMarks.h"
-#include "app/SkyPlaceOf.h"
 #include "app/WindowState.h"
-#include "prefs/PositionLine.h"
 #include "prefs/SettingsLocation.h"
 #include "runtime/FormatSettings.h"
 #include "translations/Translations.h"
@@ -106,13 +104,26 @@ Parsed parse(const QStringList& arguments, Paper defaultPaper)
     return parsed;
 }
 
-std::optional<int> runIfAsked(int& argc, char** argv)
+SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& settings, const QLocale& locale)
 {
-    QStringList raw;
-    for (int i = 1; i < argc; ++i)
-        raw.append(QString::fromLocal8Bit(argv[i]));
-    if (!asked(raw))
-        return std::nullopt;
+    Preferences preferences;
+    WindowState state;
+    if (!prefsPath.isEmpty()) {
+        PrefsStore store = PrefsStore::atPath(prefsPath, settings);
+        QString message;
+        if (store.load(&message))
+            preferences = store.value();
+        state = windowstate::read(windowstate::pathBeside(prefsPath));
+    }
+    // The page the window would print: its week rules, marks switch and calendar files.
+    PageChoices choices{state.weekStart, state.weekNumbering, state.marksShown, {}};
+    if (!state.calendarFiles.isEmpty())
+        choices.events = eventsOfFiles(state.calendarFiles, year);
+    return yearPageOf(year, preferences, settings, locale, choices);
+}
+
+int run(int& argc, char** argv)
+{
     // An export draws into memory only: no display is needed, and none is opened.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -129,27 +140,7 @@ std::optional<int> runIfAsked(int& argc, char** argv)
     rt::setFormatSettings(settings);
     // The file the window would read, found the same way; an export never writes it, not even a first start's.
     const SettingsLocation location = prefs::chooseSettingsLocation(QCoreApplication::applicationDirPath());
-    Preferences preferences;
-    WindowState state;
-    if (!location.path.isEmpty()) {
-        PrefsStore store = PrefsStore::atPath(location.path, settings);
-        QString message;
-        if (store.load(&message))
-            preferences = store.value();
-        state = windowstate::read(windowstate::pathBeside(location.path));
-    }
-    SheetContent content = sheetContentOf(parsed.request.year, preferences, settings, QLocale::system(),
-                                          state.weekStart, state.weekNumbering);
-    // The marks the window would show: the sky's at the position of the preferences unless switched off, and the
-    // days of the chosen calendar files.
-    const std::optional<double> latitude = prefs::latitudeOf(preferences.latitude, settings);
-    const std::optional<double> longitude = prefs::longitudeWestOf(preferences.longitude, settings);
-    const bool skyMarks = state.marksShown && latitude && longitude;
-    content.marks =
-        sheetMarksOf(skyMarks ? yearMarksOf(parsed.request.year, skyPlaceOf(preferences, *latitude, *longitude))
-                              : std::vector<YearMark>(),
-                     state.calendarFiles.isEmpty() ? std::function<QList<CalendarEvent>(const QDate&)>()
-                                                   : eventsOfFiles(state.calendarFiles, parsed.request.year));
+    const SheetContent content = pageOf(parsed.request.year, location.path, settings, QLocale::system());
     const YearExport::Result result = YearExport::write(content, parsed.request.file, parsed.request.paper);
     if (!result.written) {
         tellError(ExportTexts::CannotWrite(parsed.request.file, ExportTexts::ReasonOf(result.notAFile, result.reason)));

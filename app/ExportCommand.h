@@ -1,6 +1,8 @@
 #pragma once
 #include "print/Paper.h"
+#include "print/SheetContent.h"
 #include "print/YearExport.h"
+#include "runtime/FormatSettings.h"
 #include <QStringList>
 #include <optional>
 
@@ -32,8 +34,12 @@ bool asked(const QStringList& arguments);
 // The arguments (without the program's name) read; the paper is defaultPaper unless given.
 Parsed parse(const QStringList& arguments, Paper defaultPaper);
 
-// Runs an export when the command line asks for one and gives its exit code; nullopt for a normal start. Reads the
-// user's preferences for the place and the window's state for the week rules, and writes neither.
-std::optional<int> runIfAsked(int& argc, char** argv);
+// The page of a year as an export writes it: the preferences at prefsPath and the window's state beside them, both
+// only read; the defaults where either is missing or does not read.
+SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& settings, const QLocale& locale);
+
+// Runs the export the command line asks for and gives its exit code. Reads the user's preferences for the place and
+// the window's state for the week rules, and writes neither.
+int run(int& argc, char** argv);
 
 } // namespace exportcommand

@@ -17,6 +17,15 @@ class ExportTexts
     Q_DECLARE_TR_FUNCTIONS(ExportCommand)
 public:
     static QString Usage() { return tr("Usage: dorvane --export YEAR FILE.pdf|FILE.png [--paper a4|letter]"); }
+    static QString HelpOption() { return tr("Shows this help."); }
+    static QString VersionOption() { return tr("Shows the version."); }
+    static QString ExportValues() { return tr("YEAR FILE"); }
+    static QString ExportOption()
+    {
+        return tr("Writes the page of YEAR (1601 to 9999) to FILE, a .pdf or .png file, without a window.");
+    }
+    static QString PaperOption() { return tr("The paper of the export; the locale's when not given."); }
+    static QString UnknownArgument(const QString& text) { return tr("Unknown argument '%1'.").arg(text); }
     static QString NotAYear(const QString& text) { return tr("Not a year from 1601 to 9999: %1").arg(text); }
     static QString NotAFileKind(const QString& file) { return tr("Not a .pdf or .png file: %1").arg(file); }
     static QString NotAPaper(const QString& text) { return tr("Not a paper size (a4 or letter): %1").arg(text); }

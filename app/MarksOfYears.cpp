@@ -30,13 +30,6 @@ DayMarks MarksOfYears::dayMarks(const QDate& day)
     return {};
 }
 
-std::vector<YearMark> MarksOfYears::marksOfYear(int year)
-{
-    if (!m_years.hasPlace())
-        return {};
-    return m_years.marksOfYear(year);
-}
-
 void MarksOfYears::compute(int year)
 {
     if (m_computing.contains(year))

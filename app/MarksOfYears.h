@@ -18,8 +18,6 @@ public:
     // A new place forgets the years of the old one, and any still being computed for it.
     void setPlace(const SkyPlace& place);
     DayMarks dayMarks(const QDate& day);
-    // Every mark of a year at once, for a page: the one the grid has if it is ready, else computed here.
-    std::vector<YearMark> marksOfYear(int year);
     bool knows(int year) const { return m_years.knows(year); }
 
 signals:

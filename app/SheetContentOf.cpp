@@ -1,4 +1,6 @@
 #include "app/SheetContentOf.h"
+#include "app/SheetMarks.h"
+#include "app/SkyPlaceOf.h"
 #include "prefs/CoordinateText.h"
 #include "prefs/PositionLine.h"
 #include "zones/ZoneOffsets.h"
@@ -38,5 +40,20 @@ SheetContent sheetContentOf(int year, const Preferences& preferences, const Form
     content.locale = locale;
     content.firstDay = weeks::firstDayOf(firstDay, settings.firstDayOfWeek);
     content.numbering = numbering;
+    return content;
+}
+
+SheetContent yearPageOf(int year, const Preferences& preferences, const FormatSettings& settings, const QLocale& locale,
+                        const PageChoices& choices)
+{
+    SheetContent content = sheetContentOf(year, preferences, settings, locale, choices.firstDay, choices.numbering);
+    std::vector<YearMark> sky;
+    if (choices.skyMarksShown) {
+        // Only the place's clock moves a mark to another day; the position stands in where it reads.
+        const double latitude = prefs::latitudeOf(preferences.latitude, settings).value_or(0);
+        const double longitudeWest = prefs::longitudeWestOf(preferences.longitude, settings).value_or(0);
+        sky = yearMarksOf(year, skyPlaceOf(preferences, latitude, longitudeWest));
+    }
+    content.marks = sheetMarksOf(sky, choices.events);
     return content;
 }

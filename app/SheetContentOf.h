@@ -1,7 +1,9 @@
 #pragma once
+#include "calendars/CalendarEvent.h"
 #include "prefs/Preferences.h"
 #include "print/SheetContent.h"
 #include "runtime/FormatSettings.h"
+#include <functional>
 
 // The header's place line of a printed year: the position of the preferences as the toolbar reads it and the zone
 // ("52.52° N 13.41° E, Europe/Berlin", "30.15° N 97.45° W, UTC-6"); empty when a position line gives no number.
@@ -11,3 +13,19 @@ QString sheetPlaceOf(const Preferences& preferences, const FormatSettings& setti
 // the week is the one the settings give, as the window's calendars take it. No marks.
 SheetContent sheetContentOf(int year, const Preferences& preferences, const FormatSettings& settings,
                             const QLocale& locale, weeks::FirstDay firstDay, weeks::Numbering numbering);
+
+// What a year's page takes from the window's choices besides the preferences.
+struct PageChoices
+{
+    weeks::FirstDay firstDay = weeks::FirstDay::Locale;
+    weeks::Numbering numbering = weeks::Numbering::Iso;
+    bool skyMarksShown = true;
+    // The days of the user's calendars; none when empty.
+    std::function<QList<CalendarEvent>(const QDate&)> events;
+};
+
+// The year's page as the window prints it and the command line writes it: the place line, the week rules and the
+// marks the grid shows. The sky's marks fall on the days of the zone's clock, so a position line that does not read
+// empties the place line but takes no moon or season off the page, as it takes none off the grid.
+SheetContent yearPageOf(int year, const Preferences& preferences, const FormatSettings& settings, const QLocale& locale,
+                        const PageChoices& choices);

@@ -11,7 +11,6 @@
 #include "app/RememberedWindow.h"
 #include "app/Screens.h"
 #include "app/SheetContentOf.h"
-#include "app/SheetMarks.h"
 #include "app/SkyPlaceOf.h"
 #include "app/SkyWarmUp.h"
 #include "app/Toolbar.h"
@@ -90,12 +89,10 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
             &TCalendar::openDayPanel);
     m_printing = new YearPrinting(gate, this, [this](int year) {
-        SheetContent content = sheetContentOf(year, m_preferences.value(), rt::formatSettings(), QLocale(),
-                                              m_year->weekStart(), m_year->weekNumbering());
         // The page marks what the grid marks: the sky's marks unless switched off, and the user's events.
-        content.marks =
-            sheetMarksOf(m_year->skyMarksOfYear(year), [this](const QDate& day) { return m_calendars->eventsOn(day); });
-        return content;
+        const PageChoices choices{m_year->weekStart(), m_year->weekNumbering(), m_year->marksShown(),
+                                  [this](const QDate& day) { return m_calendars->eventsOn(day); }};
+        return yearPageOf(year, m_preferences.value(), rt::formatSettings(), QLocale(), choices);
     });
     const std::pair<QString, QKeySequence> paperCommands[] = {
         {ExportNames::PrintYear, QKeySequence(Qt::CTRL | Qt::Key_P)},

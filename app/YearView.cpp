@@ -330,11 +330,6 @@ DayMarks YearView::dayMarks(const QDate& day)
     return marks;
 }
 
-std::vector<YearMark> YearView::skyMarksOfYear(int year)
-{
-    return m_marksShown ? m_marks->marksOfYear(year) : std::vector<YearMark>();
-}
-
 void YearView::applyMarks()
 {
     // Switched off and without calendars, a calendar has no source of marks at all and paints as it always did.

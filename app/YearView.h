@@ -82,8 +82,6 @@ public:
     // The user's events changed: the calendars ask the hook again.
     void showEventMarks();
     DayMarks dayMarks(const QDate& day);
-    // The sky's marks of a year as the grid shows them: none while switched off.
-    std::vector<YearMark> skyMarksOfYear(int year);
     // Whether the year's marks are computed (they are drawn once they are).
     bool marksKnown(int year) const { return m_marks->knows(year); }
     // Where the Tab order goes on after the calendars.

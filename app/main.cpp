@@ -1,5 +1,5 @@
 #include "app/CalendarTexts.h"
-#include "app/ExportCommand.h"
+#include "app/CommandLine.h"
 #include "app/HintTimings.h"
 #include "app/QuitOnSignal.h"
 #include "app/Screens.h"
@@ -22,9 +22,9 @@ int main(int argc, char** argv)
 {
     // Before anything reads the local time: a TZ naming a file outside the zone database is no zone.
     zones::guardEnvironmentZone();
-    // "--export YEAR FILE" writes the year's page and ends without a window; any other start goes on as always.
-    if (const std::optional<int> exported = exportcommand::runIfAsked(argc, argv))
-        return *exported;
+    // "--export YEAR FILE", "--help" and "--version" answer and end without a window, as does a wrong argument.
+    if (const std::optional<int> answered = commandline::runIfAsked(argc, argv))
+        return *answered;
     // Before the application object, which otherwise looks for a runtime folder of its own and says so.
     SingleInstance::runtimeFolder();
     QApplication application(argc, argv);

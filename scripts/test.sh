@@ -42,24 +42,6 @@ build()
     tail -n 60 "$logs/$preset-configure.log" "$logs/$preset-build.log" 2>/dev/null
     return 1
 }
-# Lists the sources that differ from .clang-format's layout, with the number of places in each.
-format_check()
-{
-    local files unformatted
-    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-        mapfile -t files < <(git ls-files '*.cpp' '*.h')
-    else
-        mapfile -t files < <(find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
-    fi
-    unformatted=$(clang-format --dry-run "${files[@]}" 2>&1 | sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning: code should be clang-formatted.*/\1/p' |
-        uniq -c)
-    if [ -n "$unformatted" ]; then
-        echo "not formatted (fix with clang-format -i <file>):"
-        echo "$unformatted"
-        return 1
-    fi
-    echo "${#files[@]} sources formatted"
-}
 unit_tests()
 {
     build "$1" || return 1
@@ -71,7 +53,7 @@ unit_tests()
 smoke()
 {
     build release || return 1
-    bash scripts/e2e.sh build/release/app/dorvane build/e2e/screenshot-full.png 2>&1 | tee "$logs/smoke.log"
+    bash tests/e2e/smoke.sh build/release/app/dorvane build/e2e/screenshot-full.png 2>&1 | tee "$logs/smoke.log"
     local status=${PIPESTATUS[0]}
     notes+=("smoke: $(tail -n 1 "$logs/smoke.log")")
     return "$status"
@@ -110,7 +92,7 @@ fuzz()
 }
 
 stage deps bash scripts/install-deps.sh
-stage format format_check
+stage format bash scripts/check.sh --format-only
 stage dev unit_tests dev
 stage asan unit_tests asan
 stage smoke smoke

@@ -518,6 +518,30 @@
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>YEAR FILE</source>
+        <translation>JAHR DATEI</translation>
+    </message>
+    <message>
+        <source>Writes the page of YEAR (1601 to 9999) to FILE, a .pdf or .png file, without a window.</source>
+        <translation>Schreibt die Seite des Jahres JAHR (1601 bis 9999) in DATEI, eine .pdf- oder .png-Datei, ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>The paper of the export; the locale&apos;s when not given.</source>
+        <translation>Das Papierformat des Exports; ohne Angabe das der Region.</translation>
+    </message>
+    <message>
+        <source>Unknown argument &apos;%1&apos;.</source>
+        <translation>Unbekanntes Argument „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

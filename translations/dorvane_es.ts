@@ -518,6 +518,30 @@
         <source>not a regular file</source>
         <translation>no es un archivo normal</translation>
     </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>YEAR FILE</source>
+        <translation>AÑO ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Writes the page of YEAR (1601 to 9999) to FILE, a .pdf or .png file, without a window.</source>
+        <translation>Escribe la página del año AÑO (1601 a 9999) en ARCHIVO, un archivo .pdf o .png, sin ventana.</translation>
+    </message>
+    <message>
+        <source>The paper of the export; the locale&apos;s when not given.</source>
+        <translation>El tamaño de papel de la exportación; el de la región si no se indica.</translation>
+    </message>
+    <message>
+        <source>Unknown argument &apos;%1&apos;.</source>
+        <translation>Argumento desconocido: «%1».</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

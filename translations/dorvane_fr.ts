@@ -518,6 +518,30 @@
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>YEAR FILE</source>
+        <translation>ANNÉE FICHIER</translation>
+    </message>
+    <message>
+        <source>Writes the page of YEAR (1601 to 9999) to FILE, a .pdf or .png file, without a window.</source>
+        <translation>Écrit la page de l&apos;année ANNÉE (1601 à 9999) dans FICHIER, un fichier .pdf ou .png, sans fenêtre.</translation>
+    </message>
+    <message>
+        <source>The paper of the export; the locale&apos;s when not given.</source>
+        <translation>Le format de papier de l&apos;export ; celui de la région par défaut.</translation>
+    </message>
+    <message>
+        <source>Unknown argument &apos;%1&apos;.</source>
+        <translation>Argument inconnu : « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "app/ExportCommand.h"
 #include "app/ExportTexts.h"
 #include "app/YearPrinting.h"
 #include <QFileDialog>
@@ -62,6 +63,45 @@ private slots:
         const QString what = file.endsWith(".pdf") ? poppler("pdfinfo", file)
                                                    : QString("%1x%2").arg(pixels.width()).arg(pixels.height());
         QVERIFY2(what.contains(written.section(' ', 1)), qPrintable(what));
+    }
+
+    // The window's export and the command line's draw the same page from the same prefs.cal.
+    void testWindowAndCommandLineAgree_data()
+    {
+        QTest::addColumn<QByteArray>("prefs");
+        QTest::newRow("the position reads") << QByteArray("00\r\nW\xB0"
+                                                          "97.45\r\nN\xB0"
+                                                          "30.15\r\n-6\r\n");
+        QTest::newRow("a latitude that does not read") << QByteArray("00\r\nW\xB0"
+                                                                     "97.45\r\nN\xB0"
+                                                                     "abc\r\n-6\r\n");
+        QTest::newRow("a longitude that does not read, far east") << QByteArray("00\r\nE\xB0"
+                                                                                "1x\r\nS\xB0"
+                                                                                "33.87\r\n11\r\n");
+    }
+    void testWindowAndCommandLineAgree()
+    {
+        QFETCH(QByteArray, prefs);
+        App app(QDateTime(QDate(2026, 5, 15), QTime(10, 30)), prefs);
+        app.activate();
+        QTemporaryDir folder;
+        app.world.prompter.whileDialogOpen = [&](QDialog* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            QVERIFY(files);
+            files->selectNameFilter(YearPrinting::nameFilters().at(2)); // PNG, A4
+            files->selectFile(folder.filePath("window.png"));
+            dialog->accept();
+        };
+        app.find<QAction>(ExportNames::ExportYear)->trigger();
+        const QString commandLine = folder.filePath("command-line.png");
+        const SheetContent content =
+            exportcommand::pageOf(2026, app.folder.filePath(), rt::formatSettings(), QLocale());
+        QVERIFY(YearExport::write(content, commandLine, Paper::A4).written);
+        const QImage window(folder.filePath("window.png"));
+        QVERIFY(!window.isNull());
+        QVERIFY(window == QImage(commandLine));
+        // Both pages mark the year's moons, which fall on the same days wherever the position is.
+        QVERIFY(content.marks && content.marks(QDate(2026, 1, 3)).fullMoon);
     }
 
     void testPrint()

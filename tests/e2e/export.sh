@@ -44,4 +44,15 @@ code=0
 (ulimit -f 4 && trap '' XFSZ && run --export 2027 "$work/big.pdf") 2>"$work/err" >/dev/null || code=$?
 [ "$code" -eq 1 ] && grep -q 'File too large' "$work/err" && [ ! -e "$work/big.pdf" ] ||
     fail "--export beyond the size limit: $code, $(cat "$work/err")"
+
+# The other answers of the command line need no display either; a misspelt option opens no window.
+run --help >"$work/out" 2>"$work/err" && grep -q -- '--export <YEAR FILE>' "$work/out" && [ ! -s "$work/err" ] ||
+    fail "--help: $(cat "$work/err")"
+run --version >"$work/out" && grep -Eq '^Dorvane [0-9]' "$work/out" || fail "--version: $(cat "$work/out")"
+for refused in --exprot stray; do
+    code=0
+    timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_CONFIG_HOME= \
+        "$work/bin/dorvane" $refused 2027 "$work/year.pdf" 2>"$work/err" >/dev/null || code=$?
+    [ "$code" -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$refused: $code, $(cat "$work/err")"
+done
 echo "export without a display: ok"

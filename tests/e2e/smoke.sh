@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Real-window smoke test: runs the built program on a private X server with a window manager and a
 # notification-area host, and checks what a person would see.
-# Usage: scripts/e2e.sh [path/to/dorvane] [screenshot.png]
+# Usage: tests/e2e/smoke.sh [path/to/dorvane] [screenshot.png]
 set -uo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 binary=${1:-$root/build/release/app/dorvane}
 screenshot=${2:-$root/build/e2e/screenshot-full.png}
 
@@ -13,7 +13,7 @@ for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo import convert o
 done
 [ -x "$binary" ] || { echo "e2e: no program at $binary"; exit 2; }
 
-# shellcheck source=../tests/e2e/harness.sh
+# shellcheck source=harness.sh
 source "$root/tests/e2e/harness.sh" e2e
 
 # The program's folder is a fresh copy, so it reads and may write only its own prefs.cal.
@@ -23,8 +23,8 @@ cp "$root/assets/prefs.cal.default" "$work/program/prefs.cal"
 cp "$work/program/prefs.cal" "$work/prefs.before"
 
 # -displayfd lets the server choose a free display number, so parallel runs never collide.
-# shellcheck source=../tests/e2e/desktop.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/desktop.sh"
+# shellcheck source=desktop.sh
+source "$root/tests/e2e/desktop.sh"
 start_desktop e2e || exit 1
 
 export LC_ALL=C.UTF-8

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The quick check before a commit: the sources' format, then the Debug build and its tests. The real-window tests
+# (label e2e), the sanitizer build, the package and the fuzzing are left to scripts/test.sh, the full suite.
+# Usage: scripts/check.sh [--format-only] [ctest arguments, e.g. -R TestCommandLine]
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root" || exit 2
+
+# Lists the sources that differ from .clang-format's layout, with the number of places in each.
+format_check()
+{
+    local files unformatted
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        mapfile -t files < <(git ls-files '*.cpp' '*.h')
+    else
+        mapfile -t files < <(find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+    fi
+    unformatted=$(clang-format --dry-run "${files[@]}" 2>&1 | sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning: code should be clang-formatted.*/\1/p' |
+        uniq -c)
+    if [ -n "$unformatted" ]; then
+        echo "not formatted (fix with clang-format -i <file>):"
+        echo "$unformatted"
+        return 1
+    fi
+    echo "${#files[@]} sources formatted"
+}
+
+if [ "${1:-}" == "--format-only" ]; then
+    format_check
+    exit
+fi
+
+status=0
+format_check || status=1
+if cmake --preset dev >/dev/null && cmake --build --preset dev; then
+    ctest --preset dev -LE e2e "$@" || status=1
+else
+    echo "build of dev failed"
+    status=1
+fi
+[ "$status" -eq 0 ] && echo "check passed" || echo "check FAILED"
+exit "$status"
