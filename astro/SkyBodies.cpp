@@ -81,11 +81,29 @@ Position ofDate(ln_equ_posn j2000, double jde, double distanceKm)
     return {wrap360(equ.ra), equ.dec, distanceKm};
 }
 
+// The tides slow the moon: its mean longitude carries half the tidal acceleration times the square of the time.
+// libnova's lunar theory, ELP 2000-82B (Chapront-Touze and Chapront 1983), takes -23.8946"/cy^2 from JPL's DE200; the
+// laser ranging since gives -25.8"/cy^2 (JPL's DE403, and the ephemerides after it within 0.06). The difference grows
+// with the square of the centuries from 2000: by 2900 the theory's moon stood 77" ahead, and every new and full moon
+// came two and a half minutes early.
+constexpr double TheoryTidalAcceleration = -23.8946; // arc seconds per century squared
+constexpr double MeasuredTidalAcceleration = -25.8;
+constexpr double MoonMeanMotion = 1732559343.736 / 36525; // arc seconds per day
+
+// The moment at which the theory's moon stands where the moon of the measured acceleration stands at jde. Reading
+// the series then moves the mean longitude and the arguments of its terms alike, which a shift of the longitude
+// alone would not: the largest term (6.3 degrees) would be read at a place 77" off and move the phases by up to 20 s.
+double lunarTheoryMoment(double jde)
+{
+    const double t = (jde - J2000) / 36525;
+    return jde + (MeasuredTidalAcceleration - TheoryTidalAcceleration) / 2 * t * t / MoonMeanMotion;
+}
+
 // The moon on the ecliptic of J2000, geometric (no nutation).
 Ecliptic moonEclipticJ2000(double jde)
 {
     ln_rect_posn rect;
-    ln_get_lunar_geo_posn(jde, &rect, LunarPrecision);
+    ln_get_lunar_geo_posn(lunarTheoryMoment(jde), &rect, LunarPrecision);
     const double longitude = std::atan2(rect.Y, rect.X) / Radians;
     const double latitude = std::atan2(rect.Z, std::sqrt(rect.X * rect.X + rect.Y * rect.Y)) / Radians;
     return {wrap360(longitude), latitude, std::sqrt(rect.X * rect.X + rect.Y * rect.Y + rect.Z * rect.Z)};

@@ -9,6 +9,9 @@ Every 19th year from 1700 to 3000 is listed whole, from 25 December of the year 
 after, so a test can take the events whose local day falls in the year for a zone of either side of Greenwich.
 "year" is the sample year, "kind" one of new, full, march, june, september, december, and "ut" the moment as a
 Julian day of Universal Time as PyEphem gives it.
+
+PyEphem's moon changes to another lunar theory on 1 January 2950: from then on it stands 145" behind the moon of the
+day before, and its new and full moons come some five minutes later than the same theory's would have.
 """
 import ephem
 

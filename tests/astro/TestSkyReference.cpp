@@ -67,10 +67,21 @@ const Phase Phases[] = {{"newMoon", &DaySky::nextNewMoon},
                         {"firstQuarter", &DaySky::nextFirstQuarter},
                         {"fullMoon", &DaySky::nextFullMoon},
                         {"lastQuarter", &DaySky::nextLastQuarter}};
-// Half a minute to 2299; after, libnova's and PyEphem's moons part by up to two minutes.
+// Minutes allowed from a year on. Half a minute to 2299: from 2050 to 2150 the two programs extrapolate Terrestrial
+// minus Universal Time differently. A quarter of a minute after, to 2949. On 1 January 2950 PyEphem changes to another
+// lunar theory, whose moon stands 145" behind that of the day before: five minutes of a phase.
+const struct
+{
+    int fromYear;
+    double minutes;
+} PhaseTolerances[] = {{1700, 0.5}, {2300, 0.25}, {2950, 6}};
 double phaseToleranceMinutes(int year)
 {
-    return year < 2300 ? 0.5 : 2.5;
+    double minutes = 0;
+    for (const auto& row : PhaseTolerances)
+        if (year >= row.fromYear)
+            minutes = row.minutes;
+    return minutes;
 }
 constexpr double LitTolerance = 0.005; // the panel shows whole percents
 

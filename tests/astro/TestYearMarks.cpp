@@ -6,10 +6,8 @@
 #include <cmath>
 
 // The marks against PyEphem (tools/marksReference.py): every 19th year from 1700 to 3000, each new and full moon,
-// equinox and solstice of the year's local days, of the same kind, within about half a minute to 2299 and on the same
-// local day, at Greenwich and at Auckland, 12 or 13 hours east. Later the two lunar theories part (libnova's phases
-// come up to three minutes before PyEphem's by 2935, and PyEphem's own moons jump by four and a half minutes from 2935
-// to 2954 while its seasons do not), so three minutes are allowed there.
+// equinox and solstice of the year's local days, of the same kind, within the seconds below and on the same local day,
+// at Greenwich and at Auckland, 12 or 13 hours east.
 namespace {
 struct Reference
 {
@@ -17,11 +15,22 @@ struct Reference
     double ut = 0;
 };
 const QStringList KindNames{"new", "full", "march", "june", "september", "december"}; // the reference's words
-// Seconds allowed. Seasons take two more to 2299: from 2050 to 2150 the two programs extrapolate Terrestrial minus
-// Universal Time differently.
+// Seconds allowed from a year on. To 2299 half a minute, and two more for the seasons: from 2050 to 2150 the two
+// programs extrapolate Terrestrial minus Universal Time differently. From 2300 the moons within a quarter of a
+// minute. On 1 January 2950 PyEphem changes to another lunar theory, whose moon stands 145" behind that of the day
+// before, and its phases come five minutes later than its own of the years before; its seasons do not move.
+const struct
+{
+    int fromYear;
+    double moonSeconds, seasonSeconds;
+} Tolerances[] = {{1700, 30, 32}, {2300, 15, 32}, {2950, 360, 32}};
 double toleranceDays(int year, bool season = false)
 {
-    return (year >= 2300 ? 180.0 : season ? 32.0 : 30.0) / 86400;
+    double seconds = 0;
+    for (const auto& row : Tolerances)
+        if (year >= row.fromYear)
+            seconds = season ? row.seasonSeconds : row.moonSeconds;
+    return seconds / 86400;
 }
 
 QMap<int, QList<Reference>> readReference()

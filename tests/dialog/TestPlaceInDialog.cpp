@@ -186,6 +186,10 @@ void TestPlaceInDialog::testHalfAHundredthRoundsAwayFromZeroAsTyped_data()
                                                    << "13.405 E" << QString::fromUtf8("13.41° E")
                                                    << QByteArray("E\xB0"
                                                                  "13.41");
+    QTest::newRow("13.405 E where the point groups thousands") << "de_DE"
+                                                               << "13.405 E" << QString::fromUtf8("13,41° E")
+                                                               << QByteArray("E\xB0"
+                                                                             "13.41");
     QTest::newRow("1.005, held a hair below in binary") << "en_US"
                                                         << "1.005" << QString::fromUtf8("1.01° E")
                                                         << QByteArray("E\xB0"
