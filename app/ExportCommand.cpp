@@ -133,7 +133,7 @@ std::optional<int> runIfAsked(int& argc, char** argv)
     WindowState state;
     if (!location.path.isEmpty()) {
         PrefsStore store = PrefsStore::atPath(location.path, settings);
-        QString message;
+        Wording message;
         if (store.load(&message))
             preferences = store.value();
         state = windowstate::read(windowstate::pathBeside(location.path));
