@@ -1,4 +1,6 @@
 #pragma once
+#include "astro/SkyNames.h"
+#include "controls/SharedTexts.h"
 #include <QCoreApplication>
 #include <QString>
 
@@ -20,7 +22,7 @@ public:
 
     static QString Caption() { return tr("About Dorvane"); }
     static QString MenuAbout() { return tr("About Dorvane"); }
-    static QString LabelClose() { return tr("Close"); }
+    static QString LabelClose() { return sharedTexts::tr(sharedTexts::Close); }
     static QString Version() { return tr("Version %1"); }
     static QString Summary() { return tr("A year calendar with the sunrise, sunset and moon of the day."); }
 
@@ -43,10 +45,10 @@ public:
     }
     static QString Navy() { return tr("Navy: today's sunrise and sunset at your position."); }
 
-    static QString HeadingMarks() { return tr("Marks on the calendar"); }
-    static QString MarkNewMoon() { return tr("New moon"); }
-    static QString MarkFullMoon() { return tr("Full moon"); }
-    static QString MarkSeason() { return tr("Equinox or solstice"); }
+    static QString HeadingMarks() { return sharedTexts::tr(sharedTexts::MarksOnTheCalendar); }
+    static QString MarkNewMoon() { return QCoreApplication::translate(skyNames::Context, skyNames::NewMoon); }
+    static QString MarkFullMoon() { return QCoreApplication::translate(skyNames::Context, skyNames::FullMoon); }
+    static QString MarkSeason() { return QCoreApplication::translate(skyNames::Context, skyNames::Season); }
     static QString MarkEvents() { return tr("A day with your own events"); }
     static QString MarkToday() { return tr("Today: bold maroon on pale yellow"); }
     static QString MarksWhen()

@@ -1,4 +1,6 @@
 #pragma once
+#include "astro/SkyNames.h"
+#include "controls/SharedTexts.h"
 #include <QCoreApplication>
 #include <QString>
 
@@ -23,14 +25,14 @@ public:
     static QString MenuTray() { return tr("Tray"); }
     static QString MenuShow() { return tr("Show"); }
     static QString MenuHide() { return tr("Hide"); }
-    static QString MenuParameters() { return tr("Parameters"); }
+    static QString MenuParameters() { return sharedTexts::tr(sharedTexts::Parameters); }
     static QString MenuDayPanel() { return tr("Day panel"); }
-    static QString MenuMarks() { return tr("Marks on the calendar"); }
+    static QString MenuMarks() { return sharedTexts::tr(sharedTexts::MarksOnTheCalendar); }
     static QString MenuQuit() { return tr("Quit"); }
     static QString TipTray() { return tr("Dorvane\nToday: "); }
 
-    static QString HintSunrise() { return tr("Sunrise"); }
-    static QString HintSunset() { return tr("Sunset"); }
+    static QString HintSunrise() { return QCoreApplication::translate(skyNames::Context, skyNames::Sunrise); }
+    static QString HintSunset() { return QCoreApplication::translate(skyNames::Context, skyNames::Sunset); }
     static QString HintMoon() { return tr("Moon phase"); }
     static QString HintOnTop() { return tr("Always on top"); }
     static QString HintTray() { return tr("Tray"); }
@@ -41,10 +43,10 @@ public:
     static QString HintView() { return tr("Full or compact view"); }
     static QString HintCompactSize() { return tr("Compact size"); }
     static QString HintYearEntry() { return tr("Enter a year"); }
-    static QString HintClose() { return tr("Close"); }
-    static QString HintParameters() { return tr("Parameters"); }
+    static QString HintClose() { return sharedTexts::tr(sharedTexts::Close); }
+    static QString HintParameters() { return sharedTexts::tr(sharedTexts::Parameters); }
     // A hint followed by its shortcut: "%1 (%2)".
-    static QString HintWithKeys() { return tr("%1 (%2)"); }
+    static QString HintWithKeys() { return sharedTexts::tr(sharedTexts::WithBracketed); }
 
     // What a screen reader says of each control.
     static QString NamePrevious() { return tr("Previous year or month"); }
@@ -53,9 +55,9 @@ public:
     static QString NameView() { return tr("Full or compact view"); }
     static QString NameCompactSize() { return tr("Compact size"); }
     static QString NameYearEntry() { return tr("Enter a year"); }
-    static QString NameClose() { return tr("Close"); }
-    static QString NameWeekNumbers() { return tr("Week numbers"); }
-    static QString NameParameters() { return tr("Parameters"); }
+    static QString NameClose() { return sharedTexts::tr(sharedTexts::Close); }
+    static QString NameWeekNumbers() { return sharedTexts::tr(sharedTexts::WeekNumbers); }
+    static QString NameParameters() { return sharedTexts::tr(sharedTexts::Parameters); }
     static QString NameOnTop() { return tr("Always on top"); }
     static QString NameTray() { return tr("Tray"); }
     static QString NameToolbar() { return tr("Toolbar"); }
@@ -85,7 +87,7 @@ public:
     }
     static QString DescriptionOnTop() { return tr("Keeps the window above all others, or lets it go back among them"); }
     static QString DescriptionTray() { return tr("Hides the window behind its icon in the notification area"); }
-    static QString DescriptionWithKeys() { return tr("%1 (%2)"); }
+    static QString DescriptionWithKeys() { return sharedTexts::tr(sharedTexts::WithBracketed); }
     static QString DescriptionSunriseIcon() { return tr("Sunrise icon"); }
     static QString DescriptionSunsetIcon() { return tr("Sunset icon"); }
     static QString DescriptionSunrise() { return tr("Sunrise at your position on the day shown"); }
@@ -112,8 +114,8 @@ public:
     static QString SpokenPm() { return tr("PM"); }
     static QString SpokenNextDay() { return tr(", next day"); }
     static QString SpokenPreviousDay() { return tr(", previous day"); }
-    static QString SpokenDaysLater() { return tr(", %1 days later"); }
-    static QString SpokenDaysEarlier() { return tr(", %1 days earlier"); }
+    static QString SpokenDaysLater(int days) { return tr(", %n day(s) later", nullptr, days); }
+    static QString SpokenDaysEarlier(int days) { return tr(", %n day(s) earlier", nullptr, days); }
 
     static inline const QString PatternMonthTitle = QStringLiteral("mmmm yyyy");
     static inline const QString PatternSunDate = QStringLiteral("mm/dd/yyyy");

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/SharedTexts.h"
 #include <QCoreApplication>
 #include <QString>
 
@@ -22,7 +23,7 @@ public:
     static QString MenuItem() { return tr("Your calendars..."); }
     static QString ButtonAdd() { return tr("&Add..."); }
     static QString ButtonRemove() { return tr("&Remove"); }
-    static QString ButtonClose() { return tr("Close"); }
+    static QString ButtonClose() { return sharedTexts::tr(sharedTexts::Close); }
     static QString NameList() { return tr("Calendar files and what was read of each"); }
     static QString NameAdd() { return tr("Add calendar files"); }
     static QString NameRemove() { return tr("Remove the chosen calendar file"); }

@@ -1,5 +1,6 @@
 #include "app/DayPanel.h"
 #include "app/DayPanelPlacement.h"
+#include "controls/SharedTexts.h"
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -111,7 +112,7 @@ DayPanel::DayPanel(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
     copy->setObjectName(QStringLiteral("DayPanelCopy"));
     m_clear = new QPushButton(tr("C&lear first day"), this);
     m_clear->setObjectName(QStringLiteral("DayPanelClear"));
-    auto* close = new QPushButton(tr("Close"), this);
+    auto* close = new QPushButton(sharedTexts::tr(sharedTexts::Close), this);
     close->setObjectName(QStringLiteral("DayPanelClose"));
     buttons->addWidget(copy);
     buttons->addWidget(m_clear);

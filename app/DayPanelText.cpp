@@ -1,8 +1,10 @@
 #include "app/DayPanelText.h"
 #include "astro/CalendarArithmetic.h"
+#include "astro/SkyNames.h"
 #include "astro/SunReport.h"
+#include "controls/SharedTexts.h"
+#include "print/SheetTexts.h"
 #include "runtime/DateValue.h"
-#include "translations/Messages.h"
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
@@ -63,9 +65,14 @@ QString markName(YearMark::Kind kind)
     return QString();
 }
 
-QString plural(int n, const char* one, const char* many)
+QString daysText(int n)
 {
-    return (n == 1 ? DayPanelWords::tr(one) : DayPanelWords::tr(many)).arg(n);
+    return DayPanelWords::tr("%n day(s)", nullptr, n);
+}
+
+QString weeksText(int n)
+{
+    return DayPanelWords::tr("%n week(s)", nullptr, n);
 }
 } // namespace
 
@@ -87,20 +94,17 @@ QString spanInWords(const QDate& a, const QDate& b, const QLocale& locale)
                          : sameYear ? locale.toString(first, QStringLiteral("d MMMM"))
                                     : locale.toString(first, QStringLiteral("d MMMM yyyy"));
     const QString to = locale.toString(last, QStringLiteral("d MMMM yyyy"));
-    return plural(days, QT_TRANSLATE_NOOP("DayPanel", "%1 day"), QT_TRANSLATE_NOOP("DayPanel", "%1 days")) +
-           QLatin1Char(' ') + DayPanelWords::tr("from %1 to %2").arg(from, to);
+    return daysText(days) + QLatin1Char(' ') + DayPanelWords::tr("from %1 to %2").arg(from, to);
 }
 
 QString weeksInWords(int days)
 {
     const int weeks = days / 7, rest = days % 7;
     if (weeks == 0)
-        return plural(rest, QT_TRANSLATE_NOOP("DayPanel", "%1 day"), QT_TRANSLATE_NOOP("DayPanel", "%1 days"));
+        return daysText(rest);
     if (rest == 0)
-        return plural(weeks, QT_TRANSLATE_NOOP("DayPanel", "%1 week"), QT_TRANSLATE_NOOP("DayPanel", "%1 weeks"));
-    return DayPanelWords::tr("%1 and %2")
-        .arg(plural(weeks, QT_TRANSLATE_NOOP("DayPanel", "%1 week"), QT_TRANSLATE_NOOP("DayPanel", "%1 weeks")),
-             plural(rest, QT_TRANSLATE_NOOP("DayPanel", "%1 day"), QT_TRANSLATE_NOOP("DayPanel", "%1 days")));
+        return weeksText(weeks);
+    return DayPanelWords::tr("%1 and %2").arg(weeksText(weeks), daysText(rest));
 }
 
 QString changeInWords(double minutes)
@@ -141,9 +145,9 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         {DayPanelWords::tr("Astronomical dawn"), sky.astronomicalDawn, noDawn},
         {DayPanelWords::tr("Nautical dawn"), sky.nauticalDawn, noDawn},
         {DayPanelWords::tr("Civil dawn"), sky.civilDawn, noDawn},
-        {DayPanelWords::tr("Sunrise"), sky.sunrise, QString()},
+        {QCoreApplication::translate(skyNames::Context, skyNames::Sunrise), sky.sunrise, QString()},
         {DayPanelWords::tr("Solar noon"), sky.solarNoon, DayPanelWords::tr("none this day")},
-        {DayPanelWords::tr("Sunset"), sky.sunset, QString()},
+        {QCoreApplication::translate(skyNames::Context, skyNames::Sunset), sky.sunset, QString()},
         {DayPanelWords::tr("Civil dusk"), sky.civilDusk, noDusk},
         {DayPanelWords::tr("Nautical dusk"), sky.nauticalDusk, noDusk},
         {DayPanelWords::tr("Astronomical dusk"), sky.astronomicalDusk, noDusk},
@@ -186,7 +190,7 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         std::swap(moon[0], moon[1]);
     for (const Event& event : moon)
         lines.append({event.name, event.at ? momentText(*event.at, input) : event.none});
-    const QString phaseName = l10n::translatedMessage(moonPhaseName(moonPictureFor(sky.phase)));
+    const QString phaseName = moonPhaseName(moonPictureFor(sky.phase)).translated();
     lines.append({DayPanelWords::tr("Moon phase at 18:00"), phaseName});
     lines.append({DayPanelWords::tr("Moon lit"), locale.toString(sky.litFraction * 100, 'f', 0) + locale.percent()});
     lines.append(
@@ -214,17 +218,15 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
             std::abs(WeekNumber(rt::fromQDate(*input.spanFrom)) - WeekNumber(rt::fromQDate(*input.spanTo))) + 1;
         const int months = static_cast<int>(CountMonths(rt::fromQDate(*input.spanFrom), rt::fromQDate(*input.spanTo)));
         lines.append({DayPanelWords::tr("Span"), spanInWords(*input.spanFrom, *input.spanTo, locale)});
-        lines.append({DayPanelWords::tr("Counting both days"), plural(days + 1, QT_TRANSLATE_NOOP("DayPanel", "%1 day"),
-                                                                      QT_TRANSLATE_NOOP("DayPanel", "%1 days"))});
+        lines.append({DayPanelWords::tr("Counting both days"), daysText(days + 1)});
         lines.append({DayPanelWords::tr("Span in weeks"), weeksInWords(days)});
         lines.append({DayPanelWords::tr("Span weeks touched"), QString::number(weeksTouched)});
-        lines.append({DayPanelWords::tr("Months touched"), plural(months, QT_TRANSLATE_NOOP("DayPanel", "%1 month"),
-                                                                  QT_TRANSLATE_NOOP("DayPanel", "%1 months"))});
+        lines.append({DayPanelWords::tr("Months touched"), DayPanelWords::tr("%n month(s)", nullptr, months)});
     }
     for (const CalendarEvent& event :
          input.events.first(std::min<qsizetype>(input.events.size(), DayPanelEventsShown))) {
-        const QString what = DayPanelWords::tr("%1 (%2)").arg(event.title, event.calendarName);
-        lines.append({DayPanelWords::tr("Event"),
+        const QString what = sharedTexts::tr(sharedTexts::WithBracketed).arg(event.title, event.calendarName);
+        lines.append({SheetTexts::Event(),
                       event.start
                           ? DayPanelWords::tr("%1 %2").arg(
                                 timeText(QDateTime(sky.day, *event.start, Qt::UTC), input.military, locale), what)
@@ -233,7 +235,7 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     // A day of thousands of events: a line for each would take a window taller than any screen.
     if (input.events.size() > DayPanelEventsShown)
         lines.append(
-            {DayPanelWords::tr("Event"),
+            {SheetTexts::Event(),
              DayPanelWords::tr("and %Ln more", nullptr, static_cast<int>(input.events.size() - DayPanelEventsShown))});
     for (const QString& problem : input.calendarProblems)
         lines.append({DayPanelWords::tr("Calendar file"), problem});

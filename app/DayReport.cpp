@@ -57,7 +57,7 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
     const bool unknownZone = !preferences.zone.trimmed().isEmpty() && !knownZone;
     if (unknownZone)
         messages.append({SunReportMessage::Warning, zoneText::unknownZone(preferences.zone)});
-    const QString zoneMessage = unknownZone ? zoneText::unknownZone(preferences.zone) : QString();
+    const Wording zoneMessage = unknownZone ? zoneText::unknownZone(preferences.zone) : Wording();
     QStringList saidNow;
     // One damaged file is one box listing each thing wrong with it, ahead of what the day's sky says.
     Box faults{BoxGate::Box::Warning, {}};
@@ -65,13 +65,15 @@ DayReport::Shown DayReport::report(const Preferences& preferences, TDateTime day
         const bool aboutTheDay = message.kind == SunReportMessage::Plain;
         if (aboutTheDay && dayToldElsewhere)
             continue;
-        const QString key = (aboutTheDay ? input.dateText + QLatin1Char('|') : QString()) + story + message.text;
+        // Keyed by the English, shown in the running language.
+        const QString english = message.text.english();
+        const QString key = (aboutTheDay ? input.dateText + QLatin1Char('|') : QString()) + story + english;
         // One report says a thing once, though its two runs may both find it.
-        if (saidNow.contains(message.text))
+        if (saidNow.contains(english))
             continue;
-        saidNow.append(message.text);
+        saidNow.append(english);
         // The zone is the file's story, not the day's: said once per preferences, clicks included.
-        const BoxGate::Message said{message.text, key, !startedByUser || message.text == zoneMessage};
+        const BoxGate::Message said{message.text.translated(), key, !startedByUser || message.text == zoneMessage};
         if (aboutTheDay)
             shown.boxes.append({BoxGate::Box::Plain, {said}});
         else

@@ -110,7 +110,7 @@ SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& se
     WindowState state;
     if (!prefsPath.isEmpty()) {
         PrefsStore store = PrefsStore::atPath(prefsPath, settings);
-        QString message;
+        Wording message;
         if (store.load(&message))
             preferences = store.value();
         state = windowstate::read(windowstate::pathBeside(prefsPath));

@@ -36,6 +36,6 @@ QString spokenSunTime(int eventKind, const QString& shown)
     else if (dayOffset == -1)
         spoken += texts::SpokenPreviousDay();
     else if (dayOffset != 0)
-        spoken += dayOffset > 0 ? texts::SpokenDaysLater().arg(dayOffset) : texts::SpokenDaysEarlier().arg(-dayOffset);
+        spoken += dayOffset > 0 ? texts::SpokenDaysLater(dayOffset) : texts::SpokenDaysEarlier(-dayOffset);
     return spoken;
 }

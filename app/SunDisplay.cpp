@@ -14,7 +14,6 @@
 #include "runtime/BoxGate.h"
 #include "runtime/DateText.h"
 #include "runtime/Services.h"
-#include "translations/Messages.h"
 #include <QLabel>
 #include <QSet>
 #include <QTimer>
@@ -204,7 +203,7 @@ void SunDisplay::describeReport(int moonPicture)
     };
     m_label3->setAccessibleName(spoken(texts::HintSunrise(), 1, m_label3->text()));
     m_label4->setAccessibleName(spoken(texts::HintSunset(), 2, m_label4->text()));
-    const QString phase = l10n::translatedMessage(moonPhaseName(moonPicture));
+    const QString phase = moonPhaseName(moonPicture).translated();
     if (!phase.isEmpty() || m_image3->accessibleName().isEmpty())
         m_image3->setAccessibleName(phase.isEmpty() ? texts::HintMoon() : phase);
 }

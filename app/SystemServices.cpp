@@ -1,6 +1,5 @@
 #include "app/SystemServices.h"
 #include "app/WaylandSession.h"
-#include "translations/Messages.h"
 #include "zones/ZoneOffsets.h"
 #include <QAbstractButton>
 #include <QCursor>
@@ -55,7 +54,7 @@ private:
 
 void MessagePrompter::show(QMessageBox::Icon icon, const QString& text, Pointer* pointerOnOk)
 {
-    QMessageBox box(icon, QStringLiteral("Dorvane"), l10n::translatedMessage(text), QMessageBox::Ok, m_parent);
+    QMessageBox box(icon, QStringLiteral("Dorvane"), text, QMessageBox::Ok, m_parent);
     if (pointerOnOk && box.button(QMessageBox::Ok))
         new PointerOnButton(box.button(QMessageBox::Ok), *pointerOnOk);
     box.exec();

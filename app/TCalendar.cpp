@@ -234,14 +234,14 @@ void TCalendar::FormActivate()
         FirstActivationDone = true;
     }
     m_gate.activating([this] {
-        QString message;
+        Wording message;
         if (m_preferences.load(&message)) {
             m_sun->readMilitaryTime(m_preferences.value().militaryTime());
             // Reading only ever turns hints on; the dialog's switch turns them off.
             if (m_preferences.value().hints())
                 switchHints(*this, true);
         } else if (!message.isEmpty()) {
-            m_gate.show(BoxGate::Box::Error, message);
+            m_gate.show(BoxGate::Box::Error, message.translated());
         }
         m_sun->CalcSun(nowOf(m_services));
         m_year->placeAndFill(nowOf(m_services));

@@ -26,7 +26,7 @@ QString takePiece(QString& rest, const FormatSettings& settings)
 
 ConvertError notADate(const QString& dateText)
 {
-    return ConvertError(QStringLiteral("'%1' is not a valid date").arg(dateText));
+    return ConvertError(convertText::InvalidDate, dateText);
 }
 
 // "m.d.yyyy", its pieces in the reader's order: "5.3.2026" for 5 March under German, "3.5.2026" under English.

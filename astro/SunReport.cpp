@@ -1,5 +1,6 @@
 #include "astro/SunReport.h"
 #include "astro/MoonPhase.h"
+#include "astro/SkyNames.h"
 #include <cmath>
 
 namespace {
@@ -76,7 +77,7 @@ void runOnce(SunReportResult& result, const SunReportInput& input, double offset
     state.SunLongitude = input.longitude * -1;
     state.SunZoneOffset = offset;
     state.SunEventKind = kind;
-    for (const QString& text : SunRiseSet(state, input.dateText, input.MilitaryTime, settings))
+    for (const Wording& text : SunRiseSet(state, input.dateText, input.MilitaryTime, settings))
         result.messages.append({SunReportMessage::Plain, text});
 }
 
@@ -124,25 +125,26 @@ int moonPictureOn(TDateTime day)
     return moonPictureFor(moonPhase(year, month, dayOfMonth, 18, 0, 0, 0));
 }
 
-QString moonPhaseName(int picture)
+Wording moonPhaseName(int picture)
 {
     // The pictures are the 28 steps of a lunation: a quarter, full and new moon are one step each, the crescents
     // and gibbous moons the six steps between them.
     if (picture < 1 || picture > 28)
-        return QString();
+        return Wording();
+    const char* name = skyNames::WaningCrescent;
     if (picture == 28)
-        return QStringLiteral("New moon");
-    if (picture == 7)
-        return QStringLiteral("First quarter");
-    if (picture == 14)
-        return QStringLiteral("Full moon");
-    if (picture == 21)
-        return QStringLiteral("Last quarter");
-    if (picture < 7)
-        return QStringLiteral("Waxing crescent");
-    if (picture < 14)
-        return QStringLiteral("Waxing gibbous");
-    if (picture < 21)
-        return QStringLiteral("Waning gibbous");
-    return QStringLiteral("Waning crescent");
+        name = skyNames::NewMoon;
+    else if (picture == 7)
+        name = skyNames::FirstQuarter;
+    else if (picture == 14)
+        name = skyNames::FullMoon;
+    else if (picture == 21)
+        name = skyNames::LastQuarter;
+    else if (picture < 7)
+        name = skyNames::WaxingCrescent;
+    else if (picture < 14)
+        name = skyNames::WaxingGibbous;
+    else if (picture < 21)
+        name = skyNames::WaningGibbous;
+    return Wording(skyNames::Context, name);
 }

@@ -7,7 +7,7 @@
 
 // Texts of the report's boxes.
 namespace sunReportText {
-inline const QString InvalidOffset = QStringLiteral("Invalid GMT offset in preferences.");
+inline const Wording InvalidOffset{"SunReport", QT_TRANSLATE_NOOP("SunReport", "Invalid GMT offset in preferences.")};
 // The label of an event the day does not have (midnight sun, polar night): an earlier day's time would read as
 // this day's.
 inline const QString NoEvent = QStringLiteral("\u2013");
@@ -30,7 +30,7 @@ struct SunReportInput
 struct SunReportMessage
 {
     enum Kind { Warning, Plain } kind;
-    QString text;
+    Wording text;
 };
 
 struct SunReportResult
@@ -51,4 +51,4 @@ int moonPictureFor(long double phase);
 // The picture for a day: the phase at 18:00 of that day.
 int moonPictureOn(TDateTime day);
 // What picture 1..28 shows, in words ("Waxing crescent", "Full moon"); empty for any other number.
-QString moonPhaseName(int picture);
+Wording moonPhaseName(int picture);

@@ -195,9 +195,9 @@ QString sunEventText(int eventKind, int MilitaryTime, int hh, int mm)
     return formEventText(eventKind, MilitaryTime, hh, mm).view();
 }
 
-QStringList SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime, const FormatSettings& settings)
+QList<Wording> SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime, const FormatSettings& settings)
 {
-    QStringList messages;
+    QList<Wording> messages;
     if (state.SunLongitude == 0 || state.SunLatitude == 0)
         return messages;
 

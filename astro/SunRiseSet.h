@@ -1,7 +1,9 @@
 #pragma once
 #include "runtime/FormatSettings.h"
+#include "runtime/Wording.h"
+#include <QList>
 #include <QString>
-#include <QStringList>
+#include <QtGlobal>
 
 // Inputs and results of the sunrise/sunset scan, kept by the main window for the whole run.
 struct SunState
@@ -17,11 +19,11 @@ struct SunState
     bool setFound = false;
 };
 
-// Texts of the plain boxes SunRiseSet asks for.
+// Texts of the plain boxes SunRiseSet asks for, and of the report's own box.
 namespace sunText {
-inline const QString UpOrDownAllDay = QStringLiteral("Sun up or down all day");
-inline const QString NoSunrise = QStringLiteral("No sunrise this date");
-inline const QString NoSunset = QStringLiteral("No sunset this date");
+inline const Wording UpOrDownAllDay{"SunReport", QT_TRANSLATE_NOOP("SunReport", "Sun up or down all day")};
+inline const Wording NoSunrise{"SunReport", QT_TRANSLATE_NOOP("SunReport", "No sunrise this date")};
+inline const Wording NoSunset{"SunReport", QT_TRANSLATE_NOOP("SunReport", "No sunset this date")};
 } // namespace sunText
 
 // Scans the 24 hours from the scan start of dateText ("mm/dd/yyyy", read at fixed positions) for the Sun crossing
@@ -29,7 +31,7 @@ inline const QString NoSunset = QStringLiteral("No sunset this date");
 // messages in the order they are shown. Throws ConvertError, before changing anything, when the fixed positions
 // do not hold numbers (read as the settings read a number when they are not plain digits). Latitude or longitude
 // exactly 0 means "no position": nothing changes, no message.
-QStringList SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime, const FormatSettings& settings);
+QList<Wording> SunRiseSet(SunState& state, const QString& dateText, int MilitaryTime, const FormatSettings& settings);
 
 // The label text of an event at whole hour hh and minute mm of the scan (scan hour 12 is local midnight for a
 // rising). Kinds other than 1 and 2 give an empty text.

@@ -15,8 +15,8 @@ QString IcsOutcome::line() const
     case Kind::Waiting:
         return CalendarWords::tr("%1: being read").arg(fileName);
     case Kind::Read: {
-        const QString count = eventCount == 1 ? CalendarWords::tr("%1: 1 event").arg(calendarName)
-                                              : CalendarWords::tr("%1: %2 events").arg(calendarName).arg(eventCount);
+        // The count goes in first: a calendar named with "%2" in it stays as named.
+        const QString count = CalendarWords::tr("%1: %n event(s)", nullptr, eventCount).arg(calendarName);
         return cut ? CalendarWords::tr("%1, not all of their days shown").arg(count) : count;
     }
     case Kind::Gone:

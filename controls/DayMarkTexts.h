@@ -1,4 +1,5 @@
 #pragma once
+#include "astro/SkyNames.h"
 #include <QCoreApplication>
 #include <QString>
 
@@ -7,9 +8,9 @@ class DayMarkTexts
 {
     Q_DECLARE_TR_FUNCTIONS(DayMarks)
 public:
-    static QString NewMoon() { return tr("New moon"); }
-    static QString FullMoon() { return tr("Full moon"); }
-    static QString Season() { return tr("Equinox or solstice"); }
+    static QString NewMoon() { return QCoreApplication::translate(skyNames::Context, skyNames::NewMoon); }
+    static QString FullMoon() { return QCoreApplication::translate(skyNames::Context, skyNames::FullMoon); }
+    static QString Season() { return QCoreApplication::translate(skyNames::Context, skyNames::Season); }
     static QString Events() { return tr("Your events"); }
     static QString Today() { return tr("Today"); }
 };

@@ -98,7 +98,7 @@ bool TMonthCalendar::supports(TDateTime value)
 void TMonthCalendar::setDate(TDateTime value)
 {
     if (!supports(value))
-        throw ConvertError(QStringLiteral("Failed to set calendar date or time"));
+        throw ConvertError(convertText::CalendarDate);
     const QDate day = rt::toQDate(value);
     m_date = rt::combine(rt::fromQDate(day), m_timeOfDay);
     if (selectedDate() != day)

@@ -77,7 +77,7 @@ long double TMoon::CalculatePhase()
     } else if (FMoonDisplayType == mdtUseCustomTime) {
         const TDateTime moment = rt::strToDateTime(FCustomTime, clock.now().date().year(), rt::formatSettings());
         if (!std::isfinite(moment))
-            throw ConvertError(QStringLiteral("'%1' is not a valid date and time").arg(FCustomTime));
+            throw ConvertError(convertText::InvalidDateTime, FCustomTime);
         rt::decodeDate(moment, year, month, day);
         rt::decodeTime(moment, hour, minute, second, msec);
     } else {

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/SharedTexts.h"
 #include <QCoreApplication>
 #include <QString>
 
@@ -48,7 +49,6 @@ inline QString tr(const char* source)
     return QCoreApplication::translate(Context, source);
 }
 
-inline constexpr char Caption[] = QT_TRANSLATE_NOOP("THome", "Parameters");
 inline constexpr char LatitudeCaption[] = QT_TRANSLATE_NOOP("THome", "N°'/ S°'");
 inline constexpr char LongitudeCaption[] = QT_TRANSLATE_NOOP("THome", "W°'/ E°'");
 inline constexpr char GmtOffsetCaption[] = QT_TRANSLATE_NOOP("THome", "GMT Offset");

@@ -40,7 +40,7 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
     : QDialog(parent), m_services(services), m_gate(gate), m_store(store)
 {
     setObjectName(QLatin1String(HomeNames::Home));
-    setWindowTitle(HomeTexts::tr(HomeTexts::Caption));
+    setWindowTitle(sharedTexts::tr(sharedTexts::Parameters));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     ui.build(this);

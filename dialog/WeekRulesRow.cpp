@@ -27,14 +27,14 @@ QLabel* makeCaption(QWidget* parent, const char* name, const char* text, const C
     return label;
 }
 
-QComboBox* makeList(QWidget* parent, const char* name, const char* accessibleName, const char* description,
+QComboBox* makeList(QWidget* parent, const char* name, const QString& accessibleName, const char* description,
                     const Column& column)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(column.listLeft, ListTop, column.listWidth, ListHeight);
     list->setFocusPolicy(Qt::StrongFocus);
-    list->setAccessibleName(WeekRulesTexts::tr(accessibleName));
+    list->setAccessibleName(accessibleName);
     list->setAccessibleDescription(WeekRulesTexts::tr(description));
     return list;
 }
@@ -65,7 +65,8 @@ WeekRulesRow::WeekRulesRow(Qt::DayOfWeek localeFirst, QWidget* parent) : QFrame(
     setGeometry(RowPlace);
 
     QLabel* firstCaption = makeCaption(this, WeekRulesNames::FirstDayLabel, FirstDayCaption, FirstColumn);
-    m_firstDay = makeList(this, WeekRulesNames::FirstDayBox, FirstDayName, FirstDayDescription, FirstColumn);
+    m_firstDay =
+        makeList(this, WeekRulesNames::FirstDayBox, WeekRulesTexts::tr(FirstDayName), FirstDayDescription, FirstColumn);
     firstCaption->setBuddy(m_firstDay);
     const QLocale locale;
     const auto dayName = [&locale](Qt::DayOfWeek day) { return locale.standaloneDayName(day, QLocale::LongFormat); };
@@ -75,7 +76,8 @@ WeekRulesRow::WeekRulesRow(Qt::DayOfWeek localeFirst, QWidget* parent) : QFrame(
     addEntry(m_firstDay, dayName(Qt::Saturday), weeks::FirstDay::Saturday);
 
     QLabel* numberingCaption = makeCaption(this, WeekRulesNames::NumberingLabel, NumberingCaption, SecondColumn);
-    m_numbering = makeList(this, WeekRulesNames::NumberingBox, NumberingName, NumberingDescription, SecondColumn);
+    m_numbering = makeList(this, WeekRulesNames::NumberingBox, sharedTexts::tr(sharedTexts::WeekNumbers),
+                           NumberingDescription, SecondColumn);
     numberingCaption->setBuddy(m_numbering);
     addEntry(m_numbering, WeekRulesTexts::tr(Iso), weeks::Numbering::Iso);
     addEntry(m_numbering, WeekRulesTexts::tr(FirstJanuary), weeks::Numbering::FirstJanuary);

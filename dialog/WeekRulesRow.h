@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/SharedTexts.h"
 #include "runtime/WeekRules.h"
 #include <QCoreApplication>
 #include <QFrame>
@@ -33,7 +34,6 @@ inline constexpr char FirstJanuary[] = QT_TRANSLATE_NOOP("WeekRulesRow", "Week o
 inline constexpr char FirstDayName[] = QT_TRANSLATE_NOOP("WeekRulesRow", "First day of the week");
 inline constexpr char FirstDayDescription[] =
     QT_TRANSLATE_NOOP("WeekRulesRow", "The day in the first column of every month");
-inline constexpr char NumberingName[] = QT_TRANSLATE_NOOP("WeekRulesRow", "Week numbers");
 inline constexpr char NumberingDescription[] = QT_TRANSLATE_NOOP(
     "WeekRulesRow", "ISO 8601, or week 1 is the week that holds 1 January, starting on the first day");
 } // namespace WeekRulesTexts

@@ -47,7 +47,7 @@ bool isEventText(const QString& text)
 void checkSunRiseSet(const SunState& before, const QString& date, int MilitaryTime, const FormatSettings& settings)
 {
     SunState state = before;
-    QStringList messages;
+    QList<Wording> messages;
     try {
         messages = SunRiseSet(state, date, MilitaryTime, settings);
     } catch (const ConvertError&) {
@@ -61,9 +61,9 @@ void checkSunRiseSet(const SunState& before, const QString& date, int MilitaryTi
         return;
     }
     FUZZ_CHECK(messages.size() <= 2, date);
-    for (const QString& message : messages)
+    for (const Wording& message : messages)
         FUZZ_CHECK(message == sunText::UpOrDownAllDay || message == sunText::NoSunrise || message == sunText::NoSunset,
-                   message);
+                   message.english());
     if (before.SunLatitude == 0 || before.SunLongitude == 0) {
         FUZZ_CHECK(messages.isEmpty() && state.SunriseText == before.SunriseText &&
                        state.SunsetText == before.SunsetText && state.SunEventKind == before.SunEventKind,

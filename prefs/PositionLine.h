@@ -1,6 +1,8 @@
 #pragma once
 #include "runtime/FormatSettings.h"
+#include "runtime/Wording.h"
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 // The position lines of prefs.cal (line 2 the longitude, line 3 the latitude): a hemisphere letter, the degree sign
@@ -8,8 +10,10 @@
 namespace prefs {
 
 // Texts of the boxes about a position line that gives no place.
-inline const QString InvalidLatitude = QStringLiteral("Invalid N/S degrees in preferences.");
-inline const QString InvalidLongitude = QStringLiteral("Invalid W/E degrees in preferences.");
+inline const Wording InvalidLatitude{"Preferences",
+                                     QT_TRANSLATE_NOOP("Preferences", "Invalid N/S degrees in preferences.")};
+inline const Wording InvalidLongitude{"Preferences",
+                                      QT_TRANSLATE_NOOP("Preferences", "Invalid W/E degrees in preferences.")};
 
 // The widest position a line gives; beyond the poles or the date line a number is as invalid as none.
 constexpr double MaxLatitude = 90;

@@ -47,14 +47,14 @@ PrefsStore PrefsStore::atPath(const QString& filePath, const FormatSettings& set
     return store;
 }
 
-bool PrefsStore::load(QString* message)
+bool PrefsStore::load(Wording* message)
 {
     if (message)
-        message->clear();
+        *message = Wording();
     const std::optional<PrefsFile> file = PrefsFile::load(path());
     if (!file) {
         if (!m_openFailureReported && message)
-            *message = prefs::CannotOpenFile + path();
+            *message = Wording("Preferences", prefs::CannotOpenFile, path());
         m_openFailureReported = true;
         return false;
     }

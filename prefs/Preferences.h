@@ -1,10 +1,12 @@
 #pragma once
 #include "prefs/PrefsFile.h"
+#include "runtime/Wording.h"
 #include <QString>
+#include <QtGlobal>
 
 namespace prefs {
-// Followed by the full path of prefs.cal.
-inline const QString CannotOpenFile = QStringLiteral("Cannot open file ");
+// %1 is the full path of prefs.cal.
+inline constexpr char CannotOpenFile[] = QT_TRANSLATE_NOOP("Preferences", "Cannot open file %1");
 } // namespace prefs
 
 // The preferences as the program uses them: the flags line, the two position lines as typed, the GMT offset and
@@ -56,7 +58,7 @@ public:
     // Reads the file. On failure the value keeps what the last read gave and *message holds the text to show, or
     // is empty when that failure was already reported: activation runs again after every box is closed, and
     // reporting each time would never let the user out. It is reported again only after a successful read.
-    bool load(QString* message);
+    bool load(Wording* message);
     // Writes the value; on success value() is what a new read gives, characters the file cannot hold replaced. On
     // failure the system's reason goes to the standard error and stays in lastError().
     bool save(const Preferences& value);

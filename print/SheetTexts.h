@@ -1,4 +1,5 @@
 #pragma once
+#include "astro/SkyNames.h"
 #include <QCoreApplication>
 #include <QString>
 
@@ -7,9 +8,9 @@ class SheetTexts
 {
     Q_DECLARE_TR_FUNCTIONS(YearSheet)
 public:
-    static QString NewMoon() { return tr("New moon"); }
-    static QString FullMoon() { return tr("Full moon"); }
-    static QString Season() { return tr("Equinox or solstice"); }
+    static QString NewMoon() { return QCoreApplication::translate(skyNames::Context, skyNames::NewMoon); }
+    static QString FullMoon() { return QCoreApplication::translate(skyNames::Context, skyNames::FullMoon); }
+    static QString Season() { return QCoreApplication::translate(skyNames::Context, skyNames::Season); }
     static QString Event() { return tr("Event"); }
     static QString WeeksIso() { return tr("Weeks: ISO 8601"); }
     static QString WeeksFirstJanuary() { return tr("Weeks: week 1 holds 1 January"); }

@@ -17,7 +17,8 @@ void BoxGate::run(const std::function<void()>& handler)
             --m_handlerDepth;
             throw;
         }
-        show(Box::Error, error.text);
+        // In the user's language; the error's text stays the English.
+        show(Box::Error, error.wording.translated());
     }
     --m_handlerDepth;
     if (m_handlerDepth == 0) {

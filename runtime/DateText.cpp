@@ -23,14 +23,14 @@ QString padded(int value, int width)
     return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
 }
 
-QString invalidDate(const QString& text)
+ConvertError invalidDate(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid date").arg(text);
+    return ConvertError(convertText::InvalidDate, text);
 }
 
-QString invalidTime(const QString& text)
+ConvertError invalidTime(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid time").arg(text);
+    return ConvertError(convertText::InvalidTime, text);
 }
 
 // The order of day, month and year in the short date format, as the letters d, m, y.
@@ -138,12 +138,12 @@ TDateTime strToDate(const QString& text, int clockYear, const FormatSettings& se
         normalised.replace(settings.dateSeparator, QLatin1Char('/'));
     const QStringList parts = normalised.split(QLatin1Char('/'));
     if (parts.size() < 2 || parts.size() > 3)
-        throw ConvertError(invalidDate(text));
+        throw invalidDate(text);
 
     int numbers[3] = {0, 0, 0};
     for (int k = 0; k < parts.size(); ++k)
         if (!toNumber(parts.at(k).trimmed(), numbers[k]))
-            throw ConvertError(invalidDate(text));
+            throw invalidDate(text);
 
     const QString order = fieldOrder(settings.shortDateFormat);
     int year = clockYear, month = 0, day = 0;
@@ -171,7 +171,7 @@ TDateTime strToDate(const QString& text, int clockYear, const FormatSettings& se
     try {
         return encodeDate(year, month, day);
     } catch (const ConvertError&) {
-        throw ConvertError(invalidDate(text));
+        throw invalidDate(text);
     }
 }
 
@@ -189,7 +189,7 @@ TDateTime strToDateTime(const QString& text, int clockYear, const FormatSettings
     const QString timeText = trimmed.mid(space + 1).trimmed();
     const QRegularExpressionMatch match = timePattern.match(timeText);
     if (!match.hasMatch())
-        throw ConvertError(invalidTime(text));
+        throw invalidTime(text);
     int hour = match.captured(1).toInt();
     const int minute = match.captured(2).toInt();
     const int second = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
@@ -201,13 +201,13 @@ TDateTime strToDateTime(const QString& text, int clockYear, const FormatSettings
         const bool pm = suffix.compare(settings.timePMString, Qt::CaseInsensitive) == 0 ||
                         suffix.compare(QLatin1String("PM"), Qt::CaseInsensitive) == 0;
         if ((!am && !pm) || hour < 1 || hour > 12)
-            throw ConvertError(invalidTime(text));
+            throw invalidTime(text);
         hour = hour % 12 + (pm ? 12 : 0);
     }
     try {
         return combine(date, encodeTime(hour, minute, second, msec));
     } catch (const ConvertError&) {
-        throw ConvertError(invalidTime(text));
+        throw invalidTime(text);
     }
 }
 

@@ -24,14 +24,14 @@ TDateTime encodeDate(int year, int month, int day)
 {
     const QDate date(year, month, day);
     if (year < 1 || year > 9999 || !date.isValid())
-        throw ConvertError(QStringLiteral("Invalid argument to date encode"));
+        throw ConvertError(convertText::DateEncode);
     return static_cast<double>(BaseDate.daysTo(date));
 }
 
 TDateTime encodeTime(int hour, int minute, int second, int msec)
 {
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || msec < 0 || msec > 999)
-        throw ConvertError(QStringLiteral("Invalid argument to time encode"));
+        throw ConvertError(convertText::TimeEncode);
     return (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + msec) / MsecsPerDay;
 }
 

@@ -129,7 +129,7 @@ int strToInt(const QString& text)
 {
     const std::optional<int> value = tryStrToInt(text);
     if (!value)
-        throw ConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw ConvertError(convertText::InvalidInteger, text);
     return *value;
 }
 
@@ -151,7 +151,7 @@ double strToFloat(const QString& text, const FormatSettings& settings)
 {
     const std::optional<double> value = tryStrToFloat(text, settings);
     if (!value)
-        throw ConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw ConvertError(convertText::InvalidFloat, text);
     return *value;
 }
 

@@ -35,8 +35,11 @@ QStringList programLanguages()
     QStringList languages;
     const QString prefix = QLatin1String(ProgramPrefix);
     const QStringList files = QDir(QLatin1String(ProgramFolder)).entryList({prefix + QLatin1String("*.qm")});
-    for (const QString& file : files)
-        languages.append(file.mid(prefix.size()).chopped(3));
+    for (const QString& file : files) {
+        const QString language = file.mid(prefix.size()).chopped(3);
+        if (language != QLatin1String(SourceLanguage))
+            languages.append(language);
+    }
     return languages;
 }
 
@@ -48,21 +51,26 @@ std::unique_ptr<QTranslator> catalogue(const QString& folder, const QString& pre
     return translator;
 }
 
+namespace {
+// Owned by the application: translators stay installed for the whole run.
+void installOwned(std::unique_ptr<QTranslator> translator)
+{
+    if (!translator)
+        return;
+    translator->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(translator.release());
+}
+} // namespace
+
 QString install(const QLocale& locale)
 {
+    // Beneath any other: the source's own forms of a count, which no other catalogue's text falls back to.
+    installOwned(catalogue(QLatin1String(ProgramFolder), QLatin1String(ProgramPrefix), QLatin1String(SourceLanguage)));
     const QString language = chosenLanguage(locale.uiLanguages(), programLanguages());
     if (language.isEmpty())
         return QString();
-    // Owned by the application: translators stay installed for the whole run.
-    std::unique_ptr<QTranslator> translators[] = {
-        catalogue(QLatin1String(ProgramFolder), QLatin1String(ProgramPrefix), language),
-        catalogue(QLibraryInfo::path(QLibraryInfo::TranslationsPath), QLatin1String(QtPrefix), language)};
-    for (std::unique_ptr<QTranslator>& translator : translators) {
-        if (!translator)
-            continue;
-        translator->setParent(QCoreApplication::instance());
-        QCoreApplication::installTranslator(translator.release());
-    }
+    installOwned(catalogue(QLatin1String(ProgramFolder), QLatin1String(ProgramPrefix), language));
+    installOwned(catalogue(QLibraryInfo::path(QLibraryInfo::TranslationsPath), QLatin1String(QtPrefix), language));
     return language;
 }
 } // namespace l10n

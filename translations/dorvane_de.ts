@@ -8,10 +8,6 @@
         <translation>Über Dorvane</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -84,22 +80,6 @@
         <translation>im Jahresfeld: das Jahr zeigen, das Feld schließen</translation>
     </message>
     <message>
-        <source>Marks on the calendar</source>
-        <translation>Markierungen im Kalender</translation>
-    </message>
-    <message>
-        <source>New moon</source>
-        <translation>Neumond</translation>
-    </message>
-    <message>
-        <source>Full moon</source>
-        <translation>Vollmond</translation>
-    </message>
-    <message>
-        <source>Equinox or solstice</source>
-        <translation>Tagundnachtgleiche oder Sonnenwende</translation>
-    </message>
-    <message>
         <source>A day with your own events</source>
         <translation>Ein Tag mit eigenen Terminen</translation>
     </message>
@@ -135,10 +115,6 @@
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Calendar files and what was read of each</source>
         <translation>Kalenderdateien und was aus jeder gelesen wurde</translation>
     </message>
@@ -164,19 +140,42 @@
     </message>
 </context>
 <context>
+    <name>ConvertError</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>„%1“ ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>„%1“ ist keine gültige Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>„%1“ ist keine gültige Angabe von Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ ist keine gültige Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Ungültige Angaben für ein Datum</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Ungültige Angaben für eine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Failed to set calendar date or time</source>
+        <translation>Datum oder Uhrzeit des Kalenders konnten nicht gesetzt werden</translation>
+    </message>
+</context>
+<context>
     <name>DayMarks</name>
-    <message>
-        <source>New moon</source>
-        <translation>Neumond</translation>
-    </message>
-    <message>
-        <source>Full moon</source>
-        <translation>Vollmond</translation>
-    </message>
-    <message>
-        <source>Equinox or solstice</source>
-        <translation>Tagundnachtgleiche oder Sonnenwende</translation>
-    </message>
     <message>
         <source>Your events</source>
         <translation>Ihre Termine</translation>
@@ -201,16 +200,8 @@
         <translation>Ersten Tag &amp;löschen</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <source>%1 day</source>
-        <translation>%1 Tag</translation>
     </message>
     <message>
         <source>%1 days</source>
@@ -219,14 +210,6 @@
     <message>
         <source>from %1 to %2</source>
         <translation>vom %1 bis %2</translation>
-    </message>
-    <message>
-        <source>%1 week</source>
-        <translation>%1 Woche</translation>
-    </message>
-    <message>
-        <source>%1 weeks</source>
-        <translation>%1 Wochen</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -277,16 +260,8 @@
         <translation>Bürgerliche Morgendämmerung</translation>
     </message>
     <message>
-        <source>Sunrise</source>
-        <translation>Sonnenaufgang</translation>
-    </message>
-    <message>
         <source>Solar noon</source>
         <translation>Sonnenhöchststand</translation>
-    </message>
-    <message>
-        <source>Sunset</source>
-        <translation>Sonnenuntergang</translation>
     </message>
     <message>
         <source>Civil dusk</source>
@@ -397,22 +372,6 @@
         <translation>Berührte Monate</translation>
     </message>
     <message>
-        <source>%1 month</source>
-        <translation>%1 Monat</translation>
-    </message>
-    <message>
-        <source>%1 months</source>
-        <translation>%1 Monate</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Termin</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
@@ -461,6 +420,27 @@
         <translation>
             <numerusform>und %Ln weiterer</numerusform>
             <numerusform>und %Ln weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n Woche</numerusform>
+            <numerusform>%n Wochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n month(s)</source>
+        <translation>
+            <numerusform>%n Monat</numerusform>
+            <numerusform>%n Monate</numerusform>
         </translation>
     </message>
 </context>
@@ -544,23 +524,7 @@
     </message>
 </context>
 <context>
-    <name>Messages</name>
-    <message>
-        <source>Sun up or down all day</source>
-        <translation>Die Sonne ist den ganzen Tag über oder unter dem Horizont</translation>
-    </message>
-    <message>
-        <source>No sunrise this date</source>
-        <translation>Kein Sonnenaufgang an diesem Tag</translation>
-    </message>
-    <message>
-        <source>No sunset this date</source>
-        <translation>Kein Sonnenuntergang an diesem Tag</translation>
-    </message>
-    <message>
-        <source>Invalid GMT offset in preferences.</source>
-        <translation>Ungültiger GMT-Abstand in den Einstellungen.</translation>
-    </message>
+    <name>Preferences</name>
     <message>
         <source>Invalid N/S degrees in preferences.</source>
         <translation>Ungültige N/S-Grad in den Einstellungen.</translation>
@@ -570,45 +534,39 @@
         <translation>Ungültige W/E-Grad in den Einstellungen.</translation>
     </message>
     <message>
-        <source>Unknown time zone %1 in preferences.</source>
-        <translation>Unbekannte Zeitzone %1 in den Einstellungen.</translation>
-    </message>
-    <message>
         <source>Cannot open file %1</source>
         <translation>Datei kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid date</source>
-        <translation>„%1“ ist kein gültiges Datum</translation>
+        <source>Unknown time zone %1 in preferences.</source>
+        <translation>Unbekannte Zeitzone %1 in den Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>SharedTexts</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid time</source>
-        <translation>„%1“ ist keine gültige Uhrzeit</translation>
+        <source>Parameters</source>
+        <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid date and time</source>
-        <translation>„%1“ ist keine gültige Angabe von Datum und Uhrzeit</translation>
+        <source>Week numbers</source>
+        <translation>Kalenderwochen</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+        <source>Marks on the calendar</source>
+        <translation>Markierungen im Kalender</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>„%1“ ist keine gültige Dezimalzahl</translation>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
-    <message>
-        <source>Invalid argument to date encode</source>
-        <translation>Ungültige Angaben für ein Datum</translation>
-    </message>
-    <message>
-        <source>Invalid argument to time encode</source>
-        <translation>Ungültige Angaben für eine Uhrzeit</translation>
-    </message>
-    <message>
-        <source>Failed to set calendar date or time</source>
-        <translation>Datum oder Uhrzeit des Kalenders konnten nicht gesetzt werden</translation>
-    </message>
+</context>
+<context>
+    <name>SkyNames</name>
     <message>
         <source>New moon</source>
         <translation>Neumond</translation>
@@ -640,6 +598,37 @@
     <message>
         <source>Waning crescent</source>
         <translation>Abnehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Tagundnachtgleiche oder Sonnenwende</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+</context>
+<context>
+    <name>SunReport</name>
+    <message>
+        <source>Invalid GMT offset in preferences.</source>
+        <translation>Ungültiger GMT-Abstand in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Sun up or down all day</source>
+        <translation>Die Sonne ist den ganzen Tag über oder unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>No sunrise this date</source>
+        <translation>Kein Sonnenaufgang an diesem Tag</translation>
+    </message>
+    <message>
+        <source>No sunset this date</source>
+        <translation>Kein Sonnenuntergang an diesem Tag</translation>
     </message>
 </context>
 <context>
@@ -685,10 +674,6 @@
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <source>Parameters</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -697,14 +682,6 @@
 Today: </source>
         <translation>Dorvane
 Heute: </translation>
-    </message>
-    <message>
-        <source>Sunrise</source>
-        <translation>Sonnenaufgang</translation>
-    </message>
-    <message>
-        <source>Sunset</source>
-        <translation>Sonnenuntergang</translation>
     </message>
     <message>
         <source>Moon phase</source>
@@ -743,24 +720,12 @@ Heute: </translation>
         <translation>Jahr eingeben</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Previous year or month</source>
         <translation>Voriges Jahr oder voriger Monat</translation>
     </message>
     <message>
         <source>Next year or month</source>
         <translation>Nächstes Jahr oder nächster Monat</translation>
-    </message>
-    <message>
-        <source>Week numbers</source>
-        <translation>Kalenderwochen</translation>
     </message>
     <message>
         <source>Toolbar</source>
@@ -887,28 +852,26 @@ Heute: </translation>
         <translation>, am Vortag</translation>
     </message>
     <message>
-        <source>, %1 days later</source>
-        <translation>, %1 Tage später</translation>
-    </message>
-    <message>
-        <source>, %1 days earlier</source>
-        <translation>, %1 Tage früher</translation>
-    </message>
-    <message>
         <source>Day panel</source>
         <translation>Tagesfenster</translation>
     </message>
-    <message>
-        <source>Marks on the calendar</source>
-        <translation>Markierungen im Kalender</translation>
+    <message numerus="yes">
+        <source>, %n day(s) later</source>
+        <translation>
+            <numerusform>, %n Tag später</numerusform>
+            <numerusform>, %n Tage später</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n day(s) earlier</source>
+        <translation>
+            <numerusform>, %n Tag früher</numerusform>
+            <numerusform>, %n Tage früher</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>THome</name>
-    <message>
-        <source>Parameters</source>
-        <translation>Einstellungen</translation>
-    </message>
     <message>
         <source>N°&apos;/ S°&apos;</source>
         <translation>N°&apos;/ S°&apos;</translation>
@@ -1113,28 +1076,12 @@ Heute: </translation>
         <translation>Der Tag in der ersten Spalte jedes Monats</translation>
     </message>
     <message>
-        <source>Week numbers</source>
-        <translation>Kalenderwochen</translation>
-    </message>
-    <message>
         <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
         <translation>ISO 8601, oder Woche 1 ist die Woche, die den 1. Januar enthält, beginnend mit dem ersten Tag</translation>
     </message>
 </context>
 <context>
     <name>YearSheet</name>
-    <message>
-        <source>New moon</source>
-        <translation>Neumond</translation>
-    </message>
-    <message>
-        <source>Full moon</source>
-        <translation>Vollmond</translation>
-    </message>
-    <message>
-        <source>Equinox or solstice</source>
-        <translation>Tagundnachtgleiche oder Sonnenwende</translation>
-    </message>
     <message>
         <source>Event</source>
         <translation>Termin</translation>
@@ -1153,14 +1100,6 @@ Heute: </translation>
     <message>
         <source>%1: being read</source>
         <translation>%1: wird gelesen</translation>
-    </message>
-    <message>
-        <source>%1: 1 event</source>
-        <translation>%1: 1 Termin</translation>
-    </message>
-    <message>
-        <source>%1: %2 events</source>
-        <translation>%1: %2 Termine</translation>
     </message>
     <message>
         <source>%1, not all of their days shown</source>
@@ -1189,6 +1128,13 @@ Heute: </translation>
     <message>
         <source>(no title)</source>
         <translation>(ohne Titel)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n event(s)</source>
+        <translation>
+            <numerusform>%1: %n Termin</numerusform>
+            <numerusform>%1: %n Termine</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

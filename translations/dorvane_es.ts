@@ -8,10 +8,6 @@
         <translation>Acerca de Dorvane</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
@@ -84,22 +80,6 @@
         <translation>en el campo del año: mostrar el año, cerrar el campo</translation>
     </message>
     <message>
-        <source>Marks on the calendar</source>
-        <translation>Marcas en el calendario</translation>
-    </message>
-    <message>
-        <source>New moon</source>
-        <translation>Luna nueva</translation>
-    </message>
-    <message>
-        <source>Full moon</source>
-        <translation>Luna llena</translation>
-    </message>
-    <message>
-        <source>Equinox or solstice</source>
-        <translation>Equinoccio o solsticio</translation>
-    </message>
-    <message>
         <source>A day with your own events</source>
         <translation>Un día con sus propios eventos</translation>
     </message>
@@ -135,10 +115,6 @@
         <translation>&amp;Quitar</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
         <source>Calendar files and what was read of each</source>
         <translation>Archivos de calendario y lo leído de cada uno</translation>
     </message>
@@ -164,19 +140,42 @@
     </message>
 </context>
 <context>
+    <name>ConvertError</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«%1» no es una fecha válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>«%1» no es una hora válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>«%1» no es una fecha y hora válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>«%1» no es un número decimal válido</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Argumentos no válidos para una fecha</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Argumentos no válidos para una hora</translation>
+    </message>
+    <message>
+        <source>Failed to set calendar date or time</source>
+        <translation>No se pudo establecer la fecha o la hora del calendario</translation>
+    </message>
+</context>
+<context>
     <name>DayMarks</name>
-    <message>
-        <source>New moon</source>
-        <translation>Luna nueva</translation>
-    </message>
-    <message>
-        <source>Full moon</source>
-        <translation>Luna llena</translation>
-    </message>
-    <message>
-        <source>Equinox or solstice</source>
-        <translation>Equinoccio o solsticio</translation>
-    </message>
     <message>
         <source>Your events</source>
         <translation>Sus eventos</translation>
@@ -201,16 +200,8 @@
         <translation>&amp;Borrar el primer día</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <source>%1 day</source>
-        <translation>%1 día</translation>
     </message>
     <message>
         <source>%1 days</source>
@@ -219,14 +210,6 @@
     <message>
         <source>from %1 to %2</source>
         <translation>del %1 al %2</translation>
-    </message>
-    <message>
-        <source>%1 week</source>
-        <translation>%1 semana</translation>
-    </message>
-    <message>
-        <source>%1 weeks</source>
-        <translation>%1 semanas</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -277,16 +260,8 @@
         <translation>Alba civil</translation>
     </message>
     <message>
-        <source>Sunrise</source>
-        <translation>Salida del sol</translation>
-    </message>
-    <message>
         <source>Solar noon</source>
         <translation>Mediodía solar</translation>
-    </message>
-    <message>
-        <source>Sunset</source>
-        <translation>Puesta del sol</translation>
     </message>
     <message>
         <source>Civil dusk</source>
@@ -397,22 +372,6 @@
         <translation>Meses tocados</translation>
     </message>
     <message>
-        <source>%1 month</source>
-        <translation>%1 mes</translation>
-    </message>
-    <message>
-        <source>%1 months</source>
-        <translation>%1 meses</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Evento</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
@@ -461,6 +420,27 @@
         <translation>
             <numerusform>y %Ln más</numerusform>
             <numerusform>y %Ln más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n semana</numerusform>
+            <numerusform>%n semanas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n month(s)</source>
+        <translation>
+            <numerusform>%n mes</numerusform>
+            <numerusform>%n meses</numerusform>
         </translation>
     </message>
 </context>
@@ -544,23 +524,7 @@
     </message>
 </context>
 <context>
-    <name>Messages</name>
-    <message>
-        <source>Sun up or down all day</source>
-        <translation>El sol está todo el día por encima o por debajo del horizonte</translation>
-    </message>
-    <message>
-        <source>No sunrise this date</source>
-        <translation>No hay salida del sol en esta fecha</translation>
-    </message>
-    <message>
-        <source>No sunset this date</source>
-        <translation>No hay puesta del sol en esta fecha</translation>
-    </message>
-    <message>
-        <source>Invalid GMT offset in preferences.</source>
-        <translation>Desfase GMT no válido en las preferencias.</translation>
-    </message>
+    <name>Preferences</name>
     <message>
         <source>Invalid N/S degrees in preferences.</source>
         <translation>Grados N/S no válidos en las preferencias.</translation>
@@ -570,45 +534,39 @@
         <translation>Grados W/E no válidos en las preferencias.</translation>
     </message>
     <message>
-        <source>Unknown time zone %1 in preferences.</source>
-        <translation>Zona horaria %1 desconocida en las preferencias.</translation>
-    </message>
-    <message>
         <source>Cannot open file %1</source>
         <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid date</source>
-        <translation>«%1» no es una fecha válida</translation>
+        <source>Unknown time zone %1 in preferences.</source>
+        <translation>Zona horaria %1 desconocida en las preferencias.</translation>
+    </message>
+</context>
+<context>
+    <name>SharedTexts</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid time</source>
-        <translation>«%1» no es una hora válida</translation>
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid date and time</source>
-        <translation>«%1» no es una fecha y hora válida</translation>
+        <source>Week numbers</source>
+        <translation>Números de semana</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>«%1» no es un número entero válido</translation>
+        <source>Marks on the calendar</source>
+        <translation>Marcas en el calendario</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>«%1» no es un número decimal válido</translation>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
-    <message>
-        <source>Invalid argument to date encode</source>
-        <translation>Argumentos no válidos para una fecha</translation>
-    </message>
-    <message>
-        <source>Invalid argument to time encode</source>
-        <translation>Argumentos no válidos para una hora</translation>
-    </message>
-    <message>
-        <source>Failed to set calendar date or time</source>
-        <translation>No se pudo establecer la fecha o la hora del calendario</translation>
-    </message>
+</context>
+<context>
+    <name>SkyNames</name>
     <message>
         <source>New moon</source>
         <translation>Luna nueva</translation>
@@ -640,6 +598,37 @@
     <message>
         <source>Waning crescent</source>
         <translation>Luna menguante</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Equinoccio o solsticio</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Salida del sol</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Puesta del sol</translation>
+    </message>
+</context>
+<context>
+    <name>SunReport</name>
+    <message>
+        <source>Invalid GMT offset in preferences.</source>
+        <translation>Desfase GMT no válido en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Sun up or down all day</source>
+        <translation>El sol está todo el día por encima o por debajo del horizonte</translation>
+    </message>
+    <message>
+        <source>No sunrise this date</source>
+        <translation>No hay salida del sol en esta fecha</translation>
+    </message>
+    <message>
+        <source>No sunset this date</source>
+        <translation>No hay puesta del sol en esta fecha</translation>
     </message>
 </context>
 <context>
@@ -685,10 +674,6 @@
         <translation>Ocultar</translation>
     </message>
     <message>
-        <source>Parameters</source>
-        <translation>Parámetros</translation>
-    </message>
-    <message>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -697,14 +682,6 @@
 Today: </source>
         <translation>Dorvane
 Hoy: </translation>
-    </message>
-    <message>
-        <source>Sunrise</source>
-        <translation>Salida del sol</translation>
-    </message>
-    <message>
-        <source>Sunset</source>
-        <translation>Puesta del sol</translation>
     </message>
     <message>
         <source>Moon phase</source>
@@ -743,24 +720,12 @@ Hoy: </translation>
         <translation>Escribir un año</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Previous year or month</source>
         <translation>Año o mes anterior</translation>
     </message>
     <message>
         <source>Next year or month</source>
         <translation>Año o mes siguiente</translation>
-    </message>
-    <message>
-        <source>Week numbers</source>
-        <translation>Números de semana</translation>
     </message>
     <message>
         <source>Toolbar</source>
@@ -887,28 +852,26 @@ Hoy: </translation>
         <translation>, el día anterior</translation>
     </message>
     <message>
-        <source>, %1 days later</source>
-        <translation>, %1 días después</translation>
-    </message>
-    <message>
-        <source>, %1 days earlier</source>
-        <translation>, %1 días antes</translation>
-    </message>
-    <message>
         <source>Day panel</source>
         <translation>Panel del día</translation>
     </message>
-    <message>
-        <source>Marks on the calendar</source>
-        <translation>Marcas en el calendario</translation>
+    <message numerus="yes">
+        <source>, %n day(s) later</source>
+        <translation>
+            <numerusform>, %n día después</numerusform>
+            <numerusform>, %n días después</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n day(s) earlier</source>
+        <translation>
+            <numerusform>, %n día antes</numerusform>
+            <numerusform>, %n días antes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>THome</name>
-    <message>
-        <source>Parameters</source>
-        <translation>Parámetros</translation>
-    </message>
     <message>
         <source>N°&apos;/ S°&apos;</source>
         <translation>N°&apos;/ S°&apos;</translation>
@@ -1113,28 +1076,12 @@ Hoy: </translation>
         <translation>El día de la primera columna de cada mes</translation>
     </message>
     <message>
-        <source>Week numbers</source>
-        <translation>Números de semana</translation>
-    </message>
-    <message>
         <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
         <translation>ISO 8601, o la semana 1 es la que contiene el 1 de enero, empezando el primer día</translation>
     </message>
 </context>
 <context>
     <name>YearSheet</name>
-    <message>
-        <source>New moon</source>
-        <translation>Luna nueva</translation>
-    </message>
-    <message>
-        <source>Full moon</source>
-        <translation>Luna llena</translation>
-    </message>
-    <message>
-        <source>Equinox or solstice</source>
-        <translation>Equinoccio o solsticio</translation>
-    </message>
     <message>
         <source>Event</source>
         <translation>Evento</translation>
@@ -1153,14 +1100,6 @@ Hoy: </translation>
     <message>
         <source>%1: being read</source>
         <translation>%1: leyéndose</translation>
-    </message>
-    <message>
-        <source>%1: 1 event</source>
-        <translation>%1: 1 evento</translation>
-    </message>
-    <message>
-        <source>%1: %2 events</source>
-        <translation>%1: %2 eventos</translation>
     </message>
     <message>
         <source>%1, not all of their days shown</source>
@@ -1189,6 +1128,13 @@ Hoy: </translation>
     <message>
         <source>(no title)</source>
         <translation>(sin título)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n event(s)</source>
+        <translation>
+            <numerusform>%1: %n evento</numerusform>
+            <numerusform>%1: %n eventos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

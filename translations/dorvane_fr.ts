@@ -8,10 +8,6 @@
         <translation>À propos de Dorvane</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -84,22 +80,6 @@
         <translation>dans le champ de l&apos;année : afficher l&apos;année, fermer le champ</translation>
     </message>
     <message>
-        <source>Marks on the calendar</source>
-        <translation>Repères sur le calendrier</translation>
-    </message>
-    <message>
-        <source>New moon</source>
-        <translation>Nouvelle lune</translation>
-    </message>
-    <message>
-        <source>Full moon</source>
-        <translation>Pleine lune</translation>
-    </message>
-    <message>
-        <source>Equinox or solstice</source>
-        <translation>Équinoxe ou solstice</translation>
-    </message>
-    <message>
         <source>A day with your own events</source>
         <translation>Un jour avec vos propres événements</translation>
     </message>
@@ -135,10 +115,6 @@
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Calendar files and what was read of each</source>
         <translation>Fichiers de calendrier et ce qui a été lu de chacun</translation>
     </message>
@@ -164,19 +140,42 @@
     </message>
 </context>
 <context>
+    <name>ConvertError</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>« %1 » n&apos;est pas une date valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>« %1 » n&apos;est pas une heure valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>« %1 » n&apos;est pas une date et heure valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Arguments non valides pour une date</translation>
+    </message>
+    <message>
+        <source>Invalid argument to time encode</source>
+        <translation>Arguments non valides pour une heure</translation>
+    </message>
+    <message>
+        <source>Failed to set calendar date or time</source>
+        <translation>Impossible de régler la date ou l&apos;heure du calendrier</translation>
+    </message>
+</context>
+<context>
     <name>DayMarks</name>
-    <message>
-        <source>New moon</source>
-        <translation>Nouvelle lune</translation>
-    </message>
-    <message>
-        <source>Full moon</source>
-        <translation>Pleine lune</translation>
-    </message>
-    <message>
-        <source>Equinox or solstice</source>
-        <translation>Équinoxe ou solstice</translation>
-    </message>
     <message>
         <source>Your events</source>
         <translation>Vos événements</translation>
@@ -201,16 +200,8 @@
         <translation>&amp;Effacer le premier jour</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <source>%1 day</source>
-        <translation>%1 jour</translation>
     </message>
     <message>
         <source>%1 days</source>
@@ -219,14 +210,6 @@
     <message>
         <source>from %1 to %2</source>
         <translation>du %1 au %2</translation>
-    </message>
-    <message>
-        <source>%1 week</source>
-        <translation>%1 semaine</translation>
-    </message>
-    <message>
-        <source>%1 weeks</source>
-        <translation>%1 semaines</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -277,16 +260,8 @@
         <translation>Aube civile</translation>
     </message>
     <message>
-        <source>Sunrise</source>
-        <translation>Lever du soleil</translation>
-    </message>
-    <message>
         <source>Solar noon</source>
         <translation>Midi solaire</translation>
-    </message>
-    <message>
-        <source>Sunset</source>
-        <translation>Coucher du soleil</translation>
     </message>
     <message>
         <source>Civil dusk</source>
@@ -397,22 +372,6 @@
         <translation>Mois touchés</translation>
     </message>
     <message>
-        <source>%1 month</source>
-        <translation>%1 mois</translation>
-    </message>
-    <message>
-        <source>%1 months</source>
-        <translation>%1 mois</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Événement</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
@@ -461,6 +420,27 @@
         <translation>
             <numerusform>et %Ln autre</numerusform>
             <numerusform>et %Ln autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n semaine</numerusform>
+            <numerusform>%n semaines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n month(s)</source>
+        <translation>
+            <numerusform>%n mois</numerusform>
+            <numerusform>%n mois</numerusform>
         </translation>
     </message>
 </context>
@@ -544,23 +524,7 @@
     </message>
 </context>
 <context>
-    <name>Messages</name>
-    <message>
-        <source>Sun up or down all day</source>
-        <translation>Le soleil reste levé ou couché toute la journée</translation>
-    </message>
-    <message>
-        <source>No sunrise this date</source>
-        <translation>Pas de lever du soleil ce jour-là</translation>
-    </message>
-    <message>
-        <source>No sunset this date</source>
-        <translation>Pas de coucher du soleil ce jour-là</translation>
-    </message>
-    <message>
-        <source>Invalid GMT offset in preferences.</source>
-        <translation>Décalage GMT non valide dans les préférences.</translation>
-    </message>
+    <name>Preferences</name>
     <message>
         <source>Invalid N/S degrees in preferences.</source>
         <translation>Degrés N/S non valides dans les préférences.</translation>
@@ -570,45 +534,39 @@
         <translation>Degrés W/E non valides dans les préférences.</translation>
     </message>
     <message>
-        <source>Unknown time zone %1 in preferences.</source>
-        <translation>Fuseau horaire %1 inconnu dans les préférences.</translation>
-    </message>
-    <message>
         <source>Cannot open file %1</source>
         <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid date</source>
-        <translation>« %1 » n&apos;est pas une date valide</translation>
+        <source>Unknown time zone %1 in preferences.</source>
+        <translation>Fuseau horaire %1 inconnu dans les préférences.</translation>
+    </message>
+</context>
+<context>
+    <name>SharedTexts</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid time</source>
-        <translation>« %1 » n&apos;est pas une heure valide</translation>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid date and time</source>
-        <translation>« %1 » n&apos;est pas une date et heure valide</translation>
+        <source>Week numbers</source>
+        <translation>Numéros de semaine</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+        <source>Marks on the calendar</source>
+        <translation>Repères sur le calendrier</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
-    <message>
-        <source>Invalid argument to date encode</source>
-        <translation>Arguments non valides pour une date</translation>
-    </message>
-    <message>
-        <source>Invalid argument to time encode</source>
-        <translation>Arguments non valides pour une heure</translation>
-    </message>
-    <message>
-        <source>Failed to set calendar date or time</source>
-        <translation>Impossible de régler la date ou l&apos;heure du calendrier</translation>
-    </message>
+</context>
+<context>
+    <name>SkyNames</name>
     <message>
         <source>New moon</source>
         <translation>Nouvelle lune</translation>
@@ -640,6 +598,37 @@
     <message>
         <source>Waning crescent</source>
         <translation>Dernier croissant</translation>
+    </message>
+    <message>
+        <source>Equinox or solstice</source>
+        <translation>Équinoxe ou solstice</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Lever du soleil</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Coucher du soleil</translation>
+    </message>
+</context>
+<context>
+    <name>SunReport</name>
+    <message>
+        <source>Invalid GMT offset in preferences.</source>
+        <translation>Décalage GMT non valide dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Sun up or down all day</source>
+        <translation>Le soleil reste levé ou couché toute la journée</translation>
+    </message>
+    <message>
+        <source>No sunrise this date</source>
+        <translation>Pas de lever du soleil ce jour-là</translation>
+    </message>
+    <message>
+        <source>No sunset this date</source>
+        <translation>Pas de coucher du soleil ce jour-là</translation>
     </message>
 </context>
 <context>
@@ -685,10 +674,6 @@
         <translation>Masquer</translation>
     </message>
     <message>
-        <source>Parameters</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -697,14 +682,6 @@
 Today: </source>
         <translation>Dorvane
 Aujourd&apos;hui : </translation>
-    </message>
-    <message>
-        <source>Sunrise</source>
-        <translation>Lever du soleil</translation>
-    </message>
-    <message>
-        <source>Sunset</source>
-        <translation>Coucher du soleil</translation>
     </message>
     <message>
         <source>Moon phase</source>
@@ -743,24 +720,12 @@ Aujourd&apos;hui : </translation>
         <translation>Saisir une année</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Previous year or month</source>
         <translation>Année ou mois précédent</translation>
     </message>
     <message>
         <source>Next year or month</source>
         <translation>Année ou mois suivant</translation>
-    </message>
-    <message>
-        <source>Week numbers</source>
-        <translation>Numéros de semaine</translation>
     </message>
     <message>
         <source>Toolbar</source>
@@ -887,28 +852,26 @@ Aujourd&apos;hui : </translation>
         <translation>, la veille</translation>
     </message>
     <message>
-        <source>, %1 days later</source>
-        <translation>, %1 jours plus tard</translation>
-    </message>
-    <message>
-        <source>, %1 days earlier</source>
-        <translation>, %1 jours plus tôt</translation>
-    </message>
-    <message>
         <source>Day panel</source>
         <translation>Panneau du jour</translation>
     </message>
-    <message>
-        <source>Marks on the calendar</source>
-        <translation>Repères sur le calendrier</translation>
+    <message numerus="yes">
+        <source>, %n day(s) later</source>
+        <translation>
+            <numerusform>, %n jour plus tard</numerusform>
+            <numerusform>, %n jours plus tard</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n day(s) earlier</source>
+        <translation>
+            <numerusform>, %n jour plus tôt</numerusform>
+            <numerusform>, %n jours plus tôt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>THome</name>
-    <message>
-        <source>Parameters</source>
-        <translation>Paramètres</translation>
-    </message>
     <message>
         <source>N°&apos;/ S°&apos;</source>
         <translation>N°&apos;/ S°&apos;</translation>
@@ -1113,28 +1076,12 @@ Aujourd&apos;hui : </translation>
         <translation>Le jour de la première colonne de chaque mois</translation>
     </message>
     <message>
-        <source>Week numbers</source>
-        <translation>Numéros de semaine</translation>
-    </message>
-    <message>
         <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
         <translation>ISO 8601, ou la semaine 1 est celle qui contient le 1er janvier, commençant le premier jour</translation>
     </message>
 </context>
 <context>
     <name>YearSheet</name>
-    <message>
-        <source>New moon</source>
-        <translation>Nouvelle lune</translation>
-    </message>
-    <message>
-        <source>Full moon</source>
-        <translation>Pleine lune</translation>
-    </message>
-    <message>
-        <source>Equinox or solstice</source>
-        <translation>Équinoxe ou solstice</translation>
-    </message>
     <message>
         <source>Event</source>
         <translation>Événement</translation>
@@ -1153,14 +1100,6 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>%1: being read</source>
         <translation>%1 : en cours de lecture</translation>
-    </message>
-    <message>
-        <source>%1: 1 event</source>
-        <translation>%1 : 1 événement</translation>
-    </message>
-    <message>
-        <source>%1: %2 events</source>
-        <translation>%1 : %2 événements</translation>
     </message>
     <message>
         <source>%1, not all of their days shown</source>
@@ -1189,6 +1128,13 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>(no title)</source>
         <translation>(sans titre)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n event(s)</source>
+        <translation>
+            <numerusform>%1 : %n événement</numerusform>
+            <numerusform>%1 : %n événements</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

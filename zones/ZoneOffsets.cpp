@@ -92,7 +92,7 @@ QTimeZone zoneFor(const QString& zoneId)
 
 } // namespace
 
-QString zoneText::unknownZone(const QString& zoneId)
+Wording zoneText::unknownZone(const QString& zoneId)
 {
     // A damaged line's control characters would show as boxes or break the box's text: they are written escaped.
     QString shown;
@@ -109,7 +109,7 @@ QString zoneText::unknownZone(const QString& zoneId)
     }
     if (zoneId.size() > zones::MaxZoneIdLength)
         shown += QStringLiteral("...");
-    return UnknownZone.arg(shown);
+    return Wording("Preferences", UnknownZone, shown);
 }
 
 bool zones::guardEnvironmentZone()

@@ -1,13 +1,15 @@
 #pragma once
+#include "runtime/Wording.h"
 #include <QDate>
 #include <QString>
+#include <QtGlobal>
 
 // Texts the program shows about the time zone of the preferences.
 namespace zoneText {
 // %1 is the id as the preferences hold it.
-inline const QString UnknownZone = QStringLiteral("Unknown time zone %1 in preferences.");
+inline constexpr char UnknownZone[] = QT_TRANSLATE_NOOP("Preferences", "Unknown time zone %1 in preferences.");
 // UnknownZone with the id filled in; an id longer than any id looked up is cut and ends in "...".
-QString unknownZone(const QString& zoneId);
+Wording unknownZone(const QString& zoneId);
 } // namespace zoneText
 
 // A time zone's offsets from GMT for one day, in hours east of Greenwich.

@@ -15,6 +15,7 @@ private slots:
     void cleanupTestCase();
     void testTextsAreGerman_data();
     void testTextsAreGerman();
+    void testAMessageIsGerman_data();
     void testAMessageIsGerman();
 
 private:
@@ -94,12 +95,37 @@ void TestGermanWindow::testTextsAreGerman()
     QCOMPARE(shown, expected);
 }
 
+void TestGermanWindow::testAMessageIsGerman_data()
+{
+    QTest::addColumn<QByteArray>("prefs");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("shown");
+    const QByteArray austin("00\r\nW\xB0"
+                            "97.45\r\nN\xB0"
+                            "30.15\r\n-6\r\n");
+    QTest::newRow("the window's own: a year out of range")
+        << austin << 1600 << "Das Jahr muss zwischen 1700 und 3000 liegen";
+    // The libraries' words, translated where the window shows them.
+    QTest::newRow("a damaged file: a line each") << QByteArray("00\r\nW\xB0"
+                                                               "x\r\nN\xB0"
+                                                               "y\r\n-6\r\n")
+                                                 << 0
+                                                 << "Ungültige N/S-Grad in den Einstellungen.\n"
+                                                    "Ungültige W/E-Grad in den Einstellungen.";
+    QTest::newRow("an unknown zone, its name kept") << austin + "Mars/Olympus\r\n"
+                                                    << 0 << "Unbekannte Zeitzone Mars/Olympus in den Einstellungen.";
+}
+
 void TestGermanWindow::testAMessageIsGerman()
 {
-    App app;
+    QFETCH(QByteArray, prefs);
+    QFETCH(int, year);
+    QFETCH(QString, shown);
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), prefs);
     app.activate();
-    app.enterYear(1600);
-    QCOMPARE(app.world.prompter.texts(), QStringList{QStringLiteral("Das Jahr muss zwischen 1700 und 3000 liegen")});
+    if (year != 0)
+        app.enterYear(year);
+    QCOMPARE(app.world.prompter.texts(), QStringList{shown});
 }
 
 QTEST_MAIN(TestGermanWindow)

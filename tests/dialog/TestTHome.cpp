@@ -90,7 +90,7 @@ private:
 
     std::unique_ptr<FakeWorld> world;
     std::unique_ptr<TempPrefsDir> dir;
-    bool load(QString* message = nullptr);
+    bool load(Wording* message = nullptr);
 
     std::unique_ptr<BoxGate> gate;
     std::unique_ptr<PrefsStore> store;
@@ -122,7 +122,7 @@ void TestTHome::makeHome(const QString& folder)
 }
 
 // The main window's read of the file, then an opening of the dialog, which reads the file itself, and its closing.
-bool TestTHome::load(QString* message)
+bool TestTHome::load(Wording* message)
 {
     if (!store->load(message))
         return false;
@@ -215,9 +215,9 @@ void TestTHome::testReadsFile()
     QFETCH(QString, offsetShown);
 
     dir->write(bytes);
-    QString message = "unset";
+    Wording message("Preferences", prefs::CannotOpenFile, "unset");
     QVERIFY(load(&message));
-    QCOMPARE(message, QString());
+    QVERIFY(message.isEmpty());
     QCOMPARE(home->findChild<QCheckBox*>(HomeNames::CheckBox1)->isChecked(), militaryBox);
     QCOMPARE(int(store->value().militaryTime()), military);
     QCOMPARE(home->findChild<QCheckBox*>(HomeNames::CheckBox2)->isChecked(), hintsBox);
@@ -244,13 +244,13 @@ void TestTHome::testReadingNeverClearsOptions()
 void TestTHome::testMissingFileReportedOnce()
 {
     const QString expected = "Cannot open file " + dir->path() + "/prefs.cal";
-    QString message;
+    Wording message;
     QVERIFY(!load(&message));
-    QCOMPARE(message, expected);
+    QCOMPARE(message.english(), expected);
     QVERIFY(!load(&message));
-    QCOMPARE(message, QString());
+    QCOMPARE(message.english(), QString());
     QVERIFY(!load(&message));
-    QCOMPARE(message, QString());
+    QCOMPARE(message.english(), QString());
 
     // Before any read the dialog holds no position and no options.
     QVERIFY(!home->findChild<QCheckBox*>(HomeNames::CheckBox1)->isChecked());
@@ -263,12 +263,12 @@ void TestTHome::testMissingFileReportedOnce()
     QVERIFY(load(&message));
     dir->remove();
     QVERIFY(!load(&message));
-    QCOMPARE(message, expected);
+    QCOMPARE(message.english(), expected);
     // The fields keep what the last read gave.
     QCOMPARE(home->findChild<QLineEdit*>(HomeNames::Edit2)->text(), QStringLiteral("W°97.45"));
     QCOMPARE(home->findChild<TCurrencyEdit*>(HomeNames::CurrencyEditGMT3)->value(), -6.0);
     QVERIFY(!load(&message));
-    QCOMPARE(message, QString());
+    QCOMPARE(message.english(), QString());
 }
 
 void TestTHome::testSaveWrites_data()
@@ -433,11 +433,11 @@ void TestTHome::testFileThatIsNoRegularFileReportedOnce()
 #endif
     if (!fifo)
         QVERIFY(QDir(dir->path()).mkdir("prefs.cal"));
-    QString message;
+    Wording message;
     QVERIFY(!load(&message));
-    QCOMPARE(message, "Cannot open file " + path);
+    QCOMPARE(message.english(), "Cannot open file " + path);
     QVERIFY(!load(&message));
-    QCOMPARE(message, QString());
+    QCOMPARE(message.english(), QString());
 }
 
 void TestTHome::testOffsetListPopupFitsEveryEntry()

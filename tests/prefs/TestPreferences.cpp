@@ -63,11 +63,11 @@ void TestPreferences::testStoreReportsAMissingFileOnceAndKeepsTheLastValue()
 {
     TempPrefsDir dir;
     PrefsStore store(dir.path(), FormatSettings());
-    QString message;
+    Wording message;
     QVERIFY(!store.load(&message));
-    QCOMPARE(message, "Cannot open file " + dir.path() + "/prefs.cal");
+    QCOMPARE(message.english(), "Cannot open file " + dir.path() + "/prefs.cal");
     QVERIFY(!store.load(&message));
-    QCOMPARE(message, QString());
+    QCOMPARE(message.english(), QString());
 
     dir.write("10\r\nW\xB0"
               "97.45\r\nN\xB0"
@@ -75,7 +75,7 @@ void TestPreferences::testStoreReportsAMissingFileOnceAndKeepsTheLastValue()
     QVERIFY(store.load(&message));
     dir.remove();
     QVERIFY(!store.load(&message));
-    QCOMPARE(message, "Cannot open file " + dir.path() + "/prefs.cal");
+    QCOMPARE(message.english(), "Cannot open file " + dir.path() + "/prefs.cal");
     QCOMPARE(store.value().gmtOffset, -6.0);
     QVERIFY(store.value().militaryTime());
 }

@@ -59,7 +59,7 @@ void TestBoxGate::testConversionErrorShownOnceByTheOutermostHandler()
 {
     bool afterInner = false;
     gate->run([&] {
-        gate->run([] { throw ConvertError("'x' is not a valid date"); });
+        gate->run([] { throw ConvertError(convertText::InvalidDate, "x"); });
         afterInner = true;
     });
     QVERIFY(!afterInner);
@@ -84,7 +84,7 @@ void TestBoxGate::testConversionErrorInsideABoxOrDialogStaysInsideIt()
 {
     QFETCH(bool, dialog);
     QFETCH(QStringList, shown);
-    const auto failing = [&] { gate->run([] { throw ConvertError("'x' is not a valid date"); }); };
+    const auto failing = [&] { gate->run([] { throw ConvertError(convertText::InvalidDate, "x"); }); };
     world->prompter.whileOpen = [&](const FakePrompter::Box& box) {
         if (box.kind == QLatin1String("warning"))
             failing();

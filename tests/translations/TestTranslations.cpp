@@ -26,11 +26,15 @@ private slots:
     void testEverySourceTextHasAFinishedTranslation();
     void testInstallTranslatesTheProgramAndQt_data();
     void testInstallTranslatesTheProgramAndQt();
+    void testEachTextHasOneContext();
+    void testEveryCountHasTheSourcesForms();
 
 private:
     struct Entry
     {
         QString context, source, comment, translation, type;
+        bool numerus = false;
+        QStringList forms; // of a text with a count, one per plural form of the language
     };
     static QList<Entry> readTs(const QString& path);
     QList<Entry> scanned;
@@ -54,7 +58,7 @@ QList<TestTranslations::Entry> TestTranslations::readTs(const QString& path)
         }
         const auto name = xml.name();
         if (name == QLatin1String("message")) {
-            entry = Entry{context, {}, {}, {}, {}};
+            entry = Entry{context, {}, {}, {}, {}, xml.attributes().value(QLatin1String("numerus")) == u"yes", {}};
         } else if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("source")) {
@@ -63,8 +67,15 @@ QList<TestTranslations::Entry> TestTranslations::readTs(const QString& path)
             entry.comment = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             entry.type = xml.attributes().value(QLatin1String("type")).toString();
+            if (!entry.numerus) {
+                entry.translation = xml.readElementText();
+                continue;
+            }
             // A text with a count holds one form per plural: all of them, one after the other.
-            entry.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            while (xml.readNextStartElement()) {
+                entry.forms.append(xml.readElementText());
+                entry.translation += entry.forms.last();
+            }
         }
     }
     return entries;
@@ -203,12 +214,14 @@ void TestTranslations::testEverySourceTextHasAFinishedTranslation()
                                  text.comment.isEmpty() ? nullptr : qPrintable(text.comment))
                      .isEmpty())
             faults.append(where + QLatin1String(" (not in the built catalogue)"));
-        // A placeholder lost or added changes what the text says.
-        else if (found != written.end()) {
-            for (int n = 1; n <= 3; ++n) {
-                const QString mark = QLatin1Char('%') + QString::number(n);
-                if (text.source.contains(mark) != found->translation.contains(mark))
-                    faults.append(where + QLatin1String(" (placeholder ") + mark + QLatin1Char(')'));
+        // A placeholder lost or added changes what the text says, in any of the plural forms.
+        else {
+            const QStringList forms = found->numerus ? found->forms : QStringList{found->translation};
+            for (const QString& form : forms) {
+                for (const char* mark : {"%1", "%2", "%3", "%n", "%Ln"}) {
+                    if (text.source.contains(QLatin1String(mark)) != form.contains(QLatin1String(mark)))
+                        faults.append(where + QLatin1String(" (placeholder ") + QLatin1String(mark) + QLatin1Char(')'));
+                }
             }
         }
     }
@@ -233,7 +246,7 @@ void TestTranslations::testInstallTranslatesTheProgramAndQt_data()
                              << "es"
                              << "Ocultar"
                              << "Control";
-    // The source text stays byte for byte: nothing is installed.
+    // The source text stays byte for byte: only its own forms of a count are installed.
     QTest::newRow("American English") << "en_US"
                                       << ""
                                       << "Hide"
@@ -252,9 +265,53 @@ void TestTranslations::testInstallTranslatesTheProgramAndQt()
     QFETCH(QString, control);
     QCOMPARE(l10n::install(QLocale(locale)), installed);
     const int translators = int(QCoreApplication::instance()->findChildren<QTranslator*>().size());
-    QCOMPARE(translators, installed.isEmpty() ? 0 : 2);
+    QCOMPARE(translators, installed.isEmpty() ? 1 : 3);
     QCOMPARE(QCoreApplication::translate("TCalendar", "Hide"), hide);
     QCOMPARE(QCoreApplication::translate("QShortcut", "Ctrl"), control);
+}
+
+// A text declared in two places is translated twice and can drift apart: each text is declared once, in one context.
+void TestTranslations::testEachTextHasOneContext()
+{
+    QMap<QString, QStringList> contexts;
+    for (const Entry& text : std::as_const(scanned)) {
+        if (!contexts[text.source].contains(text.context))
+            contexts[text.source].append(text.context);
+    }
+    QStringList faults;
+    for (auto found = contexts.cbegin(); found != contexts.cend(); ++found) {
+        if (found->size() > 1)
+            faults.append(found.key() + QLatin1String(": ") + found->join(QLatin1String(", ")));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// English reads a count from its own catalogue: a text with a count missing there would read "1 day(s)".
+void TestTranslations::testEveryCountHasTheSourcesForms()
+{
+    const QList<Entry> written = readTs(QStringLiteral(DORVANE_ENGLISH_TS));
+    const auto compiled = l10n::catalogue(QLatin1String(l10n::ProgramFolder), QLatin1String(l10n::ProgramPrefix),
+                                          QLatin1String(l10n::SourceLanguage));
+    QVERIFY(compiled);
+    int counts = 0;
+    QStringList faults;
+    for (const Entry& text : std::as_const(scanned)) {
+        if (!text.numerus)
+            continue;
+        ++counts;
+        const QString where = text.context + QLatin1String(": ") + text.source;
+        const auto found = std::find_if(written.begin(), written.end(), [&text](const Entry& entry) {
+            return entry.context == text.context && entry.source == text.source;
+        });
+        if (found == written.end() || !found->type.isEmpty() || found->forms.size() != 2 ||
+            found->forms.contains(QString()))
+            faults.append(where + QLatin1String(" (run the update_translations target and fill in both forms)"));
+        else if (compiled->translate(qPrintable(text.context), qPrintable(text.source), nullptr, 1) !=
+                 found->forms.first())
+            faults.append(where + QLatin1String(" (not in the built catalogue)"));
+    }
+    QVERIFY2(counts > 0, "no text with a count found");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

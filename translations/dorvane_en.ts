@@ -1,0 +1,62 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>DayPanel</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n week(s)</source>
+        <translation>
+            <numerusform>%n week</numerusform>
+            <numerusform>%n weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more</source>
+        <translation>
+            <numerusform>and %Ln more</numerusform>
+            <numerusform>and %Ln more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n month(s)</source>
+        <translation>
+            <numerusform>%n month</numerusform>
+            <numerusform>%n months</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TCalendar</name>
+    <message numerus="yes">
+        <source>, %n day(s) later</source>
+        <translation>
+            <numerusform>, %n day later</numerusform>
+            <numerusform>, %n days later</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n day(s) earlier</source>
+        <translation>
+            <numerusform>, %n day earlier</numerusform>
+            <numerusform>, %n days earlier</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>YourCalendars</name>
+    <message numerus="yes">
+        <source>%1: %n event(s)</source>
+        <translation>
+            <numerusform>%1: %n event</numerusform>
+            <numerusform>%1: %n events</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
