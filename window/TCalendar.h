@@ -44,7 +44,6 @@ public:
     // The window's state is kept in that file from now on: read now, brought back at the first showing and
     // activation, written at each change and when the window closes. Without it the window starts as it always did.
     void keepStateIn(const QString& path, const Screens& screens);
-    RememberedWindow* remembered() const { return m_rooms.remembered; }
     // The first day of the week and the week-number rule of every calendar, kept with the window's state.
     void setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering);
     // The row that chooses them shows the rules in force and sets them from now on.

@@ -325,7 +325,7 @@ void TestWindowState::testWeekRulesComeBackAndAChoiceIsKept()
     row.numberingList()->setCurrentIndex(row.numberingList()->findText(QStringLiteral("ISO 8601")));
     check(Qt::Sunday, weeks::Numbering::Iso);
 
-    app.calendar->remembered()->flush();
+    app.calendar->findChild<RememberedWindow*>()->flush();
     QCOMPARE(windowstate::read(path).weekStart, WindowState::WeekStart::Locale);
     QCOMPARE(windowstate::read(path).weekNumbering, WindowState::WeekNumbering::Iso);
     // The rules are the window's: the settings file stays as it was.

@@ -86,7 +86,7 @@ void TestYourCalendars::testChosenInTheDialogAndKept()
     QTest::mouseClick(dialog->findChild<QPushButton*>(calendarsnames::Add), Qt::LeftButton);
     QTRY_COMPARE(rows(*list), (QStringList{"Personal: 1 event", "gone.ics: the file is gone"}));
     QTRY_VERIFY(app.calendar->calendars()->hasEvents(QDate(2024, 5, 15)));
-    app.calendar->remembered()->flush();
+    app.calendar->findChild<RememberedWindow*>()->flush();
     QCOMPARE(windowstate::read(statePath).calendarFiles, chosen);
 
     // Remove drops the file chosen, and the day loses its mark.
@@ -94,7 +94,7 @@ void TestYourCalendars::testChosenInTheDialogAndKept()
     QTest::mouseClick(dialog->findChild<QPushButton*>(calendarsnames::Remove), Qt::LeftButton);
     QCOMPARE(rows(*list), QStringList{"gone.ics: the file is gone"});
     QVERIFY(!app.calendar->calendars()->hasEvents(QDate(2024, 5, 15)));
-    app.calendar->remembered()->flush();
+    app.calendar->findChild<RememberedWindow*>()->flush();
     QCOMPARE(windowstate::read(statePath).calendarFiles, QStringList{chosen[1]});
 }
 
