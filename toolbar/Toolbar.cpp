@@ -28,6 +28,7 @@ struct Look
 
 const Look& lookOf(int button)
 {
+    // In the order of toolbar::Button.
     static const Look looks[] = {
         {1, 25, texts::HintPrevious, texts::DescriptionPrevious},
         {28, 75, texts::HintYear, texts::DescriptionYear},
@@ -35,11 +36,11 @@ const Look& lookOf(int button)
         {132, 32, texts::HintView, texts::DescriptionView},
         {167, 21, texts::HintCompactSize, texts::DescriptionCompactSize},
         {291, 25, texts::HintYearEntry, texts::DescriptionYearEntry},
-        {202, 48, texts::HintClose, texts::DescriptionClose},
         {639, 29, texts::HintWeekNumbers, texts::DescriptionWeekNumbers},
-        {259, 29, texts::HintParameters, texts::DescriptionParameters},
-        {318, 29, texts::HintOnTop, texts::DescriptionOnTop},
+        {202, 48, texts::HintClose, texts::DescriptionClose},
         {349, 29, texts::HintTray, texts::DescriptionTray},
+        {318, 29, texts::HintOnTop, texts::DescriptionOnTop},
+        {259, 29, texts::HintParameters, texts::DescriptionParameters},
     };
     static_assert(std::size(looks) == toolbar::Buttons);
     return looks[button];
