@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
-#include "app/AboutTexts.h"
-#include "app/ExportCommand.h"
-#include "app/ExportTexts.h"
+#include "about/AboutTexts.h"
+#include "paper/ExportCommand.h"
+#include "paper/ExportTexts.h"
 #include "translations/Translations.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>

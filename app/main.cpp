@@ -1,19 +1,19 @@
-#include "app/CalendarTexts.h"
 #include "app/CommandLine.h"
-#include "app/HintTimings.h"
-#include "app/QuitOnSignal.h"
-#include "app/Screens.h"
-#include "app/SingleInstance.h"
-#include "app/SystemServices.h"
-#include "app/TCalendar.h"
-#include "app/WaylandSession.h"
-#include "app/WindowState.h"
 #include "dialog/HomeTexts.h"
 #include "dialog/THome.h"
 #include "prefs/MachineDefault.h"
 #include "prefs/SettingsLocation.h"
 #include "runtime/FormatSettings.h"
+#include "shared/CalendarTexts.h"
+#include "shared/WindowState.h"
+#include "system/HintTimings.h"
+#include "system/QuitOnSignal.h"
+#include "system/Screens.h"
+#include "system/SingleInstance.h"
+#include "system/SystemServices.h"
+#include "system/WaylandSession.h"
 #include "translations/Translations.h"
+#include "window/TCalendar.h"
 #include "zones/ZoneOffsets.h"
 #include <QApplication>
 #include <QTimer>
@@ -90,6 +90,6 @@ int main(int argc, char** argv)
     Calendar.show();
     // Some desktops never activate a new window by themselves; the first activation lays out the year.
     Calendar.activateWindow();
-    activateOnFirstShowing(Calendar);
+    activateOnFirstShowing(Calendar, gate);
     return application.exec();
 }

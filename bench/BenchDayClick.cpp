@@ -2,8 +2,8 @@
 // other calendars, writes the Julian caption and hint, and computes and shows the sun and moon report.
 #include "BenchMain.h"
 #include "BenchWindow.h"
-#include "app/SkyWarmUp.h"
-#include "app/YearView.h"
+#include "daypanel/SkyWarmUp.h"
+#include "year/YearView.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <ctime>

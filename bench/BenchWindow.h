@@ -1,12 +1,12 @@
 #pragma once
 // Dorvane's main window and Parameters dialog over fakes, with the default preferences in a folder of their own,
 // activated once and with the report countdown at rest: the state the window idles in.
-#include "app/SystemServices.h"
-#include "app/TCalendar.h"
 #include "controls/TMonthCalendar.h"
 #include "dialog/THome.h"
 #include "support/Fakes.h"
 #include "support/TempPrefsDir.h"
+#include "system/SystemServices.h"
+#include "window/TCalendar.h"
 #include <QFile>
 #include <QTimer>
 #include <memory>

@@ -2,10 +2,10 @@
 // the marks off and on (the marks of the year already known, as once its worker is done).
 #include "BenchMain.h"
 #include "BenchWindow.h"
-#include "app/CalendarNames.h"
-#include "app/YearView.h"
-#include "app/YourCalendars.h"
 #include "astro/YearMarks.h"
+#include "shared/CalendarNames.h"
+#include "year/YearView.h"
+#include "yourcalendars/YourCalendars.h"
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>

@@ -4,8 +4,8 @@
 // window's timers is due, and each firing counts as one wake-up. Prints the wake-ups so far and VmRSS every four
 // simulated hours, and what the day's end shows.
 #include "BenchWindow.h"
-#include "app/CalendarNames.h"
-#include "app/DayWatch.h"
+#include "shared/CalendarNames.h"
+#include "system/DayWatch.h"
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>

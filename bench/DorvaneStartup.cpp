@@ -1,13 +1,13 @@
 // Dorvane's window built as app/main.cpp builds it, with real services, reading its preferences from a folder of its
 // own so a run never touches the user's prefs.cal.
 #include "Harness.h"
-#include "app/CalendarTexts.h"
-#include "app/HintTimings.h"
-#include "app/SingleInstance.h"
-#include "app/SystemServices.h"
-#include "app/TCalendar.h"
 #include "dialog/THome.h"
 #include "runtime/FormatSettings.h"
+#include "shared/CalendarTexts.h"
+#include "system/HintTimings.h"
+#include "system/SingleInstance.h"
+#include "system/SystemServices.h"
+#include "window/TCalendar.h"
 #include <QDir>
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 // The window's state file over any bytes: what is read stays within its ranges, a file that reads as a state file
 // is replaced by one that reads back the same, and any other file is left as it was, byte for byte.
 #include "FuzzSupport.h"
-#include "app/WindowState.h"
+#include "shared/WindowState.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,0 @@
-#include "app/WaylandSession.h"
-#include <QGuiApplication>
-
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}

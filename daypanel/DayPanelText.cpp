@@ -1,0 +1,251 @@
+#include "daypanel/DayPanelText.h"
+#include "astro/CalendarArithmetic.h"
+#include "astro/SkyNames.h"
+#include "astro/SunReport.h"
+#include "controls/SharedTexts.h"
+#include "print/SheetTexts.h"
+#include "runtime/DateValue.h"
+#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The panel's words, in the panel's translation context.
+class DayPanelWords
+{
+    Q_DECLARE_TR_FUNCTIONS(DayPanel)
+};
+
+constexpr double UnixEpochJulianDay = 2440587.5;
+
+QDateTime wallClock(double jd, const SkyPlace& place)
+{
+    const double local = jd + place.offsetHoursAt(jd) / 24;
+    const auto ms = static_cast<qint64>(std::llround((local - UnixEpochJulianDay) * 86400000.0));
+    // Rounded to the minute shown, not cut: 06:11:40 reads 06:12.
+    const qint64 minute = 60000;
+    return QDateTime::fromMSecsSinceEpoch((ms + minute / 2) / minute * minute, Qt::UTC);
+}
+
+QString timeText(const QDateTime& wall, bool military, const QLocale& locale)
+{
+    return locale.toString(wall.time(), military ? QStringLiteral("HH:mm") : QStringLiteral("h:mm AP"));
+}
+
+QString momentText(double jd, const DayPanelInput& input)
+{
+    const QDateTime wall = wallClock(jd, input.place);
+    return timeText(wall, input.military, input.locale) + QStringLiteral(", ") +
+           input.locale.toString(wall.date(), QLocale::ShortFormat);
+}
+
+QString durationText(double hours)
+{
+    const int minutes = static_cast<int>(std::lround(hours * 60));
+    return DayPanelWords::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString markName(YearMark::Kind kind)
+{
+    switch (kind) {
+    case YearMark::Kind::NewMoon:
+        return DayPanelWords::tr("new moon");
+    case YearMark::Kind::FullMoon:
+        return DayPanelWords::tr("full moon");
+    case YearMark::Kind::MarchEquinox:
+        return DayPanelWords::tr("March equinox");
+    case YearMark::Kind::JuneSolstice:
+        return DayPanelWords::tr("June solstice");
+    case YearMark::Kind::SeptemberEquinox:
+        return DayPanelWords::tr("September equinox");
+    case YearMark::Kind::DecemberSolstice:
+        return DayPanelWords::tr("December solstice");
+    }
+    return QString();
+}
+
+QString daysText(int n)
+{
+    return DayPanelWords::tr("%n day(s)", nullptr, n);
+}
+
+QString weeksText(int n)
+{
+    return DayPanelWords::tr("%n week(s)", nullptr, n);
+}
+} // namespace
+
+int spanWeekOfYear(const QDate& day)
+{
+    const int week = WeekNumber(rt::fromQDate(day));
+    // WeekNumber counts 52 weeks a year: the year is the Thursday's.
+    const QDate thursday = day.addDays(4 - day.dayOfWeek() % 7);
+    return week - 52 * thursday.year();
+}
+
+QString spanInWords(const QDate& a, const QDate& b, const QLocale& locale)
+{
+    const QDate first = std::min(a, b), last = std::max(a, b);
+    const int days = static_cast<int>(first.daysTo(last));
+    const bool sameMonth = first.year() == last.year() && first.month() == last.month();
+    const bool sameYear = first.year() == last.year();
+    const QString from = sameMonth  ? QString::number(first.day())
+                         : sameYear ? locale.toString(first, QStringLiteral("d MMMM"))
+                                    : locale.toString(first, QStringLiteral("d MMMM yyyy"));
+    const QString to = locale.toString(last, QStringLiteral("d MMMM yyyy"));
+    return daysText(days) + QLatin1Char(' ') + DayPanelWords::tr("from %1 to %2").arg(from, to);
+}
+
+QString weeksInWords(int days)
+{
+    const int weeks = days / 7, rest = days % 7;
+    if (weeks == 0)
+        return daysText(rest);
+    if (rest == 0)
+        return weeksText(weeks);
+    return DayPanelWords::tr("%1 and %2").arg(weeksText(weeks), daysText(rest));
+}
+
+QString changeInWords(double minutes)
+{
+    const auto seconds = static_cast<long>(std::lround(minutes * 60));
+    if (seconds == 0)
+        return DayPanelWords::tr("no change");
+    const long size = std::labs(seconds);
+    return QString(seconds > 0 ? QLatin1Char('+') : QChar(0x2212)) +
+           DayPanelWords::tr("%1 min %2 s").arg(size / 60).arg(size % 60);
+}
+
+QList<PanelLine> dayPanelLines(const DayPanelInput& input)
+{
+    const DaySky& sky = input.sky;
+    const QLocale& locale = input.locale;
+    QList<PanelLine> lines;
+    lines.append({DayPanelWords::tr("Date"), locale.toString(sky.day, QLocale::LongFormat)});
+    lines.append({DayPanelWords::tr("Day of year"),
+                  DayPanelWords::tr("%1 of %2").arg(sky.day.dayOfYear()).arg(sky.day.daysInYear())});
+    int isoYear = 0;
+    const int isoWeek = sky.day.weekNumber(&isoYear);
+    lines.append({DayPanelWords::tr("ISO week"), isoYear == sky.day.year()
+                                                     ? QString::number(isoWeek)
+                                                     : DayPanelWords::tr("%1 of %2").arg(isoWeek).arg(isoYear)});
+    lines.append({DayPanelWords::tr("Span week (Sun to Sat)"), QString::number(spanWeekOfYear(sky.day))});
+
+    // The sun's events in time order; one the day lacks keeps its place in words.
+    struct Event
+    {
+        QString name;
+        SkyMoment at;
+        QString none;
+    };
+    const QString noDawn = DayPanelWords::tr("none this day");
+    const QString noDusk = noDawn;
+    QList<Event> sun{
+        {DayPanelWords::tr("Astronomical dawn"), sky.astronomicalDawn, noDawn},
+        {DayPanelWords::tr("Nautical dawn"), sky.nauticalDawn, noDawn},
+        {DayPanelWords::tr("Civil dawn"), sky.civilDawn, noDawn},
+        {QCoreApplication::translate(skyNames::Context, skyNames::Sunrise), sky.sunrise, QString()},
+        {DayPanelWords::tr("Solar noon"), sky.solarNoon, DayPanelWords::tr("none this day")},
+        {QCoreApplication::translate(skyNames::Context, skyNames::Sunset), sky.sunset, QString()},
+        {DayPanelWords::tr("Civil dusk"), sky.civilDusk, noDusk},
+        {DayPanelWords::tr("Nautical dusk"), sky.nauticalDusk, noDusk},
+        {DayPanelWords::tr("Astronomical dusk"), sky.astronomicalDusk, noDusk},
+    };
+    const QString sunNone =
+        sky.sunDay == DaySky::SunDay::MidnightSun  ? DayPanelWords::tr("none: midnight sun, up all day")
+        : sky.sunDay == DaySky::SunDay::PolarNight ? DayPanelWords::tr("none: polar night, down all day")
+                                                   : DayPanelWords::tr("none this day");
+    for (Event& event : sun)
+        if (event.none.isEmpty())
+            event.none = sunNone;
+    // A present event sorts by its time; one the day lacks stays behind the event listed before it.
+    QList<std::pair<double, Event>> keyed;
+    double key = -1e18;
+    for (const Event& event : sun) {
+        if (event.at)
+            key = *event.at;
+        keyed.append({key, event});
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    sun.clear();
+    for (const auto& entry : keyed)
+        sun.append(entry.second);
+    for (const Event& event : sun)
+        lines.append({event.name, event.at ? momentText(*event.at, input) : event.none});
+    if (sky.sunDay == DaySky::SunDay::MidnightSun)
+        lines.append({DayPanelWords::tr("Sun"), DayPanelWords::tr("Midnight sun: above the horizon all day")});
+    else if (sky.sunDay == DaySky::SunDay::PolarNight)
+        lines.append({DayPanelWords::tr("Sun"), DayPanelWords::tr("Polar night: below the horizon all day")});
+    lines.append({DayPanelWords::tr("Day length"), durationText(sky.daylightHours)});
+    lines.append({DayPanelWords::tr("Change from day before"), changeInWords(sky.daylightChangeMinutes)});
+
+    const QString moonNone =
+        sky.moonDay == DaySky::MoonDay::UpAllDay     ? DayPanelWords::tr("none: the moon is up all day")
+        : sky.moonDay == DaySky::MoonDay::DownAllDay ? DayPanelWords::tr("none: the moon is down all day")
+                                                     : DayPanelWords::tr("none this day");
+    QList<Event> moon{{DayPanelWords::tr("Moonrise"), sky.moonrise, moonNone},
+                      {DayPanelWords::tr("Moonset"), sky.moonset, moonNone}};
+    if (sky.moonrise && sky.moonset && *sky.moonset < *sky.moonrise)
+        std::swap(moon[0], moon[1]);
+    for (const Event& event : moon)
+        lines.append({event.name, event.at ? momentText(*event.at, input) : event.none});
+    const QString phaseName = moonPhaseName(moonPictureFor(sky.phase)).translated();
+    lines.append({DayPanelWords::tr("Moon phase at 18:00"), phaseName});
+    lines.append({DayPanelWords::tr("Moon lit"), locale.toString(sky.litFraction * 100, 'f', 0) + locale.percent()});
+    lines.append(
+        {DayPanelWords::tr("Moon age"), DayPanelWords::tr("%1 days").arg(locale.toString(sky.ageDays, 'f', 1))});
+    QList<Event> phases{{DayPanelWords::tr("Next new moon"), sky.nextNewMoon, {}},
+                        {DayPanelWords::tr("Next first quarter"), sky.nextFirstQuarter, {}},
+                        {DayPanelWords::tr("Next full moon"), sky.nextFullMoon, {}},
+                        {DayPanelWords::tr("Next last quarter"), sky.nextLastQuarter, {}}};
+    std::sort(phases.begin(), phases.end(), [](const Event& a, const Event& b) { return *a.at < *b.at; });
+    for (const Event& event : phases)
+        lines.append({event.name, momentText(*event.at, input)});
+    QStringList marked;
+    for (const YearMark& mark : marksOfDay(sky, input.place))
+        marked.append(DayPanelWords::tr("%1 at %2")
+                          .arg(markName(mark.kind), timeText(wallClock(mark.ut, input.place), input.military, locale)));
+    if (!marked.isEmpty())
+        lines.append({DayPanelWords::tr("Marked"), marked.join(QStringLiteral("; "))});
+
+    if (input.pendingFirst)
+        lines.append(
+            {DayPanelWords::tr("First day of a span"), locale.toString(*input.pendingFirst, QLocale::LongFormat)});
+    if (input.spanFrom && input.spanTo) {
+        const int days = static_cast<int>(std::abs(input.spanFrom->daysTo(*input.spanTo)));
+        const int weeksTouched =
+            std::abs(WeekNumber(rt::fromQDate(*input.spanFrom)) - WeekNumber(rt::fromQDate(*input.spanTo))) + 1;
+        const int months = static_cast<int>(CountMonths(rt::fromQDate(*input.spanFrom), rt::fromQDate(*input.spanTo)));
+        lines.append({DayPanelWords::tr("Span"), spanInWords(*input.spanFrom, *input.spanTo, locale)});
+        lines.append({DayPanelWords::tr("Counting both days"), daysText(days + 1)});
+        lines.append({DayPanelWords::tr("Span in weeks"), weeksInWords(days)});
+        lines.append({DayPanelWords::tr("Span weeks touched"), QString::number(weeksTouched)});
+        lines.append({DayPanelWords::tr("Months touched"), DayPanelWords::tr("%n month(s)", nullptr, months)});
+    }
+    for (const CalendarEvent& event :
+         input.events.first(std::min<qsizetype>(input.events.size(), DayPanelEventsShown))) {
+        const QString what = sharedTexts::tr(sharedTexts::WithBracketed).arg(event.title, event.calendarName);
+        lines.append({SheetTexts::Event(),
+                      event.start
+                          ? DayPanelWords::tr("%1 %2").arg(
+                                timeText(QDateTime(sky.day, *event.start, Qt::UTC), input.military, locale), what)
+                          : DayPanelWords::tr("All day: %1").arg(what)});
+    }
+    // A day of thousands of events: a line for each would take a window taller than any screen.
+    if (input.events.size() > DayPanelEventsShown)
+        lines.append(
+            {SheetTexts::Event(),
+             DayPanelWords::tr("and %Ln more", nullptr, static_cast<int>(input.events.size() - DayPanelEventsShown))});
+    for (const QString& problem : input.calendarProblems)
+        lines.append({DayPanelWords::tr("Calendar file"), problem});
+    return lines;
+}
+
+QString dayPanelText(const QList<PanelLine>& lines)
+{
+    QString text;
+    for (const PanelLine& line : lines)
+        text += line.name + QStringLiteral(": ") + line.text + QLatin1Char('\n');
+    return text;
+}

@@ -1,0 +1,7 @@
+#include "system/WaylandSession.h"
+#include <QGuiApplication>
+
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}

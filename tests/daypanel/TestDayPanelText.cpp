@@ -1,0 +1,187 @@
+#include "daypanel/DayPanelText.h"
+#include "shared/SkyPlaceOf.h"
+#include <QtTest>
+
+// The Day panel's lines for a few telling days, written as a reader in Britain would see them; the times were
+// taken from PyEphem, the counts by hand.
+namespace {
+const QLocale British(QLocale::English, QLocale::UnitedKingdom);
+
+struct Where
+{
+    double latitude, longitudeWest;
+    QString zone;
+    double offset;
+};
+
+QString lineOf(const QList<PanelLine>& lines, const QString& name)
+{
+    for (const PanelLine& line : lines)
+        if (line.name == name)
+            return line.text;
+    return QStringLiteral("(no line %1)").arg(name);
+}
+} // namespace
+Q_DECLARE_METATYPE(Where)
+
+class TestDayPanelText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testLines_data();
+    void testLines();
+    void testSpanInWords_data();
+    void testSpanInWords();
+    void testCopyIsEveryLine();
+    void testADayOfManyEventsListsTheFirst_data();
+    void testADayOfManyEventsListsTheFirst();
+};
+
+void TestDayPanelText::testLines_data()
+{
+    QTest::addColumn<Where>("where");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<bool>("military");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("expected");
+    const Where berlin{52.52, -13.40, QStringLiteral("Europe/Berlin"), 1};
+    const Where hammerfest{70.66, -23.68, QString(), 2};
+    const Where berlinFixed{52.52, -13.40, QString(), 1};
+    const QDate dst(2026, 3, 29); // clocks go forward at 02:00: the day has 23 hours
+    QTest::newRow("DST day, sunrise in summer time") << berlin << dst << true << "Sunrise"
+                                                     << "06:48, 29/03/2026";
+    QTest::newRow("DST day, sunset in summer time") << berlin << dst << true << "Sunset"
+                                                    << "19:35, 29/03/2026";
+    QTest::newRow("DST day, 12-hour clock") << berlin << dst << false << "Sunset"
+                                            << "7:35 PM, 29/03/2026";
+    QTest::newRow("DST day, day length is the sun's") << berlin << dst << true << "Day length"
+                                                      << "12 h 47 min";
+    QTest::newRow("DST day, ISO week") << berlin << dst << true << "ISO week"
+                                       << "13";
+    QTest::newRow("DST day, Sunday week") << berlin << dst << true << "Span week (Sun to Sat)"
+                                          << "14";
+    QTest::newRow("DST day, day of year") << berlin << dst << true << "Day of year"
+                                          << "88 of 365";
+    QTest::newRow("midnight sun, said") << hammerfest << QDate(2024, 6, 21) << true << "Sun"
+                                        << "Midnight sun: above the horizon all day";
+    QTest::newRow("midnight sun, no sunrise") << hammerfest << QDate(2024, 6, 21) << true << "Sunrise"
+                                              << "none: midnight sun, up all day";
+    QTest::newRow("midnight sun, whole day") << hammerfest << QDate(2024, 6, 21) << true << "Day length"
+                                             << "24 h 00 min";
+    QTest::newRow("midnight sun, no change") << hammerfest << QDate(2024, 6, 21) << true << "Change from day before"
+                                             << "no change";
+    QTest::newRow("polar night") << hammerfest << QDate(2024, 12, 21) << true << "Sun"
+                                 << "Polar night: below the horizon all day";
+    QTest::newRow("no moonrise") << berlinFixed << QDate(1950, 5, 5) << true << "Moonrise"
+                                 << "none this day";
+    QTest::newRow("full moon of 1 Feb 2026") << berlin << QDate(2026, 2, 1) << true << "Moon phase at 18:00"
+                                             << "Full moon";
+    // PyEphem: 22:09:10 UT; libnova's moon, its series cut for speed, comes some 30 s later, rounded to 23:10.
+    // PyEphem: 22:09:10 UT.
+    QTest::newRow("next full moon") << berlin << QDate(2026, 1, 20) << true << "Next full moon"
+                                    << "23:09, 01/02/2026";
+    QTest::newRow("a full moon's own day") << berlin << QDate(2026, 2, 1) << true << "Marked"
+                                           << "full moon at 23:09";
+    // PyEphem: 08:24:31 UT.
+    QTest::newRow("the June solstice, 12-hour clock") << berlin << QDate(2026, 6, 21) << false << "Marked"
+                                                      << "June solstice at 10:24 AM";
+    QTest::newRow("a day without marks") << berlin << QDate(2026, 1, 20) << true << "Marked"
+                                         << "(no line Marked)";
+}
+
+void TestDayPanelText::testLines()
+{
+    QFETCH(Where, where);
+    QFETCH(QDate, day);
+    QFETCH(bool, military);
+    QFETCH(QString, line);
+    QFETCH(QString, expected);
+    Preferences preferences;
+    preferences.zone = where.zone;
+    preferences.gmtOffset = where.offset;
+    DayPanelInput input;
+    input.place = skyPlaceOf(preferences, where.latitude, where.longitudeWest);
+    SkyCalculator calculator;
+    input.sky = calculator.dayAt(day, input.place);
+    input.military = military;
+    input.locale = British;
+    QCOMPARE(lineOf(dayPanelLines(input), line), expected);
+}
+
+void TestDayPanelText::testSpanInWords_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("second");
+    QTest::addColumn<QString>("span");
+    QTest::addColumn<QString>("weeks");
+    QTest::newRow("1 to 15 March") << QDate(2026, 3, 1) << QDate(2026, 3, 15) << "14 days from 1 to 15 March 2026"
+                                   << "2 weeks";
+    QTest::newRow("clicked backwards") << QDate(2026, 3, 15) << QDate(2026, 3, 1) << "14 days from 1 to 15 March 2026"
+                                       << "2 weeks";
+    QTest::newRow("one day") << QDate(2026, 3, 1) << QDate(2026, 3, 2) << "1 day from 1 to 2 March 2026"
+                             << "1 day";
+    QTest::newRow("same day") << QDate(2026, 3, 1) << QDate(2026, 3, 1) << "0 days from 1 to 1 March 2026"
+                              << "0 days";
+    QTest::newRow("across months") << QDate(2026, 2, 20) << QDate(2026, 3, 9)
+                                   << "17 days from 20 February to 9 March 2026"
+                                   << "2 weeks and 3 days";
+    QTest::newRow("across years, leap day")
+        << QDate(2023, 12, 31) << QDate(2024, 3, 1) << "61 days from 31 December 2023 to 1 March 2024"
+        << "8 weeks and 5 days";
+}
+
+void TestDayPanelText::testSpanInWords()
+{
+    QFETCH(QDate, first);
+    QFETCH(QDate, second);
+    QFETCH(QString, span);
+    QFETCH(QString, weeks);
+    QCOMPARE(spanInWords(first, second, British), span);
+    QCOMPARE(weeksInWords(static_cast<int>(std::abs(first.daysTo(second)))), weeks);
+}
+
+void TestDayPanelText::testCopyIsEveryLine()
+{
+    const QList<PanelLine> lines{{QStringLiteral("Sunrise"), QStringLiteral("06:48")},
+                                 {QStringLiteral("Span"), QStringLiteral("1 day")}};
+    QCOMPARE(dayPanelText(lines), QStringLiteral("Sunrise: 06:48\nSpan: 1 day\n"));
+}
+
+void TestDayPanelText::testADayOfManyEventsListsTheFirst_data()
+{
+    QTest::addColumn<int>("events");
+    QTest::addColumn<QStringList>("lastLines");
+    QTest::newRow("none") << 0 << QStringList{};
+    QTest::newRow("a full list") << 10
+                                 << QStringList{"Event: 9:00 AM Event 9 (Work)", "Event: 9:00 AM Event 10 (Work)"};
+    QTest::newRow("one more than the list") << 11 << QStringList{"Event: 9:00 AM Event 10 (Work)", "Event: and 1 more"};
+    QTest::newRow("100,000 on one day") << 100000
+                                        << QStringList{"Event: 9:00 AM Event 10 (Work)", "Event: and 99,990 more"};
+}
+
+void TestDayPanelText::testADayOfManyEventsListsTheFirst()
+{
+    QFETCH(int, events);
+    QFETCH(QStringList, lastLines);
+    QLocale::setDefault(British);
+    Preferences preferences;
+    preferences.gmtOffset = 1;
+    DayPanelInput input;
+    input.place = skyPlaceOf(preferences, 52.52, -13.40);
+    SkyCalculator calculator;
+    input.sky = calculator.dayAt(QDate(2026, 3, 29), input.place);
+    input.locale = British;
+    for (int i = 1; i <= events; ++i)
+        input.events.append({input.sky.day, QStringLiteral("Event %1").arg(i), QTime(9, 0), QStringLiteral("Work")});
+    const QList<PanelLine> lines = dayPanelLines(input);
+    QStringList texts;
+    for (const PanelLine& line : lines)
+        texts.append(line.name == QLatin1String("Event") ? line.name + QStringLiteral(": ") + line.text : line.name);
+    QCOMPARE(texts.mid(texts.size() - lastLines.size()), lastLines);
+    QCOMPARE(texts.filter(QStringLiteral("Event: ")).size(), std::min(events, DayPanelEventsShown + 1));
+    QLocale::setDefault(QLocale::c());
+}
+
+QTEST_GUILESS_MAIN(TestDayPanelText)
+#include "TestDayPanelText.moc"

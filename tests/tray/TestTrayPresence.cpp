@@ -1,0 +1,69 @@
+// Where a hidden window goes as the notification area comes and goes.
+#include "tray/TrayPresence.h"
+#include <QTest>
+
+class TestTrayPresence : public QObject
+{
+    Q_OBJECT
+private slots:
+    void testFollowsTheArea_data();
+    void testFollowsTheArea();
+};
+
+void TestTrayPresence::testFollowsTheArea_data()
+{
+    // Each step sets whether an area is there (+ or -), then does one thing: start, hide (the user's Ctrl+H), show
+    // (the window back) or change (the platform says the area changed). Each step's outcome: "icon" (show the
+    // icon now), "tray" (hide into the tray), "min" (minimise instead), "back" (bring the window back), "-".
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("outcomes");
+    QTest::newRow("tray at start") << "+start +hide +show +hide"
+                                   << "icon tray - tray";
+    QTest::newRow("tray later") << "-start +change +hide"
+                                << "- icon tray";
+    QTest::newRow("tray later, hidden before the news came") << "-start +hide +change"
+                                                             << "- tray -";
+    QTest::newRow("tray gone while hidden") << "+start +hide -change"
+                                            << "icon tray back";
+    QTest::newRow("tray gone while shown, then hide") << "+start -change -hide"
+                                                      << "icon - min";
+    QTest::newRow("tray back after going") << "+start +hide -change +change +hide"
+                                           << "icon tray back - tray";
+    QTest::newRow("no tray ever") << "-start -change -hide -show -change"
+                                  << "- - min - -";
+    QTest::newRow("a tray that comes and goes while the window is shown") << "-start +change -change +change"
+                                                                          << "- icon - -";
+}
+
+void TestTrayPresence::testFollowsTheArea()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, outcomes);
+    bool area = false;
+    TrayPresence tray([&area] { return area; });
+    QStringList got;
+    const QStringList list = steps.split(QLatin1Char(' '));
+    for (const QString& step : list) {
+        area = step.startsWith(QLatin1Char('+'));
+        const QString what = step.mid(1);
+        if (what == QLatin1String("start")) {
+            got << (tray.start() ? "icon" : "-");
+        } else if (what == QLatin1String("hide")) {
+            got << (tray.hide() == TrayPresence::Hide::IntoTray ? "tray" : "min");
+            // Hidden into the tray always means an icon to come back by.
+            QCOMPARE(tray.iconShown() || !tray.hiddenInTray(), true);
+        } else if (what == QLatin1String("show")) {
+            tray.shown();
+            got << "-";
+        } else if (what == QLatin1String("change")) {
+            const TrayPresence::Change change = tray.areaChanged();
+            got << (change.showIcon ? "icon" : change.bringBack ? "back" : "-");
+        } else {
+            QFAIL(qPrintable(step));
+        }
+    }
+    QCOMPARE(got.join(QLatin1Char(' ')), outcomes);
+}
+
+QTEST_GUILESS_MAIN(TestTrayPresence)
+#include "TestTrayPresence.moc"

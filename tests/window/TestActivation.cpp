@@ -1,0 +1,110 @@
+#include "support/AppFixture.h"
+
+// When the window counts as activated: its first showing and the closing of a box or dialog of its own bring back
+// today's year; a restore from the tray and coming back from another application change nothing.
+class TestActivation : public QObject
+{
+    Q_OBJECT
+private slots:
+    void testWhatBringsBackTodaysYear_data();
+    void testWhatBringsBackTodaysYear();
+};
+
+namespace {
+enum Return { FromAnotherWindow, YearWarningClosed, ParametersClosed, RestoredFromTray, TrayClickWhileShown };
+
+// What the user sees of the grid: the month titles and the year button.
+QStringList shown(const App& app)
+{
+    QStringList texts;
+    for (int n = 1; n <= 12; ++n)
+        texts.append(app.title(n));
+    texts.append(app.find<QToolButton>(names::SpeedButton10)->text());
+    return texts;
+}
+
+// Another application takes the focus; the window is then activated again as a click on it would.
+bool anotherWindowThenBack(App& app, QWidget& other)
+{
+    other.show();
+    other.activateWindow();
+    if (!QTest::qWaitForWindowActive(&other))
+        return false;
+    app.calendar->activateWindow();
+    return QTest::qWaitForWindowActive(app.calendar.get());
+}
+} // namespace
+
+void TestActivation::testWhatBringsBackTodaysYear_data()
+{
+    QTest::addColumn<int>("back");
+    QTest::addColumn<bool>("compact");
+    QTest::addColumn<bool>("today");
+    QTest::newRow("from another application") << int(FromAnotherWindow) << false << false;
+    QTest::newRow("from another application, compact view") << int(FromAnotherWindow) << true << false;
+    QTest::newRow("tray icon clicked while the window is shown") << int(TrayClickWhileShown) << false << false;
+    QTest::newRow("the year warning closed") << int(YearWarningClosed) << false << true;
+    QTest::newRow("the Parameters dialog closed") << int(ParametersClosed) << false << true;
+    QTest::newRow("restored from the tray") << int(RestoredFromTray) << false << false;
+    QTest::newRow("restored from the tray, compact view") << int(RestoredFromTray) << true << false;
+}
+
+void TestActivation::testWhatBringsBackTodaysYear()
+{
+    QFETCH(int, back);
+    QFETCH(bool, compact);
+    QFETCH(bool, today);
+    App app;
+    app.tray()->setAvailable([] { return true; });
+    app.calendar->show();
+    app.calendar->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
+    // The first showing lays out today's year.
+    QTRY_COMPARE(app.title(1), QStringLiteral("1 January 2024"));
+    const QStringList todays = shown(app);
+    if (compact)
+        app.click(names::SpeedButton8);
+    app.click(names::SpeedButton9);
+    app.click(names::SpeedButton9);
+    const QStringList before = shown(app);
+    QVERIFY(before != todays);
+
+    QWidget other;
+    QSystemTrayIcon* icon = app.find<QSystemTrayIcon>(names::RxTrayIcon1);
+    switch (back) {
+    case FromAnotherWindow:
+        QVERIFY(anotherWindowThenBack(app, other));
+        break;
+    case TrayClickWhileShown:
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        emit icon->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
+        break;
+    case YearWarningClosed:
+        app.enterYear(1500);
+        QCOMPARE(app.world.prompter.texts(), QStringList{QStringLiteral("Year must be between 1700 and 3000")});
+        break;
+    case ParametersClosed:
+        app.click(names::SpeedButton4);
+        QCOMPARE(app.world.prompter.boxes.size(), 1);
+        break;
+    case RestoredFromTray:
+        app.click(names::SpeedButton2);
+        QVERIFY(!app.calendar->isVisible());
+        emit icon->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(app.calendar->isVisible());
+        break;
+    }
+    if (today) {
+        QTRY_COMPARE(app.title(1), QStringLiteral("1 January 2024"));
+        QCOMPARE(app.title(12), QStringLiteral("12 December 2024"));
+    } else {
+        QCoreApplication::processEvents();
+        QCOMPARE(shown(app), before);
+    }
+}
+
+QTEST_MAIN(TestActivation)
+#include "TestActivation.moc"

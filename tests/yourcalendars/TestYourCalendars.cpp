@@ -1,0 +1,124 @@
+#include "daypanel/DayPanel.h"
+#include "shared/WindowState.h"
+#include "support/AppFixture.h"
+#include "system/Screens.h"
+#include "window/RememberedWindow.h"
+#include "yourcalendars/CalendarsDialog.h"
+#include "yourcalendars/CalendarsTexts.h"
+#include "yourcalendars/YourCalendars.h"
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+struct OneScreen : Screens
+{
+    QList<QRect> geometries() const override { return {QRect(0, 0, 1024, 768)}; }
+};
+
+QString writeCalendar(const QTemporaryDir& dir, const QString& name, const QByteArray& events)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nX-WR-CALNAME:Personal\r\n" + events + "END:VCALENDAR\r\n");
+    return path;
+}
+
+QStringList rows(const QListWidget& list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts.append(list.item(i)->text());
+    return texts;
+}
+
+QStringList lastLines(const DayPanel& panel)
+{
+    QStringList texts;
+    for (const QLabel* label : panel.findChildren<QLabel*>())
+        if (label->isVisibleTo(&panel) && label->objectName().endsWith(QLatin1String("Text")))
+            texts.append(label->accessibleName());
+    // The calendars' lines come last.
+    return texts.mid(texts.size() - 3);
+}
+} // namespace
+
+class TestYourCalendars : public QObject
+{
+    Q_OBJECT
+private slots:
+    void testChosenInTheDialogAndKept();
+    void testTheDayPanelListsTheDay();
+};
+
+void TestYourCalendars::testChosenInTheDialogAndKept()
+{
+    QTemporaryDir dir;
+    const QString holidays = writeCalendar(dir, QStringLiteral("holidays.ics"),
+                                           "BEGIN:VEVENT\r\nUID:x\r\nDTSTART;VALUE=DATE:20240515\r\n"
+                                           "SUMMARY:Fair\r\nEND:VEVENT\r\n");
+    const QString statePath = dir.filePath(QStringLiteral("dorvane-state.ini"));
+    App app;
+    OneScreen screens;
+    app.calendar->keepStateIn(statePath, screens);
+    QStringList chosen{holidays, dir.filePath(QStringLiteral("gone.ics"))};
+    app.calendar->calendars()->setChooser([&chosen](QWidget*) { return chosen; });
+    app.calendar->show();
+    app.activate();
+
+    // The tray menu names the window; the shortcut opens it.
+    QVERIFY(app.calendar->findChild<QMenu*>(names::TrayMenu)->findChild<QAction*>(calendarsnames::TrayItem));
+    app.find<QAction>(calendarsnames::Keys)->trigger();
+    auto* dialog = app.calendar->findChild<CalendarsDialog*>(calendarsnames::Dialog);
+    QVERIFY(dialog && dialog->isVisible());
+    for (const QString& name :
+         {calendarsnames::List, calendarsnames::Add, calendarsnames::Remove, calendarsnames::Close}) {
+        auto* control = dialog->findChild<QWidget*>(name);
+        QVERIFY2(control && !control->accessibleName().isEmpty(), qPrintable(name));
+    }
+    auto* list = dialog->findChild<QListWidget*>(calendarsnames::List);
+    QCOMPARE(rows(*list), QStringList{CalendarsTexts::Empty()});
+
+    QTest::mouseClick(dialog->findChild<QPushButton*>(calendarsnames::Add), Qt::LeftButton);
+    QTRY_COMPARE(rows(*list), (QStringList{"Personal: 1 event", "gone.ics: the file is gone"}));
+    QTRY_VERIFY(app.calendar->calendars()->hasEvents(QDate(2024, 5, 15)));
+    app.calendar->findChild<RememberedWindow*>()->flush();
+    QCOMPARE(windowstate::read(statePath).calendarFiles, chosen);
+
+    // Remove drops the file chosen, and the day loses its mark.
+    list->setCurrentRow(0);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(calendarsnames::Remove), Qt::LeftButton);
+    QCOMPARE(rows(*list), QStringList{"gone.ics: the file is gone"});
+    QVERIFY(!app.calendar->calendars()->hasEvents(QDate(2024, 5, 15)));
+    app.calendar->findChild<RememberedWindow*>()->flush();
+    QCOMPARE(windowstate::read(statePath).calendarFiles, QStringList{chosen[1]});
+}
+
+void TestYourCalendars::testTheDayPanelListsTheDay()
+{
+    QTemporaryDir dir;
+    const QString personal =
+        writeCalendar(dir, QStringLiteral("personal.ics"),
+                      "BEGIN:VEVENT\r\nUID:a\r\nDTSTART:20240515T140000Z\r\nSUMMARY:Dentist\r\nEND:VEVENT\r\n"
+                      "BEGIN:VEVENT\r\nUID:b\r\nDTSTART;VALUE=DATE:20240515\r\nSUMMARY:Fair\r\nEND:VEVENT\r\n");
+    const QString statePath = dir.filePath(QStringLiteral("dorvane-state.ini"));
+    WindowState state;
+    state.calendarFiles = {personal, dir.filePath(QStringLiteral("work.ics"))};
+    QVERIFY(windowstate::write(statePath, state));
+    App app;
+    OneScreen screens;
+    app.calendar->keepStateIn(statePath, screens);
+    app.calendar->show();
+    app.activate();
+    app.calendar->openDayPanel();
+    const QStringList expected{"Event: All day: Fair (Personal)", "Event: 2:00 PM Dentist (Personal)",
+                               "Calendar file: work.ics: the file is gone"};
+    QTRY_COMPARE(lastLines(*app.calendar->dayPanel()), expected);
+}
+
+QTEST_MAIN(TestYourCalendars)
+#include "TestYourCalendars.moc"

@@ -1,0 +1,30 @@
+#include "tray/TrayPresence.h"
+
+bool TrayPresence::start()
+{
+    m_iconShown = m_available();
+    return m_iconShown;
+}
+
+TrayPresence::Hide TrayPresence::hide()
+{
+    if (!m_available())
+        return Hide::Minimise;
+    m_iconShown = true;
+    m_hiddenInTray = true;
+    return Hide::IntoTray;
+}
+
+TrayPresence::Change TrayPresence::areaChanged()
+{
+    Change change;
+    if (m_available()) {
+        change.showIcon = !m_iconShown;
+        m_iconShown = true;
+    } else if (m_hiddenInTray) {
+        // The icon stays asked for: the toolkit docks it again in the next area that appears.
+        change.bringBack = true;
+        m_hiddenInTray = false;
+    }
+    return change;
+}

@@ -1,0 +1,166 @@
+#include "window/ShownDay.h"
+#include "daypanel/DayPanel.h"
+#include "daypanel/DayPanelText.h"
+#include "daypanel/SkyWarmUp.h"
+#include "prefs/Preferences.h"
+#include "runtime/BoxGate.h"
+#include "runtime/DateText.h"
+#include "runtime/Services.h"
+#include "shared/CalendarTexts.h"
+#include "shared/WindowFrame.h"
+#include "system/Screens.h"
+#include "toolbar/Toolbar.h"
+#include "tray/TrayIcon.h"
+#include "window/RememberedWindow.h"
+#include "window/ViewModes.h"
+#include "year/YearView.h"
+#include "yourcalendars/YourCalendars.h"
+#include <QWidget>
+
+namespace {
+TDateTime nowOf(const Services& services)
+{
+    return rt::fromQDateTime(services.clock.now());
+}
+} // namespace
+
+ShownDay::ShownDay(QWidget& window, Services& services, BoxGate& gate, PrefsStore& preferences, const Rooms& rooms,
+                   const bool& activated)
+    : QObject(&window), m_window(window), m_services(services), m_gate(gate), m_preferences(preferences),
+      m_activated(activated), m_rooms(rooms), m_sun(rooms.toolbar.sun())
+{
+}
+
+void ShownDay::keepIn(RememberedWindow* remembered, const Screens* screens)
+{
+    m_remembered = remembered;
+    m_screens = screens;
+}
+
+void ShownDay::designed()
+{
+    m_window.setWindowTitle(m_caption.today(nowOf(m_services)));
+    m_rooms.year.setHint(1, m_caption.figure());
+}
+
+void ShownDay::clicked(int n)
+{
+    m_gate.run([this, n] {
+        YearView& year = m_rooms.year;
+        year.ResetAllCalendar(n);
+        const TDateTime date = year.date(n);
+        // A click on a day of the neighbouring months, which the title does not name, brings back today's year.
+        if (!year.inTitledMonth(n)) {
+            m_rooms.views.backToToday();
+            year.setHint(n, QString());
+            return;
+        }
+        std::optional<QDate> pendingBefore;
+        if (!m_caption.julian().SpanStartText.isEmpty())
+            pendingBefore = rt::toQDate(m_caption.julian().SpanStartDate);
+        if (const std::optional<QString> caption =
+                m_caption.dayClicked(rt::formatDateTime(texts::PatternShortDate, date, rt::formatSettings()),
+                                     rt::dateOf(date), m_activated, nowOf(m_services)))
+            m_window.setWindowTitle(*caption);
+        year.setHint(n, m_caption.figure());
+        m_model.clicked(rt::toQDate(date), pendingBefore, !m_caption.julian().SpanStartText.isEmpty());
+        // The panel first: the toolbar's moon then takes the evening's phase it found. An open panel tells a polar
+        // day in words, so no box asks for a click before the next one.
+        const bool panelOpen = m_panel && m_panel->isVisible();
+        if (panelOpen)
+            updatePanel();
+        m_sun.CalcSun(date, true, panelOpen);
+    });
+}
+
+void ShownDay::followToday(const QDate& previous, const QDate& today)
+{
+    m_rooms.toolbar.refreshYearButton();
+    // The first calendar's hint follows the figure when it showed today's.
+    const QString shownFigure = m_caption.figure();
+    m_window.setWindowTitle(m_caption.todayMoved(m_window.windowTitle(), rt::fromQDate(previous), nowOf(m_services)));
+    if (m_rooms.year.hint(1) == shownFigure)
+        m_rooms.year.setHint(1, m_caption.figure());
+    m_rooms.tray.showTip();
+    // Before the first activation the year is not laid out yet, and the activation reports today anyway.
+    if (!m_activated)
+        return;
+    m_gate.run([this, previous, today] {
+        m_rooms.year.followToday(previous, today, nowOf(m_services));
+        m_sun.todayMoved();
+    });
+}
+
+void ShownDay::openPanel()
+{
+    if (!m_panel) {
+        m_panel = new DayPanel(&m_window);
+        m_warmUp = new SkyWarmUp(
+            m_model.sky(), [this] { return m_rooms.year.shownDays(); }, this);
+        connect(m_panel, &DayPanel::clearFirstClick, this, &ShownDay::clearFirstClick);
+        connect(m_panel, &DayPanel::closed, this, [this] {
+            m_warmUp->stop();
+            rememberPanel(false);
+        });
+        connect(&m_rooms.year, &YearView::shownMonthsChanged, this, [this] {
+            if (!m_panel->isHidden())
+                m_warmUp->prepare();
+        });
+    }
+    rememberPanel(true);
+    m_model.opening(rt::toQDate(nowOf(m_services)));
+    updatePanel();
+    static const DesktopScreens desktop;
+    const QSize frame = m_window.isVisible() && m_window.frameGeometry().size() != m_window.size()
+                            ? m_window.frameGeometry().size() - m_window.size()
+                            : QSize(frame::FrameWidth, frame::FrameHeight);
+    const QPoint corner =
+        m_panel->placeBeside(m_window.frameGeometry(), frame, (m_screens ? *m_screens : desktop).availableGeometries());
+    if (corner != m_window.frameGeometry().topLeft())
+        m_window.move(corner);
+    m_panel->show();
+    m_panel->raise();
+    m_warmUp->prepare();
+}
+
+void ShownDay::calendarsChanged()
+{
+    if (m_panel && m_panel->isVisible())
+        updatePanel();
+}
+
+const SkyPlace& ShownDay::place()
+{
+    const DayReport& report = m_sun.report();
+    return m_model.placeOf(m_preferences.value(), rt::formatSettings(), report.latitude(), report.longitude());
+}
+
+void ShownDay::updatePanel()
+{
+    DayPanelInput input;
+    input.place = place();
+    input.sky = m_model.skyOfDay(input.place);
+    input.military = m_sun.report().twentyFourHour(rt::formatSettings());
+    if (!m_caption.julian().SpanStartText.isEmpty())
+        input.pendingFirst = rt::toQDate(m_caption.julian().SpanStartDate);
+    input.spanFrom = m_model.spanFrom();
+    input.spanTo = m_model.spanTo();
+    input.events = m_rooms.calendars.eventsOn(m_model.day());
+    input.calendarProblems = m_rooms.calendars.problems();
+    m_panel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
+    m_sun.knowEveningPhase(m_model.day(), input.place.offsetHoursAt(input.sky.evening), input.sky.phase);
+}
+
+void ShownDay::rememberPanel(bool open)
+{
+    if (m_remembered)
+        m_remembered->keeper().update([open](WindowState& state) { state.dayPanelOpen = open; });
+}
+
+void ShownDay::clearFirstClick()
+{
+    m_caption.clearPendingSpan();
+    m_window.setWindowTitle(m_caption.today(nowOf(m_services)));
+    if (m_panel && m_panel->isVisible())
+        updatePanel();
+}

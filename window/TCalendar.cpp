@@ -1,0 +1,234 @@
+#include "window/TCalendar.h"
+#include "daypanel/DayPanel.h"
+#include "dialog/THome.h"
+#include "dialog/WeekRulesRow.h"
+#include "paper/SheetContentOf.h"
+#include "paper/YearPrinting.h"
+#include "runtime/DateText.h"
+#include "shared/CalendarNames.h"
+#include "shared/CalendarTexts.h"
+#include "shared/WindowFrame.h"
+#include "system/DayWatch.h"
+#include "toolbar/Toolbar.h"
+#include "window/HintSwitch.h"
+#include "window/RememberedWindow.h"
+#include "window/ShownDay.h"
+#include "year/YearView.h"
+#include "yourcalendars/CalendarsDialog.h"
+#include "yourcalendars/YourCalendars.h"
+#include <QEvent>
+#include <QTimer>
+#include <utility>
+
+namespace {
+// Where the window stands before it is first shown and centred; the compact view starts there.
+constexpr int DesignLeft = 209;
+constexpr int DesignTop = 121;
+
+TDateTime nowOf(const Services& services)
+{
+    return rt::fromQDateTime(services.clock.now());
+}
+} // namespace
+
+TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_services(services), m_gate(gate), m_preferences(preferences), m_rooms{*this, services, gate, preferences}
+{
+    setObjectName(names::Calendar);
+    frame::dress(*this);
+    move(DesignLeft, DesignTop);
+    m_actions = new WindowActions(m_rooms, this);
+    const std::vector<Action>& actions = m_actions->table();
+    YearView* year = m_rooms.year = new YearView(services, gate, this);
+    year->offerSwitch(m_actions->row(names::MarksSwitch));
+    Toolbar* toolbar = m_rooms.toolbar =
+        new Toolbar(services, gate, preferences, this, year->lastInTabOrder(), actions);
+    m_sun = &toolbar->sun();
+    m_rooms.tray = new TrayIcon(services.clock, gate, this, actions);
+    m_watch = new DayWatch(services.clock, this);
+    m_views = std::make_unique<ViewModes>(*this, *year, *toolbar, services, gate);
+    m_rooms.views = m_views.get();
+    connect(m_views.get(), &ViewModes::layOutAgain, this, &TCalendar::FormActivate);
+    connect(m_views.get(), &ViewModes::pointerWanted, this,
+            [this](pointer::Target which) { m_services.pointer.moveTo(pointerTarget(which)); });
+    connect(toolbar, &Toolbar::tray1Triggered, this, [this] { m_gate.run([this] { m_rooms.tray->Tray1Click(); }); });
+    m_rooms.printing = new YearPrinting(gate, this, [this](int shown) {
+        const YearView& year = *m_rooms.year;
+        // The page marks what the grid marks: the sky's marks unless switched off, and the user's events.
+        const PageChoices choices{year.weekStart(), year.weekNumbering(), year.marksShown(),
+                                  [this](const QDate& day) { return m_rooms.calendars->eventsOn(day); }};
+        return yearPageOf(shown, m_preferences.value(), rt::formatSettings(), QLocale(), choices);
+    });
+    YourCalendars* calendars = m_rooms.calendars = new YourCalendars(this);
+    calendars->setChooser(CalendarsDialog::gatedChooser(gate));
+    year->setHasEvents([calendars](const QDate& day) { return calendars->hasEvents(day); });
+    m_rooms.day = new ShownDay(*this, services, gate, preferences,
+                               {*year, *toolbar, *m_rooms.tray, *m_views, *calendars}, FirstActivationDone);
+    connect(calendars, &YourCalendars::changed, this, [this] {
+        m_rooms.year->showEventMarks();
+        m_rooms.day->calendarsChanged();
+    });
+    connect(year, &YearView::dayActivated, this, &TCalendar::openDayPanel);
+    connect(year, &YearView::dayClicked, m_rooms.day, &ShownDay::clicked);
+    m_actions->makeKeys();
+    connect(m_sun, &SunDisplay::timer1Fired, this, &TCalendar::Timer1Timer);
+    connect(m_watch, &DayWatch::todayChanged, this,
+            [this](const QDate& previous) { m_rooms.day->followToday(previous, m_watch->today()); });
+    connect(m_watch, &DayWatch::looked, year, &YearView::clockChanged);
+    m_gate.setActivation([this] { FormActivate(); });
+    toolbar->applyFullLayout();
+    m_views->designed();
+    toolbar->setYearButton(texts::PatternYear);
+    m_rooms.day->designed();
+}
+
+TCalendar::~TCalendar() = default;
+
+void TCalendar::setHome(THome* home)
+{
+    if (m_rooms.home)
+        disconnect(m_rooms.home, nullptr, this, nullptr);
+    m_rooms.home = home;
+    if (home)
+        connect(home, &THome::hintsSwitched, this, [this](bool on) { switchHints(*this, on); });
+}
+
+void TCalendar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Only the first showing counts here. A box or dialog of ours reactivates the window through the box gate when
+    // it closes, and a restore from the tray through its handler; coming back from another application must leave
+    // the grid as the user left it, so the click that brought the window forward acts on what they saw.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !FirstActivationDone)
+        m_gate.activationArrived();
+}
+
+void TCalendar::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_rooms.tray->windowShown();
+    // Back from the tray or a minimise, maybe hours later: no event tells of a time-zone change, so look now.
+    m_watch->look();
+    if (!std::exchange(m_centred, true) && !(m_rooms.remembered && m_rooms.remembered->placeFullView()))
+        frame::centreOnDesktop(*this, m_services.pointer.desktopSize());
+}
+
+void TCalendar::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (m_rooms.remembered)
+        m_rooms.remembered->flush();
+    emit closed();
+}
+
+void TCalendar::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // Before the first activation the window is only being placed.
+    if (m_rooms.remembered && FirstActivationDone)
+        m_rooms.remembered->changed();
+}
+
+void TCalendar::keepStateIn(const QString& path, const Screens& screens)
+{
+    delete m_rooms.remembered;
+    m_rooms.remembered = new RememberedWindow(path, screens, *this, *m_views, *m_rooms.year);
+    m_rooms.day->keepIn(m_rooms.remembered, &screens);
+    m_rooms.calendars->keepIn(m_rooms.remembered->keeper());
+    m_rooms.tray->showMarks(m_rooms.year->marksShown());
+    m_rooms.toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TCalendar::setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering)
+{
+    m_rooms.year->setWeekRules(firstDay, numbering);
+    if (m_rooms.remembered)
+        m_rooms.remembered->keeper().update([=](WindowState& state) {
+            state.weekStart = firstDay;
+            state.weekNumbering = numbering;
+        });
+}
+
+void TCalendar::followWeekRules(WeekRulesRow& row)
+{
+    row.showChoice(m_rooms.year->weekStart(), m_rooms.year->weekNumbering());
+    connect(&row, &WeekRulesRow::chosen, this, &TCalendar::setWeekRules, Qt::UniqueConnection);
+}
+
+QPoint TCalendar::pointerTarget(pointer::Target which) const
+{
+    pointer::Geometry g;
+    g.window = frame::outerCorner(*this);
+    m_rooms.toolbar->placePointer(g);
+    m_views->placePointer(g);
+    return pointer::target(which, g);
+}
+
+void TCalendar::FormActivate()
+{
+    // A view brought back from the last run is laid out after the year; the pointer goes to its close button then.
+    const bool first = !FirstActivationDone;
+    RememberedWindow* remembered = m_rooms.remembered;
+    const bool restoring = first && remembered && remembered->restoresView();
+    if (!FirstActivationDone) {
+        m_views->firstActivation();
+        if (!restoring)
+            m_services.pointer.moveTo(pointerTarget(pointer::Target::CloseButton));
+        FirstActivationDone = true;
+    }
+    m_gate.activating([this] {
+        Wording message;
+        if (m_preferences.load(&message)) {
+            m_sun->readMilitaryTime(m_preferences.value().militaryTime());
+            // Reading only ever turns hints on; the dialog's switch turns them off.
+            if (m_preferences.value().hints())
+                switchHints(*this, true);
+        } else if (!message.isEmpty()) {
+            m_gate.show(BoxGate::Box::Error, message.translated());
+        }
+        m_sun->CalcSun(nowOf(m_services));
+        m_rooms.year->placeAndFill(nowOf(m_services));
+        const SkyPlace& place = m_rooms.day->place();
+        if (m_rooms.day->placesMade() != m_marksPlace) {
+            m_rooms.year->setMarksPlace(place);
+            m_marksPlace = m_rooms.day->placesMade();
+        }
+    });
+    if (first && remembered) {
+        remembered->restoreView();
+        if (restoring)
+            m_services.pointer.moveTo(pointerTarget(pointer::Target::CloseButton));
+        // The panel comes back beside the window where the window now stands.
+        if (remembered->keeper().state().dayPanelOpen)
+            openDayPanel();
+    }
+    // After the activation's own boxes, and never inside it: the dialog runs a loop of its own.
+    if (std::exchange(m_askForPlace, false) && m_rooms.home) {
+        QTimer::singleShot(0, this, [this] {
+            m_gate.run([this] {
+                m_rooms.home->askForPlace();
+                m_actions->openParameters();
+            });
+        });
+    }
+}
+
+void TCalendar::Timer1Timer()
+{
+    m_sun->tick();
+    m_rooms.year->followFirstTitle();
+    m_rooms.year->checkMidnightRestore();
+    m_sun->restIfIdle();
+}
+
+void TCalendar::openDayPanel()
+{
+    m_rooms.day->openPanel();
+}
+
+DayPanel* TCalendar::dayPanel() const
+{
+    return m_rooms.day->panel();
+}

@@ -1,0 +1,90 @@
+#pragma once
+#include "prefs/Preferences.h"
+#include "runtime/BoxGate.h"
+#include "runtime/Services.h"
+#include "runtime/WeekRules.h"
+#include "shared/PointerPlacement.h"
+#include "toolbar/SunDisplay.h"
+#include "tray/TrayIcon.h"
+#include "window/ViewModes.h"
+#include "window/WindowActions.h"
+#include <QDate>
+#include <QWidget>
+#include <memory>
+
+class DayPanel;
+class DayWatch;
+class RememberedWindow;
+class Screens;
+class ShownDay;
+class THome;
+class Toolbar;
+class WeekRulesRow;
+class WindowActions;
+class YearView;
+class YourCalendars;
+
+// The main window: the year view above the toolbar, the year entry over them, the tray icon and the day watch. It
+// builds its rooms, makes its commands from the table of actions and lays the year out at each activation; what a
+// clicked day or a new day moves is ShownDay's.
+class TCalendar : public QWidget
+{
+    Q_OBJECT
+public:
+    TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* parent = nullptr);
+    ~TCalendar() override;
+
+    // The Parameters dialog, created right after this window; its hint switch acts on this window's controls.
+    void setHome(THome* home);
+    // A first start that found no place for this machine: once the year is laid out, the Parameters dialog opens
+    // with the city search focused. Escape keeps the sample file the start wrote.
+    void askForPlaceAtFirstActivation() { m_askForPlace = true; }
+    QPoint pointerTarget(pointer::Target which) const;
+    const DayReport& dayReport() const { return m_sun->report(); }
+    // The window's state is kept in that file from now on: read now, brought back at the first showing and
+    // activation, written at each change and when the window closes. Without it the window starts as it always did.
+    void keepStateIn(const QString& path, const Screens& screens);
+    // The first day of the week and the week-number rule of every calendar, kept with the window's state.
+    void setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering);
+    // The row that chooses them shows the rules in force and sets them from now on.
+    void followWeekRules(WeekRulesRow& row);
+
+    // The events no user action gives at once: the activation lays the year out and reports today (the box gate
+    // runs it when the window becomes active, after a running handler or open box); the timer counts a hold down.
+    void FormActivate();
+    void Timer1Timer();
+    // Back from the tray or the taskbar to the front, as a click on the icon: a second start of the program asks.
+    void bringToFront()
+    {
+        m_gate.run([this] { m_rooms.tray->RxTrayIcon1Click(); });
+    }
+
+    // The Day panel beside this window, built when first opened; it follows each clicked day until closed.
+    void openDayPanel();
+    DayPanel* dayPanel() const;
+    // The user's calendar files, whose days the grid marks and the panel lists.
+    YourCalendars* calendars() const { return m_rooms.calendars; }
+
+signals:
+    void closed();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    Services& m_services;
+    BoxGate& m_gate;
+    PrefsStore& m_preferences;
+    WindowRooms m_rooms;
+    WindowActions* m_actions = nullptr;
+    SunDisplay* m_sun = nullptr; // on the toolbar
+    DayWatch* m_watch = nullptr;
+    std::unique_ptr<ViewModes> m_views;
+    bool FirstActivationDone = false;
+    bool m_askForPlace = false;
+    bool m_centred = false;
+    int m_marksPlace = 0; // the place the calendars' marks were computed for
+};
