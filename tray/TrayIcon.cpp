@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QLocale>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -101,10 +103,18 @@ void TrayIcon::Tray1Click()
 
 void TrayIcon::startHidden()
 {
-    if (m_presence.startHidden() == TrayPresence::Hide::IntoTray)
+    if (m_presence.startHidden() == TrayPresence::Hide::IntoTray) {
         m_rxTrayIcon1->show();
-    else
-        m_window->showMinimized();
+        return;
+    }
+    // A window never shown is mapped in its normal state whatever it was asked (X11 window managers read no
+    // minimised state before the first mapping): minimised once mapped.
+    {
+        // This showing is the start's own, not the user's: the window still waits for a notification area.
+        const QScopedValueRollback starting(m_startingHidden, true);
+        m_window->show();
+    }
+    QTimer::singleShot(0, m_window, [window = m_window] { window->showMinimized(); });
 }
 
 void TrayIcon::RxTrayIcon1Click()

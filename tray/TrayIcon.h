@@ -26,7 +26,7 @@ public:
     // The window was shown again, from wherever; showing it minimised puts nothing before the user.
     void windowShown()
     {
-        if (!m_window->isMinimized())
+        if (!m_window->isMinimized() && !m_startingHidden)
             m_presence.shown();
     }
     // The tip names today's date.
@@ -56,4 +56,5 @@ private:
     QMenu* m_menu = nullptr;
     QAction* m_showHide = nullptr;
     QAction* m_marks = nullptr;
+    bool m_startingHidden = false;
 };
