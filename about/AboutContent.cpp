@@ -41,6 +41,7 @@ QString about::html(const Facts& facts)
     QString text = QStringLiteral("<h2>%1</h2>").arg(AboutTexts::Product.toHtmlEscaped());
     text += paragraph(AboutTexts::Version().arg(facts.version));
     text += paragraph(AboutTexts::Summary());
+    text += paragraph(AboutTexts::Licence());
     text += heading(AboutTexts::HeadingFigures()) + paragraph(AboutTexts::Julian()) + paragraph(AboutTexts::Span());
     text += heading(AboutTexts::HeadingColours());
     text += QStringLiteral("<p><span style=\"color:#800000\">%1</span></p>").arg(AboutTexts::Maroon().toHtmlEscaped());

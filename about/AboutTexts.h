@@ -25,6 +25,11 @@ public:
     static QString LabelClose() { return sharedTexts::tr(sharedTexts::Close); }
     static QString Version() { return tr("Version %1"); }
     static QString Summary() { return tr("A year calendar with the sunrise, sunset and moon of the day."); }
+    static QString Licence()
+    {
+        return tr("Free software: you may share and change it under the GNU General Public License, version 3 or "
+                  "later. It comes with no warranty.");
+    }
 
     static QString HeadingFigures() { return tr("The day's figures"); }
     static QString Julian()

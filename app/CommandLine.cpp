@@ -2,6 +2,7 @@
 #include "about/AboutTexts.h"
 #include "paper/ExportCommand.h"
 #include "paper/ExportTexts.h"
+#include "system/Autostart.h"
 #include "translations/Translations.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -67,8 +68,10 @@ Reading read(const QStringList& arguments)
     parser.setApplicationDescription(AboutTexts::Summary());
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, ExportTexts::HelpOption());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, ExportTexts::VersionOption());
+    const QCommandLineOption hidden(autostart::StartHiddenOption.mid(2), ExportTexts::HiddenOption());
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(hidden);
     // Listed for the help; their arguments are the export's to read.
     parser.addOption(
         QCommandLineOption(QStringLiteral("export"), ExportTexts::ExportOption(), ExportTexts::ExportValues()));
@@ -82,6 +85,8 @@ Reading read(const QStringList& arguments)
         return {Reading::Kind::Version, AboutTexts::Product + QLatin1Char(' ') + QStringLiteral(DORVANE_VERSION)};
     if (!parser.positionalArguments().isEmpty())
         return {Reading::Kind::Wrong, ExportTexts::UnknownArgument(parser.positionalArguments().first())};
+    if (parser.isSet(hidden))
+        return {Reading::Kind::Hidden, {}};
     return {};
 }
 
@@ -94,7 +99,7 @@ std::optional<int> runIfAsked(int& argc, char** argv)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     // Decided before any application object: the window's start pays for nothing here.
     const Reading::Kind kind = read(arguments).kind;
-    if (kind == Reading::Kind::Window)
+    if (kind == Reading::Kind::Window || kind == Reading::Kind::Hidden)
         return std::nullopt;
     if (kind == Reading::Kind::Export)
         return exportcommand::run(argc, argv);
@@ -109,6 +114,14 @@ std::optional<int> runIfAsked(int& argc, char** argv)
     }
     tell(stdout, reading.text);
     return 0;
+}
+
+bool startsHidden(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return argc > 1 && read(arguments).kind == Reading::Kind::Hidden;
 }
 
 } // namespace commandline

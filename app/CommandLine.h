@@ -14,7 +14,7 @@ QStringList withoutToolkitOptions(const QStringList& arguments);
 
 struct Reading
 {
-    enum class Kind { Window, Export, Help, Version, Wrong };
+    enum class Kind { Window, Hidden, Export, Help, Version, Wrong };
     Kind kind = Kind::Window;
     QString text; // the help, the version or the error line, in the language installed
 };
@@ -25,5 +25,8 @@ Reading read(const QStringList& arguments);
 // Answers a command line that asks for anything but the window and gives the exit code; nullopt for the window.
 // A start without arguments creates nothing here.
 std::optional<int> runIfAsked(int& argc, char** argv);
+
+// Whether a start that opens the window asks for it hidden behind the tray icon (--hidden).
+bool startsHidden(int argc, char** argv);
 
 } // namespace commandline

@@ -25,6 +25,8 @@ int main(int argc, char** argv)
     // "--export YEAR FILE", "--help" and "--version" answer and end without a window, as does a wrong argument.
     if (const std::optional<int> answered = commandline::runIfAsked(argc, argv))
         return *answered;
+    // The desktop's autostart entry asks for the window behind the tray icon.
+    const bool hidden = commandline::startsHidden(argc, argv);
     // Before the application object, which otherwise looks for a runtime folder of its own and says so.
     SingleInstance::runtimeFolder();
     QApplication application(argc, argv);
@@ -87,9 +89,13 @@ int main(int argc, char** argv)
             gate.show(BoxGate::Box::Error, HomeTexts::tr(HomeTexts::CannotCreateFile) + location.path);
         });
     }
-    Calendar.show();
-    // Some desktops never activate a new window by themselves; the first activation lays out the year.
-    Calendar.activateWindow();
+    if (hidden) {
+        Calendar.startHidden();
+    } else {
+        Calendar.show();
+        // Some desktops never activate a new window by themselves; the first activation lays out the year.
+        Calendar.activateWindow();
+    }
     activateOnFirstShowing(Calendar, gate);
     return application.exec();
 }

@@ -14,6 +14,8 @@ inline QString tr(const char* source)
 inline constexpr char Close[] = QT_TRANSLATE_NOOP("SharedTexts", "Close");
 inline constexpr char Parameters[] = QT_TRANSLATE_NOOP("SharedTexts", "Parameters");
 inline constexpr char WeekNumbers[] = QT_TRANSLATE_NOOP("SharedTexts", "Week numbers");
+// The choice to start with the desktop: the Parameters dialog's box and the tray menu's item.
+inline constexpr char StartWithDesktop[] = QT_TRANSLATE_NOOP("SharedTexts", "Start with the desktop");
 inline constexpr char MarksOnTheCalendar[] = QT_TRANSLATE_NOOP("SharedTexts", "Marks on the calendar");
 // A text and a second one in brackets: a hint and its keys, an event and its calendar.
 inline constexpr char WithBracketed[] = QT_TRANSLATE_NOOP("SharedTexts", "%1 (%2)");

@@ -98,6 +98,11 @@ void HomeForm::build(QWidget* dialog)
     PanelCity = new CityRow(dialog);
     PanelZoneCity = new ZoneCityLine(dialog);
     PanelWeeks = new WeekRulesRow(rt::formatSettings().firstDayOfWeek, dialog);
+    // Under the week rules' first caption, as wide as the rows.
+    const QRect weeks = PanelWeeks->geometry();
+    CheckBoxAutostart = new QCheckBox(sharedTexts::tr(sharedTexts::StartWithDesktop), dialog);
+    CheckBoxAutostart->setObjectName(QLatin1String(HomeNames::CheckBoxAutostart));
+    CheckBoxAutostart->setGeometry(weeks.left() + 7, weeks.bottom() + 3, weeks.width() - 14, 17);
 }
 
 void HomeForm::buildFields()

@@ -41,6 +41,9 @@ struct HomeForm
     ZoneCityLine* PanelZoneCity = nullptr;
     // The last row: the first day of the week and the week-number rule, kept with the window's state.
     WeekRulesRow* PanelWeeks = nullptr;
+    // Below it: whether the desktop starts the program at login. Not a preference of the file: the desktop's
+    // autostart entry is the choice, and the main window reads and writes it.
+    QCheckBox* CheckBoxAutostart = nullptr;
 
     // Placeholders only, hidden and holding nothing: the layout names them, but the program keeps the file's lines
     // in the preferences store (not in Memo1) and the parsed position in the day report (not in CurrencyEditN1

@@ -31,7 +31,8 @@ QList<QWidget*> tabOrder(const HomeForm& ui)
             ui.PanelZone->list(),
             ui.PanelZoneCity->button(),
             ui.PanelWeeks->firstDayList(),
-            ui.PanelWeeks->numberingList()};
+            ui.PanelWeeks->numberingList(),
+            ui.CheckBoxAutostart};
 }
 
 namespace {
@@ -64,6 +65,8 @@ void setUp(const HomeForm& ui)
     describe(ui.ComboBox1, HomeTexts::OffsetListCaption, HomeTexts::OffsetListDescription);
     describe(ui.CheckBox1, HomeTexts::MilitaryTimeCaption, HomeTexts::MilitaryTimeDescription);
     describe(ui.CheckBox2, HomeTexts::HintsCaption, HomeTexts::HintsDescription);
+    describe(ui.CheckBoxAutostart, sharedTexts::tr(sharedTexts::StartWithDesktop),
+             HomeTexts::tr(HomeTexts::StartWithDesktopDescription));
     describe(ui.SpeedButton54, HomeTexts::SaveCaption, HomeTexts::SaveDescription);
     describe(ui.PanelZone->list(), HomeTexts::TimeZoneCaption, HomeTexts::TimeZoneDescription);
     describe(ui.PanelCity->field(), HomeTexts::CityName, HomeTexts::CityDescription);

@@ -39,6 +39,7 @@ inline constexpr char EditCity[] = "EditCity";
 inline constexpr char PanelZoneCity[] = "PanelZoneCity";
 inline constexpr char LabelZoneCity[] = "LabelZoneCity";
 inline constexpr char ButtonTakeZoneCity[] = "ButtonTakeZoneCity";
+inline constexpr char CheckBoxAutostart[] = "CheckBoxAutostart";
 } // namespace HomeNames
 
 // The English source of each text, word for word; HomeTexts::tr gives it in the running language.
@@ -113,5 +114,7 @@ inline constexpr char TakeZoneCityDescription[] =
 inline constexpr char CaptionDescription[] = QT_TRANSLATE_NOOP("THome", "Caption of the %1 field");
 
 // Followed by the full path of prefs.cal.
+inline constexpr char StartWithDesktopDescription[] =
+    QT_TRANSLATE_NOOP("THome", "Dorvane starts hidden behind its tray icon when you log in");
 inline constexpr char CannotCreateFile[] = QT_TRANSLATE_NOOP("THome", "Cannot create file ");
 } // namespace HomeTexts

@@ -44,7 +44,7 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     ui.build(this);
-    setFixedSize(DialogWidth, ui.PanelWeeks->geometry().bottom() + 1 + BottomMargin);
+    setFixedSize(DialogWidth, ui.CheckBoxAutostart->geometry().bottom() + 1 + BottomMargin);
     homekeys::setUp(ui);
     connectHandlers();
     checkPlace();

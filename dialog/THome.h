@@ -38,6 +38,8 @@ public:
 
     // The week rules' row, which the main window follows: its choice is the window's state, not the file's.
     WeekRulesRow& weekRules() { return *ui.PanelWeeks; }
+    // The box that starts the program with the desktop: the window shows the choice in it and makes it.
+    QCheckBox& startWithDesktop() { return *ui.CheckBoxAutostart; }
 
     // The zone Save writes: the one read, or the last one chosen in the dialog.
     QString zone() const;

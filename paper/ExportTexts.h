@@ -19,6 +19,7 @@ public:
     static QString Usage() { return tr("Usage: dorvane --export YEAR FILE.pdf|FILE.png [--paper a4|letter]"); }
     static QString HelpOption() { return tr("Shows this help."); }
     static QString VersionOption() { return tr("Shows the version."); }
+    static QString HiddenOption() { return tr("Starts with the window hidden behind its tray icon."); }
     static QString ExportValues() { return tr("YEAR FILE"); }
     static QString ExportOption()
     {

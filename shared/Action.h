@@ -20,6 +20,7 @@ struct Action
     bool calendarsMenu = false;      // a switch on the calendars' menu, which carries its key
     bool listed = true;              // a key the About box lists (the box names its own key itself)
     int views = AnyView;             // the views it runs in; the toolbar hides its button in the others
+    std::function<bool()> isOn{};    // a choice: its menu item is checked while on, asked as the menu opens
     std::function<void()> run{};     // its handler
 
     QString menuName() const { return menuText ? menuText() : text(); }

@@ -63,6 +63,8 @@ inline const QString TrayMarks = QStringLiteral("TrayMarks");
 // The switch of the marks on the calendars: their context menu and its shortcut.
 inline const QString MarksSwitch = QStringLiteral("MarksSwitch");
 inline const QString TrayQuit = QStringLiteral("TrayQuit");
+// The choice to start with the desktop: its tray menu item.
+inline const QString TrayAutostart = QStringLiteral("TrayAutostart");
 // The Day panel's own key.
 inline const QString DayPanelKeys = QStringLiteral("KeysDayPanel");
 // The commands of the window, the table every one of them is made from.

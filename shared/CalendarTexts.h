@@ -28,7 +28,11 @@ public:
     static QString MenuParameters() { return sharedTexts::tr(sharedTexts::Parameters); }
     static QString MenuDayPanel() { return tr("Day panel"); }
     static QString MenuMarks() { return sharedTexts::tr(sharedTexts::MarksOnTheCalendar); }
+    static QString MenuStartWithDesktop() { return sharedTexts::tr(sharedTexts::StartWithDesktop); }
     static QString MenuQuit() { return tr("Quit"); }
+    // %1: the desktop's autostart entry, %2: why the system refused.
+    static QString MessageCannotStartWithDesktop() { return tr("Cannot write %1:\n%2"); }
+    static QString MessageCannotStopStartingWithDesktop() { return tr("Cannot remove %1:\n%2"); }
     static QString TipTray() { return tr("Dorvane\nToday: "); }
 
     static QString HintSunrise() { return QCoreApplication::translate(skyNames::Context, skyNames::Sunrise); }

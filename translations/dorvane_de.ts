@@ -95,6 +95,10 @@
         <source>Marks on the calendar, on or off</source>
         <translation>Markierungen im Kalender ein oder aus</translation>
     </message>
+    <message>
+        <source>Free software: you may share and change it under the GNU General Public License, version 3 or later. It comes with no warranty.</source>
+        <translation>Freie Software: Sie dürfen sie unter der GNU General Public License, Version 3 oder später, weitergeben und verändern. Sie kommt ohne jede Gewährleistung.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
@@ -522,6 +526,10 @@
         <source>Unknown argument &apos;%1&apos;.</source>
         <translation>Unbekanntes Argument „%1“.</translation>
     </message>
+    <message>
+        <source>Starts with the window hidden behind its tray icon.</source>
+        <translation>Startet mit dem Fenster verborgen hinter seinem Symbol im Infobereich.</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -563,6 +571,10 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Mit dem Desktop starten</translation>
     </message>
 </context>
 <context>
@@ -869,6 +881,18 @@ Heute: </translation>
             <numerusform>, %n Tage früher</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>%1 kann nicht geschrieben werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1:
+%2</source>
+        <translation>%1 kann nicht entfernt werden:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>THome</name>
@@ -1043,6 +1067,10 @@ Heute: </translation>
     <message>
         <source>Puts the zone&apos;s city in the latitude and longitude fields</source>
         <translation>Setzt die Stadt der Zone in die Felder Breite und Länge</translation>
+    </message>
+    <message>
+        <source>Dorvane starts hidden behind its tray icon when you log in</source>
+        <translation>Dorvane startet bei der Anmeldung verborgen hinter seinem Symbol im Infobereich</translation>
     </message>
 </context>
 <context>

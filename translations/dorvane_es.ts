@@ -95,6 +95,10 @@
         <source>Marks on the calendar, on or off</source>
         <translation>Marcas en el calendario, sí o no</translation>
     </message>
+    <message>
+        <source>Free software: you may share and change it under the GNU General Public License, version 3 or later. It comes with no warranty.</source>
+        <translation>Software libre: puede compartirlo y modificarlo según la GNU General Public License, versión 3 o posterior. Se ofrece sin ninguna garantía.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
@@ -522,6 +526,10 @@
         <source>Unknown argument &apos;%1&apos;.</source>
         <translation>Argumento desconocido: «%1».</translation>
     </message>
+    <message>
+        <source>Starts with the window hidden behind its tray icon.</source>
+        <translation>Se inicia con la ventana oculta en la bandeja.</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -563,6 +571,10 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Iniciar con el escritorio</translation>
     </message>
 </context>
 <context>
@@ -869,6 +881,18 @@ Hoy: </translation>
             <numerusform>, %n días antes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>No se puede escribir %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1:
+%2</source>
+        <translation>No se puede eliminar %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>THome</name>
@@ -1043,6 +1067,10 @@ Hoy: </translation>
     <message>
         <source>Puts the zone&apos;s city in the latitude and longitude fields</source>
         <translation>Pone la ciudad de la zona en los campos de latitud y longitud</translation>
+    </message>
+    <message>
+        <source>Dorvane starts hidden behind its tray icon when you log in</source>
+        <translation>Dorvane se inicia oculto en la bandeja al iniciar sesión</translation>
     </message>
 </context>
 <context>

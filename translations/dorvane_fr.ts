@@ -95,6 +95,10 @@
         <source>Marks on the calendar, on or off</source>
         <translation>Repères sur le calendrier, activés ou non</translation>
     </message>
+    <message>
+        <source>Free software: you may share and change it under the GNU General Public License, version 3 or later. It comes with no warranty.</source>
+        <translation>Logiciel libre : vous pouvez le partager et le modifier selon la GNU General Public License, version 3 ou ultérieure. Il est fourni sans aucune garantie.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
@@ -522,6 +526,10 @@
         <source>Unknown argument &apos;%1&apos;.</source>
         <translation>Argument inconnu : « %1 ».</translation>
     </message>
+    <message>
+        <source>Starts with the window hidden behind its tray icon.</source>
+        <translation>Démarre avec la fenêtre cachée derrière son icône de la zone de notification.</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -563,6 +571,10 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Démarrer avec le bureau</translation>
     </message>
 </context>
 <context>
@@ -869,6 +881,18 @@ Aujourd&apos;hui : </translation>
             <numerusform>, %n jours plus tôt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>Impossible d’écrire %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1:
+%2</source>
+        <translation>Impossible de supprimer %1 :
+%2</translation>
+    </message>
 </context>
 <context>
     <name>THome</name>
@@ -1043,6 +1067,10 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>Puts the zone&apos;s city in the latitude and longitude fields</source>
         <translation>Met la ville du fuseau dans les champs latitude et longitude</translation>
+    </message>
+    <message>
+        <source>Dorvane starts hidden behind its tray icon when you log in</source>
+        <translation>Dorvane démarre caché derrière son icône de la zone de notification à l’ouverture de session</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QLocale>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -49,6 +51,11 @@ void TrayIcon::createMenu(const std::vector<Action>& actions)
             m_menu->addSeparator();
         QAction* item = m_menu->addAction(action->menuName());
         item->setObjectName(action->trayItem);
+        if (action->isOn) {
+            item->setCheckable(true);
+            // Asked as the menu opens: the user may have changed it elsewhere (the desktop's settings, a file).
+            connect(m_menu, &QMenu::aboutToShow, item, [item, isOn = action->isOn] { item->setChecked(isOn()); });
+        }
         // The calendars' switch shows here too, checked while the marks are shown.
         if (action->calendarsMenu) {
             m_marks = item;
@@ -94,6 +101,22 @@ void TrayIcon::Tray1Click()
     }
 }
 
+void TrayIcon::startHidden()
+{
+    if (m_presence.startHidden() == TrayPresence::Hide::IntoTray) {
+        m_rxTrayIcon1->show();
+        return;
+    }
+    // A window never shown is mapped in its normal state whatever it was asked (X11 window managers read no
+    // minimised state before the first mapping): minimised once mapped.
+    {
+        // This showing is the start's own, not the user's: the window still waits for a notification area.
+        const QScopedValueRollback starting(m_startingHidden, true);
+        m_window->show();
+    }
+    QTimer::singleShot(0, m_window, [window = m_window] { window->showMinimized(); });
+}
+
 void TrayIcon::RxTrayIcon1Click()
 {
     // The window comes back exactly as it was hidden, in either view: laying the year out again would put the
@@ -113,4 +136,7 @@ void TrayIcon::trayAreaChanged()
     // The area went away with the window hidden behind it: the taskbar keeps it within reach.
     if (change.bringBack)
         m_window->showMinimized();
+    // Still minimised as it started: the area it waited for has come. The showing meanwhile was the start's own.
+    if (change.hideIntoTray && m_window->isMinimized())
+        m_window->hide();
 }

@@ -2,6 +2,7 @@
 #include "shared/Action.h"
 #include "tray/TrayPresence.h"
 #include <QObject>
+#include <QWidget>
 #include <functional>
 #include <vector>
 
@@ -10,7 +11,6 @@ class Clock;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
-class QWidget;
 
 // The window's icon in the desktop's notification area (RxTrayIcon1) and its menu: the window hides behind it and
 // comes back from it. Below Show/Hide the menu offers the commands of the window's table of actions that have a
@@ -23,8 +23,12 @@ public:
 
     // Whether the desktop has a notification area to hide behind.
     void setAvailable(std::function<bool()> available) { m_presence.setAvailable(std::move(available)); }
-    // The window was shown again, from wherever.
-    void windowShown() { m_presence.shown(); }
+    // The window was shown again, from wherever; showing it minimised puts nothing before the user.
+    void windowShown()
+    {
+        if (!m_window->isMinimized() && !m_startingHidden)
+            m_presence.shown();
+    }
     // The tip names today's date.
     void showTip();
     // The marks item shows whether the calendars show their marks.
@@ -32,6 +36,8 @@ public:
 
     // Hides the window behind the icon, or minimises it where there is no notification area.
     void Tray1Click();
+    // The window's first showing, when the desktop starts the program: behind the icon, or minimised.
+    void startHidden();
     // Brings the window back to the front exactly as it was hidden.
     void RxTrayIcon1Click();
 
@@ -50,4 +56,5 @@ private:
     QMenu* m_menu = nullptr;
     QAction* m_showHide = nullptr;
     QAction* m_marks = nullptr;
+    bool m_startingHidden = false;
 };

@@ -1,4 +1,5 @@
 #include "tray/TrayPresence.h"
+#include <utility>
 
 bool TrayPresence::start()
 {
@@ -15,12 +16,23 @@ TrayPresence::Hide TrayPresence::hide()
     return Hide::IntoTray;
 }
 
+TrayPresence::Hide TrayPresence::startHidden()
+{
+    const Hide where = hide();
+    m_waitingForArea = where == Hide::Minimise;
+    return where;
+}
+
 TrayPresence::Change TrayPresence::areaChanged()
 {
     Change change;
     if (m_available()) {
         change.showIcon = !m_iconShown;
         m_iconShown = true;
+        if (std::exchange(m_waitingForArea, false)) {
+            change.hideIntoTray = true;
+            m_hiddenInTray = true;
+        }
     } else if (m_hiddenInTray) {
         // The icon stays asked for: the toolkit docks it again in the next area that appears.
         change.bringBack = true;

@@ -11,7 +11,8 @@ public:
     struct Change
     {
         bool showIcon = false;
-        bool bringBack = false; // the window was in the tray, which is gone: it must come back within reach
+        bool bringBack = false;    // the window was in the tray, which is gone: it must come back within reach
+        bool hideIntoTray = false; // a start behind the icon found no area and minimised; now there is one
     };
 
     explicit TrayPresence(std::function<bool()> available) : m_available(std::move(available)) {}
@@ -21,8 +22,16 @@ public:
     bool start();
     // The user hides the window. IntoTray also means the icon must be shown, if it is not yet.
     Hide hide();
+    // A start that waits behind the icon (the desktop's autostart): into the tray, or minimised while there is no
+    // area yet. At login the panel often starts after the program, so a minimised start moves into the tray when
+    // an area appears, unless the user has shown the window meanwhile.
+    Hide startHidden();
     // The window is shown again (from the icon, the taskbar, a second start).
-    void shown() { m_hiddenInTray = false; }
+    void shown()
+    {
+        m_hiddenInTray = false;
+        m_waitingForArea = false;
+    }
     // The notification area may have appeared, changed or gone.
     Change areaChanged();
 
@@ -33,4 +42,5 @@ private:
     std::function<bool()> m_available;
     bool m_iconShown = false;
     bool m_hiddenInTray = false;
+    bool m_waitingForArea = false;
 };

@@ -16,6 +16,7 @@
 #include "year/YearView.h"
 #include "yourcalendars/CalendarsDialog.h"
 #include "yourcalendars/YourCalendars.h"
+#include <QCheckBox>
 #include <QEvent>
 #include <QTimer>
 #include <utility>
@@ -88,11 +89,16 @@ TCalendar::~TCalendar() = default;
 
 void TCalendar::setHome(THome* home)
 {
-    if (m_rooms.home)
+    if (m_rooms.home) {
         disconnect(m_rooms.home, nullptr, this, nullptr);
+        disconnect(&m_rooms.home->startWithDesktop(), nullptr, this, nullptr);
+    }
     m_rooms.home = home;
-    if (home)
-        connect(home, &THome::hintsSwitched, this, [this](bool on) { switchHints(*this, on); });
+    if (!home)
+        return;
+    connect(home, &THome::hintsSwitched, this, [this](bool on) { switchHints(*this, on); });
+    connect(&home->startWithDesktop(), &QCheckBox::clicked, this,
+            [run = m_actions->row(names::TrayAutostart).run] { run(); });
 }
 
 void TCalendar::changeEvent(QEvent* event)

@@ -59,6 +59,9 @@ public:
         m_gate.run([this] { m_rooms.tray->RxTrayIcon1Click(); });
     }
 
+    // Started by the desktop with the session: the window waits behind its tray icon, or minimised.
+    void startHidden() { m_rooms.tray->startHidden(); }
+
     // The Day panel beside this window, built when first opened; it follows each clicked day until closed.
     void openDayPanel();
     DayPanel* dayPanel() const;

@@ -10,6 +10,7 @@
 #include "shared/CalendarNames.h"
 #include "shared/CalendarTexts.h"
 #include "shared/WindowFrame.h"
+#include "system/Autostart.h"
 #include "toolbar/Toolbar.h"
 #include "tray/TrayIcon.h"
 #include "window/RememberedWindow.h"
@@ -19,6 +20,10 @@
 #include "yourcalendars/CalendarsTexts.h"
 #include "yourcalendars/YourCalendars.h"
 #include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcessEnvironment>
 #include <QWidget>
 
 WindowActions::WindowActions(WindowRooms& rooms, QObject* parent) : QObject(parent), m_rooms(rooms)
@@ -96,7 +101,11 @@ WindowActions::WindowActions(WindowRooms& rooms, QObject* parent) : QObject(pare
                  AboutNames::TrayAbout};
     about.listed = false;
     add(about, [this] { showAbout(); });
-    Action quit{names::TrayQuit, texts::MenuQuit, QKeySequence(), nullptr, -1, 8, names::TrayQuit};
+    Action autostart{names::TrayAutostart, texts::MenuStartWithDesktop, QKeySequence(), nullptr, -1, 8,
+                     names::TrayAutostart};
+    autostart.isOn = [this] { return autostart::isOn(autostartPath()); };
+    add(autostart, [this] { switchAutostart(); });
+    Action quit{names::TrayQuit, texts::MenuQuit, QKeySequence(), nullptr, -1, 9, names::TrayQuit};
     quit.listed = false;
     add(quit, [this] { m_rooms.window.close(); });
 }
@@ -145,8 +154,42 @@ void WindowActions::makeKeys()
 void WindowActions::openParameters()
 {
     m_rooms.year->ResetCalendarHints();
+    // The desktop's settings may have changed the choice since the dialog last showed.
+    showAutostart();
     if (m_rooms.home)
         m_rooms.gate.execDialog(m_rooms.home);
+}
+
+QString WindowActions::autostartPath()
+{
+    if (m_autostartPath.isEmpty())
+        m_autostartPath = autostart::entryPath(QProcessEnvironment::systemEnvironment(), QDir::homePath());
+    return m_autostartPath;
+}
+
+void WindowActions::showAutostart()
+{
+    if (m_rooms.home)
+        m_rooms.home->startWithDesktop().setChecked(autostart::isOn(autostartPath()));
+}
+
+void WindowActions::switchAutostart()
+{
+    const QString path = autostartPath();
+    const bool on = !autostart::isOn(path);
+    const autostart::Outcome outcome =
+        on ? autostart::turnOn(path, QCoreApplication::applicationFilePath()) : autostart::turnOff(path);
+    showAutostart();
+    if (outcome.done)
+        return;
+    const QString text = (on ? texts::MessageCannotStartWithDesktop() : texts::MessageCannotStopStartingWithDesktop())
+                             .arg(path, outcome.reason);
+    // From the Parameters dialog's box the message stands over the dialog; from the tray menu it waits for the
+    // handler's end, like any other.
+    if (m_rooms.home && m_rooms.home->isVisible())
+        m_rooms.gate.showOverDialog(BoxGate::Box::Error, text);
+    else
+        m_rooms.gate.show(BoxGate::Box::Error, text);
 }
 
 void WindowActions::onTop()

@@ -52,6 +52,8 @@ public:
     void makeKeys();
     // Parameters, for a first start that asks for a place (already inside a handler).
     void openParameters();
+    // Starts with the desktop, or no longer: the tray menu's item and the Parameters dialog's box.
+    void switchAutostart();
 
 signals:
     // A row's handler has run (name: the row's).
@@ -65,9 +67,13 @@ private:
     void onTop();
     void showAbout();
     void openCalendars();
+    // The desktop's autostart entry, found when first needed; the dialog's box shows whether it starts Dorvane.
+    QString autostartPath();
+    void showAutostart();
     int shownYear() const;
 
     WindowRooms& m_rooms;
     AboutBox* m_about = nullptr; // built when first opened
+    QString m_autostartPath;
     std::vector<Action> m_table;
 };

@@ -14,9 +14,9 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("answer");
-        const int window = int(Reading::Kind::Window), exported = int(Reading::Kind::Export),
-                  help = int(Reading::Kind::Help), version = int(Reading::Kind::Version),
-                  wrong = int(Reading::Kind::Wrong);
+        const int window = int(Reading::Kind::Window), hidden = int(Reading::Kind::Hidden),
+                  exported = int(Reading::Kind::Export), help = int(Reading::Kind::Help),
+                  version = int(Reading::Kind::Version), wrong = int(Reading::Kind::Wrong);
         QTest::newRow("nothing") << QStringList{} << window << "";
         QTest::newRow("the toolkit's platform") << QStringList{"-platform", "offscreen"} << window << "";
         QTest::newRow("the toolkit's, two dashes and =")
@@ -30,7 +30,12 @@ private slots:
         QTest::newRow("-v") << QStringList{"-v"} << version << "Dorvane 1.0";
         QTest::newRow("misspelt export") << QStringList{"--exprot", "2027", "y.pdf"} << wrong
                                          << "Unknown option 'exprot'.";
-        QTest::newRow("one dash, a word") << QStringList{"-hidden"} << wrong << "Unknown option 'hidden'.";
+        QTest::newRow("one dash, a word") << QStringList{"-hide"} << wrong << "Unknown option 'hide'.";
+        // The desktop's autostart entry starts the window behind the tray icon.
+        QTest::newRow("--hidden") << QStringList{"--hidden"} << hidden << "";
+        QTest::newRow("-hidden after the toolkit's") << QStringList{"-platform", "xcb", "-hidden"} << hidden << "";
+        QTest::newRow("--hidden and a stray") << QStringList{"--hidden", "x"} << wrong << "Unknown argument 'x'.";
+        QTest::newRow("--hidden with help") << QStringList{"--hidden", "--help"} << help << "Usage: ";
         QTest::newRow("a stray argument") << QStringList{"2027"} << wrong << "Unknown argument '2027'.";
         QTest::newRow("stray after the toolkit's")
             << QStringList{"-platform", "offscreen", "notes.txt"} << wrong << "Unknown argument 'notes.txt'.";

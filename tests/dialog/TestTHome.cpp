@@ -715,7 +715,9 @@ void TestTHome::testTimeZoneRowBelowTheOtherControls()
     QVERIFY(zoneCity.top() > row.bottom());
     const QRect weeks = home->findChild<QFrame*>(QStringLiteral("PanelWeeks"))->geometry();
     QVERIFY(weeks.top() > zoneCity.bottom());
-    QCOMPARE(home->height(), weeks.bottom() + 1 + 5);
+    const QRect autostart = home->findChild<QCheckBox*>(HomeNames::CheckBoxAutostart)->geometry();
+    QVERIFY(autostart.top() > weeks.bottom());
+    QCOMPARE(home->height(), autostart.bottom() + 1 + 5);
     auto* zone = home->findChild<QComboBox*>(HomeNames::ComboBoxZone);
     QCOMPARE(home->findChild<QLabel*>(HomeNames::LabelZone)->text(), QStringLiteral("Time zone"));
     // The empty entry (no zone), then, once the dialog shows, this machine's zone, then every zone.
@@ -761,10 +763,20 @@ void TestTHome::testTabWalksEveryFieldInReadingOrder_data()
     QTest::addColumn<QStringList>("heard");
     // From Save, where activation leaves the focus, round to Save again; what a screen reader says at each step (a
     // plain list says its choice, its caption comes through the label's relation).
-    const QStringList forwards{"Time zone",   "Locale's (Sunday)",     "ISO 8601", "Latitude",    "Longitude",
-                               "Offset List", "Display military time", "Hints",    "City search", "Save"};
-    QStringList backwards{"City search", "Hints",    "Display military time", "Offset List", "Longitude",
-                          "Latitude",    "ISO 8601", "Locale's (Sunday)",     "Time zone",   "Save"};
+    const QStringList forwards{"Time zone", "Locale's (Sunday)", "ISO 8601",    "Start with the desktop",
+                               "Latitude",  "Longitude",         "Offset List", "Display military time",
+                               "Hints",     "City search",       "Save"};
+    QStringList backwards{"City search",
+                          "Hints",
+                          "Display military time",
+                          "Offset List",
+                          "Longitude",
+                          "Latitude",
+                          "Start with the desktop",
+                          "ISO 8601",
+                          "Locale's (Sunday)",
+                          "Time zone",
+                          "Save"};
     QTest::newRow("Tab") << false << forwards;
     QTest::newRow("Shift+Tab") << true << backwards;
 }
@@ -796,6 +808,7 @@ void TestTHome::testEveryControlIsNamedAndDescribed_data()
     QTest::newRow("Offset List") << HomeNames::ComboBox1 << "Offset List";
     QTest::newRow("military time") << HomeNames::CheckBox1 << "Display military time";
     QTest::newRow("hints") << HomeNames::CheckBox2 << "Hints";
+    QTest::newRow("start with the desktop") << HomeNames::CheckBoxAutostart << "Start with the desktop";
     QTest::newRow("Save") << HomeNames::SpeedButton54 << "Save";
     QTest::newRow("time zone") << HomeNames::ComboBoxZone << "Time zone";
     // A caption is heard by its text, and tells which field it names.
@@ -844,8 +857,9 @@ void TestTHome::testKeysSaveOrClose()
     dir->write(Austin);
     QVERIFY(load());
     showActive();
-    // The latitude typed from the keyboard: Tab to it past the zone and the week rules, clear it, type.
-    for (int step = 0; step < 4; ++step)
+    // The latitude typed from the keyboard: Tab to it past the zone, the week rules and the desktop's start, clear
+    // it, type.
+    for (int step = 0; step < 5; ++step)
         type(QString(), Qt::Key_Tab);
     QCOMPARE(focusedControl(), HomeNames::Edit1);
     type(QString(), Qt::Key_A, Qt::ControlModifier);

@@ -26,6 +26,9 @@ if command -v dbus-daemon >/dev/null; then
     export DBUS_SESSION_BUS_ADDRESS
     bus_pid=$(cat "$work/bus.pid")
 fi
+# The user's settings of the run's own: the desktop's autostart folder is the one the checks write.
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME"
 trap 'exit 130' INT TERM
 
 started=$SECONDS

@@ -84,7 +84,8 @@ program_folder()
 geometry() { client_geometry "$window"; }
 client_is() { geometry && [ "${W}x${H}" == "$1" ]; }
 caption() { xprop -id "$window" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'; }
-visible() { xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+# Without a window xwininfo would wait for a click on one.
+visible() { [ -n "$window" ] && xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 # click X Y: a left click at client coordinates of the main window.
 click()
 {
@@ -416,7 +417,7 @@ if [ -n "$dialog" ]; then
     dx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
     dy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
     # 204x164, the readings' column to the right, the time-zone and city rows and the zone's city below Save.
-    check 7 "its client area is 429x260" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 429x260
+    check 7 "its client area is 429x279" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 429x279
     xdotool mousemove $((dx + 15)) $((dy + 115)) click 1
     xdotool mousemove $((dx + 101)) $((dy + 149)) click 1
     check 7 "ticking military time and saving asks nothing: no box" stays_without_box 3
@@ -791,13 +792,14 @@ journey_parameters_keyboard()
     keys() { xdotool key --clearmodifiers --delay 60 "$@"; }
     typed() { xdotool type --delay 40 "$1"; }
 
-    # Ctrl+, opens it with the focus on Save; four Tabs reach the latitude (the time-zone and week rows lie below Save).
+    # Ctrl+, opens it with the focus on Save; five Tabs reach the latitude (the time-zone and week rows and the
+    # desktop's start lie below Save).
     main_active() { xdotool windowactivate --sync "$window" >/dev/null 2>&1; wait_for 2 main_focused; }
     wait_for 10 main_active
     keys ctrl+comma
     check 14 "Ctrl+, opens the Parameters dialog" wait_for 5 params_focused
     # The degree sign stays: only the number is typed over.
-    keys Tab Tab Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
+    keys Tab Tab Tab Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
     typed 45.5
     keys Return
     check 14 "a latitude typed and Enter pressed: saved without a box" stays_without_box 3
@@ -809,7 +811,7 @@ journey_parameters_keyboard()
     wait_for 10 main_active
     keys ctrl+comma
     check 14 "Ctrl+, opens it again" wait_for 5 params_focused
-    keys Tab Tab Tab Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
+    keys Tab Tab Tab Tab Tab Tab End BackSpace BackSpace BackSpace BackSpace BackSpace
     typed 10
     keys Tab Tab Tab space Escape
     check 14 "Escape closes the dialog" wait_for 5 params_gone
@@ -1251,9 +1253,9 @@ journey_parameters_hints_and_boxes()
     on_top_button() { rest_pointer && sleep 0.5 && geometry && xdotool mousemove $((X + 331)) $((Y + toolbar_top + 12)); }
     hint_after_rest() { on_top_button && wait_for 5 tip_shown; }
     no_hint_after_rest() { on_top_button && ! wait_for 3 tip_shown; }
-    # From Save, where the dialog opens: the time zone, the two week rules, latitude, longitude, Offset List,
-    # military time, Hints.
-    to_hints() { dialog_keys Tab Tab Tab Tab Tab Tab Tab Tab; }
+    # From Save, where the dialog opens: the time zone, the two week rules, the desktop's start, latitude,
+    # longitude, Offset List, military time, Hints.
+    to_hints() { dialog_keys Tab Tab Tab Tab Tab Tab Tab Tab Tab; }
 
     journey "22 Parameters dialog and Hints: the flag read turns them on, the click off at once, Escape saves nothing"
     folder=$(program_folder hints 01 $'W\xb097.45' $'N\xb030.15' -6)
@@ -1606,6 +1608,62 @@ journey_calendars_and_paper()
         bash -c "grep -q 'journey.ics' '$folder/dorvane-state.ini' && ! grep -q 'journey.ics' '$folder/prefs.cal'"
 }
 journey_calendars_and_paper
+
+journey_start_with_the_desktop()
+{
+    journey "29 Start with the desktop: the icon's menu writes the autostart entry; started from it, the window waits behind the icon"
+    local folder entry command
+    entry=$XDG_CONFIG_HOME/autostart/org.dorvane.Dorvane.desktop
+    folder=$(program_folder autostart 00 $'W\xb097.45' $'N\xb030.15' -6)
+    start_program "$folder"
+    check 29 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    wait_for 10 icon_docked
+    # The item above Quit, past the separator.
+    menu_item_above_quit() { click_icon 3 && wait_for 5 menu_shown && xdotool key Up Up Return; }
+    menu_item_above_quit
+    check 29 "the icon's menu writes the entry in the autostart folder" wait_for 5 test -f "$entry"
+    check 29 "it starts this copy behind the icon" grep -qx "Exec=\"$folder/dorvane\" --hidden" "$entry"
+    check 29 "the desktop's validator accepts it" desktop-file-validate "$entry"
+    ctrl_key ctrl+q
+    wait_for 10 ended
+    app=
+
+    # A start as the desktop makes it at login: the entry's command. Behind the icon the window has not been made
+    # yet; minimised it has, unmapped.
+    command=$(sed -n 's/^Exec=//p' "$entry")
+    start_from_entry()
+    {
+        (exec bash -c "exec $command") >>"$work/app.log" 2>&1 &
+        app=$!
+        pids+=("$app")
+        window=
+    }
+    any_window() { window=$(xdotool search --all --pid "$app" --name '^Dorvane   Today:' 2>/dev/null | head -1); [ -n "$window" ]; }
+    start_from_entry
+    check 29 "started from the entry, its icon docks" wait_for 30 icon_docked
+    check 29 "and no window shows" bash -c 'sleep 1; ! xdotool search --all --onlyvisible --pid "$0" --name "^Dorvane   Today:" >/dev/null 2>&1' "$app"
+    click_icon 1
+    check 29 "a click on the icon shows the window" wait_for 10 main_window
+    check 29 "laid out, with its full client area" wait_for 5 client_is 794x453
+    check 29 "and the year drawn" wait_for 10 painted
+    stop_program
+
+    # At login the panel may come after the program: minimised until its notification area appears.
+    stop_tray
+    start_from_entry
+    minimised_start() { any_window && minimised; }
+    check 29 "without a notification area it starts minimised" wait_for 30 minimised_start
+    check 29 "a notification area starts (trayer)" start_tray
+    check 29 "the icon docks" wait_for 10 icon_docked
+    check 29 "and the minimised window goes behind it" wait_for 10 bash -c '! xwininfo -id "$0" 2>/dev/null | grep -q "Map State: IsViewable" && [ "$(xprop -id "$0" WM_STATE 2>/dev/null | awk "/window state:/ {print \$3}")" != Iconic ]' "$window"
+    click_icon 1
+    check 29 "from where a click brings it" wait_for 10 visible
+    menu_item_above_quit
+    check 29 "the item again removes the entry" wait_for 5 test ! -e "$entry"
+    stop_program
+}
+journey_start_with_the_desktop
 
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"

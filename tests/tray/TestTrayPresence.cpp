@@ -12,9 +12,10 @@ private slots:
 
 void TestTrayPresence::testFollowsTheArea_data()
 {
-    // Each step sets whether an area is there (+ or -), then does one thing: start, hide (the user's Ctrl+H), show
-    // (the window back) or change (the platform says the area changed). Each step's outcome: "icon" (show the
-    // icon now), "tray" (hide into the tray), "min" (minimise instead), "back" (bring the window back), "-".
+    // Each step sets whether an area is there (+ or -), then does one thing: start, hide (the user's Ctrl+H), hidden
+    // (a start by the desktop's autostart), show (the window back) or change (the platform says the area changed).
+    // Each step's outcome: "icon" (show the icon now), "tray" (hide into the tray), "min" (minimise instead), "back"
+    // (bring the window back), "-"; a change doing two things joins them with "+".
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("outcomes");
     QTest::newRow("tray at start") << "+start +hide +show +hide"
@@ -31,6 +32,14 @@ void TestTrayPresence::testFollowsTheArea_data()
                                            << "icon tray back - tray";
     QTest::newRow("no tray ever") << "-start -change -hide -show -change"
                                   << "- - min - -";
+    QTest::newRow("autostart with a tray") << "+start +hidden +show +hide"
+                                           << "icon tray - tray";
+    QTest::newRow("autostart before the panel") << "-start -hidden +change +show"
+                                                << "- min icon+tray -";
+    QTest::newRow("autostart, shown before the panel came") << "-start -hidden -show +change"
+                                                            << "- min - icon";
+    QTest::newRow("autostart, the panel comes and goes") << "-start -hidden +change -change +change"
+                                                         << "- min icon+tray back -";
     QTest::newRow("a tray that comes and goes while the window is shown") << "-start +change -change +change"
                                                                           << "- icon - -";
 }
@@ -52,12 +61,21 @@ void TestTrayPresence::testFollowsTheArea()
             got << (tray.hide() == TrayPresence::Hide::IntoTray ? "tray" : "min");
             // Hidden into the tray always means an icon to come back by.
             QCOMPARE(tray.iconShown() || !tray.hiddenInTray(), true);
+        } else if (what == QLatin1String("hidden")) {
+            got << (tray.startHidden() == TrayPresence::Hide::IntoTray ? "tray" : "min");
         } else if (what == QLatin1String("show")) {
             tray.shown();
             got << "-";
         } else if (what == QLatin1String("change")) {
             const TrayPresence::Change change = tray.areaChanged();
-            got << (change.showIcon ? "icon" : change.bringBack ? "back" : "-");
+            QStringList did;
+            if (change.showIcon)
+                did << "icon";
+            if (change.hideIntoTray)
+                did << "tray";
+            if (change.bringBack)
+                did << "back";
+            got << (did.isEmpty() ? QStringLiteral("-") : did.join(QLatin1Char('+')));
         } else {
             QFAIL(qPrintable(step));
         }

@@ -1,10 +1,15 @@
 #include "about/AboutTexts.h"
+#include "dialog/HomeTexts.h"
 #include "paper/ExportTexts.h"
 #include "support/AppFixture.h"
 #include "window/WindowActions.h"
 #include "yourcalendars/CalendarsTexts.h"
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QMenu>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 // Every row of the window's table of actions reaches its own handler from each place it is offered: its toolbar
 // button, its tray menu item and its keys, in the views it runs in, and from no other row's.
@@ -12,8 +17,14 @@ class TestActions : public QObject
 {
     Q_OBJECT
 private slots:
+    // The desktop's autostart entry goes to a folder of the test's own.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path())); }
     void testEachRowReachesItsHandler_data();
     void testEachRowReachesItsHandler();
+    void testStartWithTheDesktop();
+
+private:
+    QTemporaryDir config;
 };
 
 void TestActions::testEachRowReachesItsHandler_data()
@@ -45,6 +56,7 @@ void TestActions::testEachRowReachesItsHandler_data()
     row(ExportNames::PrintYear, false, ExportNames::TrayPrintYear, "Ctrl+P");
     row(ExportNames::ExportYear, false, ExportNames::TrayExportYear, "Ctrl+Shift+E");
     row(AboutNames::KeysAbout, false, AboutNames::TrayAbout, "F1");
+    row(names::TrayAutostart, false, names::TrayAutostart, "");
     row(names::TrayQuit, false, names::TrayQuit, "");
 }
 
@@ -60,7 +72,7 @@ void TestActions::testEachRowReachesItsHandler()
     auto* actions = app.calendar->findChild<WindowActions*>(names::Actions);
     QVERIFY(actions);
     // The rows above are the whole table.
-    QCOMPARE(int(actions->table().size()), 18);
+    QCOMPARE(int(actions->table().size()), 19);
     // Each path starts from the window shown and active: a handler may hide it, or open a window over it.
     const auto front = [&app] {
         app.calendar->show();
@@ -108,6 +120,58 @@ void TestActions::testEachRowReachesItsHandler()
         app.find<QAction>(trayItem)->trigger();
         reachedOnce("the tray menu");
     }
+}
+
+// The choice made from the tray menu and from the Parameters dialog's box is the entry in the autostart folder: each
+// shows what the other did, and what the desktop's settings did to the entry; a refusal is said once and changes
+// nothing.
+void TestActions::testStartWithTheDesktop()
+{
+    App app;
+    app.activate();
+    const QString entry = config.filePath(QStringLiteral("autostart/org.dorvane.Dorvane.desktop"));
+    QFile::remove(entry);
+    QAction* item = app.find<QAction>(names::TrayAutostart);
+    QMenu* menu = app.find<QMenu>(names::TrayMenu);
+    QCheckBox* box = app.dialogControl<QCheckBox>(QLatin1String(HomeNames::CheckBoxAutostart));
+    const auto menuShows = [menu, item] {
+        emit menu->aboutToShow();
+        return item->isChecked();
+    };
+    QVERIFY(!menuShows());
+
+    item->trigger();
+    QVERIFY(QFileInfo(entry).isFile());
+    QVERIFY(menuShows());
+    QVERIFY(box->isChecked());
+    QFile file(entry);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains(QFile::encodeName(QCoreApplication::applicationFilePath()) + "\" --hidden"));
+    file.close();
+
+    // Switched off in the desktop's settings, it shows off, and the box turns it on again.
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("Hidden=true\n");
+    file.close();
+    QVERIFY(!menuShows());
+    box->setChecked(false);
+    box->click();
+    QVERIFY(box->isChecked());
+    QVERIFY(menuShows());
+    box->click();
+    QVERIFY(!QFileInfo::exists(entry));
+    QVERIFY(!box->isChecked());
+    QCOMPARE(app.world.prompter.boxes.size(), 0);
+
+    // A folder where the entry goes is the user's: left alone, the refusal said once, the choice still off.
+    QVERIFY(QDir().mkpath(entry));
+    item->trigger();
+    QVERIFY(QFileInfo(entry).isDir());
+    QCOMPARE(app.world.prompter.boxes.size(), 1);
+    QVERIFY(app.world.prompter.boxes.first().text.startsWith(QStringLiteral("Cannot write ") + entry));
+    QVERIFY(!menuShows());
+    QVERIFY(!box->isChecked());
+    QDir(entry).removeRecursively();
 }
 
 QTEST_MAIN(TestActions)
