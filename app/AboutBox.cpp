@@ -1,6 +1,6 @@
 #include "app/AboutBox.h"
 #include "app/AboutTexts.h"
-#include "controls/DayMarkDrawing.h"
+#include "drawing/DayPieces.h"
 #include <QKeySequence>
 #include <QPushButton>
 #include <QTextBrowser>

@@ -292,8 +292,10 @@ void TCalendar::MonthCalendarClick(int n)
             CalcJulianDate(rt::formatDateTime(texts::PatternShortDate, date, rt::formatSettings()), rt::dateOf(date));
             m_year->setHint(n, m_caption.figure());
             m_panelDay = rt::toQDate(date);
-            if (wasPending && m_caption.julian().SpanStartText.isEmpty())
+            if (wasPending && m_caption.julian().SpanStartText.isEmpty()) {
                 m_spanFrom = pending, m_spanTo = m_panelDay;
+                m_year->showRange(*m_spanFrom, *m_spanTo);
+            }
             // The panel first: the toolbar's moon then takes the evening's phase it found. An open panel tells a
             // polar day in words, so no box asks for a click before the next one.
             const bool panelOpen = m_dayPanel && m_dayPanel->isVisible();

@@ -88,6 +88,8 @@ public:
     bool marksKnown(int year) const { return m_marks->knows(year); }
     // Where the Tab order goes on after the calendars.
     QWidget* lastInTabOrder() const { return m_month.back(); }
+    // Highlights a range of days on every calendar that shows some of them; an invalid pair clears it.
+    void showRange(const QDate& first, const QDate& last);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,6 +102,8 @@ signals:
     void dayActivated(int n);
     // The user switched the marks on or off (the calendars' menu or its key).
     void marksSwitched(bool shown);
+    // Days pressed and dragged over, in one calendar or across several, from the first day to the last.
+    void daysSelected(const QDate& first, const QDate& last);
 
 private:
     void createCalendars();
