@@ -168,13 +168,18 @@ void TMonthCalendar::refresh()
     // focus, a yellow frame shows which calendar the keys move. The window as first shown keeps its plain look.
     const bool keysHere = m_grid->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
     const bool ranged = m_rangeFirst.isValid() && m_rangeLast.isValid();
-    for (DayContent& day : next.days) {
+    for (int index = 0; index < MonthCells; ++index) {
+        DayContent& day = next.days[index];
+        const DayContent& was = m_picture.days[index];
         day.weekend = false; // the window tints no weekend
         day.today = day.date == m_today;
         day.selected = day.date == m_selected;
         day.focused = day.selected && keysHere;
+        // The source is asked only when it may say something new (a new source, news of marks) or for a day the
+        // cell did not show: a click then costs no question to the year's marks.
         if (day.inMonth && m_marks)
-            day.marks = DayMarkSet::of(m_marks(day.date));
+            day.marks =
+                !m_marksStale && was.inMonth && was.date == day.date ? was.marks : DayMarkSet::of(m_marks(day.date));
         if (ranged && day.date >= m_rangeFirst && day.date <= m_rangeLast)
             day.range = m_rangeFirst == m_rangeLast ? RangePlace::Single
                         : day.date == m_rangeFirst  ? RangePlace::Start
@@ -202,8 +207,10 @@ void TMonthCalendar::refresh()
                 m_grid->updateCell(index);
     if (selectionMoved)
         monthaccess::cellsChanged(m_grid);
-    if (m_marks)
+    // The description follows the selected cell's content, which a refresh without a changed cell leaves alone.
+    if (m_marks && (selectionMoved || m_marksStale))
         m_grid->setAccessibleDescription(dayDescription(m_selected));
+    m_marksStale = false;
 }
 
 void TMonthCalendar::describe()
@@ -257,11 +264,13 @@ void TMonthCalendar::setDayMarks(MarksOfDay marks)
 {
     m_marks = std::move(marks);
     m_grid->setAccessibleDescription(QString());
+    m_marksStale = true;
     refresh();
 }
 
 void TMonthCalendar::refreshMarks()
 {
+    m_marksStale = true;
     refresh();
 }
 

@@ -115,6 +115,8 @@ private:
     QDate m_rangeFirst;
     QDate m_rangeLast;
     MarksOfDay m_marks;
+    // The source of marks may say something new: the next refresh asks it for every day shown.
+    bool m_marksStale = false;
     MonthDrawer m_drawer;
     MonthPicture m_picture;
     MonthDayGrid* m_grid = nullptr;

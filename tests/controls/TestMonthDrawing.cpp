@@ -53,6 +53,8 @@ private slots:
     void testCellPixels();
     void testOnlyWhatChangedIsRepainted_data();
     void testOnlyWhatChangedIsRepainted();
+    void testMarksAskedOnlyWhenNew_data();
+    void testMarksAskedOnlyWhenNew();
     void testWindowAndPageShareTheFullMoonInk();
 };
 
@@ -276,6 +278,62 @@ void TestMonthDrawing::testOnlyWhatChangedIsRepainted()
 }
 
 // The window's cell and the page's cell draw a full moon's disc in the one ink.
+void TestMonthDrawing::testMarksAskedOnlyWhenNew_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<QDate>("fullMoon");
+    // A click or today's move asks only for the selected day's description and keeps the marks; news, a new source,
+    // another month or another first day of the week (the grid starts on Sunday here) asks for every day of the month
+    // and shows what the source says now.
+    QTest::newRow("a day clicked") << "day" << 1 << QDate(2026, 5, 3);
+    QTest::newRow("today moved") << "today" << 1 << QDate(2026, 5, 3);
+    QTest::newRow("news of marks") << "news" << 32 << QDate(2026, 5, 31);
+    QTest::newRow("a new source") << "source" << 32 << QDate(2026, 5, 31);
+    QTest::newRow("another month") << "month" << 31 << QDate(2026, 6, 30);
+    QTest::newRow("weeks from Monday") << "weeks" << 32 << QDate(2026, 5, 31);
+}
+
+void TestMonthDrawing::testMarksAskedOnlyWhenNew()
+{
+    QFETCH(QString, change);
+    QFETCH(int, asked);
+    QFETCH(QDate, fullMoon);
+    TMonthCalendar calendar(0);
+    calendar.setDate(rt::fromQDate(QDate(2026, 5, 12)));
+    calendar.markToday(QDate(2026, 5, 20));
+    QDate marked(2026, 5, 3);
+    int questions = 0;
+    const auto source = [&](const QDate& d) {
+        ++questions;
+        DayMarks marks;
+        marks.fullMoon = d == marked;
+        return marks;
+    };
+    calendar.setDayMarks(source);
+    questions = 0;
+    // What the source would say from now on; only a question shows it.
+    marked = fullMoon == QDate(2026, 5, 3) ? marked : fullMoon;
+    if (change == QLatin1String("day"))
+        calendar.setDate(rt::fromQDate(QDate(2026, 5, 14)));
+    else if (change == QLatin1String("today"))
+        calendar.markToday(QDate(2026, 5, 21));
+    else if (change == QLatin1String("news"))
+        calendar.refreshMarks();
+    else if (change == QLatin1String("source"))
+        calendar.setDayMarks(source);
+    else if (change == QLatin1String("month"))
+        calendar.setDate(rt::fromQDate(QDate(2026, 6, 14)));
+    else
+        calendar.setWeekRules(Qt::Monday, weeks::Numbering::Iso);
+    QCOMPARE(questions, asked);
+    QStringList full;
+    for (const DayContent& day : calendar.picture().days)
+        if (day.marks.has(DayMark::FullMoon))
+            full.append(day.date.toString(Qt::ISODate));
+    QCOMPARE(full, QStringList{fullMoon.toString(Qt::ISODate)});
+}
+
 void TestMonthDrawing::testWindowAndPageShareTheFullMoonInk()
 {
     const QDate day(2026, 12, 24);
