@@ -1,6 +1,6 @@
 #include "about/AboutBox.h"
 #include "about/AboutTexts.h"
-#include "controls/DayMarkDrawing.h"
+#include "drawing/DayPieces.h"
 #include <QKeySequence>
 #include <QPushButton>
 #include <QTextBrowser>

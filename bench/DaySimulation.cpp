@@ -95,7 +95,7 @@ int main(int argc, char** argv)
                 "countdown=%d timer1_active=%d today_marked=%d title1=%s\n",
                 startKb, residentKb(), maxKb, residentKb() - startKb, ticks + midnights + realTimer1,
                 ticks + realTimer1, midnights, calendar.dayReport().countdown(), timer1->isActive() ? 1 : 0,
-                march->dateTextFormat(today).fontWeight() == QFont::Bold ? 1 : 0,
+                march->today() == today ? 1 : 0,
                 qPrintable(calendar.findChild<QLabel*>(QStringLiteral("Panel30"))->text()));
     return 0;
 }

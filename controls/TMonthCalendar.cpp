@@ -1,91 +1,47 @@
 #include "controls/TMonthCalendar.h"
-#include "controls/Colours.h"
-#include "controls/DayMarkDrawing.h"
 #include "controls/DayMarkTexts.h"
 #include "controls/Hints.h"
-#include "controls/WeekNumberDelegate.h"
+#include "controls/MonthDayGrid.h"
 #include "runtime/ConvertError.h"
 #include "runtime/DateText.h"
 #include "runtime/FormatSettings.h"
-#include <QHeaderView>
-#include <QLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStringList>
-#include <QTableView>
-#include <QTextCharFormat>
 #include <cmath>
 
 const QDate TMonthCalendar::MinDate(1601, 1, 1);
 const QDate TMonthCalendar::MaxDate(9999, 12, 31);
 
 namespace {
-// The visible band of a calendar lies between the row bar above and the filler below: a fixed navigation bar
-// and a bottom margin keep all six weeks inside it.
-constexpr int NavigationBarHeight = 27;
-constexpr int BottomMargin = 15;
-constexpr int FontPixels = 11;
-// Six rows of days fill the bottom of the grid, under the row of day names.
-constexpr int DayRows = 6;
-constexpr int DaysInWeek = 7;
-// Days of the neighbouring months, and the cells of days outside the supported range.
-const QColor NeighbourDayGrey(128, 128, 128);
-const QColor OutOfRangeCellGrey(192, 192, 192);
-// Today's mark, and the width of the selection's frame around it when today is the day selected.
-const QColor TodayInk(128, 0, 0);
-const QColor TodayBackground(255, 255, 160);
-constexpr int SelectedTodayFrame = 3;
+constexpr int Width = 197;
+constexpr int Height = 153;
+constexpr int TitleHeight = 27;
 } // namespace
 
-TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent) : QCalendarWidget(parent), m_timeOfDay(timeOfDay)
+TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent)
+    : QWidget(parent), m_timeOfDay(timeOfDay), m_drawer(MonthDrawer::windowLook(false))
 {
-    setFixedSize(197, 153);
-    setDateRange(MinDate, MaxDate);
-    setGridVisible(false);
-    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    setFirstDayOfWeek(rt::formatSettings().firstDayOfWeek);
-
-    QFont small = font();
-    small.setPixelSize(FontPixels);
-    setFont(small);
-
-    QPalette look = palette();
-    look.setColor(QPalette::Text, colours::Navy);
-    look.setColor(QPalette::WindowText, colours::Navy);
-    // The grid draws the days of the neighbouring months in the disabled text colour, over any weekday colour.
-    look.setColor(QPalette::Disabled, QPalette::Text, NeighbourDayGrey);
-    look.setColor(QPalette::Highlight, colours::Blue);
-    look.setColor(QPalette::HighlightedText, colours::Yellow);
-    setPalette(look);
-
-    QTextCharFormat dayText;
-    dayText.setForeground(colours::Navy);
-    setWeekdayTextFormat(Qt::Saturday, dayText);
-    setWeekdayTextFormat(Qt::Sunday, dayText);
-    QTextCharFormat header;
-    header.setForeground(colours::Navy);
-    setHeaderTextFormat(header);
-
-    if (QWidget* bar = findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar")))
-        bar->setFixedHeight(NavigationBarHeight);
-    if (layout())
-        layout()->setContentsMargins(0, 0, 0, BottomMargin);
-    m_view = findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
-    if (m_view) {
-        m_view->horizontalHeader()->setMinimumSectionSize(10);
-        m_view->verticalHeader()->setMinimumSectionSize(10);
-        m_view->setItemDelegate(new WeekNumberDelegate(
-            m_view->itemDelegate(), [this](const QModelIndex& index) { return weekCellNumber(index); }, m_view));
-    }
-
-    m_date = rt::combine(rt::fromQDate(selectedDate()), m_timeOfDay);
-    connect(this, &QCalendarWidget::clicked, this, &TMonthCalendar::userSelected);
-    connect(this, &QCalendarWidget::activated, this, &TMonthCalendar::userSelected);
-    connect(this, &QCalendarWidget::selectionChanged, this, &TMonthCalendar::followSelection);
-    connect(this, &QCalendarWidget::currentPageChanged, this, &TMonthCalendar::followPage);
+    monthaccess::install();
+    setFixedSize(Width, Height);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_firstDay = rt::formatSettings().firstDayOfWeek;
+    m_grid = new MonthDayGrid(this);
+    m_grid->setGeometry(0, TitleHeight, Width, Height - TitleHeight);
+    m_previous = new MonthArrow(this, -1);
+    m_next = new MonthArrow(this, 1);
+    setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_grid);
+    m_selected = QDate::currentDate();
+    m_year = m_selected.year();
+    m_month = m_selected.month();
+    m_date = rt::combine(rt::fromQDate(m_selected), m_timeOfDay);
     hints::setShowHint(this, true);
-    describeMonth();
+    refresh();
+    describe();
 }
+
+TMonthCalendar::~TMonthCalendar() = default;
 
 bool TMonthCalendar::supports(TDateTime value)
 {
@@ -99,63 +55,176 @@ void TMonthCalendar::setDate(TDateTime value)
 {
     if (!supports(value))
         throw ConvertError(convertText::CalendarDate);
-    const QDate day = rt::toQDate(value);
-    m_date = rt::combine(rt::fromQDate(day), m_timeOfDay);
-    if (selectedDate() != day)
-        setSelectedDate(day);
-    if (yearShown() != day.year() || monthShown() != day.month())
-        setCurrentPage(day.year(), day.month());
+    select(rt::toQDate(value));
 }
 
-void TMonthCalendar::userSelected(const QDate& date)
+bool TMonthCalendar::select(const QDate& day)
 {
-    // A day the user picks keeps the control's time of day, like a day the program sets.
-    m_date = rt::combine(rt::fromQDate(date), m_timeOfDay);
+    if (!day.isValid() || day < MinDate || day > MaxDate)
+        return false;
+    // Whatever moved the selection, the date keeps the control's time of day: the next click acts on the day the
+    // user sees selected.
+    m_date = rt::combine(rt::fromQDate(day), m_timeOfDay);
+    const bool moved = day != m_selected;
+    const bool paged = day.year() != m_year || day.month() != m_month;
+    m_selected = day;
+    m_year = day.year();
+    m_month = day.month();
+    refresh();
+    if (paged)
+        describe();
+    if (moved)
+        emit selectionChanged();
+    if (paged)
+        emit shownMonthChanged(this);
+    return true;
+}
+
+void TMonthCalendar::stepMonth(int months)
+{
+    // The selection follows the page, as a click on an arrow moves the control to that month, so the date always
+    // lies in the month the user sees. The day number is kept, or the month's last day when it has fewer.
+    select(m_selected.addMonths(months));
+}
+
+void TMonthCalendar::setCurrentPage(int year, int month)
+{
+    const QDate first(year, month, 1);
+    if (first.isValid())
+        select(QDate(year, month, qMin(m_selected.day(), first.daysInMonth())));
+}
+
+void TMonthCalendar::chooseDay(const QDate& day)
+{
+    if (!select(day))
+        return;
     emit OnClick(this);
 }
 
-void TMonthCalendar::followSelection()
+bool TMonthCalendar::handleKey(int key, Qt::KeyboardModifiers modifiers)
 {
-    // Keys move the selection without a click: the next click must act on the day the user sees selected.
-    m_date = rt::combine(rt::fromQDate(selectedDate()), m_timeOfDay);
-    describeSelectedDay();
-}
-
-void TMonthCalendar::followPage(int year, int month)
-{
-    // The wheel and the arrows change the month shown but not the selection; the selection follows the page, as a
-    // click on an arrow moves the control to that month, so the date always lies in the month the user sees.
-    const QDate selected = selectedDate();
-    if (selected.year() != year || selected.month() != month) {
-        const QDate first(year, month, 1);
-        const QDate day(year, month, qMin(selected.day(), first.daysInMonth()));
-        setSelectedDate(qBound(MinDate, day, MaxDate));
+    // With Ctrl or Alt a key is the window's (Ctrl+Right steps the year).
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QDate day = m_selected;
+    switch (key) {
+    case Qt::Key_Left:
+        select(day.addDays(-1));
+        return true;
+    case Qt::Key_Right:
+        select(day.addDays(1));
+        return true;
+    case Qt::Key_Up:
+        select(day.addDays(-WeekDays));
+        return true;
+    case Qt::Key_Down:
+        select(day.addDays(WeekDays));
+        return true;
+    case Qt::Key_PageUp:
+        stepMonth(-1);
+        return true;
+    case Qt::Key_PageDown:
+        stepMonth(1);
+        return true;
+    case Qt::Key_Home:
+        select(QDate(day.year(), day.month(), 1));
+        return true;
+    case Qt::Key_End:
+        select(QDate(day.year(), day.month(), day.daysInMonth()));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter reports the day as a click does, and confirms it as a double click does.
+        chooseDay(day);
+        emit activated(day);
+        return true;
+    default:
+        return false;
     }
-    followSelection();
-    describeMonth();
-    emit shownMonthChanged(this);
 }
 
-void TMonthCalendar::describeMonth()
+void TMonthCalendar::refresh()
+{
+    MonthPicture next;
+    next.weekNumbers = m_weekNumbers;
+    // The title and the names are made again only when the month or the first day of the week changed.
+    const QDate shown = m_picture.days[WeekDays].date; // the second row always lies in the month shown
+    const QLocale here = locale();
+    if (m_picture.title.isEmpty() || shown.year() != m_year || shown.month() != m_month)
+        next.title = here.standaloneMonthName(m_month) + QLatin1Char(' ') + QString::number(m_year);
+    else
+        next.title = m_picture.title;
+    if (m_picture.dayNames[0].isEmpty())
+        for (int column = 0; column < WeekDays; ++column)
+            next.dayNames[column] =
+                here.standaloneDayName((int(m_firstDay) - 1 + column) % WeekDays + 1, QLocale::NarrowFormat);
+    else
+        next.dayNames = m_picture.dayNames;
+    if (m_weekNumbers)
+        for (int row = 0; row < MonthRows; ++row)
+            next.weekNumberOfRow[row] = weekNumberOfRow(row);
+    fillMonthDays(next, m_year, m_month, m_firstDay, MinDate, MaxDate);
+    // The style's own focus frame would be lost in the blue of the selection: once the keyboard has moved the
+    // focus, a yellow frame shows which calendar the keys move. The window as first shown keeps its plain look.
+    const bool keysHere = m_grid->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    const bool ranged = m_rangeFirst.isValid() && m_rangeLast.isValid();
+    for (int index = 0; index < MonthCells; ++index) {
+        DayContent& day = next.days[index];
+        const DayContent& was = m_picture.days[index];
+        day.weekend = false; // the window tints no weekend
+        day.today = day.date == m_today;
+        day.selected = day.date == m_selected;
+        day.focused = day.selected && keysHere;
+        // The source is asked only when it may say something new (a new source, news of marks) or for a day the
+        // cell did not show: a click then costs no question to the year's marks.
+        if (day.inMonth && m_marks)
+            day.marks =
+                !m_marksStale && was.inMonth && was.date == day.date ? was.marks : DayMarkSet::of(m_marks(day.date));
+        if (ranged && day.date >= m_rangeFirst && day.date <= m_rangeLast)
+            day.range = m_rangeFirst == m_rangeLast ? RangePlace::Single
+                        : day.date == m_rangeFirst  ? RangePlace::Start
+                        : day.date == m_rangeLast   ? RangePlace::End
+                                                    : RangePlace::Inside;
+    }
+    // Only what changed is repainted: the whole month when its frame did, else the cells whose content did.
+    const bool frameChanged = next.title != m_picture.title || next.dayNames != m_picture.dayNames ||
+                              next.weekNumbers != m_picture.weekNumbers ||
+                              next.weekNumberOfRow != m_picture.weekNumberOfRow;
+    std::array<bool, MonthCells> changed{};
+    bool anyCell = false;
+    for (int index = 0; index < MonthCells; ++index)
+        anyCell |= changed[index] = next.days[index] != m_picture.days[index];
+    const bool titleChanged = next.title != m_picture.title;
+    const bool selectionMoved = anyCell || frameChanged;
+    m_picture = std::move(next);
+    if (titleChanged)
+        update(m_drawer.look().title.toAlignedRect());
+    if (frameChanged)
+        m_grid->update();
+    else
+        for (int index = 0; index < MonthCells; ++index)
+            if (changed[index])
+                m_grid->updateCell(index);
+    if (selectionMoved)
+        monthaccess::cellsChanged(m_grid);
+    // The description follows the selected cell's content, which a refresh without a changed cell leaves alone.
+    if (m_marks && (selectionMoved || m_marksStale))
+        m_grid->setAccessibleDescription(dayDescription(m_selected));
+    m_marksStale = false;
+}
+
+void TMonthCalendar::describe()
 {
     // A screen reader names the calendar, and its day grid that takes the focus, by the month shown.
-    const QString month = rt::formatDateTime(QStringLiteral("mmmm yyyy"),
-                                             rt::fromQDate(QDate(yearShown(), monthShown(), 1)), rt::formatSettings());
+    const QString month =
+        rt::formatDateTime(QStringLiteral("mmmm yyyy"), rt::fromQDate(QDate(m_year, m_month, 1)), rt::formatSettings());
     setAccessibleName(month);
-    if (m_view)
-        m_view->setAccessibleName(month);
-}
-
-void TMonthCalendar::describeSelectedDay()
-{
-    // The grid's cells have no description of their own: the day the keys or a click selected is described.
-    if (m_view && m_marks)
-        m_view->setAccessibleDescription(dayDescription(selectedDate()));
+    m_grid->setAccessibleName(month);
 }
 
 QString TMonthCalendar::dayDescription(const QDate& day) const
 {
-    if (!m_marks || day.year() != yearShown() || day.month() != monthShown())
+    if (!m_marks || day.year() != m_year || day.month() != m_month)
         return QString();
     const DayMarks marks = m_marks(day);
     QStringList said;
@@ -172,93 +241,104 @@ QString TMonthCalendar::dayDescription(const QDate& day) const
     return said.join(QStringLiteral(", "));
 }
 
+QString TMonthCalendar::spokenDay(const QDate& day) const
+{
+    QStringList said{locale().toString(day, QStringLiteral("dddd, d MMMM yyyy"))};
+    if (day == m_today)
+        said.append(DayMarkTexts::Today());
+    if (m_marks && day.year() == m_year && day.month() == m_month) {
+        const DayMarks marks = m_marks(day);
+        if (marks.newMoon)
+            said.append(DayMarkTexts::NewMoon());
+        if (marks.fullMoon)
+            said.append(DayMarkTexts::FullMoon());
+        if (marks.season)
+            said.append(DayMarkTexts::Season());
+        if (marks.event)
+            said.append(DayMarkTexts::Events());
+    }
+    return said.join(QStringLiteral(", "));
+}
+
 void TMonthCalendar::setDayMarks(MarksOfDay marks)
 {
     m_marks = std::move(marks);
-    if (m_view) {
-        m_view->setAccessibleDescription(QString());
-        m_view->viewport()->update();
-    }
-    describeSelectedDay();
+    m_grid->setAccessibleDescription(QString());
+    m_marksStale = true;
+    refresh();
 }
 
-void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
+void TMonthCalendar::refreshMarks()
 {
-    // The grid fills the page past the last supported day (January 10000 under December 9999) with days it cannot
-    // select; they are left empty rather than painted in the surrounding window's colour.
-    if (date < MinDate || date > MaxDate) {
-        painter->fillRect(rect, OutOfRangeCellGrey);
-        return;
-    }
-    if (date == m_today && date == selectedDate())
-        paintSelectedToday(*painter, rect, date);
-    else
-        QCalendarWidget::paintCell(painter, rect, date);
-    // The style's own focus frame is lost in the blue of the selection: once the keyboard has moved the focus, a
-    // yellow frame shows which calendar the keys move. The window as first shown keeps its plain look.
-    if (m_view && m_view->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange) && date == selectedDate()) {
-        painter->save();
-        painter->setPen(QPen(colours::Yellow, 1));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(rect.adjusted(1, 1, -2, -2));
-        painter->restore();
-    }
-    // The neighbouring months' days are another calendar's: only the month shown is marked.
-    if (m_marks && date.month() == monthShown() && date.year() == yearShown())
-        paintDayMarks(*painter, rect, m_marks(date));
+    m_marksStale = true;
+    refresh();
 }
 
-void TMonthCalendar::paintSelectedToday(QPainter& painter, const QRect& rect, const QDate& date) const
+void TMonthCalendar::setRange(const QDate& first, const QDate& last)
 {
-    // The selection's blue fill would hide today's mark (on the 1st of a month after midnight both fall on one
-    // day): today keeps its own look inside, the selection shows as a blue frame around it.
-    painter.save();
-    painter.fillRect(rect, colours::Blue);
-    painter.fillRect(rect.adjusted(SelectedTodayFrame, SelectedTodayFrame, -SelectedTodayFrame, -SelectedTodayFrame),
-                     TodayBackground);
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
-    painter.setPen(TodayInk);
-    painter.drawText(rect, Qt::AlignCenter, QString::number(date.day()));
-    painter.restore();
+    const bool valid = first.isValid() && last.isValid();
+    m_rangeFirst = valid ? qMin(first, last) : QDate();
+    m_rangeLast = valid ? qMax(first, last) : QDate();
+    refresh();
+}
+
+QWidget* TMonthCalendar::dayView() const
+{
+    return m_grid;
+}
+
+QRect TMonthCalendar::dayRect(const QDate& day) const
+{
+    for (int index = 0; index < MonthCells; ++index)
+        if (m_picture.days[index].date == day)
+            return m_drawer.cellRect(index).translated(-m_grid->pos()).toAlignedRect();
+    return QRect();
+}
+
+QDate TMonthCalendar::dayAt(const QPoint& gridPoint) const
+{
+    const int index = m_drawer.cellAt(QPointF(gridPoint + m_grid->pos()));
+    if (index < 0 || !m_picture.days[index].supported)
+        return QDate();
+    return m_picture.days[index].date;
+}
+
+void TMonthCalendar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    m_drawer.paintTitle(painter, m_picture);
+}
+
+bool TMonthCalendar::event(QEvent* event)
+{
+    // The control looks the same in an active and an inactive window: a change of activation repaints nothing.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+        return true;
+    return QWidget::event(event);
 }
 
 void TMonthCalendar::setWeekNumbers(bool shown)
 {
-    setVerticalHeaderFormat(shown ? QCalendarWidget::ISOWeekNumbers : QCalendarWidget::NoVerticalHeader);
-}
-
-bool TMonthCalendar::WeekNumbers() const
-{
-    return verticalHeaderFormat() != QCalendarWidget::NoVerticalHeader;
+    if (shown == m_weekNumbers)
+        return;
+    m_weekNumbers = shown;
+    m_drawer = MonthDrawer(MonthDrawer::windowLook(shown));
+    refresh();
 }
 
 void TMonthCalendar::setWeekRules(Qt::DayOfWeek firstDay, weeks::Numbering numbering)
 {
     m_numbering = numbering;
-    if (firstDayOfWeek() != firstDay)
-        setFirstDayOfWeek(firstDay);
-    if (m_view)
-        m_view->viewport()->update();
+    if (firstDay != m_firstDay) {
+        m_firstDay = firstDay;
+        m_picture.dayNames = {};
+    }
+    refresh();
 }
 
 int TMonthCalendar::weekNumberOfRow(int row) const
 {
-    const Qt::DayOfWeek first = firstDayOfWeek();
-    return weeks::rowNumber(weeks::gridRowStart(yearShown(), monthShown(), row, first), m_numbering, first);
-}
-
-std::optional<int> TMonthCalendar::weekCellNumber(const QModelIndex& index) const
-{
-    // The control's own ISO numbers are its Monday's week, which is the rule's: they stay as the control paints them.
-    if (m_numbering == weeks::Numbering::Iso || !index.isValid() || index.column() != 0)
-        return std::nullopt;
-    const QAbstractItemModel* model = index.model();
-    const int row = index.row() - (model->rowCount() - DayRows);
-    if (model->columnCount() <= DaysInWeek || row < 0)
-        return std::nullopt;
-    return weekNumberOfRow(row);
+    return weeks::rowNumber(weeks::gridRowStart(m_year, m_month, row, m_firstDay), m_numbering, m_firstDay);
 }
 
 void TMonthCalendar::setHint(const QString& text)
@@ -280,13 +360,6 @@ void TMonthCalendar::markToday(const QDate& today)
 {
     if (today == m_today)
         return;
-    if (m_today.isValid())
-        setDateTextFormat(m_today, QTextCharFormat());
-    QTextCharFormat mark;
-    mark.setFontWeight(QFont::Bold);
-    mark.setForeground(TodayInk);
-    mark.setBackground(TodayBackground);
-    setDateTextFormat(today, mark);
     m_today = today;
-    describeSelectedDay();
+    refresh();
 }

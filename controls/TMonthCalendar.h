@@ -1,17 +1,19 @@
 #pragma once
 #include "astro/DayMarks.h"
+#include "drawing/MonthDrawer.h"
 #include "runtime/DateValue.h"
 #include "runtime/WeekRules.h"
-#include <QCalendarWidget>
+#include <QWidget>
 #include <functional>
-#include <optional>
 
-class QTableView;
+class MonthDayGrid;
+class MonthArrow;
 
 // The month calendar the windows drive: one date value whose day is the selection and whose fraction is a time of
 // day the control keeps. Dates from 1 Jan 1601 to 31 Dec 9999 are supported; others are refused with the
-// conversion error "Failed to set calendar date or time".
-class TMonthCalendar : public QCalendarWidget
+// conversion error "Failed to set calendar date or time". It paints its month itself (MonthDrawer) and repaints
+// only the cells whose content changed.
+class TMonthCalendar : public QWidget
 {
     Q_OBJECT
 public:
@@ -20,14 +22,20 @@ public:
 
     // timeOfDay: the fraction the control holds from its creation on.
     explicit TMonthCalendar(TDateTime timeOfDay, QWidget* parent = nullptr);
+    ~TMonthCalendar() override;
 
     TDateTime Date() const { return m_date; }
     // Sets the day only: the control keeps its own time of day. Throws ConvertError outside the supported range.
     void setDate(TDateTime value);
     static bool supports(TDateTime value);
 
+    QDate selectedDate() const { return m_selected; }
+    int yearShown() const { return m_year; }
+    int monthShown() const { return m_month; }
+    Qt::DayOfWeek firstDayOfWeek() const { return m_firstDay; }
+
     void setWeekNumbers(bool shown);
-    bool WeekNumbers() const;
+    bool WeekNumbers() const { return m_weekNumbers; }
     // The grid's first column, and the rule of the number the week column shows beside each row.
     void setWeekRules(Qt::DayOfWeek firstDay, weeks::Numbering numbering);
     weeks::Numbering weekNumbering() const { return m_numbering; }
@@ -40,38 +48,78 @@ public:
 
     // Marks today's day in the grid; called again when the day changes.
     void markToday(const QDate& today);
+    QDate today() const { return m_today; }
     // Where the marks of the days shown come from; none draws and describes the grid as without marks.
     using MarksOfDay = std::function<DayMarks(const QDate&)>;
     void setDayMarks(MarksOfDay marks);
     bool showsMarks() const { return bool(m_marks); }
+    // Asks the source of marks again: only the days whose marks changed are repainted.
+    void refreshMarks();
     // What a screen reader says of a day of the month shown beyond its number: its marks, and today among them.
     QString dayDescription(const QDate& day) const;
+    // The day as a person says it: its weekday and date, then today and its marks.
+    QString spokenDay(const QDate& day) const;
 
-    QTableView* dayView() const { return m_view; }
+    // A range of days highlighted, which may run over the month's edges; an invalid pair clears it.
+    void setRange(const QDate& first, const QDate& last);
+
+    // The day grid, which takes the focus; the rectangle of a day's cell in it (empty when the day is not shown).
+    QWidget* dayView() const;
+    QRect dayRect(const QDate& day) const;
+    // The day whose cell lies under a point of the day grid; invalid when none.
+    QDate dayAt(const QPoint& gridPoint) const;
+    const MonthPicture& picture() const { return m_picture; }
+    const MonthDrawer& drawer() const { return m_drawer; }
+
+    // Shows another month; the selection keeps its day number, or the month's last day when it has fewer.
+    void setCurrentPage(int year, int month);
+    // Steps the month shown by months (the arrows, Page Up/Down, the wheel); the selection keeps its day number.
+    void stepMonth(int months);
+    // The user's choice of a day (a click, Enter): selects it, then tells it as a click.
+    void chooseDay(const QDate& day);
+    // A key pressed on the grid; false for a key the control leaves to the window.
+    bool handleKey(int key, Qt::KeyboardModifiers modifiers);
 
 signals:
     // Raised after the user clicked a day; Date() already holds it.
     void OnClick(TMonthCalendar* sender);
+    // A day confirmed by Enter or a double click, after its OnClick.
+    void activated(const QDate& date);
+    void selectionChanged();
     // Raised whenever the month shown changes, whatever moved it: the program, the arrows, the keyboard, the wheel.
     // Date() already lies in that month.
     void shownMonthChanged(TMonthCalendar* sender);
+    // Days pressed and dragged over, from the day pressed to the day released (in this or another calendar).
+    void daysSelected(const QDate& from, const QDate& to);
 
 protected:
-    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
-    void userSelected(const QDate& date);
-    void followSelection();
-    void followPage(int year, int month);
-    void describeMonth();
-    void describeSelectedDay();
-    std::optional<int> weekCellNumber(const QModelIndex& index) const;
-    void paintSelectedToday(QPainter& painter, const QRect& rect, const QDate& date) const;
+    friend class MonthDayGrid;
+    // Moves the selection (and the month shown with it); false for a day outside the supported range.
+    bool select(const QDate& day);
+    void refresh();
+    void describe();
 
     TDateTime m_date = 0;
     TDateTime m_timeOfDay = 0;
-    QTableView* m_view = nullptr;
-    QDate m_today;
+    QDate m_selected;
+    int m_year = 0;
+    int m_month = 0;
+    Qt::DayOfWeek m_firstDay = Qt::Monday;
     weeks::Numbering m_numbering = weeks::Numbering::Iso;
+    bool m_weekNumbers = false;
+    QDate m_today;
+    QDate m_rangeFirst;
+    QDate m_rangeLast;
     MarksOfDay m_marks;
+    // The source of marks may say something new: the next refresh asks it for every day shown.
+    bool m_marksStale = false;
+    MonthDrawer m_drawer;
+    MonthPicture m_picture;
+    MonthDayGrid* m_grid = nullptr;
+    MonthArrow* m_previous = nullptr;
+    MonthArrow* m_next = nullptr;
 };

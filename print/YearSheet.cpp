@@ -1,8 +1,10 @@
 #include "print/YearSheet.h"
+#include "drawing/DayPieces.h"
+#include "drawing/Inks.h"
+#include "drawing/MonthDrawer.h"
 #include "print/SheetTexts.h"
 #include <QFont>
 #include <QPainter>
-#include <QPainterPath>
 #include <QtMath>
 #include <cmath>
 #include <utility>
@@ -16,23 +18,18 @@ constexpr double HeaderHeight = 150;
 constexpr double FooterHeight = 70;
 constexpr double ColumnGap = 60;
 constexpr double RowGap = 40;
-constexpr int MonthColumns = 4;
-constexpr int MonthRows = 3;
-constexpr int WeekRows = 6;
+constexpr int SheetColumns = 4;
+constexpr int SheetRows = 3;
 // A month's box in rows of day cells: the title takes one and a third, the day names one, then six weeks.
 constexpr double TitleRows = 1.35;
-constexpr double BoxRows = TitleRows + 1 + WeekRows;
+constexpr double BoxRows = TitleRows + 1 + MonthRows;
 // The week-number column is narrower than a day's.
 constexpr double WeekColumn = 0.8;
 constexpr double BoxColumns = WeekColumn + 7;
 
+// The page's header and rules; the months are drawn in the calendars' own inks.
 const QColor Ink(0x20, 0x20, 0x20);
-const QColor TitleInk(0x1f, 0x3a, 0x60);
-const QColor WeekInk(0x80, 0x80, 0x80);
-const QColor WeekendTint(0xe6, 0xec, 0xf4);
 const QColor RuleInk(0xb0, 0xb8, 0xc4);
-const QColor SunInk(0xd9, 0x8a, 0x10);
-const QColor EventInk(0x00, 0x96, 0x50); // the calendars' own event mark
 
 QFont fontOf(double size, bool bold = false)
 {
@@ -49,40 +46,6 @@ int daysFromFirst(Qt::DayOfWeek from, Qt::DayOfWeek to)
     return (int(to) - int(from) + 7) % 7;
 }
 
-void paintFullMoon(QPainter& painter, const QPointF& centre, double radius)
-{
-    painter.setPen(QPen(Ink, radius * 0.35));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, radius, radius);
-}
-
-void paintNewMoon(QPainter& painter, const QPointF& centre, double radius)
-{
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Ink);
-    painter.drawEllipse(centre, radius, radius);
-}
-
-// A small sun: a disc with eight rays.
-void paintSeason(QPainter& painter, const QPointF& centre, double radius)
-{
-    painter.setPen(QPen(SunInk, radius * 0.3, Qt::SolidLine, Qt::RoundCap));
-    for (int ray = 0; ray < 8; ++ray) {
-        const double angle = ray * M_PI / 4;
-        const QPointF direction(std::cos(angle), std::sin(angle));
-        painter.drawLine(centre + direction * radius * 0.75, centre + direction * radius * 1.25);
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(SunInk);
-    painter.drawEllipse(centre, radius * 0.5, radius * 0.5);
-}
-
-void paintEvent(QPainter& painter, const QRectF& bar)
-{
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(EventInk);
-    painter.drawRoundedRect(bar, bar.height() / 2, bar.height() / 2);
-}
 } // namespace
 
 struct YearSheet::Layout
@@ -104,15 +67,15 @@ YearSheet::Layout YearSheet::layoutFor(const QRectF& target) const
     layout.toTarget = QTransform::fromTranslate(target.left(), target.top()).scale(scale, scale);
     layout.grid = QRectF(Margin, Margin + HeaderHeight, PageWidth - 2 * Margin,
                          layout.height - 2 * Margin - HeaderHeight - FooterHeight);
-    layout.boxWidth = (layout.grid.width() - (MonthColumns - 1) * ColumnGap) / MonthColumns;
-    layout.boxHeight = (layout.grid.height() - (MonthRows - 1) * RowGap) / MonthRows;
+    layout.boxWidth = (layout.grid.width() - (SheetColumns - 1) * ColumnGap) / SheetColumns;
+    layout.boxHeight = (layout.grid.height() - (SheetRows - 1) * RowGap) / SheetRows;
     return layout;
 }
 
 QRectF YearSheet::monthRect(const Layout& layout, int month) const
 {
-    const int column = (month - 1) % MonthColumns;
-    const int row = (month - 1) / MonthColumns;
+    const int column = (month - 1) % SheetColumns;
+    const int row = (month - 1) / SheetColumns;
     return QRectF(layout.grid.left() + column * (layout.boxWidth + ColumnGap),
                   layout.grid.top() + row * (layout.boxHeight + RowGap), layout.boxWidth, layout.boxHeight);
 }
@@ -154,7 +117,7 @@ void YearSheet::paint(QPainter& painter, const QRectF& target) const
 void YearSheet::paintHeader(QPainter& painter) const
 {
     const QRectF band(Margin, Margin, PageWidth - 2 * Margin, HeaderHeight - 30);
-    painter.setPen(TitleInk);
+    painter.setPen(inks::Navy);
     painter.setFont(fontOf(110, true));
     painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, QString::number(m_content.year));
     painter.setPen(Ink);
@@ -171,66 +134,55 @@ void YearSheet::paintMonth(QPainter& painter, const Layout& layout, int month) c
     const double cellHeight = box.height() / BoxRows;
     const QLocale& locale = m_content.locale;
 
-    const QRectF title(box.left() + WeekColumn * cellWidth, box.top(), 7 * cellWidth, TitleRows * cellHeight);
-    painter.setPen(TitleInk);
-    painter.setFont(fontOf(cellHeight * 0.62, true));
-    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, locale.standaloneMonthName(month, QLocale::LongFormat));
+    // The window's drawer, laid out on the page: the title at the left over the days, no arrows, no grey days.
+    MonthLook look;
+    look.title = QRectF(box.left() + WeekColumn * cellWidth, box.top(), 7 * cellWidth, TitleRows * cellHeight);
+    look.titleBand = false;
+    look.titleFontPixels = cellHeight * 0.62;
+    look.grid = QPointF(box.left(), box.top() + TitleRows * cellHeight);
+    look.namesHeight = cellHeight;
+    look.cellWidth = cellWidth;
+    look.cellHeight = cellHeight;
+    look.weekWidth = WeekColumn * cellWidth;
+    look.fontPixels = cellHeight * 0.45;
+    look.neighbours = false;
+    look.weekendTint = true;
+    look.quietWeekNumbers = true;
+    look.gridGround = false;
+    look.forPaper = true;
+    const MonthDrawer drawer(look);
 
+    MonthPicture picture;
+    picture.title = locale.standaloneMonthName(month, QLocale::LongFormat);
+    for (int column = 0; column < 7; ++column)
+        picture.dayNames[column] =
+            locale.standaloneDayName((int(m_content.firstDay) - 1 + column) % 7 + 1, QLocale::ShortFormat);
     const QList<Qt::DayOfWeek> workdays = locale.weekdays();
-    const auto weekend = [&workdays](Qt::DayOfWeek day) { return !workdays.contains(day); };
-    const double namesTop = box.top() + TitleRows * cellHeight;
-    painter.setFont(fontOf(cellHeight * 0.42, true));
-    for (int column = 0; column < 7; ++column) {
-        const auto day = Qt::DayOfWeek((int(m_content.firstDay) - 1 + column) % 7 + 1);
-        const QRectF cell(box.left() + (WeekColumn + column) * cellWidth, namesTop, cellWidth, cellHeight);
-        painter.setPen(weekend(day) ? TitleInk : Ink);
-        painter.drawText(cell, Qt::AlignCenter, locale.standaloneDayName(day, QLocale::ShortFormat));
-    }
-    painter.setPen(QPen(RuleInk, 2));
-    painter.drawLine(QPointF(box.left() + WeekColumn * cellWidth, namesTop + cellHeight),
-                     QPointF(box.right(), namesTop + cellHeight));
-
+    // The page's weeks start at the week of the 1st: no week of the month before stands above it.
     const QDate first(m_content.year, month, 1);
-    const int offset = columnOf(first);
-    const int rows = (offset + first.daysInMonth() + 6) / 7;
-    for (int row = 0; row < rows && row < WeekRows; ++row) {
-        const double top = namesTop + (1 + row) * cellHeight;
-        const QDate rowStart = first.addDays(row * 7 - offset);
-        painter.setPen(WeekInk);
-        painter.setFont(fontOf(cellHeight * 0.36));
-        painter.drawText(QRectF(box.left(), top, WeekColumn * cellWidth, cellHeight), Qt::AlignCenter,
-                         QString::number(weeks::rowNumber(rowStart, m_content.numbering, m_content.firstDay)));
-        for (int column = 0; column < 7; ++column) {
-            const QDate date = rowStart.addDays(column);
-            if (date.month() != month)
-                continue;
-            const QRectF cell(box.left() + (WeekColumn + column) * cellWidth, top, cellWidth, cellHeight);
-            paintDay(painter, cell, date, weekend(Qt::DayOfWeek(date.dayOfWeek())));
+    const QDate start = first.addDays(-columnOf(first));
+    picture.weekNumbers = true;
+    for (int row = 0; row < MonthRows; ++row)
+        picture.weekNumberOfRow[row] =
+            weeks::rowNumber(start.addDays(7 * row), m_content.numbering, m_content.firstDay);
+    for (int index = 0; index < MonthCells; ++index) {
+        DayContent& day = picture.days[index];
+        day.date = start.addDays(index);
+        day.inMonth = day.date.month() == month;
+        day.weekend = !workdays.contains(Qt::DayOfWeek(day.date.dayOfWeek()));
+        if (day.inMonth && m_content.marks) {
+            const SheetDayMarks marks = m_content.marks(day.date);
+            // A day has one moon at most; the new moon wins as the page always drew it.
+            day.marks.set(DayMark::NewMoon, marks.newMoon);
+            day.marks.set(DayMark::FullMoon, marks.fullMoon && !marks.newMoon);
+            day.marks.set(DayMark::Season, marks.season);
+            day.marks.set(DayMark::Event, marks.event || !marks.eventTitles.isEmpty());
         }
     }
-}
-
-void YearSheet::paintDay(QPainter& painter, const QRectF& cell, const QDate& date, bool weekend) const
-{
-    if (weekend)
-        painter.fillRect(cell.adjusted(1, 1, -1, -1), WeekendTint);
-    painter.setPen(Ink);
-    painter.setFont(fontOf(cell.height() * 0.45));
-    painter.drawText(cell, Qt::AlignCenter, QString::number(date.day()));
-    if (!m_content.marks)
-        return;
-    const SheetDayMarks marks = m_content.marks(date);
-    const double radius = cell.height() * 0.13;
-    const QPointF corner(cell.right() - radius * 1.7, cell.top() + radius * 1.7);
-    if (marks.newMoon)
-        paintNewMoon(painter, corner, radius);
-    else if (marks.fullMoon)
-        paintFullMoon(painter, corner, radius);
-    if (marks.season)
-        paintSeason(painter, QPointF(cell.left() + radius * 1.9, cell.top() + radius * 1.9), radius * 1.2);
-    if (marks.event || !marks.eventTitles.isEmpty())
-        paintEvent(painter, QRectF(cell.left() + cell.width() * 0.22, cell.bottom() - cell.height() * 0.16,
-                                   cell.width() * 0.56, cell.height() * 0.08));
+    drawer.paint(painter, picture);
+    const double namesBottom = look.grid.y() + cellHeight;
+    painter.setPen(QPen(RuleInk, 2));
+    painter.drawLine(QPointF(box.left() + WeekColumn * cellWidth, namesBottom), QPointF(box.right(), namesBottom));
 }
 
 void YearSheet::paintLegend(QPainter& painter, const Layout& layout) const
@@ -249,13 +201,13 @@ void YearSheet::paintLegend(QPainter& painter, const Layout& layout) const
         painter.drawText(QRectF(x, top, width + 10, height), Qt::AlignLeft | Qt::AlignVCenter, text);
         x += width + radius * 6;
     };
-    item(SheetTexts::NewMoon(), [&](QPointF c) { paintNewMoon(painter, c, radius); });
-    item(SheetTexts::FullMoon(), [&](QPointF c) { paintFullMoon(painter, c, radius); });
-    item(SheetTexts::Season(), [&](QPointF c) { paintSeason(painter, c, radius); });
-    item(SheetTexts::Event(), [&](QPointF c) {
-        paintEvent(painter, QRectF(c.x() - radius, c.y() - radius * 0.4, radius * 2.4, radius * 0.8));
-    });
-    painter.setPen(WeekInk);
+    // The legend's marks at the size of a cell whose moon has this radius.
+    const double cell = radius * 16 / 2.75;
+    item(SheetTexts::NewMoon(), [&](QPointF c) { paintDayMark(painter, DayMark::NewMoon, c, cell); });
+    item(SheetTexts::FullMoon(), [&](QPointF c) { paintDayMark(painter, DayMark::FullMoon, c, cell); });
+    item(SheetTexts::Season(), [&](QPointF c) { paintDayMark(painter, DayMark::Season, c, cell); });
+    item(SheetTexts::Event(), [&](QPointF c) { paintDayMark(painter, DayMark::Event, c, cell); });
+    painter.setPen(inks::WeekInk);
     const QString rule =
         m_content.numbering == weeks::Numbering::Iso ? SheetTexts::WeeksIso() : SheetTexts::WeeksFirstJanuary();
     painter.drawText(QRectF(Margin, top, PageWidth - 2 * Margin, height), Qt::AlignRight | Qt::AlignVCenter, rule);

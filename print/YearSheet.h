@@ -25,7 +25,6 @@ private:
     QRectF monthRect(const Layout& layout, int month) const;
     void paintHeader(QPainter& painter) const;
     void paintMonth(QPainter& painter, const Layout& layout, int month) const;
-    void paintDay(QPainter& painter, const QRectF& cell, const QDate& date, bool weekend) const;
     void paintLegend(QPainter& painter, const Layout& layout) const;
 
     SheetContent m_content;

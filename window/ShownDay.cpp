@@ -63,7 +63,10 @@ void ShownDay::clicked(int n)
                                      rt::dateOf(date), m_activated, nowOf(m_services)))
             m_window.setWindowTitle(*caption);
         year.setHint(n, m_caption.figure());
-        m_model.clicked(rt::toQDate(date), pendingBefore, !m_caption.julian().SpanStartText.isEmpty());
+        const bool spanPending = !m_caption.julian().SpanStartText.isEmpty();
+        m_model.clicked(rt::toQDate(date), pendingBefore, spanPending);
+        if (pendingBefore && !spanPending)
+            year.showRange(*pendingBefore, rt::toQDate(date));
         // The panel first: the toolbar's moon then takes the evening's phase it found. An open panel tells a polar
         // day in words, so no box asks for a click before the next one.
         const bool panelOpen = m_panel && m_panel->isVisible();

@@ -20,7 +20,7 @@ MidnightRestore::MidnightRestore(Clock& clock, const std::array<TMonthCalendar*,
             m_restoreCheck->start();
     };
     for (TMonthCalendar* month : m_months) {
-        connect(month, &QCalendarWidget::selectionChanged, this, checkSoon);
+        connect(month, &TMonthCalendar::selectionChanged, this, checkSoon);
         connect(month, &TMonthCalendar::OnClick, this, checkSoon);
     }
 }

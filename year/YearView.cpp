@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QEvent>
 #include <QFrame>
-#include <QTableView>
 #include <QTimer>
 
 namespace {
@@ -51,7 +50,11 @@ void YearView::connectCalendars()
     for (int n = 1; n <= grid::Calendars; ++n) {
         m_month[n - 1]->setAccessibleDescription(texts::DescriptionCalendar());
         connect(m_month[n - 1], &TMonthCalendar::OnClick, this, [this, n] { emit dayClicked(n); });
-        connect(m_month[n - 1], &QCalendarWidget::activated, this, [this, n] { emit dayActivated(n); });
+        connect(m_month[n - 1], &TMonthCalendar::activated, this, [this, n] { emit dayActivated(n); });
+        connect(m_month[n - 1], &TMonthCalendar::daysSelected, this, [this](const QDate& from, const QDate& to) {
+            showRange(from, to);
+            emit daysSelected(qMin(from, to), qMax(from, to));
+        });
     }
     m_restore = new MidnightRestore(
         m_services.clock, m_month,
@@ -233,6 +236,12 @@ void YearView::setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering
         month->setWeekRules(first, numbering);
 }
 
+void YearView::showRange(const QDate& first, const QDate& last)
+{
+    for (TMonthCalendar* month : m_month)
+        month->setRange(first, last);
+}
+
 void YearView::setWeekNumbers(bool shown)
 {
     for (TMonthCalendar* month : m_month)
@@ -308,8 +317,7 @@ void YearView::setHasEvents(std::function<bool(const QDate&)> hasEvents)
 void YearView::showEventMarks()
 {
     for (TMonthCalendar* month : m_month)
-        if (QTableView* days = month->dayView())
-            days->viewport()->update();
+        month->refreshMarks();
 }
 
 DayMarks YearView::dayMarks(const QDate& day)

@@ -89,6 +89,8 @@ public:
     bool marksKnown(int year) const { return m_marks->knows(year); }
     // Where the Tab order goes on after the calendars.
     QWidget* lastInTabOrder() const { return m_month.back(); }
+    // Highlights a range of days on every calendar that shows some of them; an invalid pair clears it.
+    void showRange(const QDate& first, const QDate& last);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +101,8 @@ signals:
     void shownMonthsChanged();
     // Enter or a double-click on a day of calendar n.
     void dayActivated(int n);
+    // Days pressed and dragged over, in one calendar or across several, from the first day to the last.
+    void daysSelected(const QDate& first, const QDate& last);
 
 private:
     void createCalendars();

@@ -1,6 +1,5 @@
 #include "controls/TMonthCalendar.h"
 #include "support/DayCell.h"
-#include <QTableView>
 #include <QTest>
 
 // The marks drawn on a calendar's days: each inside its own day's cell, on the month shown only, and a calendar
@@ -11,7 +10,7 @@ QImage painted(TMonthCalendar& calendar)
     calendar.setDate(rt::fromQDate(QDate(2026, 11, 1)));
     calendar.markToday(QDate(2026, 11, 9));
     calendar.show();
-    calendar.dayView()->viewport()->repaint();
+    calendar.dayView()->repaint();
     return calendar.grab().toImage();
 }
 } // namespace
@@ -52,7 +51,7 @@ void TestDayMarks::testMarksStayInTheirCell()
     marked.setDayMarks([&](const QDate& d) { return d == day ? marks : DayMarks(); });
     const QImage with = painted(marked);
     const QRect cell = dayCell(marked, marked.dayView(), day);
-    const QRect inside(marked.dayView()->viewport()->mapTo(&marked, cell.topLeft()), cell.size());
+    const QRect inside(marked.dayView()->mapTo(&marked, cell.topLeft()), cell.size());
     int changedOutside = 0, changedInside = 0;
     for (int y = 0; y < with.height(); ++y)
         for (int x = 0; x < with.width(); ++x)

@@ -108,7 +108,7 @@ void TestDayPanel::testOpenedOnlyWhenAsked()
         QTest::keyClick(may->dayView(), Qt::Key_D, Qt::ControlModifier);
     } else if (how == QLatin1String("double-click")) {
         const QRect cell = dayCell(*may, may->dayView(), QDate(2024, 5, 20));
-        QTest::mouseDClick(may->dayView()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(may->dayView(), Qt::LeftButton, {}, cell.center());
     } else if (how == QLatin1String("enter")) {
         QTest::keyClick(may->dayView(), Qt::Key_Return);
     } else {

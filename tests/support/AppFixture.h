@@ -17,7 +17,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QSystemTrayIcon>
-#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -88,7 +87,7 @@ struct App
         TMonthCalendar* target = month(n);
         const QRect cell = dayCell(*target, target->dayView(), day);
         QVERIFY2(cell.isValid(), qPrintable(day.toString()));
-        QTest::mouseClick(target->dayView()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseClick(target->dayView(), Qt::LeftButton, {}, cell.center());
     }
 
     void ticks(int count)

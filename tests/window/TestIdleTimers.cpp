@@ -12,10 +12,10 @@ QColor colourOf(const QLabel* label)
 }
 const QColor Navy(0, 0, 128);
 
-// Today's mark is the one bold day of a calendar.
+// The day a calendar marks as today.
 bool marked(const TMonthCalendar* month, const QDate& day)
 {
-    return month->dateTextFormat(day).fontWeight() == QFont::Bold;
+    return month->today() == day;
 }
 
 // The process's local time zone for one test; the test runner pins UTC for the rest.
@@ -150,7 +150,7 @@ void TestIdleTimers::testFirstTitleFollowsThePageWithoutATick()
         const QPoint at = view->rect().center();
         QWheelEvent wheel(at, view->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
-        QApplication::sendEvent(first->dayView()->viewport(), &wheel);
+        QApplication::sendEvent(first->dayView(), &wheel);
     } else {
         QWidget* arrow =
             first->findChild<QWidget*>(action == QLatin1String("NextArrow") ? QStringLiteral("qt_calendar_nextmonth")

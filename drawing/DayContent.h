@@ -1,0 +1,49 @@
+#pragma once
+#include "astro/DayMarks.h"
+#include <QDate>
+#include <cstdint>
+
+// The kinds of marks a day can carry, in the order they are drawn. A new kind is one more value here and one more
+// piece in DayPieces.cpp; the others stay as they are.
+enum class DayMark : std::uint8_t { NewMoon, FullMoon, Season, Event, Count };
+
+// A set of DayMark values.
+class DayMarkSet
+{
+public:
+    DayMarkSet() = default;
+    static DayMarkSet of(const DayMarks& marks);
+    bool has(DayMark mark) const { return m_bits & bit(mark); }
+    void set(DayMark mark, bool on = true) { m_bits = on ? (m_bits | bit(mark)) : (m_bits & ~bit(mark)); }
+    bool any() const { return m_bits != 0; }
+    bool operator==(const DayMarkSet& other) const { return m_bits == other.m_bits; }
+
+private:
+    static std::uint32_t bit(DayMark mark) { return 1u << unsigned(mark); }
+    std::uint32_t m_bits = 0;
+};
+
+// Where a day stands in a highlighted range of days.
+enum class RangePlace : std::uint8_t { None, Inside, Start, End, Single };
+
+// Everything one cell of a month shows; two equal contents paint the same pixels.
+struct DayContent
+{
+    QDate date;
+    bool inMonth = false;  // a day of the month shown, not a grey one of its neighbours
+    bool supported = true; // a day a calendar can show; an unsupported cell is left empty
+    bool today = false;
+    bool selected = false;
+    bool focused = false; // the selected day of a calendar the keys move
+    bool weekend = false;
+    RangePlace range = RangePlace::None;
+    DayMarkSet marks;
+
+    bool operator==(const DayContent& other) const
+    {
+        return date == other.date && inMonth == other.inMonth && supported == other.supported && today == other.today &&
+               selected == other.selected && focused == other.focused && weekend == other.weekend &&
+               range == other.range && marks == other.marks;
+    }
+    bool operator!=(const DayContent& other) const { return !(*this == other); }
+};
