@@ -51,6 +51,7 @@ void ShownDay::clicked(int n)
         const TDateTime date = year.date(n);
         // A click on a day of the neighbouring months, which the title does not name, brings back today's year.
         if (!year.inTitledMonth(n)) {
+            year.showRange({}, {});
             m_rooms.views.backToToday();
             year.setHint(n, QString());
             return;
@@ -65,8 +66,11 @@ void ShownDay::clicked(int n)
         year.setHint(n, m_caption.figure());
         const bool spanPending = !m_caption.julian().SpanStartText.isEmpty();
         m_model.clicked(rt::toQDate(date), pendingBefore, spanPending);
+        // The span of the last two clicks stands highlighted until a click starts another.
         if (pendingBefore && !spanPending)
             year.showRange(*pendingBefore, rt::toQDate(date));
+        else
+            year.showRange({}, {});
         // The panel first: the toolbar's moon then takes the evening's phase it found. An open panel tells a polar
         // day in words, so no box asks for a click before the next one.
         const bool panelOpen = m_panel && m_panel->isVisible();
@@ -163,6 +167,7 @@ void ShownDay::rememberPanel(bool open)
 void ShownDay::clearFirstClick()
 {
     m_caption.clearPendingSpan();
+    m_rooms.year.showRange({}, {});
     m_window.setWindowTitle(m_caption.today(nowOf(m_services)));
     if (m_panel && m_panel->isVisible())
         updatePanel();

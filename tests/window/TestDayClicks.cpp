@@ -82,6 +82,19 @@ void TestDayClicks::testTwoClicksGiveTheSpan()
     app.clickDay(second.month(), second);
     QVERIFY2(app.calendar->windowTitle().endsWith(ending), qPrintable(app.calendar->windowTitle()));
     QVERIFY(app.calendar->windowTitle().startsWith(QStringLiteral("Dorvane   Today:  (5) May 15, 2024   ")));
+    // The span stands highlighted, from either end, until the next click starts another.
+    const auto highlighted = [&app](const QDate& day) {
+        for (const DayContent& cell : app.month(day.month())->picture().days)
+            if (cell.inMonth && cell.date == day)
+                return cell.range != RangePlace::None;
+        return false;
+    };
+    QVERIFY(highlighted(first));
+    QVERIFY(highlighted(second));
+    app.clickDay(8, QDate(2024, 8, 14));
+    QVERIFY(!highlighted(first));
+    QVERIFY(!highlighted(second));
+    QVERIFY(!highlighted(QDate(2024, 8, 14)));
 }
 
 void TestDayClicks::testLastRowTakesLettersFromTheFourthCharacter()
