@@ -41,7 +41,13 @@ TMonthCalendar::TMonthCalendar(TDateTime timeOfDay, QWidget* parent)
     describe();
 }
 
-TMonthCalendar::~TMonthCalendar() = default;
+TMonthCalendar::~TMonthCalendar()
+{
+    // The grid gives the focus up while this control's members still stand: losing it as the parent dies would
+    // refresh from members already gone.
+    if (m_grid->hasFocus())
+        m_grid->clearFocus();
+}
 
 bool TMonthCalendar::supports(TDateTime value)
 {
