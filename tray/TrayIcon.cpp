@@ -137,6 +137,10 @@ void TrayIcon::trayAreaChanged()
     if (change.bringBack)
         m_window->showMinimized();
     // Still minimised as it started: the area it waited for has come. The showing meanwhile was the start's own.
-    if (change.hideIntoTray && m_window->isMinimized())
-        m_window->hide();
+    if (change.hideIntoTray) {
+        if (m_window->isMinimized())
+            m_window->hide();
+        else
+            m_presence.shown(); // the user brought it up meanwhile, before the toolkit told its state
+    }
 }
