@@ -112,9 +112,9 @@ inline constexpr char TakeZoneCityDescription[] =
     QT_TRANSLATE_NOOP("THome", "Puts the zone's city in the latitude and longitude fields");
 // The caption labels: %1 is the name of the field they stand beside.
 inline constexpr char CaptionDescription[] = QT_TRANSLATE_NOOP("THome", "Caption of the %1 field");
-
-// Followed by the full path of prefs.cal.
 inline constexpr char StartWithDesktopDescription[] =
     QT_TRANSLATE_NOOP("THome", "Dorvane starts hidden behind its tray icon when you log in");
+
+// Followed by the full path of prefs.cal.
 inline constexpr char CannotCreateFile[] = QT_TRANSLATE_NOOP("THome", "Cannot create file ");
 } // namespace HomeTexts
