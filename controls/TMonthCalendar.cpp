@@ -232,8 +232,18 @@ QString TMonthCalendar::dayDescription(const QDate& day) const
 {
     if (!m_marks || day.year() != m_year || day.month() != m_month)
         return QString();
-    const DayMarks marks = m_marks(day);
+    QStringList said = marksSaid(day);
+    if (day == m_today)
+        said.append(DayMarkTexts::Today());
+    return said.join(QStringLiteral(", "));
+}
+
+QStringList TMonthCalendar::marksSaid(const QDate& day) const
+{
     QStringList said;
+    if (!m_marks || day.year() != m_year || day.month() != m_month)
+        return said;
+    const DayMarks marks = m_marks(day);
     if (marks.newMoon)
         said.append(DayMarkTexts::NewMoon());
     if (marks.fullMoon)
@@ -242,27 +252,16 @@ QString TMonthCalendar::dayDescription(const QDate& day) const
         said.append(DayMarkTexts::Season());
     if (marks.event)
         said.append(DayMarkTexts::Events());
-    if (day == m_today)
-        said.append(DayMarkTexts::Today());
-    return said.join(QStringLiteral(", "));
+    return said;
 }
 
 QString TMonthCalendar::spokenDay(const QDate& day) const
 {
-    QStringList said{locale().toString(day, QStringLiteral("dddd, d MMMM yyyy"))};
+    // The day as the locale writes it in full ("Mittwoch, 9. Dezember 2026").
+    QStringList said{locale().toString(day, QLocale::LongFormat)};
     if (day == m_today)
         said.append(DayMarkTexts::Today());
-    if (m_marks && day.year() == m_year && day.month() == m_month) {
-        const DayMarks marks = m_marks(day);
-        if (marks.newMoon)
-            said.append(DayMarkTexts::NewMoon());
-        if (marks.fullMoon)
-            said.append(DayMarkTexts::FullMoon());
-        if (marks.season)
-            said.append(DayMarkTexts::Season());
-        if (marks.event)
-            said.append(DayMarkTexts::Events());
-    }
+    said.append(marksSaid(day));
     return said.join(QStringLiteral(", "));
 }
 

@@ -102,6 +102,8 @@ private:
     bool select(const QDate& day);
     void refresh();
     void describe();
+    // The names of a day's marks, for a day of the month shown.
+    QStringList marksSaid(const QDate& day) const;
 
     TDateTime m_date = 0;
     TDateTime m_timeOfDay = 0;

@@ -105,20 +105,31 @@ void TestMonthDrawing::testKeysMoveTheDay()
 void TestMonthDrawing::testCellsAreSpokenDays_data()
 {
     QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("said");
     // December 2026, Monday first: 30 November stands first, 9 December in the second row's third column.
-    QTest::newRow("today and a new moon") << QDate(2026, 12, 9) << "Wednesday, 9 December 2026, Today, New moon";
-    QTest::newRow("a plain day") << QDate(2026, 12, 10) << "Thursday, 10 December 2026";
-    QTest::newRow("a full moon and events")
-        << QDate(2026, 12, 24) << "Thursday, 24 December 2026, Full moon, Your events";
-    QTest::newRow("a grey day has no marks") << QDate(2026, 11, 30) << "Monday, 30 November 2026";
+    QTest::newRow("today and a new moon") << QDate(2026, 12, 9) << "C"
+                                          << "Wednesday, 9 December 2026, Today, New moon";
+    QTest::newRow("a plain day") << QDate(2026, 12, 10) << "C"
+                                 << "Thursday, 10 December 2026";
+    QTest::newRow("a full moon and events") << QDate(2026, 12, 24) << "C"
+                                            << "Thursday, 24 December 2026, Full moon, Your events";
+    QTest::newRow("a grey day has no marks") << QDate(2026, 11, 30) << "C"
+                                             << "Monday, 30 November 2026";
+    // The date as each locale writes it in full; the marks' words come from the translations.
+    QTest::newRow("German") << QDate(2026, 12, 9) << "de_DE"
+                            << "Mittwoch, 9. Dezember 2026, Today, New moon";
+    QTest::newRow("American") << QDate(2026, 12, 10) << "en_US"
+                              << "Thursday, December 10, 2026";
 }
 
 void TestMonthDrawing::testCellsAreSpokenDays()
 {
     QFETCH(QDate, day);
+    QFETCH(QString, locale);
     QFETCH(QString, said);
     TMonthCalendar calendar(0);
+    calendar.setLocale(QLocale(locale));
     calendar.setWeekRules(Qt::Monday, weeks::Numbering::Iso);
     calendar.setDate(rt::fromQDate(QDate(2026, 12, 1)));
     calendar.markToday(QDate(2026, 12, 9));
