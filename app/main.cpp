@@ -36,7 +36,9 @@ int main(int argc, char** argv)
     application.setQuitOnLastWindowClosed(false);
     // A second start brings the running window forward instead of opening another one.
     SingleInstance instance(QDBusConnection::sessionBus());
-    if (instance.claim() == SingleInstance::Role::Forwarded)
+    // A start behind the icon leaves a running copy's window where it is.
+    if (instance.claim(hidden ? SingleInstance::Ask::OnlyAnswer : SingleInstance::Ask::ToFront) ==
+        SingleInstance::Role::Forwarded)
         return 0;
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &instance, &SingleInstance::release);
     HintTimings::install(application);

@@ -64,7 +64,7 @@ void SingleInstance::release()
     m_bus.unregisterObject(ObjectPath);
 }
 
-SingleInstance::Role SingleInstance::claim()
+SingleInstance::Role SingleInstance::claim(Ask ask)
 {
     if (!m_bus.isConnected())
         return Role::Alone;
@@ -79,7 +79,7 @@ SingleInstance::Role SingleInstance::claim()
             m_owner = true;
             return Role::First;
         }
-        if (askRunningCopy()) {
+        if (askRunningCopy(ask)) {
             m_bus.unregisterObject(ObjectPath);
             return Role::Forwarded;
         }
@@ -89,11 +89,17 @@ SingleInstance::Role SingleInstance::claim()
     return Role::Alone;
 }
 
-bool SingleInstance::askRunningCopy()
+bool SingleInstance::askRunningCopy(Ask ask)
 {
     QDBusMessage call =
-        QDBusMessage::createMethodCall(ServiceName, ObjectPath, ApplicationInterface, QStringLiteral("Activate"));
-    call << QVariantMap();
+        ask == Ask::ToFront
+            ? QDBusMessage::createMethodCall(ServiceName, ObjectPath, ApplicationInterface, QStringLiteral("Activate"))
+            : QDBusMessage::createMethodCall(ServiceName, ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                             QStringLiteral("GetAll"));
+    if (ask == Ask::ToFront)
+        call << QVariantMap();
+    else
+        call << ApplicationInterface;
     // Events go on while waiting, so a copy in this same process (the tests) can answer.
     const QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, CallWaitMs);
     return reply.type() == QDBusMessage::ReplyMessage;

@@ -11,6 +11,9 @@ class SingleInstance : public QObject
     Q_OBJECT
 public:
     enum class Role { First, Forwarded, Alone };
+    // What a later start asks of the running copy: to come to the front, or (a start behind the tray icon, as the
+    // desktop's autostart makes it) only whether it answers, leaving its window as it is.
+    enum class Ask { ToFront, OnlyAnswer };
 
     static inline const QString ServiceName = QStringLiteral("org.dorvane.Dorvane");
     static inline const QString ObjectPath = QStringLiteral("/org/dorvane/Dorvane");
@@ -22,7 +25,7 @@ public:
     ~SingleInstance() override;
 
     // Owns the name from now on, has asked the running copy to show itself, or found no bus to ask on.
-    Role claim();
+    Role claim(Ask ask = Ask::ToFront);
     // Gives the name up, so a start while this copy closes opens a window of its own instead of calling it.
     void release();
 
@@ -39,7 +42,7 @@ signals:
     void showRequested();
 
 private:
-    bool askRunningCopy();
+    bool askRunningCopy(Ask ask);
 
     QDBusConnection m_bus;
     bool m_owner = false;

@@ -64,12 +64,17 @@ void TestSingleInstance::testASecondStart_data()
     QTest::addColumn<QString>("holder"); // who holds the name when the second start comes
     QTest::addColumn<int>("role");       // the second start's
     QTest::addColumn<int>("shown");      // how often the first copy is asked to the front
+    QTest::addColumn<bool>("hidden");    // a start behind the tray icon
     using R = SingleInstance::Role;
-    QTest::newRow("a running copy: asked to the front, the start ends") << "running" << int(R::Forwarded) << 1;
-    QTest::newRow("a copy that gave the name up while closing") << "released" << int(R::First) << 0;
-    QTest::newRow("no one: the start is the first") << "nobody" << int(R::First) << 0;
-    QTest::newRow("a holder that does not answer: runs on its own") << "silent" << int(R::Alone) << 0;
-    QTest::newRow("no session bus: runs on its own, says nothing") << "no bus" << int(R::Alone) << 0;
+    QTest::newRow("a running copy: asked to the front, the start ends") << "running" << int(R::Forwarded) << 1 << false;
+    QTest::newRow("a copy that gave the name up while closing") << "released" << int(R::First) << 0 << false;
+    QTest::newRow("no one: the start is the first") << "nobody" << int(R::First) << 0 << false;
+    QTest::newRow("a holder that does not answer: runs on its own") << "silent" << int(R::Alone) << 0 << false;
+    QTest::newRow("no session bus: runs on its own, says nothing") << "no bus" << int(R::Alone) << 0 << false;
+    QTest::newRow("behind the icon, a running copy: left where it is, the start ends")
+        << "running" << int(R::Forwarded) << 0 << true;
+    QTest::newRow("behind the icon, a holder that does not answer: runs on its own")
+        << "silent" << int(R::Alone) << 0 << true;
 }
 
 void TestSingleInstance::testASecondStart()
@@ -77,6 +82,7 @@ void TestSingleInstance::testASecondStart()
     QFETCH(QString, holder);
     QFETCH(int, role);
     QFETCH(int, shown);
+    QFETCH(bool, hidden);
     SingleInstance first(connection(QStringLiteral("first")));
     QSignalSpy firstShown(&first, &SingleInstance::showRequested);
     QDBusConnection silent = connection(QStringLiteral("silent"));
@@ -91,7 +97,7 @@ void TestSingleInstance::testASecondStart()
             ? QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("nowhere"))
             : connection(QStringLiteral("second"));
     SingleInstance second(bus);
-    QCOMPARE(int(second.claim()), role);
+    QCOMPARE(int(second.claim(hidden ? SingleInstance::Ask::OnlyAnswer : SingleInstance::Ask::ToFront)), role);
     QCOMPARE(firstShown.count(), shown);
     silent.unregisterService(SingleInstance::ServiceName);
 }
