@@ -13,4 +13,7 @@ public:
     static QString Season() { return QCoreApplication::translate(skyNames::Context, skyNames::Season); }
     static QString Events() { return tr("Your events"); }
     static QString Today() { return tr("Today"); }
+    // The month calendar's arrows, as a screen reader names them.
+    static QString PreviousMonth() { return tr("Previous month"); }
+    static QString NextMonth() { return tr("Next month"); }
 };

@@ -1,4 +1,5 @@
 #include "controls/MonthDayGrid.h"
+#include "controls/DayMarkTexts.h"
 #include "controls/TMonthCalendar.h"
 #include <QApplication>
 #include <QKeyEvent>
@@ -111,14 +112,12 @@ bool MonthDayGrid::event(QEvent* event)
     return QWidget::event(event);
 }
 
-MonthArrow::MonthArrow(TMonthCalendar* calendar, int step) : QWidget(calendar), m_calendar(calendar), m_step(step)
+MonthArrow::MonthArrow(TMonthCalendar* calendar, int step) : QAbstractButton(calendar)
 {
     setObjectName(step < 0 ? QStringLiteral("qt_calendar_prevmonth") : QStringLiteral("qt_calendar_nextmonth"));
     setGeometry((step < 0 ? calendar->drawer().previousArrow() : calendar->drawer().nextArrow()).toAlignedRect());
-}
-
-void MonthArrow::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        m_calendar->stepMonth(m_step);
+    // Not a Tab stop: the keys step the month from the day grid (Page Up, Page Down).
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(step < 0 ? DayMarkTexts::PreviousMonth() : DayMarkTexts::NextMonth());
+    connect(this, &QAbstractButton::clicked, calendar, [calendar, step] { calendar->stepMonth(step); });
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QAbstractButton>
 #include <QDate>
 #include <QWidget>
 
@@ -33,18 +34,15 @@ private:
 };
 
 // An arrow of the title band: the calendar draws it, this takes its clicks.
-class MonthArrow : public QWidget
+class MonthArrow : public QAbstractButton
 {
     Q_OBJECT
 public:
     MonthArrow(TMonthCalendar* calendar, int step);
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    TMonthCalendar* m_calendar;
-    int m_step;
+    // The drawer paints the arrow on the title band; the button only takes its clicks and names it.
+    void paintEvent(QPaintEvent*) override {}
 };
 
 // The grid as screen readers see it: a table of day cells, each named as a person says the day.

@@ -188,6 +188,14 @@
         <source>Today</source>
         <translation>Heute</translation>
     </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
 </context>
 <context>
     <name>DayPanel</name>

@@ -188,6 +188,14 @@
         <source>Today</source>
         <translation>Hoy</translation>
     </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
 </context>
 <context>
     <name>DayPanel</name>

@@ -188,6 +188,14 @@
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
 </context>
 <context>
     <name>DayPanel</name>

@@ -56,7 +56,44 @@ private slots:
     void testMarksAskedOnlyWhenNew_data();
     void testMarksAskedOnlyWhenNew();
     void testWindowAndPageShareTheFullMoonInk();
+    void testArrowsAreNamedButtons_data();
+    void testArrowsAreNamedButtons();
 };
+
+void TestMonthDrawing::testArrowsAreNamedButtons_data()
+{
+    QTest::addColumn<QString>("arrow");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QDate>("shown"); // after the press, from January 2026 (the year's edge)
+    QTest::newRow("previous") << "qt_calendar_prevmonth"
+                              << "Previous month" << QDate(2025, 12, 1);
+    QTest::newRow("next") << "qt_calendar_nextmonth"
+                          << "Next month" << QDate(2026, 2, 1);
+}
+
+// A screen reader meets each arrow as a button by its name, and its press steps the month as a click does.
+void TestMonthDrawing::testArrowsAreNamedButtons()
+{
+    QFETCH(QString, arrow);
+    QFETCH(QString, name);
+    QFETCH(QDate, shown);
+    TMonthCalendar calendar(0);
+    calendar.setDate(rt::fromQDate(QDate(2026, 1, 1)));
+    auto* button = calendar.findChild<QWidget*>(arrow);
+    QVERIFY(button);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(face);
+    QCOMPARE(face->role(), QAccessible::Button);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QVERIFY(face->actionInterface());
+    // The press is shown as a button's press is, and clicks at its end.
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(QDate(calendar.yearShown(), calendar.monthShown(), 1), shown);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(QDate(calendar.yearShown(), calendar.monthShown(), 1),
+             shown.addMonths(shown < QDate(2026, 1, 1) ? -1 : 1));
+    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+}
 
 void TestMonthDrawing::testKeysMoveTheDay_data()
 {
