@@ -414,26 +414,34 @@ void TestMonthCalendar::testTheChosenRuleIsPainted_data()
 {
     QTest::addColumn<QDate>("month");
     QTest::addColumn<int>("first");
+    QTest::addColumn<QDate>("start");    // the grid's first day
+    QTest::addColumn<QList<int>>("iso"); // ISO 8601's week of each row (its Monday's), worked out by hand
     QTest::addColumn<QList<int>>("numbers");
     QTest::newRow("2023, Sunday first: only the row before 1 January differs")
-        << QDate(2023, 1, 1) << int(Qt::Sunday) << QList<int>{53, 1, 2, 3, 4, 5};
+        << QDate(2023, 1, 1) << int(Qt::Sunday) << QDate(2022, 12, 25) << QList<int>{52, 1, 2, 3, 4, 5}
+        << QList<int>{53, 1, 2, 3, 4, 5};
     QTest::newRow("2021, Monday first: every row one on")
-        << QDate(2021, 1, 1) << int(Qt::Monday) << QList<int>{1, 2, 3, 4, 5, 6};
+        << QDate(2021, 1, 1) << int(Qt::Monday) << QDate(2020, 12, 28) << QList<int>{53, 1, 2, 3, 4, 5}
+        << QList<int>{1, 2, 3, 4, 5, 6};
     QTest::newRow("2026, Monday first: the two rules agree")
-        << QDate(2026, 1, 1) << int(Qt::Monday) << QList<int>{1, 2, 3, 4, 5, 6};
-    QTest::newRow("2027, Saturday first") << QDate(2027, 1, 1) << int(Qt::Saturday) << QList<int>{1, 2, 3, 4, 5, 6};
+        << QDate(2026, 1, 1) << int(Qt::Monday) << QDate(2025, 12, 29) << QList<int>{1, 2, 3, 4, 5, 6}
+        << QList<int>{1, 2, 3, 4, 5, 6};
+    QTest::newRow("2027, Saturday first") << QDate(2027, 1, 1) << int(Qt::Saturday) << QDate(2026, 12, 26)
+                                          << QList<int>{53, 1, 2, 3, 4, 5} << QList<int>{1, 2, 3, 4, 5, 6};
 }
 
 void TestMonthCalendar::testTheChosenRuleIsPainted()
 {
     QFETCH(QDate, month);
     QFETCH(int, first);
+    QFETCH(QDate, start);
+    QFETCH(QList<int>, iso);
     QFETCH(QList<int>, numbers);
     const auto day = Qt::DayOfWeek(first);
-    TMonthCalendar iso(TenThirty);
+    TMonthCalendar isoCalendar(TenThirty);
     TMonthCalendar chosen(TenThirty);
-    for (TMonthCalendar* calendar : {&iso, &chosen}) {
-        calendar->setWeekRules(day, calendar == &iso ? weeks::Numbering::Iso : weeks::Numbering::FirstJanuary);
+    for (TMonthCalendar* calendar : {&isoCalendar, &chosen}) {
+        calendar->setWeekRules(day, calendar == &isoCalendar ? weeks::Numbering::Iso : weeks::Numbering::FirstJanuary);
         calendar->setWeekNumbers(true);
         calendar->setDate(rt::fromQDate(month));
         calendar->show();
@@ -446,12 +454,11 @@ void TestMonthCalendar::testTheChosenRuleIsPainted()
         return grid->grab(cell).toImage();
     };
     for (int row = 0; row < DayRows; ++row) {
-        QCOMPARE(chosen.picture().days[row * 7].date, weeks::gridRowStart(month.year(), month.month(), row, day));
-        const int isoNumber = weeks::rowNumber(iso.picture().days[row * 7].date, weeks::Numbering::Iso, day);
-        QCOMPARE(iso.weekNumberOfRow(row), isoNumber);
+        QCOMPARE(chosen.picture().days[row * 7].date, start.addDays(7 * row));
+        QCOMPARE(isoCalendar.weekNumberOfRow(row), iso[row]);
         QCOMPARE(chosen.weekNumberOfRow(row), numbers[row]);
-        const bool same = weekCell(iso, row) == weekCell(chosen, row);
-        QVERIFY2(same == (isoNumber == numbers[row]), qPrintable(QStringLiteral("row %1").arg(row)));
+        const bool same = weekCell(isoCalendar, row) == weekCell(chosen, row);
+        QVERIFY2(same == (iso[row] == numbers[row]), qPrintable(QStringLiteral("row %1").arg(row)));
     }
     // A click still picks the day under the pointer, in the shown month and in the grey days before it.
     for (const QDate& clicked : {month.addDays(14), month.addDays(-1)}) {
