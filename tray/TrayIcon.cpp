@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QLocale>
 #include <QMenu>
-#include <QScopedValueRollback>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
@@ -109,11 +108,7 @@ void TrayIcon::startHidden()
     }
     // A window never shown is mapped in its normal state whatever it was asked (X11 window managers read no
     // minimised state before the first mapping): minimised once mapped.
-    {
-        // This showing is the start's own, not the user's: the window still waits for a notification area.
-        const QScopedValueRollback starting(m_startingHidden, true);
-        m_window->show();
-    }
+    m_window->show();
     QTimer::singleShot(0, m_window, [window = m_window] { window->showMinimized(); });
 }
 
@@ -130,17 +125,15 @@ void TrayIcon::RxTrayIcon1Click()
 
 void TrayIcon::trayAreaChanged()
 {
-    const TrayPresence::Change change = m_presence.areaChanged();
+    // Whether the window is minimised is asked now: the window manager's map and the toolkit's show events of a
+    // minimised start come in no fixed order.
+    const TrayPresence::Change change = m_presence.areaChanged(m_window->isMinimized());
     if (change.showIcon)
         m_rxTrayIcon1->show();
     // The area went away with the window hidden behind it: the taskbar keeps it within reach.
     if (change.bringBack)
         m_window->showMinimized();
     // Still minimised as it started: the area it waited for has come. The showing meanwhile was the start's own.
-    if (change.hideIntoTray) {
-        if (m_window->isMinimized())
-            m_window->hide();
-        else
-            m_presence.shown(); // the user brought it up meanwhile, before the toolkit told its state
-    }
+    if (change.hideIntoTray)
+        m_window->hide();
 }

@@ -23,12 +23,8 @@ public:
 
     // Whether the desktop has a notification area to hide behind.
     void setAvailable(std::function<bool()> available) { m_presence.setAvailable(std::move(available)); }
-    // The window was shown again, from wherever; showing it minimised puts nothing before the user.
-    void windowShown()
-    {
-        if (!m_window->isMinimized() && !m_startingHidden)
-            m_presence.shown();
-    }
+    // The window was shown again, from wherever.
+    void windowShown() { m_presence.shown(); }
     // The tip names today's date.
     void showTip();
     // The marks item shows whether the calendars show their marks.
@@ -56,5 +52,4 @@ private:
     QMenu* m_menu = nullptr;
     QAction* m_showHide = nullptr;
     QAction* m_marks = nullptr;
-    bool m_startingHidden = false;
 };

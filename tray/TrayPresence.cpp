@@ -23,13 +23,13 @@ TrayPresence::Hide TrayPresence::startHidden()
     return where;
 }
 
-TrayPresence::Change TrayPresence::areaChanged()
+TrayPresence::Change TrayPresence::areaChanged(bool minimised)
 {
     Change change;
     if (m_available()) {
         change.showIcon = !m_iconShown;
         m_iconShown = true;
-        if (std::exchange(m_waitingForArea, false)) {
+        if (std::exchange(m_waitingForArea, false) && minimised) {
             change.hideIntoTray = true;
             m_hiddenInTray = true;
         }

@@ -24,16 +24,12 @@ public:
     Hide hide();
     // A start that waits behind the icon (the desktop's autostart): into the tray, or minimised while there is no
     // area yet. At login the panel often starts after the program, so a minimised start moves into the tray when
-    // an area appears, unless the user has shown the window meanwhile.
+    // the first area appears, if the window is still minimised then.
     Hide startHidden();
     // The window is shown again (from the icon, the taskbar, a second start).
-    void shown()
-    {
-        m_hiddenInTray = false;
-        m_waitingForArea = false;
-    }
-    // The notification area may have appeared, changed or gone.
-    Change areaChanged();
+    void shown() { m_hiddenInTray = false; }
+    // The notification area may have appeared, changed or gone; whether the window is minimised now.
+    Change areaChanged(bool minimised = false);
 
     bool iconShown() const { return m_iconShown; }
     bool hiddenInTray() const { return m_hiddenInTray; }

@@ -38,6 +38,8 @@ void TestTrayPresence::testFollowsTheArea_data()
                                                 << "- min icon+tray -";
     QTest::newRow("autostart, shown before the panel came") << "-start -hidden -show +change"
                                                             << "- min - icon";
+    QTest::newRow("autostart, shown and minimised again before the panel came") << "-start -hidden -show -hide +change"
+                                                                                << "- min - min icon+tray";
     QTest::newRow("autostart, the panel comes and goes") << "-start -hidden +change -change +change"
                                                          << "- min icon+tray back -";
     QTest::newRow("a tray that comes and goes while the window is shown") << "-start +change -change +change"
@@ -50,6 +52,7 @@ void TestTrayPresence::testFollowsTheArea()
     QFETCH(QString, outcomes);
     bool area = false;
     TrayPresence tray([&area] { return area; });
+    bool minimised = false; // as the window stands after the last step
     QStringList got;
     const QStringList list = steps.split(QLatin1Char(' '));
     for (const QString& step : list) {
@@ -58,16 +61,21 @@ void TestTrayPresence::testFollowsTheArea()
         if (what == QLatin1String("start")) {
             got << (tray.start() ? "icon" : "-");
         } else if (what == QLatin1String("hide")) {
-            got << (tray.hide() == TrayPresence::Hide::IntoTray ? "tray" : "min");
+            const bool intoTray = tray.hide() == TrayPresence::Hide::IntoTray;
+            minimised = !intoTray;
+            got << (intoTray ? "tray" : "min");
             // Hidden into the tray always means an icon to come back by.
             QCOMPARE(tray.iconShown() || !tray.hiddenInTray(), true);
         } else if (what == QLatin1String("hidden")) {
-            got << (tray.startHidden() == TrayPresence::Hide::IntoTray ? "tray" : "min");
+            const bool intoTray = tray.startHidden() == TrayPresence::Hide::IntoTray;
+            minimised = !intoTray;
+            got << (intoTray ? "tray" : "min");
         } else if (what == QLatin1String("show")) {
             tray.shown();
+            minimised = false;
             got << "-";
         } else if (what == QLatin1String("change")) {
-            const TrayPresence::Change change = tray.areaChanged();
+            const TrayPresence::Change change = tray.areaChanged(minimised);
             QStringList did;
             if (change.showIcon)
                 did << "icon";
