@@ -2,7 +2,7 @@
 #include "shared/Action.h"
 #include "tray/TrayPresence.h"
 #include <QObject>
-#include <QWidget>
+
 #include <functional>
 #include <vector>
 
@@ -11,6 +11,7 @@ class Clock;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class QWidget;
 
 // The window's icon in the desktop's notification area (RxTrayIcon1) and its menu: the window hides behind it and
 // comes back from it. Below Show/Hide the menu offers the commands of the window's table of actions that have a
