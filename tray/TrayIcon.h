@@ -2,7 +2,6 @@
 #include "shared/Action.h"
 #include "tray/TrayPresence.h"
 #include <QObject>
-
 #include <functional>
 #include <vector>
 
