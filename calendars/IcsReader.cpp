@@ -262,7 +262,7 @@ void FileReading::expand(icalcomponent* event, const QSet<qint64>& moved)
         if (recurrence.freq == ICAL_NO_RECURRENCE)
             continue;
         // A rule libical would search for ever or for minutes gives its first instance only.
-        if (checkRule(recurrence, start.date()) != RuleVerdict::Expand) {
+        if (checkRule(recurrence, start.date(), start.isDate()) != RuleVerdict::Expand) {
             m_result.outcome.cut = true;
             if (!take(start))
                 return;

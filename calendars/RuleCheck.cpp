@@ -78,11 +78,19 @@ bool limitsTimes(const icalrecurrencetype& rule)
 }
 } // namespace
 
-RuleVerdict checkRule(const icalrecurrencetype& rule, const QDate& start)
+RuleVerdict checkRule(const icalrecurrencetype& rule, const QDate& start, bool allDay)
 {
     if (rule.freq == ICAL_NO_RECURRENCE || !start.isValid())
         return RuleVerdict::Expand;
     const qint64 perDay = unitsPerDay(rule);
+    // libical steps the hours of a date without the day ever moving: looking for an hour, minute or second the
+    // rule names, it searches for ever.
+    if (allDay && perDay > 0)
+        return RuleVerdict::TooCostly;
+    // Every second is stepped, so a 60th second (a leap second libical accepts in the list) is never met.
+    if (rule.freq == ICAL_SECONDLY_RECURRENCE && listed(rule.by_second, ICAL_BY_SECOND_SIZE) &&
+        !anyOf(rule.by_second, ICAL_BY_SECOND_SIZE, [](short s) { return s >= 0 && s < 60; }))
+        return RuleVerdict::NeverMatches;
     // Without days left out a step searches at most one day's units.
     if (!limitsDays(rule))
         return RuleVerdict::Expand;
@@ -116,10 +124,10 @@ icalrecurrencetype parsedRule(const QByteArray& rule)
 }
 } // namespace
 
-RuleVerdict checkRule(const QByteArray& rule, const QDate& start)
+RuleVerdict checkRule(const QByteArray& rule, const QDate& start, bool allDay)
 {
     icalrecurrencetype parsed = parsedRule(rule);
-    const RuleVerdict verdict = checkRule(parsed, start);
+    const RuleVerdict verdict = checkRule(parsed, start, allDay);
     free(parsed.rscale);
     return verdict;
 }
@@ -134,5 +142,5 @@ bool isZoneRule(const QByteArray& rule)
         return false;
     if (listed(parsed.by_month, ICAL_BY_MONTH_SIZE) && parsed.by_month[1] != ICAL_RECURRENCE_ARRAY_MAX)
         return false;
-    return checkRule(parsed, QDate(2000, 1, 1)) == RuleVerdict::Expand;
+    return checkRule(parsed, QDate(2000, 1, 1), false) == RuleVerdict::Expand;
 }

@@ -12,9 +12,10 @@ enum class RuleVerdict { Expand, NeverMatches, TooCostly };
 // At most this many seconds, minutes or hours searched for one instance.
 constexpr int MostUnitsPerStep = 200000;
 
-RuleVerdict checkRule(const icalrecurrencetype& rule, const QDate& start);
+// An all-day event (a DTSTART that is a date) has no hours, minutes or seconds to step through.
+RuleVerdict checkRule(const icalrecurrencetype& rule, const QDate& start, bool allDay);
 // The same for the text of an RRULE ("FREQ=DAILY;BYMONTH=2").
-RuleVerdict checkRule(const QByteArray& rule, const QDate& start);
+RuleVerdict checkRule(const QByteArray& rule, const QDate& start, bool allDay);
 // Whether a time zone's rule of change is one a zone has: yearly, of at most one month, able to match. Anything
 // else (a change every minute) would have libical build the zone's changes for centuries into memory.
 bool isZoneRule(const QByteArray& rule);

@@ -74,6 +74,13 @@ QByteArray hostileText(const QString& kind)
                "BEGIN:VEVENT\r\nUID:f\r\nDTSTART;VALUE=DATE:20260130\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30\r\n"
                "SUMMARY:Never\r\nEND:VEVENT\r\n" +
                end;
+    if (kind == QLatin1String("rules no step can meet"))
+        return begin +
+               "BEGIN:VEVENT\r\nUID:d\r\nDTSTART;VALUE=DATE:20260130\r\n"
+               "RRULE:FREQ=SECONDLY;BYHOUR=5;BYMINUTE=0;BYSECOND=0\r\nSUMMARY:All day\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nUID:l\r\nDTSTART:20260130T000000Z\r\nRRULE:FREQ=SECONDLY;BYSECOND=60\r\n"
+               "SUMMARY:Leap\r\nEND:VEVENT\r\n" +
+               end;
     if (kind == QLatin1String("zone changing every minute"))
         return begin +
                "BEGIN:VTIMEZONE\r\nTZID:Busy\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
@@ -376,25 +383,34 @@ void TestIcsReader::testRuleCost_data()
     QTest::addColumn<QByteArray>("rule");
     QTest::addColumn<QDate>("start");
     QTest::addColumn<int>("verdict"); // 0 expanded, 1 never matches, 2 too costly, 3 a zone's rule
+    QTest::addColumn<bool>("allDay");
     const QDate january(2026, 1, 1);
-    QTest::newRow("seconds, only in December") << QByteArray("FREQ=SECONDLY;BYMONTH=12;COUNT=5") << january << 2;
-    QTest::newRow("seconds, only on Mondays") << QByteArray("FREQ=SECONDLY;BYDAY=MO") << january << 2;
-    QTest::newRow("seconds, one hour a day") << QByteArray("FREQ=SECONDLY;BYHOUR=5") << january << 0;
-    QTest::newRow("minutes, only on Mondays") << QByteArray("FREQ=MINUTELY;BYDAY=MO") << january << 0;
-    QTest::newRow("minutes, only in December") << QByteArray("FREQ=MINUTELY;BYMONTH=12") << january << 2;
-    QTest::newRow("hours, only in December") << QByteArray("FREQ=HOURLY;BYMONTH=12") << january << 0;
-    QTest::newRow("30 February") << QByteArray("FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30") << january << 1;
-    QTest::newRow("31 April, daily") << QByteArray("FREQ=DAILY;BYMONTH=4;BYMONTHDAY=31") << january << 1;
+    QTest::newRow("seconds, only in December") << QByteArray("FREQ=SECONDLY;BYMONTH=12;COUNT=5") << january << 2 << false;
+    QTest::newRow("seconds, only on Mondays") << QByteArray("FREQ=SECONDLY;BYDAY=MO") << january << 2 << false;
+    QTest::newRow("seconds, one hour a day") << QByteArray("FREQ=SECONDLY;BYHOUR=5") << january << 0 << false;
+    QTest::newRow("minutes, only on Mondays") << QByteArray("FREQ=MINUTELY;BYDAY=MO") << january << 0 << false;
+    QTest::newRow("minutes, only in December") << QByteArray("FREQ=MINUTELY;BYMONTH=12") << january << 2 << false;
+    QTest::newRow("hours, only in December") << QByteArray("FREQ=HOURLY;BYMONTH=12") << january << 0 << false;
+    QTest::newRow("30 February") << QByteArray("FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30") << january << 1 << false;
+    QTest::newRow("31 April, daily") << QByteArray("FREQ=DAILY;BYMONTH=4;BYMONTHDAY=31") << january << 1 << false;
     QTest::newRow("29 February over 2100")
-        << QByteArray("FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29") << QDate(2097, 1, 1) << 0;
-    QTest::newRow("last day of each month") << QByteArray("FREQ=MONTHLY;BYMONTHDAY=-1") << january << 0;
-    QTest::newRow("31st of the months that have one") << QByteArray("FREQ=MONTHLY;BYMONTHDAY=31") << january << 0;
-    QTest::newRow("366th day of leap years") << QByteArray("FREQ=YEARLY;BYYEARDAY=366") << january << 0;
-    QTest::newRow("weekly on two days") << QByteArray("FREQ=WEEKLY;BYDAY=MO,WE") << january << 0;
-    QTest::newRow("second Sunday of March") << QByteArray("FREQ=MONTHLY;BYMONTH=3;BYDAY=2SU") << january << 0;
-    QTest::newRow("zone: last Sunday of March") << QByteArray("FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU") << january << 3;
+        << QByteArray("FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29") << QDate(2097, 1, 1) << 0 << false;
+    QTest::newRow("last day of each month") << QByteArray("FREQ=MONTHLY;BYMONTHDAY=-1") << january << 0 << false;
+    QTest::newRow("31st of the months that have one") << QByteArray("FREQ=MONTHLY;BYMONTHDAY=31") << january << 0 << false;
+    QTest::newRow("366th day of leap years") << QByteArray("FREQ=YEARLY;BYYEARDAY=366") << january << 0 << false;
+    QTest::newRow("weekly on two days") << QByteArray("FREQ=WEEKLY;BYDAY=MO,WE") << january << 0 << false;
+    QTest::newRow("second Sunday of March") << QByteArray("FREQ=MONTHLY;BYMONTH=3;BYDAY=2SU") << january << 0 << false;
+    // An all-day event steps its hours without the day moving: libical would search for ever.
+    QTest::newRow("all day, seconds at five")
+        << QByteArray("FREQ=SECONDLY;BYHOUR=5;BYMINUTE=0;BYSECOND=0") << january << 2 << true;
+    QTest::newRow("all day, minutes at :03") << QByteArray("FREQ=MINUTELY;BYMINUTE=3") << january << 2 << true;
+    QTest::newRow("all day, hourly") << QByteArray("FREQ=HOURLY") << january << 2 << true;
+    QTest::newRow("all day, daily at five") << QByteArray("FREQ=DAILY;BYHOUR=5") << january << 0 << true;
+    QTest::newRow("every second, only the 60th") << QByteArray("FREQ=SECONDLY;BYSECOND=60") << january << 1 << false;
+    QTest::newRow("every minute, the 60th second") << QByteArray("FREQ=MINUTELY;BYSECOND=60") << january << 0 << false;
+    QTest::newRow("zone: last Sunday of March") << QByteArray("FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU") << january << 3 << false;
     QTest::newRow("zone: by day of month")
-        << QByteArray("FREQ=YEARLY;BYMONTH=10;BYMONTHDAY=8,9,10,11,12,13,14;BYDAY=SU") << january << 3;
+        << QByteArray("FREQ=YEARLY;BYMONTH=10;BYMONTHDAY=8,9,10,11,12,13,14;BYDAY=SU") << january << 3 << false;
 }
 
 void TestIcsReader::testRuleCost()
@@ -402,6 +418,7 @@ void TestIcsReader::testRuleCost()
     QFETCH(QByteArray, rule);
     QFETCH(QDate, start);
     QFETCH(int, verdict);
+    QFETCH(bool, allDay);
     if (verdict == 3) {
         QVERIFY(isZoneRule(rule));
         // The same rule every minute, in two months, or never matching, is no zone's.
@@ -411,7 +428,7 @@ void TestIcsReader::testRuleCost()
         QVERIFY(!isZoneRule("FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU;BYHOUR=1,2,3"));
         return;
     }
-    QCOMPARE(int(checkRule(rule, start)), verdict);
+    QCOMPARE(int(checkRule(rule, start, allDay)), verdict);
 }
 
 void TestIcsReader::testWhatTheReadingLeavesOut_data()
@@ -473,6 +490,8 @@ void TestIcsReader::testHostileFileInAChild_data()
     QTest::newRow("a million closed nests") << "closed nests" << -1 << "hostile: 1 event" + cut << 1;
     QTest::newRow("3,000 rules in seconds") << "secondly rules" << -1 << "hostile: 3000 events" + cut << 3000;
     QTest::newRow("30 February yearly") << "30 February" << -1 << "hostile: 1 event" + cut << 1;
+    QTest::newRow("an all-day rule in seconds, the 60th second")
+        << "rules no step can meet" << -1 << "hostile: 2 events" + cut << 2;
     QTest::newRow("zone changing every minute") << "zone changing every minute" << -1 << "hostile: 1 event" + cut << 1;
     QTest::newRow("40 MB of X lines") << "40 MB of X lines" << -1 << "hostile: 1 event" << 1;
     QTest::newRow("a million lines before 20,000 events")
