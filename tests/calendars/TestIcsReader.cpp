@@ -385,7 +385,8 @@ void TestIcsReader::testRuleCost_data()
     QTest::addColumn<int>("verdict"); // 0 expanded, 1 never matches, 2 too costly, 3 a zone's rule
     QTest::addColumn<bool>("allDay");
     const QDate january(2026, 1, 1);
-    QTest::newRow("seconds, only in December") << QByteArray("FREQ=SECONDLY;BYMONTH=12;COUNT=5") << january << 2 << false;
+    QTest::newRow("seconds, only in December")
+        << QByteArray("FREQ=SECONDLY;BYMONTH=12;COUNT=5") << january << 2 << false;
     QTest::newRow("seconds, only on Mondays") << QByteArray("FREQ=SECONDLY;BYDAY=MO") << january << 2 << false;
     QTest::newRow("seconds, one hour a day") << QByteArray("FREQ=SECONDLY;BYHOUR=5") << january << 0 << false;
     QTest::newRow("minutes, only on Mondays") << QByteArray("FREQ=MINUTELY;BYDAY=MO") << january << 0 << false;
@@ -396,7 +397,8 @@ void TestIcsReader::testRuleCost_data()
     QTest::newRow("29 February over 2100")
         << QByteArray("FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29") << QDate(2097, 1, 1) << 0 << false;
     QTest::newRow("last day of each month") << QByteArray("FREQ=MONTHLY;BYMONTHDAY=-1") << january << 0 << false;
-    QTest::newRow("31st of the months that have one") << QByteArray("FREQ=MONTHLY;BYMONTHDAY=31") << january << 0 << false;
+    QTest::newRow("31st of the months that have one")
+        << QByteArray("FREQ=MONTHLY;BYMONTHDAY=31") << january << 0 << false;
     QTest::newRow("366th day of leap years") << QByteArray("FREQ=YEARLY;BYYEARDAY=366") << january << 0 << false;
     QTest::newRow("weekly on two days") << QByteArray("FREQ=WEEKLY;BYDAY=MO,WE") << january << 0 << false;
     QTest::newRow("second Sunday of March") << QByteArray("FREQ=MONTHLY;BYMONTH=3;BYDAY=2SU") << january << 0 << false;
@@ -408,7 +410,8 @@ void TestIcsReader::testRuleCost_data()
     QTest::newRow("all day, daily at five") << QByteArray("FREQ=DAILY;BYHOUR=5") << january << 0 << true;
     QTest::newRow("every second, only the 60th") << QByteArray("FREQ=SECONDLY;BYSECOND=60") << january << 1 << false;
     QTest::newRow("every minute, the 60th second") << QByteArray("FREQ=MINUTELY;BYSECOND=60") << january << 0 << false;
-    QTest::newRow("zone: last Sunday of March") << QByteArray("FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU") << january << 3 << false;
+    QTest::newRow("zone: last Sunday of March")
+        << QByteArray("FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU") << january << 3 << false;
     QTest::newRow("zone: by day of month")
         << QByteArray("FREQ=YEARLY;BYMONTH=10;BYMONTHDAY=8,9,10,11,12,13,14;BYDAY=SU") << january << 3 << false;
 }
