@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/AboutBox.h"
 #include "about/AboutTexts.h"
 #include "drawing/DayPieces.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/CalendarArithmetic.h"
 #include "runtime/ConvertError.h"
 #include "runtime/DateText.h"

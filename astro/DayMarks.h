@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the year grid marks on one day. All false is a day drawn exactly as without marks.

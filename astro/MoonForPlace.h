@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The moon picture (1..28, drawn as seen from the north) to show at a latitude (north positive). South of the

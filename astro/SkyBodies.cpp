@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/SkyBodies.h"
 #include <cmath>
 #include <libnova/julian_day.h>

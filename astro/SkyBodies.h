@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sun and the moon as libnova computes them, for a moment given as a Julian day of Universal Time. Positions

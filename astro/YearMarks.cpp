@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/YearMarks.h"
 #include "astro/SkyBodies.h"
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparator for Dorvane's start-up, memory and idle figures: the least a Qt program needs to show the same
 // twelve coloured month calendars and run the same 10 ms timer; with --no-timer, the same window that never wakes.
 #include "Harness.h"

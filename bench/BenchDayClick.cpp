@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A day click to the report shown: the click handler after the calendar has moved its selection, which resets the
 // other calendars, writes the Julian caption and hint, and computes and shows the sun and moon report.
 #include "BenchMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The idle tick: Timer1Timer with the report countdown at rest, as it runs a hundred times a second all day.
 #include "BenchMain.h"
 #include "BenchWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dorvane's main window and Parameters dialog over fakes, with the default preferences in a folder of their own,
 // activated once and with the report countdown at rest: the state the window idles in.

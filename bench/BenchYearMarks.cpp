@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks on the year grid: a year's moments computed, and the twelve calendars filled and drawn offscreen with
 // the marks off and on (the marks of the year already known, as once its worker is done).
 #include "BenchMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twenty-four hours of the idle window on the fake clock, in Berlin from 23:30 on 29 March 2025: across midnight,
 // across the night the clocks go forward (30 March has 23 hours) and across the next midnight. A day is clicked first
 // so the timer brings today's report back once. Time is virtual: the fake clock jumps straight to whichever of the

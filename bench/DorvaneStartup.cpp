@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dorvane's window built as app/main.cpp builds it, with real services, reading its preferences from a folder of its
 // own so a run never touches the user's prefs.cal.
 #include "Harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the start-up programs (Dorvane and the bare comparator) so both are measured the same way:
 //   --quit-at-first-paint   quit from the main window's first paint

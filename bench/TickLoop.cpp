@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs Timer1Timer a given number of times on the idle window, for callgrind: only runTicks is collected
 // (--collect-atstart=no --toggle-collect=*runTicks*), so the instructions of a run divided by the ticks are a tick's.
 //   TickLoop [--ticks N] [--system-clock]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "calendars/CalendarEvent.h"
 #include "calendars/IcsOutcome.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/MonthDayGrid.h"
 #include "controls/DayMarkTexts.h"
 #include "controls/TMonthCalendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "daypanel/DayPanel.h"
 #include "controls/SharedTexts.h"
 #include "daypanel/DayPanelPlacement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "daypanel/DayPanelText.h"
 #include "astro/CalendarArithmetic.h"
 #include "astro/SkyNames.h"

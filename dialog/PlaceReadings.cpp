@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/PlaceReadings.h"
 #include "controls/Colours.h"
 #include "dialog/HomeTexts.h"

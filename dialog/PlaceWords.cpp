@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/PlaceWords.h"
 #include "dialog/HomeTexts.h"
 #include "runtime/NumberText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/THome.h"
 #include "controls/TCurrencyEdit.h"
 #include "dialog/CityRow.h"

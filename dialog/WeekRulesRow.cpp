@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/WeekRulesRow.h"
 #include <QComboBox>
 #include <QLabel>

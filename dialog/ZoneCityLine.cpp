@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/ZoneCityLine.h"
 #include "controls/Colours.h"
 #include "dialog/HomeTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/ZoneRow.h"
 #include "dialog/HomeForm.h"
 #include "dialog/HomeTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/MonthDrawer.h"
 #include "drawing/DayPieces.h"
 #include "drawing/Inks.h"

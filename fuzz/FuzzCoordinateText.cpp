@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A position typed into the dialog's fields: any text reads as a coordinate within its limit or is refused with a
 // reason; what Save writes of a reading reads back, by the report's rules, as the same place to two decimals; a
 // pasted pair splits into two shorter texts; nothing crashes or loops.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date texts over any text, pattern, value and clock year: reading either gives a day of years 1..9999 or throws
 // ConvertError, a read date written back reads the same, formatting any value gives a bounded text, and the
 // day-of-year figures and the two-click span accept any text.

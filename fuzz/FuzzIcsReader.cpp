@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The iCalendar reader over any bytes: it ends, keeps every day within the range asked for and within its caps,
 // and says what it read in one line.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric field's rules for the three kinds and any MaxValue, checked against a plain reading of the rules,
 // then the field itself driven by texts, keys, paste and undo: whatever happens, it holds a good text.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Degree texts and the numeric field's number texts over any text and any value: reading never fails other than
 // by nullopt, what is read is finite and rounded to two decimals, and the field's own text reads back the same.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prefs.cal reader and writer over any bytes: the lines read are what the file holds, writing and reading back
 // gives the same lines, and the line accessors never fail.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sunrise and sunset over any position, offset and date text, and the moon's phase over any moment: no failure
 // but ConvertError for an unreadable date, the documented messages only, short texts, and phases in (0, 2 pi].
 #include "FuzzSupport.h"

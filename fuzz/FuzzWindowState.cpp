@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's state file over any bytes: what is read stays within its ranges, a file that reads as a state file
 // is replaced by one that reads back the same, and any other file is left as it was, byte for byte.
 #include "FuzzSupport.h"

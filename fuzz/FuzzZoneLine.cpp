@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fifth line of prefs.cal (or the dialog's typed zone) through the zone look-up: an id is accepted only when it
 // names a zone of the database, nothing outside the database is opened (every open of the look-up is recorded), no
 // descriptor is left open, offsets are those of a real zone or 0, and the message about an unknown id is printable.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time: the program's folder is self-contained, and the desktop's menu finds it through a desktop
 # entry and an icon in the user's data folder. DESTDIR installs (packages) keep them inside the staging folder.
 set(prefix "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")

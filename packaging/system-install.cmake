@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A system install for a Debian package: the program in /usr/bin, its desktop entry, icons, AppStream metadata,
 # manual page, copyright file and changelog in /usr/share. Included by app/CMakeLists.txt when DORVANE_SYSTEM_INSTALL is on; the settings then live in each
 # user's configuration folder, so the package carries no prefs.cal.

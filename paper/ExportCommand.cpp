@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paper/ExportCommand.h"
 #include "paper/ExportTexts.h"
 #include "paper/SheetContentOf.h"

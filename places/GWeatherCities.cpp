@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Before any Qt header: Qt's "signals" keyword would clash with a field of GIO's.
 #include <libgweather/gweather.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/PlaceCheck.h"
 #include "prefs/MachineDefault.h"
 #include <cmath>

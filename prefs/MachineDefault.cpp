@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "prefs/MachineDefault.h"
 #include "SamplePrefsBytes.h"
 #include "prefs/PositionLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/DateText.h"
 #include "runtime/ConvertError.h"
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/NumberText.h"
 #include "runtime/ConvertError.h"
 #include <QRegularExpression>

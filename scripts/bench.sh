@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Release benchmark tree and measures Dorvane beside a bare Qt window of twelve calendars, with its 10 ms
 # timer and without (bench/BareWindow.cpp). All programs run on Qt's offscreen platform (QT_QPA_PLATFORM=offscreen):
 # no display server takes part, so the figures leave out what a real X server or compositor would add to both.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (address and undefined-behaviour sanitizers) and runs each for a bounded
 # time on a copy of its seed corpus, so the repository is never written. A crash, a sanitizer report, a broken
 # property or a hang fails the run; the input that did it is kept under build/fuzz/findings/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Release program and starts it. Its prefs.cal lives beside it in build/release/app.
 set -euo pipefail
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the whole test suite: format check, the Debug build's tests, the sanitizer build's tests (each
 # also checked for leaks at exit, LeakCheckIsOn showing that the check is on),
 # the real-window smoke test and the end-to-end journeys of the Release program, its sharpness at display scale 2 and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Removes an installed Dorvane: the program folder's files, the desktop entry and the icon.
 # Your prefs.cal stays unless you pass --purge.
 # usage: bash scripts/uninstall.sh [--purge] [install folder, default ~/.local/opt/dorvane]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared/SkyPlaceOf.h"
 #include "astro/SunReport.h"
 #include "zones/ZoneOffsets.h"

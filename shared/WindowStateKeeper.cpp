@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared/WindowStateKeeper.h"
 
 WindowStateKeeper::WindowStateKeeper(const QString& path, std::function<void(WindowState&)> collect, QObject* parent)

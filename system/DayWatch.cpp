@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "system/DayWatch.h"
 #include "runtime/Services.h"
 #include "shared/CalendarNames.h"

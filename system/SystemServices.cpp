@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "system/SystemServices.h"
 #include "system/WaylandSession.h"
 #include "zones/ZoneOffsets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loses objects with no owner, as objects created without a parent are lost at exit; the sanitizer build's leak
 // check must report them, or the other tests' clean runs prove nothing about leaks.
 #include <QObject>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolbar/DayReport.h"
 #include "astro/DaySky.h"
 #include "astro/MoonForPlace.h"

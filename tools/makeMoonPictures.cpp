@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the 28 moon pictures assets/moon01.png .. moon28.png, and each again at two and three device pixels per
 // pixel as moonNN@2x.png and moonNN@3x.png, worked out afresh at that resolution.
 // Run from the repository root after a change: build/tools/makeMoonPictures [output folder, default "assets"].

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the toolbar texture, the button glyphs, the sunrise, sunset and start moon icons and the program icon, each
 // also as name@2x.png and name@3x.png for displays with two or three device pixels per pixel (the texture is tiled
 // at device resolution instead). Run from the repository root after a change here, then commit the pictures:

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes tests/astro/data/marksReference.csv: the new and full moons, equinoxes and solstices of sample years,
 computed with PyEphem (python3-ephem) as an independent reference for the marks on the year grid.
 

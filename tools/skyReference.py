@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes tests/astro/data/skyReference.csv: the sun, moon and phase events of sample days and places, computed
 with PyEphem (python3-ephem) as an independent reference for the program's own sky figures.
 

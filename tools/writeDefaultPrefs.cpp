@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the default preferences for this machine's time zone to the given path, unless a file is already there.
 // Run by the build and the per-user install; never replaces the user's own file.
 // usage: writeDefaultPrefs <path of prefs.cal>

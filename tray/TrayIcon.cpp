@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tray/TrayIcon.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/HintSwitch.h"
 #include "controls/Hints.h"
 #include "controls/TMonthCalendar.h"

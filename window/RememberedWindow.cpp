@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/RememberedWindow.h"
 #include "shared/WindowFrame.h"
 #include "system/Screens.h"

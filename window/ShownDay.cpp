@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ShownDay.h"
 #include "daypanel/DayPanel.h"
 #include "daypanel/DayPanelText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ViewModes.h"
 #include "runtime/DateText.h"
 #include "toolbar/Toolbar.h"

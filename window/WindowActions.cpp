@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/WindowActions.h"
 #include "about/AboutBox.h"
 #include "about/AboutTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "year/MonthTitles.h"
 #include "controls/Colours.h"
 #include "runtime/FormatSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "year/YearView.h"
 #include "controls/Colours.h"
 #include "controls/TMonthCalendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "yourcalendars/CalendarsDialog.h"
 #include "runtime/BoxGate.h"
 #include "yourcalendars/CalendarsTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "yourcalendars/YourCalendars.h"
 #include "shared/WindowStateKeeper.h"
 #include <QDir>

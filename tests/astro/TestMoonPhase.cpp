@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/MoonPhase.h"
 #include "controls/MoonDrawing.h"
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/DaySky.h"
 #include "astro/SkyBodies.h"
 #include "astro/SunReport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/CalendarFiles.h"
 #include "calendars/IcsReader.h"
 #include "calendars/RuleCheck.h"

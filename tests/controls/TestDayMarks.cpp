@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/TMonthCalendar.h"
 #include "support/DayCell.h"
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs at display scale 2, as a laptop would: the pictures the program takes by file name must come in their
 // two-device-pixel versions, not as plain bitmaps scaled up.
 #include "controls/DevicePictures.h"

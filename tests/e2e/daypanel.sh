@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Day panel on a real display: at display scale 2 on a 2560 x 1440 screen it opens beside the window, not over
 # the calendars, with a calendar event of a 110-character title; it keeps its size from day to day, stays on the
 # screen, copies the whole title, and Escape closes it. Under German its times read on the 24-hour clock.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the real-window checks: starts an X server, a window manager and a notification-area host.
 # The caller provides $work (a scratch folder), the array pids (what to stop at the end) and wait_for SECONDS CMD...
 # usage: start_desktop NAME   (NAME prefixes the messages)

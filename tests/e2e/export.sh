@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The year written from the command line on a machine without a display: no X, no Wayland, no platform chosen.
 # Usage: export.sh path/to/dorvane
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the real-window checks: a scratch folder, the processes to stop at the end, counted checks and polling.
 # usage: source harness.sh NAME
 # Sets $work (removed at exit) and the array pids (stopped at exit, last started first); a caller that needs more

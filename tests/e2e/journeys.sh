@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end journeys: drives the built program on a private X server (with a window manager and a
 # notification-area host) the way a person would, and checks what they would see.
 # Usage: tests/e2e/journeys.sh path/to/dorvane [folder for the README screenshots]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sharpness at a display scale of 2: runs the built program on a private X server at QT_SCALE_FACTOR 1 and 2 and
 # compares toolbar glyphs. A picture drawn for two device pixels per pixel has detail finer than a pixel; the
 # scale-1 picture scaled up has none (pixel replication) or only a blur (bilinear).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Real-window smoke test: runs the built program on a private X server with a window manager and a
 # notification-area host, and checks what a person would see.
 # Usage: tests/e2e/smoke.sh [path/to/dorvane] [screenshot.png]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program natively on Wayland: a headless weston compositor, Qt's wayland platform, and checks that
 # the window appears with its first frame painted, that a quit request (SIGTERM, as a session ending sends) ends it
 # with status 0, and that standard error holds no repeated warning (what Wayland refuses, such as placing the

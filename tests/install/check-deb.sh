@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, installs it on this machine and checks what a user of a system install gets: the
 # program in /usr/bin with its desktop entry, icons, AppStream metadata, manual page, copyright and changelog, a
 # package lintian finds clean (no error or warning), metadata appstreamcli and desktop-file-validate accept, a first

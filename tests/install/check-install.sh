@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built program into a scratch folder and checks what a user gets: a self-contained folder whose
 # prefs.cal survives a reinstall, a desktop entry pointing at it, an icon, and a clean uninstall.
 set -u

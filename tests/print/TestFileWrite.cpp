@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export's file: written whole or not at all, never through a link or into anything but a regular file, and a
 // failed write tells the system's reason.
 #include "print/FileWrite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting with the desktop: where the entry lives, how its Exec line quotes the program, and the choice read back
 // from what lies at the entry's name.
 #include "system/Autostart.h"

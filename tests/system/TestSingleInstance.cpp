@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy per session bus, tried on a private bus with several connections in one process; the runtime
 // folder the program makes for itself when the session has none.
 #include "system/SingleInstance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/SunReport.h"
 #include "calendars/IcsOutcome.h"
 #include "prefs/PositionLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a hidden window goes as the notification area comes and goes.
 #include "tray/TrayPresence.h"
 #include <QTest>

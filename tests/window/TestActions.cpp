@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/AboutTexts.h"
 #include "dialog/HomeTexts.h"
 #include "paper/ExportTexts.h"

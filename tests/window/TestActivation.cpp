@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/AppFixture.h"
 
 // When the window counts as activated: its first showing and the closing of a box or dialog of its own bring back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog/HomeTexts.h"
 #include "prefs/MachineDefault.h"
 #include "support/AppFixture.h"

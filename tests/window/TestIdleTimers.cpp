@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window wakes only for work: the report's countdown, the date-driven first title and grid restore, and one
 // timer for local midnight armed from the clock.
 #include "support/AppFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What lies at the state file's place is written only when it is the program's own state file: never through a
 // link, into a pipe, or over someone else's file. Each write runs in a child with a time limit, as a pipe froze it.
 #include "shared/WindowState.h"

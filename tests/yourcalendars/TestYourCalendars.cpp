@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "daypanel/DayPanel.h"
 #include "shared/WindowState.h"
 #include "support/AppFixture.h"

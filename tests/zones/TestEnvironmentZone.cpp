@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's zone as TZ names it, each case in a fresh process: the zone library reads TZ once per process.
 #include "prefs/MachineDefault.h"
 #include "support/Fakes.h"
