@@ -88,8 +88,20 @@ RuleVerdict checkRule(const icalrecurrencetype& rule, const QDate& start, bool a
     // rule names, it searches for ever.
     if (allDay && perDay > 0)
         return RuleVerdict::TooCostly;
-    // Every second is stepped, so a 60th second (a leap second libical accepts in the list) is never met.
-    if (rule.freq == ICAL_SECONDLY_RECURRENCE && listed(rule.by_second, ICAL_BY_SECOND_SIZE) &&
+    // Stepping in days or less, libical never meets a day counted from a month's or a year's end nor an nth
+    // weekday (which only monthly and yearly rules may name): it gives nothing after searching for seconds, in
+    // hours or minutes for ever.
+    if ((perDay > 0 || rule.freq == ICAL_DAILY_RECURRENCE) &&
+        (anyOf(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE, [](short d) { return d < 0; }) ||
+         anyOf(rule.by_year_day, ICAL_BY_YEARDAY_SIZE, [](short d) { return d < 0; }) ||
+         anyOf(rule.by_day, ICAL_BY_DAY_SIZE, [](short d) { return icalrecurrencetype_day_position(d) != 0; })))
+        return RuleVerdict::NeverMatches;
+    // A 60th second (a leap second libical accepts in the list) rolls into the next minute, which a rule stepping
+    // every second, or every minute of the minutes it names, never meets.
+    const bool stepsEachSecondOrMinute =
+        rule.freq == ICAL_SECONDLY_RECURRENCE ||
+        (rule.freq == ICAL_MINUTELY_RECURRENCE && listed(rule.by_minute, ICAL_BY_MINUTE_SIZE));
+    if (stepsEachSecondOrMinute && listed(rule.by_second, ICAL_BY_SECOND_SIZE) &&
         !anyOf(rule.by_second, ICAL_BY_SECOND_SIZE, [](short s) { return s >= 0 && s < 60; }))
         return RuleVerdict::NeverMatches;
     // Without days left out a step searches at most one day's units.

@@ -80,7 +80,9 @@ QByteArray hostileText(const QString& kind)
                "BEGIN:VEVENT\r\nUID:d\r\nDTSTART;VALUE=DATE:20260130\r\n"
                "RRULE:FREQ=SECONDLY;BYHOUR=5;BYMINUTE=0;BYSECOND=0\r\nSUMMARY:All day\r\nEND:VEVENT\r\n"
                "BEGIN:VEVENT\r\nUID:l\r\nDTSTART:20260130T000000Z\r\nRRULE:FREQ=SECONDLY;BYSECOND=60\r\n"
-               "SUMMARY:Leap\r\nEND:VEVENT\r\n" +
+               "SUMMARY:Leap\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nUID:m\r\nDTSTART:20260130T000000Z\r\nRRULE:FREQ=HOURLY;BYDAY=1MO\r\n"
+               "SUMMARY:First Monday\r\nEND:VEVENT\r\n" +
                end;
     if (kind == QLatin1String("zone changing every minute"))
         return begin +
@@ -409,7 +411,16 @@ void TestIcsReader::testRuleCost_data()
     QTest::newRow("all day, minutes at :03") << QByteArray("FREQ=MINUTELY;BYMINUTE=3") << january << 2 << true;
     QTest::newRow("all day, hourly") << QByteArray("FREQ=HOURLY") << january << 2 << true;
     QTest::newRow("all day, daily at five") << QByteArray("FREQ=DAILY;BYHOUR=5") << january << 0 << true;
+    QTest::newRow("hourly on the last day of the month")
+        << QByteArray("FREQ=HOURLY;BYMONTHDAY=-1") << january << 1 << false;
+    QTest::newRow("daily on the first Monday") << QByteArray("FREQ=DAILY;BYDAY=1MO") << january << 1 << false;
+    QTest::newRow("daily on the last day of the year")
+        << QByteArray("FREQ=DAILY;BYYEARDAY=-1") << january << 1 << false;
+    QTest::newRow("weekly on Mondays, an ordinal ignored")
+        << QByteArray("FREQ=WEEKLY;BYDAY=1MO") << january << 0 << false;
     QTest::newRow("every second, only the 60th") << QByteArray("FREQ=SECONDLY;BYSECOND=60") << january << 1 << false;
+    QTest::newRow("minutes named, the 60th second")
+        << QByteArray("FREQ=MINUTELY;BYMINUTE=0;BYSECOND=60") << january << 1 << false;
     QTest::newRow("every minute, the 60th second") << QByteArray("FREQ=MINUTELY;BYSECOND=60") << january << 0 << false;
     QTest::newRow("zone: last Sunday of March")
         << QByteArray("FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU") << january << 3 << false;
@@ -495,7 +506,7 @@ void TestIcsReader::testHostileFileInAChild_data()
     QTest::newRow("3,000 rules in seconds") << "secondly rules" << -1 << "hostile: 3000 events" + cut << 3000;
     QTest::newRow("30 February yearly") << "30 February" << -1 << "hostile: 1 event" + cut << 1;
     QTest::newRow("an all-day rule in seconds, the 60th second")
-        << "rules no step can meet" << -1 << "hostile: 2 events" + cut << 2;
+        << "rules no step can meet" << -1 << "hostile: 3 events" + cut << 3;
     QTest::newRow("zone changing every minute") << "zone changing every minute" << -1 << "hostile: 1 event" + cut << 1;
     QTest::newRow("40 MB of X lines") << "40 MB of X lines" << -1 << "hostile: 1 event" << 1;
     QTest::newRow("a million lines before 20,000 events")
