@@ -3,6 +3,7 @@
 #include "astro/SkyBodies.h"
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 constexpr double TropicalYearDays = 365.2421897;
@@ -97,6 +98,16 @@ const std::vector<YearMark>& YearMarksCache::marksOfYear(int year)
     if (found == m_years.end())
         found = m_years.insert(year, yearMarksOf(year, m_place));
     return *found;
+}
+
+std::vector<YearMark> YearMarksCache::marksOn(const QDate& day) const
+{
+    std::vector<YearMark> marks;
+    const auto found = m_years.constFind(day.year());
+    if (found != m_years.constEnd())
+        std::copy_if(found->begin(), found->end(), std::back_inserter(marks),
+                     [&](const YearMark& mark) { return mark.localDate == day; });
+    return marks;
 }
 
 DayMarks YearMarksCache::dayMarks(const QDate& day)

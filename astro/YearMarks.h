@@ -35,6 +35,8 @@ public:
     // Computes the year at its first question.
     const std::vector<YearMark>& marksOfYear(int year);
     DayMarks dayMarks(const QDate& day);
+    // The moments of a day of a year computed, in time order; none for a year not computed yet.
+    std::vector<YearMark> marksOn(const QDate& day) const;
     bool knows(int year) const { return m_years.contains(year); }
     // A year computed elsewhere for the place set.
     void keep(int year, std::vector<YearMark> marks) { m_years.insert(year, std::move(marks)); }

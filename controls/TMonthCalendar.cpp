@@ -236,7 +236,11 @@ QString TMonthCalendar::dayDescription(const QDate& day) const
     QStringList said = marksSaid(day);
     if (day == m_today)
         said.append(DayMarkTexts::Today());
-    return said.join(QStringLiteral(", "));
+    QString description = said.join(QStringLiteral(", "));
+    // Said alone, the first mark begins a sentence.
+    if (!description.isEmpty())
+        description[0] = description[0].toUpper();
+    return description;
 }
 
 QStringList TMonthCalendar::marksSaid(const QDate& day) const
@@ -244,6 +248,8 @@ QStringList TMonthCalendar::marksSaid(const QDate& day) const
     QStringList said;
     if (!m_marks || day.year() != m_year || day.month() != m_month)
         return said;
+    if (m_marksSaid)
+        return m_marksSaid(day);
     const DayMarks marks = m_marks(day);
     if (marks.newMoon)
         said.append(DayMarkTexts::NewMoon());

@@ -54,6 +54,9 @@ public:
     using MarksOfDay = std::function<DayMarks(const QDate&)>;
     void setDayMarks(MarksOfDay marks);
     bool showsMarks() const { return bool(m_marks); }
+    // How a screen reader says the marks of a day ("new moon at 01:52"); without it, the marks' names.
+    using MarksSaid = std::function<QStringList(const QDate&)>;
+    void setMarksSaid(MarksSaid said) { m_marksSaid = std::move(said); }
     // Asks the source of marks again: only the days whose marks changed are repainted.
     void refreshMarks();
     // What a screen reader says of a day of the month shown beyond its number: its marks, and today among them.
@@ -118,6 +121,7 @@ private:
     QDate m_rangeFirst;
     QDate m_rangeLast;
     MarksOfDay m_marks;
+    MarksSaid m_marksSaid;
     // The source of marks may say something new: the next refresh asks it for every day shown.
     bool m_marksStale = false;
     MonthDrawer m_drawer;

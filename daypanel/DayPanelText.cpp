@@ -6,6 +6,7 @@
 #include "controls/SharedTexts.h"
 #include "print/SheetTexts.h"
 #include "runtime/DateValue.h"
+#include "shared/MarkWords.h"
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
@@ -18,21 +19,8 @@ class DayPanelWords
     Q_DECLARE_TR_FUNCTIONS(DayPanel)
 };
 
-constexpr double UnixEpochJulianDay = 2440587.5;
-
-QDateTime wallClock(double jd, const SkyPlace& place)
-{
-    const double local = jd + place.offsetHoursAt(jd) / 24;
-    const auto ms = static_cast<qint64>(std::llround((local - UnixEpochJulianDay) * 86400000.0));
-    // Rounded to the minute shown, not cut: 06:11:40 reads 06:12.
-    const qint64 minute = 60000;
-    return QDateTime::fromMSecsSinceEpoch((ms + minute / 2) / minute * minute, Qt::UTC);
-}
-
-QString timeText(const QDateTime& wall, bool military, const QLocale& locale)
-{
-    return locale.toString(wall.time(), military ? QStringLiteral("HH:mm") : QStringLiteral("h:mm AP"));
-}
+using markwords::timeText;
+using markwords::wallClock;
 
 QString momentText(double jd, const DayPanelInput& input)
 {
@@ -45,25 +33,6 @@ QString durationText(double hours)
 {
     const int minutes = static_cast<int>(std::lround(hours * 60));
     return DayPanelWords::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString markName(YearMark::Kind kind)
-{
-    switch (kind) {
-    case YearMark::Kind::NewMoon:
-        return DayPanelWords::tr("new moon");
-    case YearMark::Kind::FullMoon:
-        return DayPanelWords::tr("full moon");
-    case YearMark::Kind::MarchEquinox:
-        return DayPanelWords::tr("March equinox");
-    case YearMark::Kind::JuneSolstice:
-        return DayPanelWords::tr("June solstice");
-    case YearMark::Kind::SeptemberEquinox:
-        return DayPanelWords::tr("September equinox");
-    case YearMark::Kind::DecemberSolstice:
-        return DayPanelWords::tr("December solstice");
-    }
-    return QString();
 }
 
 QString daysText(int n)
@@ -205,8 +174,7 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         lines.append({event.name, momentText(*event.at, input)});
     QStringList marked;
     for (const YearMark& mark : marksOfDay(sky, input.place))
-        marked.append(DayPanelWords::tr("%1 at %2")
-                          .arg(markName(mark.kind), timeText(wallClock(mark.ut, input.place), input.military, locale)));
+        marked.append(markwords::markAt(mark, input.place, input.military, locale));
     if (!marked.isEmpty())
         lines.append({DayPanelWords::tr("Marked"), marked.join(QStringLiteral("; "))});
 

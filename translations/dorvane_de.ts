@@ -396,34 +396,6 @@
         <translation>Kalenderdatei</translation>
     </message>
     <message>
-        <source>new moon</source>
-        <translation>Neumond</translation>
-    </message>
-    <message>
-        <source>full moon</source>
-        <translation>Vollmond</translation>
-    </message>
-    <message>
-        <source>March equinox</source>
-        <translation>Märzäquinoktium</translation>
-    </message>
-    <message>
-        <source>June solstice</source>
-        <translation>Junisonnenwende</translation>
-    </message>
-    <message>
-        <source>September equinox</source>
-        <translation>Septemberäquinoktium</translation>
-    </message>
-    <message>
-        <source>December solstice</source>
-        <translation>Dezembersonnenwende</translation>
-    </message>
-    <message>
-        <source>%1 at %2</source>
-        <translation>%1 um %2</translation>
-    </message>
-    <message>
         <source>Marked</source>
         <translation>Markiert</translation>
     </message>
@@ -537,6 +509,37 @@
     <message>
         <source>Starts with the window hidden behind its tray icon.</source>
         <translation>Startet mit dem Fenster verborgen hinter seinem Symbol im Infobereich.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkWords</name>
+    <message>
+        <source>new moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>March equinox</source>
+        <translation>Märzäquinoktium</translation>
+    </message>
+    <message>
+        <source>June solstice</source>
+        <translation>Junisonnenwende</translation>
+    </message>
+    <message>
+        <source>September equinox</source>
+        <translation>Septemberäquinoktium</translation>
+    </message>
+    <message>
+        <source>December solstice</source>
+        <translation>Dezembersonnenwende</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 um %2</translation>
     </message>
 </context>
 <context>

@@ -396,34 +396,6 @@
         <translation>Archivo de calendario</translation>
     </message>
     <message>
-        <source>new moon</source>
-        <translation>luna nueva</translation>
-    </message>
-    <message>
-        <source>full moon</source>
-        <translation>luna llena</translation>
-    </message>
-    <message>
-        <source>March equinox</source>
-        <translation>equinoccio de marzo</translation>
-    </message>
-    <message>
-        <source>June solstice</source>
-        <translation>solsticio de junio</translation>
-    </message>
-    <message>
-        <source>September equinox</source>
-        <translation>equinoccio de septiembre</translation>
-    </message>
-    <message>
-        <source>December solstice</source>
-        <translation>solsticio de diciembre</translation>
-    </message>
-    <message>
-        <source>%1 at %2</source>
-        <translation>%1 a las %2</translation>
-    </message>
-    <message>
         <source>Marked</source>
         <translation>Marcas</translation>
     </message>
@@ -537,6 +509,37 @@
     <message>
         <source>Starts with the window hidden behind its tray icon.</source>
         <translation>Se inicia con la ventana oculta en la bandeja.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkWords</name>
+    <message>
+        <source>new moon</source>
+        <translation>luna nueva</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>luna llena</translation>
+    </message>
+    <message>
+        <source>March equinox</source>
+        <translation>equinoccio de marzo</translation>
+    </message>
+    <message>
+        <source>June solstice</source>
+        <translation>solsticio de junio</translation>
+    </message>
+    <message>
+        <source>September equinox</source>
+        <translation>equinoccio de septiembre</translation>
+    </message>
+    <message>
+        <source>December solstice</source>
+        <translation>solsticio de diciembre</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 a las %2</translation>
     </message>
 </context>
 <context>

@@ -396,34 +396,6 @@
         <translation>Fichier de calendrier</translation>
     </message>
     <message>
-        <source>new moon</source>
-        <translation>nouvelle lune</translation>
-    </message>
-    <message>
-        <source>full moon</source>
-        <translation>pleine lune</translation>
-    </message>
-    <message>
-        <source>March equinox</source>
-        <translation>équinoxe de mars</translation>
-    </message>
-    <message>
-        <source>June solstice</source>
-        <translation>solstice de juin</translation>
-    </message>
-    <message>
-        <source>September equinox</source>
-        <translation>équinoxe de septembre</translation>
-    </message>
-    <message>
-        <source>December solstice</source>
-        <translation>solstice de décembre</translation>
-    </message>
-    <message>
-        <source>%1 at %2</source>
-        <translation>%1 à %2</translation>
-    </message>
-    <message>
         <source>Marked</source>
         <translation>Repères</translation>
     </message>
@@ -537,6 +509,37 @@
     <message>
         <source>Starts with the window hidden behind its tray icon.</source>
         <translation>Démarre avec la fenêtre cachée derrière son icône de la zone de notification.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkWords</name>
+    <message>
+        <source>new moon</source>
+        <translation>nouvelle lune</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>pleine lune</translation>
+    </message>
+    <message>
+        <source>March equinox</source>
+        <translation>équinoxe de mars</translation>
+    </message>
+    <message>
+        <source>June solstice</source>
+        <translation>solstice de juin</translation>
+    </message>
+    <message>
+        <source>September equinox</source>
+        <translation>équinoxe de septembre</translation>
+    </message>
+    <message>
+        <source>December solstice</source>
+        <translation>solstice de décembre</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,7 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     Toolbar* toolbar = m_rooms.toolbar =
         new Toolbar(services, gate, preferences, this, year->lastInTabOrder(), actions);
     m_sun = &toolbar->sun();
+    year->setClockRule([this] { return m_sun->report().twentyFourHour(rt::formatSettings()); });
     m_rooms.tray = new TrayIcon(services.clock, gate, this, actions);
     m_watch = new DayWatch(services.clock, this);
     m_views = std::make_unique<ViewModes>(*this, *year, *toolbar, services, gate);

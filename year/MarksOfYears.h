@@ -20,6 +20,9 @@ public:
     void setPlace(const SkyPlace& place);
     DayMarks dayMarks(const QDate& day);
     bool knows(int year) const { return m_years.knows(year); }
+    // A day's moments once its year is computed; asks for nothing.
+    std::vector<YearMark> marksOn(const QDate& day) const { return m_years.marksOn(day); }
+    const SkyPlace& place() const { return m_years.place(); }
 
 signals:
     void yearReady(int year);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "year/YearView.h"
 #include "controls/Colours.h"
+#include "controls/DayMarkTexts.h"
 #include "controls/TMonthCalendar.h"
 #include "runtime/BoxGate.h"
 #include "runtime/DateText.h"
@@ -8,6 +9,7 @@
 #include "runtime/Services.h"
 #include "shared/CalendarNames.h"
 #include "shared/CalendarTexts.h"
+#include "shared/MarkWords.h"
 #include <QAction>
 #include <QEvent>
 #include <QFrame>
@@ -330,11 +332,27 @@ DayMarks YearView::dayMarks(const QDate& day)
     return marks;
 }
 
+QStringList YearView::marksSaid(const QDate& day) const
+{
+    QStringList said;
+    if (m_marksShown) {
+        const bool twentyFourHour = m_twentyFourHour && m_twentyFourHour();
+        for (const YearMark& mark : m_marks->marksOn(day))
+            said.append(markwords::markAt(mark, m_marks->place(), twentyFourHour, QLocale()));
+    }
+    if (m_hasEvents && m_hasEvents(day))
+        said.append(DayMarkTexts::Events());
+    return said;
+}
+
 void YearView::applyMarks()
 {
     // Switched off and without calendars, a calendar has no source of marks at all and paints as it always did.
     const bool marked = m_marksShown || m_hasEvents;
-    for (TMonthCalendar* month : m_month)
+    for (TMonthCalendar* month : m_month) {
+        month->setMarksSaid(marked ? TMonthCalendar::MarksSaid([this](const QDate& day) { return marksSaid(day); })
+                                   : TMonthCalendar::MarksSaid());
         month->setDayMarks(marked ? TMonthCalendar::MarksOfDay([this](const QDate& day) { return dayMarks(day); })
                                   : TMonthCalendar::MarksOfDay());
+    }
 }

@@ -86,6 +86,9 @@ public:
     // The user's events changed: the calendars ask the hook again.
     void showEventMarks();
     DayMarks dayMarks(const QDate& day);
+    // The marks of a day as a screen reader hears them: each moment at the clock the toolbar shows.
+    QStringList marksSaid(const QDate& day) const;
+    void setClockRule(std::function<bool()> twentyFourHour) { m_twentyFourHour = std::move(twentyFourHour); }
     // Whether the year's marks are computed (they are drawn once they are).
     bool marksKnown(int year) const { return m_marks->knows(year); }
     // Where the Tab order goes on after the calendars.
@@ -128,5 +131,6 @@ private:
     MarksOfYears* m_marks = nullptr;
     bool m_marksShown = true;
     std::function<bool(const QDate&)> m_hasEvents;
+    std::function<bool()> m_twentyFourHour;
     QAction* m_marksSwitch = nullptr;
 };

@@ -33,21 +33,29 @@ private slots:
 
 void TestMarks::testTheDaysTheSkyMarks_data()
 {
+    QTest::addColumn<QByteArray>("flags"); // the first line of prefs.cal: "10" is military time
     QTest::addColumn<QDate>("day");
     QTest::addColumn<QString>("said");
-    QTest::newRow("full moon, 13:53 UT 23 May 2024") << QDate(2024, 5, 23) << "Full moon";
-    QTest::newRow("new moon at 03:22 UT 8 May is the 7th here") << QDate(2024, 5, 7) << "New moon";
-    QTest::newRow("the day after, in Greenwich the new moon's") << QDate(2024, 5, 8) << "";
-    QTest::newRow("June solstice, 20:51 UT 20 June 2024") << QDate(2024, 6, 20) << "Equinox or solstice";
-    QTest::newRow("today") << QDate(2024, 5, 15) << "Today";
-    QTest::newRow("a day of the user's events") << QDate(2024, 5, 10) << "Your events";
+    QTest::newRow("full moon, 13:53 UT 23 May 2024")
+        << QByteArray("00") << QDate(2024, 5, 23) << "Full moon at 7:53 AM";
+    QTest::newRow("the same at military time") << QByteArray("10") << QDate(2024, 5, 23) << "Full moon at 07:53";
+    QTest::newRow("new moon at 03:22 UT 8 May is the 7th here")
+        << QByteArray("00") << QDate(2024, 5, 7) << "New moon at 9:22 PM";
+    QTest::newRow("the day after, in Greenwich the new moon's") << QByteArray("00") << QDate(2024, 5, 8) << "";
+    QTest::newRow("June solstice, 20:51 UT 20 June 2024")
+        << QByteArray("10") << QDate(2024, 6, 20) << "June solstice at 14:51";
+    QTest::newRow("today") << QByteArray("00") << QDate(2024, 5, 15) << "Today";
+    QTest::newRow("a day of the user's events") << QByteArray("00") << QDate(2024, 5, 10) << "Your events";
 }
 
 void TestMarks::testTheDaysTheSkyMarks()
 {
+    QFETCH(QByteArray, flags);
     QFETCH(QDate, day);
     QFETCH(QString, said);
-    App app;
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), flags + QByteArray("\r\nW\xB0"
+                                                                             "97.45\r\nN\xB0"
+                                                                             "30.15\r\n-6\r\n"));
     app.calendar->show();
     app.activate();
     auto* view = app.find<YearView>(names::YearView);
@@ -55,6 +63,11 @@ void TestMarks::testTheDaysTheSkyMarks()
     // The year's moments are computed on a worker thread.
     QTRY_VERIFY(view->marksKnown(2024));
     QCOMPARE(spoken(app, day), said);
+    // The day's cell says the same after its date, the moments as they stand.
+    const QString cell = app.month(day.month())->spokenDay(day);
+    QVERIFY2(cell.startsWith(QLocale().toString(day, QLocale::LongFormat)), qPrintable(cell));
+    if (!said.isEmpty() && said != QLatin1String("Today"))
+        QVERIFY2(cell.endsWith(said.mid(1)), qPrintable(cell));
 }
 
 void TestMarks::testTheSwitchFollowsAndIsKept()
@@ -69,7 +82,7 @@ void TestMarks::testTheSwitchFollowsAndIsKept()
         QApplication::setActiveWindow(app.calendar.get());
         QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
         app.activate();
-        QTRY_COMPARE(spoken(app, QDate(2024, 5, 23)), QStringLiteral("Full moon"));
+        QTRY_COMPARE(spoken(app, QDate(2024, 5, 23)), QStringLiteral("Full moon at 7:53 AM"));
         // The key of the calendars' menu, wherever the focus is; the tray's item follows.
         QTest::keySequence(QApplication::focusWidget() ? QApplication::focusWidget() : app.calendar.get(),
                            QKeySequence(QStringLiteral("Ctrl+K")));
@@ -78,7 +91,7 @@ void TestMarks::testTheSwitchFollowsAndIsKept()
         // The tray's item switches them on again, and the calendars' menu follows.
         app.find<QAction>(names::TrayMarks)->trigger();
         QVERIFY(app.find<QAction>(names::MarksSwitch)->isChecked());
-        QCOMPARE(spoken(app, QDate(2024, 5, 23)), QStringLiteral("Full moon"));
+        QCOMPARE(spoken(app, QDate(2024, 5, 23)), QStringLiteral("Full moon at 7:53 AM"));
         app.find<QAction>(names::TrayMarks)->trigger();
         app.calendar->close();
     }
