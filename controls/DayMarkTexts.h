@@ -14,6 +14,8 @@ public:
     static QString Season() { return QCoreApplication::translate(skyNames::Context, skyNames::Season); }
     static QString Events() { return tr("Your events"); }
     static QString Today() { return tr("Today"); }
+    // Within the day said in full: "Wednesday, 9 December 2026, today, new moon at 01:52".
+    static QString TodayWithinDay() { return tr("today"); }
     // The month calendar's arrows, as a screen reader names them.
     static QString PreviousMonth() { return tr("Previous month"); }
     static QString NextMonth() { return tr("Next month"); }

@@ -267,7 +267,7 @@ QString TMonthCalendar::spokenDay(const QDate& day) const
     // The day as the locale writes it in full ("Mittwoch, 9. Dezember 2026").
     QStringList said{locale().toString(day, QLocale::LongFormat)};
     if (day == m_today)
-        said.append(DayMarkTexts::Today());
+        said.append(DayMarkTexts::TodayWithinDay());
     said.append(marksSaid(day));
     return said.join(QStringLiteral(", "));
 }

@@ -196,6 +196,10 @@
         <source>Next month</source>
         <translation>Nächster Monat</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
 </context>
 <context>
     <name>DayPanel</name>

@@ -196,6 +196,10 @@
         <source>Next month</source>
         <translation>Mes siguiente</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
 </context>
 <context>
     <name>DayPanel</name>

@@ -196,6 +196,10 @@
         <source>Next month</source>
         <translation>Mois suivant</translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
 </context>
 <context>
     <name>DayPanel</name>

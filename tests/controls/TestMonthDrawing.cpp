@@ -147,7 +147,7 @@ void TestMonthDrawing::testCellsAreSpokenDays_data()
     QTest::addColumn<QString>("said");
     // December 2026, Monday first: 30 November stands first, 9 December in the second row's third column.
     QTest::newRow("today and a new moon") << QDate(2026, 12, 9) << "C"
-                                          << "Wednesday, 9 December 2026, Today, New moon";
+                                          << "Wednesday, 9 December 2026, today, New moon";
     QTest::newRow("a plain day") << QDate(2026, 12, 10) << "C"
                                  << "Thursday, 10 December 2026";
     QTest::newRow("a full moon and events") << QDate(2026, 12, 24) << "C"
@@ -156,7 +156,7 @@ void TestMonthDrawing::testCellsAreSpokenDays_data()
                                              << "Monday, 30 November 2026";
     // The date as each locale writes it in full; the marks' words come from the translations.
     QTest::newRow("German") << QDate(2026, 12, 9) << "de_DE"
-                            << "Mittwoch, 9. Dezember 2026, Today, New moon";
+                            << "Mittwoch, 9. Dezember 2026, today, New moon";
     QTest::newRow("American") << QDate(2026, 12, 10) << "en_US"
                               << "Thursday, December 10, 2026";
 }
