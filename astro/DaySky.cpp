@@ -12,6 +12,8 @@ constexpr double Pi = 3.14159265358979323846;
 constexpr double MeanLunationDays = 29.530589;
 constexpr double SunHorizon = -0.833; // the centre, refraction and semidiameter together
 constexpr double MoonHorizon = -0.833;
+// The golden hour's edges, the sun's centre in degrees.
+constexpr double GoldenHigh = 6, GoldenLow = -4;
 // The scan steps up to two hours, but never further than a body can climb or sink from where it is: a star's
 // altitude changes by at most 0.2507 degrees a minute times the cosine of the latitude; the sun's own motion adds
 // 0.002, the moon's motion and parallax 0.01. So a rising and a setting minutes apart, as the sun skims the
@@ -353,10 +355,10 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     const auto sunAltitude = [&sunTrack, &clock, lat, lon](double t) {
         return sky::altitude(sunTrack(t), lat, lon, clock.degreesAt(t));
     };
-    constexpr std::array<double, 4> horizons{SunHorizon, -6, -12, -18};
+    constexpr std::array<double, 6> horizons{SunHorizon, -6, -12, -18, GoldenHigh, GoldenLow};
     // The sun moves a degree a day along its path: at most 0.002 degrees a minute of altitude.
     const double sunClimb = climbPerDay(lat, 0.002);
-    const std::array<Crossings, 4> sun = crossingsOf(sunAltitude, horizons, sky.start, sky.end, sunClimb);
+    const std::array<Crossings, 6> sun = crossingsOf(sunAltitude, horizons, sky.start, sky.end, sunClimb);
     sky.sunrise = sun[0].rising;
     sky.sunset = sun[0].setting;
     if (sun[0].all.empty())
@@ -364,6 +366,15 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     sky.civilDawn = sun[1].rising, sky.civilDusk = sun[1].setting;
     sky.nauticalDawn = sun[2].rising, sky.nauticalDusk = sun[2].setting;
     sky.astronomicalDawn = sun[3].rising, sky.astronomicalDusk = sun[3].setting;
+    sky.goldenMorningEnd = sun[4].rising, sky.goldenEveningStart = sun[4].setting;
+    sky.goldenMorningStart = sun[5].rising, sky.goldenEveningEnd = sun[5].setting;
+    const auto sunAzimuth = [&](const SkyMoment& t) -> std::optional<double> {
+        if (!t)
+            return std::nullopt;
+        return sky::azimuth(sunTrack(*t), lat, lon, clock.degreesAt(*t));
+    };
+    sky.sunriseAzimuth = sunAzimuth(sky.sunrise);
+    sky.sunsetAzimuth = sunAzimuth(sky.sunset);
     const std::array<Crossings, 1> noon = crossingsOf(
         [&](double t) {
             const double h = sky::hourAngle(sunTrack(t), lon, clock.degreesAt(t));
@@ -372,6 +383,8 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
         },
         std::array<double, 1>{0}, sky.start, sky.end, climbPerDay(0, 0.002));
     sky.solarNoon = noon[0].rising;
+    if (sky.solarNoon)
+        sky.noonAltitude = sunAltitude(*sky.solarNoon);
     sky.daylightHours = daylightOf(sun[0], sky.start, sky.end);
     caches.daylight[day.toJulianDay()] = sky.daylightHours;
     const auto before = caches.daylight.find(day.toJulianDay() - 1);
@@ -398,6 +411,14 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
         std::array<double, 1>{MoonHorizon}, sky.start, sky.end, climbPerDay(lat, 0.01));
     sky.moonrise = moon[0].rising;
     sky.moonset = moon[0].setting;
+    const auto moonAzimuth = [&](const SkyMoment& t) -> std::optional<double> {
+        if (!t)
+            return std::nullopt;
+        const double sidereal = clock.degreesAt(*t);
+        return sky::azimuth(sky::topocentric(moonTrack(*t), lat, lon, sidereal), lat, lon, sidereal);
+    };
+    sky.moonriseAzimuth = moonAzimuth(sky.moonrise);
+    sky.moonsetAzimuth = moonAzimuth(sky.moonset);
     if (moon[0].all.empty())
         sky.moonDay = moon[0].upAtStart ? DaySky::MoonDay::UpAllDay : DaySky::MoonDay::DownAllDay;
 

@@ -27,6 +27,12 @@ struct DaySky
     double start = 0, end = 0; // the local day, UT
     SkyMoment astronomicalDawn, nauticalDawn, civilDawn, sunrise, solarNoon, sunset, civilDusk, nauticalDusk,
         astronomicalDusk;
+    // Golden hour: the sun's centre between -4 and +6 degrees, rising in the morning and setting in the evening. The
+    // blue hour lies between civil dawn and the golden morning's start, and between the golden evening's end and civil
+    // dusk.
+    SkyMoment goldenMorningStart, goldenMorningEnd, goldenEveningStart, goldenEveningEnd;
+    // Directions at rising and setting, degrees from north through east; the sun's height at solar noon, degrees.
+    std::optional<double> sunriseAzimuth, sunsetAzimuth, moonriseAzimuth, moonsetAzimuth, noonAltitude;
     SunDay sunDay = SunDay::RisesAndSets;
     double daylightHours = 0;         // time the sun's centre is above -0.833 degrees during the day
     double daylightChangeMinutes = 0; // against the day before

@@ -248,6 +248,15 @@ double altitude(const Position& position, double latitude, double longitudeEast,
     return std::asin(std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(h)) / Radians;
 }
 
+double azimuth(const Position& position, double latitude, double longitudeEast, double siderealDegrees)
+{
+    const double h = hourAngle(position, longitudeEast, siderealDegrees) * Radians;
+    const double phi = latitude * Radians, delta = position.declination * Radians;
+    const double a = std::atan2(-std::cos(delta) * std::sin(h),
+                                std::sin(delta) * std::cos(phi) - std::cos(delta) * std::cos(h) * std::sin(phi));
+    return wrap360(a / Radians);
+}
+
 double sunApparentLongitude(double julianDayTt)
 {
     const LibnovaCall call;

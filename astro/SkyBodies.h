@@ -49,6 +49,9 @@ Position topocentric(const Position& geocentric, double latitude, double longitu
 // Altitude of a position above the horizon of a place at a moment of Greenwich sidereal time (degrees), geometric
 // (no refraction), in degrees.
 double altitude(const Position& position, double latitude, double longitudeEast, double siderealDegrees);
+// Direction of a position from a place at a moment of Greenwich sidereal time: degrees from north through east,
+// in [0, 360).
+double azimuth(const Position& position, double latitude, double longitudeEast, double siderealDegrees);
 // The position's hour angle at a place, in degrees in (-180, 180].
 double hourAngle(const Position& position, double longitudeEast, double siderealDegrees);
 

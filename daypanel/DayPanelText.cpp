@@ -29,6 +29,25 @@ QString momentText(double jd, const DayPanelInput& input)
            input.locale.toString(wall.date(), QLocale::ShortFormat);
 }
 
+// From one moment of the day to a later one, at the clock the panel speaks.
+QString hoursText(const SkyMoment& from, const SkyMoment& to, const DayPanelInput& input, const QString& none)
+{
+    if (!from || !to || *to <= *from)
+        return none;
+    return DayPanelWords::tr("%1 to %2")
+        .arg(timeText(wallClock(*from, input.place), input.military, input.locale),
+             timeText(wallClock(*to, input.place), input.military, input.locale));
+}
+
+QString degreesText(const std::optional<double>& degrees, int decimals, const QLocale& locale, const QString& none)
+{
+    if (!degrees)
+        return none;
+    // A direction of 359.7 degrees reads 0, not 360.
+    const double shown = decimals == 0 && std::lround(*degrees) == 360 ? 0.0 : *degrees;
+    return locale.toString(shown, 'f', decimals) + QChar(0x00B0);
+}
+
 QString durationText(double hours)
 {
     const int minutes = static_cast<int>(std::lround(hours * 60));
@@ -149,6 +168,20 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         lines.append({DayPanelWords::tr("Sun"), DayPanelWords::tr("Polar night: below the horizon all day")});
     lines.append({DayPanelWords::tr("Day length"), durationText(sky.daylightHours)});
     lines.append({DayPanelWords::tr("Change from day before"), changeInWords(sky.daylightChangeMinutes)});
+    // Where the winter sun stays below 6 degrees, the morning's golden light lasts until the evening's blue hour.
+    const SkyMoment goldenMorningEnd = sky.goldenMorningEnd ? sky.goldenMorningEnd : sky.goldenEveningEnd;
+    const QString noHour = DayPanelWords::tr("none this day");
+    lines.append(
+        {DayPanelWords::tr("Blue hour, morning"), hoursText(sky.civilDawn, sky.goldenMorningStart, input, noHour)});
+    lines.append({DayPanelWords::tr("Golden hour, morning"),
+                  hoursText(sky.goldenMorningStart, goldenMorningEnd, input, noHour)});
+    lines.append({DayPanelWords::tr("Golden hour, evening"),
+                  hoursText(sky.goldenEveningStart, sky.goldenEveningEnd, input, noHour)});
+    lines.append(
+        {DayPanelWords::tr("Blue hour, evening"), hoursText(sky.goldenEveningEnd, sky.civilDusk, input, noHour)});
+    lines.append({DayPanelWords::tr("Sunrise direction"), degreesText(sky.sunriseAzimuth, 0, locale, sunNone)});
+    lines.append({DayPanelWords::tr("Sunset direction"), degreesText(sky.sunsetAzimuth, 0, locale, sunNone)});
+    lines.append({DayPanelWords::tr("Sun's height at noon"), degreesText(sky.noonAltitude, 1, locale, noHour)});
 
     const QString moonNone =
         sky.moonDay == DaySky::MoonDay::UpAllDay     ? DayPanelWords::tr("none: the moon is up all day")
@@ -160,6 +193,8 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         std::swap(moon[0], moon[1]);
     for (const Event& event : moon)
         lines.append({event.name, event.at ? momentText(*event.at, input) : event.none});
+    lines.append({DayPanelWords::tr("Moonrise direction"), degreesText(sky.moonriseAzimuth, 0, locale, moonNone)});
+    lines.append({DayPanelWords::tr("Moonset direction"), degreesText(sky.moonsetAzimuth, 0, locale, moonNone)});
     const QString phaseName = moonPhaseName(moonPictureFor(sky.phase)).translated();
     lines.append({DayPanelWords::tr("Moon phase at 18:00"), phaseName});
     lines.append({DayPanelWords::tr("Moon lit"), locale.toString(sky.litFraction * 100, 'f', 0) + locale.percent()});

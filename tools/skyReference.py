@@ -10,7 +10,9 @@ of every 97th day from 1 January 1700 to the end of 3000, for the toolbar's moon
 Each day is the local day of a fixed offset (whole hours east of Greenwich): from local 00:00 for 24 hours. Times are
 Julian days (UT). The sun's and moon's centres rise and set at -0.833 degrees of geometric altitude (pressure 0: no
 refraction beyond the horizon's own allowance), the twilights at -6, -12 and -18 degrees; the moon is topocentric.
-A "-" means the day has no such event. "phase18" is the moon's elongation in ecliptic longitude at 18:00 local time,
+The golden hour's edges are the sun's centre at -4 and +6 degrees. Directions ("...Azimuth") and the sun's height at
+solar noon ("noonAltitude") are degrees, geometric, the moon's topocentric, each at the reference's own moment of
+the event. A "-" means the day has no such event. "phase18" is the moon's elongation in ecliptic longitude at 18:00 local time,
 in radians (0 new moon, pi full), and "lit18" the lit share of its disc then (0..1).
 """
 import math
@@ -36,7 +38,9 @@ DAYS = ["1700-03-20", "1750-06-21", "1800-09-23", "1850-12-21", "1900-01-15", "1
 
 SUN_EVENTS = [("astronomicalDawn", -18, True), ("nauticalDawn", -12, True), ("civilDawn", -6, True),
               ("sunrise", -0.833, True), ("sunset", -0.833, False), ("civilDusk", -6, False),
-              ("nauticalDusk", -12, False), ("astronomicalDusk", -18, False)]
+              ("nauticalDusk", -12, False), ("astronomicalDusk", -18, False),
+              ("goldenMorningStart", -4, True), ("goldenMorningEnd", 6, True), ("goldenEveningStart", 6, False),
+              ("goldenEveningEnd", -4, False)]
 
 DUBLIN_TO_JD = 2415020.0
 
@@ -82,12 +86,25 @@ def main():
             rows.append(("solarNoon", noon if noon < end else None))
             rows.append(("moonrise", crossing(observer, ephem.Moon(), -0.833, True, start, end)))
             rows.append(("moonset", crossing(observer, ephem.Moon(), -0.833, False, start, end)))
+            moments = dict(rows)
+            angles = [("sunriseAzimuth", ephem.Sun(), moments["sunrise"], "az"),
+                      ("sunsetAzimuth", ephem.Sun(), moments["sunset"], "az"),
+                      ("moonriseAzimuth", ephem.Moon(), moments["moonrise"], "az"),
+                      ("moonsetAzimuth", ephem.Moon(), moments["moonset"], "az"),
+                      ("noonAltitude", ephem.Sun(), moments["solarNoon"], "alt")]
             rows.append(("newMoon", ephem.next_new_moon(start)))
             rows.append(("firstQuarter", ephem.next_first_quarter_moon(start)))
             rows.append(("fullMoon", ephem.next_full_moon(start)))
             rows.append(("lastQuarter", ephem.next_last_quarter_moon(start)))
             for event, when in rows:
                 value = "-" if when is None else "%.6f" % jd(when)
+                print("%s,%.2f,%.2f,%d,%s,%s,%s" % (name, lat, lon, offset, day, event, value))
+            for event, body, when, which in angles:
+                value = "-"
+                if when is not None:
+                    observer.date = when
+                    body.compute(observer)
+                    value = "%.4f" % math.degrees(getattr(body, which))
                 print("%s,%.2f,%.2f,%d,%s,%s,%s" % (name, lat, lon, offset, day, event, value))
             print("%s,%.2f,%.2f,%d,%s,phase18,%.6f" % (name, lat, lon, offset, day,
                                                         elongation(ephem.Date(start + 18 * ephem.hour))))

@@ -431,6 +431,46 @@
             <numerusform>%n Monate</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Blue hour, morning</source>
+        <translation>Blaue Stunde, morgens</translation>
+    </message>
+    <message>
+        <source>Golden hour, morning</source>
+        <translation>Goldene Stunde, morgens</translation>
+    </message>
+    <message>
+        <source>Golden hour, evening</source>
+        <translation>Goldene Stunde, abends</translation>
+    </message>
+    <message>
+        <source>Blue hour, evening</source>
+        <translation>Blaue Stunde, abends</translation>
+    </message>
+    <message>
+        <source>Sunrise direction</source>
+        <translation>Richtung des Sonnenaufgangs</translation>
+    </message>
+    <message>
+        <source>Sunset direction</source>
+        <translation>Richtung des Sonnenuntergangs</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s height at noon</source>
+        <translation>Sonnenhöhe am Mittag</translation>
+    </message>
+    <message>
+        <source>Moonrise direction</source>
+        <translation>Richtung des Mondaufgangs</translation>
+    </message>
+    <message>
+        <source>Moonset direction</source>
+        <translation>Richtung des Monduntergangs</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

@@ -431,6 +431,46 @@
             <numerusform>%n meses</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Blue hour, morning</source>
+        <translation>Hora azul, mañana</translation>
+    </message>
+    <message>
+        <source>Golden hour, morning</source>
+        <translation>Hora dorada, mañana</translation>
+    </message>
+    <message>
+        <source>Golden hour, evening</source>
+        <translation>Hora dorada, tarde</translation>
+    </message>
+    <message>
+        <source>Blue hour, evening</source>
+        <translation>Hora azul, tarde</translation>
+    </message>
+    <message>
+        <source>Sunrise direction</source>
+        <translation>Dirección de la salida del sol</translation>
+    </message>
+    <message>
+        <source>Sunset direction</source>
+        <translation>Dirección de la puesta del sol</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s height at noon</source>
+        <translation>Altura del sol a mediodía</translation>
+    </message>
+    <message>
+        <source>Moonrise direction</source>
+        <translation>Dirección de la salida de la luna</translation>
+    </message>
+    <message>
+        <source>Moonset direction</source>
+        <translation>Dirección de la puesta de la luna</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

@@ -431,6 +431,46 @@
             <numerusform>%n mois</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Blue hour, morning</source>
+        <translation>Heure bleue, matin</translation>
+    </message>
+    <message>
+        <source>Golden hour, morning</source>
+        <translation>Heure dorée, matin</translation>
+    </message>
+    <message>
+        <source>Golden hour, evening</source>
+        <translation>Heure dorée, soir</translation>
+    </message>
+    <message>
+        <source>Blue hour, evening</source>
+        <translation>Heure bleue, soir</translation>
+    </message>
+    <message>
+        <source>Sunrise direction</source>
+        <translation>Direction du lever du soleil</translation>
+    </message>
+    <message>
+        <source>Sunset direction</source>
+        <translation>Direction du coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s height at noon</source>
+        <translation>Hauteur du soleil à midi</translation>
+    </message>
+    <message>
+        <source>Moonrise direction</source>
+        <translation>Direction du lever de la lune</translation>
+    </message>
+    <message>
+        <source>Moonset direction</source>
+        <translation>Direction du coucher de la lune</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

@@ -57,6 +57,25 @@ const Figure Figures[] = {
     {"astronomicalDusk", &DaySky::astronomicalDusk, 1},
     {"moonrise", &DaySky::moonrise, 2},
     {"moonset", &DaySky::moonset, 2},
+    // Near the Arctic the winter sun grazes 6 degrees at noon: a hundredth of a degree is a minute there.
+    {"goldenMorningStart", &DaySky::goldenMorningStart, 1.5},
+    {"goldenMorningEnd", &DaySky::goldenMorningEnd, 1.5},
+    {"goldenEveningStart", &DaySky::goldenEveningStart, 1.5},
+    {"goldenEveningEnd", &DaySky::goldenEveningEnd, 1.5},
+};
+
+// Directions and heights, each taken at the program's own moment of its event: a minute from the reference's moves
+// the sun's direction at the horizon by up to a quarter of a degree near the poles. The panel shows whole degrees.
+struct Angle
+{
+    const char* name;
+    std::optional<double> DaySky::*degrees;
+    double toleranceDegrees;
+};
+const Angle Angles[] = {
+    {"sunriseAzimuth", &DaySky::sunriseAzimuth, 0.5},   {"sunsetAzimuth", &DaySky::sunsetAzimuth, 0.5},
+    {"moonriseAzimuth", &DaySky::moonriseAzimuth, 0.5}, {"moonsetAzimuth", &DaySky::moonsetAzimuth, 0.5},
+    {"noonAltitude", &DaySky::noonAltitude, 0.02},
 };
 
 struct Phase
@@ -150,6 +169,17 @@ void TestSkyReference::testAgainstReference()
         note(QLatin1String(figure.name), minutes);
         QVERIFY2(minutes <= figure.toleranceMinutes,
                  qPrintable(QStringLiteral("%1 off by %2 min").arg(QLatin1String(figure.name)).arg(minutes)));
+    }
+    for (const Angle& angle : Angles) {
+        const QString expected = sample.events.value(QLatin1String(angle.name));
+        const std::optional<double> actual = sky.*angle.degrees;
+        QCOMPARE(bool(actual), expected != QLatin1String("-"));
+        if (!actual)
+            continue;
+        const double off = std::abs(std::remainder(*actual - expected.toDouble(), 360.0));
+        note(QLatin1String(angle.name) + QLatin1String(" (degrees)"), off);
+        QVERIFY2(off <= angle.toleranceDegrees,
+                 qPrintable(QStringLiteral("%1 off by %2 degrees").arg(QLatin1String(angle.name)).arg(off)));
     }
     for (const Phase& phase : Phases) {
         const double minutes =

@@ -87,6 +87,26 @@ void TestDayPanelText::testLines_data()
     // PyEphem: 08:24:31 UT.
     QTest::newRow("the June solstice, 12-hour clock") << berlin << QDate(2026, 6, 21) << false << "Marked"
                                                       << "June solstice at 10:24 AM";
+    // PyEphem, Berlin on 21 June 2024 (summer time): the sun's centre at -6, -4 and +6 degrees, its directions.
+    const QDate june(2024, 6, 21);
+    QTest::newRow("blue hour, morning") << berlin << june << true << "Blue hour, morning"
+                                        << "03:53 to 04:14";
+    QTest::newRow("golden hour, morning") << berlin << june << true << "Golden hour, morning"
+                                          << "04:14 to 05:39";
+    QTest::newRow("golden hour, evening") << berlin << june << true << "Golden hour, evening"
+                                          << "20:37 to 22:03";
+    QTest::newRow("blue hour, evening, 12-hour clock") << berlin << june << false << "Blue hour, evening"
+                                                       << "10:03 PM to 10:24 PM";
+    QTest::newRow("sunrise direction") << berlin << june << true << "Sunrise direction"
+                                       << "48°";
+    QTest::newRow("sunset direction") << berlin << june << true << "Sunset direction"
+                                      << "312°";
+    QTest::newRow("the sun's height at noon") << berlin << june << true << "Sun's height at noon"
+                                              << "60.9°";
+    QTest::newRow("moonset direction") << berlin << june << true << "Moonset direction"
+                                       << "221°";
+    QTest::newRow("midnight sun, no sunrise direction") << hammerfest << june << true << "Sunrise direction"
+                                                        << "none: midnight sun, up all day";
     QTest::newRow("a day without marks") << berlin << QDate(2026, 1, 20) << true << "Marked"
                                          << "(no line Marked)";
 }
