@@ -29,14 +29,18 @@ QString momentText(double jd, const DayPanelInput& input)
            input.locale.toString(wall.date(), QLocale::ShortFormat);
 }
 
-// From one moment of the day to a later one, at the clock the panel speaks.
+// From one moment of the day to a later one, at the clock the panel speaks. Near the poles the light may already
+// hold when the day begins, or still hold when it ends: one edge is then said alone.
 QString hoursText(const SkyMoment& from, const SkyMoment& to, const DayPanelInput& input, const QString& none)
 {
-    if (!from || !to || *to <= *from)
-        return none;
-    return DayPanelWords::tr("%1 to %2")
-        .arg(timeText(wallClock(*from, input.place), input.military, input.locale),
-             timeText(wallClock(*to, input.place), input.military, input.locale));
+    const auto clock = [&input](double t) { return timeText(wallClock(t, input.place), input.military, input.locale); };
+    if (from && to)
+        return *to > *from ? DayPanelWords::tr("%1 to %2").arg(clock(*from), clock(*to)) : none;
+    if (from)
+        return DayPanelWords::tr("from %1").arg(clock(*from));
+    if (to)
+        return DayPanelWords::tr("until %1").arg(clock(*to));
+    return none;
 }
 
 QString degreesText(const std::optional<double>& degrees, int decimals, const QLocale& locale, const QString& none)

@@ -471,6 +471,14 @@
         <source>Moonset direction</source>
         <translation>Richtung des Monduntergangs</translation>
     </message>
+    <message>
+        <source>from %1</source>
+        <translation>ab %1</translation>
+    </message>
+    <message>
+        <source>until %1</source>
+        <translation>bis %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

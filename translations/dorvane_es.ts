@@ -471,6 +471,14 @@
         <source>Moonset direction</source>
         <translation>Dirección de la puesta de la luna</translation>
     </message>
+    <message>
+        <source>from %1</source>
+        <translation>desde las %1</translation>
+    </message>
+    <message>
+        <source>until %1</source>
+        <translation>hasta las %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

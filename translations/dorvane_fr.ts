@@ -471,6 +471,14 @@
         <source>Moonset direction</source>
         <translation>Direction du coucher de la lune</translation>
     </message>
+    <message>
+        <source>from %1</source>
+        <translation>à partir de %1</translation>
+    </message>
+    <message>
+        <source>until %1</source>
+        <translation>jusqu&apos;à %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

@@ -105,6 +105,17 @@ void TestDayPanelText::testLines_data()
                                               << "60.9°";
     QTest::newRow("moonset direction") << berlin << june << true << "Moonset direction"
                                        << "221°";
+    // Hammerfest: the summer sun stays above -4 degrees, the winter sun below it.
+    QTest::newRow("midnight sun, golden light at the day's start")
+        << hammerfest << june << true << "Golden hour, morning"
+        << "until 02:15";
+    QTest::newRow("midnight sun, golden light at the day's end") << hammerfest << june << true << "Golden hour, evening"
+                                                                 << "from 22:39";
+    // Civil dusk, PyEphem 12:11:24 UT: the sun grazes -6 degrees, so the program's seconds later round up.
+    QTest::newRow("polar night, blue all day") << hammerfest << QDate(2024, 12, 21) << true << "Blue hour, evening"
+                                               << "until 14:12";
+    QTest::newRow("polar night, no golden hour") << hammerfest << QDate(2024, 12, 21) << true << "Golden hour, evening"
+                                                 << "none this day";
     QTest::newRow("midnight sun, no sunrise direction") << hammerfest << june << true << "Sunrise direction"
                                                         << "none: midnight sun, up all day";
     QTest::newRow("a day without marks") << berlin << QDate(2026, 1, 20) << true << "Marked"
