@@ -169,6 +169,44 @@ std::array<Crossings, N> crossingsOf(Altitude altitude, const std::array<double,
     return found;
 }
 
+// The golden and blue stretches from the crossings of -6, -4 and +6 degrees: each crossing moves the sun one band up
+// or down, since the three horizons nest.
+void lightsOf(const std::array<const Crossings*, 3>& edges, DaySky& sky)
+{
+    struct Edge
+    {
+        double at;
+        bool rising;
+    };
+    std::vector<Edge> all;
+    int band = 0; // 0 below -6, 1 blue, 2 golden, 3 above +6
+    for (const Crossings* edge : edges) {
+        band += edge->upAtStart;
+        bool up = edge->upAtStart;
+        for (double t : edge->all) {
+            up = !up;
+            all.push_back({t, up});
+        }
+    }
+    std::sort(all.begin(), all.end(), [](const Edge& a, const Edge& b) { return a.at < b.at; });
+    std::optional<Edge> opened;
+    const auto close = [&](std::optional<Edge> closing) {
+        if (band != 1 && band != 2)
+            return;
+        const bool morning = opened ? opened->rising : !closing || closing->rising;
+        std::vector<DaySky::Light>& list = band == 2 ? (morning ? sky.goldenMorning : sky.goldenEvening)
+                                                     : (morning ? sky.blueMorning : sky.blueEvening);
+        list.push_back(
+            {opened ? SkyMoment(opened->at) : std::nullopt, closing ? SkyMoment(closing->at) : std::nullopt});
+    };
+    for (const Edge& edge : all) {
+        close(edge);
+        band += edge.rising ? 1 : -1;
+        opened = edge;
+    }
+    close(std::nullopt);
+}
+
 double localMoment(const QDate& day, double hours, const SkyPlace& place)
 {
     const double wall = sky::julianDayOf(day.year(), day.month(), day.day()) + hours / 24;
@@ -368,6 +406,7 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     sky.astronomicalDawn = sun[3].rising, sky.astronomicalDusk = sun[3].setting;
     sky.goldenMorningEnd = sun[4].rising, sky.goldenEveningStart = sun[4].setting;
     sky.goldenMorningStart = sun[5].rising, sky.goldenEveningEnd = sun[5].setting;
+    lightsOf({&sun[1], &sun[5], &sun[4]}, sky);
     const auto sunAzimuth = [&](const SkyMoment& t) -> std::optional<double> {
         if (!t)
             return std::nullopt;

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // Where the sky is seen from, and the clock of the place.
 struct SkyPlace
@@ -27,10 +28,17 @@ struct DaySky
     double start = 0, end = 0; // the local day, UT
     SkyMoment astronomicalDawn, nauticalDawn, civilDawn, sunrise, solarNoon, sunset, civilDusk, nauticalDusk,
         astronomicalDusk;
-    // Golden hour: the sun's centre between -4 and +6 degrees, rising in the morning and setting in the evening. The
-    // blue hour lies between civil dawn and the golden morning's start, and between the golden evening's end and civil
-    // dusk.
+    // The day's first crossings of the golden hour's edges: the sun's centre rising through -4 and +6 degrees, and
+    // setting through +6 and -4.
     SkyMoment goldenMorningStart, goldenMorningEnd, goldenEveningStart, goldenEveningEnd;
+    // The stretches of golden light (the sun between -4 and +6 degrees) and blue light (between -6 and -4), in time
+    // order. A stretch entered by a rising sun, or left rising when it holds from the day's start, is the morning's;
+    // the others the evening's. An edge the day lacks: the light holds at the day's start or end.
+    struct Light
+    {
+        SkyMoment from, to;
+    };
+    std::vector<Light> goldenMorning, goldenEvening, blueMorning, blueEvening;
     // Directions at rising and setting, degrees from north through east; the sun's height at solar noon, degrees.
     std::optional<double> sunriseAzimuth, sunsetAzimuth, moonriseAzimuth, moonsetAzimuth, noonAltitude;
     SunDay sunDay = SunDay::RisesAndSets;

@@ -29,18 +29,23 @@ QString momentText(double jd, const DayPanelInput& input)
            input.locale.toString(wall.date(), QLocale::ShortFormat);
 }
 
-// From one moment of the day to a later one, at the clock the panel speaks. Near the poles the light may already
-// hold when the day begins, or still hold when it ends: one edge is then said alone.
-QString hoursText(const SkyMoment& from, const SkyMoment& to, const DayPanelInput& input, const QString& none)
+// The stretches of a light at the clock the panel speaks. Near the poles a light may hold when the day begins, or
+// still hold when it ends: that stretch is said by its one edge.
+QString lightText(const std::vector<DaySky::Light>& stretches, const DayPanelInput& input, const QString& none)
 {
     const auto clock = [&input](double t) { return timeText(wallClock(t, input.place), input.military, input.locale); };
-    if (from && to)
-        return *to > *from ? DayPanelWords::tr("%1 to %2").arg(clock(*from), clock(*to)) : none;
-    if (from)
-        return DayPanelWords::tr("from %1").arg(clock(*from));
-    if (to)
-        return DayPanelWords::tr("until %1").arg(clock(*to));
-    return none;
+    QStringList said;
+    for (const DaySky::Light& light : stretches) {
+        if (light.from && light.to)
+            said.append(DayPanelWords::tr("%1 to %2").arg(clock(*light.from), clock(*light.to)));
+        else if (light.from)
+            said.append(DayPanelWords::tr("from %1").arg(clock(*light.from)));
+        else if (light.to)
+            said.append(DayPanelWords::tr("until %1").arg(clock(*light.to)));
+        else
+            said.append(DayPanelWords::tr("all day"));
+    }
+    return said.isEmpty() ? none : said.join(QStringLiteral("; "));
 }
 
 QString degreesText(const std::optional<double>& degrees, int decimals, const QLocale& locale, const QString& none)
@@ -172,17 +177,11 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         lines.append({DayPanelWords::tr("Sun"), DayPanelWords::tr("Polar night: below the horizon all day")});
     lines.append({DayPanelWords::tr("Day length"), durationText(sky.daylightHours)});
     lines.append({DayPanelWords::tr("Change from day before"), changeInWords(sky.daylightChangeMinutes)});
-    // Where the winter sun stays below 6 degrees, the morning's golden light lasts until the evening's blue hour.
-    const SkyMoment goldenMorningEnd = sky.goldenMorningEnd ? sky.goldenMorningEnd : sky.goldenEveningEnd;
     const QString noHour = DayPanelWords::tr("none this day");
-    lines.append(
-        {DayPanelWords::tr("Blue hour, morning"), hoursText(sky.civilDawn, sky.goldenMorningStart, input, noHour)});
-    lines.append({DayPanelWords::tr("Golden hour, morning"),
-                  hoursText(sky.goldenMorningStart, goldenMorningEnd, input, noHour)});
-    lines.append({DayPanelWords::tr("Golden hour, evening"),
-                  hoursText(sky.goldenEveningStart, sky.goldenEveningEnd, input, noHour)});
-    lines.append(
-        {DayPanelWords::tr("Blue hour, evening"), hoursText(sky.goldenEveningEnd, sky.civilDusk, input, noHour)});
+    lines.append({DayPanelWords::tr("Blue hour, morning"), lightText(sky.blueMorning, input, noHour)});
+    lines.append({DayPanelWords::tr("Golden hour, morning"), lightText(sky.goldenMorning, input, noHour)});
+    lines.append({DayPanelWords::tr("Golden hour, evening"), lightText(sky.goldenEvening, input, noHour)});
+    lines.append({DayPanelWords::tr("Blue hour, evening"), lightText(sky.blueEvening, input, noHour)});
     lines.append({DayPanelWords::tr("Sunrise direction"), degreesText(sky.sunriseAzimuth, 0, locale, sunNone)});
     lines.append({DayPanelWords::tr("Sunset direction"), degreesText(sky.sunsetAzimuth, 0, locale, sunNone)});
     lines.append({DayPanelWords::tr("Sun's height at noon"), degreesText(sky.noonAltitude, 1, locale, noHour)});

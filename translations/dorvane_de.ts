@@ -479,6 +479,10 @@
         <source>until %1</source>
         <translation>bis %1</translation>
     </message>
+    <message>
+        <source>all day</source>
+        <translation>den ganzen Tag</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

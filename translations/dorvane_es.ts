@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Sun&apos;s height at noon</source>
-        <translation>Altura del sol a mediodía</translation>
+        <translation>Altura del sol al mediodía</translation>
     </message>
     <message>
         <source>Moonrise direction</source>
@@ -478,6 +478,10 @@
     <message>
         <source>until %1</source>
         <translation>hasta las %1</translation>
+    </message>
+    <message>
+        <source>all day</source>
+        <translation>todo el día</translation>
     </message>
 </context>
 <context>

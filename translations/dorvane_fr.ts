@@ -479,6 +479,10 @@
         <source>until %1</source>
         <translation>jusqu&apos;à %1</translation>
     </message>
+    <message>
+        <source>all day</source>
+        <translation>toute la journée</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

@@ -112,10 +112,31 @@ void TestDayPanelText::testLines_data()
     QTest::newRow("midnight sun, golden light at the day's end") << hammerfest << june << true << "Golden hour, evening"
                                                                  << "from 22:39";
     // Civil dusk, PyEphem 12:11:24 UT: the sun grazes -6 degrees, so the program's seconds later round up.
-    QTest::newRow("polar night, blue all day") << hammerfest << QDate(2024, 12, 21) << true << "Blue hour, evening"
-                                               << "until 14:12";
+    // One blue stretch when the sun stays between -6 and -4 degrees: PyEphem 10:35:40 to 14:11:24; the sun grazes
+    // -6 degrees, so the program's seconds later round up.
+    QTest::newRow("polar night, one blue stretch") << hammerfest << QDate(2024, 12, 21) << true << "Blue hour, morning"
+                                                   << "10:36 to 14:12";
+    QTest::newRow("polar night, no blue evening") << hammerfest << QDate(2024, 12, 21) << true << "Blue hour, evening"
+                                                  << "none this day";
     QTest::newRow("polar night, no golden hour") << hammerfest << QDate(2024, 12, 21) << true << "Golden hour, evening"
                                                  << "none this day";
+    // PyEphem: in Bergen (UTC+2) the sun sets through -4 degrees at 00:06:16 and -6 at 01:14:02, the tail of the
+    // night before, and through +6 at 21:49:17; in Tromsoe (UTC+1) it peaks below +6, rising through -4 at 10:29:53 and
+    // setting through it at 12:54:57.
+    const Where bergen{60.39, -5.32, QString(), 2};
+    const Where tromso{69.65, -18.96, QString(), 1};
+    QTest::newRow("golden evening over midnight") << bergen << june << true << "Golden hour, evening"
+                                                  << "until 00:06; from 21:49";
+    QTest::newRow("blue evening after midnight") << bergen << june << true << "Blue hour, evening"
+                                                 << "00:06 to 01:14";
+    QTest::newRow("winter sun below 6 degrees") << tromso << QDate(2024, 12, 21) << true << "Golden hour, morning"
+                                                << "10:30 to 12:55";
+    QTest::newRow("winter sun below 6, no golden evening")
+        << tromso << QDate(2024, 12, 21) << true << "Golden hour, evening"
+        << "none this day";
+    QTest::newRow("golden all day near the pole at the equinox")
+        << Where{88, 0, QString(), 0} << QDate(2024, 3, 20) << true << "Golden hour, morning"
+        << "all day";
     QTest::newRow("midnight sun, no sunrise direction") << hammerfest << june << true << "Sunrise direction"
                                                         << "none: midnight sun, up all day";
     QTest::newRow("a day without marks") << berlin << QDate(2026, 1, 20) << true << "Marked"
