@@ -23,7 +23,10 @@ template <typename Match> bool anyOf(const short* list, int size, Match match)
 // Whether libical could give an instance on that day. Generous where the rule's reading depends on more than the
 // day (BYDAY's ordinals, BYWEEKNO's week start, BYSETPOS): a day it might match is a day it matches here, so a rule
 // is never refused that could match.
-bool mayMatch(const icalrecurrencetype& rule, const QDate& day)
+//
+// Stepping by days or less, libical meets neither a day counted from a month's or year's end nor an nth weekday
+// (which only monthly and yearly rules may name): such values match no day, the others of their list still do.
+bool mayMatch(const icalrecurrencetype& rule, const QDate& day, bool daysOrLess)
 {
     if (listed(rule.by_month, ICAL_BY_MONTH_SIZE) && !anyOf(rule.by_month, ICAL_BY_MONTH_SIZE, [&](short m) {
             return icalrecurrencetype_month_month(m) == day.month();
@@ -32,16 +35,17 @@ bool mayMatch(const icalrecurrencetype& rule, const QDate& day)
     const int monthDays = day.daysInMonth(), yearDays = day.daysInYear();
     if (listed(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE) &&
         !anyOf(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE,
-               [&](short d) { return d > 0 ? d == day.day() : monthDays + 1 + d == day.day(); }))
+               [&](short d) { return d > 0 ? d == day.day() : !daysOrLess && monthDays + 1 + d == day.day(); }))
         return false;
     if (listed(rule.by_year_day, ICAL_BY_YEARDAY_SIZE) && !anyOf(rule.by_year_day, ICAL_BY_YEARDAY_SIZE, [&](short d) {
-            return d > 0 ? d == day.dayOfYear() : yearDays + 1 + d == day.dayOfYear();
+            return d > 0 ? d == day.dayOfYear() : !daysOrLess && yearDays + 1 + d == day.dayOfYear();
         }))
         return false;
     // libical counts Sunday as 1, Qt Monday as 1.
     const int weekday = day.dayOfWeek() % 7 + 1;
     if (listed(rule.by_day, ICAL_BY_DAY_SIZE) && !anyOf(rule.by_day, ICAL_BY_DAY_SIZE, [&](short d) {
-            return int(icalrecurrencetype_day_day_of_week(d)) == weekday;
+            return int(icalrecurrencetype_day_day_of_week(d)) == weekday &&
+                   !(daysOrLess && icalrecurrencetype_day_position(d) != 0);
         }))
         return false;
     if (listed(rule.by_week_no, ICAL_BY_WEEKNO_SIZE) &&
@@ -84,18 +88,11 @@ RuleVerdict checkRule(const icalrecurrencetype& rule, const QDate& start, bool a
     if (rule.freq == ICAL_NO_RECURRENCE || !start.isValid())
         return RuleVerdict::Expand;
     const qint64 perDay = unitsPerDay(rule);
-    // libical steps the hours of a date without the day ever moving: looking for an hour, minute or second the
-    // rule names, it searches for ever.
-    if (allDay && perDay > 0)
+    // An all-day event has no time of day: libical steps its hours, minutes or seconds on a time that stays
+    // midnight, and looking for an hour, minute, second or day the rule names it searches for ever. Plain steps
+    // ("every 24 hours") come round to the next day and are expanded.
+    if (allDay && perDay > 0 && (limitsTimes(rule) || limitsDays(rule)))
         return RuleVerdict::TooCostly;
-    // Stepping in days or less, libical never meets a day counted from a month's or a year's end nor an nth
-    // weekday (which only monthly and yearly rules may name): it gives nothing after searching for seconds, in
-    // hours or minutes for ever.
-    if ((perDay > 0 || rule.freq == ICAL_DAILY_RECURRENCE) &&
-        (anyOf(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE, [](short d) { return d < 0; }) ||
-         anyOf(rule.by_year_day, ICAL_BY_YEARDAY_SIZE, [](short d) { return d < 0; }) ||
-         anyOf(rule.by_day, ICAL_BY_DAY_SIZE, [](short d) { return icalrecurrencetype_day_position(d) != 0; })))
-        return RuleVerdict::NeverMatches;
     // A 60th second (a leap second libical accepts in the list) rolls into the next minute, which a rule stepping
     // every second, or every minute of the minutes it names, never meets.
     const bool stepsEachSecondOrMinute =
@@ -111,7 +108,7 @@ RuleVerdict checkRule(const icalrecurrencetype& rule, const QDate& start, bool a
     int gap = 0, longest = 0;
     bool matched = false;
     for (int i = 0; i < ScanDays; ++i) {
-        if (mayMatch(rule, start.addDays(i))) {
+        if (mayMatch(rule, start.addDays(i), perDay > 0 || rule.freq == ICAL_DAILY_RECURRENCE)) {
             // A rule stepping by days or more searches day by day at worst: its first day that can match is enough.
             if (perDay == 0)
                 return RuleVerdict::Expand;
