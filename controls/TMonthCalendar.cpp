@@ -235,7 +235,7 @@ QString TMonthCalendar::dayDescription(const QDate& day) const
         return QString();
     QStringList said = marksSaid(day);
     if (day == m_today)
-        said.append(DayMarkTexts::Today());
+        said.append(DayMarkTexts::TodayWithinDay());
     QString description = said.join(QStringLiteral(", "));
     // Said alone, the first mark begins a sentence.
     if (!description.isEmpty())
