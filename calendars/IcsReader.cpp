@@ -270,8 +270,13 @@ void FileReading::expand(icalcomponent* event, const QSet<qint64>& moved)
             continue;
         }
         IteratorPtr iterator(icalrecur_iterator_new(recurrence, start.time));
-        if (!iterator)
+        // A rule libical will not expand (BYYEARDAY in a daily rule) still has its start, the first instance.
+        if (!iterator) {
+            m_result.outcome.cut = true;
+            if (!take(start))
+                return;
             continue;
+        }
         // A rule without COUNT can start near the range instead of stepping there from a DTSTART long before.
         if (recurrence.count == 0 && start.date().daysTo(m_range.first) > reachDays) {
             icaltimetype near = start.time;

@@ -480,6 +480,11 @@ void TestIcsReader::testWhatTheReadingLeavesOut_data()
                       "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30\r\nSUMMARY:Never\r\nEND:VEVENT\r\n")
         << -1 << "Test: 1 event, not all of their days shown"
         << "all day Never (Test)";
+    QTest::newRow("a rule libical will not expand gives its start")
+        << QByteArray("BEGIN:VEVENT\r\nUID:y\r\nDTSTART;VALUE=DATE:20260304\r\n"
+                      "RRULE:FREQ=DAILY;BYYEARDAY=5\r\nSUMMARY:Refused\r\nEND:VEVENT\r\n")
+        << -1 << "Test: 1 event, not all of their days shown"
+        << "all day Refused (Test)";
     QTest::newRow("no time left") << QByteArray(OneEvent) << 0 << "Test: 0 events, not all of their days shown"
                                   << "";
 }
