@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "dialog/HomeTexts.h"
-#include "dialog/THome.h"
 #include "prefs/MachineDefault.h"
 #include "prefs/SettingsLocation.h"
 #include "runtime/FormatSettings.h"
@@ -78,9 +77,7 @@ int main(int argc, char** argv)
     DesktopScreens screens;
     if (!location.path.isEmpty())
         Calendar.keepStateIn(windowstate::pathBeside(location.path), screens);
-    THome Home(services, gate, preferences);
-    Calendar.setHome(&Home);
-    Calendar.followWeekRules(Home.weekRules());
+    Calendar.buildHomeWhenFirstUsed();
     if (askForPlace)
         Calendar.askForPlaceAtFirstActivation();
     prompter.setParent(&Calendar);

@@ -2,7 +2,6 @@
 // Dorvane's window built as app/main.cpp builds it, with real services, reading its preferences from a folder of its
 // own so a run never touches the user's prefs.cal.
 #include "Harness.h"
-#include "dialog/THome.h"
 #include "runtime/FormatSettings.h"
 #include "shared/CalendarTexts.h"
 #include "system/HintTimings.h"
@@ -36,8 +35,7 @@ int main(int argc, char** argv)
     PrefsStore preferences(folder.path(), rt::formatSettings());
 
     TCalendar Calendar(services, gate, preferences);
-    THome Home(services, gate, preferences);
-    Calendar.setHome(&Home);
+    Calendar.buildHomeWhenFirstUsed();
     prompter.setParent(&Calendar);
     QObject::connect(&Calendar, &TCalendar::closed, &application, &QApplication::quit);
 

@@ -4,11 +4,21 @@
 
 void EventDays::replace(const QString& path, const QList<CalendarEvent>& events)
 {
+    // The days' counts change by this file's events alone: a file read costs the grid's question nothing more.
+    const auto old = m_byFile.constFind(path);
+    if (old != m_byFile.cend())
+        for (const CalendarEvent& event : *old) {
+            const auto day = m_counts.find(event.day);
+            if (--*day == 0)
+                m_counts.erase(day);
+        }
     if (events.isEmpty()) {
         if (m_byFile.remove(path) == 0)
             return;
     } else {
         m_byFile.insert(path, events);
+        for (const CalendarEvent& event : events)
+            ++m_counts[event.day];
     }
     m_stale = true;
 }
@@ -17,6 +27,7 @@ void EventDays::clear()
 {
     m_byFile.clear();
     m_byDay.clear();
+    m_counts.clear();
     m_stale = false;
 }
 

@@ -145,9 +145,10 @@ void MonthDrawer::paintGrid(QPainter& painter, const MonthPicture& picture, cons
         painter.setFont(m_font);
         painter.setPen(inks::Navy);
         for (int column = 0; column < WeekDays; ++column)
-            painter.drawText(
+            paintCentred(
+                painter, false,
                 QRectF(names.left() + column * m_look.cellWidth, names.top(), m_look.cellWidth, names.height()),
-                Qt::AlignCenter, picture.dayNames[column]);
+                picture.dayNames[column]);
     }
     for (int row = 0; row < MonthRows; ++row) {
         // Without the grey days, a row of none of the month's days has no number either.
@@ -161,7 +162,7 @@ void MonthDrawer::paintGrid(QPainter& painter, const MonthPicture& picture, cons
                     painter.fillRect(week, inks::White);
                 painter.setFont(m_font);
                 painter.setPen(m_look.quietWeekNumbers ? inks::WeekInk : inks::Navy);
-                painter.drawText(week, Qt::AlignCenter, QString::number(picture.weekNumberOfRow[row]));
+                paintCentred(painter, false, week, CentredTexts::number(picture.weekNumberOfRow[row]));
             }
         }
         for (int column = 0; column < WeekDays; ++column) {
@@ -170,6 +171,14 @@ void MonthDrawer::paintGrid(QPainter& painter, const MonthPicture& picture, cons
                 paintDay(painter, picture.days[row * WeekDays + column], cell);
         }
     }
+}
+
+void MonthDrawer::paintCentred(QPainter& painter, bool bold, const QRectF& cell, const QString& text) const
+{
+    if (m_look.forPaper)
+        painter.drawText(cell, Qt::AlignCenter, text);
+    else
+        (bold ? m_boldTexts : m_plainTexts).draw(painter, cell, text);
 }
 
 void MonthDrawer::paintRange(QPainter& painter, const DayContent& day, const QRectF& cell) const
@@ -215,7 +224,7 @@ void MonthDrawer::paintDay(QPainter& painter, const DayContent& day, const QRect
     }
     painter.setFont(bold ? m_bold : m_font);
     painter.setPen(ink);
-    painter.drawText(cell, Qt::AlignCenter, QString::number(day.date.day()));
+    paintCentred(painter, bold, cell, CentredTexts::number(day.date.day()));
     // The neighbouring months' days are another calendar's: only the month shown is marked.
     if (day.inMonth)
         paintDayMarks(painter, cell, day.marks);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "drawing/CentredTexts.h"
 #include "drawing/DayContent.h"
 #include <QFont>
 #include <QRectF>
@@ -70,11 +71,16 @@ public:
 private:
     void paintArrow(QPainter& painter, const QRectF& zone, bool next) const;
     void paintRange(QPainter& painter, const DayContent& day, const QRectF& cell) const;
+    // A number or name centred in its cell, in the font last set (plain or bold).
+    void paintCentred(QPainter& painter, bool bold, const QRectF& cell, const QString& text) const;
 
     MonthLook m_look;
     QFont m_font;
     QFont m_bold;
     QFont m_title;
+    // The window repaints the same numbers and names again and again; the page draws each once.
+    mutable CentredTexts m_plainTexts;
+    mutable CentredTexts m_boldTexts;
 };
 
 // The 42 days of a month's grid, weeks starting on firstDay; a day outside [first, last] is marked unsupported.

@@ -166,6 +166,11 @@ echo "== (e) a day click to the report shown"
 click_us=$(awk '$1 == "BM_DayClick/3" { print $2 }' "$OUT/BenchDayClick.txt")
 click_painted_us=$(awk '$1 == "BM_DayClickPainted" { print $2 }' "$OUT/BenchDayClick.txt")
 
+echo "== (e2) the window deactivated and activated again with nothing changed, instructions per round trip"
+activation_ir=$((($(callgrind_total "$BIN/BenchActivation" --benchmark_filter='BM_ActivationUnchanged/iterations:120$') - \
+    $(callgrind_total "$BIN/BenchActivation" --benchmark_filter='BM_ActivationUnchanged/iterations:20$')) / 100))
+echo "$activation_ir instructions per round trip"
+
 echo "== (f) SunRiseSet"
 "$BIN/BenchAstro" --benchmark_filter=BM_SunRiseSet --benchmark_min_time=1 | tee "$OUT/BenchAstro.txt"
 sun_per_s=$(awk '$1 == "BM_SunRiseSet" { for (i = 1; i <= NF; ++i) if ($i ~ /items_per_second=/) { sub("items_per_second=", "", $i); print $i } }' "$OUT/BenchAstro.txt")
@@ -201,6 +206,7 @@ tick_system_us=$(awk '$1 == "BM_IdleTickSystemClock" { print $2 " " $3 }' "$OUT/
     echo "| idle tick, instructions (system clock) | $tick_system | - | - | <= 8000 | $(verdict "$tick_system" 8000 "<=") |"
     echo "| idle tick, wall time (fake / system clock) | $tick_fake_us / $tick_system_us | - | - | - | - |"
     echo "| day click to report, wall us (handler / with repaint) | $click_us / $click_painted_us | - | - | <= 1000 | $(verdict "$click_painted_us" 1000 "<=") |"
+    echo "| activation with nothing changed, instructions per round trip | $activation_ir | - | - | a few thousand | - |"
     echo "| SunRiseSet, million calls per second | $sun_m | - | - | >= 1 | $(verdict "$sun_m" 1 ">=") |"
     echo "| simulated day, VmRSS growth kB / wake-ups | $day_growth / $day_wakeups | - | - | flat | - |"
 } | tee "$OUT/summary.md"

@@ -103,6 +103,16 @@ void TCalendar::setHome(THome* home)
             [run = m_actions->row(names::TrayAutostart).run] { run(); });
 }
 
+void TCalendar::buildHomeWhenFirstUsed()
+{
+    m_rooms.makeHome = [this] {
+        m_ownHome = std::make_unique<THome>(m_services, m_gate, m_preferences);
+        setHome(m_ownHome.get());
+        followWeekRules(m_ownHome->weekRules());
+        return m_ownHome.get();
+    };
+}
+
 void TCalendar::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
@@ -213,7 +223,7 @@ void TCalendar::FormActivate()
             openDayPanel();
     }
     // After the activation's own boxes, and never inside it: the dialog runs a loop of its own.
-    if (std::exchange(m_askForPlace, false) && m_rooms.home) {
+    if (std::exchange(m_askForPlace, false) && m_rooms.homeNow()) {
         QTimer::singleShot(0, this, [this] {
             m_gate.run([this] {
                 m_rooms.home->askForPlace();

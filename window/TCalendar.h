@@ -37,6 +37,9 @@ public:
 
     // The Parameters dialog, created right after this window; its hint switch acts on this window's controls.
     void setHome(THome* home);
+    // Or the window builds its own Parameters dialog when it is first opened (or asks for a place), following the
+    // week rules then: a dialog built at start and kept hidden held some 2 MB that most runs never use.
+    void buildHomeWhenFirstUsed();
     // A first start that found no place for this machine: once the year is laid out, the Parameters dialog opens
     // with the city search focused. Escape keeps the sample file the start wrote.
     void askForPlaceAtFirstActivation() { m_askForPlace = true; }
@@ -91,4 +94,5 @@ private:
     bool m_askForPlace = false;
     bool m_centred = false;
     int m_marksPlace = 0; // the place the calendars' marks were computed for
+    std::unique_ptr<THome> m_ownHome;
 };

@@ -155,10 +155,11 @@ void WindowActions::makeKeys()
 void WindowActions::openParameters()
 {
     m_rooms.year->ResetCalendarHints();
+    THome* home = m_rooms.homeNow();
     // The desktop's settings may have changed the choice since the dialog last showed.
     showAutostart();
-    if (m_rooms.home)
-        m_rooms.gate.execDialog(m_rooms.home);
+    if (home)
+        m_rooms.gate.execDialog(home);
 }
 
 QString WindowActions::autostartPath()

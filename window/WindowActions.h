@@ -3,6 +3,7 @@
 #include "about/AboutContent.h"
 #include "shared/Action.h"
 #include <QObject>
+#include <functional>
 #include <vector>
 
 class AboutBox;
@@ -28,6 +29,8 @@ struct WindowRooms
     BoxGate& gate;
     PrefsStore& preferences;
     THome* home = nullptr;
+    // Builds the Parameters dialog when it is first needed, for a window that builds its own.
+    std::function<THome*()> makeHome = nullptr;
     YearView* year = nullptr;
     Toolbar* toolbar = nullptr;
     TrayIcon* tray = nullptr;
@@ -36,6 +39,9 @@ struct WindowRooms
     YourCalendars* calendars = nullptr;
     ShownDay* day = nullptr;
     RememberedWindow* remembered = nullptr;
+
+    // The Parameters dialog, built now if the window builds its own; null when there is none.
+    THome* homeNow() { return home || !makeHome ? home : makeHome(); }
 };
 
 // The main window's table of actions: every command declared once, with its name, text, keys, picture, places,

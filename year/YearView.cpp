@@ -20,9 +20,21 @@ namespace {
 } // namespace
 
 namespace {
-QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
+// A row's title bar holds the focus (the window opens with it there, and commands leave it there) but shows nothing
+// of it: the focus leaving and coming back with the window's activation repaints nothing.
+class TitleBar : public QFrame
 {
-    auto* panel = new QFrame(parent);
+public:
+    using QFrame::QFrame;
+
+protected:
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
+};
+
+QFrame* createPanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour, bool bar = false)
+{
+    auto* panel = bar ? new TitleBar(parent) : new QFrame(parent);
     panel->setObjectName(name);
     panel->setGeometry(geometry);
     panel->setAutoFillBackground(true);
@@ -106,7 +118,7 @@ void YearView::createCalendars()
             month->setDate(rt::dateOf(now));
             m_month[n - 1] = month;
         }
-        QFrame* bar = createPanel(this, names::TitleBar(row), QRect(0, tops[row] + 4, 794, 23), colours::Navy);
+        QFrame* bar = createPanel(this, names::TitleBar(row), QRect(0, tops[row] + 4, 794, 23), colours::Navy, true);
         bar->setFocusPolicy(Qt::ClickFocus);
         if (row == 0)
             m_firstBar = bar;

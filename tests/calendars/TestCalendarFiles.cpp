@@ -3,6 +3,7 @@
 #include <QAtomicPointer>
 #include <QDir>
 #include <QFile>
+#include <QMutex>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -33,6 +34,9 @@ class TestCalendarFiles : public QObject
 {
     Q_OBJECT
 private slots:
+    void testANewYearStopsTheReadsOfTheOld();
+    void testDaysFollowEachRead_data();
+    void testDaysFollowEachRead();
     void testReadsOffTheWindowThread();
     void testFollowsTheFile_data();
     void testFollowsTheFile();
@@ -193,6 +197,84 @@ void TestCalendarFiles::testASlowFileLetsTheOthersShow()
     release.release();
     QTRY_VERIFY(!files.reading());
     QTRY_COMPARE(changed.count(), 2);
+}
+
+void TestCalendarFiles::testANewYearStopsTheReadsOfTheOld()
+{
+    // Steps through the years faster than the files are read: the files not yet read for a year gone by are read
+    // only for the year shown, each once.
+    QSemaphore release;
+    QMutex lock;
+    QStringList reads;
+    CalendarFiles files;
+    files.setRead([&](const QString& path, const DayRange& range) {
+        if (path.endsWith(QLatin1String("a.ics")) && range.first.year() < 2026)
+            release.acquire();
+        {
+            const QMutexLocker locked(&lock);
+            reads.append(QFileInfo(path).baseName() + QString::number(range.last.year()));
+        }
+        IcsRead read;
+        read.outcome.kind = IcsOutcome::Kind::Read;
+        return read;
+    });
+    files.cover(QDate(2025, 6, 1));
+    files.setFiles(
+        {QStringLiteral("/nowhere/a.ics"), QStringLiteral("/nowhere/b.ics"), QStringLiteral("/nowhere/c.ics")});
+    QTest::qWait(50);
+    files.cover(QDate(2027, 6, 1));
+    release.release();
+    QTRY_VERIFY(!files.reading());
+    const QMutexLocker locked(&lock);
+    QCOMPARE(reads, QStringList({"a2026", "a2028", "b2028", "c2028"}));
+}
+
+void TestCalendarFiles::testDaysFollowEachRead_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QList<int>>("events"); // how many events each of 1, 2 and 3 May has afterwards
+    // Before each change: file a has one event on 1 May and two on 2 May, file b one on 2 and one on 3 May.
+    QTest::newRow("nothing") << "" << QList<int>{1, 3, 1};
+    QTest::newRow("a read again without 1 May") << "a-1" << QList<int>{0, 3, 1};
+    QTest::newRow("a read again the same") << "a=" << QList<int>{1, 3, 1};
+    QTest::newRow("b dropped") << "b-" << QList<int>{1, 2, 0};
+    QTest::newRow("a read empty, b dropped") << "a0b-" << QList<int>{0, 0, 0};
+    QTest::newRow("b read with 1 May") << "b+1" << QList<int>{2, 3, 1};
+    QTest::newRow("all forgotten") << "clear" << QList<int>{0, 0, 0};
+}
+
+// A day has events exactly while some file's last read gave it some, whatever was read or dropped before.
+void TestCalendarFiles::testDaysFollowEachRead()
+{
+    QFETCH(QString, change);
+    QFETCH(QList<int>, events);
+    const auto on = [](int day, const char* title) {
+        return CalendarEvent{QDate(2026, 5, day), QString::fromLatin1(title), {}, {}};
+    };
+    const QList<CalendarEvent> a{on(1, "a1"), on(2, "a2"), on(2, "a2 again")};
+    const QList<CalendarEvent> b{on(2, "b2"), on(3, "b3")};
+    EventDays days;
+    days.replace(QStringLiteral("a"), a);
+    days.replace(QStringLiteral("b"), b);
+    if (change == QLatin1String("a-1")) {
+        days.replace(QStringLiteral("a"), a.mid(1));
+    } else if (change == QLatin1String("a=")) {
+        days.replace(QStringLiteral("a"), a);
+    } else if (change == QLatin1String("b-")) {
+        days.remove(QStringLiteral("b"));
+    } else if (change == QLatin1String("a0b-")) {
+        days.replace(QStringLiteral("a"), {});
+        days.remove(QStringLiteral("b"));
+    } else if (change == QLatin1String("b+1")) {
+        days.replace(QStringLiteral("b"), b + QList<CalendarEvent>{on(1, "b1")});
+    } else if (change == QLatin1String("clear")) {
+        days.clear();
+    }
+    for (int day = 1; day <= 3; ++day) {
+        QCOMPARE(days.on(QDate(2026, 5, day)).size(), events[day - 1]);
+        QCOMPARE(days.has(QDate(2026, 5, day)), events[day - 1] > 0);
+    }
+    QCOMPARE(days.isEmpty(), events == QList<int>({0, 0, 0}));
 }
 
 QTEST_GUILESS_MAIN(TestCalendarFiles)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/TMonthCalendar.h"
+#include "drawing/CentredTexts.h"
 #include "drawing/Inks.h"
 #include "print/YearSheet.h"
 #include "support/DayCell.h"
@@ -59,6 +60,8 @@ private slots:
     void testWindowAndPageShareTheFullMoonInk();
     void testArrowsAreNamedButtons_data();
     void testArrowsAreNamedButtons();
+    void testKeptTextsDrawAsThePainter_data();
+    void testKeptTextsDrawAsThePainter();
 };
 
 void TestMonthDrawing::testArrowsAreNamedButtons_data()
@@ -419,6 +422,64 @@ void TestMonthDrawing::testWindowAndPageShareTheFullMoonInk()
     const QColor onPaper = page.pixelColor((printed.topRight() + QPointF(-4.25 * unit, 4.25 * unit)).toPoint());
     QCOMPARE(onScreen, inks::FullMoonFill);
     QCOMPARE(onPaper, onScreen);
+}
+
+void TestMonthDrawing::testKeptTextsDrawAsThePainter_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QSizeF>("cell");
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0})
+        for (const bool bold : {false, true}) {
+            const QString at =
+                QStringLiteral(" at scale %1").arg(scale) + (bold ? QStringLiteral(", bold") : QString());
+            QTest::newRow(qPrintable(QStringLiteral("a day's cell") + at)) << scale << bold << QSizeF(28, 16);
+            QTest::newRow(qPrintable(QStringLiteral("a cell beside week numbers") + at))
+                << scale << bold << QSizeF(175.0 / 7, 16);
+            QTest::newRow(qPrintable(QStringLiteral("a week number's cell") + at)) << scale << bold << QSizeF(21, 16);
+            // Narrower and lower than the text: clipped to the cell as the painter clips it.
+            QTest::newRow(qPrintable(QStringLiteral("a cell too small") + at)) << scale << bold << QSizeF(7, 6);
+        }
+}
+
+// The numbers and names kept laid out land on the very pixels the painter's own drawing gives them, at every size
+// and scale, at their first drawing and when drawn again, and after the font changed under the kept layouts.
+void TestMonthDrawing::testKeptTextsDrawAsThePainter()
+{
+    QFETCH(qreal, scale);
+    QFETCH(bool, bold);
+    QFETCH(QSizeF, cell);
+    QStringList texts{QStringLiteral("M"), QStringLiteral("Mi"), QStringLiteral("\u00c9"), QStringLiteral("a&b")};
+    for (int n = 1; n <= 53; ++n)
+        texts.append(CentredTexts::number(n));
+    const auto draw = [&](const QFont& font, CentredTexts* kept) {
+        QImage image(QSize(420, 440) * scale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(inks::Navy);
+        // Twice over, at cells starting on whole and on fractional pixels.
+        for (int round = 0; round < 2; ++round)
+            for (int i = 0; i < texts.size(); ++i) {
+                const QRectF rect(QPointF(1 + (i % 12) * cell.width() * 1.2, round * 220 + (i / 12) * 20.5), cell);
+                if (kept)
+                    kept->draw(painter, rect, texts[i]);
+                else
+                    painter.drawText(rect, Qt::AlignCenter, texts[i]);
+            }
+        return image;
+    };
+    QFont font;
+    font.setPixelSize(11);
+    font.setBold(bold);
+    CentredTexts kept;
+    QCOMPARE(draw(font, &kept), draw(font, nullptr));
+    QCOMPARE(kept.kept(), texts.size());
+    font.setPixelSize(15);
+    QCOMPARE(draw(font, &kept), draw(font, nullptr));
+    QCOMPARE(CentredTexts::number(7), QStringLiteral("7"));
+    QCOMPARE(CentredTexts::number(2026), QStringLiteral("2026"));
 }
 
 QTEST_MAIN(TestMonthDrawing)

@@ -9,6 +9,7 @@ class TestActivation : public QObject
 private slots:
     void testWhatBringsBackTodaysYear_data();
     void testWhatBringsBackTodaysYear();
+    void testComingBackRepaintsNothing();
 };
 
 namespace {
@@ -105,6 +106,38 @@ void TestActivation::testWhatBringsBackTodaysYear()
         QCoreApplication::processEvents();
         QCOMPARE(shown(app), before);
     }
+}
+
+// Coming back from another application with nothing changed repaints nothing of the window: its first row's bar holds
+// the focus as the window opens, and shows nothing of it.
+void TestActivation::testComingBackRepaintsNothing()
+{
+    struct Painted : QObject
+    {
+        QWidget* window = nullptr;
+        QStringList widgets;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (event->type() == QEvent::Paint && widget && widget->window() == window)
+                widgets.append(widget->objectName());
+            return false;
+        }
+    } painted;
+    App app;
+    app.calendar->show();
+    app.calendar->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
+    QTRY_COMPARE(app.title(1), QStringLiteral("1 January 2024"));
+    QWidget other;
+    QVERIFY(anotherWindowThenBack(app, other));
+    QCoreApplication::processEvents();
+    painted.window = app.calendar.get();
+    qApp->installEventFilter(&painted);
+    QVERIFY(anotherWindowThenBack(app, other));
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&painted);
+    QCOMPARE(painted.widgets, QStringList());
 }
 
 QTEST_MAIN(TestActivation)

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window deactivated and activated again with nothing changed, as when the user goes to another application and
+// comes back: no day, year or calendar file changed, so nothing needs computing or painting again.
+#include "BenchMain.h"
+#include "BenchWindow.h"
+#include <QCoreApplication>
+#include <QWindow>
+
+namespace {
+
+// Counts the paint events of every widget of the program.
+class PaintCount : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Activates a window as the window system does, and lets the program react (and repaint) until it is done.
+bool activate(QWindow* window)
+{
+    window->requestActivate();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    return QGuiApplication::focusWindow() == window;
+}
+
+void BM_ActivationUnchanged(benchmark::State& run)
+{
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    calendar.show();
+    // Another application's window: not one of the program's widgets.
+    QWindow elsewhere;
+    elsewhere.resize(100, 100);
+    elsewhere.show();
+    QWindow* own = calendar.windowHandle();
+    if (!activate(own) || !activate(&elsewhere) || !activate(own)) {
+        run.SkipWithError("the offscreen platform did not activate the windows");
+        return;
+    }
+    PaintCount count;
+    qApp->installEventFilter(&count);
+    bool activated = true;
+    for (auto _ : run) {
+        activated &= activate(&elsewhere) && !calendar.isActiveWindow();
+        activated &= activate(own) && calendar.isActiveWindow();
+    }
+    qApp->removeEventFilter(&count);
+    if (!activated)
+        run.SkipWithError("an activation did not arrive");
+    if (!window.world.prompter.boxes.isEmpty())
+        run.SkipWithError("an activation opened a box");
+    run.counters["paints"] = benchmark::Counter(double(count.paints), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ActivationUnchanged)->Unit(benchmark::kMicrosecond);
+// Fixed counts for callgrind: the difference of the two runs' instructions is the cost of 100 round trips (away
+// and back), the window's construction left out.
+BENCHMARK(BM_ActivationUnchanged)->Iterations(20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ActivationUnchanged)->Iterations(120)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::runBenchmarks(argc, argv);
+}
