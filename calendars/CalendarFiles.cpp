@@ -38,7 +38,7 @@ CalendarFiles::CalendarFiles(QObject* parent) : QObject(parent)
     connect(&m_tellTimer, &QTimer::timeout, this, &CalendarFiles::tell);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CalendarFiles::fileChanged);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &CalendarFiles::folderChanged);
-    connect(&m_future, &QFutureWatcher<void>::finished, this, &CalendarFiles::finished);
+    connect(&m_future, &QFutureWatcher<IcsRead>::finished, this, &CalendarFiles::finished);
 }
 
 CalendarFiles::~CalendarFiles()
@@ -92,7 +92,6 @@ void CalendarFiles::cover(const QDate& day)
     if (!day.isValid() || m_range.contains(day))
         return;
     m_range = rangeAround(day.year());
-    ++*m_rangeVersion;
     for (const QString& path : std::as_const(m_paths))
         if (!m_waiting.contains(path))
             m_waiting.append(path);
@@ -147,50 +146,28 @@ void CalendarFiles::startNext()
     // Nothing is read before the window asks for a first day.
     if (m_running || m_waiting.isEmpty() || !m_range.first.isValid())
         return;
-    const QStringList paths = std::exchange(m_waiting, {});
+    m_runningPath = m_waiting.takeFirst();
     m_running = true;
-    for (const QString& path : paths)
-        m_stamps.insert(path, stampOf(path));
-    m_future.setFuture(
-        QtConcurrent::run(&m_pool, [read = m_read, paths, range = m_range, done = m_done, stop = m_stopping,
-                                    version = m_rangeVersion, started = m_rangeVersion->load()] {
-            for (const QString& path : paths) {
-                if (stop->load() || version->load() != started)
-                    return;
-                IcsRead result = read(path, range);
-                const std::lock_guard<std::mutex> guard(done->lock);
-                done->reads.append({path, std::move(result)});
-            }
-        }));
-    // While the task runs, what it has read is shown at each news interval.
-    if (!m_tellTimer.isActive())
-        m_tellTimer.start();
-}
-
-void CalendarFiles::take()
-{
-    QList<QPair<QString, IcsRead>> reads;
-    {
-        const std::lock_guard<std::mutex> guard(m_done->lock);
-        reads.swap(m_done->reads);
-    }
-    for (const auto& [path, result] : std::as_const(reads)) {
-        // A file dropped meanwhile is forgotten; one changed meanwhile is waiting again and keeps this read till then.
-        if (!m_paths.contains(path))
-            continue;
-        m_outcomes.insert(path, result.outcome);
-        m_days.replace(path, result.events);
-        // A file that came back (or was replaced by rename) is watched again.
-        if (!m_watcher.files().contains(path) && QFileInfo::exists(path))
-            m_watcher.addPath(path);
-        m_untold = true;
-    }
+    m_stamps.insert(m_runningPath, stampOf(m_runningPath));
+    const Read read = m_read;
+    const QString path = m_runningPath;
+    const DayRange range = m_range;
+    m_future.setFuture(QtConcurrent::run(&m_pool, [read, path, range] { return read(path, range); }));
 }
 
 void CalendarFiles::finished()
 {
     m_running = false;
-    take();
+    const IcsRead result = m_future.result();
+    // A file dropped meanwhile is forgotten; one changed meanwhile is waiting again and keeps this read till then.
+    if (m_paths.contains(m_runningPath)) {
+        m_outcomes.insert(m_runningPath, result.outcome);
+        m_days.replace(m_runningPath, result.events);
+        // A file that came back (or was replaced by rename) is watched again.
+        if (!m_watcher.files().contains(m_runningPath) && QFileInfo::exists(m_runningPath))
+            m_watcher.addPath(m_runningPath);
+        m_untold = true;
+    }
     if (m_waiting.isEmpty()) {
         tell();
         return;
@@ -203,9 +180,6 @@ void CalendarFiles::finished()
 void CalendarFiles::tell()
 {
     m_tellTimer.stop();
-    take();
-    if (m_running)
-        m_tellTimer.start();
     if (!m_untold)
         return;
     m_untold = false;

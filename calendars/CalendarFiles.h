@@ -11,12 +11,9 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
-#include <mutex>
 
 // The calendar files the user chose: each read on a worker thread, one at a time, read again a moment after it
-// changes (an editor saving it by rename included), and its events kept by day for the window. The files waiting
-// are read in one task on the worker, which the window's thread looks at when it ends and at each news interval: a
-// hundred files read for a new year cost the window a few wake-ups, not a hundred.
+// changes (an editor saving it by rename included), and its events kept by day for the window.
 class CalendarFiles : public QObject
 {
     Q_OBJECT
@@ -59,8 +56,6 @@ private:
     void readSoon(const QString& path);
     void startNext();
     void finished();
-    // Takes what the running task has read so far.
-    void take();
     void watch();
     void tell();
 
@@ -76,16 +71,8 @@ private:
     QTimer m_tellTimer;
     bool m_untold = false; // reads finished whose results were not yet told
     QStringList m_waiting;
-    // What the running task has read, in its order, not yet taken by the window's thread.
-    struct Done
-    {
-        std::mutex lock;
-        QList<QPair<QString, IcsRead>> reads;
-    };
-    std::shared_ptr<Done> m_done = std::make_shared<Done>();
-    // Raised when the range changes: the running task stops, the files being waiting again for the new range.
-    std::shared_ptr<std::atomic<int>> m_rangeVersion = std::make_shared<std::atomic<int>>(0);
+    QString m_runningPath;
     bool m_running = false;
     QThreadPool m_pool;
-    QFutureWatcher<void> m_future;
+    QFutureWatcher<IcsRead> m_future;
 };

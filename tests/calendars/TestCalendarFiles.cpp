@@ -3,7 +3,6 @@
 #include <QAtomicPointer>
 #include <QDir>
 #include <QFile>
-#include <QMutex>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,7 +33,6 @@ class TestCalendarFiles : public QObject
 {
     Q_OBJECT
 private slots:
-    void testANewYearStopsTheReadsOfTheOld();
     void testDaysFollowEachRead_data();
     void testDaysFollowEachRead();
     void testReadsOffTheWindowThread();
@@ -197,36 +195,6 @@ void TestCalendarFiles::testASlowFileLetsTheOthersShow()
     release.release();
     QTRY_VERIFY(!files.reading());
     QTRY_COMPARE(changed.count(), 2);
-}
-
-void TestCalendarFiles::testANewYearStopsTheReadsOfTheOld()
-{
-    // Steps through the years faster than the files are read: the files not yet read for a year gone by are read
-    // only for the year shown, each once.
-    QSemaphore release;
-    QMutex lock;
-    QStringList reads;
-    CalendarFiles files;
-    files.setRead([&](const QString& path, const DayRange& range) {
-        if (path.endsWith(QLatin1String("a.ics")) && range.first.year() < 2026)
-            release.acquire();
-        {
-            const QMutexLocker locked(&lock);
-            reads.append(QFileInfo(path).baseName() + QString::number(range.last.year()));
-        }
-        IcsRead read;
-        read.outcome.kind = IcsOutcome::Kind::Read;
-        return read;
-    });
-    files.cover(QDate(2025, 6, 1));
-    files.setFiles(
-        {QStringLiteral("/nowhere/a.ics"), QStringLiteral("/nowhere/b.ics"), QStringLiteral("/nowhere/c.ics")});
-    QTest::qWait(50);
-    files.cover(QDate(2027, 6, 1));
-    release.release();
-    QTRY_VERIFY(!files.reading());
-    const QMutexLocker locked(&lock);
-    QCOMPARE(reads, QStringList({"a2026", "a2028", "b2028", "c2028"}));
 }
 
 void TestCalendarFiles::testDaysFollowEachRead_data()
