@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "daypanel/DayPanelText.h"
 #include "astro/CalendarArithmetic.h"
+#include "astro/SkyBodies.h"
 #include "astro/SkyNames.h"
 #include "astro/SunReport.h"
 #include "controls/SharedTexts.h"
@@ -211,8 +212,16 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     for (const Event& event : phases)
         lines.append({event.name, momentText(*event.at, input)});
     QStringList marked;
-    for (const YearMark& mark : marksOfDay(sky, input.place))
-        marked.append(markwords::markAt(mark, input.place, input.military, locale));
+    for (const YearMark& mark : marksOfDay(sky, input.place)) {
+        QString said = markwords::markAt(mark, input.place, input.military, locale);
+        // A supermoon, as the almanacs that name one count it: a full moon nearer than 360,000 km.
+        constexpr double SupermoonKm = 360000;
+        const double km = mark.kind == YearMark::Kind::FullMoon ? sky::moonAt(mark.ut).distanceKm : SupermoonKm;
+        if (km < SupermoonKm)
+            said = DayPanelWords::tr("%1, a supermoon, %2 km away")
+                       .arg(said, locale.toString(std::round(km / 100) * 100, 'f', 0));
+        marked.append(said);
+    }
     if (!marked.isEmpty())
         lines.append({DayPanelWords::tr("Marked"), marked.join(QStringLiteral("; "))});
 

@@ -483,6 +483,10 @@
         <source>all day</source>
         <translation>den ganzen Tag</translation>
     </message>
+    <message>
+        <source>%1, a supermoon, %2 km away</source>
+        <translation>%1, ein Supermond, %2 km entfernt</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

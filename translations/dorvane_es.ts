@@ -483,6 +483,10 @@
         <source>all day</source>
         <translation>todo el día</translation>
     </message>
+    <message>
+        <source>%1, a supermoon, %2 km away</source>
+        <translation>%1, una superluna, a %2 km</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

@@ -139,6 +139,12 @@ void TestDayPanelText::testLines_data()
         << "all day";
     QTest::newRow("midnight sun, no sunrise direction") << hammerfest << june << true << "Sunrise direction"
                                                         << "none: midnight sun, up all day";
+    // PyEphem: the full moon of 17 October 2024 at 11:26:21 UT, 357,367 km away; that of 15 November at 21:28:29 UT,
+    // 361,873 km, beyond the 360,000 km of a supermoon.
+    QTest::newRow("a supermoon") << berlin << QDate(2024, 10, 17) << true << "Marked"
+                                 << "full moon at 13:26, a supermoon, 357,400 km away";
+    QTest::newRow("a full moon a little farther") << berlin << QDate(2024, 11, 15) << true << "Marked"
+                                                  << "full moon at 22:28";
     QTest::newRow("a day without marks") << berlin << QDate(2026, 1, 20) << true << "Marked"
                                          << "(no line Marked)";
 }
