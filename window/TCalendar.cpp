@@ -19,6 +19,7 @@
 #include "yourcalendars/YourCalendars.h"
 #include <QCheckBox>
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
 #include <utility>
 
@@ -48,7 +49,10 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     Toolbar* toolbar = m_rooms.toolbar =
         new Toolbar(services, gate, preferences, this, year->lastInTabOrder(), actions);
     m_sun = &toolbar->sun();
-    year->setClockRule([this] { return m_sun->report().twentyFourHour(rt::formatSettings()); });
+    // Asked by a screen reader at any moment, the window's own teardown included: the rule holds the sun's display
+    // only as long as it lives.
+    year->setClockRule(
+        [sun = QPointer<SunDisplay>(m_sun)] { return sun && sun->report().twentyFourHour(rt::formatSettings()); });
     m_rooms.tray = new TrayIcon(services.clock, gate, this, actions);
     m_watch = new DayWatch(services.clock, this);
     m_views = std::make_unique<ViewModes>(*this, *year, *toolbar, services, gate);

@@ -58,7 +58,16 @@ YearView::YearView(Services& services, BoxGate& gate, QWidget* window)
     applyMarks();
 }
 
-YearView::~YearView() = default;
+YearView::~YearView()
+{
+    // The calendars outlive this view's members as its children: a last question of theirs (a screen reader's, as the
+    // focus leaves) must not reach the marks.
+    for (TMonthCalendar* month : m_month)
+        if (month) {
+            month->setMarksSaid({});
+            month->setDayMarks({});
+        }
+}
 
 void YearView::connectCalendars()
 {
