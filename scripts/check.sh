@@ -8,14 +8,14 @@ set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root" || exit 2
 
-# Lists the sources that differ from .clang-format's layout, with the number of places in each.
+# Lists our sources (not the code of others under third_party) that differ from .clang-format's layout, with the number of places in each.
 format_check()
 {
     local files unformatted
     if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-        mapfile -t files < <(git ls-files '*.cpp' '*.h')
+        mapfile -t files < <(git ls-files '*.cpp' '*.h' ':!third_party/astronomy')
     else
-        mapfile -t files < <(find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+        mapfile -t files < <(find . \( -path ./build -o -path ./third_party/astronomy \) -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
     fi
     unformatted=$(clang-format --dry-run "${files[@]}" 2>&1 | sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning: code should be clang-formatted.*/\1/p' |
         uniq -c)
@@ -32,9 +32,10 @@ licence_check()
 {
     local files missing
     if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-        mapfile -t files < <(git ls-files '*.cpp' '*.h' '*.sh' '*.py' '*.cmake' 'CMakeLists.txt' '*/CMakeLists.txt')
+        mapfile -t files < <(git ls-files '*.cpp' '*.h' '*.sh' '*.py' '*.cmake' 'CMakeLists.txt' '*/CMakeLists.txt' \
+            ':!third_party/astronomy')
     else
-        mapfile -t files < <(find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' -o -name '*.sh' -o \
+        mapfile -t files < <(find . \( -path ./build -o -path ./third_party/astronomy \) -prune -o \( -name '*.cpp' -o -name '*.h' -o -name '*.sh' -o \
             -name '*.py' -o -name '*.cmake' -o -name CMakeLists.txt \) -print)
     fi
     missing=$(for file in "${files[@]}"; do
