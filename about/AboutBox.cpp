@@ -42,7 +42,9 @@ void AboutBox::addMarkPictures()
         m_text->document()->addResource(QTextDocument::ImageResource, QUrl(about::markPictureName(picture)),
                                         dayMarkSample(marks, LegendCell, scale));
     };
-    DayMarks newMoon, fullMoon, season, events;
+    DayMarks newMoon, fullMoon, season, events, solarEclipse, lunarEclipse;
+    solarEclipse.solarEclipse = true;
+    lunarEclipse.lunarEclipse = true;
     newMoon.newMoon = true;
     fullMoon.fullMoon = true;
     season.season = true;
@@ -51,6 +53,8 @@ void AboutBox::addMarkPictures()
     add(about::MarkPicture::FullMoon, fullMoon);
     add(about::MarkPicture::Season, season);
     add(about::MarkPicture::Events, events);
+    add(about::MarkPicture::SolarEclipse, solarEclipse);
+    add(about::MarkPicture::LunarEclipse, lunarEclipse);
 }
 
 void AboutBox::showFacts(about::Facts facts)

@@ -33,6 +33,10 @@ QString about::markPictureName(MarkPicture picture)
         return QStringLiteral("marks:season");
     case MarkPicture::Events:
         return QStringLiteral("marks:events");
+    case MarkPicture::SolarEclipse:
+        return QStringLiteral("marks:solar-eclipse");
+    case MarkPicture::LunarEclipse:
+        return QStringLiteral("marks:lunar-eclipse");
     }
     return QString();
 }
@@ -43,6 +47,7 @@ QString about::html(const Facts& facts)
     text += paragraph(AboutTexts::Version().arg(facts.version));
     text += paragraph(AboutTexts::Summary());
     text += paragraph(AboutTexts::Licence());
+    text += paragraph(AboutTexts::Credits());
     text += heading(AboutTexts::HeadingFigures()) + paragraph(AboutTexts::Julian()) + paragraph(AboutTexts::Span());
     text += heading(AboutTexts::HeadingColours());
     text += QStringLiteral("<p><span style=\"color:#800000\">%1</span></p>").arg(AboutTexts::Maroon().toHtmlEscaped());
@@ -51,7 +56,9 @@ QString about::html(const Facts& facts)
     const std::pair<MarkPicture, QString> legend[] = {{MarkPicture::NewMoon, AboutTexts::MarkNewMoon()},
                                                       {MarkPicture::FullMoon, AboutTexts::MarkFullMoon()},
                                                       {MarkPicture::Season, AboutTexts::MarkSeason()},
-                                                      {MarkPicture::Events, AboutTexts::MarkEvents()}};
+                                                      {MarkPicture::Events, AboutTexts::MarkEvents()},
+                                                      {MarkPicture::SolarEclipse, AboutTexts::MarkSolarEclipse()},
+                                                      {MarkPicture::LunarEclipse, AboutTexts::MarkLunarEclipse()}};
     for (const auto& [picture, meaning] : legend)
         text += QStringLiteral("<tr><td><img src=\"%1\"></td><td>&nbsp;%2</td></tr>")
                     .arg(markPictureName(picture), meaning.toHtmlEscaped());

@@ -21,7 +21,7 @@ struct Facts
 };
 
 // The pictures the legend of the calendar's marks shows, as the text names them: the box adds them to its document.
-enum class MarkPicture { NewMoon, FullMoon, Season, Events };
+enum class MarkPicture { NewMoon, FullMoon, Season, Events, SolarEclipse, LunarEclipse };
 QString markPictureName(MarkPicture picture);
 
 // Rich text for a text browser; the paths and names are escaped, so a folder named "<b>" shows as it is.

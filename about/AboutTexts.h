@@ -32,6 +32,11 @@ public:
                   "later. It comes with no warranty.");
     }
 
+    static QString Credits()
+    {
+        return tr("Eclipses and the moon's distance come from Astronomy Engine by Don Cross, under the MIT licence.");
+    }
+
     static QString HeadingFigures() { return tr("The day's figures"); }
     static QString Julian()
     {
@@ -56,6 +61,8 @@ public:
     static QString MarkFullMoon() { return QCoreApplication::translate(skyNames::Context, skyNames::FullMoon); }
     static QString MarkSeason() { return QCoreApplication::translate(skyNames::Context, skyNames::Season); }
     static QString MarkEvents() { return tr("A day with your own events"); }
+    static QString MarkSolarEclipse() { return QCoreApplication::translate(skyNames::Context, skyNames::SolarEclipse); }
+    static QString MarkLunarEclipse() { return QCoreApplication::translate(skyNames::Context, skyNames::LunarEclipse); }
     static QString MarkToday() { return tr("Today: bold maroon on pale yellow"); }
     static QString MarksWhen()
     {

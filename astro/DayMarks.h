@@ -8,10 +8,13 @@ struct DayMarks
     bool fullMoon = false;
     bool season = false; // an equinox or a solstice
     bool event = false;  // one of the user's own calendar days
+    bool solarEclipse = false;
+    bool lunarEclipse = false;
 
-    bool any() const { return newMoon || fullMoon || season || event; }
+    bool any() const { return newMoon || fullMoon || season || event || solarEclipse || lunarEclipse; }
     bool operator==(const DayMarks& other) const
     {
-        return newMoon == other.newMoon && fullMoon == other.fullMoon && season == other.season && event == other.event;
+        return newMoon == other.newMoon && fullMoon == other.fullMoon && season == other.season &&
+               event == other.event && solarEclipse == other.solarEclipse && lunarEclipse == other.lunarEclipse;
     }
 };

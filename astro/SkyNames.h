@@ -15,6 +15,8 @@ inline constexpr char WaningGibbous[] = QT_TRANSLATE_NOOP("SkyNames", "Waning gi
 inline constexpr char LastQuarter[] = QT_TRANSLATE_NOOP("SkyNames", "Last quarter");
 inline constexpr char WaningCrescent[] = QT_TRANSLATE_NOOP("SkyNames", "Waning crescent");
 inline constexpr char Season[] = QT_TRANSLATE_NOOP("SkyNames", "Equinox or solstice");
+inline constexpr char SolarEclipse[] = QT_TRANSLATE_NOOP("SkyNames", "Solar eclipse");
+inline constexpr char LunarEclipse[] = QT_TRANSLATE_NOOP("SkyNames", "Lunar eclipse");
 inline constexpr char Sunrise[] = QT_TRANSLATE_NOOP("SkyNames", "Sunrise");
 inline constexpr char Sunset[] = QT_TRANSLATE_NOOP("SkyNames", "Sunset");
 } // namespace skyNames

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/YearMarks.h"
+#include "astro/Eclipses.h"
 #include "astro/SkyBodies.h"
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,8 @@ namespace {
 constexpr double TropicalYearDays = 365.2421897;
 constexpr double SunDegreesPerDay = 360 / TropicalYearDays;
 constexpr double SecondDays = 1.0 / 86400;
+// How far an eclipse's greatest moment lies from its new or full moon at most, and more.
+constexpr double EclipseReachDays = 0.25;
 // The March equinox of 2000 in Terrestrial Time (Meeus, Astronomical Algorithms, ch. 27): a start within a day or
 // two of any season from 1000 to 3000.
 constexpr double MarchEquinox2000 = 2451623.80984;
@@ -26,6 +29,32 @@ const YearMark::Kind SeasonKinds[] = {YearMark::Kind::MarchEquinox, YearMark::Ki
 bool beforeInTime(const YearMark& a, const YearMark& b)
 {
     return a.ut < b.ut;
+}
+
+YearMark::Kind markKindOf(sky::EclipseKind kind)
+{
+    return YearMark::Kind(int(YearMark::Kind::PartialSolarEclipse) + int(kind));
+}
+
+// The year's nearest perigee and farthest apogee, among the apsides of its local days.
+std::vector<YearMark> moonExtremesOf(int year, const SkyPlace& place)
+{
+    const std::vector<sky::MoonApsis> apsides =
+        sky::moonApsidesBetween(localDayStart(QDate(year, 1, 1), place), localDayStart(QDate(year + 1, 1, 1), place));
+    const sky::MoonApsis* nearest = nullptr;
+    const sky::MoonApsis* farthest = nullptr;
+    for (const sky::MoonApsis& apsis : apsides) {
+        if (apsis.perigee && (!nearest || apsis.km < nearest->km))
+            nearest = &apsis;
+        if (!apsis.perigee && (!farthest || apsis.km > farthest->km))
+            farthest = &apsis;
+    }
+    std::vector<YearMark> marks;
+    if (nearest)
+        marks.push_back({YearMark::Kind::NearestMoon, localDateOf(nearest->at, place), nearest->at});
+    if (farthest)
+        marks.push_back({YearMark::Kind::FarthestMoon, localDateOf(farthest->at, place), farthest->at});
+    return marks;
 }
 } // namespace
 
@@ -59,6 +88,10 @@ std::vector<YearMark> yearMarksOf(int year, const SkyPlace& place)
         const double t = seasonMoment(year, k);
         marks.push_back({SeasonKinds[k], localDateOf(t, place), t});
     }
+    for (const sky::Eclipse& eclipse : sky::eclipsesBetween(start, end))
+        marks.push_back({markKindOf(eclipse.kind), localDateOf(eclipse.peak, place), eclipse.peak});
+    const std::vector<YearMark> extremes = moonExtremesOf(year, place);
+    marks.insert(marks.end(), extremes.begin(), extremes.end());
     std::sort(marks.begin(), marks.end(), beforeInTime);
     return marks;
 }
@@ -70,6 +103,24 @@ std::vector<YearMark> marksOfDay(const DaySky& sky, const SkyPlace& place)
         marks.push_back({YearMark::Kind::NewMoon, sky.day, sky.nextNewMoon});
     if (sky.nextFullMoon < sky.end)
         marks.push_back({YearMark::Kind::FullMoon, sky.day, sky.nextFullMoon});
+    // An eclipse's greatest moment may fall on the day before or after its new or full moon: the new moon before
+    // the day is known from the moon's age (a new moon of the day is the next one too).
+    const double lastNewMoon = sky.evening - sky.ageDays;
+    const std::pair<double, bool> syzygies[] = {
+        {sky.nextNewMoon, true}, {sky.nextFullMoon, false}, {lastNewMoon < sky.start ? lastNewMoon : 0, true}};
+    for (const auto& [at, newMoon] : syzygies) {
+        if (at < sky.start - EclipseReachDays || at >= sky.end + EclipseReachDays)
+            continue;
+        if (const std::optional<sky::Eclipse> eclipse = sky::eclipseAt(at, newMoon))
+            if (localDateOf(eclipse->peak, place) == sky.day)
+                marks.push_back({markKindOf(eclipse->kind), sky.day, eclipse->peak});
+    }
+    // Twice a month the moon passes a perigee and an apogee; only then is the year's list worth its cost.
+    const std::vector<sky::MoonApsis> apsides = sky::moonApsidesBetween(sky.start, sky.end);
+    if (!apsides.empty())
+        for (const YearMark& extreme : moonExtremesOf(sky.day.year(), place))
+            if (extreme.localDate == sky.day)
+                marks.push_back(extreme);
     // From 1600 to 3000 every equinox and solstice falls between the 19th and the 24th of its month at Greenwich,
     // a day either side in the zones.
     const int month = sky.day.month();
@@ -120,7 +171,11 @@ DayMarks YearMarksCache::dayMarks(const QDate& day)
             marks.newMoon = true;
         else if (mark.kind == YearMark::Kind::FullMoon)
             marks.fullMoon = true;
-        else
+        else if (isSolarEclipse(mark.kind))
+            marks.solarEclipse = true;
+        else if (isLunarEclipse(mark.kind))
+            marks.lunarEclipse = true;
+        else if (mark.kind >= YearMark::Kind::MarchEquinox && mark.kind <= YearMark::Kind::DecemberSolstice)
             marks.season = true;
     }
     return marks;

@@ -9,20 +9,46 @@
 // One moment the year grid marks.
 struct YearMark
 {
-    enum class Kind { NewMoon, FullMoon, MarchEquinox, JuneSolstice, SeptemberEquinox, DecemberSolstice };
+    enum class Kind {
+        NewMoon,
+        FullMoon,
+        MarchEquinox,
+        JuneSolstice,
+        SeptemberEquinox,
+        DecemberSolstice,
+        PartialSolarEclipse,
+        AnnularSolarEclipse,
+        TotalSolarEclipse,
+        HybridSolarEclipse,
+        PenumbralLunarEclipse,
+        PartialLunarEclipse,
+        TotalLunarEclipse,
+        NearestMoon, // the year's nearest perigee
+        FarthestMoon // the year's farthest apogee
+    };
     Kind kind = Kind::NewMoon;
     QDate localDate; // the day of the place's clock it falls on
     double ut = 0;   // Julian day, Universal Time
 };
 
-// The new and full moons (the true phases the Day panel lists), equinoxes and solstices whose local day falls in a
-// year at a place, in time order.
+inline bool isSolarEclipse(YearMark::Kind kind)
+{
+    return kind >= YearMark::Kind::PartialSolarEclipse && kind <= YearMark::Kind::HybridSolarEclipse;
+}
+inline bool isLunarEclipse(YearMark::Kind kind)
+{
+    return kind >= YearMark::Kind::PenumbralLunarEclipse && kind <= YearMark::Kind::TotalLunarEclipse;
+}
+
+// The new and full moons (the true phases the Day panel lists), equinoxes and solstices, eclipses and the year's
+// nearest and farthest moon whose local day falls in a year at a place, in time order.
 std::vector<YearMark> yearMarksOf(int year, const SkyPlace& place);
 
 // The sun's apparent longitude reaching 0, 90, 180 or 270 degrees (season 0 to 3) in a year, UT.
 double seasonMoment(int year, int season);
 
-// The marks of one day from its sky: the phases it already knows, and a season only near one.
+// The marks of one day from its sky: the phases it already knows with their eclipses, a season only near one, and
+// the year's nearest or farthest moon only on a day of a perigee or an apogee.
 std::vector<YearMark> marksOfDay(const DaySky& sky, const SkyPlace& place);
 
 // The marks of the years asked for, each year computed once for the place set; a day's marks are a look-up.

@@ -5,6 +5,7 @@
 #include "astro/SkyNames.h"
 #include "astro/SunReport.h"
 #include "controls/SharedTexts.h"
+#include "daypanel/EclipseText.h"
 #include "print/SheetTexts.h"
 #include "runtime/DateValue.h"
 #include "shared/MarkWords.h"
@@ -212,18 +213,29 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     for (const Event& event : phases)
         lines.append({event.name, momentText(*event.at, input)});
     QStringList marked;
+    QList<PanelLine> eclipses;
     for (const YearMark& mark : marksOfDay(sky, input.place)) {
         QString said = markwords::markAt(mark, input.place, input.military, locale);
+        const auto kilometres = [&locale](double km) { return locale.toString(std::round(km / 100) * 100, 'f', 0); };
         // A supermoon, as the almanacs that name one count it: a full moon nearer than 360,000 km.
         constexpr double SupermoonKm = 360000;
-        const double km = mark.kind == YearMark::Kind::FullMoon ? sky::moonAt(mark.ut).distanceKm : SupermoonKm;
-        if (km < SupermoonKm)
-            said = DayPanelWords::tr("%1, a supermoon, %2 km away")
-                       .arg(said, locale.toString(std::round(km / 100) * 100, 'f', 0));
+        const double km = sky::moonAt(mark.ut).distanceKm;
+        if (mark.kind == YearMark::Kind::FullMoon && km < SupermoonKm)
+            said = DayPanelWords::tr("%1, a supermoon, %2 km away").arg(said, kilometres(km));
+        else if (mark.kind == YearMark::Kind::NearestMoon || mark.kind == YearMark::Kind::FarthestMoon)
+            said = DayPanelWords::tr("%1, %2 km away").arg(said, kilometres(km));
         marked.append(said);
+        const bool solar = isSolarEclipse(mark.kind);
+        if (solar || isLunarEclipse(mark.kind))
+            if (const std::optional<sky::Eclipse> eclipse = sky::eclipseAt(mark.ut, solar))
+                eclipses.append(solar ? PanelLine{SheetTexts::SolarEclipse(),
+                                                  solarEclipseText(*eclipse, input.place, input.military, locale)}
+                                      : PanelLine{SheetTexts::LunarEclipse(),
+                                                  lunarEclipseText(*eclipse, input.place, input.military, locale)});
     }
     if (!marked.isEmpty())
         lines.append({DayPanelWords::tr("Marked"), marked.join(QStringLiteral("; "))});
+    lines.append(eclipses);
 
     if (input.pendingFirst)
         lines.append(

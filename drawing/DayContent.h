@@ -6,7 +6,7 @@
 
 // The kinds of marks a day can carry, in the order they are drawn. A new kind is one more value here and one more
 // piece in DayPieces.cpp; the others stay as they are.
-enum class DayMark : std::uint8_t { NewMoon, FullMoon, Season, Event, Count };
+enum class DayMark : std::uint8_t { NewMoon, FullMoon, Season, Event, SolarEclipse, LunarEclipse, Count };
 
 // A set of DayMark values.
 class DayMarkSet
@@ -17,6 +17,12 @@ public:
     bool has(DayMark mark) const { return m_bits & bit(mark); }
     void set(DayMark mark, bool on = true) { m_bits = on ? (m_bits | bit(mark)) : (m_bits & ~bit(mark)); }
     bool any() const { return m_bits != 0; }
+    DayMarkSet with(DayMarkSet other) const
+    {
+        DayMarkSet both;
+        both.m_bits = m_bits | other.m_bits;
+        return both;
+    }
     bool operator==(const DayMarkSet& other) const { return m_bits == other.m_bits; }
 
 private:

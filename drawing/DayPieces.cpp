@@ -10,6 +10,8 @@ namespace {
 constexpr qreal BaseHeight = 16.0;
 constexpr qreal MoonRadius = 2.75;
 constexpr qreal MoonRimWidth = 0.9;
+constexpr qreal RingGap = 0.9;
+constexpr qreal RingWidth = 0.8;
 constexpr qreal SunRadius = 1.75;
 constexpr qreal RayInner = 2.5;
 constexpr qreal RayOuter = 3.75;
@@ -24,6 +26,23 @@ void moonDisc(QPainter& painter, const QPointF& centre, qreal unit, bool full)
 {
     painter.setPen(full ? QPen(inks::MoonRim, MoonRimWidth * unit) : QPen(Qt::NoPen));
     painter.setBrush(full ? inks::FullMoonFill : inks::NewMoonFill);
+    painter.drawEllipse(centre, MoonRadius * unit, MoonRadius * unit);
+}
+
+// The sun's ring around the dark moon.
+void solarEclipse(QPainter& painter, const QPointF& centre, qreal unit)
+{
+    moonDisc(painter, centre, unit, false);
+    painter.setPen(QPen(inks::Sun, RingWidth * unit));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, (MoonRadius + RingGap) * unit, (MoonRadius + RingGap) * unit);
+}
+
+// The full moon gone copper in the earth's shadow.
+void lunarEclipse(QPainter& painter, const QPointF& centre, qreal unit)
+{
+    painter.setPen(QPen(inks::MoonRim, MoonRimWidth * unit));
+    painter.setBrush(inks::EclipsedMoon);
     painter.drawEllipse(centre, MoonRadius * unit, MoonRadius * unit);
 }
 
@@ -66,6 +85,8 @@ const std::array<Piece, std::size_t(DayMark::Count)> Pieces = {
         eventBar(p, QRectF(cell.left() + EventBarInset * unit, cell.bottom() - (EventBarHeight + Inset - 1) * unit,
                            cell.width() - 2 * EventBarInset * unit, EventBarHeight * unit));
     },
+    [](QPainter& p, const QRectF& cell, qreal unit) { solarEclipse(p, moonCentre(cell, unit), unit); },
+    [](QPainter& p, const QRectF& cell, qreal unit) { lunarEclipse(p, moonCentre(cell, unit), unit); },
 };
 } // namespace
 
@@ -76,6 +97,8 @@ DayMarkSet DayMarkSet::of(const DayMarks& marks)
     set.set(DayMark::FullMoon, marks.fullMoon);
     set.set(DayMark::Season, marks.season);
     set.set(DayMark::Event, marks.event);
+    set.set(DayMark::SolarEclipse, marks.solarEclipse);
+    set.set(DayMark::LunarEclipse, marks.lunarEclipse);
     return set;
 }
 
@@ -108,6 +131,12 @@ void paintDayMark(QPainter& painter, DayMark mark, const QPointF& centre, qreal 
     case DayMark::Event:
         eventBar(painter, QRectF(centre.x() - 2 * RayOuter * unit, centre.y() - EventBarHeight * unit / 2,
                                  4 * RayOuter * unit, EventBarHeight * unit));
+        break;
+    case DayMark::SolarEclipse:
+        solarEclipse(painter, centre, unit);
+        break;
+    case DayMark::LunarEclipse:
+        lunarEclipse(painter, centre, unit);
         break;
     case DayMark::Count:
         break;

@@ -8,7 +8,8 @@ class QPainter;
 
 // The marks of a day drawn over its cell, each kind by its own piece: the new moon a dark disc and the full moon a
 // bright one with a dark rim in the top right corner, an equinox or solstice a small sun in the top left, the
-// user's events a bar along the bottom. Drawn as shapes sized by the cell's height, so they stay sharp at any scale
+// user's events a bar along the bottom; a solar eclipse rings the dark moon with the sun's colour, a lunar eclipse
+// turns the full moon copper. Drawn as shapes sized by the cell's height, so they stay sharp at any scale
 // and look alike on the screen and on paper.
 void paintDayMarks(QPainter& painter, const QRectF& cell, DayMarkSet marks);
 

@@ -21,4 +21,5 @@ inline const QColor FullMoonFill(255, 250, 220);
 inline const QColor MoonRim(40, 40, 48);
 inline const QColor Sun(230, 120, 0);
 inline const QColor Event(0, 150, 80);
+inline const QColor EclipsedMoon(190, 70, 40); // the copper of the moon in the earth's shadow
 } // namespace inks

@@ -18,8 +18,15 @@ std::function<SheetDayMarks(const QDate&)> sheetMarksOf(const std::vector<YearMa
         case YearMark::Kind::FullMoon:
             day.fullMoon = true;
             break;
-        default:
+        case YearMark::Kind::MarchEquinox:
+        case YearMark::Kind::JuneSolstice:
+        case YearMark::Kind::SeptemberEquinox:
+        case YearMark::Kind::DecemberSolstice:
             day.season = true;
+            break;
+        default:
+            day.solarEclipse = day.solarEclipse || isSolarEclipse(mark.kind);
+            day.lunarEclipse = day.lunarEclipse || isLunarEclipse(mark.kind);
         }
     }
     return [days, events = std::move(events)](const QDate& day) {

@@ -14,6 +14,8 @@ struct SheetDayMarks
     bool fullMoon = false;
     bool season = false; // an equinox or solstice
     bool event = false;
+    bool solarEclipse = false;
+    bool lunarEclipse = false;
     QStringList eventTitles;
 };
 

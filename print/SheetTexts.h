@@ -13,6 +13,8 @@ public:
     static QString FullMoon() { return QCoreApplication::translate(skyNames::Context, skyNames::FullMoon); }
     static QString Season() { return QCoreApplication::translate(skyNames::Context, skyNames::Season); }
     static QString Event() { return tr("Event"); }
+    static QString SolarEclipse() { return QCoreApplication::translate(skyNames::Context, skyNames::SolarEclipse); }
+    static QString LunarEclipse() { return QCoreApplication::translate(skyNames::Context, skyNames::LunarEclipse); }
     static QString WeeksIso() { return tr("Weeks: ISO 8601"); }
     static QString WeeksFirstJanuary() { return tr("Weeks: week 1 holds 1 January"); }
 };

@@ -109,9 +109,10 @@ void YearSheet::paint(QPainter& painter, const QRectF& target) const
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setWorldTransform(layout.toTarget, true);
     paintHeader(painter);
+    DayMarkSet drawn;
     for (int month = 1; month <= 12; ++month)
-        paintMonth(painter, layout, month);
-    paintLegend(painter, layout);
+        drawn = drawn.with(paintMonth(painter, layout, month));
+    paintLegend(painter, layout, drawn);
     painter.restore();
 }
 
@@ -128,8 +129,9 @@ void YearSheet::paintHeader(QPainter& painter) const
     painter.drawLine(QPointF(band.left(), band.bottom() + 12), QPointF(band.right(), band.bottom() + 12));
 }
 
-void YearSheet::paintMonth(QPainter& painter, const Layout& layout, int month) const
+DayMarkSet YearSheet::paintMonth(QPainter& painter, const Layout& layout, int month) const
 {
+    DayMarkSet drawn;
     const QRectF box = monthRect(layout, month);
     const double cellWidth = box.width() / BoxColumns;
     const double cellHeight = box.height() / BoxRows;
@@ -178,15 +180,19 @@ void YearSheet::paintMonth(QPainter& painter, const Layout& layout, int month) c
             day.marks.set(DayMark::FullMoon, marks.fullMoon && !marks.newMoon);
             day.marks.set(DayMark::Season, marks.season);
             day.marks.set(DayMark::Event, marks.event || !marks.eventTitles.isEmpty());
+            day.marks.set(DayMark::SolarEclipse, marks.solarEclipse);
+            day.marks.set(DayMark::LunarEclipse, marks.lunarEclipse);
+            drawn = drawn.with(day.marks);
         }
     }
     drawer.paint(painter, picture);
     const double namesBottom = look.grid.y() + cellHeight;
     painter.setPen(QPen(RuleInk, 2));
     painter.drawLine(QPointF(box.left() + WeekColumn * cellWidth, namesBottom), QPointF(box.right(), namesBottom));
+    return drawn;
 }
 
-void YearSheet::paintLegend(QPainter& painter, const Layout& layout) const
+void YearSheet::paintLegend(QPainter& painter, const Layout& layout, DayMarkSet drawn) const
 {
     const double top = layout.height - Margin - FooterHeight + 25;
     const double height = FooterHeight - 25;
@@ -208,6 +214,11 @@ void YearSheet::paintLegend(QPainter& painter, const Layout& layout) const
     item(SheetTexts::FullMoon(), [&](QPointF c) { paintDayMark(painter, DayMark::FullMoon, c, cell); });
     item(SheetTexts::Season(), [&](QPointF c) { paintDayMark(painter, DayMark::Season, c, cell); });
     item(SheetTexts::Event(), [&](QPointF c) { paintDayMark(painter, DayMark::Event, c, cell); });
+    // Eclipses are named only on a page that shows one.
+    if (drawn.has(DayMark::SolarEclipse))
+        item(SheetTexts::SolarEclipse(), [&](QPointF c) { paintDayMark(painter, DayMark::SolarEclipse, c, cell); });
+    if (drawn.has(DayMark::LunarEclipse))
+        item(SheetTexts::LunarEclipse(), [&](QPointF c) { paintDayMark(painter, DayMark::LunarEclipse, c, cell); });
     painter.setPen(inks::WeekInk);
     const QString rule =
         m_content.numbering == weeks::Numbering::Iso ? SheetTexts::WeeksIso() : SheetTexts::WeeksFirstJanuary();

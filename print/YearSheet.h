@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "drawing/DayContent.h"
 #include "print/SheetContent.h"
 #include <QRectF>
 
@@ -25,8 +26,9 @@ private:
     Layout layoutFor(const QRectF& target) const;
     QRectF monthRect(const Layout& layout, int month) const;
     void paintHeader(QPainter& painter) const;
-    void paintMonth(QPainter& painter, const Layout& layout, int month) const;
-    void paintLegend(QPainter& painter, const Layout& layout) const;
+    // Returns the kinds of marks it drew, for the legend.
+    DayMarkSet paintMonth(QPainter& painter, const Layout& layout, int month) const;
+    void paintLegend(QPainter& painter, const Layout& layout, DayMarkSet drawn) const;
 
     SheetContent m_content;
 };

@@ -42,6 +42,24 @@ QString markName(YearMark::Kind kind)
         return MarkWords::tr("September equinox");
     case YearMark::Kind::DecemberSolstice:
         return MarkWords::tr("December solstice");
+    case YearMark::Kind::PartialSolarEclipse:
+        return MarkWords::tr("partial solar eclipse");
+    case YearMark::Kind::AnnularSolarEclipse:
+        return MarkWords::tr("annular solar eclipse");
+    case YearMark::Kind::TotalSolarEclipse:
+        return MarkWords::tr("total solar eclipse");
+    case YearMark::Kind::HybridSolarEclipse:
+        return MarkWords::tr("hybrid solar eclipse");
+    case YearMark::Kind::PenumbralLunarEclipse:
+        return MarkWords::tr("penumbral lunar eclipse");
+    case YearMark::Kind::PartialLunarEclipse:
+        return MarkWords::tr("partial lunar eclipse");
+    case YearMark::Kind::TotalLunarEclipse:
+        return MarkWords::tr("total lunar eclipse");
+    case YearMark::Kind::NearestMoon:
+        return MarkWords::tr("the year's nearest moon");
+    case YearMark::Kind::FarthestMoon:
+        return MarkWords::tr("the year's farthest moon");
     }
     return QString();
 }

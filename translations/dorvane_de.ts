@@ -99,6 +99,10 @@
         <source>Free software: you may share and change it under the GNU General Public License, version 3 or later. It comes with no warranty.</source>
         <translation>Freie Software: Sie dürfen sie unter der GNU General Public License, Version 3 oder später, weitergeben und verändern. Sie kommt ohne jede Gewährleistung.</translation>
     </message>
+    <message>
+        <source>Eclipses and the moon&apos;s distance come from Astronomy Engine by Don Cross, under the MIT licence.</source>
+        <translation>Finsternisse und die Entfernung des Mondes stammen aus Astronomy Engine von Don Cross, unter der MIT-Lizenz.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
@@ -487,6 +491,82 @@
         <source>%1, a supermoon, %2 km away</source>
         <translation>%1, ein Supermond, %2 km entfernt</translation>
     </message>
+    <message>
+        <source>%1, %2 km away</source>
+        <translation>%1, %2 km entfernt</translation>
+    </message>
+    <message>
+        <source>not seen here: the moon&apos;s shadow passes elsewhere</source>
+        <translation>hier nicht zu sehen: der Mondschatten zieht anderswo vorbei</translation>
+    </message>
+    <message>
+        <source>not seen here: the sun is below the horizon</source>
+        <translation>hier nicht zu sehen: die Sonne steht unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>total here</source>
+        <translation>hier total</translation>
+    </message>
+    <message>
+        <source>annular here, %1 of the sun covered</source>
+        <translation>hier ringförmig, %1 der Sonne bedeckt</translation>
+    </message>
+    <message>
+        <source>partial here, %1 of the sun covered</source>
+        <translation>hier partiell, %1 der Sonne bedeckt</translation>
+    </message>
+    <message>
+        <source>%1, greatest at %2</source>
+        <translation>%1, Maximum um %2</translation>
+    </message>
+    <message>
+        <source>total from %1 to %2</source>
+        <translation>total von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>annular from %1 to %2</source>
+        <translation>ringförmig von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>the sun rises during it</source>
+        <translation>die Sonne geht währenddessen auf</translation>
+    </message>
+    <message>
+        <source>the sun sets during it</source>
+        <translation>die Sonne geht währenddessen unter</translation>
+    </message>
+    <message>
+        <source>penumbral %1</source>
+        <translation>Halbschatten %1</translation>
+    </message>
+    <message>
+        <source>partial %1</source>
+        <translation>partiell %1</translation>
+    </message>
+    <message>
+        <source>total %1</source>
+        <translation>total %1</translation>
+    </message>
+    <message>
+        <source>greatest at %1</source>
+        <translation>Maximum um %1</translation>
+    </message>
+    <message>
+        <source>the moon is up</source>
+        <translation>der Mond steht am Himmel</translation>
+    </message>
+    <message>
+        <source>the moon rises during it</source>
+        <translation>der Mond geht währenddessen auf</translation>
+    </message>
+    <message>
+        <source>the moon sets during it</source>
+        <translation>der Mond geht währenddessen unter</translation>
+    </message>
+    <message>
+        <source>not seen here: the moon is below the horizon</source>
+        <translation>hier nicht zu sehen: der Mond steht unter dem Horizont</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
@@ -601,6 +681,42 @@
         <source>%1 at %2</source>
         <translation>%1 um %2</translation>
     </message>
+    <message>
+        <source>partial solar eclipse</source>
+        <translation>partielle Sonnenfinsternis</translation>
+    </message>
+    <message>
+        <source>annular solar eclipse</source>
+        <translation>ringförmige Sonnenfinsternis</translation>
+    </message>
+    <message>
+        <source>total solar eclipse</source>
+        <translation>totale Sonnenfinsternis</translation>
+    </message>
+    <message>
+        <source>hybrid solar eclipse</source>
+        <translation>hybride Sonnenfinsternis</translation>
+    </message>
+    <message>
+        <source>penumbral lunar eclipse</source>
+        <translation>Halbschatten-Mondfinsternis</translation>
+    </message>
+    <message>
+        <source>partial lunar eclipse</source>
+        <translation>partielle Mondfinsternis</translation>
+    </message>
+    <message>
+        <source>total lunar eclipse</source>
+        <translation>totale Mondfinsternis</translation>
+    </message>
+    <message>
+        <source>the year&apos;s nearest moon</source>
+        <translation>der nächste Mond des Jahres</translation>
+    </message>
+    <message>
+        <source>the year&apos;s farthest moon</source>
+        <translation>der fernste Mond des Jahres</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -693,6 +809,14 @@
     <message>
         <source>Sunset</source>
         <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Solar eclipse</source>
+        <translation>Sonnenfinsternis</translation>
+    </message>
+    <message>
+        <source>Lunar eclipse</source>
+        <translation>Mondfinsternis</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,10 @@
         <source>Free software: you may share and change it under the GNU General Public License, version 3 or later. It comes with no warranty.</source>
         <translation>Software libre: puede compartirlo y modificarlo según la GNU General Public License, versión 3 o posterior. Se ofrece sin ninguna garantía.</translation>
     </message>
+    <message>
+        <source>Eclipses and the moon&apos;s distance come from Astronomy Engine by Don Cross, under the MIT licence.</source>
+        <translation>Los eclipses y la distancia de la Luna proceden de Astronomy Engine de Don Cross, bajo la licencia MIT.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
@@ -487,6 +491,82 @@
         <source>%1, a supermoon, %2 km away</source>
         <translation>%1, una superluna, a %2 km</translation>
     </message>
+    <message>
+        <source>%1, %2 km away</source>
+        <translation>%1, a %2 km</translation>
+    </message>
+    <message>
+        <source>not seen here: the moon&apos;s shadow passes elsewhere</source>
+        <translation>no visible aquí: la sombra de la Luna pasa por otro lugar</translation>
+    </message>
+    <message>
+        <source>not seen here: the sun is below the horizon</source>
+        <translation>no visible aquí: el Sol está bajo el horizonte</translation>
+    </message>
+    <message>
+        <source>total here</source>
+        <translation>total aquí</translation>
+    </message>
+    <message>
+        <source>annular here, %1 of the sun covered</source>
+        <translation>anular aquí, %1 del Sol cubierto</translation>
+    </message>
+    <message>
+        <source>partial here, %1 of the sun covered</source>
+        <translation>parcial aquí, %1 del Sol cubierto</translation>
+    </message>
+    <message>
+        <source>%1, greatest at %2</source>
+        <translation>%1, máximo a las %2</translation>
+    </message>
+    <message>
+        <source>total from %1 to %2</source>
+        <translation>total de %1 a %2</translation>
+    </message>
+    <message>
+        <source>annular from %1 to %2</source>
+        <translation>anular de %1 a %2</translation>
+    </message>
+    <message>
+        <source>the sun rises during it</source>
+        <translation>el Sol sale durante el eclipse</translation>
+    </message>
+    <message>
+        <source>the sun sets during it</source>
+        <translation>el Sol se pone durante el eclipse</translation>
+    </message>
+    <message>
+        <source>penumbral %1</source>
+        <translation>penumbral %1</translation>
+    </message>
+    <message>
+        <source>partial %1</source>
+        <translation>parcial %1</translation>
+    </message>
+    <message>
+        <source>total %1</source>
+        <translation>total %1</translation>
+    </message>
+    <message>
+        <source>greatest at %1</source>
+        <translation>máximo a las %1</translation>
+    </message>
+    <message>
+        <source>the moon is up</source>
+        <translation>la Luna está sobre el horizonte</translation>
+    </message>
+    <message>
+        <source>the moon rises during it</source>
+        <translation>la Luna sale durante el eclipse</translation>
+    </message>
+    <message>
+        <source>the moon sets during it</source>
+        <translation>la Luna se pone durante el eclipse</translation>
+    </message>
+    <message>
+        <source>not seen here: the moon is below the horizon</source>
+        <translation>no visible aquí: la Luna está bajo el horizonte</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
@@ -601,6 +681,42 @@
         <source>%1 at %2</source>
         <translation>%1 a las %2</translation>
     </message>
+    <message>
+        <source>partial solar eclipse</source>
+        <translation>eclipse solar parcial</translation>
+    </message>
+    <message>
+        <source>annular solar eclipse</source>
+        <translation>eclipse solar anular</translation>
+    </message>
+    <message>
+        <source>total solar eclipse</source>
+        <translation>eclipse solar total</translation>
+    </message>
+    <message>
+        <source>hybrid solar eclipse</source>
+        <translation>eclipse solar híbrido</translation>
+    </message>
+    <message>
+        <source>penumbral lunar eclipse</source>
+        <translation>eclipse lunar penumbral</translation>
+    </message>
+    <message>
+        <source>partial lunar eclipse</source>
+        <translation>eclipse lunar parcial</translation>
+    </message>
+    <message>
+        <source>total lunar eclipse</source>
+        <translation>eclipse lunar total</translation>
+    </message>
+    <message>
+        <source>the year&apos;s nearest moon</source>
+        <translation>la Luna más cercana del año</translation>
+    </message>
+    <message>
+        <source>the year&apos;s farthest moon</source>
+        <translation>la Luna más lejana del año</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -693,6 +809,14 @@
     <message>
         <source>Sunset</source>
         <translation>Puesta del sol</translation>
+    </message>
+    <message>
+        <source>Solar eclipse</source>
+        <translation>Eclipse solar</translation>
+    </message>
+    <message>
+        <source>Lunar eclipse</source>
+        <translation>Eclipse lunar</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,10 @@
         <source>Free software: you may share and change it under the GNU General Public License, version 3 or later. It comes with no warranty.</source>
         <translation>Logiciel libre : vous pouvez le partager et le modifier selon la GNU General Public License, version 3 ou ultérieure. Il est fourni sans aucune garantie.</translation>
     </message>
+    <message>
+        <source>Eclipses and the moon&apos;s distance come from Astronomy Engine by Don Cross, under the MIT licence.</source>
+        <translation>Les éclipses et la distance de la Lune viennent d&apos;Astronomy Engine de Don Cross, sous licence MIT.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
@@ -487,6 +491,82 @@
         <source>%1, a supermoon, %2 km away</source>
         <translation>%1, une super lune, à %2 km</translation>
     </message>
+    <message>
+        <source>%1, %2 km away</source>
+        <translation>%1, à %2 km</translation>
+    </message>
+    <message>
+        <source>not seen here: the moon&apos;s shadow passes elsewhere</source>
+        <translation>invisible ici : l&apos;ombre de la Lune passe ailleurs</translation>
+    </message>
+    <message>
+        <source>not seen here: the sun is below the horizon</source>
+        <translation>invisible ici : le Soleil est sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>total here</source>
+        <translation>totale ici</translation>
+    </message>
+    <message>
+        <source>annular here, %1 of the sun covered</source>
+        <translation>annulaire ici, %1 du Soleil couvert</translation>
+    </message>
+    <message>
+        <source>partial here, %1 of the sun covered</source>
+        <translation>partielle ici, %1 du Soleil couvert</translation>
+    </message>
+    <message>
+        <source>%1, greatest at %2</source>
+        <translation>%1, maximum à %2</translation>
+    </message>
+    <message>
+        <source>total from %1 to %2</source>
+        <translation>totale de %1 à %2</translation>
+    </message>
+    <message>
+        <source>annular from %1 to %2</source>
+        <translation>annulaire de %1 à %2</translation>
+    </message>
+    <message>
+        <source>the sun rises during it</source>
+        <translation>le Soleil se lève pendant l&apos;éclipse</translation>
+    </message>
+    <message>
+        <source>the sun sets during it</source>
+        <translation>le Soleil se couche pendant l&apos;éclipse</translation>
+    </message>
+    <message>
+        <source>penumbral %1</source>
+        <translation>pénombre %1</translation>
+    </message>
+    <message>
+        <source>partial %1</source>
+        <translation>partielle %1</translation>
+    </message>
+    <message>
+        <source>total %1</source>
+        <translation>totale %1</translation>
+    </message>
+    <message>
+        <source>greatest at %1</source>
+        <translation>maximum à %1</translation>
+    </message>
+    <message>
+        <source>the moon is up</source>
+        <translation>la Lune est levée</translation>
+    </message>
+    <message>
+        <source>the moon rises during it</source>
+        <translation>la Lune se lève pendant l&apos;éclipse</translation>
+    </message>
+    <message>
+        <source>the moon sets during it</source>
+        <translation>la Lune se couche pendant l&apos;éclipse</translation>
+    </message>
+    <message>
+        <source>not seen here: the moon is below the horizon</source>
+        <translation>invisible ici : la Lune est sous l&apos;horizon</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
@@ -601,6 +681,42 @@
         <source>%1 at %2</source>
         <translation>%1 à %2</translation>
     </message>
+    <message>
+        <source>partial solar eclipse</source>
+        <translation>éclipse solaire partielle</translation>
+    </message>
+    <message>
+        <source>annular solar eclipse</source>
+        <translation>éclipse solaire annulaire</translation>
+    </message>
+    <message>
+        <source>total solar eclipse</source>
+        <translation>éclipse solaire totale</translation>
+    </message>
+    <message>
+        <source>hybrid solar eclipse</source>
+        <translation>éclipse solaire hybride</translation>
+    </message>
+    <message>
+        <source>penumbral lunar eclipse</source>
+        <translation>éclipse lunaire pénombrale</translation>
+    </message>
+    <message>
+        <source>partial lunar eclipse</source>
+        <translation>éclipse lunaire partielle</translation>
+    </message>
+    <message>
+        <source>total lunar eclipse</source>
+        <translation>éclipse lunaire totale</translation>
+    </message>
+    <message>
+        <source>the year&apos;s nearest moon</source>
+        <translation>la Lune la plus proche de l&apos;année</translation>
+    </message>
+    <message>
+        <source>the year&apos;s farthest moon</source>
+        <translation>la Lune la plus lointaine de l&apos;année</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -693,6 +809,14 @@
     <message>
         <source>Sunset</source>
         <translation>Coucher du soleil</translation>
+    </message>
+    <message>
+        <source>Solar eclipse</source>
+        <translation>Éclipse solaire</translation>
+    </message>
+    <message>
+        <source>Lunar eclipse</source>
+        <translation>Éclipse lunaire</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,28 @@ void TestDayPanelText::testLines_data()
                                  << "full moon at 13:26, a supermoon, 357,400 km away";
     QTest::newRow("a full moon a little farther") << berlin << QDate(2024, 11, 15) << true << "Marked"
                                                   << "full moon at 22:28";
+    // The eclipses of 2026 at Berlin's clock: the partial phase of 12 August, 85 % at its greatest, as PyEphem sees it
+    // (tools/eclipseReference.py); the lunar eclipses' phases within a minute of the canon's (3 March: 08:44, 09:50,
+    // 11:04, 11:33, 12:03, 13:17, 14:23 UT; 28 August: 01:23, 02:33, 04:12, 05:52, 07:02 UT).
+    QTest::newRow("a total solar eclipse elsewhere") << berlin << QDate(2026, 8, 12) << true << "Marked"
+                                                     << "new moon at 19:37; total solar eclipse at 19:46";
+    QTest::newRow("its partial phase here")
+        << berlin << QDate(2026, 8, 12) << true << "Solar eclipse"
+        << "partial here, 85% of the sun covered; 19:15 to 20:59, greatest at 20:08; the sun sets during it";
+    QTest::newRow("an annular eclipse in Antarctica") << berlin << QDate(2026, 2, 17) << true << "Solar eclipse"
+                                                      << "not seen here: the moon's shadow passes elsewhere";
+    QTest::newRow("a total lunar eclipse by day")
+        << berlin << QDate(2026, 3, 3) << true << "Lunar eclipse"
+        << "penumbral 09:44 to 15:23; partial 10:50 to 14:18; total 12:04 to 13:03; greatest at 12:34; not seen "
+           "here: the moon is below the horizon";
+    QTest::newRow("a partial lunar eclipse at dawn")
+        << berlin << QDate(2026, 8, 28) << true << "Lunar eclipse"
+        << "penumbral 03:24 to 09:02; partial 04:33 to 07:52; greatest at 06:13; the moon sets during it";
+    QTest::newRow("no eclipse at a full moon") << berlin << QDate(2024, 10, 17) << true << "Lunar eclipse"
+                                               << "(no line Lunar eclipse)";
+    QTest::newRow("the year's nearest moon")
+        << berlin << QDate(2026, 12, 24) << true << "Marked"
+        << "full moon at 02:28, a supermoon, 356,700 km away; the year's nearest moon at 09:32, 356,700 km away";
     QTest::newRow("a day without marks") << berlin << QDate(2026, 1, 20) << true << "Marked"
                                          << "(no line Marked)";
 }

@@ -69,6 +69,37 @@ private slots:
         QTEST(QString(a.left() > b.left() ? "right, " : "left, ") + row, "where");
     }
 
+    // The legend names an eclipse only on a page that shows one, and each kind by its own entry.
+    void testEclipsesInTheLegend()
+    {
+        const auto footer = [this](bool solar, bool lunar) {
+            SheetContent content;
+            content.year = 2026;
+            content.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+            content.marks = [solar, lunar](const QDate& date) {
+                SheetDayMarks marks;
+                marks.solarEclipse = solar && date == QDate(2026, 8, 12);
+                marks.lunarEclipse = lunar && date == QDate(2026, 8, 28);
+                return marks;
+            };
+            QImage image(m_page.size().toSize(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            YearSheet(content).paint(painter, m_page);
+            // The footer: below the sixth row of November, the year's last.
+            const QRectF last = YearSheet(content).dayRect(QDate(2026, 11, 30), m_page);
+            const double top = last.bottom() + 1;
+            return image.copy(QRectF(0, top, m_page.width(), m_page.height() - top).toRect());
+        };
+        const QImage none = footer(false, false), solar = footer(true, false), lunar = footer(false, true);
+        const QImage both = footer(true, true);
+        QVERIFY(solar != none);
+        QVERIFY(lunar != none);
+        QVERIFY(solar != lunar);
+        QVERIFY(both != solar && both != lunar);
+        QVERIFY(inked(both, both.rect()) > inked(solar, solar.rect()));
+    }
+
     // Saturday and Sunday are tinted wherever the first day puts their columns; the working days never are.
     void testWeekendTintFollowsTheWeekday_data()
     {
