@@ -473,6 +473,23 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     return sky;
 }
 
+DayHeights SkyCalculator::heightsOver(const QDate& day, const SkyPlace& place, int steps)
+{
+    DayHeights heights;
+    heights.start = localMoment(day, 0, place);
+    heights.end = localMoment(day.addDays(1), 0, place);
+    const double lat = place.latitude, lon = place.longitudeEast;
+    const sky::SiderealClock clock(heights.start);
+    for (int i = 0; i <= steps; ++i) {
+        const double t = heights.start + (heights.end - heights.start) * i / std::max(steps, 1);
+        const double sidereal = clock.degreesAt(t);
+        heights.sun.push_back(sky::altitude(m_caches->sun(t), lat, lon, sidereal));
+        heights.moon.push_back(
+            sky::altitude(sky::topocentric(m_caches->moon(t), lat, lon, sidereal), lat, lon, sidereal));
+    }
+    return heights;
+}
+
 double eveningMoonPhase(const QDate& day, const SkyPlace& place)
 {
     return sky::moonElongation(localMoment(day, 18, place));

@@ -55,6 +55,14 @@ struct DaySky
     double nextNewMoon = 0, nextFirstQuarter = 0, nextFullMoon = 0, nextLastQuarter = 0;
 };
 
+// The heights of the sun's and the moon's centres over a local day at evenly spaced moments, from its start to its
+// end (steps + 1 of them), in degrees, geometric; the moon's as the place sees it.
+struct DayHeights
+{
+    double start = 0, end = 0;
+    std::vector<double> sun, moon;
+};
+
 // Computes days at one place and keeps what a neighbouring day will ask for again (the bodies' positions on a
 // fixed grid of moments, the phase moments found), so a click on the next day costs a fraction of the first.
 class SkyCalculator
@@ -66,6 +74,8 @@ public:
     SkyCalculator& operator=(const SkyCalculator&) = delete;
 
     DaySky dayAt(const QDate& day, const SkyPlace& place);
+    // Read from the same kept positions as the day, so after dayAt it costs a few microseconds a step.
+    DayHeights heightsOver(const QDate& day, const SkyPlace& place, int steps);
     // The moon's phase angle (radians, 0 new .. pi full) at 18:00 local time of a day.
     double eveningPhase(const QDate& day, const SkyPlace& place);
     // The next moment at or after `from` when the moon's elongation reaches quarter (0 new moon, 1 first quarter,

@@ -3,10 +3,13 @@
 // other calendars, writes the Julian caption and hint, and computes and shows the sun and moon report.
 #include "BenchMain.h"
 #include "BenchWindow.h"
+#include "daypanel/DayPictureView.h"
 #include "daypanel/SkyWarmUp.h"
 #include "year/YearView.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
 #include <ctime>
 
 namespace {
@@ -134,6 +137,29 @@ void BM_DayPanelInYear(benchmark::State& run)
 BENCHMARK(BM_DayPanelInYear)->Arg(1700)->Arg(2026)->Arg(3000)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// The Day panel's picture of a day, its heights read and drawn at twice a panel's size, on days of a prepared year at
+// Berlin.
+void BM_DayPicture(benchmark::State& run)
+{
+    const SkyPlace place{52.52, 13.41, [](double) { return 1.0; }};
+    SkyCalculator sky;
+    while (sky.prepareStep(QDate(2025, 12, 25), QDate(2027, 1, 7))) {
+    }
+    // The days' own sky is the panel's text's, computed before.
+    std::vector<DaySky> days;
+    for (int i = 0; i < 12; ++i)
+        days.push_back(sky.dayAt(QDate(2026, i + 1, 1 + 2 * i), place));
+    QImage image(720, 374, QImage::Format_ARGB32_Premultiplied);
+    std::size_t i = 0;
+    for (auto _ : run) {
+        const DaySky& daySky = days[i++ % days.size()];
+        QPainter painter(&image);
+        paintDayPicture(painter, QRectF(image.rect()),
+                        dayPictureOf(sky, daySky, place, true, QLocale::c(), std::optional<double>()));
+    }
+}
+BENCHMARK(BM_DayPicture)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {

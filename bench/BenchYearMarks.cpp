@@ -3,6 +3,7 @@
 // the marks off and on (the marks of the year already known, as once its worker is done).
 #include "BenchMain.h"
 #include "BenchWindow.h"
+#include "astro/Eclipses.h"
 #include "astro/YearMarks.h"
 #include "shared/CalendarNames.h"
 #include "year/YearView.h"
@@ -33,6 +34,18 @@ void BM_YearMarksOfYear(benchmark::State& run)
     run.SetItemsProcessed(run.iterations());
 }
 BENCHMARK(BM_YearMarksOfYear)->Unit(benchmark::kMillisecond);
+
+// The part of a year's marks from Astronomy Engine: the year's eclipses, and its perigees and apogees, in 1700, 2026
+// and 3000.
+void BM_YearEclipsesAndApsides(benchmark::State& run)
+{
+    const double start = double(QDate(int(run.range(0)), 1, 1).toJulianDay()) - 0.5;
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(sky::eclipsesBetween(start, start + 365));
+        benchmark::DoNotOptimize(sky::moonApsidesBetween(start, start + 365));
+    }
+}
+BENCHMARK(BM_YearEclipsesAndApsides)->ArgName("year")->Arg(1700)->Arg(2026)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // Kept out of line, so callgrind can count one fill and drawing: --toggle-collect=fillAndDrawYear.
 Q_NEVER_INLINE void fillAndDrawYear(TCalendar& calendar, YearView& year, QImage& image, int step)

@@ -2,6 +2,7 @@
 #include "daypanel/DayPanel.h"
 #include "controls/SharedTexts.h"
 #include "daypanel/DayPanelPlacement.h"
+#include "daypanel/DayPictureView.h"
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -101,6 +102,8 @@ DayPanel::DayPanel(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
     auto* column = new QVBoxLayout(m_body);
     // A little room between the longest lines and the scroll bar.
     column->setContentsMargins(0, 0, QFontMetrics(font()).averageCharWidth(), 0);
+    m_picture = new DayPictureView(m_body);
+    column->addWidget(m_picture);
     m_grid = new QGridLayout;
     m_grid->setColumnStretch(1, 1);
     column->addLayout(m_grid);
@@ -133,6 +136,11 @@ DayPanel::DayPanel(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
                   m_scroll->verticalScrollBar()->sizeHint().width(),
               rowHeight * ShownRows + layout->spacing() + copy->sizeHint().height() + margins.top() + margins.bottom());
     resize(m_preferred);
+}
+
+void DayPanel::showPicture(DayPictureContent content)
+{
+    m_picture->setContent(std::move(content));
 }
 
 void DayPanel::showLines(const QList<PanelLine>& lines, bool spanPending)

@@ -3,6 +3,8 @@
 #include "daypanel/DayPanelText.h"
 #include <QWidget>
 
+class DayPictureView;
+struct DayPictureContent;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -18,6 +20,8 @@ public:
     explicit DayPanel(QWidget* mainWindow);
 
     void showLines(const QList<PanelLine>& lines, bool spanPending);
+    // The day's picture above the lines.
+    void showPicture(DayPictureContent content);
     QString text() const { return dayPanelText(m_lines); }
     // Placed beside the main window (its frame) on the screen holding most of it, sized to fit that screen
     // (screens: their usable areas); frame: what a window manager's frame adds to a window, until the panel's own
@@ -39,6 +43,7 @@ private:
     QScrollArea* m_scroll = nullptr;
     QWidget* m_body = nullptr;
     QGridLayout* m_grid = nullptr;
+    DayPictureView* m_picture = nullptr;
     QSize m_preferred; // the panel's own size, before a small screen cuts it
     QSize m_frame;     // what the window manager's frame adds, once seen
     QPushButton* m_clear = nullptr;

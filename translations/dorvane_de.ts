@@ -569,6 +569,13 @@
     </message>
 </context>
 <context>
+    <name>DayPictureView</name>
+    <message>
+        <source>The sun&apos;s and the moon&apos;s height over the day</source>
+        <translation>Die Höhe der Sonne und des Mondes über den Tag</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
         <source>Usage: dorvane --export YEAR FILE.pdf|FILE.png [--paper a4|letter]</source>

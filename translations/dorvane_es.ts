@@ -569,6 +569,13 @@
     </message>
 </context>
 <context>
+    <name>DayPictureView</name>
+    <message>
+        <source>The sun&apos;s and the moon&apos;s height over the day</source>
+        <translation>La altura del Sol y de la Luna a lo largo del día</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommand</name>
     <message>
         <source>Usage: dorvane --export YEAR FILE.pdf|FILE.png [--paper a4|letter]</source>

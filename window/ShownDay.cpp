@@ -2,6 +2,7 @@
 #include "window/ShownDay.h"
 #include "daypanel/DayPanel.h"
 #include "daypanel/DayPanelText.h"
+#include "daypanel/DayPictureView.h"
 #include "daypanel/SkyWarmUp.h"
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
@@ -156,6 +157,9 @@ void ShownDay::updatePanel()
     input.events = m_rooms.calendars.eventsOn(m_model.day());
     input.calendarProblems = m_rooms.calendars.problems();
     m_panel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
+    // The present moment as a Julian day (UT): the Unix epoch is Julian day 2440587.5.
+    const double now = double(m_services.clock.now().toMSecsSinceEpoch()) / 86400000.0 + 2440587.5;
+    m_panel->showPicture(dayPictureOf(m_model.sky(), input.sky, input.place, input.military, input.locale, now));
     m_sun.knowEveningPhase(m_model.day(), input.place.offsetHoursAt(input.sky.evening), input.sky.phase);
 }
 
