@@ -63,6 +63,16 @@ struct DayHeights
     std::vector<double> sun, moon;
 };
 
+// The sun's times of a day in hours of the place's clock from the day's 00:00 (a clock change shows as a step from
+// one day to the next), each empty when the day has none, and the sun's highest and lowest height that day.
+struct DayLightHours
+{
+    QDate day;
+    std::optional<double> astronomicalDawn, nauticalDawn, civilDawn, sunrise, sunset, civilDusk, nauticalDusk,
+        astronomicalDusk;
+    double highest = 0, lowest = 0;
+};
+
 // Computes days at one place and keeps what a neighbouring day will ask for again (the bodies' positions on a
 // fixed grid of moments, the phase moments found), so a click on the next day costs a fraction of the first.
 class SkyCalculator
@@ -76,6 +86,8 @@ public:
     DaySky dayAt(const QDate& day, const SkyPlace& place);
     // Read from the same kept positions as the day, so after dayAt it costs a few microseconds a step.
     DayHeights heightsOver(const QDate& day, const SkyPlace& place, int steps);
+    // Every day of a year: the sun alone, a fraction of a day's whole sky each.
+    std::vector<DayLightHours> yearLight(int year, const SkyPlace& place);
     // The moon's phase angle (radians, 0 new .. pi full) at 18:00 local time of a day.
     double eveningPhase(const QDate& day, const SkyPlace& place);
     // The next moment at or after `from` when the moon's elongation reaches quarter (0 new moon, 1 first quarter,

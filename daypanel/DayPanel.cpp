@@ -118,13 +118,17 @@ DayPanel::DayPanel(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
     m_clear->setObjectName(QStringLiteral("DayPanelClear"));
     auto* close = new QPushButton(sharedTexts::tr(sharedTexts::Close), this);
     close->setObjectName(QStringLiteral("DayPanelClose"));
+    auto* chart = new QPushButton(tr("&Year's daylight"), this);
+    chart->setObjectName(QStringLiteral("DayPanelYearChart"));
     buttons->addWidget(copy);
     buttons->addWidget(m_clear);
+    buttons->addWidget(chart);
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
     connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(text()); });
     connect(m_clear, &QPushButton::clicked, this, &DayPanel::clearFirstClick);
+    connect(chart, &QPushButton::clicked, this, &DayPanel::yearChartWanted);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     // One size from the font, not from the day shown: the panel does not jump from click to click.

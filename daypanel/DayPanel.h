@@ -30,6 +30,7 @@ public:
 
 signals:
     void clearFirstClick();
+    void yearChartWanted();
     // Closed by the user (its button, the close box or Escape), not by the end of the run.
     void closed();
 

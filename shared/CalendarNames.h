@@ -60,6 +60,7 @@ inline const QString TrayMenu = QStringLiteral("TrayMenu");
 inline const QString TrayShowHide = QStringLiteral("TrayShowHide");
 inline const QString TrayParameters = QStringLiteral("TrayParameters");
 inline const QString TrayDayPanel = QStringLiteral("TrayDayPanel");
+inline const QString TrayYearChart = QStringLiteral("TrayYearChart");
 inline const QString TrayMarks = QStringLiteral("TrayMarks");
 // The switch of the marks on the calendars: their context menu and its shortcut.
 inline const QString MarksSwitch = QStringLiteral("MarksSwitch");
@@ -68,6 +69,7 @@ inline const QString TrayQuit = QStringLiteral("TrayQuit");
 inline const QString TrayAutostart = QStringLiteral("TrayAutostart");
 // The Day panel's own key.
 inline const QString DayPanelKeys = QStringLiteral("KeysDayPanel");
+inline const QString YearChartKeys = QStringLiteral("KeysYearChart");
 // The commands of the window, the table every one of them is made from.
 inline const QString Actions = QStringLiteral("Actions");
 // The rooms themselves, so a test can reach the one outside event each has no user action for.

@@ -28,6 +28,7 @@ public:
     static QString MenuHide() { return tr("Hide"); }
     static QString MenuParameters() { return sharedTexts::tr(sharedTexts::Parameters); }
     static QString MenuDayPanel() { return tr("Day panel"); }
+    static QString MenuYearChart() { return tr("Daylight of the year"); }
     static QString MenuMarks() { return sharedTexts::tr(sharedTexts::MarksOnTheCalendar); }
     static QString MenuStartWithDesktop() { return sharedTexts::tr(sharedTexts::StartWithDesktop); }
     static QString MenuQuit() { return tr("Quit"); }

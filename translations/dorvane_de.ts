@@ -567,6 +567,10 @@
         <source>not seen here: the moon is below the horizon</source>
         <translation>hier nicht zu sehen: der Mond steht unter dem Horizont</translation>
     </message>
+    <message>
+        <source>&amp;Year&apos;s daylight</source>
+        <translation>&amp;Tageslicht des Jahres</translation>
+    </message>
 </context>
 <context>
     <name>DayPictureView</name>
@@ -1095,6 +1099,10 @@ Heute: </translation>
         <translation>%1 kann nicht entfernt werden:
 %2</translation>
     </message>
+    <message>
+        <source>Daylight of the year</source>
+        <translation>Tageslicht des Jahres</translation>
+    </message>
 </context>
 <context>
     <name>THome</name>
@@ -1308,6 +1316,40 @@ Heute: </translation>
     <message>
         <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
         <translation>ISO 8601, oder Woche 1 ist die Woche, die den 1. Januar enthält, beginnend mit dem ersten Tag</translation>
+    </message>
+</context>
+<context>
+    <name>YearChartView</name>
+    <message>
+        <source>Daylight over the year</source>
+        <translation>Tageslicht über das Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>YearChartWindow</name>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Daylight of %1</source>
+        <translation>Tageslicht %1</translation>
+    </message>
+    <message>
+        <source>Export the daylight chart</source>
+        <translation>Tageslicht-Diagramm exportieren</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,10 @@
         <source>not seen here: the moon is below the horizon</source>
         <translation>no visible aquí: la Luna está bajo el horizonte</translation>
     </message>
+    <message>
+        <source>&amp;Year&apos;s daylight</source>
+        <translation>Luz del &amp;año</translation>
+    </message>
 </context>
 <context>
     <name>DayPictureView</name>
@@ -1095,6 +1099,10 @@ Hoy: </translation>
         <translation>No se puede eliminar %1:
 %2</translation>
     </message>
+    <message>
+        <source>Daylight of the year</source>
+        <translation>Luz del día en el año</translation>
+    </message>
 </context>
 <context>
     <name>THome</name>
@@ -1308,6 +1316,40 @@ Hoy: </translation>
     <message>
         <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
         <translation>ISO 8601, o la semana 1 es la que contiene el 1 de enero, empezando el primer día</translation>
+    </message>
+</context>
+<context>
+    <name>YearChartView</name>
+    <message>
+        <source>Daylight over the year</source>
+        <translation>La luz del día a lo largo del año</translation>
+    </message>
+</context>
+<context>
+    <name>YearChartWindow</name>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Daylight of %1</source>
+        <translation>Luz del día en %1</translation>
+    </message>
+    <message>
+        <source>Export the daylight chart</source>
+        <translation>Exportar el gráfico de la luz del día</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,10 @@
         <source>not seen here: the moon is below the horizon</source>
         <translation>invisible ici : la Lune est sous l&apos;horizon</translation>
     </message>
+    <message>
+        <source>&amp;Year&apos;s daylight</source>
+        <translation>&amp;Jour de l&apos;année</translation>
+    </message>
 </context>
 <context>
     <name>DayPictureView</name>
@@ -1095,6 +1099,10 @@ Aujourd&apos;hui : </translation>
         <translation>Impossible de supprimer %1 :
 %2</translation>
     </message>
+    <message>
+        <source>Daylight of the year</source>
+        <translation>Lumière du jour sur l&apos;année</translation>
+    </message>
 </context>
 <context>
     <name>THome</name>
@@ -1308,6 +1316,40 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>ISO 8601, or week 1 is the week that holds 1 January, starting on the first day</source>
         <translation>ISO 8601, ou la semaine 1 est celle qui contient le 1er janvier, commençant le premier jour</translation>
+    </message>
+</context>
+<context>
+    <name>YearChartView</name>
+    <message>
+        <source>Daylight over the year</source>
+        <translation>La lumière du jour au fil de l&apos;année</translation>
+    </message>
+</context>
+<context>
+    <name>YearChartWindow</name>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Daylight of %1</source>
+        <translation>Lumière du jour en %1</translation>
+    </message>
+    <message>
+        <source>Export the daylight chart</source>
+        <translation>Exporter le diagramme de la lumière du jour</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include "window/RememberedWindow.h"
 #include "window/ViewModes.h"
 #include "year/YearView.h"
+#include "yearchart/YearChartWindow.h"
 #include "yourcalendars/YourCalendars.h"
 #include <QWidget>
 
@@ -107,6 +108,7 @@ void ShownDay::openPanel()
         m_warmUp = new SkyWarmUp(
             m_model.sky(), [this] { return m_rooms.year.shownDays(); }, this);
         connect(m_panel, &DayPanel::clearFirstClick, this, &ShownDay::clearFirstClick);
+        connect(m_panel, &DayPanel::yearChartWanted, this, [this] { openYearChart(m_model.day().year()); });
         connect(m_panel, &DayPanel::closed, this, [this] {
             m_warmUp->stop();
             rememberPanel(false);
@@ -130,6 +132,39 @@ void ShownDay::openPanel()
     m_panel->show();
     m_panel->raise();
     m_warmUp->prepare();
+}
+
+void ShownDay::openYearChart(int year)
+{
+    if (!m_yearChart) {
+        m_yearChart = new YearChartWindow(m_gate, &m_window);
+        connect(m_yearChart, &YearChartWindow::dayChosen, this, &ShownDay::choose);
+    }
+    const SkyPlace& where = place();
+    YearChartContent content =
+        yearChartOf(m_model.sky(), year, where, m_sun.report().twentyFourHour(rt::formatSettings()), QLocale());
+    content.today = rt::toQDate(nowOf(m_services));
+    if (m_model.day().isValid())
+        content.clicked = m_model.day();
+    m_yearChart->showChart(std::move(content));
+}
+
+void ShownDay::choose(const QDate& day)
+{
+    for (int n = 1; n <= 12; ++n) {
+        const QDate shown = rt::toQDate(m_rooms.year.date(n));
+        if (!m_rooms.year.isEnabled() || shown.year() != day.year() || shown.month() != day.month() ||
+            !m_rooms.year.inTitledMonth(n))
+            continue;
+        m_rooms.year.setDate(n, rt::fromQDate(day));
+        clicked(n);
+        if (m_yearChart && m_yearChart->isVisible()) {
+            YearChartContent content = m_yearChart->view()->content();
+            content.clicked = day;
+            m_yearChart->view()->setContent(std::move(content));
+        }
+        return;
+    }
 }
 
 void ShownDay::calendarsChanged()

@@ -13,6 +13,7 @@ class SkyWarmUp;
 class SunDisplay;
 class Toolbar;
 class TrayIcon;
+class YearChartWindow;
 class ViewModes;
 class YearView;
 class YourCalendars;
@@ -50,6 +51,13 @@ public:
     // The Day panel beside the window, built when first opened; it follows each clicked day until closed.
     void openPanel();
     DayPanel* panel() const { return m_panel; }
+    // The daylight chart of a year at the preferences' place, in a window built when first opened; a day clicked on
+    // it is chosen in the grid as a click on it would.
+    void openYearChart(int year);
+    YearChartWindow* yearChart() const { return m_yearChart; }
+    // A day chosen elsewhere than on the grid: the calendar whose titled month holds it selects it and reports the
+    // click; nothing when no calendar shows that month.
+    void choose(const QDate& day);
     // The user's calendars changed: an open panel lists the day's events again.
     void calendarsChanged();
     // The place and clock of the preferences, made again only when they change.
@@ -74,4 +82,5 @@ private:
     DayPanelModel m_model;
     DayPanel* m_panel = nullptr;
     SkyWarmUp* m_warmUp = nullptr;
+    YearChartWindow* m_yearChart = nullptr;
 };

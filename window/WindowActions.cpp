@@ -88,6 +88,10 @@ WindowActions::WindowActions(WindowRooms& rooms, QObject* parent) : QObject(pare
          names::TrayDayPanel},
         [this] { m_rooms.day->openPanel(); }, Run::Direct);
     add(
+        {names::YearChartKeys, texts::MenuYearChart, QKeySequence(Qt::CTRL | Qt::Key_L), nullptr, -1, 3,
+         names::TrayYearChart},
+        [this] { m_rooms.day->openYearChart(shownYear()); }, Run::Direct);
+    add(
         {calendarsnames::Keys, CalendarsTexts::MenuItem, QKeySequence(Qt::CTRL | Qt::Key_E), nullptr, -1, 6,
          calendarsnames::TrayItem},
         [this] { openCalendars(); }, Run::Direct);

@@ -36,6 +36,7 @@ public:
     const grid::YearGrid& grid() const { return m_grid; }
     TDateTime date(int n) const { return m_month[n - 1]->Date(); }
     void setHint(int n, const QString& hint) { m_month[n - 1]->setHint(hint); }
+    void setDate(int n, TDateTime value) { m_month[n - 1]->setDate(value); }
     QString hint(int n) const { return m_month[n - 1]->Hint(); }
     // Whether calendar n's date lies in the month its title names.
     bool inTitledMonth(int n) const { return m_grid.inTitledMonth(n, date(n)); }

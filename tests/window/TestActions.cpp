@@ -53,6 +53,7 @@ void TestActions::testEachRowReachesItsHandler_data()
     row(names::SpeedButton2, true, QString(), "Ctrl+H");
     row(names::MarksSwitch, false, names::TrayMarks, "Ctrl+K");
     row(names::DayPanelKeys, false, names::TrayDayPanel, "Ctrl+D");
+    row(names::YearChartKeys, false, names::TrayYearChart, "Ctrl+L");
     row(calendarsnames::Keys, false, calendarsnames::TrayItem, "Ctrl+E");
     row(ExportNames::PrintYear, false, ExportNames::TrayPrintYear, "Ctrl+P");
     row(ExportNames::ExportYear, false, ExportNames::TrayExportYear, "Ctrl+Shift+E");
@@ -73,7 +74,7 @@ void TestActions::testEachRowReachesItsHandler()
     auto* actions = app.calendar->findChild<WindowActions*>(names::Actions);
     QVERIFY(actions);
     // The rows above are the whole table.
-    QCOMPARE(int(actions->table().size()), 19);
+    QCOMPARE(int(actions->table().size()), 20);
     // Each path starts from the window shown and active: a handler may hide it, or open a window over it.
     const auto front = [&app] {
         app.calendar->show();
