@@ -21,8 +21,8 @@ private slots:
         QTest::newRow("Berlin, midwinter") << 52.52 << 13.40 << 1.0 << QDate(2026, 12, 21);
         QTest::newRow("Quito, sun near the zenith") << -0.18 << -78.47 << -5.0 << QDate(2026, 3, 20);
         QTest::newRow("Sydney") << -33.87 << 151.21 << 11.0 << QDate(2026, 1, 15);
-        QTest::newRow("Tromso, polar night: the peak under the horizon") << 69.65 << 18.96 << 1.0
-                                                                         << QDate(2026, 12, 21);
+        QTest::newRow("Tromso, polar night: the peak under the horizon")
+            << 69.65 << 18.96 << 1.0 << QDate(2026, 12, 21);
     }
     void sunPeaksAtNoon()
     {
