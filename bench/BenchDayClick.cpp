@@ -6,6 +6,7 @@
 #include "daypanel/DayPictureView.h"
 #include "daypanel/SkyWarmUp.h"
 #include "year/YearView.h"
+#include "yearchart/YearChartWindow.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -160,6 +161,23 @@ void BM_DayPicture(benchmark::State& run)
     }
 }
 BENCHMARK(BM_DayPicture)->Unit(benchmark::kMicrosecond);
+
+// The daylight chart of a year at Berlin as the window opens it: the year's sun computed on a calculator new to the
+// place, then drawn at the window's size.
+void BM_YearChart(benchmark::State& run)
+{
+    const SkyPlace place{52.52, 13.41, [](double) { return 1.0; }};
+    QImage image(760, 380, QImage::Format_ARGB32_Premultiplied);
+    int year = 2026;
+    for (auto _ : run) {
+        SkyCalculator sky;
+        const YearChartContent content = yearChartOf(sky, year, place, true, QLocale::c());
+        QPainter painter(&image);
+        paintYearChart(painter, QRectF(image.rect()), content);
+        year = year == 2030 ? 2026 : year + 1;
+    }
+}
+BENCHMARK(BM_YearChart)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
