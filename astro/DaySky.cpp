@@ -179,8 +179,13 @@ double SkyCalculator::nextPhase(int quarter, double from)
 
 double SkyCalculator::previousNewMoon(double before)
 {
-    double moment = nextPhase(0, before - MeanLunationDays - 1);
-    for (double later = nextPhase(0, moment + 1); later <= before; later = nextPhase(0, moment + 1))
+    return previousPhase(0, before);
+}
+
+double SkyCalculator::previousPhase(int quarter, double before)
+{
+    double moment = nextPhase(quarter, before - MeanLunationDays - 1);
+    for (double later = nextPhase(quarter, moment + 1); later <= before; later = nextPhase(quarter, moment + 1))
         moment = later;
     return moment;
 }
@@ -315,6 +320,7 @@ DaySky SkyCalculator::dayAt(const QDate& day, const SkyPlace& place)
     sky.nextFullMoon = nextPhase(2, sky.start);
     sky.nextLastQuarter = nextPhase(3, sky.start);
     sky.ageDays = sky.evening - previousNewMoon(sky.evening);
+    sky.lastFullMoon = previousPhase(2, sky.start);
     return sky;
 }
 

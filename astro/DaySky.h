@@ -53,6 +53,7 @@ struct DaySky
     double ageDays = 0;     // since the last new moon
     // The next of each after the day's start.
     double nextNewMoon = 0, nextFirstQuarter = 0, nextFullMoon = 0, nextLastQuarter = 0;
+    double lastFullMoon = 0; // the last before the day's start
 };
 
 // The heights of the sun's and the moon's centres over a local day at evenly spaced moments, from its start to its
@@ -94,6 +95,8 @@ public:
     // 2 full, 3 last quarter).
     double nextPhase(int quarter, double from);
     double previousNewMoon(double before);
+    // The last moment before `before` the moon's elongation reached quarter.
+    double previousPhase(int quarter, double before);
     void forget();
 
     // One step toward every day from `from` to `to` being quick to tell anywhere on earth: a phase moment or a few of

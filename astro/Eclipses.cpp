@@ -143,12 +143,17 @@ std::optional<Eclipse> eclipseAt(double syzygy, bool newMoon)
 std::vector<Eclipse> eclipsesBetween(double from, double to)
 {
     std::vector<Eclipse> eclipses;
-    for (astro_global_solar_eclipse_t found = Astronomy_SearchGlobalSolarEclipse(timeOf(from));
+    // The searches go from new or full moon to new or full moon: one just before `from` may have its greatest moment
+    // after it.
+    const astro_time_t start = timeOf(from - 1);
+    for (astro_global_solar_eclipse_t found = Astronomy_SearchGlobalSolarEclipse(start);
          found.status == ASTRO_SUCCESS && utOf(found.peak) < to; found = Astronomy_NextGlobalSolarEclipse(found.peak))
-        eclipses.push_back(solarOf(found));
-    for (astro_lunar_eclipse_t found = Astronomy_SearchLunarEclipse(timeOf(from));
+        if (utOf(found.peak) >= from)
+            eclipses.push_back(solarOf(found));
+    for (astro_lunar_eclipse_t found = Astronomy_SearchLunarEclipse(start);
          found.status == ASTRO_SUCCESS && utOf(found.peak) < to; found = Astronomy_NextLunarEclipse(found.peak))
-        eclipses.push_back(lunarOf(found));
+        if (utOf(found.peak) >= from)
+            eclipses.push_back(lunarOf(found));
     std::sort(eclipses.begin(), eclipses.end(), [](const Eclipse& a, const Eclipse& b) { return a.peak < b.peak; });
     return eclipses;
 }

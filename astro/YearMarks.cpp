@@ -106,8 +106,10 @@ std::vector<YearMark> marksOfDay(const DaySky& sky, const SkyPlace& place)
     // An eclipse's greatest moment may fall on the day before or after its new or full moon: the new moon before
     // the day is known from the moon's age (a new moon of the day is the next one too).
     const double lastNewMoon = sky.evening - sky.ageDays;
-    const std::pair<double, bool> syzygies[] = {
-        {sky.nextNewMoon, true}, {sky.nextFullMoon, false}, {lastNewMoon < sky.start ? lastNewMoon : 0, true}};
+    const std::pair<double, bool> syzygies[] = {{sky.nextNewMoon, true},
+                                                {sky.nextFullMoon, false},
+                                                {lastNewMoon < sky.start ? lastNewMoon : 0, true},
+                                                {sky.lastFullMoon, false}};
     for (const auto& [at, newMoon] : syzygies) {
         if (at < sky.start - EclipseReachDays || at >= sky.end + EclipseReachDays)
             continue;

@@ -45,11 +45,11 @@ QString solarEclipseText(const sky::Eclipse& eclipse, const SkyPlace& place, boo
 {
     const std::optional<sky::LocalSolarEclipse> local =
         sky::solarEclipseAt(eclipse, place.latitude, place.longitudeEast);
+    // The library finds an eclipse at a place only when the sun is up for some of it: none is one the place does not
+    // see, outside the moon's shadow or at night.
     if (!local)
-        return DayPanelWords::tr("not seen here: the moon's shadow passes elsewhere");
+        return DayPanelWords::tr("not seen here");
     const Horizon horizon = horizonOf(local->begin, local->peak, local->end);
-    if (horizon == Horizon::Down)
-        return DayPanelWords::tr("not seen here: the sun is below the horizon");
     const Clock clock{place, twentyFourHour, locale};
     const QString covered = locale.toString(std::round(local->obscuration * 100), 'f', 0) + locale.percent();
     QStringList said;

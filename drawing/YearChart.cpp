@@ -8,7 +8,7 @@
 #include <cmath>
 
 namespace {
-constexpr double LeftMargin = 44, TopMargin = 18, BottomMargin = 16, RightMargin = 6;
+constexpr double RightMargin = 6, TickRoom = 8;
 
 const QColor Night(18, 22, 54);
 // Above -18, -12 and -6 degrees, and above the horizon.
@@ -32,9 +32,19 @@ QList<std::pair<double, double>> above(const std::optional<double>& rising, cons
 }
 } // namespace
 
-YearChartGeometry::YearChartGeometry(const QRectF& area, int days)
-    : m_plot(area.adjusted(LeftMargin, TopMargin, -RightMargin, -BottomMargin)), m_days(std::max(days, 1))
+YearChartGeometry::YearChartGeometry(const QRectF& area, int days, const QMarginsF& margins)
+    : m_plot(area.marginsRemoved(margins)), m_days(std::max(days, 1))
 {
+}
+
+QMarginsF yearChartMargins(const QFontMetricsF& metrics, const YearChartContent& content)
+{
+    double widest = 0;
+    for (const auto& hour : content.hours)
+        widest = std::max(widest, metrics.horizontalAdvance(hour.second));
+    const double line = std::ceil(metrics.height());
+    // The last hour's text stands half below the days: the months' line leaves it room.
+    return {std::ceil(widest) + TickRoom, line + 4, RightMargin, line + 2};
 }
 
 double YearChartGeometry::x(int dayIndex) const
@@ -59,7 +69,9 @@ void paintYearChart(QPainter& painter, const QRectF& area, const YearChartConten
     const int count = int(content.days.size());
     if (count == 0)
         return;
-    const YearChartGeometry geometry(area, count);
+    const QFontMetricsF metrics(painter.font());
+    const QMarginsF margins = yearChartMargins(metrics, content);
+    const YearChartGeometry geometry(area, count, margins);
     const QRectF plot = geometry.plot();
     painter.save();
     painter.fillRect(plot, Night);
@@ -109,14 +121,13 @@ void paintYearChart(QPainter& painter, const QRectF& area, const YearChartConten
     marker(content.today, inks::TodayInk);
     marker(content.clicked, inks::Blue);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QFontMetricsF metrics(painter.font());
     painter.setPen(inks::Navy);
     for (const auto& [day, text] : content.labels) {
         const double x = (geometry.x(day.dayOfYear() - 1) + geometry.x(day.dayOfYear())) / 2;
         const double width = metrics.horizontalAdvance(text);
         const double left = std::clamp(x - width / 2, plot.left(), plot.right() - width);
         painter.drawLine(QPointF(x, plot.top() - 4), QPointF(x, plot.top()));
-        painter.drawText(QRectF(left, area.top(), width + 1, TopMargin - 4), Qt::AlignLeft | Qt::AlignBottom, text);
+        painter.drawText(QRectF(left, area.top(), width + 1, margins.top() - 4), Qt::AlignLeft | Qt::AlignBottom, text);
     }
     painter.setPen(inks::WeekInk);
     const int year = content.days.front().day.year();
@@ -131,7 +142,7 @@ void paintYearChart(QPainter& painter, const QRectF& area, const YearChartConten
     for (const auto& [hours, text] : content.hours) {
         const double y = geometry.y(hours);
         painter.drawLine(QPointF(plot.left() - 3, y), QPointF(plot.left(), y));
-        painter.drawText(QRectF(area.left(), y - metrics.height() / 2, LeftMargin - 5, metrics.height()),
+        painter.drawText(QRectF(area.left(), y - metrics.height() / 2, margins.left() - 5, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, text);
     }
     painter.restore();

@@ -3,12 +3,14 @@
 #include "astro/DaySky.h"
 #include <QDate>
 #include <QList>
+#include <QMarginsF>
 #include <QRectF>
 #include <QString>
 #include <optional>
 #include <utility>
 #include <vector>
 
+class QFontMetricsF;
 class QPainter;
 
 // What the daylight chart of a year shows.
@@ -25,7 +27,8 @@ struct YearChartContent
 class YearChartGeometry
 {
 public:
-    YearChartGeometry(const QRectF& area, int days);
+    // margins: room for the texts around the days, yearChartMargins'.
+    YearChartGeometry(const QRectF& area, int days, const QMarginsF& margins);
     QRectF plot() const { return m_plot; }
     double x(int dayIndex) const;
     double y(double hours) const;
@@ -36,6 +39,10 @@ private:
     QRectF m_plot;
     int m_days;
 };
+
+// The room around the days for the content's texts in that font: the widest hour at the left, a line above for the
+// named days and one below for the months.
+QMarginsF yearChartMargins(const QFontMetricsF& metrics, const YearChartContent& content);
 
 // Each day a column from midnight at the top to midnight at the bottom, coloured by the sun: night, the three
 // twilights and day, with the sunrise and sunset lines over them; a clock change shows as a step. Today and the

@@ -496,12 +496,8 @@
         <translation>%1, %2 km entfernt</translation>
     </message>
     <message>
-        <source>not seen here: the moon&apos;s shadow passes elsewhere</source>
-        <translation>hier nicht zu sehen: der Mondschatten zieht anderswo vorbei</translation>
-    </message>
-    <message>
-        <source>not seen here: the sun is below the horizon</source>
-        <translation>hier nicht zu sehen: die Sonne steht unter dem Horizont</translation>
+        <source>not seen here</source>
+        <translation>hier nicht zu sehen</translation>
     </message>
     <message>
         <source>total here</source>

@@ -496,12 +496,8 @@
         <translation>%1, a %2 km</translation>
     </message>
     <message>
-        <source>not seen here: the moon&apos;s shadow passes elsewhere</source>
-        <translation>no visible aquí: la sombra de la Luna pasa por otro lugar</translation>
-    </message>
-    <message>
-        <source>not seen here: the sun is below the horizon</source>
-        <translation>no visible aquí: el Sol está bajo el horizonte</translation>
+        <source>not seen here</source>
+        <translation>no visible aquí</translation>
     </message>
     <message>
         <source>total here</source>

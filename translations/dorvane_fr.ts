@@ -496,12 +496,8 @@
         <translation>%1, à %2 km</translation>
     </message>
     <message>
-        <source>not seen here: the moon&apos;s shadow passes elsewhere</source>
-        <translation>invisible ici : l&apos;ombre de la Lune passe ailleurs</translation>
-    </message>
-    <message>
-        <source>not seen here: the sun is below the horizon</source>
-        <translation>invisible ici : le Soleil est sous l&apos;horizon</translation>
+        <source>not seen here</source>
+        <translation>invisible ici</translation>
     </message>
     <message>
         <source>total here</source>

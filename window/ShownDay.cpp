@@ -69,6 +69,12 @@ void ShownDay::clicked(int n)
         year.setHint(n, m_caption.figure());
         const bool spanPending = !m_caption.julian().SpanStartText.isEmpty();
         m_model.clicked(rt::toQDate(date), pendingBefore, spanPending);
+        // An open daylight chart marks the day clicked.
+        if (m_yearChart && m_yearChart->isVisible()) {
+            YearChartContent content = m_yearChart->view()->content();
+            content.clicked = rt::toQDate(date);
+            m_yearChart->view()->setContent(std::move(content));
+        }
         // The span of the last two clicks stands highlighted until a click starts another.
         if (pendingBefore && !spanPending)
             year.showRange(*pendingBefore, rt::toQDate(date));
@@ -158,11 +164,6 @@ void ShownDay::choose(const QDate& day)
             continue;
         m_rooms.year.setDate(n, rt::fromQDate(day));
         clicked(n);
-        if (m_yearChart && m_yearChart->isVisible()) {
-            YearChartContent content = m_yearChart->view()->content();
-            content.clicked = day;
-            m_yearChart->view()->setContent(std::move(content));
-        }
         return;
     }
 }

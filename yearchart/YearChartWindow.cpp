@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@
 namespace {
 // The chart on paper or as a picture: twice the window's own size, for a sharp print.
 const QSize PictureSize(1520, 760);
+constexpr int PictureFontPixels = 18;
 
 QDate localDateOf(double ut, const SkyPlace& place)
 {
@@ -72,7 +74,9 @@ void YearChartView::paintEvent(QPaintEvent*)
 
 void YearChartView::mousePressEvent(QMouseEvent* event)
 {
-    const int index = YearChartGeometry(QRectF(rect()), int(m_content.days.size())).dayIndexAt(event->position());
+    const YearChartGeometry geometry(QRectF(rect()), int(m_content.days.size()),
+                                     yearChartMargins(QFontMetricsF(font()), m_content));
+    const int index = geometry.dayIndexAt(event->position());
     if (index >= 0 && event->button() == Qt::LeftButton)
         emit dayChosen(m_content.days[std::size_t(index)].day);
 }
@@ -126,10 +130,13 @@ QString YearChartWindow::write(const YearChartContent& content, const QString& f
                                          QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("Dorvane"));
         QPainter painter(&writer);
-        // Drawn at the picture's size and scaled to the page, so the text keeps its size beside the chart.
+        // Drawn at the picture's size and scaled to the page, its text as the picture's.
         const double scale =
             std::min(writer.width() / double(PictureSize.width()), writer.height() / double(PictureSize.height()));
         painter.scale(scale, scale);
+        QFont font = painter.font();
+        font.setPixelSize(PictureFontPixels);
+        painter.setFont(font);
         paintYearChart(painter, QRectF(QPointF(0, 0), QSizeF(PictureSize)), content);
     } else {
         QImage image(PictureSize, QImage::Format_RGB32);
@@ -137,7 +144,7 @@ QString YearChartWindow::write(const YearChartContent& content, const QString& f
         {
             QPainter painter(&image);
             QFont font = painter.font();
-            font.setPixelSize(18);
+            font.setPixelSize(PictureFontPixels);
             painter.setFont(font);
             paintYearChart(painter, QRectF(image.rect()), content);
         }

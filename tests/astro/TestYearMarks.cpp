@@ -66,21 +66,26 @@ private slots:
 };
 
 // A day's own marks (the Day panel's) are the year's marks of that day (the grid's), eclipses and the year's nearest
-// and farthest moon included, in zones where the eclipses of 2026 fall on other local days than at Greenwich.
+// and farthest moon included: in 2026 the eclipses fall on other local days than at Greenwich; the lunar eclipse of
+// 19 November 2021 at Anchorage and of 19 October 2032 at Karachi falls minutes after a local midnight, its full moon
+// minutes before it.
 void TestYearMarks::dayAndYearAgree_data()
 {
     QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<int>("year");
     for (const char* zone : {"Europe/Berlin", "Pacific/Auckland", "America/Los_Angeles"})
-        QTest::newRow(zone) << QByteArray(zone);
+        QTest::addRow("%s 2026", zone) << QByteArray(zone) << 2026;
+    QTest::newRow("Anchorage 2021") << QByteArray("America/Anchorage") << 2021;
+    QTest::newRow("Karachi 2032") << QByteArray("Asia/Karachi") << 2032;
 }
 
 void TestYearMarks::dayAndYearAgree()
 {
     QFETCH(QByteArray, zone);
+    QFETCH(int, year);
     const QTimeZone tz(zone);
     SkyPlace place;
     place.offsetHoursAt = [tz](double jd) { return tz.offsetFromUtc(utcOf(jd)) / 3600.0; };
-    const int year = 2026;
     YearMarksCache cache;
     cache.setPlace(place);
     cache.marksOfYear(year);
@@ -102,6 +107,7 @@ void TestYearMarks::dayAndYearAgree()
                      return isSolarEclipse(YearMark::Kind(kind)) || isLunarEclipse(YearMark::Kind(kind));
                  }));
     }
+    // Each of these years has four eclipses.
     QCOMPARE(eclipses, 4);
     QCOMPARE(extremes, 2);
 }

@@ -1666,6 +1666,67 @@ journey_start_with_the_desktop()
 }
 journey_start_with_the_desktop
 
+# ---- 30. The sky as pictures: the Day panel draws the day, its button opens the year's daylight chart, a click on
+# the chart chooses that day in the grid
+journey_sky_pictures()
+{
+    local folder panel chart info cx cy cw ch vw x y day today target last size
+    journey "30 Sky pictures: the Day panel draws the day, its button opens the year's daylight chart, a click on it chooses a day"
+    folder=$(program_folder sky-pictures 00 $'E\xb013.40' $'N\xb052.52' 1 Europe/Berlin)
+    TZ=Europe/Berlin start_program "$folder"
+    check 30 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    wait_for 10 painted
+    xdotool windowmove --sync "$window" 0 40
+    click_day 6 "$(not_today "$year-06-21")"
+    xdotool windowactivate --sync "$window" key ctrl+d
+    panel_shown() { panel=$(xdotool search --all --onlyvisible --pid "$app" --name '^Day$' 2>/dev/null | head -1); [ -n "$panel" ]; }
+    check 30 "Ctrl+D opens the Day panel" wait_for 5 panel_shown
+    [ -n "$panel" ] || { stop_program; return; }
+    wait_for 5 settled
+    size=$(screenshot "$shots/screenshot-daypicture.png" "$panel")
+    check 30 "screenshot of the panel with the day's picture ($size)" test -s "$shots/screenshot-daypicture.png"
+    xdotool windowactivate --sync "$panel" key alt+y
+    chart_shown() { chart=$(xdotool search --all --onlyvisible --pid "$app" --name "^Daylight of $year\$" 2>/dev/null | head -1); [ -n "$chart" ]; }
+    check 30 "the panel's button opens the year's daylight chart" wait_for 5 chart_shown
+    [ -n "$chart" ] || { stop_program; return; }
+    wait_for 5 settled
+    size=$(screenshot "$shots/screenshot-yearchart.png" "$chart")
+    check 30 "screenshot of the chart ($size)" test -s "$shots/screenshot-yearchart.png"
+    # The chart's days end 6 pixels from its view's right edge; the view fills the window but for the layout's
+    # margins of 9 pixels or so, and the hours' texts take a width of their own at the left. Counted from the right,
+    # a click mid-height on 1 December (5 December when today is that near) picks it or a neighbour.
+    info=$(xwininfo -id "$chart")
+    cx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    cy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    cw=$(awk '/Width:/ {print $2}' <<<"$info")
+    ch=$(awk '/Height:/ {print $2}' <<<"$info")
+    target=$year-12-01
+    day=$((10#$(date -d "$target" +%j)))
+    today=$((10#$(date +%j)))
+    ((today - day <= 1 && day - today <= 1)) && target=$year-12-05 && day=$((day + 4))
+    last=$((10#$(date -d "$year-12-31" +%j)))
+    # The days' width: the window less its margins, the right edge's 6 pixels and some 60 for the hours.
+    vw=$((cw - 18 - 6 - 60))
+    x=$((cx + cw - 9 - 6 - vw * (2 * (last - day) + 1) / (2 * last)))
+    y=$((cy + ch / 3))
+    xdotool mousemove "$x" "$y" click 1
+    chosen()
+    {
+        local d
+        for d in $((day - 1)) "$day" $((day + 1)); do
+            caption_has "$(date -d "$target" +%y).$(printf %03d "$d")" && return 0
+        done
+        show_caption
+        false
+    }
+    check 30 "a click on the chart chooses its day: the caption gives its Julian figure" wait_for 5 chosen
+    xdotool windowactivate --sync "$chart" key Escape
+    check 30 "Escape closes the chart" wait_for 5 bash -c '! xdotool search --all --onlyvisible --pid "$0" --name "^Daylight of" >/dev/null 2>&1' "$app"
+    stop_program
+}
+journey_sky_pictures
+
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
     cat "$work/app.log"

@@ -2,7 +2,11 @@
 #include "support/AppFixture.h"
 #include "window/WindowActions.h"
 #include "yearchart/YearChartWindow.h"
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimeZone>
 #include <QtTest>
 
@@ -104,10 +108,50 @@ private slots:
         QPainter painter(&image);
         paintYearChart(painter, area, content);
         painter.end();
-        const YearChartGeometry geometry(area, int(content.days.size()));
+        const YearChartGeometry geometry(area, int(content.days.size()),
+                                         yearChartMargins(QFontMetricsF(QFont()), content));
         const QPoint at(int(geometry.x(day.dayOfYear() - 1)) + 1, int(geometry.y(hours)));
         QCOMPARE(image.pixelColor(at) == QColor(172, 206, 240), daylight);
         QVERIFY(qGray(image.pixel(at)) > 0);
+    }
+
+    // The chart as a file: a PNG whose months and hours are written in its margins, a PDF whose text reads, and a
+    // file that cannot be written says why.
+    void export_()
+    {
+        SkyCalculator calculator;
+        const YearChartContent content =
+            yearChartOf(calculator, 2026, placeIn(52.52, 13.40, "Europe/Berlin"), true, QLocale::c());
+        QTemporaryDir dir;
+        const QString png = dir.filePath(QStringLiteral("chart.png"));
+        QCOMPARE(YearChartWindow::write(content, png), QString());
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(1520, 760));
+        // The months' line under the days and the hours' column beside them carry text.
+        const auto inked = [&image](const QRect& area) {
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    count += qGray(image.pixel(x, y)) < 160;
+            return count;
+        };
+        QVERIFY(inked(QRect(100, 740, 1400, 19)) > 200);
+        QVERIFY(inked(QRect(0, 40, 40, 680)) > 100);
+        const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+        QCOMPARE(YearChartWindow::write(content, pdf), QString());
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+            QVERIFY(text.waitForFinished());
+            const QString words = QString::fromUtf8(text.readAllStandardOutput());
+            QVERIFY2(words.contains(QLatin1String("Jun")) && words.contains(QLatin1String("December solstice")) &&
+                         words.contains(QLatin1String("18:00")),
+                     qPrintable(words));
+        }
+        QVERIFY(!YearChartWindow::write(content, dir.filePath(QStringLiteral("no/such/folder/chart.png"))).isEmpty());
     }
 
     void aClickChoosesTheDay()
@@ -123,8 +167,10 @@ private slots:
         YearChartView* view = window->view();
         QCOMPARE(int(view->content().days.size()), 366);
         const QDate chosen(2024, 9, 10);
-        const YearChartGeometry geometry(QRectF(view->rect()), 366);
-        const QPoint at(int((geometry.x(chosen.dayOfYear() - 1) + geometry.x(chosen.dayOfYear())) / 2),
+        const YearChartGeometry geometry(QRectF(view->rect()), 366,
+                                         yearChartMargins(QFontMetricsF(view->font()), view->content()));
+        // The middle of the day's column, rounded to the pixel the mouse can stand on.
+        const QPoint at(int(std::lround((geometry.x(chosen.dayOfYear() - 1) + geometry.x(chosen.dayOfYear())) / 2)),
                         int(geometry.y(12)));
         QTest::mouseClick(view, Qt::LeftButton, {}, at);
         QCOMPARE(rt::toQDate(app.find<YearView>(names::YearView)->date(9)), chosen);
