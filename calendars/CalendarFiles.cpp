@@ -5,10 +5,11 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
+// The year shown and one on each side: a step to the next or the previous year finds its days already read.
 DayRange rangeAround(int year)
 {
-    return {QDate(year, 1, 1).addDays(-CalendarFiles::MarginDays),
-            QDate(year, 12, 31).addDays(CalendarFiles::MarginDays)};
+    return {QDate(year - 1, 1, 1).addDays(-CalendarFiles::MarginDays),
+            QDate(year + 1, 12, 31).addDays(CalendarFiles::MarginDays)};
 }
 
 // What tells a file changed without reading it; a file not there has none.
@@ -91,7 +92,20 @@ void CalendarFiles::cover(const QDate& day)
 {
     if (!day.isValid() || m_range.contains(day))
         return;
-    m_range = rangeAround(day.year());
+    readFor(rangeAround(day.year()));
+}
+
+void CalendarFiles::followYear(int year)
+{
+    // Nothing is read before the window asks for a first day; a range already around the year stays.
+    if (!m_range.first.isValid() || m_range == rangeAround(year))
+        return;
+    readFor(rangeAround(year));
+}
+
+void CalendarFiles::readFor(const DayRange& range)
+{
+    m_range = range;
     for (const QString& path : std::as_const(m_paths))
         if (!m_waiting.contains(path))
             m_waiting.append(path);

@@ -40,9 +40,12 @@ public:
     QList<IcsOutcome> outcomes() const;
     const EventDays& days() const { return m_days; }
 
-    // The range read covers the year of that day; when it does not yet, the files are read again for it. The
-    // files are first read at the first day asked for.
+    // The range read covers the year of that day and one on each side; when it does not yet hold the day, the files
+    // are read again for it. The files are first read at the first day asked for.
     void cover(const QDate& day);
+    // The year the window shows now: the range moves around it, the files read again behind the days already
+    // shown, so that the next step finds its year read too.
+    void followYear(int year);
     const DayRange& range() const { return m_range; }
     bool reading() const { return m_running || !m_waiting.isEmpty(); }
 
@@ -58,6 +61,7 @@ private:
     void finished();
     void watch();
     void tell();
+    void readFor(const DayRange& range);
 
     Read m_read;
     std::shared_ptr<std::atomic<bool>> m_stopping = std::make_shared<std::atomic<bool>>(false);

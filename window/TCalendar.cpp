@@ -73,6 +73,9 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     year->setHasEvents([calendars](const QDate& day) { return calendars->hasEvents(day); });
     m_rooms.day = new ShownDay(*this, services, gate, preferences,
                                {*year, *toolbar, *m_rooms.tray, *m_views, *calendars}, FirstActivationDone);
+    // The first calendar moves first, the others after it: its year is the one the grid goes to.
+    connect(year, &YearView::shownMonthsChanged, calendars,
+            [year, calendars] { calendars->followYear(rt::toQDate(year->date(1)).year()); });
     connect(calendars, &YourCalendars::changed, this, [this] {
         m_rooms.year->showEventMarks();
         m_rooms.day->calendarsChanged();

@@ -36,6 +36,12 @@ bool YourCalendars::hasEvents(const QDate& day)
     return m_files.days().has(day);
 }
 
+void YourCalendars::followYear(int year)
+{
+    if (!m_files.files().isEmpty())
+        m_files.followYear(year);
+}
+
 QStringList YourCalendars::problems() const
 {
     QStringList lines;

@@ -21,6 +21,8 @@ public:
 
     // The grid's question for each day it paints; a day of another year has that year's files read.
     bool hasEvents(const QDate& day);
+    // The grid moved to show that year: its neighbours are read behind it.
+    void followYear(int year);
     QList<CalendarEvent> eventsOn(const QDate& day) const { return m_files.days().on(day); }
     // The lines of the files whose last read failed.
     QStringList problems() const;

@@ -39,6 +39,7 @@ private slots:
     void testFollowsTheFile_data();
     void testFollowsTheFile();
     void testAnotherYearIsReadAgain();
+    void testTheNextYearIsReadAhead();
     void testABurstOfReadsIsToldOnce_data();
     void testABurstOfReadsIsToldOnce();
     void testASlowFileLetsTheOthersShow();
@@ -130,6 +131,30 @@ void TestCalendarFiles::testAnotherYearIsReadAgain()
     QVERIFY(!files.days().has(QDate(2026, 2, 28)));
 }
 
+// A step to the next year finds its days already read, and its own next year is read behind it.
+void TestCalendarFiles::testTheNextYearIsReadAhead()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("years.ics"));
+    QVERIFY(writeFile(path, "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:b\r\nDTSTART;VALUE=DATE:20000615\r\n"
+                            "RRULE:FREQ=YEARLY\r\nSUMMARY:Midsummer\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"));
+    CalendarFiles files;
+    files.cover(QDate(2026, 1, 1));
+    files.setFiles({path});
+    QTRY_VERIFY(!files.reading());
+    QVERIFY(files.days().has(QDate(2027, 6, 15)));
+    QVERIFY(!files.days().has(QDate(2028, 6, 15)));
+    files.followYear(2027);
+    QVERIFY(files.reading());
+    QVERIFY(files.days().has(QDate(2027, 6, 15)));
+    QTRY_VERIFY(files.days().has(QDate(2028, 6, 15)));
+    QVERIFY(!files.days().has(QDate(2025, 6, 15)));
+    // The year it already reads around asks for nothing.
+    QTRY_VERIFY(!files.reading());
+    files.followYear(2027);
+    QVERIFY(!files.reading());
+}
+
 void TestCalendarFiles::testABurstOfReadsIsToldOnce_data()
 {
     QTest::addColumn<int>("count");
@@ -163,7 +188,7 @@ void TestCalendarFiles::testABurstOfReadsIsToldOnce()
     if (stepYear) {
         changed.clear();
         files.cover(QDate(2028, 6, 1));
-        QTRY_VERIFY(files.days().has(QDate(2028, 1, 1).addDays(-CalendarFiles::MarginDays + 100)));
+        QTRY_VERIFY(files.days().has(files.range().first.addDays(100)));
         QTRY_VERIFY(!files.reading());
     }
     QCOMPARE(files.outcomes().constLast().line(), QStringLiteral("%1: 0 events").arg(count - 1));
