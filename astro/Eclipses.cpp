@@ -24,6 +24,8 @@ double utOf(const astro_time_t& time)
     return time.ut + J2000;
 }
 
+constexpr double EarthRadiusKm = 6378.137, EarthPolarRadiusKm = 6356.752;
+
 // The moon's shadow at a moment, in km: the shadow's axis runs from the sun through the moon.
 struct Shadow
 {
@@ -34,12 +36,12 @@ struct Shadow
     explicit Shadow(double ut)
     {
         // The moon's radius the canons use for the shadow.
-        constexpr double MoonRadiusKm = 0.2722810 * 6378.137;
+        constexpr double MoonRadiusKm = 0.2722810 * EarthRadiusKm;
         astro_time_t time = timeOf(ut);
         const astro_vector_t sun = Astronomy_GeoVector(BODY_SUN, time, ABERRATION);
         const astro_vector_t moon = Astronomy_GeoMoon(time);
         // Stretched along the earth's axis, so that the flattened earth is a sphere of its equator's radius.
-        constexpr double Stretch = 6378.137 / 6356.752;
+        constexpr double Stretch = EarthRadiusKm / EarthPolarRadiusKm;
         const double ax = (moon.x - sun.x) * KM_PER_AU, ay = (moon.y - sun.y) * KM_PER_AU,
                      az = (moon.z - sun.z) * KM_PER_AU * Stretch;
         const double sunToMoon = std::sqrt(ax * ax + ay * ay + az * az);
@@ -49,7 +51,6 @@ struct Shadow
         umbraRadius = MoonRadiusKm - alongAxis * (SUN_RADIUS_KM - MoonRadiusKm) / sunToMoon;
     }
 };
-constexpr double EarthRadiusKm = 6378.137;
 
 // A total eclipse is hybrid when somewhere along its path the tip of the moon's shadow falls short of the earth's
 // surface. Where the path meets the sunrise and sunset edges, the surface lies in the plane through the earth's
