@@ -4,6 +4,7 @@
 #include "FuzzSupport.h"
 #include "shared/WindowState.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -48,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            return 0;
+        // QSettings keeps what it parsed of a file for the whole process and parses it again only when its size or
+        // time changed: a state written over it within the same millisecond at the same size would read as the
+        // old bytes. The program reads its state file once; thousands of files a second need an old time.
+        if (!file.flush() ||
+            !file.setFileTime(QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC), QFileDevice::FileModificationTime))
             return 0;
     }
     const WindowState read = windowstate::read(path);
