@@ -16,13 +16,6 @@ constexpr double EclipseReachDays = 0.25;
 // two of any season from 1000 to 3000.
 constexpr double MarchEquinox2000 = 2451623.80984;
 
-QDate localDateOf(double ut, const SkyPlace& place)
-{
-    const double local = ut + place.offsetHoursAt(ut) / 24;
-    // Julian days begin at noon.
-    return QDate::fromJulianDay(static_cast<qint64>(std::floor(local + 0.5)));
-}
-
 const YearMark::Kind SeasonKinds[] = {YearMark::Kind::MarchEquinox, YearMark::Kind::JuneSolstice,
                                       YearMark::Kind::SeptemberEquinox, YearMark::Kind::DecemberSolstice};
 
@@ -57,6 +50,13 @@ std::vector<YearMark> moonExtremesOf(int year, const SkyPlace& place)
     return marks;
 }
 } // namespace
+
+QDate localDateOf(double ut, const SkyPlace& place)
+{
+    const double local = ut + place.offsetHoursAt(ut) / 24;
+    // Julian days begin at noon.
+    return QDate::fromJulianDay(static_cast<qint64>(std::floor(local + 0.5)));
+}
 
 double seasonMoment(int year, int season)
 {

@@ -44,6 +44,9 @@ inline bool isLunarEclipse(YearMark::Kind kind)
 // nearest and farthest moon whose local day falls in a year at a place, in time order.
 std::vector<YearMark> yearMarksOf(int year, const SkyPlace& place);
 
+// The day of the place's clock a moment (Julian day, UT) falls on.
+QDate localDateOf(double ut, const SkyPlace& place);
+
 // The sun's apparent longitude reaching 0, 90, 180 or 270 degrees (season 0 to 3) in a year, UT.
 double seasonMoment(int year, int season);
 

@@ -24,11 +24,6 @@ namespace {
 // The chart on paper or as a picture: twice the window's own size, for a sharp print.
 const QSize PictureSize(1520, 760);
 constexpr int PictureFontPixels = 18;
-
-QDate localDateOf(double ut, const SkyPlace& place)
-{
-    return QDate::fromJulianDay(qint64(std::floor(ut + place.offsetHoursAt(ut) / 24 + 0.5)));
-}
 } // namespace
 
 YearChartContent yearChartOf(SkyCalculator& calculator, int year, const SkyPlace& place, bool twentyFourHour,
