@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "owndays/OwnCalendarFile.h"
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <functional>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr qint64 MostBytes = 64 * 1024 * 1024;
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+} // namespace
+
+OwnCalendarFile::OwnCalendarFile(QString path, QString name, QList<Category> categories)
+    : m_path(std::move(path)), m_name(std::move(name)), m_firstCategories(std::move(categories))
+{
+    m_document = OwnCalendarDocument::fresh(m_name, m_firstCategories);
+}
+
+OwnCalendarFile::Stamp OwnCalendarFile::stampNow() const
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(m_path).constData(), &status) != 0)
+        return {};
+    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
+            quint64(status.st_ino)};
+}
+
+bool OwnCalendarFile::changedOnDisk() const
+{
+    return !(stampNow() == m_stamp);
+}
+
+OwnCalendarFile::Kind OwnCalendarFile::load()
+{
+    m_reason.clear();
+    const Stamp stamp = stampNow();
+    if (stamp.size < 0) {
+        m_document = OwnCalendarDocument::fresh(m_name, m_firstCategories);
+        m_stamp = stamp;
+        return Kind::Missing;
+    }
+    QFile file(m_path);
+    if (stamp.size > MostBytes) {
+        m_reason = QStringLiteral("larger than %1 MB").arg(MostBytes >> 20);
+        return Kind::Unreadable;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_reason = file.errorString();
+        return Kind::Unreadable;
+    }
+    const QByteArray text = file.read(MostBytes + 1);
+    OwnCalendarDocument read = OwnCalendarDocument::parse(text, m_firstCategories);
+    // An empty file is a calendar without days yet; anything else must be one.
+    if (!read.valid && !text.trimmed().isEmpty())
+        return Kind::NotACalendar;
+    m_document = read.valid ? std::move(read) : OwnCalendarDocument::fresh(m_name, m_firstCategories);
+    m_stamp = stamp;
+    return Kind::Read;
+}
+
+OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<OwnDay>>& changes,
+                                             const QList<Category>& categories)
+{
+    Saved saved;
+    OwnCalendarDocument theirs = m_document;
+    const Stamp onDisk = stampNow();
+    if (onDisk.size >= 0 && !(onDisk == m_stamp)) {
+        OwnCalendarFile again(m_path, m_name, m_firstCategories);
+        const Kind kind = again.load();
+        if (kind == Kind::Unreadable || kind == Kind::NotACalendar) {
+            saved.reason = kind == Kind::NotACalendar ? QStringLiteral("no longer a calendar") : again.reason();
+            return saved;
+        }
+        if (kind == Kind::Read) {
+            theirs = again.m_document;
+            saved.merged = true;
+        }
+    }
+    const qint64 theirTime = onDisk.changedNs / 1000000;
+    QHash<QString, int> theirIndex;
+    for (int i = 0; i < theirs.blocks.size(); ++i)
+        if (!theirs.blocks[i].uid.isEmpty() && !theirIndex.contains(theirs.blocks[i].uid))
+            theirIndex.insert(theirs.blocks[i].uid, i);
+    QList<int> removed;
+    for (auto change = changes.begin(); change != changes.end(); ++change) {
+        const QString& uid = change.key();
+        const int baseAt = m_document.indexOf(uid);
+        const QByteArray baseText = baseAt >= 0 ? m_document.blocks[baseAt].text : QByteArray();
+        const int theirAt = theirIndex.value(uid, -1);
+        const QByteArray theirText = theirAt >= 0 ? theirs.blocks[theirAt].text : QByteArray();
+        if (saved.merged && theirText != baseText) {
+            // Changed on both sides: the newer change stands. A removal there counts from the file's time.
+            const QDateTime theirs_ = theirAt >= 0 && theirs.blocks[theirAt].day
+                                          ? theirs.blocks[theirAt].day->modified
+                                          : QDateTime::fromMSecsSinceEpoch(theirTime);
+            const QDateTime ours = change.value() ? change.value()->modified : QDateTime::currentDateTimeUtc();
+            const QString title = change.value()                      ? change.value()->title
+                                  : theirAt >= 0 && theirs.blocks[theirAt].day ? theirs.blocks[theirAt].day->title
+                                  : baseAt >= 0 && m_document.blocks[baseAt].day ? m_document.blocks[baseAt].day->title
+                                                                                 : uid;
+            saved.bothChanged.append(title);
+            if (theirs_.isValid() && ours.isValid() && theirs_ >= ours)
+                continue;
+        }
+        if (!change.value()) {
+            if (theirAt >= 0)
+                removed.append(theirAt);
+            continue;
+        }
+        OwnCalendarBlock block;
+        block.uid = uid;
+        block.day = *change.value();
+        block.text = eventBlock(*change.value(), theirAt >= 0 ? theirText : baseText, categories);
+        if (theirAt >= 0) {
+            theirs.blocks[theirAt] = block;
+        } else {
+            theirIndex.insert(uid, int(theirs.blocks.size()));
+            theirs.blocks.append(block);
+        }
+    }
+    std::sort(removed.begin(), removed.end(), std::greater<int>());
+    for (const int at : removed)
+        theirs.blocks.removeAt(at);
+    // The categories are the user's change only when they differ from those last read or written.
+    if (categories != m_document.categories)
+        theirs.setCategories(categories);
+    if (!replaceWith(theirs.text())) {
+        saved.reason = m_reason;
+        return saved;
+    }
+    m_document = std::move(theirs);
+    saved.written = true;
+    return saved;
+}
+
+// The new text goes to a file beside the old one, reaches the disk, and takes the old one's place in one rename:
+// a kill at any moment leaves the old file or the new one whole.
+bool OwnCalendarFile::replaceWith(const QByteArray& text)
+{
+    QFileInfo target(m_path);
+    for (int depth = 0; depth < 128 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    const QByteArray final = QFile::encodeName(target.absoluteFilePath());
+    struct stat status = {};
+    const bool existed = ::stat(final.constData(), &status) == 0;
+    // A file its owner made read-only stays as it is, also for the superuser, who could write it anyway.
+    if (existed && (::access(final.constData(), W_OK) != 0 || (status.st_mode & 0222) == 0)) {
+        m_reason = systemReason(EACCES);
+        return false;
+    }
+    QByteArray temporary = QFile::encodeName(target.absolutePath()) + "/." + QFile::encodeName(target.fileName()) +
+                           ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        m_reason = systemReason(errno);
+        return false;
+    }
+    mode_t mode = 0;
+    if (existed) {
+        mode = mode_t(status.st_mode & 0777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool written = writeAll(fd, text) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    int error = errno;
+    written = ::close(fd) == 0 && written;
+    if (written && ::rename(temporary.constData(), final.constData()) != 0) {
+        error = errno;
+        written = false;
+    }
+    if (!written) {
+        ::unlink(temporary.constData());
+        m_reason = systemReason(error ? error : EIO);
+        return false;
+    }
+    // The rename itself reaches the disk with the folder.
+    const int folder = ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    m_stamp = stampNow();
+    return true;
+}

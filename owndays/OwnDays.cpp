@@ -1,0 +1,358 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "owndays/OwnDays.h"
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+// A day marked once over more days than this has only its first ones found by date: a file another program wrote
+// may hold an event over centuries.
+constexpr int MostIndexedDays = 40000;
+constexpr int MostYearlySpan = 366;
+
+int startKey(const QDate& day)
+{
+    return day.month() * 100 + day.day();
+}
+} // namespace
+
+OwnDays::OwnDays(QString path, QString calendarName, QList<Category> firstCategories, QObject* parent)
+    : QObject(parent), m_file(std::move(path), std::move(calendarName), firstCategories),
+      m_categories(std::move(firstCategories))
+{
+    m_outside.setSingleShot(true);
+    m_outside.setInterval(OutsideChangeDelayMs);
+    connect(&m_outside, &QTimer::timeout, this, &OwnDays::outsideChange);
+}
+
+OwnDays::~OwnDays() = default;
+
+bool OwnDays::load()
+{
+    const OwnCalendarFile::Kind kind = m_file.load();
+    m_writable = kind == OwnCalendarFile::Kind::Read || kind == OwnCalendarFile::Kind::Missing;
+    m_problem = kind == OwnCalendarFile::Kind::NotACalendar ? QStringLiteral("not a calendar")
+                : kind == OwnCalendarFile::Kind::Unreadable ? m_file.reason()
+                                                            : QString();
+    if (m_writable) {
+        m_categories = m_file.document().categories;
+        adopt(m_file.document().days());
+    }
+    watch();
+    return m_writable;
+}
+
+void OwnDays::adopt(const QList<OwnDay>& days)
+{
+    m_days.clear();
+    m_byDate.clear();
+    m_yearlyByStart.clear();
+    m_longestYearly = 0;
+    for (const OwnDay& day : days) {
+        if (m_days.contains(day.uid))
+            continue;
+        m_days.insert(day.uid, day);
+        index(day);
+    }
+}
+
+void OwnDays::watch()
+{
+    if (!m_watcher) {
+        m_watcher = std::make_unique<QFileSystemWatcher>();
+        const auto soon = [this] { m_outside.start(); };
+        connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, this, soon);
+        connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, this, soon);
+    }
+    // A save by rename leaves the old file's watch behind: the folder tells it, and the new file is watched again.
+    const QString folder = QFileInfo(m_file.path()).absolutePath();
+    if (!m_watcher->directories().contains(folder) && QFileInfo(folder).isDir())
+        m_watcher->addPath(folder);
+    if (!m_watcher->files().contains(m_file.path()) && QFileInfo::exists(m_file.path()))
+        m_watcher->addPath(m_file.path());
+}
+
+void OwnDays::outsideChange()
+{
+    watch();
+    if (!m_file.changedOnDisk())
+        return;
+    if (unsaved()) {
+        save();
+        return;
+    }
+    const bool was = m_writable;
+    load();
+    if (was != m_writable || !m_problem.isEmpty())
+        emit problemChanged(m_problem);
+    emit changed(QDate(), QDate());
+}
+
+std::optional<Category> OwnDays::category(const QString& key) const
+{
+    for (const Category& category : m_categories)
+        if (category.key == key)
+            return category;
+    return std::nullopt;
+}
+
+std::optional<OwnDay> OwnDays::find(const QString& uid) const
+{
+    const auto found = m_days.constFind(uid);
+    if (found == m_days.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+void OwnDays::index(const OwnDay& day)
+{
+    if (day.yearly) {
+        m_yearlyByStart[startKey(day.first)].append(day.uid);
+        m_longestYearly = qMax(m_longestYearly, qMin(day.length(), MostYearlySpan));
+        return;
+    }
+    const int days = qMin(day.length(), MostIndexedDays);
+    for (int i = 0; i < days; ++i)
+        m_byDate[day.first.addDays(i)].append(day.uid);
+}
+
+void OwnDays::unindex(const OwnDay& day)
+{
+    if (day.yearly) {
+        auto found = m_yearlyByStart.find(startKey(day.first));
+        if (found != m_yearlyByStart.end() && found->removeOne(day.uid) && found->isEmpty())
+            m_yearlyByStart.erase(found);
+        return;
+    }
+    const int days = qMin(day.length(), MostIndexedDays);
+    for (int i = 0; i < days; ++i) {
+        auto found = m_byDate.find(day.first.addDays(i));
+        if (found != m_byDate.end() && found->removeOne(day.uid) && found->isEmpty())
+            m_byDate.erase(found);
+    }
+}
+
+QList<OwnDay> OwnDays::on(const QDate& day) const
+{
+    QList<OwnDay> found;
+    for (const QString& uid : m_byDate.value(day))
+        found.append(m_days.value(uid));
+    for (int back = 0; back < m_longestYearly; ++back) {
+        const QDate start = day.addDays(-back);
+        const auto starting = m_yearlyByStart.constFind(startKey(start));
+        if (starting == m_yearlyByStart.constEnd())
+            continue;
+        for (const QString& uid : *starting) {
+            const OwnDay& yearly = m_days[uid];
+            if (yearly.occurrenceCovering(day) == start)
+                found.append(yearly);
+        }
+    }
+    // The one starting first first, so that a range keeps its place among the day's bars.
+    std::sort(found.begin(), found.end(), [&](const OwnDay& a, const OwnDay& b) {
+        const QDate startA = a.occurrenceCovering(day);
+        const QDate startB = b.occurrenceCovering(day);
+        return startA != startB ? startA < startB : a.uid < b.uid;
+    });
+    return found;
+}
+
+QList<OwnDay> OwnDays::meeting(const QDate& from, const QDate& to) const
+{
+    QList<OwnDay> found;
+    for (const OwnDay& day : m_days)
+        if (!day.occurrencesMeeting(from, to).isEmpty())
+            found.append(day);
+    std::sort(found.begin(), found.end(), [](const OwnDay& a, const OwnDay& b) {
+        return a.first != b.first ? a.first < b.first : a.uid < b.uid;
+    });
+    return found;
+}
+
+QList<OwnDay> OwnDays::all() const
+{
+    return meeting(QDate(1, 1, 1), QDate(9999, 12, 31));
+}
+
+QString OwnDays::add(OwnDay day)
+{
+    if (day.uid.isEmpty() || m_days.contains(day.uid))
+        day.uid = owndays::newUid();
+    if (day.last < day.first)
+        std::swap(day.first, day.last);
+    day.modified = QDateTime::currentDateTimeUtc();
+    Step step;
+    step.days.emplace_back(std::nullopt, day);
+    record(std::move(step));
+    return day.uid;
+}
+
+void OwnDays::change(OwnDay day)
+{
+    const std::optional<OwnDay> before = find(day.uid);
+    if (!before || before->sameContent(day))
+        return;
+    if (day.last < day.first)
+        std::swap(day.first, day.last);
+    day.modified = QDateTime::currentDateTimeUtc();
+    // A reminder moved to other days is told again for them.
+    if (day.first != before->first || day.reminder != before->reminder)
+        day.acknowledged = QDateTime();
+    Step step;
+    step.days.emplace_back(before, day);
+    record(std::move(step));
+}
+
+void OwnDays::remove(const QString& uid)
+{
+    const std::optional<OwnDay> before = find(uid);
+    if (!before)
+        return;
+    Step step;
+    step.days.emplace_back(before, std::nullopt);
+    record(std::move(step));
+}
+
+void OwnDays::setCategories(const QList<Category>& categories)
+{
+    if (categories == m_categories || categories.isEmpty())
+        return;
+    Step step;
+    step.categoriesBefore = m_categories;
+    step.categoriesAfter = categories;
+    // A category gone takes its days to the first one left.
+    for (const OwnDay& day : std::as_const(m_days)) {
+        const bool kept = std::any_of(categories.begin(), categories.end(),
+                                      [&](const Category& c) { return c.key == day.category; });
+        if (kept)
+            continue;
+        OwnDay moved = day;
+        moved.category = categories.first().key;
+        moved.modified = QDateTime::currentDateTimeUtc();
+        step.days.emplace_back(day, moved);
+    }
+    record(std::move(step));
+}
+
+void OwnDays::acknowledge(const QString& uid, const QDateTime& when)
+{
+    std::optional<OwnDay> day = find(uid);
+    if (!day)
+        return;
+    day->acknowledged = when;
+    put(uid, day);
+    save();
+}
+
+void OwnDays::record(Step step)
+{
+    apply(step, true);
+    m_undo.push_back(std::move(step));
+    if (m_undo.size() > size_t(MostUndoSteps))
+        m_undo.erase(m_undo.begin());
+    m_redo.clear();
+}
+
+void OwnDays::undo()
+{
+    if (m_undo.empty())
+        return;
+    Step step = std::move(m_undo.back());
+    m_undo.pop_back();
+    apply(step, false);
+    m_redo.push_back(std::move(step));
+}
+
+void OwnDays::redo()
+{
+    if (m_redo.empty())
+        return;
+    Step step = std::move(m_redo.back());
+    m_redo.pop_back();
+    apply(step, true);
+    m_undo.push_back(std::move(step));
+}
+
+void OwnDays::apply(const Step& step, bool forward)
+{
+    const QList<Category>& categories = forward ? step.categoriesAfter : step.categoriesBefore;
+    if (!categories.isEmpty() && categories != m_categories) {
+        m_categories = categories;
+        m_categoriesUnsaved = true;
+    }
+    for (const auto& [before, after] : step.days) {
+        std::optional<OwnDay> day = forward ? after : before;
+        const QString uid = before ? before->uid : after->uid;
+        // Undone or redone, the change is a new one for a file that changed meanwhile.
+        if (day)
+            day->modified = QDateTime::currentDateTimeUtc();
+        tellSpan(m_days.contains(uid) ? std::optional<OwnDay>(m_days.value(uid)) : std::nullopt);
+        put(uid, day);
+        tellSpan(day);
+    }
+    if (!categories.isEmpty())
+        emit changed(QDate(), QDate());
+    save();
+}
+
+void OwnDays::tellSpan(const std::optional<OwnDay>& day)
+{
+    if (!day)
+        return;
+    if (day->yearly)
+        emit changed(QDate(), QDate());
+    else
+        emit changed(day->first, day->last);
+}
+
+void OwnDays::put(const QString& uid, const std::optional<OwnDay>& day)
+{
+    const auto found = m_days.find(uid);
+    if (found != m_days.end()) {
+        unindex(*found);
+        m_days.erase(found);
+    }
+    if (day) {
+        m_days.insert(uid, *day);
+        index(*day);
+    }
+    m_unsaved.insert(uid, day);
+}
+
+bool OwnDays::saveAgain()
+{
+    save();
+    return !unsaved();
+}
+
+void OwnDays::save()
+{
+    if (!m_writable) {
+        emit problemChanged(m_problem);
+        return;
+    }
+    // The first day marked makes the folder the file lives in.
+    const QFileInfo file(m_file.path());
+    if (!file.exists() && m_file.document().blocks.isEmpty())
+        QDir().mkpath(file.absolutePath());
+    const bool failedBefore = !m_problem.isEmpty();
+    const OwnCalendarFile::Saved saved = m_file.save(m_unsaved, m_categories);
+    if (!saved.written) {
+        m_problem = saved.reason;
+        emit problemChanged(m_problem);
+        return;
+    }
+    m_unsaved.clear();
+    m_categoriesUnsaved = false;
+    m_problem.clear();
+    if (failedBefore)
+        emit problemChanged(QString());
+    if (saved.merged) {
+        m_categories = m_file.document().categories;
+        adopt(m_file.document().days());
+        emit changed(QDate(), QDate());
+    }
+    if (!saved.bothChanged.isEmpty())
+        emit keptNewer(saved.bothChanged);
+    watch();
+}

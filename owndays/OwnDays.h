@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "owndays/OwnCalendarFile.h"
+#include "owndays/OwnDay.h"
+#include <QFileSystemWatcher>
+#include <QHash>
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+// The user's marked days: held by UID, found by day, each change saved at once to the user's calendar file and
+// undone and redone in the order made. Another program's saves to the file are taken in a moment after.
+class OwnDays : public QObject
+{
+    Q_OBJECT
+public:
+    // A burst of changes by another program is read once, this long after the last.
+    static constexpr int OutsideChangeDelayMs = 300;
+    // The changes that can be undone; the oldest go first.
+    static constexpr int MostUndoSteps = 1000;
+
+    OwnDays(QString path, QString calendarName, QList<Category> firstCategories, QObject* parent = nullptr);
+    ~OwnDays() override;
+
+    // Reads the file; false (with problem()) when it exists but is not a calendar this program may write.
+    bool load();
+    const QString& path() const { return m_file.path(); }
+    // One line about the file when it cannot be read or the last change could not be saved; empty when all is well.
+    const QString& problem() const { return m_problem; }
+    bool writable() const { return m_writable; }
+
+    const QList<Category>& categories() const { return m_categories; }
+    std::optional<Category> category(const QString& key) const;
+    std::optional<OwnDay> find(const QString& uid) const;
+    int count() const { return int(m_days.size()); }
+    // The days whose occurrence covers day, the one starting first first.
+    QList<OwnDay> on(const QDate& day) const;
+    // The days with an occurrence meeting [from, to].
+    QList<OwnDay> meeting(const QDate& from, const QDate& to) const;
+    QList<OwnDay> all() const;
+
+    // Each change below is one step of Undo; text names it ("Mark Trip", "Delete Trip").
+    QString add(OwnDay day);
+    void change(OwnDay day);
+    void remove(const QString& uid);
+    void setCategories(const QList<Category>& categories);
+    // The reminder of the occurrence was told: kept in the file, never undone.
+    void acknowledge(const QString& uid, const QDateTime& when);
+
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+    void undo();
+    void redo();
+    // Writes the changes not yet saved; true when nothing is left unsaved.
+    bool saveAgain();
+    bool unsaved() const { return !m_unsaved.isEmpty() || m_categoriesUnsaved; }
+
+signals:
+    // The days between first and last (both invalid: any day) may show something else.
+    void changed(const QDate& first, const QDate& last);
+    // A save failed (line), or succeeded after failing (an empty line).
+    void problemChanged(const QString& line);
+    // Events changed here and in another program since: the newer of each was kept.
+    void keptNewer(const QStringList& titles);
+
+private:
+    struct Step
+    {
+        std::vector<std::pair<std::optional<OwnDay>, std::optional<OwnDay>>> days; // before, after
+        QList<Category> categoriesBefore;
+        QList<Category> categoriesAfter;
+    };
+    void apply(const Step& step, bool forward);
+    void put(const QString& uid, const std::optional<OwnDay>& day);
+    void index(const OwnDay& day);
+    void unindex(const OwnDay& day);
+    void record(Step step);
+    void save();
+    void adopt(const QList<OwnDay>& days);
+    void outsideChange();
+    void watch();
+    void tellSpan(const std::optional<OwnDay>& day);
+
+    OwnCalendarFile m_file;
+    QHash<QString, OwnDay> m_days;
+    // Days of a day once, by date; yearly ones by the month and day they start on.
+    QHash<QDate, QStringList> m_byDate;
+    QHash<int, QStringList> m_yearlyByStart;
+    int m_longestYearly = 0;
+    QList<Category> m_categories;
+    std::vector<Step> m_undo;
+    std::vector<Step> m_redo;
+    QHash<QString, std::optional<OwnDay>> m_unsaved;
+    bool m_categoriesUnsaved = false;
+    bool m_writable = true;
+    QString m_problem;
+    std::unique_ptr<QFileSystemWatcher> m_watcher;
+    QTimer m_outside;
+};
