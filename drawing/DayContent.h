@@ -2,6 +2,8 @@
 #pragma once
 #include "astro/DayMarks.h"
 #include <QDate>
+#include <QRgb>
+#include <array>
 #include <cstdint>
 
 // The kinds of marks a day can carry, in the order they are drawn. A new kind is one more value here and one more
@@ -33,6 +35,19 @@ private:
 // Where a day stands in a highlighted range of days.
 enum class RangePlace : std::uint8_t { None, Inside, Start, End, Single };
 
+// A marked range of days passing through a day: the colour of its kind and where the day stands in it. Bars keep
+// the order of their ranges' first days, so a range stays in its lane over the days it runs.
+struct DayBar
+{
+    QRgb colour = 0;
+    RangePlace place = RangePlace::None; // None: no bar in this lane
+
+    bool operator==(const DayBar& other) const { return colour == other.colour && place == other.place; }
+    bool operator!=(const DayBar& other) const { return !(*this == other); }
+};
+constexpr int DayBarLanes = 2;
+using DayBars = std::array<DayBar, DayBarLanes>;
+
 // Everything one cell of a month shows; two equal contents paint the same pixels.
 struct DayContent
 {
@@ -45,12 +60,13 @@ struct DayContent
     bool weekend = false;
     RangePlace range = RangePlace::None;
     DayMarkSet marks;
+    DayBars bars{};
 
     bool operator==(const DayContent& other) const
     {
         return date == other.date && inMonth == other.inMonth && supported == other.supported && today == other.today &&
                selected == other.selected && focused == other.focused && weekend == other.weekend &&
-               range == other.range && marks == other.marks;
+               range == other.range && marks == other.marks && bars == other.bars;
     }
     bool operator!=(const DayContent& other) const { return !(*this == other); }
 };

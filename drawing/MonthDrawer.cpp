@@ -16,6 +16,9 @@ constexpr qreal ArrowZone = 20;
 constexpr qreal SelectedTodayFrame = 3;
 // The edge that marks where a range starts and ends.
 constexpr qreal RangeEdge = 3;
+// A marked range's bar, for a cell 16 high.
+constexpr qreal BarHeight = 2;
+constexpr qreal BarEndGap = 2;
 
 QFont fontOf(qreal pixels, bool bold, bool paper)
 {
@@ -191,6 +194,25 @@ void MonthDrawer::paintRange(QPainter& painter, const DayContent& day, const QRe
         painter.fillRect(QRectF(cell.right() - edge, cell.top(), edge, cell.height()), inks::RangeEnd);
 }
 
+void MonthDrawer::paintBars(QPainter& painter, const DayBars& bars, const QRectF& cell) const
+{
+    // Lanes from the bottom of the cell up, each running from edge to edge of the cell so that a range reads as one
+    // bar across its days, with a gap at its two ends.
+    const qreal unit = m_look.cellHeight / 16;
+    const qreal height = BarHeight * unit;
+    for (int lane = 0; lane < DayBarLanes; ++lane) {
+        const DayBar& bar = bars[lane];
+        if (bar.place == RangePlace::None)
+            continue;
+        const bool starts = bar.place == RangePlace::Start || bar.place == RangePlace::Single;
+        const bool ends = bar.place == RangePlace::End || bar.place == RangePlace::Single;
+        const qreal left = cell.left() + (starts ? BarEndGap * unit : 0);
+        const qreal right = cell.right() - (ends ? BarEndGap * unit : 0);
+        painter.fillRect(QRectF(left, cell.bottom() - (lane + 1) * height, right - left, height),
+                         QColor::fromRgb(bar.colour));
+    }
+}
+
 void MonthDrawer::paintDay(QPainter& painter, const DayContent& day, const QRectF& cell) const
 {
     if (!day.supported) {
@@ -222,6 +244,9 @@ void MonthDrawer::paintDay(QPainter& painter, const DayContent& day, const QRect
         painter.fillRect(cell, inks::Blue);
         ink = inks::Yellow;
     }
+    // Over the selection's and today's ground, so a marked day stays marked when chosen.
+    if (day.inMonth)
+        paintBars(painter, day.bars, cell);
     painter.setFont(bold ? m_bold : m_font);
     painter.setPen(ink);
     paintCentred(painter, bold, cell, CentredTexts::number(day.date.day()));

@@ -71,6 +71,7 @@ public:
 private:
     void paintArrow(QPainter& painter, const QRectF& zone, bool next) const;
     void paintRange(QPainter& painter, const DayContent& day, const QRectF& cell) const;
+    void paintBars(QPainter& painter, const DayBars& bars, const QRectF& cell) const;
     // A number or name centred in its cell, in the font last set (plain or bold).
     void paintCentred(QPainter& painter, bool bold, const QRectF& cell, const QString& text) const;
 
