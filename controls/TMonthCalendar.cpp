@@ -114,6 +114,23 @@ bool TMonthCalendar::handleKey(int key, Qt::KeyboardModifiers modifiers)
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const QDate day = m_selected;
+    // Shift with an arrow, Home or End chooses a range from the day where the Shift run began.
+    const bool extends = modifiers & Qt::ShiftModifier;
+    const bool moves = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down ||
+                       key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+    if (moves && extends && !m_shiftAnchor.isValid())
+        m_shiftAnchor = day;
+    else if (!extends)
+        m_shiftAnchor = QDate();
+    const bool handled = moveByKey(key);
+    if (handled && moves && extends && m_selected != day)
+        emit daysSelected(m_shiftAnchor, m_selected);
+    return handled;
+}
+
+bool TMonthCalendar::moveByKey(int key)
+{
+    const QDate day = m_selected;
     switch (key) {
     case Qt::Key_Left:
         select(day.addDays(-1));
@@ -187,6 +204,8 @@ void TMonthCalendar::refresh()
         if (day.inMonth && m_marks)
             day.marks =
                 !m_marksStale && was.inMonth && was.date == day.date ? was.marks : DayMarkSet::of(m_marks(day.date));
+        if (day.inMonth && m_bars)
+            day.bars = !m_marksStale && was.inMonth && was.date == day.date ? was.bars : m_bars(day.date);
         if (ranged && day.date >= m_rangeFirst && day.date <= m_rangeLast)
             day.range = m_rangeFirst == m_rangeLast ? RangePlace::Single
                         : day.date == m_rangeFirst  ? RangePlace::Start
@@ -276,6 +295,13 @@ void TMonthCalendar::setDayMarks(MarksOfDay marks)
 {
     m_marks = std::move(marks);
     m_grid->setAccessibleDescription(QString());
+    m_marksStale = true;
+    refresh();
+}
+
+void TMonthCalendar::setDayBars(BarsOfDay bars)
+{
+    m_bars = std::move(bars);
     m_marksStale = true;
     refresh();
 }

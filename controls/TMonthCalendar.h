@@ -57,7 +57,10 @@ public:
     // How a screen reader says the marks of a day ("new moon at 01:52"); without it, the marks' names.
     using MarksSaid = std::function<QStringList(const QDate&)>;
     void setMarksSaid(MarksSaid said) { m_marksSaid = std::move(said); }
-    // Asks the source of marks again: only the days whose marks changed are repainted.
+    // Where the bars of the user's marked ranges through each day come from; drawn whether or not marks are shown.
+    using BarsOfDay = std::function<DayBars(const QDate&)>;
+    void setDayBars(BarsOfDay bars);
+    // Asks the sources of marks and bars again: only the days whose marks or bars changed are repainted.
     void refreshMarks();
     // What a screen reader says of a day of the month shown beyond its number: its marks, and today among them.
     QString dayDescription(const QDate& day) const;
@@ -104,6 +107,7 @@ private:
     friend class MonthDayGrid;
     // Moves the selection (and the month shown with it); false for a day outside the supported range.
     bool select(const QDate& day);
+    bool moveByKey(int key);
     void refresh();
     void describe();
     // The names of a day's marks, for a day of the month shown.
@@ -122,6 +126,8 @@ private:
     QDate m_rangeLast;
     MarksOfDay m_marks;
     MarksSaid m_marksSaid;
+    BarsOfDay m_bars;
+    QDate m_shiftAnchor; // where a range chosen with Shift and the arrows began
     // The source of marks may say something new: the next refresh asks it for every day shown.
     bool m_marksStale = false;
     MonthDrawer m_drawer;

@@ -120,6 +120,13 @@ DayPanel::DayPanel(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
     close->setObjectName(QStringLiteral("DayPanelClose"));
     auto* chart = new QPushButton(tr("&Year's daylight"), this);
     chart->setObjectName(QStringLiteral("DayPanelYearChart"));
+    auto* marked = new QPushButton(tr("&Marked days..."), this);
+    marked->setObjectName(QStringLiteral("DayPanelMarkedDays"));
+    // A row of its own above the panel's buttons, so the panel keeps its width in any language.
+    auto* markedRow = new QHBoxLayout;
+    markedRow->addWidget(marked);
+    markedRow->addStretch();
+    layout->addLayout(markedRow);
     buttons->addWidget(copy);
     buttons->addWidget(m_clear);
     buttons->addWidget(chart);
@@ -130,15 +137,17 @@ DayPanel::DayPanel(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool)
     connect(m_clear, &QPushButton::clicked, this, &DayPanel::clearFirstClick);
     connect(chart, &QPushButton::clicked, this, &DayPanel::yearChartWanted);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(marked, &QPushButton::clicked, this,
+            [this, marked] { emit dayMenuWanted(marked->mapToGlobal(QPoint(0, marked->height()))); });
 
     // One size from the font, not from the day shown: the panel does not jump from click to click.
     const QFontMetrics metrics(font());
     const QMargins margins = layout->contentsMargins();
     const int rowHeight = metrics.height() + std::max(m_grid->verticalSpacing(), 0);
-    m_preferred =
-        QSize(metrics.averageCharWidth() * ShownCharacters + margins.left() + margins.right() +
-                  m_scroll->verticalScrollBar()->sizeHint().width(),
-              rowHeight * ShownRows + layout->spacing() + copy->sizeHint().height() + margins.top() + margins.bottom());
+    m_preferred = QSize(metrics.averageCharWidth() * ShownCharacters + margins.left() + margins.right() +
+                            m_scroll->verticalScrollBar()->sizeHint().width(),
+                        rowHeight * ShownRows + 2 * (layout->spacing() + copy->sizeHint().height()) + margins.top() +
+                            margins.bottom());
     resize(m_preferred);
 }
 

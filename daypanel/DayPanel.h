@@ -31,6 +31,8 @@ public:
 signals:
     void clearFirstClick();
     void yearChartWanted();
+    // The menu of the day's marked days is asked for, to open there (global coordinates).
+    void dayMenuWanted(const QPoint& at);
     // Closed by the user (its button, the close box or Escape), not by the end of the run.
     void closed();
 

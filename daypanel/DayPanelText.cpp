@@ -4,6 +4,7 @@
 #include "astro/SkyBodies.h"
 #include "astro/SkyNames.h"
 #include "astro/SunReport.h"
+#include "controls/DayMarkTexts.h"
 #include "controls/SharedTexts.h"
 #include "daypanel/EclipseText.h"
 #include "print/SheetTexts.h"
@@ -123,6 +124,9 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     const QLocale& locale = input.locale;
     QList<PanelLine> lines;
     lines.append({DayPanelWords::tr("Date"), locale.toString(sky.day, QLocale::LongFormat)});
+    // Not for the second day of a span, whose lines tell the span instead.
+    if (input.today && (!input.spanFrom || input.pendingFirst))
+        lines.append({DayPanelWords::tr("From today"), fromTodayInWords(sky.day, *input.today)});
     lines.append({DayPanelWords::tr("Day of year"),
                   DayPanelWords::tr("%1 of %2").arg(sky.day.dayOfYear()).arg(sky.day.daysInYear())});
     int isoYear = 0;
@@ -237,6 +241,14 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
         lines.append({DayPanelWords::tr("Marked"), marked.join(QStringLiteral("; "))});
     lines.append(eclipses);
 
+    for (const DayPanelInput::OwnDayLine& own : input.ownDays) {
+        lines.append(
+            {DayPanelWords::tr("Your day"),
+             DayPanelWords::tr("%1: %2, %3").arg(own.category, own.title, daysInWords(own.first, own.last, locale))});
+        if (!own.note.isEmpty())
+            lines.append({DayPanelWords::tr("Note"), own.note});
+    }
+
     if (input.pendingFirst)
         lines.append(
             {DayPanelWords::tr("First day of a span"), locale.toString(*input.pendingFirst, QLocale::LongFormat)});
@@ -267,7 +279,39 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
              DayPanelWords::tr("and %Ln more", nullptr, static_cast<int>(input.events.size() - DayPanelEventsShown))});
     for (const QString& problem : input.calendarProblems)
         lines.append({DayPanelWords::tr("Calendar file"), problem});
+    for (const DayPanelInput::ComingUp& coming : input.comingUp)
+        lines.append({DayPanelWords::tr("Coming up"),
+                      DayPanelWords::tr("%1: %2").arg(locale.toString(coming.day, DayPanelWords::tr("ddd d MMM")),
+                                                      coming.what.join(QStringLiteral("; ")))});
     return lines;
+}
+
+QString fromTodayInWords(const QDate& day, const QDate& today)
+{
+    const qint64 days = today.daysTo(day);
+    if (days == 0)
+        return DayMarkTexts::TodayWithinDay();
+    if (days == 1)
+        return DayPanelWords::tr("tomorrow");
+    if (days == -1)
+        return DayPanelWords::tr("yesterday");
+    return days > 0 ? DayPanelWords::tr("in %n day(s)", nullptr, int(days))
+                    : DayPanelWords::tr("%n day(s) ago", nullptr, int(-days));
+}
+
+QString daysInWords(const QDate& first, const QDate& last, const QLocale& locale)
+{
+    // The forms of a date in words, in the order the language writes them.
+    const QString dayMonthYear = DayPanelWords::tr("d MMMM yyyy");
+    const QString dayMonth = DayPanelWords::tr("d MMMM");
+    if (first == last)
+        return locale.toString(first, dayMonthYear);
+    const QString end = locale.toString(last, dayMonthYear);
+    if (first.year() == last.year() && first.month() == last.month())
+        return DayPanelWords::tr("%1 to %2").arg(locale.toString(first, DayPanelWords::tr("d", "a day's number")), end);
+    if (first.year() == last.year())
+        return DayPanelWords::tr("%1 to %2").arg(locale.toString(first, dayMonth), end);
+    return DayPanelWords::tr("%1 to %2").arg(locale.toString(first, dayMonthYear), end);
 }
 
 QString dayPanelText(const QList<PanelLine>& lines)

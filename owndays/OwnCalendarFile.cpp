@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <functional>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -117,8 +117,8 @@ OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<
                                           ? theirs.blocks[theirAt].day->modified
                                           : QDateTime::fromMSecsSinceEpoch(theirTime);
             const QDateTime ours = change.value() ? change.value()->modified : QDateTime::currentDateTimeUtc();
-            const QString title = change.value()                      ? change.value()->title
-                                  : theirAt >= 0 && theirs.blocks[theirAt].day ? theirs.blocks[theirAt].day->title
+            const QString title = change.value()                                 ? change.value()->title
+                                  : theirAt >= 0 && theirs.blocks[theirAt].day   ? theirs.blocks[theirAt].day->title
                                   : baseAt >= 0 && m_document.blocks[baseAt].day ? m_document.blocks[baseAt].day->title
                                                                                  : uid;
             saved.bothChanged.append(title);
@@ -171,8 +171,8 @@ bool OwnCalendarFile::replaceWith(const QByteArray& text)
         m_reason = systemReason(EACCES);
         return false;
     }
-    QByteArray temporary = QFile::encodeName(target.absolutePath()) + "/." + QFile::encodeName(target.fileName()) +
-                           ".XXXXXX";
+    QByteArray temporary =
+        QFile::encodeName(target.absolutePath()) + "/." + QFile::encodeName(target.fileName()) + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         m_reason = systemReason(errno);

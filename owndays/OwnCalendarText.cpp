@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "owndays/OwnCalendarText.h"
-#include <libical/ical.h>
 #include <QRegularExpression>
 #include <QTimeZone>
 #include <algorithm>
+#include <libical/ical.h>
 #include <memory>
 
 namespace {
@@ -136,8 +136,7 @@ QDateTime momentOf(const icaltimetype& time)
 {
     if (icaltime_is_null_time(time))
         return QDateTime();
-    return QDateTime(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute, time.second),
-                     Qt::UTC);
+    return QDateTime(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute, time.second), Qt::UTC);
 }
 
 QString xValue(icalcomponent* component, const QByteArray& name)
@@ -172,8 +171,7 @@ bool plainYearly(icalcomponent* event)
         const icalrecurrencetype rule = icalproperty_get_rrule(p);
         plain = plain && rule.freq == ICAL_YEARLY_RECURRENCE && rule.interval == 1 && rule.count == 0 &&
                 icaltime_is_null_time(rule.until) && rule.by_day[0] == ICAL_RECURRENCE_ARRAY_MAX &&
-                rule.by_month_day[0] == ICAL_RECURRENCE_ARRAY_MAX &&
-                rule.by_year_day[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+                rule.by_month_day[0] == ICAL_RECURRENCE_ARRAY_MAX && rule.by_year_day[0] == ICAL_RECURRENCE_ARRAY_MAX &&
                 rule.by_week_no[0] == ICAL_RECURRENCE_ARRAY_MAX && rule.by_set_pos[0] == ICAL_RECURRENCE_ARRAY_MAX;
     }
     return rules == 1 && plain;

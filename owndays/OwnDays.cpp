@@ -163,9 +163,8 @@ QList<OwnDay> OwnDays::meeting(const QDate& from, const QDate& to) const
     for (const OwnDay& day : m_days)
         if (!day.occurrencesMeeting(from, to).isEmpty())
             found.append(day);
-    std::sort(found.begin(), found.end(), [](const OwnDay& a, const OwnDay& b) {
-        return a.first != b.first ? a.first < b.first : a.uid < b.uid;
-    });
+    std::sort(found.begin(), found.end(),
+              [](const OwnDay& a, const OwnDay& b) { return a.first != b.first ? a.first < b.first : a.uid < b.uid; });
     return found;
 }
 
@@ -222,8 +221,8 @@ void OwnDays::setCategories(const QList<Category>& categories)
     step.categoriesAfter = categories;
     // A category gone takes its days to the first one left.
     for (const OwnDay& day : std::as_const(m_days)) {
-        const bool kept = std::any_of(categories.begin(), categories.end(),
-                                      [&](const Category& c) { return c.key == day.category; });
+        const bool kept =
+            std::any_of(categories.begin(), categories.end(), [&](const Category& c) { return c.key == day.category; });
         if (kept)
             continue;
         OwnDay moved = day;
@@ -286,8 +285,10 @@ void OwnDays::apply(const Step& step, bool forward)
         // Undone or redone, the change is a new one for a file that changed meanwhile.
         if (day)
             day->modified = QDateTime::currentDateTimeUtc();
-        tellSpan(m_days.contains(uid) ? std::optional<OwnDay>(m_days.value(uid)) : std::nullopt);
+        const std::optional<OwnDay> was = find(uid);
         put(uid, day);
+        // Told once the model holds the change: the grid asks again at once.
+        tellSpan(was);
         tellSpan(day);
     }
     if (!categories.isEmpty())

@@ -567,6 +567,73 @@
         <source>&amp;Year&apos;s daylight</source>
         <translation>&amp;Tageslicht des Jahres</translation>
     </message>
+    <message>
+        <source>&amp;Marked days...</source>
+        <translation>&amp;Markierte Tage...</translation>
+    </message>
+    <message>
+        <source>From today</source>
+        <translation>Ab heute</translation>
+    </message>
+    <message>
+        <source>Your day</source>
+        <translation>Ihr Tag</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Coming up</source>
+        <translation>Demnächst</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d. MMM</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>gestern</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n day(s)</source>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) ago</source>
+        <translation>
+            <numerusform>vor %n Tag</numerusform>
+            <numerusform>vor %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <comment>a day&apos;s number</comment>
+        <translation>d.</translation>
+    </message>
 </context>
 <context>
     <name>DayPictureView</name>
@@ -1403,6 +1470,125 @@ Heute: </translation>
             <numerusform>%1: %n Termin</numerusform>
             <numerusform>%1: %n Termine</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>YourDays</name>
+    <message>
+        <source>Your days</source>
+        <translation>Ihre Tage</translation>
+    </message>
+    <message>
+        <source>Mark days...</source>
+        <translation>Tage markieren...</translation>
+    </message>
+    <message>
+        <source>Mark the chosen days</source>
+        <translation>Die gewählten Tage markieren</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>„%1“ bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>„%1“ löschen</translation>
+    </message>
+    <message>
+        <source>Mark days</source>
+        <translation>Tage markieren</translation>
+    </message>
+    <message>
+        <source>Edit marked days</source>
+        <translation>Markierte Tage bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>Every &amp;year</source>
+        <translation>&amp;Jedes Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me</source>
+        <translation>&amp;Erinnern</translation>
+    </message>
+    <message>
+        <source>days before, at</source>
+        <translation>Tage vorher, um</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Your days could not be saved (%1): the change is kept here and saved again at the next change.</source>
+        <translation>Ihre Tage konnten nicht gespeichert werden (%1): die Änderung bleibt hier erhalten und wird bei der nächsten Änderung erneut gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your days&apos; file %1 cannot be used (%2): nothing is written to it.</source>
+        <translation>Die Datei Ihrer Tage %1 kann nicht verwendet werden (%2): es wird nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed here and in another program: the newer change was kept.</source>
+        <translation>„%1“ wurde hier und in einem anderen Programm geändert: die neuere Änderung wurde behalten.</translation>
+    </message>
+    <message>
+        <source>Your days (writable), marked: %1</source>
+        <translation>Ihre Tage (beschreibbar), markiert: %1</translation>
+    </message>
+    <message>
+        <source>Trip</source>
+        <translation>Reise</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Persönlich</translation>
     </message>
 </context>
 </TS>

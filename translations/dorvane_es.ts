@@ -567,6 +567,73 @@
         <source>&amp;Year&apos;s daylight</source>
         <translation>Luz del &amp;año</translation>
     </message>
+    <message>
+        <source>&amp;Marked days...</source>
+        <translation>Días &amp;marcados...</translation>
+    </message>
+    <message>
+        <source>From today</source>
+        <translation>Desde hoy</translation>
+    </message>
+    <message>
+        <source>Your day</source>
+        <translation>Su día</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Coming up</source>
+        <translation>Próximamente</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>mañana</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ayer</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n day(s)</source>
+        <translation>
+            <numerusform>dentro de %n día</numerusform>
+            <numerusform>dentro de %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) ago</source>
+        <translation>
+            <numerusform>hace %n día</numerusform>
+            <numerusform>hace %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <comment>a day&apos;s number</comment>
+        <translation>d</translation>
+    </message>
 </context>
 <context>
     <name>DayPictureView</name>
@@ -1403,6 +1470,125 @@ Hoy: </translation>
             <numerusform>%1: %n evento</numerusform>
             <numerusform>%1: %n eventos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>YourDays</name>
+    <message>
+        <source>Your days</source>
+        <translation>Sus días</translation>
+    </message>
+    <message>
+        <source>Mark days...</source>
+        <translation>Marcar días...</translation>
+    </message>
+    <message>
+        <source>Mark the chosen days</source>
+        <translation>Marcar los días elegidos</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Editar «%1»...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Eliminar «%1»</translation>
+    </message>
+    <message>
+        <source>Mark days</source>
+        <translation>Marcar días</translation>
+    </message>
+    <message>
+        <source>Edit marked days</source>
+        <translation>Editar días marcados</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoría:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Every &amp;year</source>
+        <translation>Cada &amp;año</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me</source>
+        <translation>&amp;Recordarme</translation>
+    </message>
+    <message>
+        <source>days before, at</source>
+        <translation>días antes, a las</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Your days could not be saved (%1): the change is kept here and saved again at the next change.</source>
+        <translation>Sus días no se pudieron guardar (%1): el cambio se conserva aquí y se guardará de nuevo con el próximo cambio.</translation>
+    </message>
+    <message>
+        <source>Your days&apos; file %1 cannot be used (%2): nothing is written to it.</source>
+        <translation>El archivo de sus días %1 no se puede usar (%2): no se escribe nada en él.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed here and in another program: the newer change was kept.</source>
+        <translation>«%1» se cambió aquí y en otro programa: se conservó el cambio más reciente.</translation>
+    </message>
+    <message>
+        <source>Your days (writable), marked: %1</source>
+        <translation>Sus días (editables), marcados: %1</translation>
+    </message>
+    <message>
+        <source>Trip</source>
+        <translation>Viaje</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Vacaciones</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Cumpleaños</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personal</translation>
     </message>
 </context>
 </TS>

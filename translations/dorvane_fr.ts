@@ -567,6 +567,73 @@
         <source>&amp;Year&apos;s daylight</source>
         <translation>&amp;Jour de l&apos;année</translation>
     </message>
+    <message>
+        <source>&amp;Marked days...</source>
+        <translation>&amp;Jours marqués...</translation>
+    </message>
+    <message>
+        <source>From today</source>
+        <translation>Depuis aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Your day</source>
+        <translation>Votre jour</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Coming up</source>
+        <translation>À venir</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>hier</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n day(s)</source>
+        <translation>
+            <numerusform>dans %n jour</numerusform>
+            <numerusform>dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) ago</source>
+        <translation>
+            <numerusform>il y a %n jour</numerusform>
+            <numerusform>il y a %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <comment>a day&apos;s number</comment>
+        <translation>d</translation>
+    </message>
 </context>
 <context>
     <name>DayPictureView</name>
@@ -1403,6 +1470,125 @@ Aujourd&apos;hui : </translation>
             <numerusform>%1 : %n événement</numerusform>
             <numerusform>%1 : %n événements</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>YourDays</name>
+    <message>
+        <source>Your days</source>
+        <translation>Vos jours</translation>
+    </message>
+    <message>
+        <source>Mark days...</source>
+        <translation>Marquer des jours...</translation>
+    </message>
+    <message>
+        <source>Mark the chosen days</source>
+        <translation>Marquer les jours choisis</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Modifier « %1 »...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Supprimer « %1 »</translation>
+    </message>
+    <message>
+        <source>Mark days</source>
+        <translation>Marquer des jours</translation>
+    </message>
+    <message>
+        <source>Edit marked days</source>
+        <translation>Modifier des jours marqués</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Catégorie :</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <source>Every &amp;year</source>
+        <translation>Chaque &amp;année</translation>
+    </message>
+    <message>
+        <source>&amp;Remind me</source>
+        <translation>&amp;Me rappeler</translation>
+    </message>
+    <message>
+        <source>days before, at</source>
+        <translation>jours avant, à</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Your days could not be saved (%1): the change is kept here and saved again at the next change.</source>
+        <translation>Vos jours n&apos;ont pas pu être enregistrés (%1) : la modification est gardée ici et enregistrée de nouveau à la prochaine modification.</translation>
+    </message>
+    <message>
+        <source>Your days&apos; file %1 cannot be used (%2): nothing is written to it.</source>
+        <translation>Le fichier de vos jours %1 ne peut pas être utilisé (%2) : rien n&apos;y est écrit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed here and in another program: the newer change was kept.</source>
+        <translation>« %1 » a été modifié ici et dans un autre programme : la modification la plus récente a été gardée.</translation>
+    </message>
+    <message>
+        <source>Your days (writable), marked: %1</source>
+        <translation>Vos jours (modifiables), marqués : %1</translation>
+    </message>
+    <message>
+        <source>Trip</source>
+        <translation>Voyage</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Vacances</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Travail</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personnel</translation>
     </message>
 </context>
 </TS>

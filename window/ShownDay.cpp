@@ -18,6 +18,8 @@
 #include "year/YearView.h"
 #include "yearchart/YearChartWindow.h"
 #include "yourcalendars/YourCalendars.h"
+#include "yourdays/YourDays.h"
+#include <QMenu>
 #include <QWidget>
 
 namespace {
@@ -115,6 +117,12 @@ void ShownDay::openPanel()
             m_model.sky(), [this] { return m_rooms.year.shownDays(); }, this);
         connect(m_panel, &DayPanel::clearFirstClick, this, &ShownDay::clearFirstClick);
         connect(m_panel, &DayPanel::yearChartWanted, this, [this] { openYearChart(m_model.day().year()); });
+        connect(m_panel, &DayPanel::dayMenuWanted, this, [this](const QPoint& at) {
+            const auto [first, last] = chosenDays();
+            QMenu menu(m_panel);
+            m_rooms.days.fillMenu(m_model.day().isValid() ? m_model.day() : first, first, last, menu);
+            menu.exec(at);
+        });
         connect(m_panel, &DayPanel::closed, this, [this] {
             m_warmUp->stop();
             rememberPanel(false);
@@ -192,11 +200,51 @@ void ShownDay::updatePanel()
     input.spanTo = m_model.spanTo();
     input.events = m_rooms.calendars.eventsOn(m_model.day());
     input.calendarProblems = m_rooms.calendars.problems();
+    const QDate today = rt::toQDate(nowOf(m_services));
+    input.today = today;
+    for (const OwnDay& own : m_rooms.days.on(m_model.day())) {
+        const QDate start = own.occurrenceCovering(m_model.day());
+        input.ownDays.append(
+            {m_rooms.days.categoryName(own.category), own.title, own.note, start, start.addDays(own.length() - 1)});
+    }
+    input.comingUp = comingUp(today);
     m_panel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
     // The present moment as a Julian day (UT): the Unix epoch is Julian day 2440587.5.
     const double now = double(m_services.clock.now().toMSecsSinceEpoch()) / 86400000.0 + 2440587.5;
     m_panel->showPicture(dayPictureOf(m_model.sky(), input.sky, input.place, input.military, input.locale, now));
     m_sun.knowEveningPhase(m_model.day(), input.place.offsetHoursAt(input.sky.evening), input.sky.phase);
+}
+
+QList<DayPanelInput::ComingUp> ShownDay::comingUp(const QDate& today) const
+{
+    QList<DayPanelInput::ComingUp> days;
+    const QDate last = today.addDays(ComingUpDays - 1);
+    // A marked range already under way is told on today's line; the others on their first day.
+    QMultiHash<QDate, QString> starting;
+    for (const OwnDay& own : m_rooms.days.meeting(today, last))
+        for (const QDate& start : own.occurrencesMeeting(today, last))
+            starting.insert(qMax(start, today),
+                            m_rooms.days.categoryName(own.category) + QStringLiteral(": ") + own.title);
+    for (QDate day = today; day <= last; day = day.addDays(1)) {
+        QStringList what = starting.values(day);
+        std::reverse(what.begin(), what.end()); // in the order found
+        for (const CalendarEvent& event : m_rooms.calendars.eventsOn(day))
+            if (!what.contains(event.title))
+                what.append(event.title);
+        what.append(m_rooms.year.skyMarksSaid(day));
+        if (!what.isEmpty())
+            days.append({day, what});
+    }
+    return days;
+}
+
+std::pair<QDate, QDate> ShownDay::chosenDays() const
+{
+    const auto [first, last] = m_rooms.year.range();
+    if (first.isValid())
+        return {first, last};
+    const QDate day = m_model.day().isValid() ? m_model.day() : rt::toQDate(nowOf(m_services));
+    return {day, day};
 }
 
 void ShownDay::rememberPanel(bool open)

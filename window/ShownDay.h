@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "daypanel/DayPanelModel.h"
+#include "daypanel/DayPanelText.h"
 #include "window/WindowCaption.h"
 #include <QObject>
 
@@ -17,6 +18,7 @@ class YearChartWindow;
 class ViewModes;
 class YearView;
 class YourCalendars;
+class YourDays;
 class QWidget;
 struct Services;
 
@@ -35,6 +37,7 @@ public:
         TrayIcon& tray;
         ViewModes& views;
         YourCalendars& calendars;
+        YourDays& days;
     };
     ShownDay(QWidget& window, Services& services, BoxGate& gate, PrefsStore& preferences, const Rooms& rooms,
              const bool& activated);
@@ -58,14 +61,17 @@ public:
     // A day chosen elsewhere than on the grid: the calendar whose titled month holds it selects it and reports the
     // click; nothing when no calendar shows that month.
     void choose(const QDate& day);
-    // The user's calendars changed: an open panel lists the day's events again.
+    // The user's calendars or marked days changed: an open panel lists the day's events again.
     void calendarsChanged();
+    // The days the user chose: the highlighted range, else the day last clicked, else today.
+    std::pair<QDate, QDate> chosenDays() const;
     // The place and clock of the preferences, made again only when they change.
     const SkyPlace& place();
     int placesMade() const { return m_model.placesMade(); }
 
 private:
     void updatePanel();
+    QList<DayPanelInput::ComingUp> comingUp(const QDate& today) const;
     void rememberPanel(bool open);
     void clearFirstClick();
 

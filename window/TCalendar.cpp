@@ -17,9 +17,11 @@
 #include "year/YearView.h"
 #include "yourcalendars/CalendarsDialog.h"
 #include "yourcalendars/YourCalendars.h"
+#include "yourdays/YourDays.h"
 #include <QCheckBox>
 #include <QEvent>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 #include <utility>
 
@@ -31,6 +33,13 @@ constexpr int DesignTop = 121;
 TDateTime nowOf(const Services& services)
 {
     return rt::fromQDateTime(services.clock.now());
+}
+
+// The user's own calendar, where other programs look for a user's data.
+QString yourDaysPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/dorvane/your-days.ics");
 }
 } // namespace
 
@@ -71,8 +80,22 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     YourCalendars* calendars = m_rooms.calendars = new YourCalendars(this);
     calendars->setChooser(CalendarsDialog::gatedChooser(gate));
     year->setHasEvents([calendars](const QDate& day) { return calendars->hasEvents(day); });
+    YourDays* days = m_rooms.days = new YourDays(gate, this, yourDaysPath());
     m_rooms.day = new ShownDay(*this, services, gate, preferences,
-                               {*year, *toolbar, *m_rooms.tray, *m_views, *calendars}, FirstActivationDone);
+                               {*year, *toolbar, *m_rooms.tray, *m_views, *calendars, *days}, FirstActivationDone);
+    year->setOwnDays([days](const QDate& day) { return days->barsOn(day); },
+                     [days](const QDate& day) { return days->saidOn(day); });
+    year->setDayMenu([this, days](const QDate& day, QMenu& menu) {
+        const auto [first, last] = m_rooms.day->chosenDays();
+        days->fillMenu(day, first, last, menu);
+    });
+    calendars->setOwnCalendar([days] { return std::make_pair(days->line(), days->path()); });
+    connect(days, &YourDays::changed, this, [this](const QDate& first, const QDate& last) {
+        m_rooms.year->showOwnDays(first, last);
+        m_rooms.day->calendarsChanged();
+        m_rooms.calendars->ownChanged();
+    });
+    days->start();
     // The first calendar moves first, the others after it: its year is the one the grid goes to.
     connect(year, &YearView::shownMonthsChanged, calendars,
             [year, calendars] { calendars->followYear(rt::toQDate(year->date(1)).year()); });

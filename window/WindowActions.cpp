@@ -20,6 +20,8 @@
 #include "year/YearView.h"
 #include "yourcalendars/CalendarsTexts.h"
 #include "yourcalendars/YourCalendars.h"
+#include "yourdays/YourDays.h"
+#include "yourdays/YourDaysTexts.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -95,6 +97,17 @@ WindowActions::WindowActions(WindowRooms& rooms, QObject* parent) : QObject(pare
         {calendarsnames::Keys, CalendarsTexts::MenuItem, QKeySequence(Qt::CTRL | Qt::Key_E), nullptr, -1, 6,
          calendarsnames::TrayItem},
         [this] { openCalendars(); }, Run::Direct);
+    // The user's own days: marked over the chosen days, and every change undone and done again.
+    add({yourdaysnames::MarkKeys, YourDaysTexts::NameMark, QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] {
+        const auto [first, last] = m_rooms.day->chosenDays();
+        m_rooms.days->mark(first, last);
+    });
+    add(
+        {yourdaysnames::UndoKeys, YourDaysTexts::MenuUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        [this] { m_rooms.days->undo(); }, Run::Direct);
+    add(
+        {yourdaysnames::RedoKeys, YourDaysTexts::MenuRedo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        [this] { m_rooms.days->redo(); }, Run::Direct);
     add({ExportNames::PrintYear, ExportTexts::MenuPrintYear, QKeySequence(Qt::CTRL | Qt::Key_P), nullptr, -1, 4,
          ExportNames::TrayPrintYear},
         [this] { m_rooms.printing->printYear(shownYear()); });

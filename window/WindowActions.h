@@ -19,6 +19,7 @@ class ViewModes;
 class YearPrinting;
 class YearView;
 class YourCalendars;
+class YourDays;
 struct Services;
 
 // The rooms of the main window the commands act on; the window fills them in as it builds them.
@@ -37,6 +38,7 @@ struct WindowRooms
     ViewModes* views = nullptr;
     YearPrinting* printing = nullptr;
     YourCalendars* calendars = nullptr;
+    YourDays* days = nullptr;
     ShownDay* day = nullptr;
     RememberedWindow* remembered = nullptr;
 

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QFrame>
+#include <QMenu>
 #include <QTimer>
 
 namespace {
@@ -262,6 +263,9 @@ void YearView::setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering
 
 void YearView::showRange(const QDate& first, const QDate& last)
 {
+    const bool valid = first.isValid() && last.isValid();
+    m_rangeFirst = valid ? qMin(first, last) : QDate();
+    m_rangeLast = valid ? qMax(first, last) : QDate();
     for (TMonthCalendar* month : m_month)
         month->setRange(first, last);
 }
@@ -311,9 +315,46 @@ void YearView::offerSwitch(const Action& action)
     addAction(m_marksSwitch);
     for (TMonthCalendar* month : m_month) {
         month->dayView()->addAction(m_marksSwitch);
-        month->dayView()->setContextMenuPolicy(Qt::ActionsContextMenu);
+        month->dayView()->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(month->dayView(), &QWidget::customContextMenuRequested, this,
+                [this, month](const QPoint& at) { openMenu(month, at); });
     }
     connect(m_marksSwitch, &QAction::triggered, this, [run = action.run] { run(); });
+}
+
+void YearView::openMenu(TMonthCalendar* month, const QPoint& at)
+{
+    // The day under the pointer, or the selected one when the menu key opened it.
+    QDate day = month->dayAt(at);
+    if (!day.isValid() || !month->dayView()->rect().contains(at))
+        day = month->selectedDate();
+    QPoint where = at;
+    if (!month->dayView()->underMouse())
+        where = month->dayRect(day).center();
+    QMenu menu(month->dayView());
+    if (m_dayMenu) {
+        m_dayMenu(day, menu);
+        menu.addSeparator();
+    }
+    menu.addActions(month->dayView()->actions());
+    menu.exec(month->dayView()->mapToGlobal(where));
+}
+
+void YearView::setOwnDays(TMonthCalendar::BarsOfDay bars, std::function<QStringList(const QDate&)> said)
+{
+    m_ownDaysSaid = std::move(said);
+    for (TMonthCalendar* month : m_month)
+        month->setDayBars(bars);
+}
+
+void YearView::showOwnDays(const QDate& first, const QDate& last)
+{
+    for (TMonthCalendar* month : m_month) {
+        const QDate shownFirst = month->picture().days.front().date;
+        const QDate shownLast = month->picture().days.back().date;
+        if (!first.isValid() || (first <= shownLast && last >= shownFirst))
+            month->refreshMarks();
+    }
 }
 
 void YearView::setMarksPlace(const SkyPlace& place)
@@ -353,7 +394,7 @@ DayMarks YearView::dayMarks(const QDate& day)
     return marks;
 }
 
-QStringList YearView::marksSaid(const QDate& day) const
+QStringList YearView::skyMarksSaid(const QDate& day) const
 {
     QStringList said;
     if (m_marksShown) {
@@ -361,6 +402,14 @@ QStringList YearView::marksSaid(const QDate& day) const
         for (const YearMark& mark : m_marks->marksOn(day))
             said.append(markwords::markAt(mark, m_marks->place(), twentyFourHour, QLocale()));
     }
+    return said;
+}
+
+QStringList YearView::marksSaid(const QDate& day) const
+{
+    QStringList said = skyMarksSaid(day);
+    if (m_ownDaysSaid)
+        said.append(m_ownDaysSaid(day));
     if (m_hasEvents && m_hasEvents(day))
         said.append(DayMarkTexts::Events());
     return said;

@@ -20,6 +20,7 @@
 class BoxGate;
 class QAction;
 class QFrame;
+class QMenu;
 struct Services;
 
 // The twelve month calendars, their titles and bars, and the year grid they show: fills them, marks today, shows
@@ -89,6 +90,8 @@ public:
     DayMarks dayMarks(const QDate& day);
     // The marks of a day as a screen reader hears them: each moment at the clock the toolbar shows.
     QStringList marksSaid(const QDate& day) const;
+    // The sky's marks of a day alone, said the same way; none while they are switched off or not yet computed.
+    QStringList skyMarksSaid(const QDate& day) const;
     void setClockRule(std::function<bool()> twentyFourHour) { m_twentyFourHour = std::move(twentyFourHour); }
     // Whether the year's marks are computed (they are drawn once they are).
     bool marksKnown(int year) const { return m_marks->knows(year); }
@@ -96,6 +99,14 @@ public:
     QWidget* lastInTabOrder() const { return m_month.back(); }
     // Highlights a range of days on every calendar that shows some of them; an invalid pair clears it.
     void showRange(const QDate& first, const QDate& last);
+    // The highlighted range; invalid dates when none.
+    std::pair<QDate, QDate> range() const { return {m_rangeFirst, m_rangeLast}; }
+    // The user's marked days: the bars of each day, and what a screen reader says of them.
+    void setOwnDays(TMonthCalendar::BarsOfDay bars, std::function<QStringList(const QDate&)> said);
+    // Marked days changed between first and last (both invalid: anywhere): the calendars showing them ask again.
+    void showOwnDays(const QDate& first, const QDate& last);
+    // What the calendars' menu offers for a day besides the marks' switch, added to the menu as it opens.
+    void setDayMenu(std::function<void(const QDate& day, QMenu& menu)> fill) { m_dayMenu = std::move(fill); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -118,6 +129,7 @@ private:
     void setWeekNumbers(bool shown);
     void markToday();
     void applyMarks();
+    void openMenu(TMonthCalendar* month, const QPoint& at);
 
     Services& m_services;
     BoxGate& m_gate;
@@ -134,4 +146,8 @@ private:
     std::function<bool(const QDate&)> m_hasEvents;
     std::function<bool()> m_twentyFourHour;
     QAction* m_marksSwitch = nullptr;
+    QDate m_rangeFirst;
+    QDate m_rangeLast;
+    std::function<QStringList(const QDate&)> m_ownDaysSaid;
+    std::function<void(const QDate&, QMenu&)> m_dayMenu;
 };

@@ -47,14 +47,22 @@ CalendarsDialog::CalendarsDialog(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     connect(removeKeys, &QShortcut::activated, this, &CalendarsDialog::removeClicked);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     connect(m_list, &QListWidget::currentRowChanged, this,
-            [this](int row) { m_remove->setEnabled(row >= 0 && row < m_paths.size()); });
+            [this](int row) { m_remove->setEnabled(row >= m_ownRows && row - m_ownRows < m_paths.size()); });
 }
 
-void CalendarsDialog::showFiles(const QStringList& paths, const QList<IcsOutcome>& outcomes)
+void CalendarsDialog::showFiles(const QStringList& paths, const QList<IcsOutcome>& outcomes, const QString& ownLine,
+                                const QString& ownPath)
 {
-    const int row = m_list->currentRow();
+    const int row = m_list->currentRow() - m_ownRows;
     m_paths = paths;
     m_list->clear();
+    m_ownRows = ownLine.isEmpty() ? 0 : 1;
+    if (m_ownRows) {
+        auto* item = new QListWidgetItem(ownLine, m_list);
+        item->setToolTip(QDir::toNativeSeparators(ownPath));
+        item->setData(Qt::AccessibleTextRole, ownLine);
+        item->setData(Qt::AccessibleDescriptionRole, QDir::toNativeSeparators(ownPath));
+    }
     for (int i = 0; i < paths.size(); ++i) {
         const QString line = i < outcomes.size() ? outcomes[i].line() : paths[i];
         auto* item = new QListWidgetItem(line, m_list);
@@ -62,14 +70,14 @@ void CalendarsDialog::showFiles(const QStringList& paths, const QList<IcsOutcome
         item->setData(Qt::AccessibleTextRole, line);
         item->setData(Qt::AccessibleDescriptionRole, QDir::toNativeSeparators(paths[i]));
     }
-    if (paths.isEmpty()) {
+    if (paths.isEmpty() && !m_ownRows) {
         auto* item = new QListWidgetItem(CalendarsTexts::Empty(), m_list);
         item->setFlags(Qt::NoItemFlags);
     }
     // The choice stays on the same row, or the last one after a removal.
     if (!paths.isEmpty())
-        m_list->setCurrentRow(std::clamp(row, 0, static_cast<int>(paths.size()) - 1));
-    m_remove->setEnabled(!paths.isEmpty());
+        m_list->setCurrentRow(std::clamp(row, 0, static_cast<int>(paths.size()) - 1) + m_ownRows);
+    m_remove->setEnabled(!paths.isEmpty() && m_list->currentRow() >= m_ownRows);
 }
 
 CalendarsDialog::Chooser CalendarsDialog::gatedChooser(BoxGate& gate)
@@ -92,7 +100,7 @@ void CalendarsDialog::addClicked()
 
 void CalendarsDialog::removeClicked()
 {
-    const int row = m_list->currentRow();
+    const int row = m_list->currentRow() - m_ownRows;
     if (row >= 0 && row < m_paths.size())
         emit removed(m_paths[row]);
 }

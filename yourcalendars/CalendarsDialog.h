@@ -23,7 +23,9 @@ public:
     static Chooser gatedChooser(BoxGate& gate);
     void setChooser(Chooser chooser) { m_chooser = std::move(chooser); }
 
-    void showFiles(const QStringList& paths, const QList<IcsOutcome>& outcomes);
+    // ownLine: the line of the user's own calendar, listed first and never removed here; none without one.
+    void showFiles(const QStringList& paths, const QList<IcsOutcome>& outcomes, const QString& ownLine = QString(),
+                   const QString& ownPath = QString());
 
 signals:
     void added(const QStringList& paths);
@@ -35,6 +37,7 @@ private:
 
     Chooser m_chooser;
     QStringList m_paths;
+    int m_ownRows = 0; // the user's own calendar's row before the files
     QListWidget* m_list = nullptr;
     QPushButton* m_remove = nullptr;
 };

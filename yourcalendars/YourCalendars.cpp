@@ -85,6 +85,8 @@ void YourCalendars::choose(const QStringList& paths)
 
 void YourCalendars::showInDialog()
 {
-    if (m_dialog)
-        m_dialog->showFiles(m_files.files(), m_files.outcomes());
+    if (!m_dialog)
+        return;
+    const std::pair<QString, QString> own = m_own ? m_own() : std::pair<QString, QString>();
+    m_dialog->showFiles(m_files.files(), m_files.outcomes(), own.first, own.second);
 }

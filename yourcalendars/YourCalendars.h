@@ -3,6 +3,8 @@
 #include "calendars/CalendarFiles.h"
 #include "yourcalendars/CalendarsDialog.h"
 #include <QObject>
+#include <functional>
+#include <utility>
 
 class QWidget;
 class WindowStateKeeper;
@@ -34,6 +36,10 @@ public:
     CalendarsDialog* dialog() const { return m_dialog; }
     // These files from now on, kept with the window's state: the dialog's additions and removals.
     void choose(const QStringList& paths);
+    // The user's own calendar, listed first: its line and path, asked each time the list is shown.
+    void setOwnCalendar(std::function<std::pair<QString, QString>()> lineAndPath) { m_own = std::move(lineAndPath); }
+    // The own calendar's line changed.
+    void ownChanged() { showInDialog(); }
 
 signals:
     // New days or new lines: the grid and the panel show them again.
@@ -47,4 +53,5 @@ private:
     WindowStateKeeper* m_keeper = nullptr;
     CalendarsDialog* m_dialog = nullptr;
     CalendarsDialog::Chooser m_chooser;
+    std::function<std::pair<QString, QString>()> m_own;
 };

@@ -30,6 +30,8 @@ fi
 # The user's settings of the run's own: the desktop's autostart folder is the one the checks write.
 export XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME"
+# And the user's data: the days the checks mark.
+export XDG_DATA_HOME=$work/data
 trap 'exit 130' INT TERM
 
 started=$SECONDS

@@ -92,7 +92,7 @@ void TestOwnCalendarFile::testReadsWhatItCanKeep()
     QCOMPARE(days[0].first, QDate(2027, 3, 12));
     QCOMPARE(days[0].last, QDate(2027, 3, 15));
     QCOMPARE(days[0].category, QStringLiteral("trip")); // matched by the other program's category name
-    QVERIFY(!days[0].reminder.on);                       // an alarm after the end is not a reminder of the day
+    QVERIFY(!days[0].reminder.on);                      // an alarm after the end is not a reminder of the day
     QCOMPARE(days[1].title, QStringLiteral("Ana"));
     QVERIFY(days[1].yearly);
     QVERIFY(days[1].reminder.on);
@@ -187,8 +187,8 @@ void TestOwnCalendarFile::testReminderRoundTrip()
     day.reminder = {true, daysBefore, at};
     const QByteArray block = eventBlock(day, {}, owndays::firstCategories());
     QVERIFY2(block.contains(trigger), block.constData());
-    const OwnCalendarDocument read = OwnCalendarDocument::parse(
-        "BEGIN:VCALENDAR\r\n" + block + "END:VCALENDAR\r\n", owndays::firstCategories());
+    const OwnCalendarDocument read =
+        OwnCalendarDocument::parse("BEGIN:VCALENDAR\r\n" + block + "END:VCALENDAR\r\n", owndays::firstCategories());
     QCOMPARE(read.days().size(), 1);
     QCOMPARE(read.days()[0].reminder, day.reminder);
     QCOMPARE(read.days()[0].reminderDue(day.first), QDateTime(day.first.addDays(-daysBefore), at));

@@ -55,8 +55,7 @@ void TestOwnDays::testFoundByDay_data()
     QTest::newRow("a range's first day") << QDate(2026, 12, 28) << QStringList{"New Year trip"};
     QTest::newRow("into the next year") << QDate(2027, 1, 2) << QStringList{"New Year trip"};
     QTest::newRow("after the range") << QDate(2027, 1, 3) << QStringList{};
-    QTest::newRow("yearly over New Year, years later")
-        << QDate(2031, 1, 1) << QStringList{"Winter week"};
+    QTest::newRow("yearly over New Year, years later") << QDate(2031, 1, 1) << QStringList{"Winter week"};
     QTest::newRow("yearly, before its first year") << QDate(2025, 12, 30) << QStringList{};
     QTest::newRow("29 February in a leap year") << QDate(2028, 2, 29) << QStringList{"Leap birthday"};
     QTest::newRow("no 29 February, nothing on the 28th") << QDate(2027, 2, 28) << QStringList{};
@@ -69,8 +68,7 @@ void TestOwnDays::testFoundByDay()
     QFETCH(QDate, day);
     QFETCH(QStringList, titles);
     QTemporaryDir folder;
-    OwnDays days(folder.filePath(QStringLiteral("days.ics")), QStringLiteral("Your days"),
-                 owndays::firstCategories());
+    OwnDays days(folder.filePath(QStringLiteral("days.ics")), QStringLiteral("Your days"), owndays::firstCategories());
     days.load();
     days.add(dayOf(QStringLiteral("New Year trip"), QDate(2026, 12, 28), QDate(2027, 1, 2)));
     days.add(dayOf(QStringLiteral("Winter week"), QDate(2026, 12, 30), QDate(2027, 1, 1), true));

@@ -5,6 +5,7 @@
 #include "support/AppFixture.h"
 #include "window/WindowActions.h"
 #include "yourcalendars/CalendarsTexts.h"
+#include "yourdays/YourDaysTexts.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -57,6 +58,9 @@ void TestActions::testEachRowReachesItsHandler_data()
     row(calendarsnames::Keys, false, calendarsnames::TrayItem, "Ctrl+E");
     row(ExportNames::PrintYear, false, ExportNames::TrayPrintYear, "Ctrl+P");
     row(ExportNames::ExportYear, false, ExportNames::TrayExportYear, "Ctrl+Shift+E");
+    row(yourdaysnames::MarkKeys, false, QString(), "Ctrl+N");
+    row(yourdaysnames::UndoKeys, false, QString(), "Ctrl+Z");
+    row(yourdaysnames::RedoKeys, false, QString(), "Ctrl+Shift+Z");
     row(AboutNames::KeysAbout, false, AboutNames::TrayAbout, "F1");
     row(names::TrayAutostart, false, names::TrayAutostart, "");
     row(names::TrayQuit, false, names::TrayQuit, "");
@@ -74,7 +78,7 @@ void TestActions::testEachRowReachesItsHandler()
     auto* actions = app.calendar->findChild<WindowActions*>(names::Actions);
     QVERIFY(actions);
     // The rows above are the whole table.
-    QCOMPARE(int(actions->table().size()), 20);
+    QCOMPARE(int(actions->table().size()), 23);
     // Each path starts from the window shown and active: a handler may hide it, or open a window over it.
     const auto front = [&app] {
         app.calendar->show();

@@ -41,9 +41,10 @@ QStringList lastLines(const DayPanel& panel)
 {
     QStringList texts;
     for (const QLabel* label : panel.findChildren<QLabel*>())
-        if (label->isVisibleTo(&panel) && label->objectName().endsWith(QLatin1String("Text")))
+        if (label->isVisibleTo(&panel) && label->objectName().endsWith(QLatin1String("Text")) &&
+            !label->accessibleName().startsWith(QLatin1String("Coming up:")))
             texts.append(label->accessibleName());
-    // The calendars' lines come last.
+    // The calendars' lines come last, before the days coming up.
     return texts.mid(texts.size() - 3);
 }
 } // namespace

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "daypanel/DayPanel.h"
+#include "owndays/OwnCalendarFile.h"
+#include "support/AppFixture.h"
+#include "yourdays/YourDays.h"
+#include "yourdays/YourDaysTexts.h"
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString panelLine(DayPanel& panel, const QString& name)
+{
+    for (QLabel* label : panel.findChildren<QLabel*>())
+        if (label->isVisibleTo(&panel) && label->text() == name + QLatin1Char(':'))
+            return panel
+                .findChild<QLabel*>(label->objectName().replace(QStringLiteral("Name"), QStringLiteral("Text")))
+                ->text();
+    return QString();
+}
+
+// The bars a calendar's cell of that day shows, as the places of its lanes ("S", "I", "E", "1", "-").
+QString barsOf(TMonthCalendar& month, const QDate& day)
+{
+    QString places;
+    for (const DayContent& cell : month.picture().days)
+        if (cell.date == day && cell.inMonth)
+            for (const DayBar& bar : cell.bars)
+                places += QLatin1Char("-ISE1"[int(bar.place)]);
+    return places;
+}
+
+QStringList titlesIn(const QString& path)
+{
+    OwnCalendarFile file(path, QString(), owndays::firstCategories());
+    file.load();
+    QStringList titles;
+    for (const OwnDay& day : file.document().days())
+        titles.append(day.title + QLatin1Char(' ') + day.first.toString(Qt::ISODate) + QLatin1Char(' ') +
+                      day.last.toString(Qt::ISODate));
+    return titles;
+}
+} // namespace
+
+class TestYourDays : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void testMarkedFromTheChosenDays_data();
+    void testMarkedFromTheChosenDays();
+    void testUndoRedoAndTheMenu();
+    void testThePanelTellsTheDay();
+    void testUnusedLeavesNoFile();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_data;
+    QString m_path;
+};
+
+void TestYourDays::init()
+{
+    m_data = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", m_data->path().toUtf8());
+    m_path = m_data->filePath(QStringLiteral("dorvane/your-days.ics"));
+}
+
+void TestYourDays::testMarkedFromTheChosenDays_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::newRow("one click") << "click" << QDate(2024, 5, 20) << QDate(2024, 5, 20);
+    QTest::newRow("two clicks") << "two clicks" << QDate(2024, 5, 20) << QDate(2024, 6, 3);
+    QTest::newRow("Shift and the arrows") << "shift" << QDate(2024, 5, 20) << QDate(2024, 5, 29);
+}
+
+void TestYourDays::testMarkedFromTheChosenDays()
+{
+    QFETCH(QString, how);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    App app;
+    app.calendar->show();
+    app.activate();
+    app.clickDay(5, first);
+    if (how == QLatin1String("two clicks"))
+        app.clickDay(6, last);
+    if (how == QLatin1String("shift")) {
+        QTest::keyClick(app.month(5)->dayView(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(app.month(5)->dayView(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(app.month(5)->dayView(), Qt::Key_Right, Qt::ShiftModifier);
+    }
+    QDate from;
+    QDate to;
+    app.world.prompter.whileDialogOpen = [&](QDialog* dialog) {
+        from = dialog->findChild<QDateEdit*>(yourdaysnames::From)->date();
+        to = dialog->findChild<QDateEdit*>(yourdaysnames::To)->date();
+        dialog->findChild<QLineEdit*>(yourdaysnames::Title)->setText(QStringLiteral("Lisbon"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(yourdaysnames::Save), Qt::LeftButton);
+    };
+    app.find<QAction>(yourdaysnames::MarkKeys)->trigger();
+    QCOMPARE(from, first);
+    QCOMPARE(to, last);
+    QCOMPARE(titlesIn(m_path),
+             QStringList{QStringLiteral("Lisbon %1 %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))});
+    // One bar from the first day to the last, across the month's end where it runs on.
+    TMonthCalendar& may = *app.month(5);
+    QCOMPARE(barsOf(may, first), first == last ? QStringLiteral("1-") : QStringLiteral("S-"));
+    if (first != last)
+        QCOMPARE(barsOf(first.month() == last.month() ? may : *app.month(6), last), QStringLiteral("E-"));
+    if (first.daysTo(last) > 1)
+        QCOMPARE(barsOf(may, first.addDays(1)), QStringLiteral("I-"));
+    QVERIFY(may.spokenDay(first).contains(QStringLiteral("Trip: Lisbon")));
+}
+
+void TestYourDays::testUndoRedoAndTheMenu()
+{
+    App app;
+    app.calendar->show();
+    app.activate();
+    app.clickDay(5, QDate(2024, 5, 20));
+    app.world.prompter.whileDialogOpen = [](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(yourdaysnames::Title)->setText(QStringLiteral("Dentist"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(yourdaysnames::Save), Qt::LeftButton);
+    };
+    app.find<QAction>(yourdaysnames::MarkKeys)->trigger();
+    QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 20)), QStringLiteral("1-"));
+    app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
+    QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 20)), QStringLiteral("--"));
+    QCOMPARE(titlesIn(m_path), QStringList{});
+    app.find<QAction>(yourdaysnames::RedoKeys)->trigger();
+    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
+    // The day's menu edits it (moved a day on, made yearly) and deletes it.
+    QMenu menu;
+    app.calendar->findChild<YourDays*>()->fillMenu(QDate(2024, 5, 20), {}, {}, menu);
+    QStringList items;
+    for (QAction* action : menu.actions())
+        items.append(action->text());
+    QCOMPARE(items, (QStringList{"Mark days...", "Edit \"Dentist\"...", "Delete \"Dentist\""}));
+    app.world.prompter.whileDialogOpen = [](QDialog* dialog) {
+        auto* from = dialog->findChild<QDateEdit*>(yourdaysnames::To);
+        from->setDate(QDate(2024, 5, 21));
+        dialog->findChild<QCheckBox*>(yourdaysnames::Yearly)->setChecked(true);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(yourdaysnames::Save), Qt::LeftButton);
+    };
+    menu.actions()[1]->trigger();
+    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
+    QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 21)), QStringLiteral("E-"));
+    menu.actions()[2]->trigger();
+    QCOMPARE(titlesIn(m_path), QStringList{});
+    QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 21)), QStringLiteral("--"));
+    // Each change is one step back.
+    app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
+    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
+    app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
+    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
+}
+
+void TestYourDays::testThePanelTellsTheDay()
+{
+    App app; // today is 15 May 2024
+    app.calendar->show();
+    app.activate();
+    app.clickDay(5, QDate(2024, 5, 20));
+    app.clickDay(5, QDate(2024, 5, 22));
+    app.world.prompter.whileDialogOpen = [](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(yourdaysnames::Title)->setText(QStringLiteral("Lisbon"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(yourdaysnames::Save), Qt::LeftButton);
+    };
+    app.find<QAction>(yourdaysnames::MarkKeys)->trigger();
+    app.calendar->openDayPanel();
+    DayPanel& panel = *app.calendar->dayPanel();
+    app.clickDay(5, QDate(2024, 5, 21));
+    QCOMPARE(panelLine(panel, QStringLiteral("Your day")), QStringLiteral("Trip: Lisbon, 20 to 22 May 2024"));
+    QCOMPARE(panelLine(panel, QStringLiteral("From today")), QStringLiteral("in 6 days"));
+    QVERIFY(panel.text().contains(QStringLiteral("Coming up: Mon 20 May: Trip: Lisbon")));
+    // The second click of a span tells the span instead; a click alone again tells how far it lies.
+    app.clickDay(5, QDate(2024, 5, 3));
+    QCOMPARE(panelLine(panel, QStringLiteral("From today")), QString());
+    QTest::mouseClick(panel.findChild<QPushButton*>(QStringLiteral("DayPanelClear")), Qt::LeftButton);
+    app.clickDay(5, QDate(2024, 5, 3));
+    QCOMPARE(panelLine(panel, QStringLiteral("From today")), QStringLiteral("12 days ago"));
+    QCOMPARE(panelLine(panel, QStringLiteral("Your day")), QString());
+}
+
+void TestYourDays::testUnusedLeavesNoFile()
+{
+    App app;
+    app.calendar->show();
+    app.activate();
+    app.clickDay(5, QDate(2024, 5, 20));
+    app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
+    app.find<QAction>(yourdaysnames::RedoKeys)->trigger();
+    app.world.prompter.whileDialogOpen = [](QDialog* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(yourdaysnames::Cancel), Qt::LeftButton);
+    };
+    app.find<QAction>(yourdaysnames::MarkKeys)->trigger();
+    QVERIFY(!QFile::exists(m_path));
+    QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 20)), QStringLiteral("--"));
+}
+
+QTEST_MAIN(TestYourDays)
+#include "TestYourDays.moc"

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "yourdays/YourDays.h"
+#include "runtime/BoxGate.h"
+#include "yourdays/MarkDayDialog.h"
+#include "yourdays/YourDaysTexts.h"
+#include <QColor>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+// The categories a new calendar starts with, named in the user's language: the file keeps the names it was made
+// with, which other programs show too.
+QList<Category> firstCategoriesNamed()
+{
+    QList<Category> categories = owndays::firstCategories();
+    const QList<QString> names{YourDaysTexts::CategoryTrip(), YourDaysTexts::CategoryHoliday(),
+                               YourDaysTexts::CategoryBirthday(), YourDaysTexts::CategoryWork(),
+                               YourDaysTexts::CategoryPersonal()};
+    for (int i = 0; i < categories.size() && i < names.size(); ++i)
+        categories[i].name = names[i];
+    return categories;
+}
+
+RangePlace placeIn(const OwnDay& day, const QDate& date)
+{
+    const QDate start = day.occurrenceCovering(date);
+    const QDate end = start.addDays(day.length() - 1);
+    if (start == end)
+        return RangePlace::Single;
+    if (date == start)
+        return RangePlace::Start;
+    return date == end ? RangePlace::End : RangePlace::Inside;
+}
+} // namespace
+
+YourDays::YourDays(BoxGate& gate, QWidget* window, QString path)
+    : QObject(window), m_gate(gate), m_window(window), m_path(std::move(path))
+{
+}
+
+YourDays::~YourDays() = default;
+
+void YourDays::start()
+{
+    if (!m_days && QFileInfo::exists(m_path))
+        days();
+}
+
+OwnDays& YourDays::days()
+{
+    if (!m_days) {
+        m_days = std::make_unique<OwnDays>(m_path, YourDaysTexts::CalendarName(), firstCategoriesNamed());
+        connect(m_days.get(), &OwnDays::changed, this, [this](const QDate& first, const QDate& last) {
+            if (!first.isValid())
+                refreshColours();
+            emit changed(first, last);
+        });
+        connect(m_days.get(), &OwnDays::problemChanged, this, &YourDays::problemChanged);
+        connect(m_days.get(), &OwnDays::keptNewer, this, [this](const QStringList& titles) {
+            QList<BoxGate::Message> messages;
+            for (const QString& title : titles)
+                messages.append({YourDaysTexts::KeptNewer().arg(title), QString(), false});
+            m_gate.say(BoxGate::Box::Plain, messages);
+        });
+        if (!m_days->load())
+            m_gate.show(BoxGate::Box::Warning,
+                        YourDaysTexts::NotWritable().arg(QDir::toNativeSeparators(m_path), m_days->problem()));
+        refreshColours();
+        emit changed(QDate(), QDate());
+    }
+    return *m_days;
+}
+
+void YourDays::refreshColours()
+{
+    m_colours.clear();
+    for (const Category& category : m_days->categories())
+        m_colours.insert(category.key, QColor(category.colour).rgb());
+}
+
+DayBars YourDays::barsOn(const QDate& day) const
+{
+    DayBars bars{};
+    if (!m_days)
+        return bars;
+    const QList<OwnDay> found = m_days->on(day);
+    for (int lane = 0; lane < DayBarLanes && lane < found.size(); ++lane)
+        bars[lane] = {m_colours.value(found[lane].category, qRgb(112, 123, 124)), placeIn(found[lane], day)};
+    return bars;
+}
+
+QStringList YourDays::saidOn(const QDate& day) const
+{
+    QStringList said;
+    for (const OwnDay& own : on(day))
+        said.append(categoryName(own.category) + QStringLiteral(": ") + own.title);
+    return said;
+}
+
+QList<OwnDay> YourDays::on(const QDate& day) const
+{
+    return m_days ? m_days->on(day) : QList<OwnDay>();
+}
+
+QList<OwnDay> YourDays::meeting(const QDate& from, const QDate& to) const
+{
+    return m_days ? m_days->meeting(from, to) : QList<OwnDay>();
+}
+
+QList<Category> YourDays::categories() const
+{
+    return m_days ? m_days->categories() : firstCategoriesNamed();
+}
+
+QString YourDays::categoryName(const QString& key) const
+{
+    for (const Category& category : categories())
+        if (category.key == key)
+            return category.name;
+    return key;
+}
+
+QString YourDays::line() const
+{
+    // Until the first day is marked the calendars' list stays as it was.
+    if (!m_days)
+        return QString();
+    if (m_days && !m_days->problem().isEmpty())
+        return m_days->writable()
+                   ? YourDaysTexts::NotSaved().arg(m_days->problem())
+                   : YourDaysTexts::NotWritable().arg(QDir::toNativeSeparators(m_path), m_days->problem());
+    return YourDaysTexts::Line().arg(m_days->count());
+}
+
+void YourDays::mark(const QDate& first, const QDate& last)
+{
+    OwnDay day;
+    day.first = qMin(first, last);
+    day.last = qMax(first, last);
+    day.category = categories().isEmpty() ? QString() : categories().first().key;
+    openDialog(day, false);
+}
+
+void YourDays::edit(const QString& uid)
+{
+    if (const std::optional<OwnDay> day = days().find(uid))
+        openDialog(*day, true);
+}
+
+void YourDays::remove(const QString& uid)
+{
+    days().remove(uid);
+}
+
+void YourDays::undo()
+{
+    if (m_days)
+        m_days->undo();
+}
+
+void YourDays::redo()
+{
+    if (m_days)
+        m_days->redo();
+}
+
+void YourDays::openDialog(const OwnDay& day, bool editing)
+{
+    OwnDays& model = days();
+    if (!model.writable() || m_dialogOpen)
+        return;
+    MarkDayDialog dialog(day, model.categories(), editing, m_window);
+    m_dialogOpen = true;
+    const int result = m_gate.execDialog(&dialog);
+    m_dialogOpen = false;
+    if (result == MarkDayDialog::Deleted)
+        model.remove(day.uid);
+    else if (result == QDialog::Accepted && editing)
+        model.change(dialog.day());
+    else if (result == QDialog::Accepted)
+        model.add(dialog.day());
+}
+
+void YourDays::fillMenu(const QDate& day, const QDate& chosenFirst, const QDate& chosenLast, QMenu& menu)
+{
+    // The chosen range when the day lies in it, else the day alone.
+    const bool inChosen = chosenFirst.isValid() && day >= chosenFirst && day <= chosenLast;
+    const QDate first = inChosen ? chosenFirst : day;
+    const QDate last = inChosen ? chosenLast : day;
+    QAction* markAction = menu.addAction(YourDaysTexts::MenuMark(), this, [this, first, last] { mark(first, last); });
+    markAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    for (const OwnDay& own : on(day)) {
+        const QString title = own.title.size() > 40 ? own.title.left(39) + QChar(0x2026) : own.title;
+        menu.addAction(categoryIcon(m_colours.contains(own.category) ? QColor(m_colours[own.category]).name()
+                                                                     : QStringLiteral("#707b7c")),
+                       YourDaysTexts::MenuEdit().arg(title), this, [this, uid = own.uid] { edit(uid); });
+        menu.addAction(YourDaysTexts::MenuDelete().arg(title), this, [this, uid = own.uid] { remove(uid); });
+    }
+}
+
+void YourDays::problemChanged(const QString& line)
+{
+    if (!m_days)
+        return;
+    // Said once per reason; the calendars' list keeps the line while it lasts.
+    if (!line.isEmpty() && m_days->writable())
+        m_gate.say(BoxGate::Box::Warning,
+                   {{YourDaysTexts::NotSaved().arg(line), QStringLiteral("yourdays:") + line, true}});
+    emit changed(QDate(), QDate());
+}
