@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paper/ExportCommand.h"
+#include "owndays/OwnDays.h"
+#include "owndays/OwnDaysPath.h"
 #include "paper/ExportTexts.h"
 #include "paper/SheetContentOf.h"
 #include "paper/SheetMarks.h"
@@ -9,10 +11,12 @@
 #include "shared/SkyPlaceOf.h"
 #include "shared/WindowState.h"
 #include "translations/Translations.h"
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <cstdio>
+#include <memory>
 
 namespace {
 const QString ExportOption = QStringLiteral("--export");
@@ -107,7 +111,8 @@ Parsed parse(const QStringList& arguments, Paper defaultPaper)
     return parsed;
 }
 
-SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& settings, const QLocale& locale)
+SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& settings, const QLocale& locale,
+                    const QString& ownDaysPath)
 {
     Preferences preferences;
     WindowState state;
@@ -122,6 +127,15 @@ SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& se
     PageChoices choices{state.weekStart, state.weekNumbering, state.marksShown, {}};
     if (!state.calendarFiles.isEmpty())
         choices.events = eventsOfFiles(state.calendarFiles, year);
+    // Read only: a missing file is never made, and one that does not read adds nothing.
+    std::unique_ptr<OwnDays> days;
+    if (!ownDaysPath.isEmpty() && QFileInfo::exists(ownDaysPath)) {
+        days = std::make_unique<OwnDays>(ownDaysPath, QString(), owndays::firstCategories());
+        if (days->load()) {
+            choices.ownDays = [&days](const QDate& from, const QDate& to) { return days->meeting(from, to); };
+            choices.categories = days->categories();
+        }
+    }
     return yearPageOf(year, preferences, settings, locale, choices);
 }
 
@@ -143,7 +157,8 @@ int run(int& argc, char** argv)
     rt::setFormatSettings(settings);
     // The file the window would read, found the same way; an export never writes it, not even a first start's.
     const SettingsLocation location = prefs::chooseSettingsLocation(QCoreApplication::applicationDirPath());
-    const SheetContent content = pageOf(parsed.request.year, location.path, settings, QLocale::system());
+    const SheetContent content =
+        pageOf(parsed.request.year, location.path, settings, QLocale::system(), owndays::userFilePath());
     const YearExport::Result result = YearExport::write(content, parsed.request.file, parsed.request.paper);
     if (!result.written) {
         tellError(ExportTexts::CannotWrite(parsed.request.file, ExportTexts::ReasonOf(result.notAFile, result.reason)));

@@ -36,11 +36,13 @@ bool asked(const QStringList& arguments);
 Parsed parse(const QStringList& arguments, Paper defaultPaper);
 
 // The page of a year as an export writes it: the preferences at prefsPath and the window's state beside them, both
-// only read; the defaults where either is missing or does not read.
-SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& settings, const QLocale& locale);
+// only read; the defaults where either is missing or does not read. The user's marked days of the file at
+// ownDaysPath, only read, follow on pages of their own when the file is there.
+SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& settings, const QLocale& locale,
+                    const QString& ownDaysPath = {});
 
-// Runs the export the command line asks for and gives its exit code. Reads the user's preferences for the place and
-// the window's state for the week rules, and writes neither.
+// Runs the export the command line asks for and gives its exit code. Reads the user's preferences for the place, the
+// window's state for the week rules and the user's marked days, and writes none of them.
 int run(int& argc, char** argv);
 
 } // namespace exportcommand

@@ -56,5 +56,11 @@ SheetContent yearPageOf(int year, const Preferences& preferences, const FormatSe
         sky = yearMarksOf(year, skyPlaceOf(preferences, latitude, longitudeWest));
     }
     content.marks = sheetMarksOf(sky, choices.events);
+    if (choices.ownDays) {
+        SheetOwnDays own =
+            sheetOwnDaysOf(year, choices.ownDays(QDate(year, 1, 1), QDate(year, 12, 31)), choices.categories);
+        content.ranges = std::move(own.ranges);
+        content.categories = std::move(own.categories);
+    }
     return content;
 }

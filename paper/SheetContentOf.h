@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "calendars/CalendarEvent.h"
+#include "owndays/OwnDay.h"
 #include "prefs/Preferences.h"
 #include "print/SheetContent.h"
 #include "runtime/FormatSettings.h"
@@ -23,10 +24,15 @@ struct PageChoices
     bool skyMarksShown = true;
     // The days of the user's calendars; none when empty.
     std::function<QList<CalendarEvent>(const QDate&)> events;
+    // The user's marked days that meet [from, to] and their categories; none when empty, and the year is one page.
+    // Initialised here, so that a brace list may stop before them (-Wmissing-field-initializers).
+    std::function<QList<OwnDay>(const QDate& from, const QDate& to)> ownDays{};
+    QList<Category> categories{};
 };
 
-// The year's page as the window prints it and the command line writes it: the place line, the week rules and the
-// marks the grid shows. The sky's marks fall on the days of the zone's clock, so a position line that does not read
-// empties the place line but takes no moon or season off the page, as it takes none off the grid.
+// The year's page as the window prints it and the command line writes it: the place line, the week rules, the
+// marks the grid shows and the user's marked days. The sky's marks fall on the days of the zone's clock, so a position
+// line that does not read empties the place line but takes no moon or season off the page, as it takes none off the
+// grid.
 SheetContent yearPageOf(int year, const Preferences& preferences, const FormatSettings& settings, const QLocale& locale,
                         const PageChoices& choices);

@@ -2,7 +2,9 @@
 #include "paper/SheetMarks.h"
 #include "calendars/EventDays.h"
 #include "calendars/IcsReader.h"
+#include <QColor>
 #include <QHash>
+#include <algorithm>
 #include <memory>
 
 std::function<SheetDayMarks(const QDate&)> sheetMarksOf(const std::vector<YearMark>& sky,
@@ -48,4 +50,42 @@ std::function<QList<CalendarEvent>(const QDate&)> eventsOfFiles(const QStringLis
     for (const QString& path : paths)
         days->replace(path, reader.read(path, range).events);
     return [days](const QDate& day) { return days->on(day); };
+}
+
+SheetOwnDays sheetOwnDaysOf(int year, const QList<OwnDay>& days, const QList<Category>& categories)
+{
+    // The colour the file reader gives a category that names none.
+    const QRgb unknown = qRgb(0x80, 0x80, 0x80);
+    const QDate from(year, 1, 1), to(year, 12, 31);
+    struct Occurrence
+    {
+        SheetRange range;
+        QString uid;
+        QString category;
+    };
+    std::vector<Occurrence> found;
+    for (const OwnDay& day : days) {
+        const auto category = std::find_if(categories.begin(), categories.end(),
+                                           [&](const Category& c) { return c.key == day.category; });
+        const QColor colour(category == categories.end() ? QString() : category->colour);
+        for (const QDate& start : day.occurrencesMeeting(from, to))
+            found.push_back(
+                {{start, start.addDays(day.length() - 1), day.title, colour.isValid() ? colour.rgb() : unknown},
+                 day.uid,
+                 day.category});
+    }
+    std::sort(found.begin(), found.end(), [](const Occurrence& a, const Occurrence& b) {
+        return a.range.first != b.range.first ? a.range.first < b.range.first : a.uid < b.uid;
+    });
+    SheetOwnDays shown;
+    for (const Occurrence& occurrence : found)
+        shown.ranges.append(occurrence.range);
+    for (const Category& category : categories) {
+        const bool used =
+            std::any_of(found.begin(), found.end(), [&](const Occurrence& o) { return o.category == category.key; });
+        const QColor colour(category.colour);
+        if (used)
+            shown.categories.append({category.name, colour.isValid() ? colour.rgb() : unknown});
+    }
+    return shown;
 }

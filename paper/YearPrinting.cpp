@@ -48,7 +48,8 @@ void YearPrinting::printYear(int year)
     if (m_gate.execDialog(&dialog) != QDialog::Accepted)
         return;
     // The user may have turned the page upright in the dialog; the sheet then fills the width and stays readable.
-    YearExport::paintOnto(printer, m_contentFor(year));
+    const QPageRanges chosen = printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
+    YearExport::paintOnto(printer, m_contentFor(year), chosen);
 }
 
 void YearPrinting::exportYear(int year)

@@ -2,7 +2,9 @@
 #pragma once
 #include "runtime/WeekRules.h"
 #include <QDate>
+#include <QList>
 #include <QLocale>
+#include <QRgb>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,7 +21,23 @@ struct SheetDayMarks
     QStringList eventTitles;
 };
 
-// Everything one page of a year shows; the sheet asks nothing else.
+// One occurrence of a day or range of days the user marked, as the pages show it: in its category's colour.
+struct SheetRange
+{
+    QDate first;
+    QDate last; // included
+    QString title;
+    QRgb colour = 0;
+};
+
+// A category of marked days named in the legend.
+struct SheetCategory
+{
+    QString name;
+    QRgb colour = 0;
+};
+
+// Everything the pages of a year show; the sheets ask nothing else.
 struct SheetContent
 {
     int year = 2000;
@@ -29,4 +47,8 @@ struct SheetContent
     weeks::Numbering numbering = weeks::Numbering::Iso;
     // The marks of a day; none when empty.
     std::function<SheetDayMarks(const QDate&)> marks;
+    // The user's marked days that meet the year, the one starting first first, and the categories they use for the
+    // legend; with none the year is one page, else a list of them by month follows it.
+    QList<SheetRange> ranges;
+    QList<SheetCategory> categories;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/YearExport.h"
+#include "print/DaysSheet.h"
 #include "print/FileWrite.h"
 #include "print/YearSheet.h"
 #include <QBuffer>
@@ -42,13 +43,29 @@ YearExport::Result YearExport::write(const SheetContent& content, const QString&
     return writePdf(content, fileName, paper);
 }
 
-bool YearExport::paintOnto(QPagedPaintDevice& device, const SheetContent& content)
+bool YearExport::paintOnto(QPagedPaintDevice& device, const SheetContent& content, const QPageRanges& chosen)
 {
+    const QRectF target(0, 0, device.width(), device.height());
+    const DaysSheet days(content);
+    const int count = 1 + days.pageCount(target.size());
     QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    YearSheet(content).paint(painter, QRectF(0, 0, device.width(), device.height()));
-    return painter.end();
+    for (int page = 1; page <= count; ++page) {
+        if (!chosen.isEmpty() && !chosen.contains(page))
+            continue;
+        if (!painter.isActive()) {
+            if (!painter.begin(&device))
+                return false;
+        } else if (!device.newPage()) {
+            painter.end();
+            return false;
+        }
+        if (page == 1)
+            YearSheet(content).paint(painter, target);
+        else
+            days.paint(painter, target, page - 2);
+    }
+    // Chosen pages the year does not have print nothing.
+    return !painter.isActive() || painter.end();
 }
 
 YearExport::Result YearExport::writePdf(const SheetContent& content, const QString& fileName, Paper paper)

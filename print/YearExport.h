@@ -2,12 +2,15 @@
 #pragma once
 #include "print/Paper.h"
 #include "print/SheetContent.h"
+#include <QPageRanges>
 #include <QString>
 #include <optional>
 
 class QPagedPaintDevice;
 
-// The year's page as a file: a one-page landscape PDF with its text as text, or a PNG of the same page on white.
+// The year's page as a file: a landscape PDF with its text as text, followed by the pages of the year's marked
+// days when it has some, or a PNG of the year's page alone on white (a picture is one page; the days' list is
+// read on paper).
 class YearExport
 {
 public:
@@ -30,6 +33,7 @@ public:
     static Result writePdf(const SheetContent& content, const QString& fileName, Paper paper);
     static Result writePng(const SheetContent& content, const QString& fileName, Paper paper, int dpi = PngDpi);
 
-    // Lays the device out as the year's page (landscape, the paper's size) and draws it: a printer or PDF writer.
-    static bool paintOnto(QPagedPaintDevice& device, const SheetContent& content);
+    // Draws the year's page onto a printer or PDF writer, then the pages of the year's marked days: only the pages
+    // (from 1) in chosen, all when it is empty.
+    static bool paintOnto(QPagedPaintDevice& device, const SheetContent& content, const QPageRanges& chosen = {});
 };

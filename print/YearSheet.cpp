@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/YearSheet.h"
+#include "drawing/DayBarsOf.h"
 #include "drawing/DayPieces.h"
 #include "drawing/Inks.h"
 #include "drawing/MonthDrawer.h"
+#include "print/SheetLook.h"
 #include "print/SheetTexts.h"
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QtMath>
 #include <cmath>
 #include <utility>
 
-// The page is laid out in its own units, 2800 across whatever the target's size: about a tenth of a millimetre on
-// A4 and Letter. Fonts are sized in these units (pixel sizes), so text scales with the page and stays text.
+using namespace sheetlook;
+
 namespace {
-constexpr double PageWidth = 2800;
-constexpr double Margin = 90;
-constexpr double HeaderHeight = 150;
 constexpr double FooterHeight = 70;
 constexpr double ColumnGap = 60;
 constexpr double RowGap = 40;
@@ -27,20 +27,6 @@ constexpr double BoxRows = TitleRows + 1 + MonthRows;
 // The week-number column is narrower than a day's.
 constexpr double WeekColumn = 0.8;
 constexpr double BoxColumns = WeekColumn + 7;
-
-// The page's header and rules; the months are drawn in the calendars' own inks.
-const QColor Ink(0x20, 0x20, 0x20);
-const QColor RuleInk(0xb0, 0xb8, 0xc4);
-
-QFont fontOf(double size, bool bold = false)
-{
-    QFont font;
-    font.setPixelSize(qMax(1, qRound(size)));
-    font.setBold(bold);
-    // Outlines scale with the page; hinting for the screen would move letters at print resolution.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
 
 int daysFromFirst(Qt::DayOfWeek from, Qt::DayOfWeek to)
 {
@@ -63,9 +49,8 @@ YearSheet::YearSheet(SheetContent content) : m_content(std::move(content)) {}
 YearSheet::Layout YearSheet::layoutFor(const QRectF& target) const
 {
     Layout layout;
-    const double scale = target.width() / PageWidth;
-    layout.height = target.height() / scale;
-    layout.toTarget = QTransform::fromTranslate(target.left(), target.top()).scale(scale, scale);
+    layout.height = heightOf(target.size());
+    layout.toTarget = toTarget(target);
     layout.grid = QRectF(Margin, Margin + HeaderHeight, PageWidth - 2 * Margin,
                          layout.height - 2 * Margin - HeaderHeight - FooterHeight);
     layout.boxWidth = (layout.grid.width() - (SheetColumns - 1) * ColumnGap) / SheetColumns;
@@ -108,25 +93,12 @@ void YearSheet::paint(QPainter& painter, const QRectF& target) const
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setWorldTransform(layout.toTarget, true);
-    paintHeader(painter);
+    paintHeader(painter, m_content.year, m_content.place);
     DayMarkSet drawn;
     for (int month = 1; month <= 12; ++month)
         drawn = drawn.with(paintMonth(painter, layout, month));
     paintLegend(painter, layout, drawn);
     painter.restore();
-}
-
-void YearSheet::paintHeader(QPainter& painter) const
-{
-    const QRectF band(Margin, Margin, PageWidth - 2 * Margin, HeaderHeight - 30);
-    painter.setPen(inks::Navy);
-    painter.setFont(fontOf(110, true));
-    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, QString::number(m_content.year));
-    painter.setPen(Ink);
-    painter.setFont(fontOf(36));
-    painter.drawText(band, Qt::AlignRight | Qt::AlignBottom, m_content.place);
-    painter.setPen(QPen(RuleInk, 3));
-    painter.drawLine(QPointF(band.left(), band.bottom() + 12), QPointF(band.right(), band.bottom() + 12));
 }
 
 DayMarkSet YearSheet::paintMonth(QPainter& painter, const Layout& layout, int month) const
@@ -184,6 +156,8 @@ DayMarkSet YearSheet::paintMonth(QPainter& painter, const Layout& layout, int mo
             day.marks.set(DayMark::LunarEclipse, marks.lunarEclipse);
             drawn = drawn.with(day.marks);
         }
+        if (day.inMonth)
+            day.bars = dayBarsOf(m_content.ranges, day.date);
     }
     drawer.paint(painter, picture);
     const double namesBottom = look.grid.y() + cellHeight;
@@ -219,8 +193,27 @@ void YearSheet::paintLegend(QPainter& painter, const Layout& layout, DayMarkSet 
         item(SheetTexts::SolarEclipse(), [&](QPointF c) { paintDayMark(painter, DayMark::SolarEclipse, c, cell); });
     if (drawn.has(DayMark::LunarEclipse))
         item(SheetTexts::LunarEclipse(), [&](QPointF c) { paintDayMark(painter, DayMark::LunarEclipse, c, cell); });
-    painter.setPen(inks::WeekInk);
     const QString rule =
         m_content.numbering == weeks::Numbering::Iso ? SheetTexts::WeeksIso() : SheetTexts::WeeksFirstJanuary();
+    // The categories of the marked days, on a page that shows some: each name shortened alike when they all would
+    // run into the week rule.
+    const QList<SheetCategory>& categories = m_content.categories;
+    if (!m_content.ranges.isEmpty() && !categories.isEmpty()) {
+        const QFontMetricsF metrics(painter.font(), painter.device());
+        const double room = PageWidth - Margin - metrics.horizontalAdvance(rule) - radius * 6 - x;
+        double names = 0;
+        for (const SheetCategory& category : categories)
+            names += metrics.horizontalAdvance(category.name);
+        const double spacing = categories.size() * radius * 9;
+        const double widest = names + spacing <= room ? names : (room - spacing) / categories.size();
+        for (const SheetCategory& category : categories) {
+            const QString name = metrics.elidedText(category.name, Qt::ElideRight, qMax(0.0, widest));
+            item(name, [&](QPointF c) {
+                painter.fillRect(QRectF(c.x() - radius, c.y() - radius * 0.6, 2 * radius, 1.2 * radius),
+                                 QColor::fromRgb(category.colour));
+            });
+        }
+    }
+    painter.setPen(inks::WeekInk);
     painter.drawText(QRectF(Margin, top, PageWidth - 2 * Margin, height), Qt::AlignRight | Qt::AlignVCenter, rule);
 }

@@ -25,7 +25,6 @@ private:
     struct Layout;
     Layout layoutFor(const QRectF& target) const;
     QRectF monthRect(const Layout& layout, int month) const;
-    void paintHeader(QPainter& painter) const;
     // Returns the kinds of marks it drew, for the legend.
     DayMarkSet paintMonth(QPainter& painter, const Layout& layout, int month) const;
     void paintLegend(QPainter& painter, const Layout& layout, DayMarkSet drawn) const;

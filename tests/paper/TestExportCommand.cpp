@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "owndays/OwnDays.h"
 #include "paper/ExportCommand.h"
 #include "paper/SheetContentOf.h"
 #include "paper/SheetMarks.h"
+#include <QColor>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using exportcommand::Parsed;
@@ -118,6 +122,80 @@ private slots:
             kinds << QStringLiteral("event");
         QCOMPARE(kinds.join(QLatin1Char(' ')), marks);
         QCOMPARE(shown.event, !shown.eventTitles.isEmpty());
+    }
+
+    // The command line's page takes the user's days from their file when it is there, and only reads it: each day's
+    // occurrences in the year in its category's colour, the earlier first, and the categories used in the user's
+    // order for the legend.
+    void testOwnDays_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QStringList>("shown"); // the ranges, then the legend
+        QTest::newRow("a yearly day, a range over a month's end, a yearly range over both new years")
+            << "days" << 2027
+            << QStringList{"2026-12-30 2027-01-02 Winter break #009e73",
+                           "2027-03-12 2027-03-12 Anna #cc79a7",
+                           "2027-03-28 2027-04-02 Lisbon #0072b2",
+                           "2027-12-30 2028-01-02 Winter break #009e73",
+                           "Trip #0072b2",
+                           "Holiday #009e73",
+                           "Birthday #cc79a7"};
+        QTest::newRow("a year without the range: its category left out of the legend")
+            << "days" << 2026
+            << QStringList{"2025-12-30 2026-01-02 Winter break #009e73", "2026-03-12 2026-03-12 Anna #cc79a7",
+                           "2026-12-30 2027-01-02 Winter break #009e73", "Holiday #009e73", "Birthday #cc79a7"};
+        QTest::newRow("before the yearly days began") << "days" << 2018 << QStringList{};
+        QTest::newRow("no file") << "missing" << 2027 << QStringList{};
+        QTest::newRow("not a calendar") << "not a calendar" << 2027 << QStringList{};
+    }
+    void testOwnDays()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, year);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("your-days.ics");
+        if (file == "days") {
+            OwnDays days(path, QStringLiteral("Days"), owndays::firstCategories());
+            days.load();
+            const auto add = [&days](const char* title, const char* category, QDate first, QDate last, bool yearly) {
+                OwnDay day;
+                day.title = QString::fromUtf8(title);
+                day.category = QString::fromUtf8(category);
+                day.first = first;
+                day.last = last;
+                day.yearly = yearly;
+                days.add(day);
+            };
+            add("Lisbon", "trip", QDate(2027, 3, 28), QDate(2027, 4, 2), false);
+            add("Anna", "birthday", QDate(2019, 3, 12), QDate(2019, 3, 12), true);
+            add("Winter break", "holiday", QDate(2020, 12, 30), QDate(2021, 1, 2), true);
+        } else if (file == "not a calendar") {
+            QFile text(path);
+            QVERIFY(text.open(QIODevice::WriteOnly));
+            text.write("shopping list\n");
+        }
+        const QByteArray before = QFile::exists(path) ? readAll(path) : QByteArray();
+        const SheetContent content =
+            exportcommand::pageOf(year, QString(), FormatSettings::fromLocale(QLocale::c()), QLocale::c(), path);
+        QStringList shown;
+        for (const SheetRange& range : content.ranges)
+            shown << QStringLiteral("%1 %2 %3 %4")
+                         .arg(range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate), range.title,
+                              QColor(range.colour).name());
+        for (const SheetCategory& category : content.categories)
+            shown << category.name + ' ' + QColor(category.colour).name();
+        QTEST(shown, "shown");
+        QCOMPARE(QFile::exists(path), file != "missing");
+        if (!before.isEmpty())
+            QCOMPARE(readAll(path), before);
+    }
+
+private:
+    static QByteArray readAll(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/YearExport.h"
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +78,72 @@ private slots:
         const QString text = poppler("pdftotext", {"-"});
         for (const QString& word : words)
             QVERIFY2(text.contains(word), qPrintable(word));
+    }
+
+    // The marked days follow the year on a page of their own, in a PDF and on a printer, by month; the printer's
+    // chosen pages alone are printed. Without marked days the year is one page.
+    void testMarkedDaysPage_data()
+    {
+        QTest::addColumn<QList<SheetRange>>("ranges");
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QStringList>("lines"); // of the last page, without the header
+        const QList<SheetRange> days{{QDate(2026, 12, 28), QDate(2027, 1, 3), "New Year", 0x0072b2},
+                                     {QDate(2027, 3, 12), QDate(2027, 3, 15), "Trip", 0xd55e00},
+                                     {QDate(2027, 3, 28), QDate(2027, 4, 2), "Easter", 0x009e73}};
+        const QStringList list{"January", "28 December 2026 – 3 January 2027 New Year", "March", "12–15 March Trip",
+                               "28 March – 2 April Easter"};
+        QTest::newRow("PDF without marked days") << QList<SheetRange>{} << false << "" << 1 << QStringList{};
+        QTest::newRow("PDF") << days << false << "" << 2 << list;
+        QTest::newRow("printed") << days << true << "" << 2 << list;
+        QTest::newRow("printed, page 2 chosen") << days << true << "2" << 1 << list;
+        QTest::newRow("printed, a page the year does not have")
+            << QList<SheetRange>{} << true << "2" << 0 << QStringList{};
+    }
+    void testMarkedDaysPage()
+    {
+        QFETCH(QList<SheetRange>, ranges);
+        QFETCH(bool, printed);
+        QFETCH(QString, chosen);
+        QFETCH(int, pages);
+        QFETCH(QStringList, lines);
+        SheetContent content;
+        content.year = 2027;
+        content.place = QStringLiteral("Berlin");
+        content.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+        content.ranges = ranges;
+        QTemporaryDir folder;
+        const QString file = folder.filePath("y.pdf");
+        if (printed) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFileName(file);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            QPageRanges pageRanges;
+            if (!chosen.isEmpty())
+                pageRanges.addPage(chosen.toInt());
+            QVERIFY(YearExport::paintOnto(printer, content, pageRanges));
+        } else {
+            QVERIFY(YearExport::writePdf(content, file, Paper::A4).written);
+        }
+        QProcess info;
+        info.start("pdfinfo", {file});
+        info.waitForFinished(60000);
+        const QString pagesLine =
+            QRegularExpression("Pages: +(\\d+)").match(QString::fromUtf8(info.readAllStandardOutput())).captured(1);
+        QCOMPARE(pagesLine.toInt(), pages);
+        if (lines.isEmpty())
+            return;
+        QProcess text;
+        const QString last = QString::number(pages);
+        text.start("pdftotext", {"-layout", "-f", last, "-l", last, file, "-"});
+        text.waitForFinished(60000);
+        QStringList shown;
+        for (const QString& line : QString::fromUtf8(text.readAllStandardOutput()).split('\n'))
+            if (!line.simplified().isEmpty())
+                shown << line.simplified();
+        QCOMPARE(shown.value(0), QStringLiteral("2027 Berlin"));
+        QCOMPARE(shown.mid(1), lines);
     }
 };
 

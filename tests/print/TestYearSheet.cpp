@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
+#include <array>
 
 // The page as a picture: each mark must land on its own day's cell.
 class TestYearSheet : public QObject
@@ -26,6 +28,31 @@ class TestYearSheet : public QObject
     static QRectF moonPlace(const QRectF& c)
     {
         return {c.right() - c.height() * 0.3, c.top() + c.height() * 0.08, c.height() * 0.2, c.height() * 0.18};
+    }
+
+    static constexpr QRgb Blue = 0xff0072b2;
+    static constexpr QRgb Green = 0xff009e73;
+    static constexpr QRgb Pink = 0xffcc79a7;
+    inline static const std::array<std::pair<QString, QRgb>, 3> Colours{
+        {{"blue", Blue}, {"green", Green}, {"pink", Pink}}};
+
+    static SheetContent markedYear(const QList<SheetRange>& ranges, const QList<SheetCategory>& categories = {})
+    {
+        SheetContent content;
+        content.year = 2027;
+        content.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+        content.ranges = ranges;
+        content.categories = categories;
+        return content;
+    }
+
+    static QImage pictureOf(const YearSheet& sheet, const QRectF& page)
+    {
+        QImage image(page.size().toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        sheet.paint(painter, page);
+        return image;
     }
 
 private slots:
@@ -131,6 +158,92 @@ private slots:
             QVERIFY2(tinted == (date.dayOfWeek() >= Qt::Saturday),
                      qPrintable(date.toString() + (tinted ? " tinted" : " not tinted")));
         }
+    }
+
+    // A marked range's bar lies along the bottom of each of its cells in its category's colour, in the lane its
+    // first day gives it among the ranges of the day.
+    void testBarsInTheirColours_data()
+    {
+        QTest::addColumn<QList<SheetRange>>("ranges");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("lanes"); // the bottom lane's colour, then the one above
+        const SheetRange trip{QDate(2027, 3, 12), QDate(2027, 3, 15), "Trip", Blue};
+        const SheetRange course{QDate(2027, 3, 14), QDate(2027, 3, 20), "Course", Green};
+        const SheetRange fair{QDate(2027, 3, 14), QDate(2027, 3, 14), "Fair", Pink};
+        QTest::newRow("a range's first day") << QList{trip} << QDate(2027, 3, 12) << "blue, none";
+        QTest::newRow("its Sunday, the week's last column") << QList{trip} << QDate(2027, 3, 14) << "blue, none";
+        QTest::newRow("its last day") << QList{trip} << QDate(2027, 3, 15) << "blue, none";
+        QTest::newRow("the day after it") << QList{trip} << QDate(2027, 3, 16) << "none, none";
+        QTest::newRow("two ranges, the earlier below") << QList{trip, course} << QDate(2027, 3, 14) << "blue, green";
+        QTest::newRow("the later alone goes down") << QList{trip, course} << QDate(2027, 3, 16) << "green, none";
+        QTest::newRow("a third on a full day is left out")
+            << QList{trip, course, fair} << QDate(2027, 3, 14) << "blue, green";
+        QTest::newRow("from the year before, on 1 January")
+            << QList{SheetRange{QDate(2026, 12, 28), QDate(2027, 1, 3), "New Year", Pink}} << QDate(2027, 1, 1)
+            << "pink, none";
+    }
+    void testBarsInTheirColours()
+    {
+        QFETCH(QList<SheetRange>, ranges);
+        QFETCH(QDate, day);
+        const QRectF page(0, 0, 2339, 1654); // A4 at 200 dpi: a lane is some pixels high
+        const YearSheet sheet(markedYear(ranges));
+        const QImage image = pictureOf(sheet, page);
+        const QRectF cell = sheet.dayRect(day, page);
+        const double lane = cell.height() * 2 / 16; // as the window's cell of 16 pixels has a bar of 2
+        QStringList lanes;
+        for (int k = 0; k < 2; ++k) {
+            // Away from the number and the bar's ends.
+            const QColor found =
+                image.pixelColor(QPointF(cell.left() + cell.width() / 4, cell.bottom() - (k + 0.5) * lane).toPoint());
+            const auto named =
+                std::find_if(Colours.begin(), Colours.end(), [&](const auto& c) { return QColor(c.second) == found; });
+            lanes << (named == Colours.end() ? QStringLiteral("none") : named->first);
+        }
+        QTEST(lanes.join(", "), "lanes");
+    }
+
+    // The categories are named in the footer only on a page that shows a marked day, without pushing the week rule
+    // away however many there are.
+    void testCategoriesInTheLegend_data()
+    {
+        QTest::addColumn<QList<SheetCategory>>("categories");
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QString>("swatches");
+        const QList<SheetCategory> three{{"Trip", Blue}, {"Holiday", Green}, {"Birthday", Pink}};
+        QList<SheetCategory> many;
+        for (int k = 0; k < 12; ++k)
+            many.append({QString("A category with a rather long name %1").arg(k), k == 11 ? Pink : Blue});
+        QTest::newRow("no marked day") << three << false << "";
+        QTest::newRow("marked days") << three << true << "blue, green, pink";
+        QTest::newRow("many long names") << many << true << "blue, pink";
+    }
+    void testCategoriesInTheLegend()
+    {
+        QFETCH(QList<SheetCategory>, categories);
+        QFETCH(bool, marked);
+        const auto footer = [this](const QList<SheetCategory>& shown, bool days) {
+            const YearSheet sheet(markedYear(
+                days ? QList<SheetRange>{{QDate(2027, 5, 1), QDate(2027, 5, 2), "Away", Blue}} : QList<SheetRange>{},
+                shown));
+            const double top = sheet.dayRect(QDate(2027, 11, 30), m_page).bottom() + 1;
+            return pictureOf(sheet, m_page).copy(QRectF(0, top, m_page.width(), m_page.height() - top).toRect());
+        };
+        const QImage plain = footer({}, false), shown = footer(categories, marked);
+        QStringList swatches;
+        for (const auto& [name, colour] : Colours) {
+            bool found = false;
+            for (int y = 0; y < shown.height() && !found; ++y)
+                for (int x = 0; x < shown.width() && !found; ++x)
+                    found = shown.pixel(x, y) == QColor(colour).rgb();
+            if (found)
+                swatches << name;
+        }
+        QTEST(swatches.join(", "), "swatches");
+        QCOMPARE(shown == plain, !marked);
+        // The week rule at the right stays as it was.
+        const QRect rule(shown.width() * 3 / 4, 0, shown.width() / 4, shown.height());
+        QCOMPARE(shown.copy(rule), plain.copy(rule));
     }
 };
 
