@@ -1590,5 +1590,61 @@ Heute: </translation>
         <source>Personal</source>
         <translation>Persönlich</translation>
     </message>
+    <message>
+        <source>Categories of your days...</source>
+        <translation>Kategorien Ihrer Tage...</translation>
+    </message>
+    <message>
+        <source>Categories of your days</source>
+        <translation>Kategorien Ihrer Tage</translation>
+    </message>
+    <message>
+        <source>&amp;Add category</source>
+        <translation>Kategorie &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>New category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Name of category %1</source>
+        <translation>Name der Kategorie %1</translation>
+    </message>
+    <message>
+        <source>Colour of category %1</source>
+        <translation>Farbe der Kategorie %1</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Amber</source>
+        <translation>Bernstein</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
 </context>
 </TS>

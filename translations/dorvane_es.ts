@@ -1590,5 +1590,61 @@ Hoy: </translation>
         <source>Personal</source>
         <translation>Personal</translation>
     </message>
+    <message>
+        <source>Categories of your days...</source>
+        <translation>Categorías de sus días...</translation>
+    </message>
+    <message>
+        <source>Categories of your days</source>
+        <translation>Categorías de sus días</translation>
+    </message>
+    <message>
+        <source>&amp;Add category</source>
+        <translation>&amp;Añadir categoría</translation>
+    </message>
+    <message>
+        <source>New category</source>
+        <translation>Nueva categoría</translation>
+    </message>
+    <message>
+        <source>Name of category %1</source>
+        <translation>Nombre de la categoría %1</translation>
+    </message>
+    <message>
+        <source>Colour of category %1</source>
+        <translation>Color de la categoría %1</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>Amber</source>
+        <translation>Ámbar</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
 </context>
 </TS>

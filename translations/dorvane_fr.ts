@@ -1590,5 +1590,61 @@ Aujourd&apos;hui : </translation>
         <source>Personal</source>
         <translation>Personnel</translation>
     </message>
+    <message>
+        <source>Categories of your days...</source>
+        <translation>Catégories de vos jours...</translation>
+    </message>
+    <message>
+        <source>Categories of your days</source>
+        <translation>Catégories de vos jours</translation>
+    </message>
+    <message>
+        <source>&amp;Add category</source>
+        <translation>&amp;Ajouter une catégorie</translation>
+    </message>
+    <message>
+        <source>New category</source>
+        <translation>Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Name of category %1</source>
+        <translation>Nom de la catégorie %1</translation>
+    </message>
+    <message>
+        <source>Colour of category %1</source>
+        <translation>Couleur de la catégorie %1</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Amber</source>
+        <translation>Ambre</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "daypanel/DayPanel.h"
 #include "dialog/THome.h"
 #include "dialog/WeekRulesRow.h"
+#include "owndays/OwnDaysPath.h"
 #include "paper/SheetContentOf.h"
 #include "paper/YearPrinting.h"
 #include "runtime/DateText.h"
@@ -21,7 +22,6 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QPointer>
-#include <QStandardPaths>
 #include <QTimer>
 #include <utility>
 
@@ -35,12 +35,6 @@ TDateTime nowOf(const Services& services)
     return rt::fromQDateTime(services.clock.now());
 }
 
-// The user's own calendar, where other programs look for a user's data.
-QString yourDaysPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/dorvane/your-days.ics");
-}
 } // namespace
 
 TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* parent)
@@ -73,14 +67,19 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     m_rooms.printing = new YearPrinting(gate, this, [this](int shown) {
         const YearView& year = *m_rooms.year;
         // The page marks what the grid marks: the sky's marks unless switched off, and the user's events.
-        const PageChoices choices{year.weekStart(), year.weekNumbering(), year.marksShown(),
-                                  [this](const QDate& day) { return m_rooms.calendars->eventsOn(day); }};
+        PageChoices choices{year.weekStart(), year.weekNumbering(), year.marksShown(),
+                            [this](const QDate& day) { return m_rooms.calendars->eventsOn(day); }};
+        // The marked days go on paper once the user has any.
+        if (m_rooms.days->started()) {
+            choices.ownDays = [this](const QDate& from, const QDate& to) { return m_rooms.days->meeting(from, to); };
+            choices.categories = m_rooms.days->categories();
+        }
         return yearPageOf(shown, m_preferences.value(), rt::formatSettings(), QLocale(), choices);
     });
     YourCalendars* calendars = m_rooms.calendars = new YourCalendars(this);
     calendars->setChooser(CalendarsDialog::gatedChooser(gate));
     year->setHasEvents([calendars](const QDate& day) { return calendars->hasEvents(day); });
-    YourDays* days = m_rooms.days = new YourDays(gate, this, yourDaysPath());
+    YourDays* days = m_rooms.days = new YourDays(gate, this, owndays::userFilePath());
     m_rooms.day = new ShownDay(*this, services, gate, preferences,
                                {*year, *toolbar, *m_rooms.tray, *m_views, *calendars, *days}, FirstActivationDone);
     year->setOwnDays([days](const QDate& day) { return days->barsOn(day); },

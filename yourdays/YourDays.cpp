@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yourdays/YourDays.h"
 #include "runtime/BoxGate.h"
+#include "yourdays/CategoriesDialog.h"
 #include "yourdays/MarkDayDialog.h"
 #include "yourdays/YourDaysTexts.h"
 #include <QColor>
@@ -52,8 +53,11 @@ OwnDays& YourDays::days()
     if (!m_days) {
         m_days = std::make_unique<OwnDays>(m_path, YourDaysTexts::CalendarName(), firstCategoriesNamed());
         connect(m_days.get(), &OwnDays::changed, this, [this](const QDate& first, const QDate& last) {
-            if (!first.isValid())
+            if (!first.isValid()) {
                 refreshColours();
+                if (m_categoriesDialog)
+                    m_categoriesDialog->showCategories(m_days->categories());
+            }
             emit changed(first, last);
         });
         connect(m_days.get(), &OwnDays::problemChanged, this, &YourDays::problemChanged);
@@ -197,6 +201,21 @@ void YourDays::fillMenu(const QDate& day, const QDate& chosenFirst, const QDate&
                        YourDaysTexts::MenuEdit().arg(title), this, [this, uid = own.uid] { edit(uid); });
         menu.addAction(YourDaysTexts::MenuDelete().arg(title), this, [this, uid = own.uid] { remove(uid); });
     }
+    menu.addAction(YourDaysTexts::MenuCategories(), this, &YourDays::openCategories);
+}
+
+void YourDays::openCategories()
+{
+    OwnDays& model = days();
+    if (!m_categoriesDialog) {
+        m_categoriesDialog = new CategoriesDialog(m_window);
+        connect(m_categoriesDialog, &CategoriesDialog::changed, this,
+                [this](const QList<Category>& categories) { days().setCategories(categories); });
+    }
+    m_categoriesDialog->showCategories(model.categories());
+    m_categoriesDialog->show();
+    m_categoriesDialog->raise();
+    m_categoriesDialog->activateWindow();
 }
 
 void YourDays::problemChanged(const QString& line)

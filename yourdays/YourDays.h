@@ -7,6 +7,7 @@
 #include <memory>
 
 class BoxGate;
+class CategoriesDialog;
 class QMenu;
 class QWidget;
 
@@ -47,6 +48,9 @@ public:
     void redo();
     // The calendars' menu for a day: Mark days... for the chosen days, and Edit and Delete of each marked day on it.
     void fillMenu(const QDate& day, const QDate& chosenFirst, const QDate& chosenLast, QMenu& menu);
+    // The categories' window, built when first opened.
+    void openCategories();
+    CategoriesDialog* categoriesDialog() const { return m_categoriesDialog; }
 
 signals:
     // The marked days between first and last changed (both invalid: anywhere).
@@ -63,4 +67,5 @@ private:
     std::unique_ptr<OwnDays> m_days;
     QHash<QString, QRgb> m_colours;
     bool m_dialogOpen = false;
+    CategoriesDialog* m_categoriesDialog = nullptr;
 };

@@ -23,6 +23,10 @@ inline const QString MarkKeys = QStringLiteral("KeysMarkDays");
 inline const QString UndoKeys = QStringLiteral("KeysUndo");
 inline const QString RedoKeys = QStringLiteral("KeysRedo");
 inline const QString Categories = QStringLiteral("CategoriesDialog");
+inline const QString CategoryName = QStringLiteral("CategoryName");
+inline const QString CategoryColour = QStringLiteral("CategoryColour");
+inline const QString CategoryAdd = QStringLiteral("CategoryAdd");
+inline const QString CategoriesClose = QStringLiteral("CategoriesClose");
 } // namespace yourdaysnames
 
 // What the marking of days says, word for word; the English text is the source.
@@ -67,4 +71,18 @@ public:
     static QString CategoryBirthday() { return tr("Birthday"); }
     static QString CategoryWork() { return tr("Work"); }
     static QString CategoryPersonal() { return tr("Personal"); }
+    static QString MenuCategories() { return tr("Categories of your days..."); }
+    static QString CategoriesTitle() { return tr("Categories of your days"); }
+    static QString ButtonAddCategory() { return tr("&Add category"); }
+    static QString NewCategory() { return tr("New category"); }
+    static QString NameCategoryName() { return tr("Name of category %1"); }
+    static QString NameCategoryColour() { return tr("Colour of category %1"); }
+    static QString ColourBlue() { return tr("Blue"); }
+    static QString ColourGreen() { return tr("Green"); }
+    static QString ColourPink() { return tr("Pink"); }
+    static QString ColourOrange() { return tr("Orange"); }
+    static QString ColourAmber() { return tr("Amber"); }
+    static QString ColourRed() { return tr("Red"); }
+    static QString ColourPurple() { return tr("Purple"); }
+    static QString ColourGrey() { return tr("Grey"); }
 };

@@ -2,9 +2,11 @@
 #include "daypanel/DayPanel.h"
 #include "owndays/OwnCalendarFile.h"
 #include "support/AppFixture.h"
+#include "yourdays/CategoriesDialog.h"
 #include "yourdays/YourDays.h"
 #include "yourdays/YourDaysTexts.h"
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QMenu>
@@ -56,6 +58,7 @@ private slots:
     void testUndoRedoAndTheMenu();
     void testThePanelTellsTheDay();
     void testUnusedLeavesNoFile();
+    void testCategoriesRenamedAndRecoloured();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -141,7 +144,8 @@ void TestYourDays::testUndoRedoAndTheMenu()
     QStringList items;
     for (QAction* action : menu.actions())
         items.append(action->text());
-    QCOMPARE(items, (QStringList{"Mark days...", "Edit \"Dentist\"...", "Delete \"Dentist\""}));
+    QCOMPARE(items,
+             (QStringList{"Mark days...", "Edit \"Dentist\"...", "Delete \"Dentist\"", "Categories of your days..."}));
     app.world.prompter.whileDialogOpen = [](QDialog* dialog) {
         auto* from = dialog->findChild<QDateEdit*>(yourdaysnames::To);
         from->setDate(QDate(2024, 5, 21));
@@ -202,6 +206,46 @@ void TestYourDays::testUnusedLeavesNoFile()
     app.find<QAction>(yourdaysnames::MarkKeys)->trigger();
     QVERIFY(!QFile::exists(m_path));
     QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 20)), QStringLiteral("--"));
+}
+
+void TestYourDays::testCategoriesRenamedAndRecoloured()
+{
+    App app;
+    app.calendar->show();
+    app.activate();
+    app.clickDay(5, QDate(2024, 5, 20));
+    app.world.prompter.whileDialogOpen = [](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(yourdaysnames::Title)->setText(QStringLiteral("Lisbon"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(yourdaysnames::Save), Qt::LeftButton);
+    };
+    app.find<QAction>(yourdaysnames::MarkKeys)->trigger();
+    const auto barColour = [&app] {
+        for (const DayContent& cell : app.month(5)->picture().days)
+            if (cell.date == QDate(2024, 5, 20) && cell.inMonth)
+                return QColor(cell.bars[0].colour).name();
+        return QString();
+    };
+    QCOMPARE(barColour(), QStringLiteral("#0072b2"));
+    YourDays& days = *app.calendar->findChild<YourDays*>();
+    days.openCategories();
+    CategoriesDialog& dialog = *days.categoriesDialog();
+    auto* name = dialog.findChild<QLineEdit*>(yourdaysnames::CategoryName + QStringLiteral("1"));
+    name->setText(QStringLiteral("Travel"));
+    emit name->editingFinished();
+    auto* colour = dialog.findChild<QComboBox*>(yourdaysnames::CategoryColour + QStringLiteral("1"));
+    colour->setCurrentIndex(colour->findData(QStringLiteral("#c0392b")));
+    emit colour->activated(colour->currentIndex());
+    QCOMPARE(barColour(), QStringLiteral("#c0392b"));
+    QVERIFY(days.saidOn(QDate(2024, 5, 20)).contains(QStringLiteral("Travel: Lisbon")));
+    QFile file(m_path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("X-DORVANE-CATEGORY;X-KEY=trip;X-COLOR=#c0392b:Travel"));
+    // Each change to the categories is a step of Undo, and the dialog follows it.
+    app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
+    QCOMPARE(barColour(), QStringLiteral("#0072b2"));
+    app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
+    name = dialog.findChild<QLineEdit*>(yourdaysnames::CategoryName + QStringLiteral("1"));
+    QCOMPARE(name->text(), QStringLiteral("Trip"));
 }
 
 QTEST_MAIN(TestYourDays)
