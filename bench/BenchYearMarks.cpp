@@ -9,6 +9,8 @@
 #include "year/YearView.h"
 #include "yourcalendars/YourCalendars.h"
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTableView>
@@ -164,6 +166,54 @@ BENCHMARK(BM_YearStepWithCalendars)
 // Fixed counts for callgrind, as for the day click: two runs' difference is the cost of 20 steps.
 BENCHMARK(BM_YearStepWithCalendars)->ArgName("files")->Arg(0)->Arg(100)->Iterations(4);
 BENCHMARK(BM_YearStepWithCalendars)->ArgName("files")->Arg(0)->Arg(100)->Iterations(24);
+
+// The user's marked days: a year drawn with that many of them in their calendar file (single days, ranges of a few
+// days and yearly days over 2020 to 2030, some two or three on a day), against the same year without.
+void BM_YearDrawnWithOwnDays(benchmark::State& run)
+{
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    QDir().mkpath(data.filePath(QStringLiteral("dorvane")));
+    if (run.range(0) > 0) {
+        QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Bench//EN\r\n";
+        const QDate start(2020, 1, 1);
+        for (int i = 0; i < run.range(0); ++i) {
+            const QDate first = start.addDays((i * 7919) % 4018);
+            const int length = i % 5 == 0 ? 1 + i % 9 : 1;
+            text += "BEGIN:VEVENT\r\nUID:d" + QByteArray::number(i) + "\r\nDTSTAMP:20240101T000000Z\r\n" +
+                    "DTSTART;VALUE=DATE:" + first.toString(QStringLiteral("yyyyMMdd")).toLatin1() +
+                    "\r\nDTEND;VALUE=DATE:" + first.addDays(length).toString(QStringLiteral("yyyyMMdd")).toLatin1() +
+                    (i % 50 == 0 ? "\r\nRRULE:FREQ=YEARLY" : "") + "\r\nSUMMARY:Day " + QByteArray::number(i) +
+                    "\r\nCATEGORIES:" +
+                    (i % 3 == 0   ? "Trip"
+                     : i % 3 == 1 ? "Work"
+                                  : "Personal") +
+                    "\r\nEND:VEVENT\r\n";
+        }
+        QFile out(data.filePath(QStringLiteral("dorvane/your-days.ics")));
+        out.open(QIODevice::WriteOnly);
+        out.write(text + "END:VCALENDAR\r\n");
+    }
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    auto* year = calendar.findChild<YearView*>(names::YearView);
+    QImage image(calendar.size(), QImage::Format_ARGB32_Premultiplied);
+    int step = -1;
+    fillAndDrawYear(calendar, *year, image, +1);
+    fillAndDrawYear(calendar, *year, image, -1);
+    calendar.show();
+    while (!(year->marksKnown(2024) && year->marksKnown(2025)))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    for (auto _ : run) {
+        step = -step;
+        fillAndDrawYear(calendar, *year, image, step);
+    }
+    qunsetenv("XDG_DATA_HOME");
+}
+BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
+// Fixed counts for callgrind: two runs' difference is the cost of 20 steps.
+BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Iterations(4);
+BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Iterations(24);
 
 } // namespace
 

@@ -132,28 +132,38 @@ void OwnDays::unindex(const OwnDay& day)
     }
 }
 
-QList<OwnDay> OwnDays::on(const QDate& day) const
+QVarLengthArray<OwnDays::Covering, 4> OwnDays::covering(const QDate& day) const
 {
-    QList<OwnDay> found;
-    for (const QString& uid : m_byDate.value(day))
-        found.append(m_days.value(uid));
+    QVarLengthArray<Covering, 4> found;
+    const auto byDate = m_byDate.constFind(day);
+    if (byDate != m_byDate.constEnd())
+        for (const QString& uid : *byDate) {
+            const OwnDay& once = *m_days.constFind(uid);
+            found.append({once.first, &once});
+        }
     for (int back = 0; back < m_longestYearly; ++back) {
         const QDate start = day.addDays(-back);
         const auto starting = m_yearlyByStart.constFind(startKey(start));
         if (starting == m_yearlyByStart.constEnd())
             continue;
         for (const QString& uid : *starting) {
-            const OwnDay& yearly = m_days[uid];
-            if (yearly.occurrenceCovering(day) == start)
-                found.append(yearly);
+            const OwnDay& yearly = *m_days.constFind(uid);
+            if (start.addDays(yearly.length() - 1) >= day && yearly.occurrenceCovering(day) == start)
+                found.append({start, &yearly});
         }
     }
     // The one starting first first, so that a range keeps its place among the day's bars.
-    std::sort(found.begin(), found.end(), [&](const OwnDay& a, const OwnDay& b) {
-        const QDate startA = a.occurrenceCovering(day);
-        const QDate startB = b.occurrenceCovering(day);
-        return startA != startB ? startA < startB : a.uid < b.uid;
+    std::sort(found.begin(), found.end(), [](const Covering& a, const Covering& b) {
+        return a.start != b.start ? a.start < b.start : a.day->uid < b.day->uid;
     });
+    return found;
+}
+
+QList<OwnDay> OwnDays::on(const QDate& day) const
+{
+    QList<OwnDay> found;
+    for (const Covering& covering : covering(day))
+        found.append(*covering.day);
     return found;
 }
 

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QObject>
 #include <QTimer>
+#include <QVarLengthArray>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,14 @@ public:
     int count() const { return int(m_days.size()); }
     // The days whose occurrence covers day, the one starting first first.
     QList<OwnDay> on(const QDate& day) const;
+    // The same, as the grid asks for each cell it paints: each day with the first day of its occurrence, held by the
+    // model until its next change.
+    struct Covering
+    {
+        QDate start;
+        const OwnDay* day;
+    };
+    QVarLengthArray<Covering, 4> covering(const QDate& day) const;
     // The days with an occurrence meeting [from, to].
     QList<OwnDay> meeting(const QDate& from, const QDate& to) const;
     QList<OwnDay> all() const;

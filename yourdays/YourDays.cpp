@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yourdays/YourDays.h"
+#include "drawing/DayBarsOf.h"
 #include "runtime/BoxGate.h"
 #include "yourdays/CategoriesDialog.h"
 #include "yourdays/MarkDayDialog.h"
@@ -23,16 +24,6 @@ QList<Category> firstCategoriesNamed()
     return categories;
 }
 
-RangePlace placeIn(const OwnDay& day, const QDate& date)
-{
-    const QDate start = day.occurrenceCovering(date);
-    const QDate end = start.addDays(day.length() - 1);
-    if (start == end)
-        return RangePlace::Single;
-    if (date == start)
-        return RangePlace::Start;
-    return date == end ? RangePlace::End : RangePlace::Inside;
-}
 } // namespace
 
 YourDays::YourDays(BoxGate& gate, QWidget* window, QString path)
@@ -88,9 +79,12 @@ DayBars YourDays::barsOn(const QDate& day) const
     DayBars bars{};
     if (!m_days)
         return bars;
-    const QList<OwnDay> found = m_days->on(day);
-    for (int lane = 0; lane < DayBarLanes && lane < found.size(); ++lane)
-        bars[lane] = {m_colours.value(found[lane].category, qRgb(112, 123, 124)), placeIn(found[lane], day)};
+    const auto found = m_days->covering(day);
+    for (int lane = 0; lane < DayBarLanes && lane < found.size(); ++lane) {
+        const OwnDay& own = *found[lane].day;
+        bars[lane] = {m_colours.value(own.category, qRgb(112, 123, 124)),
+                      placeIn(found[lane].start, found[lane].start.addDays(own.length() - 1), day)};
+    }
     return bars;
 }
 

@@ -1727,6 +1727,49 @@ journey_sky_pictures()
 }
 journey_sky_pictures
 
+# ---- 31. Your days: two clicks choose a span, Ctrl+N marks it in a dialog, the calendar file holds it, Ctrl+Z and
+# Ctrl+Shift+Z undo and redo it, and the next start draws it
+journey_your_days()
+{
+    local folder file dialog size first last
+    journey "31 Your days: mark a span of days, undo, redo, and find it at the next start"
+    folder=$(program_folder your-days 00 $'E\xb013.40' $'N\xb052.52' 1 Europe/Berlin)
+    file=$XDG_DATA_HOME/dorvane/your-days.ics
+    rm -f "$file"
+    TZ=Europe/Berlin start_program "$folder"
+    check 31 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    wait_for 10 painted
+    xdotool windowmove --sync "$window" 0 40
+    first=$(not_today "$year-06-10")
+    last=$year-06-14
+    [ "$first" == "$last" ] && last=$year-06-15
+    click_day 6 "$first"
+    click_day 6 "$last"
+    xdotool windowactivate --sync "$window" key ctrl+n
+    dialog_shown() { dialog=$(xdotool search --all --onlyvisible --pid "$app" --name '^Mark days$' 2>/dev/null | head -1); [ -n "$dialog" ]; }
+    check 31 "Ctrl+N opens the marking dialog" wait_for 5 dialog_shown
+    [ -n "$dialog" ] || { stop_program; return; }
+    xdotool windowactivate --sync "$dialog" type --delay 20 "Lisbon"
+    xdotool key --window "$dialog" Return
+    saved() { grep -q '^SUMMARY:Lisbon' "$file" 2>/dev/null; }
+    check 31 "Save writes the days to the user's calendar file" wait_for 5 saved
+    check 31 "the file holds the span's first day and the day after its last" \
+        grep -q "DTSTART;VALUE=DATE:${first//-/}" "$file"
+    wait_for 5 settled
+    size=$(screenshot "$shots/screenshot-yourdays.png" "$window")
+    check 31 "screenshot of the marked days ($size)" test -s "$shots/screenshot-yourdays.png"
+    xdotool windowactivate --sync "$window" key ctrl+z
+    check 31 "Ctrl+Z takes the days off the file" wait_for 5 bash -c '! grep -q "^SUMMARY:Lisbon" "$0"' "$file"
+    xdotool windowactivate --sync "$window" key ctrl+shift+z
+    check 31 "Ctrl+Shift+Z puts them back" wait_for 5 saved
+    stop_program
+    TZ=Europe/Berlin start_program "$folder"
+    check 31 "the next start finds the file and opens without a box" test -n "$window"
+    stop_program
+}
+journey_your_days
+
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
     cat "$work/app.log"
