@@ -324,13 +324,12 @@ void YearView::offerSwitch(const Action& action)
 
 void YearView::openMenu(TMonthCalendar* month, const QPoint& at)
 {
-    // The day under the pointer, or the selected one when the menu key opened it.
-    QDate day = month->dayAt(at);
-    if (!day.isValid() || !month->dayView()->rect().contains(at))
+    // The day under the pointer; opened by the menu key, the selected day, with the menu at its cell.
+    const bool byPointer = month->dayView()->underMouse();
+    QDate day = byPointer ? month->dayAt(at) : QDate();
+    if (!day.isValid())
         day = month->selectedDate();
-    QPoint where = at;
-    if (!month->dayView()->underMouse())
-        where = month->dayRect(day).center();
+    const QPoint where = byPointer ? at : month->dayRect(day).center();
     QMenu menu(month->dayView());
     if (m_dayMenu) {
         m_dayMenu(day, menu);
