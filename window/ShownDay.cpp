@@ -219,12 +219,13 @@ QList<DayPanelInput::ComingUp> ShownDay::comingUp(const QDate& today) const
 {
     QList<DayPanelInput::ComingUp> days;
     const QDate last = today.addDays(ComingUpDays - 1);
-    // A marked range already under way is told on today's line; the others on their first day.
+    // A marked range already under way is told on today's line; the others on their first day. Found day by day
+    // through the model's index: ten thousand marked days cost no more than ten.
     QMultiHash<QDate, QString> starting;
-    for (const OwnDay& own : m_rooms.days.meeting(today, last))
-        for (const QDate& start : own.occurrencesMeeting(today, last))
-            starting.insert(qMax(start, today),
-                            m_rooms.days.categoryName(own.category) + QStringLiteral(": ") + own.title);
+    for (QDate day = today; day <= last; day = day.addDays(1))
+        for (const OwnDay& own : m_rooms.days.on(day))
+            if (day == today || own.occurrenceCovering(day) == day)
+                starting.insert(day, m_rooms.days.categoryName(own.category) + QStringLiteral(": ") + own.title);
     for (QDate day = today; day <= last; day = day.addDays(1)) {
         QStringList what = starting.values(day);
         std::reverse(what.begin(), what.end()); // in the order found

@@ -35,8 +35,12 @@ YourDays::~YourDays() = default;
 
 void YourDays::start()
 {
-    if (!m_days && QFileInfo::exists(m_path))
-        days();
+    if (m_days || !QFileInfo::exists(m_path))
+        return;
+    // A file there that cannot be used is said at the start, once; a mark asked for later says it again.
+    if (!days().writable())
+        m_gate.show(BoxGate::Box::Warning,
+                    YourDaysTexts::NotWritable().arg(QDir::toNativeSeparators(m_path), m_days->problem()));
 }
 
 OwnDays& YourDays::days()
@@ -58,9 +62,7 @@ OwnDays& YourDays::days()
                 messages.append({YourDaysTexts::KeptNewer().arg(title), QString(), false});
             m_gate.say(BoxGate::Box::Plain, messages);
         });
-        if (!m_days->load())
-            m_gate.show(BoxGate::Box::Warning,
-                        YourDaysTexts::NotWritable().arg(QDir::toNativeSeparators(m_path), m_days->problem()));
+        m_days->load();
         refreshColours();
         emit changed(QDate(), QDate());
     }
@@ -166,8 +168,14 @@ void YourDays::redo()
 void YourDays::openDialog(const OwnDay& day, bool editing)
 {
     OwnDays& model = days();
-    if (!model.writable() || m_dialogOpen)
+    if (m_dialogOpen)
         return;
+    // Asked for by the user each time: the reason is said each time, never over another box.
+    if (!model.writable()) {
+        m_gate.show(BoxGate::Box::Warning,
+                    YourDaysTexts::NotWritable().arg(QDir::toNativeSeparators(m_path), model.problem()));
+        return;
+    }
     MarkDayDialog dialog(day, model.categories(), editing, m_window);
     m_dialogOpen = true;
     const int result = m_gate.execDialog(&dialog);

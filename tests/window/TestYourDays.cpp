@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -59,6 +61,7 @@ private slots:
     void testThePanelTellsTheDay();
     void testUnusedLeavesNoFile();
     void testCategoriesRenamedAndRecoloured();
+    void testAFileThatCannotBeUsed();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -246,6 +249,27 @@ void TestYourDays::testCategoriesRenamedAndRecoloured()
     app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
     name = dialog.findChild<QLineEdit*>(yourdaysnames::CategoryName + QStringLiteral("1"));
     QCOMPARE(name->text(), QStringLiteral("Trip"));
+}
+
+// Someone's notes where the calendar would be: said at the start and at each mark asked for, and never written over.
+void TestYourDays::testAFileThatCannotBeUsed()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(m_path).absolutePath()));
+    QFile notes(m_path);
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("my notes\n");
+    notes.close();
+    App app;
+    app.calendar->show();
+    app.activate();
+    QCOMPARE(app.world.prompter.boxes.size(), 1);
+    QVERIFY(app.world.prompter.boxes[0].text.contains(QStringLiteral("cannot be used (not a calendar)")));
+    app.clickDay(5, QDate(2024, 5, 20));
+    app.find<QAction>(yourdaysnames::MarkKeys)->trigger();
+    QCOMPARE(app.world.prompter.boxes.size(), 2);
+    QCOMPARE(app.world.prompter.boxes[1].kind, QStringLiteral("warning"));
+    QVERIFY(notes.open(QIODevice::ReadOnly));
+    QCOMPARE(notes.readAll(), QByteArray("my notes\n"));
 }
 
 QTEST_MAIN(TestYourDays)
