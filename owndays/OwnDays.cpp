@@ -187,6 +187,16 @@ QList<OwnDay> OwnDays::all() const
     return found;
 }
 
+QList<OwnDay> OwnDays::withReminders() const
+{
+    QList<OwnDay> found;
+    found.reserve(std::count_if(m_days.begin(), m_days.end(), [](const OwnDay& day) { return day.reminder.on; }));
+    for (const OwnDay& day : m_days)
+        if (day.reminder.on)
+            found.append(day);
+    return found;
+}
+
 QString OwnDays::add(OwnDay day)
 {
     if (day.uid.isEmpty() || m_days.contains(day.uid))
@@ -249,12 +259,22 @@ void OwnDays::setCategories(const QList<Category>& categories)
 
 void OwnDays::acknowledge(const QString& uid, const QDateTime& when)
 {
-    std::optional<OwnDay> day = find(uid);
-    if (!day)
-        return;
-    day->acknowledged = when;
-    put(uid, day);
-    save();
+    acknowledge(QStringList{uid}, when);
+}
+
+void OwnDays::acknowledge(const QStringList& uids, const QDateTime& when)
+{
+    bool any = false;
+    for (const QString& uid : uids) {
+        std::optional<OwnDay> day = find(uid);
+        if (!day)
+            continue;
+        day->acknowledged = when;
+        put(uid, day);
+        any = true;
+    }
+    if (any)
+        save();
 }
 
 void OwnDays::record(Step step)
