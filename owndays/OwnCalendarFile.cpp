@@ -12,6 +12,7 @@
 
 namespace {
 constexpr qint64 MostBytes = 64 * 1024 * 1024;
+constexpr int FewChanges = 16;
 
 QString systemReason(int error)
 {
@@ -30,6 +31,32 @@ bool writeAll(int fd, const QByteArray& bytes)
         done += wrote;
     }
     return true;
+}
+
+// The document's pieces gathered in one small buffer on their way to the file: a save never makes a copy of the
+// whole file in memory (megabytes, for each day marked).
+bool writeDocument(int fd, const OwnCalendarDocument& document)
+{
+    constexpr qsizetype BufferBytes = 256 * 1024;
+    QByteArray buffer;
+    buffer.reserve(BufferBytes);
+    const auto put = [&](const QByteArray& piece) {
+        if (buffer.size() + piece.size() > BufferBytes) {
+            if (!writeAll(fd, buffer))
+                return false;
+            buffer.resize(0);
+        }
+        if (piece.size() > BufferBytes)
+            return writeAll(fd, piece);
+        buffer.append(piece);
+        return true;
+    };
+    if (!put(document.head))
+        return false;
+    for (const OwnCalendarBlock& block : document.blocks)
+        if (!put(block.text))
+            return false;
+    return put(document.tail) && writeAll(fd, buffer);
 }
 } // namespace
 
@@ -100,16 +127,21 @@ OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<
         }
     }
     const qint64 theirTime = onDisk.changedNs / 1000000;
+    // A save of a few changes (a day marked, an undo) finds each along the blocks; many at once index them first.
+    const bool indexed = changes.size() > FewChanges;
     QHash<QString, int> theirIndex;
-    for (int i = 0; i < theirs.blocks.size(); ++i)
-        if (!theirs.blocks[i].uid.isEmpty() && !theirIndex.contains(theirs.blocks[i].uid))
-            theirIndex.insert(theirs.blocks[i].uid, i);
+    if (indexed) {
+        theirIndex.reserve(theirs.blocks.size());
+        for (int i = 0; i < theirs.blocks.size(); ++i)
+            if (!theirs.blocks[i].uid.isEmpty() && !theirIndex.contains(theirs.blocks[i].uid))
+                theirIndex.insert(theirs.blocks[i].uid, i);
+    }
     QList<int> removed;
     for (auto change = changes.begin(); change != changes.end(); ++change) {
         const QString& uid = change.key();
         const int baseAt = m_document.indexOf(uid);
         const QByteArray baseText = baseAt >= 0 ? m_document.blocks[baseAt].text : QByteArray();
-        const int theirAt = theirIndex.value(uid, -1);
+        const int theirAt = indexed ? theirIndex.value(uid, -1) : theirs.indexOf(uid);
         const QByteArray theirText = theirAt >= 0 ? theirs.blocks[theirAt].text : QByteArray();
         if (saved.merged && theirText != baseText) {
             // Changed on both sides: the newer change stands. A removal there counts from the file's time.
@@ -137,7 +169,8 @@ OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<
         if (theirAt >= 0) {
             theirs.blocks[theirAt] = block;
         } else {
-            theirIndex.insert(uid, int(theirs.blocks.size()));
+            if (indexed)
+                theirIndex.insert(uid, int(theirs.blocks.size()));
             theirs.blocks.append(block);
         }
     }
@@ -147,7 +180,7 @@ OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<
     // The categories are the user's change only when they differ from those last read or written.
     if (categories != m_document.categories)
         theirs.setCategories(categories);
-    if (!replaceWith(theirs.text())) {
+    if (!replaceWith(theirs)) {
         saved.reason = m_reason;
         return saved;
     }
@@ -158,7 +191,7 @@ OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<
 
 // The new text goes to a file beside the old one, reaches the disk, and takes the old one's place in one rename:
 // a kill at any moment leaves the old file or the new one whole.
-bool OwnCalendarFile::replaceWith(const QByteArray& text)
+bool OwnCalendarFile::replaceWith(const OwnCalendarDocument& document)
 {
     QFileInfo target(m_path);
     for (int depth = 0; depth < 128 && target.isSymLink(); ++depth)
@@ -186,7 +219,7 @@ bool OwnCalendarFile::replaceWith(const QByteArray& text)
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    bool written = writeAll(fd, text) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    bool written = writeDocument(fd, document) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     int error = errno;
     written = ::close(fd) == 0 && written;
     if (written && ::rename(temporary.constData(), final.constData()) != 0) {

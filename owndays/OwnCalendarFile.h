@@ -46,7 +46,7 @@ private:
         }
     };
     Stamp stampNow() const;
-    bool replaceWith(const QByteArray& text);
+    bool replaceWith(const OwnCalendarDocument& document);
 
     QString m_path;
     QString m_name;

@@ -167,20 +167,44 @@ QList<OwnDay> OwnDays::on(const QDate& day) const
     return found;
 }
 
+namespace {
+void sortByFirstDay(QList<OwnDay>& days)
+{
+    std::sort(days.begin(), days.end(),
+              [](const OwnDay& a, const OwnDay& b) { return a.first != b.first ? a.first < b.first : a.uid < b.uid; });
+}
+} // namespace
+
 QList<OwnDay> OwnDays::meeting(const QDate& from, const QDate& to) const
 {
     QList<OwnDay> found;
     for (const OwnDay& day : m_days)
         if (!day.occurrencesMeeting(from, to).isEmpty())
             found.append(day);
-    std::sort(found.begin(), found.end(),
-              [](const OwnDay& a, const OwnDay& b) { return a.first != b.first ? a.first < b.first : a.uid < b.uid; });
+    sortByFirstDay(found);
     return found;
 }
 
 QList<OwnDay> OwnDays::all() const
 {
-    return meeting(QDate(1, 1, 1), QDate(9999, 12, 31));
+    // Every day meets the years a file's date can name; asking each yearly day for its thousands of occurrences
+    // would take half a second for ten thousand days.
+    QList<OwnDay> found;
+    found.reserve(m_days.size());
+    for (const OwnDay& day : m_days)
+        found.append(day);
+    sortByFirstDay(found);
+    return found;
+}
+
+QList<OwnDay> OwnDays::withReminders() const
+{
+    QList<OwnDay> found;
+    found.reserve(std::count_if(m_days.begin(), m_days.end(), [](const OwnDay& day) { return day.reminder.on; }));
+    for (const OwnDay& day : m_days)
+        if (day.reminder.on)
+            found.append(day);
+    return found;
 }
 
 QString OwnDays::add(OwnDay day)
@@ -245,12 +269,22 @@ void OwnDays::setCategories(const QList<Category>& categories)
 
 void OwnDays::acknowledge(const QString& uid, const QDateTime& when)
 {
-    std::optional<OwnDay> day = find(uid);
-    if (!day)
-        return;
-    day->acknowledged = when;
-    put(uid, day);
-    save();
+    acknowledge(QStringList{uid}, when);
+}
+
+void OwnDays::acknowledge(const QStringList& uids, const QDateTime& when)
+{
+    bool any = false;
+    for (const QString& uid : uids) {
+        std::optional<OwnDay> day = find(uid);
+        if (!day)
+            continue;
+        day->acknowledged = when;
+        put(uid, day);
+        any = true;
+    }
+    if (any)
+        save();
 }
 
 void OwnDays::record(Step step)

@@ -48,6 +48,8 @@ public:
     // The days with an occurrence meeting [from, to].
     QList<OwnDay> meeting(const QDate& from, const QDate& to) const;
     QList<OwnDay> all() const;
+    // The days whose reminder is on, in no order: asked at every look of the reminders.
+    QList<OwnDay> withReminders() const;
 
     // Each change below is one step of Undo; text names it ("Mark Trip", "Delete Trip").
     QString add(OwnDay day);
@@ -56,6 +58,8 @@ public:
     void setCategories(const QList<Category>& categories);
     // The reminder of the occurrence was told: kept in the file, never undone.
     void acknowledge(const QString& uid, const QDateTime& when);
+    // As above for several told at once, in one save.
+    void acknowledge(const QStringList& uids, const QDateTime& when);
 
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }

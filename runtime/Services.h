@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 class QObject;
 class Pointer;
@@ -47,6 +48,17 @@ public:
     virtual ~Pointer() = default;
     virtual void moveTo(const QPoint& screenPoint) = 0;
     virtual QSize desktopSize() const = 0;
+};
+
+// Desktop notifications: a title and a few lines where the desktop shows them, never a box. The desktop's service
+// may take a moment to answer (it can be started on demand), so the program goes on meanwhile.
+class Notifier
+{
+public:
+    virtual ~Notifier() = default;
+    // told(true) once the desktop took the notification, told(false) when none could: no service, no answer, a
+    // refusal. told is called once, possibly before notify returns.
+    virtual void notify(const QString& title, const QString& body, std::function<void(bool)> told) = 0;
 };
 
 struct Services

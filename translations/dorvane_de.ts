@@ -812,6 +812,39 @@
     </message>
 </context>
 <context>
+    <name>ReminderTexts</name>
+    <message numerus="yes">
+        <source>%n more reminder(s)</source>
+        <translation>
+            <numerusform>%n weitere Erinnerung</numerusform>
+            <numerusform>%n weitere Erinnerungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Heute: %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1</source>
+        <translation>Morgen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n day(s): %1</source>
+        <translation>
+            <numerusform>In %n Tag: %1</numerusform>
+            <numerusform>In %n Tagen: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under way: %1</source>
+        <translation>Läuft bereits: %1</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
     <name>SharedTexts</name>
     <message>
         <source>Close</source>

@@ -47,6 +47,23 @@
     </message>
 </context>
 <context>
+    <name>ReminderTexts</name>
+    <message numerus="yes">
+        <source>%n more reminder(s)</source>
+        <translation>
+            <numerusform>%n more reminder</numerusform>
+            <numerusform>%n more reminders</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n day(s): %1</source>
+        <translation>
+            <numerusform>In %n day: %1</numerusform>
+            <numerusform>In %n days: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TCalendar</name>
     <message numerus="yes">
         <source>, %n day(s) later</source>

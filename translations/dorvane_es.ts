@@ -812,6 +812,39 @@
     </message>
 </context>
 <context>
+    <name>ReminderTexts</name>
+    <message numerus="yes">
+        <source>%n more reminder(s)</source>
+        <translation>
+            <numerusform>%n recordatorio más</numerusform>
+            <numerusform>%n recordatorios más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Hoy: %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1</source>
+        <translation>Mañana: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n day(s): %1</source>
+        <translation>
+            <numerusform>Dentro de %n día: %1</numerusform>
+            <numerusform>Dentro de %n días: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under way: %1</source>
+        <translation>En curso: %1</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
     <name>SharedTexts</name>
     <message>
         <source>Close</source>

@@ -812,6 +812,39 @@
     </message>
 </context>
 <context>
+    <name>ReminderTexts</name>
+    <message numerus="yes">
+        <source>%n more reminder(s)</source>
+        <translation>
+            <numerusform>%n autre rappel</numerusform>
+            <numerusform>%n autres rappels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Aujourd&apos;hui : %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1</source>
+        <translation>Demain : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n day(s): %1</source>
+        <translation>
+            <numerusform>Dans %n jour : %1</numerusform>
+            <numerusform>Dans %n jours : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Under way: %1</source>
+        <translation>En cours : %1</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
     <name>SharedTexts</name>
     <message>
         <source>Close</source>

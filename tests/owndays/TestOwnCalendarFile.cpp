@@ -110,6 +110,8 @@ void TestOwnCalendarFile::testChangeKeepsTheRest_data()
     QTest::newRow("note only") << "note" << false;
     QTest::newRow("removed") << "remove" << false;
     QTest::newRow("added") << "add" << false;
+    QTest::newRow("a note longer than the write's buffer") << "long note" << false;
+    QTest::newRow("with forty new days in the same save") << "many" << false;
 }
 
 void TestOwnCalendarFile::testChangeKeepsTheRest()
@@ -129,6 +131,8 @@ void TestOwnCalendarFile::testChangeKeepsTheRest()
         lisbon.title = QStringLiteral("Lisboa, Porto; again");
     else if (change == QLatin1String("note"))
         lisbon.note = QStringLiteral("Flight TP 123\nGate 4");
+    else if (change == QLatin1String("long note"))
+        lisbon.note = QStringLiteral("Flight TP 123, gate 4. ").repeated(20000) + QStringLiteral("End");
     lisbon.modified = QDateTime(QDate(2026, 12, 10), QTime(12, 0), Qt::UTC);
     OwnDay dentist = dayNamed(QStringLiteral("Dentist"), QDate(2027, 1, 4), QDate(2027, 1, 4));
     dentist.uid = QStringLiteral("new-1");
@@ -138,6 +142,14 @@ void TestOwnCalendarFile::testChangeKeepsTheRest()
         changes.insert(lisbon.uid, std::nullopt);
     else
         changes.insert(lisbon.uid, lisbon);
+    QStringList added;
+    for (int i = 0; change == QLatin1String("many") && i < 40; ++i) {
+        OwnDay day =
+            dayNamed(QStringLiteral("Day %1").arg(i), QDate(2027, 2, 1).addDays(i), QDate(2027, 2, 1).addDays(i));
+        day.uid = QStringLiteral("many-%1").arg(i);
+        changes.insert(day.uid, day);
+        added.append(day.uid);
+    }
     const OwnCalendarFile::Saved saved = file.save(changes, file.document().categories);
     QVERIFY2(saved.written, qPrintable(saved.reason));
     const QByteArray written = readFile(path);
@@ -165,6 +177,9 @@ void TestOwnCalendarFile::testChangeKeepsTheRest()
     QVERIFY(!block.contains("X-LIC-ERROR"));
     const OwnDay read = *again.blocks[again.indexOf(lisbon.uid)].day;
     QVERIFY(read.sameContent(lisbon));
+    QCOMPARE(again.blocks.size(), 5 + added.size()); // their zone, to-do and three events, and ours
+    for (const QString& uid : added)
+        QCOMPARE(again.blocks[again.indexOf(uid)].day->title, QStringLiteral("Day ") + uid.mid(5));
 }
 
 void TestOwnCalendarFile::testReminderRoundTrip_data()
