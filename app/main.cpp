@@ -6,6 +6,7 @@
 #include "runtime/FormatSettings.h"
 #include "shared/CalendarTexts.h"
 #include "shared/WindowState.h"
+#include "system/DesktopNotifier.h"
 #include "system/HintTimings.h"
 #include "system/QuitOnSignal.h"
 #include "system/Screens.h"
@@ -52,7 +53,9 @@ int main(int argc, char** argv)
     SystemClock clock;
     MessagePrompter prompter;
     ScreenPointer pointer;
-    Services services{clock, prompter, pointer};
+    // Asked for by the reminders of the user's days only, once they have some.
+    DesktopNotifier notifier(QDBusConnection::sessionBus());
+    Services services{clock, prompter, pointer, &notifier};
     BoxGate gate(services);
     // prefs.cal beside the program, or in the user's settings folder when the program's folder is not theirs.
     const SettingsLocation location = prefs::chooseSettingsLocation(QCoreApplication::applicationDirPath());

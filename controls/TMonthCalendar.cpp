@@ -62,6 +62,7 @@ void TMonthCalendar::setDate(TDateTime value)
 {
     if (!supports(value))
         throw ConvertError(convertText::CalendarDate);
+    m_shiftAnchor = QDate();
     select(rt::toQDate(value));
 }
 
@@ -103,6 +104,8 @@ void TMonthCalendar::setCurrentPage(int year, int month)
 
 void TMonthCalendar::chooseDay(const QDate& day)
 {
+    // A click or Enter starts anew: a later Shift run begins at the day chosen.
+    m_shiftAnchor = QDate();
     if (!select(day))
         return;
     emit OnClick(this);

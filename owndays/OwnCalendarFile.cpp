@@ -109,7 +109,8 @@ OwnCalendarFile::Kind OwnCalendarFile::load()
 }
 
 OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<OwnDay>>& changes,
-                                             const QList<Category>& categories)
+                                             const QList<Category>& categories,
+                                             const QHash<QString, QByteArray>& revived)
 {
     Saved saved;
     OwnCalendarDocument theirs = m_document;
@@ -143,7 +144,9 @@ OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<
         const QByteArray baseText = baseAt >= 0 ? m_document.blocks[baseAt].text : QByteArray();
         const int theirAt = indexed ? theirIndex.value(uid, -1) : theirs.indexOf(uid);
         const QByteArray theirText = theirAt >= 0 ? theirs.blocks[theirAt].text : QByteArray();
-        if (saved.merged && theirText != baseText) {
+        // Removed on both sides is no conflict.
+        const bool bothRemoved = !change.value() && theirAt < 0;
+        if (saved.merged && theirText != baseText && !bothRemoved) {
             // Changed on both sides: the newer change stands. A removal there counts from the file's time.
             const QDateTime theirs_ = theirAt >= 0 && theirs.blocks[theirAt].day
                                           ? theirs.blocks[theirAt].day->modified
@@ -157,6 +160,13 @@ OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<
             if (theirs_.isValid() && ours.isValid() && theirs_ >= ours)
                 continue;
         }
+        // An event another program made into one this program does not edit (moved instances of it, a value it
+        // cannot read) stays theirs.
+        if (theirAt >= 0 && !theirs.blocks[theirAt].day) {
+            if (change.value())
+                saved.bothChanged.append(change.value()->title);
+            continue;
+        }
         if (!change.value()) {
             if (theirAt >= 0)
                 removed.append(theirAt);
@@ -165,13 +175,20 @@ OwnCalendarFile::Saved OwnCalendarFile::save(const QHash<QString, std::optional<
         OwnCalendarBlock block;
         block.uid = uid;
         block.day = *change.value();
-        block.text = eventBlock(*change.value(), theirAt >= 0 ? theirText : baseText, categories);
+        // A day brought back by Undo takes up the lines it had when it was deleted.
+        const QByteArray& base = theirAt >= 0 ? theirText : !baseText.isEmpty() ? baseText : revived.value(uid);
+        block.text = theirs.inItsLineEnds(eventBlock(*change.value(), base, categories));
         if (theirAt >= 0) {
             theirs.blocks[theirAt] = block;
         } else {
+            // A new event goes after the others, before the calendar's own lines that follow them.
+            int at = int(theirs.blocks.size());
+            while (at > 0 && theirs.blocks[at - 1].loose)
+                --at;
+            // Only the calendar's own lines move on, and no index holds them.
             if (indexed)
-                theirIndex.insert(uid, int(theirs.blocks.size()));
-            theirs.blocks.append(block);
+                theirIndex.insert(uid, at);
+            theirs.blocks.insert(at, block);
         }
     }
     std::sort(removed.begin(), removed.end(), std::greater<int>());
@@ -221,6 +238,10 @@ bool OwnCalendarFile::replaceWith(const OwnCalendarDocument& document)
     }
     bool written = writeDocument(fd, document) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     int error = errno;
+    // The stamp of what this program wrote, taken before the rename: a save by another program right after it is
+    // never taken for this one.
+    struct stat written_ = {};
+    const bool stamped = written && ::fstat(fd, &written_) == 0;
     written = ::close(fd) == 0 && written;
     if (written && ::rename(temporary.constData(), final.constData()) != 0) {
         error = errno;
@@ -231,12 +252,9 @@ bool OwnCalendarFile::replaceWith(const OwnCalendarDocument& document)
         m_reason = systemReason(error ? error : EIO);
         return false;
     }
-    // The rename itself reaches the disk with the folder.
-    const int folder = ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-    m_stamp = stampNow();
+    m_stamp = stamped ? Stamp{qint64(written_.st_size),
+                              qint64(written_.st_mtim.tv_sec) * 1000000000 + written_.st_mtim.tv_nsec,
+                              quint64(written_.st_ino)}
+                      : stampNow();
     return true;
 }

@@ -32,7 +32,15 @@ public:
     // Writes the changes (a UID with its day, or none for a removed day) and the categories. A file another program
     // changed since is read again and those changes applied to it: theirs to other events are kept; an event changed
     // on both sides keeps the newer. Nothing is written over a file that is not a calendar, nor over a read-only one.
-    Saved save(const QHash<QString, std::optional<OwnDay>>& changes, const QList<Category>& categories);
+    // revived: the lines of days deleted before and brought back now, by UID.
+    Saved save(const QHash<QString, std::optional<OwnDay>>& changes, const QList<Category>& categories,
+               const QHash<QString, QByteArray>& revived = {});
+    // The lines of a day as the file last read or written holds them; empty when none.
+    QByteArray blockOf(const QString& uid) const
+    {
+        const int at = m_document.indexOf(uid);
+        return at >= 0 ? m_document.blocks[at].text : QByteArray();
+    }
 
 private:
     struct Stamp

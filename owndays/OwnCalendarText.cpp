@@ -172,7 +172,8 @@ bool plainYearly(icalcomponent* event)
         plain = plain && rule.freq == ICAL_YEARLY_RECURRENCE && rule.interval == 1 && rule.count == 0 &&
                 icaltime_is_null_time(rule.until) && rule.by_day[0] == ICAL_RECURRENCE_ARRAY_MAX &&
                 rule.by_month_day[0] == ICAL_RECURRENCE_ARRAY_MAX && rule.by_year_day[0] == ICAL_RECURRENCE_ARRAY_MAX &&
-                rule.by_week_no[0] == ICAL_RECURRENCE_ARRAY_MAX && rule.by_set_pos[0] == ICAL_RECURRENCE_ARRAY_MAX;
+                rule.by_week_no[0] == ICAL_RECURRENCE_ARRAY_MAX && rule.by_set_pos[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+                rule.by_month[0] == ICAL_RECURRENCE_ARRAY_MAX;
     }
     return rules == 1 && plain;
 }
@@ -217,7 +218,9 @@ Reminder reminderOf(icalcomponent* alarm, QDateTime& acknowledged)
 
 std::optional<OwnDay> dayOf(icalcomponent* event, const QList<Category>& categories)
 {
+    // A value the parser could not read would be written back changed: such an event is kept as it stands.
     if (icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY) ||
+        icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY) ||
         icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY) ||
         icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY))
         return std::nullopt;
@@ -279,7 +282,10 @@ OwnCalendarDocument OwnCalendarDocument::parse(const QByteArray& text, const QLi
         qsizetype next = at;
         const QByteArray line = logicalLine(text, at, next);
         if (depth == 0) {
-            if (startsWith(line, "BEGIN:") && componentName(line) == "VCALENDAR") {
+            // A byte order mark before the first line stays, and does not hide the calendar.
+            const QByteArray unmarked = at == 0 && line.startsWith("\xEF\xBB\xBF") ? line.mid(3) : line;
+            if (startsWith(unmarked, "BEGIN:") && componentName(unmarked) == "VCALENDAR") {
+                document.lineFeedsOnly = !text.left(next).endsWith("\r\n");
                 depth = 1;
                 document.valid = true;
             }
@@ -308,7 +314,10 @@ OwnCalendarDocument OwnCalendarDocument::parse(const QByteArray& text, const QLi
                 blockBegin = -1;
             }
         } else if (depth == 1 && headEnd >= 0 && !document.blocks.isEmpty()) {
-            // A calendar property after the components stays where it stood.
+            // A calendar property after the components stays where it stood, in a block of its own that no change
+            // to an event takes away.
+            if (!document.blocks.last().loose)
+                document.blocks.append({QByteArray(), QString(), std::nullopt, true});
             document.blocks.last().text += text.mid(at, next - at);
         } else if (depth == 1 && startsWith(line, CategoryProperty.constData())) {
             if (const std::optional<Category> category = categoryOf(line))
@@ -320,8 +329,12 @@ OwnCalendarDocument OwnCalendarDocument::parse(const QByteArray& text, const QLi
         return document;
     if (depth > 0) {
         // A calendar cut off: what it held is kept, and closed.
-        if (blockBegin >= 0)
-            document.blocks.append({text.mid(blockBegin) + "END:" + blockName + "\r\n", QString(), std::nullopt});
+        if (blockBegin >= 0) {
+            QByteArray cut = text.mid(blockBegin);
+            if (!cut.endsWith('\n'))
+                cut += "\r\n";
+            document.blocks.append({cut + "END:" + blockName + "\r\n", QString(), std::nullopt});
+        }
         if (headEnd < 0)
             headEnd = text.size();
         document.tail = QByteArrayLiteral("END:VCALENDAR\r\n");
@@ -340,6 +353,15 @@ OwnCalendarDocument OwnCalendarDocument::parse(const QByteArray& text, const QLi
         if (!block.uid.isEmpty())
             block.day = dayOf(event.get(), document.categories);
     }
+    // The instances another program moved share their event's UID: such an event is kept as it stands, whole, and
+    // shown nowhere as a day this program would edit.
+    QHash<QString, int> blocksOfUid;
+    for (const OwnCalendarBlock& block : document.blocks)
+        if (!block.uid.isEmpty())
+            ++blocksOfUid[block.uid];
+    for (OwnCalendarBlock& block : document.blocks)
+        if (blocksOfUid.value(block.uid) > 1)
+            block.day.reset();
     return document;
 }
 
@@ -369,9 +391,16 @@ void OwnCalendarDocument::setCategories(const QList<Category>& list)
     if (!kept.isEmpty() && !kept.endsWith('\n'))
         kept += "\r\n";
     for (const Category& category : list)
-        kept += categoryLine(category);
+        kept += inItsLineEnds(categoryLine(category));
     head = kept;
     categories = list;
+}
+
+QByteArray OwnCalendarDocument::inItsLineEnds(QByteArray lines) const
+{
+    if (lineFeedsOnly)
+        lines.replace("\r\n", "\n");
+    return lines;
 }
 
 QByteArray OwnCalendarDocument::text() const

@@ -11,6 +11,7 @@ struct OwnCalendarBlock
     QByteArray text;
     QString uid;               // of an event; empty for another component (a zone, a to-do, ...)
     std::optional<OwnDay> day; // an event this program can show and edit: all-day, once or every year
+    bool loose = false;        // the calendar's own lines after its components
 };
 
 // An iCalendar file of the user's days as blocks of bytes: the calendar's own lines, each component, the end.
@@ -20,7 +21,8 @@ struct OwnCalendarDocument
     QList<OwnCalendarBlock> blocks;
     QByteArray tail; // "END:VCALENDAR" and anything after it
     QList<Category> categories;
-    bool valid = false; // the text was a calendar
+    bool valid = false;         // the text was a calendar
+    bool lineFeedsOnly = false; // its lines end in LF alone, as the lines it gains will
 
     // Reads a file's text; a calendar without categories of its own takes fallback.
     static OwnCalendarDocument parse(const QByteArray& text, const QList<Category>& fallback);
@@ -28,6 +30,8 @@ struct OwnCalendarDocument
     static OwnCalendarDocument fresh(const QString& name, const QList<Category>& categories);
 
     QByteArray text() const;
+    // Lines written with CRLF, ending as the file's lines end.
+    QByteArray inItsLineEnds(QByteArray lines) const;
     QList<OwnDay> days() const;
     // The block of the event of that UID, or -1. The events of one UID that move single occurrences are one block's
     // concern only when the block holds them all; the first is found.

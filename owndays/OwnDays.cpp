@@ -23,6 +23,12 @@ OwnDays::OwnDays(QString path, QString calendarName, QList<Category> firstCatego
     m_outside.setSingleShot(true);
     m_outside.setInterval(OutsideChangeDelayMs);
     connect(&m_outside, &QTimer::timeout, this, &OwnDays::outsideChange);
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(RetryMs);
+    connect(&m_retry, &QTimer::timeout, this, [this] {
+        if (unsaved())
+            save();
+    });
 }
 
 OwnDays::~OwnDays() = default;
@@ -30,6 +36,7 @@ OwnDays::~OwnDays() = default;
 bool OwnDays::load()
 {
     const OwnCalendarFile::Kind kind = m_file.load();
+    m_fileSeen = m_fileSeen || kind != OwnCalendarFile::Kind::Missing;
     m_writable = kind == OwnCalendarFile::Kind::Read || kind == OwnCalendarFile::Kind::Missing;
     m_problem = kind == OwnCalendarFile::Kind::NotACalendar ? QStringLiteral("not a calendar")
                 : kind == OwnCalendarFile::Kind::Unreadable ? m_file.reason()
@@ -81,6 +88,9 @@ void OwnDays::outsideChange()
         save();
         return;
     }
+    // A file that went away (its folder with it, maybe): the days stay here, and the next save writes them all.
+    if (m_fileSeen && !QFileInfo::exists(m_file.path()))
+        return;
     const bool was = m_writable;
     load();
     if (was != m_writable || !m_problem.isEmpty())
@@ -213,6 +223,8 @@ QString OwnDays::add(OwnDay day)
         day.uid = owndays::newUid();
     if (day.last < day.first)
         std::swap(day.first, day.last);
+    if (!day.first.isValid() || day.last > LastDay)
+        return QString();
     day.modified = QDateTime::currentDateTimeUtc();
     Step step;
     step.days.emplace_back(std::nullopt, day);
@@ -227,6 +239,8 @@ void OwnDays::change(OwnDay day)
         return;
     if (day.last < day.first)
         std::swap(day.first, day.last);
+    if (!day.first.isValid() || day.last > LastDay)
+        return;
     day.modified = QDateTime::currentDateTimeUtc();
     // A reminder moved to other days is told again for them.
     if (day.first != before->first || day.reminder != before->reminder)
@@ -323,13 +337,31 @@ void OwnDays::apply(const Step& step, bool forward)
         m_categories = categories;
         m_categoriesUnsaved = true;
     }
+    QStringList changedSince;
     for (const auto& [before, after] : step.days) {
         std::optional<OwnDay> day = forward ? after : before;
         const QString uid = before ? before->uid : after->uid;
-        // Undone or redone, the change is a new one for a file that changed meanwhile.
-        if (day)
-            day->modified = QDateTime::currentDateTimeUtc();
         const std::optional<OwnDay> was = find(uid);
+        // Another program changed or removed the day since this step: its change stays, Undo does not overwrite
+        // it nor bring back what it removed.
+        const std::optional<OwnDay>& expected = forward ? before : after;
+        const bool asExpected = was ? expected && was->sameContent(*expected) : !expected;
+        if (!asExpected) {
+            changedSince.append((was ? *was : expected ? *expected : *day).title);
+            continue;
+        }
+        if (day) {
+            // Undone or redone, the change is a new one for a file that changed meanwhile; a reminder already
+            // told for the same days is not told again.
+            day->modified = QDateTime::currentDateTimeUtc();
+            if (was && was->first == day->first && was->reminder == day->reminder)
+                day->acknowledged = was->acknowledged;
+        } else if (was) {
+            // A day deleted keeps its lines, so that Undo brings back what other programs wrote in it too.
+            const QByteArray lines = m_file.blockOf(uid);
+            if (!lines.isEmpty())
+                m_revived.insert(uid, lines);
+        }
         put(uid, day);
         // Told once the model holds the change: the grid asks again at once.
         tellSpan(was);
@@ -338,6 +370,8 @@ void OwnDays::apply(const Step& step, bool forward)
     if (!categories.isEmpty())
         emit changed(QDate(), QDate());
     save();
+    if (!changedSince.isEmpty())
+        emit changedElsewhere(changedSince);
 }
 
 void OwnDays::tellSpan(const std::optional<OwnDay>& day)
@@ -376,17 +410,21 @@ void OwnDays::save()
         emit problemChanged(m_problem);
         return;
     }
-    // The first day marked makes the folder the file lives in.
+    // The first day marked makes the folder the file lives in; a folder that went away later is not made again
+    // behind the user's back: the change waits, and the line says why.
     const QFileInfo file(m_file.path());
-    if (!file.exists() && m_file.document().blocks.isEmpty())
+    if (!m_fileSeen && !file.exists())
         QDir().mkpath(file.absolutePath());
     const bool failedBefore = !m_problem.isEmpty();
-    const OwnCalendarFile::Saved saved = m_file.save(m_unsaved, m_categories);
+    const OwnCalendarFile::Saved saved = m_file.save(m_unsaved, m_categories, m_revived);
     if (!saved.written) {
         m_problem = saved.reason;
         emit problemChanged(m_problem);
+        m_retry.start();
         return;
     }
+    m_fileSeen = true;
+    m_retry.stop();
     m_unsaved.clear();
     m_categoriesUnsaved = false;
     m_problem.clear();

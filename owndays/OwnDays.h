@@ -18,6 +18,10 @@ class OwnDays : public QObject
 public:
     // A burst of changes by another program is read once, this long after the last.
     static constexpr int OutsideChangeDelayMs = 300;
+    // A change that could not be saved is tried again this long after, and with every change.
+    static constexpr int RetryMs = 30 * 1000;
+    // The last day a day can be marked on: the file's format as libical writes it holds no later one.
+    static inline const QDate LastDay = QDate(3000, 12, 30);
     // The changes that can be undone; the oldest go first.
     static constexpr int MostUndoSteps = 1000;
 
@@ -76,6 +80,8 @@ signals:
     void problemChanged(const QString& line);
     // Events changed here and in another program since: the newer of each was kept.
     void keptNewer(const QStringList& titles);
+    // Undo or Redo left these days alone: another program changed them since.
+    void changedElsewhere(const QStringList& titles);
 
 private:
     struct Step
@@ -110,4 +116,7 @@ private:
     QString m_problem;
     std::unique_ptr<QFileSystemWatcher> m_watcher;
     QTimer m_outside;
+    QTimer m_retry;
+    bool m_fileSeen = false;              // the file was read or written: a folder gone is not made again
+    QHash<QString, QByteArray> m_revived; // the lines of deleted days, for Undo
 };

@@ -66,4 +66,6 @@ struct Services
     Clock& clock;
     Prompter& prompter;
     Pointer& pointer;
+    // The desktop's notifications; none (the tests' world) tells no reminder.
+    Notifier* notifier = nullptr;
 };

@@ -1679,5 +1679,13 @@ Heute: </translation>
         <source>Grey</source>
         <translation>Grau</translation>
     </message>
+    <message>
+        <source>Time of the reminder</source>
+        <translation>Uhrzeit der Erinnerung</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed in another program since: it stays as it is there.</source>
+        <translation>„%1“ wurde seitdem in einem anderen Programm geändert: es bleibt, wie es dort ist.</translation>
+    </message>
 </context>
 </TS>

@@ -1679,5 +1679,13 @@ Hoy: </translation>
         <source>Grey</source>
         <translation>Gris</translation>
     </message>
+    <message>
+        <source>Time of the reminder</source>
+        <translation>Hora del recordatorio</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed in another program since: it stays as it is there.</source>
+        <translation>«%1» se cambió desde entonces en otro programa: queda como está allí.</translation>
+    </message>
 </context>
 </TS>

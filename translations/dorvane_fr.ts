@@ -1679,5 +1679,13 @@ Aujourd&apos;hui : </translation>
         <source>Grey</source>
         <translation>Gris</translation>
     </message>
+    <message>
+        <source>Time of the reminder</source>
+        <translation>Heure du rappel</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed in another program since: it stays as it is there.</source>
+        <translation>« %1 » a été modifié depuis dans un autre programme : il reste tel qu&apos;il y est.</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "dialog/THome.h"
 #include "dialog/WeekRulesRow.h"
 #include "owndays/OwnDaysPath.h"
+#include "owndays/ReminderRunner.h"
 #include "paper/SheetContentOf.h"
 #include "paper/YearPrinting.h"
 #include "runtime/DateText.h"
@@ -93,6 +94,14 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
         m_rooms.year->showOwnDays(first, last);
         m_rooms.day->calendarsChanged();
         m_rooms.calendars->ownChanged();
+    });
+    // Reminders once the user has days of their own, told through the desktop's notifications.
+    connect(days, &YourDays::modelMade, this, [this](OwnDays& model) {
+        if (!m_services.notifier)
+            return;
+        auto* reminders = new ReminderRunner(model, *m_services.notifier, m_services.clock, QLocale(), this);
+        connect(m_watch, &DayWatch::looked, reminders, &ReminderRunner::check);
+        reminders->start();
     });
     days->start();
     // The first calendar moves first, the others after it: its year is the one the grid goes to.

@@ -11,6 +11,7 @@
 #include "shared/CalendarTexts.h"
 #include "shared/MarkWords.h"
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QMenu>
@@ -295,6 +296,8 @@ void YearView::markToday()
 
 bool YearView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ContextMenu)
+        m_menuByKeys = static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
     if (event->type() == QEvent::Paint && watched == parent()) {
         parent()->removeEventFilter(this);
         // Once the events the first paint found waiting (the activation among them) are done, and those they
@@ -316,6 +319,7 @@ void YearView::offerSwitch(const Action& action)
     for (TMonthCalendar* month : m_month) {
         month->dayView()->addAction(m_marksSwitch);
         month->dayView()->setContextMenuPolicy(Qt::CustomContextMenu);
+        month->dayView()->installEventFilter(this);
         connect(month->dayView(), &QWidget::customContextMenuRequested, this,
                 [this, month](const QPoint& at) { openMenu(month, at); });
     }
@@ -325,7 +329,7 @@ void YearView::offerSwitch(const Action& action)
 void YearView::openMenu(TMonthCalendar* month, const QPoint& at)
 {
     // The day under the pointer; opened by the menu key, the selected day, with the menu at its cell.
-    const bool byPointer = month->dayView()->underMouse();
+    const bool byPointer = !m_menuByKeys;
     QDate day = byPointer ? month->dayAt(at) : QDate();
     if (!day.isValid())
         day = month->selectedDate();

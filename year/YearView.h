@@ -150,4 +150,5 @@ private:
     QDate m_rangeLast;
     std::function<QStringList(const QDate&)> m_ownDaysSaid;
     std::function<void(const QDate&, QMenu&)> m_dayMenu;
+    bool m_menuByKeys = false; // the calendars' menu was last asked for by the keyboard
 };

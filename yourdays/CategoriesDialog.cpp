@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 const QList<CategoryColour>& categoryColours()
@@ -51,7 +52,7 @@ CategoriesDialog::CategoriesDialog(QWidget* mainWindow) : QWidget(mainWindow, Qt
             ++n;
         const CategoryColour& colour = categoryColours()[categories.size() % categoryColours().size()];
         categories.append({QStringLiteral("c%1").arg(n), YourDaysTexts::NewCategory(), QLatin1String(colour.colour)});
-        emit changed(categories);
+        tell(categories);
     });
 }
 
@@ -59,8 +60,31 @@ void CategoriesDialog::showCategories(const QList<Category>& categories)
 {
     if (categories == m_categories)
         return;
+    const bool sameRows = categories.size() == m_categories.size() && m_rows->count() == 2 * categories.size();
     m_categories = categories;
-    rebuild();
+    if (!sameRows) {
+        rebuild();
+        return;
+    }
+    // The rows stay, and with them the field the keyboard is in.
+    for (int row = 0; row < categories.size(); ++row) {
+        auto* name = static_cast<QLineEdit*>(m_rows->itemAtPosition(row, 0)->widget());
+        auto* colour = static_cast<QComboBox*>(m_rows->itemAtPosition(row, 1)->widget());
+        const QSignalBlocker nameQuiet(name);
+        const QSignalBlocker colourQuiet(colour);
+        if (name->text() != categories[row].name)
+            name->setText(categories[row].name);
+        if (colour->findData(categories[row].colour) < 0)
+            colour->addItem(categoryIcon(categories[row].colour), categories[row].colour, categories[row].colour);
+        colour->setCurrentIndex(colour->findData(categories[row].colour));
+    }
+}
+
+void CategoriesDialog::tell(const QList<Category>& categories)
+{
+    // Told after the field's own signal has returned: what follows may build the rows again.
+    QMetaObject::invokeMethod(
+        this, [this, categories] { emit changed(categories); }, Qt::QueuedConnection);
 }
 
 void CategoriesDialog::rebuild()
@@ -93,13 +117,13 @@ void CategoriesDialog::rebuild()
             }
             QList<Category> categories = m_categories;
             categories[row].name = text;
-            emit changed(categories);
+            tell(categories);
         });
         connect(colour, &QComboBox::activated, this, [this, row, colour] {
             QList<Category> categories = m_categories;
             categories[row].colour = colour->currentData().toString();
             if (categories != m_categories)
-                emit changed(categories);
+                tell(categories);
         });
     }
 }

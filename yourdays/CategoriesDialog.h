@@ -20,6 +20,7 @@ signals:
 
 private:
     void rebuild();
+    void tell(const QList<Category>& categories);
 
     QList<Category> m_categories;
     QGridLayout* m_rows = nullptr;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yourdays/MarkDayDialog.h"
+#include "owndays/OwnDays.h"
 #include "yourdays/YourDaysTexts.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,7 +50,7 @@ MarkDayDialog::MarkDayDialog(const OwnDay& day, const QList<Category>& categorie
         if (!format.contains(QLatin1String("yyyy")))
             format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
         field->setDisplayFormat(format);
-        field->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+        field->setDateRange(QDate(1601, 1, 1), OwnDays::LastDay);
         return field;
     };
     m_from = dateField(yourdaysnames::From, day.first);
@@ -85,6 +86,7 @@ MarkDayDialog::MarkDayDialog(const OwnDay& day, const QList<Category>& categorie
     m_remindDays->setValue(day.reminder.daysBefore);
     m_remindAt = new QTimeEdit(day.reminder.at, this);
     m_remindAt->setObjectName(yourdaysnames::RemindAt);
+    m_remindAt->setAccessibleName(YourDaysTexts::NameRemindAt());
     auto* daysBefore = new QLabel(YourDaysTexts::RemindDays(), this);
     m_remindDays->setAccessibleName(YourDaysTexts::CheckRemind().remove(QLatin1Char('&')) + QLatin1Char(' ') +
                                     YourDaysTexts::RemindDays());

@@ -56,6 +56,12 @@ OwnDays& YourDays::days()
             emit changed(first, last);
         });
         connect(m_days.get(), &OwnDays::problemChanged, this, &YourDays::problemChanged);
+        connect(m_days.get(), &OwnDays::changedElsewhere, this, [this](const QStringList& titles) {
+            QList<BoxGate::Message> messages;
+            for (const QString& title : titles)
+                messages.append({YourDaysTexts::ChangedElsewhere().arg(title), QString(), false});
+            m_gate.say(BoxGate::Box::Plain, messages);
+        });
         connect(m_days.get(), &OwnDays::keptNewer, this, [this](const QStringList& titles) {
             QList<BoxGate::Message> messages;
             for (const QString& title : titles)
@@ -64,6 +70,7 @@ OwnDays& YourDays::days()
         });
         m_days->load();
         refreshColours();
+        emit modelMade(*m_days);
         emit changed(QDate(), QDate());
     }
     return *m_days;

@@ -53,6 +53,8 @@ public:
     CategoriesDialog* categoriesDialog() const { return m_categoriesDialog; }
 
 signals:
+    // The model was made: from now on its reminders can be told.
+    void modelMade(OwnDays& days);
     // The marked days between first and last changed (both invalid: anywhere).
     void changed(const QDate& first, const QDate& last);
 

@@ -71,6 +71,11 @@ public:
     static QString CategoryBirthday() { return tr("Birthday"); }
     static QString CategoryWork() { return tr("Work"); }
     static QString CategoryPersonal() { return tr("Personal"); }
+    static QString NameRemindAt() { return tr("Time of the reminder"); }
+    static QString ChangedElsewhere()
+    {
+        return tr("\"%1\" was changed in another program since: it stays as it is there.");
+    }
     static QString MenuCategories() { return tr("Categories of your days..."); }
     static QString CategoriesTitle() { return tr("Categories of your days"); }
     static QString ButtonAddCategory() { return tr("&Add category"); }

@@ -77,6 +77,10 @@ private slots:
     void testNeverWritesWhatItMustNot_data();
     void testNeverWritesWhatItMustNot();
     void testKillLeavesOldOrNew();
+    void testWhatItDoesNotEdit_data();
+    void testWhatItDoesNotEdit();
+    void testLinesKeptAroundAChange_data();
+    void testLinesKeptAroundAChange();
 };
 
 void TestOwnCalendarFile::testReadsWhatItCanKeep()
@@ -334,6 +338,75 @@ void TestOwnCalendarFile::testKillLeavesOldOrNew()
     QCOMPARE(kills, 40);
     QVERIFY(seenNew > 0);
     qInfo("%d kills, %d of them after at least one save", kills, seenNew);
+}
+
+// Events another program wrote that this program cannot edit without losing something are kept, shown as no day.
+void TestOwnCalendarFile::testWhatItDoesNotEdit_data()
+{
+    QTest::addColumn<QByteArray>("events");
+    QTest::addColumn<int>("days");
+    const QByteArray yearly = "BEGIN:VEVENT\r\nUID:y\r\nDTSTART;VALUE=DATE:20240312\r\nRRULE:FREQ=YEARLY\r\n"
+                              "SUMMARY:Ana\r\nEND:VEVENT\r\n";
+    const QByteArray moved = "BEGIN:VEVENT\r\nUID:y\r\nRECURRENCE-ID;VALUE=DATE:20260312\r\n"
+                             "DTSTART;VALUE=DATE:20260314\r\nSUMMARY:Ana moved\r\nEND:VEVENT\r\n";
+    QTest::newRow("a yearly day alone") << yearly << 1;
+    QTest::newRow("a moved instance before its event") << moved + yearly << 0;
+    QTest::newRow("a moved instance after its event") << yearly + moved << 0;
+    QTest::newRow("yearly in two months")
+        << QByteArray("BEGIN:VEVENT\r\nUID:m\r\nDTSTART;VALUE=DATE:20240112\r\nRRULE:FREQ=YEARLY;BYMONTH=1,7\r\n"
+                      "SUMMARY:Twice\r\nEND:VEVENT\r\n")
+        << 0;
+}
+
+void TestOwnCalendarFile::testWhatItDoesNotEdit()
+{
+    QFETCH(QByteArray, events);
+    QFETCH(int, days);
+    const QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + events + "END:VCALENDAR\r\n";
+    const OwnCalendarDocument document = OwnCalendarDocument::parse(text, owndays::firstCategories());
+    QCOMPARE(document.days().size(), days);
+    QCOMPARE(document.text(), text);
+}
+
+// What a file holds besides its events, and how its lines end, stays as it was when an event changes.
+void TestOwnCalendarFile::testLinesKeptAroundAChange_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::newRow("a calendar line after the events")
+        << QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20270104\r\nSUMMARY:A\r\n"
+                      "END:VEVENT\r\nX-WR-CALDESC:mine\r\nEND:VCALENDAR\r\n")
+        << QByteArray("X-WR-CALDESC:mine\r\nEND:VCALENDAR\r\n");
+    QTest::newRow("a byte order mark")
+        << QByteArray("\xEF\xBB\xBF"
+                      "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20270104\r\nSUMMARY:A\r\n"
+                      "END:VEVENT\r\nEND:VCALENDAR\r\n")
+        << QByteArray("\xEF\xBB\xBF"
+                      "BEGIN:VCALENDAR\r\n");
+    QTest::newRow("lines ending in LF alone")
+        << QByteArray("BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20270104\nSUMMARY:A\nEND:VEVENT\n"
+                      "END:VCALENDAR\n")
+        << QByteArray("BEGIN:VCALENDAR\n");
+}
+
+void TestOwnCalendarFile::testLinesKeptAroundAChange()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, kept);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("days.ics"));
+    QVERIFY(writeFile(path, text));
+    OwnCalendarFile file = fileAt(path);
+    QCOMPARE(file.load(), OwnCalendarFile::Kind::Read);
+    QCOMPARE(file.document().days().size(), 1);
+    const OwnDay added = dayNamed(QStringLiteral("Added"), QDate(2027, 2, 1), QDate(2027, 2, 2));
+    QVERIFY(file.save({{QStringLiteral("a"), std::nullopt}, {added.uid, added}}, file.document().categories).written);
+    const QByteArray written = readFile(path);
+    QVERIFY2(written.contains(kept), written.constData());
+    QVERIFY(!written.contains("UID:a\r\n") && !written.contains("UID:a\n"));
+    // The lines it gained end as the file's do.
+    QCOMPARE(written.contains("\r\n"), text.contains("\r\n"));
+    QCOMPARE(OwnCalendarDocument::parse(written, owndays::firstCategories()).days().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestOwnCalendarFile)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "owndays/OwnDays.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +48,10 @@ private slots:
     void testUndoRedoAreSaved();
     void testFailedSaveIsKeptAndOfferedAgain();
     void testTakesInAnotherProgramsSave();
+    void testUndoLeavesAnotherProgramsChange_data();
+    void testUndoLeavesAnotherProgramsChange();
+    void testUndoOfADeleteKeepsItsLines();
+    void testAFolderGoneKeepsTheDays();
 };
 
 void TestOwnDays::testFoundByDay_data()
@@ -152,6 +158,108 @@ void TestOwnDays::testTakesInAnotherProgramsSave()
     QVERIFY(changed.wait(5000));
     QCOMPARE(titlesOn(days, QDate(2027, 1, 5)), QStringList{"From there"});
     QCOMPARE(titlesOn(days, QDate(2027, 1, 4)), QStringList{"Dentist"});
+}
+
+namespace {
+void rewrite(const QString& path, const QByteArray& from, const QByteArray& to)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    QVERIFY(text.contains(from));
+    text.replace(from, to);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+} // namespace
+
+// Undo after another program changed or removed the same day leaves that program's change, and says so.
+void TestOwnDays::testUndoLeavesAnotherProgramsChange_data()
+{
+    QTest::addColumn<QByteArray>("theirs");
+    QTest::addColumn<QStringList>("titlesAfterUndo");
+    QTest::newRow("their note") << QByteArray("SUMMARY:Dentist\r\nDESCRIPTION:bring the card\r\n")
+                                << QStringList{"Dentist"};
+    QTest::newRow("their removal") << QByteArray() << QStringList{};
+}
+
+void TestOwnDays::testUndoLeavesAnotherProgramsChange()
+{
+    QFETCH(QByteArray, theirs);
+    QFETCH(QStringList, titlesAfterUndo);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("days.ics"));
+    OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
+    days.load();
+    const QString uid = days.add(dayOf(QStringLiteral("Dentist"), QDate(2027, 1, 4), QDate(2027, 1, 4)));
+    OwnDay moved = *days.find(uid);
+    moved.first = moved.last = QDate(2027, 1, 6);
+    days.change(moved);
+    QSignalSpy changed(&days, &OwnDays::changed);
+    if (theirs.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        const qsizetype begin = text.indexOf("BEGIN:VEVENT");
+        const qsizetype end = text.indexOf("END:VEVENT\r\n") + 12;
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.left(begin) + text.mid(end));
+    } else {
+        rewrite(path, "SUMMARY:Dentist\r\n", theirs);
+    }
+    QVERIFY(changed.wait(5000));
+    QSignalSpy said(&days, &OwnDays::changedElsewhere);
+    days.undo();
+    QCOMPARE(said.size(), 1);
+    QCOMPARE(titlesOn(days, QDate(2027, 1, 4)), QStringList{});
+    QCOMPARE(titlesOn(days, QDate(2027, 1, 6)), titlesAfterUndo);
+    if (!theirs.isEmpty())
+        QCOMPARE(days.find(uid)->note, QStringLiteral("bring the card"));
+}
+
+// A deleted day brought back by Undo comes back with what another program wrote in it.
+void TestOwnDays::testUndoOfADeleteKeepsItsLines()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("days.ics"));
+    OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
+    days.load();
+    const QString uid = days.add(dayOf(QStringLiteral("Dentist"), QDate(2027, 1, 4), QDate(2027, 1, 4)));
+    rewrite(path, "SUMMARY:Dentist\r\n", "SUMMARY:Dentist\r\nLOCATION:Main Street 4\r\nX-THEIRS:kept\r\n");
+    QSignalSpy changed(&days, &OwnDays::changed);
+    QVERIFY(changed.wait(5000));
+    days.remove(uid);
+    days.undo();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.contains("LOCATION:Main Street 4"));
+    QVERIFY(text.contains("X-THEIRS:kept"));
+}
+
+// The file's folder taken away: the days stay, the next change is not saved into a folder made again, and the line
+// says why.
+void TestOwnDays::testAFolderGoneKeepsTheDays()
+{
+    QTemporaryDir folder;
+    const QString inner = folder.filePath(QStringLiteral("sync"));
+    const QString path = inner + QStringLiteral("/days.ics");
+    OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
+    days.load();
+    days.add(dayOf(QStringLiteral("Dentist"), QDate(2027, 1, 4), QDate(2027, 1, 4)));
+    QVERIFY(QDir(inner).removeRecursively());
+    QTest::qWait(OwnDays::OutsideChangeDelayMs * 3);
+    QCOMPARE(days.count(), 1);
+    days.add(dayOf(QStringLiteral("Trip"), QDate(2027, 3, 1), QDate(2027, 3, 5)));
+    QVERIFY(!QFileInfo::exists(inner));
+    QVERIFY(!days.problem().isEmpty());
+    QVERIFY(days.unsaved());
+    QCOMPARE(days.count(), 2);
+    // A day beyond what the file can hold is refused.
+    QCOMPARE(days.add(dayOf(QStringLiteral("Far"), QDate(3001, 1, 1), QDate(3001, 1, 1))), QString());
+    QCOMPARE(days.count(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestOwnDays)

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QList>
 #include <QPoint>
+#include <QStringList>
 #include <functional>
 
 // A clock the test sets and advances.
@@ -64,10 +65,23 @@ public:
 };
 
 // One set of fakes, handed to the code under test as Services.
+// The desktop's notifications: each one taken and kept here.
+class TakingNotifier : public Notifier
+{
+public:
+    void notify(const QString& title, const QString& body, std::function<void(bool)> told) override
+    {
+        shown.append(title + QStringLiteral(": ") + body);
+        told(true);
+    }
+    QStringList shown;
+};
+
 struct FakeWorld
 {
     FakeClock clock;
     FakePrompter prompter;
     FakePointer pointer;
-    Services services{clock, prompter, pointer};
+    TakingNotifier notifier;
+    Services services{clock, prompter, pointer, &notifier};
 };

@@ -5,6 +5,7 @@
 #include "yourdays/CategoriesDialog.h"
 #include "yourdays/YourDays.h"
 #include "yourdays/YourDaysTexts.h"
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -62,6 +63,7 @@ private slots:
     void testUnusedLeavesNoFile();
     void testCategoriesRenamedAndRecoloured();
     void testAFileThatCannotBeUsed();
+    void testAReminderMissedIsToldAtTheStart();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -83,6 +85,7 @@ void TestYourDays::testMarkedFromTheChosenDays_data()
     QTest::newRow("one click") << "click" << QDate(2024, 5, 20) << QDate(2024, 5, 20);
     QTest::newRow("two clicks") << "two clicks" << QDate(2024, 5, 20) << QDate(2024, 6, 3);
     QTest::newRow("Shift and the arrows") << "shift" << QDate(2024, 5, 20) << QDate(2024, 5, 29);
+    QTest::newRow("Shift after a Shift run and a click") << "shift again" << QDate(2024, 5, 20) << QDate(2024, 5, 29);
 }
 
 void TestYourDays::testMarkedFromTheChosenDays()
@@ -93,6 +96,12 @@ void TestYourDays::testMarkedFromTheChosenDays()
     App app;
     app.calendar->show();
     app.activate();
+    if (how == QLatin1String("shift again")) {
+        // A run begun elsewhere ends with the click: the next begins at the day clicked.
+        app.clickDay(5, QDate(2024, 5, 3));
+        QTest::keyClick(app.month(5)->dayView(), Qt::Key_Right, Qt::ShiftModifier);
+        how = QStringLiteral("shift");
+    }
     app.clickDay(5, first);
     if (how == QLatin1String("two clicks"))
         app.clickDay(6, last);
@@ -233,12 +242,20 @@ void TestYourDays::testCategoriesRenamedAndRecoloured()
     days.openCategories();
     CategoriesDialog& dialog = *days.categoriesDialog();
     auto* name = dialog.findChild<QLineEdit*>(yourdaysnames::CategoryName + QStringLiteral("1"));
-    name->setText(QStringLiteral("Travel"));
-    emit name->editingFinished();
+    // Typed, and left with Tab as a person does: the rows stay, and the keyboard in the next field.
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Travel"));
+    QTest::keyClick(name, Qt::Key_Tab);
+    QTRY_COMPARE(days.categories().first().name, QStringLiteral("Travel"));
+    QCOMPARE(dialog.findChild<QLineEdit*>(yourdaysnames::CategoryName + QStringLiteral("1")), name);
     auto* colour = dialog.findChild<QComboBox*>(yourdaysnames::CategoryColour + QStringLiteral("1"));
     colour->setCurrentIndex(colour->findData(QStringLiteral("#c0392b")));
     emit colour->activated(colour->currentIndex());
-    QCOMPARE(barColour(), QStringLiteral("#c0392b"));
+    QTRY_COMPARE(barColour(), QStringLiteral("#c0392b"));
     QVERIFY(days.saidOn(QDate(2024, 5, 20)).contains(QStringLiteral("Travel: Lisbon")));
     QFile file(m_path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -270,6 +287,27 @@ void TestYourDays::testAFileThatCannotBeUsed()
     QCOMPARE(app.world.prompter.boxes[1].kind, QStringLiteral("warning"));
     QVERIFY(notes.open(QIODevice::ReadOnly));
     QCOMPARE(notes.readAll(), QByteArray("my notes\n"));
+}
+
+void TestYourDays::testAReminderMissedIsToldAtTheStart()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(m_path).absolutePath()));
+    QFile file(m_path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // Today is 15 May 2024, 10:30: the reminder of 09:00 was missed while the program did not run.
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:r\r\nDTSTART;VALUE=DATE:20240515\r\n"
+               "SUMMARY:Dentist\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT9H\r\nEND:VALARM\r\n"
+               "END:VEVENT\r\nEND:VCALENDAR\r\n");
+    file.close();
+    App app;
+    QCOMPARE(app.world.notifier.shown.size(), 1);
+    QVERIFY(app.world.notifier.shown[0].startsWith(QStringLiteral("Dentist")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("ACKNOWLEDGED:"));
+    file.close();
+    // Told once: the next start does not tell it again.
+    App again;
+    QCOMPARE(again.world.notifier.shown.size(), 0);
 }
 
 QTEST_MAIN(TestYourDays)
