@@ -176,6 +176,9 @@ void TCalendar::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
     if (m_rooms.remembered)
         m_rooms.remembered->flush();
+    // A change that could not be saved yet has one more try before the program ends.
+    if (m_rooms.days->started() && m_rooms.days->days().unsaved())
+        m_rooms.days->days().saveAgain();
     emit closed();
 }
 
