@@ -382,8 +382,9 @@ def persian_dates(year, month, day, fixed_year=None):
     return found
 
 
-# ---- Bengali calendar as revised in Bangladesh (2019): 1 Boishakh on 14 April; months 1-6 of 31 days, 7-10 and 12
-# of 30, Falgun (11) of 29, 30 in a year whose Falgun holds a Gregorian leap day ----
+# ---- Bengali calendar as revised in Bangladesh in 1987: 1 Boishakh on 14 April, months 1-5 of 31 days, the others
+# of 30 and Falgun (11) of 31 in a year whose Falgun holds a Gregorian leap day. The data set's rules are written for
+# this form (its 2019 revision would move them by a day) ----
 def bengali_revised_dates(year, month, day, fixed_year=None):
     found = []
     for by in (year - 594, year - 593):
@@ -391,7 +392,7 @@ def bengali_revised_dates(year, month, day, fixed_year=None):
             continue
         gy = by + 593
         start = Date(gy, 4, 14)
-        lengths = [31] * 6 + [30] * 4 + [30 if _is_leap(gy + 1) else 29, 30]
+        lengths = [31] * 5 + [30] * 5 + [31 if _is_leap(gy + 1) else 30, 30]
         if day > lengths[month - 1]:
             continue
         date = start + datetime.timedelta(days=sum(lengths[:month - 1]) + day - 1)

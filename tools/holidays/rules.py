@@ -125,7 +125,8 @@ class Rule:
             else:
                 inner = self._parse_date(rest)
             return lambda y: [nth_weekday(d, wd, direction, count) for d in inner(y)]
-        m = re.fullmatch(r"(\d{4})-(\d\d)-(\d\d)", s)
+        # One day of one year; the data set's own reader takes a one-digit day too.
+        m = re.fullmatch(r"(\d{4})-(\d\d?)-(\d\d?)", s)
         if m:
             fixed = Date(*(int(x) for x in m.groups()))
             return lambda y: [fixed] if fixed.year == y else []
@@ -266,4 +267,4 @@ def season_day(year, month_name, zone):
 
 def canonical_zone(zone):
     # The data spells zones with the case of their words; the zone database wants it exact.
-    return "/".join(part[:1].upper() + part[1:] for part in zone.split("/")).replace("_", "_")
+    return "/".join("_".join(w[:1].upper() + w[1:] for w in part.split("_")) for part in zone.split("/"))
