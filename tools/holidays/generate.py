@@ -8,6 +8,18 @@ from the country. Rules this evaluator cannot compute are listed in unsupported.
 Run by hand with the system Python (python3-yaml and python3-ephem from Debian's packages):
     tools/holidays/fetch.sh /tmp/date-holidays        # the pinned release, once
     /usr/bin/python3 tools/holidays/generate.py --source /tmp/date-holidays --out assets/holidays
+The files are UTF-8 text, one record a line, fields separated by tabs, "#" lines comments:
+    index.txt  V <format> <first year> <last year> <data set version>
+               C <country> <languages,> <zones,> <lang>=<name>...      a country, then its regions:
+               R <country>-<region>[-<subregion>] <zones,> <lang>=<name>...
+    XX.txt     V <format> <first year> <last year> <data set version> <country>
+               L <languages,>                                           the country's own, the main one first
+               N <id> <lang>=<name>...                                  a holiday's names
+               H <id> <p|b|o> <name id> <dates>                         a holiday: public, bank or observance
+               C <holiday ids,>                                         the country's holidays
+               R <region> <ids removed,> <ids added,>                   a region as its differences
+    <dates> are tokens separated by spaces: "MMDD:Y1-Y2" the same day each year from Y1 to Y2, "MMDD:Y" one
+    date, "~Y:" then two base-36 digits a year from Y on, the day of the year ("00" for none).
 With --check, the dates are also compared with the data set's own test fixtures (test/fixtures of its repository),
 unit by unit, and the differences written to the given file.
 """
