@@ -354,7 +354,6 @@ def node_names(node):
 
 
 def write_country(data, cc, out):
-    country = data.holidays[cc]
     langs = data.langs([cc])
     languages = set(KEPT_LANGUAGES) | set(langs)
     units = [(code, path) for code, path in data.units() if path[0] == cc]
@@ -419,17 +418,6 @@ def write_unsupported(data, path):
                 "holidays are left out.\n" % data.version)
         for rule in sorted(data.unsupported):
             f.write("%s: %s\n" % (rule, ", ".join(sorted(data.unsupported[rule]))))
-
-
-def display_name(data, code, path, occurrence, attrs_by_rule, lang_order):
-    names = occurrence.names
-    name = next((names[l] for l in lang_order if l in names), next(iter(names.values()), ""))
-    attrs = attrs_by_rule.get(occurrence.rule) or {}
-    if occurrence.moved and attrs.get("substitute"):
-        suffixes = data.substitute_suffixes()
-        lang = next((l for l in lang_order if l in names), "en")
-        name = "%s (%s)" % (name, suffixes.get(lang, suffixes["en"]))
-    return name
 
 
 def check_fixtures(data, fixtures, report):
