@@ -21,6 +21,7 @@ private slots:
     void testNames_data();
     void testNames();
     void testKinds();
+    void testHolidayOfSeveralDays();
     void testDamagedFile_data();
     void testDamagedFile();
     void testOnlyCountryCodesAreRead_data();
@@ -146,6 +147,22 @@ void TestHolidayFiles::testKinds()
     // In the shipped data: Bavaria's bank days are Christmas Eve and New Year's Eve.
     QCOMPARE(datesOf(holidays::holidaysOf(QStringLiteral("DE-BY"), 2025, Kind::Bank, {})),
              (QStringList{"2025-12-24", "2025-12-31"}));
+}
+
+// The data's holidays that last several days mark each of their days: the Emirates' Eid al-Fitr of 2025, three
+// days from 1 Shawwal (30 March), as the government gave them.
+void TestHolidayFiles::testHolidayOfSeveralDays()
+{
+    const auto datesNamed = [](const QString& area, const QString& name) {
+        QStringList dates;
+        for (const holidays::Holiday& holiday :
+             holidays::holidaysOf(area, 2025, Kind::Public, {QStringLiteral("en")}).days)
+            if (holiday.name == name)
+                dates.append(holiday.date.toString(Qt::ISODate));
+        return dates;
+    };
+    QCOMPARE(datesNamed(QStringLiteral("AE"), QStringLiteral("End of Ramadan (Eid al-Fitr)")),
+             (QStringList{"2025-03-30", "2025-03-31", "2025-04-01"}));
 }
 
 void TestHolidayFiles::testDamagedFile_data()

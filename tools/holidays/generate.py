@@ -172,7 +172,7 @@ def primary_name(names, langs):
     return next((names[lang] for lang in langs + ["en"] if lang in names), next(iter(names.values()), ""))
 
 
-Occurrence = collections.namedtuple("Occurrence", "date kind names rule moved")
+Occurrence = collections.namedtuple("Occurrence", "date kind names rule moved later_day")
 
 
 def evaluate(data, code, path):
@@ -190,8 +190,11 @@ def evaluate(data, code, path):
     by_year = collections.defaultdict(list)
     langs = data.langs(path)
 
-    def add(year_list, key, attrs, day, moved, names):
-        year_list.append(Occurrence(day, str(attrs.get("type", "public")), names, key, moved))
+    def add(year_list, key, attrs, day, moved, names, span=1):
+        # A holiday of several days (Eid al-Fitr's three in some countries) marks each of them.
+        for i in range(span):
+            year_list.append(Occurrence(day + i * rules.DAY, str(attrs.get("type", "public")), names, key, moved,
+                                        i > 0))
 
     # Rules that look at other holidays of the year come last, with the others known.
     plain = [p for p in parsed if not p[2].holiday_move and not p[2].bridge]
@@ -200,12 +203,12 @@ def evaluate(data, code, path):
         occurrences = []
         for key, attrs, rule, names in plain:
             for day, moved in year_dates(rule, attrs, year, data, code):
-                add(occurrences, key, attrs, day, moved, names)
+                add(occurrences, key, attrs, day, moved, names, rule.span)
         for key, attrs, rule, names in dependent:
             for day, moved in year_dates(rule, attrs, year, data, code):
                 day, shifted = apply_holiday_checks(rule, day, occurrences)
                 if day is not None:
-                    add(occurrences, key, attrs, day, moved or shifted, names)
+                    add(occurrences, key, attrs, day, moved or shifted, names, rule.span)
         # The same holiday made by two rules (a state's own rule for a country's day) is kept once: the stronger kind,
         # between equals the later rule (the state's).
         seen = {}
@@ -276,27 +279,34 @@ def day_code(day):
 
 def encode_dates(dates):
     """The dates of one holiday as tokens: "MMDD:Y1-Y2" (the same day each year), "MMDD:Y" (one date) and
-    "~Y:" followed by two digits per year from Y on (the day of the year, "00" for none)."""
+    "~Y:" followed by two digits per year from Y on (the day of the year, "00" for none). A holiday of several days
+    in a year (Eid al-Fitr over three days, an Islamic holiday twice in one Gregorian year) is written as layers:
+    the first day of each year, then the second, and so on."""
     by_year = collections.defaultdict(list)
     for d in sorted(dates):
         by_year[d.year].append(d)
+    tokens = []
+    for layer in range(max(len(v) for v in by_year.values())):
+        tokens.extend(encode_layer({y: v[layer] for y, v in by_year.items() if len(v) > layer}))
+    return " ".join(tokens)
+
+
+def encode_layer(day_of_year):
+    """Tokens for at most one date a year."""
     tokens, rest = [], []
-    years = sorted(by_year)
+    years = sorted(day_of_year)
     i = 0
     while i < len(years):
-        first = by_year[years[i]][0]
+        first = day_of_year[years[i]]
         j = i
         while (j + 1 < len(years) and years[j + 1] == years[j] + 1
-               and by_year[years[j + 1]][0].strftime("%m%d") == first.strftime("%m%d")):
+               and day_of_year[years[j + 1]].strftime("%m%d") == first.strftime("%m%d")):
             j += 1
         if j - i + 1 >= 3:
             tokens.append("%s:%d-%d" % (first.strftime("%m%d"), years[i], years[j]))
         else:
-            rest.extend(by_year[years[k]][0] for k in range(i, j + 1))
-        for k in range(i, j + 1):
-            rest.extend(by_year[years[k]][1:])
+            rest.extend(day_of_year[years[k]] for k in range(i, j + 1))
         i = j + 1
-    singles = collections.Counter(d.year for d in rest)
     run = []
 
     def flush():
@@ -309,15 +319,11 @@ def encode_dates(dates):
         run.clear()
 
     for d in sorted(rest):
-        if singles[d.year] > 1:
-            # A second date in one year (an Islamic holiday twice in a Gregorian year) stands on its own.
-            tokens.append("%s:%d" % (d.strftime("%m%d"), d.year))
-            continue
         if run and d.year - run[-1].year > 3:
             flush()
         run.append(d)
     flush()
-    return " ".join(tokens)
+    return tokens
 
 
 def unit_holidays(data, code, path, languages):
@@ -433,7 +439,8 @@ def check_fixtures(data, fixtures, report):
             year = int(file[-9:-5])
             with open(file, encoding="utf-8") as f:
                 expected = {(e["date"][:10], e["type"]) for e in json.load(f) if e["type"] in KINDS}
-            got = {(o.date.isoformat(), o.kind) for o in by_year.get(year, []) if o.kind in KINDS}
+            # The fixtures list a holiday of several days once, on its first.
+            got = {(o.date.isoformat(), o.kind) for o in by_year.get(year, []) if o.kind in KINDS and not o.later_day}
             compared += 1
             if expected != got:
                 differing += 1

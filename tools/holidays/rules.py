@@ -39,10 +39,21 @@ class Rule:
         self.text = text
         s = re.sub(r"\s+#\d+$", "", text.strip()).lower()
         s = re.sub(r"\s+", " ", s)
-        # The start time and its change on a weekday, and the duration, do not change the day a holiday is on.
+        # The start time and its change on a weekday do not change the day a holiday begins on; with the duration
+        # they give the days it covers (until the end of its first day when no duration is given).
         s = re.sub(r" if " + WDS + r" then \d\d:\d\d", "", s)
-        s = re.sub(r" \d\d:\d\d(?= |$)", "", s)
-        s = re.sub(r" p(?:\d+d)?(?:t(?:\d+h)?(?:\d+m)?)?(?= |$)", "", s)
+        start = 0
+        m = re.search(r" (\d\d):(\d\d)(?= |$)", s)
+        if m:
+            start = int(m.group(1)) * 60 + int(m.group(2))
+            s = s[:m.start()] + s[m.end():]
+        end = 24 * 60
+        m = re.search(r" p(?:(\d+)d)?(?:t(?:(\d+)h)?(?:(\d+)m)?)?(?= |$)", s)
+        if m:
+            days, hours, minutes = (int(x or 0) for x in m.groups())
+            end = start + (days * 24 + hours) * 60 + minutes
+            s = s[:m.start()] + s[m.end():]
+        self.span = max(1, -(-end // (24 * 60)))
 
         self.since = self.prior = None
         self.years = None  # (kind, n, since)
