@@ -48,6 +48,7 @@ QString about::html(const Facts& facts)
     text += paragraph(AboutTexts::Summary());
     text += paragraph(AboutTexts::Licence());
     text += paragraph(AboutTexts::Credits());
+    text += paragraph(AboutTexts::HolidaysCredit());
     text += heading(AboutTexts::HeadingFigures()) + paragraph(AboutTexts::Julian()) + paragraph(AboutTexts::Span());
     text += heading(AboutTexts::HeadingColours());
     text += QStringLiteral("<p><span style=\"color:#800000\">%1</span></p>").arg(AboutTexts::Maroon().toHtmlEscaped());

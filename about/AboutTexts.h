@@ -36,6 +36,11 @@ public:
     {
         return tr("Eclipses and the moon's distance come from Astronomy Engine by Don Cross, under the MIT licence.");
     }
+    static QString HolidaysCredit()
+    {
+        return tr("Holidays come from the date-holidays data set by commenthol and its contributors, under the "
+                  "Creative Commons Attribution-ShareAlike 3.0 licence.");
+    }
 
     static QString HeadingFigures() { return tr("The day's figures"); }
     static QString Julian()

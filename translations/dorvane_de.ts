@@ -103,6 +103,10 @@
         <source>Eclipses and the moon&apos;s distance come from Astronomy Engine by Don Cross, under the MIT licence.</source>
         <translation>Finsternisse und die Entfernung des Mondes stammen aus Astronomy Engine von Don Cross, unter der MIT-Lizenz.</translation>
     </message>
+    <message>
+        <source>Holidays come from the date-holidays data set by commenthol and its contributors, under the Creative Commons Attribution-ShareAlike 3.0 licence.</source>
+        <translation>Die Feiertage stammen aus dem Datensatz date-holidays von commenthol und seinen Mitwirkenden, unter der Lizenz Creative Commons Namensnennung – Weitergabe unter gleichen Bedingungen 3.0.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>

@@ -103,6 +103,10 @@
         <source>Eclipses and the moon&apos;s distance come from Astronomy Engine by Don Cross, under the MIT licence.</source>
         <translation>Los eclipses y la distancia de la Luna proceden de Astronomy Engine de Don Cross, bajo la licencia MIT.</translation>
     </message>
+    <message>
+        <source>Holidays come from the date-holidays data set by commenthol and its contributors, under the Creative Commons Attribution-ShareAlike 3.0 licence.</source>
+        <translation>Los días festivos proceden del conjunto de datos date-holidays de commenthol y sus colaboradores, bajo la licencia Creative Commons Reconocimiento-CompartirIgual 3.0.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>

@@ -103,6 +103,10 @@
         <source>Eclipses and the moon&apos;s distance come from Astronomy Engine by Don Cross, under the MIT licence.</source>
         <translation>Les éclipses et la distance de la Lune viennent d&apos;Astronomy Engine de Don Cross, sous licence MIT.</translation>
     </message>
+    <message>
+        <source>Holidays come from the date-holidays data set by commenthol and its contributors, under the Creative Commons Attribution-ShareAlike 3.0 licence.</source>
+        <translation>Les jours fériés viennent du jeu de données date-holidays de commenthol et de ses contributeurs, sous licence Creative Commons Attribution – Partage dans les mêmes conditions 3.0.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarsDialog</name>

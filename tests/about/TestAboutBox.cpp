@@ -41,7 +41,8 @@ void TestAboutBox::testOpenedFrom()
          {QStringLiteral("Version 1.0"), QStringLiteral("24.075 is the 75th day of 2024"), QStringLiteral("Maroon: "),
           QStringLiteral("Navy: "), app.folder.filePath(), QStringLiteral("Ctrl+Left"), QStringLiteral("Ctrl+T"),
           QStringLiteral("F1"), QStringLiteral("Ctrl+D"), QStringLiteral("Ctrl+Shift+E"),
-          QStringLiteral("GNU General Public License, version 3 or later")})
+          QStringLiteral("GNU General Public License, version 3 or later"),
+          QStringLiteral("date-holidays data set by commenthol"), QStringLiteral("Attribution-ShareAlike 3.0")})
         QVERIFY2(text.contains(part), qPrintable(part));
     QCOMPARE(app.world.prompter.boxes.size(), 0);
 }

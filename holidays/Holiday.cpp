@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "holidays/Holiday.h"
+
+namespace holidays {
+
+namespace {
+QString normalised(const QString& code)
+{
+    QString result = code.toLower();
+    result.replace(QLatin1Char('_'), QLatin1Char('-'));
+    return result;
+}
+
+// The name in `language`, or in its base language ("de" for "de-at").
+QString nameIn(const Names& names, const QString& language)
+{
+    const QString code = normalised(language);
+    auto found = names.constFind(code);
+    if (found != names.constEnd())
+        return found.value();
+    const int dash = code.indexOf(QLatin1Char('-'));
+    if (dash > 0) {
+        found = names.constFind(code.left(dash));
+        if (found != names.constEnd())
+            return found.value();
+    }
+    return {};
+}
+} // namespace
+
+QString bestName(const Names& names, const QStringList& preferred, const QStringList& fallbacks)
+{
+    for (const QStringList* list : {&preferred, &fallbacks})
+        for (const QString& language : *list) {
+            const QString name = nameIn(names, language);
+            if (!name.isEmpty())
+                return name;
+        }
+    return names.isEmpty() ? QString() : names.first();
+}
+
+QStringList languagesOf(const QStringList& uiLanguages)
+{
+    QStringList result;
+    for (const QString& language : uiLanguages) {
+        const QString code = normalised(language);
+        if (!code.isEmpty() && !result.contains(code))
+            result.append(code);
+    }
+    return result;
+}
+
+QString dataFolder()
+{
+    return QStringLiteral(":/holidays");
+}
+
+} // namespace holidays
