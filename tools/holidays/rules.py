@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The day rules of the date-holidays data set, written from its specification (docs/specification.md of the data
-set): a rule is parsed once into a Rule, which gives the dates it makes for a year. A rule whose words the parser
+"""The day rules of the date-holidays data set, written from the rules' documentation that comes with the data
+set: a rule is parsed once into a Rule, which gives the dates it makes for a year. A rule whose words the parser
 does not know raises Unsupported, so that the generator lists it instead of guessing."""
 import datetime
 import re
