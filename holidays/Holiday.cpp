@@ -50,6 +50,11 @@ QStringList languagesOf(const QStringList& uiLanguages)
     return result;
 }
 
+QStringList languagesOf(const QLocale& locale)
+{
+    return locale.language() == QLocale::C ? QStringList{QStringLiteral("en")} : languagesOf(locale.uiLanguages());
+}
+
 QString dataFolder()
 {
     return QStringLiteral(":/holidays");

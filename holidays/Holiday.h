@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFlags>
 #include <QList>
+#include <QLocale>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -60,6 +61,8 @@ QString bestName(const Names& names, const QStringList& preferred, const QString
 
 // The user's languages as the program's locale lists them (QLocale::uiLanguages), in the files' form: "de-de", "de".
 QStringList languagesOf(const QStringList& uiLanguages);
+// The same for a locale; the C locale speaks the program's own English.
+QStringList languagesOf(const QLocale& locale);
 
 // Where the shipped files are: built in as resources.
 QString dataFolder();

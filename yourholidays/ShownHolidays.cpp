@@ -65,6 +65,19 @@ QList<holidays::Holiday> ShownHolidays::daysOf(int year)
     return days ? days->days : QList<holidays::Holiday>();
 }
 
+QList<holidays::Holiday> ShownHolidays::daysNow(int year)
+{
+    if (m_area.isEmpty())
+        return {};
+    if (!m_years.contains(year)) {
+        if (!m_country)
+            m_country = std::make_shared<const holidays::CountryHolidays>(
+                holidays::CountryHolidays::read(m_area.left(2), m_folder));
+        m_years.insert(year, m_country->year(year, m_area, m_kinds, m_languages));
+    }
+    return m_years.value(year).days;
+}
+
 void ShownHolidays::readNext()
 {
     if (m_reading || m_wanted.isEmpty())

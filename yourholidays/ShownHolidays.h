@@ -30,6 +30,8 @@ public:
     std::optional<holidays::YearHolidays::Status> statusOf(int year);
     // The year's holidays when read; an empty list otherwise (asked for then).
     QList<holidays::Holiday> daysOf(int year);
+    // The year's holidays at once, read on this thread when not known yet: for a page printed, which waits anyway.
+    QList<holidays::Holiday> daysNow(int year);
     // Whether nothing is being read (for tests and benchmarks, which wait for it).
     bool idle() const { return m_wanted.isEmpty() && !m_reading; }
 
