@@ -64,7 +64,8 @@ QStringList languagesOf(const QStringList& uiLanguages);
 // The same for a locale; the C locale speaks the program's own English.
 QStringList languagesOf(const QLocale& locale);
 
-// Where the shipped files are: built in as resources.
+// Where the shipped files are: share/dorvane/holidays of the installed program (beside it, or in the share folder
+// next to its bin folder), else the source tree's for a build that is not installed.
 QString dataFolder();
 
 } // namespace holidays
