@@ -95,7 +95,8 @@ void HolidaysRow::showChoice(const Choice& choice, const QString& note)
     {
         const QSignalBlocker quiet1(m_shown), quiet2(m_country), quiet3(m_bank), quiet4(m_observances);
         m_shown->setChecked(choice.shown);
-        m_country->setCurrentIndex(std::max(0, m_country->findData(choice.area.left(2))));
+        // A country the data no longer has shows none, rather than another country taken for it.
+        m_country->setCurrentIndex(m_country->findData(choice.area.left(2)));
         m_bank->setChecked(choice.bank);
         m_observances->setChecked(choice.observances);
     }
