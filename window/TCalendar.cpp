@@ -25,9 +25,11 @@
 #include "zones/ZoneOffsets.h"
 #include <QCheckBox>
 #include <QEvent>
+#include <QFutureWatcher>
 #include <QPointer>
 #include <QSet>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <utility>
 
 namespace {
@@ -244,14 +246,23 @@ void TCalendar::chooseHolidaysAtStart(const std::optional<WindowState::Holidays>
     const QString zone = zones::machineZoneId(m_services.clock.zoneId());
     if (zone.isEmpty())
         return;
-    const holidays::FirstChoice first = holidays::firstChoice(zone);
-    if (first.country.isEmpty())
-        return;
-    using Why = holidays::FirstChoice::Why;
-    m_holidayNote = HolidaysTexts::tr(first.why == Why::ZoneSpansRegions ? HolidaysTexts::FromZoneChooseRegion
-                                                                         : HolidaysTexts::FromZone)
-                        .arg(zone);
-    showHolidays({true, first.region.isEmpty() ? first.country : first.region, false, false});
+    // The zone tables and the data's index are read off the interface thread, so the start looks as it always did.
+    auto* watcher = new QFutureWatcher<holidays::FirstChoice>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, zone] {
+        watcher->deleteLater();
+        const holidays::FirstChoice first = watcher->result();
+        if (m_holidaysChosen || first.country.isEmpty())
+            return;
+        using Why = holidays::FirstChoice::Why;
+        m_holidayNote = HolidaysTexts::tr(first.why == Why::ZoneSpansRegions ? HolidaysTexts::FromZoneChooseRegion
+                                                                             : HolidaysTexts::FromZone)
+                            .arg(zone);
+        showHolidays({true, first.region.isEmpty() ? first.country : first.region, false, false});
+        // A dialog opened before the choice came shows it now.
+        if (m_holidaysRow)
+            m_holidaysRow->showChoice(m_holidayChoice, m_holidayNote);
+    });
+    watcher->setFuture(QtConcurrent::run([zone] { return holidays::firstChoice(zone); }));
 }
 
 void TCalendar::showHolidays(const HolidaysRow::Choice& choice)
@@ -276,6 +287,7 @@ void TCalendar::showHolidays(const HolidaysRow::Choice& choice)
 
 void TCalendar::setHolidays(const HolidaysRow::Choice& choice)
 {
+    m_holidaysChosen = true;
     m_holidayNote.clear();
     showHolidays(choice);
     if (m_rooms.remembered)
@@ -286,6 +298,7 @@ void TCalendar::setHolidays(const HolidaysRow::Choice& choice)
 
 void TCalendar::followHolidays(HolidaysRow& row)
 {
+    m_holidaysRow = &row;
     row.showChoice(m_holidayChoice, m_holidayNote);
     connect(&row, &HolidaysRow::chosen, this, &TCalendar::setHolidays, Qt::UniqueConnection);
 }

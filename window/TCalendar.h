@@ -12,6 +12,7 @@
 #include "window/ViewModes.h"
 #include "window/WindowActions.h"
 #include <QDate>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -106,7 +107,9 @@ private:
     std::unique_ptr<THome> m_ownHome;
     ShownHolidays* m_holidays = nullptr;
     HolidaysRow::Choice m_holidayChoice;
-    QString m_holidayNote; // where a first start's choice came from, until the user chooses
+    QString m_holidayNote;         // where a first start's choice came from, until the user chooses
+    bool m_holidaysChosen = false; // by the user in this run: a first start's choice coming late is dropped
+    QPointer<HolidaysRow> m_holidaysRow;
     // A first start's choice from the machine's time zone, when the state file holds none yet.
     void chooseHolidaysAtStart(const std::optional<WindowState::Holidays>& kept);
     void showHolidays(const HolidaysRow::Choice& choice);
