@@ -209,6 +209,8 @@ void TMonthCalendar::refresh()
                 !m_marksStale && was.inMonth && was.date == day.date ? was.marks : DayMarkSet::of(m_marks(day.date));
         if (day.inMonth && m_bars)
             day.bars = !m_marksStale && was.inMonth && was.date == day.date ? was.bars : m_bars(day.date);
+        if (day.inMonth && m_holidays)
+            day.holiday = !m_marksStale && was.inMonth && was.date == day.date ? was.holiday : m_holidays(day.date);
         if (ranged && day.date >= m_rangeFirst && day.date <= m_rangeLast)
             day.range = m_rangeFirst == m_rangeLast ? RangePlace::Single
                         : day.date == m_rangeFirst  ? RangePlace::Start
@@ -305,6 +307,13 @@ void TMonthCalendar::setDayMarks(MarksOfDay marks)
 void TMonthCalendar::setDayBars(BarsOfDay bars)
 {
     m_bars = std::move(bars);
+    m_marksStale = true;
+    refresh();
+}
+
+void TMonthCalendar::setHolidays(HolidayOfDay holidays)
+{
+    m_holidays = std::move(holidays);
     m_marksStale = true;
     refresh();
 }

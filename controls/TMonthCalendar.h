@@ -60,6 +60,9 @@ public:
     // Where the bars of the user's marked ranges through each day come from; drawn whether or not marks are shown.
     using BarsOfDay = std::function<DayBars(const QDate&)>;
     void setDayBars(BarsOfDay bars);
+    // Whether a day is a holiday, its number then drawn in the holiday ink; none marks no day.
+    using HolidayOfDay = std::function<bool(const QDate&)>;
+    void setHolidays(HolidayOfDay holidays);
     // Asks the sources of marks and bars again: only the days whose marks or bars changed are repainted.
     void refreshMarks();
     // What a screen reader says of a day of the month shown beyond its number: its marks, and today among them.
@@ -127,6 +130,7 @@ private:
     MarksOfDay m_marks;
     MarksSaid m_marksSaid;
     BarsOfDay m_bars;
+    HolidayOfDay m_holidays;
     QDate m_shiftAnchor; // where a range chosen with Shift and the arrows began
     // The source of marks may say something new: the next refresh asks it for every day shown.
     bool m_marksStale = false;

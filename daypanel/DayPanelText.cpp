@@ -127,6 +127,10 @@ QList<PanelLine> dayPanelLines(const DayPanelInput& input)
     // Not for the second day of a span, whose lines tell the span instead.
     if (input.today && (!input.spanFrom || input.pendingFirst))
         lines.append({DayPanelWords::tr("From today"), fromTodayInWords(sky.day, *input.today)});
+    if (!input.holidays.isEmpty())
+        lines.append({SheetTexts::Holidays(), input.holidays.join(QStringLiteral("; "))});
+    if (input.holidaysNotKnown)
+        lines.append({SheetTexts::Holidays(), DayPanelWords::tr("Holidays are not known for %1").arg(sky.day.year())});
     lines.append({DayPanelWords::tr("Day of year"),
                   DayPanelWords::tr("%1 of %2").arg(sky.day.dayOfYear()).arg(sky.day.daysInYear())});
     int isoYear = 0;

@@ -49,6 +49,10 @@ struct DayPanelInput
         QStringList what;
     };
     QList<ComingUp> comingUp;
+    // The day's holidays in the region shown, each named; none when holidays are off.
+    QStringList holidays;
+    // Holidays are shown but the data has none for the day's year.
+    bool holidaysNotKnown = false;
 };
 
 // The days that "Coming up" looks ahead, today included.
@@ -57,8 +61,8 @@ constexpr int ComingUpDays = 14;
 // The events a day lists at most; a line counts the others.
 constexpr int DayPanelEventsShown = 10;
 
-// The lines in order: the day, its numbers, the sun's events in time order, day length, the moon, the next
-// phases in time order, the day's own marks, the span, the day's events and the calendar files that could not be
+// The lines in order: the day, its holidays, its numbers, the sun's events in time order, day length, the moon, the
+// next phases in time order, the day's own marks, the span, the day's events and the calendar files that could not be
 // read.
 QList<PanelLine> dayPanelLines(const DayPanelInput& input);
 // The whole panel as text, a line each ("Sunrise: 06:12, 29/03/2026").

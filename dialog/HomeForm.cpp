@@ -3,6 +3,7 @@
 #include "controls/Colours.h"
 #include "controls/TCurrencyEdit.h"
 #include "dialog/CityRow.h"
+#include "dialog/HolidaysRow.h"
 #include "dialog/HomeTexts.h"
 #include "dialog/PlaceReadings.h"
 #include "dialog/WeekRulesRow.h"
@@ -104,6 +105,8 @@ void HomeForm::build(QWidget* dialog)
     CheckBoxAutostart = new QCheckBox(sharedTexts::tr(sharedTexts::StartWithDesktop), dialog);
     CheckBoxAutostart->setObjectName(QLatin1String(HomeNames::CheckBoxAutostart));
     CheckBoxAutostart->setGeometry(weeks.left() + 7, weeks.bottom() + 3, weeks.width() - 14, 17);
+    PanelHolidays = new HolidaysRow(dialog);
+    PanelHolidays->move(weeks.left(), CheckBoxAutostart->geometry().bottom() + 3);
 }
 
 void HomeForm::buildFields()

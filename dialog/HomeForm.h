@@ -16,6 +16,7 @@ class PlaceReadings;
 class CityRow;
 class ZoneCityLine;
 class WeekRulesRow;
+class HolidaysRow;
 
 // The Parameters dialog's controls, named as the layout names them (their objectName too), built at their places.
 struct HomeForm
@@ -45,6 +46,7 @@ struct HomeForm
     // Below it: whether the desktop starts the program at login. Not a preference of the file: the desktop's
     // autostart entry is the choice, and the main window reads and writes it.
     QCheckBox* CheckBoxAutostart = nullptr;
+    HolidaysRow* PanelHolidays = nullptr; // below everything the dialog had before
 
     // Placeholders only, hidden and holding nothing: the layout names them, but the program keeps the file's lines
     // in the preferences store (not in Memo1) and the parsed position in the day report (not in CurrencyEditN1

@@ -6,6 +6,7 @@
 #include "dialog/HomeTexts.h"
 #include "dialog/PlaceReadings.h"
 #include "dialog/PlaceWords.h"
+#include "dialog/HolidaysRow.h"
 #include "dialog/WeekRulesRow.h"
 #include "dialog/ZoneCityLine.h"
 #include "dialog/ZoneRow.h"
@@ -45,7 +46,7 @@ THome::THome(Services& services, BoxGate& gate, PrefsStore& store, QWidget* pare
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     ui.build(this);
-    setFixedSize(DialogWidth, ui.CheckBoxAutostart->geometry().bottom() + 1 + BottomMargin);
+    setFixedSize(DialogWidth, ui.PanelHolidays->geometry().bottom() + 1 + BottomMargin);
     homekeys::setUp(ui);
     connectHandlers();
     checkPlace();

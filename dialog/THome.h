@@ -39,6 +39,7 @@ public:
 
     // The week rules' row, which the main window follows: its choice is the window's state, not the file's.
     WeekRulesRow& weekRules() { return *ui.PanelWeeks; }
+    HolidaysRow& holidays() { return *ui.PanelHolidays; }
     // The box that starts the program with the desktop: the window shows the choice in it and makes it.
     QCheckBox& startWithDesktop() { return *ui.CheckBoxAutostart; }
 

@@ -58,6 +58,7 @@ struct DayContent
     bool selected = false;
     bool focused = false; // the selected day of a calendar the keys move
     bool weekend = false;
+    bool holiday = false; // its number drawn in the holiday ink
     RangePlace range = RangePlace::None;
     DayMarkSet marks;
     DayBars bars{};
@@ -66,7 +67,7 @@ struct DayContent
     {
         return date == other.date && inMonth == other.inMonth && supported == other.supported && today == other.today &&
                selected == other.selected && focused == other.focused && weekend == other.weekend &&
-               range == other.range && marks == other.marks && bars == other.bars;
+               holiday == other.holiday && range == other.range && marks == other.marks && bars == other.bars;
     }
     bool operator!=(const DayContent& other) const { return !(*this == other); }
 };

@@ -22,4 +22,5 @@ inline const QColor MoonRim(40, 40, 48);
 inline const QColor Sun(230, 120, 0);
 inline const QColor Event(0, 150, 80);
 inline const QColor EclipsedMoon(190, 70, 40); // the copper of the moon in the earth's shadow
+inline const QColor HolidayInk(204, 0, 0);     // a holiday's number, red as printed calendars draw it
 } // namespace inks

@@ -227,7 +227,7 @@ void MonthDrawer::paintDay(QPainter& painter, const DayContent& day, const QRect
         return;
     if (day.range != RangePlace::None)
         paintRange(painter, day, cell);
-    QColor ink = day.inMonth ? inks::Navy : inks::NeighbourGrey;
+    QColor ink = !day.inMonth ? inks::NeighbourGrey : day.holiday ? inks::HolidayInk : inks::Navy;
     bool bold = false;
     if (day.today && day.selected) {
         // The selection's blue fill would hide today's mark: today keeps its look inside a blue frame.

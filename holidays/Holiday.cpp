@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "holidays/Holiday.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace holidays {
 
@@ -50,9 +53,21 @@ QStringList languagesOf(const QStringList& uiLanguages)
     return result;
 }
 
+QStringList languagesOf(const QLocale& locale)
+{
+    return locale.language() == QLocale::C ? QStringList{QStringLiteral("en")} : languagesOf(locale.uiLanguages());
+}
+
 QString dataFolder()
 {
-    return QStringLiteral(":/holidays");
+    if (QCoreApplication::instance()) {
+        const QDir program(QCoreApplication::applicationDirPath());
+        for (const QString& relative :
+             {QStringLiteral("../share/dorvane/holidays"), QStringLiteral("share/dorvane/holidays")})
+            if (QFileInfo::exists(program.filePath(relative + QStringLiteral("/index.txt"))))
+                return QDir::cleanPath(program.filePath(relative));
+    }
+    return QStringLiteral(DORVANE_HOLIDAYS_SOURCE);
 }
 
 } // namespace holidays

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFlags>
 #include <QList>
+#include <QLocale>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -60,8 +61,11 @@ QString bestName(const Names& names, const QStringList& preferred, const QString
 
 // The user's languages as the program's locale lists them (QLocale::uiLanguages), in the files' form: "de-de", "de".
 QStringList languagesOf(const QStringList& uiLanguages);
+// The same for a locale; the C locale speaks the program's own English.
+QStringList languagesOf(const QLocale& locale);
 
-// Where the shipped files are: built in as resources.
+// Where the shipped files are: share/dorvane/holidays of the installed program (beside it, or in the share folder
+// next to its bin folder), else the source tree's for a build that is not installed.
 QString dataFolder();
 
 } // namespace holidays

@@ -4,6 +4,9 @@
 # user's configuration folder, so the package carries no prefs.cal.
 include(GNUInstallDirs)
 install(TARGETS dorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The holiday data (CC BY-SA 3.0) as files of their own, found at run time from the program's folder.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/holidays/ DESTINATION ${CMAKE_INSTALL_DATADIR}/dorvane/holidays
+        FILES_MATCHING PATTERN "*.txt")
 
 set(DORVANE_EXEC "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/dorvane")
 # The entry is named as the program's name on the session bus, through which the desktop starts and activates it.

@@ -62,5 +62,6 @@ SheetContent yearPageOf(int year, const Preferences& preferences, const FormatSe
         content.ranges = std::move(own.ranges);
         content.categories = std::move(own.categories);
     }
+    content.holiday = choices.holiday;
     return content;
 }

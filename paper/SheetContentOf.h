@@ -28,6 +28,8 @@ struct PageChoices
     // Initialised here, so that a brace list may stop before them (-Wmissing-field-initializers).
     std::function<QList<OwnDay>(const QDate& from, const QDate& to)> ownDays{};
     QList<Category> categories{};
+    // Whether a day is a holiday of the region the grid shows; none when empty.
+    std::function<bool(const QDate&)> holiday{};
 };
 
 // The year's page as the window prints it and the command line writes it: the place line, the week rules, the

@@ -51,4 +51,6 @@ struct SheetContent
     // legend; with none the year is one page, else a list of them by month follows it.
     QList<SheetRange> ranges;
     QList<SheetCategory> categories;
+    // Whether a day is a holiday of the region shown, its number then printed in the holiday ink; none when empty.
+    std::function<bool(const QDate&)> holiday{};
 };

@@ -15,6 +15,7 @@ public:
     static QString Event() { return tr("Event"); }
     static QString SolarEclipse() { return QCoreApplication::translate(skyNames::Context, skyNames::SolarEclipse); }
     static QString LunarEclipse() { return QCoreApplication::translate(skyNames::Context, skyNames::LunarEclipse); }
+    static QString Holidays() { return tr("Holidays"); }
     static QString WeeksIso() { return tr("Weeks: ISO 8601"); }
     static QString WeeksFirstJanuary() { return tr("Weeks: week 1 holds 1 January"); }
 };

@@ -95,13 +95,14 @@ void YearSheet::paint(QPainter& painter, const QRectF& target) const
     painter.setWorldTransform(layout.toTarget, true);
     paintHeader(painter, m_content.year, m_content.place);
     DayMarkSet drawn;
+    bool holidays = false;
     for (int month = 1; month <= 12; ++month)
-        drawn = drawn.with(paintMonth(painter, layout, month));
-    paintLegend(painter, layout, drawn);
+        drawn = drawn.with(paintMonth(painter, layout, month, holidays));
+    paintLegend(painter, layout, drawn, holidays);
     painter.restore();
 }
 
-DayMarkSet YearSheet::paintMonth(QPainter& painter, const Layout& layout, int month) const
+DayMarkSet YearSheet::paintMonth(QPainter& painter, const Layout& layout, int month, bool& holidays) const
 {
     DayMarkSet drawn;
     const QRectF box = monthRect(layout, month);
@@ -158,6 +159,8 @@ DayMarkSet YearSheet::paintMonth(QPainter& painter, const Layout& layout, int mo
         }
         if (day.inMonth)
             day.bars = dayBarsOf(m_content.ranges, day.date);
+        if (day.inMonth && m_content.holiday && m_content.holiday(day.date))
+            holidays = day.holiday = true;
     }
     drawer.paint(painter, picture);
     const double namesBottom = look.grid.y() + cellHeight;
@@ -166,7 +169,7 @@ DayMarkSet YearSheet::paintMonth(QPainter& painter, const Layout& layout, int mo
     return drawn;
 }
 
-void YearSheet::paintLegend(QPainter& painter, const Layout& layout, DayMarkSet drawn) const
+void YearSheet::paintLegend(QPainter& painter, const Layout& layout, DayMarkSet drawn, bool holidays) const
 {
     const double top = layout.height - Margin - FooterHeight + 25;
     const double height = FooterHeight - 25;
@@ -193,6 +196,13 @@ void YearSheet::paintLegend(QPainter& painter, const Layout& layout, DayMarkSet 
         item(SheetTexts::SolarEclipse(), [&](QPointF c) { paintDayMark(painter, DayMark::SolarEclipse, c, cell); });
     if (drawn.has(DayMark::LunarEclipse))
         item(SheetTexts::LunarEclipse(), [&](QPointF c) { paintDayMark(painter, DayMark::LunarEclipse, c, cell); });
+    // Named only on a page that shows one: a number in the holiday ink, as the days show it.
+    if (holidays)
+        item(SheetTexts::Holidays(), [&](QPointF c) {
+            painter.setPen(inks::HolidayInk);
+            painter.drawText(QRectF(c.x() - radius * 2, top, radius * 4, height), Qt::AlignCenter,
+                             m_content.locale.toString(1));
+        });
     const QString rule =
         m_content.numbering == weeks::Numbering::Iso ? SheetTexts::WeeksIso() : SheetTexts::WeeksFirstJanuary();
     // The categories of the marked days, on a page that shows some: each name shortened alike when they all would

@@ -26,8 +26,9 @@ private:
     Layout layoutFor(const QRectF& target) const;
     QRectF monthRect(const Layout& layout, int month) const;
     // Returns the kinds of marks it drew, for the legend.
-    DayMarkSet paintMonth(QPainter& painter, const Layout& layout, int month) const;
-    void paintLegend(QPainter& painter, const Layout& layout, DayMarkSet drawn) const;
+    // The marks drawn, and whether a holiday was (holidays set, never cleared).
+    DayMarkSet paintMonth(QPainter& painter, const Layout& layout, int month, bool& holidays) const;
+    void paintLegend(QPainter& painter, const Layout& layout, DayMarkSet drawn, bool holidays) const;
 
     SheetContent m_content;
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <algorithm>
 #include <array>
@@ -108,9 +109,32 @@ QStringList readCalendarFiles(QSettings& file)
     return paths;
 }
 
-const std::array<QByteArray, 5> SectionLines{QByteArrayLiteral("[window]"), QByteArrayLiteral("[full]"),
-                                             QByteArrayLiteral("[compact]"), QByteArrayLiteral("[weeks]"),
-                                             QByteArrayLiteral("[calendars]")};
+const std::array<QByteArray, 6> SectionLines{QByteArrayLiteral("[window]"),    QByteArrayLiteral("[full]"),
+                                             QByteArrayLiteral("[compact]"),   QByteArrayLiteral("[weeks]"),
+                                             QByteArrayLiteral("[calendars]"), QByteArrayLiteral("[holidays]")};
+
+// An area code as the data writes it: a country's two capitals, then region parts of letters and digits.
+bool readsAsArea(const QString& code)
+{
+    static const QRegularExpression form(QStringLiteral("^[A-Z]{2}(-[A-Z0-9]{1,8}){0,2}$"));
+    return form.match(code).hasMatch();
+}
+
+std::optional<WindowState::Holidays> readHolidays(const QSettings& file)
+{
+    if (!file.contains(QStringLiteral("holidays/shown")))
+        return std::nullopt;
+    WindowState::Holidays holidays;
+    holidays.shown = readFlag(file, QStringLiteral("holidays/shown"), false);
+    const QString area = file.value(QStringLiteral("holidays/area")).toString();
+    if (readsAsArea(area))
+        holidays.area = area;
+    holidays.bank = readFlag(file, QStringLiteral("holidays/bank"), false);
+    holidays.observances = readFlag(file, QStringLiteral("holidays/observances"), false);
+    if (holidays.area.isEmpty())
+        holidays.shown = false;
+    return holidays;
+}
 
 enum class Found { Nothing, Replaceable, Foreign };
 
@@ -154,7 +178,7 @@ bool WindowState::operator==(const WindowState& other) const
            compactMonths == other.compactMonths && weekNumbers == other.weekNumbers &&
            alwaysOnTop == other.alwaysOnTop && dayPanelOpen == other.dayPanelOpen && weekStart == other.weekStart &&
            weekNumbering == other.weekNumbering && calendarFiles == other.calendarFiles &&
-           marksShown == other.marksShown;
+           marksShown == other.marksShown && holidays == other.holidays;
 }
 
 namespace windowstate {
@@ -186,6 +210,7 @@ WindowState read(const QString& path)
     state.weekStart = readName(file, QStringLiteral("weeks/firstDay"), WeekStartNames, state.weekStart);
     state.weekNumbering = readName(file, QStringLiteral("weeks/numbering"), NumberingNames, state.weekNumbering);
     state.calendarFiles = readCalendarFiles(file);
+    state.holidays = readHolidays(file);
     return state;
 }
 
@@ -243,6 +268,13 @@ bool write(const QString& path, const WindowState& state)
                 file.setValue(CalendarPathKey, state.calendarFiles[i]);
             }
             file.endArray();
+        }
+        // Written only once chosen: a file from before holidays is written again as it was.
+        if (state.holidays) {
+            file.setValue(QStringLiteral("holidays/shown"), flagText(state.holidays->shown));
+            file.setValue(QStringLiteral("holidays/area"), state.holidays->area);
+            file.setValue(QStringLiteral("holidays/bank"), flagText(state.holidays->bank));
+            file.setValue(QStringLiteral("holidays/observances"), flagText(state.holidays->observances));
         }
         file.sync();
         written = file.status() == QSettings::NoError;

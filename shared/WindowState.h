@@ -30,6 +30,19 @@ struct WindowState
     WeekNumbering weekNumbering = WeekNumbering::Iso;
     // The iCalendar files whose events the grid marks, in the user's order.
     QStringList calendarFiles;
+    // The holidays the calendars mark, once the user chose them (a first start takes the time zone's instead).
+    struct Holidays
+    {
+        bool shown = false;
+        QString area; // a country or region of the data ("DE", "DE-BY"); empty: none
+        bool bank = false;
+        bool observances = false;
+        bool operator==(const Holidays& other) const
+        {
+            return shown == other.shown && area == other.area && bank == other.bank && observances == other.observances;
+        }
+    };
+    std::optional<Holidays> holidays;
 
     bool operator==(const WindowState& other) const;
     bool operator!=(const WindowState& other) const { return !(*this == other); }

@@ -638,6 +638,10 @@
         <comment>a day&apos;s number</comment>
         <translation>d.</translation>
     </message>
+    <message>
+        <source>Holidays are not known for %1</source>
+        <translation>Feiertage sind für %1 nicht bekannt</translation>
+    </message>
 </context>
 <context>
     <name>DayPictureView</name>
@@ -727,6 +731,41 @@
     <message>
         <source>Starts with the window hidden behind its tray icon.</source>
         <translation>Startet mit dem Fenster verborgen hinter seinem Symbol im Infobereich.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidaysRow</name>
+    <message>
+        <source>Whole country</source>
+        <translation>Ganzes Land</translation>
+    </message>
+    <message>
+        <source>Bank holidays</source>
+        <translation>Bankfeiertage</translation>
+    </message>
+    <message>
+        <source>Observances</source>
+        <translation>Gedenktage</translation>
+    </message>
+    <message>
+        <source>Chosen from the time zone %1</source>
+        <translation>Aus der Zeitzone %1 gewählt</translation>
+    </message>
+    <message>
+        <source>Chosen from the time zone %1; choose your region</source>
+        <translation>Aus der Zeitzone %1 gewählt; wählen Sie Ihre Region</translation>
+    </message>
+    <message>
+        <source>Country of the holidays</source>
+        <translation>Land der Feiertage</translation>
+    </message>
+    <message>
+        <source>Region of the holidays</source>
+        <translation>Region der Feiertage</translation>
+    </message>
+    <message>
+        <source>Show holidays</source>
+        <translation>Feiertage zeigen</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1504,10 @@ Heute: </translation>
     <message>
         <source>Weeks: week 1 holds 1 January</source>
         <translation>Wochen: Woche 1 enthält den 1. Januar</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
     </message>
 </context>
 <context>

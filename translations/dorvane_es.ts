@@ -638,6 +638,10 @@
         <comment>a day&apos;s number</comment>
         <translation>d</translation>
     </message>
+    <message>
+        <source>Holidays are not known for %1</source>
+        <translation>No se conocen los festivos de %1</translation>
+    </message>
 </context>
 <context>
     <name>DayPictureView</name>
@@ -727,6 +731,41 @@
     <message>
         <source>Starts with the window hidden behind its tray icon.</source>
         <translation>Se inicia con la ventana oculta en la bandeja.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidaysRow</name>
+    <message>
+        <source>Whole country</source>
+        <translation>Todo el país</translation>
+    </message>
+    <message>
+        <source>Bank holidays</source>
+        <translation>Festivos bancarios</translation>
+    </message>
+    <message>
+        <source>Observances</source>
+        <translation>Conmemoraciones</translation>
+    </message>
+    <message>
+        <source>Chosen from the time zone %1</source>
+        <translation>Elegido por la zona horaria %1</translation>
+    </message>
+    <message>
+        <source>Chosen from the time zone %1; choose your region</source>
+        <translation>Elegido por la zona horaria %1; elija su región</translation>
+    </message>
+    <message>
+        <source>Country of the holidays</source>
+        <translation>País de los festivos</translation>
+    </message>
+    <message>
+        <source>Region of the holidays</source>
+        <translation>Región de los festivos</translation>
+    </message>
+    <message>
+        <source>Show holidays</source>
+        <translation>Ver festivos</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1504,10 @@ Hoy: </translation>
     <message>
         <source>Weeks: week 1 holds 1 January</source>
         <translation>Semanas: la semana 1 contiene el 1 de enero</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Festivos</translation>
     </message>
 </context>
 <context>

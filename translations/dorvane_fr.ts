@@ -638,6 +638,10 @@
         <comment>a day&apos;s number</comment>
         <translation>d</translation>
     </message>
+    <message>
+        <source>Holidays are not known for %1</source>
+        <translation>Jours fériés inconnus pour %1</translation>
+    </message>
 </context>
 <context>
     <name>DayPictureView</name>
@@ -727,6 +731,41 @@
     <message>
         <source>Starts with the window hidden behind its tray icon.</source>
         <translation>Démarre avec la fenêtre cachée derrière son icône de la zone de notification.</translation>
+    </message>
+</context>
+<context>
+    <name>HolidaysRow</name>
+    <message>
+        <source>Whole country</source>
+        <translation>Tout le pays</translation>
+    </message>
+    <message>
+        <source>Bank holidays</source>
+        <translation>Fermetures bancaires</translation>
+    </message>
+    <message>
+        <source>Observances</source>
+        <translation>Commémorations</translation>
+    </message>
+    <message>
+        <source>Chosen from the time zone %1</source>
+        <translation>Choisi d’après le fuseau horaire %1</translation>
+    </message>
+    <message>
+        <source>Chosen from the time zone %1; choose your region</source>
+        <translation>Choisi d’après le fuseau horaire %1 ; choisissez votre région</translation>
+    </message>
+    <message>
+        <source>Country of the holidays</source>
+        <translation>Pays des jours fériés</translation>
+    </message>
+    <message>
+        <source>Region of the holidays</source>
+        <translation>Région des jours fériés</translation>
+    </message>
+    <message>
+        <source>Show holidays</source>
+        <translation>Jours fériés</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1504,10 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>Weeks: week 1 holds 1 January</source>
         <translation>Semaines : la semaine 1 contient le 1er janvier</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include "yearchart/YearChartWindow.h"
 #include "yourcalendars/YourCalendars.h"
 #include "yourdays/YourDays.h"
+#include "yourholidays/ShownHolidays.h"
 #include <QMenu>
 #include <QWidget>
 
@@ -208,6 +209,11 @@ void ShownDay::updatePanel()
             {m_rooms.days.categoryName(own.category), own.title, own.note, start, start.addDays(own.length() - 1)});
     }
     input.comingUp = comingUp(today);
+    if (m_rooms.holidays.shown()) {
+        const QDate day = m_model.day();
+        input.holidays = m_rooms.holidays.namesOn(day);
+        input.holidaysNotKnown = m_rooms.holidays.statusOf(day.year()) == holidays::YearHolidays::Status::NotKnown;
+    }
     m_panel->showLines(dayPanelLines(input), input.pendingFirst.has_value());
     // The present moment as a Julian day (UT): the Unix epoch is Julian day 2440587.5.
     const double now = double(m_services.clock.now().toMSecsSinceEpoch()) / 86400000.0 + 2440587.5;
@@ -229,6 +235,9 @@ QList<DayPanelInput::ComingUp> ShownDay::comingUp(const QDate& today) const
     for (QDate day = today; day <= last; day = day.addDays(1)) {
         QStringList what = starting.values(day);
         std::reverse(what.begin(), what.end()); // in the order found
+        // A holiday first, as a printed calendar names it on its day.
+        if (m_rooms.holidays.shown())
+            what = m_rooms.holidays.namesOn(day) + what;
         for (const CalendarEvent& event : m_rooms.calendars.eventsOn(day))
             if (!what.contains(event.title))
                 what.append(event.title);

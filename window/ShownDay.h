@@ -21,6 +21,7 @@ class YourCalendars;
 class YourDays;
 class QWidget;
 struct Services;
+class ShownHolidays;
 
 // The day the window tells of: today in the caption, the year button and the tray's tip until a day is clicked;
 // then the clicked day's figure and span in the caption, its report on the toolbar and, while open, its Day panel.
@@ -38,6 +39,7 @@ public:
         ViewModes& views;
         YourCalendars& calendars;
         YourDays& days;
+        ShownHolidays& holidays;
     };
     ShownDay(QWidget& window, Services& services, BoxGate& gate, PrefsStore& preferences, const Rooms& rooms,
              const bool& activated);
@@ -63,6 +65,8 @@ public:
     void choose(const QDate& day);
     // The user's calendars or marked days changed: an open panel lists the day's events again.
     void calendarsChanged();
+    // Other holidays are shown, or a year of them was read: an open panel names the day's again.
+    void holidaysChanged() { calendarsChanged(); }
     // The days the user chose: the highlighted range, else the day last clicked, else today.
     std::pair<QDate, QDate> chosenDays() const;
     // The place and clock of the preferences, made again only when they change.

@@ -3,6 +3,7 @@
 #include "daypanel/DayPanel.h"
 #include "dialog/THome.h"
 #include "dialog/WeekRulesRow.h"
+#include "holidays/FirstChoice.h"
 #include "owndays/OwnDaysPath.h"
 #include "owndays/ReminderRunner.h"
 #include "paper/SheetContentOf.h"
@@ -20,10 +21,15 @@
 #include "yourcalendars/CalendarsDialog.h"
 #include "yourcalendars/YourCalendars.h"
 #include "yourdays/YourDays.h"
+#include "yourholidays/ShownHolidays.h"
+#include "zones/ZoneOffsets.h"
 #include <QCheckBox>
 #include <QEvent>
+#include <QFutureWatcher>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <utility>
 
 namespace {
@@ -75,14 +81,27 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
             choices.ownDays = [this](const QDate& from, const QDate& to) { return m_rooms.days->meeting(from, to); };
             choices.categories = m_rooms.days->categories();
         }
+        if (m_holidays->shown()) {
+            QSet<QDate> days;
+            for (const holidays::Holiday& holiday : m_holidays->daysNow(shown))
+                days.insert(holiday.date);
+            choices.holiday = [days](const QDate& day) { return days.contains(day); };
+        }
         return yearPageOf(shown, m_preferences.value(), rt::formatSettings(), QLocale(), choices);
     });
     YourCalendars* calendars = m_rooms.calendars = new YourCalendars(this);
     calendars->setChooser(CalendarsDialog::gatedChooser(gate));
     year->setHasEvents([calendars](const QDate& day) { return calendars->hasEvents(day); });
     YourDays* days = m_rooms.days = new YourDays(gate, this, owndays::userFilePath());
-    m_rooms.day = new ShownDay(*this, services, gate, preferences,
-                               {*year, *toolbar, *m_rooms.tray, *m_views, *calendars, *days}, FirstActivationDone);
+    // Nothing is read, and no thread started, until holidays are chosen.
+    m_holidays = new ShownHolidays(holidays::dataFolder(), this);
+    m_rooms.day =
+        new ShownDay(*this, services, gate, preferences,
+                     {*year, *toolbar, *m_rooms.tray, *m_views, *calendars, *days, *m_holidays}, FirstActivationDone);
+    connect(m_holidays, &ShownHolidays::yearReady, this, [this] {
+        m_rooms.year->showHolidays();
+        m_rooms.day->holidaysChanged();
+    });
     year->setOwnDays([days](const QDate& day) { return days->barsOn(day); },
                      [days](const QDate& day) { return days->saidOn(day); });
     year->setDayMenu([this, days](const QDate& day, QMenu& menu) {
@@ -147,6 +166,7 @@ void TCalendar::buildHomeWhenFirstUsed()
         m_ownHome = std::make_unique<THome>(m_services, m_gate, m_preferences);
         setHome(m_ownHome.get());
         followWeekRules(m_ownHome->weekRules());
+        followHolidays(m_ownHome->holidays());
         return m_ownHome.get();
     };
 }
@@ -196,6 +216,7 @@ void TCalendar::keepStateIn(const QString& path, const Screens& screens)
     m_rooms.remembered = new RememberedWindow(path, screens, *this, *m_views, *m_rooms.year);
     m_rooms.day->keepIn(m_rooms.remembered, &screens);
     m_rooms.calendars->keepIn(m_rooms.remembered->keeper());
+    chooseHolidaysAtStart(m_rooms.remembered->keeper().state().holidays);
     m_rooms.tray->showMarks(m_rooms.year->marksShown());
     m_rooms.toolbar->showOnTop(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
@@ -214,6 +235,72 @@ void TCalendar::followWeekRules(WeekRulesRow& row)
 {
     row.showChoice(m_rooms.year->weekStart(), m_rooms.year->weekNumbering());
     connect(&row, &WeekRulesRow::chosen, this, &TCalendar::setWeekRules, Qt::UniqueConnection);
+}
+
+void TCalendar::chooseHolidaysAtStart(const std::optional<WindowState::Holidays>& kept)
+{
+    if (kept) {
+        showHolidays({kept->shown, kept->area, kept->bank, kept->observances});
+        return;
+    }
+    const QString zone = zones::machineZoneId(m_services.clock.zoneId());
+    if (zone.isEmpty())
+        return;
+    // The zone tables and the data's index are read off the interface thread, so the start looks as it always did.
+    auto* watcher = new QFutureWatcher<holidays::FirstChoice>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, zone] {
+        watcher->deleteLater();
+        const holidays::FirstChoice first = watcher->result();
+        if (m_holidaysChosen || first.country.isEmpty())
+            return;
+        using Why = holidays::FirstChoice::Why;
+        m_holidayNote = HolidaysTexts::tr(first.why == Why::ZoneSpansRegions ? HolidaysTexts::FromZoneChooseRegion
+                                                                             : HolidaysTexts::FromZone)
+                            .arg(zone);
+        showHolidays({true, first.region.isEmpty() ? first.country : first.region, false, false});
+        // A dialog opened before the choice came shows it now.
+        if (m_holidaysRow)
+            m_holidaysRow->showChoice(m_holidayChoice, m_holidayNote);
+    });
+    watcher->setFuture(QtConcurrent::run([zone] { return holidays::firstChoice(zone); }));
+}
+
+void TCalendar::showHolidays(const HolidaysRow::Choice& choice)
+{
+    m_holidayChoice = choice;
+    const bool shown = choice.shown && !choice.area.isEmpty();
+    if (!shown && !m_holidays->shown())
+        return;
+    holidays::Kinds kinds(holidays::Kind::Public);
+    kinds.setFlag(holidays::Kind::Bank, choice.bank);
+    kinds.setFlag(holidays::Kind::Observance, choice.observances);
+    // The C locale's texts are the program's own English, so are its holidays' names.
+    const QLocale here;
+    const QStringList languages =
+        here.language() == QLocale::C ? QStringList{QStringLiteral("en")} : holidays::languagesOf(here.uiLanguages());
+    m_holidays->choose(shown ? choice.area : QString(), kinds, languages);
+    m_rooms.year->setHolidays(
+        shown ? YearView::HolidayNames([this](const QDate& day) { return m_holidays->namesOn(day); })
+              : YearView::HolidayNames());
+    m_rooms.day->holidaysChanged();
+}
+
+void TCalendar::setHolidays(const HolidaysRow::Choice& choice)
+{
+    m_holidaysChosen = true;
+    m_holidayNote.clear();
+    showHolidays(choice);
+    if (m_rooms.remembered)
+        m_rooms.remembered->keeper().update([&choice](WindowState& state) {
+            state.holidays = WindowState::Holidays{choice.shown, choice.area, choice.bank, choice.observances};
+        });
+}
+
+void TCalendar::followHolidays(HolidaysRow& row)
+{
+    m_holidaysRow = &row;
+    row.showChoice(m_holidayChoice, m_holidayNote);
+    connect(&row, &HolidaysRow::chosen, this, &TCalendar::setHolidays, Qt::UniqueConnection);
 }
 
 QPoint TCalendar::pointerTarget(pointer::Target which) const

@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "dialog/HolidaysRow.h"
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
 #include "runtime/WeekRules.h"
 #include "shared/PointerPlacement.h"
+#include "shared/WindowState.h"
 #include "toolbar/SunDisplay.h"
 #include "tray/TrayIcon.h"
 #include "window/ViewModes.h"
 #include "window/WindowActions.h"
 #include <QDate>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
 class DayPanel;
 class DayWatch;
+class HolidaysRow;
+class ShownHolidays;
 class RememberedWindow;
 class Screens;
 class ShownDay;
@@ -52,6 +57,11 @@ public:
     void setWeekRules(weeks::FirstDay firstDay, weeks::Numbering numbering);
     // The row that chooses them shows the rules in force and sets them from now on.
     void followWeekRules(WeekRulesRow& row);
+    // The holidays the calendars mark, kept with the window's state once the user chose them.
+    void setHolidays(const HolidaysRow::Choice& choice);
+    // The row that chooses them shows the choice in force (and whether the time zone made it) and sets it.
+    void followHolidays(HolidaysRow& row);
+    ShownHolidays& holidays() const { return *m_holidays; }
 
     // The events no user action gives at once: the activation lays the year out and reports today (the box gate
     // runs it when the window becomes active, after a running handler or open box); the timer counts a hold down.
@@ -95,4 +105,12 @@ private:
     bool m_centred = false;
     int m_marksPlace = 0; // the place the calendars' marks were computed for
     std::unique_ptr<THome> m_ownHome;
+    ShownHolidays* m_holidays = nullptr;
+    HolidaysRow::Choice m_holidayChoice;
+    QString m_holidayNote;         // where a first start's choice came from, until the user chooses
+    bool m_holidaysChosen = false; // by the user in this run: a first start's choice coming late is dropped
+    QPointer<HolidaysRow> m_holidaysRow;
+    // A first start's choice from the machine's time zone, when the state file holds none yet.
+    void chooseHolidaysAtStart(const std::optional<WindowState::Holidays>& kept);
+    void showHolidays(const HolidaysRow::Choice& choice);
 };

@@ -360,6 +360,22 @@ void YearView::showOwnDays(const QDate& first, const QDate& last)
     }
 }
 
+void YearView::setHolidays(HolidayNames names)
+{
+    m_holidays = std::move(names);
+    for (TMonthCalendar* month : m_month)
+        month->setHolidays(
+            m_holidays ? TMonthCalendar::HolidayOfDay([this](const QDate& day) { return !m_holidays(day).isEmpty(); })
+                       : TMonthCalendar::HolidayOfDay());
+    applyMarks();
+}
+
+void YearView::showHolidays()
+{
+    for (TMonthCalendar* month : m_month)
+        month->refreshMarks();
+}
+
 void YearView::setMarksPlace(const SkyPlace& place)
 {
     m_marks->setPlace(place);
@@ -410,7 +426,8 @@ QStringList YearView::skyMarksSaid(const QDate& day) const
 
 QStringList YearView::marksSaid(const QDate& day) const
 {
-    QStringList said = skyMarksSaid(day);
+    QStringList said = m_holidays ? m_holidays(day) : QStringList();
+    said.append(skyMarksSaid(day));
     if (m_ownDaysSaid)
         said.append(m_ownDaysSaid(day));
     if (m_hasEvents && m_hasEvents(day))
@@ -421,7 +438,7 @@ QStringList YearView::marksSaid(const QDate& day) const
 void YearView::applyMarks()
 {
     // Switched off and without calendars, a calendar has no source of marks at all and paints as it always did.
-    const bool marked = m_marksShown || m_hasEvents;
+    const bool marked = m_marksShown || m_hasEvents || m_holidays;
     for (TMonthCalendar* month : m_month) {
         month->setMarksSaid(marked ? TMonthCalendar::MarksSaid([this](const QDate& day) { return marksSaid(day); })
                                    : TMonthCalendar::MarksSaid());

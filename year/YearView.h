@@ -105,6 +105,11 @@ public:
     void setOwnDays(TMonthCalendar::BarsOfDay bars, std::function<QStringList(const QDate&)> said);
     // Marked days changed between first and last (both invalid: anywhere): the calendars showing them ask again.
     void showOwnDays(const QDate& first, const QDate& last);
+    // The holidays shown: a day's names, none for a day that is no holiday; an empty source shows none.
+    using HolidayNames = std::function<QStringList(const QDate&)>;
+    void setHolidays(HolidayNames names);
+    // The holidays' source has news (a year read): the calendars ask it again, repainting only what changed.
+    void showHolidays();
     // What the calendars' menu offers for a day besides the marks' switch, added to the menu as it opens.
     void setDayMenu(std::function<void(const QDate& day, QMenu& menu)> fill) { m_dayMenu = std::move(fill); }
 
@@ -149,6 +154,7 @@ private:
     QDate m_rangeFirst;
     QDate m_rangeLast;
     std::function<QStringList(const QDate&)> m_ownDaysSaid;
+    HolidayNames m_holidays;
     std::function<void(const QDate&, QMenu&)> m_dayMenu;
     bool m_menuByKeys = false; // the calendars' menu was last asked for by the keyboard
 };

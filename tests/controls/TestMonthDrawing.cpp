@@ -210,7 +210,7 @@ void TestMonthDrawing::testCellPixels_data()
     QTest::addColumn<QString>("what");
     for (const qreal scale : {1.0, 2.0}) {
         const QString at = QStringLiteral(" at scale %1").arg(scale);
-        for (const char* what : {"today", "full moon", "range start", "range end", "grey day", "selected"})
+        for (const char* what : {"today", "full moon", "range start", "range end", "grey day", "selected", "holiday"})
             QTest::newRow(qPrintable(QString::fromLatin1(what) + at)) << scale << QString::fromLatin1(what);
     }
 }
@@ -231,6 +231,7 @@ void TestMonthDrawing::testCellPixels()
     for (int d = 10; d <= 20; ++d)
         day(d).range = d == 10 ? RangePlace::Start : d == 20 ? RangePlace::End : RangePlace::Inside;
     day(25).selected = true;
+    day(19).holiday = true;
     const QImage image = drawn(drawer, picture, scale);
     const auto cell = [&](const QDate& date) { return drawer.cellRect(cellOf(picture, date)); };
     if (what == QLatin1String("today")) {
@@ -260,6 +261,24 @@ void TestMonthDrawing::testCellPixels()
                 navy += near(p, inks::Navy);
             }
         QVERIFY2(grey >= 3 * scale && navy == 0, qPrintable(QStringLiteral("grey %1, navy %2").arg(grey).arg(navy)));
+    } else if (what == QLatin1String("holiday")) {
+        // 19 March's number in the holiday ink over the range's tint, the 18th's in navy.
+        const auto inks = [&](const QDate& date) {
+            const QRectF c = cell(date);
+            std::pair<int, int> count{0, 0};
+            for (int y = 0; y < c.height() * scale; ++y)
+                for (int x = 0; x < c.width() * scale; ++x) {
+                    const QColor p = image.pixelColor((c.topLeft() * scale).toPoint() + QPoint(x, y));
+                    count.first += near(p, inks::HolidayInk);
+                    count.second += near(p, inks::Navy);
+                }
+            return count;
+        };
+        const auto holiday = inks(QDate(2026, 3, 19));
+        const auto plain = inks(QDate(2026, 3, 18));
+        QVERIFY2(holiday.first >= 3 * scale && holiday.second == 0,
+                 qPrintable(QStringLiteral("red %1, navy %2").arg(holiday.first).arg(holiday.second)));
+        QVERIFY(plain.first == 0 && plain.second >= 3 * scale);
     } else {
         QCOMPARE(at(image, cell(QDate(2026, 3, 25)), QPointF(2, 2), scale), inks::Blue);
     }

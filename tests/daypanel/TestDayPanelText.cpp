@@ -35,9 +35,52 @@ private slots:
     void testSpanInWords_data();
     void testSpanInWords();
     void testCopyIsEveryLine();
+    void testHolidayLines_data();
+    void testHolidayLines();
     void testADayOfManyEventsListsTheFirst_data();
     void testADayOfManyEventsListsTheFirst();
 };
+
+void TestDayPanelText::testHolidayLines_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QStringList>("holidays");
+    QTest::addColumn<bool>("notKnown");
+    QTest::addColumn<QStringList>("expected"); // the lines after the date's, as "name: text"
+    QTest::newRow("no holiday") << QDate(2026, 3, 18) << QStringList{} << false
+                                << QStringList{"Day of year: 77 of 365"};
+    QTest::newRow("one holiday") << QDate(2026, 1, 6) << QStringList{"Epiphany"} << false
+                                 << QStringList{"Holidays: Epiphany", "Day of year: 6 of 365"};
+    QTest::newRow("two on one day, in the data's order")
+        << QDate(2026, 4, 5) << QStringList{"Easter Sunday", "Children's Day"} << false
+        << QStringList{"Holidays: Easter Sunday; Children's Day", "Day of year: 95 of 365"};
+    QTest::newRow("a year the data does not hold")
+        << QDate(2101, 1, 1) << QStringList{} << true
+        << QStringList{"Holidays: Holidays are not known for 2101", "Day of year: 1 of 365"};
+}
+
+void TestDayPanelText::testHolidayLines()
+{
+    QFETCH(QDate, day);
+    QFETCH(QStringList, holidays);
+    QFETCH(bool, notKnown);
+    QFETCH(QStringList, expected);
+    Preferences preferences;
+    preferences.gmtOffset = 1;
+    DayPanelInput input;
+    input.place = skyPlaceOf(preferences, 52.52, -13.40);
+    SkyCalculator calculator;
+    input.sky = calculator.dayAt(day, input.place);
+    input.locale = British;
+    input.holidays = holidays;
+    input.holidaysNotKnown = notKnown;
+    const QList<PanelLine> lines = dayPanelLines(input);
+    QCOMPARE(lines.first().name, QStringLiteral("Date"));
+    QStringList after;
+    for (qsizetype i = 1; i <= expected.size() && i < lines.size(); ++i)
+        after.append(lines[i].name + QStringLiteral(": ") + lines[i].text);
+    QCOMPARE(after, expected);
+}
 
 void TestDayPanelText::testLines_data()
 {

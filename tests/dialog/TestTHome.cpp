@@ -718,7 +718,10 @@ void TestTHome::testTimeZoneRowBelowTheOtherControls()
     QVERIFY(weeks.top() > zoneCity.bottom());
     const QRect autostart = home->findChild<QCheckBox*>(HomeNames::CheckBoxAutostart)->geometry();
     QVERIFY(autostart.top() > weeks.bottom());
-    QCOMPARE(home->height(), autostart.bottom() + 1 + 5);
+    // The holidays' row comes last, the dialog growing by it.
+    const QRect holidays = home->findChild<QFrame*>(QStringLiteral("PanelHolidays"))->geometry();
+    QVERIFY(holidays.top() > autostart.bottom());
+    QCOMPARE(home->height(), holidays.bottom() + 1 + 5);
     auto* zone = home->findChild<QComboBox*>(HomeNames::ComboBoxZone);
     QCOMPARE(home->findChild<QLabel*>(HomeNames::LabelZone)->text(), QStringLiteral("Time zone"));
     // The empty entry (no zone), then, once the dialog shows, this machine's zone, then every zone.

@@ -55,6 +55,7 @@ check "the scalable icon" has ./usr/share/icons/hicolor/scalable/apps/dorvane.sv
 check "the session bus's service file" has ./usr/share/dbus-1/services/org.dorvane.Dorvane.service
 check "the manual page" has ./usr/share/man/man1/dorvane.1.gz
 check "the copyright file" has ./usr/share/doc/dorvane/copyright
+check "the holidays as files of their own" has ./usr/share/dorvane/holidays/index.txt
 check "the changelog" has ./usr/share/doc/dorvane/changelog.gz
 check "the AppStream metadata" has ./usr/share/metainfo/org.dorvane.Dorvane.metainfo.xml
 check "no settings file in the package" bash -c '! grep -q prefs.cal <<<"$0"' "$contents"

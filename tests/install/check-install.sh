@@ -16,6 +16,8 @@ check "the sample preferences beside it in UTC" "[ -f '$prefix/prefs.cal' ] && c
 check "desktop entry runs the installed program" "grep -qx 'Exec=\"$prefix/dorvane\"' '$DORVANE_DATA_HOME/applications/org.dorvane.Dorvane.desktop'"
 check "the session bus starts the installed program by its name" \
     "grep -qx 'Exec=\"$prefix/dorvane\"' '$DORVANE_DATA_HOME/dbus-1/services/org.dorvane.Dorvane.service'"
+check "the holidays as files of their own beside it" \
+    "cmp -s '$prefix/share/dorvane/holidays/DE.txt' '$source_dir/assets/holidays/DE.txt' && [ -f '$prefix/share/dorvane/holidays/index.txt' ]"
 check "icon in the hicolor theme" "[ -f '$DORVANE_DATA_HOME/icons/hicolor/32x32/apps/dorvane.png' ]"
 TZ=Europe/Berlin cmake --install "$build" --prefix "$work/berlin" >/dev/null
 check "Berlin's zone and place in Berlin" \
@@ -24,7 +26,7 @@ printf '11\r\nW\xb010\r\nN\xb020\r\n3\r\n' > "$prefix/prefs.cal"
 TZ=Europe/Berlin cmake --install "$build" --prefix "$prefix" >/dev/null
 check "a reinstall keeps the user's preferences" "[ \"\$(head -c 2 '$prefix/prefs.cal')\" = 11 ]"
 bash "$source_dir/scripts/uninstall.sh" "$prefix" >/dev/null
-check "uninstall removes the program" "[ ! -e '$prefix/dorvane' ]"
+check "uninstall removes the program and its holidays" "[ ! -e '$prefix/dorvane' ] && [ ! -e '$prefix/share/dorvane/holidays' ]"
 check "uninstall removes the desktop entry and the bus's service file" \
     "[ ! -e '$DORVANE_DATA_HOME/applications/org.dorvane.Dorvane.desktop' ] && [ ! -e '$DORVANE_DATA_HOME/dbus-1/services/org.dorvane.Dorvane.service' ]"
 check "uninstall keeps the preferences" "[ -f '$prefix/prefs.cal' ]"

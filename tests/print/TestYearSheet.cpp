@@ -127,6 +127,44 @@ private slots:
         QVERIFY(inked(both, both.rect()) > inked(solar, solar.rect()));
     }
 
+    // A holiday's number is printed in the holiday ink, and "Holiday" named in the legend, only on a page with one.
+    void testHolidayInkAndLegend_data()
+    {
+        QTest::addColumn<QList<QDate>>("holidays");
+        QTest::newRow("no holidays") << QList<QDate>{};
+        QTest::newRow("Christmas") << QList<QDate>{QDate(2026, 12, 25)};
+        QTest::newRow("New Year and Christmas") << QList<QDate>{QDate(2026, 1, 1), QDate(2026, 12, 25)};
+    }
+    void testHolidayInkAndLegend()
+    {
+        QFETCH(QList<QDate>, holidays);
+        SheetContent content;
+        content.year = 2026;
+        content.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+        const auto paint = [this](const SheetContent& content) { return pictureOf(YearSheet(content), m_page); };
+        const QImage plain = paint(content);
+        if (!holidays.isEmpty())
+            content.holiday = [holidays](const QDate& day) { return holidays.contains(day); };
+        const QImage image = paint(content);
+        const auto red = [](const QImage& image, const QRectF& area) {
+            const QRect pixels = area.toAlignedRect() & image.rect();
+            int count = 0;
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+                for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                    const QColor p = image.pixelColor(x, y);
+                    count += p.red() > 150 && p.green() < 100 && p.blue() < 100;
+                }
+            return count;
+        };
+        const YearSheet sheet(content);
+        for (const QDate& day : {QDate(2026, 1, 1), QDate(2026, 12, 25), QDate(2026, 12, 24)})
+            QCOMPARE(red(image, sheet.dayRect(day, m_page)) > 0, holidays.contains(day));
+        const QRectF last = sheet.dayRect(QDate(2026, 11, 30), m_page);
+        const QRectF footer(0, last.bottom() + 1, m_page.width(), m_page.height() - last.bottom() - 1);
+        QCOMPARE(red(image, footer) > 0, !holidays.isEmpty());
+        QCOMPARE(image.copy(footer.toRect()) == plain.copy(footer.toRect()), holidays.isEmpty());
+    }
+
     // Saturday and Sunday are tinted wherever the first day puts their columns; the working days never are.
     void testWeekendTintFollowsTheWeekday_data()
     {

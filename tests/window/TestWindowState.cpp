@@ -63,6 +63,9 @@ private slots:
     void testTheWindowComesBackAsLeft();
     void testStateFileBesidePrefs();
     void testWeekRulesComeBackAndAChoiceIsKept();
+    void testHolidayChoiceRead_data();
+    void testHolidayChoiceRead();
+    void testWithoutHolidaysSavedAsBefore();
 };
 
 void TestWindowState::testWrittenAndReadBack_data()
@@ -87,6 +90,12 @@ void TestWindowState::testWrittenAndReadBack_data()
     WindowState noMarks = state(QPoint(5, 6), std::nullopt, View::Full, 2, false, false);
     noMarks.marksShown = false;
     QTest::newRow("marks switched off") << noMarks;
+    WindowState bavaria = state(QPoint(5, 6), std::nullopt, View::Full, 2, false, false);
+    bavaria.holidays = WindowState::Holidays{true, QStringLiteral("DE-BY"), true, false};
+    QTest::newRow("holidays of Bavaria with bank holidays") << bavaria;
+    WindowState switchedOff = state(QPoint(5, 6), std::nullopt, View::Full, 2, false, false);
+    switchedOff.holidays = WindowState::Holidays{false, QStringLiteral("JP"), false, true};
+    QTest::newRow("holidays switched off, Japan kept") << switchedOff;
 }
 
 void TestWindowState::testWrittenAndReadBack()
@@ -99,6 +108,55 @@ void TestWindowState::testWrittenAndReadBack()
     // Written over an older file, nothing of it stays.
     QVERIFY(windowstate::write(path, WindowState()));
     QVERIFY(windowstate::read(path) == WindowState());
+}
+
+void TestWindowState::testHolidayChoiceRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("chosen");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("area");
+    QTest::newRow("no section: not chosen yet") << QByteArray("[window]\nview=full\n") << false << false << "";
+    QTest::newRow("New South Wales") << QByteArray(
+                                            "[holidays]\nshown=true\narea=AU-NSW\nbank=false\nobservances=true\n")
+                                     << true << true << "AU-NSW";
+    QTest::newRow("switched off") << QByteArray("[holidays]\nshown=false\narea=US-TX\n") << true << false << "US-TX";
+    // A path or a lower-case code never reaches the reader of the data's files.
+    QTest::newRow("area naming a path") << QByteArray("[holidays]\nshown=true\narea=../../etc/passwd\n") << true
+                                        << false << "";
+    QTest::newRow("area in lower case") << QByteArray("[holidays]\nshown=true\narea=de\n") << true << false << "";
+}
+
+void TestWindowState::testHolidayChoiceRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, chosen);
+    QFETCH(bool, shown);
+    QFETCH(QString, area);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("dorvane-state.ini");
+    writeBytes(path, bytes);
+    const WindowState read = windowstate::read(path);
+    QCOMPARE(read.holidays.has_value(), chosen);
+    if (chosen) {
+        QCOMPARE(read.holidays->shown, shown);
+        QCOMPARE(read.holidays->area, area);
+    }
+}
+
+void TestWindowState::testWithoutHolidaysSavedAsBefore()
+{
+    // The bytes a state file had before holidays existed, written by the writer of that time.
+    const QByteArray before = "[compact]\nleft=7\nmonths=2\ntop=8\n\n[full]\nleft=5\ntop=6\n\n[weeks]\n"
+                              "firstDay=locale\nnumbering=iso8601\n\n[window]\nalwaysOnTop=false\ndayPanel=false\n"
+                              "marks=true\nview=full\nweekNumbers=false\n";
+    QTemporaryDir folder;
+    const QString path = folder.filePath("dorvane-state.ini");
+    writeBytes(path, before);
+    QVERIFY(windowstate::write(path, windowstate::read(path)));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 void TestWindowState::testDamagedFile_data()
