@@ -1,30 +1,79 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendars/EventDays.h"
 #include <algorithm>
+#include <iterator>
 
-void EventDays::replace(const QString& path, const QList<CalendarEvent>& events)
+namespace {
+bool earlierDay(const CalendarEvent& a, const CalendarEvent& b)
 {
-    // The days' counts change by this file's events alone: a file read costs the grid's question nothing more.
-    const auto old = m_byFile.constFind(path);
-    if (old != m_byFile.cend())
-        for (const CalendarEvent& event : *old) {
-            const auto day = m_counts.find(event.day);
-            if (--*day == 0)
-                m_counts.erase(day);
+    return a.day < b.day;
+}
+} // namespace
+
+void EventDays::replace(const QString& path, QList<CalendarEvent> events)
+{
+    // By day, so that a file read again is compared with its last read day by day (the worker hands them sorted).
+    if (!std::is_sorted(events.cbegin(), events.cend(), earlierDay))
+        std::stable_sort(events.begin(), events.end(), earlierDay);
+    const auto found = m_byFile.find(path);
+    const QList<CalendarEvent> old = found == m_byFile.end() ? QList<CalendarEvent>() : *found;
+    // The days' counts change by this file's changed days alone: a file read again for the next year changes the
+    // days of the years at both ends, and one read again unchanged costs a comparison.
+    QList<QDate> changed;
+    auto was = old.cbegin();
+    const auto wasEnd = old.cend();
+    auto now = std::as_const(events).cbegin();
+    const auto nowEnd = std::as_const(events).cend();
+    while (was != wasEnd || now != nowEnd) {
+        const QDate day = now == nowEnd || (was != wasEnd && was->day < now->day) ? was->day : now->day;
+        auto wasDay = was;
+        while (wasDay != wasEnd && wasDay->day == day)
+            ++wasDay;
+        auto nowDay = now;
+        while (nowDay != nowEnd && nowDay->day == day)
+            ++nowDay;
+        if (wasDay - was != nowDay - now || !std::equal(was, wasDay, now)) {
+            if (changed.isEmpty())
+                changed.reserve(std::max(old.size(), events.size()));
+            changed.append(day);
+            const auto count = m_counts.find(day);
+            const int by = int(nowDay - now) - int(wasDay - was);
+            if (count == m_counts.end())
+                m_counts.insert(day, by);
+            else if ((*count += by) <= 0)
+                m_counts.erase(count);
         }
-    if (events.isEmpty()) {
-        if (m_byFile.remove(path) == 0)
-            return;
-    } else {
-        m_byFile.insert(path, events);
-        for (const CalendarEvent& event : events)
-            ++m_counts[event.day];
+        was = wasDay;
+        now = nowDay;
     }
+    if (changed.isEmpty())
+        return;
+    if (events.isEmpty())
+        m_byFile.erase(found);
+    else if (found != m_byFile.end())
+        *found = std::move(events);
+    else
+        m_byFile.insert(path, std::move(events));
     m_stale = true;
+    // Many files read for another year change the same days: most add none to those already noted.
+    if (m_changed.isEmpty()) {
+        m_changed = std::move(changed);
+    } else if (!std::includes(m_changed.cbegin(), m_changed.cend(), changed.cbegin(), changed.cend())) {
+        QList<QDate> merged;
+        merged.reserve(m_changed.size() + changed.size());
+        std::set_union(m_changed.cbegin(), m_changed.cend(), changed.cbegin(), changed.cend(),
+                       std::back_inserter(merged));
+        m_changed = std::move(merged);
+    }
 }
 
 void EventDays::clear()
 {
+    QList<QDate> all = m_counts.keys();
+    std::sort(all.begin(), all.end());
+    QList<QDate> merged;
+    std::set_union(m_changed.cbegin(), m_changed.cend(), all.cbegin(), all.cend(), std::back_inserter(merged));
+    m_changed = std::move(merged);
     m_byFile.clear();
     m_byDay.clear();
     m_counts.clear();

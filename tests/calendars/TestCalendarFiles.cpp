@@ -231,22 +231,27 @@ void TestCalendarFiles::testASlowFileLetsTheOthersShow()
 void TestCalendarFiles::testDaysFollowEachRead_data()
 {
     QTest::addColumn<QString>("change");
-    QTest::addColumn<QList<int>>("events"); // how many events each of 1, 2 and 3 May has afterwards
+    QTest::addColumn<QList<int>>("events");  // how many events each of 1, 2 and 3 May has afterwards
+    QTest::addColumn<QList<int>>("changed"); // the days of May whose events the change changed
     // Before each change: file a has one event on 1 May and two on 2 May, file b one on 2 and one on 3 May.
-    QTest::newRow("nothing") << "" << QList<int>{1, 3, 1};
-    QTest::newRow("a read again without 1 May") << "a-1" << QList<int>{0, 3, 1};
-    QTest::newRow("a read again the same") << "a=" << QList<int>{1, 3, 1};
-    QTest::newRow("b dropped") << "b-" << QList<int>{1, 2, 0};
-    QTest::newRow("a read empty, b dropped") << "a0b-" << QList<int>{0, 0, 0};
-    QTest::newRow("b read with 1 May") << "b+1" << QList<int>{2, 3, 1};
-    QTest::newRow("all forgotten") << "clear" << QList<int>{0, 0, 0};
+    QTest::newRow("nothing") << "" << QList<int>{1, 3, 1} << QList<int>{};
+    QTest::newRow("a read again without 1 May") << "a-1" << QList<int>{0, 3, 1} << QList<int>{1};
+    QTest::newRow("a read again the same") << "a=" << QList<int>{1, 3, 1} << QList<int>{};
+    QTest::newRow("a read again, its days in another order") << "a~" << QList<int>{1, 3, 1} << QList<int>{};
+    QTest::newRow("a read again, a title on 2 May renamed") << "a*" << QList<int>{1, 3, 1} << QList<int>{2};
+    QTest::newRow("b dropped") << "b-" << QList<int>{1, 2, 0} << QList<int>{2, 3};
+    QTest::newRow("a read empty, b dropped") << "a0b-" << QList<int>{0, 0, 0} << QList<int>{1, 2, 3};
+    QTest::newRow("b read with 1 May") << "b+1" << QList<int>{2, 3, 1} << QList<int>{1};
+    QTest::newRow("all forgotten") << "clear" << QList<int>{0, 0, 0} << QList<int>{1, 2, 3};
 }
 
-// A day has events exactly while some file's last read gave it some, whatever was read or dropped before.
+// A day has events exactly while some file's last read gave it some, whatever was read or dropped before; the days
+// told as changed are those whose events differ, and a read giving what the last one gave changes none.
 void TestCalendarFiles::testDaysFollowEachRead()
 {
     QFETCH(QString, change);
     QFETCH(QList<int>, events);
+    QFETCH(QList<int>, changed);
     const auto on = [](int day, const char* title) {
         return CalendarEvent{QDate(2026, 5, day), QString::fromLatin1(title), {}, {}};
     };
@@ -255,10 +260,15 @@ void TestCalendarFiles::testDaysFollowEachRead()
     EventDays days;
     days.replace(QStringLiteral("a"), a);
     days.replace(QStringLiteral("b"), b);
+    QCOMPARE(days.takeChanged(), (QList<QDate>{QDate(2026, 5, 1), QDate(2026, 5, 2), QDate(2026, 5, 3)}));
     if (change == QLatin1String("a-1")) {
         days.replace(QStringLiteral("a"), a.mid(1));
     } else if (change == QLatin1String("a=")) {
         days.replace(QStringLiteral("a"), a);
+    } else if (change == QLatin1String("a~")) {
+        days.replace(QStringLiteral("a"), {a[1], a[0], a[2]});
+    } else if (change == QLatin1String("a*")) {
+        days.replace(QStringLiteral("a"), {a[0], a[1], on(2, "a2 renamed")});
     } else if (change == QLatin1String("b-")) {
         days.remove(QStringLiteral("b"));
     } else if (change == QLatin1String("a0b-")) {
@@ -274,6 +284,11 @@ void TestCalendarFiles::testDaysFollowEachRead()
         QCOMPARE(days.has(QDate(2026, 5, day)), events[day - 1] > 0);
     }
     QCOMPARE(days.isEmpty(), events == QList<int>({0, 0, 0}));
+    QList<QDate> changedDays;
+    for (int day : changed)
+        changedDays.append(QDate(2026, 5, day));
+    QCOMPARE(days.takeChanged(), changedDays);
+    QCOMPARE(days.takeChanged(), QList<QDate>());
 }
 
 QTEST_GUILESS_MAIN(TestCalendarFiles)
