@@ -98,8 +98,8 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     // The first calendar moves first, the others after it: its year is the one the grid goes to.
     connect(year, &YearView::shownMonthsChanged, calendars,
             [year, calendars] { calendars->followYear(rt::toQDate(year->date(1)).year()); });
-    connect(calendars, &YourCalendars::changed, this, [this] {
-        m_rooms.year->showEventMarks();
+    connect(calendars, &YourCalendars::changed, this, [this](const CalendarNews& news) {
+        m_rooms.year->showEventMarks(news.days);
         m_rooms.day->calendarsChanged();
     });
     connect(year, &YearView::dayActivated, this, &TCalendar::openDayPanel);
