@@ -19,6 +19,7 @@ class ViewModes;
 class YearView;
 class YourCalendars;
 class YourDays;
+struct CalendarNews;
 class QWidget;
 struct Services;
 
@@ -63,6 +64,9 @@ public:
     void choose(const QDate& day);
     // The user's calendars or marked days changed: an open panel lists the day's events again.
     void calendarsChanged();
+    // The user's calendar files changed on those days or in their lines: an open panel showing one of them (its
+    // day, the days coming up) or the lines lists them again.
+    void calendarsChanged(const CalendarNews& news);
     // The days the user chose: the highlighted range, else the day last clicked, else today.
     std::pair<QDate, QDate> chosenDays() const;
     // The place and clock of the preferences, made again only when they change.

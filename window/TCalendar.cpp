@@ -100,7 +100,7 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
             [year, calendars] { calendars->followYear(rt::toQDate(year->date(1)).year()); });
     connect(calendars, &YourCalendars::changed, this, [this](const CalendarNews& news) {
         m_rooms.year->showEventMarks(news.days);
-        m_rooms.day->calendarsChanged();
+        m_rooms.day->calendarsChanged(news);
     });
     connect(year, &YearView::dayActivated, this, &TCalendar::openDayPanel);
     connect(year, &YearView::dayClicked, m_rooms.day, &ShownDay::clicked);
