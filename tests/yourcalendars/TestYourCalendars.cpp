@@ -56,6 +56,8 @@ class TestYourCalendars : public QObject
 private slots:
     void testChosenInTheDialogAndKept();
     void testTheDayPanelListsTheDay();
+    void testTheDayPanelFollowsAChange_data();
+    void testTheDayPanelFollowsAChange();
     void testAChangeAsksItsMonthsAgain_data();
     void testAChangeAsksItsMonthsAgain();
 };
@@ -123,6 +125,51 @@ void TestYourCalendars::testTheDayPanelListsTheDay()
     const QStringList expected{"Event: All day: Fair (Personal)", "Event: 2:00 PM Dentist (Personal)",
                                "Calendar file: work.ics: the file is gone"};
     QTRY_COMPARE(lastLines(*app.calendar->dayPanel()), expected);
+}
+
+void TestYourCalendars::testTheDayPanelFollowsAChange_data()
+{
+    QTest::addColumn<QByteArray>("day"); // of the event added; the panel shows today, 15 May 2024
+    QTest::addColumn<QString>("line");   // the panel's line that names it
+    QTest::newRow("on the day shown") << QByteArray("20240515") << "Event: All day: Party (Personal)";
+    QTest::newRow("three days ahead") << QByteArray("20240518") << "Coming up: Sat 18 May: Party";
+}
+
+// An open panel lists a change of a file on its day or on the days coming up a moment after it is saved.
+void TestYourCalendars::testTheDayPanelFollowsAChange()
+{
+    QFETCH(QByteArray, day);
+    QFETCH(QString, line);
+    // The party moves from August: the file's line stays as it was, only the days tell the change.
+    const auto calendarWithParty = [](const QByteArray& on) {
+        return "BEGIN:VEVENT\r\nUID:f\r\nDTSTART;VALUE=DATE:20240601\r\nSUMMARY:Fair\r\nEND:VEVENT\r\n"
+               "BEGIN:VEVENT\r\nUID:p\r\nDTSTART;VALUE=DATE:" +
+               on + "\r\nSUMMARY:Party\r\nEND:VEVENT\r\n";
+    };
+    QTemporaryDir dir;
+    const QString path = writeCalendar(dir, QStringLiteral("personal.ics"), calendarWithParty("20240801"));
+    const QString statePath = dir.filePath(QStringLiteral("dorvane-state.ini"));
+    WindowState state;
+    state.calendarFiles = {path};
+    QVERIFY(windowstate::write(statePath, state));
+    App app;
+    OneScreen screens;
+    app.calendar->keepStateIn(statePath, screens);
+    app.calendar->show();
+    app.activate();
+    app.calendar->openDayPanel();
+    YourCalendars& calendars = *app.calendar->calendars();
+    QTRY_VERIFY(calendars.hasEvents(QDate(2024, 8, 1)) && !calendars.files().reading());
+    const auto shown = [&app] {
+        QStringList names;
+        for (const QLabel* label : app.calendar->dayPanel()->findChildren<QLabel*>())
+            if (label->isVisibleTo(app.calendar->dayPanel()))
+                names.append(label->accessibleName());
+        return names;
+    };
+    QVERIFY(!shown().join(QLatin1Char('|')).contains(QLatin1String("Party")));
+    writeCalendar(dir, QStringLiteral("personal.ics"), calendarWithParty(day));
+    QTRY_VERIFY2(shown().contains(line), qPrintable(shown().join(QLatin1Char('|'))));
 }
 
 void TestYourCalendars::testAChangeAsksItsMonthsAgain_data()
