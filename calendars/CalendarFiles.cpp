@@ -31,20 +31,26 @@ bool CalendarNews::touches(const QDate& first, const QDate& last) const
 }
 
 // What the window's thread and the worker share, under the lock: the files waiting for the worker, the range to
-// read them for, the stamps of the reads begun, and the reads done that the window has not taken yet.
+// read them for, the stamps of the reads begun, each file's events as last read, and the reads done that the window
+// has not taken yet.
 struct CalendarFiles::Shared
 {
     struct Done
     {
         QString path;
         QString stamp; // none: the file was not there
-        IcsRead read;
+        IcsRead read;  // its events by day
+        // The file's events as last read, and what this read changed against them: found on the worker, so that
+        // taking a hundred files read again costs the window's thread no comparison of their events.
+        QList<CalendarEvent> base;
+        EventChange change;
     };
 
     std::mutex lock;
     QStringList queue;
     DayRange range;
-    QHash<QString, QString> stamps; // of each file when its last read began
+    QHash<QString, QString> stamps;            // of each file when its last read began
+    QHash<QString, QList<CalendarEvent>> last; // shared with the window's days: no copy
     QList<Done> done;
     std::atomic<bool> anyDone{false}; // done holds some: looked at without the lock, by every question of the grid
     bool draining = false;            // a task runs, or is about to
@@ -101,6 +107,7 @@ void CalendarFiles::setFiles(const QStringList& paths)
         for (const QString& old : std::as_const(dropped)) {
             m_shared->queue.removeAll(old);
             m_shared->stamps.remove(old);
+            m_shared->last.remove(old);
         }
     }
     const QStringList before = m_paths;
@@ -269,12 +276,15 @@ void CalendarFiles::hand(QStringList paths)
                 range = shared->range;
                 done.stamp = stampOf(done.path);
                 shared->stamps.insert(done.path, done.stamp);
+                done.base = shared->last.value(done.path);
             }
             done.read = read(done.path, range);
-            // By day, as the window keeps them: its comparison with the file's last read is then one pass.
+            // By day, as the window keeps them: the comparison with the file's last read is then one pass.
             std::stable_sort(done.read.events.begin(), done.read.events.end(),
                              [](const CalendarEvent& a, const CalendarEvent& b) { return a.day < b.day; });
+            done.change = EventDays::changeBetween(done.base, done.read.events);
             const std::lock_guard<std::mutex> guard(shared->lock);
+            shared->last.insert(done.path, done.read.events);
             shared->done.append(std::move(done));
             shared->anyDone.store(true, std::memory_order_release);
         }
@@ -306,19 +316,27 @@ void CalendarFiles::take()
         reads.swap(m_shared->done);
         m_shared->anyDone.store(false, std::memory_order_relaxed);
     }
+    QStringList forgotten;
     for (Shared::Done& done : reads) {
         // A file dropped meanwhile is forgotten; one changed meanwhile is waiting again and keeps this read till then.
         const auto outcome = m_outcomes.find(done.path);
-        if (outcome == m_outcomes.end())
+        if (outcome == m_outcomes.end()) {
+            forgotten.append(done.path);
             continue;
+        }
         if (*outcome != done.read.outcome) {
             *outcome = done.read.outcome;
             m_linesUntold = true;
         }
-        m_days.replace(done.path, std::move(done.read.events));
+        m_days.replace(done.path, std::move(done.read.events), done.base, done.change);
         // A file that came back (or was replaced by rename) is watched again.
         if (!done.stamp.isEmpty() && m_unwatched.contains(done.path) && m_watcher.addPath(done.path))
             m_unwatched.remove(done.path);
+    }
+    if (!forgotten.isEmpty()) {
+        const std::lock_guard<std::mutex> guard(m_shared->lock);
+        for (const QString& path : std::as_const(forgotten))
+            m_shared->last.remove(path);
     }
 }
 

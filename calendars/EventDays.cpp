@@ -10,20 +10,15 @@ bool earlierDay(const CalendarEvent& a, const CalendarEvent& b)
 }
 } // namespace
 
-void EventDays::replace(const QString& path, QList<CalendarEvent> events)
+EventChange EventDays::changeBetween(const QList<CalendarEvent>& before, const QList<CalendarEvent>& after)
 {
-    // By day, so that a file read again is compared with its last read day by day (the worker hands them sorted).
-    if (!std::is_sorted(events.cbegin(), events.cend(), earlierDay))
-        std::stable_sort(events.begin(), events.end(), earlierDay);
-    const auto found = m_byFile.find(path);
-    const QList<CalendarEvent> old = found == m_byFile.end() ? QList<CalendarEvent>() : *found;
-    // The days' counts change by this file's changed days alone: a file read again for the next year changes the
-    // days of the years at both ends, and one read again unchanged costs a comparison.
-    QList<QDate> changed;
-    auto was = old.cbegin();
-    const auto wasEnd = old.cend();
-    auto now = std::as_const(events).cbegin();
-    const auto nowEnd = std::as_const(events).cend();
+    // One pass over both, a day at a time: a file read again for the next year changes the days of the years at
+    // both ends only.
+    EventChange change;
+    auto was = before.cbegin();
+    const auto wasEnd = before.cend();
+    auto now = after.cbegin();
+    const auto nowEnd = after.cend();
     while (was != wasEnd || now != nowEnd) {
         const QDate day = now == nowEnd || (was != wasEnd && was->day < now->day) ? was->day : now->day;
         auto wasDay = was;
@@ -33,35 +28,60 @@ void EventDays::replace(const QString& path, QList<CalendarEvent> events)
         while (nowDay != nowEnd && nowDay->day == day)
             ++nowDay;
         if (wasDay - was != nowDay - now || !std::equal(was, wasDay, now)) {
-            if (changed.isEmpty())
-                changed.reserve(std::max(old.size(), events.size()));
-            changed.append(day);
-            const auto count = m_counts.find(day);
-            const int by = int(nowDay - now) - int(wasDay - was);
-            if (count == m_counts.end())
-                m_counts.insert(day, by);
-            else if ((*count += by) <= 0)
-                m_counts.erase(count);
+            change.days.append(day);
+            change.by.append(int(nowDay - now) - int(wasDay - was));
         }
         was = wasDay;
         now = nowDay;
     }
-    if (changed.isEmpty())
+    return change;
+}
+
+void EventDays::replace(const QString& path, QList<CalendarEvent> events)
+{
+    // By day, so that a file read again is compared with its last read day by day.
+    if (!std::is_sorted(events.cbegin(), events.cend(), earlierDay))
+        std::stable_sort(events.begin(), events.end(), earlierDay);
+    const EventChange change = changeBetween(m_byFile.value(path), events);
+    apply(path, std::move(events), change);
+}
+
+void EventDays::replace(const QString& path, QList<CalendarEvent> events, const QList<CalendarEvent>& base,
+                        const EventChange& change)
+{
+    // The very list the change was found against (shared, never changed in place), or none where none was.
+    const QList<CalendarEvent> held = m_byFile.value(path);
+    if (held.isEmpty() ? !base.isEmpty() : held.constData() != base.constData() || held.size() != base.size())
+        replace(path, std::move(events));
+    else
+        apply(path, std::move(events), change);
+}
+
+void EventDays::apply(const QString& path, QList<CalendarEvent> events, const EventChange& change)
+{
+    if (change.days.isEmpty())
         return;
+    // The days' counts change by this file's changed days alone.
+    for (qsizetype i = 0; i < change.days.size(); ++i) {
+        const auto count = m_counts.find(change.days[i]);
+        if (count == m_counts.end()) {
+            if (change.by[i] > 0)
+                m_counts.insert(change.days[i], change.by[i]);
+        } else if ((*count += change.by[i]) <= 0)
+            m_counts.erase(count);
+    }
     if (events.isEmpty())
-        m_byFile.erase(found);
-    else if (found != m_byFile.end())
-        *found = std::move(events);
+        m_byFile.remove(path);
     else
         m_byFile.insert(path, std::move(events));
     m_stale = true;
     // Many files read for another year change the same days: most add none to those already noted.
     if (m_changed.isEmpty()) {
-        m_changed = std::move(changed);
-    } else if (!std::includes(m_changed.cbegin(), m_changed.cend(), changed.cbegin(), changed.cend())) {
+        m_changed = change.days;
+    } else if (!std::includes(m_changed.cbegin(), m_changed.cend(), change.days.cbegin(), change.days.cend())) {
         QList<QDate> merged;
-        merged.reserve(m_changed.size() + changed.size());
-        std::set_union(m_changed.cbegin(), m_changed.cend(), changed.cbegin(), changed.cend(),
+        merged.reserve(m_changed.size() + change.days.size());
+        std::set_union(m_changed.cbegin(), m_changed.cend(), change.days.cbegin(), change.days.cend(),
                        std::back_inserter(merged));
         m_changed = std::move(merged);
     }

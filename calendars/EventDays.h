@@ -5,13 +5,27 @@
 #include <QMap>
 #include <utility>
 
+// What a file's read changes against the events it gave before (both by day): the days whose events differ, in
+// order, and by how many events each of them grows (or shrinks).
+struct EventChange
+{
+    QList<QDate> days;
+    QList<int> by;
+};
+
 // The events of all the chosen files by day, for the year grid's marks and the Day panel's lines.
 class EventDays
 {
 public:
+    static EventChange changeBetween(const QList<CalendarEvent>& before, const QList<CalendarEvent>& after);
+
     // The events a file gave at its last read, in place of what it gave before; none removes the file. The days
     // whose events from that file differ from its last read's are noted as changed.
     void replace(const QString& path, QList<CalendarEvent> events);
+    // The same with events by day and their change against base found beforehand (by the worker that read them):
+    // taken as it is while the file's events are base itself, else found again.
+    void replace(const QString& path, QList<CalendarEvent> events, const QList<CalendarEvent>& base,
+                 const EventChange& change);
     void remove(const QString& path) { replace(path, {}); }
     void clear();
     // The days whose events changed since the last call, in order, each once.
@@ -23,6 +37,7 @@ public:
     bool isEmpty() const { return m_byFile.isEmpty(); }
 
 private:
+    void apply(const QString& path, QList<CalendarEvent> events, const EventChange& change);
     // Built at the first question for a day's events after a change: many files read one after the other index
     // their days once.
     const QHash<QDate, QList<CalendarEvent>>& byDay() const;

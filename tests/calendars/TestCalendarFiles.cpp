@@ -243,6 +243,9 @@ void TestCalendarFiles::testDaysFollowEachRead_data()
     // Before each change: file a has one event on 1 May and two on 2 May, file b one on 2 and one on 3 May.
     QTest::newRow("nothing") << "" << QList<int>{1, 3, 1} << QList<int>{};
     QTest::newRow("a read again without 1 May") << "a-1" << QList<int>{0, 3, 1} << QList<int>{1};
+    QTest::newRow("a read again, its change found beforehand") << "a-1 found" << QList<int>{0, 3, 1} << QList<int>{1};
+    QTest::newRow("a read again, its change found against another read")
+        << "a-1 stale" << QList<int>{0, 3, 1} << QList<int>{1};
     QTest::newRow("a read again the same") << "a=" << QList<int>{1, 3, 1} << QList<int>{};
     QTest::newRow("a read again, its days in another order") << "a~" << QList<int>{1, 3, 1} << QList<int>{};
     QTest::newRow("a read again, a title on 2 May renamed") << "a*" << QList<int>{1, 3, 1} << QList<int>{2};
@@ -270,6 +273,11 @@ void TestCalendarFiles::testDaysFollowEachRead()
     QCOMPARE(days.takeChanged(), (QList<QDate>{QDate(2026, 5, 1), QDate(2026, 5, 2), QDate(2026, 5, 3)}));
     if (change == QLatin1String("a-1")) {
         days.replace(QStringLiteral("a"), a.mid(1));
+    } else if (change == QLatin1String("a-1 found")) {
+        days.replace(QStringLiteral("a"), a.mid(1), a, EventDays::changeBetween(a, a.mid(1)));
+    } else if (change == QLatin1String("a-1 stale")) {
+        // Found against b's events, not the ones a gave: found again.
+        days.replace(QStringLiteral("a"), a.mid(1), b, EventDays::changeBetween(b, a.mid(1)));
     } else if (change == QLatin1String("a=")) {
         days.replace(QStringLiteral("a"), a);
     } else if (change == QLatin1String("a~")) {
@@ -389,10 +397,12 @@ void TestCalendarFiles::testWhatIsReadShowsAtTheNextQuestion()
 void TestCalendarFiles::testAChangeDuringABurst_data()
 {
     QTest::addColumn<bool>("stepYear");
-    QTest::addColumn<int>("kept"); // files kept of 30
-    QTest::newRow("a step to another year") << true << 30;
-    QTest::newRow("half the files dropped") << false << 15;
-    QTest::newRow("both") << true << 15;
+    QTest::addColumn<int>("kept");         // files kept of 30
+    QTest::addColumn<bool>("chosenAgain"); // the dropped ones chosen again at once
+    QTest::newRow("a step to another year") << true << 30 << false;
+    QTest::newRow("half the files dropped") << false << 15 << false;
+    QTest::newRow("both") << true << 15 << false;
+    QTest::newRow("half dropped and chosen again") << false << 15 << true;
 }
 
 // A step or a change of the list while the worker reads: every file kept ends read for the year shown, and what a
@@ -401,6 +411,7 @@ void TestCalendarFiles::testAChangeDuringABurst()
 {
     QFETCH(bool, stepYear);
     QFETCH(int, kept);
+    QFETCH(bool, chosenAgain);
     QAtomicInt reads;
     CalendarFiles files;
     files.setRead([&reads](const QString& path, const DayRange& range) {
@@ -423,12 +434,22 @@ void TestCalendarFiles::testAChangeDuringABurst()
         files.followYear(2030);
     if (kept < paths.size())
         files.setFiles(paths.mid(0, kept));
+    if (chosenAgain) {
+        QTRY_VERIFY(reads.loadRelaxed() >= 10);
+        files.setFiles(paths);
+        kept = paths.size();
+    }
     QTRY_VERIFY(!files.reading());
     const QDate after = files.range().first.addDays(100);
     QCOMPARE(files.days().on(after).size(), kept);
+    QVERIFY(files.days().has(after));
     if (stepYear)
         QVERIFY(!files.days().has(before));
     QCOMPARE(files.outcomes().size(), kept);
+    // Every file dropped at last, the days hold nothing.
+    files.setFiles({});
+    QVERIFY(!files.days().has(after));
+    QVERIFY(files.days().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCalendarFiles)
