@@ -10,13 +10,17 @@
 #include "yourcalendars/YourCalendars.h"
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
+
+constexpr int QuarterSecondMs = 250;
 
 SkyPlace sixHoursWest()
 {
@@ -97,15 +101,15 @@ struct PaintCount : QObject
 
 // A step to the next or previous year with that many calendar files listed (each of 20 events a month apart): the
 // files of the year after it read behind it on the worker, and the window's own repaints of what changed, until all
-// are read and shown.
-void BM_YearStepWithCalendars(benchmark::State& run)
+// are read and shown. With a pause, each step begins that long after the one before, as a person's steps do.
+void yearSteps(benchmark::State& run, int files, int pauseMs)
 {
     bench::BenchWindow window;
     TCalendar& calendar = *window.calendar;
     auto* year = calendar.findChild<YearView*>(names::YearView);
     QTemporaryDir dir;
     QStringList paths;
-    for (int file = 0; file < run.range(0); ++file) {
+    for (int file = 0; file < files; ++file) {
         QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
         for (int i = 0; i < 20; ++i)
             text += "BEGIN:VEVENT\r\nUID:e" + QByteArray::number(i) + "\r\nDTSTART;VALUE=DATE:2020" +
@@ -140,7 +144,9 @@ void BM_YearStepWithCalendars(benchmark::State& run)
     settle();
     int step = -stepsOfAYear;
     paints.count = 0;
+    QElapsedTimer paced;
     for (auto _ : run) {
+        paced.start();
         step = -step;
         fillAndDrawYear(calendar, *year, image, step);
         // The grid's question for each of its cells, as its months ask when they paint.
@@ -148,14 +154,22 @@ void BM_YearStepWithCalendars(benchmark::State& run)
         for (int cell = -6; cell < 12 * 31 + 12; ++cell)
             benchmark::DoNotOptimize(calendars.hasEvents(first.addDays(cell)));
         settle();
+        // Resting costs the window's thread no time.
+        if (const qint64 left = pauseMs - paced.elapsed(); left > 0)
+            QThread::msleep(static_cast<unsigned long>(left));
     }
     run.counters["paints"] = benchmark::Counter(double(paints.count), benchmark::Counter::kAvgIterations);
     const QList<IcsOutcome> outcomes = calendars.files().outcomes();
     run.counters["readFiles"] = double(std::count_if(
         outcomes.cbegin(), outcomes.cend(), [](const IcsOutcome& o) { return o.kind == IcsOutcome::Kind::Read; }));
 }
+void BM_YearStepWithCalendars(benchmark::State& run)
+{
+    yearSteps(run, int(run.range(0)), 0);
+}
 // CPU: the window's thread alone (the step, the grid's questions, its repaints); process_time: with the worker's
-// reading of the files.
+// reading of the files. Back to back, a step without files finds the window's thread as warm as the step before
+// left it, while one with files follows a rest of the thread's while the worker reads: see the paced ones below.
 BENCHMARK(BM_YearStepWithCalendars)->ArgName("files")->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_YearStepWithCalendars)
     ->ArgName("files")
@@ -166,6 +180,14 @@ BENCHMARK(BM_YearStepWithCalendars)
 // Fixed counts for callgrind, as for the day click: two runs' difference is the cost of 20 steps.
 BENCHMARK(BM_YearStepWithCalendars)->ArgName("files")->Arg(0)->Arg(100)->Iterations(4);
 BENCHMARK(BM_YearStepWithCalendars)->ArgName("files")->Arg(0)->Arg(100)->Iterations(24);
+
+// The same steps a quarter of a second apart, as a person steps: with or without files, each step begins after the
+// window's thread has rested, so the files' own cost is what differs.
+void BM_YearStepPaced(benchmark::State& run)
+{
+    yearSteps(run, int(run.range(0)), QuarterSecondMs);
+}
+BENCHMARK(BM_YearStepPaced)->ArgName("files")->Arg(0)->Arg(100)->Iterations(40)->Unit(benchmark::kMillisecond);
 
 // The user's marked days: a year drawn with that many of them in their calendar file (single days, ranges of a few
 // days and yearly days over 2020 to 2030, some two or three on a day), against the same year without.

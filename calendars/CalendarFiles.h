@@ -4,16 +4,28 @@
 #include "calendars/IcsOutcome.h"
 #include "calendars/IcsReader.h"
 #include <QFileSystemWatcher>
-#include <QFutureWatcher>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QThreadPool>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
-// The calendar files the user chose: each read on a worker thread, one at a time, read again a moment after it
-// changes (an editor saving it by rename included), and its events kept by day for the window.
+// What a tell brings: the days whose events changed, in order and each once, and whether a file's line changed.
+struct CalendarNews
+{
+    QList<QDate> days;
+    bool lines = false;
+
+    // Whether a day from first to last (both included) is among the days.
+    bool touches(const QDate& first, const QDate& last) const;
+};
+
+// The calendar files the user chose: read on a worker thread, one at a time, read again a moment after one changes
+// (an editor saving it by rename included), and their events kept by day for the window. The worker reads the files
+// waiting one after the other in one task and hands them over together when none is left: a hundred files read for
+// a new year cost the window's thread one wake-up, not a hundred.
 class CalendarFiles : public QObject
 {
     Q_OBJECT
@@ -50,33 +62,41 @@ public:
     bool reading() const { return m_running || !m_waiting.isEmpty(); }
 
 signals:
-    // Reads finished (the last of a burst, or some while a burst goes on): new days, or new outcome lines.
-    void changed();
+    // Reads finished (the last of a burst, or some while a burst goes on) that changed a day's events or a file's
+    // line; a read that changed nothing is not told.
+    void changed(const CalendarNews& news);
 
 private:
+    struct Shared;
+
     void fileChanged(const QString& path);
     void folderChanged(const QString& folder);
     void readSoon(const QString& path);
     void startNext();
-    void finished();
+    // These files to the worker's queue, and a task to read it when none runs.
+    void hand(QStringList paths);
+    // The worker's queue is read: what it read is taken and, the burst being over, told.
+    void drained();
+    // What the worker has read so far, into the days and lines.
+    void take();
     void watch();
     void tell();
     void readFor(const DayRange& range);
 
     Read m_read;
     std::shared_ptr<std::atomic<bool>> m_stopping = std::make_shared<std::atomic<bool>>(false);
+    // The worker's queue and what it read, shared with the task.
+    std::shared_ptr<Shared> m_shared;
     QStringList m_paths;
-    QHash<QString, IcsOutcome> m_outcomes;
-    QHash<QString, QString> m_stamps; // of each file when its last read began
+    QHash<QString, IcsOutcome> m_outcomes; // of each file chosen
     EventDays m_days;
     DayRange m_range;
     QFileSystemWatcher m_watcher;
+    QSet<QString> m_unwatched; // chosen files the watcher does not watch: not there when last looked at
     QTimer m_soon;
     QTimer m_tellTimer;
-    bool m_untold = false; // reads finished whose results were not yet told
-    QStringList m_waiting;
-    QString m_runningPath;
-    bool m_running = false;
+    bool m_linesUntold = false; // a file's line changed since the last tell
+    QStringList m_waiting;      // not yet handed to the worker: before a first day, or a change's burst going on
+    bool m_running = false;     // a task was started whose end the window has not yet taken
     QThreadPool m_pool;
-    QFutureWatcher<IcsRead> m_future;
 };

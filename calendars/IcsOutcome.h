@@ -13,6 +13,12 @@ struct IcsOutcome
     int eventCount = 0;   // the events the file holds, each repeating one counted once
     bool cut = false;     // a cap left instances or days out
 
+    bool operator==(const IcsOutcome& other) const
+    {
+        return kind == other.kind && fileName == other.fileName && calendarName == other.calendarName &&
+               eventCount == other.eventCount && cut == other.cut;
+    }
+    bool operator!=(const IcsOutcome& other) const { return !(*this == other); }
     bool failed() const { return kind != Kind::Waiting && kind != Kind::Read; }
     // The line the chooser and the Day panel show.
     QString line() const;

@@ -183,6 +183,16 @@ void ShownDay::calendarsChanged()
         updatePanel();
 }
 
+void ShownDay::calendarsChanged(const CalendarNews& news)
+{
+    if (!m_panel || !m_panel->isVisible())
+        return;
+    const QDate today = rt::toQDate(nowOf(m_services));
+    if (news.lines || news.touches(m_model.day(), m_model.day()) ||
+        news.touches(today, today.addDays(ComingUpDays - 1)))
+        updatePanel();
+}
+
 const SkyPlace& ShownDay::place()
 {
     const DayReport& report = m_sun.report();

@@ -19,6 +19,7 @@ class ViewModes;
 class YearView;
 class YourCalendars;
 class YourDays;
+struct CalendarNews;
 class QWidget;
 struct Services;
 class ShownHolidays;
@@ -67,6 +68,9 @@ public:
     void calendarsChanged();
     // Other holidays are shown, or a year of them was read: an open panel names the day's again.
     void holidaysChanged() { calendarsChanged(); }
+    // The user's calendar files changed on those days or in their lines: an open panel showing one of them (its
+    // day, the days coming up) or the lines lists them again.
+    void calendarsChanged(const CalendarNews& news);
     // The days the user chose: the highlighted range, else the day last clicked, else today.
     std::pair<QDate, QDate> chosenDays() const;
     // The place and clock of the preferences, made again only when they change.

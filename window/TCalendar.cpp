@@ -126,9 +126,9 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     // The first calendar moves first, the others after it: its year is the one the grid goes to.
     connect(year, &YearView::shownMonthsChanged, calendars,
             [year, calendars] { calendars->followYear(rt::toQDate(year->date(1)).year()); });
-    connect(calendars, &YourCalendars::changed, this, [this] {
-        m_rooms.year->showEventMarks();
-        m_rooms.day->calendarsChanged();
+    connect(calendars, &YourCalendars::changed, this, [this](const CalendarNews& news) {
+        m_rooms.year->showEventMarks(news.days);
+        m_rooms.day->calendarsChanged(news);
     });
     connect(year, &YearView::dayActivated, this, &TCalendar::openDayPanel);
     connect(year, &YearView::dayClicked, m_rooms.day, &ShownDay::clicked);

@@ -16,6 +16,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 // Free among the window's keys: K for marks.
@@ -398,10 +399,16 @@ void YearView::setHasEvents(std::function<bool(const QDate&)> hasEvents)
     applyMarks();
 }
 
-void YearView::showEventMarks()
+void YearView::showEventMarks(const QList<QDate>& days)
 {
-    for (TMonthCalendar* month : m_month)
-        month->refreshMarks();
+    // Only the months holding one of the days ask their marks again (a month marks none of the neighbours' days it
+    // shows): a read of the years beside the one shown costs the grid nothing.
+    for (TMonthCalendar* month : m_month) {
+        const QDate first(month->yearShown(), month->monthShown(), 1);
+        const auto from = std::lower_bound(days.cbegin(), days.cend(), first);
+        if (from != days.cend() && *from < first.addMonths(1))
+            month->refreshMarks();
+    }
 }
 
 DayMarks YearView::dayMarks(const QDate& day)

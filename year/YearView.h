@@ -85,8 +85,8 @@ public:
     // carries the row's keys and shows whether the marks are shown.
     void offerSwitch(const Action& action);
     void setHasEvents(std::function<bool(const QDate&)> hasEvents);
-    // The user's events changed: the calendars ask the hook again.
-    void showEventMarks();
+    // The user's events changed on those days (in order): the calendars showing one of them ask the hook again.
+    void showEventMarks(const QList<QDate>& days);
     DayMarks dayMarks(const QDate& day);
     // The marks of a day as a screen reader hears them: each moment at the clock the toolbar shows.
     QStringList marksSaid(const QDate& day) const;

@@ -8,9 +8,10 @@
 YourCalendars::YourCalendars(QWidget* window) : QObject(window), m_window(window)
 {
     setObjectName(QStringLiteral("YourCalendars"));
-    connect(&m_files, &CalendarFiles::changed, this, [this] {
-        showInDialog();
-        emit changed();
+    connect(&m_files, &CalendarFiles::changed, this, [this](const CalendarNews& news) {
+        if (news.lines)
+            showInDialog();
+        emit changed(news);
     });
 }
 

@@ -42,8 +42,8 @@ public:
     void ownChanged() { showInDialog(); }
 
 signals:
-    // New days or new lines: the grid and the panel show them again.
-    void changed();
+    // New days or new lines: the grid shows the months of those days again, the panel its day.
+    void changed(const CalendarNews& news);
 
 private:
     void showInDialog();

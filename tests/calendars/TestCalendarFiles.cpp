@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMutex>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -44,6 +46,11 @@ private slots:
     void testABurstOfReadsIsToldOnce_data();
     void testABurstOfReadsIsToldOnce();
     void testASlowFileLetsTheOthersShow();
+    void testAReadIsToldByWhatItChanged_data();
+    void testAReadIsToldByWhatItChanged();
+    void testWhatIsReadShowsAtTheNextQuestion();
+    void testAChangeDuringABurst_data();
+    void testAChangeDuringABurst();
 };
 
 void TestCalendarFiles::testReadsOffTheWindowThread()
@@ -231,22 +238,30 @@ void TestCalendarFiles::testASlowFileLetsTheOthersShow()
 void TestCalendarFiles::testDaysFollowEachRead_data()
 {
     QTest::addColumn<QString>("change");
-    QTest::addColumn<QList<int>>("events"); // how many events each of 1, 2 and 3 May has afterwards
+    QTest::addColumn<QList<int>>("events");  // how many events each of 1, 2 and 3 May has afterwards
+    QTest::addColumn<QList<int>>("changed"); // the days of May whose events the change changed
     // Before each change: file a has one event on 1 May and two on 2 May, file b one on 2 and one on 3 May.
-    QTest::newRow("nothing") << "" << QList<int>{1, 3, 1};
-    QTest::newRow("a read again without 1 May") << "a-1" << QList<int>{0, 3, 1};
-    QTest::newRow("a read again the same") << "a=" << QList<int>{1, 3, 1};
-    QTest::newRow("b dropped") << "b-" << QList<int>{1, 2, 0};
-    QTest::newRow("a read empty, b dropped") << "a0b-" << QList<int>{0, 0, 0};
-    QTest::newRow("b read with 1 May") << "b+1" << QList<int>{2, 3, 1};
-    QTest::newRow("all forgotten") << "clear" << QList<int>{0, 0, 0};
+    QTest::newRow("nothing") << "" << QList<int>{1, 3, 1} << QList<int>{};
+    QTest::newRow("a read again without 1 May") << "a-1" << QList<int>{0, 3, 1} << QList<int>{1};
+    QTest::newRow("a read again, its change found beforehand") << "a-1 found" << QList<int>{0, 3, 1} << QList<int>{1};
+    QTest::newRow("a read again, its change found against another read")
+        << "a-1 stale" << QList<int>{0, 3, 1} << QList<int>{1};
+    QTest::newRow("a read again the same") << "a=" << QList<int>{1, 3, 1} << QList<int>{};
+    QTest::newRow("a read again, its days in another order") << "a~" << QList<int>{1, 3, 1} << QList<int>{};
+    QTest::newRow("a read again, a title on 2 May renamed") << "a*" << QList<int>{1, 3, 1} << QList<int>{2};
+    QTest::newRow("b dropped") << "b-" << QList<int>{1, 2, 0} << QList<int>{2, 3};
+    QTest::newRow("a read empty, b dropped") << "a0b-" << QList<int>{0, 0, 0} << QList<int>{1, 2, 3};
+    QTest::newRow("b read with 1 May") << "b+1" << QList<int>{2, 3, 1} << QList<int>{1};
+    QTest::newRow("all forgotten") << "clear" << QList<int>{0, 0, 0} << QList<int>{1, 2, 3};
 }
 
-// A day has events exactly while some file's last read gave it some, whatever was read or dropped before.
+// A day has events exactly while some file's last read gave it some, whatever was read or dropped before; the days
+// told as changed are those whose events differ, and a read giving what the last one gave changes none.
 void TestCalendarFiles::testDaysFollowEachRead()
 {
     QFETCH(QString, change);
     QFETCH(QList<int>, events);
+    QFETCH(QList<int>, changed);
     const auto on = [](int day, const char* title) {
         return CalendarEvent{QDate(2026, 5, day), QString::fromLatin1(title), {}, {}};
     };
@@ -255,10 +270,20 @@ void TestCalendarFiles::testDaysFollowEachRead()
     EventDays days;
     days.replace(QStringLiteral("a"), a);
     days.replace(QStringLiteral("b"), b);
+    QCOMPARE(days.takeChanged(), (QList<QDate>{QDate(2026, 5, 1), QDate(2026, 5, 2), QDate(2026, 5, 3)}));
     if (change == QLatin1String("a-1")) {
         days.replace(QStringLiteral("a"), a.mid(1));
+    } else if (change == QLatin1String("a-1 found")) {
+        days.replace(QStringLiteral("a"), a.mid(1), a, EventDays::changeBetween(a, a.mid(1)));
+    } else if (change == QLatin1String("a-1 stale")) {
+        // Found against b's events, not the ones a gave: found again.
+        days.replace(QStringLiteral("a"), a.mid(1), b, EventDays::changeBetween(b, a.mid(1)));
     } else if (change == QLatin1String("a=")) {
         days.replace(QStringLiteral("a"), a);
+    } else if (change == QLatin1String("a~")) {
+        days.replace(QStringLiteral("a"), {a[1], a[0], a[2]});
+    } else if (change == QLatin1String("a*")) {
+        days.replace(QStringLiteral("a"), {a[0], a[1], on(2, "a2 renamed")});
     } else if (change == QLatin1String("b-")) {
         days.remove(QStringLiteral("b"));
     } else if (change == QLatin1String("a0b-")) {
@@ -274,6 +299,157 @@ void TestCalendarFiles::testDaysFollowEachRead()
         QCOMPARE(days.has(QDate(2026, 5, day)), events[day - 1] > 0);
     }
     QCOMPARE(days.isEmpty(), events == QList<int>({0, 0, 0}));
+    QList<QDate> changedDays;
+    for (int day : changed)
+        changedDays.append(QDate(2026, 5, day));
+    QCOMPARE(days.takeChanged(), changedDays);
+    QCOMPARE(days.takeChanged(), QList<QDate>());
+}
+
+void TestCalendarFiles::testAReadIsToldByWhatItChanged_data()
+{
+    QTest::addColumn<QList<QDate>>("days"); // the file's events when read again
+    QTest::addColumn<bool>("gone");
+    QTest::addColumn<QList<QDate>>("toldDays");
+    QTest::addColumn<bool>("toldLines");
+    const QDate may(2026, 5, 5), june(2027, 6, 6);
+    QTest::newRow("read again, the same") << QList<QDate>{may} << false << QList<QDate>{} << false;
+    QTest::newRow("read again, a day more") << QList<QDate>{may, june} << false << QList<QDate>{june} << false;
+    QTest::newRow("read again, a day moved") << QList<QDate>{june} << false << QList<QDate>{may, june} << false;
+    QTest::newRow("gone") << QList<QDate>{} << true << QList<QDate>{may} << true;
+}
+
+// Reading the files again for another year tells only what changed: the days whose events did and whether a line
+// did; nothing at all when the reads gave what they gave before.
+void TestCalendarFiles::testAReadIsToldByWhatItChanged()
+{
+    QFETCH(QList<QDate>, days);
+    QFETCH(bool, gone);
+    QFETCH(QList<QDate>, toldDays);
+    QFETCH(bool, toldLines);
+    QMutex lock;
+    QList<QDate> given{QDate(2026, 5, 5)};
+    bool missing = false;
+    CalendarFiles files;
+    files.setRead([&](const QString&, const DayRange&) {
+        const QMutexLocker locked(&lock);
+        IcsRead read;
+        read.outcome.kind = missing ? IcsOutcome::Kind::Gone : IcsOutcome::Kind::Read;
+        read.outcome.calendarName = QStringLiteral("cal");
+        for (const QDate& day : std::as_const(given))
+            read.events.append({day, QStringLiteral("Event"), std::nullopt, read.outcome.calendarName});
+        return read;
+    });
+    files.cover(QDate(2026, 1, 1));
+    files.setFiles({QStringLiteral("/nowhere/cal.ics")});
+    QTRY_VERIFY(!files.reading());
+    {
+        const QMutexLocker locked(&lock);
+        given = days;
+        missing = gone;
+    }
+    QSignalSpy changed(&files, &CalendarFiles::changed);
+    files.followYear(2027);
+    QTRY_VERIFY(!files.reading());
+    if (toldDays.isEmpty() && !toldLines) {
+        QCOMPARE(changed.count(), 0);
+        return;
+    }
+    QCOMPARE(changed.count(), 1);
+    const auto news = changed.at(0).at(0).value<CalendarNews>();
+    QCOMPARE(news.days, toldDays);
+    QCOMPARE(news.lines, toldLines);
+}
+
+// What the worker has read shows at the grid's next question, before the burst is told: a step shows the files
+// already read of the new year while a slow one goes on.
+void TestCalendarFiles::testWhatIsReadShowsAtTheNextQuestion()
+{
+    QSemaphore slowStarted, release;
+    const QDate day(2026, 3, 3);
+    CalendarFiles files;
+    files.setRead([&](const QString& path, const DayRange&) {
+        IcsRead read;
+        read.outcome.kind = IcsOutcome::Kind::Read;
+        if (path.endsWith(QLatin1String("slow.ics"))) {
+            slowStarted.release();
+            release.acquire();
+        } else {
+            read.events.append({day, QStringLiteral("Quick"), std::nullopt, QStringLiteral("quick")});
+        }
+        return read;
+    });
+    // A failed check still lets the slow read end, so that the files' destructor does not wait for ever.
+    const auto unblock = qScopeGuard([&release] { release.release(); });
+    files.cover(day);
+    files.setFiles({QStringLiteral("/nowhere/quick.ics"), QStringLiteral("/nowhere/slow.ics")});
+    // Waited for without the event loop: nothing on the window's side has run since.
+    QVERIFY(slowStarted.tryAcquire(1, 5000));
+    QVERIFY(!files.days().has(day));
+    files.cover(day);
+    QVERIFY(files.days().has(day));
+    QVERIFY(files.reading());
+    release.release();
+    QTRY_VERIFY(!files.reading());
+    QVERIFY(files.days().has(day));
+}
+
+void TestCalendarFiles::testAChangeDuringABurst_data()
+{
+    QTest::addColumn<bool>("stepYear");
+    QTest::addColumn<int>("kept");         // files kept of 30
+    QTest::addColumn<bool>("chosenAgain"); // the dropped ones chosen again at once
+    QTest::newRow("a step to another year") << true << 30 << false;
+    QTest::newRow("half the files dropped") << false << 15 << false;
+    QTest::newRow("both") << true << 15 << false;
+    QTest::newRow("half dropped and chosen again") << false << 15 << true;
+}
+
+// A step or a change of the list while the worker reads: every file kept ends read for the year shown, and what a
+// dropped file's read gave is forgotten.
+void TestCalendarFiles::testAChangeDuringABurst()
+{
+    QFETCH(bool, stepYear);
+    QFETCH(int, kept);
+    QFETCH(bool, chosenAgain);
+    QAtomicInt reads;
+    CalendarFiles files;
+    files.setRead([&reads](const QString& path, const DayRange& range) {
+        reads.fetchAndAddRelaxed(1);
+        QThread::msleep(2);
+        IcsRead read;
+        read.outcome.kind = IcsOutcome::Kind::Read;
+        read.events.append({range.first.addDays(100), QStringLiteral("Event"), std::nullopt, path});
+        return read;
+    });
+    QStringList paths;
+    for (int i = 0; i < 30; ++i)
+        paths.append(QStringLiteral("/nowhere/%1.ics").arg(i));
+    files.cover(QDate(2026, 1, 1));
+    const QDate before = files.range().first.addDays(100);
+    files.setFiles(paths);
+    QTRY_VERIFY(reads.loadRelaxed() >= 5);
+    QVERIFY(files.reading());
+    if (stepYear)
+        files.followYear(2030);
+    if (kept < paths.size())
+        files.setFiles(paths.mid(0, kept));
+    if (chosenAgain) {
+        QTRY_VERIFY(reads.loadRelaxed() >= 10);
+        files.setFiles(paths);
+        kept = paths.size();
+    }
+    QTRY_VERIFY(!files.reading());
+    const QDate after = files.range().first.addDays(100);
+    QCOMPARE(files.days().on(after).size(), kept);
+    QVERIFY(files.days().has(after));
+    if (stepYear)
+        QVERIFY(!files.days().has(before));
+    QCOMPARE(files.outcomes().size(), kept);
+    // Every file dropped at last, the days hold nothing.
+    files.setFiles({});
+    QVERIFY(!files.days().has(after));
+    QVERIFY(files.days().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCalendarFiles)
