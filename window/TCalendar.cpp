@@ -280,7 +280,11 @@ void TCalendar::showHolidays(const HolidaysRow::Choice& choice)
         here.language() == QLocale::C ? QStringList{QStringLiteral("en")} : holidays::languagesOf(here.uiLanguages());
     m_holidays->choose(shown ? choice.area : QString(), kinds, languages);
     m_rooms.year->setHolidays(
-        shown ? YearView::HolidayNames([this](const QDate& day) { return m_holidays->namesOn(day); })
+        // Asked by a screen reader or a repaint at any moment, the window's own teardown included: the hook holds the
+        // holidays only as long as they live.
+        shown ? YearView::HolidayNames([holidays = QPointer<ShownHolidays>(m_holidays)](const QDate& day) {
+            return holidays ? holidays->namesOn(day) : QStringList();
+        })
               : YearView::HolidayNames());
     m_rooms.day->holidaysChanged();
 }

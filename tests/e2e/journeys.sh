@@ -417,8 +417,9 @@ if [ -n "$dialog" ]; then
     info=$(xwininfo -id "$dialog")
     dx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
     dy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-    # 204x164, the readings' column to the right, the time-zone and city rows and the zone's city below Save.
-    check 7 "its client area is 429x279" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 429x279
+    # 204x164, the readings' column to the right, the time-zone and city rows and the zone's city below Save, the
+    # week rules, the desktop's autostart and the holidays' row at the bottom.
+    check 7 "its client area is 429x356" test "$(awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}' <<<"$info")" == 429x356
     xdotool mousemove $((dx + 15)) $((dy + 115)) click 1
     xdotool mousemove $((dx + 101)) $((dy + 149)) click 1
     check 7 "ticking military time and saving asks nothing: no box" stays_without_box 3

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "owndays/OwnCalendarFile.h"
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -320,7 +321,11 @@ void TestOwnCalendarFile::testKillLeavesOldOrNew()
                 file.save({{day.uid, day}}, owndays::firstCategories());
             }
         }
-        ::usleep(1000 + QRandomGenerator::global()->bounded(20000));
+        // Killed at a random moment once the child saves: a slow build (the sanitizers) takes a while to start.
+        const QDateTime before = QFileInfo(path).lastModified();
+        for (int wait = 0; wait < 10000 && QFileInfo(path).lastModified() == before; ++wait)
+            ::usleep(1000);
+        ::usleep(QRandomGenerator::global()->bounded(20000));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
