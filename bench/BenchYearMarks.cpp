@@ -8,6 +8,7 @@
 #include "shared/CalendarNames.h"
 #include "year/YearView.h"
 #include "yourcalendars/YourCalendars.h"
+#include "yourholidays/ShownHolidays.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -236,6 +237,69 @@ BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Unit(be
 // Fixed counts for callgrind: two runs' difference is the cost of 20 steps.
 BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Iterations(4);
 BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Iterations(24);
+
+// Holidays of a region turned on in a shown window, until the year's holidays are read on the worker and painted:
+// wall time, as the user waits for them. Each turn starts from holidays off, the country's file forgotten.
+void BM_HolidaysTurnedOn(benchmark::State& run)
+{
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    calendar.show();
+    // Until the year shown (2024) is read and its repaint done; the grid asks for it as it paints.
+    const auto settle = [&calendar] {
+        ShownHolidays& holidays = calendar.holidays();
+        do
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        while (!holidays.idle() || (holidays.shown() && !holidays.statusOf(2024)));
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    };
+    settle();
+    const QString area = QString::fromLatin1(run.range(0) == 0 ? "DE-BY" : "US-TX");
+    PaintCount paints(calendar);
+    for (auto _ : run) {
+        calendar.setHolidays({true, area, false, false});
+        settle();
+        run.PauseTiming();
+        calendar.setHolidays({false, area, false, false});
+        settle();
+        run.ResumeTiming();
+    }
+    run.counters["paints"] = benchmark::Counter(double(paints.count), benchmark::Counter::kAvgIterations);
+    calendar.setHolidays({true, area, false, false});
+    settle();
+    if (calendar.holidays().namesOn(QDate(2024, 12, 25)).isEmpty())
+        run.SkipWithError("the holidays were not shown");
+}
+// 0: Bavaria, 1: Texas.
+BENCHMARK(BM_HolidaysTurnedOn)->ArgName("area")->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// A year step with a region's holidays shown (both years already read), against the same step without.
+void BM_YearDrawnWithHolidays(benchmark::State& run)
+{
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    auto* year = calendar.findChild<YearView*>(names::YearView);
+    if (run.range(0) != 0)
+        calendar.setHolidays({true, QStringLiteral("DE-BY"), true, true});
+    QImage image(calendar.size(), QImage::Format_ARGB32_Premultiplied);
+    int step = -1;
+    fillAndDrawYear(calendar, *year, image, +1);
+    fillAndDrawYear(calendar, *year, image, -1);
+    calendar.show();
+    ShownHolidays& holidays = calendar.holidays();
+    while (!(year->marksKnown(2024) && year->marksKnown(2025)) ||
+           (holidays.shown() && !(holidays.statusOf(2024) && holidays.statusOf(2025))))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    for (auto _ : run) {
+        step = -step;
+        fillAndDrawYear(calendar, *year, image, step);
+    }
+}
+BENCHMARK(BM_YearDrawnWithHolidays)->ArgName("holidays")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// Fixed counts for callgrind: two runs' difference is the cost of 20 steps.
+BENCHMARK(BM_YearDrawnWithHolidays)->ArgName("holidays")->Arg(0)->Arg(1)->Iterations(4);
+BENCHMARK(BM_YearDrawnWithHolidays)->ArgName("holidays")->Arg(0)->Arg(1)->Iterations(24);
 
 } // namespace
 

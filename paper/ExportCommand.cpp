@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paper/ExportCommand.h"
+#include "holidays/CountryHolidays.h"
+#include "holidays/FirstChoice.h"
 #include "owndays/OwnDays.h"
 #include "owndays/OwnDaysPath.h"
 #include "paper/ExportTexts.h"
@@ -11,10 +13,13 @@
 #include "shared/SkyPlaceOf.h"
 #include "shared/WindowState.h"
 #include "translations/Translations.h"
+#include "zones/ZoneOffsets.h"
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QSet>
+#include <QTimeZone>
 #include <cstdio>
 #include <memory>
 
@@ -112,7 +117,7 @@ Parsed parse(const QStringList& arguments, Paper defaultPaper)
 }
 
 SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& settings, const QLocale& locale,
-                    const QString& ownDaysPath)
+                    const QString& ownDaysPath, const QString& firstStartZone)
 {
     Preferences preferences;
     WindowState state;
@@ -136,6 +141,25 @@ SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& se
             choices.categories = days->categories();
         }
     }
+    // The holidays the window shows: the user's choice, else the one a first start takes from the machine's zone.
+    QString area;
+    holidays::Kinds kinds(holidays::Kind::Public);
+    if (state.holidays) {
+        if (state.holidays->shown)
+            area = state.holidays->area;
+        kinds.setFlag(holidays::Kind::Bank, state.holidays->bank);
+        kinds.setFlag(holidays::Kind::Observance, state.holidays->observances);
+    } else if (!firstStartZone.isEmpty()) {
+        const holidays::FirstChoice first = holidays::firstChoice(firstStartZone);
+        area = first.region.isEmpty() ? first.country : first.region;
+    }
+    if (!area.isEmpty()) {
+        QSet<QDate> days;
+        for (const holidays::Holiday& holiday : holidays::holidaysOf(area, year, kinds, {}).days)
+            days.insert(holiday.date);
+        if (!days.isEmpty())
+            choices.holiday = [days](const QDate& day) { return days.contains(day); };
+    }
     return yearPageOf(year, preferences, settings, locale, choices);
 }
 
@@ -157,8 +181,8 @@ int run(int& argc, char** argv)
     rt::setFormatSettings(settings);
     // The file the window would read, found the same way; an export never writes it, not even a first start's.
     const SettingsLocation location = prefs::chooseSettingsLocation(QCoreApplication::applicationDirPath());
-    const SheetContent content =
-        pageOf(parsed.request.year, location.path, settings, QLocale::system(), owndays::userFilePath());
+    const SheetContent content = pageOf(parsed.request.year, location.path, settings, QLocale::system(),
+                                        owndays::userFilePath(), zones::machineZoneId(QTimeZone::systemTimeZoneId()));
     const YearExport::Result result = YearExport::write(content, parsed.request.file, parsed.request.paper);
     if (!result.written) {
         tellError(ExportTexts::CannotWrite(parsed.request.file, ExportTexts::ReasonOf(result.notAFile, result.reason)));

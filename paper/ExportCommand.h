@@ -37,9 +37,10 @@ Parsed parse(const QStringList& arguments, Paper defaultPaper);
 
 // The page of a year as an export writes it: the preferences at prefsPath and the window's state beside them, both
 // only read; the defaults where either is missing or does not read. The user's marked days of the file at
-// ownDaysPath, only read, follow on pages of their own when the file is there.
+// ownDaysPath, only read, follow on pages of their own when the file is there. The holidays are those the state
+// holds, or, none chosen yet, those a first start takes from the zone firstStartZone (none when empty).
 SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& settings, const QLocale& locale,
-                    const QString& ownDaysPath = {});
+                    const QString& ownDaysPath = {}, const QString& firstStartZone = {});
 
 // Runs the export the command line asks for and gives its exit code. Reads the user's preferences for the place, the
 // window's state for the week rules and the user's marked days, and writes none of them.

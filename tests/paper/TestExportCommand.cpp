@@ -3,6 +3,7 @@
 #include "paper/ExportCommand.h"
 #include "paper/SheetContentOf.h"
 #include "paper/SheetMarks.h"
+#include "shared/WindowState.h"
 #include <QColor>
 #include <QFile>
 #include <QTemporaryDir>
@@ -122,6 +123,54 @@ private slots:
             kinds << QStringLiteral("event");
         QCOMPARE(kinds.join(QLatin1Char(' ')), marks);
         QCOMPARE(shown.event, !shown.eventTitles.isEmpty());
+    }
+
+    // The page of the command line marks the holidays the window shows: the region kept in its state, or none chosen
+    // yet, the one a first start takes from the machine's zone; switched off, none.
+    void testHolidays_data()
+    {
+        QTest::addColumn<QString>("kept"); // shown/area/bank, or "none" for a state without a choice
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("holidays"); // of the days looked at, those printed as holidays
+        QTest::newRow("Bavaria kept") << "1/DE-BY"
+                                      << ""
+                                      << "01-06 12-25";
+        QTest::newRow("Berlin kept, Bavaria's zone ignored") << "1/DE-BE"
+                                                             << "Europe/Berlin"
+                                                             << "03-08 12-25";
+        QTest::newRow("switched off") << "0/DE-BY"
+                                      << "Europe/Berlin"
+                                      << "";
+        QTest::newRow("first start in Berlin's zone: the country") << "none"
+                                                                   << "Europe/Berlin"
+                                                                   << "12-25";
+        QTest::newRow("first start in Sydney's zone: New South Wales") << "none"
+                                                                       << "Australia/Sydney"
+                                                                       << "01-26 12-25";
+        QTest::newRow("first start without a zone") << "none"
+                                                    << ""
+                                                    << "";
+    }
+    void testHolidays()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, zone);
+        QFETCH(QString, holidays);
+        QTemporaryDir folder;
+        const QString prefs = folder.filePath(QStringLiteral("prefs.cal"));
+        if (kept != QLatin1String("none")) {
+            WindowState state;
+            const QStringList parts = kept.split(QLatin1Char('/'));
+            state.holidays = WindowState::Holidays{parts[0] == QLatin1String("1"), parts[1], false, false};
+            QVERIFY(windowstate::write(windowstate::pathBeside(prefs), state));
+        }
+        const SheetContent content =
+            exportcommand::pageOf(2026, prefs, FormatSettings::fromLocale(QLocale::c()), QLocale::c(), {}, zone);
+        QStringList shown;
+        for (const char* day : {"01-06", "01-26", "03-08", "07-14", "12-25"})
+            if (content.holiday && content.holiday(QDate::fromString(QStringLiteral("2026-") + day, Qt::ISODate)))
+                shown << QString::fromLatin1(day);
+        QCOMPARE(shown.join(QLatin1Char(' ')), holidays);
     }
 
     // The command line's page takes the user's days from their file when it is there, and only reads it: each day's
