@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "owndays/OwnCalendarFile.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -78,6 +81,7 @@ private slots:
     void testNeverWritesWhatItMustNot_data();
     void testNeverWritesWhatItMustNot();
     void testKillLeavesOldOrNew();
+    void testFullDisk();
     void testWhatItDoesNotEdit_data();
     void testWhatItDoesNotEdit();
     void testLinesKeptAroundAChange_data();
@@ -309,7 +313,9 @@ void TestOwnCalendarFile::testKillLeavesOldOrNew()
                              QDate(2027, 1, 1).addDays(i % 365)));
     int kills = 0;
     int seenNew = 0;
-    for (int round = 0; round < 40; ++round) {
+    // Several hundred moments: most fall in the middle of writing the copy beside, some in the rename.
+    constexpr int Rounds = 300;
+    for (int round = 0; round < Rounds; ++round) {
         const pid_t child = ::fork();
         QVERIFY(child >= 0);
         if (child == 0) {
@@ -325,7 +331,7 @@ void TestOwnCalendarFile::testKillLeavesOldOrNew()
         const QDateTime before = QFileInfo(path).lastModified();
         for (int wait = 0; wait < 10000 && QFileInfo(path).lastModified() == before; ++wait)
             ::usleep(1000);
-        ::usleep(QRandomGenerator::global()->bounded(20000));
+        ::usleep(QRandomGenerator::global()->bounded(8000));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
@@ -340,9 +346,64 @@ void TestOwnCalendarFile::testKillLeavesOldOrNew()
         // Each saved version holds the other program's components whole.
         QVERIFY(text.contains(blockOf(Theirs, "meeting-1")));
     }
-    QCOMPARE(kills, 40);
+    QCOMPARE(kills, Rounds);
     QVERIFY(seenNew > 0);
     qInfo("%d kills, %d of them after at least one save", kills, seenNew);
+}
+
+// A disk that fills up: a small file system of its own (a tmpfs in a mount namespace of a child) takes the file but
+// not a change that makes it larger than the room left. The save says why, leaves the file as it was and nothing
+// beside it, and the same change is written once there is room again.
+void TestOwnCalendarFile::testFullDisk()
+{
+    QTemporaryDir folder;
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        // Exit codes: 0 as expected, 77 no namespace or tmpfs here, else the step that went wrong.
+        const bool root = ::geteuid() == 0;
+        const uid_t uid = ::geteuid();
+        const gid_t gid = ::getegid();
+        if (::unshare(root ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            ::_exit(77);
+        if (!root) {
+            writeFile(QStringLiteral("/proc/self/setgroups"), "deny");
+            writeFile(QStringLiteral("/proc/self/uid_map"), "0 " + QByteArray::number(uid) + " 1");
+            writeFile(QStringLiteral("/proc/self/gid_map"), "0 " + QByteArray::number(gid) + " 1");
+        }
+        if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", QFile::encodeName(folder.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+            ::_exit(77);
+        const QString path = folder.filePath(QStringLiteral("days.ics"));
+        const QString filler = folder.filePath(QStringLiteral("filler"));
+        if (!writeFile(path, Theirs))
+            ::_exit(1);
+        // What is left: less than the file with a long note, more than the file alone twice.
+        if (!writeFile(filler, QByteArray(64 * 1024 - 4 * 4096 - 2 * 4096, 'x')))
+            ::_exit(2);
+        OwnCalendarFile file = fileAt(path);
+        file.load();
+        OwnDay day = dayNamed(QStringLiteral("Dentist"), QDate(2027, 1, 4), QDate(2027, 1, 4));
+        day.note = QString(30000, QLatin1Char('n'));
+        const OwnCalendarFile::Saved full = file.save({{day.uid, day}}, owndays::firstCategories());
+        if (full.written || full.reason.isEmpty())
+            ::_exit(3);
+        if (readFile(path) != Theirs)
+            ::_exit(4);
+        if (QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size() != 2)
+            ::_exit(5); // a copy beside it left behind
+        QFile::remove(filler);
+        const OwnCalendarFile::Saved again = file.save({{day.uid, day}}, owndays::firstCategories());
+        if (!again.written || !readFile(path).contains("SUMMARY:Dentist"))
+            ::_exit(6);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        QSKIP("no mount namespace with a tmpfs on this machine");
+    QCOMPARE(WEXITSTATUS(status), 0);
 }
 
 // Events another program wrote that this program cannot edit without losing something are kept, shown as no day.
