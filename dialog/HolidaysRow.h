@@ -32,6 +32,8 @@ inline constexpr char Bank[] = QT_TRANSLATE_NOOP("HolidaysRow", "Bank holidays")
 inline constexpr char Observances[] = QT_TRANSLATE_NOOP("HolidaysRow", "Observances");
 // %1: the machine's time zone ("Europe/Berlin").
 inline constexpr char FromZone[] = QT_TRANSLATE_NOOP("HolidaysRow", "Chosen from the time zone %1");
+// %1: the machine's time zone; the region is that of the place in the settings.
+inline constexpr char FromPlace[] = QT_TRANSLATE_NOOP("HolidaysRow", "Chosen from your place and the time zone %1");
 inline constexpr char FromZoneChooseRegion[] =
     QT_TRANSLATE_NOOP("HolidaysRow", "Chosen from the time zone %1; choose your region");
 inline constexpr char CountryName[] = QT_TRANSLATE_NOOP("HolidaysRow", "Country of the holidays");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "holidays/Holiday.h"
+#include <optional>
 
 namespace holidays {
 
@@ -10,6 +11,7 @@ struct FirstChoice
 {
     enum class Why {
         RegionOfZone,          // the zone lies in one region the data has ("Australia/Sydney": New South Wales)
+        RegionOfPlace,         // the zone spans regions, the user's place lies in one ("Europe/Berlin", Munich)
         ZoneSpansRegions,      // the country's regions differ, the zone does not tell which ("America/Chicago")
         CountryWithoutRegions, // the data has no regions for the country ("Asia/Tokyo")
         CountryNotInData,      // the zone's country has no holidays in the data
@@ -20,16 +22,32 @@ struct FirstChoice
     Why why = Why::ZoneWithoutCountry;
 };
 
+// A place on the earth, degrees north and east.
+struct Place
+{
+    double latitude = 0;
+    double longitude = 0;
+};
+
 // Where the system keeps the zone tables (zone.tab, zone1970.tab).
 QString zoneInfoFolder();
 
 // The choice for a zone id, from the zone tables in `zoneInfo` and the data's index in `folder`. The id is only ever
 // compared with the tables' entries, never opened.
+// Where the zone spans regions, the region of the user's place tells: the place is one the user gave, not the zone's
+// own (the tables' coordinates of its city, which a first start takes as the place).
 FirstChoice firstChoice(const QString& zoneId, const QString& zoneInfo = zoneInfoFolder(),
-                        const QString& folder = dataFolder());
+                        const QString& folder = dataFolder(), std::optional<Place> place = std::nullopt);
 
-// The same from the tables' texts and the countries (names in English, as the tables' comments write them).
+// The same from the tables' texts and the countries (names in English, as the tables' comments write them); places:
+// the text of the data's places.txt.
 FirstChoice firstChoiceFrom(const QString& zoneId, const QList<Country>& countries, const QByteArray& zoneTab,
-                            const QByteArray& zone1970Tab);
+                            const QByteArray& zone1970Tab, std::optional<Place> place = std::nullopt,
+                            const QByteArray& places = {});
+
+// The region of the country whose known place (a line "DE-BY<tab>48.37<tab>10.88" of places) lies nearest to the
+// place, within NearKm; empty when none does.
+QString regionNear(const QString& country, const Place& place, const QByteArray& places);
+inline constexpr double NearKm = 150;
 
 } // namespace holidays

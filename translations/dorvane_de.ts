@@ -767,6 +767,10 @@
         <source>Show holidays</source>
         <translation>Feiertage zeigen</translation>
     </message>
+    <message>
+        <source>Chosen from your place and the time zone %1</source>
+        <translation>Gewählt nach Ihrem Ort und der Zeitzone %1</translation>
+    </message>
 </context>
 <context>
     <name>MarkWords</name>

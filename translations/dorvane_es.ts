@@ -767,6 +767,10 @@
         <source>Show holidays</source>
         <translation>Ver festivos</translation>
     </message>
+    <message>
+        <source>Chosen from your place and the time zone %1</source>
+        <translation>Elegido según su lugar y la zona horaria %1</translation>
+    </message>
 </context>
 <context>
     <name>MarkWords</name>

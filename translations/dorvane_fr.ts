@@ -767,6 +767,10 @@
         <source>Show holidays</source>
         <translation>Jours fériés</translation>
     </message>
+    <message>
+        <source>Chosen from your place and the time zone %1</source>
+        <translation>Choisi d&apos;après votre lieu et le fuseau horaire %1</translation>
+    </message>
 </context>
 <context>
     <name>MarkWords</name>

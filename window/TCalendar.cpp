@@ -243,26 +243,53 @@ void TCalendar::chooseHolidaysAtStart(const std::optional<WindowState::Holidays>
         showHolidays({kept->shown, kept->area, kept->bank, kept->observances});
         return;
     }
+    // Until the user chooses, the holidays follow the machine's zone and the place the settings give; the place is
+    // known once they are read (the first activation reads them), and looked at again whenever it changes.
+    m_holidaysFromZone = true;
+    if (m_preferences.everRead())
+        followPlaceForHolidays();
+    else
+        chooseHolidaysFromZone(std::nullopt);
+}
+
+void TCalendar::followPlaceForHolidays()
+{
+    if (!m_holidaysFromZone || m_holidaysChosen || m_rooms.day->placesMade() == m_holidaysPlace)
+        return;
+    const SkyPlace& place = m_rooms.day->place();
+    m_holidaysPlace = m_rooms.day->placesMade();
+    chooseHolidaysFromZone(holidays::Place{place.latitude, place.longitudeEast});
+}
+
+void TCalendar::chooseHolidaysFromZone(std::optional<holidays::Place> place)
+{
     const QString zone = zones::machineZoneId(m_services.clock.zoneId());
     if (zone.isEmpty())
         return;
     // The zone tables and the data's index are read off the interface thread, so the start looks as it always did.
+    // Only the last question's answer counts: the place may change again before an earlier one comes.
+    const quint64 asked = ++m_holidaysAsked;
     auto* watcher = new QFutureWatcher<holidays::FirstChoice>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, zone] {
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, zone, asked] {
         watcher->deleteLater();
         const holidays::FirstChoice first = watcher->result();
-        if (m_holidaysChosen || first.country.isEmpty())
+        if (m_holidaysChosen || asked != m_holidaysAsked || first.country.isEmpty())
             return;
         using Why = holidays::FirstChoice::Why;
         m_holidayNote = HolidaysTexts::tr(first.why == Why::ZoneSpansRegions ? HolidaysTexts::FromZoneChooseRegion
+                                          : first.why == Why::RegionOfPlace  ? HolidaysTexts::FromPlace
                                                                              : HolidaysTexts::FromZone)
                             .arg(zone);
-        showHolidays({true, first.region.isEmpty() ? first.country : first.region, false, false});
+        const HolidaysRow::Choice choice{true, first.region.isEmpty() ? first.country : first.region, false, false};
+        if (!(choice == m_holidayChoice))
+            showHolidays(choice);
         // A dialog opened before the choice came shows it now.
         if (m_holidaysRow)
             m_holidaysRow->showChoice(m_holidayChoice, m_holidayNote);
     });
-    watcher->setFuture(QtConcurrent::run([zone] { return holidays::firstChoice(zone); }));
+    watcher->setFuture(QtConcurrent::run([zone, place] {
+        return holidays::firstChoice(zone, holidays::zoneInfoFolder(), holidays::dataFolder(), place);
+    }));
 }
 
 void TCalendar::showHolidays(const HolidaysRow::Choice& choice)
@@ -345,6 +372,7 @@ void TCalendar::FormActivate()
             m_rooms.year->setMarksPlace(place);
             m_marksPlace = m_rooms.day->placesMade();
         }
+        followPlaceForHolidays();
     });
     if (first && remembered) {
         remembered->restoreView();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "dialog/HolidaysRow.h"
+#include "holidays/FirstChoice.h"
 #include "prefs/Preferences.h"
 #include "runtime/BoxGate.h"
 #include "runtime/Services.h"
@@ -107,10 +108,15 @@ private:
     std::unique_ptr<THome> m_ownHome;
     ShownHolidays* m_holidays = nullptr;
     HolidaysRow::Choice m_holidayChoice;
-    QString m_holidayNote;         // where a first start's choice came from, until the user chooses
-    bool m_holidaysChosen = false; // by the user in this run: a first start's choice coming late is dropped
+    QString m_holidayNote;           // where a first start's choice came from, until the user chooses
+    bool m_holidaysChosen = false;   // by the user in this run: a first start's choice coming late is dropped
+    bool m_holidaysFromZone = false; // none kept: the zone's, and the place's where the zone spans regions
+    int m_holidaysPlace = -1;        // the place (ShownDay::placesMade) the holidays were last chosen for
+    quint64 m_holidaysAsked = 0;     // the last question about a first start's holidays
     QPointer<HolidaysRow> m_holidaysRow;
     // A first start's choice from the machine's time zone, when the state file holds none yet.
     void chooseHolidaysAtStart(const std::optional<WindowState::Holidays>& kept);
+    void followPlaceForHolidays();
+    void chooseHolidaysFromZone(std::optional<holidays::Place> place);
     void showHolidays(const HolidaysRow::Choice& choice);
 };

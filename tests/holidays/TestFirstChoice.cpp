@@ -15,6 +15,8 @@ private slots:
     void testSystemTables_data();
     void testSystemTables();
     void testTablesFromText();
+    void testPlace_data();
+    void testPlace();
 };
 
 void TestFirstChoice::testSystemTables_data()
@@ -105,3 +107,44 @@ void TestFirstChoice::testTablesFromText()
 
 QTEST_GUILESS_MAIN(TestFirstChoice)
 #include "TestFirstChoice.moc"
+
+// Where the zone spans regions, the user's place tells theirs: the nearest place the data knows, within reach and in
+// the zone's country; the zone's own city, where a first start puts everyone, tells nothing; a zone that names its
+// region keeps it.
+void TestFirstChoice::testPlace_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<FirstChoice::Why>("why");
+    using Why = FirstChoice::Why;
+    QTest::newRow("Munich") << "Europe/Berlin" << 48.14 << 11.58 << "DE-BY" << Why::RegionOfPlace;
+    QTest::newRow("Stuttgart") << "Europe/Berlin" << 48.78 << 9.18 << "DE-BW" << Why::RegionOfPlace;
+    QTest::newRow("Hamburg") << "Europe/Berlin" << 53.55 << 9.99 << "DE-HH" << Why::RegionOfPlace;
+    QTest::newRow("Berlin's own place, rounded as settings keep it")
+        << "Europe/Berlin" << 52.50 << 13.37 << "" << Why::ZoneSpansRegions;
+    QTest::newRow("Paris with Berlin's zone: too far from any German place")
+        << "Europe/Berlin" << 48.86 << 2.35 << "" << Why::ZoneSpansRegions;
+    QTest::newRow("Houston") << "America/Chicago" << 29.76 << -95.37 << "US-TX" << Why::RegionOfPlace;
+    QTest::newRow("Chicago's own place") << "America/Chicago" << 41.85 << -87.65 << "" << Why::ZoneSpansRegions;
+    QTest::newRow("Edinburgh") << "Europe/London" << 55.95 << -3.19 << "GB-SCT" << Why::RegionOfPlace;
+    QTest::newRow("Melbourne with Sydney's zone: the zone's region")
+        << "Australia/Sydney" << -37.81 << 144.96 << "AU-NSW" << Why::RegionOfZone;
+    QTest::newRow("a place in the sea") << "Europe/Berlin" << 0.0 << 0.0 << "" << Why::ZoneSpansRegions;
+}
+
+void TestFirstChoice::testPlace()
+{
+    QFETCH(QString, zone);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QString, region);
+    QFETCH(FirstChoice::Why, why);
+    if (!QFile::exists(holidays::zoneInfoFolder() + QStringLiteral("/zone.tab")))
+        QSKIP("the system has no zone tables");
+    const FirstChoice choice = holidays::firstChoice(zone, holidays::zoneInfoFolder(), holidays::dataFolder(),
+                                                     holidays::Place{latitude, longitude});
+    QCOMPARE(choice.region, region);
+    QCOMPARE(choice.why, why);
+}

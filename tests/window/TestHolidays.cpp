@@ -31,6 +31,7 @@ class TestHolidays : public QObject
 private slots:
     void testFirstStartChoosesFromTheZone_data();
     void testFirstStartChoosesFromTheZone();
+    void testFirstStartFollowsThePlace();
     void testKeptChoiceDrawnNamedAndSwitchedOff();
 };
 
@@ -41,19 +42,33 @@ void TestHolidays::testFirstStartChoosesFromTheZone_data()
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("region");
     QTest::addColumn<QString>("note");
+    QTest::addColumn<QByteArray>("place"); // the settings' longitude and latitude lines; the fixture's own when empty
     QTest::newRow("Sydney: New South Wales") << QByteArray("Australia/Sydney") << true << "Australia"
                                              << "New South Wales"
-                                             << "Chosen from the time zone Australia/Sydney";
+                                             << "Chosen from the time zone Australia/Sydney" << QByteArray();
     QTest::newRow("Tokyo: Japan, no regions") << QByteArray("Asia/Tokyo") << true << "Japan"
                                               << "Whole country"
-                                              << "Chosen from the time zone Asia/Tokyo";
-    QTest::newRow("Chicago: the United States, region left to the user")
+                                              << "Chosen from the time zone Asia/Tokyo" << QByteArray();
+    QTest::newRow("Chicago at Chicago's own place: the United States, region left to the user")
         << QByteArray("America/Chicago") << true << "United States of America"
         << "Whole country"
-        << "Chosen from the time zone America/Chicago; choose your region";
+        << "Chosen from the time zone America/Chicago; choose your region"
+        << QByteArray("W\xB0"
+                      "87.65\r\nN\xB0"
+                      "41.85");
+    QTest::newRow("Chicago's zone in Austin: Texas")
+        << QByteArray("America/Chicago") << true << "United States of America"
+        << "Texas"
+        << "Chosen from your place and the time zone America/Chicago" << QByteArray();
+    QTest::newRow("Berlin's zone in Munich: Bavaria") << QByteArray("Europe/Berlin") << true << "Germany"
+                                                      << "Bayern"
+                                                      << "Chosen from your place and the time zone Europe/Berlin"
+                                                      << QByteArray("E\xB0"
+                                                                    "11.58\r\nN\xB0"
+                                                                    "48.14");
     QTest::newRow("UTC: none") << QByteArray("UTC") << false << ""
                                << ""
-                               << "";
+                               << "" << QByteArray();
 }
 
 void TestHolidays::testFirstStartChoosesFromTheZone()
@@ -63,10 +78,16 @@ void TestHolidays::testFirstStartChoosesFromTheZone()
     QFETCH(QString, country);
     QFETCH(QString, region);
     QFETCH(QString, note);
+    QFETCH(QByteArray, place);
     QTemporaryDir folder;
     const QString path = folder.filePath("dorvane-state.ini");
     FakeScreens screens;
-    App app;
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), "00\r\n" +
+                                                              (place.isEmpty() ? QByteArray("W\xB0"
+                                                                                            "97.45\r\nN\xB0"
+                                                                                            "30.15")
+                                                                               : place) +
+                                                              "\r\n-6\r\n");
     app.world.clock.zone = zone;
     app.calendar->keepStateIn(path, screens);
     // The dialog opened before the choice, made off the interface thread, came: it shows the choice once it comes.
@@ -84,6 +105,33 @@ void TestHolidays::testFirstStartChoosesFromTheZone()
     // Not the user's choice yet: the state file holds no holidays when the window is left.
     app.calendar->close();
     QVERIFY(!windowstate::read(path).holidays);
+}
+
+// A person in Munich whose zone names all of Germany gives their place after the first start: Bavaria's holidays
+// follow, until they choose holidays of their own.
+void TestHolidays::testFirstStartFollowsThePlace()
+{
+    QTemporaryDir folder;
+    FakeScreens screens;
+    App app(QDateTime(QDate(2024, 5, 15), QTime(10, 30)), QByteArray("00\r\nE\xB0"
+                                                                     "13.37\r\nN\xB0"
+                                                                     "52.50\r\n1\r\n"));
+    app.world.clock.zone = "Europe/Berlin";
+    app.calendar->keepStateIn(folder.filePath("dorvane-state.ini"), screens);
+    app.activate();
+    QTRY_COMPARE(app.calendar->holidays().area(), QStringLiteral("DE"));
+    app.folder.write("00\r\nE\xB0"
+                     "11.58\r\nN\xB0"
+                     "48.14\r\n1\r\n");
+    app.activate();
+    QTRY_COMPARE(app.calendar->holidays().area(), QStringLiteral("DE-BY"));
+    app.calendar->setHolidays({true, QStringLiteral("DE-BE"), false, false});
+    app.folder.write("00\r\nE\xB0"
+                     "9.99\r\nN\xB0"
+                     "53.55\r\n1\r\n");
+    app.activate();
+    QTest::qWait(200);
+    QCOMPARE(app.calendar->holidays().area(), QStringLiteral("DE-BE"));
 }
 
 void TestHolidays::testKeptChoiceDrawnNamedAndSwitchedOff()

@@ -398,8 +398,10 @@ def write_country(data, cc, out):
 
 def write_all(data, out):
     os.makedirs(out, exist_ok=True)
+    # places.txt is made from the index by places.py, run after this.
     for old in glob.glob(os.path.join(out, "*.txt")):
-        os.remove(old)
+        if os.path.basename(old) != "places.txt":
+            os.remove(old)
     index = [HEADER % data.version.strip(),
              "V\t%d\t%d\t%d\t%s\n" % (FORMAT_VERSION, FIRST_YEAR, LAST_YEAR, data.version)]
     for cc in sorted(data.holidays):
