@@ -121,10 +121,12 @@ SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& se
 {
     Preferences preferences;
     WindowState state;
+    bool placeRead = false;
     if (!prefsPath.isEmpty()) {
         PrefsStore store = PrefsStore::atPath(prefsPath, settings);
         Wording message;
-        if (store.load(&message))
+        placeRead = store.load(&message);
+        if (placeRead)
             preferences = store.value();
         state = windowstate::read(windowstate::pathBeside(prefsPath));
     }
@@ -150,7 +152,14 @@ SheetContent pageOf(int year, const QString& prefsPath, const FormatSettings& se
         kinds.setFlag(holidays::Kind::Bank, state.holidays->bank);
         kinds.setFlag(holidays::Kind::Observance, state.holidays->observances);
     } else if (!firstStartZone.isEmpty()) {
-        const holidays::FirstChoice first = holidays::firstChoice(firstStartZone);
+        // The place tells the region where the zone spans several, as in the window.
+        const std::optional<double> latitude = prefs::latitudeOf(preferences.latitude, settings);
+        const std::optional<double> longitudeWest = prefs::longitudeWestOf(preferences.longitude, settings);
+        std::optional<holidays::Place> place;
+        if (placeRead && latitude && longitudeWest)
+            place = holidays::Place{*latitude, -*longitudeWest};
+        const holidays::FirstChoice first =
+            holidays::firstChoice(firstStartZone, holidays::zoneInfoFolder(), holidays::dataFolder(), place);
         area = first.region.isEmpty() ? first.country : first.region;
     }
     if (!area.isEmpty()) {

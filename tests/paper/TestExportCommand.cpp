@@ -129,7 +129,7 @@ private slots:
     // yet, the one a first start takes from the machine's zone; switched off, none.
     void testHolidays_data()
     {
-        QTest::addColumn<QString>("kept"); // shown/area/bank, or "none" for a state without a choice
+        QTest::addColumn<QString>("kept"); // shown/area, "none" for a state without a choice, "Munich" with a place
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("holidays"); // of the days looked at, those printed as holidays
         QTest::newRow("Bavaria kept") << "1/DE-BY"
@@ -150,6 +150,9 @@ private slots:
         QTest::newRow("first start without a zone") << "none"
                                                     << ""
                                                     << "";
+        QTest::newRow("first start in Berlin's zone, the place in Munich") << "Munich"
+                                                                           << "Europe/Berlin"
+                                                                           << "01-06 12-25";
     }
     void testHolidays()
     {
@@ -158,7 +161,13 @@ private slots:
         QFETCH(QString, holidays);
         QTemporaryDir folder;
         const QString prefs = folder.filePath(QStringLiteral("prefs.cal"));
-        if (kept != QLatin1String("none")) {
+        if (kept == QLatin1String("Munich")) {
+            QFile file(prefs);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("00\r\nE\xB0"
+                       "11.58\r\nN\xB0"
+                       "48.14\r\n1\r\n");
+        } else if (kept != QLatin1String("none")) {
             WindowState state;
             const QStringList parts = kept.split(QLatin1Char('/'));
             state.holidays = WindowState::Holidays{parts[0] == QLatin1String("1"), parts[1], false, false};
