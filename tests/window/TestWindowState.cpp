@@ -96,6 +96,12 @@ void TestWindowState::testWrittenAndReadBack_data()
     WindowState switchedOff = state(QPoint(5, 6), std::nullopt, View::Full, 2, false, false);
     switchedOff.holidays = WindowState::Holidays{false, QStringLiteral("JP"), false, true};
     QTest::newRow("holidays switched off, Japan kept") << switchedOff;
+    WindowState web = state(QPoint(5, 6), std::nullopt, View::Full, 2, false, false);
+    web.webCalendars = {{QStringLiteral("https://calendar.example.org/private-a1b2/basic.ics?x=1&y=%20"),
+                         QStringLiteral("Work, \u00e9t\u00e9 = 1")},
+                        {QStringLiteral("https://user:pw@dav.example.net/remote.php/dav/cal?export"), QString()}};
+    web.calendarFiles = {QStringLiteral("/home/anna/local.ics")};
+    QTest::newRow("web calendars with a query, a user and a name") << web;
 }
 
 void TestWindowState::testWrittenAndReadBack()
@@ -155,6 +161,16 @@ void TestWindowState::testWithoutHolidaysSavedAsBefore()
     writeBytes(path, before);
     QVERIFY(windowstate::write(path, windowstate::read(path)));
     QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    // A web calendar listed and dropped again leaves the file as it was.
+    WindowState withWeb = windowstate::read(path);
+    withWeb.webCalendars = {{QStringLiteral("https://example.org/a.ics"), QString()}};
+    QVERIFY(windowstate::write(path, withWeb));
+    QVERIFY(windowstate::read(path) == withWeb);
+    withWeb.webCalendars.clear();
+    QVERIFY(windowstate::write(path, withWeb));
+    file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
 }
