@@ -38,8 +38,8 @@ public:
     static QString ChooserTitle() { return tr("Add calendar files"); }
     static QString ChooserFilter() { return tr("iCalendar files (*.ics)"); }
     static QString Empty() { return tr("No calendar files yet: Add... chooses some."); }
-    static QString ButtonAddAddress() { return tr("Add by &address..."); }
-    static QString ButtonFetchAgain() { return tr("Fetch &again"); }
+    static QString ButtonAddAddress() { return tr("Add by a&ddress..."); }
+    static QString ButtonFetchAgain() { return tr("Fetch a&gain"); }
     static QString NameAddAddress() { return tr("Add a calendar by its web address"); }
     static QString NameFetchAgain() { return tr("Fetch the chosen web calendar again"); }
     static QString AddressTitle() { return tr("Add a calendar by address"); }
