@@ -208,8 +208,9 @@ void WebCalendars::plan()
         if (!item->due.isValid()) {
             // The first fetch of this run: a moment after the window is up, or when the copy grows old.
             QDateTime due = now.addMSecs(FirstFetchDelayMs);
+            // A copy dated ahead of now (the clock was set back) is as old as a copy of now, never newer.
             if (item->fetchedAt.isValid())
-                due = std::max(due, item->fetchedAt.addMSecs(RefreshMs));
+                due = std::max(due, std::min(item->fetchedAt, now).addMSecs(RefreshMs));
             item->due = due;
         }
         if (item->state != State::Fetching && (!next.isValid() || item->due < next))
@@ -314,7 +315,7 @@ QString WebCalendars::timeText(const QDateTime& utc) const
     return QLocale().toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') + time;
 }
 
-QString WebCalendars::line(int index, int events, const QString& calendarName) const
+QString WebCalendars::line(int index, int events, const QString& calendarName, bool unreadable) const
 {
     const Item& item = *m_items.at(size_t(index));
     QString name = item.entry.name;
@@ -323,6 +324,8 @@ QString WebCalendars::line(int index, int events, const QString& calendarName) c
     if (name.isEmpty())
         name = item.address.shown();
     const bool copy = item.fetchedAt.isValid();
+    if (copy && unreadable && (item.state == State::Updated || item.state == State::Fetching))
+        return WebTexts::Failed(name, WebTexts::Problem(WebFetched::Kind::NotCalendar));
     switch (item.state) {
     case State::Waiting:
         return WebTexts::Fetching(name);

@@ -62,8 +62,8 @@ public:
     void check();
 
     // The calendar's line. events: what the copy's last read counted, -1 when not read; calendarName: the
-    // calendar's own name as read.
-    QString line(int index, int events, const QString& calendarName) const;
+    // calendar's own name as read; unreadable: the copy's read found no calendar in it.
+    QString line(int index, int events, const QString& calendarName, bool unreadable = false) const;
 
     // Fetches through this: a test trusts its own authority and sets the caps. Made at the first call.
     WebFetch& fetcher();

@@ -116,11 +116,17 @@ QString YourCalendars::webLine(int index) const
     const QList<IcsOutcome> outcomes = m_files.outcomes();
     int events = -1;
     QString calendarName;
-    if (at >= 0 && at < outcomes.size() && outcomes[at].kind == IcsOutcome::Kind::Read) {
-        events = outcomes[at].eventCount;
-        calendarName = outcomes[at].calendarName;
+    bool unreadable = false;
+    if (at >= 0 && at < outcomes.size()) {
+        const IcsOutcome& outcome = outcomes[at];
+        if (outcome.kind == IcsOutcome::Kind::Read) {
+            events = outcome.eventCount;
+            calendarName = outcome.calendarName;
+        }
+        // A copy not written yet is no failure: its line says it is being fetched.
+        unreadable = outcome.failed() && outcome.kind != IcsOutcome::Kind::Gone;
     }
-    return m_web->line(index, events, calendarName);
+    return m_web->line(index, events, calendarName, unreadable);
 }
 
 void YourCalendars::setChooser(CalendarsDialog::Chooser chooser)

@@ -82,7 +82,7 @@ void TestWebCalendars::initTestCase()
 
 void TestWebCalendars::testFirstFetchPlanned_data()
 {
-    QTest::addColumn<qint64>("copyAgeMs"); // -1: no copy yet
+    QTest::addColumn<qint64>("copyAgeMs"); // -1: no copy yet; below: from the future
     QTest::addColumn<bool>("windowUp");
     QTest::addColumn<qint64>("laterMs");
     QTest::addColumn<bool>("fetching");
@@ -95,6 +95,9 @@ void TestWebCalendars::testFirstFetchPlanned_data()
     QTest::newRow("a fresh copy, once it is old") << hour << true << 2 * hour + 1000 << true;
     QTest::newRow("an old copy, within the first minute") << 4 * hour << true << minute / 2 << false;
     QTest::newRow("an old copy, after a minute") << 4 * hour << true << minute + 1000 << true;
+    // The clock was set back since: the copy is not taken as fresh for days.
+    QTest::newRow("a copy from the future, after a minute") << -48 * hour << true << minute + 1000 << false;
+    QTest::newRow("a copy from the future, once a refresh is up") << -48 * hour << true << 3 * hour + 1000 << true;
 }
 
 void TestWebCalendars::testFirstFetchPlanned()
@@ -105,7 +108,7 @@ void TestWebCalendars::testFirstFetchPlanned()
     QFETCH(bool, fetching);
     QTemporaryDir folder;
     const QString typed = address(QStringLiteral("/two.ics"));
-    if (copyAgeMs >= 0) {
+    if (copyAgeMs != -1) {
         const QString key = WebAddress::parse(typed).cacheKey();
         QFile copy(folder.filePath(key + QStringLiteral(".ics")));
         QVERIFY(copy.open(QIODevice::WriteOnly));
