@@ -17,12 +17,6 @@ QByteArray calendarWith(int events)
     return text + "END:VCALENDAR\r\n";
 }
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QString Secret = QStringLiteral("s3cr3tT0ken");
 } // namespace
 
@@ -35,9 +29,7 @@ private slots:
     void testFirstFetchPlanned();
     void testLines_data();
     void testLines();
-    void testAChangedFileFetchedAgain();
     void testCopyKeptAcrossRuns();
-    void testRemovedWithItsCopy();
 
 private:
     // A model in its own folder going by the test's clock, trusting the test's server.
@@ -56,7 +48,6 @@ private:
     QString address(const QString& path) const { return m_server.url(path) + QStringLiteral("?token=") + Secret; }
 
     HttpsServer m_server;
-    QByteArray m_changing = calendarWith(1);
     QByteArray m_asked; // what the server answers at /as-asked.ics as if asked for it
     QDateTime m_now{QDate(2024, 5, 15), QTime(10, 30), Qt::UTC};
 };
@@ -72,8 +63,6 @@ void TestWebCalendars::initTestCase()
             path = m_asked;
         if (path == "/two.ics")
             return {200, calendarWith(2)};
-        if (path == "/changing.ics")
-            return {200, m_changing};
         if (path == "/to-http.ics")
             return {302, {}, {{"Location", "http://127.0.0.1/two.ics"}}};
         return {404};
@@ -226,20 +215,6 @@ void TestWebCalendars::testLines()
     QCOMPARE(QFile::exists(web->cachePath(0)), line.contains(QLatin1String(":30")));
 }
 
-void TestWebCalendars::testAChangedFileFetchedAgain()
-{
-    QTemporaryDir folder;
-    auto web = model(folder);
-    QVERIFY(web->add({address(QStringLiteral("/changing.ics")), QStringLiteral("Work")}));
-    QVERIFY(fetched(*web));
-    QCOMPARE(bytesOf(web->cachePath(0)), calendarWith(1));
-    m_changing = calendarWith(3);
-    web->fetchAgain(web->id(0));
-    QVERIFY(fetched(*web));
-    QCOMPARE(bytesOf(web->cachePath(0)), calendarWith(3));
-    m_changing = calendarWith(1);
-}
-
 void TestWebCalendars::testCopyKeptAcrossRuns()
 {
     QTemporaryDir folder;
@@ -261,19 +236,6 @@ void TestWebCalendars::testCopyKeptAcrossRuns()
     // A second listing of the same address, spelled otherwise, is the same calendar.
     QVERIFY(!web.add({QString(typed).replace(QLatin1String("https"), QLatin1String("webcal")), QString()}));
     QCOMPARE(web.count(), 1);
-}
-
-void TestWebCalendars::testRemovedWithItsCopy()
-{
-    QTemporaryDir folder;
-    auto web = model(folder);
-    QVERIFY(web->add({address(QStringLiteral("/two.ics")), QString()}));
-    QVERIFY(fetched(*web));
-    const QString copy = web->cachePath(0);
-    QVERIFY(QFile::exists(copy));
-    web->remove(web->id(0));
-    QCOMPARE(web->count(), 0);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestWebCalendars)
