@@ -229,7 +229,10 @@ void WebCalendars::fetchNow(Item& item)
         return;
     item.state = State::Fetching;
     item.due = QDateTime();
-    fetcher().fetch(item.key, item.address, item.cachePath(m_folder), item.validators);
+    // The server's "unchanged" is only worth asking for while there is a copy it would leave in place: one
+    // deleted meanwhile (a cache cleaned) is fetched whole.
+    const QString copy = item.cachePath(m_folder);
+    fetcher().fetch(item.key, item.address, copy, QFileInfo::exists(copy) ? item.validators : WebValidators());
     emit changed();
 }
 

@@ -30,6 +30,7 @@ private slots:
     void testLines_data();
     void testLines();
     void testCopyKeptAcrossRuns();
+    void testADeletedCopyIsFetchedWhole();
 
 private:
     // A model in its own folder going by the test's clock, trusting the test's server.
@@ -63,6 +64,10 @@ void TestWebCalendars::initTestCase()
             path = m_asked;
         if (path == "/two.ics")
             return {200, calendarWith(2)};
+        if (path == "/tagged.ics")
+            return request.headers.value("if-none-match") == "\"t\""
+                       ? HttpsServer::Answer{304}
+                       : HttpsServer::Answer{200, calendarWith(2), {{"ETag", "\"t\""}}};
         if (path == "/to-http.ics")
             return {302, {}, {{"Location", "http://127.0.0.1/two.ics"}}};
         return {404};
@@ -236,6 +241,24 @@ void TestWebCalendars::testCopyKeptAcrossRuns()
     // A second listing of the same address, spelled otherwise, is the same calendar.
     QVERIFY(!web.add({QString(typed).replace(QLatin1String("https"), QLatin1String("webcal")), QString()}));
     QCOMPARE(web.count(), 1);
+}
+
+// The copy went (a cache cleaned) while the server still knows its tag: the next fetch brings a whole copy, never an
+// "unchanged" with nothing to show.
+void TestWebCalendars::testADeletedCopyIsFetchedWhole()
+{
+    QTemporaryDir folder;
+    auto web = model(folder);
+    QVERIFY(web->add({address(QStringLiteral("/tagged.ics")), QString()}));
+    QVERIFY(fetched(*web));
+    web->fetchAgain(web->id(0));
+    QVERIFY(fetched(*web));
+    QCOMPARE(m_server.requests.last().headers.value("if-none-match"), QByteArray("\"t\""));
+    QVERIFY(QFile::remove(web->cachePath(0)));
+    web->fetchAgain(web->id(0));
+    QVERIFY(fetched(*web));
+    QCOMPARE(web->state(0), WebCalendars::State::Updated);
+    QVERIFY(QFile::exists(web->cachePath(0)));
 }
 
 QTEST_GUILESS_MAIN(TestWebCalendars)
