@@ -301,9 +301,10 @@ void WebCalendars::writeSidecar(const Item& item) const
     object.insert(QLatin1String("fetched"), item.fetchedAt.toUTC().toString(Qt::ISODate));
     object.insert(QLatin1String("etag"), QString::fromLatin1(item.validators.etag));
     object.insert(QLatin1String("lastModified"), QString::fromLatin1(item.validators.lastModified));
-    QDir().mkpath(m_folder);
+    WebFetch::makePrivateFolder(m_folder);
     QSaveFile file(item.sidecarPath(m_folder));
     if (file.open(QIODevice::WriteOnly)) {
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         file.write(QJsonDocument(object).toJson());
         file.commit();
     }

@@ -50,6 +50,19 @@ WebFetch::~WebFetch()
         cancel(key);
 }
 
+bool WebFetch::makePrivateFolder(const QString& folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return true;
+}
+
+void WebFetch::makePrivate(const QString& file)
+{
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
 bool WebFetch::looksLikeCalendar(const QByteArray& bytes)
 {
     const QByteArray text = withoutBlanksAndMark(bytes);
@@ -178,9 +191,13 @@ void WebFetch::replyFinished(const QString& key)
     const QByteArray text = withoutBlanksAndMark(job->body);
     if (!looksLikeCalendar(text) || !text.toUpper().endsWith("END:VCALENDAR"))
         return end(key, {WebFetched::Kind::NotCalendar, status});
-    QDir().mkpath(QFileInfo(job->cachePath).absolutePath());
+    makePrivateFolder(QFileInfo(job->cachePath).absolutePath());
     QSaveFile file(job->cachePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(job->body) != job->body.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
+        return end(key, {WebFetched::Kind::NotWritten, status});
+    // Before a byte is written: the copy is never readable by others, not even for a moment.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (file.write(job->body) != job->body.size() || !file.commit())
         return end(key, {WebFetched::Kind::NotWritten, status});
     WebFetched written{WebFetched::Kind::Written, status};
     written.validators.etag = reply->rawHeader("ETag");

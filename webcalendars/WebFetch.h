@@ -73,6 +73,10 @@ public:
     // Ends that fetch untold, the cache untouched.
     void cancel(const QString& key);
 
+    // The copies may hold private events: their folder (made when missing) and files are the user's alone.
+    static bool makePrivateFolder(const QString& folder);
+    static void makePrivate(const QString& file);
+
     // Whether bytes look like an iCalendar text: BEGIN:VCALENDAR after an optional byte order mark and blanks.
     static bool looksLikeCalendar(const QByteArray& bytes);
 

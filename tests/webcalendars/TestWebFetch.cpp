@@ -3,6 +3,7 @@
 #include "webcalendars/WebFetch.h"
 #include <QSignalSpy>
 #include <QTest>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(WebFetched::Kind)
 
@@ -122,6 +123,8 @@ private slots:
         QTemporaryDir folder;
         const QString cache = folder.filePath(QStringLiteral("copy.ics"));
         writeBytes(cache, OldCalendar);
+        QVERIFY(QFile::setPermissions(cache, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                                 QFileDevice::ReadOther));
         WebFetch fetch;
         fetch.setCaCertificates(m_server.ca);
         fetch.setMostBytes(TestCap);
@@ -141,8 +144,11 @@ private slots:
             QCOMPARE(fetched.validators.etag,
                      path == "/good.ics" || path == "/tagged.ics" ? QByteArray("\"v1\"") : fetched.validators.etag);
         QVERIFY(!fetch.fetching(QStringLiteral("k")));
-        // Nothing of the writer's own is left beside the copy.
+        // Nothing of the writer's own is left beside the copy; a new copy is the user's alone.
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("copy.ics")});
+        struct stat copyStatus = {};
+        QCOMPARE(::stat(QFile::encodeName(cache).constData(), &copyStatus), 0);
+        QCOMPARE(int(copyStatus.st_mode & 0777), replaced ? 0600 : 0644);
     }
 
     // Without the test's authority the server's certificate is not trusted: never fetched, never ignored.
