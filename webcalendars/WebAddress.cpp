@@ -43,7 +43,10 @@ QString WebAddress::shown() const
     if (!isValid())
         return QString();
     const int port = m_url.port(443);
-    const QString host = m_url.host(QUrl::FullyDecoded);
+    QString host = m_url.host(QUrl::FullyDecoded);
+    // An IPv6 address is bracketed, as in the address: its port stays apart from it.
+    if (host.contains(QLatin1Char(':')))
+        host = QLatin1Char('[') + host + QLatin1Char(']');
     return port == 443 ? host : host + QLatin1Char(':') + QString::number(port);
 }
 

@@ -30,6 +30,9 @@ private slots:
         QTest::newRow("a port of its own is shown")
             << "https://127.0.0.1:8443/a.ics" << P::None << "https://127.0.0.1:8443/a.ics"
             << "127.0.0.1:8443";
+        QTest::newRow("an IPv6 host with its port")
+            << "https://[::1]:8443/a.ics" << P::None << "https://[::1]:8443/a.ics"
+            << "[::1]:8443";
         QTest::newRow("a fragment is dropped")
             << "https://example.org/a.ics#week" << P::None << "https://example.org/a.ics"
             << "example.org";
