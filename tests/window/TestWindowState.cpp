@@ -193,6 +193,14 @@ void TestWindowState::testDamagedFile_data()
         << QByteArray("[full]\nleft=40\ntop=30\n[compact]\nmonths=0\nleft=\n[window]\nalwaysOnTop=true\n")
         << state(QPoint(40, 30), std::nullopt, View::Full, 2, false, true);
     QTest::newRow("marks neither on nor off") << QByteArray("[window]\nmarks=no\n") << first;
+    QTest::newRow("a web address longer than any")
+        << QByteArray("[web]\n1\\address=https://example.org/" + QByteArray(5000, 'x') + "\nsize=1\n") << first;
+    WindowState once = first;
+    once.webCalendars = {{QStringLiteral("https://example.org/a.ics"), QStringLiteral("Work")}};
+    QTest::newRow("a web address listed twice")
+        << QByteArray("[web]\n1\\address=https://example.org/a.ics\n1\\name=Work\n"
+                      "2\\address=https://example.org/a.ics\n2\\name=Again\nsize=2\n")
+        << once;
 }
 
 void TestWindowState::testDamagedFile()
