@@ -109,9 +109,34 @@ QStringList readCalendarFiles(QSettings& file)
     return paths;
 }
 
-const std::array<QByteArray, 6> SectionLines{QByteArrayLiteral("[window]"),    QByteArrayLiteral("[full]"),
+const std::array<QByteArray, 7> SectionLines{QByteArrayLiteral("[window]"),    QByteArrayLiteral("[full]"),
                                              QByteArrayLiteral("[compact]"),   QByteArrayLiteral("[weeks]"),
-                                             QByteArrayLiteral("[calendars]"), QByteArrayLiteral("[holidays]")};
+                                             QByteArrayLiteral("[calendars]"), QByteArrayLiteral("[holidays]"),
+                                             QByteArrayLiteral("[web]")};
+
+const QString WebGroup = QStringLiteral("web");
+const QString WebAddressKey = QStringLiteral("address");
+const QString WebNameKey = QStringLiteral("name");
+// An address longer than any a service hands out is a damaged line.
+constexpr int LongestWebAddress = 4096;
+
+QList<WindowState::WebCalendar> readWebCalendars(QSettings& file)
+{
+    QList<WindowState::WebCalendar> calendars;
+    const int count = file.beginReadArray(WebGroup);
+    for (int i = 0; i < std::min(count, MostCalendarFiles); ++i) {
+        file.setArrayIndex(i);
+        const QString address = file.value(WebAddressKey).toString().trimmed();
+        if (address.isEmpty() || address.size() > LongestWebAddress)
+            continue;
+        if (std::any_of(calendars.cbegin(), calendars.cend(),
+                        [&](const WindowState::WebCalendar& each) { return each.address == address; }))
+            continue;
+        calendars.append({address, file.value(WebNameKey).toString()});
+    }
+    file.endArray();
+    return calendars;
+}
 
 // An area code as the data writes it: a country's two capitals, then region parts of letters and digits.
 bool readsAsArea(const QString& code)
@@ -178,7 +203,7 @@ bool WindowState::operator==(const WindowState& other) const
            compactMonths == other.compactMonths && weekNumbers == other.weekNumbers &&
            alwaysOnTop == other.alwaysOnTop && dayPanelOpen == other.dayPanelOpen && weekStart == other.weekStart &&
            weekNumbering == other.weekNumbering && calendarFiles == other.calendarFiles &&
-           marksShown == other.marksShown && holidays == other.holidays;
+           marksShown == other.marksShown && holidays == other.holidays && webCalendars == other.webCalendars;
 }
 
 namespace windowstate {
@@ -211,6 +236,7 @@ WindowState read(const QString& path)
     state.weekNumbering = readName(file, QStringLiteral("weeks/numbering"), NumberingNames, state.weekNumbering);
     state.calendarFiles = readCalendarFiles(file);
     state.holidays = readHolidays(file);
+    state.webCalendars = readWebCalendars(file);
     return state;
 }
 
@@ -247,6 +273,9 @@ bool write(const QString& path, const WindowState& state)
         ::umask(mask);
         mode = 0666 & ~mask;
     }
+    // A web address may carry the user's secret (a token, a password): a file holding one is the user's alone.
+    if (!state.webCalendars.isEmpty())
+        mode &= 0700;
     bool written = false;
     {
         QSettings file(QFile::decodeName(temporary), QSettings::IniFormat);
@@ -275,6 +304,17 @@ bool write(const QString& path, const WindowState& state)
             file.setValue(QStringLiteral("holidays/area"), state.holidays->area);
             file.setValue(QStringLiteral("holidays/bank"), flagText(state.holidays->bank));
             file.setValue(QStringLiteral("holidays/observances"), flagText(state.holidays->observances));
+        }
+        // Written only once one is listed: a file without them stays as it was before there were any.
+        if (!state.webCalendars.isEmpty()) {
+            file.beginWriteArray(WebGroup, static_cast<int>(state.webCalendars.size()));
+            for (int i = 0; i < state.webCalendars.size(); ++i) {
+                file.setArrayIndex(i);
+                file.setValue(WebAddressKey, state.webCalendars[i].address);
+                if (!state.webCalendars[i].name.isEmpty())
+                    file.setValue(WebNameKey, state.webCalendars[i].name);
+            }
+            file.endArray();
         }
         file.sync();
         written = file.status() == QSettings::NoError;

@@ -43,6 +43,15 @@ struct WindowState
         }
     };
     std::optional<Holidays> holidays;
+    // The calendars followed by web address, in the user's order: the address as given (it may hold a secret of
+    // the user's, and stays in this file only) and the name the user gave, if any.
+    struct WebCalendar
+    {
+        QString address;
+        QString name;
+        bool operator==(const WebCalendar& other) const { return address == other.address && name == other.name; }
+    };
+    QList<WebCalendar> webCalendars;
 
     bool operator==(const WindowState& other) const;
     bool operator!=(const WindowState& other) const { return !(*this == other); }

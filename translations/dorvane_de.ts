@@ -150,6 +150,34 @@
         <source>No calendar files yet: Add... chooses some.</source>
         <translation>Noch keine Kalenderdateien: Hinzufügen... wählt welche aus.</translation>
     </message>
+    <message>
+        <source>Add a calendar by its web address</source>
+        <translation>Einen Kalender über seine Webadresse hinzufügen</translation>
+    </message>
+    <message>
+        <source>Fetch the chosen web calendar again</source>
+        <translation>Den gewählten Webkalender neu abrufen</translation>
+    </message>
+    <message>
+        <source>Add a calendar by address</source>
+        <translation>Kalender per Adresse hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Address (https:// or webcal://):</source>
+        <translation>&amp;Adresse (https:// oder webcal://):</translation>
+    </message>
+    <message>
+        <source>&amp;Name (may stay empty):</source>
+        <translation>&amp;Name (darf leer bleiben):</translation>
+    </message>
+    <message>
+        <source>Add by a&amp;ddress...</source>
+        <translation>Per A&amp;dresse hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Fetch a&amp;gain</source>
+        <translation>&amp;Neu abrufen</translation>
+    </message>
 </context>
 <context>
     <name>ConvertError</name>
@@ -1424,6 +1452,100 @@ Heute: </translation>
     <message>
         <source>Dorvane starts hidden behind its tray icon when you log in</source>
         <translation>Dorvane startet bei der Anmeldung verborgen hinter seinem Symbol im Infobereich</translation>
+    </message>
+</context>
+<context>
+    <name>WebCalendars</name>
+    <message>
+        <source>%1 (web): fetching...</source>
+        <translation>%1 (Web): wird abgerufen...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (web): %n event(s), updated %2</source>
+        <translation>
+            <numerusform>%1 (Web): %n Termin, aktualisiert %2</numerusform>
+            <numerusform>%1 (Web): %n Termine, aktualisiert %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (web): offline, from %2</source>
+        <translation>%1 (Web): offline, Stand %2</translation>
+    </message>
+    <message>
+        <source>%1 (web): offline, not fetched yet</source>
+        <translation>%1 (Web): offline, noch nicht abgerufen</translation>
+    </message>
+    <message>
+        <source>%1 (web): %2</source>
+        <translation>%1 (Web): %2</translation>
+    </message>
+    <message>
+        <source>%1 (web): %2, showing the copy from %3</source>
+        <translation>%1 (Web): %2, gezeigt wird der Stand von %3</translation>
+    </message>
+    <message>
+        <source>not found (%1)</source>
+        <translation>nicht gefunden (%1)</translation>
+    </message>
+    <message>
+        <source>access refused (%1)</source>
+        <translation>Zugriff verweigert (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>der Server antwortete %1</translation>
+    </message>
+    <message>
+        <source>refused: redirected to an address that is not https</source>
+        <translation>abgelehnt: auf eine Adresse ohne https umgeleitet</translation>
+    </message>
+    <message>
+        <source>refused: redirected too many times</source>
+        <translation>abgelehnt: zu oft umgeleitet</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>took too long</source>
+        <translation>dauerte zu lange</translation>
+    </message>
+    <message>
+        <source>certificate not trusted</source>
+        <translation>Zertifikat nicht vertrauenswürdig</translation>
+    </message>
+    <message>
+        <source>not an iCalendar file</source>
+        <translation>keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>its copy cannot be saved</source>
+        <translation>die Kopie lässt sich nicht speichern</translation>
+    </message>
+    <message>
+        <source>Type the calendar&apos;s address.</source>
+        <translation>Geben Sie die Adresse des Kalenders ein.</translation>
+    </message>
+    <message>
+        <source>An address has no spaces.</source>
+        <translation>Eine Adresse enthält keine Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>Only addresses starting with https:// or webcal:// are fetched.</source>
+        <translation>Nur Adressen, die mit https:// oder webcal:// beginnen, werden abgerufen.</translation>
+    </message>
+    <message>
+        <source>The address names no server.</source>
+        <translation>Die Adresse nennt keinen Server.</translation>
+    </message>
+    <message>
+        <source>This is not a web address.</source>
+        <translation>Das ist keine Webadresse.</translation>
+    </message>
+    <message>
+        <source>This calendar is already listed.</source>
+        <translation>Dieser Kalender ist schon in der Liste.</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,16 @@
     </message>
 </context>
 <context>
+    <name>WebCalendars</name>
+    <message numerus="yes">
+        <source>%1 (web): %n event(s), updated %2</source>
+        <translation>
+            <numerusform>%1 (web): %n event, updated %2</numerusform>
+            <numerusform>%1 (web): %n events, updated %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>YourCalendars</name>
     <message numerus="yes">
         <source>%1: %n event(s)</source>

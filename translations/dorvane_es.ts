@@ -150,6 +150,34 @@
         <source>No calendar files yet: Add... chooses some.</source>
         <translation>Aún no hay archivos de calendario: Añadir... elige algunos.</translation>
     </message>
+    <message>
+        <source>Add a calendar by its web address</source>
+        <translation>Añadir un calendario por su dirección web</translation>
+    </message>
+    <message>
+        <source>Fetch the chosen web calendar again</source>
+        <translation>Volver a descargar el calendario web elegido</translation>
+    </message>
+    <message>
+        <source>Add a calendar by address</source>
+        <translation>Añadir un calendario por dirección</translation>
+    </message>
+    <message>
+        <source>&amp;Address (https:// or webcal://):</source>
+        <translation>&amp;Dirección (https:// o webcal://):</translation>
+    </message>
+    <message>
+        <source>&amp;Name (may stay empty):</source>
+        <translation>&amp;Nombre (opcional):</translation>
+    </message>
+    <message>
+        <source>Add by a&amp;ddress...</source>
+        <translation>Añadir por &amp;dirección...</translation>
+    </message>
+    <message>
+        <source>Fetch a&amp;gain</source>
+        <translation>&amp;Volver a descargar</translation>
+    </message>
 </context>
 <context>
     <name>ConvertError</name>
@@ -1424,6 +1452,100 @@ Hoy: </translation>
     <message>
         <source>Dorvane starts hidden behind its tray icon when you log in</source>
         <translation>Dorvane se inicia oculto en la bandeja al iniciar sesión</translation>
+    </message>
+</context>
+<context>
+    <name>WebCalendars</name>
+    <message>
+        <source>%1 (web): fetching...</source>
+        <translation>%1 (web): descargando...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (web): %n event(s), updated %2</source>
+        <translation>
+            <numerusform>%1 (web): %n evento, actualizado %2</numerusform>
+            <numerusform>%1 (web): %n eventos, actualizado %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (web): offline, from %2</source>
+        <translation>%1 (web): sin conexión, copia de %2</translation>
+    </message>
+    <message>
+        <source>%1 (web): offline, not fetched yet</source>
+        <translation>%1 (web): sin conexión, aún no descargado</translation>
+    </message>
+    <message>
+        <source>%1 (web): %2</source>
+        <translation>%1 (web): %2</translation>
+    </message>
+    <message>
+        <source>%1 (web): %2, showing the copy from %3</source>
+        <translation>%1 (web): %2, se muestra la copia de %3</translation>
+    </message>
+    <message>
+        <source>not found (%1)</source>
+        <translation>no encontrado (%1)</translation>
+    </message>
+    <message>
+        <source>access refused (%1)</source>
+        <translation>acceso denegado (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>el servidor respondió %1</translation>
+    </message>
+    <message>
+        <source>refused: redirected to an address that is not https</source>
+        <translation>rechazado: redirigido a una dirección que no es https</translation>
+    </message>
+    <message>
+        <source>refused: redirected too many times</source>
+        <translation>rechazado: demasiadas redirecciones</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>took too long</source>
+        <translation>tardó demasiado</translation>
+    </message>
+    <message>
+        <source>certificate not trusted</source>
+        <translation>certificado no fiable</translation>
+    </message>
+    <message>
+        <source>not an iCalendar file</source>
+        <translation>no es un archivo iCalendar</translation>
+    </message>
+    <message>
+        <source>its copy cannot be saved</source>
+        <translation>no se puede guardar su copia</translation>
+    </message>
+    <message>
+        <source>Type the calendar&apos;s address.</source>
+        <translation>Escriba la dirección del calendario.</translation>
+    </message>
+    <message>
+        <source>An address has no spaces.</source>
+        <translation>Una dirección no lleva espacios.</translation>
+    </message>
+    <message>
+        <source>Only addresses starting with https:// or webcal:// are fetched.</source>
+        <translation>Solo se descargan direcciones que empiezan por https:// o webcal://.</translation>
+    </message>
+    <message>
+        <source>The address names no server.</source>
+        <translation>La dirección no indica ningún servidor.</translation>
+    </message>
+    <message>
+        <source>This is not a web address.</source>
+        <translation>No es una dirección web.</translation>
+    </message>
+    <message>
+        <source>This calendar is already listed.</source>
+        <translation>Este calendario ya está en la lista.</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,34 @@
         <source>No calendar files yet: Add... chooses some.</source>
         <translation>Pas encore de fichier de calendrier : Ajouter... en choisit.</translation>
     </message>
+    <message>
+        <source>Add a calendar by its web address</source>
+        <translation>Ajouter un calendrier par son adresse web</translation>
+    </message>
+    <message>
+        <source>Fetch the chosen web calendar again</source>
+        <translation>Recharger le calendrier web choisi</translation>
+    </message>
+    <message>
+        <source>Add a calendar by address</source>
+        <translation>Ajouter un calendrier par adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Address (https:// or webcal://):</source>
+        <translation>&amp;Adresse (https:// ou webcal://) :</translation>
+    </message>
+    <message>
+        <source>&amp;Name (may stay empty):</source>
+        <translation>&amp;Nom (facultatif) :</translation>
+    </message>
+    <message>
+        <source>Add by a&amp;ddress...</source>
+        <translation>Ajouter par a&amp;dresse...</translation>
+    </message>
+    <message>
+        <source>Fetch a&amp;gain</source>
+        <translation>Re&amp;charger</translation>
+    </message>
 </context>
 <context>
     <name>ConvertError</name>
@@ -1424,6 +1452,100 @@ Aujourd&apos;hui : </translation>
     <message>
         <source>Dorvane starts hidden behind its tray icon when you log in</source>
         <translation>Dorvane démarre caché derrière son icône de la zone de notification à l’ouverture de session</translation>
+    </message>
+</context>
+<context>
+    <name>WebCalendars</name>
+    <message>
+        <source>%1 (web): fetching...</source>
+        <translation>%1 (web) : téléchargement...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (web): %n event(s), updated %2</source>
+        <translation>
+            <numerusform>%1 (web) : %n événement, mis à jour %2</numerusform>
+            <numerusform>%1 (web) : %n événements, mis à jour %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (web): offline, from %2</source>
+        <translation>%1 (web) : hors ligne, copie de %2</translation>
+    </message>
+    <message>
+        <source>%1 (web): offline, not fetched yet</source>
+        <translation>%1 (web) : hors ligne, pas encore téléchargé</translation>
+    </message>
+    <message>
+        <source>%1 (web): %2</source>
+        <translation>%1 (web) : %2</translation>
+    </message>
+    <message>
+        <source>%1 (web): %2, showing the copy from %3</source>
+        <translation>%1 (web) : %2, copie de %3 affichée</translation>
+    </message>
+    <message>
+        <source>not found (%1)</source>
+        <translation>introuvable (%1)</translation>
+    </message>
+    <message>
+        <source>access refused (%1)</source>
+        <translation>accès refusé (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>le serveur a répondu %1</translation>
+    </message>
+    <message>
+        <source>refused: redirected to an address that is not https</source>
+        <translation>refusé : redirigé vers une adresse qui n’est pas en https</translation>
+    </message>
+    <message>
+        <source>refused: redirected too many times</source>
+        <translation>refusé : redirigé trop de fois</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>trop volumineux</translation>
+    </message>
+    <message>
+        <source>took too long</source>
+        <translation>trop long</translation>
+    </message>
+    <message>
+        <source>certificate not trusted</source>
+        <translation>certificat non fiable</translation>
+    </message>
+    <message>
+        <source>not an iCalendar file</source>
+        <translation>pas un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>its copy cannot be saved</source>
+        <translation>sa copie ne peut pas être enregistrée</translation>
+    </message>
+    <message>
+        <source>Type the calendar&apos;s address.</source>
+        <translation>Saisissez l’adresse du calendrier.</translation>
+    </message>
+    <message>
+        <source>An address has no spaces.</source>
+        <translation>Une adresse ne contient pas d’espaces.</translation>
+    </message>
+    <message>
+        <source>Only addresses starting with https:// or webcal:// are fetched.</source>
+        <translation>Seules les adresses commençant par https:// ou webcal:// sont téléchargées.</translation>
+    </message>
+    <message>
+        <source>The address names no server.</source>
+        <translation>L’adresse ne nomme aucun serveur.</translation>
+    </message>
+    <message>
+        <source>This is not a web address.</source>
+        <translation>Ce n’est pas une adresse web.</translation>
+    </message>
+    <message>
+        <source>This calendar is already listed.</source>
+        <translation>Ce calendrier figure déjà dans la liste.</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,8 @@ TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences,
     });
     YourCalendars* calendars = m_rooms.calendars = new YourCalendars(this);
     calendars->setChooser(CalendarsDialog::gatedChooser(gate));
+    calendars->setAddressAsker(CalendarsDialog::gatedAddressAsker(gate));
+    calendars->setWebClock([&services] { return services.clock.now().toUTC(); });
     year->setHasEvents([calendars](const QDate& day) { return calendars->hasEvents(day); });
     YourDays* days = m_rooms.days = new YourDays(gate, this, owndays::userFilePath());
     // Nothing is read, and no thread started, until holidays are chosen.
@@ -354,6 +356,8 @@ void TCalendar::FormActivate()
         if (!restoring)
             m_services.pointer.moveTo(pointerTarget(pointer::Target::CloseButton));
         FirstActivationDone = true;
+        // The web calendars' first fetch waits for a window that is up.
+        m_rooms.calendars->windowUp();
     }
     m_gate.activating([this] {
         Wording message;

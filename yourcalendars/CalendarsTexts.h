@@ -11,6 +11,12 @@ inline const QString List = QStringLiteral("CalendarsList");
 inline const QString Add = QStringLiteral("CalendarsAdd");
 inline const QString Remove = QStringLiteral("CalendarsRemove");
 inline const QString Close = QStringLiteral("CalendarsClose");
+inline const QString AddAddress = QStringLiteral("CalendarsAddAddress");
+inline const QString FetchAgain = QStringLiteral("CalendarsFetchAgain");
+inline const QString AddressBox = QStringLiteral("CalendarsAddressBox");
+inline const QString AddressEdit = QStringLiteral("CalendarsAddressEdit");
+inline const QString AddressName = QStringLiteral("CalendarsAddressName");
+inline const QString AddressProblem = QStringLiteral("CalendarsAddressProblem");
 inline const QString TrayItem = QStringLiteral("TrayCalendars");
 inline const QString Keys = QStringLiteral("KeysCalendars");
 } // namespace calendarsnames
@@ -32,4 +38,11 @@ public:
     static QString ChooserTitle() { return tr("Add calendar files"); }
     static QString ChooserFilter() { return tr("iCalendar files (*.ics)"); }
     static QString Empty() { return tr("No calendar files yet: Add... chooses some."); }
+    static QString ButtonAddAddress() { return tr("Add by a&ddress..."); }
+    static QString ButtonFetchAgain() { return tr("Fetch a&gain"); }
+    static QString NameAddAddress() { return tr("Add a calendar by its web address"); }
+    static QString NameFetchAgain() { return tr("Fetch the chosen web calendar again"); }
+    static QString AddressTitle() { return tr("Add a calendar by address"); }
+    static QString AddressLabel() { return tr("&Address (https:// or webcal://):"); }
+    static QString AddressNameLabel() { return tr("&Name (may stay empty):"); }
 };

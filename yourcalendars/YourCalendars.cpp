@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yourcalendars/YourCalendars.h"
 #include "shared/WindowStateKeeper.h"
+#include "webcalendars/WebTexts.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
@@ -18,8 +19,114 @@ YourCalendars::YourCalendars(QWidget* window) : QObject(window), m_window(window
 void YourCalendars::keepIn(WindowStateKeeper& keeper)
 {
     m_keeper = &keeper;
-    if (!keeper.state().calendarFiles.isEmpty() || !m_files.files().isEmpty())
-        m_files.setFiles(keeper.state().calendarFiles);
+    m_chosen = keeper.state().calendarFiles;
+    // Nothing of the web is made while none is listed.
+    if (!keeper.state().webCalendars.isEmpty()) {
+        QList<WebCalendars::Entry> entries;
+        for (const WindowState::WebCalendar& each : keeper.state().webCalendars)
+            entries.append({each.address, each.name});
+        makeWeb().setEntries(entries);
+    } else if (m_web) {
+        m_web->setEntries({});
+    }
+    if (!m_chosen.isEmpty() || !m_files.files().isEmpty() || (m_web && m_web->count()))
+        readFiles();
+}
+
+WebCalendars& YourCalendars::makeWeb()
+{
+    if (m_web)
+        return *m_web;
+    auto now = m_now ? m_now : [] { return QDateTime::currentDateTimeUtc(); };
+    m_web =
+        std::make_unique<WebCalendars>(now, m_webFolder.isEmpty() ? WebCalendars::defaultCacheFolder() : m_webFolder);
+    connect(m_web.get(), &WebCalendars::changed, this, [this] {
+        showInDialog();
+        emit changed(CalendarNews{{}, true});
+    });
+    if (m_webSetup)
+        m_webSetup(*m_web);
+    if (m_windowUp)
+        m_web->windowUp();
+    return *m_web;
+}
+
+void YourCalendars::readFiles()
+{
+    QStringList paths = m_chosen;
+    if (m_web && m_web->count()) {
+        // The copies' folder is there before it is watched: a first copy written into it is then seen.
+        WebFetch::makePrivateFolder(QFileInfo(m_web->cachePath(0)).absolutePath());
+        paths += m_web->cachePaths();
+    }
+    m_files.setFiles(paths);
+}
+
+void YourCalendars::windowUp()
+{
+    m_windowUp = true;
+    if (m_web)
+        m_web->windowUp();
+}
+
+void YourCalendars::setAddressAsker(CalendarsDialog::AddressAsker asker)
+{
+    m_asker = std::move(asker);
+    if (m_dialog && m_asker)
+        m_dialog->setAddressAsker(m_asker);
+}
+
+QString YourCalendars::webProblem(const QString& address) const
+{
+    const WebAddress parsed = WebAddress::parse(address);
+    if (!parsed.isValid())
+        return WebTexts::AddressProblem(parsed.problem());
+    if (m_web && m_web->indexOf(parsed.cacheKey()) >= 0)
+        return WebTexts::AlreadyListed();
+    return QString();
+}
+
+bool YourCalendars::addAddress(const QString& address, const QString& name)
+{
+    if (!webProblem(address).isEmpty())
+        return false;
+    WebCalendars& web = makeWeb();
+    if (!web.add({address, name}))
+        return false;
+    readFiles();
+    keep();
+    showInDialog();
+    return true;
+}
+
+void YourCalendars::removeWeb(const QString& id)
+{
+    if (!m_web || m_web->indexOf(id) < 0)
+        return;
+    m_web->remove(id);
+    readFiles();
+    keep();
+    showInDialog();
+}
+
+QString YourCalendars::webLine(int index) const
+{
+    const QString path = m_web->cachePath(index);
+    const int at = int(m_files.files().indexOf(path));
+    const QList<IcsOutcome> outcomes = m_files.outcomes();
+    int events = -1;
+    QString calendarName;
+    bool unreadable = false;
+    if (at >= 0 && at < outcomes.size()) {
+        const IcsOutcome& outcome = outcomes[at];
+        if (outcome.kind == IcsOutcome::Kind::Read) {
+            events = outcome.eventCount;
+            calendarName = outcome.calendarName;
+        }
+        // A copy not written yet is no failure: its line says it is being fetched.
+        unreadable = outcome.failed() && outcome.kind != IcsOutcome::Kind::Gone;
+    }
+    return m_web->line(index, events, calendarName, unreadable);
 }
 
 void YourCalendars::setChooser(CalendarsDialog::Chooser chooser)
@@ -46,9 +153,14 @@ void YourCalendars::followYear(int year)
 QStringList YourCalendars::problems() const
 {
     QStringList lines;
-    for (const IcsOutcome& outcome : m_files.outcomes())
-        if (outcome.failed())
-            lines.append(outcome.line());
+    const QList<IcsOutcome> outcomes = m_files.outcomes();
+    // The web calendars' copies are told by their own lines: a copy not fetched yet is no file gone.
+    for (int i = 0; i < outcomes.size() && i < m_chosen.size(); ++i)
+        if (outcomes[i].failed())
+            lines.append(outcomes[i].line());
+    for (int i = 0; m_web && i < m_web->count(); ++i)
+        if (m_web->state(i) == WebCalendars::State::Failed)
+            lines.append(webLine(i));
     return lines;
 }
 
@@ -59,14 +171,23 @@ void YourCalendars::openDialog(const QDate& shown)
         m_dialog = new CalendarsDialog(m_window);
         if (m_chooser)
             m_dialog->setChooser(m_chooser);
+        if (m_asker)
+            m_dialog->setAddressAsker(m_asker);
+        m_dialog->setAddressProblem([this](const QString& address) { return webProblem(address); });
+        connect(m_dialog, &CalendarsDialog::addressAdded, this, &YourCalendars::addAddress);
+        connect(m_dialog, &CalendarsDialog::webRemoved, this, &YourCalendars::removeWeb);
+        connect(m_dialog, &CalendarsDialog::fetchAgain, this, [this](const QString& id) {
+            if (m_web)
+                m_web->fetchAgain(id);
+        });
         connect(m_dialog, &CalendarsDialog::added, this, [this](const QStringList& paths) {
-            QStringList files = m_files.files();
+            QStringList files = m_chosen;
             for (const QString& path : paths)
                 files.append(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
             choose(files);
         });
         connect(m_dialog, &CalendarsDialog::removed, this, [this](const QString& path) {
-            QStringList files = m_files.files();
+            QStringList files = m_chosen;
             files.removeAll(path);
             choose(files);
         });
@@ -79,9 +200,26 @@ void YourCalendars::openDialog(const QDate& shown)
 
 void YourCalendars::choose(const QStringList& paths)
 {
-    m_files.setFiles(paths);
-    if (m_keeper)
-        m_keeper->update([this](WindowState& state) { state.calendarFiles = m_files.files(); });
+    // Each once, in the user's order.
+    m_chosen.clear();
+    for (const QString& path : paths)
+        if (!path.isEmpty() && !m_chosen.contains(path))
+            m_chosen.append(path);
+    readFiles();
+    keep();
+}
+
+void YourCalendars::keep()
+{
+    if (!m_keeper)
+        return;
+    QList<WindowState::WebCalendar> web;
+    for (int i = 0; m_web && i < m_web->count(); ++i)
+        web.append({m_web->entries()[i].address, m_web->entries()[i].name});
+    m_keeper->update([this, web](WindowState& state) {
+        state.calendarFiles = m_chosen;
+        state.webCalendars = web;
+    });
 }
 
 void YourCalendars::showInDialog()
@@ -89,5 +227,10 @@ void YourCalendars::showInDialog()
     if (!m_dialog)
         return;
     const std::pair<QString, QString> own = m_own ? m_own() : std::pair<QString, QString>();
-    m_dialog->showFiles(m_files.files(), m_files.outcomes(), own.first, own.second);
+    QList<IcsOutcome> outcomes = m_files.outcomes();
+    outcomes = outcomes.mid(0, m_chosen.size());
+    QList<CalendarsDialog::WebRow> web;
+    for (int i = 0; m_web && i < m_web->count(); ++i)
+        web.append({m_web->id(i), webLine(i), m_web->shown(i)});
+    m_dialog->showFiles(m_chosen, outcomes, own.first, own.second, web);
 }

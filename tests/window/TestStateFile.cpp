@@ -102,14 +102,21 @@ private slots:
     {
         QTest::addColumn<int>("mode"); // of the file already there, 0 for none
         QTest::addColumn<int>("expected");
-        QTest::newRow("private file stays private") << 0600 << 0600;
-        QTest::newRow("shared file stays shared") << 0644 << 0644;
-        QTest::newRow("new file, umask 022") << 0 << 0644;
+        QTest::addColumn<bool>("web"); // a web calendar listed: its address may carry a secret
+        QTest::newRow("private file stays private") << 0600 << 0600 << false;
+        QTest::newRow("shared file stays shared") << 0644 << 0644 << false;
+        QTest::newRow("new file, umask 022") << 0 << 0644 << false;
+        QTest::newRow("shared file with a web address made private") << 0644 << 0600 << true;
+        QTest::newRow("new file with a web address, umask 022") << 0 << 0600 << true;
     }
     void testRightsKept()
     {
         QFETCH(int, mode);
         QFETCH(int, expected);
+        QFETCH(bool, web);
+        WindowState state;
+        if (web)
+            state.webCalendars = {{QStringLiteral("https://example.org/private-secret/basic.ics"), QString()}};
         QTemporaryDir folder;
         const QString path = folder.filePath("dorvane-state.ini");
         if (mode) {
@@ -117,7 +124,7 @@ private slots:
             QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
         }
         const mode_t mask = ::umask(022);
-        const bool written = windowstate::write(path, WindowState());
+        const bool written = windowstate::write(path, state);
         ::umask(mask);
         QVERIFY(written);
         struct stat status = {};
@@ -133,6 +140,8 @@ private slots:
         QTest::newRow("blank lines") << QByteArray("\n \r\n") << true;
         QTest::newRow("a section among damage") << QByteArray("\x01\x02\n[weeks]\nfirstDay=\x80\n") << true;
         QTest::newRow("a section with CR LF") << QByteArray("[calendars]\r\nsize=0\r\n") << true;
+        QTest::newRow("web calendars alone")
+            << QByteArray("[web]\n1\\address=https://a.example/x.ics\nsize=1\n") << true;
         QTest::newRow("a section of another program") << QByteArray("[General]\nkey=value\n") << false;
         QTest::newRow("a section name inside a line") << QByteArray("x[window]\n") << false;
         QTest::newRow("the password file") << PasswdCopy << false;

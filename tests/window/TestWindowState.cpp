@@ -96,6 +96,12 @@ void TestWindowState::testWrittenAndReadBack_data()
     WindowState switchedOff = state(QPoint(5, 6), std::nullopt, View::Full, 2, false, false);
     switchedOff.holidays = WindowState::Holidays{false, QStringLiteral("JP"), false, true};
     QTest::newRow("holidays switched off, Japan kept") << switchedOff;
+    WindowState web = state(QPoint(5, 6), std::nullopt, View::Full, 2, false, false);
+    web.webCalendars = {{QStringLiteral("https://calendar.example.org/private-a1b2/basic.ics?x=1&y=%20"),
+                         QStringLiteral("Work, \u00e9t\u00e9 = 1")},
+                        {QStringLiteral("https://user:pw@dav.example.net/remote.php/dav/cal?export"), QString()}};
+    web.calendarFiles = {QStringLiteral("/home/anna/local.ics")};
+    QTest::newRow("web calendars with a query, a user and a name") << web;
 }
 
 void TestWindowState::testWrittenAndReadBack()
@@ -157,6 +163,16 @@ void TestWindowState::testWithoutHolidaysSavedAsBefore()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
+    // A web calendar listed and dropped again leaves the file as it was.
+    WindowState withWeb = windowstate::read(path);
+    withWeb.webCalendars = {{QStringLiteral("https://example.org/a.ics"), QString()}};
+    QVERIFY(windowstate::write(path, withWeb));
+    QVERIFY(windowstate::read(path) == withWeb);
+    withWeb.webCalendars.clear();
+    QVERIFY(windowstate::write(path, withWeb));
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 void TestWindowState::testDamagedFile_data()
@@ -177,6 +193,14 @@ void TestWindowState::testDamagedFile_data()
         << QByteArray("[full]\nleft=40\ntop=30\n[compact]\nmonths=0\nleft=\n[window]\nalwaysOnTop=true\n")
         << state(QPoint(40, 30), std::nullopt, View::Full, 2, false, true);
     QTest::newRow("marks neither on nor off") << QByteArray("[window]\nmarks=no\n") << first;
+    QTest::newRow("a web address longer than any")
+        << QByteArray("[web]\n1\\address=https://example.org/" + QByteArray(5000, 'x') + "\nsize=1\n") << first;
+    WindowState once = first;
+    once.webCalendars = {{QStringLiteral("https://example.org/a.ics"), QStringLiteral("Work")}};
+    QTest::newRow("a web address listed twice")
+        << QByteArray("[web]\n1\\address=https://example.org/a.ics\n1\\name=Work\n"
+                      "2\\address=https://example.org/a.ics\n2\\name=Again\nsize=2\n")
+        << once;
 }
 
 void TestWindowState::testDamagedFile()

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/HttpsServer.h"
+#include "webcalendars/WebFetch.h"
+#include <QSignalSpy>
+#include <QTest>
+#include <sys/stat.h>
+
+Q_DECLARE_METATYPE(WebFetched::Kind)
+
+namespace {
+const QByteArray OldCalendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nX-WR-CALNAME:Old\r\nEND:VCALENDAR\r\n";
+const QByteArray NewCalendar = "\xEF\xBB\xBF\r\nBEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:a\r\n"
+                               "DTSTART;VALUE=DATE:20240515\r\nSUMMARY:Fair\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+constexpr qint64 TestCap = 64 * 1024;
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// What the test's server answers at each path.
+HttpsServer::Answer answerAt(const HttpsServer::Request& request, quint16 port)
+{
+    const QByteArray path = request.path;
+    const QByteArray calendarType = "text/calendar";
+    if (path == "/good.ics")
+        return {200, NewCalendar, {{"Content-Type", calendarType}, {"ETag", "\"v1\""}}};
+    if (path == "/tagged.ics") {
+        if (request.headers.value("if-none-match") == "\"v1\"")
+            return {304, {}, {{"ETag", "\"v1\""}}};
+        return {200, NewCalendar, {{"ETag", "\"v1\""}}};
+    }
+    if (path == "/moved.ics")
+        return {301, {}, {{"Location", "/good.ics"}}};
+    if (path == "/moved-far.ics")
+        return {302, {}, {{"Location", QStringLiteral("https://localhost:%1/good.ics").arg(port).toUtf8()}}};
+    if (path == "/to-http.ics")
+        return {302, {}, {{"Location", QStringLiteral("http://127.0.0.1:%1/good.ics").arg(port).toUtf8()}}};
+    if (path.startsWith("/loop"))
+        return {302, {}, {{"Location", "/loop" + QByteArray::number(path.size()) + ".ics"}}};
+    if (path == "/three-hops.ics")
+        return {307, {}, {{"Location", "/hop2.ics"}}};
+    if (path == "/hop2.ics")
+        return {308, {}, {{"Location", "/moved.ics"}}};
+    if (path == "/endless.ics")
+        return {200, {}, {{"Content-Type", calendarType}}, true};
+    if (path == "/large.ics")
+        return {200, "BEGIN:VCALENDAR\r\n" + QByteArray(TestCap, 'x') + "\r\nEND:VCALENDAR\r\n"};
+    if (path == "/silent.ics")
+        return {200, {}, {}, false, true};
+    if (path == "/page.html")
+        return {200, "<html><body>Sign in</body></html>", {{"Content-Type", "text/html"}}};
+    if (path == "/half.ics")
+        return {200, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:a\r\n"};
+    if (path == "/private.ics")
+        return {403, "no"};
+    if (path == "/broken.ics")
+        return {500, "oops"};
+    return {404, "not here"};
+}
+} // namespace
+
+class TestWebFetch : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        const QString why = m_server.start();
+        if (!why.isEmpty())
+            QSKIP(qPrintable(why));
+        const quint16 port = m_server.port();
+        m_server.answer = [port](const HttpsServer::Request& request) { return answerAt(request, port); };
+    }
+
+    // One fetch into a cache that holds an older calendar: only a whole calendar replaces it.
+    void testFetched_data()
+    {
+        using Kind = WebFetched::Kind;
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("etag"); // of the copy held, sent back to the server
+        QTest::addColumn<WebFetched::Kind>("kind");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("a good file") << "/good.ics" << QByteArray() << Kind::Written << 200 << true;
+        QTest::newRow("a 404") << "/missing.ics" << QByteArray() << Kind::NotFound << 404 << false;
+        QTest::newRow("a 403") << "/private.ics" << QByteArray() << Kind::Denied << 403 << false;
+        QTest::newRow("a 500") << "/broken.ics" << QByteArray() << Kind::ServerError << 500 << false;
+        QTest::newRow("unchanged since the copy")
+            << "/tagged.ics" << QByteArray("\"v1\"") << Kind::Unchanged << 304 << false;
+        QTest::newRow("changed since the copy")
+            << "/tagged.ics" << QByteArray("\"v0\"") << Kind::Written << 200 << true;
+        QTest::newRow("a redirect on the same server followed")
+            << "/moved.ics" << QByteArray() << Kind::Written << 200 << true;
+        QTest::newRow("a redirect to another https host followed")
+            << "/moved-far.ics" << QByteArray() << Kind::Written << 200 << true;
+        QTest::newRow("three redirects followed") << "/three-hops.ics" << QByteArray() << Kind::Written << 200 << true;
+        QTest::newRow("a redirect to http refused")
+            << "/to-http.ics" << QByteArray() << Kind::InsecureRedirect << 302 << false;
+        QTest::newRow("too many redirects") << "/loop.ics" << QByteArray() << Kind::TooManyRedirects << 302 << false;
+        QTest::newRow("an endless answer cut") << "/endless.ics" << QByteArray() << Kind::TooLarge << 0 << false;
+        QTest::newRow("an answer over the cap") << "/large.ics" << QByteArray() << Kind::TooLarge << 0 << false;
+        QTest::newRow("no answer in time") << "/silent.ics" << QByteArray() << Kind::TooSlow << 0 << false;
+        QTest::newRow("a sign-in page is no calendar")
+            << "/page.html" << QByteArray() << Kind::NotCalendar << 200 << false;
+        QTest::newRow("half a calendar") << "/half.ics" << QByteArray() << Kind::NotCalendar << 200 << false;
+    }
+    void testFetched()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, etag);
+        QFETCH(WebFetched::Kind, kind);
+        QFETCH(int, status);
+        QFETCH(bool, replaced);
+        QTemporaryDir folder;
+        const QString cache = folder.filePath(QStringLiteral("copy.ics"));
+        writeBytes(cache, OldCalendar);
+        QVERIFY(QFile::setPermissions(cache, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                                 QFileDevice::ReadOther));
+        WebFetch fetch;
+        fetch.setCaCertificates(m_server.ca);
+        fetch.setMostBytes(TestCap);
+        fetch.setMostMs(1500);
+        QVERIFY(!fetch.networkMade());
+        QSignalSpy finished(&fetch, &WebFetch::finished);
+        fetch.fetch(QStringLiteral("k"), WebAddress::parse(m_server.url(path)), cache, {etag, {}});
+        QVERIFY(fetch.fetching(QStringLiteral("k")));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.size(), 1);
+        const auto fetched = finished.first().at(1).value<WebFetched>();
+        QCOMPARE(fetched.kind, kind);
+        if (status)
+            QCOMPARE(fetched.status, status);
+        QCOMPARE(bytesOf(cache), replaced ? NewCalendar : OldCalendar);
+        if (replaced)
+            QCOMPARE(fetched.validators.etag,
+                     path == "/good.ics" || path == "/tagged.ics" ? QByteArray("\"v1\"") : fetched.validators.etag);
+        QVERIFY(!fetch.fetching(QStringLiteral("k")));
+        // Nothing of the writer's own is left beside the copy; a new copy is the user's alone.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("copy.ics")});
+        struct stat copyStatus = {};
+        QCOMPARE(::stat(QFile::encodeName(cache).constData(), &copyStatus), 0);
+        QCOMPARE(int(copyStatus.st_mode & 0777), replaced ? 0600 : 0644);
+    }
+
+    // Without the test's authority the server's certificate is not trusted: never fetched, never ignored.
+    void testUntrustedCertificate()
+    {
+        QTemporaryDir folder;
+        const QString cache = folder.filePath(QStringLiteral("copy.ics"));
+        WebFetch fetch;
+        QSignalSpy finished(&fetch, &WebFetch::finished);
+        fetch.fetch(QStringLiteral("k"), WebAddress::parse(m_server.url(QStringLiteral("/good.ics"))), cache);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first().at(1).value<WebFetched>().kind, WebFetched::Kind::Untrusted);
+        QVERIFY(!QFile::exists(cache));
+    }
+
+    // Nothing listens on the port: offline, the copy kept.
+    void testServerGone()
+    {
+        HttpsServer gone;
+        const QString why = gone.start();
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+        const QString address = gone.url(QStringLiteral("/good.ics"));
+        gone.stop();
+        QTemporaryDir folder;
+        const QString cache = folder.filePath(QStringLiteral("copy.ics"));
+        writeBytes(cache, OldCalendar);
+        WebFetch fetch;
+        fetch.setCaCertificates(gone.ca);
+        QSignalSpy finished(&fetch, &WebFetch::finished);
+        fetch.fetch(QStringLiteral("k"), WebAddress::parse(address), cache);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first().at(1).value<WebFetched>().kind, WebFetched::Kind::Offline);
+        QCOMPARE(bytesOf(cache), OldCalendar);
+    }
+
+    // A fetch given up (the calendar removed meanwhile) is never told and never writes.
+    void testCancelled()
+    {
+        QTemporaryDir folder;
+        const QString cache = folder.filePath(QStringLiteral("copy.ics"));
+        WebFetch fetch;
+        fetch.setCaCertificates(m_server.ca);
+        QSignalSpy finished(&fetch, &WebFetch::finished);
+        fetch.fetch(QStringLiteral("k"), WebAddress::parse(m_server.url(QStringLiteral("/good.ics"))), cache);
+        fetch.cancel(QStringLiteral("k"));
+        QVERIFY(!finished.wait(500));
+        QVERIFY(!QFile::exists(cache));
+    }
+
+private:
+    HttpsServer m_server;
+};
+
+QTEST_GUILESS_MAIN(TestWebFetch)
+#include "TestWebFetch.moc"
