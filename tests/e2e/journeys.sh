@@ -1771,6 +1771,46 @@ journey_your_days()
 }
 journey_your_days
 
+# ---- 32. Holidays at the first start: the zone names all of Germany, the place in the settings is Munich, so
+# Bavaria's holidays are marked, named in the Day panel, and the Parameters dialog says where they came from
+journey_holidays()
+{
+    local folder epiphany panel params size
+    journey "32 Holidays: a first start in Munich marks Bavaria's holidays and the dialog says why"
+    folder=$(program_folder holidays 00 $'E\xb011.58' $'N\xb048.14' 1 Europe/Berlin)
+    rm -f "$folder/dorvane-state.ini"
+    TZ=Europe/Berlin start_program "$folder"
+    check 32 "the main window appears" test -n "$window"
+    [ -n "$window" ] || return
+    wait_for 10 painted
+    xdotool windowmove --sync "$window" 0 40
+    epiphany=$(not_today "$year-01-06")
+    click_day 1 "$epiphany"
+    xdotool windowactivate --sync "$window" key ctrl+d
+    panel_shown() { panel=$(xdotool search --all --onlyvisible --pid "$app" --name '^Day$' 2>/dev/null | head -1); [ -n "$panel" ]; }
+    check 32 "Ctrl+D opens the Day panel" wait_for 5 panel_shown
+    if [ -n "$panel" ]; then
+        holiday_copied() { xdotool windowactivate --sync "$panel" key alt+c; xclip -o -selection clipboard 2>/dev/null | grep -q "^Holidays: .*Epiphany"; }
+        [ "$epiphany" == "$year-01-06" ] && check 32 "the Day panel names 6 January Epiphany, a holiday of Bavaria" wait_for 5 holiday_copied
+        xdotool windowactivate --sync "$panel" key Escape
+    fi
+    wait_for 5 settled
+    size=$(screenshot "$shots/screenshot-holidays.png" "$window")
+    check 32 "screenshot of the year with Bavaria's holidays ($size)" test -s "$shots/screenshot-holidays.png"
+    xdotool windowactivate --sync "$window" key ctrl+comma
+    params_up() { params=$(xdotool search --all --onlyvisible --pid "$app" --name '^Parameters$' 2>/dev/null | head -1); [ -n "$params" ]; }
+    check 32 "Ctrl+, opens the Parameters dialog" wait_for 5 params_up
+    if [ -n "$params" ]; then
+        wait_for 5 settled
+        size=$(screenshot "$shots/screenshot-parameters-holidays.png" "$params")
+        check 32 "screenshot of the dialog's Holidays row ($size)" test -s "$shots/screenshot-parameters-holidays.png"
+        xdotool windowactivate --sync "$params" key Escape
+    fi
+    check 32 "a first start's choice is not kept as the user's" bash -c '! grep -q "^\[holidays\]" "$0/dorvane-state.ini" 2>/dev/null' "$folder"
+    stop_program
+}
+journey_holidays
+
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"
     cat "$work/app.log"
