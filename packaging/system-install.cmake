@@ -4,6 +4,8 @@
 # user's configuration folder, so the package carries no prefs.cal.
 include(GNUInstallDirs)
 install(TARGETS dorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The web calendars' fetch, loaded by the program from ../lib/dorvane at its first fetch.
+install(TARGETS dorvane-webfetch LIBRARY DESTINATION lib/dorvane)
 # The holiday data (CC BY-SA 3.0) as files of their own, found at run time from the program's folder.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/holidays/ DESTINATION ${CMAKE_INSTALL_DATADIR}/dorvane/holidays
         FILES_MATCHING PATTERN "*.txt")

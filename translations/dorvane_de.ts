@@ -1547,6 +1547,10 @@ Heute: </translation>
         <source>This calendar is already listed.</source>
         <translation>Dieser Kalender ist schon in der Liste.</translation>
     </message>
+    <message>
+        <source>the program&apos;s part that fetches is not installed</source>
+        <translation>der Teil des Programms, der abruft, ist nicht installiert</translation>
+    </message>
 </context>
 <context>
     <name>WeekRulesRow</name>

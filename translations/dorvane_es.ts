@@ -1547,6 +1547,10 @@ Hoy: </translation>
         <source>This calendar is already listed.</source>
         <translation>Este calendario ya está en la lista.</translation>
     </message>
+    <message>
+        <source>the program&apos;s part that fetches is not installed</source>
+        <translation>la parte del programa que descarga no está instalada</translation>
+    </message>
 </context>
 <context>
     <name>WeekRulesRow</name>

@@ -1547,6 +1547,10 @@ Aujourd&apos;hui : </translation>
         <source>This calendar is already listed.</source>
         <translation>Ce calendrier figure déjà dans la liste.</translation>
     </message>
+    <message>
+        <source>the program&apos;s part that fetches is not installed</source>
+        <translation>la partie du programme qui récupère n&apos;est pas installée</translation>
+    </message>
 </context>
 <context>
     <name>WeekRulesRow</name>

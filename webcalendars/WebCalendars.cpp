@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webcalendars/WebCalendars.h"
 #include "webcalendars/WebTexts.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLibrary>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -49,13 +51,31 @@ QString WebCalendars::defaultCacheFolder()
         .filePath(QStringLiteral("dorvane/web"));
 }
 
-WebFetch& WebCalendars::fetcher()
+WebFetcher* WebCalendars::fetcher()
 {
-    if (!m_fetch) {
-        m_fetch = std::make_unique<WebFetch>();
-        connect(m_fetch.get(), &WebFetch::finished, this, &WebCalendars::fetched);
+    if (!m_fetcherTried) {
+        m_fetcherTried = true;
+        m_fetch = m_makeFetcher();
+        if (m_fetch)
+            m_fetch->setDone([this](const QString& key, const WebFetched& result) { fetched(key, result); });
     }
-    return *m_fetch;
+    return m_fetch.get();
+}
+
+std::unique_ptr<WebFetcher> WebCalendars::loadFetcher()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString name = QStringLiteral("dorvane-webfetch.so");
+    for (const QString& path : {program.filePath(QStringLiteral("../lib/dorvane/") + name), program.filePath(name)}) {
+        if (!QFileInfo::exists(path))
+            continue;
+        // Never unloaded: its fetcher and its code stay until the program ends.
+        QLibrary module(path);
+        using Maker = WebFetcher* (*)();
+        if (const auto make = reinterpret_cast<Maker>(module.resolve(WebFetcherMaker)))
+            return std::unique_ptr<WebFetcher>(make());
+    }
+    return nullptr;
 }
 
 void WebCalendars::setEntries(const QList<Entry>& entries)
@@ -232,7 +252,10 @@ void WebCalendars::fetchNow(Item& item)
     // The server's "unchanged" is only worth asking for while there is a copy it would leave in place: one
     // deleted meanwhile (a cache cleaned) is fetched whole.
     const QString copy = item.cachePath(m_folder);
-    fetcher().fetch(item.key, item.address, copy, QFileInfo::exists(copy) ? item.validators : WebValidators());
+    WebFetcher* fetch = fetcher();
+    if (!fetch)
+        return fetched(item.key, WebFetched(WebFetched::Kind::NotInstalled));
+    fetch->fetch(item.key, item.address, copy, QFileInfo::exists(copy) ? item.validators : WebValidators());
     emit changed();
 }
 
@@ -301,7 +324,7 @@ void WebCalendars::writeSidecar(const Item& item) const
     object.insert(QLatin1String("fetched"), item.fetchedAt.toUTC().toString(Qt::ISODate));
     object.insert(QLatin1String("etag"), QString::fromLatin1(item.validators.etag));
     object.insert(QLatin1String("lastModified"), QString::fromLatin1(item.validators.lastModified));
-    WebFetch::makePrivateFolder(m_folder);
+    webcopies::makePrivateFolder(m_folder);
     QSaveFile file(item.sidecarPath(m_folder));
     if (file.open(QIODevice::WriteOnly)) {
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "webcalendars/WebAddress.h"
-#include "webcalendars/WebFetch.h"
+#include "webcalendars/WebFetcher.h"
 #include <QDateTime>
 #include <QList>
 #include <QObject>
@@ -65,9 +65,15 @@ public:
     // calendar's own name as read; unreadable: the copy's read found no calendar in it.
     QString line(int index, int events, const QString& calendarName, bool unreadable = false) const;
 
-    // Fetches through this: a test trusts its own authority and sets the caps. Made at the first call.
-    WebFetch& fetcher();
+    // What fetches: by default the program's web module (beside the program, or in ../lib/dorvane), loaded at the
+    // first fetch; a test gives its own, trusting its own authority. Made at the first call; none when the module
+    // cannot be loaded, each fetch then failing with NotInstalled.
+    using FetcherMaker = std::function<std::unique_ptr<WebFetcher>()>;
+    void setFetcherMaker(FetcherMaker make) { m_makeFetcher = std::move(make); }
+    WebFetcher* fetcher();
     bool networkMade() const { return m_fetch && m_fetch->networkMade(); }
+    // The module, from the program's folder.
+    static std::unique_ptr<WebFetcher> loadFetcher();
 
 signals:
     // A calendar's line changed (a fetch began or ended).
@@ -86,7 +92,9 @@ private:
     std::function<QDateTime()> m_now;
     QString m_folder;
     std::vector<std::unique_ptr<Item>> m_items;
-    std::unique_ptr<WebFetch> m_fetch;
+    FetcherMaker m_makeFetcher = &WebCalendars::loadFetcher;
+    std::unique_ptr<WebFetcher> m_fetch;
+    bool m_fetcherTried = false;
     QTimer m_timer;
     bool m_up = false;
 };

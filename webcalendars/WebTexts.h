@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "webcalendars/WebAddress.h"
-#include "webcalendars/WebFetch.h"
+#include "webcalendars/WebFetcher.h"
 #include <QCoreApplication>
 #include <QString>
 
@@ -62,6 +62,8 @@ public:
             return tr("not an iCalendar file");
         case Kind::NotWritten:
             return tr("its copy cannot be saved");
+        case Kind::NotInstalled:
+            return tr("the program's part that fetches is not installed");
         }
         return QString();
     }

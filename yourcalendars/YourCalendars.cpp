@@ -56,7 +56,7 @@ void YourCalendars::readFiles()
     QStringList paths = m_chosen;
     if (m_web && m_web->count()) {
         // The copies' folder is there before it is watched: a first copy written into it is then seen.
-        WebFetch::makePrivateFolder(QFileInfo(m_web->cachePath(0)).absolutePath());
+        webcopies::makePrivateFolder(QFileInfo(m_web->cachePath(0)).absolutePath());
         paths += m_web->cachePaths();
     }
     m_files.setFiles(paths);

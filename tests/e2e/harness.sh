@@ -32,6 +32,8 @@ export XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME"
 # And the user's data: the days the checks mark.
 export XDG_DATA_HOME=$work/data
+# And the cache the calendars fetched by web address are kept in.
+export XDG_CACHE_HOME=$work/cache
 trap 'exit 130' INT TERM
 
 started=$SECONDS

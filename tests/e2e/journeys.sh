@@ -53,11 +53,13 @@ app=
 window=
 X=0 Y=0 W=0 H=0
 program_locale=
+# A command the program is started through (journey 33's own view of the certificates); none when empty.
+program_wrap=()
 # start_program FOLDER: runs the copy in FOLDER (under LC_ALL=$program_locale when set); sets app and window (empty
 # when no main window shows).
 start_program()
 {
-    (cd "$1" && exec env ${program_locale:+LC_ALL=$program_locale} ./dorvane) >>"$work/app.log" 2>&1 &
+    (cd "$1" && exec "${program_wrap[@]}" env ${program_locale:+LC_ALL=$program_locale} ./dorvane) >>"$work/app.log" 2>&1 &
     app=$!
     pids+=("$app")
     main_window() { window=$(xdotool search --all --onlyvisible --pid "$app" --name '^Dorvane   Today:' 2>/dev/null | head -1); [ -n "$window" ]; }
@@ -78,6 +80,8 @@ program_folder()
     shift
     mkdir -p "$folder"
     cp "$binary" "$folder/dorvane"
+    # The web calendars' fetch, a module the program loads from beside itself.
+    if [ -e "$(dirname "$binary")/dorvane-webfetch.so" ]; then cp "$(dirname "$binary")/dorvane-webfetch.so" "$folder/"; fi
     if (($# > 0)); then printf '%s\r\n' "$@" >"$folder/prefs.cal"; fi
     echo "$folder"
 }
@@ -1810,6 +1814,79 @@ journey_holidays()
     stop_program
 }
 journey_holidays
+
+# ---- 33. A calendar by web address: a local HTTPS server serves an .ics, its address pasted into "Add by
+# address..." marks its event's day and is kept in the state file, the copy in the user's cache
+journey_web_calendar()
+{
+    local folder certs port chooser asker marked state
+    journey "33 A calendar by web address: pasted, fetched over https, its event marked"
+    if ! command -v unshare >/dev/null || ! command -v openssl >/dev/null || ! command -v python3 >/dev/null; then
+        note "no unshare, openssl or python3 here: journey 33 left out"
+        return
+    fi
+    # The server's certificate is trusted by the program alone: it sees the machine's certificates with that one
+    # added, in a mount namespace of its own; the machine's store stays as it is.
+    certs=$work/certs
+    mkdir -p "$certs" "$work/www"
+    cp -a /etc/ssl/certs/. "$certs/"
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 \
+        -keyout "$work/web.key" -out "$work/web.pem" 2>/dev/null
+    cp "$work/web.pem" "$certs/$(openssl x509 -hash -noout -in "$work/web.pem").0"
+    if [ "$(id -u)" -eq 0 ]; then program_wrap=(unshare -m); else program_wrap=(unshare -Urm); fi
+    program_wrap+=(sh -c 'mount --bind "$0" /etc/ssl/certs && exec "$@"' "$certs")
+    "${program_wrap[@]}" true 2>/dev/null || { note "no mount namespace here: journey 33 left out"; program_wrap=(); return; }
+    marked=$(not_today "$year-04-14")
+    printf '%s\r\n' BEGIN:VCALENDAR VERSION:2.0 PRODID:-//journeys//EN BEGIN:VEVENT UID:planning \
+        "DTSTART;VALUE=DATE:${marked//-/}" SUMMARY:Planning END:VEVENT END:VCALENDAR >"$work/www/work.ics"
+    python3 -c '
+import http.server, ssl, sys, os
+os.chdir(sys.argv[1])
+server = http.server.HTTPServer(("127.0.0.1", 0), http.server.SimpleHTTPRequestHandler)
+context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+context.load_cert_chain(sys.argv[2], sys.argv[3])
+server.socket = context.wrap_socket(server.socket, server_side=True)
+print(server.server_address[1], flush=True)
+server.serve_forever()' "$work/www" "$work/web.pem" "$work/web.key" >"$work/web.port" 2>>"$work/web.log" &
+    pids+=($!)
+    wait_for 5 test -s "$work/web.port"
+    port=$(head -1 "$work/web.port")
+    folder=$(program_folder web 00 $'E\xb013.40' $'N\xb052.52' 1 Europe/Berlin)
+    TZ=Europe/Berlin start_program "$folder"
+    check 33 "the main window appears" test -n "$window"
+    [ -n "$window" ] || { program_wrap=(); return; }
+    wait_for 10 painted
+    xdotool windowmove --sync "$window" 0 40
+    xdotool windowactivate --sync "$window" key ctrl+e
+    calendars_shown() { chooser=$(xdotool search --all --onlyvisible --pid "$app" --name '^Your calendars$' 2>/dev/null | head -1); [ -n "$chooser" ]; }
+    check 33 "Ctrl+E opens Your calendars" wait_for 5 calendars_shown
+    [ -n "$chooser" ] || { stop_program; program_wrap=(); return; }
+    xdotool windowactivate --sync "$chooser" key alt+d
+    asker_shown() { asker=$(xdotool search --all --onlyvisible --pid "$app" --name '^Add a calendar by address$' 2>/dev/null | head -1); [ -n "$asker" ]; }
+    check 33 "Add by address... asks for the address" wait_for 5 asker_shown
+    [ -n "$asker" ] || { stop_program; program_wrap=(); return; }
+    xdotool windowactivate --sync "$asker" type --delay 5 "webcal://127.0.0.1:$port/work.ics"
+    xdotool key --window "$asker" Tab
+    xdotool type --delay 5 "Work"
+    xdotool key --window "$asker" Return
+    fetched() { grep -q "GET /work.ics" "$work/web.log"; }
+    check 33 "the calendar is fetched at once over https" wait_for 10 fetched
+    cached() { ls "$XDG_CACHE_HOME"/dorvane/web/*.ics >/dev/null 2>&1; }
+    check 33 "its copy is kept in the user's cache" wait_for 10 cached
+    event_marked() { local n cell; cell=$(day_cell 4 "$marked"); n=$(count_colour green $((${cell% *} - 13)) $((${cell#* } - 7)) 27 15); ((n >= 6)) || { note "cell $cell of $marked: $n green pixels"; false; }; }
+    check 33 "its event's day shows the event mark" wait_for 10 event_marked
+    wait_for 5 settled
+    check 33 "screenshot of Your calendars with the web calendar's line" \
+        screenshot "$shots/screenshot-webcalendar.png" "$chooser"
+    xdotool windowactivate --sync "$chooser" key Escape
+    stop_program
+    program_wrap=()
+    state=$folder/dorvane-state.ini
+    check 33 "the state file keeps the address, prefs.cal does not" \
+        bash -c "grep -q '127.0.0.1:$port/work.ics' '$state' && ! grep -q '127.0.0.1' '$folder/prefs.cal'"
+    check 33 "the state file holding an address is the user's alone" bash -c "[ \"\$(stat -c %a '$state')\" = 600 ]"
+}
+journey_web_calendar
 
 if [ "$failed" -ne 0 ]; then
     echo "---- program output"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/HttpsServer.h"
 #include "webcalendars/WebCalendars.h"
+#include "webfetch/WebFetch.h"
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,14 +32,19 @@ private slots:
     void testLines();
     void testCopyKeptAcrossRuns();
     void testADeletedCopyIsFetchedWhole();
+    void testWithoutTheModule();
 
 private:
     // A model in its own folder going by the test's clock, trusting the test's server.
     std::unique_ptr<WebCalendars> model(const QTemporaryDir& folder)
     {
         auto web = std::make_unique<WebCalendars>([this] { return m_now; }, folder.path());
-        web->fetcher().setCaCertificates(m_server.ca);
-        web->fetcher().setMostMs(3000);
+        web->setFetcherMaker([this] {
+            auto fetch = std::make_unique<WebFetch>();
+            fetch->setCaCertificates(m_server.ca);
+            fetch->setMostMs(3000);
+            return fetch;
+        });
         return web;
     }
     // Waits until the calendar's fetch has ended.
@@ -262,4 +268,16 @@ void TestWebCalendars::testADeletedCopyIsFetchedWhole()
 }
 
 QTEST_GUILESS_MAIN(TestWebCalendars)
+// A program whose web module is missing says so in the calendar's line, and keeps what it has.
+void TestWebCalendars::testWithoutTheModule()
+{
+    QTemporaryDir folder;
+    WebCalendars web([this] { return m_now; }, folder.path());
+    web.setFetcherMaker([] { return std::unique_ptr<WebFetcher>(); });
+    QVERIFY(web.add({address(QStringLiteral("/two.ics")), QStringLiteral("Work")}));
+    QCOMPARE(web.state(0), WebCalendars::State::Failed);
+    QCOMPARE(web.line(0, -1, QString()),
+             QStringLiteral("Work (web): the program's part that fetches is not installed"));
+}
+
 #include "TestWebCalendars.moc"

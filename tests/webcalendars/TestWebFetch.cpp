@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/HttpsServer.h"
-#include "webcalendars/WebFetch.h"
+#include "webfetch/WebFetch.h"
+#include <QLibrary>
 #include <QSignalSpy>
 #include <QTest>
+#include <optional>
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(WebFetched::Kind)
@@ -196,6 +198,24 @@ private slots:
         fetch.cancel(QStringLiteral("k"));
         QVERIFY(!finished.wait(500));
         QVERIFY(!QFile::exists(cache));
+    }
+
+    // The program's own fetcher comes from the module it loads by name: the module makes one that has not touched
+    // the network yet and, trusting only the system's authorities, refuses the test's server.
+    void testModule()
+    {
+        QLibrary module(QStringLiteral(DORVANE_WEBFETCH_MODULE));
+        const auto make = reinterpret_cast<WebFetcher* (*)()>(module.resolve(WebFetcherMaker));
+        QVERIFY2(make, qPrintable(module.errorString()));
+        const std::unique_ptr<WebFetcher> fetch(make());
+        QVERIFY(!fetch->networkMade());
+        std::optional<WebFetched> told;
+        fetch->setDone([&told](const QString&, const WebFetched& fetched) { told = fetched; });
+        QTemporaryDir folder;
+        fetch->fetch(QStringLiteral("k"), WebAddress::parse(m_server.url(QStringLiteral("/good.ics"))),
+                     folder.filePath(QStringLiteral("copy.ics")), {});
+        QVERIFY(QTest::qWaitFor([&told] { return told.has_value(); }, 10000));
+        QCOMPARE(told->kind, WebFetched::Kind::Untrusted);
     }
 
 private:

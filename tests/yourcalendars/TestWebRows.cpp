@@ -3,6 +3,7 @@
 #include "support/AppFixture.h"
 #include "support/HttpsServer.h"
 #include "system/Screens.h"
+#include "webfetch/WebFetch.h"
 #include "window/RememberedWindow.h"
 #include "yourcalendars/AddressBox.h"
 #include "yourcalendars/CalendarsDialog.h"
@@ -67,7 +68,7 @@ private slots:
         OneScreen screens;
         YourCalendars& calendars = *app.calendar->calendars();
         calendars.setWebCacheFolder(cache);
-        calendars.setWebSetup([this](WebCalendars& web) { web.fetcher().setCaCertificates(m_server.ca); });
+        calendars.setWebSetup([this](WebCalendars& web) { trustServer(web); });
         calendars.setAddressAsker([&](QWidget*, const CalendarsDialog::Problem& problemOf) {
             // A typo first: the box would say why and stay open.
             if (problemOf(QStringLiteral("http://") + address.mid(8)).isEmpty())
@@ -216,6 +217,16 @@ private slots:
     }
 
 private:
+    // The window's web calendars fetch through a fetcher trusting the test's server.
+    void trustServer(WebCalendars& web)
+    {
+        web.setFetcherMaker([this] {
+            auto fetch = std::make_unique<WebFetch>();
+            fetch->setCaCertificates(m_server.ca);
+            return fetch;
+        });
+    }
+
     HttpsServer m_server;
     QByteArray m_calendar = calendarWith(1);
 };

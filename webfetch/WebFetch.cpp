@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "webcalendars/WebFetch.h"
+#include "webfetch/WebFetch.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -21,11 +21,6 @@ bool isRedirect(int status)
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-QByteArray withoutBlanksAndMark(const QByteArray& bytes)
-{
-    QByteArray rest = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    return rest.trimmed();
-}
 } // namespace
 
 struct WebFetch::Job
@@ -48,25 +43,6 @@ WebFetch::~WebFetch()
 {
     for (const QString& key : m_jobs.keys())
         cancel(key);
-}
-
-bool WebFetch::makePrivateFolder(const QString& folder)
-{
-    if (!QDir().mkpath(folder))
-        return false;
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    return true;
-}
-
-void WebFetch::makePrivate(const QString& file)
-{
-    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-}
-
-bool WebFetch::looksLikeCalendar(const QByteArray& bytes)
-{
-    const QByteArray text = withoutBlanksAndMark(bytes);
-    return text.left(15).toUpper() == "BEGIN:VCALENDAR";
 }
 
 void WebFetch::fetch(const QString& key, const WebAddress& address, const QString& cachePath,
@@ -188,10 +164,10 @@ void WebFetch::replyFinished(const QString& key)
     if (reply->error() != QNetworkReply::NoError)
         return end(key, {reply->error() == QNetworkReply::TimeoutError ? WebFetched::Kind::TooSlow
                                                                        : WebFetched::Kind::Offline});
-    const QByteArray text = withoutBlanksAndMark(job->body);
-    if (!looksLikeCalendar(text) || !text.toUpper().endsWith("END:VCALENDAR"))
+    const QByteArray text = webcopies::withoutBlanksAndMark(job->body);
+    if (!webcopies::looksLikeCalendar(text) || !text.toUpper().endsWith("END:VCALENDAR"))
         return end(key, {WebFetched::Kind::NotCalendar, status});
-    makePrivateFolder(QFileInfo(job->cachePath).absolutePath());
+    webcopies::makePrivateFolder(QFileInfo(job->cachePath).absolutePath());
     QSaveFile file(job->cachePath);
     if (!file.open(QIODevice::WriteOnly))
         return end(key, {WebFetched::Kind::NotWritten, status});
@@ -231,6 +207,8 @@ void WebFetch::end(const QString& key, const WebFetched& fetched)
     job->deadline->deleteLater();
     delete job;
     emit finished(key, fetched);
+    if (m_done)
+        m_done(key, fetched);
 }
 
 void WebFetch::cancel(const QString& key)
