@@ -1868,7 +1868,7 @@ server.serve_forever()' "$work/www" "$work/web.pem" "$work/web.key" >"$work/web.
     xdotool windowactivate --sync "$asker" type --delay 5 "webcal://127.0.0.1:$port/work.ics"
     xdotool key --window "$asker" Tab
     xdotool type --delay 5 "Work"
-    xdotool key --window "$asker" Return
+    xdotool windowactivate --sync "$asker" key Return
     fetched() { grep -q "GET /work.ics" "$work/web.log"; }
     check 33 "the calendar is fetched at once over https" wait_for 10 fetched
     cached() { ls "$XDG_CACHE_HOME"/dorvane/web/*.ics >/dev/null 2>&1; }
