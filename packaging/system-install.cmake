@@ -4,8 +4,9 @@
 # user's configuration folder, so the package carries no prefs.cal.
 include(GNUInstallDirs)
 install(TARGETS dorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The web calendars' fetch, loaded by the program from ../lib/dorvane at its first fetch.
-install(TARGETS dorvane-webfetch LIBRARY DESTINATION lib/dorvane)
+# The web calendars' fetch, loaded by the program at its first fetch from its private library folder (multiarch: no
+# ldconfig in the package's scripts for a module nobody links).
+install(TARGETS dorvane-webfetch LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/dorvane)
 # The holiday data (CC BY-SA 3.0) as files of their own, found at run time from the program's folder.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/holidays/ DESTINATION ${CMAKE_INSTALL_DATADIR}/dorvane/holidays
         FILES_MATCHING PATTERN "*.txt")

@@ -66,7 +66,8 @@ std::unique_ptr<WebFetcher> WebCalendars::loadFetcher()
 {
     const QDir program(QCoreApplication::applicationDirPath());
     const QString name = QStringLiteral("dorvane-webfetch.so");
-    for (const QString& path : {program.filePath(QStringLiteral("../lib/dorvane/") + name), program.filePath(name)}) {
+    const QString installed = QStringLiteral("../" DORVANE_WEBFETCH_LIBDIR "/");
+    for (const QString& path : {program.filePath(installed + name), program.filePath(name)}) {
         if (!QFileInfo::exists(path))
             continue;
         // Never unloaded: its fetcher and its code stay until the program ends.

@@ -65,7 +65,7 @@ public:
     // calendar's own name as read; unreadable: the copy's read found no calendar in it.
     QString line(int index, int events, const QString& calendarName, bool unreadable = false) const;
 
-    // What fetches: by default the program's web module (beside the program, or in ../lib/dorvane), loaded at the
+    // What fetches: by default the program's web module (in its library folder, or beside it), loaded at the
     // first fetch; a test gives its own, trusting its own authority. Made at the first call; none when the module
     // cannot be loaded, each fetch then failing with NotInstalled.
     using FetcherMaker = std::function<std::unique_ptr<WebFetcher>()>;

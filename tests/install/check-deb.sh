@@ -47,6 +47,9 @@ echo "      package: $deb"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 has() { grep -qx "$1" <<<"$contents"; }
 check "the program in /usr/bin" has ./usr/bin/dorvane
+# Where the program looks for it, from /usr/bin.
+check "the web calendars' fetch module in the program's library folder" \
+    has "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/dorvane/dorvane-webfetch.so"
 check "the desktop entry" has ./usr/share/applications/org.dorvane.Dorvane.desktop
 for size in 16 22 24 32 48 64 128 256; do
     check "the icon at ${size}x$size in the hicolor theme" has ./usr/share/icons/hicolor/${size}x$size/apps/dorvane.png
@@ -88,6 +91,8 @@ sed 's/^/      lintian: /' "$work/lintian.log"
 check "lintian finds no error or warning" test "$lintian_status" -eq 0
 check "the program is stripped" bash -c \
     '! file -L "$0" | grep -q "not stripped"' "$work/unpacked/usr/bin/dorvane"
+check "the program does not load the network library at start" bash -c \
+    '! readelf -d "$0" | grep -q "libQt6Network"' "$work/unpacked/usr/bin/dorvane"
 check "the desktop entry runs /usr/bin/dorvane, activated through the session bus" bash -c \
     'grep -qx "Exec=\"/usr/bin/dorvane\"" "$0" && grep -qx DBusActivatable=true "$0"' \
     "$work/unpacked/usr/share/applications/org.dorvane.Dorvane.desktop"
