@@ -39,6 +39,13 @@ QString barsOf(TMonthCalendar& month, const QDate& day)
     return places;
 }
 
+// The saves reach the file a moment after the change: tests wait for it.
+QByteArray textOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QStringList titlesIn(const QString& path)
 {
     OwnCalendarFile file(path, QString(), owndays::firstCategories());
@@ -121,8 +128,9 @@ void TestYourDays::testMarkedFromTheChosenDays()
     app.find<QAction>(yourdaysnames::MarkKeys)->trigger();
     QCOMPARE(from, first);
     QCOMPARE(to, last);
-    QCOMPARE(titlesIn(m_path),
-             QStringList{QStringLiteral("Lisbon %1 %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))});
+    QTRY_COMPARE(
+        titlesIn(m_path),
+        QStringList{QStringLiteral("Lisbon %1 %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))});
     // One bar from the first day to the last, across the month's end where it runs on.
     TMonthCalendar& may = *app.month(5);
     QCOMPARE(barsOf(may, first), first == last ? QStringLiteral("1-") : QStringLiteral("S-"));
@@ -147,9 +155,9 @@ void TestYourDays::testUndoRedoAndTheMenu()
     QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 20)), QStringLiteral("1-"));
     app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
     QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 20)), QStringLiteral("--"));
-    QCOMPARE(titlesIn(m_path), QStringList{});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{});
     app.find<QAction>(yourdaysnames::RedoKeys)->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
     // The day's menu edits it (moved a day on, made yearly) and deletes it.
     QMenu menu;
     app.calendar->findChild<YourDays*>()->fillMenu(QDate(2024, 5, 20), {}, {}, menu);
@@ -165,16 +173,16 @@ void TestYourDays::testUndoRedoAndTheMenu()
         QTest::mouseClick(dialog->findChild<QPushButton*>(yourdaysnames::Save), Qt::LeftButton);
     };
     menu.actions()[1]->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
     QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 21)), QStringLiteral("E-"));
     menu.actions()[2]->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{});
     QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 21)), QStringLiteral("--"));
     // Each change is one step back.
     app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
     app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
 }
 
 void TestYourDays::testThePanelTellsTheDay()
@@ -257,9 +265,7 @@ void TestYourDays::testCategoriesRenamedAndRecoloured()
     emit colour->activated(colour->currentIndex());
     QTRY_COMPARE(barColour(), QStringLiteral("#c0392b"));
     QVERIFY(days.saidOn(QDate(2024, 5, 20)).contains(QStringLiteral("Travel: Lisbon")));
-    QFile file(m_path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("X-DORVANE-CATEGORY;X-KEY=trip;X-COLOR=#c0392b:Travel"));
+    QTRY_VERIFY(textOf(m_path).contains("X-DORVANE-CATEGORY;X-KEY=trip;X-COLOR=#c0392b:Travel"));
     // Each change to the categories is a step of Undo, and the dialog follows it.
     app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
     QCOMPARE(barColour(), QStringLiteral("#0072b2"));
@@ -302,9 +308,7 @@ void TestYourDays::testAReminderMissedIsToldAtTheStart()
     App app;
     QCOMPARE(app.world.notifier.shown.size(), 1);
     QVERIFY(app.world.notifier.shown[0].startsWith(QStringLiteral("Dentist")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("ACKNOWLEDGED:"));
-    file.close();
+    QTRY_VERIFY(textOf(m_path).contains("ACKNOWLEDGED:"));
     // Told once: the next start does not tell it again.
     App again;
     QCOMPARE(again.world.notifier.shown.size(), 0);
