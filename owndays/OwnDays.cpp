@@ -308,15 +308,23 @@ void OwnDays::setCategories(const QList<Category>& categories)
     Step step;
     step.categoriesBefore = m_categories;
     step.categoriesAfter = categories;
-    // A category gone takes its days to the first one left.
+    QHash<QString, QString> namesBefore;
+    for (const Category& category : std::as_const(m_categories))
+        namesBefore.insert(category.key, category.name);
+    QHash<QString, QString> names;
+    for (const Category& category : categories)
+        names.insert(category.key, category.name);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const OwnDay& day : std::as_const(m_days)) {
-        const bool kept =
-            std::any_of(categories.begin(), categories.end(), [&](const Category& c) { return c.key == day.category; });
-        if (kept)
+        const auto name = names.constFind(day.category);
+        // A category renamed has its days written again, with the name other programs read in each.
+        if (name != names.constEnd() && *name == namesBefore.value(day.category))
             continue;
         OwnDay moved = day;
-        moved.category = categories.first().key;
-        moved.modified = QDateTime::currentDateTimeUtc();
+        // A category gone takes its days to the first one left.
+        if (name == names.constEnd())
+            moved.category = categories.first().key;
+        moved.modified = now;
         step.days.emplace_back(day, moved);
     }
     record(std::move(step));

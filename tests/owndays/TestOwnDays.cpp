@@ -57,6 +57,8 @@ private slots:
     void testFailedSaveWrittenLater_data();
     void testFailedSaveWrittenLater();
     void testMergedWhileASaveWaits();
+    void testRenamedCategoryWrittenInItsDays_data();
+    void testRenamedCategoryWrittenInItsDays();
 };
 
 void TestOwnDays::testFoundByDay_data()
@@ -435,6 +437,52 @@ void TestOwnDays::testMergedWhileASaveWaits()
     days.undo();
     QTRY_VERIFY(!days.unsaved());
     QCOMPARE(titlesIn(path), (QStringList{"Dentist", "From there", "Trip"}));
+}
+
+// Other programs read a day's category by its name: renaming it writes the new name in each of its days.
+void TestOwnDays::testRenamedCategoryWrittenInItsDays_data()
+{
+    QTest::addColumn<QByteArray>("theirs"); // another program's event in the file, its CATEGORIES; empty: none
+    QTest::addColumn<bool>("undone");
+    QTest::addColumn<QByteArrayList>("lines"); // the file's CATEGORIES lines, ours first
+    QTest::newRow("our day") << QByteArray() << false << QByteArrayList{"Travel"};
+    QTest::newRow("our day, the rename undone") << QByteArray() << true << QByteArrayList{"Trip"};
+    QTest::newRow("theirs, by the name") << QByteArray("trip") << false << QByteArrayList{"Travel", "Travel"};
+    QTest::newRow("theirs, with values of its own")
+        << QByteArray("Trip,Work") << false << QByteArrayList{"Travel", "Travel", "Work"};
+    QTest::newRow("theirs, another category") << QByteArray("Work") << false << QByteArrayList{"Travel", "Work"};
+}
+
+void TestOwnDays::testRenamedCategoryWrittenInItsDays()
+{
+    QFETCH(QByteArray, theirs);
+    QFETCH(bool, undone);
+    QFETCH(QByteArrayList, lines);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("days.ics"));
+    OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
+    days.load();
+    run(days, {"add Dentist"});
+    days.finishSaving();
+    if (!theirs.isEmpty()) {
+        rewrite(path, "END:VCALENDAR",
+                "BEGIN:VEVENT\r\nUID:there\r\nDTSTART;VALUE=DATE:20270301\r\nSUMMARY:From there\r\nCATEGORIES:" +
+                    theirs + "\r\nEND:VEVENT\r\nEND:VCALENDAR");
+        QVERIFY(days.load());
+    }
+    QList<Category> categories = days.categories();
+    categories[0].name = QStringLiteral("Travel");
+    days.setCategories(categories);
+    if (undone)
+        days.undo();
+    days.finishSaving();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArrayList written;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.startsWith("CATEGORIES:"))
+            written.append(line.mid(11).trimmed());
+    QCOMPARE(written, lines);
 }
 
 QTEST_GUILESS_MAIN(TestOwnDays)
