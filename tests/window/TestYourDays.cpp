@@ -71,6 +71,8 @@ private slots:
     void testCategoriesRenamedAndRecoloured();
     void testAFileThatCannotBeUsed();
     void testAReminderMissedIsToldAtTheStart();
+    void testCategoryNamed_data();
+    void testCategoryNamed();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -312,6 +314,40 @@ void TestYourDays::testAReminderMissedIsToldAtTheStart()
     // Told once: the next start does not tell it again.
     App again;
     QCOMPARE(again.world.notifier.shown.size(), 0);
+}
+
+void TestYourDays::testCategoryNamed_data()
+{
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("renamed"); // the second category's new name; empty: not renamed
+    QTest::addColumn<QString>("name");
+    QTest::newRow("before the first mark") << false << "holiday" << QString() << "Holiday";
+    QTest::newRow("the file's") << true << "holiday" << QString() << "Holiday";
+    QTest::newRow("renamed") << true << "holiday"
+                             << "Vacation"
+                             << "Vacation";
+    QTest::newRow("another's, renamed") << true << "trip"
+                                        << "Vacation"
+                                        << "Trip";
+    QTest::newRow("a key no category has") << true << "gone" << QString() << "gone";
+}
+
+void TestYourDays::testCategoryNamed()
+{
+    QFETCH(bool, started);
+    QFETCH(QString, key);
+    QFETCH(QString, renamed);
+    QFETCH(QString, name);
+    App app;
+    YourDays& days = *app.calendar->findChild<YourDays*>();
+    if (started) {
+        QList<Category> categories = days.days().categories();
+        if (!renamed.isEmpty())
+            categories[1].name = renamed;
+        days.days().setCategories(categories);
+    }
+    QCOMPARE(days.categoryName(key), name);
 }
 
 QTEST_MAIN(TestYourDays)
