@@ -2,6 +2,7 @@
 #include "daypanel/DayPanel.h"
 #include "owndays/OwnCalendarFile.h"
 #include "support/AppFixture.h"
+#include "support/PanelLine.h"
 #include "yourdays/CategoriesDialog.h"
 #include "yourdays/YourDays.h"
 #include "yourdays/YourDaysTexts.h"
@@ -18,16 +19,6 @@
 #include <QTest>
 
 namespace {
-QString panelLine(DayPanel& panel, const QString& name)
-{
-    for (QLabel* label : panel.findChildren<QLabel*>())
-        if (label->isVisibleTo(&panel) && label->text() == name + QLatin1Char(':'))
-            return panel
-                .findChild<QLabel*>(label->objectName().replace(QStringLiteral("Name"), QStringLiteral("Text")))
-                ->text();
-    return QString();
-}
-
 // The bars a calendar's cell of that day shows, as the places of its lanes ("S", "I", "E", "1", "-").
 QString barsOf(TMonthCalendar& month, const QDate& day)
 {
