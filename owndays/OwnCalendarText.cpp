@@ -458,12 +458,28 @@ QByteArray eventBlock(const OwnDay& day, const QByteArray& base, const QList<Cat
         if (day.yearly)
             icalcomponent_add_property(e, icalproperty_new_rrule(icalrecurrencetype_from_string("FREQ=YEARLY")));
     }
-    if (!before || before->category != day.category) {
+    QString name;
+    for (const Category& category : categories)
+        if (category.key == day.category)
+            name = category.name;
+    // A category renamed since the block was written: our own events show the name others read. Another program's
+    // CATEGORIES (a list, maybe) is left alone while it still names the day's category.
+    icalproperty* named = icalcomponent_get_first_property(e, ICAL_CATEGORIES_PROPERTY);
+    const bool renamed = before && xValue(e, CategoryOfEvent) == day.category &&
+                         (!named || QString::fromUtf8(icalproperty_get_categories(named)) != name);
+    if (!before || before->category != day.category || renamed) {
+        // The first value is the one read as the day's category; another program's further ones stay after it.
+        QList<QByteArray> others;
+        for (icalproperty* p = icalcomponent_get_first_property(e, ICAL_CATEGORIES_PROPERTY); p;
+             p = icalcomponent_get_next_property(e, ICAL_CATEGORIES_PROPERTY))
+            if (p != named)
+                others.append(icalproperty_get_categories(p));
         removeAll(e, ICAL_CATEGORIES_PROPERTY);
         removeAll(e, ICAL_X_PROPERTY, CategoryOfEvent);
-        for (const Category& category : categories)
-            if (category.key == day.category)
-                icalcomponent_add_property(e, icalproperty_new_categories(category.name.toUtf8().constData()));
+        if (!name.isEmpty())
+            icalcomponent_add_property(e, icalproperty_new_categories(name.toUtf8().constData()));
+        for (const QByteArray& other : std::as_const(others))
+            icalcomponent_add_property(e, icalproperty_new_categories(other.constData()));
         icalproperty* key = icalproperty_new_x(day.category.toUtf8().constData());
         icalproperty_set_x_name(key, CategoryOfEvent.constData());
         icalcomponent_add_property(e, key);

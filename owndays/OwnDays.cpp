@@ -2,6 +2,7 @@
 #include "owndays/OwnDays.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <algorithm>
 
 namespace {
@@ -16,6 +17,31 @@ int startKey(const QDate& day)
 }
 } // namespace
 
+// What one save takes to the worker, copied from the model (the document is shared, not copied), and what it brings
+// back. The worker touches only this, never the model.
+struct OwnDays::SaveJob
+{
+    OwnCalendarFile file; // as last read or written: the base of the merge, and the file written after it
+    QHash<QString, std::optional<OwnDay>> changes;
+    bool categoriesChanged = false;
+    QList<Category> categories;
+    QHash<QString, QByteArray> revived;
+    bool makeFolder = false;
+    OwnCalendarFile::Saved saved;
+
+    void run()
+    {
+        // The first day marked makes the folder the file lives in; a folder that went away later is not made
+        // again behind the user's back: the change waits, and the line says why.
+        if (makeFolder) {
+            const QFileInfo at(file.path());
+            if (!at.exists())
+                QDir().mkpath(at.absolutePath());
+        }
+        saved = file.save(changes, categories, revived);
+    }
+};
+
 OwnDays::OwnDays(QString path, QString calendarName, QList<Category> firstCategories, QObject* parent)
     : QObject(parent), m_file(std::move(path), std::move(calendarName), firstCategories),
       m_categories(std::move(firstCategories))
@@ -29,12 +55,22 @@ OwnDays::OwnDays(QString path, QString calendarName, QList<Category> firstCatego
         if (unsaved())
             save();
     });
+    m_pool.setMaxThreadCount(1);
 }
 
-OwnDays::~OwnDays() = default;
+OwnDays::~OwnDays()
+{
+    // Quitting never loses a change: the save under way ends and what is left is written once more. Nobody hears
+    // of it: those listening may be half torn down.
+    const QSignalBlocker quiet(this);
+    finishSaving();
+    if (unsaved() && m_writable)
+        saveAgain();
+}
 
 bool OwnDays::load()
 {
+    finishSaving();
     const OwnCalendarFile::Kind kind = m_file.load();
     m_fileSeen = m_fileSeen || kind != OwnCalendarFile::Kind::Missing;
     m_writable = kind == OwnCalendarFile::Kind::Read || kind == OwnCalendarFile::Kind::Missing;
@@ -82,6 +118,11 @@ void OwnDays::watch()
 void OwnDays::outsideChange()
 {
     watch();
+    // Our own write may be what was seen: the stamp it left comes back with the save.
+    if (m_saving) {
+        m_outsideAfterSave = true;
+        return;
+    }
     if (!m_file.changedOnDisk())
         return;
     if (unsaved()) {
@@ -267,15 +308,23 @@ void OwnDays::setCategories(const QList<Category>& categories)
     Step step;
     step.categoriesBefore = m_categories;
     step.categoriesAfter = categories;
-    // A category gone takes its days to the first one left.
+    QHash<QString, QString> namesBefore;
+    for (const Category& category : std::as_const(m_categories))
+        namesBefore.insert(category.key, category.name);
+    QHash<QString, QString> names;
+    for (const Category& category : categories)
+        names.insert(category.key, category.name);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const OwnDay& day : std::as_const(m_days)) {
-        const bool kept =
-            std::any_of(categories.begin(), categories.end(), [&](const Category& c) { return c.key == day.category; });
-        if (kept)
+        const auto name = names.constFind(day.category);
+        // A category renamed has its days written again, with the name other programs read in each.
+        if (name != names.constEnd() && *name == namesBefore.value(day.category))
             continue;
         OwnDay moved = day;
-        moved.category = categories.first().key;
-        moved.modified = QDateTime::currentDateTimeUtc();
+        // A category gone takes its days to the first one left.
+        if (name == names.constEnd())
+            moved.category = categories.first().key;
+        moved.modified = now;
         step.days.emplace_back(day, moved);
     }
     record(std::move(step));
@@ -386,6 +435,12 @@ void OwnDays::tellSpan(const std::optional<OwnDay>& day)
 
 void OwnDays::put(const QString& uid, const std::optional<OwnDay>& day)
 {
+    place(uid, day);
+    m_unsaved.insert(uid, day);
+}
+
+void OwnDays::place(const QString& uid, const std::optional<OwnDay>& day)
+{
     const auto found = m_days.find(uid);
     if (found != m_days.end()) {
         unindex(*found);
@@ -395,13 +450,28 @@ void OwnDays::put(const QString& uid, const std::optional<OwnDay>& day)
         m_days.insert(uid, *day);
         index(*day);
     }
-    m_unsaved.insert(uid, day);
 }
 
 bool OwnDays::saveAgain()
 {
-    save();
+    finishSaving();
+    if (!m_writable) {
+        emit problemChanged(m_problem);
+        return false;
+    }
+    const std::shared_ptr<SaveJob> job = nextJob();
+    job->run();
+    saved(job);
     return !unsaved();
+}
+
+void OwnDays::finishSaving()
+{
+    while (m_saving) {
+        m_pool.waitForDone();
+        const std::shared_ptr<SaveJob> job = m_saving;
+        saved(job); // may start the save queued behind
+    }
 }
 
 void OwnDays::save()
@@ -410,32 +480,71 @@ void OwnDays::save()
         emit problemChanged(m_problem);
         return;
     }
-    // The first day marked makes the folder the file lives in; a folder that went away later is not made again
-    // behind the user's back: the change waits, and the line says why.
-    const QFileInfo file(m_file.path());
-    if (!m_fileSeen && !file.exists())
-        QDir().mkpath(file.absolutePath());
-    const bool failedBefore = !m_problem.isEmpty();
-    const OwnCalendarFile::Saved saved = m_file.save(m_unsaved, m_categories, m_revived);
+    // One save at a time: the changes made meanwhile go together in the next, when this one ends.
+    if (m_saving)
+        return;
+    const std::shared_ptr<SaveJob> job = nextJob();
+    m_pool.start([this, job] {
+        job->run();
+        // The model waits for the pool before it goes (finishSaving in its destructor), so it is here to post to;
+        // a call posted and not yet delivered goes with it.
+        QMetaObject::invokeMethod(
+            this, [this, job] { saved(job); }, Qt::QueuedConnection);
+    });
+}
+
+std::shared_ptr<OwnDays::SaveJob> OwnDays::nextJob()
+{
+    auto job = std::make_shared<SaveJob>(SaveJob{m_file,
+                                                 std::exchange(m_unsaved, {}),
+                                                 std::exchange(m_categoriesUnsaved, false),
+                                                 m_categories,
+                                                 m_revived,
+                                                 !m_fileSeen,
+                                                 {}});
+    m_saving = job;
+    return job;
+}
+
+void OwnDays::saved(const std::shared_ptr<SaveJob>& job)
+{
+    // Waited for already (finishSaving), or an older one.
+    if (job != m_saving)
+        return;
+    m_saving.reset();
+    const OwnCalendarFile::Saved& saved = job->saved;
     if (!saved.written) {
+        // The changes it took wait again, under those made since.
+        for (auto change = job->changes.cbegin(); change != job->changes.cend(); ++change)
+            if (!m_unsaved.contains(change.key()))
+                m_unsaved.insert(change.key(), change.value());
+        m_categoriesUnsaved = m_categoriesUnsaved || job->categoriesChanged;
         m_problem = saved.reason;
         emit problemChanged(m_problem);
         m_retry.start();
-        return;
+    } else {
+        const bool failedBefore = !m_problem.isEmpty();
+        m_file = std::move(job->file);
+        m_fileSeen = true;
+        m_retry.stop();
+        m_problem.clear();
+        if (failedBefore)
+            emit problemChanged(QString());
+        if (saved.merged) {
+            if (!m_categoriesUnsaved)
+                m_categories = m_file.document().categories;
+            adopt(m_file.document().days());
+            // The changes made while it was written stand over what the file holds; the next save writes them.
+            for (auto change = m_unsaved.cbegin(); change != m_unsaved.cend(); ++change)
+                place(change.key(), change.value());
+            emit changed(QDate(), QDate());
+        }
+        if (!saved.bothChanged.isEmpty())
+            emit keptNewer(saved.bothChanged);
+        watch();
+        if (unsaved())
+            save();
     }
-    m_fileSeen = true;
-    m_retry.stop();
-    m_unsaved.clear();
-    m_categoriesUnsaved = false;
-    m_problem.clear();
-    if (failedBefore)
-        emit problemChanged(QString());
-    if (saved.merged) {
-        m_categories = m_file.document().categories;
-        adopt(m_file.document().days());
-        emit changed(QDate(), QDate());
-    }
-    if (!saved.bothChanged.isEmpty())
-        emit keptNewer(saved.bothChanged);
-    watch();
+    if (std::exchange(m_outsideAfterSave, false))
+        m_outside.start();
 }

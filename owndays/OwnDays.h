@@ -5,6 +5,7 @@
 #include <QFileSystemWatcher>
 #include <QHash>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <QVarLengthArray>
 #include <memory>
@@ -12,6 +13,8 @@
 
 // The user's marked days: held by UID, found by day, each change saved at once to the user's calendar file and
 // undone and redone in the order made. Another program's saves to the file are taken in a moment after.
+// The disk work of a save runs on a worker of its own, one save at a time: the changes made meanwhile wait and go
+// together in the next, and the result (the file as written, another program's changes merged) comes back here.
 class OwnDays : public QObject
 {
     Q_OBJECT
@@ -34,6 +37,8 @@ public:
     // One line about the file when it cannot be read or the last change could not be saved; empty when all is well.
     const QString& problem() const { return m_problem; }
     bool writable() const { return m_writable; }
+    // How soon a failed save is tried again: RetryMs, shorter in tests.
+    void setRetryMs(int ms) { m_retry.setInterval(ms); }
 
     const QList<Category>& categories() const { return m_categories; }
     std::optional<Category> category(const QString& key) const;
@@ -69,9 +74,13 @@ public:
     bool canRedo() const { return !m_redo.empty(); }
     void undo();
     void redo();
-    // Writes the changes not yet saved; true when nothing is left unsaved.
+    // Waits for the save under way and writes everything not yet saved, here and now; true when nothing is left
+    // unsaved.
     bool saveAgain();
-    bool unsaved() const { return !m_unsaved.isEmpty() || m_categoriesUnsaved; }
+    // Waits for the save under way and those queued behind it; a change that failed stays unsaved.
+    void finishSaving();
+    // Changes not on disk yet: waiting, being written, or failed.
+    bool unsaved() const { return !m_unsaved.isEmpty() || m_categoriesUnsaved || m_saving; }
 
 signals:
     // The days between first and last (both invalid: any day) may show something else.
@@ -94,8 +103,12 @@ private:
     void put(const QString& uid, const std::optional<OwnDay>& day);
     void index(const OwnDay& day);
     void unindex(const OwnDay& day);
+    struct SaveJob;
     void record(Step step);
     void save();
+    std::shared_ptr<SaveJob> nextJob();
+    void saved(const std::shared_ptr<SaveJob>& job);
+    void place(const QString& uid, const std::optional<OwnDay>& day);
     void adopt(const QList<OwnDay>& days);
     void outsideChange();
     void watch();
@@ -119,4 +132,7 @@ private:
     QTimer m_retry;
     bool m_fileSeen = false;              // the file was read or written: a folder gone is not made again
     QHash<QString, QByteArray> m_revived; // the lines of deleted days, for Undo
+    std::shared_ptr<SaveJob> m_saving;    // the save the worker holds; none when idle
+    bool m_outsideAfterSave = false;      // the file changed while a save was under way: looked at after it
+    QThreadPool m_pool;                   // one thread: the saves reach the disk in the order made
 };

@@ -122,10 +122,14 @@ QList<Category> YourDays::categories() const
 
 QString YourDays::categoryName(const QString& key) const
 {
-    for (const Category& category : categories())
-        if (category.key == key)
-            return category.name;
-    return key;
+    // Asked for each marked day a cell or the Day panel tells: found in the model's own list, never in a copy.
+    const auto nameIn = [&key](const QList<Category>& categories) {
+        for (const Category& category : categories)
+            if (category.key == key)
+                return category.name;
+        return key;
+    };
+    return m_days ? nameIn(m_days->categories()) : nameIn(firstCategoriesNamed());
 }
 
 QString YourDays::line() const

@@ -3,6 +3,7 @@
 #include "daypanel/SkyWarmUp.h"
 #include "shared/WindowState.h"
 #include "support/AppFixture.h"
+#include "support/PanelLine.h"
 #include "system/Screens.h"
 #include "window/RememberedWindow.h"
 #include "yourcalendars/YourCalendars.h"
@@ -29,16 +30,6 @@ void show(App& app)
     QApplication::setActiveWindow(app.calendar.get());
     QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
     app.activate();
-}
-
-QString lineText(DayPanel& panel, const QString& name)
-{
-    for (QLabel* label : panel.findChildren<QLabel*>())
-        if (label->isVisibleTo(&panel) && label->text() == name + QLatin1Char(':'))
-            return panel
-                .findChild<QLabel*>(label->objectName().replace(QStringLiteral("Name"), QStringLiteral("Text")))
-                ->text();
-    return QString();
 }
 
 struct OneScreen : Screens
@@ -117,7 +108,7 @@ void TestDayPanel::testOpenedOnlyWhenAsked()
     }
     QVERIFY(app.calendar->dayPanel());
     QVERIFY(app.calendar->dayPanel()->isVisible());
-    QCOMPARE(lineText(*app.calendar->dayPanel(), QStringLiteral("Date")), QStringLiteral("Monday, 20 May 2024"));
+    QCOMPARE(panelLine(*app.calendar->dayPanel(), QStringLiteral("Date")), QStringLiteral("Monday, 20 May 2024"));
 }
 
 void TestDayPanel::testFollowsClicksAndCopiesASpan()
@@ -127,10 +118,10 @@ void TestDayPanel::testFollowsClicksAndCopiesASpan()
     app.clickDay(3, QDate(2024, 3, 1));
     QTest::keyClick(app.month(3)->dayView(), Qt::Key_D, Qt::ControlModifier);
     DayPanel& panel = *app.calendar->dayPanel();
-    QCOMPARE(lineText(panel, QStringLiteral("Date")), QStringLiteral("Friday, 1 March 2024"));
+    QCOMPARE(panelLine(panel, QStringLiteral("Date")), QStringLiteral("Friday, 1 March 2024"));
     app.clickDay(3, QDate(2024, 3, 15));
-    QCOMPARE(lineText(panel, QStringLiteral("Date")), QStringLiteral("Friday, 15 March 2024"));
-    QCOMPARE(lineText(panel, QStringLiteral("Span")), QStringLiteral("14 days from 1 to 15 March 2024"));
+    QCOMPARE(panelLine(panel, QStringLiteral("Date")), QStringLiteral("Friday, 15 March 2024"));
+    QCOMPARE(panelLine(panel, QStringLiteral("Span")), QStringLiteral("14 days from 1 to 15 March 2024"));
     QTest::mouseClick(panel.findChild<QPushButton*>(QStringLiteral("DayPanelCopy")), Qt::LeftButton);
     const QString copied = QGuiApplication::clipboard()->text();
     QVERIFY2(copied.startsWith(QStringLiteral("Date: Friday, 15 March 2024\n")), qPrintable(copied));
@@ -142,7 +133,7 @@ void TestDayPanel::testFollowsClicksAndCopiesASpan()
         app.clickDay(4, day);
         QVERIFY(panel.isVisible());
         QCOMPARE(app.find<QLabel>(names::Image3)->accessibleName(),
-                 lineText(panel, QStringLiteral("Moon phase at 18:00")));
+                 panelLine(panel, QStringLiteral("Moon phase at 18:00")));
     }
 }
 
@@ -155,15 +146,15 @@ void TestDayPanel::testClearsAWaitingFirstClick()
     DayPanel& panel = *app.calendar->dayPanel();
     auto* clear = panel.findChild<QPushButton*>(QStringLiteral("DayPanelClear"));
     QVERIFY(clear->isEnabled());
-    QVERIFY(lineText(panel, QStringLiteral("First day of a span")).startsWith(QStringLiteral("Friday, 1 March 2024")));
+    QVERIFY(panelLine(panel, QStringLiteral("First day of a span")).startsWith(QStringLiteral("Friday, 1 March 2024")));
     QTest::mouseClick(clear, Qt::LeftButton);
     QVERIFY(!clear->isEnabled());
-    QVERIFY(lineText(panel, QStringLiteral("First day of a span")).isEmpty());
+    QVERIFY(panelLine(panel, QStringLiteral("First day of a span")).isEmpty());
     QVERIFY2(!app.calendar->windowTitle().contains(QLatin1Char('>')), qPrintable(app.calendar->windowTitle()));
     // The next click starts a span again instead of ending the cleared one.
     app.clickDay(3, QDate(2024, 3, 20));
-    QVERIFY(lineText(panel, QStringLiteral("Span")).isEmpty());
-    QVERIFY(lineText(panel, QStringLiteral("First day of a span")).startsWith(QStringLiteral("Wednesday, 20 March")));
+    QVERIFY(panelLine(panel, QStringLiteral("Span")).isEmpty());
+    QVERIFY(panelLine(panel, QStringLiteral("First day of a span")).startsWith(QStringLiteral("Wednesday, 20 March")));
 }
 
 void TestDayPanel::testEveryLineHasAName()
@@ -225,7 +216,7 @@ void TestDayPanel::testKeepsOneSizeOnItsScreenWithALongTitle()
         app.clickDay(5, day);
         QCOMPARE(panel.size(), size);
     }
-    QCOMPARE(lineText(panel, QStringLiteral("Event")), QStringLiteral("All day: %1 (Personal)").arg(title));
+    QCOMPARE(panelLine(panel, QStringLiteral("Event")), QStringLiteral("All day: %1 (Personal)").arg(title));
     auto* scroll = panel.findChild<QScrollArea*>(QStringLiteral("DayPanelScroll"));
     QVERIFY(scroll);
     QCoreApplication::processEvents();
@@ -298,8 +289,8 @@ void TestDayPanel::testTimesFollowTheToolbarsClock()
     app.calendar->openDayPanel();
     DayPanel& panel = *app.calendar->dayPanel();
     const QString toolbar = app.find<QLabel>(names::Label3)->text();
-    const QString sunrise = lineText(panel, QStringLiteral("Sunrise"));
-    const QString marked = lineText(panel, QStringLiteral("Marked"));
+    const QString sunrise = panelLine(panel, QStringLiteral("Sunrise"));
+    const QString marked = panelLine(panel, QStringLiteral("Marked"));
     QLocale::setDefault(QLocale::c());
     rt::setFormatSettings(saved);
     QCOMPARE(toolbar.contains(QLatin1Char('A')), !twentyFour);
@@ -335,7 +326,7 @@ void TestDayPanel::testAPolarDayIsToldWithoutABox()
     app.clickDay(6, QDate(2024, 6, 23));
     QCOMPARE(app.world.prompter.texts(), boxes);
     if (panelOpen)
-        QCOMPARE(lineText(*app.calendar->dayPanel(), QStringLiteral("Sun")),
+        QCOMPARE(panelLine(*app.calendar->dayPanel(), QStringLiteral("Sun")),
                  QStringLiteral("Midnight sun: above the horizon all day"));
 }
 

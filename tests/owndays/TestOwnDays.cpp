@@ -52,6 +52,13 @@ private slots:
     void testUndoLeavesAnotherProgramsChange();
     void testUndoOfADeleteKeepsItsLines();
     void testAFolderGoneKeepsTheDays();
+    void testQuickChangesLandInOrder_data();
+    void testQuickChangesLandInOrder();
+    void testFailedSaveWrittenLater_data();
+    void testFailedSaveWrittenLater();
+    void testMergedWhileASaveWaits();
+    void testRenamedCategoryWrittenInItsDays_data();
+    void testRenamedCategoryWrittenInItsDays();
 };
 
 void TestOwnDays::testFoundByDay_data()
@@ -97,14 +104,17 @@ void TestOwnDays::testUndoRedoAreSaved()
     moved.first = moved.last = QDate(2027, 1, 6);
     days.change(moved);
     days.add(dayOf(QStringLiteral("Trip"), QDate(2027, 3, 1), QDate(2027, 3, 5)));
+    days.finishSaving();
     QCOMPARE(titlesIn(path), (QStringList{"Dentist", "Trip"}));
     days.undo();
+    days.finishSaving();
     QCOMPARE(titlesIn(path), QStringList{"Dentist"});
     days.undo();
     QCOMPARE(titlesOn(days, QDate(2027, 1, 4)), QStringList{"Dentist"});
     QCOMPARE(titlesOn(days, QDate(2027, 1, 6)), QStringList{});
     days.undo();
     QVERIFY(!days.canUndo());
+    days.finishSaving();
     QCOMPARE(titlesIn(path), QStringList{});
     days.redo();
     days.redo();
@@ -113,6 +123,7 @@ void TestOwnDays::testUndoRedoAreSaved()
     // A new change after undoing drops what could have been redone.
     days.remove(uid);
     QVERIFY(!days.canRedo());
+    days.finishSaving();
     QCOMPARE(titlesIn(path), QStringList{});
 }
 
@@ -123,9 +134,11 @@ void TestOwnDays::testFailedSaveIsKeptAndOfferedAgain()
     OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
     days.load();
     days.add(dayOf(QStringLiteral("Dentist"), QDate(2027, 1, 4), QDate(2027, 1, 4)));
+    days.finishSaving();
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
     QSignalSpy problems(&days, &OwnDays::problemChanged);
     days.add(dayOf(QStringLiteral("Trip"), QDate(2027, 3, 1), QDate(2027, 3, 5)));
+    days.finishSaving();
     QCOMPARE(problems.size(), 1);
     QVERIFY(!days.problem().isEmpty());
     QVERIFY(days.unsaved());
@@ -145,6 +158,7 @@ void TestOwnDays::testTakesInAnotherProgramsSave()
     OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
     days.load();
     days.add(dayOf(QStringLiteral("Dentist"), QDate(2027, 1, 4), QDate(2027, 1, 4)));
+    days.finishSaving();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QByteArray text = file.readAll();
@@ -196,6 +210,7 @@ void TestOwnDays::testUndoLeavesAnotherProgramsChange()
     OwnDay moved = *days.find(uid);
     moved.first = moved.last = QDate(2027, 1, 6);
     days.change(moved);
+    days.finishSaving();
     QSignalSpy changed(&days, &OwnDays::changed);
     if (theirs.isEmpty()) {
         QFile file(path);
@@ -227,11 +242,13 @@ void TestOwnDays::testUndoOfADeleteKeepsItsLines()
     OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
     days.load();
     const QString uid = days.add(dayOf(QStringLiteral("Dentist"), QDate(2027, 1, 4), QDate(2027, 1, 4)));
+    days.finishSaving();
     rewrite(path, "SUMMARY:Dentist\r\n", "SUMMARY:Dentist\r\nLOCATION:Main Street 4\r\nX-THEIRS:kept\r\n");
     QSignalSpy changed(&days, &OwnDays::changed);
     QVERIFY(changed.wait(5000));
     days.remove(uid);
     days.undo();
+    days.finishSaving();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
@@ -249,10 +266,12 @@ void TestOwnDays::testAFolderGoneKeepsTheDays()
     OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
     days.load();
     days.add(dayOf(QStringLiteral("Dentist"), QDate(2027, 1, 4), QDate(2027, 1, 4)));
+    days.finishSaving();
     QVERIFY(QDir(inner).removeRecursively());
     QTest::qWait(OwnDays::OutsideChangeDelayMs * 3);
     QCOMPARE(days.count(), 1);
     days.add(dayOf(QStringLiteral("Trip"), QDate(2027, 3, 1), QDate(2027, 3, 5)));
+    days.finishSaving();
     QVERIFY(!QFileInfo::exists(inner));
     QVERIFY(!days.problem().isEmpty());
     QVERIFY(days.unsaved());
@@ -260,6 +279,210 @@ void TestOwnDays::testAFolderGoneKeepsTheDays()
     // A day beyond what the file can hold is refused.
     QCOMPARE(days.add(dayOf(QStringLiteral("Far"), QDate(3001, 1, 1), QDate(3001, 1, 1))), QString());
     QCOMPARE(days.count(), 2);
+}
+
+namespace {
+// Runs steps with no event between them: "add T", "rename T U", "remove T", "undo", "redo".
+void run(OwnDays& days, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        const QStringList words = step.split(QLatin1Char(' '));
+        std::optional<OwnDay> named;
+        for (const OwnDay& day : days.all())
+            if (day.title == words.value(1))
+                named = day;
+        if (words[0] == QLatin1String("add"))
+            days.add(dayOf(words[1], QDate(2027, 1, 4).addDays(days.count()), QDate(2027, 1, 4).addDays(days.count())));
+        else if (words[0] == QLatin1String("remove"))
+            days.remove(named->uid);
+        else if (words[0] == QLatin1String("undo"))
+            days.undo();
+        else if (words[0] == QLatin1String("redo"))
+            days.redo();
+        else if (words[0] == QLatin1String("rename")) {
+            named->title = words[2];
+            days.change(*named);
+        }
+    }
+}
+
+QStringList titlesHeld(const OwnDays& days)
+{
+    QStringList titles;
+    for (const OwnDay& day : days.all())
+        titles.append(day.title);
+    titles.sort();
+    return titles;
+}
+} // namespace
+
+// Changes made while a save is under way wait for it and go together in the next: the file ends as the last change
+// left it, when the saves are let run, when the window closes, and when the model goes with saves still waiting.
+void TestOwnDays::testQuickChangesLandInOrder_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("ending");
+    const std::vector<std::tuple<const char*, QStringList, QStringList>> cases{
+        {"two marks", {"add Dentist", "add Trip"}, {"Dentist", "Trip"}},
+        {"a mark and its undo", {"add Dentist", "add Trip", "undo"}, {"Dentist"}},
+        {"undone and redone", {"add Dentist", "undo", "redo"}, {"Dentist"}},
+        {"renamed twice", {"add Dentist", "rename Dentist Doctor", "rename Doctor Surgery"}, {"Surgery"}},
+        {"marked and deleted", {"add Dentist", "add Trip", "remove Dentist"}, {"Trip"}},
+        {"many", {"add A", "add B", "add C", "add D", "remove B", "undo", "undo"}, {"A", "B", "C"}},
+    };
+    for (const auto& [name, steps, titles] : cases)
+        for (const char* ending : {"settled", "window closed", "model gone"})
+            QTest::addRow("%s, %s", name, ending) << steps << titles << QString::fromLatin1(ending);
+}
+
+void TestOwnDays::testQuickChangesLandInOrder()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, ending);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sub/days.ics"));
+    auto days = std::make_unique<OwnDays>(path, QStringLiteral("Your days"), owndays::firstCategories());
+    days->load();
+    QSignalSpy changed(days.get(), &OwnDays::changed);
+    run(*days, steps);
+    QCOMPARE(titlesHeld(*days), titles);
+    if (ending == QLatin1String("model gone")) {
+        days.reset();
+    } else if (ending == QLatin1String("window closed")) {
+        QVERIFY(days->saveAgain());
+    } else {
+        QTRY_VERIFY(!days->unsaved());
+        QCOMPARE(titlesHeld(*days), titles);
+        // The program's own writes are not taken for another program's: nothing is read again.
+        changed.clear();
+        QTest::qWait(OwnDays::OutsideChangeDelayMs * 3);
+        QCOMPARE(changed.size(), 0);
+    }
+    QCOMPARE(titlesIn(path), titles);
+}
+
+// A save that fails says so in one line and keeps the change; the timer, the next change or closing writes it.
+void TestOwnDays::testFailedSaveWrittenLater_data()
+{
+    QTest::addColumn<bool>("folderGone");
+    QTest::addColumn<QString>("retry");
+    for (const bool gone : {false, true})
+        for (const char* retry : {"timer", "next change", "closing"})
+            QTest::addRow("%s, %s", gone ? "folder gone" : "read-only file", retry) << gone << QString(retry);
+}
+
+void TestOwnDays::testFailedSaveWrittenLater()
+{
+    QFETCH(bool, folderGone);
+    QFETCH(QString, retry);
+    QTemporaryDir folder;
+    const QString inner = folder.filePath(QStringLiteral("sync"));
+    const QString path = inner + QStringLiteral("/days.ics");
+    auto days = std::make_unique<OwnDays>(path, QStringLiteral("Your days"), owndays::firstCategories());
+    days->load();
+    days->setRetryMs(retry == QLatin1String("timer") ? 200 : OwnDays::RetryMs);
+    run(*days, {"add Dentist"});
+    QTRY_VERIFY(!days->unsaved());
+    QVERIFY(folderGone ? QDir(inner).removeRecursively() : QFile::setPermissions(path, QFileDevice::ReadOwner));
+    QSignalSpy problems(days.get(), &OwnDays::problemChanged);
+    run(*days, {"add Trip", "add Walk"});
+    QVERIFY(problems.wait(5000));
+    QCOMPARE(problems.size(), 1);
+    QVERIFY(!problems[0][0].toString().isEmpty());
+    QVERIFY(days->unsaved());
+    QCOMPARE(titlesHeld(*days), (QStringList{"Dentist", "Trip", "Walk"}));
+    QVERIFY(folderGone ? QDir().mkpath(inner)
+                       : QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QStringList titles{"Dentist", "Trip", "Walk"};
+    if (retry == QLatin1String("closing")) {
+        days.reset();
+    } else {
+        if (retry == QLatin1String("next change")) {
+            QTest::qWait(300);
+            QVERIFY(days->unsaved());
+            run(*days, {"add Swim"});
+            titles.insert(1, QStringLiteral("Swim"));
+        }
+        QTRY_VERIFY(!days->unsaved());
+        QVERIFY(days->problem().isEmpty());
+        QCOMPARE(problems.last()[0].toString(), QString());
+    }
+    // Written whole, the day saved before the failure too.
+    QCOMPARE(titlesIn(path), titles);
+}
+
+// Another program's save met by a save of ours, with another change waiting behind it: the model takes the other
+// program's change and keeps the waiting one, and the file ends with both.
+void TestOwnDays::testMergedWhileASaveWaits()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("days.ics"));
+    OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
+    days.load();
+    run(days, {"add Dentist"});
+    QTRY_VERIFY(!days.unsaved());
+    rewrite(path, "END:VCALENDAR",
+            "BEGIN:VEVENT\r\nUID:there\r\nDTSTART;VALUE=DATE:20270301\r\nSUMMARY:From there\r\nEND:VEVENT\r\n"
+            "END:VCALENDAR");
+    QSignalSpy kept(&days, &OwnDays::keptNewer);
+    // Before the model hears of it: the first change's save merges it, the second waits.
+    run(days, {"add Trip", "add Walk"});
+    QTRY_VERIFY(!days.unsaved());
+    QCOMPARE(titlesHeld(days), (QStringList{"Dentist", "From there", "Trip", "Walk"}));
+    QCOMPARE(titlesOn(days, QDate(2027, 1, 6)), QStringList{"Walk"});
+    QCOMPARE(titlesIn(path), titlesHeld(days));
+    QCOMPARE(kept.size(), 0);
+    days.undo();
+    QTRY_VERIFY(!days.unsaved());
+    QCOMPARE(titlesIn(path), (QStringList{"Dentist", "From there", "Trip"}));
+}
+
+// Other programs read a day's category by its name: renaming it writes the new name in each of its days.
+void TestOwnDays::testRenamedCategoryWrittenInItsDays_data()
+{
+    QTest::addColumn<QByteArray>("theirs"); // another program's event in the file, its CATEGORIES; empty: none
+    QTest::addColumn<bool>("undone");
+    QTest::addColumn<QByteArrayList>("lines"); // the file's CATEGORIES lines, ours first
+    QTest::newRow("our day") << QByteArray() << false << QByteArrayList{"Travel"};
+    QTest::newRow("our day, the rename undone") << QByteArray() << true << QByteArrayList{"Trip"};
+    QTest::newRow("theirs, by the name") << QByteArray("trip") << false << QByteArrayList{"Travel", "Travel"};
+    QTest::newRow("theirs, with values of its own")
+        << QByteArray("Trip,Work") << false << QByteArrayList{"Travel", "Travel", "Work"};
+    QTest::newRow("theirs, another category") << QByteArray("Work") << false << QByteArrayList{"Travel", "Work"};
+}
+
+void TestOwnDays::testRenamedCategoryWrittenInItsDays()
+{
+    QFETCH(QByteArray, theirs);
+    QFETCH(bool, undone);
+    QFETCH(QByteArrayList, lines);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("days.ics"));
+    OwnDays days(path, QStringLiteral("Your days"), owndays::firstCategories());
+    days.load();
+    run(days, {"add Dentist"});
+    days.finishSaving();
+    if (!theirs.isEmpty()) {
+        rewrite(path, "END:VCALENDAR",
+                "BEGIN:VEVENT\r\nUID:there\r\nDTSTART;VALUE=DATE:20270301\r\nSUMMARY:From there\r\nCATEGORIES:" +
+                    theirs + "\r\nEND:VEVENT\r\nEND:VCALENDAR");
+        QVERIFY(days.load());
+    }
+    QList<Category> categories = days.categories();
+    categories[0].name = QStringLiteral("Travel");
+    days.setCategories(categories);
+    if (undone)
+        days.undo();
+    days.finishSaving();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArrayList written;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.startsWith("CATEGORIES:"))
+            written.append(line.mid(11).trimmed());
+    QCOMPARE(written, lines);
 }
 
 QTEST_GUILESS_MAIN(TestOwnDays)

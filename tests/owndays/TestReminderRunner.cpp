@@ -49,9 +49,11 @@ OwnDay remindedDay(const QString& title, QDate first, int daysBefore, QTime at =
     return day;
 }
 
-QDateTime acknowledgedInFile(const QString& path, const QString& uid)
+// What the file holds once the saves of writer are done.
+QDateTime acknowledgedInFile(OwnDays& writer, const QString& uid)
 {
-    OwnDays again(path, QString(), owndays::firstCategories());
+    writer.finishSaving();
+    OwnDays again(writer.path(), QString(), owndays::firstCategories());
     again.load();
     const std::optional<OwnDay> day = again.find(uid);
     return day ? day->acknowledged : QDateTime();
@@ -108,7 +110,7 @@ void TestReminderRunner::testToldOnceAndKeptInTheFile()
     QCOMPARE(m_notifier.notes[0].body, QStringLiteral("Tomorrow: Monday, 4 January 2027"));
     runner.check();
     QCOMPARE(m_notifier.notes.size(), 1);
-    QCOMPARE(acknowledgedInFile(path(), uid), QDateTime(QDate(2027, 1, 3), QTime(9, 0)));
+    QCOMPARE(acknowledgedInFile(*m_days, uid), QDateTime(QDate(2027, 1, 3), QTime(9, 0)));
 
     // The next start reads the file: nothing is told again.
     m_clock.set(2027, 1, 3, 20, 0);
@@ -144,14 +146,14 @@ void TestReminderRunner::testNotShownIsTriedAgain()
         m_clock.advance(10000);
         m_notifier.held.takeFirst()(false);
     }
-    QVERIFY(!acknowledgedInFile(path(), uid).isValid());
+    QVERIFY(!acknowledgedInFile(*m_days, uid).isValid());
     QCOMPARE(runner.nextLook(), m_clock.now().addMSecs(ReminderRunner::RetryWaitMs));
     m_clock.advance(ReminderRunner::RetryWaitMs);
     m_notifier.shown = true;
     m_notifier.holdAnswers = false;
     runner.check();
     QCOMPARE(m_notifier.notes.size(), 2);
-    QCOMPARE(acknowledgedInFile(path(), uid), m_clock.now());
+    QCOMPARE(acknowledgedInFile(*m_days, uid), m_clock.now());
     QCOMPARE(runner.nextLook(), m_clock.now().addMSecs(ReminderSchedule::MostWaitMs));
 }
 
@@ -196,10 +198,10 @@ void TestReminderRunner::testChangedBeforeTheAnswer()
     QTest::qWait(50);
     QCOMPARE(m_notifier.notes.size(), 2);
     m_notifier.held.takeFirst()(true);
-    QVERIFY(!acknowledgedInFile(path(), uid).isValid());
+    QVERIFY(!acknowledgedInFile(*m_days, uid).isValid());
     QTRY_COMPARE(m_notifier.held.size(), 1); // the moved day's reminder, missed this morning
     m_notifier.held.takeFirst()(true);
-    QCOMPARE(acknowledgedInFile(path(), uid), m_clock.now());
+    QCOMPARE(acknowledgedInFile(*m_days, uid), m_clock.now());
 }
 
 // The first start after a long time: a few told one by one, the rest in one notification, all kept as told.
@@ -215,7 +217,7 @@ void TestReminderRunner::testManyAtOnce()
     runner.check();
     QCOMPARE(m_notifier.notes.size(), 4);
     for (const OwnDay& day : m_days->all())
-        QCOMPARE(acknowledgedInFile(path(), day.uid), m_clock.now());
+        QCOMPARE(acknowledgedInFile(*m_days, day.uid), m_clock.now());
 }
 
 QTEST_GUILESS_MAIN(TestReminderRunner)

@@ -2,6 +2,7 @@
 #include "daypanel/DayPanel.h"
 #include "owndays/OwnCalendarFile.h"
 #include "support/AppFixture.h"
+#include "support/PanelLine.h"
 #include "yourdays/CategoriesDialog.h"
 #include "yourdays/YourDays.h"
 #include "yourdays/YourDaysTexts.h"
@@ -18,16 +19,6 @@
 #include <QTest>
 
 namespace {
-QString panelLine(DayPanel& panel, const QString& name)
-{
-    for (QLabel* label : panel.findChildren<QLabel*>())
-        if (label->isVisibleTo(&panel) && label->text() == name + QLatin1Char(':'))
-            return panel
-                .findChild<QLabel*>(label->objectName().replace(QStringLiteral("Name"), QStringLiteral("Text")))
-                ->text();
-    return QString();
-}
-
 // The bars a calendar's cell of that day shows, as the places of its lanes ("S", "I", "E", "1", "-").
 QString barsOf(TMonthCalendar& month, const QDate& day)
 {
@@ -37,6 +28,13 @@ QString barsOf(TMonthCalendar& month, const QDate& day)
             for (const DayBar& bar : cell.bars)
                 places += QLatin1Char("-ISE1"[int(bar.place)]);
     return places;
+}
+
+// The saves reach the file a moment after the change: tests wait for it.
+QByteArray textOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList titlesIn(const QString& path)
@@ -64,6 +62,8 @@ private slots:
     void testCategoriesRenamedAndRecoloured();
     void testAFileThatCannotBeUsed();
     void testAReminderMissedIsToldAtTheStart();
+    void testCategoryNamed_data();
+    void testCategoryNamed();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -121,8 +121,9 @@ void TestYourDays::testMarkedFromTheChosenDays()
     app.find<QAction>(yourdaysnames::MarkKeys)->trigger();
     QCOMPARE(from, first);
     QCOMPARE(to, last);
-    QCOMPARE(titlesIn(m_path),
-             QStringList{QStringLiteral("Lisbon %1 %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))});
+    QTRY_COMPARE(
+        titlesIn(m_path),
+        QStringList{QStringLiteral("Lisbon %1 %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))});
     // One bar from the first day to the last, across the month's end where it runs on.
     TMonthCalendar& may = *app.month(5);
     QCOMPARE(barsOf(may, first), first == last ? QStringLiteral("1-") : QStringLiteral("S-"));
@@ -147,9 +148,9 @@ void TestYourDays::testUndoRedoAndTheMenu()
     QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 20)), QStringLiteral("1-"));
     app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
     QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 20)), QStringLiteral("--"));
-    QCOMPARE(titlesIn(m_path), QStringList{});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{});
     app.find<QAction>(yourdaysnames::RedoKeys)->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
     // The day's menu edits it (moved a day on, made yearly) and deletes it.
     QMenu menu;
     app.calendar->findChild<YourDays*>()->fillMenu(QDate(2024, 5, 20), {}, {}, menu);
@@ -165,16 +166,16 @@ void TestYourDays::testUndoRedoAndTheMenu()
         QTest::mouseClick(dialog->findChild<QPushButton*>(yourdaysnames::Save), Qt::LeftButton);
     };
     menu.actions()[1]->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
     QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 21)), QStringLiteral("E-"));
     menu.actions()[2]->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{});
     QCOMPARE(barsOf(*app.month(5), QDate(2024, 5, 21)), QStringLiteral("--"));
     // Each change is one step back.
     app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-21"});
     app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
-    QCOMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
+    QTRY_COMPARE(titlesIn(m_path), QStringList{"Dentist 2024-05-20 2024-05-20"});
 }
 
 void TestYourDays::testThePanelTellsTheDay()
@@ -257,9 +258,7 @@ void TestYourDays::testCategoriesRenamedAndRecoloured()
     emit colour->activated(colour->currentIndex());
     QTRY_COMPARE(barColour(), QStringLiteral("#c0392b"));
     QVERIFY(days.saidOn(QDate(2024, 5, 20)).contains(QStringLiteral("Travel: Lisbon")));
-    QFile file(m_path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("X-DORVANE-CATEGORY;X-KEY=trip;X-COLOR=#c0392b:Travel"));
+    QTRY_VERIFY(textOf(m_path).contains("X-DORVANE-CATEGORY;X-KEY=trip;X-COLOR=#c0392b:Travel"));
     // Each change to the categories is a step of Undo, and the dialog follows it.
     app.find<QAction>(yourdaysnames::UndoKeys)->trigger();
     QCOMPARE(barColour(), QStringLiteral("#0072b2"));
@@ -302,12 +301,44 @@ void TestYourDays::testAReminderMissedIsToldAtTheStart()
     App app;
     QCOMPARE(app.world.notifier.shown.size(), 1);
     QVERIFY(app.world.notifier.shown[0].startsWith(QStringLiteral("Dentist")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("ACKNOWLEDGED:"));
-    file.close();
+    QTRY_VERIFY(textOf(m_path).contains("ACKNOWLEDGED:"));
     // Told once: the next start does not tell it again.
     App again;
     QCOMPARE(again.world.notifier.shown.size(), 0);
+}
+
+void TestYourDays::testCategoryNamed_data()
+{
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("renamed"); // the second category's new name; empty: not renamed
+    QTest::addColumn<QString>("name");
+    QTest::newRow("before the first mark") << false << "holiday" << QString() << "Holiday";
+    QTest::newRow("the file's") << true << "holiday" << QString() << "Holiday";
+    QTest::newRow("renamed") << true << "holiday"
+                             << "Vacation"
+                             << "Vacation";
+    QTest::newRow("another's, renamed") << true << "trip"
+                                        << "Vacation"
+                                        << "Trip";
+    QTest::newRow("a key no category has") << true << "gone" << QString() << "gone";
+}
+
+void TestYourDays::testCategoryNamed()
+{
+    QFETCH(bool, started);
+    QFETCH(QString, key);
+    QFETCH(QString, renamed);
+    QFETCH(QString, name);
+    App app;
+    YourDays& days = *app.calendar->findChild<YourDays*>();
+    if (started) {
+        QList<Category> categories = days.days().categories();
+        if (!renamed.isEmpty())
+            categories[1].name = renamed;
+        days.days().setCategories(categories);
+    }
+    QCOMPARE(days.categoryName(key), name);
 }
 
 QTEST_MAIN(TestYourDays)
