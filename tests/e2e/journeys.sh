@@ -1732,12 +1732,12 @@ journey_sky_pictures()
 }
 journey_sky_pictures
 
-# ---- 31. Your days: two clicks choose a span, Ctrl+N marks it in a dialog, the calendar file holds it, Ctrl+Z and
-# Ctrl+Shift+Z undo and redo it, and the next start draws it
+# ---- 31. Your days: a span dragged across two months, Ctrl+N marks it in a dialog, the calendar file holds it, the
+# menu edits it, Ctrl+Z undoes the edit, the year printed to PDF shows and lists it, and the next start draws it
 journey_your_days()
 {
-    local folder file dialog size first last
-    journey "31 Your days: mark a span of days, undo, redo, and find it at the next start"
+    local folder file dialog size first last from to editor pdf export
+    journey "31 Your days: drag a span across two months, mark, edit, undo, print, and find it at the next start"
     folder=$(program_folder your-days 00 $'E\xb013.40' $'N\xb052.52' 1 Europe/Berlin)
     file=$XDG_DATA_HOME/dorvane/your-days.ics
     rm -f "$file"
@@ -1746,28 +1746,61 @@ journey_your_days()
     [ -n "$window" ] || return
     wait_for 10 painted
     xdotool windowmove --sync "$window" 0 40
-    first=$(not_today "$year-06-10")
-    last=$year-06-14
-    [ "$first" == "$last" ] && last=$year-06-15
-    click_day 6 "$first"
-    click_day 6 "$last"
+    # From 29 June (the sixth calendar) to 2 July (the seventh): pressed on one day, released on the other.
+    first=$year-06-29
+    last=$year-07-02
+    from=$(day_cell 6 "$first")
+    to=$(day_cell 7 "$last")
+    geometry
+    xdotool mousemove $((X + ${from% *})) $((Y + ${from#* })) mousedown 1 sleep 0.2 \
+        mousemove $((X + ${from% *} + 30)) $((Y + ${from#* })) sleep 0.2 \
+        mousemove $((X + ${to% *})) $((Y + ${to#* })) sleep 0.2 mouseup 1
+    rest_pointer
     xdotool windowactivate --sync "$window" key ctrl+n
     dialog_shown() { dialog=$(xdotool search --all --onlyvisible --pid "$app" --name '^Mark days$' 2>/dev/null | head -1); [ -n "$dialog" ]; }
     check 31 "Ctrl+N opens the marking dialog" wait_for 5 dialog_shown
     [ -n "$dialog" ] || { stop_program; return; }
     xdotool windowactivate --sync "$dialog" type --delay 20 "Lisbon"
-    xdotool key --window "$dialog" Return
-    saved() { grep -q '^SUMMARY:Lisbon' "$file" 2>/dev/null; }
+    xdotool windowactivate --sync "$dialog" key Return
+    saved() { grep -q $'^SUMMARY:Lisbon\r$' "$file" 2>/dev/null; }
     check 31 "Save writes the days to the user's calendar file" wait_for 5 saved
-    check 31 "the file holds the span's first day and the day after its last" \
-        grep -q "DTSTART;VALUE=DATE:${first//-/}" "$file"
+    check 31 "the dragged span runs from its first day to the day after its last, across the months" \
+        bash -c "grep -q 'DTSTART;VALUE=DATE:${first//-/}' '$file' && grep -q 'DTEND;VALUE=DATE:${year}0703' '$file'"
     wait_for 5 settled
     size=$(screenshot "$shots/screenshot-yourdays.png" "$window")
     check 31 "screenshot of the marked days ($size)" test -s "$shots/screenshot-yourdays.png"
-    xdotool windowactivate --sync "$window" key ctrl+z
-    check 31 "Ctrl+Z takes the days off the file" wait_for 5 bash -c '! grep -q "^SUMMARY:Lisbon" "$0"' "$file"
-    xdotool windowactivate --sync "$window" key ctrl+shift+z
-    check 31 "Ctrl+Shift+Z puts them back" wait_for 5 saved
+    # The calendars' menu on a day of the span: Mark days..., then Edit "Lisbon"...
+    geometry
+    xdotool mousemove $((X + ${to% *})) $((Y + ${to#* })) click 3
+    sleep 0.5
+    xdotool key Down Down Return
+    editor_shown() { editor=$(xdotool search --all --onlyvisible --pid "$app" --name '^Edit marked days$' 2>/dev/null | head -1); [ -n "$editor" ]; }
+    check 31 "the menu's Edit opens the marked days in the dialog" wait_for 5 editor_shown
+    if [ -n "$editor" ]; then
+        xdotool windowactivate --sync "$editor" key ctrl+a
+        xdotool type --delay 20 "Lisbon and Porto"
+        xdotool key Return
+        edited() { grep -q $'^SUMMARY:Lisbon and Porto\r$' "$file" 2>/dev/null; }
+        check 31 "Save writes the new title" wait_for 5 edited
+        xdotool windowactivate --sync "$window" key ctrl+z
+        check 31 "Ctrl+Z undoes the edit" wait_for 5 saved
+        xdotool windowactivate --sync "$window" key ctrl+shift+z
+        check 31 "Ctrl+Shift+Z redoes it" wait_for 5 edited
+        xdotool windowactivate --sync "$window" key ctrl+z
+        check 31 "and Ctrl+Z undoes it again" wait_for 5 saved
+    fi
+    pdf=$folder/year.pdf
+    xdotool windowactivate --sync "$window" key ctrl+shift+e
+    export_dialog() { export=$(xdotool search --all --onlyvisible --pid "$app" --name '^Export year$' 2>/dev/null | head -1); [ -n "$export" ]; }
+    check 31 "Ctrl+Shift+E asks where to write the year" wait_for 5 export_dialog
+    xdotool type --delay 5 "$pdf"
+    xdotool key Return
+    check 31 "the PDF is written" wait_for 10 test -s "$pdf"
+    check 31 "it has the year's page and a page of the marked days" bash -c "pdfinfo '$pdf' | grep -qE '^Pages: +2$'"
+    check 31 "its second page lists the span by its title" \
+        bash -c "pdftotext -f 2 -l 2 '$pdf' - | grep -q 'Lisbon' && ! pdftotext '$pdf' - | grep -q 'Porto'"
+    pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$pdf" "$work/yourdays-page"
+    check 31 "screenshot of the printed year with the span" cp "$work/yourdays-page.png" "$shots/screenshot-yourdays-page.png"
     stop_program
     TZ=Europe/Berlin start_program "$folder"
     check 31 "the next start finds the file and opens without a box" test -n "$window"
