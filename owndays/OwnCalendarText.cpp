@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "owndays/OwnCalendarText.h"
 #include <QRegularExpression>
+#include <QSet>
 #include <QTimeZone>
 #include <algorithm>
 #include <libical/ical.h>
@@ -268,6 +269,61 @@ QByteArray componentName(const QByteArray& line)
 {
     return line.mid(line.indexOf(':') + 1).trimmed().toUpper();
 }
+
+// A content line's property name, in capitals: "DTSTART" of "DTSTART;VALUE=DATE:20270104".
+QByteArray propertyName(const QByteArray& line)
+{
+    qsizetype end = 0;
+    while (end < line.size() && line[end] != ':' && line[end] != ';')
+        ++end;
+    return line.left(end).trimmed().toUpper();
+}
+
+// An event's block as another program wrote it, with only what this program changed written anew: the event's own
+// properties named in `changed` and, at alarmIndex, its reminder's alarm are left out, `added` goes before the
+// event's end, and every other line stays byte for byte, folding and all. Written whole by libical, a value it
+// cannot read (PRIORITY:high) would come back as another (PRIORITY:0).
+QByteArray spliced(const QByteArray& base, const QSet<QByteArray>& changed, int alarmIndex, const QByteArray& added)
+{
+    QByteArray out;
+    int depth = 0;
+    int alarms = -1;
+    int skippingFrom = 0; // the depth of the alarm being left out; 0 while none is
+    qsizetype at = 0;
+    while (at < base.size()) {
+        qsizetype next = at;
+        const QByteArray line = logicalLine(base, at, next);
+        const QByteArray raw = base.mid(at, next - at);
+        at = next;
+        const QByteArray name = propertyName(line);
+        if (name == "BEGIN") {
+            ++depth;
+            if (depth == 2 && componentName(line) == "VALARM" && ++alarms == alarmIndex && !skippingFrom)
+                skippingFrom = depth;
+            if (!skippingFrom)
+                out += raw;
+        } else if (name == "END") {
+            if (depth == 1)
+                out += added;
+            if (!skippingFrom)
+                out += raw;
+            if (depth == skippingFrom)
+                skippingFrom = 0;
+            --depth;
+        } else if (!skippingFrom && !(depth == 1 && changed.contains(name))) {
+            out += raw;
+        }
+    }
+    return out;
+}
+
+QByteArray written(icalproperty* property)
+{
+    char* text = icalproperty_as_ical_string_r(property);
+    QByteArray line(text);
+    icalmemory_free_buffer(text);
+    return line;
+}
 } // namespace
 
 OwnCalendarDocument OwnCalendarDocument::parse(const QByteArray& text, const QList<Category>& fallback)
@@ -435,13 +491,20 @@ QByteArray eventBlock(const OwnDay& day, const QByteArray& base, const QList<Cat
         event.reset(icalcomponent_new_vevent());
     icalcomponent* e = event.get();
     const std::optional<OwnDay> before = base.isEmpty() ? std::nullopt : dayOf(e, categories);
+    // What is written anew; the rest of a block read from the file stays as it was.
+    QSet<QByteArray> changed{"DTSTAMP", "LAST-MODIFIED"};
+    int alarmIndex = -1;
+    bool alarmChanged = false;
     // The parser's notes on what it could not read are its own, never the file's.
     removeAll(e, ICAL_XLICERROR_PROPERTY);
     const QDateTime stamp = day.modified.isValid() ? day.modified : QDateTime::currentDateTimeUtc();
     icalcomponent_set_uid(e, day.uid.toUtf8().constData());
-    if (!before || before->title != day.title)
+    if (!before || before->title != day.title) {
         icalcomponent_set_summary(e, day.title.toUtf8().constData());
+        changed.insert("SUMMARY");
+    }
     if (!before || before->note != day.note) {
+        changed.insert("DESCRIPTION");
         removeAll(e, ICAL_DESCRIPTION_PROPERTY);
         if (!day.note.isEmpty())
             icalcomponent_add_property(e, icalproperty_new_description(day.note.toUtf8().constData()));
@@ -449,6 +512,7 @@ QByteArray eventBlock(const OwnDay& day, const QByteArray& base, const QList<Cat
     const bool datesChanged =
         !before || before->first != day.first || before->last != day.last || before->yearly != day.yearly;
     if (datesChanged) {
+        changed += QSet<QByteArray>{"DTSTART", "DTEND", "DURATION", "RRULE"};
         removeAll(e, ICAL_DTSTART_PROPERTY);
         removeAll(e, ICAL_DTEND_PROPERTY);
         removeAll(e, ICAL_DURATION_PROPERTY);
@@ -468,6 +532,7 @@ QByteArray eventBlock(const OwnDay& day, const QByteArray& base, const QList<Cat
     const bool renamed = before && xValue(e, CategoryOfEvent) == day.category &&
                          (!named || QString::fromUtf8(icalproperty_get_categories(named)) != name);
     if (!before || before->category != day.category || renamed) {
+        changed += QSet<QByteArray>{"CATEGORIES", CategoryOfEvent};
         // The first value is the one read as the day's category; another program's further ones stay after it.
         QList<QByteArray> others;
         for (icalproperty* p = icalcomponent_get_first_property(e, ICAL_CATEGORIES_PROPERTY); p;
@@ -484,7 +549,15 @@ QByteArray eventBlock(const OwnDay& day, const QByteArray& base, const QList<Cat
         icalproperty_set_x_name(key, CategoryOfEvent.constData());
         icalcomponent_add_property(e, key);
     }
+    // The reminder's alarm among the event's alarms, as the text has them.
+    if (icalcomponent* alarm = before ? reminderAlarm(e) : nullptr) {
+        alarmIndex = 0;
+        for (icalcomponent* other = icalcomponent_get_first_component(e, ICAL_VALARM_COMPONENT);
+             other && other != alarm; other = icalcomponent_get_next_component(e, ICAL_VALARM_COMPONENT))
+            ++alarmIndex;
+    }
     if (!before || before->reminder != day.reminder) {
+        alarmChanged = true;
         if (icalcomponent* old = before ? reminderAlarm(e) : nullptr) {
             icalcomponent_remove_component(e, old);
             icalcomponent_free(old);
@@ -500,20 +573,37 @@ QByteArray eventBlock(const OwnDay& day, const QByteArray& base, const QList<Cat
     }
     if (day.reminder.on && (!before || before->acknowledged != day.acknowledged))
         if (icalcomponent* alarm = reminderAlarm(e)) {
+            alarmChanged = true;
             removeAll(alarm, ICAL_ACKNOWLEDGED_PROPERTY);
             if (day.acknowledged.isValid())
                 icalcomponent_add_property(alarm, icalproperty_new_acknowledged(utcValue(day.acknowledged)));
         }
-    if (!before)
+    if (!before) {
         icalcomponent_add_property(e, icalproperty_new_created(utcValue(stamp)));
-    else if (datesChanged || before->title != day.title)
+    } else if (datesChanged || before->title != day.title) {
         icalcomponent_set_sequence(e, icalcomponent_get_sequence(e) + 1);
+        changed.insert("SEQUENCE");
+    }
     icalcomponent_set_dtstamp(e, utcValue(stamp));
     removeAll(e, ICAL_LASTMODIFIED_PROPERTY);
     icalcomponent_add_property(e, icalproperty_new_lastmodified(utcValue(stamp)));
-    char* written = icalcomponent_as_ical_string_r(e);
-    QByteArray block(written);
-    icalmemory_free_buffer(written);
+    if (before) {
+        QByteArray added;
+        for (icalproperty* p = icalcomponent_get_first_property(e, ICAL_ANY_PROPERTY); p;
+             p = icalcomponent_get_next_property(e, ICAL_ANY_PROPERTY))
+            if (changed.contains(propertyName(written(p))))
+                added += written(p);
+        icalcomponent* alarm = alarmChanged ? reminderAlarm(e) : nullptr;
+        if (alarm) {
+            char* text = icalcomponent_as_ical_string_r(alarm);
+            added += text;
+            icalmemory_free_buffer(text);
+        }
+        return spliced(base, changed, alarmChanged ? alarmIndex : -1, added);
+    }
+    char* text = icalcomponent_as_ical_string_r(e);
+    QByteArray block(text);
+    icalmemory_free_buffer(text);
     if (!block.endsWith('\n'))
         block += "\r\n";
     return block;

@@ -86,6 +86,8 @@ private slots:
     void testWhatItDoesNotEdit();
     void testLinesKeptAroundAChange_data();
     void testLinesKeptAroundAChange();
+    void testEditKeepsTheEventsOtherLines_data();
+    void testEditKeepsTheEventsOtherLines();
 };
 
 void TestOwnCalendarFile::testReadsWhatItCanKeep()
@@ -477,3 +479,62 @@ void TestOwnCalendarFile::testLinesKeptAroundAChange()
 
 QTEST_GUILESS_MAIN(TestOwnCalendarFile)
 #include "TestOwnCalendarFile.moc"
+
+// An event another program wrote, edited here: only the properties the edit changes are written anew; every other
+// line of the event (values the calendar library cannot read, parameters, folding, another program's alarm) stays
+// byte for byte, and the edit reads back.
+void TestOwnCalendarFile::testEditKeepsTheEventsOtherLines_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QByteArray>("gone"); // a line the edit replaces
+    QTest::newRow("title") << "title" << QByteArray("SUMMARY:Lisbon\r\n");
+    QTest::newRow("dates") << "dates" << QByteArray("DTEND;VALUE=DATE:20270316\r\n");
+    QTest::newRow("reminder on") << "reminder" << QByteArray();
+    QTest::newRow("category") << "category" << QByteArray("CATEGORIES:Trip\r\n");
+}
+
+void TestOwnCalendarFile::testEditKeepsTheEventsOtherLines()
+{
+    QFETCH(QString, change);
+    QFETCH(QByteArray, gone);
+    const QList<QByteArray> kept{"PRIORITY:high\r\n", "CLASS:SOMETIMES\r\n", "X-OTHER;LABEL=\"a:b;c\":their value\r\n",
+                                 "DESCRIPTION:A long note that the other program folded at its own width and\r\n"
+                                 "  not where this one would\r\n",
+                                 "BEGIN:VALARM\r\nACTION:AUDIO\r\nTRIGGER;RELATED=END:PT1H\r\nEND:VALARM\r\n"};
+    QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\nUID:trip-1\r\n"
+                      "DTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:20270312\r\nDTEND;VALUE=DATE:20270316\r\n"
+                      "SUMMARY:Lisbon\r\nCATEGORIES:Trip\r\n";
+    for (const QByteArray& line : kept)
+        text += line;
+    text += "END:VEVENT\r\nEND:VCALENDAR\r\n";
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("days.ics"));
+    QVERIFY(writeFile(path, text));
+    OwnCalendarFile file = fileAt(path);
+    QCOMPARE(file.load(), OwnCalendarFile::Kind::Read);
+    OwnDay day = file.document().days().value(0);
+    QCOMPARE(day.uid, QStringLiteral("trip-1"));
+    if (change == QLatin1String("title"))
+        day.title = QStringLiteral("Lisboa");
+    else if (change == QLatin1String("dates"))
+        day.last = day.last.addDays(3);
+    else if (change == QLatin1String("reminder"))
+        day.reminder = {true, 2, QTime(9, 0)};
+    else
+        day.category = QStringLiteral("holiday");
+    const OwnCalendarFile::Saved saved = file.save({{day.uid, day}}, file.document().categories);
+    QVERIFY2(saved.written, qPrintable(saved.reason));
+    const QByteArray written = readFile(path);
+    for (const QByteArray& line : kept)
+        QVERIFY2(written.contains(line), line.constData());
+    if (!gone.isEmpty())
+        QVERIFY2(!written.contains(gone), written.constData());
+    QCOMPARE(written.count("BEGIN:VALARM"), change == QLatin1String("reminder") ? 2 : 1);
+    const OwnCalendarDocument again = OwnCalendarDocument::parse(written, owndays::firstCategories());
+    const OwnDay read = again.days().value(0);
+    QCOMPARE(read.title, day.title);
+    QCOMPARE(read.last, day.last);
+    QCOMPARE(read.category, day.category);
+    QCOMPARE(read.reminder.on, day.reminder.on);
+    QCOMPARE(written.count("DTSTAMP:"), 1);
+}
