@@ -29,8 +29,9 @@ struct WebCalendars::Item
     QDateTime fetchedAt; // UTC, when the copy was last known to be the calendar; none without a copy
     WebValidators validators;
     State state = State::Waiting;
-    WebFetched last; // with Failed and Offline
-    QDateTime due;   // UTC; none before the window is up
+    WebFetched last;  // with Failed and Offline
+    QDateTime due;    // UTC; none before the window is up
+    QDateTime dueSet; // when due was set: a clock since set back before it leaves the wait unknown
 
     QString cachePath(const QString& folder) const { return QDir(folder).filePath(key + QStringLiteral(".ics")); }
     QString sidecarPath(const QString& folder) const { return QDir(folder).filePath(key + QStringLiteral(".json")); }
@@ -209,7 +210,7 @@ void WebCalendars::check()
     // Told one by one: whoever listens may change the list meanwhile.
     QStringList due;
     for (const auto& item : m_items)
-        if (item->due.isValid() && item->due <= now && item->state != State::Fetching)
+        if (item->due.isValid() && (item->due <= now || now < item->dueSet) && item->state != State::Fetching)
             due.append(item->key);
     for (const QString& key : std::as_const(due))
         if (Item* item = find(key))
@@ -233,6 +234,7 @@ void WebCalendars::plan()
             if (item->fetchedAt.isValid())
                 due = std::max(due, std::min(item->fetchedAt, now).addMSecs(RefreshMs));
             item->due = due;
+            item->dueSet = now;
         }
         if (item->state != State::Fetching && (!next.isValid() || item->due < next))
             next = item->due;
@@ -275,16 +277,19 @@ void WebCalendars::fetched(const QString& key, const WebFetched& result)
         item->fetchedAt = now;
         item->state = State::Updated;
         item->due = now.addMSecs(RefreshMs);
+        item->dueSet = now;
         writeSidecar(*item);
         break;
     case WebFetched::Kind::Offline:
     case WebFetched::Kind::TooSlow:
         item->state = result.kind == WebFetched::Kind::Offline ? State::Offline : State::Failed;
         item->due = now.addMSecs(RetryMs);
+        item->dueSet = now;
         break;
     default:
         item->state = State::Failed;
         item->due = now.addMSecs(RefreshMs);
+        item->dueSet = now;
         break;
     }
     if (m_up)

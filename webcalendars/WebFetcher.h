@@ -56,8 +56,9 @@ public:
     virtual bool networkMade() const = 0;
 };
 
-// The name of the function the module exports that makes its fetcher.
-inline constexpr char WebFetcherMaker[] = "dorvane_make_web_fetcher";
+// The name of the function the module exports that makes its fetcher; its number changes with WebFetcher, so that
+// a module of another version is not called.
+inline constexpr char WebFetcherMaker[] = "dorvane_make_web_fetcher_1";
 
 namespace webcopies {
 // The copies may hold private events: their folder (made when missing) and files are the user's alone.

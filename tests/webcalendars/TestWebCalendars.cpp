@@ -98,6 +98,8 @@ void TestWebCalendars::testFirstFetchPlanned_data()
     // The clock was set back since: the copy is not taken as fresh for days.
     QTest::newRow("a copy from the future, after a minute") << -48 * hour << true << minute + 1000 << false;
     QTest::newRow("a copy from the future, once a refresh is up") << -48 * hour << true << 3 * hour + 1000 << true;
+    // Set back after the fetch was planned: how long was waited is unknown, so it is fetched, not a day later.
+    QTest::newRow("a fresh copy, the clock then set back a day") << hour << true << -24 * hour << true;
 }
 
 void TestWebCalendars::testFirstFetchPlanned()
