@@ -48,6 +48,8 @@ FirstChoice firstChoiceFrom(const QString& zoneId, const QList<Country>& countri
 // The region of the country whose known place (a line "DE-BY<tab>48.37<tab>10.88" of places) lies nearest to the
 // place, within NearKm; empty when none does.
 QString regionNear(const QString& country, const Place& place, const QByteArray& places);
-inline constexpr double NearKm = 150;
+// Near enough to tell: a place farther from every known place of the country's regions tells none (a region
+// without known places would otherwise hand its people a neighbour's holidays from far away).
+inline constexpr double NearKm = 60;
 
 } // namespace holidays

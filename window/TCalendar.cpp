@@ -8,6 +8,7 @@
 #include "owndays/ReminderRunner.h"
 #include "paper/SheetContentOf.h"
 #include "paper/YearPrinting.h"
+#include "prefs/MachineDefault.h"
 #include "runtime/DateText.h"
 #include "shared/CalendarNames.h"
 #include "shared/CalendarTexts.h"
@@ -246,12 +247,11 @@ void TCalendar::chooseHolidaysAtStart(const std::optional<WindowState::Holidays>
         return;
     }
     // Until the user chooses, the holidays follow the machine's zone and the place the settings give; the place is
-    // known once they are read (the first activation reads them), and looked at again whenever it changes.
+    // known once they are read (the first activation reads them, and chooses then), and looked at again whenever it
+    // changes.
     m_holidaysFromZone = true;
     if (m_preferences.everRead())
         followPlaceForHolidays();
-    else
-        chooseHolidaysFromZone(std::nullopt);
 }
 
 void TCalendar::followPlaceForHolidays()
@@ -260,6 +260,11 @@ void TCalendar::followPlaceForHolidays()
         return;
     const SkyPlace& place = m_rooms.day->place();
     m_holidaysPlace = m_rooms.day->placesMade();
+    // The shipped sample's place (a city in Texas) is nobody's: it tells no region.
+    const PrefsFile sample = prefs::samplePrefs();
+    const Preferences& given = m_preferences.value();
+    if (given.longitude == sample.line(2) && given.latitude == sample.line(3))
+        return chooseHolidaysFromZone(std::nullopt);
     chooseHolidaysFromZone(holidays::Place{place.latitude, place.longitudeEast});
 }
 

@@ -132,6 +132,13 @@ void TestFirstChoice::testPlace_data()
     QTest::newRow("Melbourne with Sydney's zone: the zone's region")
         << "Australia/Sydney" << -37.81 << 144.96 << "AU-NSW" << Why::RegionOfZone;
     QTest::newRow("a place in the sea") << "Europe/Berlin" << 0.0 << 0.0 << "" << Why::ZoneSpansRegions;
+    // Near no known place: Brandenburg has none in the data, so Cottbus is left to the user, not given Saxony's.
+    QTest::newRow("Cottbus") << "Europe/Berlin" << 51.76 << 14.33 << "" << Why::ZoneSpansRegions;
+    // Belgium's regions are not the provinces the places are filed under: none is told.
+    QTest::newRow("Antwerp") << "Europe/Brussels" << 51.22 << 4.40 << "" << Why::ZoneSpansRegions;
+    // A lake of Ontario misfiled under British Columbia tells nothing.
+    QTest::newRow("Big Trout Lake") << "America/Toronto" << 53.83 << -89.87 << "" << Why::ZoneSpansRegions;
+    QTest::newRow("Toronto") << "America/Toronto" << 43.70 << -79.42 << "CA-ON" << Why::RegionOfPlace;
 }
 
 void TestFirstChoice::testPlace()

@@ -56,10 +56,18 @@ void TestHolidays::testFirstStartChoosesFromTheZone_data()
         << QByteArray("W\xB0"
                       "87.65\r\nN\xB0"
                       "41.85");
-    QTest::newRow("Chicago's zone in Austin: Texas")
+    QTest::newRow("Chicago's zone in Houston: Texas")
         << QByteArray("America/Chicago") << true << "United States of America"
         << "Texas"
-        << "Chosen from your place and the time zone America/Chicago" << QByteArray();
+        << "Chosen from your place and the time zone America/Chicago"
+        << QByteArray("W\xB0"
+                      "95.37\r\nN\xB0"
+                      "29.76");
+    // The shipped sample's place lies in Texas too, but it is nobody's.
+    QTest::newRow("Chicago's zone at the sample's place: the user chooses")
+        << QByteArray("America/Chicago") << true << "United States of America"
+        << "Whole country"
+        << "Chosen from the time zone America/Chicago; choose your region" << QByteArray();
     QTest::newRow("Berlin's zone in Munich: Bavaria") << QByteArray("Europe/Berlin") << true << "Germany"
                                                       << "Bayern"
                                                       << "Chosen from your place and the time zone Europe/Berlin"
