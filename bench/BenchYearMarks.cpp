@@ -8,6 +8,7 @@
 #include "shared/CalendarNames.h"
 #include "year/YearView.h"
 #include "yourcalendars/YourCalendars.h"
+#include "yourdays/YourDays.h"
 #include "yourholidays/ShownHolidays.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -190,20 +191,22 @@ void BM_YearStepPaced(benchmark::State& run)
 }
 BENCHMARK(BM_YearStepPaced)->ArgName("files")->Arg(0)->Arg(100)->Iterations(40)->Unit(benchmark::kMillisecond);
 
-// The user's marked days: a year drawn with that many of them in their calendar file (single days, ranges of a few
-// days and yearly days over 2020 to 2030, some two or three on a day), against the same year without.
-void BM_YearDrawnWithOwnDays(benchmark::State& run)
+// A calendar file of your own with that many marked days in a folder of its own, the program's data folder while
+// it lives.
+struct OwnDaysFolder
 {
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toUtf8());
-    QDir().mkpath(data.filePath(QStringLiteral("dorvane")));
-    if (run.range(0) > 0) {
-        QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Bench//EN\r\n";
-        const QDate start(2020, 1, 1);
-        for (int i = 0; i < run.range(0); ++i) {
-            const QDate first = start.addDays((i * 7919) % 4018);
-            const int length = i % 5 == 0 ? 1 + i % 9 : 1;
-            text += "BEGIN:VEVENT\r\nUID:d" + QByteArray::number(i) + "\r\nDTSTAMP:20240101T000000Z\r\n" +
+    explicit OwnDaysFolder(qint64 count)
+    {
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        QDir().mkpath(data.filePath(QStringLiteral("dorvane")));
+        if (count > 0) {
+            QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Bench//EN\r\n";
+            const QDate start(2020, 1, 1);
+            for (int i = 0; i < count; ++i) {
+                const QDate first = start.addDays((i * 7919) % 4018);
+                const int length = i % 5 == 0 ? 1 + i % 9 : 1;
+                text +=
+                    "BEGIN:VEVENT\r\nUID:d" + QByteArray::number(i) + "\r\nDTSTAMP:20240101T000000Z\r\n" +
                     "DTSTART;VALUE=DATE:" + first.toString(QStringLiteral("yyyyMMdd")).toLatin1() +
                     "\r\nDTEND;VALUE=DATE:" + first.addDays(length).toString(QStringLiteral("yyyyMMdd")).toLatin1() +
                     (i % 50 == 0 ? "\r\nRRULE:FREQ=YEARLY" : "") + "\r\nSUMMARY:Day " + QByteArray::number(i) +
@@ -212,11 +215,21 @@ void BM_YearDrawnWithOwnDays(benchmark::State& run)
                      : i % 3 == 1 ? "Work"
                                   : "Personal") +
                     "\r\nEND:VEVENT\r\n";
+            }
+            QFile out(data.filePath(QStringLiteral("dorvane/your-days.ics")));
+            out.open(QIODevice::WriteOnly);
+            out.write(text + "END:VCALENDAR\r\n");
         }
-        QFile out(data.filePath(QStringLiteral("dorvane/your-days.ics")));
-        out.open(QIODevice::WriteOnly);
-        out.write(text + "END:VCALENDAR\r\n");
     }
+    ~OwnDaysFolder() { qunsetenv("XDG_DATA_HOME"); }
+    QTemporaryDir data;
+};
+
+// The user's marked days: a year drawn with that many of them in their calendar file (single days, ranges of a few
+// days and yearly days over 2020 to 2030, some two or three on a day), against the same year without.
+void BM_YearDrawnWithOwnDays(benchmark::State& run)
+{
+    OwnDaysFolder folder(run.range(0));
     bench::BenchWindow window;
     TCalendar& calendar = *window.calendar;
     auto* year = calendar.findChild<YearView*>(names::YearView);
@@ -231,12 +244,37 @@ void BM_YearDrawnWithOwnDays(benchmark::State& run)
         step = -step;
         fillAndDrawYear(calendar, *year, image, step);
     }
-    qunsetenv("XDG_DATA_HOME");
 }
 BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
 // Fixed counts for callgrind: two runs' difference is the cost of 20 steps.
 BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Iterations(4);
 BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Iterations(24);
+
+// A day marked and unmarked in a shown window with that many marked days: the model's change, the year's bars laid
+// again and the months whose bars changed repainted; the save itself is the worker's.
+void BM_MarkInTheWindow(benchmark::State& run)
+{
+    OwnDaysFolder folder(run.range(0));
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    auto* year = calendar.findChild<YearView*>(names::YearView);
+    calendar.show();
+    while (!year->marksKnown(2024))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    OwnDays& days = calendar.findChild<YourDays*>()->days();
+    OwnDay day;
+    day.title = QStringLiteral("Lisbon");
+    day.category = QStringLiteral("trip");
+    day.first = QDate(2024, 6, 10);
+    day.last = QDate(2024, 6, 14);
+    for (auto _ : run) {
+        const QString uid = days.add(day);
+        QCoreApplication::processEvents();
+        days.remove(uid);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MarkInTheWindow)->ArgName("days")->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Holidays of a region turned on in a shown window, until the year's holidays are read on the worker and painted:
 // wall time, as the user waits for them. Each turn starts from holidays off, the country's file forgotten.

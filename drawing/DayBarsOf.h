@@ -2,6 +2,9 @@
 #pragma once
 #include "drawing/DayContent.h"
 #include <QDate>
+#include <QHash>
+#include <QList>
+#include <algorithm>
 
 // Where day stands in the range of days [first, last]; None outside it.
 inline RangePlace placeIn(const QDate& first, const QDate& last, const QDate& day)
@@ -13,20 +16,42 @@ inline RangePlace placeIn(const QDate& first, const QDate& last, const QDate& da
     return day == first ? RangePlace::Start : day == last ? RangePlace::End : RangePlace::Inside;
 }
 
-// The bars of a day from marked ranges (anything with first, last and colour) in their order, the one starting
-// first first, as the user's days are found: the first ones covering the day take the lanes from the bottom up and
-// the others are left out.
-template <typename Ranges> DayBars dayBarsOf(const Ranges& ranges, const QDate& day)
+// The bars of the days from `from` to `to` with each range in one lane over all its days, as a planner draws them:
+// the ranges taken by first day (the longer first), each in the lowest lane free over its whole span. A range finding
+// no such lane takes, day by day, a lane left free. Ranges: anything with first, last and colour.
+template <typename Range> QHash<QDate, DayBars> laidBars(QList<Range> ranges, const QDate& from, const QDate& to)
 {
-    DayBars bars{};
-    int lane = 0;
-    for (const auto& range : ranges) {
-        const RangePlace place = placeIn(range.first, range.last, day);
-        if (place == RangePlace::None)
+    std::stable_sort(ranges.begin(), ranges.end(), [](const Range& a, const Range& b) {
+        return a.first != b.first ? a.first < b.first : a.last > b.last;
+    });
+    QHash<QDate, DayBars> bars;
+    std::array<QDate, DayBarLanes> busyUntil{};
+    QList<qsizetype> left;
+    const auto each = [&from, &to](const Range& range, auto&& put) {
+        for (QDate day = std::max(range.first, from); day <= std::min(range.last, to); day = day.addDays(1))
+            put(day, DayBar{range.colour, placeIn(range.first, range.last, day)});
+    };
+    for (qsizetype i = 0; i < ranges.size(); ++i) {
+        const Range& range = ranges[i];
+        if (range.last < from || range.first > to)
             continue;
-        bars[lane] = DayBar{range.colour, place};
-        if (++lane == DayBarLanes)
-            break;
+        int lane = 0;
+        while (lane < DayBarLanes && busyUntil[lane].isValid() && busyUntil[lane] >= range.first)
+            ++lane;
+        if (lane == DayBarLanes) {
+            left.append(i);
+            continue;
+        }
+        busyUntil[lane] = range.last;
+        each(range, [&bars, lane](const QDate& day, const DayBar& bar) { bars[day][lane] = bar; });
     }
+    for (const qsizetype i : std::as_const(left))
+        each(ranges[i], [&bars](const QDate& day, const DayBar& bar) {
+            DayBars& lanes = bars[day];
+            const auto free = std::find_if(lanes.begin(), lanes.end(),
+                                           [](const DayBar& taken) { return taken.place == RangePlace::None; });
+            if (free != lanes.end())
+                *free = bar;
+        });
     return bars;
 }

@@ -35,8 +35,8 @@ private:
 // Where a day stands in a highlighted range of days.
 enum class RangePlace : std::uint8_t { None, Inside, Start, End, Single };
 
-// A marked range of days passing through a day: the colour of its kind and where the day stands in it. Bars keep
-// the order of their ranges' first days, so a range stays in its lane over the days it runs.
+// A marked range of days passing through a day: the colour of its kind and where the day stands in it. Each range
+// keeps one lane over the days it runs (see laidBars).
 struct DayBar
 {
     QRgb colour = 0;

@@ -44,7 +44,11 @@ struct YearSheet::Layout
     double boxHeight = 0;
 };
 
-YearSheet::YearSheet(SheetContent content) : m_content(std::move(content)) {}
+YearSheet::YearSheet(SheetContent content)
+    : m_content(std::move(content)),
+      m_bars(laidBars(m_content.ranges, QDate(m_content.year, 1, 1), QDate(m_content.year, 12, 31)))
+{
+}
 
 YearSheet::Layout YearSheet::layoutFor(const QRectF& target) const
 {
@@ -158,7 +162,7 @@ DayMarkSet YearSheet::paintMonth(QPainter& painter, const Layout& layout, int mo
             drawn = drawn.with(day.marks);
         }
         if (day.inMonth)
-            day.bars = dayBarsOf(m_content.ranges, day.date);
+            day.bars = m_bars.value(day.date);
         if (day.inMonth && m_content.holiday && m_content.holiday(day.date))
             holidays = day.holiday = true;
     }

@@ -2,6 +2,7 @@
 #pragma once
 #include "drawing/DayContent.h"
 #include "print/SheetContent.h"
+#include <QHash>
 #include <QRectF>
 
 class QPainter;
@@ -31,4 +32,5 @@ private:
     void paintLegend(QPainter& painter, const Layout& layout, DayMarkSet drawn, bool holidays) const;
 
     SheetContent m_content;
+    QHash<QDate, DayBars> m_bars; // the year's marked ranges, laid once
 };

@@ -47,11 +47,26 @@ OwnDays& YourDays::days()
 {
     if (!m_days) {
         m_days = std::make_unique<OwnDays>(m_path, YourDaysTexts::CalendarName(), firstCategoriesNamed());
-        connect(m_days.get(), &OwnDays::changed, this, [this](const QDate& first, const QDate& last) {
+        connect(m_days.get(), &OwnDays::changed, this, [this](QDate first, QDate last) {
             if (!first.isValid()) {
+                m_bars.clear();
                 refreshColours();
                 if (m_categoriesDialog)
                     m_categoriesDialog->showCategories(m_days->categories());
+            }
+            // A changed range may move the ones beside it to other lanes, beyond its own days: the grid is told
+            // of every day whose bars changed.
+            QList<int> years;
+            for (auto laid = m_bars.cbegin(); first.isValid() && laid != m_bars.cend(); ++laid)
+                if (last >= QDate(laid.key() - 1, 12, 1) && first <= QDate(laid.key() + 1, 1, 31))
+                    years.append(laid.key());
+            for (const int year : std::as_const(years)) {
+                const QHash<QDate, DayBars> before = m_bars.take(year);
+                const auto [from, to] = barsChanged(before, barsOfYear(year));
+                if (from.isValid()) {
+                    first = std::min(first, from);
+                    last = std::max(last, to);
+                }
             }
             emit changed(first, last);
         });
@@ -78,6 +93,7 @@ OwnDays& YourDays::days()
 
 void YourDays::refreshColours()
 {
+    m_bars.clear();
     m_colours.clear();
     for (const Category& category : m_days->categories())
         m_colours.insert(category.key, QColor(category.colour).rgb());
@@ -85,16 +101,50 @@ void YourDays::refreshColours()
 
 DayBars YourDays::barsOn(const QDate& day) const
 {
-    DayBars bars{};
     if (!m_days)
-        return bars;
-    const auto found = m_days->covering(day);
-    for (int lane = 0; lane < DayBarLanes && lane < found.size(); ++lane) {
-        const OwnDay& own = *found[lane].day;
-        bars[lane] = {m_colours.value(own.category, qRgb(112, 123, 124)),
-                      placeIn(found[lane].start, found[lane].start.addDays(own.length() - 1), day)};
-    }
-    return bars;
+        return DayBars{};
+    return barsOfYear(day.year()).value(day);
+}
+
+const QHash<QDate, DayBars>& YourDays::barsOfYear(int year) const
+{
+    const auto laid = m_bars.constFind(year);
+    if (laid != m_bars.constEnd())
+        return *laid;
+    // The grid shows up to two weeks of the months around the year.
+    const QDate from = QDate(year, 1, 1).addDays(-14);
+    const QDate to = QDate(year, 12, 31).addDays(14);
+    struct Range
+    {
+        QDate first;
+        QDate last;
+        QRgb colour;
+    };
+    QList<Range> ranges;
+    // Each range once: found on its first day, or on the first day looked at when it began before.
+    for (QDate day = from; day <= to; day = day.addDays(1))
+        for (const OwnDays::Covering& found : m_days->covering(day))
+            if (found.start == day || day == from)
+                ranges.append({found.start, found.start.addDays(found.day->length() - 1),
+                               m_colours.value(found.day->category, qRgb(112, 123, 124))});
+    return *m_bars.insert(year, laidBars(ranges, from, to));
+}
+
+std::pair<QDate, QDate> YourDays::barsChanged(const QHash<QDate, DayBars>& before, const QHash<QDate, DayBars>& after)
+{
+    QDate from;
+    QDate to;
+    const auto note = [&from, &to](const QDate& day) {
+        from = from.isValid() ? std::min(from, day) : day;
+        to = to.isValid() ? std::max(to, day) : day;
+    };
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        if (after.value(it.key()) != it.value())
+            note(it.key());
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        if (!before.contains(it.key()))
+            note(it.key());
+    return {from, to};
 }
 
 QStringList YourDays::saidOn(const QDate& day) const

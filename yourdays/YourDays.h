@@ -66,7 +66,13 @@ private:
     BoxGate& m_gate;
     QWidget* m_window;
     QString m_path;
+    // The bars of a year and the weeks the grid shows around it, laid once, until the days change.
+    const QHash<QDate, DayBars>& barsOfYear(int year) const;
+    // The days whose bars differ between two layouts of a year.
+    static std::pair<QDate, QDate> barsChanged(const QHash<QDate, DayBars>& before, const QHash<QDate, DayBars>& after);
+
     std::unique_ptr<OwnDays> m_days;
+    mutable QHash<int, QHash<QDate, DayBars>> m_bars;
     QHash<QString, QRgb> m_colours;
     bool m_dialogOpen = false;
     CategoriesDialog* m_categoriesDialog = nullptr;

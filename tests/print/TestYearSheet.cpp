@@ -213,7 +213,14 @@ private slots:
         QTest::newRow("its last day") << QList{trip} << QDate(2027, 3, 15) << "blue, none";
         QTest::newRow("the day after it") << QList{trip} << QDate(2027, 3, 16) << "none, none";
         QTest::newRow("two ranges, the earlier below") << QList{trip, course} << QDate(2027, 3, 14) << "blue, green";
-        QTest::newRow("the later alone goes down") << QList{trip, course} << QDate(2027, 3, 16) << "green, none";
+        // A range keeps its lane over all its days, as one bar: it does not drop when the one below it ends.
+        QTest::newRow("the later keeps its lane alone") << QList{trip, course} << QDate(2027, 3, 16) << "none, green";
+        QTest::newRow("one after the other share the bottom lane")
+            << QList{trip, SheetRange{QDate(2027, 3, 16), QDate(2027, 3, 18), "Course", Green}} << QDate(2027, 3, 16)
+            << "green, none";
+        QTest::newRow("a third takes a lane left free on its day")
+            << QList{trip, course, SheetRange{QDate(2027, 3, 15), QDate(2027, 3, 16), "Fair", Pink}}
+            << QDate(2027, 3, 16) << "pink, green";
         QTest::newRow("a third on a full day is left out")
             << QList{trip, course, fair} << QDate(2027, 3, 14) << "blue, green";
         QTest::newRow("from the year before, on 1 January")

@@ -64,6 +64,7 @@ private slots:
     void testAReminderMissedIsToldAtTheStart();
     void testCategoryNamed_data();
     void testCategoryNamed();
+    void testBarsKeepTheirLanes();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -339,6 +340,33 @@ void TestYourDays::testCategoryNamed()
         days.days().setCategories(categories);
     }
     QCOMPARE(days.categoryName(key), name);
+}
+
+// Each range keeps one lane over all its days, as one bar: the later of two overlapping ranges stays on top after the
+// earlier ends, and goes down over all its days (repainted beyond the changed range's own) once the earlier is gone.
+void TestYourDays::testBarsKeepTheirLanes()
+{
+    App app;
+    app.calendar->show();
+    app.activate();
+    OwnDays& model = app.calendar->findChild<YourDays*>()->days();
+    const auto range = [](const char* title, QDate first, QDate last) {
+        OwnDay day;
+        day.title = QString::fromLatin1(title);
+        day.category = QStringLiteral("trip");
+        day.first = first;
+        day.last = last;
+        return day;
+    };
+    const QString trip = model.add(range("Trip", QDate(2024, 3, 12), QDate(2024, 3, 15)));
+    model.add(range("Course", QDate(2024, 3, 14), QDate(2024, 4, 3)));
+    QCOMPARE(barsOf(*app.month(3), QDate(2024, 3, 14)), QStringLiteral("IS"));
+    QCOMPARE(barsOf(*app.month(3), QDate(2024, 3, 16)), QStringLiteral("-I"));
+    QCOMPARE(barsOf(*app.month(4), QDate(2024, 4, 3)), QStringLiteral("-E"));
+    model.remove(trip);
+    QCOMPARE(barsOf(*app.month(3), QDate(2024, 3, 14)), QStringLiteral("S-"));
+    // April lies beyond the removed range's days, yet its bar went down too.
+    QCOMPARE(barsOf(*app.month(4), QDate(2024, 4, 3)), QStringLiteral("E-"));
 }
 
 QTEST_MAIN(TestYourDays)
