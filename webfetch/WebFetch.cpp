@@ -195,17 +195,8 @@ void WebFetch::cut(const QString& key, WebFetched::Kind why)
 
 void WebFetch::end(const QString& key, const WebFetched& fetched)
 {
-    Job* job = m_jobs.take(key);
-    if (!job)
+    if (!drop(key))
         return;
-    if (job->reply) {
-        job->reply->disconnect(this);
-        job->reply->abort();
-        job->reply->deleteLater();
-    }
-    job->deadline->stop();
-    job->deadline->deleteLater();
-    delete job;
     emit finished(key, fetched);
     if (m_done)
         m_done(key, fetched);
@@ -213,9 +204,14 @@ void WebFetch::end(const QString& key, const WebFetched& fetched)
 
 void WebFetch::cancel(const QString& key)
 {
+    drop(key);
+}
+
+bool WebFetch::drop(const QString& key)
+{
     Job* job = m_jobs.take(key);
     if (!job)
-        return;
+        return false;
     if (job->reply) {
         job->reply->disconnect(this);
         job->reply->abort();
@@ -224,4 +220,5 @@ void WebFetch::cancel(const QString& key)
     job->deadline->stop();
     job->deadline->deleteLater();
     delete job;
+    return true;
 }

@@ -52,6 +52,8 @@ private:
     void request(Job& job);
     void replyFinished(const QString& key);
     void end(const QString& key, const WebFetched& fetched);
+    // Forgets the fetch under key, its answer stopped; false when none runs.
+    bool drop(const QString& key);
     void cut(const QString& key, WebFetched::Kind why);
 
     QNetworkAccessManager* m_network = nullptr;
