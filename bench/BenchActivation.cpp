@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window deactivated and activated again with nothing changed, as when the user goes to another application and
-// comes back: no day, year or calendar file changed, so nothing needs computing or painting again.
+// comes back: no day, year or calendar file changed, so nothing needs computing or painting again. Beside it, the
+// bare window of the toolkit's calendars and an empty window, measured the same way.
+#include "BareYear.h"
 #include "BenchMain.h"
 #include "BenchWindow.h"
 #include <QCoreApplication>
@@ -32,16 +34,15 @@ bool activate(QWindow* window)
     return QGuiApplication::focusWindow() == window;
 }
 
-void BM_ActivationUnchanged(benchmark::State& run)
+// Round trips away from the window and back, as many as the run asks; the paints of every widget are counted.
+void roundTrips(benchmark::State& run, QWidget& window)
 {
-    bench::BenchWindow window;
-    TCalendar& calendar = *window.calendar;
-    calendar.show();
+    window.show();
     // Another application's window: not one of the program's widgets.
     QWindow elsewhere;
     elsewhere.resize(100, 100);
     elsewhere.show();
-    QWindow* own = calendar.windowHandle();
+    QWindow* own = window.windowHandle();
     if (!activate(own) || !activate(&elsewhere) || !activate(own)) {
         run.SkipWithError("the offscreen platform did not activate the windows");
         return;
@@ -50,21 +51,42 @@ void BM_ActivationUnchanged(benchmark::State& run)
     qApp->installEventFilter(&count);
     bool activated = true;
     for (auto _ : run) {
-        activated &= activate(&elsewhere) && !calendar.isActiveWindow();
-        activated &= activate(own) && calendar.isActiveWindow();
+        activated &= activate(&elsewhere) && !window.isActiveWindow();
+        activated &= activate(own) && window.isActiveWindow();
     }
     qApp->removeEventFilter(&count);
     if (!activated)
         run.SkipWithError("an activation did not arrive");
+    run.counters["paints"] = benchmark::Counter(double(count.paints), benchmark::Counter::kAvgIterations);
+}
+
+void BM_ActivationUnchanged(benchmark::State& run)
+{
+    bench::BenchWindow window;
+    roundTrips(run, *window.calendar);
     if (!window.world.prompter.boxes.isEmpty())
         run.SkipWithError("an activation opened a box");
-    run.counters["paints"] = benchmark::Counter(double(count.paints), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_ActivationUnchanged)->Unit(benchmark::kMicrosecond);
 // Fixed counts for callgrind: the difference of the two runs' instructions is the cost of 100 round trips (away
 // and back), the window's construction left out.
 BENCHMARK(BM_ActivationUnchanged)->Iterations(20)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ActivationUnchanged)->Iterations(120)->Unit(benchmark::kMicrosecond);
+
+// The same for the comparators: the bare window of the toolkit's twelve calendars (1), and an empty window (0), what
+// any Qt window pays for an activation.
+void BM_ActivationBare(benchmark::State& run)
+{
+    QWidget window;
+    if (run.range(0) == 1)
+        bench::buildBareYear(window);
+    else
+        window.setFixedSize(800, 485);
+    roundTrips(run, window);
+}
+BENCHMARK(BM_ActivationBare)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ActivationBare)->Arg(0)->Arg(1)->Iterations(20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ActivationBare)->Arg(0)->Arg(1)->Iterations(120)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/TCalendar.h"
+#include "controls/FocusFrame.h"
+#include "controls/TJPanelTexture.h"
+#include "controls/TMonthCalendar.h"
+#include "controls/TMoon.h"
 #include "daypanel/DayPanel.h"
 #include "dialog/THome.h"
 #include "dialog/WeekRulesRow.h"
@@ -18,6 +22,7 @@
 #include "window/HintSwitch.h"
 #include "window/RememberedWindow.h"
 #include "window/ShownDay.h"
+#include "year/YearEntry.h"
 #include "year/YearView.h"
 #include "yourcalendars/CalendarsDialog.h"
 #include "yourcalendars/YourCalendars.h"
@@ -26,10 +31,13 @@
 #include "zones/ZoneOffsets.h"
 #include <QCheckBox>
 #include <QEvent>
+#include <QFrame>
 #include <QFutureWatcher>
+#include <QLabel>
 #include <QPointer>
 #include <QSet>
 #include <QTimer>
+#include <QToolButton>
 #include <QtConcurrent/QtConcurrentRun>
 #include <utility>
 
@@ -48,7 +56,14 @@ TDateTime nowOf(const Services& services)
 TCalendar::TCalendar(Services& services, BoxGate& gate, PrefsStore& preferences, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_services(services), m_gate(gate), m_preferences(preferences), m_rooms{*this, services, gate, preferences}
+      m_services(services), m_gate(gate), m_preferences(preferences), m_rooms{*this, services, gate, preferences},
+      // The month calendars draw the same in an active and an inactive window; the rest of the window's kinds show
+      // it by their palettes alone. A kind not named here hears of it from Qt, as any widget does.
+      m_activation({&TMonthCalendar::staticMetaObject},
+                   {&QWidget::staticMetaObject, &QFrame::staticMetaObject, &QLabel::staticMetaObject,
+                    &QToolButton::staticMetaObject, &FramedToolButton::staticMetaObject, &Toolbar::staticMetaObject,
+                    &YearView::staticMetaObject, &YearEntry::staticMetaObject, &TJPanelTexture::staticMetaObject,
+                    &TMoon::staticMetaObject})
 {
     setObjectName(names::Calendar);
     frame::dress(*this);
@@ -172,6 +187,14 @@ void TCalendar::buildHomeWhenFirstUsed()
         followHolidays(m_ownHome->holidays());
         return m_ownHome.get();
     };
+}
+
+bool TCalendar::event(QEvent* event)
+{
+    if (event->type() != QEvent::WindowActivate && event->type() != QEvent::WindowDeactivate)
+        return QWidget::event(event);
+    m_activation.deliver(*this, *event);
+    return true;
 }
 
 void TCalendar::changeEvent(QEvent* event)

@@ -10,6 +10,7 @@
 #include "shared/WindowState.h"
 #include "toolbar/SunDisplay.h"
 #include "tray/TrayIcon.h"
+#include "window/QuietActivation.h"
 #include "window/ViewModes.h"
 #include "window/WindowActions.h"
 #include <QDate>
@@ -87,6 +88,7 @@ signals:
     void closed();
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -101,6 +103,7 @@ private:
     SunDisplay* m_sun = nullptr; // on the toolbar
     DayWatch* m_watch = nullptr;
     std::unique_ptr<ViewModes> m_views;
+    QuietActivation m_activation; // coming back from another application repaints what shows it, and no more
     bool FirstActivationDone = false;
     bool m_askForPlace = false;
     bool m_centred = false;

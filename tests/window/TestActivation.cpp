@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/AppFixture.h"
+#include <QLineEdit>
 
 // When the window counts as activated: its first showing and the closing of a box or dialog of its own bring back
 // today's year; a restore from the tray and coming back from another application change nothing.
@@ -10,6 +11,9 @@ private slots:
     void testWhatBringsBackTodaysYear_data();
     void testWhatBringsBackTodaysYear();
     void testComingBackRepaintsNothing();
+    void testComingBackRepaintsWhatLooksInactive_data();
+    void testComingBackRepaintsWhatLooksInactive();
+    void testOtherKindsHearOfIt();
 };
 
 namespace {
@@ -35,6 +39,20 @@ bool anotherWindowThenBack(App& app, QWidget& other)
     app.calendar->activateWindow();
     return QTest::qWaitForWindowActive(app.calendar.get());
 }
+
+// The widgets of the window painted while it watches, by name.
+struct Painted : QObject
+{
+    QWidget* window = nullptr;
+    QStringList widgets;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window() == window)
+            widgets.append(widget->objectName());
+        return false;
+    }
+};
 } // namespace
 
 void TestActivation::testWhatBringsBackTodaysYear_data()
@@ -112,18 +130,7 @@ void TestActivation::testWhatBringsBackTodaysYear()
 // the focus as the window opens, and shows nothing of it.
 void TestActivation::testComingBackRepaintsNothing()
 {
-    struct Painted : QObject
-    {
-        QWidget* window = nullptr;
-        QStringList widgets;
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            auto* widget = qobject_cast<QWidget*>(watched);
-            if (event->type() == QEvent::Paint && widget && widget->window() == window)
-                widgets.append(widget->objectName());
-            return false;
-        }
-    } painted;
+    Painted painted;
     App app;
     app.calendar->show();
     app.calendar->activateWindow();
@@ -138,6 +145,102 @@ void TestActivation::testComingBackRepaintsNothing()
     QCoreApplication::processEvents();
     qApp->removeEventFilter(&painted);
     QCOMPARE(painted.widgets, QStringList());
+}
+
+namespace {
+enum Change { DesktopInactiveColours, OneLabelsOwn };
+
+// Colours that tell an inactive window: the window text greyed.
+QPalette greyedWhenInactive(QPalette palette)
+{
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::gray);
+    return palette;
+}
+
+// What Qt repaints as the window's activation changes: each visible widget whose palette's active and inactive
+// colours differ and that shows on the screen, but for the month calendars, which draw the same either way.
+QStringList looksInactive(QWidget& window)
+{
+    QStringList names;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        bool inMonth = false;
+        for (QWidget* up = widget; up && !inMonth; up = up->parentWidget())
+            inMonth = up->inherits("TMonthCalendar");
+        if (widget->isVisible() && !widget->visibleRegion().isEmpty() && !inMonth &&
+            !widget->palette().isEqual(QPalette::Active, QPalette::Inactive))
+            names.append(widget->objectName());
+    }
+    return names;
+}
+
+} // namespace
+
+void TestActivation::testComingBackRepaintsWhatLooksInactive_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::newRow("the desktop's inactive colours") << int(DesktopInactiveColours);
+    QTest::newRow("one label's own") << int(OneLabelsOwn);
+}
+
+// A window that shows its activation is repainted as Qt would, though a round trip before found nothing to repaint.
+void TestActivation::testComingBackRepaintsWhatLooksInactive()
+{
+    QFETCH(int, change);
+    App app;
+    app.calendar->show();
+    app.calendar->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
+    QTRY_COMPARE(app.title(1), QStringLiteral("1 January 2024"));
+    QWidget other;
+    QVERIFY(anotherWindowThenBack(app, other));
+    QCoreApplication::processEvents();
+    auto* sunrise = app.find<QLabel>(names::Label3);
+    // The desktop's colours reach the window's widgets as the window's own do.
+    if (change == DesktopInactiveColours)
+        app.calendar->setPalette(greyedWhenInactive(app.calendar->palette()));
+    else
+        sunrise->setPalette(greyedWhenInactive(sunrise->palette()));
+    QTest::qWait(50); // the repaint that change asks for, before the round trip
+    const QStringList expected = looksInactive(*app.calendar);
+    if (change == OneLabelsOwn)
+        QCOMPARE(expected, QStringList{names::Label3});
+    else
+        QVERIFY(expected.size() > 10);
+    Painted painted;
+    painted.window = app.calendar.get();
+    qApp->installEventFilter(&painted);
+    QVERIFY(anotherWindowThenBack(app, other));
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&painted);
+    for (const QString& name : expected)
+        QVERIFY2(painted.widgets.contains(name), qPrintable(name));
+    if (change == OneLabelsOwn)
+        QVERIFY(!painted.widgets.contains(names::Label4));
+}
+
+// A kind of widget the window does not know of hears of the activation from Qt, as before.
+void TestActivation::testOtherKindsHearOfIt()
+{
+    struct Heard : QObject
+    {
+        QList<QEvent::Type> events;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+                events.append(event->type());
+            return false;
+        }
+    } heard;
+    App app;
+    auto* entry = new QLineEdit(app.find<QLabel>(names::Label3)->parentWidget());
+    entry->installEventFilter(&heard);
+    app.calendar->show();
+    app.calendar->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
+    heard.events.clear();
+    QWidget other;
+    QVERIFY(anotherWindowThenBack(app, other));
+    QCOMPARE(heard.events, (QList<QEvent::Type>{QEvent::WindowDeactivate, QEvent::WindowActivate}));
 }
 
 QTEST_MAIN(TestActivation)
