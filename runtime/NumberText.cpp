@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/NumberText.h"
 #include "runtime/ConvertError.h"
-#include <QRegularExpression>
+#include "runtime/TextShapes.h"
 #include <cmath>
 #include <limits>
 
@@ -41,9 +41,7 @@ double roundHalfAway(double value, int decimals)
 
 bool parseDecimal(const QString& text, bool allowExponent, double& value)
 {
-    static const QRegularExpression plain(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
-    static const QRegularExpression withExponent(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-    if (!(allowExponent ? withExponent : plain).match(text).hasMatch())
+    if (!shapes::isDecimal(text, allowExponent))
         return false;
     // Not strtod: the process's C locale (set from the system by Qt) could want a "," for the point.
     bool ok = false;
@@ -115,9 +113,8 @@ QString pad3(int value)
 
 std::optional<int> tryStrToInt(const QString& text)
 {
-    static const QRegularExpression integer(QStringLiteral("^[+-]?\\d+$"));
     const QString trimmed = text.trimmed();
-    if (!integer.match(trimmed).hasMatch())
+    if (!shapes::isInteger(trimmed))
         return std::nullopt;
     bool ok = false;
     const qlonglong value = trimmed.toLongLong(&ok);

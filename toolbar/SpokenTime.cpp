@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolbar/SpokenTime.h"
+#include "runtime/TextShapes.h"
 #include "shared/CalendarTexts.h"
-#include <QRegularExpression>
 
 namespace {
 constexpr int MinutesPerDay = 24 * 60;
@@ -9,14 +9,22 @@ constexpr int MinutesPerDay = 24 * 60;
 
 QString spokenSunTime(int eventKind, const QString& shown)
 {
-    static const QRegularExpression time(QStringLiteral("^(-?)(\\d{1,2}):(\\d\\d)([AP]?)$"));
-    const QRegularExpressionMatch match = time.match(shown);
-    if (!match.hasMatch())
+    // The shape "^(-?)(\d{1,2}):(\d\d)([AP]?)$".
+    const QStringView text(shown);
+    const qsizetype sign = text.startsWith(u'-') ? 1 : 0;
+    const qsizetype hourDigits = shapes::digitsFrom(text, sign);
+    const qsizetype colon = sign + hourDigits;
+    if (hourDigits < 1 || hourDigits > 2 || colon >= text.size() || text[colon] != u':' ||
+        shapes::digitsFrom(text, colon + 1) < 2)
         return shown;
-    const bool twelveHour = !match.captured(4).isEmpty();
-    const int hours = match.captured(2).toInt();
+    qsizetype end = colon + 3;
+    const bool twelveHour = end < text.size() && (text[end] == u'A' || text[end] == u'P');
+    end += twelveHour ? 1 : 0;
+    if (!shapes::endsAt(text, end))
+        return shown;
+    const int hours = text.mid(sign, hourDigits).toInt();
     // The hour alone carries the sign ("-1:30A" is half past eleven the evening before).
-    int minutes = (match.captured(1).isEmpty() ? hours : -hours) * 60 + match.captured(3).toInt();
+    int minutes = (sign == 0 ? hours : -hours) * 60 + text.mid(colon + 1, 2).toInt();
     if (twelveHour && eventKind == 2)
         minutes += 12 * 60;
     const int dayOffset = minutes >= 0 ? minutes / MinutesPerDay : -((MinutesPerDay - 1 - minutes) / MinutesPerDay);

@@ -45,6 +45,11 @@ void TestSpokenTime::testSaidAsAClockTime_data()
                              << "";
     QTest::newRow("a text that is not a time") << sunrise << "none"
                                                << "none";
+    // Not the shape of a sun time: said as shown.
+    for (const char* text : {"123:45", "1:5", "1:050", "1:05Q", "1:05AP", "+1:05", "--1:05", ":05", "1:05 "})
+        QTest::newRow(text) << sunrise << text << text;
+    QTest::newRow("a line feed at the end, as the pattern took it") << sunrise << "7:14A\n"
+                                                                    << "7:14 AM";
 }
 
 void TestSpokenTime::testSaidAsAClockTime()
