@@ -22,6 +22,7 @@ class DayPanelWords
     Q_DECLARE_TR_FUNCTIONS(DayPanel)
 };
 
+using markwords::shownHour;
 using markwords::timeText;
 using markwords::wallClock;
 
@@ -37,14 +38,15 @@ QString momentText(double jd, const DayPanelInput& input)
 QString lightText(const std::vector<DaySky::Light>& stretches, const DayPanelInput& input, const QString& none)
 {
     const auto clock = [&input](double t) { return timeText(wallClock(t, input.place), input.military, input.locale); };
+    const auto hour = [&input](double t) { return shownHour(wallClock(t, input.place), input.military); };
     QStringList said;
     for (const DaySky::Light& light : stretches) {
         if (light.from && light.to)
             said.append(DayPanelWords::tr("%1 to %2").arg(clock(*light.from), clock(*light.to)));
         else if (light.from)
-            said.append(DayPanelWords::tr("from %1").arg(clock(*light.from)));
+            said.append(DayPanelWords::tr("from %1", nullptr, hour(*light.from)).arg(clock(*light.from)));
         else if (light.to)
-            said.append(DayPanelWords::tr("until %1").arg(clock(*light.to)));
+            said.append(DayPanelWords::tr("until %1", nullptr, hour(*light.to)).arg(clock(*light.to)));
         else
             said.append(DayPanelWords::tr("all day"));
     }

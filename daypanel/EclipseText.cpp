@@ -21,6 +21,7 @@ struct Clock
     {
         return markwords::timeText(markwords::wallClock(ut, place), twentyFourHour, locale);
     }
+    int hour(double ut) const { return markwords::shownHour(markwords::wallClock(ut, place), twentyFourHour); }
     QString stretch(const sky::EclipseMoment& from, const sky::EclipseMoment& to) const
     {
         return DayPanelWords::tr("%1 to %2").arg((*this)(from.at), (*this)(to.at));
@@ -63,8 +64,8 @@ QString solarEclipseText(const sky::Eclipse& eclipse, const SkyPlace& place, boo
     default:
         said.append(DayPanelWords::tr("partial here, %1 of the sun covered").arg(covered));
     }
-    said.append(
-        DayPanelWords::tr("%1, greatest at %2").arg(clock.stretch(local->begin, local->end), clock(local->peak.at)));
+    said.append(DayPanelWords::tr("%1, greatest at %2", nullptr, clock.hour(local->peak.at))
+                    .arg(clock.stretch(local->begin, local->end), clock(local->peak.at)));
     if (local->centralBegin && local->centralEnd)
         said.append((local->kind == sky::EclipseKind::SolarTotal ? DayPanelWords::tr("total from %1 to %2")
                                                                  : DayPanelWords::tr("annular from %1 to %2"))
@@ -86,7 +87,7 @@ QString lunarEclipseText(const sky::Eclipse& eclipse, const SkyPlace& place, boo
         said.append(DayPanelWords::tr("partial %1").arg(clock.stretch(*local.partialBegin, *local.partialEnd)));
     if (local.totalBegin && local.totalEnd)
         said.append(DayPanelWords::tr("total %1").arg(clock.stretch(*local.totalBegin, *local.totalEnd)));
-    said.append(DayPanelWords::tr("greatest at %1").arg(clock(local.peak.at)));
+    said.append(DayPanelWords::tr("greatest at %1", nullptr, clock.hour(local.peak.at)).arg(clock(local.peak.at)));
     switch (horizonOf(local.penumbralBegin, local.peak, local.penumbralEnd)) {
     case Horizon::Up:
         said.append(DayPanelWords::tr("the moon is up"));

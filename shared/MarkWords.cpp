@@ -27,6 +27,14 @@ QString timeText(const QDateTime& wall, bool twentyFourHour, const QLocale& loca
     return locale.toString(wall.time(), twentyFourHour ? QStringLiteral("HH:mm") : QStringLiteral("h:mm AP"));
 }
 
+int shownHour(const QDateTime& wall, bool twentyFourHour)
+{
+    const int hour = wall.time().hour();
+    if (twentyFourHour)
+        return hour;
+    return hour % 12 == 0 ? 12 : hour % 12;
+}
+
 QString markName(YearMark::Kind kind)
 {
     switch (kind) {
@@ -66,7 +74,8 @@ QString markName(YearMark::Kind kind)
 
 QString markAt(const YearMark& mark, const SkyPlace& place, bool twentyFourHour, const QLocale& locale)
 {
-    return MarkWords::tr("%1 at %2")
-        .arg(markName(mark.kind), timeText(wallClock(mark.ut, place), twentyFourHour, locale));
+    const QDateTime wall = wallClock(mark.ut, place);
+    return MarkWords::tr("%1 at %2", nullptr, shownHour(wall, twentyFourHour))
+        .arg(markName(mark.kind), timeText(wall, twentyFourHour, locale));
 }
 } // namespace markwords

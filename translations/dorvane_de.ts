@@ -507,13 +507,19 @@
         <source>Moonset direction</source>
         <translation>Richtung des Monduntergangs</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>from %1</source>
-        <translation>ab %1</translation>
+        <translation>
+            <numerusform>ab %1</numerusform>
+            <numerusform>ab %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>until %1</source>
-        <translation>bis %1</translation>
+        <translation>
+            <numerusform>bis %1</numerusform>
+            <numerusform>bis %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>all day</source>
@@ -543,9 +549,12 @@
         <source>partial here, %1 of the sun covered</source>
         <translation>hier partiell, %1 der Sonne bedeckt</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, greatest at %2</source>
-        <translation>%1, Maximum um %2</translation>
+        <translation>
+            <numerusform>%1, Maximum um %2</numerusform>
+            <numerusform>%1, Maximum um %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>total from %1 to %2</source>
@@ -575,9 +584,12 @@
         <source>total %1</source>
         <translation>total %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>greatest at %1</source>
-        <translation>Maximum um %1</translation>
+        <translation>
+            <numerusform>Maximum um %1</numerusform>
+            <numerusform>Maximum um %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>the moon is up</source>
@@ -826,9 +838,12 @@
         <source>December solstice</source>
         <translation>Dezembersonnenwende</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2</source>
-        <translation>%1 um %2</translation>
+        <translation>
+            <numerusform>%1 um %2</numerusform>
+            <numerusform>%1 um %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>partial solar eclipse</source>

@@ -45,6 +45,44 @@
             <numerusform>%n days ago</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>from %1</source>
+        <translation>
+            <numerusform>from %1</numerusform>
+            <numerusform>from %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>until %1</source>
+        <translation>
+            <numerusform>until %1</numerusform>
+            <numerusform>until %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, greatest at %2</source>
+        <translation>
+            <numerusform>%1, greatest at %2</numerusform>
+            <numerusform>%1, greatest at %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>greatest at %1</source>
+        <translation>
+            <numerusform>greatest at %1</numerusform>
+            <numerusform>greatest at %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MarkWords</name>
+    <message numerus="yes">
+        <source>%1 at %2</source>
+        <translation>
+            <numerusform>%1 at %2</numerusform>
+            <numerusform>%1 at %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReminderTexts</name>

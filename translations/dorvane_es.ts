@@ -507,13 +507,19 @@
         <source>Moonset direction</source>
         <translation>Dirección de la puesta de la luna</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>from %1</source>
-        <translation>desde las %1</translation>
+        <translation>
+            <numerusform>desde la %1</numerusform>
+            <numerusform>desde las %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>until %1</source>
-        <translation>hasta las %1</translation>
+        <translation>
+            <numerusform>hasta la %1</numerusform>
+            <numerusform>hasta las %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>all day</source>
@@ -543,9 +549,12 @@
         <source>partial here, %1 of the sun covered</source>
         <translation>parcial aquí, %1 del Sol cubierto</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, greatest at %2</source>
-        <translation>%1, máximo a las %2</translation>
+        <translation>
+            <numerusform>%1, máximo a la %2</numerusform>
+            <numerusform>%1, máximo a las %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>total from %1 to %2</source>
@@ -575,9 +584,12 @@
         <source>total %1</source>
         <translation>total %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>greatest at %1</source>
-        <translation>máximo a las %1</translation>
+        <translation>
+            <numerusform>máximo a la %1</numerusform>
+            <numerusform>máximo a las %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>the moon is up</source>
@@ -826,9 +838,12 @@
         <source>December solstice</source>
         <translation>solsticio de diciembre</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2</source>
-        <translation>%1 a las %2</translation>
+        <translation>
+            <numerusform>%1 a la %2</numerusform>
+            <numerusform>%1 a las %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>partial solar eclipse</source>

@@ -507,13 +507,19 @@
         <source>Moonset direction</source>
         <translation>Direction du coucher de la lune</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>from %1</source>
-        <translation>à partir de %1</translation>
+        <translation>
+            <numerusform>à partir de %1</numerusform>
+            <numerusform>à partir de %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>until %1</source>
-        <translation>jusqu&apos;à %1</translation>
+        <translation>
+            <numerusform>jusqu&apos;à %1</numerusform>
+            <numerusform>jusqu&apos;à %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>all day</source>
@@ -543,9 +549,12 @@
         <source>partial here, %1 of the sun covered</source>
         <translation>partielle ici, %1 du Soleil couvert</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1, greatest at %2</source>
-        <translation>%1, maximum à %2</translation>
+        <translation>
+            <numerusform>%1, maximum à %2</numerusform>
+            <numerusform>%1, maximum à %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>total from %1 to %2</source>
@@ -575,9 +584,12 @@
         <source>total %1</source>
         <translation>totale %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>greatest at %1</source>
-        <translation>maximum à %1</translation>
+        <translation>
+            <numerusform>maximum à %1</numerusform>
+            <numerusform>maximum à %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>the moon is up</source>
@@ -826,9 +838,12 @@
         <source>December solstice</source>
         <translation>solstice de décembre</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2</source>
-        <translation>%1 à %2</translation>
+        <translation>
+            <numerusform>%1 à %2</numerusform>
+            <numerusform>%1 à %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>partial solar eclipse</source>

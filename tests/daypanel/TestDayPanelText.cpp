@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "daypanel/DayPanelText.h"
+#include "shared/MarkWords.h"
 #include "shared/SkyPlaceOf.h"
+#include "translations/Translations.h"
 #include <QtTest>
 
 // The Day panel's lines for a few telling days, written as a reader in Britain would see them; the times were
@@ -39,6 +41,8 @@ private slots:
     void testHolidayLines();
     void testADayOfManyEventsListsTheFirst_data();
     void testADayOfManyEventsListsTheFirst();
+    void testTheHourAgreesInSpanish_data();
+    void testTheHourAgreesInSpanish();
 };
 
 void TestDayPanelText::testHolidayLines_data()
@@ -305,6 +309,41 @@ void TestDayPanelText::testADayOfManyEventsListsTheFirst()
     QCOMPARE(texts.mid(texts.size() - lastLines.size()), lastLines);
     QCOMPARE(texts.filter(QStringLiteral("Event: ")).size(), std::min(events, DayPanelEventsShown + 1));
     QLocale::setDefault(QLocale::c());
+}
+
+void TestDayPanelText::testTheHourAgreesInSpanish_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QTime>("ut");
+    QTest::addColumn<bool>("military");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("one o'clock") << "es" << QTime(1, 5) << true << "luna nueva a la 01:05";
+    QTest::newRow("two o'clock") << "es" << QTime(2, 5) << true << "luna nueva a las 02:05";
+    QTest::newRow("midnight") << "es" << QTime(0, 30) << true << "luna nueva a las 00:30";
+    QTest::newRow("thirteen o'clock") << "es" << QTime(13, 5) << true << "luna nueva a las 13:05";
+    QTest::newRow("one in the afternoon, 12-hour")
+        << "es" << QTime(13, 5) << false << QString::fromUtf8("luna nueva a la 1:05 P.\u00a0M.");
+    QTest::newRow("noon, 12-hour") << "es" << QTime(12, 5) << false
+                                   << QString::fromUtf8("luna nueva a las 12:05 P.\u00a0M.");
+    QTest::newRow("German has one form") << "de" << QTime(1, 5) << true << "Neumond um 01:05";
+}
+
+// Spanish says "a la 1:05" but "a las 2:05": the hour the clock shows picks the form.
+void TestDayPanelText::testTheHourAgreesInSpanish()
+{
+    QFETCH(QString, language);
+    QFETCH(QTime, ut);
+    QFETCH(bool, military);
+    const auto catalogue =
+        l10n::catalogue(QLatin1String(l10n::ProgramFolder), QLatin1String(l10n::ProgramPrefix), language);
+    QVERIFY(catalogue);
+    QCoreApplication::installTranslator(catalogue.get());
+    Preferences preferences;
+    YearMark mark;
+    mark.ut = QDateTime(QDate(2026, 12, 9), ut, Qt::UTC).toMSecsSinceEpoch() / 86400000.0 + 2440587.5;
+    const QString said = markwords::markAt(mark, skyPlaceOf(preferences, 0, 0), military, QLocale(language));
+    QCoreApplication::removeTranslator(catalogue.get());
+    QTEST(said, "said");
 }
 
 QTEST_GUILESS_MAIN(TestDayPanelText)
