@@ -3,7 +3,7 @@
 // Shared by the start-up programs (Dorvane and the bare comparator) so both are measured the same way:
 //   --quit-at-first-paint   quit from the main window's first paint
 //   --run-seconds N         run the event loop N seconds after the first paint, then quit
-//   --print-rss             print VmHWM and VmRSS just before quitting
+//   --print-rss             print VmHWM, VmRSS and RssAnon just before quitting
 //   --hide                  hide the window right after its first paint, as in the tray
 //   --no-timer              (the bare window) run without its 10 ms timer
 // At exit each program prints the CPU it used and the times it went to sleep voluntarily (its wake-ups: the
@@ -91,8 +91,10 @@ public:
     void report() const
     {
         if (m_options.printRss)
-            std::printf("VmHWM_kB=%s VmRSS_kB=%s\n", statusField("VmHWM:").split(' ').value(0).constData(),
-                        statusField("VmRSS:").split(' ').value(0).constData());
+            std::printf("VmHWM_kB=%s VmRSS_kB=%s RssAnon_kB=%s\n",
+                        statusField("VmHWM:").split(' ').value(0).constData(),
+                        statusField("VmRSS:").split(' ').value(0).constData(),
+                        statusField("RssAnon:").split(' ').value(0).constData());
         if (m_settled)
             std::printf("idle_cpu_us=%lld idle_wall_us=%lld idle_wakeups=%lld\n", cpuMicros() - m_cpuSettled,
                         m_sinceSettled.nsecsElapsed() / 1000, voluntarySwitches() - m_switchesSettled);

@@ -72,6 +72,16 @@ peak_rss() {
 bare_rss=$(peak_rss "$BARE")
 dorvane_rss=$(peak_rss "$DORVANE")
 echo "bare $bare_rss kB  dorvane $dorvane_rss kB"
+# The program's own pages (heap, stacks, the libraries' relocated data): what it adds to a desktop whose other Qt
+# programs already hold the libraries' code and fonts, counted in the peak above.
+own_rss() {
+    for _ in 1 2 3; do
+        "$1" --run-seconds 3 --print-rss 2>/dev/null | sed -n 's/.*RssAnon_kB=\([0-9]*\).*/\1/p'
+    done | median
+}
+bare_own=$(own_rss "$BARE")
+dorvane_own=$(own_rss "$DORVANE")
+echo "own (anonymous) at 3 s: bare $bare_own kB  dorvane $dorvane_own kB"
 
 echo "== (c) idle CPU and wake-ups, $IDLE_ROUNDS rounds of $IDLE_SECONDS s, all programs side by side in each round"
 # From 4 s after the first paint (past the start-up and the return to today's report) to the end: CPU from getrusage,
@@ -205,6 +215,8 @@ tick_system_us=$(awk '$1 == "BM_IdleTickSystemClock" { print $2 " " $3 }' "$OUT/
     echo "| start-up to first paint, ms (median of $RUNS) | $dorvane_ms | $bare_ms | $r | - | for information |"
     r=$(ratio "$dorvane_rss" "$bare_rss")
     echo "| peak RSS, kB | $dorvane_rss | $bare_rss | $r | <= 1.10 | $(verdict "$r" 1.10 "<=") |"
+    r=$(ratio "$dorvane_own" "$bare_own")
+    echo "| the program's own memory at 3 s (RssAnon), kB | $dorvane_own | $bare_own | $r | - | for information |"
     echo "| idle CPU, % of a core over $IDLE_SECONDS s (median of $IDLE_ROUNDS rounds) | $dorvane_idle | $bare_idle (no timer $bare_notimer_idle) | $idle_ratio | within noise of no timer | - |"
     echo "| idle CPU, hidden | $(idle_cpu dorvane-hidden) | no timer, hidden $(idle_cpu bare-notimer-hidden) | - | within noise of no timer | - |"
     w=$(idle_wakeups dorvane)
