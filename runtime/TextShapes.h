@@ -56,4 +56,17 @@ inline bool isDecimal(QStringView text, bool exponent)
     return endsAt(text, at);
 }
 
+// ^-?\d{1,2}:\d\d[AP]?$, a sun time as the toolbar shows it ("7:14A", "-1:30", "24:04").
+inline bool isSunTime(QStringView text)
+{
+    const qsizetype sign = text.startsWith(u'-') ? 1 : 0;
+    const qsizetype hour = digitsFrom(text, sign);
+    const qsizetype colon = sign + hour;
+    if (hour < 1 || hour > 2 || colon >= text.size() || text[colon] != u':' || digitsFrom(text, colon + 1) < 2)
+        return false;
+    const qsizetype end = colon + 3;
+    return endsAt(text, end) ||
+           (end < text.size() && (text[end] == u'A' || text[end] == u'P') && endsAt(text, end + 1));
+}
+
 } // namespace shapes

@@ -183,6 +183,7 @@ main_thread_total() { # benchmark filter -> instructions of the main thread
     valgrind --tool=callgrind --separate-threads=yes --callgrind-out-file="$out" "$BIN/BenchActivation" \
         --benchmark_filter="$1" >/dev/null 2>&1
     sed -n 's/^totals: //p' "$out-01"
+    rm -f "$out"*
 }
 round_trip_ir() { # benchmark name -> instructions per round trip
     echo $((($(main_thread_total "^$1/iterations:120\$") - $(main_thread_total "^$1/iterations:20\$")) / 100))

@@ -9,19 +9,14 @@ constexpr int MinutesPerDay = 24 * 60;
 
 QString spokenSunTime(int eventKind, const QString& shown)
 {
-    // The shape "^(-?)(\d{1,2}):(\d\d)([AP]?)$".
     const QStringView text(shown);
+    if (!shapes::isSunTime(text))
+        return shown;
     const qsizetype sign = text.startsWith(u'-') ? 1 : 0;
     const qsizetype hourDigits = shapes::digitsFrom(text, sign);
     const qsizetype colon = sign + hourDigits;
-    if (hourDigits < 1 || hourDigits > 2 || colon >= text.size() || text[colon] != u':' ||
-        shapes::digitsFrom(text, colon + 1) < 2)
-        return shown;
-    qsizetype end = colon + 3;
-    const bool twelveHour = end < text.size() && (text[end] == u'A' || text[end] == u'P');
-    end += twelveHour ? 1 : 0;
-    if (!shapes::endsAt(text, end))
-        return shown;
+    // After the minutes, an A or P makes it a 12-hour time (or nothing, or the line feed the shape lets end it).
+    const bool twelveHour = colon + 3 < text.size() && text[colon + 3] != u'\n';
     const int hours = text.mid(sign, hourDigits).toInt();
     // The hour alone carries the sign ("-1:30A" is half past eleven the evening before).
     int minutes = (sign == 0 ? hours : -hours) * 60 + text.mid(colon + 1, 2).toInt();

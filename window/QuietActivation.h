@@ -15,7 +15,8 @@ class QWidget;
 // Qt does, with what it has learnt: each palette is compared once (by its cache key, which names its contents);
 // widgets of the kinds that show activation by their palette alone are repainted when it differs, without an event;
 // kinds that draw the same either way are passed by with their children; every other widget gets the event from
-// Qt as before. The event filters of the widgets passed by do not see it.
+// Qt as before. The event filters of the widgets passed by do not see it. A kind is its class's meta-object: a
+// subclass without Q_OBJECT counts as its base, and must not handle the activation itself.
 class QuietActivation
 {
 public:
@@ -28,7 +29,7 @@ private:
     std::vector<const QMetaObject*> m_sameEitherWay;
     std::vector<const QMetaObject*> m_byPaletteAlone;
     QHash<qint64, bool> m_differs; // by a palette's cache key: do its active and inactive colours differ?
-    qint64 m_lastKey = 0;          // most widgets share their parent's palette
+    qint64 m_lastKey = -1;         // most widgets share their parent's palette; no palette's key is negative
     bool m_lastDiffers = false;
 
     void visit(QWidget& widget, QEvent& event);

@@ -325,7 +325,11 @@ void TestDayPanelText::testTheHourAgreesInSpanish_data()
         << "es" << QTime(13, 5) << false << QString::fromUtf8("luna nueva a la 1:05 P.\u00a0M.");
     QTest::newRow("noon, 12-hour") << "es" << QTime(12, 5) << false
                                    << QString::fromUtf8("luna nueva a las 12:05 P.\u00a0M.");
-    QTest::newRow("German has one form") << "de" << QTime(1, 5) << true << "Neumond um 01:05";
+    QTest::newRow("German, one o'clock") << "de" << QTime(1, 5) << true << "Neumond um 01:05";
+    QTest::newRow("German, two o'clock") << "de" << QTime(2, 5) << true << "Neumond um 02:05";
+    QTest::newRow("French, midnight") << "fr" << QTime(0, 30) << true << "nouvelle lune à 00:30";
+    QTest::newRow("French, two o'clock") << "fr" << QTime(2, 5) << true << "nouvelle lune à 02:05";
+    QTest::newRow("English, two o'clock") << "en" << QTime(2, 5) << true << "new moon at 02:05";
 }
 
 // Spanish says "a la 1:05" but "a las 2:05": the hour the clock shows picks the form.
