@@ -276,6 +276,30 @@ void BM_MarkInTheWindow(benchmark::State& run)
 }
 BENCHMARK(BM_MarkInTheWindow)->ArgName("days")->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// A category renamed in the shown window and named back, each a change of a third of the days: the model's work and
+// the grid's, until the window is idle again.
+void BM_CategoryRenamedInTheWindow(benchmark::State& run)
+{
+    OwnDaysFolder folder(run.range(0));
+    bench::BenchWindow window;
+    TCalendar& calendar = *window.calendar;
+    auto* year = calendar.findChild<YearView*>(names::YearView);
+    calendar.show();
+    while (!year->marksKnown(2024))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    OwnDays& days = calendar.findChild<YourDays*>()->days();
+    const QList<Category> named = days.categories();
+    QList<Category> renamed = named;
+    renamed[0].name += QStringLiteral(" abroad");
+    for (auto _ : run) {
+        days.setCategories(renamed);
+        QCoreApplication::processEvents();
+        days.setCategories(named);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_CategoryRenamedInTheWindow)->ArgName("days")->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 // Holidays of a region turned on in a shown window, until the year's holidays are read on the worker and painted:
 // wall time, as the user waits for them. Each turn starts from holidays off, the country's file forgotten.
 void BM_HolidaysTurnedOn(benchmark::State& run)

@@ -412,9 +412,12 @@ void OwnDays::apply(const Step& step, bool forward)
                 m_revived.insert(uid, lines);
         }
         put(uid, day);
-        // Told once the model holds the change: the grid asks again at once.
-        tellSpan(was);
-        tellSpan(day);
+        // Told once the model holds the change: the grid asks again at once. A step of the categories tells one
+        // change of everything when it is done, not one for each of the thousands of days a rename may rewrite.
+        if (categories.isEmpty()) {
+            tellSpan(was);
+            tellSpan(day);
+        }
     }
     if (!categories.isEmpty())
         emit changed(QDate(), QDate());

@@ -475,9 +475,14 @@ void TestOwnDays::testRenamedCategoryWrittenInItsDays()
     }
     QList<Category> categories = days.categories();
     categories[0].name = QStringLiteral("Travel");
+    QSignalSpy changed(&days, &OwnDays::changed);
     days.setCategories(categories);
     if (undone)
         days.undo();
+    // One change of everything for each step, however many days it rewrote.
+    QCOMPARE(changed.size(), undone ? 2 : 1);
+    for (const QList<QVariant>& told : std::as_const(changed))
+        QVERIFY(!told[0].toDate().isValid());
     days.finishSaving();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
