@@ -204,6 +204,15 @@ void WebCalendars::fetchAgain(const QString& id)
         fetchNow(*item);
 }
 
+void WebCalendars::copyUnreadable(int index)
+{
+    Item& item = *m_items.at(size_t(index));
+    if (item.validators.etag.isEmpty() && item.validators.lastModified.isEmpty())
+        return;
+    item.validators = {};
+    writeSidecar(item);
+}
+
 void WebCalendars::check()
 {
     const QDateTime now = m_now();

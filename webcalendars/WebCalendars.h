@@ -60,6 +60,10 @@ public:
     void fetchAgain(const QString& id);
     // Fetches those whose time has come; the timer calls it.
     void check();
+    // Its copy was read and found no calendar (damaged on disk, or refused by the reader): the server's "unchanged"
+    // would keep it so, so what the last answer was told by is forgotten and the next fetch is a whole one. Not
+    // fetched now: a server whose calendars the reader refuses is not asked again and again.
+    void copyUnreadable(int index);
 
     // The calendar's line. events: what the copy's last read counted, -1 when not read; calendarName: the
     // calendar's own name as read; unreadable: the copy's read found no calendar in it.

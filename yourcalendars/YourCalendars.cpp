@@ -10,8 +10,10 @@ YourCalendars::YourCalendars(QWidget* window) : QObject(window), m_window(window
 {
     setObjectName(QStringLiteral("YourCalendars"));
     connect(&m_files, &CalendarFiles::changed, this, [this](const CalendarNews& news) {
-        if (news.lines)
+        if (news.lines) {
+            forgetUnreadableCopies();
             showInDialog();
+        }
         emit changed(news);
     });
 }
@@ -107,6 +109,19 @@ void YourCalendars::removeWeb(const QString& id)
     readFiles();
     keep();
     showInDialog();
+}
+
+void YourCalendars::forgetUnreadableCopies()
+{
+    if (!m_web)
+        return;
+    const QStringList files = m_files.files();
+    const QList<IcsOutcome> outcomes = m_files.outcomes();
+    for (int index = 0; index < m_web->count(); ++index) {
+        const qsizetype at = files.indexOf(m_web->cachePath(index));
+        if (at >= 0 && at < outcomes.size() && outcomes[at].failed() && outcomes[at].kind != IcsOutcome::Kind::Gone)
+            m_web->copyUnreadable(index);
+    }
 }
 
 QString YourCalendars::webLine(int index) const

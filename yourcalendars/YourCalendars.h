@@ -64,6 +64,8 @@ private:
     WebCalendars& makeWeb();
     // The files read: the chosen ones, then the web calendars' copies.
     void readFiles();
+    // The web copies the last read found no calendar in are fetched whole the next time.
+    void forgetUnreadableCopies();
     void keep();
     QString webProblem(const QString& address) const;
     QString webLine(int index) const;

@@ -31,7 +31,8 @@ private slots:
     void testLines_data();
     void testLines();
     void testCopyKeptAcrossRuns();
-    void testADeletedCopyIsFetchedWhole();
+    void testABadCopyIsFetchedWhole_data();
+    void testABadCopyIsFetchedWhole();
     void testWithoutTheModule();
 
 private:
@@ -253,8 +254,17 @@ void TestWebCalendars::testCopyKeptAcrossRuns()
 
 // The copy went (a cache cleaned) while the server still knows its tag: the next fetch brings a whole copy, never an
 // "unchanged" with nothing to show.
-void TestWebCalendars::testADeletedCopyIsFetchedWhole()
+void TestWebCalendars::testABadCopyIsFetchedWhole_data()
 {
+    QTest::addColumn<bool>("damaged"); // else deleted
+    QTest::newRow("deleted (a cache cleaned)") << false;
+    QTest::newRow("damaged, read as no calendar") << true;
+}
+
+// A copy the server's "unchanged" would leave as it is, though it is gone or holds no calendar: fetched whole.
+void TestWebCalendars::testABadCopyIsFetchedWhole()
+{
+    QFETCH(bool, damaged);
     QTemporaryDir folder;
     auto web = model(folder);
     QVERIFY(web->add({address(QStringLiteral("/tagged.ics")), QString()}));
@@ -262,11 +272,26 @@ void TestWebCalendars::testADeletedCopyIsFetchedWhole()
     web->fetchAgain(web->id(0));
     QVERIFY(fetched(*web));
     QCOMPARE(m_server.requests.last().headers.value("if-none-match"), QByteArray("\"t\""));
-    QVERIFY(QFile::remove(web->cachePath(0)));
+    if (damaged) {
+        QFile copy(web->cachePath(0));
+        QVERIFY(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        copy.write("\0\0\0");
+        copy.close();
+        web->copyUnreadable(0);
+        // Forgotten for good: a model made again from the folder does not send them either.
+        const QList<WebCalendars::Entry> entries = web->entries();
+        web = model(folder);
+        web->setEntries(entries);
+    } else {
+        QVERIFY(QFile::remove(web->cachePath(0)));
+    }
     web->fetchAgain(web->id(0));
     QVERIFY(fetched(*web));
+    QCOMPARE(m_server.requests.last().headers.value("if-none-match"), QByteArray());
     QCOMPARE(web->state(0), WebCalendars::State::Updated);
-    QVERIFY(QFile::exists(web->cachePath(0)));
+    QFile copy(web->cachePath(0));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QVERIFY(copy.readAll().startsWith("BEGIN:VCALENDAR"));
 }
 
 QTEST_GUILESS_MAIN(TestWebCalendars)

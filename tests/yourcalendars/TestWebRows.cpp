@@ -9,6 +9,8 @@
 #include "yourcalendars/CalendarsDialog.h"
 #include "yourcalendars/CalendarsTexts.h"
 #include "yourcalendars/YourCalendars.h"
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -214,6 +216,51 @@ private slots:
         QVERIFY2(rows(*list).last().startsWith(QLatin1String("Team (web): 2 events, updated ")),
                  qPrintable(rows(*list).join('|')));
         QVERIFY(calendars.problems().isEmpty());
+    }
+
+    // A copy that no longer reads as a calendar (a page written over it), kept with the server's tag: the line says
+    // so, and the tag is forgotten so that the next fetch brings the whole calendar, not the server's "unchanged".
+    void testADamagedCopyIsFetchedWholeNextTime()
+    {
+        QTemporaryDir dir;
+        const QString statePath = dir.filePath(QStringLiteral("dorvane-state.ini"));
+        const QString cache = dir.filePath(QStringLiteral("cache"));
+        const QString address = m_server.url(QStringLiteral("/cal/%1/basic.ics").arg(Secret));
+        const QString key = WebAddress::parse(address).cacheKey();
+        QVERIFY(QDir().mkpath(cache));
+        QFile copy(QDir(cache).filePath(key + QStringLiteral(".ics")));
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write("<html>Sign in</html>");
+        copy.close();
+        QFile sidecar(QDir(cache).filePath(key + QStringLiteral(".json")));
+        QVERIFY(sidecar.open(QIODevice::WriteOnly));
+        QJsonObject kept;
+        kept.insert(QStringLiteral("fetched"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+        kept.insert(QStringLiteral("etag"), QStringLiteral("\"t\""));
+        sidecar.write(QJsonDocument(kept).toJson());
+        sidecar.close();
+        WindowState state;
+        state.webCalendars = {{address, QStringLiteral("Work")}};
+        QVERIFY(windowstate::write(statePath, state));
+        App app;
+        OneScreen screens;
+        YourCalendars& calendars = *app.calendar->calendars();
+        calendars.setWebCacheFolder(cache);
+        app.calendar->keepStateIn(statePath, screens);
+        app.calendar->show();
+        app.activate();
+        const auto tagKept = [&sidecar] {
+            if (!sidecar.open(QIODevice::ReadOnly))
+                return true;
+            const QJsonObject read = QJsonDocument::fromJson(sidecar.readAll()).object();
+            sidecar.close();
+            return !read.value(QStringLiteral("etag")).toString().isEmpty();
+        };
+        QTRY_VERIFY(!tagKept());
+        app.find<QAction>(calendarsnames::Keys)->trigger();
+        auto* list = app.calendar->findChild<QListWidget*>(calendarsnames::List);
+        QVERIFY(list);
+        QCOMPARE(rows(*list).last(), QStringLiteral("Work (web): not an iCalendar file"));
     }
 
 private:
