@@ -250,18 +250,24 @@ BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Unit(be
 BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Iterations(4);
 BENCHMARK(BM_YearDrawnWithOwnDays)->ArgName("days")->Arg(0)->Arg(10000)->Iterations(24);
 
+// The window shown with its year's marks, and its marked days.
+OwnDays& daysOfShownWindow(bench::BenchWindow& window)
+{
+    TCalendar& calendar = *window.calendar;
+    auto* year = calendar.findChild<YearView*>(names::YearView);
+    calendar.show();
+    while (!year->marksKnown(2024))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    return calendar.findChild<YourDays*>()->days();
+}
+
 // A day marked and unmarked in a shown window with that many marked days: the model's change, the year's bars laid
 // again and the months whose bars changed repainted; the save itself is the worker's.
 void BM_MarkInTheWindow(benchmark::State& run)
 {
     OwnDaysFolder folder(run.range(0));
     bench::BenchWindow window;
-    TCalendar& calendar = *window.calendar;
-    auto* year = calendar.findChild<YearView*>(names::YearView);
-    calendar.show();
-    while (!year->marksKnown(2024))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    OwnDays& days = calendar.findChild<YourDays*>()->days();
+    OwnDays& days = daysOfShownWindow(window);
     OwnDay day;
     day.title = QStringLiteral("Lisbon");
     day.category = QStringLiteral("trip");
@@ -282,12 +288,7 @@ void BM_CategoryRenamedInTheWindow(benchmark::State& run)
 {
     OwnDaysFolder folder(run.range(0));
     bench::BenchWindow window;
-    TCalendar& calendar = *window.calendar;
-    auto* year = calendar.findChild<YearView*>(names::YearView);
-    calendar.show();
-    while (!year->marksKnown(2024))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    OwnDays& days = calendar.findChild<YourDays*>()->days();
+    OwnDays& days = daysOfShownWindow(window);
     const QList<Category> named = days.categories();
     QList<Category> renamed = named;
     renamed[0].name += QStringLiteral(" abroad");
