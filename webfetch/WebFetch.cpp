@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webfetch/WebFetch.h"
+#include "webfetch/EnvironmentProxy.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -50,8 +51,10 @@ void WebFetch::fetch(const QString& key, const WebAddress& address, const QStrin
 {
     if (m_jobs.contains(key) || !address.isValid())
         return;
-    if (!m_network)
+    if (!m_network) {
         m_network = new QNetworkAccessManager(this);
+        m_network->setProxyFactory(new EnvironmentProxy(QProcessEnvironment::systemEnvironment()));
+    }
     auto* job = new Job;
     job->key = key;
     job->url = address.url();

@@ -14,6 +14,8 @@ for tool in Xvfb openbox trayer faketime xdotool xprop xwininfo xdpyinfo xmessag
 done
 [ -n "$binary" ] && [ -x "$binary" ] || { echo "usage: $0 path/to/dorvane [screenshot folder]"; exit 2; }
 binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
+# The journeys' servers are on this machine: a proxy the session names is not for them.
+unset https_proxy HTTPS_PROXY all_proxy ALL_PROXY
 
 # shellcheck source=harness.sh
 source "$(dirname "${BASH_SOURCE[0]}")/harness.sh" journeys

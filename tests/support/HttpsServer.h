@@ -44,6 +44,9 @@ public:
     // An empty text once listening; else why not (no openssl, no TLS): the test is skipped with it.
     QString start()
     {
+        // The server is on this machine: a proxy the session names is not for it.
+        for (const char* variable : {"https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+            qunsetenv(variable);
         if (!QSslSocket::supportsSsl())
             return QStringLiteral("no TLS library for Qt Network");
         const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
