@@ -1566,6 +1566,18 @@ Heute: </translation>
         <source>the program&apos;s part that fetches is not installed</source>
         <translation>der Teil des Programms, der abruft, ist nicht installiert</translation>
     </message>
+    <message>
+        <source>no connection through the proxy</source>
+        <translation>keine Verbindung über den Proxy</translation>
+    </message>
+    <message>
+        <source>the proxy asks for a user and password</source>
+        <translation>der Proxy verlangt Benutzer und Passwort</translation>
+    </message>
+    <message>
+        <source>the proxy set in https_proxy or all_proxy cannot be used</source>
+        <translation>der in https_proxy oder all_proxy angegebene Proxy ist nicht verwendbar</translation>
+    </message>
 </context>
 <context>
     <name>WeekRulesRow</name>

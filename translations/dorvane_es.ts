@@ -1566,6 +1566,18 @@ Hoy: </translation>
         <source>the program&apos;s part that fetches is not installed</source>
         <translation>la parte del programa que descarga no está instalada</translation>
     </message>
+    <message>
+        <source>no connection through the proxy</source>
+        <translation>sin conexión a través del proxy</translation>
+    </message>
+    <message>
+        <source>the proxy asks for a user and password</source>
+        <translation>el proxy pide usuario y contraseña</translation>
+    </message>
+    <message>
+        <source>the proxy set in https_proxy or all_proxy cannot be used</source>
+        <translation>el proxy indicado en https_proxy o all_proxy no se puede usar</translation>
+    </message>
 </context>
 <context>
     <name>WeekRulesRow</name>

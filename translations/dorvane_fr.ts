@@ -1566,6 +1566,18 @@ Aujourd&apos;hui : </translation>
         <source>the program&apos;s part that fetches is not installed</source>
         <translation>la partie du programme qui récupère n&apos;est pas installée</translation>
     </message>
+    <message>
+        <source>no connection through the proxy</source>
+        <translation>pas de connexion par le proxy</translation>
+    </message>
+    <message>
+        <source>the proxy asks for a user and password</source>
+        <translation>le proxy demande un utilisateur et un mot de passe</translation>
+    </message>
+    <message>
+        <source>the proxy set in https_proxy or all_proxy cannot be used</source>
+        <translation>le proxy indiqué dans https_proxy ou all_proxy ne peut pas être utilisé</translation>
+    </message>
 </context>
 <context>
     <name>WeekRulesRow</name>

@@ -291,6 +291,7 @@ void WebCalendars::fetched(const QString& key, const WebFetched& result)
         break;
     case WebFetched::Kind::Offline:
     case WebFetched::Kind::TooSlow:
+    case WebFetched::Kind::ProxyUnreachable:
         item->state = result.kind == WebFetched::Kind::Offline ? State::Offline : State::Failed;
         item->due = now.addMSecs(RetryMs);
         item->dueSet = now;

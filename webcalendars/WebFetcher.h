@@ -26,10 +26,14 @@ struct WebFetched
         TooManyRedirects,
         TooLarge,
         TooSlow,
-        Untrusted,   // the server's certificate does not check
-        NotCalendar, // a whole answer that is no iCalendar text
-        NotWritten,  // the cache could not be written
-        NotInstalled // the program's part that fetches is missing
+        Untrusted,        // the server's certificate does not check
+        NotCalendar,      // a whole answer that is no iCalendar text
+        NotWritten,       // the cache could not be written
+        NotInstalled,     // the program's part that fetches is missing
+        ProxyUnreachable, // no connection through the proxy the session names: it is down, or the server out of its
+                          // reach
+        ProxyPassword,    // the proxy wants a user and password it was not given, or refused them
+        ProxyUnusable     // the session names a proxy that cannot be used (a scheme or address not understood)
     };
     WebFetched() = default;
     WebFetched(Kind kind, int status = 0) : kind(kind), status(status) {}

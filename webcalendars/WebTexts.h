@@ -64,6 +64,12 @@ public:
             return tr("its copy cannot be saved");
         case Kind::NotInstalled:
             return tr("the program's part that fetches is not installed");
+        case Kind::ProxyUnreachable:
+            return tr("no connection through the proxy");
+        case Kind::ProxyPassword:
+            return tr("the proxy asks for a user and password");
+        case Kind::ProxyUnusable:
+            return tr("the proxy set in https_proxy or all_proxy cannot be used");
         }
         return QString();
     }

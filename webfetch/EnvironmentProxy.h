@@ -15,12 +15,17 @@ public:
     explicit EnvironmentProxy(const QProcessEnvironment& environment);
 
     QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override;
-    // Whether no_proxy leaves the host out: an entry names it, or a domain it is in ("example.org" and
-    // ".example.org" both cover "cal.example.org"), or is "*".
+    // Whether no_proxy leaves the host out: an entry names it, or a domain it is in ("example.org", ".example.org"
+    // and "*.example.org" all cover "cal.example.org"), or its address or network ("10.0.0.0/8"), or is "*".
     bool bypassed(const QString& host) const;
     const QNetworkProxy& proxy() const { return m_proxy; }
+    // Whether a fetch from the host goes through the proxy.
+    bool proxied(const QString& host) const { return m_proxy.type() != QNetworkProxy::NoProxy && !bypassed(host); }
+    // False when the session names a proxy that cannot be used: the fetches fail and say so, never going around it.
+    bool usable() const { return m_usable; }
 
 private:
     QNetworkProxy m_proxy{QNetworkProxy::NoProxy};
+    bool m_usable = true;
     QStringList m_bypass;
 };

@@ -53,7 +53,8 @@ void WebFetch::fetch(const QString& key, const WebAddress& address, const QStrin
         return;
     if (!m_network) {
         m_network = new QNetworkAccessManager(this);
-        m_network->setProxyFactory(new EnvironmentProxy(QProcessEnvironment::systemEnvironment()));
+        m_proxy = new EnvironmentProxy(QProcessEnvironment::systemEnvironment());
+        m_network->setProxyFactory(m_proxy); // the manager's from now on
     }
     auto* job = new Job;
     job->key = key;
@@ -70,6 +71,11 @@ void WebFetch::fetch(const QString& key, const WebAddress& address, const QStrin
 
 void WebFetch::request(Job& job)
 {
+    // A proxy named and not understood: the fetch never goes around it. Told as any end is, from the event loop.
+    if (!m_proxy->usable()) {
+        QTimer::singleShot(0, this, [this, key = job.key] { end(key, {WebFetched::Kind::ProxyUnusable}); });
+        return;
+    }
     QNetworkRequest request(job.url);
     // Followed here, where each step is checked: never to plain http, never without end.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
@@ -138,8 +144,15 @@ void WebFetch::replyFinished(const QString& key)
         case QNetworkReply::TimeoutError:
         case QNetworkReply::OperationCanceledError:
             return end(key, {WebFetched::Kind::TooSlow});
+        case QNetworkReply::ProxyAuthenticationRequiredError:
+            return end(key, {WebFetched::Kind::ProxyPassword});
         default:
-            return end(key, {job->untrusted ? WebFetched::Kind::Untrusted : WebFetched::Kind::Offline});
+            if (job->untrusted)
+                return end(key, {WebFetched::Kind::Untrusted});
+            // Through a proxy, what kept the answer away is the proxy's to tell: it is down, or the server is out of
+            // its reach.
+            return end(key, {m_proxy->proxied(job->url.host()) ? WebFetched::Kind::ProxyUnreachable
+                                                               : WebFetched::Kind::Offline});
         }
     }
     if (isRedirect(status)) {

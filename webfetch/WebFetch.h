@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QSslCertificate>
 
+class EnvironmentProxy;
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -57,6 +58,8 @@ private:
     void cut(const QString& key, WebFetched::Kind why);
 
     QNetworkAccessManager* m_network = nullptr;
+    EnvironmentProxy* m_proxy = nullptr; // the manager's
+
     QList<QSslCertificate> m_extraCas;
     qint64 m_mostBytes = DefaultMostBytes;
     int m_mostMs = DefaultMostMs;

@@ -77,6 +77,7 @@ class TunnelProxy : public QTcpServer
 {
 public:
     QList<QByteArray> asked; // the CONNECT lines
+    bool wantsPassword = false;
 
     TunnelProxy()
     {
@@ -103,6 +104,13 @@ private:
                 return;
             const QByteArray line = head->left(head->indexOf("\r\n"));
             asked.append(line);
+            if (wantsPassword) {
+                client->write(
+                    "HTTP/1.1 407 Proxy Authentication Required\r\nProxy-Authenticate: Basic realm=\"office\"\r\n"
+                    "Content-Length: 0\r\n\r\n");
+                client->disconnectFromHost();
+                return;
+            }
             const QList<QByteArray> words = line.split(' ');
             const QList<QByteArray> target = words.value(1).split(':');
             auto* server = new QTcpSocket(client);
@@ -222,16 +230,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("proxy"); // %1: the test proxy's port
         QTest::addColumn<QByteArray>("bypass");
+        QTest::addColumn<bool>("password"); // the proxy asks for one
         QTest::addColumn<WebFetched::Kind>("kind");
         QTest::addColumn<bool>("tunnelled");
         QTest::newRow("through the proxy")
-            << QByteArray("http://127.0.0.1:%1") << QByteArray() << WebFetched::Kind::Written << true;
+            << QByteArray("http://127.0.0.1:%1") << QByteArray() << false << WebFetched::Kind::Written << true;
         QTest::newRow("without a scheme")
-            << QByteArray("127.0.0.1:%1") << QByteArray("example.org") << WebFetched::Kind::Written << true;
+            << QByteArray("127.0.0.1:%1") << QByteArray("example.org") << false << WebFetched::Kind::Written << true;
         QTest::newRow("the host left out") << QByteArray("http://127.0.0.1:%1") << QByteArray("localhost, 127.0.0.1")
-                                           << WebFetched::Kind::Written << false;
+                                           << false << WebFetched::Kind::Written << false;
         QTest::newRow("a proxy that does not answer")
-            << QByteArray("http://127.0.0.1:1") << QByteArray() << WebFetched::Kind::Offline << false;
+            << QByteArray("http://127.0.0.1:1") << QByteArray() << false << WebFetched::Kind::ProxyUnreachable << false;
+        QTest::newRow("a proxy asking for a password")
+            << QByteArray("http://127.0.0.1:%1") << QByteArray() << true << WebFetched::Kind::ProxyPassword << true;
+        QTest::newRow("a proxy not understood, never gone around")
+            << QByteArray("https://127.0.0.1:%1") << QByteArray() << false << WebFetched::Kind::ProxyUnusable << false;
     }
     void testThroughTheEnvironmentsProxy()
     {
@@ -239,8 +252,10 @@ private slots:
         QFETCH(QByteArray, bypass);
         QFETCH(WebFetched::Kind, kind);
         QFETCH(bool, tunnelled);
+        QFETCH(bool, password);
         TunnelProxy tunnel;
         QVERIFY(tunnel.isListening());
+        tunnel.wantsPassword = password;
         const ProxyVariables variables(QString::fromLatin1(proxy).arg(tunnel.serverPort()).toLatin1(), bypass);
         QTemporaryDir folder;
         const QString cache = folder.filePath(QStringLiteral("copy.ics"));
@@ -273,8 +288,28 @@ private slots:
         QTest::newRow("https_proxy before all_proxy")
             << QStringList{"all_proxy=socks5://10.0.0.1", "https_proxy=proxy.lan:3128"} << "cal.example.org"
             << "http proxy.lan:3128 ";
-        QTest::newRow("an unknown scheme names none") << QStringList{"https_proxy=ftp://proxy.lan"} << "cal.example.org"
-                                                      << "";
+        QTest::newRow("an unknown scheme") << QStringList{"https_proxy=ftp://proxy.lan"} << "cal.example.org"
+                                           << "unusable";
+        QTest::newRow("a proxy spoken to over TLS")
+            << QStringList{"https_proxy=https://proxy.lan:3128"} << "cal.example.org"
+            << "unusable";
+        QTest::newRow("quotes around it") << QStringList{"https_proxy=\"http://proxy.lan:3128\""} << "cal.example.org"
+                                          << "unusable";
+        QTest::newRow("no_proxy, an address")
+            << QStringList{"https_proxy=proxy.lan:3128", "no_proxy=10.1.2.3"} << "10.1.2.3"
+            << "";
+        QTest::newRow("no_proxy, a piece of an address")
+            << QStringList{"https_proxy=proxy.lan:3128", "no_proxy=0.1"} << "127.0.0.1"
+            << "http proxy.lan:3128 ";
+        QTest::newRow("no_proxy, a network")
+            << QStringList{"https_proxy=proxy.lan:3128", "no_proxy=10.0.0.0/8"} << "10.1.2.3"
+            << "";
+        QTest::newRow("no_proxy, an IPv6 address in brackets")
+            << QStringList{"https_proxy=proxy.lan:3128", "no_proxy=[::1]:443"} << "[::1]"
+            << "";
+        QTest::newRow("no_proxy, a star and a dot")
+            << QStringList{"https_proxy=proxy.lan:3128", "no_proxy=*.example.org"} << "cal.example.org."
+            << "";
         QTest::newRow("no_proxy, a domain")
             << QStringList{"https_proxy=proxy.lan:3128", "no_proxy=example.org"} << "cal.example.org"
             << "";
@@ -297,6 +332,10 @@ private slots:
         for (const QString& variable : variables)
             environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
         EnvironmentProxy factory(environment);
+        if (!factory.usable()) {
+            QCOMPARE(QStringLiteral("unusable"), proxied);
+            return;
+        }
         const QNetworkProxy chosen =
             factory.queryProxy(QNetworkProxyQuery(QUrl(QStringLiteral("https://%1/a.ics").arg(host)))).value(0);
         QString said;
