@@ -21,12 +21,7 @@ QuietActivation::QuietActivation(std::initializer_list<const QMetaObject*> sameE
 {
 }
 
-void QuietActivation::deliver(QWidget& window, QEvent& event)
-{
-    visit(window, event);
-}
-
-void QuietActivation::visit(QWidget& widget, QEvent& event)
+void QuietActivation::deliver(QWidget& widget, QEvent& event)
 {
     if (differs(widget.palette()))
         widget.update();
@@ -42,7 +37,7 @@ void QuietActivation::visit(QWidget& widget, QEvent& event)
         if (among(m_sameEitherWay, kind))
             continue;
         if (among(m_byPaletteAlone, kind))
-            visit(child, event);
+            deliver(child, event);
         else
             QCoreApplication::sendEvent(&child, &event);
     }

@@ -22,8 +22,9 @@ class QuietActivation
 public:
     QuietActivation(std::initializer_list<const QMetaObject*> sameEitherWay,
                     std::initializer_list<const QMetaObject*> byPaletteAlone);
-    // Delivers the WindowActivate or WindowDeactivate the window received, to it and to its widgets.
-    void deliver(QWidget& window, QEvent& event);
+    // Delivers the WindowActivate or WindowDeactivate the window received, to it (or a widget walked) and to its
+    // widgets.
+    void deliver(QWidget& widget, QEvent& event);
 
 private:
     std::vector<const QMetaObject*> m_sameEitherWay;
@@ -32,6 +33,5 @@ private:
     qint64 m_lastKey = -1;         // most widgets share their parent's palette; no palette's key is negative
     bool m_lastDiffers = false;
 
-    void visit(QWidget& widget, QEvent& event);
     bool differs(const QPalette& palette);
 };

@@ -111,37 +111,39 @@ void YourCalendars::removeWeb(const QString& id)
     showInDialog();
 }
 
+std::optional<IcsOutcome> YourCalendars::copyOutcome(int index) const
+{
+    const qsizetype at = m_files.files().indexOf(m_web->cachePath(index));
+    const QList<IcsOutcome> outcomes = m_files.outcomes();
+    if (at < 0 || at >= outcomes.size())
+        return std::nullopt;
+    return outcomes[at];
+}
+
+bool YourCalendars::copyUnreadable(int index) const
+{
+    // A copy not written yet is no failure: its line says it is being fetched.
+    const std::optional<IcsOutcome> outcome = copyOutcome(index);
+    return outcome && outcome->failed() && outcome->kind != IcsOutcome::Kind::Gone;
+}
+
 void YourCalendars::forgetUnreadableCopies()
 {
-    if (!m_web)
-        return;
-    const QStringList files = m_files.files();
-    const QList<IcsOutcome> outcomes = m_files.outcomes();
-    for (int index = 0; index < m_web->count(); ++index) {
-        const qsizetype at = files.indexOf(m_web->cachePath(index));
-        if (at >= 0 && at < outcomes.size() && outcomes[at].failed() && outcomes[at].kind != IcsOutcome::Kind::Gone)
+    for (int index = 0; m_web && index < m_web->count(); ++index)
+        if (copyUnreadable(index))
             m_web->copyUnreadable(index);
-    }
 }
 
 QString YourCalendars::webLine(int index) const
 {
-    const QString path = m_web->cachePath(index);
-    const int at = int(m_files.files().indexOf(path));
-    const QList<IcsOutcome> outcomes = m_files.outcomes();
     int events = -1;
     QString calendarName;
-    bool unreadable = false;
-    if (at >= 0 && at < outcomes.size()) {
-        const IcsOutcome& outcome = outcomes[at];
-        if (outcome.kind == IcsOutcome::Kind::Read) {
-            events = outcome.eventCount;
-            calendarName = outcome.calendarName;
-        }
-        // A copy not written yet is no failure: its line says it is being fetched.
-        unreadable = outcome.failed() && outcome.kind != IcsOutcome::Kind::Gone;
+    const std::optional<IcsOutcome> outcome = copyOutcome(index);
+    if (outcome && outcome->kind == IcsOutcome::Kind::Read) {
+        events = outcome->eventCount;
+        calendarName = outcome->calendarName;
     }
-    return m_web->line(index, events, calendarName, unreadable);
+    return m_web->line(index, events, calendarName, copyUnreadable(index));
 }
 
 void YourCalendars::setChooser(CalendarsDialog::Chooser chooser)

@@ -5,6 +5,7 @@
 #include "yourcalendars/CalendarsDialog.h"
 #include <QObject>
 #include <functional>
+#include <optional>
 #include <utility>
 
 class QWidget;
@@ -64,6 +65,9 @@ private:
     WebCalendars& makeWeb();
     // The files read: the chosen ones, then the web calendars' copies.
     void readFiles();
+    // What the last read of a web calendar's copy found, and whether it found no calendar there.
+    std::optional<IcsOutcome> copyOutcome(int index) const;
+    bool copyUnreadable(int index) const;
     // The web copies the last read found no calendar in are fetched whole the next time.
     void forgetUnreadableCopies();
     void keep();

@@ -187,25 +187,12 @@ private slots:
     // Listed at the last run: its copy shows at once, and nothing goes to the network before a minute is up.
     void testStartsFromTheCopy()
     {
-        QTemporaryDir dir;
-        const QString statePath = dir.filePath(QStringLiteral("dorvane-state.ini"));
-        const QString cache = dir.filePath(QStringLiteral("cache"));
-        const QString address = m_server.url(QStringLiteral("/cal/%1/basic.ics").arg(Secret));
-        QVERIFY(QDir().mkpath(cache));
-        QFile copy(QDir(cache).filePath(WebAddress::parse(address).cacheKey() + QStringLiteral(".ics")));
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write(calendarWith(2));
-        copy.close();
-        WindowState state;
-        state.webCalendars = {{address, QString()}};
-        QVERIFY(windowstate::write(statePath, state));
+        LastRun run;
+        QVERIFY(listedAtLastRun(run, calendarWith(2), QString()));
         App app;
         OneScreen screens;
         YourCalendars& calendars = *app.calendar->calendars();
-        calendars.setWebCacheFolder(cache);
-        app.calendar->keepStateIn(statePath, screens);
-        app.calendar->show();
-        app.activate();
+        startFrom(app, run, screens);
         QTRY_VERIFY(calendars.hasEvents(QDate(2024, 5, 11)));
         QVERIFY(calendars.web() && !calendars.web()->networkMade());
         QCOMPARE(calendars.web()->state(0), WebCalendars::State::Updated);
@@ -222,33 +209,18 @@ private slots:
     // so, and the tag is forgotten so that the next fetch brings the whole calendar, not the server's "unchanged".
     void testADamagedCopyIsFetchedWholeNextTime()
     {
-        QTemporaryDir dir;
-        const QString statePath = dir.filePath(QStringLiteral("dorvane-state.ini"));
-        const QString cache = dir.filePath(QStringLiteral("cache"));
-        const QString address = m_server.url(QStringLiteral("/cal/%1/basic.ics").arg(Secret));
-        const QString key = WebAddress::parse(address).cacheKey();
-        QVERIFY(QDir().mkpath(cache));
-        QFile copy(QDir(cache).filePath(key + QStringLiteral(".ics")));
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write("<html>Sign in</html>");
-        copy.close();
-        QFile sidecar(QDir(cache).filePath(key + QStringLiteral(".json")));
+        LastRun run;
+        QVERIFY(listedAtLastRun(run, "<html>Sign in</html>", QStringLiteral("Work")));
+        QFile sidecar(QDir(run.cache).filePath(run.key + QStringLiteral(".json")));
         QVERIFY(sidecar.open(QIODevice::WriteOnly));
         QJsonObject kept;
         kept.insert(QStringLiteral("fetched"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
         kept.insert(QStringLiteral("etag"), QStringLiteral("\"t\""));
         sidecar.write(QJsonDocument(kept).toJson());
         sidecar.close();
-        WindowState state;
-        state.webCalendars = {{address, QStringLiteral("Work")}};
-        QVERIFY(windowstate::write(statePath, state));
         App app;
         OneScreen screens;
-        YourCalendars& calendars = *app.calendar->calendars();
-        calendars.setWebCacheFolder(cache);
-        app.calendar->keepStateIn(statePath, screens);
-        app.calendar->show();
-        app.activate();
+        startFrom(app, run, screens);
         const auto tagKept = [&sidecar] {
             if (!sidecar.open(QIODevice::ReadOnly))
                 return true;
@@ -264,6 +236,36 @@ private slots:
     }
 
 private:
+    // A web calendar listed at the last run, with its copy in the cache.
+    struct LastRun
+    {
+        QTemporaryDir dir;
+        QString statePath = dir.filePath(QStringLiteral("dorvane-state.ini"));
+        QString cache = dir.filePath(QStringLiteral("cache"));
+        QString address;
+        QString key;
+    };
+    bool listedAtLastRun(LastRun& run, const QByteArray& copyBytes, const QString& name)
+    {
+        run.address = m_server.url(QStringLiteral("/cal/%1/basic.ics").arg(Secret));
+        run.key = WebAddress::parse(run.address).cacheKey();
+        QFile copy(QDir(run.cache).filePath(run.key + QStringLiteral(".ics")));
+        if (!QDir().mkpath(run.cache) || !copy.open(QIODevice::WriteOnly) || copy.write(copyBytes) != copyBytes.size())
+            return false;
+        copy.close();
+        WindowState state;
+        state.webCalendars = {{run.address, name}};
+        return windowstate::write(run.statePath, state);
+    }
+    // The window started from it, as the program starts.
+    static void startFrom(App& app, const LastRun& run, const OneScreen& screens)
+    {
+        app.calendar->calendars()->setWebCacheFolder(run.cache);
+        app.calendar->keepStateIn(run.statePath, screens);
+        app.calendar->show();
+        app.activate();
+    }
+
     // The window's web calendars fetch through a fetcher trusting the test's server.
     void trustServer(WebCalendars& web)
     {
